@@ -1,0 +1,231 @@
+#include "Calcs.h"
+
+#include "EngineError.h"
+
+#include <cmath>
+
+using namespace UnitFactors;
+
+CLacft gLacft;
+LineResults gLineResults;
+const double MphPerMetrePerSecond = 3600 / (FeetPerMile * MetresPerFoot);
+
+namespace {
+
+// Circumference of a lap as fliers time it: 2 × 3.14, not 2π.
+constexpr long double LapCircle = 2 * 3.14L;
+constexpr long double SecondsPerHour = 3600;
+constexpr long double MilesPerFoot = 1 / 5280.0L;
+constexpr long double FeetPerInchL = 1 / 12.0L;
+
+// Drag-curve breakpoints and the coefficients SetupDragCurve derives.
+constexpr double CurveSlope = -0.233;  // d ln Cd / d ln Re below Re 1000
+constexpr double CdHigh = 1.2;
+double L1, L2, L3, L4, LC, k0, rRatio, A0, A1, A2;
+
+// lapTime is a divisor of every speed term; a zero lap time faults as the
+// floating-point unit would at the first of them.
+void CheckLapTime(long double lapTime, long double firstDividend)
+{
+    if (lapTime == 0)
+        throw EngineError(firstDividend == 0 ? FpuMessage::Invalid : FpuMessage::DivideByZero);
+}
+
+void CheckFinite(double value)
+{
+    if (std::isnan(value))
+        throw EngineError(FpuMessage::Invalid);
+    if (std::isinf(value))
+        throw EngineError(FpuMessage::Overflow);
+}
+
+}  // namespace
+
+void ApplyMainDefaults(FlightCase &fc)
+{
+    fc.AcName = "Ringcruiser";
+    fc.NumLines = 2;
+    fc.LineDia = 0.015f;
+    fc.LineLength = 58;
+    fc.WingLength = 25.5f;
+    fc.HndlLngth = 7;
+    fc.Weight = 42;
+    fc.LapTime = 4.9f;
+    fc.WingArea = 512;
+}
+
+void ApplyAdvancedDefaults(FlightCase &fc)
+{
+    fc.ArmLngth = 18;
+    fc.HndlAngl = 0;
+    fc.WindSpeed = 0;
+    fc.Temprature = 75;
+    fc.Preasure = 100;
+    fc.Humidity = 50;
+}
+
+FlightCase DefaultFlightCase()
+{
+    FlightCase fc;
+    ApplyMainDefaults(fc);
+    ApplyAdvancedDefaults(fc);
+    return fc;
+}
+
+CalcEngine::CalcEngine(const FlightCase &flightCase, float &groundSpeedOut)
+    : fc(flightCase), groundSpeed(groundSpeedOut)
+{
+}
+
+void CalcEngine::Recalculate(float lapTime)
+{
+    FpuFaultCheck fault;
+    const long double lap = lapTime;
+
+    gLacft.SetUnitSystem(UnitsImperial);
+    gLacft.SetLineCount(static_cast<unsigned>(fc.NumLines));
+    gLacft.SetLineDiameter(double(fc.LineDia) * 1000.0);  // thousandths of an inch
+    gLacft.SetGeometry(fc.LineLength + fc.HndlLngth * (1 / 12.0), fc.ArmLngth * (1 / 12.0),
+                       fc.WingLength * (1 / 12.0), fc.HndlAngl);
+    gLacft.SetWeight(fc.Weight);
+    gLacft.SetWingArea(fc.WingArea);
+
+    // Airspeed from the lap time on the line-end radius, less a small
+    // allowance proportional to the line length (its 1.6° and 32′ terms come
+    // to 0.00063 ft per foot of line).
+    const double c1 = std::cos(0.027925268031909273);  // cos 1.6°
+    const long double p = 1 - c1 * (1 / 3.0L);
+    const double c2 = std::cos(0.00930842267730309);   // cos 32′
+    const double radiusAllowance = (p - c2 * 2 * (1 / 3.0L)) * 3.96L * fc.LineLength;  // ft
+    CheckLapTime(lap, radiusAllowance);
+    const double allowanceSpeed = radiusAllowance * LapCircle / lap * SecondsPerHour * MilesPerFoot;
+    const long double radiusSpeed = gLacft.radiusFeet * LapCircle / lap * SecondsPerHour * MilesPerFoot;
+    const double airspeed = radiusSpeed - allowanceSpeed;  // mph
+    gLacft.SetSpeeds(airspeed, fc.WindSpeed);
+
+    gAtmo.SetPressureAltitude(double(fc.Preasure) * MetresPerFoot * 0.001);  // km
+    gAtmo.SetTemperature(fc.Temprature / FahrenheitPerKelvin + KelvinAtZeroFahrenheit);
+    gAtmo.SetHumidity(fc.Humidity);
+    gAtmo.ToImperial();
+    fault.Check();
+
+    SetupDragCurve();
+    gLacft.Solve(gLineResults);
+    fault.Check();
+
+    // The airplane flies outside the line end by the inboard wing length.
+    const double wingSpeed = fc.WingLength * FeetPerInchL * LapCircle / lap * SecondsPerHour * MilesPerFoot;
+    const double total = gLineResults.lineSpeed * MphPerMetrePerSecond + wingSpeed;
+    const float stored = ToSingle(total);
+
+    // Every figure the window will show must be a number.
+    for (double v : {LineTension(), LeadoutPosition(), LineProjection(), LineReynolds(),
+                     LineDragArea(), AirPressure(), FlightRadius(), DensityAltitude(), LineWeight()})
+        CheckFinite(v);
+    fault.Check();
+    groundSpeed = stored;
+}
+
+double CalcEngine::LineTension() const { return gLineResults.tension / NewtonsPerPound; }
+
+double CalcEngine::LeadoutPosition() const { return gLineResults.leadoutOffset * InchesPerMetre; }
+
+double CalcEngine::LineProjection() const { return gLineResults.lineProjection * InchesPerMetre; }
+
+double CalcEngine::LineReynolds() const { return gLineResults.reynolds; }
+
+double CalcEngine::LineDragArea() const
+{
+    return InchesPerMetre * InchesPerMetre * gLineResults.dragArea;
+}
+
+double CalcEngine::AirPressure() const { return gAtmo.pressure / PaPerInchHg; }
+
+double CalcEngine::FlightRadius() const
+{
+    return gLineResults.radius / MetresPerFoot + fc.WingLength * (1 / 12.0);
+}
+
+double CalcEngine::DensityAltitude() const { return gAtmo.densityAltitudeFeet; }
+
+double CalcEngine::LineWeight() const
+{
+    // Linear in the diameter: 54.2 oz per metre of diameter per foot of line.
+    return gLineResults.lineDiameter * fc.LineLength * 54.2;
+}
+
+double WingLoading(const FlightCase &fc)
+{
+    return CheckedDivide(fc.Weight, fc.WingArea * (1 / 144.0));
+}
+
+float LapSpeed(const FlightCase &fc)
+{
+    const float r = ToSingle(fc.HndlLngth * FeetPerInchL + fc.LineLength + fc.WingLength * FeetPerInchL +
+                             fc.ArmLngth * FeetPerInchL);
+    const long double circle = r * LapCircle;
+    if (fc.LapTime == 0)
+        throw EngineError(circle == 0 ? FpuMessage::Invalid : FpuMessage::DivideByZero);
+    return ToSingle(circle / fc.LapTime * SecondsPerHour * MilesPerFoot);
+}
+
+namespace {
+constexpr long double FeetPerSecondPerMph = 1.4667L;
+constexpr long double WhatIfCircle = 6.28L;
+}  // namespace
+
+float WhatIfLineLength(float lapSpeed, const FlightCase &fc, float lapTime)
+{
+    const long double radius = (FeetPerSecondPerMph * lapSpeed) * (1 / WhatIfCircle * lapTime);
+    return ToSingle(radius - FeetPerInchL * fc.HndlLngth - FeetPerInchL * fc.WingLength -
+                    FeetPerInchL * fc.ArmLngth);
+}
+
+float WhatIfLapTime(float lapSpeed, const FlightCase &fc, float lineLength)
+{
+    const float r = ToSingle(FeetPerInchL * fc.HndlLngth + FeetPerInchL * fc.WingLength +
+                             FeetPerInchL * fc.ArmLngth + lineLength);
+    const long double circumference = WhatIfCircle * r;
+    const long double speed = lapSpeed * FeetPerSecondPerMph;  // ft/s
+    if (speed == 0)
+        throw EngineError(circumference == 0 ? FpuMessage::Invalid : FpuMessage::DivideByZero);
+    return ToSingle(circumference / speed);
+}
+
+void SetupDragCurve()
+{
+    L1 = std::log(1000.0);
+    L2 = std::log(2000.0);
+    L3 = std::log(4000.0);
+    L4 = std::log(10000.0);
+    LC = std::log(CdHigh);
+    k0 = -CurveSlope * L1;
+    rRatio = L1 / L2;
+    A1 = CurveSlope / (1 - rRatio);
+    A2 = -A1 * 0.5 / L2;
+    A0 = (A2 * L1 + A1) * (-L1);
+}
+
+double LineDragCoefficient(double re)
+{
+    // Re ≤ 1 is tested before the logarithm, so Re = 0 (the hand end of the
+    // lines with no arm) takes the held value without a log(0) fault.
+    if (re <= 1)
+        return std::exp(k0);
+    const double x = std::log(re);
+    double y;
+    if (x <= L1) {
+        y = CurveSlope * x + k0;
+    } else if (x <= L3) {
+        y = x * (x * A2 + A1) + A0;
+    } else if (x <= L4) {
+        const double ylo = (L3 * A2 + A1) * L3 + A0;  // the parabola at Re 4000
+        const double t = 1 - (x - L3) / (L4 - L3);
+        y = LC - t * t * (LC - ylo);
+    } else {
+        y = LC;
+    }
+    return std::exp(y);
+}
+
+double IntegrandCallback(double x) { return gLacft.LineIntegrand(x); }

@@ -1,0 +1,90 @@
+// Calcs: the flight case, the calculation driver and the line drag curve.
+//
+// Recalculate() converts the flier's inputs (inches, feet, ounces, seconds,
+// mph, °F) into the line model's and the air model's units, solves, and
+// leaves the accessors ready to report in display units.
+#pragma once
+
+#include "Lacft.h"
+
+#include <string>
+
+// The fifteen inputs exactly as entered, in the units of the entry fields.
+// Stored as parsed, without range checks: the line model clamps.
+struct FlightCase {
+    std::string AcName;  // at most 70 characters typed
+    int NumLines = 0;
+    float LineDia = 0;     // inches
+    float LineLength = 0;  // feet, eye to eye
+    float WingLength = 0;  // inches, inboard wing
+    float HndlLngth = 0;   // inches, handle/leadout
+    float Weight = 0;      // ounces
+    float LapTime = 0;     // seconds
+    float WingArea = 0;    // square inches
+    float ArmLngth = 0;    // inches
+    float HndlAngl = 0;    // degrees
+    float WindSpeed = 0;   // mph
+    float Temprature = 0;  // °F
+    float Preasure = 0;    // feet, pressure altitude
+    float Humidity = 0;    // percent
+};
+
+// Built-in defaults of the nine main inputs and of the six flying conditions.
+void ApplyMainDefaults(FlightCase &fc);
+void ApplyAdvancedDefaults(FlightCase &fc);
+FlightCase DefaultFlightCase();
+
+// The engine object: no data of its own beyond where it reads the inputs and
+// where it stores the ground speed. Not reentrant: the models it drives are
+// the engine's single static instances.
+class CalcEngine {
+public:
+    CalcEngine(const FlightCase &flightCase, float &groundSpeed);
+
+    // Solves the current case with the given lap time (s). Throws
+    // EngineError for an arithmetic fault (lap time 0 gives "Floating point
+    // division by zero" before any model is solved) or for inputs that have
+    // no physical meaning; no NaN or infinity is ever left behind silently.
+    // Allocates nothing.
+    void Recalculate(float lapTime);
+
+    double LineTension() const;      // pounds
+    double LeadoutPosition() const;  // inches behind the CG
+    double LineProjection() const;   // inches
+    double LineReynolds() const;
+    double LineDragArea() const;     // square inches
+    double AirPressure() const;      // inches of mercury
+    double FlightRadius() const;     // feet, to the inboard wing tip's far side
+    double DensityAltitude() const;  // feet
+    double LineWeight() const;       // ounces
+
+private:
+    const FlightCase &fc;
+    float &groundSpeed;
+};
+
+// Miles per hour in one metre per second: 3600 / (5280 × 0.3048).
+extern const double MphPerMetrePerSecond;
+
+// Ounces per square foot, from the flight case alone.
+double WingLoading(const FlightCase &fc);
+// Speed (mph) of one lap of the full circle, hand to wing tip plus the arm,
+// with the 3.14 circle of a lap-time stopwatch, in single precision.
+float LapSpeed(const FlightCase &fc);
+// What-If: the line length (ft) that gives lap time t (s) at lapSpeed, and
+// the lap time (s) that line length l (ft) gives; 1.4667 ft/s per mph and
+// 6.28 for the circumference, as the lap-time charts fliers use.
+float WhatIfLineLength(float lapSpeed, const FlightCase &fc, float lapTime);
+float WhatIfLapTime(float lapSpeed, const FlightCase &fc, float lineLength);
+
+// The line drag coefficient against Reynolds number: (1000/Re)^0.233 up to
+// Re 1000, a parabola in log-log space with its minimum at 2000, a blend to
+// 1.2 between 4000 and 10000, and 1.2 above. Held at its Re = 1 value below.
+void SetupDragCurve();
+double LineDragCoefficient(double re);
+// The integrand that CQuanc calls: the single CLacft's LineIntegrand.
+double IntegrandCallback(double x);
+
+// The engine's single line model and the record its Solve fills.
+extern CLacft gLacft;
+extern LineResults gLineResults;

@@ -1,0 +1,54 @@
+#include "EngineError.h"
+
+#include <cfenv>
+#include <cmath>
+#include <limits>
+
+namespace {
+constexpr int FaultFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
+}
+
+FpuFaultCheck::FpuFaultCheck() { std::feclearexcept(FaultFlags); }
+
+void FpuFaultCheck::Check() const
+{
+    const int raised = std::fetestexcept(FaultFlags);
+    if (raised == 0)
+        return;
+    std::feclearexcept(FaultFlags);
+    // A division by zero or an overflow is where an infinity starts; any
+    // invalid operation after it is only a consequence.
+    if (raised & FE_DIVBYZERO)
+        throw EngineError(FpuMessage::DivideByZero);
+    if (raised & FE_OVERFLOW)
+        throw EngineError(FpuMessage::Overflow);
+    throw EngineError(FpuMessage::Invalid);
+}
+
+double CheckedDivide(double a, double b)
+{
+    if (b == 0) {
+        if (a == 0 || std::isnan(a))
+            throw EngineError(FpuMessage::Invalid);
+        throw EngineError(FpuMessage::DivideByZero);
+    }
+    const double q = a / b;
+    if (std::isinf(q) && std::isfinite(a))
+        throw EngineError(FpuMessage::Overflow);
+    return q;
+}
+
+float ToSingle(double value)
+{
+    if (std::isnan(value))
+        throw EngineError(FpuMessage::Invalid);
+    if (std::fabs(value) > std::numeric_limits<float>::max()) {
+        // Values that round down to FLT_MAX still fit.
+        const double limit = static_cast<double>(std::numeric_limits<float>::max());
+        const double halfUlp = std::ldexp(1.0, 127 - 24);
+        if (std::isinf(value) || std::fabs(value) >= limit + halfUlp)
+            throw EngineError(FpuMessage::Overflow);
+        return value < 0 ? -std::numeric_limits<float>::max() : std::numeric_limits<float>::max();
+    }
+    return static_cast<float>(value);
+}

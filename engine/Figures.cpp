@@ -1,0 +1,100 @@
+#include "Figures.h"
+
+#include "Convert.h"
+#include "EngineError.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+
+namespace {
+double GroundSpeedValue(const CalcEngine &, const FlightCase &, float gs) { return gs; }
+double WingLoadingValue(const CalcEngine &, const FlightCase &fc, float) { return WingLoading(fc); }
+#define ENGINE_FIGURE(name) \
+    [](const CalcEngine &e, const FlightCase &, float) { return e.name(); }
+}  // namespace
+
+const FigureInfo Figures[FigureCount] = {
+    {"LeadOutPosLabel", "Leadout Position Behind CG", " inches", "LeadoutPosition", ENGINE_FIGURE(LeadoutPosition)},
+    {"TensionLabel", "Line Tension", " pounds", "LineTension", ENGINE_FIGURE(LineTension)},
+    {"WngLoadLabel", "Wing Loading", " oz/sq ft.", "WingLoading", WingLoadingValue},
+    {"GndSpeedLabel", "Ground Speed", " mph", "GroundSpeed", GroundSpeedValue},
+    {"RadiusLabel", "Flight Radius", " feet", "FlightRadius", ENGINE_FIGURE(FlightRadius)},
+    {"LineProjctLabel", "Line Projection", " inches", "LineProjection", ENGINE_FIGURE(LineProjection)},
+    {"LineWeightLabel", "Line Weight", " ounces", "LineWeight", ENGINE_FIGURE(LineWeight)},
+    {"LineRnLabel", "Line RN at WT", "", "LineReynolds", ENGINE_FIGURE(LineReynolds)},
+    {"LineDrgAreaLabel", "Line Drag Area", " sq/in", "LineDragArea", ENGINE_FIGURE(LineDragArea)},
+    {"DensAltLbl", "Density Altitude", " feet", "DensityAltitude", ENGINE_FIGURE(DensityAltitude)},
+    {"AirPressureLbl", "Atmospheric Pressure", " in/Hg", "AirPressure", ENGINE_FIGURE(AirPressure)},
+};
+#undef ENGINE_FIGURE
+
+const int RewriteOrder[FigureCount] = {3, 1, 0, 5, 7, 8, 10, 4, 2, 9, 6};
+
+std::string FigureText(const FigureInfo &figure, double value, char sep)
+{
+    return std::string(figure.caption) + " = " + FormatNumber(ToSingle(value), 4, sep) + figure.unit;
+}
+
+const InputKey InputKeys[InputKeyCount] = {
+    {"an", "Airplane name", "", nullptr, 0},
+    {"nl", "Number of lines (1 to 3)", "", nullptr, 0},
+    {"ls", "Line diameter", "inches", &FlightCase::LineDia, 4},
+    {"ll", "Line length, eye to eye", "feet", &FlightCase::LineLength, 4},
+    {"wl", "Inboard wing length", "inches", &FlightCase::WingLength, 4},
+    {"hl", "Handle/leadout length", "inches", &FlightCase::HndlLngth, 4},
+    {"wt", "Airplane weight", "ounces", &FlightCase::Weight, 4},
+    {"lt", "Lap time", "seconds", &FlightCase::LapTime, 4},
+    {"wa", "Wing area", "square inches", &FlightCase::WingArea, 6},
+    {"ArmLngth", "Arm length", "inches", &FlightCase::ArmLngth, 4},
+    {"HndlAngl", "Handle angle", "degrees", &FlightCase::HndlAngl, 4},
+    {"WndSpeed", "Wind speed", "mph", &FlightCase::WindSpeed, 4},
+    {"Temp", "Temperature", "degrees F", &FlightCase::Temprature, 4},
+    {"Altitude", "Pressure altitude", "feet", &FlightCase::Preasure, 4},
+    {"Humidity", "Relative humidity", "percent", &FlightCase::Humidity, 4},
+};
+
+const InputKey *FindInputKey(const std::string &key)
+{
+    for (const InputKey &k : InputKeys) {
+        const std::string name = k.key;
+        if (name.size() == key.size() &&
+            std::equal(name.begin(), name.end(), key.begin(), [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+            }))
+            return &k;
+    }
+    return nullptr;
+}
+
+bool SetInput(FlightCase &fc, const std::string &key, const std::string &value)
+{
+    const InputKey *k = FindInputKey(key);
+    if (k == nullptr)
+        return false;
+    if (k->field != nullptr) {
+        fc.*(k->field) = ParseNumber(value);
+    } else if (std::string(k->key) == "an") {
+        fc.AcName = value;
+    } else {
+        int n = 0;
+        const auto res = std::from_chars(value.data(), value.data() + value.size(), n);
+        if (res.ec != std::errc() || res.ptr != value.data() + value.size())
+            throw EngineError("'" + value + "' is not a valid whole number");
+        fc.NumLines = n;
+    }
+    return true;
+}
+
+double GetNumericInput(const FlightCase &fc, const InputKey &key)
+{
+    return key.field != nullptr ? fc.*(key.field) : fc.NumLines;
+}
+
+void SetNumericInput(FlightCase &fc, const InputKey &key, double value)
+{
+    if (key.field != nullptr)
+        fc.*(key.field) = ToSingle(value);
+    else
+        fc.NumLines = static_cast<int>(std::lround(value));
+}

@@ -1,0 +1,47 @@
+// Figures: the eleven computed figures as the flier reads them, with their
+// captions and units, and the input keys shared by data files, stored
+// settings and the command line.
+#pragma once
+
+#include "Calcs.h"
+
+#include <string>
+
+struct FigureInfo {
+    const char *labelName;  // the result label's object name in the window
+    const char *caption;
+    const char *unit;       // appended after the number; may be empty
+    const char *jsonKey;
+    double (*value)(const CalcEngine &, const FlightCase &, float groundSpeed);
+};
+
+constexpr int FigureCount = 11;
+// Top-to-bottom order of the window's result panel.
+extern const FigureInfo Figures[FigureCount];
+// The order in which the window rewrites its result labels (indices into
+// Figures); the wing loading, the one figure that can fault, comes ninth.
+extern const int RewriteOrder[FigureCount];
+
+// "Caption = 12.34 unit": the text of a result line.
+std::string FigureText(const FigureInfo &figure, double value, char decimalSeparator = '.');
+
+// Input keys: the data-file keys (an, nl, ls, ll, wl, hl, wt, lt, wa) and the
+// stored-setting names of the flying conditions. Matched regardless of case.
+struct InputKey {
+    const char *key;
+    const char *meaning;
+    const char *unit;
+    float FlightCase::*field;  // null for the name and the line count
+    int digits;                // significant digits the window shows
+};
+constexpr int InputKeyCount = 15;
+extern const InputKey InputKeys[InputKeyCount];
+
+const InputKey *FindInputKey(const std::string &key);
+// Stores value (text, "." separator) into the field key names, as the
+// flight case stores it. Returns false for an unknown key; throws
+// EngineError when the value does not convert.
+bool SetInput(FlightCase &fc, const std::string &key, const std::string &value);
+// The current value of a numeric key (the line count included) as a number.
+double GetNumericInput(const FlightCase &fc, const InputKey &key);
+void SetNumericInput(FlightCase &fc, const InputKey &key, double value);

@@ -1,0 +1,187 @@
+#include "Lacft.h"
+
+#include "Calcs.h"
+#include "EngineError.h"
+
+#include <cmath>
+
+using namespace UnitFactors;
+
+CAtmo gAtmo;
+CQuanc gQuanc;
+
+namespace {
+
+constexpr double MphPerMps = 2.236936292054402;  // miles per hour in 1 m/s
+constexpr double MpsPerKmh = 0.2777777777777778;
+
+// A value that is not ≥ lo (NaN included) becomes lo; then above hi, hi.
+double Clamp(double v, double lo, double hi)
+{
+    if (!(v >= lo))
+        v = lo;
+    if (v > hi)
+        v = hi;
+    return v;
+}
+
+}  // namespace
+
+CLacft::CLacft()
+{
+    SetLineDiameter(0.3);
+    SetWeight(0.35);
+    SetGeometry(16, 0.7, 0.3, 45);  // before SetSpeeds, which divides by R/L
+    SetSpeeds(50, 0);
+}
+
+void CLacft::SetUnitSystem(signed char mode)
+{
+    if (mode < UnitsMetric)
+        mode = UnitsMetric;
+    if (mode > UnitsImperial)
+        mode = UnitsImperial;
+    unitSystem = mode;
+}
+
+void CLacft::SetLineCount(unsigned n)
+{
+    lineCount = n < 1 ? 1 : n > 3 ? 3 : n;
+}
+
+void CLacft::SetLineDiameter(double d)
+{
+    d = unitSystem == UnitsImperial ? d * (1 / 12000.0) * MetresPerFoot : d * 0.001;
+    lineDiameter = Clamp(d, 0.0001, 0.004);
+}
+
+void CLacft::SetWeight(double m)
+{
+    m = unitSystem == UnitsImperial ? m * KgPerPound * 0.0625 : m * 0.001;
+    weight = Clamp(m, 0.05, 30);
+}
+
+void CLacft::SetGeometry(double line, double arm, double wing, double handleAngleDeg)
+{
+    if (unitSystem == UnitsFeet || unitSystem == UnitsImperial) {
+        line *= MetresPerFoot;
+        arm *= MetresPerFoot;
+        wing *= MetresPerFoot;
+    }
+    double theta = handleAngleDeg * RadPerDeg;
+    lineLength = Clamp(line, 0.03625, 60);
+    armLength = Clamp(arm, 0, 8);
+    wingLength = Clamp(wing, 0, 60);
+    if (theta < -Pi || theta > Pi)
+        theta = 0;
+    handleAngle = theta;
+    const double k = armLength / lineLength;
+    // With an arm longer than the line the sine can exceed 1: the line then
+    // meets the radius at a right angle, the nearest the geometry allows.
+    const double s = Clamp(std::sin(theta) * k, -1, 1);
+    armSinAngle = std::asin(s);
+    armOffset = std::cos(theta + armSinAngle) * k;
+    radiusRatio = std::cos(theta) * k + std::cos(armSinAngle);
+    radius = radiusRatio * lineLength;
+    radiusFeet = radius / MetresPerFoot;
+    integrationEnd = (lineLength - wingLength) / lineLength;
+    speedSlope = (1 - windRatio) / radiusRatio;
+}
+
+void CLacft::SetWingArea(double s)
+{
+    if (unitSystem == UnitsFeet)
+        s = s * SquareMetresPerSquareFoot;
+    else if (unitSystem == UnitsImperial)
+        s = s * (1 / 144.0) * SquareMetresPerSquareFoot;
+    wingArea = Clamp(s, 0.003, 2);
+}
+
+void CLacft::SetSpeeds(double v, double w)
+{
+    if (unitSystem == UnitsImperial) {
+        v = v / MphPerMps;
+        w = w / MphPerMps;
+    } else {
+        v = v * MpsPerKmh;
+        w = w * MpsPerKmh;
+    }
+    v = Clamp(v, 1, 150);
+    if (std::fabs(w) > v)
+        w = (0.9 * v / w) * w;
+    airspeed = v;
+    windSpeed = w;
+    upwindSpeed = v - w;
+    windRatio = w / v;
+    speedSlope = (1 - windRatio) / radiusRatio;
+}
+
+double CLacft::LineIntegrand(double x) const
+{
+    const double s = (x + armOffset) * speedSlope + windRatio;
+    const double c = LineDragCoefficient(std::fabs(s) * reynolds);
+    const double q = c * (std::fabs(s) * s);
+    switch (integrandMode) {
+    case BowWeighting:
+        return q * 12 * (1 - x);
+    case MomentWeighting:
+        return q * 4 * x;
+    default:
+        return -1000000;
+    }
+}
+
+void CLacft::Solve(LineResults &out)
+{
+    // Both are possible with legal inputs and would only yield meaningless
+    // infinities: the tension and sweep divide by R and by V − w.
+    if (!(radius > 0))
+        throw EngineError("The flight radius is zero or negative: the arm length is too long "
+                          "for the line length at this handle angle.");
+    if (upwindSpeed == 0)
+        throw EngineError("The wind speed equals the airspeed.");
+
+    const double rhoDry = gAtmo.density;
+    const double nu = gAtmo.kinematicViscosity;
+    const double rhoMoist = gAtmo.moistDensity;
+    const double n = lineCount;
+    const double d = lineDiameter;
+    const double L = lineLength;
+    const double R = radius;
+    const double V = airspeed;
+    const double w = windSpeed;
+    const double m = weight;
+
+    out.weight = m;
+    out.wingArea = wingArea;
+    out.wingLength = wingLength;
+    out.armLength = armLength;
+    out.lineLength = L;
+    out.radius = R;
+    out.handleAngle = handleAngle;
+    out.lineDiameter = d;
+    out.upwindSpeed = upwindSpeed;
+    out.windSpeed = w;
+    out.airspeed = V;
+    out.lineCount = static_cast<int>(lineCount);
+
+    out.tension = m * (V - w) * (V - w) / R;           // centripetal force, N
+    out.lineSpeed = std::sqrt(V * V - w * w) * L / R;  // speed of the line end
+    reynolds = d * V * rhoDry / (nu * rhoMoist);
+    out.reynolds = reynolds;
+
+    gQuanc.SetLimits(0, integrationEnd);
+    gQuanc.SetTolerances(0.0001, 0.0001);
+    integrandMode = MomentWeighting;
+    out.momentIntegral = gQuanc.Integrate(IntegrandCallback);
+    out.dragArea = n * d * out.momentIntegral * 0.25 * L;
+    const double r = V / (V - w);
+    out.dragRatio = rhoMoist * R * out.dragArea / (2 * m * r * r);
+    out.lineAngle = (std::atan(out.dragRatio) + armSinAngle) * DegPerRad;
+    out.leadoutOffset = std::tan(out.lineAngle / DegPerRad) * wingLength;
+
+    integrandMode = BowWeighting;
+    out.bowIntegral = gQuanc.Integrate(IntegrandCallback);
+    out.bowRatio = rhoMoist * R * (n * d * out.bowIntegral * L * (1 / 12.0)) / (2 * m * r * r);
+    out.lineProjection = out.bowRatio * L;
+}

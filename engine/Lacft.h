@@ -1,0 +1,97 @@
+// Lacft: the airplane flying a circle on its control lines.
+//
+// CLacft holds the airplane and line set in SI units; every setter converts
+// from the current unit system and clamps silently into a fixed range.
+// Solve() finds the tension, the line Reynolds number, the line drag
+// integrated along the lines (QUANC8 over the drag-coefficient curve), the
+// sweep angle of the lines at the airplane, the leadout position behind the
+// CG and the line projection (bow).
+//
+// Geometry: the flier's shoulder is the centre of the circle; A is the arm,
+// θ the handle angle between arm and radius, L the line (hand to line end),
+// φ = asin((A/L)·sin θ) the angle at the line end, R = A·cos θ + L·cos φ.
+#pragma once
+
+#include "Catmo.h"
+#include "Quanc.h"
+
+enum UnitSystem : signed char {
+    UnitsMetric = 0,    // m, m², km/h, mm, g
+    UnitsFeet = 1,      // ft, ft², km/h, mm, g
+    UnitsImperial = 2,  // ft, in², mph, thousandths of an inch, oz
+};
+
+enum IntegrandMode : int { BowWeighting = 0, MomentWeighting = 1 };
+
+struct LineResults {
+    double weight = 0;          // kg
+    double wingArea = 0;        // m²
+    double wingLength = 0;      // m
+    double armLength = 0;       // m
+    double lineLength = 0;      // m, L
+    double radius = 0;          // m, R
+    double handleAngle = 0;     // rad
+    double lineDiameter = 0;    // m
+    double upwindSpeed = 0;     // m/s, V − w
+    double windSpeed = 0;       // m/s
+    double airspeed = 0;        // m/s
+    double lineSpeed = 0;       // m/s, √(V² − w²)·L/R
+    double reynolds = 0;
+    double tension = 0;         // N
+    double momentIntegral = 0;
+    double bowIntegral = 0;
+    double dragArea = 0;        // m²
+    double dragRatio = 0;       // tangent of the drag sweep angle
+    double bowRatio = 0;        // bow per unit line length
+    double leadoutOffset = 0;   // m
+    double lineProjection = 0;  // m
+    double lineAngle = 0;       // degrees
+    int lineCount = 0;
+};
+
+class CLacft {
+public:
+    CLacft();
+    virtual ~CLacft() = default;
+
+    void SetUnitSystem(signed char mode);
+    void SetLineCount(unsigned n);
+    void SetLineDiameter(double d);
+    void SetWeight(double m);
+    void SetGeometry(double lineLength, double armLength, double wingLength, double handleAngleDeg);
+    void SetWingArea(double s);
+    void SetSpeeds(double airspeed, double wind);
+    // Throws EngineError when the case has no physical meaning: a wind
+    // equal to the airspeed or a flight radius of zero or below.
+    void Solve(LineResults &out);
+    // Drag per unit length at x (fraction of L from the hand), weighted for
+    // the bow or for the moment about the hand.
+    double LineIntegrand(double x) const;
+
+    int integrandMode = MomentWeighting;
+    unsigned lineCount = 2;
+    double airspeed = 0;         // m/s, V, 1 to 150
+    double windSpeed = 0;        // m/s, w
+    double upwindSpeed = 0;      // m/s
+    double lineDiameter = 0;     // m, 0.0001 to 0.004
+    double weight = 0;           // kg, 0.05 to 30
+    double lineLength = 0;       // m, 0.03625 to 60
+    double armLength = 0;        // m, 0 to 8
+    double radius = 0;           // m
+    double wingLength = 0;       // m, 0 to 60
+    double integrationEnd = 0;   // (L − wingLength)/L
+    double wingArea = 0;         // m², 0.003 to 2
+    double handleAngle = 0;      // rad, −π to π
+    double armSinAngle = 0;      // rad, φ
+    double radiusRatio = 0;      // R/L
+    double windRatio = 0;        // w/V
+    double speedSlope = 0;       // (1 − w/V)/(R/L)
+    double armOffset = 0;        // (A/L)·cos(θ + φ)
+    double reynolds = 0;
+    signed char unitSystem = UnitsImperial;
+    double radiusFeet = 0;       // ft
+};
+
+// The engine's single air model and integrator.
+extern CAtmo gAtmo;
+extern CQuanc gQuanc;

@@ -1,0 +1,186 @@
+// The calculation driver end to end: the four reference cases, arithmetic
+// faults, repeatability and the no-allocation promise.
+#include "Calcs.h"
+#include "EngineError.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cmath>
+#include <cstdlib>
+#include <new>
+
+// Counts every allocation in this test program.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+static std::atomic<long> allocations{0};
+void *operator new(std::size_t size)
+{
+    ++allocations;
+    if (void *p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void *p) noexcept { std::free(p); }
+void operator delete(void *p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+::testing::AssertionResult Figures(double actual, double expected, int n = 5)
+{
+    const double unit = std::pow(10.0, std::floor(std::log10(std::fabs(expected))) - (n - 1));
+    if (std::fabs(actual - expected) <= 0.5 * unit * (1 + 1e-9))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << actual << " is not " << expected << " to " << n << " figures";
+}
+
+struct EndToEnd {
+    const char *name;
+    void (*change)(FlightCase &);
+    double airspeed, radiusFeet, groundSpeed, tension, leadout, projection, reynolds, dragArea,
+        pressure, radius, densityAltitude, lineWeight, wingLoading;
+};
+
+class ReferenceCase : public ::testing::TestWithParam<EndToEnd> {};
+
+TEST_P(ReferenceCase, reproduces_every_figure_to_five_significant_digits)
+{
+    const EndToEnd &c = GetParam();
+    FlightCase fc = DefaultFlightCase();
+    c.change(fc);
+    float groundSpeed = 0;
+    CalcEngine engine(fc, groundSpeed);
+    engine.Recalculate(fc.LapTime);
+
+    EXPECT_TRUE(Figures(gLacft.airspeed * MphPerMetrePerSecond, c.airspeed));
+    EXPECT_TRUE(Figures(gLacft.radiusFeet, c.radiusFeet));
+    EXPECT_TRUE(Figures(groundSpeed, c.groundSpeed));
+    EXPECT_TRUE(Figures(engine.LineTension(), c.tension));
+    EXPECT_TRUE(Figures(engine.LeadoutPosition(), c.leadout));
+    EXPECT_TRUE(Figures(engine.LineProjection(), c.projection));
+    EXPECT_TRUE(Figures(engine.LineReynolds(), c.reynolds));
+    EXPECT_TRUE(Figures(engine.LineDragArea(), c.dragArea));
+    EXPECT_TRUE(Figures(engine.AirPressure(), c.pressure));
+    EXPECT_TRUE(Figures(engine.FlightRadius(), c.radius));
+    EXPECT_TRUE(Figures(engine.DensityAltitude(), c.densityAltitude));
+    EXPECT_TRUE(Figures(engine.LineWeight(), c.lineWeight));
+    EXPECT_TRUE(Figures(WingLoading(fc), c.wingLoading, 6));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ReferenceCase, ::testing::Values(
+    EndToEnd{"A_defaults", [](FlightCase &) {},
+             52.471, 60.083, 53.018, 8.0422, 0.83875, 9.8570, 580.85, 5.6302, 29.813, 62.208, 1346.4, 1.1977, 11.8125},
+    EndToEnd{"B_wind_angle_one_line_hot_high_humid",
+             [](FlightCase &f) {
+                 f.WindSpeed = 5; f.HndlAngl = 10; f.NumLines = 1; f.LineDia = 0.018f;
+                 f.Temprature = 90; f.Preasure = 3000; f.Humidity = 80;
+             },
+             52.451, 60.060, 52.785, 6.5795, 0.49160, 5.0290, 603.18, 3.5840, 26.819, 62.185, 6146.9, 1.4373, 11.8125},
+    EndToEnd{"C_no_arm", [](FlightCase &f) { f.ArmLngth = 0; },
+             51.161, 58.583, 53.018, 7.8412, 0.80779, 9.1894, 566.34, 5.5612, 29.813, 60.708, 1346.4, 1.1977, 11.8125},
+    EndToEnd{"D_three_lines_fast",
+             [](FlightCase &f) {
+                 f.NumLines = 3; f.LapTime = 4.2f; f.LineLength = 60; f.WingLength = 24;
+                 f.Weight = 48; f.WingArea = 600; f.HndlLngth = 6;
+             },
+             63.169, 62.000, 63.680, 12.909, 1.0700, 13.628, 699.28, 8.4516, 29.813, 64.000, 1346.4, 1.2390, 11.52}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Recalculate, default_details_and_repeatability)
+{
+    FlightCase fc = DefaultFlightCase();
+    float groundSpeed = 0;
+    CalcEngine engine(fc, groundSpeed);
+    engine.Recalculate(fc.LapTime);
+    EXPECT_NEAR(engine.LineWeight(), 1.197712, 5e-7);
+    EXPECT_NEAR(engine.FlightRadius() - gLacft.radiusFeet, 2.125, 1e-12);
+    EXPECT_NEAR(LapSpeed(fc), 54.36, 0.005);
+    const float first = groundSpeed;
+    const double tension = engine.LineTension(), projection = engine.LineProjection();
+    engine.Recalculate(fc.LapTime);
+    EXPECT_EQ(groundSpeed, first);
+    EXPECT_EQ(engine.LineTension(), tension);
+    EXPECT_EQ(engine.LineProjection(), projection);
+}
+
+TEST(Recalculate, without_inboard_wing_the_ground_speed_is_the_line_speed)
+{
+    FlightCase fc = DefaultFlightCase();
+    fc.WingLength = 0;
+    float groundSpeed = 0;
+    CalcEngine engine(fc, groundSpeed);
+    engine.Recalculate(fc.LapTime);
+    EXPECT_FLOAT_EQ(groundSpeed, static_cast<float>(gLineResults.lineSpeed * MphPerMetrePerSecond));
+    EXPECT_DOUBLE_EQ(engine.FlightRadius(), gLineResults.radius / 0.3048);
+}
+
+TEST(Recalculate, allocates_nothing)
+{
+    FlightCase fc = DefaultFlightCase();
+    float groundSpeed = 0;
+    CalcEngine engine(fc, groundSpeed);
+    engine.Recalculate(fc.LapTime);
+    const long before = allocations.load();
+    for (int i = 0; i < 10; ++i)
+        engine.Recalculate(fc.LapTime + 0.1f * i);
+    EXPECT_EQ(allocations.load(), before);
+}
+
+// Each case: what to change, the message expected out of Recalculate.
+struct Fault { const char *name; void (*change)(FlightCase &); const char *message; };
+class RecalculateFault : public ::testing::TestWithParam<Fault> {};
+
+TEST_P(RecalculateFault, is_reported_and_leaves_the_ground_speed_alone)
+{
+    FlightCase fc = DefaultFlightCase();
+    GetParam().change(fc);
+    float groundSpeed = 123;
+    CalcEngine engine(fc, groundSpeed);
+    try {
+        engine.Recalculate(fc.LapTime);
+        FAIL() << "no error";
+    } catch (const EngineError &e) {
+        EXPECT_NE(std::string(e.what()).find(GetParam().message), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(groundSpeed, 123);
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, RecalculateFault, ::testing::Values(
+    Fault{"lap_time_zero", [](FlightCase &f) { f.LapTime = 0; }, "Floating point division by zero"},
+    Fault{"absolute_zero", [](FlightCase &f) { f.Temprature = -459.67f; }, "absolute zero"},
+    Fault{"below_absolute_zero", [](FlightCase &f) { f.Temprature = -500; }, "absolute zero"},
+    Fault{"boiling_and_saturated", [](FlightCase &f) { f.Temprature = 215; f.Humidity = 100; }, "vapour pressure"},
+    Fault{"radius_behind_the_flier",
+          [](FlightCase &f) { f.LineLength = 0; f.HndlLngth = 1; f.ArmLngth = 96; f.HndlAngl = 179; },
+          "flight radius"},
+    Fault{"altitude_beyond_the_air", [](FlightCase &f) { f.Preasure = 3e38f; }, "pressure altitude"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Recalculate, a_negative_lap_time_is_clamped_not_a_fault)
+{
+    FlightCase fc = DefaultFlightCase();
+    fc.LapTime = -4.9f;
+    float groundSpeed = 0;
+    CalcEngine engine(fc, groundSpeed);
+    EXPECT_NO_THROW(engine.Recalculate(fc.LapTime));
+    EXPECT_EQ(gLacft.airspeed, 1);
+}
+
+TEST(WindowArithmetic, divisions_by_zero_fault_like_the_floating_point_unit)
+{
+    FlightCase fc = DefaultFlightCase();
+    fc.WingArea = 0;
+    EXPECT_THROW(WingLoading(fc), EngineError);
+    fc = DefaultFlightCase();
+    const float lapSpeed = LapSpeed(fc);
+    EXPECT_NEAR(WhatIfLineLength(lapSpeed, fc, 5), 59.27, 0.005);
+    EXPECT_NEAR(WhatIfLineLength(lapSpeed, fc, 4.9f), 58.0014, 0.00005);
+    EXPECT_NEAR(WhatIfLapTime(lapSpeed, fc, 58), 4.9, 0.0005);
+    try {
+        WhatIfLapTime(0, fc, 58);
+        FAIL();
+    } catch (const EngineError &e) {
+        EXPECT_STREQ(e.what(), "Floating point division by zero");
+    }
+}
+
+}  // namespace

@@ -1,0 +1,202 @@
+// The line model: unit conversion and clamping of its setters, the worked
+// cases, and the degenerate geometries it must refuse.
+#include "Calcs.h"
+#include "EngineError.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+using namespace UnitFactors;
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+
+// Relative agreement to n significant figures.
+::testing::AssertionResult Figures(double actual, double expected, int n)
+{
+    const double unit = std::pow(10.0, std::floor(std::log10(std::fabs(expected))) - (n - 1));
+    if (std::fabs(actual - expected) <= 0.5 * unit * (1 + 1e-9))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << actual << " is not " << expected << " to " << n << " figures";
+}
+
+TEST(LineModel, setters_convert_imperial_units_and_clamp)
+{
+    CLacft m;
+    m.SetLineCount(0);
+    EXPECT_EQ(m.lineCount, 1u);
+    m.SetLineCount(7);
+    EXPECT_EQ(m.lineCount, 3u);
+    m.SetLineDiameter(15);
+    EXPECT_NEAR(m.lineDiameter, 0.000381, 1e-12);
+    m.SetLineDiameter(0.3);
+    EXPECT_EQ(m.lineDiameter, 0.0001);
+    m.SetWeight(42);
+    EXPECT_NEAR(m.weight, 1.19068, 5e-6);
+    m.SetWeight(2000);
+    EXPECT_EQ(m.weight, 30);
+    m.SetWingArea(512);
+    EXPECT_NEAR(m.wingArea, 0.330322, 5e-7);
+    m.SetWingArea(0);
+    EXPECT_EQ(m.wingArea, 0.003);
+    m.SetSpeeds(60, 80);
+    EXPECT_NEAR(m.windSpeed, 0.9 * m.airspeed, 1e-12);
+    m.SetUnitSystem(UnitsMetric);
+    m.SetSpeeds(0.5, 0);
+    EXPECT_EQ(m.airspeed, 1);
+    m.SetUnitSystem(9);
+    EXPECT_EQ(m.unitSystem, UnitsImperial);
+    m.SetUnitSystem(-3);
+    EXPECT_EQ(m.unitSystem, UnitsMetric);
+}
+
+TEST(LineModel, values_that_are_not_numbers_take_the_lower_bound)
+{
+    CLacft m;
+    m.SetLineDiameter(NaN);
+    m.SetWeight(NaN);
+    m.SetWingArea(NaN);
+    m.SetSpeeds(NaN, 0);
+    m.SetGeometry(NaN, NaN, NaN, 0);
+    EXPECT_EQ(m.lineDiameter, 0.0001);
+    EXPECT_EQ(m.weight, 0.05);
+    EXPECT_EQ(m.wingArea, 0.003);
+    EXPECT_EQ(m.airspeed, 1);
+    EXPECT_EQ(m.lineLength, 0.03625);
+    EXPECT_EQ(m.armLength, 0);
+}
+
+TEST(LineModel, construction_defaults)
+{
+    CLacft m;
+    EXPECT_EQ(m.lineDiameter, 0.0001);
+    EXPECT_EQ(m.weight, 0.05);
+    EXPECT_NEAR(m.lineLength, 4.8768, 1e-12);
+    EXPECT_NEAR(m.armLength, 0.21336, 1e-12);
+    EXPECT_NEAR(m.handleAngle, Pi / 4, 1e-15);
+    EXPECT_NEAR(m.airspeed * 2.236936292054402, 50, 1e-12);
+    EXPECT_EQ(m.wingArea, 0);
+}
+
+TEST(LineModel, straight_arm_and_out_of_range_angle_put_the_hand_on_the_radius)
+{
+    CLacft m;
+    m.SetGeometry(50, 1.5, 2, 200);  // 200° is out of range and treated as 0
+    EXPECT_EQ(m.handleAngle, 0);
+    EXPECT_EQ(m.armSinAngle, 0);
+    EXPECT_NEAR(m.armOffset, 1.5 / 50, 1e-15);
+    EXPECT_NEAR(m.radius, 51.5 * MetresPerFoot, 1e-12);
+    m.SetGeometry(50, 0, 2, 30);
+    EXPECT_EQ(m.armSinAngle, 0);
+    EXPECT_NEAR(m.radius, 50 * MetresPerFoot, 1e-12);
+}
+
+// The air of 100 ft, 75 °F and 50 % humidity.
+void SetDefaultAir()
+{
+    gAtmo.SetPressureAltitude(100 * MetresPerFoot * 0.001);
+    gAtmo.SetTemperature(75 / FahrenheitPerKelvin + KelvinAtZeroFahrenheit);
+    gAtmo.SetHumidity(50);
+}
+
+CLacft WorkedCase(double mph, double windMph, double handleAngle)
+{
+    CLacft m;
+    m.SetUnitSystem(UnitsImperial);
+    m.SetLineCount(2);
+    m.SetLineDiameter(15);
+    m.SetGeometry(58.583333, 1.5, 2.125, handleAngle);
+    m.SetWeight(42);
+    m.SetSpeeds(mph, windMph);
+    return m;
+}
+
+TEST(LineModel, worked_case_without_wind)
+{
+    SetDefaultAir();
+    SetupDragCurve();
+    gLacft = WorkedCase(52.4714, 0, 0);
+    EXPECT_TRUE(Figures(gLacft.lineLength, 17.8562, 6));
+    EXPECT_TRUE(Figures(gLacft.radius, 18.3134, 6));
+    EXPECT_TRUE(Figures(gLacft.integrationEnd, 0.963727, 6));
+    EXPECT_TRUE(Figures(gLacft.airspeed, 23.4568, 6));
+    LineResults r;
+    gLacft.Solve(r);
+    EXPECT_TRUE(Figures(r.tension, 35.8, 3));
+    EXPECT_TRUE(Figures(r.lineSpeed, 22.9, 3));
+    EXPECT_TRUE(Figures(r.reynolds, 581, 3));
+    EXPECT_TRUE(Figures(r.momentIntegral, 1.07, 3));
+    EXPECT_TRUE(Figures(r.dragArea, 0.00363, 3));
+    EXPECT_TRUE(Figures(r.lineAngle, 1.88, 3));
+    EXPECT_TRUE(Figures(r.leadoutOffset, 0.0213, 3));
+    EXPECT_TRUE(Figures(r.bowIntegral, 1.37, 3));
+    EXPECT_TRUE(Figures(r.lineProjection, 0.250, 3));
+    EXPECT_EQ(gLacft.integrandMode, BowWeighting);
+}
+
+TEST(LineModel, worked_case_with_wind_and_handle_angle)
+{
+    SetDefaultAir();
+    SetupDragCurve();
+    gLacft = WorkedCase(52.2916, 10, 30);
+    EXPECT_TRUE(Figures(gLacft.radius, 18.2507, 6));
+    LineResults r;
+    gLacft.Solve(r);
+    EXPECT_TRUE(Figures(r.tension, 23.3, 3));
+    EXPECT_TRUE(Figures(r.dragArea, 0.00416, 3));
+    EXPECT_TRUE(Figures(r.lineAngle, 2.14, 3));
+    EXPECT_TRUE(Figures(r.leadoutOffset, 0.0242, 3));
+    EXPECT_TRUE(Figures(r.lineProjection, 0.238, 3));
+}
+
+TEST(LineModel, integrand_modes)
+{
+    SetupDragCurve();
+    CLacft m = WorkedCase(52.4714, 0, 0);
+    m.reynolds = 581;
+    m.integrandMode = MomentWeighting;
+    EXPECT_EQ(m.LineIntegrand(0.0), 0);  // no moment at the hand
+    m.integrandMode = BowWeighting;
+    EXPECT_GT(m.LineIntegrand(0.5), 0);
+    m.integrandMode = 5;
+    EXPECT_EQ(m.LineIntegrand(0.5), -1000000);
+}
+
+TEST(LineModel, arm_longer_than_the_line_limits_the_arcsine)
+{
+    CLacft m;
+    m.SetUnitSystem(UnitsMetric);
+    m.SetGeometry(0.1, 2, 0, 90);  // A·sin θ / L = 20
+    EXPECT_NEAR(m.armSinAngle, Pi / 2, 1e-12);
+    EXPECT_FALSE(std::isnan(m.radius));
+    EXPECT_FALSE(std::isnan(m.armOffset));
+}
+
+TEST(LineModel, degenerate_cases_are_reported_not_solved)
+{
+    SetDefaultAir();
+    SetupDragCurve();
+    LineResults r;
+
+    CLacft wind;
+    wind.SetUnitSystem(UnitsMetric);
+    wind.SetGeometry(20, 0.5, 0.6, 0);
+    wind.SetSpeeds(72, 72);  // 20 m/s each way: the lines would hang slack
+    try {
+        wind.Solve(r);
+        FAIL() << "wind equal to airspeed was solved";
+    } catch (const EngineError &e) {
+        EXPECT_STREQ(e.what(), "The wind speed equals the airspeed.");
+    }
+
+    CLacft behind;
+    behind.SetUnitSystem(UnitsMetric);
+    behind.SetGeometry(0.3, 1, 0, 179);  // the hand is past the centre: R < 0
+    behind.SetSpeeds(72, 0);
+    EXPECT_LE(behind.radius, 0);
+    EXPECT_THROW(behind.Solve(r), EngineError);
+}
+
+}  // namespace

@@ -1,0 +1,84 @@
+// tethrix-calc as scripts use it: output, keys, exit status.
+#include "CalcCli.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out, err;
+};
+
+CliRun Calc(std::vector<std::string> args)
+{
+    std::ostringstream out, err;
+    const int status = RunCalc(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(TethrixCalc, default_output_reads_like_the_window)
+{
+    const CliRun r = Calc({});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "Leadout Position Behind CG = 0.8388 inches\n"
+              "Line Tension = 8.042 pounds\n"
+              "Wing Loading = 11.81 oz/sq ft.\n"
+              "Ground Speed = 53.02 mph\n"
+              "Flight Radius = 62.21 feet\n"
+              "Line Projection = 9.857 inches\n"
+              "Line Weight = 1.198 ounces\n"
+              "Line RN at WT = 580.9\n"
+              "Line Drag Area = 5.63 sq/in\n"
+              "Density Altitude = 1346 feet\n"
+              "Atmospheric Pressure = 29.81 in/Hg\n"
+              "Lap Speed = 54.36 mph\n");
+}
+
+TEST(TethrixCalc, keys_ignore_case_and_change_the_case)
+{
+    const CliRun r = Calc({"NL=3", "lt=4.2", "LL=60", "wl=24", "wt=48", "wa=600", "hl=6", "an=Stunt"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Line Tension = 12.91 pounds"), std::string::npos) << r.out;
+    const CliRun b = Calc({"wndspeed=5", "HndlAngl=10", "nl=1", "ls=0.018", "temp=90", "altitude=3000", "HUMIDITY=80"});
+    EXPECT_NE(b.out.find("Density Altitude = 6147 feet"), std::string::npos) << b.out;
+}
+
+TEST(TethrixCalc, json_holds_every_figure_at_full_precision)
+{
+    const CliRun r = Calc({"--json"});
+    EXPECT_EQ(r.status, 0);
+    for (const char *key : {"LeadoutPosition", "LineTension", "WingLoading", "GroundSpeed", "FlightRadius",
+                            "LineProjection", "LineWeight", "LineReynolds", "LineDragArea", "DensityAltitude",
+                            "AirPressure", "LapSpeed"})
+        EXPECT_NE(r.out.find("\"" + std::string(key) + "\": "), std::string::npos) << key;
+    EXPECT_NE(r.out.find("\"WingLoading\": 11.8125,"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.front(), '{');
+    EXPECT_EQ(r.out.substr(r.out.size() - 2), "}\n");
+}
+
+TEST(TethrixCalc, exit_status_tells_usage_errors_from_engine_errors)
+{
+    const CliRun unknown = Calc({"speed=3"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("speed"), std::string::npos);
+    EXPECT_EQ(Calc({"lt=abc"}).status, 2);
+    EXPECT_EQ(Calc({"lt=1E39"}).status, 2);
+    EXPECT_EQ(Calc({"nl=two"}).status, 2);
+    EXPECT_EQ(Calc({"--frobnicate"}).status, 2);
+
+    const CliRun zero = Calc({"lt=0"});
+    EXPECT_EQ(zero.status, 1);
+    EXPECT_EQ(zero.err, "tethrix-calc: Floating point division by zero\n");
+    EXPECT_TRUE(zero.out.empty());
+
+    const CliRun help = Calc({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("Temp"), std::string::npos);
+    EXPECT_NE(help.out.find("default 75"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,118 @@
+#include "CalcCli.h"
+
+#include "Convert.h"
+#include "EngineError.h"
+#include "Figures.h"
+
+#include <cstdio>
+#include <ostream>
+
+namespace {
+
+constexpr int ExitEngineError = 1;
+constexpr int ExitUsage = 2;
+
+std::string Full(double v)
+{
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.17g", v);
+    return buf;
+}
+
+void PrintHelp(std::ostream &out)
+{
+    const FlightCase defaults = DefaultFlightCase();
+    out << "Usage: tethrix-calc [KEY=VALUE ...] [--json]\n"
+           "Computes the trim figures of a control-line airplane.\n\n"
+           "Keys (any letter case; numbers with '.' as decimal point):\n";
+    for (const InputKey &k : InputKeys) {
+        std::string line = "  " + std::string(k.key);
+        line.resize(12, ' ');
+        line += k.meaning;
+        if (*k.unit)
+            line += std::string(", ") + k.unit;
+        line += " (default ";
+        line += k.field ? FormatNumber(defaults.*(k.field), k.digits)
+                        : (std::string(k.key) == "an" ? defaults.AcName : std::to_string(defaults.NumLines));
+        out << line << ")\n";
+    }
+    out << "\nOptions:\n"
+           "  --json      print one JSON object with every figure at full precision\n"
+           "  --help      show this text\n\n"
+           "Exit status: 0 success, 1 the inputs cannot be calculated, 2 usage error.\n";
+}
+
+std::string JsonString(const std::string &s)
+{
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            out += buf;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+}  // namespace
+
+int RunCalc(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+{
+    FlightCase fc = DefaultFlightCase();
+    bool json = false;
+    for (const std::string &arg : args) {
+        if (arg == "--help" || arg == "-h") {
+            PrintHelp(out);
+            return 0;
+        }
+        if (arg == "--json") {
+            json = true;
+            continue;
+        }
+        const size_t eq = arg.find('=');
+        if (eq == std::string::npos || arg.rfind("--", 0) == 0) {
+            err << "tethrix-calc: unknown argument '" << arg << "' (try --help)\n";
+            return ExitUsage;
+        }
+        const std::string key = arg.substr(0, eq);
+        try {
+            if (!SetInput(fc, key, arg.substr(eq + 1))) {
+                err << "tethrix-calc: unknown key '" << key << "' (try --help)\n";
+                return ExitUsage;
+            }
+        } catch (const EngineError &e) {
+            err << "tethrix-calc: " << key << ": " << e.what() << "\n";
+            return ExitUsage;
+        }
+    }
+
+    float groundSpeed = 0;
+    CalcEngine engine(fc, groundSpeed);
+    try {
+        engine.Recalculate(fc.LapTime);
+        double values[FigureCount];
+        for (int i = 0; i < FigureCount; ++i)
+            values[i] = Figures[i].value(engine, fc, groundSpeed);
+        const float lapSpeed = LapSpeed(fc);
+        if (json) {
+            out << "{";
+            for (int i = 0; i < FigureCount; ++i)
+                out << JsonString(Figures[i].jsonKey) << ": " << Full(values[i]) << ", ";
+            out << "\"LapSpeed\": " << Full(lapSpeed) << "}\n";
+        } else {
+            for (int i = 0; i < FigureCount; ++i)
+                out << FigureText(Figures[i], values[i]) << "\n";
+            out << "Lap Speed = " << FormatNumber(lapSpeed, 4) << " mph\n";
+        }
+    } catch (const EngineError &e) {
+        err << "tethrix-calc: " << e.what() << "\n";
+        return ExitEngineError;
+    }
+    return 0;
+}
