@@ -1,0 +1,184 @@
+#include "Cspin.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QTimer>
+
+TTimerSpeedButton::TTimerSpeedButton(QWidget *parent) : QToolButton(parent)
+{
+    setAutoRaise(true);
+    setFocusPolicy(Qt::NoFocus);
+    connect(this, &QToolButton::clicked, this, &TTimerSpeedButton::stepClicked);
+}
+
+void TTimerSpeedButton::mousePressEvent(QMouseEvent *event)
+{
+    QToolButton::mousePressEvent(event);
+    // Any mouse button starts the timer; only a left press shows the button
+    // down, and only a button shown down repeats.
+    if (autoRepeatFlag) {
+        if (timer == nullptr) {
+            timer = new QTimer(this);
+            connect(timer, &QTimer::timeout, this, &TTimerSpeedButton::TimerExpired);
+        }
+        timer->setInterval(InitialRepeatDelay);
+        timer->start();
+    }
+}
+
+void TTimerSpeedButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    QToolButton::mouseReleaseEvent(event);
+    if (timer != nullptr)
+        timer->stop();
+}
+
+void TTimerSpeedButton::TimerExpired()
+{
+    if (timer != nullptr)
+        timer->setInterval(RepeatInterval);
+    if (isDown())
+        emit stepClicked();
+}
+
+TCSpinButton::TCSpinButton(QWidget *parent)
+    : QWidget(parent), up(new TTimerSpeedButton(this)), down(new TTimerSpeedButton(this))
+{
+    setObjectName("SpinButton");
+    up->setObjectName("SpinUp");
+    down->setObjectName("SpinDown");
+    up->setArrowType(Qt::UpArrow);
+    down->setArrowType(Qt::DownArrow);
+    for (TTimerSpeedButton *b : {up, down}) {
+        b->setAutoRepeatFlag(true);
+        b->setIconSize(QSize(7, 4));
+        connect(b, &QToolButton::pressed, this, &TCSpinButton::BtnMouseDown);
+    }
+    connect(up, &TTimerSpeedButton::stepClicked, this, &TCSpinButton::OnUpClick);
+    connect(down, &TTimerSpeedButton::stepClicked, this, &TCSpinButton::OnDownClick);
+    setFocusPolicy(Qt::NoFocus);
+    resize(15, 17);
+}
+
+void TCSpinButton::BtnMouseDown()
+{
+    // A press on an arrow puts the keyboard focus into the field.
+    if (focusControl != nullptr && focusControl->focusPolicy() != Qt::NoFocus && !focusControl->hasFocus())
+        focusControl->setFocus(Qt::MouseFocusReason);
+}
+
+void TCSpinButton::resizeEvent(QResizeEvent *)
+{
+    // The two arrows overlap by one pixel.
+    const int half = height() / 2;
+    up->setGeometry(0, 0, width(), half);
+    down->setGeometry(0, half - 1, width(), height() - half + 1);
+}
+
+TCSpinEdit::TCSpinEdit(QWidget *parent) : QLineEdit(parent), button(new TCSpinButton(this))
+{
+    setText("0");
+    button->setFocusControl(this);
+    connect(button, &TCSpinButton::OnUpClick, this, [this] { UpClick(); });
+    connect(button, &TCSpinButton::OnDownClick, this, [this] { DownClick(); });
+    button->setCursor(Qt::ArrowCursor);
+}
+
+int TCSpinEdit::CheckValue(int v) const
+{
+    if (MaxValue != MinValue) {
+        if (v < MinValue)
+            return MinValue;
+        if (v > MaxValue)
+            return MaxValue;
+    }
+    return v;
+}
+
+void TCSpinEdit::SetValue(int v)
+{
+    const QString t = QString::number(CheckValue(v));
+    if (t != text())
+        setText(t);
+}
+
+int TCSpinEdit::GetValue()
+{
+    bool ok = false;
+    const int v = text().toInt(&ok);
+    if (!ok) {
+        setText(QString::number(MinValue));
+        return MinValue;
+    }
+    return v;
+}
+
+void TCSpinEdit::UpClick()
+{
+    if (isReadOnly()) {
+        QApplication::beep();
+        return;
+    }
+    SetValue(GetValue() + Increment);
+}
+
+void TCSpinEdit::DownClick()
+{
+    if (isReadOnly()) {
+        QApplication::beep();
+        return;
+    }
+    SetValue(GetValue() - Increment);
+}
+
+bool TCSpinEdit::IsValidChar(QChar c) const
+{
+    const QString sep = QLocale().decimalPoint();
+    if ((!sep.isEmpty() && c == sep[0]) || c == '+' || c == '-' || (c >= '0' && c <= '9'))
+        return true;
+    // Control characters, the space and the marks "!" to "/", and the
+    // 8-bit characters above 127; Enter is taken too, so that it can
+    // recalculate like in the other fields.
+    const ushort u = c.unicode();
+    return u < 50 || (u >= 128 && u <= 255);
+}
+
+void TCSpinEdit::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Up)
+        UpClick();
+    else if (event->key() == Qt::Key_Down)
+        DownClick();
+    const QString t = event->text();
+    if (t.size() == 1 && !IsValidChar(t[0])) {
+        QApplication::beep();
+        event->accept();
+        return;
+    }
+    if (!EditorEnabled && !t.isEmpty() && t[0].isPrint())
+        return;
+    QLineEdit::keyPressEvent(event);
+}
+
+void TCSpinEdit::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    const int v = GetValue();
+    if (CheckValue(v) != v)
+        SetValue(v);
+}
+
+void TCSpinEdit::resizeEvent(QResizeEvent *event)
+{
+    QLineEdit::resizeEvent(event);
+    const int w = qMax(15, button->width());
+    button->setGeometry(width() - w - 2, 2, w, height() - 4);
+    SetEditRect();
+}
+
+void TCSpinEdit::SetEditRect()
+{
+    // Keep the text out from under the arrows.
+    setTextMargins(0, 0, button->width() + 2, 0);
+}

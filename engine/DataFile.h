@@ -1,0 +1,39 @@
+// DataFile: the airplane data file (.TQD), nine "key=value" lines.
+#pragma once
+
+#include "Calcs.h"
+
+#include <string>
+#include <vector>
+
+// The file's text: an, nl, ls, ll, wl, hl, wt, lt, wa in this order, numbers
+// as printf "%f" with a point whatever the locale, CRLF line ends.
+std::string DataFileText(const FlightCase &fc);
+
+struct DataFileEntry {
+    std::string key;    // lower case: one of the nine keys
+    std::string value;  // as it stands in the file, never empty
+};
+
+// The recognised lines of a file, in file order. Keys ignore letter case and
+// every character of code 32 or below; a value runs from the first "=" to
+// the first control character. Lines without "=", other keys and empty
+// values are skipped. Never fails, whatever the content.
+std::vector<DataFileEntry> ParseDataFile(const std::string &content);
+
+// The C library's conversions as the reader uses them, without the locale:
+// leading white space, a sign, digits; conversion stops at the first
+// character that does not fit, and nothing readable gives 0.
+int WholeNumberPrefix(const std::string &text);
+double DecimalNumberPrefix(const std::string &text);
+
+// Applies entries to a flight case the way the window's fields do when a
+// file is opened: each number is shown with four significant digits (the
+// wing area six) and read back from that text; the name is cut to the
+// field's 70 characters; a line count is limited to 1 … 3 by the spin field
+// unless the field already showed the limited value. shownLines is the
+// count the spin field shows before. Entries whose numbers do not fit single
+// precision are skipped.
+void ApplyDataFileEntries(FlightCase &fc, const std::vector<DataFileEntry> &entries, int &shownLines);
+
+constexpr int MaxNameLength = 70;

@@ -1,0 +1,314 @@
+// Data files, recent files, stored conditions and the conditions dialog,
+// through the real window and dialog.
+#include "Advgfg.h"
+#include "Main.h"
+#include "UiTestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+class FilesSettingsTest : public QObject {
+    Q_OBJECT
+    UiFixture fx;
+    std::unique_ptr<QTemporaryDir> files;
+    std::unique_ptr<TForm1> w;
+
+    QString path(const QString &name) { return files->path() + "/" + name; }
+    void write(const QString &name, const QByteArray &content)
+    {
+        QFile f(path(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    QByteArray read(const QString &name)
+    {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QLineEdit *field(const char *name) { return w->findChild<QLineEdit *>(name); }
+    void open(const QString &name)
+    {
+        fx.nextOpen = path(name);
+        w->Open1Click();
+    }
+    void save(const QString &name)
+    {
+        fx.nextSave = path(name);
+        w->Save1Click();
+    }
+    QStringList shownRecent()
+    {
+        w->File1Click();
+        QStringList shown;
+        for (int i = 1; i <= 5; ++i) {
+            QAction *a = w->findChild<QAction *>(QString("MRU%1").arg(i));
+            shown << (a->isVisible() ? a->text() : QString("-"));
+        }
+        return shown;
+    }
+    // Runs the conditions dialog, doing what act says once it shows.
+    void withDialog(std::function<void(TAdvCfgFrm &)> act)
+    {
+        QTimer::singleShot(0, this, [act] {
+            QVERIFY(AdvCfgFrm != nullptr);
+            act(*AdvCfgFrm);
+            if (AdvCfgFrm && AdvCfgFrm->isVisible())
+                AdvCfgFrm->reject();
+        });
+        w->Configure1Click();
+    }
+
+private slots:
+    void init()
+    {
+        QLocale::setDefault(QLocale::c());
+        fx.reset();
+        files = std::make_unique<QTemporaryDir>();
+        w = std::make_unique<TForm1>();
+    }
+    void cleanup() { w.reset(); }
+
+    void saving_the_defaults_writes_the_nine_lines_and_renames_the_airplane()
+    {
+        save("Stunt2");
+        QCOMPARE(read("Stunt2.TQD"), QByteArray("an=Ringcruiser\r\nnl=2\r\nls=0.015000\r\nll=58.000000\r\n"
+                                               "wl=25.500000\r\nhl=7.000000\r\nwt=42.000000\r\nlt=4.900000\r\n"
+                                               "wa=512.000000\r\n"));
+        QCOMPARE(field("AcName")->text(), QString("Stunt2"));
+        save("plane.text");
+        QCOMPARE(field("AcName")->text(), QString("planet"));
+        QCOMPARE(w->recentFiles().mid(0, 2), (QStringList{path("plane.text"), path("Stunt2.TQD")}));
+
+        open("Stunt2.TQD");
+        QCOMPARE(field("AcName")->text(), QString("Ringcruiser"));
+    }
+
+    void reading_applies_values_through_the_fields()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        w = std::make_unique<TForm1>();
+        write("a.TQD", "LT = 5.25\nll=58.123456\r\nwa=512.25\nnl=5\nnonsense\nzz=1\nwt=\n");
+        open("a.TQD");
+        QCOMPARE(field("LapTime")->text(), QString("5,25"));
+        QCOMPARE(field("WfLapTime")->text(), QString("5,25"));
+        QCOMPARE(w->flightCase().LapTime, 5.25f);
+        QCOMPARE(field("LineLength")->text(), QString("58,12"));
+        QCOMPARE(w->flightCase().LineLength, 58.12f);
+        QCOMPARE(field("WingArea")->text(), QString("512,25"));
+        QCOMPARE(field("NumLines")->text(), QString("3"));
+        QCOMPARE(w->flightCase().Weight, 42.0f);
+        QVERIFY(fx.messages.isEmpty());
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void a_file_never_resets_what_it_does_not_mention()
+    {
+        write("lt.TQD", "lt=5.25");
+        write("empty.TQD", "");
+        open("lt.TQD");
+        QCOMPARE(w->flightCase().LapTime, 5.25f);
+        QCOMPARE(w->flightCase().LineLength, 58.0f);
+        open("empty.TQD");
+        QCOMPARE(w->flightCase().LapTime, 5.25f);
+        QVERIFY(fx.messages.isEmpty());
+    }
+
+    void long_names_and_junk_are_read_safely()
+    {
+        const QString name70(70, 'N');
+        write("long.TQD", "an=" + name70.toLatin1() + "\r\n");
+        open("long.TQD");
+        QCOMPARE(field("AcName")->text(), name70);
+        QCOMPARE(QString::fromStdString(w->flightCase().AcName), name70);
+
+        QByteArray junk(1 << 20, 'x');
+        junk[100] = '\0';
+        junk[200] = '=';
+        write("junk.TQD", "an=Junk\n" + junk + "\nlt=6");
+        open("junk.TQD");
+        QCOMPARE(w->flightCase().LapTime, 6.0f);
+        QCOMPARE(field("AcName")->text(), QString("Junk"));
+        write("huge.TQD", "wt=1e300\n");
+        open("huge.TQD");
+        QCOMPARE(w->flightCase().Weight, 42.0f);
+    }
+
+    void a_file_that_does_not_open_is_reported_not_listed()
+    {
+        const QString before = w->findChild<QLabel *>("TensionLabel")->text();
+        open("missing.TQD");
+        QCOMPARE(fx.messages.size(), 1);
+        QCOMPARE(fx.messages[0].title, QString("File Not Found"));
+        QCOMPARE(fx.messages[0].text, "Cannot Open File " + path("missing.TQD"));
+        QCOMPARE(fx.messages[0].icon, QMessageBox::Warning);
+        QVERIFY(!w->recentFiles().contains(path("missing.TQD")));
+    }
+
+    void a_failed_save_is_reported_and_changes_nothing()
+    {
+        save("keep.TQD");
+        const QByteArray good = read("keep.TQD");
+        w->flightCase().AcName = "Other";
+        QDir().mkdir(path("dir.TQD"));
+        save("dir.TQD");  // a folder cannot be written as a file
+        QCOMPARE(fx.messages.size(), 1);
+        QVERIFY(fx.messages[0].text.startsWith("Cannot save the file " + path("dir.TQD")));
+        QVERIFY(!w->recentFiles().contains(path("dir.TQD")));
+        QCOMPARE(QString::fromStdString(w->flightCase().AcName), QString("Other"));
+        save("nofolder/x.TQD");
+        QCOMPARE(fx.messages.size(), 2);
+        QCOMPARE(read("keep.TQD"), good);
+    }
+
+    void recent_files_keep_their_order_and_survive_a_restart()
+    {
+        QCOMPARE(shownRecent(), QStringList(5, "-"));
+        QVERIFY(!w->findChild<QAction *>("MRUSeparator")->isVisible());
+        for (const char *n : {"A.TQD", "B.TQD", "C.TQD"})
+            write(n, "lt=5");
+        open("A.TQD");
+        open("B.TQD");
+        open("C.TQD");
+        open("B.TQD");
+        QCOMPARE(shownRecent().mid(0, 3), (QStringList{"&1 " + path("C.TQD"), "&2 " + path("B.TQD"),
+                                                      "&3 " + path("A.TQD")}));
+        QVERIFY(w->findChild<QAction *>("MRUSeparator")->isVisible());
+        for (const char *n : {"D.TQD", "E.TQD", "F.TQD"}) {
+            write(n, "lt=5");
+            open(n);
+        }
+        QCOMPARE(w->recentFiles().size(), 5);
+        QVERIFY(!w->recentFiles().contains(path("A.TQD")));
+
+        w->flightCase().LapTime = 9;
+        w.reset();
+        w = std::make_unique<TForm1>();
+        QCOMPARE(w->recentFiles().first(), path("F.TQD"));
+        QCOMPARE(w->flightCase().LapTime, 4.9f);  // the main inputs start from their defaults
+    }
+
+    void a_vanished_recent_file_is_reported_and_its_entry_emptied()
+    {
+        for (const char *n : {"A.TQD", "B.TQD"})
+            write(n, "lt=5");
+        open("A.TQD");
+        open("B.TQD");
+        QFile::remove(path("A.TQD"));
+        w->MRU1Click(1);
+        QCOMPARE(fx.messages.last().text, "Cannot Open File " + path("A.TQD"));
+        QCOMPARE(shownRecent(), (QStringList{"&1 " + path("B.TQD"), "-", "-", "-", "-"}));
+        write("C.TQD", "lt=5");
+        open("C.TQD");
+        QCOMPARE(w->recentFiles().mid(0, 3), (QStringList{path("C.TQD"), path("B.TQD"), QString()}));
+    }
+
+    void first_run_stores_the_default_conditions()
+    {
+        QSettings s;
+        QCOMPARE(s.value("ArmLngth").toString(), QString("18"));
+        QCOMPARE(s.value("Temp").toString(), QString("75"));
+        QCOMPARE(s.value("Altitude").toString(), QString("100"));
+        QCOMPARE(s.value("Mru/MRU1").toString(), QString());
+        QCOMPARE(w->flightCase().Humidity, 50.0f);
+    }
+
+    void a_bad_stored_condition_takes_its_default_with_one_message()
+    {
+        w.reset();
+        {
+            QSettings s;
+            s.setValue("Temp", "hot");
+            s.remove("Humidity");
+            s.setValue("ArmLngth", "20");
+        }
+        w = std::make_unique<TForm1>();
+        QCOMPARE(fx.messages.size(), 1);
+        QVERIFY(fx.messages[0].text.contains("'hot' is not a valid floating point value"));
+        QCOMPARE(w->flightCase().Temprature, 75.0f);
+        QCOMPARE(w->flightCase().Humidity, 50.0f);
+        QCOMPARE(w->flightCase().ArmLngth, 20.0f);
+    }
+
+    void a_stored_value_that_is_not_text_is_reported()
+    {
+        w.reset();
+        QFile::remove(fx.settingsFile());
+        write("dummy", "");
+        QFile f(fx.settingsFile());
+        QDir().mkpath(QFileInfo(fx.settingsFile()).path());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[General]\nArmLngth=18\nTemp=70, 80\n");
+        f.close();
+        w = std::make_unique<TForm1>();
+        QCOMPARE(fx.messages.size(), 1);
+        QVERIFY(fx.messages[0].text.contains("Invalid data type for 'Temp'"));
+        QCOMPARE(w->flightCase().Temprature, 75.0f);
+    }
+
+    void dialog_save_stores_and_takes_over()
+    {
+        withDialog([](TAdvCfgFrm &d) {
+            QCOMPARE(d.windowTitle(), QString("Advanced Input Data"));
+            QCOMPARE(d.findChild<QLineEdit *>("ArmLngth")->text(), QString("18"));
+            d.findChild<QLineEdit *>("Temprature")->setText("90");
+            d.findChild<QLineEdit *>("Preasure")->setText("1.2E4");
+            QTest::mouseClick(d.findChild<QPushButton *>("SaveBtn"), Qt::LeftButton);
+        });
+        QCOMPARE(w->flightCase().Temprature, 90.0f);
+        QCOMPARE(w->flightCase().Preasure, 12000.0f);
+        QCOMPARE(QSettings().value("Altitude").toString(), QString("1.2E4"));
+        QVERIFY(w->findChild<QLabel *>("DensAltLbl")->text().contains("1.6"));  // recalculated
+        w.reset();
+        w = std::make_unique<TForm1>();
+        QCOMPARE(w->flightCase().Temprature, 90.0f);
+    }
+
+    void dialog_save_with_a_bad_text_stores_nothing_and_stays_open()
+    {
+        withDialog([this](TAdvCfgFrm &d) {
+            d.findChild<QLineEdit *>("HndlAngl")->setText("5");
+            d.findChild<QLineEdit *>("Temprature")->setText("warm");
+            QTest::mouseClick(d.findChild<QPushButton *>("SaveBtn"), Qt::LeftButton);
+            QVERIFY(d.isVisible());
+            QCOMPARE(fx.messages.size(), 1);
+            QCOMPARE(fx.messages[0].text, QString("'warm' is not a valid floating point value."));
+            QCOMPARE(w->flightCase().HndlAngl, 0.0f);
+            QTest::keyClick(d.findChild<QLineEdit *>("WindSpeed"), Qt::Key_F1);
+        });
+        QCOMPARE(QSettings().value("Temp").toString(), QString("75"));
+        QCOMPARE(fx.helpTopics, QList<int>{HelpAdvanced});
+    }
+
+    void dialog_defaults_then_cancel_recalculates_but_keeps_the_store()
+    {
+        w->flightCase().ArmLngth = 30;
+        withDialog([](TAdvCfgFrm &d) {
+            QCOMPARE(d.findChild<QLineEdit *>("ArmLngth")->text(), QString("30"));
+            QTest::mouseClick(d.findChild<QPushButton *>("DefaultsBtn"), Qt::LeftButton);
+            QCOMPARE(d.findChild<QLineEdit *>("ArmLngth")->text(), QString("18"));
+            QTest::keyClick(d.findChild<QLineEdit *>("ArmLngth"), Qt::Key_Escape);
+            QVERIFY(d.isVisible());  // Escape does nothing of its own
+            QTest::mouseClick(d.findChild<QPushButton *>("ClxclBtn"), Qt::LeftButton);
+        });
+        QCOMPARE(w->flightCase().ArmLngth, 18.0f);
+        QCOMPARE(qRound(w->lapSpeed() * 100), 5436);
+    }
+
+    void a_refused_settings_write_is_reported()
+    {
+        w.reset();
+        QFile::remove(fx.settingsFile());
+        QDir().mkpath(fx.settingsFile());  // a folder where the file should be
+        w = std::make_unique<TForm1>();
+        QVERIFY(!fx.messages.isEmpty());
+        QVERIFY(fx.messages[0].text.startsWith("Failed to set data for '"));
+    }
+};
+
+TETHRIX_UI_TEST_MAIN(FilesSettingsTest)
+#include "FilesSettingsTest.moc"

@@ -1,0 +1,241 @@
+// The main window driven as a flier drives it: typing, Enter, F1.
+#include "Main.h"
+#include "UiTestSupport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+    UiFixture fx;
+    std::unique_ptr<TForm1> w;
+
+    QLineEdit *field(const char *name) { return w->findChild<QLineEdit *>(name); }
+    QLabel *label(const char *name) { return w->findChild<QLabel *>(name); }
+    QColor heading() { return label("Label2")->palette().color(QPalette::WindowText); }
+    QStringList resultTexts()
+    {
+        QStringList t;
+        for (const char *n : {"LeadOutPosLabel", "TensionLabel", "WngLoadLabel", "GndSpeedLabel", "RadiusLabel",
+                              "LineProjctLabel", "LineWeightLabel", "LineRnLabel", "LineDrgAreaLabel",
+                              "DensAltLbl", "AirPressureLbl"})
+            t << label(n)->text();
+        return t;
+    }
+    void retype(const char *name, const QString &text)
+    {
+        QLineEdit *e = field(name);
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Delete);
+        QTest::keyClicks(e, text);
+    }
+    const QColor red{255, 0, 0}, green{0, 128, 0};
+
+private slots:
+    void init()
+    {
+        QLocale::setDefault(QLocale::c());
+        fx.reset();
+        w = std::make_unique<TForm1>();
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    }
+    void cleanup() { w.reset(); }
+
+    void first_start_shows_the_defaults_and_current_results()
+    {
+        const char *names[] = {"AcName", "NumLines", "LineDia", "LineLength", "WingLength",
+                               "HndlLngth", "Weight", "LapTime", "WingArea", "WfLapTime", "WfLineLength"};
+        const char *texts[] = {"Ringcruiser", "2", "0.015", "58", "25.5", "7", "42", "4.9", "512", "4.9", "58"};
+        for (int i = 0; i < 11; ++i)
+            QCOMPARE(field(names[i])->text(), QString(texts[i]));
+        QCOMPARE(heading(), green);
+        QCOMPARE(label("WngLoadLabel")->text(), QString("Wing Loading = 11.81 oz/sq ft."));
+        QCOMPARE(label("LineRnLabel")->text(), QString("Line RN at WT = 580.9"));
+        QCOMPARE(label("GndSpeedLabel")->text(), QString("Ground Speed = 53.02 mph"));
+        QCOMPARE(qRound(w->lapSpeed() * 100), 5436);
+        QVERIFY(fx.messages.isEmpty());
+        QCOMPARE(w->windowTitle(), QString("Tethrix"));
+        QCOMPARE(label("Label1")->text(), QString("Input Data"));
+    }
+
+    void typing_turns_the_heading_red_and_enter_recalculates()
+    {
+        retype("LapTime", "4.2");
+        QCOMPARE(heading(), red);
+        QCOMPARE(w->flightCase().LapTime, 4.2f);
+        QCOMPARE(field("WfLapTime")->text(), QString("4.2"));
+        const QString before = label("GndSpeedLabel")->text();
+        QTest::keyClick(field("LapTime"), Qt::Key_Return);
+        QCOMPARE(heading(), green);
+        QVERIFY(label("GndSpeedLabel")->text() != before);
+        QCOMPARE(field("LapTime")->text(), QString("4.2"));  // Enter was consumed
+
+        const QStringList once = resultTexts();
+        QTest::keyClick(field("Weight"), Qt::Key_Enter);
+        QCOMPARE(resultTexts(), once);
+        for (const QString &t : once)
+            QCOMPARE(t.count(" = "), 1);
+    }
+
+    void colour_rule_follows_the_key()
+    {
+        QLineEdit *name = field("AcName");
+        name->setFocus();
+        const Qt::Key stay[] = {Qt::Key_Backspace, Qt::Key_Space, Qt::Key_Left, Qt::Key_Home, Qt::Key_PageDown,
+                                Qt::Key_Shift, Qt::Key_Escape, Qt::Key_Tab};
+        for (Qt::Key k : stay) {
+            name->setFocus();
+            QTest::keyClick(name, k);
+            QVERIFY2(heading() == green, qPrintable(QKeySequence(k).toString()));
+        }
+        const Qt::Key turn[] = {Qt::Key_Delete, Qt::Key_A, Qt::Key_5, Qt::Key_Insert, Qt::Key_F5, Qt::Key_Period};
+        for (Qt::Key k : turn) {
+            QTest::keyClick(name, Qt::Key_Return);
+            QCOMPARE(heading(), green);
+            name->setFocus();
+            QTest::keyClick(name, k);
+            QVERIFY2(heading() == red, qPrintable(QKeySequence(k).toString()));
+        }
+        QTest::keyClick(name, Qt::Key_Return);
+        QTest::keyClick(name, Qt::Key_F1);
+        QCOMPARE(heading(), green);
+        QCOMPARE(fx.helpTopics, QList<int>{2});
+    }
+
+    void invalid_text_is_reported_and_the_old_value_kept()
+    {
+        retype("Weight", "x");
+        QCOMPARE(fx.messages.size(), 1);
+        QCOMPARE(fx.messages[0].title, QString("Tethrix"));
+        QCOMPARE(fx.messages[0].text, QString("'x' is not a valid floating point value."));
+        QCOMPARE(fx.messages[0].icon, QMessageBox::Critical);
+        QCOMPARE(w->flightCase().Weight, 42.0f);
+        QCOMPARE(field("Weight")->text(), QString("x"));
+        QTest::keyClick(field("Weight"), Qt::Key_Return);
+        QCOMPARE(label("WngLoadLabel")->text(), QString("Wing Loading = 11.81 oz/sq ft."));
+
+        retype("LapTime", "");  // empty keeps the previous lap time
+        QTest::keyClick(field("LapTime"), Qt::Key_Return);
+        QCOMPARE(w->flightCase().LapTime, 4.9f);
+        retype("LineDia", ".");
+        QCOMPARE(w->flightCase().LineDia, 0.0f);
+        fx.messages.clear();
+        field("WingArea")->setText("1E39");  // does not fit single precision
+        QCOMPARE(fx.messages.size(), 1);
+        QCOMPARE(w->flightCase().WingArea, 512.0f);
+    }
+
+    void lap_time_zero_leaves_every_label_as_it_was()
+    {
+        const QStringList before = resultTexts();
+        const float lapSpeed = w->lapSpeed();
+        retype("LapTime", "0");
+        QTest::keyClick(field("LapTime"), Qt::Key_Return);
+        QCOMPARE(fx.messages.size(), 1);
+        QCOMPARE(fx.messages[0].text, QString("Floating point division by zero."));
+        QCOMPARE(resultTexts(), before);
+        QCOMPARE(w->lapSpeed(), lapSpeed);
+        QCOMPARE(heading(), red);
+    }
+
+    void wing_area_zero_faults_after_the_labels_before_wing_loading()
+    {
+        const QStringList before = resultTexts();
+        retype("WingArea", "0");
+        retype("Weight", "48");
+        QTest::keyClick(field("Weight"), Qt::Key_Return);
+        QCOMPARE(fx.messages.size(), 1);
+        QCOMPARE(fx.messages[0].text, QString("Floating point division by zero."));
+        const QStringList after = resultTexts();
+        QVERIFY(after[1] != before[1]);   // line tension was rewritten (heavier)
+        QCOMPARE(after[2], before[2]);    // wing loading
+        QCOMPARE(after[9], before[9]);    // density altitude comes after it
+        QCOMPARE(heading(), red);
+    }
+
+    void engine_errors_reach_the_error_box()
+    {
+        w->flightCase().Temprature = -500;
+        QTest::keyClick(field("LineLength"), Qt::Key_Return);
+        QCOMPARE(fx.messages.size(), 1);
+        QVERIFY(fx.messages[0].text.contains("absolute zero"));
+        QVERIFY(fx.messages[0].text.endsWith('.'));
+    }
+
+    void what_if_converts_lap_time_and_line_length()
+    {
+        QLineEdit *lap = field("WfLapTime"), *line = field("WfLineLength");
+        lap->setFocus();
+        lap->selectAll();
+        QTest::keyClicks(lap, "5");
+        QTest::keyClick(lap, Qt::Key_Return);
+        QCOMPARE(line->text(), QString("59.27"));
+        line->selectAll();
+        QTest::keyClicks(line, "58");
+        QTest::keyClick(line, Qt::Key_Return);
+        QCOMPARE(lap->text(), QString("4.9"));
+        QCOMPARE(heading(), green);
+
+        lap->clear();
+        QTest::keyClick(lap, Qt::Key_Return);
+        QCOMPARE(line->text(), QString("58"));
+        QTest::keyClick(line, Qt::Key_F1);
+        QCOMPARE(fx.helpTopics, QList<int>{3});
+
+        lap->setText("z");
+        QTest::keyClick(lap, Qt::Key_Return);
+        QCOMPARE(fx.messages.size(), 1);
+        QCOMPARE(fx.messages[0].text, QString("'z' is not a valid floating point value."));
+        QCOMPARE(line->text(), QString("58"));
+    }
+
+    void spin_field_clears_to_one_and_clamps_on_leaving()
+    {
+        QLineEdit *lines = field("NumLines");
+        lines->setFocus();
+        lines->selectAll();
+        QTest::keyClick(lines, Qt::Key_Delete);
+        QCOMPARE(lines->text(), QString("1"));
+        QCOMPARE(w->flightCase().NumLines, 1);
+        lines->selectAll();
+        QTest::keyClicks(lines, "7");
+        QCOMPARE(w->flightCase().NumLines, 7);
+        field("Weight")->setFocus();
+        QCOMPARE(lines->text(), QString("3"));
+        QCOMPARE(w->flightCase().NumLines, 3);
+        lines->setFocus();
+        QTest::keyClick(lines, Qt::Key_Return);
+        QCOMPARE(heading(), green);
+        QCOMPARE(label("LineDrgAreaLabel")->text(), QString("Line Drag Area = 8.445 sq/in"));
+    }
+
+    void comma_locale_reads_and_writes_commas()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        w = std::make_unique<TForm1>();
+        QCOMPARE(field("LineDia")->text(), QString("0,015"));
+        QCOMPARE(w->findChild<QLabel *>("TensionLabel")->text(), QString("Line Tension = 8,042 pounds"));
+        retype("LapTime", "4,5");
+        QCOMPARE(w->flightCase().LapTime, 4.5f);
+        field("LapTime")->setText("4.5");
+        QCOMPARE(fx.messages.size(), 1);
+        QCOMPARE(w->flightCase().LapTime, 4.5f);
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void help_menu_asks_for_contents_and_about()
+    {
+        w->findChild<QAction *>("Contents1")->trigger();
+        w->findChild<QAction *>("About1")->trigger();
+        QCOMPARE(fx.helpTopics, (QList<int>{HelpContents, HelpAbout}));
+        QCOMPARE(w->findChild<QMenu *>("File1")->title(), QString("&File"));
+        QCOMPARE(w->findChild<QAction *>("Configure1")->text(), QString("&Data Entry"));
+    }
+};
+
+TETHRIX_UI_TEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,60 @@
+// Shared set-up of the widget tests: a fresh settings folder per test and
+// seams that record instead of waiting for a person.
+#pragma once
+
+#include "Seams.h"
+
+#include <QSettings>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+struct RecordedMessage {
+    QString title, text;
+    QMessageBox::Icon icon;
+};
+
+class UiFixture {
+public:
+    QList<RecordedMessage> messages;
+    QList<int> helpTopics;
+    QString nextOpen, nextSave;
+    std::function<bool(QPrinter *)> print = [](QPrinter *) { return false; };
+    std::unique_ptr<QTemporaryDir> settingsDir;
+
+    void reset()
+    {
+        messages.clear();
+        helpTopics.clear();
+        nextOpen.clear();
+        nextSave.clear();
+        settingsDir = std::make_unique<QTemporaryDir>();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir->path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir->path());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, settingsDir->path() + "/system");
+        Seams &s = UiSeams();
+        s.message = [this](QWidget *, const QString &title, const QString &text, QMessageBox::Icon icon) {
+            messages.append({title, text, icon});
+        };
+        s.help = [this](QWidget *, int topic) { helpTopics.append(topic); };
+        s.openFile = [this](QWidget *, const QString &, const QString &) { return nextOpen; };
+        s.saveFile = [this](QWidget *, const QString &, const QString &, const QString &) { return nextSave; };
+        s.printDialog = [this](QWidget *, QPrinter *p) { return print(p); };
+    }
+
+    QString settingsFile() const { return settingsDir->path() + "/Brelm/Tethrix.conf"; }
+};
+
+// Every test program starts offscreen with the program's names.
+#define TETHRIX_UI_TEST_MAIN(TestClass)                                  \
+    int main(int argc, char **argv)                                      \
+    {                                                                    \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                         \
+        QApplication app(argc, argv);                                    \
+        QApplication::setApplicationName("Tethrix");                     \
+        QApplication::setOrganizationName("Brelm");                      \
+        TestClass tc;                                                    \
+        return QTest::qExec(&tc, argc, argv);                            \
+    }

@@ -1,0 +1,154 @@
+#include "Advgfg.h"
+
+#include "Convert.h"
+#include "Main.h"
+#include "Seams.h"
+#include "Settings.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TAdvCfgFrm *AdvCfgFrm = nullptr;
+
+namespace {
+
+struct ConditionRow {
+    const char *captionName, *caption, *field, *unitName, *unit, *designText;
+    float FlightCase::*value;
+    int top;
+};
+
+const ConditionRow Rows[6] = {
+    {"SizeLabel", "Arm Length", "ArmLngth", "ArmLngthLbl", "inches", "12", &FlightCase::ArmLngth, 16},
+    {"LengthLabel", "Handle Angle", "HndlAngl", "HndlAnglLbl", "deg.", "0", &FlightCase::HndlAngl, 44},
+    {"WngLnthLabel", "Wind Speed", "WindSpeed", "WndSpeedLbl", "mi/ph", "0", &FlightCase::WindSpeed, 72},
+    {"HndlLngthLabel", "Temprature", "Temprature", "TempLbl", "deg. F", "75", &FlightCase::Temprature, 101},
+    {"WtLabel", "Preasure Altitude", "Preasure", "PreasLbl", "feet", "29.92", &FlightCase::Preasure, 129},
+    {"LapTmeLabel", "Relative Humidity", "Humidity", "uLapTimLbl", "percent", "50", &FlightCase::Humidity, 157},
+};
+
+}  // namespace
+
+TAdvCfgFrm::TAdvCfgFrm(TForm1 &owner, QWidget *parent) : QDialog(parent), form(owner)
+{
+    setObjectName("AdvCfgFrm");
+    setWindowTitle(tr("Advanced Input Data"));
+    resize(356, 302);
+
+    for (int i = 0; i < 6; ++i) {
+        const ConditionRow &r = Rows[i];
+        auto *caption = new QLabel(tr(r.caption), this);
+        caption->setObjectName(r.captionName);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        caption->setGeometry(8, r.top, 143, 21);
+        fields[i] = new QLineEdit(r.designText, this);
+        fields[i]->setObjectName(r.field);
+        fields[i]->setGeometry(i == 2 ? 159 : 158, r.top, 60, 21);
+        fields[i]->installEventFilter(this);
+        auto *unit = new QLabel(tr(r.unit), this);
+        unit->setObjectName(r.unitName);
+        unit->setGeometry(222, r.top, 120, 21);
+    }
+    auto *hint = new QLabel(tr("Press <F1> For Help"), this);
+    hint->setObjectName("Label1");
+    hint->move(126, 193);
+    auto *bar = new QFrame(this);
+    bar->setObjectName("Panel1");
+    bar->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    bar->setGeometry(1, 216, 345, 4);
+
+    const struct { const char *name, *text; int left; void (TAdvCfgFrm::*handler)(); } buttons[] = {
+        {"DefaultsBtn", "&Defaults", 23, &TAdvCfgFrm::DefaultsBtnClick},
+        {"SaveBtn", "&Save", 136, &TAdvCfgFrm::SaveBtnClick},
+        {"ClxclBtn", "&Cancel", 249, &TAdvCfgFrm::ClxclBtnClick},
+    };
+    QWidget *previous = fields[5];
+    for (int i = 0; i < 5; ++i)
+        setTabOrder(fields[i], fields[i + 1]);
+    for (const auto &b : buttons) {
+        auto *button = new QPushButton(tr(b.text), this);
+        button->setObjectName(b.name);
+        button->setGeometry(b.left, 236, 75, 25);
+        button->setAutoDefault(false);  // Enter has no effect of its own
+        const auto handler = b.handler;
+        connect(button, &QPushButton::clicked, this, [this, handler] { Guarded(this, [&] { (this->*handler)(); }); });
+        setTabOrder(previous, button);
+        previous = button;
+    }
+
+    AdvCfgFrm = this;
+    ShowConditions();
+}
+
+TAdvCfgFrm::~TAdvCfgFrm()
+{
+    if (AdvCfgFrm == this)
+        AdvCfgFrm = nullptr;
+}
+
+void TAdvCfgFrm::ShowConditions()
+{
+    const char sep = TForm1::DecimalSeparator();
+    for (int i = 0; i < 6; ++i)
+        fields[i]->setText(QString::fromStdString(FormatNumber(form.flightCase().*(Rows[i].value), 4, sep)));
+}
+
+void TAdvCfgFrm::SaveBtnClick()
+{
+    // Every text must convert before anything is stored or taken over, so
+    // that a bad text never reaches the stored settings.
+    const char sep = TForm1::DecimalSeparator();
+    float values[6];
+    for (int i = 0; i < 6; ++i)
+        values[i] = ParseNumber(fields[i]->text().toStdString(), sep);
+
+    QStringList names, texts;
+    for (int i = 0; i < 6; ++i) {
+        names << TethrixSettings::ConditionNames[i];
+        texts << fields[i]->text();
+    }
+    TethrixSettings::WriteConditions(names, texts);
+
+    for (int i = 0; i < 6; ++i)
+        form.flightCase().*(Rows[i].value) = values[i];
+    accept();
+}
+
+void TAdvCfgFrm::DefaultsBtnClick()
+{
+    form.SetAdvancedDefaults();
+    ShowConditions();
+}
+
+void TAdvCfgFrm::ClxclBtnClick() { reject(); }
+
+bool TAdvCfgFrm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && ArmLngthKeyDown(static_cast<QKeyEvent *>(event)))
+        return true;
+    return QDialog::eventFilter(watched, event);
+}
+
+void TAdvCfgFrm::keyPressEvent(QKeyEvent *event)
+{
+    if (ArmLngthKeyDown(event))
+        return;
+    // Enter and Escape do nothing here: only the buttons and the close box
+    // end the dialog.
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool TAdvCfgFrm::ArmLngthKeyDown(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_F1)
+        return false;
+    UiSeams().help(this, HelpAdvanced);
+    return true;
+}

@@ -1,0 +1,98 @@
+#include "Help.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+QString HelpPagePath(int topic)
+{
+    const QString path = QStringLiteral(":/help/topic%1.html").arg(topic);
+    return QFile::exists(path) ? path : QStringLiteral(":/help/contents.html");
+}
+
+QList<QPair<QString, QString>> HelpPages()
+{
+    QList<QPair<QString, QString>> pages;
+    for (const QString &path : {QStringLiteral(":/help/contents.html"), QStringLiteral(":/help/topic2.html"),
+                                QStringLiteral(":/help/topic3.html"), QStringLiteral(":/help/topic4.html"),
+                                QStringLiteral(":/help/topic9.html")}) {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        const QString html = QString::fromUtf8(f.readAll());
+        const auto m = QRegularExpression("<title>(.*)</title>").match(html);
+        pages.append({m.hasMatch() ? m.captured(1) : path, path});
+    }
+    return pages;
+}
+
+HelpViewer::HelpViewer(QWidget *parent)
+    : QDialog(parent), searchBox(new QLineEdit(this)), results(new QListWidget(this)),
+      browser(new QTextBrowser(this))
+{
+    setObjectName("HelpViewer");
+    setWindowTitle(tr("Tethrix Help"));
+    searchBox->setObjectName("HelpSearch");
+    searchBox->setPlaceholderText(tr("Search the help"));
+    results->setObjectName("HelpResults");
+    browser->setObjectName("HelpBrowser");
+    browser->setOpenExternalLinks(false);
+
+    auto *side = new QVBoxLayout;
+    side->addWidget(new QLabel(tr("Search:"), this));
+    side->addWidget(searchBox);
+    side->addWidget(results);
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(side, 1);
+    layout->addWidget(browser, 3);
+    resize(760, 520);
+
+    connect(searchBox, &QLineEdit::textChanged, this, &HelpViewer::search);
+    connect(results, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem *item) { browser->setSource(QUrl("qrc" + item->data(Qt::UserRole).toString())); });
+    connect(results, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { browser->setSource(QUrl("qrc" + item->data(Qt::UserRole).toString())); });
+    search(QString());
+}
+
+void HelpViewer::showTopic(int topic)
+{
+    browser->setSource(QUrl("qrc" + HelpPagePath(topic)));
+}
+
+QString HelpViewer::currentPage() const { return browser->source().toString(); }
+
+void HelpViewer::search(const QString &text)
+{
+    results->clear();
+    for (const auto &page : HelpPages()) {
+        QFile f(page.second);
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        QString plain = QString::fromUtf8(f.readAll());
+        plain.remove(QRegularExpression("<[^>]*>"));
+        if (text.trimmed().isEmpty() || plain.contains(text.trimmed(), Qt::CaseInsensitive)) {
+            auto *item = new QListWidgetItem(page.first, results);
+            item->setData(Qt::UserRole, page.second);
+        }
+    }
+}
+
+void ShowHelpTopic(QWidget *parent, int topic)
+{
+    static QPointer<HelpViewer> viewer;
+    if (viewer.isNull()) {
+        viewer = new HelpViewer(parent ? parent->window() : nullptr);
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    viewer->showTopic(topic);
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+}

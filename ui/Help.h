@@ -1,0 +1,33 @@
+// The help that ships inside the program: pages addressed by topic number,
+// a contents page, and a search over all of them.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLineEdit;
+class QListWidget;
+class QTextBrowser;
+
+// The page of a topic (":/help/topicN.html"); the contents for 0 or an
+// unknown topic.
+QString HelpPagePath(int topic);
+// Every help page's title and path, contents first.
+QList<QPair<QString, QString>> HelpPages();
+
+class HelpViewer : public QDialog {
+    Q_OBJECT
+public:
+    explicit HelpViewer(QWidget *parent = nullptr);
+    void showTopic(int topic);
+    QString currentPage() const;
+
+private:
+    void search(const QString &text);
+    QLineEdit *searchBox;
+    QListWidget *results;
+    QTextBrowser *browser;
+};
+
+// Opens (or raises) the one help window at a topic.
+void ShowHelpTopic(QWidget *parent, int topic);

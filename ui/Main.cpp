@@ -1,0 +1,664 @@
+#include "Main.h"
+
+#include "Advgfg.h"
+#include "Convert.h"
+#include "Cspin.h"
+#include "DataFile.h"
+#include "EngineError.h"
+#include "Figures.h"
+#include "Report.h"
+#include "Seams.h"
+#include "Settings.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QColor StaleColour(255, 0, 0);
+const QColor CurrentColour(0, 128, 0);
+const QColor HeadingColour(128, 0, 0);  // maroon
+const QString DataFileFilter = QStringLiteral("Tethrix Data File (*.TQD)");
+constexpr int NumberFieldWidth = 60;
+
+QFrame *MakeBar(QWidget *parent)
+{
+    auto *bar = new QFrame(parent);
+    bar->setFrameShape(QFrame::HLine);
+    bar->setFrameShadow(QFrame::Sunken);
+    return bar;
+}
+
+QLabel *MakeHeading(const QString &text, const char *name, QWidget *parent, int pixelSize)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont f = label->font();
+    f.setBold(true);
+    f.setPixelSize(pixelSize);
+    label->setFont(f);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, HeadingColour);
+    label->setPalette(p);
+    return label;
+}
+
+QString Text(const std::string &s) { return QString::fromStdString(s); }
+
+// Keys that leave the "Computed Data" heading as it is: those whose
+// Windows virtual-key code is 44 or below (editing, navigation, modifiers).
+bool KeyLeavesResultsCurrent(int key)
+{
+    switch (key) {
+    case Qt::Key_Backspace: case Qt::Key_Tab: case Qt::Key_Backtab: case Qt::Key_Return:
+    case Qt::Key_Enter: case Qt::Key_Shift: case Qt::Key_Control: case Qt::Key_Alt:
+    case Qt::Key_AltGr: case Qt::Key_Meta: case Qt::Key_Pause: case Qt::Key_CapsLock:
+    case Qt::Key_Escape: case Qt::Key_Space: case Qt::Key_PageUp: case Qt::Key_PageDown:
+    case Qt::Key_End: case Qt::Key_Home: case Qt::Key_Left: case Qt::Key_Up: case Qt::Key_Right:
+    case Qt::Key_Down: case Qt::Key_Select: case Qt::Key_Print: case Qt::Key_Execute:
+    case Qt::Key_SysReq: case Qt::Key_Clear: case Qt::Key_Cancel: case Qt::Key_unknown:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsEnter(const QKeyEvent *e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
+
+}  // namespace
+
+TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName("Form1");
+    setWindowTitle("Tethrix");
+    createMenus();
+
+    auto *central = new QWidget(this);
+    auto *left = new QFrame(central);
+    auto *right = new QFrame(central);
+    for (QFrame *panel : {left, right}) {
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setFixedSize(311, 380);
+    }
+    left->setObjectName("InputPanel");
+    right->setObjectName("ResultPanel");
+    auto *layout = new QHBoxLayout(central);
+    layout->setContentsMargins(13, 8, 13, 8);
+    layout->setSpacing(42);
+    layout->addWidget(left);
+    layout->addWidget(right);
+    layout->addStretch();
+    setCentralWidget(central);
+    createInputPanel(left);
+    createResultPanel(right);
+    resize(696, 445);
+
+    FormCreate();
+}
+
+TForm1::~TForm1() { FormDestroy(); }
+
+void TForm1::createMenus()
+{
+    File1 = menuBar()->addMenu(tr("&File"));
+    File1->setObjectName("File1");
+    auto action = [this](QMenu *menu, const QString &text, const char *name, auto handler) {
+        QAction *a = menu->addAction(text);
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this, [this, handler] { Guarded(this, [&] { (this->*handler)(); }); });
+        return a;
+    };
+    action(File1, tr("&Open..."), "Open1", &TForm1::Open1Click);
+    action(File1, tr("&Save"), "Save1", &TForm1::Save1Click);
+    File1->addSeparator()->setObjectName("N2");
+    action(File1, tr("&Print..."), "Print1", &TForm1::Print1Click);
+    File1->addSeparator()->setObjectName("N1");
+    for (int i = 0; i < 5; ++i) {
+        MRU[i] = File1->addAction(QString());
+        MRU[i]->setObjectName(QStringLiteral("MRU%1").arg(i + 1));
+        MRU[i]->setVisible(false);
+        connect(MRU[i], &QAction::triggered, this, [this, i] { Guarded(this, [&] { MRU1Click(i); }); });
+    }
+    MRUSeparator = File1->addSeparator();
+    MRUSeparator->setObjectName("MRUSeparator");
+    MRUSeparator->setVisible(false);
+    QAction *exit = File1->addAction(tr("E&xit"));
+    exit->setObjectName("Exit1");
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    connect(File1, &QMenu::aboutToShow, this, [this] { Guarded(this, [&] { File1Click(); }); });
+
+    QMenu *advanced = menuBar()->addMenu(tr("&Advanced"));
+    advanced->setObjectName("Advanced1");
+    action(advanced, tr("&Data Entry"), "Configure1", &TForm1::Configure1Click);
+
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    help->setObjectName("Help1");
+    action(help, tr("&Contents"), "Contents1", &TForm1::Contents1Click);
+    action(help, tr("&About..."), "About1", &TForm1::About1Click);
+}
+
+void TForm1::createInputPanel(QWidget *panel)
+{
+    auto *box = new QVBoxLayout(panel);
+    Label1 = MakeHeading(tr("Input Data"), "Label1", panel, 16);
+    box->addWidget(Label1, 0, Qt::AlignHCenter);
+    box->addWidget(MakeBar(panel));
+
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(8);
+    AcName = new QLineEdit("Default", panel);
+    AcName->setObjectName("AcName");
+    AcName->setMaxLength(MaxNameLength);
+    NumLines = new TCSpinEdit(panel);
+    NumLines->setObjectName("NumLines");
+    NumLines->MinValue = 1;
+    NumLines->MaxValue = 3;
+    NumLines->setText("2");
+    NumLines->setFixedWidth(NumberFieldWidth);
+
+    struct Row { const char *caption, *captionName, *field, *unit, *layoutText; QLineEdit **edit; };
+    const Row rows[] = {
+        {"Line Diameter", "SizeLabel", "LineDia", "inch", ".015", &LineDia},
+        {"Line Length (Eye to Eye)", "LengthLabel", "LineLength", "feet", "58", &LineLength},
+        {"Inboard Wing Length", "WngLnthLabel", "WingLength", "inches", "24", &WingLength},
+        {"Handle/Leadout Length", "HndlLngthLabel", "HndlLngth", "inches", "6", &HndlLngth},
+        {"Airplane Weight", "WtLabel", "Weight", "ounces", "42", &Weight},
+        {"Lap Time", "LapTmeLabel", "LapTime", "seconds", "5", &LapTime},
+        {"Wing Area", "WngAreaLabel", "WingArea", "sq/inches", "500", &WingArea},
+    };
+    auto caption = [panel](const QString &text, const char *name) {
+        auto *l = new QLabel(text, panel);
+        l->setObjectName(name);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return l;
+    };
+    grid->addWidget(caption(tr("Airplane Name"), "AcNameLabel"), 0, 0);
+    grid->addWidget(AcName, 0, 1, 1, 2);
+    inputCaptions[0] = caption(tr("Number of Lines"), "MumLinesLabel");
+    grid->addWidget(inputCaptions[0], 1, 0);
+    grid->addWidget(NumLines, 1, 1);
+    mainFields = {AcName, NumLines};
+    int r = 2;
+    for (const Row &row : rows) {
+        inputCaptions[r - 1] = caption(tr(row.caption), row.captionName);
+        auto *edit = new QLineEdit(row.layoutText, panel);
+        edit->setObjectName(row.field);
+        edit->setFixedWidth(NumberFieldWidth);
+        *row.edit = edit;
+        grid->addWidget(inputCaptions[r - 1], r, 0);
+        grid->addWidget(edit, r, 1);
+        grid->addWidget(new QLabel(tr(row.unit), panel), r, 2);
+        mainFields << edit;
+        ++r;
+    }
+    grid->setColumnStretch(2, 1);
+    box->addLayout(grid);
+    box->addStretch();
+    auto *hint = new QLabel(tr("Press <Enter> in any field to Recalculate"), panel);
+    hint->setObjectName("HintLabel");
+    box->addWidget(hint, 0, Qt::AlignHCenter);
+
+    for (QWidget *w : mainFields)
+        w->installEventFilter(this);
+    for (int i = 0; i + 1 < mainFields.size(); ++i)
+        setTabOrder(mainFields[i], mainFields[i + 1]);
+
+    connect(AcName, &QLineEdit::textChanged, this, [this] { Guarded(this, [&] { AcNameChange(); }); });
+    connect(NumLines, &QLineEdit::textChanged, this, [this] { Guarded(this, [&] { NumLinesChange(); }); });
+    const std::pair<QLineEdit *, float FlightCase::*> numbers[] = {
+        {LineDia, &FlightCase::LineDia}, {LineLength, &FlightCase::LineLength},
+        {WingLength, &FlightCase::WingLength}, {HndlLngth, &FlightCase::HndlLngth},
+        {Weight, &FlightCase::Weight}, {LapTime, &FlightCase::LapTime}, {WingArea, &FlightCase::WingArea}};
+    for (const auto &n : numbers) {
+        QLineEdit *field = n.first;
+        float FlightCase::*target = n.second;
+        QLineEdit *const *copy = field == LineLength ? &WfLineLength : field == LapTime ? &WfLapTime : nullptr;
+        connect(field, &QLineEdit::textChanged, this, [this, field, target, copy] {
+            Guarded(this, [&] { NumberFieldChange(field, target, copy ? *copy : nullptr); });
+        });
+    }
+}
+
+void TForm1::createResultPanel(QWidget *panel)
+{
+    auto *box = new QVBoxLayout(panel);
+    Label2 = MakeHeading(tr("Computed Data"), "Label2", panel, 16);
+    SetHeadingCurrent(false);
+    box->addWidget(Label2, 0, Qt::AlignHCenter);
+    box->addWidget(MakeBar(panel));
+    for (int i = 0; i < FigureCount; ++i) {
+        auto *label = new QLabel(tr(Figures[i].caption), panel);
+        label->setObjectName(Figures[i].labelName);
+        resultLabels[i] = label;
+        box->addWidget(label);
+        if (i == 4)
+            box->addSpacing(12);  // the line figures stand apart
+    }
+    box->addStretch();
+    box->addWidget(MakeBar(panel));
+    box->addWidget(MakeHeading(tr("What If..."), "Label15", panel, 13), 0, Qt::AlignHCenter);
+
+    auto *row = new QHBoxLayout;
+    auto *lapCaption = new QLabel(tr("Lap Time"), panel);
+    lapCaption->setObjectName("Label18");
+    auto *lineCaption = new QLabel(tr("Line Length"), panel);
+    lineCaption->setObjectName("Label19");
+    WfLapTime = new QLineEdit("5", panel);
+    WfLapTime->setObjectName("WfLapTime");
+    WfLapTime->setFixedWidth(40);
+    WfLineLength = new QLineEdit("58", panel);
+    WfLineLength->setObjectName("WfLineLength");
+    WfLineLength->setFixedWidth(41);
+    row->addWidget(lapCaption);
+    row->addWidget(WfLapTime);
+    row->addSpacing(12);
+    row->addWidget(lineCaption);
+    row->addWidget(WfLineLength);
+    row->addStretch();
+    box->addLayout(row);
+    WfLapTime->installEventFilter(this);
+    WfLineLength->installEventFilter(this);
+    setTabOrder(WfLapTime, WfLineLength);
+}
+
+void TForm1::FormCreate()
+{
+    RecentFiles.clear();
+    LoadSettings();
+    LoadRecentFiles();
+    programFolder = QCoreApplication::applicationDirPath();
+    Guarded(this, [&] { ResetInputs(); });
+}
+
+void TForm1::FormDestroy()
+{
+    if (!recentFilesSaved) {
+        recentFilesSaved = true;
+        SaveRecentFiles();
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    // The list is written when the window goes, however it is closed.
+    FormDestroy();
+    QMainWindow::closeEvent(event);
+}
+
+char TForm1::DecimalSeparator()
+{
+    const QString sep = QLocale().decimalPoint();
+    return sep.size() == 1 && sep[0].unicode() < 128 ? static_cast<char>(sep[0].unicode()) : '.';
+}
+
+void TForm1::SetHeadingCurrent(bool current)
+{
+    QPalette p = Label2->palette();
+    p.setColor(QPalette::WindowText, current ? CurrentColour : StaleColour);
+    Label2->setPalette(p);
+}
+
+void TForm1::SetAdvancedDefaults() { ApplyAdvancedDefaults(fc); }
+
+void TForm1::ResetInputs()
+{
+    ApplyMainDefaults(fc);
+    AcName->setText(Text(fc.AcName));
+    NumLines->SetValue(fc.NumLines);
+    const char sep = DecimalSeparator();
+    LineDia->setText(Text(FormatNumber(fc.LineDia, 4, sep)));
+    LineLength->setText(Text(FormatNumber(fc.LineLength, 4, sep)));
+    WingLength->setText(Text(FormatNumber(fc.WingLength, 4, sep)));
+    HndlLngth->setText(Text(FormatNumber(fc.HndlLngth, 4, sep)));
+    Weight->setText(Text(FormatNumber(fc.Weight, 4, sep)));
+    LapTime->setText(Text(FormatNumber(fc.LapTime, 4, sep)));
+    WingArea->setText(Text(FormatNumber(fc.WingArea, 6, sep)));
+    RecalculateAndShow();
+}
+
+void TForm1::RecalculateAndShow()
+{
+    engine.Recalculate(fc.LapTime);
+    const char sep = DecimalSeparator();
+    for (int index : RewriteOrder) {
+        QLabel *label = resultLabels[index];
+        QString text = label->text();
+        const int eq = text.lastIndexOf('=');
+        if (eq >= 0)
+            text.truncate(qMax(0, eq - 1));  // drop " = value unit"
+        const double value = Figures[index].value(engine, fc, GroundSpeed);
+        text += " = " + Text(FormatNumber(ToSingle(value), 4, sep)) + Figures[index].unit;
+        label->setText(text);
+    }
+    LapSpeedValue = LapSpeed(fc);
+    SetHeadingCurrent(true);
+}
+
+void TForm1::AcNameChange()
+{
+    if (!AcName->text().isEmpty())
+        fc.AcName = AcName->text().toStdString();
+}
+
+void TForm1::NumLinesChange()
+{
+    fc.NumLines = NumLines->GetValue();
+    SetHeadingCurrent(false);
+}
+
+void TForm1::NumberFieldChange(QLineEdit *field, float FlightCase::*target, QLineEdit *whatIfCopy)
+{
+    const QString text = field->text();
+    if (text.isEmpty())
+        return;
+    fc.*target = ParseNumber(text.toStdString(), DecimalSeparator());
+    if (whatIfCopy != nullptr)
+        whatIfCopy->setText(text);
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (watched == WfLapTime || watched == WfLineLength)
+        return WfLapTimeKeyDown(key, static_cast<QLineEdit *>(watched));
+    if (mainFields.contains(static_cast<QWidget *>(watched)))
+        return AcNameKeyDown(key);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TForm1::AcNameKeyDown(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F1) {
+        UiSeams().help(this, HelpMainInputs);
+        return true;
+    }
+    if (!KeyLeavesResultsCurrent(event->key()))
+        SetHeadingCurrent(false);
+    if (IsEnter(event)) {
+        // Enter recalculates and goes no further.
+        Guarded(this, [&] { RecalculateAndShow(); });
+        return true;
+    }
+    return false;
+}
+
+bool TForm1::WfLapTimeKeyDown(QKeyEvent *event, QLineEdit *field)
+{
+    if (event->key() == Qt::Key_F1) {
+        UiSeams().help(this, HelpWhatIf);
+        return true;
+    }
+    if (IsEnter(event))
+        Guarded(this, [&] { field == WfLapTime ? WfLapTimeKeyPress() : WfLineLengthKeyPress(); });
+    return false;  // Enter goes on to the field as usual
+}
+
+void TForm1::WfLapTimeKeyPress()
+{
+    if (WfLapTime->text().isEmpty())
+        return;
+    const float t = ParseNumber(WfLapTime->text().toStdString(), DecimalSeparator());
+    WfLineLength->setText(Text(FormatNumber(WhatIfLineLength(LapSpeedValue, fc, t), 4, DecimalSeparator())));
+}
+
+void TForm1::WfLineLengthKeyPress()
+{
+    if (WfLineLength->text().isEmpty())
+        return;
+    const float l = ParseNumber(WfLineLength->text().toStdString(), DecimalSeparator());
+    WfLapTime->setText(Text(FormatNumber(WhatIfLapTime(LapSpeedValue, fc, l), 4, DecimalSeparator())));
+}
+
+// ---- Flying conditions and recent files in the stored settings ----
+
+void TForm1::LoadSettings()
+{
+    using namespace TethrixSettings;
+    try {
+        if (!HasConditions()) {
+            SetAdvancedDefaults();
+            const FlightCase d = fc;
+            const float values[] = {d.ArmLngth, d.HndlAngl, d.WindSpeed, d.Temprature, d.Preasure, d.Humidity};
+            QStringList names, texts;
+            for (int i = 0; i < 6; ++i) {
+                names << ConditionNames[i];
+                texts << Text(FormatNumber(values[i], 4, DecimalSeparator()));
+            }
+            WriteConditions(names, texts);
+            return;
+        }
+    } catch (const std::exception &e) {
+        ShowError(this, QString::fromUtf8(e.what()));
+        return;
+    }
+    // A condition that is missing or does not convert takes its default; the
+    // window opens whatever the store holds, with one message for all.
+    FlightCase defaults;
+    ApplyAdvancedDefaults(defaults);
+    float FlightCase::*const fields[] = {&FlightCase::ArmLngth, &FlightCase::HndlAngl, &FlightCase::WindSpeed,
+                                         &FlightCase::Temprature, &FlightCase::Preasure, &FlightCase::Humidity};
+    QStringList problems;
+    for (int i = 0; i < 6; ++i) {
+        try {
+            fc.*fields[i] = ParseNumber(ReadCondition(ConditionNames[i]).toStdString(), DecimalSeparator());
+        } catch (const std::exception &e) {
+            fc.*fields[i] = defaults.*fields[i];
+            problems << QString::fromUtf8(e.what());
+        }
+    }
+    if (!problems.isEmpty())
+        ShowError(this, problems.join(".\n"));
+}
+
+void TForm1::LoadRecentFiles()
+{
+    try {
+        RecentFiles = TethrixSettings::LoadRecentFiles();
+    } catch (const std::exception &e) {
+        RecentFiles = QStringList(TethrixSettings::RecentCount, QString());
+        ShowError(this, QString::fromUtf8(e.what()));
+    }
+}
+
+void TForm1::SaveRecentFiles()
+{
+    Guarded(this, [&] { TethrixSettings::SaveRecentFiles(RecentFiles); });
+}
+
+void TForm1::AddRecentFile(const QString &path)
+{
+    if (RecentFiles.contains(path))
+        return;  // a listed file keeps its place
+    RecentFiles.prepend(path);
+    while (RecentFiles.size() > TethrixSettings::RecentCount)
+        RecentFiles.removeLast();
+}
+
+void TForm1::File1Click()
+{
+    for (int i = 0; i < TethrixSettings::RecentCount; ++i) {
+        const QString entry = RecentFiles.value(i);
+        if (!entry.isEmpty()) {
+            MRUSeparator->setVisible(true);
+            MRU[i]->setVisible(true);
+            MRU[i]->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(entry));
+        } else {
+            MRU[i]->setVisible(false);
+        }
+    }
+}
+
+void TForm1::MRU1Click(int entry)
+{
+    const QString path = RecentFiles.value(entry);
+    if (ReadDataFile(path)) {
+        RecalculateAndShow();
+        return;
+    }
+    UiSeams().message(this, tr("File Not Found"), "Cannot Open File " + path, QMessageBox::Warning);
+    RecentFiles[entry] = QString();
+    MRUSeparator->setVisible(false);
+    for (QAction *a : MRU) {
+        a->setVisible(false);
+        a->setText(QString());
+    }
+    File1Click();
+}
+
+// ---- Data files ----
+
+bool TForm1::ReadDataFile(const QString &path)
+{
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray content = file.readAll();
+    const char sep = DecimalSeparator();
+    for (const DataFileEntry &e : ParseDataFile(content.toStdString())) {
+        if (e.key == "an") {
+            fc.AcName = e.value;
+            AcName->setText(QString::fromUtf8(e.value.c_str(), static_cast<int>(e.value.size())));
+            AcNameChange();  // the field holds at most 70 characters
+        } else if (e.key == "nl") {
+            fc.NumLines = WholeNumberPrefix(e.value);
+            NumLines->SetValue(fc.NumLines);
+        } else if (QLineEdit *field = FieldForKey(e.key)) {
+            const InputKey *k = FindInputKey(e.key);
+            const double v = DecimalNumberPrefix(e.value);
+            if (!(std::fabs(v) <= std::numeric_limits<float>::max()))
+                continue;  // does not fit the field: the input stays as it was
+            fc.*(k->field) = static_cast<float>(v);
+            const QString text = Text(FormatNumber(fc.*(k->field), k->digits, sep));
+            // The value read back from the shown text is the one in force,
+            // even when the field already showed that text.
+            if (field->text() == text)
+                fc.*(k->field) = ParseNumber(text.toStdString(), sep);
+            else
+                field->setText(text);
+        }
+    }
+    return true;
+}
+
+QLineEdit *TForm1::FieldForKey(const std::string &key) const
+{
+    const std::pair<const char *, QLineEdit *> fields[] = {
+        {"ls", LineDia}, {"ll", LineLength}, {"wl", WingLength}, {"hl", HndlLngth},
+        {"wt", Weight},  {"lt", LapTime},    {"wa", WingArea}};
+    for (const auto &f : fields)
+        if (key == f.first)
+            return f.second;
+    return nullptr;
+}
+
+bool TForm1::WriteDataFile(const QString &path, QString *error)
+{
+    QSaveFile file(path);
+    const std::string text = DataFileText(fc);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size()) ||
+        !file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void TForm1::Open1Click()
+{
+    const QString path = UiSeams().openFile(this, programFolder, DataFileFilter);
+    if (path.isEmpty())
+        return;
+    // A name that does not open is reported, and neither listed nor
+    // recalculated.
+    if (!QFileInfo(path).isFile() || !QFileInfo(path).isReadable()) {
+        UiSeams().message(this, tr("File Not Found"), "Cannot Open File " + path, QMessageBox::Warning);
+        return;
+    }
+    AddRecentFile(path);
+    if (!ReadDataFile(path)) {
+        UiSeams().message(this, tr("File Not Found"), "Cannot Open File " + path, QMessageBox::Warning);
+        return;
+    }
+    AcName->setText(Text(fc.AcName));
+    RecalculateAndShow();
+}
+
+void TForm1::Save1Click()
+{
+    QString path = UiSeams().saveFile(this, programFolder, Text(fc.AcName), DataFileFilter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += ".TQD";
+    QString error;
+    if (!WriteDataFile(path, &error)) {
+        ShowError(this, tr("Cannot save the file %1: %2").arg(path, error));
+        return;
+    }
+    AddRecentFile(path);
+    // The airplane takes the file's name: the folder and the last "." with
+    // the three characters after it go.
+    QString name = QFileInfo(path).fileName();
+    const int dot = name.lastIndexOf('.');
+    if (dot >= 0)
+        name.remove(dot, 4);
+    fc.AcName = name.toStdString();
+    AcName->setText(name);
+}
+
+// ---- Dialog, printing and help ----
+
+void TForm1::Configure1Click()
+{
+    {
+        TAdvCfgFrm dialog(*this, this);
+        dialog.exec();
+    }
+    RecalculateAndShow();
+}
+
+void TForm1::Print1Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!UiSeams().printDialog(this, &printer))
+        return;
+    ReportTexts texts;
+    texts.airplaneName = Text(fc.AcName);
+    texts.inputHeading = Label1->text();
+    texts.resultHeading = Label2->text();
+    texts.numLines = NumLines->GetValue();
+    QLineEdit *const inputs[] = {LineDia, LineLength, WingLength, HndlLngth, Weight, LapTime, WingArea};
+    for (int i = 0; i < 8; ++i)
+        texts.inputCaptions << inputCaptions[i]->text();
+    for (QLineEdit *e : inputs)
+        texts.inputTexts << e->text();
+    const float conditions[] = {fc.ArmLngth, fc.HndlAngl, fc.WindSpeed, fc.Temprature, fc.Preasure, fc.Humidity};
+    for (float v : conditions)
+        texts.conditionTexts << Text(FormatNumber(v, 4, DecimalSeparator()));
+    for (QLabel *l : resultLabels)
+        texts.resultTexts << l->text();
+    PrintReport(printer, texts);
+}
+
+void TForm1::Contents1Click() { UiSeams().help(this, HelpContents); }
+
+void TForm1::About1Click() { UiSeams().help(this, HelpAbout); }

@@ -1,0 +1,111 @@
+// Main: the program's one window.
+//
+// Architecture. The window owns the one FlightCase (the fifteen inputs as
+// entered) and the one CalcEngine. Data flows one way:
+//   input field --textChanged--> ParseNumber --> FlightCase   (heading red)
+//   Enter / file opened / dialog closed --> RecalculateAndShow:
+//     CalcEngine::Recalculate --> accessors --> FormatNumber --> result labels
+//     (heading green), LapSpeed for the What-If row.
+// The engine (engine/) holds the physics, Convert the number texts, Figures
+// the captions and units; DataFile the .TQD format, TethrixSettings the
+// stored conditions and recent files, Report the printed page. Anything that
+// waits for a person goes through Seams, so tests can replace it.
+#pragma once
+
+#include "Calcs.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <array>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class TCSpinEdit;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    void ResetInputs();
+    void RecalculateAndShow();
+    void SetAdvancedDefaults();
+    void AddRecentFile(const QString &path);
+
+    FlightCase &flightCase() { return fc; }
+    const FlightCase &flightCase() const { return fc; }
+    float groundSpeed() const { return GroundSpeed; }
+    float lapSpeed() const { return LapSpeedValue; }
+    const QStringList &recentFiles() const { return RecentFiles; }
+    // The decimal separator of the user's locale.
+    static char DecimalSeparator();
+
+    // Menu handlers, public so that tests and the menus call the same code.
+    void File1Click();
+    void Open1Click();
+    void Save1Click();
+    void Print1Click();
+    void MRU1Click(int entry);
+    void Configure1Click();
+    void Contents1Click();
+    void About1Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createMenus();
+    void createInputPanel(QWidget *panel);
+    void createResultPanel(QWidget *panel);
+    void FormCreate();
+    void FormDestroy();
+
+    void AcNameChange();
+    void NumLinesChange();
+    void NumberFieldChange(QLineEdit *field, float FlightCase::*target, QLineEdit *whatIfCopy);
+    bool AcNameKeyDown(QKeyEvent *event);
+    bool WfLapTimeKeyDown(QKeyEvent *event, QLineEdit *field);
+    void WfLapTimeKeyPress();
+    void WfLineLengthKeyPress();
+    void SetHeadingCurrent(bool current);
+    bool ReadDataFile(const QString &path);
+    QLineEdit *FieldForKey(const std::string &key) const;
+    bool WriteDataFile(const QString &path, QString *error);
+    void LoadSettings();
+    void LoadRecentFiles();
+    void SaveRecentFiles();
+
+    FlightCase fc;
+    float GroundSpeed = 0;
+    float LapSpeedValue = 0;
+    CalcEngine engine{fc, GroundSpeed};
+    QStringList RecentFiles;
+    QString programFolder;
+    bool recentFilesSaved = false;
+
+    QLineEdit *AcName = nullptr;
+    TCSpinEdit *NumLines = nullptr;
+    QLineEdit *LineDia = nullptr;
+    QLineEdit *LineLength = nullptr;
+    QLineEdit *WingLength = nullptr;
+    QLineEdit *HndlLngth = nullptr;
+    QLineEdit *Weight = nullptr;
+    QLineEdit *LapTime = nullptr;
+    QLineEdit *WingArea = nullptr;
+    QLineEdit *WfLapTime = nullptr;
+    QLineEdit *WfLineLength = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    std::array<QLabel *, 11> resultLabels{};  // in the panel's top-to-bottom order
+    std::array<QLabel *, 8> inputCaptions{};  // Number of Lines … Wing Area
+    QList<QWidget *> mainFields;
+
+    QMenu *File1 = nullptr;
+    std::array<QAction *, 5> MRU{};
+    QAction *MRUSeparator = nullptr;
+};

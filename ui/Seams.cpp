@@ -1,0 +1,59 @@
+#include "Seams.h"
+
+#include "Help.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+Seams MakeDefaultSeams()
+{
+    Seams s;
+    s.message = [](QWidget *parent, const QString &title, const QString &text, QMessageBox::Icon icon) {
+        QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+        box.exec();
+    };
+    s.help = [](QWidget *parent, int topic) { ShowHelpTopic(parent, topic); };
+    s.openFile = [](QWidget *parent, const QString &dir, const QString &filter) {
+        QFileDialog dialog(parent, QString(), dir, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::AnyFile);  // the chosen file need not exist
+        dialog.setOption(QFileDialog::ReadOnly, false);
+        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+                   ? dialog.selectedFiles().first()
+                   : QString();
+    };
+    s.saveFile = [](QWidget *parent, const QString &dir, const QString &proposed, const QString &filter) {
+        QFileDialog dialog(parent, QString(), dir, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix("TQD");
+        dialog.selectFile(proposed);
+        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+                   ? dialog.selectedFiles().first()
+                   : QString();
+    };
+    s.printDialog = [](QWidget *parent, QPrinter *printer) {
+        QPrintDialog dialog(printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    };
+    return s;
+}
+
+}  // namespace
+
+Seams &UiSeams()
+{
+    static Seams seams = MakeDefaultSeams();
+    return seams;
+}
+
+void ShowError(QWidget *parent, const QString &text)
+{
+    QString message = text;
+    if (!message.endsWith('.'))
+        message += '.';
+    UiSeams().message(parent, QStringLiteral("Tethrix"), message, QMessageBox::Critical);
+}

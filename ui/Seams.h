@@ -1,0 +1,52 @@
+// Seams: every place where the program would wait for a person (message
+// boxes, file dialogs, the print dialog, the help viewer) goes through one
+// of these functions, so that tests can replace them.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+// Help topics by context number; 0 asks for the contents and search page.
+enum HelpTopic : int {
+    HelpContents = 0,
+    HelpMainInputs = 2,
+    HelpWhatIf = 3,
+    HelpAdvanced = 4,
+    HelpAbout = 9,
+};
+
+struct Seams {
+    std::function<void(QWidget *parent, const QString &title, const QString &text, QMessageBox::Icon icon)> message;
+    std::function<void(QWidget *parent, int topic)> help;
+    // Return the chosen path, or an empty text when the user cancels.
+    std::function<QString(QWidget *parent, const QString &dir, const QString &filter)> openFile;
+    std::function<QString(QWidget *parent, const QString &dir, const QString &proposed, const QString &filter)> saveFile;
+    // Shows the print dialog for printer; true when the user chose Print.
+    std::function<bool(QWidget *parent, QPrinter *printer)> printDialog;
+};
+
+// The seams in force; defaults use the real dialogs and viewer.
+Seams &UiSeams();
+
+// The program's error box: titled "Tethrix", stop icon, and the text ends
+// in a full stop (one is added if missing).
+void ShowError(QWidget *parent, const QString &text);
+
+// Runs f and shows any error that escapes it in the error box, so that no
+// exception crosses Qt's event loop.
+template <class F>
+void Guarded(QWidget *parent, F &&f)
+{
+    try {
+        f();
+    } catch (const std::exception &e) {
+        ShowError(parent, QString::fromUtf8(e.what()));
+    } catch (...) {
+        ShowError(parent, QStringLiteral("Unexpected error"));
+    }
+}
