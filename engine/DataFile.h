@@ -13,6 +13,7 @@ std::string DataFileText(const FlightCase &fc);
 struct DataFileEntry {
     std::string key;    // lower case: one of the nine keys
     std::string value;  // as it stands in the file, never empty
+    bool operator==(const DataFileEntry &o) const { return key == o.key && value == o.value; }
 };
 
 // The recognised lines of a file, in file order. Keys ignore letter case and

@@ -1,10 +1,13 @@
 #include "CalcCli.h"
 
 #include "Convert.h"
+#include "DataFile.h"
 #include "EngineError.h"
 #include "Figures.h"
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <ostream>
 
 namespace {
@@ -22,8 +25,9 @@ std::string Full(double v)
 void PrintHelp(std::ostream &out)
 {
     const FlightCase defaults = DefaultFlightCase();
-    out << "Usage: tethrix-calc [KEY=VALUE ...] [--json]\n"
-           "Computes the trim figures of a control-line airplane.\n\n"
+    out << "Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--json] [--report FILE.pdf]\n"
+           "Computes the trim figures of a control-line airplane. A data file is\n"
+           "applied first, as the window's File > Open does, then the KEY=VALUE inputs.\n\n"
            "Keys (any letter case; numbers with '.' as decimal point):\n";
     for (const InputKey &k : InputKeys) {
         std::string line = "  " + std::string(k.key);
@@ -38,6 +42,7 @@ void PrintHelp(std::ostream &out)
     }
     out << "\nOptions:\n"
            "  --json      print one JSON object with every figure at full precision\n"
+           "  --report F  also write the printed report as the PDF file F\n"
            "  --help      show this text\n\n"
            "Exit status: 0 success, 1 the inputs cannot be calculated, 2 usage error.\n";
 }
@@ -62,11 +67,39 @@ std::string JsonString(const std::string &s)
 
 }  // namespace
 
-int RunCalc(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+int RunCalc(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
+            const ReportWriter &writeReport)
 {
     FlightCase fc = DefaultFlightCase();
     bool json = false;
-    for (const std::string &arg : args) {
+    bool anyKey = false;
+    std::string reportPath;
+    int shownLines = fc.NumLines;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (arg == "--report") {
+            if (i + 1 >= args.size() || !writeReport) {
+                err << "tethrix-calc: --report needs a PDF file name\n";
+                return ExitUsage;
+            }
+            reportPath = args[++i];
+            continue;
+        }
+        if (arg.find('=') == std::string::npos && arg.rfind("-", 0) != 0) {
+            // A data file, before any KEY=VALUE.
+            if (anyKey) {
+                err << "tethrix-calc: the data file must come before the KEY=VALUE inputs\n";
+                return ExitUsage;
+            }
+            std::ifstream file(arg, std::ios::binary);
+            if (!file) {
+                err << "tethrix-calc: Cannot Open File " << arg << "\n";
+                return ExitEngineError;
+            }
+            const std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+            ApplyDataFileEntries(fc, ParseDataFile(content), shownLines);
+            continue;
+        }
         if (arg == "--help" || arg == "-h") {
             PrintHelp(out);
             return 0;
@@ -81,6 +114,7 @@ int RunCalc(const std::vector<std::string> &args, std::ostream &out, std::ostrea
             return ExitUsage;
         }
         const std::string key = arg.substr(0, eq);
+        anyKey = true;
         try {
             if (!SetInput(fc, key, arg.substr(eq + 1))) {
                 err << "tethrix-calc: unknown key '" << key << "' (try --help)\n";
@@ -113,6 +147,13 @@ int RunCalc(const std::vector<std::string> &args, std::ostream &out, std::ostrea
     } catch (const EngineError &e) {
         err << "tethrix-calc: " << e.what() << "\n";
         return ExitEngineError;
+    }
+    if (!reportPath.empty()) {
+        const std::string problem = writeReport(reportPath, fc, engine, groundSpeed);
+        if (!problem.empty()) {
+            err << "tethrix-calc: " << problem << "\n";
+            return ExitEngineError;
+        }
     }
     return 0;
 }

@@ -1,8 +1,35 @@
+// tethrix-calc: figures on standard output; with --report, the printed page
+// as a PDF, drawn by the same code as the window's File > Print.
 #include "CalcCli.h"
+#include "Report.h"
+
+#include <QGuiApplication>
+#include <QPageSize>
+#include <QPdfWriter>
 
 #include <iostream>
+#include <memory>
 
 int main(int argc, char **argv)
 {
-    return RunCalc(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    const ReportWriter writeReport = [&](const std::string &path, const FlightCase &fc, const CalcEngine &engine,
+                                         float groundSpeed) -> std::string {
+        // Fonts need a GUI application; no display is needed for a PDF.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        int qtArgc = 1;
+        std::unique_ptr<QGuiApplication> app;
+        if (QCoreApplication::instance() == nullptr)
+            app = std::make_unique<QGuiApplication>(qtArgc, argv);
+        QPdfWriter pdf(QString::fromLocal8Bit(path.c_str()));
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setResolution(600);
+        try {
+            PrintReport(pdf, ReportTextsFor(fc, engine, groundSpeed, '.'));
+        } catch (const std::exception &e) {
+            return std::string(e.what()) + ": " + path;
+        }
+        return std::string();
+    };
+    return RunCalc(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, writeReport);
 }

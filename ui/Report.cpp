@@ -1,5 +1,8 @@
 #include "Report.h"
 
+#include "Convert.h"
+#include "Figures.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -20,6 +23,26 @@ const char *const ConditionCaptions[6][2] = {
 const char *const InputUnits[7] = {" inch", " feet", " inches", " inches", " ounces", " seconds", " sq/in"};
 
 }  // namespace
+
+ReportTexts ReportTextsFor(const FlightCase &fc, const CalcEngine &engine, float groundSpeed, char sep)
+{
+    ReportTexts t;
+    t.airplaneName = QString::fromStdString(fc.AcName);
+    t.numLines = fc.NumLines < 1 ? 1 : fc.NumLines > 3 ? 3 : fc.NumLines;  // as the spin field shows it
+    t.inputCaptions = QStringList{"Number of Lines", "Line Diameter", "Line Length (Eye to Eye)",
+                                  "Inboard Wing Length", "Handle/Leadout Length", "Airplane Weight",
+                                  "Lap Time", "Wing Area"};
+    const float inputs[] = {fc.LineDia, fc.LineLength, fc.WingLength, fc.HndlLngth, fc.Weight, fc.LapTime};
+    for (float v : inputs)
+        t.inputTexts << QString::fromStdString(FormatNumber(v, 4, sep));
+    t.inputTexts << QString::fromStdString(FormatNumber(fc.WingArea, 6, sep));
+    const float conditions[] = {fc.ArmLngth, fc.HndlAngl, fc.WindSpeed, fc.Temprature, fc.Preasure, fc.Humidity};
+    for (float v : conditions)
+        t.conditionTexts << QString::fromStdString(FormatNumber(v, 4, sep));
+    for (const FigureInfo &f : Figures)
+        t.resultTexts << QString::fromStdString(FigureText(f, f.value(engine, fc, groundSpeed), sep));
+    return t;
+}
 
 QString PrintedLine(const QDateTime &when)
 {

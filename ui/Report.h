@@ -30,6 +30,13 @@ struct ReportLine {
     bool bold;
 };
 
+struct FlightCase;
+class CalcEngine;
+
+// The texts the window shows for a solved case whose fields were all set
+// from the flight case: four significant digits, the wing area six.
+ReportTexts ReportTextsFor(const FlightCase &fc, const CalcEngine &engine, float groundSpeed, char decimalSeparator);
+
 // "Printed Sun Dec 06 17:20:04 2026": English names whatever the locale.
 QString PrintedLine(const QDateTime &when);
 

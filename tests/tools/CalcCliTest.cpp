@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 namespace {
@@ -79,6 +80,26 @@ TEST(TethrixCalc, exit_status_tells_usage_errors_from_engine_errors)
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("Temp"), std::string::npos);
     EXPECT_NE(help.out.find("default 75"), std::string::npos);
+}
+
+TEST(TethrixCalc, a_data_file_applies_first_then_the_keys)
+{
+    const std::string path = ::testing::TempDir() + "calc_test.TQD";
+    {
+        std::ofstream f(path, std::ios::binary);
+        f << "an=Stunt\r\nnl=3\r\nls=0.015000\r\nll=60.000000\r\nwl=24.000000\r\nhl=6.000000\r\n"
+             "wt=40.000000\r\nlt=4.200000\r\nwa=600.000000\r\n";
+    }
+    const CliRun r = Calc({path, "wt=48", "--json"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"WingLoading\": 11.52"), std::string::npos) << r.out;  // case D
+    EXPECT_NE(r.out.find("\"LineTension\": 12.909"), std::string::npos) << r.out;
+
+    const CliRun missing = Calc({"/no/such/file.TQD"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("Cannot Open File /no/such/file.TQD"), std::string::npos);
+    EXPECT_EQ(Calc({"lt=5", path}).status, 2);
+    EXPECT_EQ(Calc({"--report"}).status, 2);
 }
 
 }  // namespace

@@ -1,0 +1,78 @@
+// The data-file format on its own: writing, the reader's rules, and the
+// rounding a file gets when it goes through the window's fields.
+#include "DataFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+TEST(DataFile, writes_the_nine_lines_in_order_with_a_point)
+{
+    FlightCase fc = DefaultFlightCase();
+    EXPECT_EQ(DataFileText(fc), "an=Ringcruiser\r\nnl=2\r\nls=0.015000\r\nll=58.000000\r\nwl=25.500000\r\n"
+                                "hl=7.000000\r\nwt=42.000000\r\nlt=4.900000\r\nwa=512.000000\r\n");
+    fc.HndlAngl = 5;  // the flying conditions are not part of the file
+    fc.Weight = -1.5f;
+    EXPECT_NE(DataFileText(fc).find("wt=-1.500000\r\n"), std::string::npos);
+    EXPECT_EQ(DataFileText(fc).find("5.000000"), std::string::npos);
+}
+
+TEST(DataFile, reader_ignores_case_blanks_and_what_it_does_not_know)
+{
+    const auto entries = ParseDataFile("LT = 5.25\r\n\tll=58\nnothing here\nzz=1\nwt=\nan=My Plane\tx\n=5\nWA=1");
+    ASSERT_EQ(entries.size(), 4u);
+    EXPECT_EQ(entries[0].key, "lt");
+    EXPECT_EQ(entries[0].value, " 5.25");
+    EXPECT_EQ(entries[1].key, "ll");
+    EXPECT_EQ(entries[2].value, "My Plane");  // up to the tab
+    EXPECT_EQ(entries[3].key, "wa");
+    EXPECT_EQ(ParseDataFile("lt=5\r\n"), ParseDataFile("lt=5\n")) ;
+}
+
+TEST(DataFile, keeps_whole_names_and_survives_any_content)
+{
+    const std::string name(200, 'n');
+    const auto entries = ParseDataFile("an=" + name);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].value, name);
+    std::string junk(1 << 20, '\xff');
+    junk[7] = '=';
+    junk[9] = '\0';
+    EXPECT_TRUE(ParseDataFile(junk).empty());
+}
+
+TEST(DataFile, c_conversions_read_the_leading_number)
+{
+    EXPECT_EQ(WholeNumberPrefix(" 5x"), 5);
+    EXPECT_EQ(WholeNumberPrefix("-2"), -2);
+    EXPECT_EQ(WholeNumberPrefix("x"), 0);
+    EXPECT_EQ(WholeNumberPrefix("99999999999"), 2147483647);
+    EXPECT_EQ(DecimalNumberPrefix(" 5.25"), 5.25);
+    EXPECT_EQ(DecimalNumberPrefix("1.5e2abc"), 150);
+    EXPECT_EQ(DecimalNumberPrefix("2e"), 2);
+    EXPECT_EQ(DecimalNumberPrefix("-.5"), -0.5);
+    EXPECT_EQ(DecimalNumberPrefix("abc"), 0);
+    EXPECT_EQ(DecimalNumberPrefix("."), 0);
+    EXPECT_TRUE(std::isinf(DecimalNumberPrefix("1e999")));
+}
+
+TEST(DataFile, applying_rounds_through_the_shown_texts)
+{
+    FlightCase fc = DefaultFlightCase();
+    int shown = 2;
+    ApplyDataFileEntries(fc, ParseDataFile("ll=58.123456\nwa=512.25\nlt=58.0001\nwt=1e300\nnl=5\nan=" +
+                                           std::string(80, 'a')),
+                         shown);
+    EXPECT_EQ(fc.LineLength, 58.12f);
+    EXPECT_EQ(fc.WingArea, 512.25f);
+    EXPECT_EQ(fc.LapTime, 58.0f);
+    EXPECT_EQ(fc.Weight, 42.0f);  // does not fit: left as it was
+    EXPECT_EQ(fc.NumLines, 3);
+    EXPECT_EQ(fc.AcName.size(), 70u);
+    ApplyDataFileEntries(fc, ParseDataFile("nl=7"), shown);
+    EXPECT_EQ(fc.NumLines, 7);  // the spin field already showed 3
+}
+
+}  // namespace

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# tethrix-calc --report writes the printed page: read it back as text.
+set -euo pipefail
+calc=$1
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+printf 'an=Stunt Two\r\nlt=5.25\r\n' > "$dir/plane.TQD"
+"$calc" "$dir/plane.TQD" Temp=90 --report "$dir/report.pdf" > /dev/null
+[ "$(pdfinfo "$dir/report.pdf" | awk '/^Pages:/ {print $2}')" = 1 ]
+pdfinfo "$dir/report.pdf" | grep -q "Tethrix Print Job"
+pdftotext -layout "$dir/report.pdf" "$dir/report.txt"
+expect=(
+  "Stunt Two" "Input Data" "Number of Lines = 2" "Line Diameter = 0.015 inch"
+  "Line Length (Eye to Eye) = 58 feet" "Inboard Wing Length = 25.5 inches"
+  "Handle/Leadout Length = 7 inches" "Airplane Weight = 42 ounces" "Lap Time = 5.25 seconds"
+  "Wing Area = 512 sq/in" "Arm Length = 18 inches" "Handle Angle = 0 deg" "Wind Speed = 0 mph"
+  "Temprature = 90 deg F" "Preasure Altitude = 100 feet" "Relative Humidity = 50 Percent"
+  "Computed Data" "Leadout Position Behind CG = " "Line Tension = " "Wing Loading = 11.81 oz/sq ft."
+  "Ground Speed = " "Flight Radius = 62.21 feet" "Line Projection = " "Line Weight = 1.198 ounces"
+  "Line RN at WT = " "Line Drag Area = " "Density Altitude = " "Atmospheric Pressure = 29.81 in/Hg"
+  "Printed " "*** Tethrix"
+)
+for line in "${expect[@]}"; do
+  grep -qF -- "$line" "$dir/report.txt" || { echo "missing: $line"; cat "$dir/report.txt"; exit 1; }
+done
+# An unwritable PDF is an error with status 1.
+set +e
+"$calc" --report "$dir/no/such/folder/r.pdf" > /dev/null 2>&1
+[ $? -eq 1 ] || { echo "unwritable PDF not reported"; exit 1; }
+echo "report ok"
