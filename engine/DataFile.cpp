@@ -27,16 +27,23 @@ char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + '
 
 const char *const Keys[] = {"an", "nl", "ls", "ll", "wl", "hl", "wt", "lt", "wa"};
 
-// Characters that may clip a UTF-8 name without splitting a character.
+// The name as the 70-character field keeps it. Characters are counted as
+// UTF-8 sequences; stray continuation bytes count one each, as the field's
+// decoding turns each into a replacement character.
 std::string CutName(const std::string &name)
 {
     size_t chars = 0;
+    int continuations = 3;
     for (size_t i = 0; i < name.size(); ++i) {
-        if ((static_cast<unsigned char>(name[i]) & 0xC0) != 0x80) {
-            if (chars == static_cast<size_t>(MaxNameLength))
-                return name.substr(0, i);
-            ++chars;
+        const bool continuation = (static_cast<unsigned char>(name[i]) & 0xC0) == 0x80;
+        if (continuation && continuations < 3) {
+            ++continuations;
+            continue;
         }
+        if (chars == static_cast<size_t>(MaxNameLength))
+            return name.substr(0, i);
+        ++chars;
+        continuations = continuation ? 3 : 0;
     }
     return name;
 }

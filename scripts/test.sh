@@ -15,3 +15,15 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTETHRIX_SANITIZE=ON -DTE
 cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+
+# A short bounded fuzzing run of the data-file reader and the number parser
+# (libFuzzer with ASan and UBSan); a crash or a sanitizer report fails.
+cmake -S . -B build-fuzz -DTETHRIX_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build-fuzz -j"$jobs"
+for target in DataFileFuzz ParseNumberFuzz; do
+  corpus=build-fuzz/corpus/$target
+  mkdir -p "$corpus"
+  cp fuzz/seeds/$target/* "$corpus"/
+  build-fuzz/fuzz/$target -max_total_time=30 -print_final_stats=0 -artifact_prefix=build-fuzz/ "$corpus" 2>&1 | tail -n 2
+done
+echo "fuzzing: no crash"
