@@ -1,0 +1,66 @@
+// Window timings: Enter in a field until every result label is rewritten,
+// and building and showing the main window against an empty Qt window.
+#include "Main.h"
+#include "Seams.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void QuietSeams()
+{
+    UiSeams().message = [](QWidget *, const QString &, const QString &, QMessageBox::Icon) {};
+    UiSeams().help = [](QWidget *, int) {};
+}
+
+void BM_EnterRecalculates(benchmark::State &state)
+{
+    QuietSeams();
+    TForm1 w;
+    w.show();
+    QLineEdit *lapTime = w.findChild<QLineEdit *>("LapTime");
+    for (auto _ : state)
+        QTest::keyClick(lapTime, Qt::Key_Return);
+}
+BENCHMARK(BM_EnterRecalculates)->Unit(benchmark::kMicrosecond);
+
+template <class Window>
+void ShowWindow(benchmark::State &state)
+{
+    QuietSeams();
+    for (auto _ : state) {
+        Window w;
+        w.show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(w.isVisible());
+    }
+}
+
+void BM_ShowMainWindow(benchmark::State &state) { ShowWindow<TForm1>(state); }
+void BM_ShowEmptyWindow(benchmark::State &state) { ShowWindow<QMainWindow>(state); }
+BENCHMARK(BM_ShowMainWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowEmptyWindow)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName("Brelm");
+    QApplication::setApplicationName("Tethrix");
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
