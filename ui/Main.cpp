@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -300,6 +301,15 @@ void TForm1::closeEvent(QCloseEvent *event)
     // The list is written when the window goes, however it is closed.
     FormDestroy();
     QMainWindow::closeEvent(event);
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    if (!centred && screen() != nullptr) {
+        centred = true;
+        move(screen()->availableGeometry().center() - rect().center());
+    }
+    QMainWindow::showEvent(event);
 }
 
 char TForm1::DecimalSeparator()

@@ -57,6 +57,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void createMenus();
@@ -87,6 +88,7 @@ private:
     QStringList RecentFiles;
     QString programFolder;
     bool recentFilesSaved = false;
+    bool centred = false;
 
     QLineEdit *AcName = nullptr;
     TCSpinEdit *NumLines = nullptr;

@@ -4,9 +4,11 @@
 
 #include <QApplication>
 
-int main(int argc, char **argv)
+int main(int, char **argv)
 {
-    QApplication app(argc, argv);
+    // Qt sees no arguments either: the program takes no notice of them.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     QApplication::setApplicationName("Tethrix");
     QApplication::setOrganizationName("Brelm");
     QApplication::setApplicationVersion(TETHRIX_VERSION);

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <QAction>
 #include <QProcess>
 
 class ReportTest : public QObject {
@@ -81,7 +82,7 @@ private slots:
         TForm1 w;
         int asked = 0;
         fx.print = [&](QPrinter *) { return ++asked, false; };
-        w.Print1Click();
+        w.findChild<QAction *>("Print1")->trigger();
         QCOMPARE(asked, 1);
 
         QTemporaryDir dir;
@@ -92,7 +93,7 @@ private slots:
             p->setOutputFileName(pdf);
             return true;
         };
-        w.Print1Click();
+        w.findChild<QAction *>("Print1")->trigger();
         QVERIFY(fx.messages.isEmpty());
         QFile f(pdf);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -110,6 +111,17 @@ private slots:
                                  "Wing Area = 512 sq/in", "Relative Humidity = 50 Percent", "Computed Data",
                                  "Wing Loading = 11.81 oz/sq ft.", "Atmospheric Pressure = 29.81 in/Hg", "Printed "})
             QVERIFY2(page.contains(line), line);
+
+        // A page that cannot be produced is reported, not lost in silence.
+        fx.print = [&](QPrinter *p) {
+            p->setOutputFormat(QPrinter::PdfFormat);
+            p->setOutputFileName(dir.path() + "/no/such/folder/report.pdf");
+            return true;
+        };
+        w.findChild<QAction *>("Print1")->trigger();
+        QCOMPARE(fx.messages.size(), 1);
+        QCOMPARE(fx.messages[0].title, QString("Tethrix"));
+        QVERIFY(fx.messages[0].text.contains("printer"));
     }
 };
 
