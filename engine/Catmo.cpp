@@ -76,6 +76,24 @@ CStdAtm::CStdAtm()
 
 CStdAtm::~CStdAtm() = default;
 
+CStdAtm::CStdAtm(const CStdAtm &other)
+    : stdPressure(other.stdPressure), stdDensity(other.stdDensity), stdTemperature(other.stdTemperature),
+      altitude(other.altitude), table(std::make_unique<Lin>(*other.table))
+{
+}
+
+CStdAtm &CStdAtm::operator=(const CStdAtm &other)
+{
+    if (this != &other) {
+        stdPressure = other.stdPressure;
+        stdDensity = other.stdDensity;
+        stdTemperature = other.stdTemperature;
+        altitude = other.altitude;
+        *table = *other.table;
+    }
+    return *this;
+}
+
 void CStdAtm::SetAltitude(double h)
 {
     altitude = h;

@@ -95,8 +95,9 @@ class CStdAtm {
 public:
     CStdAtm();
     virtual ~CStdAtm();
-    CStdAtm(const CStdAtm &) = delete;
-    CStdAtm &operator=(const CStdAtm &) = delete;
+    // Copies hold a table of their own (a sweep saves and restores the air).
+    CStdAtm(const CStdAtm &other);
+    CStdAtm &operator=(const CStdAtm &other);
 
     void SetAltitude(double altitudeKm);
     // Standard altitude (km) whose density is rho: four secant steps on ln ρ.

@@ -82,26 +82,42 @@ std::string FormatNumber(double value, int digits, char sep)
     return out;
 }
 
+std::string FullPrecision(double value)
+{
+    char buf[40];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value);
+    return std::string(buf, res.ptr);
+}
+
+std::string FullPrecision(float value)
+{
+    char buf[40];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value);
+    return std::string(buf, res.ptr);
+}
+
 std::string InvalidNumberMessage(const std::string &text)
 {
     return "'" + text + "' is not a valid floating point value";
 }
 
-float ParseNumber(const std::string &text, char sep)
+namespace {
+
+// The text in the form from_chars reads (no sign, "." as separator), or
+// throws the invalid-number error. Sets negative.
+std::string NormalisedNumber(const std::string &text, char sep, bool &negative)
 {
-    const auto fail = [&text]() -> float { throw EngineError(InvalidNumberMessage(text)); };
+    const auto fail = [&text]() -> std::string { throw EngineError(InvalidNumberMessage(text)); };
     const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
 
     size_t i = 0;
     const size_t n = text.size();
     while (i < n && text[i] == ' ')
         ++i;
-    bool negative = false;
+    negative = false;
     if (i < n && (text[i] == '+' || text[i] == '-'))
         negative = text[i++] == '-';
 
-    // The number is rebuilt in the form from_chars reads, whatever the
-    // separator: from_chars ignores the locale.
     std::string number;
     bool anyDigit = false;
     bool taken = false;
@@ -134,23 +150,44 @@ float ParseNumber(const std::string &text, char sep)
         return fail();
 
     if (!anyDigit)
-        return negative ? -0.0f : 0.0f;  // a lone separator reads as 0
+        return "0";  // a lone separator reads as 0
     if (!exponent.empty() && exponent != "+" && exponent != "-")
         number += 'e' + (exponent[0] == '+' ? exponent.substr(1) : exponent);
+    return number;
+}
 
-    float value = 0;
+// Converts a normalised number; too small reads as zero, too large for T is
+// the invalid-number error.
+template <class T>
+T Convert(const std::string &number, const std::string &text)
+{
+    T value = 0;
     const auto res = std::from_chars(number.data(), number.data() + number.size(), value);
     if (res.ec == std::errc::result_out_of_range) {
-        // Too small for single precision reads as zero; too large does not
-        // fit the field at all.
-        double wide = 0;
+        long double wide = 0;
         const auto wres = std::from_chars(number.data(), number.data() + number.size(), wide);
         const bool tiny = wres.ec == std::errc() ? std::fabs(wide) < 1 : number.find("e-") != std::string::npos;
         if (!tiny)
-            return fail();
-        value = 0;
-    } else if (res.ec != std::errc() || res.ptr != number.data() + number.size()) {
-        return fail();
+            throw EngineError(InvalidNumberMessage(text));
+        return 0;
     }
+    if (res.ec != std::errc() || res.ptr != number.data() + number.size())
+        throw EngineError(InvalidNumberMessage(text));
+    return value;
+}
+
+}  // namespace
+
+float ParseNumber(const std::string &text, char sep)
+{
+    bool negative;
+    const float value = Convert<float>(NormalisedNumber(text, sep, negative), text);
+    return negative ? -value : value;
+}
+
+double ParseWideNumber(const std::string &text, char sep)
+{
+    bool negative;
+    const double value = Convert<double>(NormalisedNumber(text, sep, negative), text);
     return negative ? -value : value;
 }

@@ -17,5 +17,14 @@ std::string FormatNumber(double value, int digits, char decimalSeparator = '.');
 // "'<text>' is not a valid floating point value".
 float ParseNumber(const std::string &text, char decimalSeparator = '.');
 
+// The same grammar in double precision, for ranges that are not stored in a
+// single-precision field.
+double ParseWideNumber(const std::string &text, char decimalSeparator = '.');
+
+// The fewest digits that read back as exactly this double (or float), with
+// a point: the form scripts get.
+std::string FullPrecision(double value);
+std::string FullPrecision(float value);
+
 // The invalid-number message for text.
 std::string InvalidNumberMessage(const std::string &text);

@@ -4,6 +4,7 @@
 #include "DataFile.h"
 #include "EngineError.h"
 #include "Figures.h"
+#include "Sweep.h"
 
 #include <cstdio>
 #include <fstream>
@@ -15,17 +16,11 @@ namespace {
 constexpr int ExitEngineError = 1;
 constexpr int ExitUsage = 2;
 
-std::string Full(double v)
-{
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.17g", v);
-    return buf;
-}
-
 void PrintHelp(std::ostream &out)
 {
     const FlightCase defaults = DefaultFlightCase();
     out << "Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--json] [--report FILE.pdf]\n"
+           "       tethrix-calc --sweep KEY=FROM:TO:STEP [FILE.TQD] [KEY=VALUE ...]\n"
            "Computes the trim figures of a control-line airplane. A data file is\n"
            "applied first, as the window's File > Open does, then the KEY=VALUE inputs.\n\n"
            "Keys (any letter case; numbers with '.' as decimal point):\n";
@@ -43,6 +38,10 @@ void PrintHelp(std::ostream &out)
     out << "\nOptions:\n"
            "  --json      print one JSON object with every figure at full precision\n"
            "  --report F  also write the printed report as the PDF file F\n"
+           "  --sweep KEY=FROM:TO:STEP\n"
+           "              print a CSV table: KEY from FROM to TO by STEP (at most 100000\n"
+           "              rows) with all eleven figures and the lap speed at full precision;\n"
+           "              a row that cannot be calculated carries the message instead\n"
            "  --help      show this text\n\n"
            "Exit status: 0 success, 1 the inputs cannot be calculated, 2 usage error.\n";
 }
@@ -65,6 +64,39 @@ std::string JsonString(const std::string &s)
     return out + "\"";
 }
 
+int RunSweep(const std::string &spec, const FlightCase &fc, std::ostream &out, std::ostream &err)
+{
+    const size_t eq = spec.find('=');
+    const InputKey *key = eq == std::string::npos ? nullptr : FindInputKey(spec.substr(0, eq));
+    if (key == nullptr || std::string(key->key) == "an") {
+        err << "tethrix-calc: --sweep needs a numeric key, as in lt=4:6:0.1 (try --help)\n";
+        return ExitUsage;
+    }
+    const std::string range = spec.substr(eq + 1);
+    const size_t c1 = range.find(':');
+    const size_t c2 = c1 == std::string::npos ? c1 : range.find(':', c1 + 1);
+    if (c2 == std::string::npos) {
+        err << "tethrix-calc: the sweep range must read FROM:TO:STEP\n";
+        return ExitUsage;
+    }
+    double from, to, step;
+    try {
+        from = ParseWideNumber(range.substr(0, c1));
+        to = ParseWideNumber(range.substr(c1 + 1, c2 - c1 - 1));
+        step = ParseWideNumber(range.substr(c2 + 1));
+    } catch (const EngineError &e) {
+        err << "tethrix-calc: " << e.what() << "\n";
+        return ExitUsage;
+    }
+    if (SweepCount(from, to, step) == 0) {
+        err << "tethrix-calc: the sweep range is empty or has more than " << MaxSweepRows
+            << " rows (STEP must be non-zero and lead from FROM to TO)\n";
+        return ExitUsage;
+    }
+    out << SweepCsv(*key, Sweep(fc, *key, from, to, step));
+    return 0;
+}
+
 }  // namespace
 
 int RunCalc(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
@@ -74,6 +106,7 @@ int RunCalc(const std::vector<std::string> &args, std::ostream &out, std::ostrea
     bool json = false;
     bool anyKey = false;
     std::string reportPath;
+    std::string sweepSpec;
     int shownLines = fc.NumLines;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string &arg = args[i];
@@ -83,6 +116,14 @@ int RunCalc(const std::vector<std::string> &args, std::ostream &out, std::ostrea
                 return ExitUsage;
             }
             reportPath = args[++i];
+            continue;
+        }
+        if (arg == "--sweep") {
+            if (i + 1 >= args.size()) {
+                err << "tethrix-calc: --sweep needs KEY=FROM:TO:STEP\n";
+                return ExitUsage;
+            }
+            sweepSpec = args[++i];
             continue;
         }
         if (arg.find('=') == std::string::npos && arg.rfind("-", 0) != 0) {
@@ -126,6 +167,9 @@ int RunCalc(const std::vector<std::string> &args, std::ostream &out, std::ostrea
         }
     }
 
+    if (!sweepSpec.empty())
+        return RunSweep(sweepSpec, fc, out, err);
+
     float groundSpeed = 0;
     CalcEngine engine(fc, groundSpeed);
     try {
@@ -137,8 +181,8 @@ int RunCalc(const std::vector<std::string> &args, std::ostream &out, std::ostrea
         if (json) {
             out << "{";
             for (int i = 0; i < FigureCount; ++i)
-                out << JsonString(Figures[i].jsonKey) << ": " << Full(values[i]) << ", ";
-            out << "\"LapSpeed\": " << Full(lapSpeed) << "}\n";
+                out << JsonString(Figures[i].jsonKey) << ": " << FullPrecision(values[i]) << ", ";
+            out << "\"LapSpeed\": " << FullPrecision(static_cast<double>(lapSpeed)) << "}\n";
         } else {
             for (int i = 0; i < FigureCount; ++i)
                 out << FigureText(Figures[i], values[i]) << "\n";

@@ -102,4 +102,42 @@ TEST(TethrixCalc, a_data_file_applies_first_then_the_keys)
     EXPECT_EQ(Calc({"--report"}).status, 2);
 }
 
+TEST(TethrixCalc, sweep_rows_equal_single_calculations)
+{
+    const CliRun sweep = Calc({"--sweep", "lt=4.5:5.1:0.3", "ll=60"});
+    ASSERT_EQ(sweep.status, 0) << sweep.err;
+    std::istringstream lines(sweep.out);
+    std::string header, row;
+    std::getline(lines, header);
+    EXPECT_EQ(header.rfind("lt (seconds),Leadout Position Behind CG (inches),Line Tension (pounds),", 0), 0u);
+    EXPECT_NE(header.find(",Error"), std::string::npos);
+    int rows = 0;
+    for (const char *lap : {"4.5", "4.8", "5.1"}) {
+        ASSERT_TRUE(std::getline(lines, row));
+        const CliRun single = Calc({"ll=60", std::string("lt=") + lap, "--json"});
+        // The row's tension is the single calculation's, digit for digit.
+        const size_t t = single.out.find("\"LineTension\": ") + 15;
+        const std::string tension = single.out.substr(t, single.out.find(',', t) - t);
+        EXPECT_NE(row.find("," + tension + ","), std::string::npos) << row << " vs " << tension;
+        EXPECT_EQ(row.back(), ',');  // no error
+        ++rows;
+    }
+    EXPECT_EQ(rows, 3);
+    EXPECT_FALSE(std::getline(lines, row));
+}
+
+TEST(TethrixCalc, sweep_reports_failed_rows_and_bad_ranges)
+{
+    const CliRun r = Calc({"--sweep", "LT=-1:1:1"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\n0,,,,,,,,,,,,,Floating point division by zero\n"), std::string::npos) << r.out;
+    EXPECT_EQ(Calc({"--sweep", "lt=4:5:0"}).status, 2);
+    EXPECT_EQ(Calc({"--sweep", "lt=5:4:0.1"}).status, 2);
+    EXPECT_EQ(Calc({"--sweep", "lt=0:1:0.000001"}).status, 2);  // a million rows
+    EXPECT_EQ(Calc({"--sweep", "an=1:2:1"}).status, 2);
+    EXPECT_EQ(Calc({"--sweep", "lt=4:5"}).status, 2);
+    EXPECT_EQ(Calc({"--sweep", "lt=4:x:1"}).status, 2);
+    EXPECT_EQ(Calc({"--sweep", "nl=1:3:1"}).status, 0);
+}
+
 }  // namespace
