@@ -1,5 +1,6 @@
 // Window timings: Enter in a field until every result label is rewritten,
 // and building and showing the main window against an empty Qt window.
+#include "Charts.h"
 #include "Main.h"
 #include "Seams.h"
 
@@ -30,6 +31,21 @@ void BM_EnterRecalculates(benchmark::State &state)
         QTest::keyClick(lapTime, Qt::Key_Return);
 }
 BENCHMARK(BM_EnterRecalculates)->Unit(benchmark::kMicrosecond);
+
+// Both tabs of the trim charts: 72 cases and the curves redrawn.
+void BM_ChartRefresh(benchmark::State &state)
+{
+    QuietSeams();
+    TForm1 w;
+    w.show();
+    w.Charts1Click();
+    TrimCharts *charts = w.findChild<TrimCharts *>("TrimCharts");
+    for (auto _ : state) {
+        charts->Refresh(w.flightCase());
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ChartRefresh)->Unit(benchmark::kMillisecond);
 
 template <class Window>
 void ShowWindow(benchmark::State &state)

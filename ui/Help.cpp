@@ -10,14 +10,26 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+// The pages are compiled into a static library: register them before use.
+static void EnsureHelpResources()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(help);
+        return true;
+    }();
+    (void)registered;
+}
+
 QString HelpPagePath(int topic)
 {
+    EnsureHelpResources();
     const QString path = QStringLiteral(":/help/topic%1.html").arg(topic);
     return QFile::exists(path) ? path : QStringLiteral(":/help/contents.html");
 }
 
 QList<QPair<QString, QString>> HelpPages()
 {
+    EnsureHelpResources();
     QList<QPair<QString, QString>> pages;
     for (const QString &path : {QStringLiteral(":/help/contents.html"), QStringLiteral(":/help/topic2.html"),
                                 QStringLiteral(":/help/topic3.html"), QStringLiteral(":/help/topic4.html"),

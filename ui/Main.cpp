@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "Advgfg.h"
+#include "Charts.h"
 #include "Convert.h"
 #include "Cspin.h"
 #include "DataFile.h"
@@ -147,6 +148,7 @@ void TForm1::createMenus()
     QMenu *advanced = menuBar()->addMenu(tr("&Advanced"));
     advanced->setObjectName("Advanced1");
     action(advanced, tr("&Data Entry"), "Configure1", &TForm1::Configure1Click);
+    action(advanced, tr("&Trim Charts..."), "Charts1", &TForm1::Charts1Click);
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName("Help1");
@@ -359,6 +361,9 @@ void TForm1::RecalculateAndShow()
     }
     LapSpeedValue = LapSpeed(fc);
     SetHeadingCurrent(true);
+    lastCalculated = fc;
+    if (charts != nullptr && charts->isVisible())
+        charts->Refresh(lastCalculated);
 }
 
 void TForm1::AcNameChange()
@@ -644,6 +649,16 @@ void TForm1::Configure1Click()
         dialog.exec();
     }
     RecalculateAndShow();
+}
+
+void TForm1::Charts1Click()
+{
+    if (charts == nullptr)
+        charts = new TrimCharts(this);
+    charts->Refresh(lastCalculated);
+    charts->show();
+    charts->raise();
+    charts->activateWindow();
 }
 
 void TForm1::Print1Click()

@@ -8,7 +8,8 @@
 //     (heading green), LapSpeed for the What-If row.
 // The engine (engine/) holds the physics, Convert the number texts, Figures
 // the captions and units; DataFile the .TQD format, TethrixSettings the
-// stored conditions and recent files, Report the printed page. Anything that
+// stored conditions and recent files, Report the printed page, Charts the
+// trim charts (refreshed after each successful recalculation). Anything that
 // waits for a person goes through Seams, so tests can replace it.
 #pragma once
 
@@ -24,6 +25,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class TCSpinEdit;
+class TrimCharts;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -51,6 +53,7 @@ public:
     void Print1Click();
     void MRU1Click(int entry);
     void Configure1Click();
+    void Charts1Click();
     void Contents1Click();
     void About1Click();
 
@@ -85,6 +88,7 @@ private:
     float GroundSpeed = 0;
     float LapSpeedValue = 0;
     CalcEngine engine{fc, GroundSpeed};
+    FlightCase lastCalculated;  // the case the results shown belong to
     QStringList RecentFiles;
     QString programFolder;
     bool recentFilesSaved = false;
@@ -110,4 +114,5 @@ private:
     QMenu *File1 = nullptr;
     std::array<QAction *, 5> MRU{};
     QAction *MRUSeparator = nullptr;
+    TrimCharts *charts = nullptr;  // created when first opened
 };

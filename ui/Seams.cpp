@@ -29,7 +29,9 @@ Seams MakeDefaultSeams()
     s.saveFile = [](QWidget *parent, const QString &dir, const QString &proposed, const QString &filter) {
         QFileDialog dialog(parent, QString(), dir, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix("TQD");
+        // The filter's extension is added to a name typed without one.
+        const int star = filter.indexOf("*.");
+        dialog.setDefaultSuffix(star >= 0 ? filter.mid(star + 2).section(')', 0, 0) : QString());
         dialog.selectFile(proposed);
         return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
                    ? dialog.selectedFiles().first()

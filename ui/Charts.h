@@ -1,0 +1,60 @@
+// Charts: the "Trim Charts" window. Line tension, leadout position and line
+// projection against lap time (80 … 120 % of the current lap time) and
+// against line length (85 … 115 %), computed by the same engine on a copy of
+// the flight case, so that nothing the main window shows changes.
+#pragma once
+
+#include "Sweep.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QChart;
+class QChartView;
+class QLabel;
+class QLineSeries;
+class QScatterSeries;
+class QTabWidget;
+class QValueAxis;
+
+class TrimCharts : public QWidget {
+    Q_OBJECT
+public:
+    explicit TrimCharts(QWidget *parent = nullptr);
+
+    // Recomputes both tabs around this case. Never throws: points that cannot
+    // be calculated are left out and the chart says why.
+    void Refresh(const FlightCase &fc);
+
+    struct Tab {
+        const InputKey *key = nullptr;
+        double lowFactor = 1, highFactor = 1;
+        int points = 0;
+        QChartView *view = nullptr;
+        std::array<QLineSeries *, 3> curves{};  // tension, leadout, projection
+        QScatterSeries *currentTension = nullptr;
+        QScatterSeries *currentInches = nullptr;
+        QValueAxis *x = nullptr, *pounds = nullptr, *inches = nullptr;
+        QLabel *hover = nullptr;
+        QLabel *problems = nullptr;
+        std::vector<SweepRow> rows;
+        double current = 0;
+    };
+    const Tab &tab(int i) const { return tabs[i]; }
+    int currentTab() const;
+
+    // The figures the curves show, as indices into Figures.
+    static constexpr int CurveFigures[3] = {1, 0, 5};
+
+    void ExportPng();
+    void ExportCsv();
+
+private:
+    void buildTab(Tab &t, const InputKey &key, double low, double high, int points, const QString &axisTitle);
+    void refreshTab(Tab &t, const FlightCase &fc);
+    void showHover(Tab &t, const QPointF &point);
+    QTabWidget *tabWidget;
+    std::array<Tab, 2> tabs;
+    QString lastFolder;
+};
