@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-apps imagemagick poppler-utils fonts-liberation
+  dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()

@@ -11,6 +11,10 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
+# The Debian package: built, unpacked, started and validated.
+(cd build && cpack > /dev/null)
+bash tests/package/check-package.sh build
+
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTETHRIX_SANITIZE=ON -DTETHRIX_BUILD_BENCH=OFF
 cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

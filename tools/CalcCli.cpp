@@ -42,7 +42,8 @@ void PrintHelp(std::ostream &out)
            "              print a CSV table: KEY from FROM to TO by STEP (at most 100000\n"
            "              rows) with all eleven figures and the lap speed at full precision;\n"
            "              a row that cannot be calculated carries the message instead\n"
-           "  --help      show this text\n\n"
+           "  --help      show this text\n"
+           "  --version   show the version\n\n"
            "Exit status: 0 success, 1 the inputs cannot be calculated, 2 usage error.\n";
 }
 
@@ -143,6 +144,10 @@ int RunCalc(const std::vector<std::string> &args, std::ostream &out, std::ostrea
         }
         if (arg == "--help" || arg == "-h") {
             PrintHelp(out);
+            return 0;
+        }
+        if (arg == "--version") {
+            out << "tethrix-calc " << TETHRIX_VERSION << "\n";
             return 0;
         }
         if (arg == "--json") {

@@ -76,6 +76,10 @@ TEST(TethrixCalc, exit_status_tells_usage_errors_from_engine_errors)
     EXPECT_EQ(zero.err, "tethrix-calc: Floating point division by zero\n");
     EXPECT_TRUE(zero.out.empty());
 
+    const CliRun version = Calc({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("tethrix-calc 1.", 0), 0u) << version.out;
+
     const CliRun help = Calc({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("Temp"), std::string::npos);
