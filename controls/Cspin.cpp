@@ -161,6 +161,17 @@ void TCSpinEdit::keyPressEvent(QKeyEvent *event)
     QLineEdit::keyPressEvent(event);
 }
 
+void TCSpinEdit::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    // A plain line edit selects its text when tabbed into; this field does
+    // only when asked to, and never while the mouse is pressed on it.
+    if (!AutoSelect || (QApplication::mouseButtons() & Qt::LeftButton))
+        deselect();
+    else
+        selectAll();
+}
+
 void TCSpinEdit::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);

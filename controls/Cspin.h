@@ -72,6 +72,7 @@ public:
     int MaxValue = 0;  // equal to MinValue: no limits at all
     int Increment = 1;
     bool EditorEnabled = true;
+    bool AutoSelect = false;  // select the whole text when the focus enters
 
     int GetValue();  // a text that does not convert becomes MinValue
     void SetValue(int v);
@@ -84,6 +85,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 

@@ -65,15 +65,15 @@ std::string JsonString(const std::string &s)
     return out + "\"";
 }
 
-int RunSweep(const std::string &spec, const FlightCase &fc, std::ostream &out, std::ostream &err)
+int RunSweep(const std::string &argument, const FlightCase &fc, std::ostream &out, std::ostream &err)
 {
-    const size_t eq = spec.find('=');
-    const InputKey *key = eq == std::string::npos ? nullptr : FindInputKey(spec.substr(0, eq));
+    const size_t eq = argument.find('=');
+    const InputKey *key = eq == std::string::npos ? nullptr : FindInputKey(argument.substr(0, eq));
     if (key == nullptr || std::string(key->key) == "an") {
         err << "tethrix-calc: --sweep needs a numeric key, as in lt=4:6:0.1 (try --help)\n";
         return ExitUsage;
     }
-    const std::string range = spec.substr(eq + 1);
+    const std::string range = argument.substr(eq + 1);
     const size_t c1 = range.find(':');
     const size_t c2 = c1 == std::string::npos ? c1 : range.find(':', c1 + 1);
     if (c2 == std::string::npos) {
@@ -107,7 +107,7 @@ int RunCalc(const std::vector<std::string> &args, std::ostream &out, std::ostrea
     bool json = false;
     bool anyKey = false;
     std::string reportPath;
-    std::string sweepSpec;
+    std::string sweepArgument;
     int shownLines = fc.NumLines;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string &arg = args[i];
@@ -124,7 +124,7 @@ int RunCalc(const std::vector<std::string> &args, std::ostream &out, std::ostrea
                 err << "tethrix-calc: --sweep needs KEY=FROM:TO:STEP\n";
                 return ExitUsage;
             }
-            sweepSpec = args[++i];
+            sweepArgument = args[++i];
             continue;
         }
         if (arg.find('=') == std::string::npos && arg.rfind("-", 0) != 0) {
@@ -172,8 +172,8 @@ int RunCalc(const std::vector<std::string> &args, std::ostream &out, std::ostrea
         }
     }
 
-    if (!sweepSpec.empty())
-        return RunSweep(sweepSpec, fc, out, err);
+    if (!sweepArgument.empty())
+        return RunSweep(sweepArgument, fc, out, err);
 
     float groundSpeed = 0;
     CalcEngine engine(fc, groundSpeed);

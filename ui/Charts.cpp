@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 #include <cmath>
 
 namespace {
@@ -213,28 +214,30 @@ void TrimCharts::showHover(Tab &t, const QPointF &point)
                          .arg(Figure(nearest->figures[CurveFigures[2]])));
 }
 
-void TrimCharts::ExportPng()
+// Asks for a file name and writes it whole or not at all.
+static void SaveExport(QWidget *parent, const QString &proposed, const QString &filter, const QString &what,
+                       const std::function<bool(QIODevice &)> &write)
 {
-    const Tab &t = tabs[currentTab()];
-    const QString path = UiSeams().saveFile(this, lastFolder, QStringLiteral("trim-%1.png").arg(t.key->key),
-                                            tr("PNG Image (*.png)"));
+    const QString path = UiSeams().saveFile(parent, QString(), proposed, filter);
     if (path.isEmpty())
         return;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !t.view->grab().save(&file, "PNG") || !file.commit())
-        throw std::runtime_error(tr("Cannot save the chart as %1: %2").arg(path, file.errorString()).toStdString());
+    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit())
+        throw std::runtime_error(
+            QObject::tr("Cannot save the %1 as %2: %3").arg(what, path, file.errorString()).toStdString());
+}
+
+void TrimCharts::ExportPng()
+{
+    const Tab &t = tabs[currentTab()];
+    SaveExport(this, QStringLiteral("trim-%1.png").arg(t.key->key), tr("PNG Image (*.png)"), tr("chart"),
+               [&](QIODevice &out) { return t.view->grab().save(&out, "PNG"); });
 }
 
 void TrimCharts::ExportCsv()
 {
     const Tab &t = tabs[currentTab()];
-    const QString path = UiSeams().saveFile(this, lastFolder, QStringLiteral("trim-%1.csv").arg(t.key->key),
-                                            tr("CSV File (*.csv)"));
-    if (path.isEmpty())
-        return;
     const std::string csv = SweepCsv(*t.key, t.rows);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv.data(), qint64(csv.size())) != qint64(csv.size()) ||
-        !file.commit())
-        throw std::runtime_error(tr("Cannot save the table as %1: %2").arg(path, file.errorString()).toStdString());
+    SaveExport(this, QStringLiteral("trim-%1.csv").arg(t.key->key), tr("CSV File (*.csv)"), tr("table"),
+               [&](QIODevice &out) { return out.write(csv.data(), qint64(csv.size())) == qint64(csv.size()); });
 }

@@ -56,5 +56,4 @@ private:
     void showHover(Tab &t, const QPointF &point);
     QTabWidget *tabWidget;
     std::array<Tab, 2> tabs;
-    QString lastFolder;
 };

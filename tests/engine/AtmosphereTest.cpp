@@ -31,6 +31,11 @@ struct AirCase {
     double inHg, densityAltitudeFeet, tolFeet;
 };
 
+void PrintTo(const AirCase &c, std::ostream *os)
+{
+    *os << c.feet << " ft " << c.fahrenheit << " F " << c.humidity << " %";
+}
+
 class HumidAir : public ::testing::TestWithParam<AirCase> {};
 
 TEST_P(HumidAir, gives_pressure_and_density_altitude)

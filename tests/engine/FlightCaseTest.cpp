@@ -40,6 +40,8 @@ struct EndToEnd {
         pressure, radius, densityAltitude, lineWeight, wingLoading;
 };
 
+void PrintTo(const EndToEnd &c, std::ostream *os) { *os << c.name; }
+
 class ReferenceCase : public ::testing::TestWithParam<EndToEnd> {};
 
 TEST_P(ReferenceCase, reproduces_every_figure_to_five_significant_digits)
@@ -127,6 +129,7 @@ TEST(Recalculate, allocates_nothing)
 
 // Each case: what to change, the message expected out of Recalculate.
 struct Fault { const char *name; void (*change)(FlightCase &); const char *message; };
+void PrintTo(const Fault &f, std::ostream *os) { *os << f.name; }
 class RecalculateFault : public ::testing::TestWithParam<Fault> {};
 
 TEST_P(RecalculateFault, is_reported_and_leaves_the_ground_speed_alone)

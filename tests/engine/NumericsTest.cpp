@@ -70,6 +70,7 @@ TEST(Quanc, setters_replace_bad_tolerances_and_reset_only_the_diagnostics)
 }
 
 struct LinCase { unsigned mode; double x, y; };
+void PrintTo(const LinCase &c, std::ostream *os) { *os << "mode " << c.mode << " x " << c.x; }
 class LinTable : public ::testing::TestWithParam<LinCase> {};
 
 TEST_P(LinTable, evaluates_inside_and_outside_by_mode)

@@ -73,6 +73,21 @@ private slots:
         QCOMPARE(spin->text(), QString("1"));
     }
 
+    void tabbing_in_does_not_select_the_text()
+    {
+        QWidget form;
+        auto *before = new QLineEdit(&form);
+        auto *field = new TCSpinEdit(&form);
+        field->setText("2");
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        before->setFocus();
+        QTest::keyClick(before, Qt::Key_Tab);
+        QVERIFY(field->hasFocus());
+        QVERIFY(!field->hasSelectedText());
+    }
+
     void a_click_steps_once_on_release()
     {
         spin->SetValue(1);
