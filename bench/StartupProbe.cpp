@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <cstring>
+#include <unistd.h>
 #include <memory>
 
 int main(int argc, char **argv)
@@ -27,6 +28,12 @@ int main(int argc, char **argv)
     if (argc > 1 && std::strcmp(argv[1], "label") == 0)
         w->setCentralWidget(new QLabel("Tethrix"));
     w->show();
+    QCoreApplication::processEvents();
+    // Tell the benchmark the window is up.
+    if (const int fd = qEnvironmentVariableIntValue("TETHRIX_PROBE_FD"); fd > 0) {
+        const char shown = 1;
+        (void)!write(fd, &shown, 1);
+    }
     QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();
 }

@@ -27,12 +27,12 @@ void Write(QSettings &store, const QStringList &names, const QStringList &texts)
 {
     if (!store.isWritable())
         throw SettingsError(QStringLiteral("Failed to set data for '%1'").arg(names.value(0)).toStdString());
-    for (int i = 0; i < names.size(); ++i) {
+    for (int i = 0; i < names.size(); ++i)
         store.setValue(names[i], texts.value(i));
-        store.sync();
-        if (store.status() != QSettings::NoError)
-            throw SettingsError(QStringLiteral("Failed to set data for '%1'").arg(names[i]).toStdString());
-    }
+    // The store is written as a whole: a refusal names the first value.
+    store.sync();
+    if (store.status() != QSettings::NoError)
+        throw SettingsError(QStringLiteral("Failed to set data for '%1'").arg(names.value(0)).toStdString());
 }
 
 QStringList RecentNames()
