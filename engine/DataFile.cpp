@@ -2,7 +2,6 @@
 
 #include "Convert.h"
 #include "EngineError.h"
-#include "Figures.h"
 
 #include <charconv>
 #include <climits>
@@ -164,27 +163,43 @@ double DecimalNumberPrefix(const std::string &text)
     return v;
 }
 
-void ApplyDataFileEntries(FlightCase &fc, const std::vector<DataFileEntry> &entries, int &shownLines)
+void ApplyDataFileEntries(const std::vector<DataFileEntry> &entries, DataFileTarget &target)
 {
     for (const DataFileEntry &e : entries) {
         if (e.key == "an") {
-            fc.AcName = CutName(e.value);
+            target.SetName(e.value);
         } else if (e.key == "nl") {
-            fc.NumLines = WholeNumberPrefix(e.value);
-            const int shown = fc.NumLines < 1 ? 1 : fc.NumLines > 3 ? 3 : fc.NumLines;
-            if (shown != shownLines)
-                fc.NumLines = shownLines = shown;
+            target.SetLines(WholeNumberPrefix(e.value));
         } else if (const InputKey *k = FindInputKey(e.key); k != nullptr && k->field != nullptr) {
             const double v = DecimalNumberPrefix(e.value);
-            if (!(std::fabs(v) <= std::numeric_limits<float>::max()))
-                continue;
-            fc.*(k->field) = static_cast<float>(v);
-            try {
-                fc.*(k->field) = ParseNumber(FormatNumber(fc.*(k->field), k->digits));
-            } catch (const EngineError &) {
-                // Within a rounding of the single-precision limit the shown
-                // text no longer fits; the value stays as read.
-            }
+            if (std::fabs(v) <= std::numeric_limits<float>::max())
+                target.SetNumber(*k, static_cast<float>(v));
         }
+    }
+}
+
+FlightCaseTarget::FlightCaseTarget(FlightCase &flightCase)
+    : fc(flightCase), shownLines(fc.NumLines < 1 ? 1 : fc.NumLines > 3 ? 3 : fc.NumLines)
+{
+}
+
+void FlightCaseTarget::SetName(const std::string &name) { fc.AcName = CutName(name); }
+
+void FlightCaseTarget::SetLines(int count)
+{
+    fc.NumLines = count;
+    const int shown = count < 1 ? 1 : count > 3 ? 3 : count;
+    if (shown != shownLines)
+        fc.NumLines = shownLines = shown;
+}
+
+void FlightCaseTarget::SetNumber(const InputKey &key, float value)
+{
+    fc.*(key.field) = value;
+    try {
+        fc.*(key.field) = ParseNumber(FormatNumber(value, key.digits));
+    } catch (const EngineError &) {
+        // Within a rounding of the single-precision limit the shown text no
+        // longer fits; the value stays as read.
     }
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Calcs.h"
+#include "Figures.h"
 
 #include <string>
 #include <vector>
@@ -28,13 +29,34 @@ std::vector<DataFileEntry> ParseDataFile(const std::string &content);
 int WholeNumberPrefix(const std::string &text);
 double DecimalNumberPrefix(const std::string &text);
 
-// Applies entries to a flight case the way the window's fields do when a
-// file is opened: each number is shown with four significant digits (the
-// wing area six) and read back from that text; the name is cut to the
-// field's 70 characters; a line count is limited to 1 … 3 by the spin field
-// unless the field already showed the limited value. shownLines is the
-// count the spin field shows before. Entries whose numbers do not fit single
-// precision are skipped.
-void ApplyDataFileEntries(FlightCase &fc, const std::vector<DataFileEntry> &entries, int &shownLines);
+// Where the entries of a file go, in file order: the window's fields, or a
+// flight case on its own. Numbers arrive converted and within single
+// precision; entries whose numbers do not fit are skipped.
+class DataFileTarget {
+public:
+    virtual ~DataFileTarget() = default;
+    virtual void SetName(const std::string &name) = 0;
+    virtual void SetLines(int count) = 0;
+    virtual void SetNumber(const InputKey &key, float value) = 0;
+};
+
+void ApplyDataFileEntries(const std::vector<DataFileEntry> &entries, DataFileTarget &target);
+
+// A flight case filled the way the window's fields fill it when a file is
+// opened: each number is shown with four significant digits (the wing area
+// six) and read back from that text; the name is cut to the field's 70
+// characters; a line count is limited to 1 … 3 by the spin field unless the
+// field already showed the limited value.
+class FlightCaseTarget : public DataFileTarget {
+public:
+    explicit FlightCaseTarget(FlightCase &fc);
+    void SetName(const std::string &name) override;
+    void SetLines(int count) override;
+    void SetNumber(const InputKey &key, float value) override;
+
+private:
+    FlightCase &fc;
+    int shownLines;  // what the spin field shows
+};
 
 constexpr int MaxNameLength = 70;

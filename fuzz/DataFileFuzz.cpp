@@ -9,12 +9,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const std::string content(reinterpret_cast<const char *>(data), size);
     FlightCase fc = DefaultFlightCase();
-    int shown = 2;
     const auto entries = ParseDataFile(content);
     for (const auto &e : entries)
         if (e.value.empty() || e.key.size() != 2)
             __builtin_trap();
-    ApplyDataFileEntries(fc, entries, shown);
+    FlightCaseTarget target(fc);
+    ApplyDataFileEntries(entries, target);
     if (fc.AcName.size() > 4 * MaxNameLength)
         __builtin_trap();
     return 0;

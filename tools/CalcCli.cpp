@@ -108,7 +108,6 @@ int RunCalc(const std::vector<std::string> &args, std::ostream &out, std::ostrea
     bool anyKey = false;
     std::string reportPath;
     std::string sweepArgument;
-    int shownLines = fc.NumLines;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string &arg = args[i];
         if (arg == "--report") {
@@ -139,7 +138,8 @@ int RunCalc(const std::vector<std::string> &args, std::ostream &out, std::ostrea
                 return ExitEngineError;
             }
             const std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-            ApplyDataFileEntries(fc, ParseDataFile(content), shownLines);
+            FlightCaseTarget target(fc);
+            ApplyDataFileEntries(ParseDataFile(content), target);
             continue;
         }
         if (arg == "--help" || arg == "-h") {

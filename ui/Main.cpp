@@ -28,8 +28,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include <cmath>
-#include <limits>
+#include <functional>
 
 namespace {
 
@@ -541,36 +540,60 @@ void TForm1::MRU1Click(int entry)
 
 // ---- Data files ----
 
+namespace {
+
+// A data file read into the window goes through its fields, so that every
+// change handler runs as if the flier had typed the value.
+class FieldTarget : public DataFileTarget {
+public:
+    FieldTarget(FlightCase &fc, QLineEdit *name, TCSpinEdit *lines, std::function<QLineEdit *(const std::string &)> field,
+                std::function<void()> nameChanged)
+        : fc(fc), name(name), lines(lines), field(std::move(field)), nameChanged(std::move(nameChanged))
+    {
+    }
+    void SetName(const std::string &value) override
+    {
+        fc.AcName = value;
+        name->setText(QString::fromUtf8(value.c_str(), static_cast<int>(value.size())));
+        nameChanged();  // the field holds at most 70 characters
+    }
+    void SetLines(int count) override
+    {
+        fc.NumLines = count;
+        lines->SetValue(count);
+    }
+    void SetNumber(const InputKey &key, float value) override
+    {
+        const char sep = TForm1::DecimalSeparator();
+        fc.*(key.field) = value;
+        QLineEdit *edit = field(key.key);
+        const QString text = Text(FormatNumber(value, key.digits, sep));
+        // The value read back from the shown text is the one in force, even
+        // when the field already showed that text.
+        if (edit->text() == text)
+            fc.*(key.field) = ParseNumber(text.toStdString(), sep);
+        else
+            edit->setText(text);
+    }
+
+private:
+    FlightCase &fc;
+    QLineEdit *name;
+    TCSpinEdit *lines;
+    std::function<QLineEdit *(const std::string &)> field;
+    std::function<void()> nameChanged;
+};
+
+}  // namespace
+
 bool TForm1::ReadDataFile(const QString &path)
 {
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray content = file.readAll();
-    const char sep = DecimalSeparator();
-    for (const DataFileEntry &e : ParseDataFile(content.toStdString())) {
-        if (e.key == "an") {
-            fc.AcName = e.value;
-            AcName->setText(QString::fromUtf8(e.value.c_str(), static_cast<int>(e.value.size())));
-            AcNameChange();  // the field holds at most 70 characters
-        } else if (e.key == "nl") {
-            fc.NumLines = WholeNumberPrefix(e.value);
-            NumLines->SetValue(fc.NumLines);
-        } else if (QLineEdit *field = FieldForKey(e.key)) {
-            const InputKey *k = FindInputKey(e.key);
-            const double v = DecimalNumberPrefix(e.value);
-            if (!(std::fabs(v) <= std::numeric_limits<float>::max()))
-                continue;  // does not fit the field: the input stays as it was
-            fc.*(k->field) = static_cast<float>(v);
-            const QString text = Text(FormatNumber(fc.*(k->field), k->digits, sep));
-            // The value read back from the shown text is the one in force,
-            // even when the field already showed that text.
-            if (field->text() == text)
-                fc.*(k->field) = ParseNumber(text.toStdString(), sep);
-            else
-                field->setText(text);
-        }
-    }
+    FieldTarget target(fc, AcName, NumLines, [this](const std::string &key) { return FieldForKey(key); },
+                       [this] { AcNameChange(); });
+    ApplyDataFileEntries(ParseDataFile(file.readAll().toStdString()), target);
     return true;
 }
 

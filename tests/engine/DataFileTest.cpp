@@ -61,17 +61,17 @@ TEST(DataFile, c_conversions_read_the_leading_number)
 TEST(DataFile, applying_rounds_through_the_shown_texts)
 {
     FlightCase fc = DefaultFlightCase();
-    int shown = 2;
-    ApplyDataFileEntries(fc, ParseDataFile("ll=58.123456\nwa=512.25\nlt=58.0001\nwt=1e300\nnl=5\nan=" +
-                                           std::string(80, 'a')),
-                         shown);
+    FlightCaseTarget target(fc);
+    ApplyDataFileEntries(ParseDataFile("ll=58.123456\nwa=512.25\nlt=58.0001\nwt=1e300\nnl=5\nan=" +
+                                       std::string(80, 'a')),
+                         target);
     EXPECT_EQ(fc.LineLength, 58.12f);
     EXPECT_EQ(fc.WingArea, 512.25f);
     EXPECT_EQ(fc.LapTime, 58.0f);
     EXPECT_EQ(fc.Weight, 42.0f);  // does not fit: left as it was
     EXPECT_EQ(fc.NumLines, 3);
     EXPECT_EQ(fc.AcName.size(), 70u);
-    ApplyDataFileEntries(fc, ParseDataFile("nl=7"), shown);
+    ApplyDataFileEntries(ParseDataFile("nl=7"), target);
     EXPECT_EQ(fc.NumLines, 7);  // the spin field already showed 3
 }
 
