@@ -98,9 +98,14 @@ void HelpViewer::search(const QString &text)
 
 void ShowHelpTopic(QWidget *parent, int topic)
 {
+    // The viewer belongs to the window that asked, so that a modal dialog
+    // does not block its own help.
+    QWidget *owner = parent ? parent->window() : nullptr;
     static QPointer<HelpViewer> viewer;
+    if (!viewer.isNull() && viewer->parentWidget() != owner)
+        delete viewer.data();
     if (viewer.isNull()) {
-        viewer = new HelpViewer(parent ? parent->window() : nullptr);
+        viewer = new HelpViewer(owner);
         viewer->setAttribute(Qt::WA_DeleteOnClose);
     }
     viewer->showTopic(topic);
