@@ -6,10 +6,54 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QImage>
+#include <QPaintEngine>
+#include <QTextItem>
 #include <QPainter>
 #include <QPrinter>
 #include <QAction>
 #include <QProcess>
+
+// A paint target that records every piece of text drawn on it, where its
+// top-left corner stands and in what font: what reaches the page, not what
+// the layout code believes it drew.
+class RecordingEngine : public QPaintEngine {
+public:
+    struct Text {
+        QString text;
+        QPointF baseline;
+        QFont font;
+    };
+    QList<Text> texts;
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState &) override {}
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawTextItem(const QPointF &p, const QTextItem &item) override { texts.append({item.text(), p, item.font()}); }
+    Type type() const override { return User; }
+};
+
+class RecordingPage : public QPaintDevice {
+public:
+    RecordingEngine engine;
+    QPaintEngine *paintEngine() const override { return const_cast<RecordingEngine *>(&engine); }
+
+protected:
+    int metric(PaintDeviceMetric m) const override
+    {
+        switch (m) {
+        case PdmWidth: return 4960;  // A4 at 600 dpi
+        case PdmHeight: return 7016;
+        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 600;
+        case PdmWidthMM: return 210;
+        case PdmHeightMM: return 297;
+        case PdmDepth: return 32;
+        case PdmNumColors: return INT_MAX;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(QPaintDevice::devicePixelRatioFScale());
+        }
+        return 0;
+    }
+};
 
 class ReportTest : public QObject {
     Q_OBJECT
@@ -36,45 +80,57 @@ private slots:
 
     void rows_stand_on_the_line_grid()
     {
-        QImage page(2480, 3508, QImage::Format_RGB32);  // A4 at 300 dpi
-        page.setDotsPerMeterX(11811);
-        page.setDotsPerMeterY(11811);
-        QPainter painter(&page);
-        const auto lines = DrawReport(painter, page.width(), Sample());
+        RecordingPage page;
+        {
+            QPainter painter(&page);
+            DrawReport(painter, page.width(), Sample());
+        }
+        const auto &drawn = page.engine.texts;
         QFont title("Arial", 28);
         title.setBold(true);
         QFont body("Arial", 12);
-        const int T = QFontMetrics(title, &page).height();
-        const int H = QFontMetrics(body, &page).height();
         QFont bodyBold = body;
         bodyBold.setBold(true);
-        const int Hb = QFontMetrics(bodyBold, &page).height();
+        const QFontMetrics titleMetrics(title, &page), bodyMetrics(body, &page), boldMetrics(bodyBold, &page);
+        const int T = titleMetrics.height(), H = bodyMetrics.height(), Hb = boldMetrics.height();
+        auto top = [&](int i) {
+            const QFontMetrics m(drawn[i].font, &page);
+            return qRound(drawn[i].baseline.y()) - m.ascent();
+        };
+        auto left = [&](int i) { return qRound(drawn[i].baseline.x()); };
 
-        QCOMPARE(lines.size(), 1 + 1 + 14 + 1 + 11 + 2);
-        QCOMPARE(lines[0].text, QString("Ringcruiser"));
-        QCOMPARE(lines[0].y, T);
-        QCOMPARE(lines[0].x, (page.width() - QFontMetrics(title, &page).horizontalAdvance("Ringcruiser")) / 2);
-        QCOMPARE(lines[1].text, QString("Input Data"));
-        QCOMPARE(lines[1].y, 4 * T);
-        QCOMPARE(lines[2].text, QString("Number of Lines = 2"));
-        QCOMPARE(lines[2].y, 4 * T + 2 * H);
-        QCOMPARE(lines[8].text, QString("Lap Time =  seconds"));  // empty field: nothing between
-        QCOMPARE(lines[10].text, QString("Arm Length = 18 inches"));
-        QCOMPARE(lines[10].y, 4 * T + 11 * H);
-        QCOMPARE(lines[14].text, QString("Preasure Altitude = 1.2E4 feet"));
-        QCOMPARE(lines[16].text, QString("Computed Data"));
-        QCOMPARE(lines[16].y, 4 * T + 16 * H + 2 * Hb);
-        QVERIFY(lines[16].bold);
-        QCOMPARE(lines[17].y, 4 * T + 18 * H + 2 * Hb);
-        QCOMPARE(lines[22].y, 4 * T + 24 * H + 2 * Hb);
-        QCOMPARE(lines[28].text, QString("Printed Sun Dec 06 17:20:04 2026"));
-        QCOMPARE(lines[28].y, 4 * T + 31 * H + 2 * Hb);
-        QVERIFY(lines[29].text.startsWith("***") && lines[29].text.endsWith("***"));
-        QVERIFY(lines[29].text.contains("Tethrix"));
-        QCOMPARE(lines[29].y, 4 * T + 35 * H + 2 * Hb);
-        for (const ReportLine &l : lines.mid(1, 27))
-            if (!l.text.startsWith("Printed"))
-                QCOMPARE(l.x, 40);
+        // Title, heading, 14 inputs and conditions, heading, 11 results,
+        // date line and banner.
+        QCOMPARE(drawn.size(), 1 + 1 + 14 + 1 + 11 + 2);
+        QCOMPARE(drawn[0].text, QString("Ringcruiser"));
+        QVERIFY(drawn[0].font.bold());
+        QCOMPARE(drawn[0].font.pointSize(), 28);
+        QCOMPARE(top(0), T);
+        QCOMPARE(left(0), (page.width() - titleMetrics.horizontalAdvance("Ringcruiser")) / 2);
+        QCOMPARE(drawn[1].text, QString("Input Data"));
+        QCOMPARE(top(1), 4 * T);
+        QCOMPARE(drawn[2].text, QString("Number of Lines = 2"));
+        QCOMPARE(top(2), 4 * T + 2 * H);
+        QCOMPARE(drawn[8].text, QString("Lap Time =  seconds"));  // an empty field: nothing between
+        QCOMPARE(drawn[10].text, QString("Arm Length = 18 inches"));
+        QCOMPARE(top(10), 4 * T + 11 * H);
+        QCOMPARE(drawn[14].text, QString("Preasure Altitude = 1.2E4 feet"));
+        QCOMPARE(drawn[16].text, QString("Computed Data"));
+        QVERIFY(drawn[16].font.bold());
+        QCOMPARE(top(16), 4 * T + 16 * H + 2 * Hb);
+        QCOMPARE(top(17), 4 * T + 18 * H + 2 * Hb);
+        QCOMPARE(top(22), 4 * T + 24 * H + 2 * Hb);
+        QCOMPARE(drawn[28].text, QString("Printed Sun Dec 06 17:20:04 2026"));
+        QCOMPARE(top(28), 4 * T + 31 * H + 2 * Hb);
+        QCOMPARE(left(28), (page.width() - bodyMetrics.horizontalAdvance(drawn[28].text)) / 2);
+        QVERIFY(drawn[29].text.startsWith("***") && drawn[29].text.endsWith("***"));
+        QVERIFY(drawn[29].text.contains("Tethrix"));
+        QCOMPARE(top(29), 4 * T + 35 * H + 2 * Hb);
+        for (int i = 1; i < 28; ++i) {
+            QCOMPARE(left(i), 40);
+            QCOMPARE(drawn[i].font.family(), QString("Arial"));
+            QCOMPARE(drawn[i].font.pointSize(), 12);
+        }
     }
 
     void print_from_the_window_writes_the_page_and_cancel_does_nothing()
