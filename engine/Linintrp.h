@@ -23,9 +23,6 @@ public:
     unsigned FindSegment(double x, double &t) const;
     double Evaluate(double x) const;
 
-    unsigned Count() const { return count; }
-    unsigned GetMode() const { return mode; }
-
 private:
     // Differences are computed once so that no lookup subtracts table entries.
     std::vector<double> xs, dx, ys, dy;

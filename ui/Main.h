@@ -40,7 +40,6 @@ public:
 
     FlightCase &flightCase() { return fc; }
     const FlightCase &flightCase() const { return fc; }
-    float groundSpeed() const { return GroundSpeed; }
     float lapSpeed() const { return LapSpeedValue; }
     const QStringList &recentFiles() const { return RecentFiles; }
     // The decimal separator of the user's locale.

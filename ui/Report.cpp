@@ -55,9 +55,8 @@ QString PrintedLine(const QDateTime &when)
                              d.day(), t.hour(), t.minute(), t.second(), d.year());
 }
 
-QList<ReportLine> DrawReport(QPainter &painter, int pageWidth, const ReportTexts &texts)
+void DrawReport(QPainter &painter, int pageWidth, const ReportTexts &texts)
 {
-    QList<ReportLine> lines;
     QFont font("Arial");
     auto setFont = [&](int points, bool bold) {
         font.setPointSize(points);
@@ -66,8 +65,7 @@ QList<ReportLine> DrawReport(QPainter &painter, int pageWidth, const ReportTexts
     };
     auto metrics = [&] { return QFontMetrics(painter.font(), painter.device()); };
     auto draw = [&](int x, int y, const QString &text) {
-        painter.drawText(x, y + metrics().ascent(), text);
-        lines.append({text, x, y, painter.font().pointSize(), painter.font().bold()});
+        painter.drawText(x, y + metrics().ascent(), text);  // x, y: the text's top-left corner
     };
     auto centred = [&](const QString &text) { return (pageWidth - metrics().horizontalAdvance(text)) / 2; };
 
@@ -112,7 +110,6 @@ QList<ReportLine> DrawReport(QPainter &painter, int pageWidth, const ReportTexts
 
     row(33, PrintedLine(texts.printed), true);
     row(37, QStringLiteral("*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***"), true);
-    return lines;
 }
 
 void PrintReport(QPagedPaintDevice &device, const ReportTexts &texts)

@@ -22,14 +22,6 @@ struct ReportTexts {
     QDateTime printed = QDateTime::currentDateTime();
 };
 
-// One drawn line: its text, where its top-left corner stands, its font.
-struct ReportLine {
-    QString text;
-    int x, y;
-    int pointSize;
-    bool bold;
-};
-
 struct FlightCase;
 class CalcEngine;
 
@@ -41,8 +33,8 @@ ReportTexts ReportTextsFor(const FlightCase &fc, const CalcEngine &engine, float
 QString PrintedLine(const QDateTime &when);
 
 // Lays out and draws the page on an active painter whose device is pageWidth
-// device units wide. Returns the lines as drawn.
-QList<ReportLine> DrawReport(QPainter &painter, int pageWidth, const ReportTexts &texts);
+// device units wide.
+void DrawReport(QPainter &painter, int pageWidth, const ReportTexts &texts);
 
 // Prints on a printer or PDF writer: document title "Tethrix Print Job".
 // Throws std::runtime_error when the page cannot be produced; a failure
