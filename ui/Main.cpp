@@ -175,15 +175,17 @@ void TForm1::createInputPanel(QWidget *panel)
     NumLines->setText("2");
     NumLines->setFixedWidth(NumberFieldWidth);
 
-    struct Row { const char *caption, *captionName, *field, *unit, *layoutText; QLineEdit **edit; };
+    // Caption, the caption's and the field's names, unit, the field's text
+    // before start-up, its data-file key.
+    struct Row { const char *caption, *captionName, *field, *unit, *layoutText, *key; QLineEdit **edit; };
     const Row rows[] = {
-        {"Line Diameter", "SizeLabel", "LineDia", "inch", ".015", &LineDia},
-        {"Line Length (Eye to Eye)", "LengthLabel", "LineLength", "feet", "58", &LineLength},
-        {"Inboard Wing Length", "WngLnthLabel", "WingLength", "inches", "24", &WingLength},
-        {"Handle/Leadout Length", "HndlLngthLabel", "HndlLngth", "inches", "6", &HndlLngth},
-        {"Airplane Weight", "WtLabel", "Weight", "ounces", "42", &Weight},
-        {"Lap Time", "LapTmeLabel", "LapTime", "seconds", "5", &LapTime},
-        {"Wing Area", "WngAreaLabel", "WingArea", "sq/inches", "500", &WingArea},
+        {"Line Diameter", "SizeLabel", "LineDia", "inch", ".015", "ls", &LineDia},
+        {"Line Length (Eye to Eye)", "LengthLabel", "LineLength", "feet", "58", "ll", &LineLength},
+        {"Inboard Wing Length", "WngLnthLabel", "WingLength", "inches", "24", "wl", &WingLength},
+        {"Handle/Leadout Length", "HndlLngthLabel", "HndlLngth", "inches", "6", "hl", &HndlLngth},
+        {"Airplane Weight", "WtLabel", "Weight", "ounces", "42", "wt", &Weight},
+        {"Lap Time", "LapTmeLabel", "LapTime", "seconds", "5", "lt", &LapTime},
+        {"Wing Area", "WngAreaLabel", "WingArea", "sq/inches", "500", "wa", &WingArea},
     };
     auto caption = [panel](const QString &text, const char *name) {
         auto *l = new QLabel(text, panel);
@@ -204,6 +206,7 @@ void TForm1::createInputPanel(QWidget *panel)
         edit->setObjectName(row.field);
         edit->setFixedWidth(NumberFieldWidth);
         *row.edit = edit;
+        numberFields.push_back({edit, FindInputKey(row.key)});
         grid->addWidget(inputCaptions[r - 1], r, 0);
         grid->addWidget(edit, r, 1);
         grid->addWidget(new QLabel(tr(row.unit), panel), r, 2);
@@ -224,13 +227,9 @@ void TForm1::createInputPanel(QWidget *panel)
 
     connect(AcName, &QLineEdit::textChanged, this, [this] { Guarded(this, [&] { AcNameChange(); }); });
     connect(NumLines, &QLineEdit::textChanged, this, [this] { Guarded(this, [&] { NumLinesChange(); }); });
-    const std::pair<QLineEdit *, float FlightCase::*> numbers[] = {
-        {LineDia, &FlightCase::LineDia}, {LineLength, &FlightCase::LineLength},
-        {WingLength, &FlightCase::WingLength}, {HndlLngth, &FlightCase::HndlLngth},
-        {Weight, &FlightCase::Weight}, {LapTime, &FlightCase::LapTime}, {WingArea, &FlightCase::WingArea}};
-    for (const auto &n : numbers) {
+    for (const auto &n : numberFields) {
         QLineEdit *field = n.first;
-        float FlightCase::*target = n.second;
+        float FlightCase::*target = n.second->field;
         QLineEdit *const *copy = field == LineLength ? &WfLineLength : field == LapTime ? &WfLapTime : nullptr;
         connect(field, &QLineEdit::textChanged, this, [this, field, target, copy] {
             Guarded(this, [&] { NumberFieldChange(field, target, copy ? *copy : nullptr); });
@@ -333,14 +332,9 @@ void TForm1::ResetInputs()
     ApplyMainDefaults(fc);
     AcName->setText(Text(fc.AcName));
     NumLines->SetValue(fc.NumLines);
-    const char sep = DecimalSeparator();
-    LineDia->setText(Text(FormatNumber(fc.LineDia, 4, sep)));
-    LineLength->setText(Text(FormatNumber(fc.LineLength, 4, sep)));
-    WingLength->setText(Text(FormatNumber(fc.WingLength, 4, sep)));
-    HndlLngth->setText(Text(FormatNumber(fc.HndlLngth, 4, sep)));
-    Weight->setText(Text(FormatNumber(fc.Weight, 4, sep)));
-    LapTime->setText(Text(FormatNumber(fc.LapTime, 4, sep)));
-    WingArea->setText(Text(FormatNumber(fc.WingArea, 6, sep)));
+    // Line diameter first, wing area (six digits) last.
+    for (const auto &f : numberFields)
+        f.first->setText(Text(FormatNumber(fc.*(f.second->field), f.second->digits, DecimalSeparator())));
     RecalculateAndShow();
 }
 
@@ -599,12 +593,9 @@ bool TForm1::ReadDataFile(const QString &path)
 
 QLineEdit *TForm1::FieldForKey(const std::string &key) const
 {
-    const std::pair<const char *, QLineEdit *> fields[] = {
-        {"ls", LineDia}, {"ll", LineLength}, {"wl", WingLength}, {"hl", HndlLngth},
-        {"wt", Weight},  {"lt", LapTime},    {"wa", WingArea}};
-    for (const auto &f : fields)
-        if (key == f.first)
-            return f.second;
+    for (const auto &f : numberFields)
+        if (key == f.second->key)
+            return f.first;
     return nullptr;
 }
 

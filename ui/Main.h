@@ -14,6 +14,7 @@
 #pragma once
 
 #include "Calcs.h"
+#include "Figures.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -109,6 +110,7 @@ private:
     std::array<QLabel *, 11> resultLabels{};  // in the panel's top-to-bottom order
     std::array<QLabel *, 8> inputCaptions{};  // Number of Lines … Wing Area
     QList<QWidget *> mainFields;
+    QList<QPair<QLineEdit *, const InputKey *>> numberFields;  // LineDia … WingArea
 
     QMenu *File1 = nullptr;
     std::array<QAction *, 5> MRU{};
