@@ -60,6 +60,14 @@ class FilesSettingsTest : public QObject {
             if (AdvCfgFrm && AdvCfgFrm->isVisible())
                 AdvCfgFrm->reject();
         });
+        // Should a check above fail, the dialog must still close.
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, this, [] {
+            if (AdvCfgFrm != nullptr)
+                AdvCfgFrm->reject();
+        });
+        guard.start(10000);
         w->Configure1Click();
     }
 
