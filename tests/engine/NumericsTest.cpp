@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cmath>
 
 namespace {
@@ -123,6 +124,14 @@ TEST(DragCurve, matches_the_tabulated_coefficients)
         EXPECT_NEAR(LineDragCoefficient(row.re), row.cd, 5e-7) << "Re " << row.re;
     SetupDragCurve();
     EXPECT_NEAR(LineDragCoefficient(2000), 0.922423, 5e-7);
+}
+
+TEST(DragCurve, reynolds_zero_is_held_without_a_floating_point_fault)
+{
+    SetupDragCurve();
+    std::feclearexcept(FE_ALL_EXCEPT);
+    EXPECT_NEAR(LineDragCoefficient(0), 5.000345, 5e-7);
+    EXPECT_EQ(std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW), 0);
 }
 
 TEST(DragCurve, is_continuous_at_every_breakpoint)
