@@ -23,14 +23,6 @@ constexpr double CurveSlope = -0.233;  // d ln Cd / d ln Re below Re 1000
 constexpr double CdHigh = 1.2;
 double L1, L2, L3, L4, LC, k0, rRatio, A0, A1, A2;
 
-// lapTime is a divisor of every speed term; a zero lap time faults as the
-// floating-point unit would at the first of them.
-void CheckLapTime(long double lapTime, long double firstDividend)
-{
-    if (lapTime == 0)
-        throw EngineError(firstDividend == 0 ? FpuMessage::Invalid : FpuMessage::DivideByZero);
-}
-
 void CheckFinite(double value)
 {
     if (std::isnan(value))
@@ -97,7 +89,7 @@ void CalcEngine::Recalculate(float lapTime)
     const long double p = 1 - c1 * (1 / 3.0L);
     const double c2 = std::cos(0.00930842267730309);   // cos 32′
     const double radiusAllowance = (p - c2 * 2 * (1 / 3.0L)) * 3.96L * fc.LineLength;  // ft
-    CheckLapTime(lap, radiusAllowance);
+    CheckDivisor(radiusAllowance, lap);  // a zero lap time faults here, before any solve
     const double allowanceSpeed = radiusAllowance * LapCircle / lap * SecondsPerHour * MilesPerFoot;
     const long double radiusSpeed = gLacft.radiusFeet * LapCircle / lap * SecondsPerHour * MilesPerFoot;
     const double airspeed = radiusSpeed - allowanceSpeed;  // mph
@@ -164,8 +156,7 @@ float LapSpeed(const FlightCase &fc)
     const float r = ToSingle(fc.HndlLngth * FeetPerInchL + fc.LineLength + fc.WingLength * FeetPerInchL +
                              fc.ArmLngth * FeetPerInchL);
     const long double circle = r * LapCircle;
-    if (fc.LapTime == 0)
-        throw EngineError(circle == 0 ? FpuMessage::Invalid : FpuMessage::DivideByZero);
+    CheckDivisor(circle, fc.LapTime);
     return ToSingle(circle / fc.LapTime * SecondsPerHour * MilesPerFoot);
 }
 
@@ -187,8 +178,7 @@ float WhatIfLapTime(float lapSpeed, const FlightCase &fc, float lineLength)
                              FeetPerInchL * fc.ArmLngth + lineLength);
     const long double circumference = WhatIfCircle * r;
     const long double speed = lapSpeed * FeetPerSecondPerMph;  // ft/s
-    if (speed == 0)
-        throw EngineError(circumference == 0 ? FpuMessage::Invalid : FpuMessage::DivideByZero);
+    CheckDivisor(circumference, speed);
     return ToSingle(circumference / speed);
 }
 

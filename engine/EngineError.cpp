@@ -25,13 +25,18 @@ void FpuFaultCheck::Check() const
     throw EngineError(FpuMessage::Invalid);
 }
 
+void CheckDivisor(long double dividend, long double divisor)
+{
+    if (divisor != 0)
+        return;
+    if (dividend == 0 || std::isnan(dividend))
+        throw EngineError(FpuMessage::Invalid);
+    throw EngineError(FpuMessage::DivideByZero);
+}
+
 double CheckedDivide(double a, double b)
 {
-    if (b == 0) {
-        if (a == 0 || std::isnan(a))
-            throw EngineError(FpuMessage::Invalid);
-        throw EngineError(FpuMessage::DivideByZero);
-    }
+    CheckDivisor(a, b);
     const double q = a / b;
     if (std::isinf(q) && std::isfinite(a))
         throw EngineError(FpuMessage::Overflow);

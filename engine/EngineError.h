@@ -29,6 +29,10 @@ public:
     void Check() const;
 };
 
+// Throws what the floating-point unit would report for dividend / 0: an
+// invalid operation for 0/0 (or NaN/0), a division by zero otherwise.
+void CheckDivisor(long double dividend, long double divisor);
+
 // a / b, reporting a zero divisor as the floating-point unit would.
 double CheckedDivide(double a, double b);
 
