@@ -96,6 +96,39 @@ std::string FullPrecision(float value)
     return std::string(buf, res.ptr);
 }
 
+void AppendFullPrecision(std::string &out, double value)
+{
+    char buf[40];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value);
+    out.append(buf, res.ptr);
+}
+
+void AppendFullPrecision(std::string &out, float value)
+{
+    char buf[40];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value);
+    out.append(buf, res.ptr);
+}
+
+void AppendJsonString(std::string &out, const std::string &text)
+{
+    static const char Hex[] = "0123456789abcdef";
+    out += '"';
+    for (unsigned char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20) {
+            out += "\\u00";
+            out += Hex[c >> 4];
+            out += Hex[c & 15];
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    out += '"';
+}
+
 std::string InvalidNumberMessage(const std::string &text)
 {
     return "'" + text + "' is not a valid floating point value";

@@ -25,6 +25,12 @@ double ParseWideNumber(const std::string &text, char decimalSeparator = '.');
 // a point: the form scripts get.
 std::string FullPrecision(double value);
 std::string FullPrecision(float value);
+// The same, appended to out without a temporary.
+void AppendFullPrecision(std::string &out, double value);
+void AppendFullPrecision(std::string &out, float value);
+
+// text as a JSON string, quotes and escapes included, appended to out.
+void AppendJsonString(std::string &out, const std::string &text);
 
 // The invalid-number message for text.
 std::string InvalidNumberMessage(const std::string &text);

@@ -3,10 +3,12 @@
 #include "Convert.h"
 #include "EngineError.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -47,12 +49,112 @@ std::string CutName(const std::string &name)
     return name;
 }
 
+// Windows-1252 from 0x80 to 0x9F; the five bytes it leaves undefined map to
+// the C1 controls of the same value, as Windows itself converts them.
+constexpr char32_t Cp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void AppendUtf8(std::string &out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Decodes one UTF-8 sequence at text[i]; returns its length, 0 if invalid
+// (overlong forms, surrogates and values beyond U+10FFFF included).
+size_t DecodeUtf8(const std::string &text, size_t i, char32_t &c)
+{
+    const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char b0 = byte(i);
+    size_t length;
+    char32_t min;
+    if (b0 < 0x80) {
+        c = b0;
+        return 1;
+    } else if ((b0 & 0xE0) == 0xC0) {
+        length = 2, c = b0 & 0x1F, min = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        length = 3, c = b0 & 0x0F, min = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        length = 4, c = b0 & 0x07, min = 0x10000;
+    } else {
+        return 0;
+    }
+    if (i + length > text.size())
+        return 0;
+    for (size_t k = 1; k < length; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80)
+            return 0;
+        c = (c << 6) | (byte(i + k) & 0x3F);
+    }
+    if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return 0;
+    return length;
+}
+
 }  // namespace
+
+bool IsValidUtf8(const std::string &text)
+{
+    char32_t c;
+    for (size_t i = 0; i < text.size();) {
+        const size_t n = DecodeUtf8(text, i, c);
+        if (n == 0)
+            return false;
+        i += n;
+    }
+    return true;
+}
+
+std::string NameFromFileBytes(const std::string &bytes)
+{
+    if (IsValidUtf8(bytes))
+        return bytes;
+    std::string out;
+    for (unsigned char b : bytes)
+        AppendUtf8(out, b >= 0x80 && b < 0xA0 ? Cp1252High[b - 0x80] : char32_t(b));
+    return out;
+}
+
+std::string NameToFileBytes(const std::string &utf8)
+{
+    if (!IsValidUtf8(utf8))
+        return utf8;  // bytes of unknown meaning stay as they are
+    std::string out;
+    char32_t c;
+    for (size_t i = 0; i < utf8.size();) {
+        i += DecodeUtf8(utf8, i, c);
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            out += static_cast<char>(c);
+            continue;
+        }
+        const char32_t *found = std::find(std::begin(Cp1252High), std::end(Cp1252High), c);
+        if (found == std::end(Cp1252High))
+            return utf8;  // a character Windows-1252 cannot hold: the whole name in UTF-8
+        out += static_cast<char>(0x80 + (found - std::begin(Cp1252High)));
+    }
+    return out;
+}
 
 std::string DataFileText(const FlightCase &fc)
 {
     std::string s;
-    s += "an=" + fc.AcName + "\r\n";
+    s += "an=" + NameToFileBytes(fc.AcName) + "\r\n";
     s += "nl=" + std::to_string(fc.NumLines) + "\r\n";
     const std::pair<const char *, float> numbers[] = {
         {"ls", fc.LineDia}, {"ll", fc.LineLength}, {"wl", fc.WingLength}, {"hl", fc.HndlLngth},
@@ -65,19 +167,24 @@ std::string DataFileText(const FlightCase &fc)
 std::vector<DataFileEntry> ParseDataFile(const std::string &content)
 {
     std::vector<DataFileEntry> entries;
-    size_t start = 0;
-    while (start < content.size()) {
-        size_t end = content.find('\n', start);
-        if (end == std::string::npos)
-            end = content.size();
-        const size_t eq = content.find('=', start);
-        if (eq < end) {
+    const char *const text = content.data();
+    const size_t size = content.size();
+    // A byte-order mark belongs to no key.
+    size_t start = size >= 3 && content.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    while (start < size) {
+        // Every search stays inside its own line, so the time is linear in
+        // the size of the file.
+        const void *lineFeed = std::memchr(text + start, '\n', size - start);
+        const size_t end = lineFeed ? static_cast<size_t>(static_cast<const char *>(lineFeed) - text) : size;
+        const void *equals = std::memchr(text + start, '=', end - start);
+        if (equals != nullptr) {
+            const size_t eq = static_cast<size_t>(static_cast<const char *>(equals) - text);
             std::string key;
-            for (size_t i = start; i < eq; ++i)
-                if (static_cast<unsigned char>(content[i]) > 32)
-                    key += Lower(content[i]);
+            for (size_t i = start; i < eq && key.size() <= 2; ++i)
+                if (static_cast<unsigned char>(text[i]) > 32)
+                    key += Lower(text[i]);
             size_t valueEnd = eq + 1;
-            while (valueEnd < end && static_cast<unsigned char>(content[valueEnd]) >= 32)
+            while (valueEnd < end && static_cast<unsigned char>(text[valueEnd]) >= 32)
                 ++valueEnd;
             if (valueEnd > eq + 1) {
                 for (const char *k : Keys) {
@@ -167,7 +274,7 @@ void ApplyDataFileEntries(const std::vector<DataFileEntry> &entries, DataFileTar
 {
     for (const DataFileEntry &e : entries) {
         if (e.key == "an") {
-            target.SetName(e.value);
+            target.SetName(NameFromFileBytes(e.value));
         } else if (e.key == "nl") {
             target.SetLines(WholeNumberPrefix(e.value));
         } else if (const InputKey *k = FindInputKey(e.key); k != nullptr && k->field != nullptr) {

@@ -23,6 +23,15 @@ struct DataFileEntry {
 // values are skipped. Never fails, whatever the content.
 std::vector<DataFileEntry> ParseDataFile(const std::string &content);
 
+// Airplane names: files from the original platform hold them in
+// Windows-1252. A name in a file is read as UTF-8 when it is valid UTF-8,
+// otherwise as Windows-1252; it is written in Windows-1252 when every
+// character has a place there, otherwise in UTF-8. So old files round-trip
+// byte for byte and no name is ever lost.
+std::string NameFromFileBytes(const std::string &bytes);
+std::string NameToFileBytes(const std::string &utf8);
+bool IsValidUtf8(const std::string &text);
+
 // The C library's conversions as the reader uses them, without the locale:
 // leading white space, a sign, digits; conversion stops at the first
 // character that does not fit, and nothing readable gives 0.

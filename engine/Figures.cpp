@@ -31,6 +31,20 @@ const FigureInfo Figures[FigureCount] = {
 
 const int RewriteOrder[FigureCount] = {3, 1, 0, 5, 7, 8, 10, 4, 2, 9, 6};
 
+CaseFigures SolveCase(CalcEngine &engine, const FlightCase &fc, const float &groundSpeed)
+{
+    CaseFigures out;
+    engine.Recalculate(fc.LapTime);
+    // In the window's order of rewriting, so that a case with two faults
+    // reports the one the window reports.
+    for (int i : RewriteOrder) {
+        out.values[i] = Figures[i].value(engine, fc, groundSpeed);
+        ToSingle(out.values[i]);  // what the label would show must fit
+    }
+    out.lapSpeed = LapSpeed(fc);
+    return out;
+}
+
 std::string FigureText(const FigureInfo &figure, double value, char sep)
 {
     return std::string(figure.caption) + " = " + FormatNumber(ToSingle(value), 4, sep) + figure.unit;
@@ -81,7 +95,7 @@ bool SetInput(FlightCase &fc, const std::string &key, const std::string &value)
         const auto res = std::from_chars(value.data(), value.data() + value.size(), n);
         if (res.ec != std::errc() || res.ptr != value.data() + value.size())
             throw EngineError("'" + value + "' is not a valid whole number");
-        fc.NumLines = n;
+        fc.NumLines = n < 1 ? 1 : n > 3 ? 3 : n;  // as the window's field takes it when left
     }
     return true;
 }

@@ -22,6 +22,18 @@ extern const FigureInfo Figures[FigureCount];
 // Figures); the wing loading, the one figure that can fault, comes ninth.
 extern const int RewriteOrder[FigureCount];
 
+// Every figure of a solved case, in the order of Figures, and the lap speed.
+struct CaseFigures {
+    double values[FigureCount]{};
+    float lapSpeed = 0;  // mph
+};
+
+// Recalculates fc and reads every figure, with the checks the window
+// applies before it shows one: each must fit single precision. Throws
+// EngineError with the window's message otherwise, so that a case has one
+// verdict however it is shown.
+CaseFigures SolveCase(CalcEngine &engine, const FlightCase &fc, const float &groundSpeed);
+
 // "Caption = 12.34 unit": the text of a result line.
 std::string FigureText(const FigureInfo &figure, double value, char decimalSeparator = '.');
 

@@ -4,6 +4,7 @@
 
 #include "Figures.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,16 +23,28 @@ constexpr long MaxSweepRows = 100000;
 // MaxSweepRows values.
 long SweepCount(double from, double to, double step);
 
-// One row per value of key, every other input as in base. A row whose
-// calculation fails holds the error instead of figures. The engine's state
-// is left as it was before the sweep, so that nothing a window shows from it
-// changes.
-std::vector<SweepRow> Sweep(const FlightCase &base, const InputKey &key, double from, double to, double step);
-// The same for an explicit list of values.
+// Why these limits cannot be swept for key (empty when they can): limits
+// that are not finite or do not fit the field, and for the line count
+// anything but whole numbers from 1 to 3.
+std::string SweepLimitsProblem(const InputKey &key, double from, double to, double step);
+
+// Calls sink once per value of key, in order, every other input as in base,
+// with a row that is reused from call to call. A row whose case has no
+// verdict but an error holds the message instead of figures, with the same
+// checks as the window. The engine's state is left as it was before, so
+// that nothing a window shows from it changes.
+void SweepEach(const FlightCase &base, const InputKey &key, double from, double to, double step,
+               const std::function<void(const SweepRow &)> &sink);
+void SweepEach(const FlightCase &base, const InputKey &key, const std::vector<double> &values,
+               const std::function<void(const SweepRow &)> &sink);
+// The same, collected.
 std::vector<SweepRow> Sweep(const FlightCase &base, const InputKey &key, const std::vector<double> &values);
 
-// The CSV text: a header row with units, then one row per value, numbers at
+// The CSV table: a header row with units, then one row per value, numbers at
 // full precision with "." whatever the locale, the error (if any) last.
-std::string SweepCsv(const InputKey &key, const std::vector<SweepRow> &rows);
 std::string SweepCsvHeader(const InputKey &key);
-std::string SweepCsvRow(const SweepRow &row);
+void AppendSweepCsvRow(std::string &out, const SweepRow &row);
+std::string SweepCsv(const InputKey &key, const std::vector<SweepRow> &rows);
+// One row as a JSON object: the key's value, every figure, the lap speed and
+// "Error" (null when the row has figures).
+void AppendSweepJsonRow(std::string &out, const InputKey &key, const SweepRow &row);

@@ -20,14 +20,26 @@ cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
 
-# A short bounded fuzzing run of the data-file reader and the number parser
-# (libFuzzer with ASan and UBSan); a crash or a sanitizer report fails.
+# A short bounded fuzzing run of the data-file reader, the number parser,
+# tethrix-calc's command line and the stored settings (libFuzzer with ASan
+# and UBSan); a crash, a sanitizer report or undefined behaviour fails.
 cmake -S . -B build-fuzz -DTETHRIX_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-fuzz -j"$jobs"
-for target in DataFileFuzz ParseNumberFuzz; do
-  corpus=build-fuzz/corpus/$target
+fuzz() {  # target seconds
+  local target=$1 seconds=$2
+  local corpus=build-fuzz/corpus/$target
   mkdir -p "$corpus"
   cp fuzz/seeds/$target/* "$corpus"/
-  build-fuzz/fuzz/$target -max_total_time=30 -print_final_stats=0 -artifact_prefix=build-fuzz/ "$corpus" 2>&1 | tail -n 2
+  build-fuzz/fuzz/$target -max_total_time="$seconds" -print_final_stats=0 -artifact_prefix=build-fuzz/ \
+    "$corpus" 2>&1 | tail -n 1
+}
+for target in DataFileFuzz ParseNumberFuzz CalcCliFuzz SettingsFuzz; do
+  fuzz $target 20
 done
+# Large files: a reader that is not linear in the size of its input times out.
+mkdir -p build-fuzz/corpus/DataFileLarge
+head -c 1048000 /dev/zero | tr '\0' '\n' > build-fuzz/corpus/DataFileLarge/blank-lines
+cp fuzz/seeds/DataFileFuzz/* build-fuzz/corpus/DataFileLarge/
+build-fuzz/fuzz/DataFileFuzz -max_len=1048576 -timeout=5 -max_total_time=20 -print_final_stats=0 \
+  -artifact_prefix=build-fuzz/ build-fuzz/corpus/DataFileLarge 2>&1 | tail -n 1
 echo "fuzzing: no crash"

@@ -4,25 +4,29 @@
 #include "DataFile.h"
 #include "EngineError.h"
 #include "Figures.h"
+#include "SafeFile.h"
 #include "Sweep.h"
 
-#include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <cerrno>
+#include <cstring>
+#include <optional>
 #include <ostream>
 
 namespace {
 
-constexpr int ExitEngineError = 1;
-constexpr int ExitUsage = 2;
+// A usage error: the message for standard error, exit status 2.
+struct UsageError {
+    std::string message;
+};
 
-void PrintHelp(std::ostream &out)
+void PrintHelp(std::string &out)
 {
     const FlightCase defaults = DefaultFlightCase();
-    out << "Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--json] [--report FILE.pdf]\n"
-           "       tethrix-calc --sweep KEY=FROM:TO:STEP [FILE.TQD] [KEY=VALUE ...]\n"
+    out += "Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--json] [--report FILE.pdf]\n"
+           "       tethrix-calc --sweep KEY=FROM:TO:STEP [--json] [FILE.TQD] [KEY=VALUE ...]\n"
            "Computes the trim figures of a control-line airplane. A data file is\n"
-           "applied first, as the window's File > Open does, then the KEY=VALUE inputs.\n\n"
+           "applied first, as the window's File > Open does, then the KEY=VALUE inputs.\n"
+           "A file whose name contains '=' can be given after '--'.\n\n"
            "Keys (any letter case; numbers with '.' as decimal point):\n";
     for (const InputKey &k : InputKeys) {
         std::string line = "  " + std::string(k.key);
@@ -33,176 +37,276 @@ void PrintHelp(std::ostream &out)
         line += " (default ";
         line += k.field ? FormatNumber(defaults.*(k.field), k.digits)
                         : (std::string(k.key) == "an" ? defaults.AcName : std::to_string(defaults.NumLines));
-        out << line << ")\n";
+        out += line + ")\n";
     }
-    out << "\nOptions:\n"
-           "  --json      print one JSON object with every figure at full precision\n"
+    out += "A number of lines outside 1 to 3 is taken as the nearer of them, as the\n"
+           "window's field does.\n\n"
+           "Options:\n"
+           "  --json      print one JSON object with every figure at full precision;\n"
+           "              with --sweep, a JSON array of one object per row\n"
            "  --report F  also write the printed report as the PDF file F\n"
            "  --sweep KEY=FROM:TO:STEP\n"
            "              print a CSV table: KEY from FROM to TO by STEP (at most 100000\n"
            "              rows) with all eleven figures and the lap speed at full precision;\n"
            "              a row that cannot be calculated carries the message instead\n"
+           "  --          every argument after this is a data file\n"
            "  --help      show this text\n"
            "  --version   show the version\n\n"
-           "Exit status: 0 success, 1 the inputs cannot be calculated, 2 usage error.\n";
+           "Exit status:\n"
+           "  0  success\n"
+           "  1  the inputs cannot be calculated, or a file cannot be read or written;\n"
+           "     the message on standard error says why, and nothing is printed on\n"
+           "     standard output\n"
+           "  2  a usage error: an unknown key or option, a value that is not a\n"
+           "     number, a missing or repeated option, or options that cannot be\n"
+           "     combined (--sweep with --report)\n";
 }
 
-std::string JsonString(const std::string &s)
+struct Options {
+    std::vector<std::string> files;
+    std::vector<std::pair<std::string, std::string>> inputs;  // key, value
+    bool json = false;
+    bool help = false;
+    bool version = false;
+    std::optional<std::string> report;
+    std::optional<std::string> sweep;
+};
+
+Options ParseArguments(const std::vector<std::string> &args)
 {
-    std::string out = "\"";
-    for (unsigned char c : s) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
+    Options o;
+    bool onlyFiles = false;
+    auto takeValue = [&](size_t &i, const char *what) -> const std::string & {
+        if (i + 1 >= args.size() || args[i + 1].empty())
+            throw UsageError{std::string(args[i]) + " needs " + what};
+        return args[++i];
+    };
+    auto addFile = [&](const std::string &arg) {
+        if (!o.inputs.empty())
+            throw UsageError{"the data file must come before the KEY=VALUE inputs"};
+        o.files.push_back(arg);
+    };
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (onlyFiles) {
+            addFile(arg);
+        } else if (arg == "--") {
+            onlyFiles = true;
+        } else if (arg == "--report") {
+            if (o.report)
+                throw UsageError{"--report may be given once"};
+            o.report = takeValue(i, "a PDF file name");
+        } else if (arg == "--sweep") {
+            if (o.sweep)
+                throw UsageError{"--sweep may be given once"};
+            o.sweep = takeValue(i, "KEY=FROM:TO:STEP");
+        } else if (arg == "--json") {
+            o.json = true;
+        } else if (arg == "--help" || arg == "-h") {
+            o.help = true;
+        } else if (arg == "--version") {
+            o.version = true;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            throw UsageError{"unknown option '" + arg + "' (try --help)"};
+        } else if (const size_t eq = arg.find('='); eq != std::string::npos) {
+            const std::string key = arg.substr(0, eq);
+            if (FindInputKey(key) != nullptr)
+                o.inputs.emplace_back(key, arg.substr(eq + 1));
+            else if (IsRegularFile(arg))
+                addFile(arg);
+            else
+                throw UsageError{"unknown key '" + key + "' (try --help)"};
         } else {
-            out += static_cast<char>(c);
+            addFile(arg);
         }
     }
-    return out + "\"";
+    if (o.sweep && o.report)
+        throw UsageError{"--sweep and --report cannot be combined: a report shows one case"};
+    return o;
 }
 
-int RunSweep(const std::string &argument, const FlightCase &fc, std::ostream &out, std::ostream &err)
+// The range of a sweep argument, checked.
+struct SweepSpec {
+    const InputKey *key;
+    double from, to, step;
+};
+
+SweepSpec ParseSweep(const std::string &argument)
 {
     const size_t eq = argument.find('=');
     const InputKey *key = eq == std::string::npos ? nullptr : FindInputKey(argument.substr(0, eq));
-    if (key == nullptr || std::string(key->key) == "an") {
-        err << "tethrix-calc: --sweep needs a numeric key, as in lt=4:6:0.1 (try --help)\n";
-        return ExitUsage;
-    }
+    if (key == nullptr || std::string(key->key) == "an")
+        throw UsageError{"--sweep needs a numeric key, as in lt=4:6:0.1 (try --help)"};
     const std::string range = argument.substr(eq + 1);
     const size_t c1 = range.find(':');
     const size_t c2 = c1 == std::string::npos ? c1 : range.find(':', c1 + 1);
-    if (c2 == std::string::npos) {
-        err << "tethrix-calc: the sweep range must read FROM:TO:STEP\n";
+    if (c2 == std::string::npos || range.find(':', c2 + 1) != std::string::npos)
+        throw UsageError{"the sweep range must read FROM:TO:STEP"};
+    SweepSpec s{key, 0, 0, 0};
+    try {
+        s.from = ParseWideNumber(range.substr(0, c1));
+        s.to = ParseWideNumber(range.substr(c1 + 1, c2 - c1 - 1));
+        s.step = ParseWideNumber(range.substr(c2 + 1));
+    } catch (const EngineError &e) {
+        throw UsageError{e.what()};
+    }
+    if (const std::string problem = SweepLimitsProblem(*key, s.from, s.to, s.step); !problem.empty())
+        throw UsageError{"the sweep of " + std::string(key->key) + " cannot run: " + problem};
+    if (SweepCount(s.from, s.to, s.step) == 0)
+        throw UsageError{"the sweep range is empty or has more than " + std::to_string(MaxSweepRows) +
+                         " rows (STEP must be non-zero and lead from FROM to TO)"};
+    return s;
+}
+
+// Writes text to out and checks that it got there.
+bool Emit(std::ostream &out, const std::string &text)
+{
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    return static_cast<bool>(out);
+}
+
+std::string WriteProblem()
+{
+    const int error = errno;
+    return std::string("cannot write the output") + (error != 0 ? std::string(": ") + std::strerror(error) : "");
+}
+
+int RunSweep(const SweepSpec &spec, const FlightCase &fc, bool json, std::ostream &out, std::ostream &err)
+{
+    // Rows go out as they are computed, through one reused buffer.
+    std::string buffer = json ? "[\n" : SweepCsvHeader(*spec.key);
+    bool first = true;
+    bool failed = false;
+    errno = 0;
+    SweepEach(fc, *spec.key, spec.from, spec.to, spec.step, [&](const SweepRow &row) {
+        if (failed)
+            return;
+        if (json) {
+            if (!first)
+                buffer += ",\n";
+            AppendSweepJsonRow(buffer, *spec.key, row);
+        } else {
+            AppendSweepCsvRow(buffer, row);
+        }
+        first = false;
+        if (buffer.size() >= 1 << 16) {
+            failed = !Emit(out, buffer);
+            buffer.clear();
+        }
+    });
+    if (json)
+        buffer += "\n]\n";
+    if (failed || !Emit(out, buffer) || !out.flush()) {
+        err << "tethrix-calc: " << WriteProblem() << "\n";
+        return ExitFailure;
+    }
+    return ExitSuccess;
+}
+
+int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, const ReportRenderer &render)
+{
+    Options o;
+    std::optional<SweepSpec> sweep;
+    FlightCase fc = DefaultFlightCase();
+    try {
+        o = ParseArguments(args);
+        if (o.help || o.version) {
+            std::string text;
+            if (o.help)
+                PrintHelp(text);
+            else
+                text = std::string("tethrix-calc ") + TETHRIX_VERSION + "\n";
+            errno = 0;
+            if (!Emit(out, text) || !out.flush()) {
+                err << "tethrix-calc: " << WriteProblem() << "\n";
+                return ExitFailure;
+            }
+            return ExitSuccess;
+        }
+        if (o.report && !render)
+            throw UsageError{"--report is not available in this build"};
+        if (o.sweep)
+            sweep = ParseSweep(*o.sweep);
+        for (const std::string &path : o.files) {
+            std::string content;
+            if (const std::string problem = ReadSmallFile(path, MaxDataFileBytes, content); !problem.empty()) {
+                err << "tethrix-calc: Cannot Open File " << path << ": " << problem << "\n";
+                return ExitFailure;
+            }
+            FlightCaseTarget target(fc);
+            ApplyDataFileEntries(ParseDataFile(content), target);
+        }
+        for (const auto &[key, value] : o.inputs) {
+            try {
+                SetInput(fc, key, value);
+            } catch (const EngineError &e) {
+                throw UsageError{key + ": " + e.what()};
+            }
+        }
+    } catch (const UsageError &e) {
+        err << "tethrix-calc: " << e.message << "\n";
         return ExitUsage;
     }
-    double from, to, step;
+
+    if (sweep)
+        return RunSweep(*sweep, fc, o.json, out, err);
+
+    float groundSpeed = 0;
+    CalcEngine engine(fc, groundSpeed);
+    std::string text;
     try {
-        from = ParseWideNumber(range.substr(0, c1));
-        to = ParseWideNumber(range.substr(c1 + 1, c2 - c1 - 1));
-        step = ParseWideNumber(range.substr(c2 + 1));
+        const CaseFigures figures = SolveCase(engine, fc, groundSpeed);
+        if (o.json) {
+            text = "{";
+            for (int i = 0; i < FigureCount; ++i) {
+                AppendJsonString(text, Figures[i].jsonKey);
+                text += ": ";
+                AppendFullPrecision(text, figures.values[i]);
+                text += ", ";
+            }
+            text += "\"LapSpeed\": ";
+            AppendFullPrecision(text, static_cast<double>(figures.lapSpeed));
+            text += "}\n";
+        } else {
+            for (int i = 0; i < FigureCount; ++i)
+                text += FigureText(Figures[i], figures.values[i]) + "\n";
+            text += "Lap Speed = " + FormatNumber(figures.lapSpeed, 4) + " mph\n";
+        }
     } catch (const EngineError &e) {
         err << "tethrix-calc: " << e.what() << "\n";
-        return ExitUsage;
+        return ExitFailure;
     }
-    if (SweepCount(from, to, step) == 0) {
-        err << "tethrix-calc: the sweep range is empty or has more than " << MaxSweepRows
-            << " rows (STEP must be non-zero and lead from FROM to TO)\n";
-        return ExitUsage;
+    // The report before the figures, so that a report that cannot be
+    // written leaves standard output empty.
+    if (o.report) {
+        std::string pdf;
+        std::string problem = render(fc, engine, groundSpeed, pdf);
+        if (problem.empty())
+            problem = WriteFileSafely(*o.report, pdf);
+        if (!problem.empty()) {
+            err << "tethrix-calc: Cannot write the report " << *o.report << ": " << problem << "\n";
+            return ExitFailure;
+        }
     }
-    out << SweepCsv(*key, Sweep(fc, *key, from, to, step));
-    return 0;
+    errno = 0;
+    if (!Emit(out, text) || !out.flush()) {
+        err << "tethrix-calc: " << WriteProblem() << "\n";
+        return ExitFailure;
+    }
+    return ExitSuccess;
 }
 
 }  // namespace
 
 int RunCalc(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
-            const ReportWriter &writeReport)
+            const ReportRenderer &renderReport)
 {
-    FlightCase fc = DefaultFlightCase();
-    bool json = false;
-    bool anyKey = false;
-    std::string reportPath;
-    std::string sweepArgument;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string &arg = args[i];
-        if (arg == "--report") {
-            if (i + 1 >= args.size() || !writeReport) {
-                err << "tethrix-calc: --report needs a PDF file name\n";
-                return ExitUsage;
-            }
-            reportPath = args[++i];
-            continue;
-        }
-        if (arg == "--sweep") {
-            if (i + 1 >= args.size()) {
-                err << "tethrix-calc: --sweep needs KEY=FROM:TO:STEP\n";
-                return ExitUsage;
-            }
-            sweepArgument = args[++i];
-            continue;
-        }
-        if (arg.find('=') == std::string::npos && arg.rfind("-", 0) != 0) {
-            // A data file, before any KEY=VALUE.
-            if (anyKey) {
-                err << "tethrix-calc: the data file must come before the KEY=VALUE inputs\n";
-                return ExitUsage;
-            }
-            std::ifstream file(arg, std::ios::binary);
-            if (!file) {
-                err << "tethrix-calc: Cannot Open File " << arg << "\n";
-                return ExitEngineError;
-            }
-            const std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-            FlightCaseTarget target(fc);
-            ApplyDataFileEntries(ParseDataFile(content), target);
-            continue;
-        }
-        if (arg == "--help" || arg == "-h") {
-            PrintHelp(out);
-            return 0;
-        }
-        if (arg == "--version") {
-            out << "tethrix-calc " << TETHRIX_VERSION << "\n";
-            return 0;
-        }
-        if (arg == "--json") {
-            json = true;
-            continue;
-        }
-        const size_t eq = arg.find('=');
-        if (eq == std::string::npos || arg.rfind("--", 0) == 0) {
-            err << "tethrix-calc: unknown argument '" << arg << "' (try --help)\n";
-            return ExitUsage;
-        }
-        const std::string key = arg.substr(0, eq);
-        anyKey = true;
-        try {
-            if (!SetInput(fc, key, arg.substr(eq + 1))) {
-                err << "tethrix-calc: unknown key '" << key << "' (try --help)\n";
-                return ExitUsage;
-            }
-        } catch (const EngineError &e) {
-            err << "tethrix-calc: " << key << ": " << e.what() << "\n";
-            return ExitUsage;
-        }
-    }
-
-    if (!sweepArgument.empty())
-        return RunSweep(sweepArgument, fc, out, err);
-
-    float groundSpeed = 0;
-    CalcEngine engine(fc, groundSpeed);
     try {
-        engine.Recalculate(fc.LapTime);
-        double values[FigureCount];
-        for (int i = 0; i < FigureCount; ++i)
-            values[i] = Figures[i].value(engine, fc, groundSpeed);
-        const float lapSpeed = LapSpeed(fc);
-        if (json) {
-            out << "{";
-            for (int i = 0; i < FigureCount; ++i)
-                out << JsonString(Figures[i].jsonKey) << ": " << FullPrecision(values[i]) << ", ";
-            out << "\"LapSpeed\": " << FullPrecision(static_cast<double>(lapSpeed)) << "}\n";
-        } else {
-            for (int i = 0; i < FigureCount; ++i)
-                out << FigureText(Figures[i], values[i]) << "\n";
-            out << "Lap Speed = " << FormatNumber(lapSpeed, 4) << " mph\n";
-        }
-    } catch (const EngineError &e) {
+        return Run(args, out, err, renderReport);
+    } catch (const std::exception &e) {
         err << "tethrix-calc: " << e.what() << "\n";
-        return ExitEngineError;
+    } catch (...) {
+        err << "tethrix-calc: unexpected error\n";
     }
-    if (!reportPath.empty()) {
-        const std::string problem = writeReport(reportPath, fc, engine, groundSpeed);
-        if (!problem.empty()) {
-            err << "tethrix-calc: " << problem << "\n";
-            return ExitEngineError;
-        }
-    }
-    return 0;
+    return ExitFailure;
 }

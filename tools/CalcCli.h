@@ -9,13 +9,19 @@
 struct FlightCase;
 class CalcEngine;
 
-// Writes the printed report of a solved case as a PDF; returns an error
+// Draws the printed report of a solved case as PDF bytes; returns an error
 // message, empty on success. Supplied by the program, which has the fonts.
-using ReportWriter = std::function<std::string(const std::string &pdfPath, const FlightCase &fc,
-                                               const CalcEngine &engine, float groundSpeed)>;
+using ReportRenderer = std::function<std::string(const FlightCase &fc, const CalcEngine &engine, float groundSpeed,
+                                                 std::string &pdf)>;
 
-// Runs the command line (without the program name). Exit status: 0 on
-// success, 1 for an engine error or a file that cannot be read or written,
-// 2 for a usage error.
+enum CalcExit : int {
+    ExitSuccess = 0,
+    ExitFailure = 1,  // the inputs cannot be calculated, or a file cannot be read or written
+    ExitUsage = 2,    // unknown keys or options, values that are not numbers, conflicting options
+};
+
+// Runs the command line (without the program name) and returns the exit
+// status. Nothing reaches out unless the whole answer can be given; every
+// write to out is checked. Never throws.
 int RunCalc(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
-            const ReportWriter &writeReport = nullptr);
+            const ReportRenderer &renderReport = nullptr);

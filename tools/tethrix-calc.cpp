@@ -2,7 +2,9 @@
 // as a PDF, drawn by the same code as the window's File > Print.
 #include "CalcCli.h"
 #include "Report.h"
+#include "SafeFile.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -12,8 +14,9 @@
 
 int main(int argc, char **argv)
 {
-    const ReportWriter writeReport = [&](const std::string &path, const FlightCase &fc, const CalcEngine &engine,
-                                         float groundSpeed) -> std::string {
+    IgnoreFileSizeSignal();
+    const ReportRenderer render = [&](const FlightCase &fc, const CalcEngine &engine, float groundSpeed,
+                                      std::string &pdf) -> std::string {
         // Fonts need a GUI application; no display is needed for a PDF.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -21,15 +24,20 @@ int main(int argc, char **argv)
         std::unique_ptr<QGuiApplication> app;
         if (QCoreApplication::instance() == nullptr)
             app = std::make_unique<QGuiApplication>(qtArgc, argv);
-        QPdfWriter pdf(QString::fromLocal8Bit(path.c_str()));
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setResolution(600);
-        try {
-            PrintReport(pdf, ReportTextsFor(fc, engine, groundSpeed, '.'));
-        } catch (const std::exception &e) {
-            return std::string(e.what()) + ": " + path;
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&buffer);
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            writer.setResolution(600);
+            try {
+                PrintReport(writer, ReportTextsFor(fc, engine, groundSpeed, '.'));
+            } catch (const std::exception &e) {
+                return e.what();
+            }
         }
+        pdf = buffer.data().toStdString();
         return std::string();
     };
-    return RunCalc(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, writeReport);
+    return RunCalc(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, render);
 }

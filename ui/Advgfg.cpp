@@ -105,12 +105,10 @@ void TAdvCfgFrm::SaveBtnClick()
     for (int i = 0; i < 6; ++i)
         values[i] = ParseNumber(fields[i]->text().toStdString(), sep);
 
-    QStringList names, texts;
-    for (int i = 0; i < 6; ++i) {
-        names << TethrixSettings::ConditionNames[i];
-        texts << fields[i]->text();
-    }
-    TethrixSettings::WriteConditions(names, texts);
+    QList<QPair<QString, QString>> texts;
+    for (int i = 0; i < 6; ++i)
+        texts.append({TethrixSettings::ConditionNames[i], fields[i]->text()});
+    TethrixSettings::Write(texts);
 
     for (int i = 0; i < 6; ++i)
         form.flightCase().*(Rows[i].value) = values[i];

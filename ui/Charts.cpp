@@ -2,6 +2,7 @@
 
 #include "Convert.h"
 #include "Main.h"
+#include "QtFiles.h"
 #include "Seams.h"
 
 #include <QBuffer>
@@ -12,14 +13,12 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScatterSeries>
 #include <QTabWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <functional>
 #include <cmath>
 
 namespace {
@@ -214,30 +213,31 @@ void TrimCharts::showHover(Tab &t, const QPointF &point)
                          .arg(Figure(nearest->figures[CurveFigures[2]])));
 }
 
-// Asks for a file name and writes it whole or not at all.
+// Asks for a file name and writes the bytes whole or not at all.
 static void SaveExport(QWidget *parent, const QString &proposed, const QString &filter, const QString &what,
-                       const std::function<bool(QIODevice &)> &write)
+                       const QByteArray &bytes)
 {
     const QString path = UiSeams().saveFile(parent, QString(), proposed, filter);
     if (path.isEmpty())
         return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit())
-        throw std::runtime_error(
-            QObject::tr("Cannot save the %1 as %2: %3").arg(what, path, file.errorString()).toStdString());
+    if (const QString problem = WriteFileSafely(path, bytes); !problem.isEmpty())
+        throw std::runtime_error(QObject::tr("Cannot save the %1 as %2: %3").arg(what, path, problem).toStdString());
 }
 
 void TrimCharts::ExportPng()
 {
     const Tab &t = tabs[currentTab()];
-    SaveExport(this, QStringLiteral("trim-%1.png").arg(t.key->key), tr("PNG Image (*.png)"), tr("chart"),
-               [&](QIODevice &out) { return t.view->grab().save(&out, "PNG"); });
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!t.view->grab().save(&buffer, "PNG"))
+        throw std::runtime_error(tr("The chart could not be turned into a PNG picture").toStdString());
+    SaveExport(this, QStringLiteral("trim-%1.png").arg(t.key->key), tr("PNG Image (*.png)"), tr("chart"), png);
 }
 
 void TrimCharts::ExportCsv()
 {
     const Tab &t = tabs[currentTab()];
-    const std::string csv = SweepCsv(*t.key, t.rows);
     SaveExport(this, QStringLiteral("trim-%1.csv").arg(t.key->key), tr("CSV File (*.csv)"), tr("table"),
-               [&](QIODevice &out) { return out.write(csv.data(), qint64(csv.size())) == qint64(csv.size()); });
+               QByteArray::fromStdString(SweepCsv(*t.key, t.rows)));
 }

@@ -8,9 +8,11 @@
 #include "EngineError.h"
 #include "Figures.h"
 #include "Report.h"
+#include "QtFiles.h"
 #include "Seams.h"
 #include "Settings.h"
 
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
@@ -23,6 +25,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QScreen>
@@ -282,8 +285,7 @@ void TForm1::createResultPanel(QWidget *panel)
 void TForm1::FormCreate()
 {
     RecentFiles.clear();
-    LoadSettings();
-    LoadRecentFiles();
+    LoadSettings();  // the conditions and the recent files
     programFolder = QCoreApplication::applicationDirPath();
     Guarded(this, [&] { ResetInputs(); });
 }
@@ -441,35 +443,31 @@ void TForm1::WfLineLengthKeyPress()
 void TForm1::LoadSettings()
 {
     using namespace TethrixSettings;
-    try {
-        if (!HasConditions()) {
-            SetAdvancedDefaults();
-            const FlightCase d = fc;
-            const float values[] = {d.ArmLngth, d.HndlAngl, d.WindSpeed, d.Temprature, d.Preasure, d.Humidity};
-            QStringList names, texts;
-            for (int i = 0; i < 6; ++i) {
-                names << ConditionNames[i];
-                texts << Text(FormatNumber(values[i], 4, DecimalSeparator()));
-            }
-            WriteConditions(names, texts);
-            return;
-        }
-    } catch (const std::exception &e) {
-        ShowError(this, QString::fromUtf8(e.what()));
-        return;
-    }
-    // A condition that is missing or does not convert takes its default; the
-    // window opens whatever the store holds, with one message for all.
     FlightCase defaults;
     ApplyAdvancedDefaults(defaults);
     float FlightCase::*const fields[] = {&FlightCase::ArmLngth, &FlightCase::HndlAngl, &FlightCase::WindSpeed,
                                          &FlightCase::Temprature, &FlightCase::Preasure, &FlightCase::Humidity};
-    QStringList problems;
-    for (int i = 0; i < 6; ++i) {
+    std::array<float, ConditionCount> defaultValues;
+    for (int i = 0; i < ConditionCount; ++i)
+        defaultValues[i] = defaults.*fields[i];
+
+    // One box at start-up, one line for each setting that is not as stored.
+    Loaded loaded = Load(defaultValues);
+    QStringList problems = loaded.problems;
+    for (int i = 0; i < ConditionCount; ++i)
+        fc.*fields[i] = loaded.conditions[i].value_or(defaultValues[i]);
+    RecentFiles = loaded.recentFiles;
+    storedRecentFiles = RecentFiles;
+    if (!loaded.hasConditions) {
+        // The first run stores the defaults and an empty recent-files list.
+        QList<QPair<QString, QString>> values;
+        for (int i = 0; i < ConditionCount; ++i)
+            values.append({ConditionNames[i], Text(FormatNumber(defaultValues[i], 4, DecimalSeparator()))});
+        for (int i = 0; i < RecentCount; ++i)
+            values.append({RecentName(i), RecentFiles.value(i)});
         try {
-            fc.*fields[i] = ParseNumber(ReadCondition(ConditionNames[i]).toStdString(), DecimalSeparator());
+            Write(values);
         } catch (const std::exception &e) {
-            fc.*fields[i] = defaults.*fields[i];
             problems << QString::fromUtf8(e.what());
         }
     }
@@ -477,19 +475,19 @@ void TForm1::LoadSettings()
         ShowError(this, problems.join(".\n"));
 }
 
-void TForm1::LoadRecentFiles()
-{
-    try {
-        RecentFiles = TethrixSettings::LoadRecentFiles();
-    } catch (const std::exception &e) {
-        RecentFiles = QStringList(TethrixSettings::RecentCount, QString());
-        ShowError(this, QString::fromUtf8(e.what()));
-    }
-}
-
 void TForm1::SaveRecentFiles()
 {
-    Guarded(this, [&] { TethrixSettings::SaveRecentFiles(RecentFiles); });
+    // Written only when the list changed, so that a run that opens nothing
+    // leaves the settings file alone.
+    if (RecentFiles == storedRecentFiles)
+        return;
+    QList<QPair<QString, QString>> values;
+    for (int i = 0; i < TethrixSettings::RecentCount; ++i)
+        values.append({TethrixSettings::RecentName(i), RecentFiles.value(i)});
+    Guarded(this, [&] {
+        TethrixSettings::Write(values);
+        storedRecentFiles = RecentFiles;
+    });
 }
 
 void TForm1::AddRecentFile(const QString &path)
@@ -518,11 +516,12 @@ void TForm1::File1Click()
 void TForm1::MRU1Click(int entry)
 {
     const QString path = RecentFiles.value(entry);
-    if (ReadDataFile(path)) {
+    const QString problem = path.isEmpty() ? tr("no file name was given") : ReadDataFile(path);
+    if (problem.isEmpty()) {
         RecalculateAndShow();
         return;
     }
-    UiSeams().message(this, tr("File Not Found"), "Cannot Open File " + path, QMessageBox::Warning);
+    ReportOpenFailure(path, problem);
     RecentFiles[entry] = QString();
     MRUSeparator->setVisible(false);
     for (QAction *a : MRU) {
@@ -580,15 +579,15 @@ private:
 
 }  // namespace
 
-bool TForm1::ReadDataFile(const QString &path)
+QString TForm1::ReadDataFile(const QString &path)
 {
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return false;
+    std::string content;
+    if (const QString problem = ReadSmallFile(path, MaxDataFileBytes, content); !problem.isEmpty())
+        return problem;
     FieldTarget target(fc, AcName, NumLines, [this](const std::string &key) { return FieldForKey(key); },
                        [this] { AcNameChange(); });
-    ApplyDataFileEntries(ParseDataFile(file.readAll().toStdString()), target);
-    return true;
+    ApplyDataFileEntries(ParseDataFile(content), target);
+    return QString();
 }
 
 QLineEdit *TForm1::FieldForKey(const std::string &key) const
@@ -599,16 +598,9 @@ QLineEdit *TForm1::FieldForKey(const std::string &key) const
     return nullptr;
 }
 
-bool TForm1::WriteDataFile(const QString &path, QString *error)
+void TForm1::ReportOpenFailure(const QString &path, const QString &reason)
 {
-    QSaveFile file(path);
-    const std::string text = DataFileText(fc);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size()) ||
-        !file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    UiSeams().message(this, tr("File Not Found"), "Cannot Open File " + path + "\n" + reason, QMessageBox::Warning);
 }
 
 void TForm1::Open1Click()
@@ -616,17 +608,12 @@ void TForm1::Open1Click()
     const QString path = UiSeams().openFile(this, programFolder, DataFileFilter);
     if (path.isEmpty())
         return;
-    // A name that does not open is reported, and neither listed nor
-    // recalculated.
-    if (!QFileInfo(path).isFile() || !QFileInfo(path).isReadable()) {
-        UiSeams().message(this, tr("File Not Found"), "Cannot Open File " + path, QMessageBox::Warning);
+    // A file that does not open is reported, and neither listed nor read.
+    if (const QString problem = ReadDataFile(path); !problem.isEmpty()) {
+        ReportOpenFailure(path, problem);
         return;
     }
     AddRecentFile(path);
-    if (!ReadDataFile(path)) {
-        UiSeams().message(this, tr("File Not Found"), "Cannot Open File " + path, QMessageBox::Warning);
-        return;
-    }
     AcName->setText(Text(fc.AcName));
     RecalculateAndShow();
 }
@@ -638,9 +625,9 @@ void TForm1::Save1Click()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += ".TQD";
-    QString error;
-    if (!WriteDataFile(path, &error)) {
-        ShowError(this, tr("Cannot save the file %1: %2").arg(path, error));
+    if (const QString problem = WriteFileSafely(path, QByteArray::fromStdString(DataFileText(fc)));
+        !problem.isEmpty()) {
+        ShowError(this, tr("Cannot save the file %1: %2").arg(path, problem));
         return;
     }
     AddRecentFile(path);
@@ -695,7 +682,28 @@ void TForm1::Print1Click()
         texts.conditionTexts << Text(FormatNumber(v, 4, DecimalSeparator()));
     for (QLabel *l : resultLabels)
         texts.resultTexts << l->text();
-    PrintReport(printer, texts);
+    PrintOrWritePdf(printer, texts);
+}
+
+void TForm1::PrintOrWritePdf(QPrinter &printer, const ReportTexts &texts)
+{
+    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) {
+        PrintReport(printer, texts);
+        return;
+    }
+    // A PDF file is drawn in memory and then written safely: the printer's
+    // own PDF output cannot tell a full disk and would leave half a file.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(printer.pageLayout());
+        writer.setResolution(printer.resolution());
+        PrintReport(writer, texts);
+    }
+    const QString path = printer.outputFileName();
+    if (const QString problem = WriteFileSafely(path, buffer.data()); !problem.isEmpty())
+        throw std::runtime_error(tr("Cannot write the report %1: %2").arg(path, problem).toStdString());
 }
 
 void TForm1::Contents1Click() { UiSeams().help(this, HelpContents); }

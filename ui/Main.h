@@ -25,6 +25,8 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPrinter;
+struct ReportTexts;
 class TCSpinEdit;
 class TrimCharts;
 
@@ -77,11 +79,12 @@ private:
     void WfLapTimeKeyPress();
     void WfLineLengthKeyPress();
     void SetHeadingCurrent(bool current);
-    bool ReadDataFile(const QString &path);
+    void PrintOrWritePdf(QPrinter &printer, const ReportTexts &texts);
+    // Reads a data file into the fields; the reason it failed, or empty.
+    QString ReadDataFile(const QString &path);
+    void ReportOpenFailure(const QString &path, const QString &reason);
     QLineEdit *FieldForKey(const std::string &key) const;
-    bool WriteDataFile(const QString &path, QString *error);
     void LoadSettings();
-    void LoadRecentFiles();
     void SaveRecentFiles();
 
     FlightCase fc;
@@ -90,6 +93,7 @@ private:
     CalcEngine engine{fc, GroundSpeed};
     FlightCase lastCalculated;  // the case the results shown belong to
     QStringList RecentFiles;
+    QStringList storedRecentFiles;  // as the settings file holds them
     QString programFolder;
     bool recentFilesSaved = false;
     bool centred = false;

@@ -1,11 +1,13 @@
 // The program entry: takes no notice of its command line.
 #include "Main.h"
+#include "SafeFile.h"
 #include "Seams.h"
 
 #include <QApplication>
 
 int main(int, char **argv)
 {
+    IgnoreFileSizeSignal();
     // Qt sees no arguments either: the program takes no notice of them.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);

@@ -43,6 +43,37 @@ TEST(DataFile, keeps_whole_names_and_survives_any_content)
     EXPECT_TRUE(ParseDataFile(junk).empty());
 }
 
+TEST(DataFile, a_byte_order_mark_and_a_megabyte_of_lines_without_keys_are_skipped)
+{
+    const auto marked = ParseDataFile("\xEF\xBB\xBFlt=5.25\r\nll=60\r\n");
+    ASSERT_EQ(marked.size(), 2u);
+    EXPECT_EQ(marked[0].key, "lt");
+    // Each search for "=" stays inside its line: the key at the end of a
+    // megabyte of blank lines is found (the quadratic reader took seconds).
+    const auto entries = ParseDataFile(std::string(1 << 20, '\n') + "wt=44\n");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].value, "44");
+}
+
+TEST(DataFile, names_are_read_as_utf8_or_windows_1252_and_old_files_round_trip)
+{
+    const struct {
+        std::string file, name, written;
+    } names[] = {
+        {"Caf\xE9 Racer", "Caf\xC3\xA9 Racer", "Caf\xE9 Racer"},      // Windows-1252, as old files hold it
+        {"Caf\xC3\xA9 Racer", "Caf\xC3\xA9 Racer", "Caf\xE9 Racer"},  // UTF-8 in, the old form out
+        {"\x80\x81\x9F\xFF", "\xE2\x82\xAC\xC2\x81\xC5\xB8\xC3\xBF", "\x80\x81\x9F\xFF"},
+        {"\xCE\xA9 Caf\xC3\xA9", "\xCE\xA9 Caf\xC3\xA9", "\xCE\xA9 Caf\xC3\xA9"},  // Omega: UTF-8 kept whole
+    };
+    for (const auto &n : names) {
+        FlightCase fc = DefaultFlightCase();
+        FlightCaseTarget target(fc);
+        ApplyDataFileEntries(ParseDataFile("an=" + n.file + "\r\n"), target);
+        EXPECT_EQ(fc.AcName, n.name) << n.file;
+        EXPECT_EQ(DataFileText(fc).substr(0, n.written.size() + 5), "an=" + n.written + "\r\n") << n.file;
+    }
+}
+
 TEST(DataFile, c_conversions_read_the_leading_number)
 {
     EXPECT_EQ(WholeNumberPrefix(" 5x"), 5);

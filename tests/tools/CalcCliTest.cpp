@@ -13,11 +13,25 @@ struct CliRun {
     std::string out, err;
 };
 
-CliRun Calc(std::vector<std::string> args)
+CliRun Calc(std::vector<std::string> args, const ReportRenderer &render = nullptr)
 {
     std::ostringstream out, err;
-    const int status = RunCalc(args, out, err);
+    const int status = RunCalc(args, out, err, render);
     return {status, out.str(), err.str()};
+}
+
+// Standard output on a full disk: every write fails.
+class FullStream : public std::streambuf {
+protected:
+    int overflow(int) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char *, std::streamsize) override { return 0; }
+};
+
+std::string TempFile(const std::string &name, const std::string &content)
+{
+    const std::string path = ::testing::TempDir() + name;
+    std::ofstream(path, std::ios::binary) << content;
+    return path;
 }
 
 TEST(TethrixCalc, default_output_reads_like_the_window)
@@ -99,11 +113,89 @@ TEST(TethrixCalc, a_data_file_applies_first_then_the_keys)
     EXPECT_NE(r.out.find("\"WingLoading\": 11.52"), std::string::npos) << r.out;  // case D
     EXPECT_NE(r.out.find("\"LineTension\": 12.909"), std::string::npos) << r.out;
 
-    const CliRun missing = Calc({"/no/such/file.TQD"});
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.err.find("Cannot Open File /no/such/file.TQD"), std::string::npos);
     EXPECT_EQ(Calc({"lt=5", path}).status, 2);
-    EXPECT_EQ(Calc({"--report"}).status, 2);
+}
+
+TEST(TethrixCalc, files_that_cannot_be_data_files_are_refused_with_the_reason)
+{
+    const std::string folder = ::testing::TempDir();
+    const std::string big = TempFile("calc_big.TQD", std::string((1 << 20) + 1, '\n'));
+    const struct {
+        std::string path, reason;
+    } refused[] = {
+        {"/no/such/file.TQD", "No such file or directory"},
+        {folder, "it is a folder, not a file"},
+        {"/dev/zero", "it is a device, not a regular file"},
+        {big, "larger than 1 MiB"},
+    };
+    for (const auto &r : refused) {
+        const CliRun run = Calc({r.path});
+        EXPECT_EQ(run.status, 1) << r.path;
+        EXPECT_EQ(run.err.rfind("tethrix-calc: Cannot Open File " + r.path + ": ", 0), 0u) << run.err;
+        EXPECT_NE(run.err.find(r.reason), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty());
+    }
+    // A name with "=" in it is a file when it names one, or after "--".
+    const std::string odd = TempFile("wt=50.TQD", "lt=5.5\n");
+    EXPECT_EQ(Calc({odd, "--json"}).out, Calc({"lt=5.5", "--json"}).out);
+    EXPECT_EQ(Calc({"--json", "--", odd}).out, Calc({"lt=5.5", "--json"}).out);
+}
+
+TEST(TethrixCalc, every_output_mode_gives_one_verdict_and_nothing_on_stdout_for_an_error)
+{
+    for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{
+             {"wa=1e-38"}, {"wa=1e-38", "--json"}, {"Altitude=-1e38", "--json"}, {"Altitude=-1e38"}}) {
+        const CliRun r = Calc(args);
+        EXPECT_EQ(r.status, 1) << args[0];
+        EXPECT_EQ(r.err, "tethrix-calc: Floating point overflow\n") << args[0];
+        EXPECT_TRUE(r.out.empty()) << r.out;
+    }
+    const CliRun sweep = Calc({"--sweep", "wa=1e-38:1e-38:1"});
+    ASSERT_EQ(sweep.status, 0);
+    EXPECT_NE(sweep.out.find(",,,,,,,,,,,,Floating point overflow\n"), std::string::npos) << sweep.out;
+
+    // The line count is taken as the window's field takes it.
+    EXPECT_EQ(Calc({"nl=7", "--json"}).out, Calc({"nl=3", "--json"}).out);
+    EXPECT_EQ(Calc({"nl=-2", "--json"}).out, Calc({"nl=1", "--json"}).out);
+}
+
+TEST(TethrixCalc, a_write_error_on_standard_output_is_exit_status_1)
+{
+    for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{
+             {}, {"--json"}, {"--help"}, {"--sweep", "lt=4:6:0.001"}, {"--sweep", "lt=4:6:1", "--json"}}) {
+        FullStream full;
+        std::ostream out(&full);
+        std::ostringstream err;
+        EXPECT_EQ(RunCalc(args, out, err), 1) << (args.empty() ? "" : args[0]);
+        EXPECT_EQ(err.str().rfind("tethrix-calc: cannot write the output", 0), 0u) << err.str();
+    }
+}
+
+TEST(TethrixCalc, options_that_cannot_be_combined_are_usage_errors)
+{
+    const ReportRenderer render = [](const FlightCase &, const CalcEngine &, float, std::string &pdf) {
+        pdf = "%PDF";
+        return std::string();
+    };
+    const std::vector<std::vector<std::string>> wrong = {
+        {"--report"}, {"--report", ""}, {"--report", "a.pdf", "--report", "b.pdf"},
+        {"--sweep", "lt=4:5:1", "--report", "a.pdf"}, {"--sweep", "lt=4:5:1", "--sweep", "ll=50:60:1"},
+        {"--sweep", "nl=-1e18:1:1"}, {"--sweep", "nl=1:2.5:1"}, {"--sweep", "ll=1e300:1e301:1e299"},
+        {"--sweep", "lt=inf:5:1"}, {"--sweep", "lt=4:5:1:2"}, {"-x"}};
+    for (const auto &args : wrong) {
+        const CliRun r = Calc(args, render);
+        EXPECT_EQ(r.status, 2) << args.back();
+        EXPECT_TRUE(r.out.empty());
+    }
+    const CliRun json = Calc({"--sweep", "lt=0:1:1", "--json"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(json.out.rfind("[\n{\"lt\": 0, \"LeadoutPosition\": null,", 0), 0u) << json.out;
+    EXPECT_NE(json.out.find("\"Error\": \"Floating point division by zero\"},\n{\"lt\": 1, "), std::string::npos);
+    EXPECT_EQ(json.out.substr(json.out.size() - 4), "}\n]\n");
+
+    const std::string help = Calc({"--help"}).out;
+    for (const char *status : {"  0  success", "  1  the inputs cannot", "  2  a usage error", "1 to 3"})
+        EXPECT_NE(help.find(status), std::string::npos) << status;
 }
 
 TEST(TethrixCalc, sweep_rows_equal_single_calculations)

@@ -23,8 +23,21 @@ expect=(
 for line in "${expect[@]}"; do
   grep -qF -- "$line" "$dir/report.txt" || { echo "missing: $line"; cat "$dir/report.txt"; exit 1; }
 done
-# An unwritable PDF is an error with status 1.
-set +e
-"$calc" --report "$dir/no/such/folder/r.pdf" > /dev/null 2>&1
-[ $? -eq 1 ] || { echo "unwritable PDF not reported"; exit 1; }
+# A report or output that cannot be written is status 1, and an existing
+# report survives a full disk whole.
+status() { set +e; "$@" > "$dir/out" 2> "$dir/err"; echo $?; set -e; }
+cp "$dir/report.pdf" "$dir/before.pdf"
+[ "$(status "$calc" --report "$dir/no/such/folder/r.pdf")" = 1 ] || { echo "unwritable PDF not reported"; exit 1; }
+[ "$(status "$calc" --report /dev/full)" = 1 ] || { echo "--report /dev/full not reported"; exit 1; }
+[ ! -s "$dir/out" ] || { echo "figures printed although the report failed"; exit 1; }
+full=$(set +e; (ulimit -f 1; trap '' XFSZ; "$calc" lt=6 --report "$dir/report.pdf" > /dev/null 2> "$dir/err"); echo $?)
+[ "$full" = 1 ] || { echo "report on a full disk: status $full"; cat "$dir/err"; exit 1; }
+grep -q "^tethrix-calc: Cannot write the report $dir/report.pdf: File too large$" "$dir/err" || { cat "$dir/err"; exit 1; }
+cmp -s "$dir/report.pdf" "$dir/before.pdf" || { echo "the old report was damaged"; exit 1; }
+[ "$(ls -A "$dir" | grep -c '^\.')" = 0 ] || { echo "a temporary was left behind"; ls -A "$dir"; exit 1; }
+for args in "" "--json" "--sweep lt=4:6:0.001"; do
+  # shellcheck disable=SC2086
+  code=$(set +e; "$calc" $args > /dev/full 2> "$dir/err"; echo $?)
+  [ "$code" = 1 ] || { echo "output to /dev/full ($args): status $code"; exit 1; }
+done
 echo "report ok"

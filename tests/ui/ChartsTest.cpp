@@ -3,6 +3,7 @@
 #include "Charts.h"
 #include "Main.h"
 #include "UiTestSupport.h"
+#include "../FullDisk.h"
 
 #include <QAction>
 #include <QFile>
@@ -142,7 +143,26 @@ private slots:
         fx.nextSave = dir.path() + "/missing/folder/lap.csv";
         charts()->findChild<QPushButton *>("ExportCsvBtn")->click();
         QCOMPARE(fx.messages.size(), 1);
-        QVERIFY(fx.messages[0].text.startsWith("Cannot save the table as"));
+        QCOMPARE(fx.messages[0].text, "Cannot save the table as " + fx.nextSave + ": No such file or directory.");
+
+        // On a full disk both exports say what failed and keep the old files.
+        for (const char *name : {"/lap.csv", "/lap.png"}) {
+            fx.messages.clear();
+            fx.nextSave = dir.path() + name;
+            QFile old(fx.nextSave);
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            const QByteArray before = old.readAll();
+            old.close();
+            {
+                FullDisk full;
+                charts()->findChild<QPushButton *>(fx.nextSave.endsWith("csv") ? "ExportCsvBtn" : "ExportPngBtn")->click();
+            }
+            QCOMPARE(fx.messages.size(), 1);
+            QVERIFY2(fx.messages[0].text.endsWith(fx.nextSave + ": File too large."), qPrintable(fx.messages[0].text));
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), before);
+            old.close();
+        }
     }
 };
 

@@ -3,6 +3,7 @@
 #include "Advgfg.h"
 #include "Main.h"
 #include "UiTestSupport.h"
+#include "../FullDisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 class FilesSettingsTest : public QObject {
     Q_OBJECT
@@ -40,6 +43,13 @@ class FilesSettingsTest : public QObject {
     {
         fx.nextSave = path(name);
         w->Save1Click();
+    }
+    void writeSettings(const QByteArray &content)
+    {
+        QDir().mkpath(QFileInfo(fx.settingsFile()).path());
+        QFile f(fx.settingsFile());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
     }
     QStringList shownRecent()
     {
@@ -134,7 +144,7 @@ private slots:
         QCOMPARE(field("AcName")->text(), name70);
         QCOMPARE(QString::fromStdString(w->flightCase().AcName), name70);
 
-        QByteArray junk(1 << 20, 'x');
+        QByteArray junk((1 << 20) - 64, 'x');
         junk[100] = '\0';
         junk[200] = '=';
         write("junk.TQD", "an=Junk\n" + junk + "\nlt=6");
@@ -146,15 +156,61 @@ private slots:
         QCOMPARE(w->flightCase().Weight, 42.0f);
     }
 
-    void a_file_that_does_not_open_is_reported_not_listed()
+    void what_is_not_a_data_file_is_refused_with_the_reason_and_not_listed()
     {
+        QDir().mkdir(path("folder.TQD"));
+        mkfifo(QFile::encodeName(path("fifo.TQD")).constData(), 0644);  // opening must not wait for a writer
+        write("big.TQD", QByteArray((1 << 20) + 1, '\n') + "lt=6\n");
         const QString before = w->findChild<QLabel *>("TensionLabel")->text();
-        open("missing.TQD");
-        QCOMPARE(fx.messages.size(), 1);
-        QCOMPARE(fx.messages[0].title, QString("File Not Found"));
-        QCOMPARE(fx.messages[0].text, "Cannot Open File " + path("missing.TQD"));
-        QCOMPARE(fx.messages[0].icon, QMessageBox::Warning);
-        QVERIFY(!w->recentFiles().contains(path("missing.TQD")));
+        const QPair<QString, QString> refused[] = {
+            {path("missing.TQD"), "No such file or directory"},
+            {path("folder.TQD"), "it is a folder, not a file"},
+            {path("fifo.TQD"), "it is a pipe, not a regular file"},
+            {"/dev/zero", "it is a device, not a regular file"},
+            {path("big.TQD"), "it is larger than 1 MiB, far too large for a Tethrix data file"},
+        };
+        for (const auto &[file, reason] : refused) {
+            fx.messages.clear();
+            fx.nextOpen = file;
+            w->Open1Click();
+            QCOMPARE(fx.messages.size(), 1);
+            QCOMPARE(fx.messages[0].title, QString("File Not Found"));
+            QCOMPARE(fx.messages[0].text, "Cannot Open File " + file + "\n" + reason);
+            QCOMPARE(fx.messages[0].icon, QMessageBox::Warning);
+            QVERIFY(!w->recentFiles().contains(file));
+        }
+        QCOMPARE(w->flightCase().LapTime, 4.9f);
+        QCOMPARE(w->findChild<QLabel *>("TensionLabel")->text(), before);
+
+        // A pipe that took the place of a listed file is refused from the
+        // recent files too, without hanging the window.
+        write("plane.TQD", "lt=5");
+        open("plane.TQD");
+        QFile::remove(path("plane.TQD"));
+        mkfifo(QFile::encodeName(path("plane.TQD")).constData(), 0644);
+        w->MRU1Click(0);
+        QCOMPARE(fx.messages.last().text, "Cannot Open File " + path("plane.TQD") + "\nit is a pipe, not a regular file");
+        QCOMPARE(w->recentFiles().first(), QString());
+    }
+
+    void a_save_on_a_full_disk_keeps_the_old_file_and_changes_nothing()
+    {
+        save("keep.TQD");
+        const QByteArray good = read("keep.TQD");
+        const QStringList recent = w->recentFiles();
+        w->flightCase().Weight = 50;
+        {
+            FullDisk full;
+            save("keep.TQD");
+            save("new.TQD");
+        }
+        QCOMPARE(fx.messages.size(), 2);
+        QCOMPARE(fx.messages[0].text, "Cannot save the file " + path("keep.TQD") + ": File too large.");
+        QCOMPARE(read("keep.TQD"), good);
+        QVERIFY(!QFile::exists(path("new.TQD")));
+        QCOMPARE(QDir(files->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.TQD"});
+        QCOMPARE(w->recentFiles(), recent);
+        QCOMPARE(field("AcName")->text(), QString("keep"));
     }
 
     void a_failed_save_is_reported_and_changes_nothing()
@@ -208,7 +264,7 @@ private slots:
         open("B.TQD");
         QFile::remove(path("A.TQD"));
         w->MRU1Click(1);
-        QCOMPARE(fx.messages.last().text, "Cannot Open File " + path("A.TQD"));
+        QCOMPARE(fx.messages.last().text, "Cannot Open File " + path("A.TQD") + "\nNo such file or directory");
         QCOMPARE(shownRecent(), (QStringList{"&1 " + path("B.TQD"), "-", "-", "-", "-"}));
         write("C.TQD", "lt=5");
         open("C.TQD");
@@ -225,37 +281,70 @@ private slots:
         QCOMPARE(w->flightCase().Humidity, 50.0f);
     }
 
-    void a_bad_stored_condition_takes_its_default_with_one_message()
+    void each_bad_setting_is_reported_and_replaced_alone()
     {
         w.reset();
-        {
-            QSettings s;
-            s.setValue("Temp", "hot");
-            s.remove("Humidity");
-            s.setValue("ArmLngth", "20");
-        }
+        write("A.TQD", "lt=5");
+        writeSettings("[General]\nArmLngth=" + QByteArray(10 << 20, '7') + "\nHndlAngl=1.5\nWndSpeed=\"2,5\"\n"
+                      "Temp=70, 80\nAltitude=hot\n[Mru]\nMRU1=" + path("A.TQD").toUtf8() + "\nMRU2=a, b\n"
+                      "MRU3=" + QByteArray(5000, 'p') + "\nMRU4=/b.TQD\n");
         w = std::make_unique<TForm1>();
-        QCOMPARE(fx.messages.size(), 1);
-        QVERIFY(fx.messages[0].text.contains("'hot' is not a valid floating point value"));
-        QCOMPARE(w->flightCase().Temprature, 75.0f);
-        QCOMPARE(w->flightCase().Humidity, 50.0f);
-        QCOMPARE(w->flightCase().ArmLngth, 20.0f);
+        QCOMPARE(fx.messages.size(), 1);  // one box for all
+        const QStringList lines = fx.messages[0].text.split('\n');
+        QCOMPARE(lines, (QStringList{
+            "The stored 'ArmLngth' is longer than 4096 characters: the default 18 is used.",
+            "Invalid data type for 'Temp': the default 75 is used.",
+            "'hot' is not a valid floating point value for 'Altitude': the default 100 is used.",
+            "The stored 'Humidity' is missing: the default 50 is used.",
+            "Invalid data type for 'Mru/MRU2': the entry is dropped.",
+            "The stored 'Mru/MRU3' is longer than 4096 characters: the entry is dropped."}));
+        const FlightCase &fc = w->flightCase();
+        QCOMPARE(fc.ArmLngth, 18.0f);
+        QCOMPARE(fc.HndlAngl, 1.5f);
+        QCOMPARE(fc.WindSpeed, 2.5f);  // stored under a comma locale, read under another
+        QCOMPARE(fc.Temprature, 75.0f);
+        QCOMPARE(w->recentFiles(), (QStringList{path("A.TQD"), "", "", "/b.TQD", ""}));
+
+        // The good entries keep their places when the list is written back.
+        open("A.TQD");
+        w.reset();
+        QSettings s;
+        QCOMPARE(s.value("Mru/MRU1").toString(), path("A.TQD"));
+        QCOMPARE(s.value("Mru/MRU2").toString(), QString());
+        QCOMPARE(s.value("Mru/MRU4").toString(), QString("/b.TQD"));
+        QCOMPARE(s.value("HndlAngl").toString(), QString("1.5"));
     }
 
-    void a_stored_value_that_is_not_text_is_reported()
+    void stored_settings_survive_a_full_disk_and_are_not_rewritten_for_nothing()
     {
-        w.reset();
-        QFile::remove(fx.settingsFile());
-        write("dummy", "");
+        const auto inode = [this] {
+            struct stat st {};
+            stat(QFile::encodeName(fx.settingsFile()).constData(), &st);
+            return st.st_ino;
+        };
+        w.reset();  // nothing changed: the file stays the one written at the first run
+        const auto first = inode();
         QFile f(fx.settingsFile());
-        QDir().mkpath(QFileInfo(fx.settingsFile()).path());
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("[General]\nArmLngth=18\nTemp=70, 80\n");
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray before = f.readAll();
         f.close();
         w = std::make_unique<TForm1>();
+        w.reset();
+        QCOMPARE(inode(), first);
+
+        w = std::make_unique<TForm1>();
+        write("A.TQD", "lt=5");
+        open("A.TQD");
+        {
+            FullDisk full;
+            w.reset();  // the recent files are written as the window goes
+        }
         QCOMPARE(fx.messages.size(), 1);
-        QVERIFY(fx.messages[0].text.contains("Invalid data type for 'Temp'"));
-        QCOMPARE(w->flightCase().Temprature, 75.0f);
+        QCOMPARE(fx.messages[0].text, QString("Failed to set data for 'Mru/MRU1': File too large."));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+        QCOMPARE(QDir(QFileInfo(fx.settingsFile()).path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"Tethrix.conf"});
     }
 
     void dialog_save_stores_and_takes_over()
@@ -313,8 +402,8 @@ private slots:
         QFile::remove(fx.settingsFile());
         QDir().mkpath(fx.settingsFile());  // a folder where the file should be
         w = std::make_unique<TForm1>();
-        QVERIFY(!fx.messages.isEmpty());
-        QVERIFY(fx.messages[0].text.startsWith("Failed to set data for '"));
+        QCOMPARE(fx.messages.size(), 1);
+        QVERIFY(fx.messages[0].text.endsWith("Failed to set data for 'ArmLngth': it is a folder, not a file."));
     }
 };
 

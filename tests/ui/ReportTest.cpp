@@ -2,6 +2,7 @@
 #include "Main.h"
 #include "Report.h"
 #include "UiTestSupport.h"
+#include "../FullDisk.h"
 
 #include <QFile>
 #include <QFontMetrics>
@@ -177,7 +178,25 @@ private slots:
         w.findChild<QAction *>("Print1")->trigger();
         QCOMPARE(fx.messages.size(), 1);
         QCOMPARE(fx.messages[0].title, QString("Tethrix"));
-        QVERIFY(fx.messages[0].text.contains("printer"));
+        QCOMPARE(fx.messages[0].text,
+                 "Cannot write the report " + dir.path() + "/no/such/folder/report.pdf: No such file or directory.");
+
+        // On a full disk the old report stays whole and the flier is told.
+        fx.messages.clear();
+        fx.print = [&](QPrinter *p) {
+            p->setOutputFormat(QPrinter::PdfFormat);
+            p->setOutputFileName(pdf);
+            return true;
+        };
+        {
+            FullDisk full;
+            w.findChild<QAction *>("Print1")->trigger();
+        }
+        QCOMPARE(fx.messages.size(), 1);
+        QCOMPARE(fx.messages[0].text, "Cannot write the report " + pdf + ": File too large.");
+        QFile after(pdf);  // by name: a replaced file would show here
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), bytes);
     }
 };
 

@@ -1,0 +1,189 @@
+#include "SafeFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string ErrnoText(int error) { return std::strerror(error); }
+
+// The words for a file that is there but is not something we read or write.
+std::string NotRegularReason(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return "it is a folder, not a file";
+    if (S_ISFIFO(mode))
+        return "it is a pipe, not a regular file";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "it is a device, not a regular file";
+    return "it is not a regular file";
+}
+
+std::string SizeReason(std::size_t maxBytes)
+{
+    if (maxBytes == MaxDataFileBytes)
+        return "it is larger than 1 MiB, far too large for a Tethrix data file";
+    return "it is larger than " + std::to_string(maxBytes) + " bytes";
+}
+
+mode_t CurrentUmask()
+{
+    const mode_t mask = umask(0);
+    umask(mask);
+    return mask;
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd(fd) {}
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return fd; }
+    // Closes now so that a failing close (NFS reports late errors there) is seen.
+    bool close()
+    {
+        const int f = fd;
+        fd = -1;
+        return ::close(f) == 0;
+    }
+
+private:
+    int fd;
+};
+
+}  // namespace
+
+std::string ReadSmallFile(const std::string &path, std::size_t maxBytes, std::string &bytes)
+{
+    bytes.clear();
+    if (path.empty())
+        return "no file name was given";
+    // Non-blocking, so that opening a FIFO returns at once instead of
+    // waiting for a writer; the type is checked on the open descriptor.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (fd.get() < 0)
+        return ErrnoText(errno);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0)
+        return ErrnoText(errno);
+    if (!S_ISREG(st.st_mode))
+        return NotRegularReason(st.st_mode);
+    if (st.st_size < 0 || static_cast<unsigned long long>(st.st_size) > maxBytes)
+        return SizeReason(maxBytes);
+
+    // The file may grow while it is read: never take more than maxBytes.
+    bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
+    std::size_t got = 0;
+    for (;;) {
+        if (got == bytes.size()) {
+            if (bytes.size() > maxBytes) {
+                bytes.clear();
+                return SizeReason(maxBytes);
+            }
+            bytes.resize(std::min(maxBytes + 1, bytes.size() * 2 + 64));
+        }
+        const ssize_t n = ::read(fd.get(), &bytes[got], bytes.size() - got);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            const int error = errno;
+            bytes.clear();
+            return ErrnoText(error);
+        }
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    if (got > maxBytes) {
+        bytes.clear();
+        return SizeReason(maxBytes);
+    }
+    bytes.resize(got);
+    return std::string();
+}
+
+std::string WriteFileSafely(const std::string &path, const std::string &bytes)
+{
+    if (path.empty())
+        return "no file name was given";
+    std::string target = path;
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char *resolved = ::realpath(path.c_str(), nullptr)) {
+            target = resolved;
+            std::free(resolved);
+        }
+    }
+    bool exists = false;
+    mode_t mode = 0666 & ~CurrentUmask();
+    if (::stat(target.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode))
+            return NotRegularReason(st.st_mode);
+        exists = true;
+        mode = st.st_mode & 07777;
+    } else if (errno != ENOENT) {
+        return ErrnoText(errno);
+    }
+
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
+    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    std::string temporary = folder + "/." + base + ".XXXXXX";
+    Descriptor fd(::mkostemp(&temporary[0], O_CLOEXEC));
+    if (fd.get() < 0)
+        return ErrnoText(errno);
+
+    auto fail = [&](int error) {
+        ::unlink(temporary.c_str());
+        return ErrnoText(error);
+    };
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd.get(), bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(errno);
+        }
+        if (n == 0)
+            return fail(ENOSPC);
+        done += static_cast<std::size_t>(n);
+    }
+    // A full disk can also show first when the data is flushed.
+    if (::fsync(fd.get()) != 0)
+        return fail(errno);
+    if (::fchmod(fd.get(), mode) != 0 && exists)
+        return fail(errno);
+    if (!fd.close())
+        return fail(errno);
+    if (::rename(temporary.c_str(), target.c_str()) != 0)
+        return fail(errno);
+    // Make the rename itself durable; a folder that cannot be synced is no
+    // reason to report a file that is complete.
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return std::string();
+}
+
+bool IsRegularFile(const std::string &path)
+{
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }

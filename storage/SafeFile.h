@@ -1,0 +1,33 @@
+// SafeFile: the one way the program reads and writes whole files.
+//
+// Reading is bounded: only regular files, never more than a given size, and
+// opened so that a FIFO or a device cannot block. Writing never leaves a
+// half-written file: the bytes go to a temporary beside the target, every
+// write and the final sync are checked, and only then does an atomic rename
+// replace the target. On any failure the old file stays as it was.
+//
+// Plain C++ and POSIX, no Qt: tethrix-calc, the window and the tests share it.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// Data files are about 120 bytes; anything over this is not one.
+constexpr std::size_t MaxDataFileBytes = std::size_t(1) << 20;  // 1 MiB
+
+// Reads the whole file into bytes. Returns an empty text on success, or the
+// reason it failed in words a flier understands ("it is a folder").
+std::string ReadSmallFile(const std::string &path, std::size_t maxBytes, std::string &bytes);
+
+// Replaces path with bytes, or leaves it untouched and returns the reason.
+// A symbolic link is followed; folders, devices and pipes are refused.
+// A new file gets the usual permissions (0666 less the umask), an existing
+// one keeps its own.
+std::string WriteFileSafely(const std::string &path, const std::string &bytes);
+
+// True when path names an existing regular file (symbolic links followed).
+bool IsRegularFile(const std::string &path);
+
+// Makes a failed write report EFBIG instead of killing the process when a
+// file-size limit is reached, so that the failure can be told to the user.
+void IgnoreFileSizeSignal();

@@ -1,0 +1,178 @@
+#include "Settings.h"
+
+#include "Convert.h"
+#include "EngineError.h"
+#include "SafeFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+
+namespace TethrixSettings {
+
+const char *const ConditionNames[ConditionCount] = {"ArmLngth", "HndlAngl", "WndSpeed",
+                                                    "Temp",     "Altitude", "Humidity"};
+
+namespace {
+
+// A stored text shown in a message is cut to this many characters.
+constexpr int ShownTextLength = 40;
+// The largest settings file the writer reads back to check it.
+constexpr std::size_t MaxSettingsBytes = std::size_t(16) << 20;
+
+// The per-user store: the machine-wide one is not writable by an ordinary
+// user on Linux, though QSettings still falls back to it for reading, so an
+// administrator can preset the conditions there.
+QSettings Store() { return QSettings(QSettings::UserScope, "Brelm", "Tethrix"); }
+
+QString Shown(const QString &text)
+{
+    return text.size() <= ShownTextLength ? text : text.left(ShownTextLength) + QStringLiteral("...");
+}
+
+// The text of a stored value, or why it is none.
+std::optional<QString> StoredText(const QSettings &store, const QString &name, const QString &instead,
+                                  QStringList &problems)
+{
+    const QVariant v = store.value(name);
+    if (!v.isValid())
+        return std::nullopt;
+    if (v.typeId() != QMetaType::QString) {
+        problems << QStringLiteral("Invalid data type for '%1': %2").arg(name, instead);
+        return std::nullopt;
+    }
+    const QString text = v.toString();
+    if (text.size() > MaxStoredText) {
+        problems << QStringLiteral("The stored '%1' is longer than %2 characters: %3").arg(name).arg(MaxStoredText).arg(instead);
+        return std::nullopt;
+    }
+    return text;
+}
+
+// A stored number, read with either decimal separator.
+std::optional<float> StoredNumber(const QString &text)
+{
+    for (char sep : {'.', ','}) {
+        try {
+            return ParseNumber(text.toStdString(), sep);
+        } catch (const EngineError &) {
+        }
+    }
+    return std::nullopt;
+}
+
+[[noreturn]] void Refused(const QString &name, const QString &reason)
+{
+    throw SettingsError(QStringLiteral("Failed to set data for '%1': %2").arg(name, reason).toStdString());
+}
+
+}  // namespace
+
+QString RecentName(int index) { return QStringLiteral("Mru/MRU%1").arg(index + 1); }
+
+QString FileName() { return Store().fileName(); }
+
+Loaded Load(const std::array<float, ConditionCount> &defaults)
+{
+    Loaded loaded;
+    QSettings store = Store();
+    if (store.status() != QSettings::NoError)
+        loaded.problems << QStringLiteral("The settings file %1 cannot be read: the stored values it holds are "
+                                          "not used")
+                               .arg(store.fileName());
+    for (const char *name : ConditionNames)
+        loaded.hasConditions = loaded.hasConditions || store.contains(name);
+
+    for (int i = 0; loaded.hasConditions && i < ConditionCount; ++i) {
+        const QString name = ConditionNames[i];
+        const QString instead =
+            QStringLiteral("the default %1 is used").arg(QString::fromStdString(FormatNumber(defaults[i], 4)));
+        const std::optional<QString> text = StoredText(store, name, instead, loaded.problems);
+        if (!text) {
+            if (!store.contains(name))
+                loaded.problems << QStringLiteral("The stored '%1' is missing: %2").arg(name, instead);
+            continue;
+        }
+        loaded.conditions[i] = StoredNumber(*text);
+        if (!loaded.conditions[i])
+            loaded.problems << QStringLiteral("'%1' is not a valid floating point value for '%2': %3")
+                                   .arg(Shown(*text), name, instead);
+    }
+    for (int i = 0; i < RecentCount; ++i) {
+        const std::optional<QString> text =
+            StoredText(store, RecentName(i), QStringLiteral("the entry is dropped"), loaded.problems);
+        loaded.recentFiles << text.value_or(QString());
+    }
+    return loaded;
+}
+
+void Write(const QList<QPair<QString, QString>> &values)
+{
+    if (values.isEmpty())
+        return;
+    const QString first = values.first().first;
+    const QString path = FileName();
+
+    // The user's own file only, not the administrator's defaults under it.
+    QList<QPair<QString, QVariant>> entries;
+    if (QFileInfo(path).isFile()) {
+        const QSettings current(path, QSettings::IniFormat);
+        for (const QString &key : current.allKeys())
+            entries.append({key, current.value(key)});
+    }
+    bool changed = false;
+    for (const QPair<QString, QString> &value : values) {
+        const QString &name = value.first, &text = value.second;
+        auto it = std::find_if(entries.begin(), entries.end(), [&](const auto &e) { return e.first == name; });
+        if (it == entries.end()) {
+            entries.append({name, text});
+            changed = true;
+        } else if (it->second != QVariant(text)) {
+            it->second = text;
+            changed = true;
+        }
+    }
+    if (!changed && QFileInfo(path).isFile())
+        return;
+
+    // Qt's own writer makes the file's text in a scratch copy; the copy is
+    // read back and checked, then replaces the store through the safe writer.
+    QTemporaryDir scratchDir;
+    if (!scratchDir.isValid())
+        Refused(first, scratchDir.errorString());
+    const QString scratch = scratchDir.filePath("Tethrix.conf");
+    {
+        QSettings out(scratch, QSettings::IniFormat);
+        for (const auto &[key, value] : entries)
+            out.setValue(key, value);
+        out.sync();
+        if (out.status() != QSettings::NoError) {
+            // QSettings does not say why; a file of the same size written
+            // in the same place does.
+            qsizetype size = 0;
+            for (const auto &[key, value] : entries)
+                size += key.size() + value.toString().size() + 4;
+            const std::string why = WriteFileSafely(QFile::encodeName(scratchDir.filePath("probe")).toStdString(),
+                                                    std::string(static_cast<std::size_t>(size), ' '));
+            Refused(first, why.empty() ? QStringLiteral("the settings could not be prepared")
+                                       : QString::fromLocal8Bit(why.c_str()));
+        }
+    }
+    std::string bytes;
+    if (const std::string problem = ReadSmallFile(QFile::encodeName(scratch).toStdString(), MaxSettingsBytes, bytes);
+        !problem.empty())
+        Refused(first, QString::fromLocal8Bit(problem.c_str()));
+    {
+        const QSettings check(scratch, QSettings::IniFormat);
+        for (const auto &[key, value] : entries)
+            if (check.value(key) != value)
+                Refused(first, QStringLiteral("the settings could not be written completely"));
+    }
+    QDir().mkpath(QFileInfo(path).path());
+    if (const std::string problem = WriteFileSafely(QFile::encodeName(path).toStdString(), bytes); !problem.empty())
+        Refused(first, QString::fromLocal8Bit(problem.c_str()));
+}
+
+}  // namespace TethrixSettings

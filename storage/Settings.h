@@ -1,0 +1,56 @@
+// Settings: the flying conditions and the recent files that outlive a run,
+// kept per user with QSettings (organization "Brelm", application "Tethrix"):
+//   ArmLngth, HndlAngl, WndSpeed, Temp, Altitude, Humidity   conditions as text
+//   Mru/MRU1 … Mru/MRU5                                      recent files, newest first
+// Reading checks every value on its own: one bad value is reported and
+// replaced, the others keep theirs. Writing goes through the safe file
+// writer, so a full disk never costs the stored file.
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+#include <stdexcept>
+
+// Thrown with "Failed to set data for '<name>': <reason>".
+class SettingsError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+namespace TethrixSettings {
+
+constexpr int RecentCount = 5;
+constexpr int ConditionCount = 6;
+// A stored text longer than this is no condition and no path we wrote.
+constexpr int MaxStoredText = 4096;
+// The six condition value names, in the order they are read and written.
+extern const char *const ConditionNames[ConditionCount];
+QString RecentName(int index);  // "Mru/MRU1" for index 0
+
+// What the store held, checked value by value.
+struct Loaded {
+    bool hasConditions = false;  // false on the first run: nothing stored yet
+    std::array<std::optional<float>, ConditionCount> conditions;  // empty: missing or bad
+    QStringList recentFiles;     // always RecentCount entries; a bad one is empty
+    QStringList problems;        // one short line per bad setting
+};
+
+// Reads the conditions (numbers with "." or "," as the decimal point, so
+// that a store written under one locale reads under another) and the
+// recent files. defaults name the value used in place of a bad one.
+Loaded Load(const std::array<float, ConditionCount> &defaults);
+
+// Stores the texts under their names, keeping every other stored value.
+// Writes nothing when the store already holds exactly these texts. Throws
+// SettingsError and leaves the stored file as it was when it cannot.
+void Write(const QList<QPair<QString, QString>> &values);
+
+// The per-user settings file.
+QString FileName();
+
+}  // namespace TethrixSettings

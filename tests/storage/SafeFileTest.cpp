@@ -1,0 +1,119 @@
+// Whole-file reads and writes under the conditions a user meets: folders,
+// pipes and devices where a file is expected, large files, a full disk.
+#include "SafeFile.h"
+
+#include "../FullDisk.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <dirent.h>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+class Folder {
+public:
+    Folder()
+    {
+        char name[] = "/tmp/tethrix-safefile-XXXXXX";
+        path = mkdtemp(name);
+    }
+    ~Folder() { std::system(("rm -rf '" + path + "'").c_str()); }
+    std::string operator/(const std::string &name) const { return path + "/" + name; }
+    std::vector<std::string> names() const
+    {
+        std::vector<std::string> found;
+        DIR *d = opendir(path.c_str());
+        while (dirent *e = readdir(d))
+            if (std::string(e->d_name) != "." && std::string(e->d_name) != "..")
+                found.push_back(e->d_name);
+        closedir(d);
+        return found;
+    }
+    std::string path;
+};
+
+void Put(const std::string &path, const std::string &bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+std::string Get(const std::string &path)
+{
+    std::string bytes;
+    EXPECT_EQ(ReadSmallFile(path, MaxDataFileBytes, bytes), "") << path;
+    return bytes;
+}
+
+mode_t Mode(const std::string &path)
+{
+    struct stat st {};
+    stat(path.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+}  // namespace
+
+TEST(SafeFile, reads_only_regular_files_up_to_the_limit)
+{
+    Folder dir;
+    mkdir((dir / "folder").c_str(), 0755);
+    mkfifo((dir / "fifo").c_str(), 0644);  // nobody writes: opening must not wait
+    Put(dir / "full.TQD", std::string(MaxDataFileBytes, '\n'));
+    Put(dir / "over.TQD", std::string(MaxDataFileBytes + 1, '\n'));
+    const struct {
+        std::string path, reason;
+    } refused[] = {
+        {dir / "folder", "it is a folder, not a file"},
+        {dir / "fifo", "it is a pipe, not a regular file"},
+        {"/dev/zero", "it is a device, not a regular file"},
+        {dir / "over.TQD", "it is larger than 1 MiB, far too large for a Tethrix data file"},
+        {dir / "missing.TQD", "No such file or directory"},
+    };
+    for (const auto &r : refused) {
+        std::string bytes = "stale";
+        EXPECT_EQ(ReadSmallFile(r.path, MaxDataFileBytes, bytes), r.reason) << r.path;
+        EXPECT_TRUE(bytes.empty());
+    }
+    EXPECT_EQ(Get(dir / "full.TQD").size(), MaxDataFileBytes);
+}
+
+TEST(SafeFile, a_full_disk_leaves_the_old_file_whole_and_no_temporary)
+{
+    Folder dir;
+    Put(dir / "plane.TQD", "an=Old\r\n");
+    {
+        FullDisk full;
+        EXPECT_EQ(WriteFileSafely(dir / "plane.TQD", std::string(4096, 'x')), "File too large");
+        EXPECT_EQ(WriteFileSafely(dir / "new.TQD", std::string(4096, 'x')), "File too large");
+    }
+    EXPECT_EQ(Get(dir / "plane.TQD"), "an=Old\r\n");
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"plane.TQD"});
+    EXPECT_EQ(WriteFileSafely(dir / "plane.TQD", "an=New\r\n"), "");
+    EXPECT_EQ(Get(dir / "plane.TQD"), "an=New\r\n");
+}
+
+TEST(SafeFile, writes_refuse_what_is_not_a_file_and_keep_permissions_and_links)
+{
+    Folder dir;
+    mkdir((dir / "folder").c_str(), 0755);
+    EXPECT_EQ(WriteFileSafely(dir / "folder", "x"), "it is a folder, not a file");
+    EXPECT_EQ(WriteFileSafely("/dev/full", "x"), "it is a device, not a regular file");
+    EXPECT_EQ(WriteFileSafely(dir / "no/such/folder/x", "x"), "No such file or directory");
+
+    const mode_t mask = umask(022);
+    EXPECT_EQ(WriteFileSafely(dir / "new", "1"), "");
+    EXPECT_EQ(Mode(dir / "new"), 0644u);
+    chmod((dir / "new").c_str(), 0600);
+    EXPECT_EQ(WriteFileSafely(dir / "new", "2"), "");
+    EXPECT_EQ(Mode(dir / "new"), 0600u);
+    umask(mask);
+
+    symlink("new", (dir / "link").c_str());
+    EXPECT_EQ(WriteFileSafely(dir / "link", "3"), "");
+    struct stat st {};
+    lstat((dir / "link").c_str(), &st);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(Get(dir / "new"), "3");
+}
