@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QMenu>
 #include <QTimer>
 
 TTimerSpeedButton::TTimerSpeedButton(QWidget *parent) : QToolButton(parent)
@@ -144,21 +145,84 @@ bool TCSpinEdit::IsValidChar(QChar c) const
     return u < 50 || (u >= 128 && u <= 255);
 }
 
+namespace {
+
+// Keys that change the text without typing a character: they work as in
+// any line edit while typing is allowed, and not at all otherwise.
+bool IsEditingKey(const QKeyEvent *event)
+{
+    static const QKeySequence::StandardKey Editing[] = {
+        QKeySequence::Paste,        QKeySequence::Cut,           QKeySequence::Undo,
+        QKeySequence::Redo,         QKeySequence::Delete,        QKeySequence::Backspace,
+        QKeySequence::DeleteEndOfWord, QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfLine,
+        QKeySequence::DeleteCompleteLine};
+    for (QKeySequence::StandardKey k : Editing)
+        if (event->matches(k))
+            return true;
+    return event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete;
+}
+
+}  // namespace
+
 void TCSpinEdit::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Up)
         UpClick();
     else if (event->key() == Qt::Key_Down)
         DownClick();
+    // Only characters that would be typed are filtered: editing keys carry
+    // control characters as their text (X11 sends Delete as 0x7f).
     const QString t = event->text();
-    if (t.size() == 1 && !IsValidChar(t[0])) {
+    const bool typed = t.size() == 1 && t[0].isPrint() && !(event->modifiers() & Qt::ControlModifier);
+    if (typed && !IsValidChar(t[0])) {
         QApplication::beep();
         event->accept();
         return;
     }
-    if (!EditorEnabled && !t.isEmpty() && t[0].isPrint())
+    if (!EditorEnabled && (typed || IsEditingKey(event))) {
+        event->accept();
         return;
+    }
     QLineEdit::keyPressEvent(event);
+}
+
+void TCSpinEdit::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu();
+    if (!EditorEnabled) {
+        // Only what leaves the text alone stays on the menu.
+        for (QAction *a : menu->actions())
+            if (!a->isSeparator() && a->objectName() != "edit-copy" && a->objectName() != "select-all")
+                a->setEnabled(false);
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void TCSpinEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    // The middle button pastes the X11 selection: typing by another name.
+    if (!EditorEnabled && event->button() == Qt::MiddleButton) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void TCSpinEdit::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (EditorEnabled)
+        QLineEdit::dragEnterEvent(event);
+    else
+        event->ignore();
+}
+
+void TCSpinEdit::dropEvent(QDropEvent *event)
+{
+    if (EditorEnabled)
+        QLineEdit::dropEvent(event);
+    else
+        event->ignore();
 }
 
 void TCSpinEdit::focusInEvent(QFocusEvent *event)
@@ -175,6 +239,16 @@ void TCSpinEdit::focusInEvent(QFocusEvent *event)
 void TCSpinEdit::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);
+    // Leaving for another control of the window clamps; a menu, a popup or
+    // another window (the help viewer) only borrows the focus.
+    switch (event->reason()) {
+    case Qt::PopupFocusReason:
+    case Qt::ActiveWindowFocusReason:
+    case Qt::MenuBarFocusReason:
+        return;
+    default:
+        break;
+    }
     const int v = GetValue();
     if (CheckValue(v) != v)
         SetValue(v);

@@ -142,8 +142,12 @@ double CalcEngine::DensityAltitude() const { return gAtmo.densityAltitudeFeet; }
 
 double CalcEngine::LineWeight() const
 {
-    // Linear in the diameter: 54.2 oz per metre of diameter per foot of line.
-    return gLineResults.lineDiameter * fc.LineLength * 54.2;
+    // The whole line set of steel lines: the weight goes with the number of
+    // lines and the square of the diameter. Calibrated on two lines of
+    // 0.381 mm (.015 in), which weigh 54.2 oz per metre of diameter per foot.
+    constexpr double CalibrationDiameter = 0.000381;  // m
+    const double d = gLineResults.lineDiameter;
+    return 54.2 * d * fc.LineLength * (gLineResults.lineCount / 2.0) * (d / CalibrationDiameter);
 }
 
 double WingLoading(const FlightCase &fc)

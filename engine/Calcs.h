@@ -56,7 +56,7 @@ public:
     double AirPressure() const;      // inches of mercury
     double FlightRadius() const;     // feet, to the inboard wing tip's far side
     double DensityAltitude() const;  // feet
-    double LineWeight() const;       // ounces
+    double LineWeight() const;       // ounces, the whole line set
 
 private:
     const FlightCase &fc;

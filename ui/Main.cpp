@@ -28,6 +28,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -64,24 +65,6 @@ QLabel *MakeHeading(const QString &text, const char *name, QWidget *parent, int 
 }
 
 QString Text(const std::string &s) { return QString::fromStdString(s); }
-
-// Keys that leave the "Computed Data" heading as it is: those whose
-// Windows virtual-key code is 44 or below (editing, navigation, modifiers).
-bool KeyLeavesResultsCurrent(int key)
-{
-    switch (key) {
-    case Qt::Key_Backspace: case Qt::Key_Tab: case Qt::Key_Backtab: case Qt::Key_Return:
-    case Qt::Key_Enter: case Qt::Key_Shift: case Qt::Key_Control: case Qt::Key_Alt:
-    case Qt::Key_AltGr: case Qt::Key_Meta: case Qt::Key_Pause: case Qt::Key_CapsLock:
-    case Qt::Key_Escape: case Qt::Key_Space: case Qt::Key_PageUp: case Qt::Key_PageDown:
-    case Qt::Key_End: case Qt::Key_Home: case Qt::Key_Left: case Qt::Key_Up: case Qt::Key_Right:
-    case Qt::Key_Down: case Qt::Key_Select: case Qt::Key_Print: case Qt::Key_Execute:
-    case Qt::Key_SysReq: case Qt::Key_Clear: case Qt::Key_Cancel: case Qt::Key_unknown:
-        return true;
-    default:
-        return false;
-    }
-}
 
 bool IsEnter(const QKeyEvent *e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
 
@@ -228,6 +211,10 @@ void TForm1::createInputPanel(QWidget *panel)
     for (int i = 0; i + 1 < mainFields.size(); ++i)
         setTabOrder(mainFields[i], mainFields[i + 1]);
 
+    // Any change of a field's text, typed, pasted, cut, undone or dropped,
+    // leaves the figures shown behind the inputs.
+    for (QWidget *w : mainFields)
+        connect(static_cast<QLineEdit *>(w), &QLineEdit::textChanged, this, &TForm1::InputTextChanged);
     connect(AcName, &QLineEdit::textChanged, this, [this] { Guarded(this, [&] { AcNameChange(); }); });
     connect(NumLines, &QLineEdit::textChanged, this, [this] { Guarded(this, [&] { NumLinesChange(); }); });
     for (const auto &n : numberFields) {
@@ -322,6 +309,7 @@ char TForm1::DecimalSeparator()
 
 void TForm1::SetHeadingCurrent(bool current)
 {
+    resultsCurrent = current;
     QPalette p = Label2->palette();
     p.setColor(QPalette::WindowText, current ? CurrentColour : StaleColour);
     Label2->setPalette(p);
@@ -332,12 +320,13 @@ void TForm1::SetAdvancedDefaults() { ApplyAdvancedDefaults(fc); }
 void TForm1::ResetInputs()
 {
     ApplyMainDefaults(fc);
-    AcName->setText(Text(fc.AcName));
-    NumLines->SetValue(fc.NumLines);
-    // Line diameter first, wing area (six digits) last.
-    for (const auto &f : numberFields)
-        f.first->setText(Text(FormatNumber(fc.*(f.second->field), f.second->digits, DecimalSeparator())));
-    RecalculateAndShow();
+    SetTextsAndRecalculate([this] {
+        AcName->setText(Text(fc.AcName));
+        NumLines->SetValue(fc.NumLines);
+        // Line diameter first, wing area (six digits) last.
+        for (const auto &f : numberFields)
+            f.first->setText(Text(FormatNumber(fc.*(f.second->field), f.second->digits, DecimalSeparator())));
+    });
 }
 
 void TForm1::RecalculateAndShow()
@@ -367,10 +356,27 @@ void TForm1::AcNameChange()
         fc.AcName = AcName->text().toStdString();
 }
 
-void TForm1::NumLinesChange()
+void TForm1::NumLinesChange() { fc.NumLines = NumLines->GetValue(); }
+
+void TForm1::InputTextChanged()
 {
-    fc.NumLines = NumLines->GetValue();
-    SetHeadingCurrent(false);
+    // Texts the program sets are followed by a recalculation, which decides.
+    if (!programSetsTexts)
+        SetHeadingCurrent(false);
+}
+
+void TForm1::SetTextsAndRecalculate(const std::function<void()> &setTexts)
+{
+    {
+        const QScopedValueRollback<bool> guard(programSetsTexts, true);
+        setTexts();
+    }
+    try {
+        RecalculateAndShow();
+    } catch (...) {
+        SetHeadingCurrent(false);  // new inputs, old figures
+        throw;
+    }
 }
 
 void TForm1::NumberFieldChange(QLineEdit *field, float FlightCase::*target, QLineEdit *whatIfCopy)
@@ -401,8 +407,6 @@ bool TForm1::AcNameKeyDown(QKeyEvent *event)
         UiSeams().help(this, HelpMainInputs);
         return true;
     }
-    if (!KeyLeavesResultsCurrent(event->key()))
-        SetHeadingCurrent(false);
     if (IsEnter(event)) {
         // Enter recalculates and goes no further.
         Guarded(this, [&] { RecalculateAndShow(); });
@@ -516,9 +520,10 @@ void TForm1::File1Click()
 void TForm1::MRU1Click(int entry)
 {
     const QString path = RecentFiles.value(entry);
-    const QString problem = path.isEmpty() ? tr("no file name was given") : ReadDataFile(path);
+    std::string content;
+    const QString problem = ReadSmallFile(path, MaxDataFileBytes, content);
     if (problem.isEmpty()) {
-        RecalculateAndShow();
+        SetTextsAndRecalculate([&] { ApplyDataFile(content); });
         return;
     }
     ReportOpenFailure(path, problem);
@@ -579,15 +584,11 @@ private:
 
 }  // namespace
 
-QString TForm1::ReadDataFile(const QString &path)
+void TForm1::ApplyDataFile(const std::string &content)
 {
-    std::string content;
-    if (const QString problem = ReadSmallFile(path, MaxDataFileBytes, content); !problem.isEmpty())
-        return problem;
     FieldTarget target(fc, AcName, NumLines, [this](const std::string &key) { return FieldForKey(key); },
                        [this] { AcNameChange(); });
     ApplyDataFileEntries(ParseDataFile(content), target);
-    return QString();
 }
 
 QLineEdit *TForm1::FieldForKey(const std::string &key) const
@@ -609,13 +610,16 @@ void TForm1::Open1Click()
     if (path.isEmpty())
         return;
     // A file that does not open is reported, and neither listed nor read.
-    if (const QString problem = ReadDataFile(path); !problem.isEmpty()) {
+    std::string content;
+    if (const QString problem = ReadSmallFile(path, MaxDataFileBytes, content); !problem.isEmpty()) {
         ReportOpenFailure(path, problem);
         return;
     }
     AddRecentFile(path);
-    AcName->setText(Text(fc.AcName));
-    RecalculateAndShow();
+    SetTextsAndRecalculate([&] {
+        ApplyDataFile(content);
+        AcName->setText(Text(fc.AcName));
+    });
 }
 
 void TForm1::Save1Click()
@@ -638,6 +642,8 @@ void TForm1::Save1Click()
     if (dot >= 0)
         name.remove(dot, 4);
     fc.AcName = name.toStdString();
+    // Renaming changes no figure: the heading keeps its colour.
+    const QScopedValueRollback<bool> guard(programSetsTexts, true);
     AcName->setText(name);
 }
 
@@ -664,6 +670,10 @@ void TForm1::Charts1Click()
 
 void TForm1::Print1Click()
 {
+    // The page shows inputs and the figures that belong to them: figures
+    // left behind by an edit are brought up to date first, as Enter would.
+    if (!resultsCurrent)
+        RecalculateAndShow();
     QPrinter printer(QPrinter::HighResolution);
     if (!UiSeams().printDialog(this, &printer))
         return;
@@ -671,7 +681,7 @@ void TForm1::Print1Click()
     texts.airplaneName = Text(fc.AcName);
     texts.inputHeading = Label1->text();
     texts.resultHeading = Label2->text();
-    texts.numLines = NumLines->GetValue();
+    texts.numLines = NumLines->CheckValue(NumLines->GetValue());  // the count the figures were made with
     QLineEdit *const inputs[] = {LineDia, LineLength, WingLength, HndlLngth, Weight, LapTime, WingArea};
     for (int i = 0; i < 8; ++i)
         texts.inputCaptions << inputCaptions[i]->text();

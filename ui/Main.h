@@ -20,6 +20,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QLabel;
@@ -80,8 +81,12 @@ private:
     void WfLineLengthKeyPress();
     void SetHeadingCurrent(bool current);
     void PrintOrWritePdf(QPrinter &printer, const ReportTexts &texts);
-    // Reads a data file into the fields; the reason it failed, or empty.
-    QString ReadDataFile(const QString &path);
+    // Puts the entries of a data file into the fields, as typing would.
+    void ApplyDataFile(const std::string &content);
+    void InputTextChanged();
+    // Sets input texts from the program, then recalculates: the heading
+    // turns green when the figures follow, red when they cannot.
+    void SetTextsAndRecalculate(const std::function<void()> &setTexts);
     void ReportOpenFailure(const QString &path, const QString &reason);
     QLineEdit *FieldForKey(const std::string &key) const;
     void LoadSettings();
@@ -96,6 +101,8 @@ private:
     QStringList storedRecentFiles;  // as the settings file holds them
     QString programFolder;
     bool recentFilesSaved = false;
+    bool resultsCurrent = false;    // the heading is green
+    bool programSetsTexts = false;  // texts set by the program, not typed
     bool centred = false;
 
     QLineEdit *AcName = nullptr;

@@ -4,7 +4,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QClipboard>
 #include <QMenu>
+#include <QTemporaryDir>
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -81,29 +83,66 @@ private slots:
             QCOMPARE(t.count(" = "), 1);
     }
 
-    void colour_rule_follows_the_key()
+    void heading_turns_red_on_every_change_of_a_text_and_only_then()
     {
-        QLineEdit *name = field("AcName");
-        name->setFocus();
-        const Qt::Key stay[] = {Qt::Key_Backspace, Qt::Key_Space, Qt::Key_Left, Qt::Key_Home, Qt::Key_PageDown,
-                                Qt::Key_Shift, Qt::Key_Escape, Qt::Key_Tab};
-        for (Qt::Key k : stay) {
-            name->setFocus();
-            QTest::keyClick(name, k);
+        QLineEdit *length = field("LineLength");
+        QApplication::clipboard()->setText("6");
+        // Each way of changing the text, from a field showing 58 with the
+        // caret at its end; X11 sends Delete and Backspace with a text.
+        const QList<QPair<const char *, std::function<void()>>> changes = {
+            {"letter", [&] { QTest::keyClick(length, Qt::Key_A); }},
+            {"space", [&] { QTest::keyClick(length, Qt::Key_Space); }},
+            {"Backspace", [&] { QTest::sendKeyEvent(QTest::Click, length, Qt::Key_Backspace, QChar(8), {}); }},
+            {"Delete", [&] { length->home(false); QTest::sendKeyEvent(QTest::Click, length, Qt::Key_Delete, QChar(0x7f), {}); }},
+            {"paste", [&] { QTest::keyClick(length, Qt::Key_V, Qt::ControlModifier); }},
+            {"menu paste", [&] { length->paste(); }},
+            {"cut", [&] { length->selectAll(); QTest::keyClick(length, Qt::Key_X, Qt::ControlModifier); }},
+            {"undo", [&] { QTest::keyClick(length, Qt::Key_Z, Qt::ControlModifier); }},
+            {"spin arrow", [&] { QTest::keyClick(field("NumLines"), Qt::Key_Down); }},
+        };
+        for (const auto &[what, change] : changes) {
+            length->setFocus();
+            length->end(false);
+            QTest::keyClick(length, Qt::Key_Return);
+            QCOMPARE(heading(), green);
+            const QString before = length->text() + field("NumLines")->text();
+            change();
+            QVERIFY2(length->text() + field("NumLines")->text() != before, what);
+            QVERIFY2(heading() == red, what);
+        }
+        // Keys that change no text leave the colour as it is.
+        length->setText("58");
+        QTest::keyClick(length, Qt::Key_Return);
+        for (Qt::Key k : {Qt::Key_Left, Qt::Key_Home, Qt::Key_End, Qt::Key_Shift, Qt::Key_Meta, Qt::Key_F1,
+                          Qt::Key_PageDown, Qt::Key_Escape, Qt::Key_Tab}) {
+            length->setFocus();
+            QTest::keyClick(length, k);
             QVERIFY2(heading() == green, qPrintable(QKeySequence(k).toString()));
         }
-        const Qt::Key turn[] = {Qt::Key_Delete, Qt::Key_A, Qt::Key_5, Qt::Key_Insert, Qt::Key_F5, Qt::Key_Period};
-        for (Qt::Key k : turn) {
-            QTest::keyClick(name, Qt::Key_Return);
-            QCOMPARE(heading(), green);
-            name->setFocus();
-            QTest::keyClick(name, k);
-            QVERIFY2(heading() == red, qPrintable(QKeySequence(k).toString()));
-        }
-        QTest::keyClick(name, Qt::Key_Return);
-        QTest::keyClick(name, Qt::Key_F1);
+        QCOMPARE(fx.helpTopics, QList<int>{HelpMainInputs});
+        QCOMPARE(length->text(), QString("58"));
+    }
+
+    void program_texts_follow_the_recalculation_that_comes_after_them()
+    {
+        QTemporaryDir dir;
+        QFile good(dir.path() + "/good.TQD"), bad(dir.path() + "/bad.TQD");
+        QVERIFY(good.open(QIODevice::WriteOnly) && good.write("lt=5\r\nll=60\r\n") > 0);
+        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("lt=0\r\n") > 0);
+        good.close();
+        bad.close();
+        fx.nextOpen = good.fileName();
+        w->Open1Click();
         QCOMPARE(heading(), green);
-        QCOMPARE(fx.helpTopics, QList<int>{2});
+        QCOMPARE(label("RadiusLabel")->text(), QString("Flight Radius = 64.21 feet"));
+        fx.nextSave = dir.path() + "/Renamed.TQD";
+        w->Save1Click();
+        QCOMPARE(field("AcName")->text(), QString("Renamed"));
+        QCOMPARE(heading(), green);  // the name changes no figure
+        fx.nextOpen = bad.fileName();
+        w->findChild<QAction *>("Open1")->trigger();
+        QCOMPARE(fx.messages.size(), 1);
+        QCOMPARE(heading(), red);  // a lap time of 0 shown beside figures for 5
     }
 
     void invalid_text_is_reported_and_the_old_value_kept()

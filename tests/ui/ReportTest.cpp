@@ -2,6 +2,8 @@
 #include "Main.h"
 #include "Report.h"
 #include "UiTestSupport.h"
+#include <QLabel>
+#include <QLineEdit>
 #include "../FullDisk.h"
 
 #include <QFile>
@@ -197,6 +199,42 @@ private slots:
         QFile after(pdf);  // by name: a replaced file would show here
         QVERIFY(after.open(QIODevice::ReadOnly));
         QCOMPARE(after.readAll(), bytes);
+    }
+
+    void print_brings_stale_figures_up_to_date_or_prints_nothing()
+    {
+        TForm1 w;
+        w.show();
+        QLineEdit *lap = w.findChild<QLineEdit *>("LapTime");
+        QLabel *speed = w.findChild<QLabel *>("GndSpeedLabel");
+        const QString before = speed->text();
+        lap->selectAll();
+        QTest::keyClicks(lap, "6.5");  // no Enter
+        QTemporaryDir dir;
+        const QString pdf = dir.path() + "/report.pdf";
+        int asked = 0;
+        fx.print = [&](QPrinter *p) {
+            ++asked;
+            p->setOutputFormat(QPrinter::PdfFormat);
+            p->setOutputFileName(pdf);
+            return true;
+        };
+        w.findChild<QAction *>("Print1")->trigger();
+        QVERIFY(fx.messages.isEmpty());
+        QVERIFY(speed->text() != before);
+        QProcess text;
+        text.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(text.waitForFinished(10000));
+        const QString page = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY(page.contains("Lap Time = 6.5 seconds"));
+        QVERIFY2(page.contains(speed->text()), qPrintable(page));
+
+        lap->selectAll();
+        QTest::keyClicks(lap, "0");
+        w.findChild<QAction *>("Print1")->trigger();
+        QCOMPARE(fx.messages.size(), 1);
+        QCOMPARE(fx.messages[0].text, QString("Floating point division by zero."));
+        QCOMPARE(asked, 1);  // no page, not even the print dialog
     }
 };
 

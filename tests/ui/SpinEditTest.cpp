@@ -2,6 +2,7 @@
 #include "Cspin.h"
 #include "UiTestSupport.h"
 
+#include <QClipboard>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -112,6 +113,53 @@ private slots:
         spin->setReadOnly(true);
         spin->UpClick();
         QCOMPARE(spin->text(), QString("1"));
+    }
+
+    void editing_keys_work_as_in_a_line_edit_and_only_while_typing_is_allowed()
+    {
+        QApplication::clipboard()->setText("3");
+        spin->setFocus();
+        spin->setText("23");
+        spin->home(false);
+        // X11 sends Delete with the text 0x7f: it deletes, it is no character.
+        QTest::sendKeyEvent(QTest::Click, spin.get(), Qt::Key_Delete, QChar(0x7f), {});
+        QCOMPARE(spin->text(), QString("3"));
+        spin->selectAll();
+        QTest::keyClick(spin.get(), Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(spin->text(), QString());
+        QTest::keyClick(spin.get(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(spin->text(), QString("3"));
+
+        spin->EditorEnabled = false;
+        spin->selectAll();
+        const auto nothingChanges = [this](const char *what, const std::function<void()> &act) {
+            act();
+            QVERIFY2(spin->text() == "3", what);
+        };
+        nothingChanges("cut", [&] { QTest::keyClick(spin.get(), Qt::Key_X, Qt::ControlModifier); });
+        nothingChanges("paste", [&] { QTest::keyClick(spin.get(), Qt::Key_V, Qt::ControlModifier); });
+        nothingChanges("delete", [&] { QTest::sendKeyEvent(QTest::Click, spin.get(), Qt::Key_Delete, QChar(0x7f), {}); });
+        nothingChanges("backspace", [&] { QTest::keyClick(spin.get(), Qt::Key_Backspace); });
+        nothingChanges("typing", [&] { QTest::keyClicks(spin.get(), "2"); });
+        nothingChanges("middle button", [&] { QTest::mouseClick(spin.get(), Qt::MiddleButton); });
+        QTest::keyClick(spin.get(), Qt::Key_Down);  // the arrows still step
+        QCOMPARE(spin->text(), QString("2"));
+    }
+
+    void only_leaving_for_another_control_clamps()
+    {
+        for (Qt::FocusReason borrowed : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason, Qt::MenuBarFocusReason}) {
+            spin->setText("7");
+            QFocusEvent out(QEvent::FocusOut, borrowed);
+            QApplication::sendEvent(spin.get(), &out);
+            QCOMPARE(spin->text(), QString("7"));
+        }
+        for (Qt::FocusReason left : {Qt::TabFocusReason, Qt::BacktabFocusReason, Qt::MouseFocusReason}) {
+            spin->setText("7");
+            QFocusEvent out(QEvent::FocusOut, left);
+            QApplication::sendEvent(spin.get(), &out);
+            QCOMPARE(spin->text(), QString("3"));
+        }
     }
 };
 
