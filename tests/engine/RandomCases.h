@@ -1,0 +1,159 @@
+// Seeded random flight cases, typical, extreme and failing, and a hash of
+// everything the engine says about one: the figures' bits or the message of
+// each calculation the window makes (Recalculate, wing loading, lap speed,
+// What-If). Only exact arithmetic makes the inputs, so that every platform
+// draws the same cases from the same seed.
+#pragma once
+
+#include "Calcs.h"
+#include "EngineError.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+namespace randomcases {
+
+// splitmix64: a fixed, portable sequence.
+class Random {
+public:
+    explicit Random(uint64_t seed) : state(seed) {}
+    uint64_t next()
+    {
+        uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+    double unit() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }  // [0, 1), exact
+    int below(int n) { return static_cast<int>(next() % static_cast<uint64_t>(n)); }
+    float between(double lo, double hi) { return static_cast<float>(lo + (hi - lo) * unit()); }
+    // Any finite float: sign, a 24-bit mantissa and an exponent over the
+    // whole range, subnormals and zero included.
+    float extreme()
+    {
+        switch (below(8)) {
+        case 0: return 0.0f;
+        case 1: return -0.0f;
+        default: break;
+        }
+        const double mantissa = static_cast<double>(next() >> 40) * 0x1.0p-24;  // [0, 1)
+        const int exponent = below(127 + 150) - 149;
+        const float v = static_cast<float>(std::ldexp(1.0 + mantissa, exponent));
+        return (next() & 1) ? -v : v;
+    }
+
+private:
+    uint64_t state;
+};
+
+inline FlightCase MakeCase(Random &r)
+{
+    FlightCase fc = DefaultFlightCase();
+    const int kind = r.below(10);
+    // Typical airplanes and days.
+    fc.NumLines = 1 + r.below(3);
+    fc.LineDia = r.between(0.008, 0.03);
+    fc.LineLength = r.between(20, 90);
+    fc.WingLength = r.between(0, 40);
+    fc.HndlLngth = r.between(0, 12);
+    fc.Weight = r.between(8, 120);
+    fc.LapTime = r.between(3, 7);
+    fc.WingArea = r.between(150, 1000);
+    fc.ArmLngth = r.between(0, 30);
+    fc.HndlAngl = r.between(-45, 45);
+    fc.WindSpeed = r.between(0, 25);
+    fc.Temprature = r.between(-30, 120);
+    fc.Preasure = r.between(-2000, 15000);
+    fc.Humidity = r.between(0, 100);
+    float *fields[] = {&fc.LineDia, &fc.LineLength, &fc.WingLength, &fc.HndlLngth, &fc.Weight,
+                       &fc.LapTime, &fc.WingArea,   &fc.ArmLngth,   &fc.HndlAngl,  &fc.WindSpeed,
+                       &fc.Temprature, &fc.Preasure, &fc.Humidity};
+    if (kind >= 5 && kind <= 7) {
+        // Extreme: some inputs anywhere in the single-precision range.
+        for (float *f : fields)
+            if (r.below(4) == 0)
+                *f = r.extreme();
+        if (r.below(4) == 0)
+            fc.NumLines = r.below(9) - 3;
+    } else if (kind >= 8) {
+        // Failing and borderline: each a known way for a case to go wrong.
+        switch (r.below(12)) {
+        case 0: fc.LapTime = r.below(2) ? 0.0f : -0.0f; break;
+        case 1: fc.WindSpeed = r.between(40, 200); break;                        // wind near the airspeed
+        case 2: fc.Temprature = r.between(-600, -440); break;                    // near absolute zero
+        case 3: fc.Temprature = r.between(150, 400), fc.Humidity = r.between(50, 150); break;  // too humid
+        case 4: fc.Preasure = r.between(-4e6, 4e6) * static_cast<float>(r.below(2) ? 1 : 1e6); break;
+        case 5: fc.ArmLngth = r.between(500, 5000), fc.HndlAngl = r.between(90, 180); break;  // radius behind
+        case 6: fc.HndlAngl = r.between(-400, 400); break;
+        case 7: fc.WingLength = fc.LineLength * 12 + r.between(-1, 1); break;     // wing as long as the lines
+        case 8: fc.WingArea = r.below(2) ? 0.0f : r.extreme(); break;
+        case 9: fc.LineLength = r.extreme(), fc.LapTime = r.extreme(); break;
+        case 10: fc.Weight = r.extreme(), fc.LineDia = r.extreme(); break;
+        default: fc.Temprature = r.extreme(), fc.Humidity = r.extreme(); break;
+        }
+    }
+    return fc;
+}
+
+// FNV-1a over the bytes of each answer, in a fixed order.
+class Digest {
+public:
+    void bytes(const void *p, size_t n)
+    {
+        const auto *b = static_cast<const unsigned char *>(p);
+        for (size_t i = 0; i < n; ++i)
+            h = (h ^ b[i]) * 0x100000001B3ull;
+    }
+    void number(double v) { bytes(&v, sizeof v); }
+    void number(float v) { bytes(&v, sizeof v); }
+    void text(const std::string &s) { bytes(s.c_str(), s.size() + 1); }
+    uint64_t value() const { return h; }
+
+private:
+    uint64_t h = 0xCBF29CE484222325ull;
+};
+
+// Everything the engine says about fc, as the window would ask it.
+inline uint64_t Outcome(const FlightCase &fc)
+{
+    Digest d;
+    float groundSpeed = 0;
+    CalcEngine engine(fc, groundSpeed);
+    try {
+        engine.Recalculate(fc.LapTime);
+        d.number(groundSpeed);
+        for (double v : {engine.LineTension(), engine.LeadoutPosition(), engine.LineProjection(),
+                         engine.LineReynolds(), engine.LineDragArea(), engine.AirPressure(), engine.FlightRadius(),
+                         engine.DensityAltitude(), engine.LineWeight()})
+            d.number(v);
+    } catch (const EngineError &e) {
+        d.text(std::string("R:") + e.what());
+    }
+    try {
+        d.number(WingLoading(fc));
+    } catch (const EngineError &e) {
+        d.text(std::string("W:") + e.what());
+    }
+    float lapSpeed = 54.36f;
+    try {
+        lapSpeed = LapSpeed(fc);
+        d.number(lapSpeed);
+    } catch (const EngineError &e) {
+        d.text(std::string("L:") + e.what());
+    }
+    try {
+        d.number(WhatIfLineLength(lapSpeed, fc, fc.LapTime * 1.1f));
+        d.number(WhatIfLapTime(lapSpeed, fc, fc.LineLength));
+    } catch (const EngineError &e) {
+        d.text(std::string("Q:") + e.what());
+    }
+    return d.value();
+}
+
+constexpr uint64_t Seed = 20261208;
+constexpr int ListedCases = 10000;     // one hash each in the data file
+constexpr int SummedCases = 200000;    // then one hash over all of these
+
+}  // namespace randomcases
