@@ -1,6 +1,7 @@
 #include "Calcs.h"
 
 #include "EngineError.h"
+#include "Faults.h"
 
 #include <cmath>
 
@@ -17,11 +18,6 @@ constexpr long double LapCircle = 2 * 3.14L;
 constexpr long double SecondsPerHour = 3600;
 constexpr long double MilesPerFoot = 1 / 5280.0L;
 constexpr long double FeetPerInchL = 1 / 12.0L;
-
-// Drag-curve breakpoints and the coefficients SetupDragCurve derives.
-constexpr double CurveSlope = -0.233;  // d ln Cd / d ln Re below Re 1000
-constexpr double CdHigh = 1.2;
-double L1, L2, L3, L4, LC, k0, rRatio, A0, A1, A2;
 
 void CheckFinite(double value)
 {
@@ -71,7 +67,9 @@ CalcEngine::CalcEngine(const FlightCase &flightCase, float &groundSpeedOut)
 
 void CalcEngine::Recalculate(float lapTime)
 {
-    FpuFaultCheck fault;
+    // Arithmetic faults are found where they arise and reported at the
+    // same three points as ever: after the air, after the solve, at the end.
+    faults::Reset();
     const long double lap = lapTime;
 
     gLacft.SetUnitSystem(UnitsImperial);
@@ -95,15 +93,14 @@ void CalcEngine::Recalculate(float lapTime)
     const double airspeed = radiusSpeed - allowanceSpeed;  // mph
     gLacft.SetSpeeds(airspeed, fc.WindSpeed);
 
-    gAtmo.SetPressureAltitude(double(fc.Preasure) * MetresPerFoot * 0.001);  // km
-    gAtmo.SetTemperature(fc.Temprature / FahrenheitPerKelvin + KelvinAtZeroFahrenheit);
-    gAtmo.SetHumidity(fc.Humidity);
+    gAtmo.SetConditions(double(fc.Preasure) * MetresPerFoot * 0.001,  // km
+                        fc.Temprature / FahrenheitPerKelvin + KelvinAtZeroFahrenheit, fc.Humidity);
     gAtmo.ToImperial();
-    fault.Check();
+    faults::Check();
 
     SetupDragCurve();
     gLacft.Solve(gLineResults);
-    fault.Check();
+    faults::Check();
 
     // The airplane flies outside the line end by the inboard wing length.
     const double wingSpeed = fc.WingLength * FeetPerInchL * LapCircle / lap * SecondsPerHour * MilesPerFoot;
@@ -114,7 +111,7 @@ void CalcEngine::Recalculate(float lapTime)
     for (double v : {LineTension(), LeadoutPosition(), LineProjection(), LineReynolds(),
                      LineDragArea(), AirPressure(), FlightRadius(), DensityAltitude(), LineWeight()})
         CheckFinite(v);
-    fault.Check();
+    faults::Check();
     groundSpeed = stored;
 }
 
@@ -184,42 +181,6 @@ float WhatIfLapTime(float lapSpeed, const FlightCase &fc, float lineLength)
     const long double speed = lapSpeed * FeetPerSecondPerMph;  // ft/s
     CheckDivisor(circumference, speed);
     return ToSingle(circumference / speed);
-}
-
-void SetupDragCurve()
-{
-    L1 = std::log(1000.0);
-    L2 = std::log(2000.0);
-    L3 = std::log(4000.0);
-    L4 = std::log(10000.0);
-    LC = std::log(CdHigh);
-    k0 = -CurveSlope * L1;
-    rRatio = L1 / L2;
-    A1 = CurveSlope / (1 - rRatio);
-    A2 = -A1 * 0.5 / L2;
-    A0 = (A2 * L1 + A1) * (-L1);
-}
-
-double LineDragCoefficient(double re)
-{
-    // Re ≤ 1 is tested before the logarithm, so Re = 0 (the hand end of the
-    // lines with no arm) takes the held value without a log(0) fault.
-    if (re <= 1)
-        return std::exp(k0);
-    const double x = std::log(re);
-    double y;
-    if (x <= L1) {
-        y = CurveSlope * x + k0;
-    } else if (x <= L3) {
-        y = x * (x * A2 + A1) + A0;
-    } else if (x <= L4) {
-        const double ylo = (L3 * A2 + A1) * L3 + A0;  // the parabola at Re 4000
-        const double t = 1 - (x - L3) / (L4 - L3);
-        y = LC - t * t * (LC - ylo);
-    } else {
-        y = LC;
-    }
-    return std::exp(y);
 }
 
 double IntegrandCallback(double x) { return gLacft.LineIntegrand(x); }

@@ -1,10 +1,11 @@
-// Calcs: the flight case, the calculation driver and the line drag curve.
+// Calcs: the flight case and the calculation driver.
 //
 // Recalculate() converts the flier's inputs (inches, feet, ounces, seconds,
 // mph, °F) into the line model's and the air model's units, solves, and
 // leaves the accessors ready to report in display units.
 #pragma once
 
+#include "DragCurve.h"
 #include "Lacft.h"
 
 #include <string>
@@ -77,11 +78,6 @@ float LapSpeed(const FlightCase &fc);
 float WhatIfLineLength(float lapSpeed, const FlightCase &fc, float lapTime);
 float WhatIfLapTime(float lapSpeed, const FlightCase &fc, float lineLength);
 
-// The line drag coefficient against Reynolds number: (1000/Re)^0.233 up to
-// Re 1000, a parabola in log-log space with its minimum at 2000, a blend to
-// 1.2 between 4000 and 10000, and 1.2 above. Held at its Re = 1 value below.
-void SetupDragCurve();
-double LineDragCoefficient(double re);
 // The integrand that CQuanc calls: the single CLacft's LineIntegrand.
 double IntegrandCallback(double x);
 

@@ -1,6 +1,7 @@
 #include "Catmo.h"
 
 #include "EngineError.h"
+#include "Faults.h"
 
 #include <cmath>
 
@@ -96,34 +97,40 @@ CStdAtm &CStdAtm::operator=(const CStdAtm &other)
 
 void CStdAtm::SetAltitude(double h)
 {
+    using namespace faults;
     altitude = h;
-    const double tm = table->Evaluate(h);
+    // One search of the table gives both the segment and T/M: the
+    // interpolation is the table's own (linear, extended beyond both ends).
     double t;
     const unsigned i = table->FindSegment(h, t);
+    const double tm = Add(Mul(table->Slope(i), t), TempOverMolarMass[i]);
     double logP;
     if (IsIsothermalSegment(i)) {
+        // h lies inside the table here: nothing can overflow.
         logP = LogPressure[i] + (LogPressure[i + 1] - LogPressure[i]) * (h - Altitude[i]) /
                                     (Altitude[i + 1] - Altitude[i]);
     } else {
-        logP = LogPressure[i] + (std::log(tm) - LogTempOverMolarMass[i]) *
-                                    (LogPressure[i + 1] - LogPressure[i]) /
+        // The bracket is at most a few hundred for a finite T/M and the
+        // divisor a fixed difference of the table: no overflow.
+        logP = LogPressure[i] + (Log(tm) - LogTempOverMolarMass[i]) * (LogPressure[i + 1] - LogPressure[i]) /
                                     (LogTempOverMolarMass[i + 1] - LogTempOverMolarMass[i]);
     }
-    stdPressure = std::exp(logP);
-    stdTemperature = AirMolarMass * tm;
-    stdDensity = stdPressure / (stdTemperature * AirGasConstant);
+    stdPressure = Exp(logP);
+    stdTemperature = Mul(AirMolarMass, tm);
+    stdDensity = Div(stdPressure, Mul(stdTemperature, AirGasConstant));
 }
 
 double CStdAtm::AltitudeForDensity(double rho)
 {
-    const double g = std::log(rho);
-    double h = (std::log(SeaLevelDensity) - g) * 9.5;  // 9.5 km scale height as first guess
+    using namespace faults;
+    const double g = Log(rho);
+    double h = Mul(Sub(std::log(SeaLevelDensity), g), 9.5);  // 9.5 km scale height as first guess
     for (int step = 0; step < 4; ++step) {
         SetAltitude(h);
-        const double l1 = std::log(stdDensity);
-        SetAltitude(h + 1.0);
-        const double l2 = std::log(stdDensity);
-        h = h + (l1 - g) * 1.0 / (l1 - l2);
+        const double l1 = Log(stdDensity);
+        SetAltitude(Add(h, 1.0));
+        const double l2 = Log(stdDensity);
+        h = Add(h, Div(Mul(Sub(l1, g), 1.0), Sub(l1, l2)));
     }
     return h;
 }
@@ -132,13 +139,30 @@ CAtmo::CAtmo() { SetPressureAltitude(0); }
 
 CAtmo::~CAtmo() = default;
 
+namespace {
+
+// Far beyond the table the extrapolated pressure underflows to 0 or
+// overflows; no air model is left to speak of.
+void CheckStandardAir(const CStdAtm &air)
+{
+    if (!(air.stdPressure > 0 && air.stdDensity > 0 && std::isfinite(air.stdPressure) &&
+          std::isfinite(air.stdDensity)))
+        throw EngineError("The pressure altitude lies outside the atmosphere the program can model.");
+}
+
+// The gas law and Sutherland's law have no meaning at or below 0 K.
+void CheckTemperature(double kelvin)
+{
+    if (!(kelvin > 0))
+        throw EngineError("The temperature is at or below absolute zero (-459.67 deg. F).");
+}
+
+}  // namespace
+
 void CAtmo::SetPressureAltitude(double h)
 {
     SetAltitude(h);
-    // Far beyond the table the extrapolated pressure underflows to 0 or
-    // overflows; no air model is left to speak of.
-    if (!(stdPressure > 0 && stdDensity > 0 && std::isfinite(stdPressure) && std::isfinite(stdDensity)))
-        throw EngineError("The pressure altitude lies outside the atmosphere the program can model.");
+    CheckStandardAir(*this);
     temperature = stdTemperature;
     pressure = stdPressure;
     density = stdDensity;
@@ -148,19 +172,44 @@ void CAtmo::SetPressureAltitude(double h)
 
 void CAtmo::SetTemperature(double kelvin)
 {
-    // The gas law and Sutherland's law have no meaning at or below 0 K.
-    if (!(kelvin > 0))
-        throw EngineError("The temperature is at or below absolute zero (-459.67 deg. F).");
+    CheckTemperature(kelvin);
     temperature = kelvin;
-    density = pressure / (kelvin * AirGasConstant);
+    density = faults::Div(pressure, kelvin * AirGasConstant);  // a pressure near its limit over a small one
+    Update();
+}
+
+void CAtmo::SetConditions(double altitudeKm, double kelvin, double percent)
+{
+    // Ordinary air: from 5 km below the sea to 80 km up, from 150 to 400 K.
+    // There the standard air and the dry air at the given temperature lie
+    // in the band where the density search never leaves the table's tamed
+    // range, so the two intermediate solves that SetPressureAltitude and
+    // SetTemperature make (whose results the last one overwrites) raise no
+    // fault and can be left out. Anything else takes the three setters.
+    constexpr double LowestKm = -5, HighestKm = 80, ColdestK = 150, HottestK = 400;
+    if (!(altitudeKm >= LowestKm && altitudeKm <= HighestKm && kelvin >= ColdestK && kelvin <= HottestK)) {
+        SetPressureAltitude(altitudeKm);
+        SetTemperature(kelvin);
+        SetHumidity(percent);
+        return;
+    }
+    SetAltitude(altitudeKm);
+    CheckStandardAir(*this);
+    pressure = stdPressure;
+    CheckTemperature(kelvin);
+    temperature = kelvin;
+    density = faults::Div(pressure, kelvin * AirGasConstant);
+    relativeHumidity = percent;
     Update();
 }
 
 void CAtmo::Update()
 {
+    // t is a temperature above 0 K and below 2E38 K: the power cannot
+    // overflow and the divisor is positive.
     const double t = temperature;
     viscosity = SutherlandBeta * std::exp(1.5 * std::log(t)) / (t + SutherlandTemperature);
-    kinematicViscosity = viscosity / density;
+    kinematicViscosity = faults::Div(viscosity, density);
     SetHumidity(relativeHumidity);
 }
 
@@ -171,6 +220,8 @@ void CAtmo::SetHumidity(double rh)
     if (!(rh >= 0))
         rh = 0;
     relativeHumidity = rh;
+    // The temperature is positive and finite: the vapour pressure is at most
+    // e^20 times 611 Pa.
     saturationPressure = SaturationPressure(temperature);
     const double e = saturationPressure * rh * 0.01;
     const double p = pressure;
@@ -179,10 +230,14 @@ void CAtmo::SetHumidity(double rh)
     if (e >= p)
         throw EngineError("The air is too hot and humid: the water vapour pressure reaches the air pressure.");
     vapourPressure = e;
+    // 0 ≤ e < p, both finite: the ratio is below 2^53 and nothing overflows.
     const double w = MolarMassRatio * e / (p - e);
     const double dryPartialDensity = (p - e) / (temperature * AirGasConstant);
     moistDensity = (1 + w) * dryPartialDensity;
     densityAltitudeKm = AltitudeForDensity(moistDensity);
 }
 
-void CAtmo::ToImperial() { densityAltitudeFeet = 1000 * densityAltitudeKm / MetresPerFoot; }
+void CAtmo::ToImperial()
+{
+    densityAltitudeFeet = faults::Div(faults::Mul(1000, densityAltitudeKm), MetresPerFoot);
+}

@@ -120,6 +120,10 @@ public:
     void SetPressureAltitude(double altitudeKm);  // resets the humidity to 0
     void SetTemperature(double kelvin);
     void SetHumidity(double percent);
+    // All three conditions at once: the state, the results and every error
+    // message are those of SetPressureAltitude, SetTemperature and
+    // SetHumidity in this order, solved once where the air is ordinary.
+    void SetConditions(double altitudeKm, double kelvin, double percent);
     void Update();
     void ToImperial();
 

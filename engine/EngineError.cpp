@@ -1,29 +1,7 @@
 #include "EngineError.h"
 
-#include <cfenv>
 #include <cmath>
 #include <limits>
-
-namespace {
-constexpr int FaultFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
-}
-
-FpuFaultCheck::FpuFaultCheck() { std::feclearexcept(FaultFlags); }
-
-void FpuFaultCheck::Check() const
-{
-    const int raised = std::fetestexcept(FaultFlags);
-    if (raised == 0)
-        return;
-    std::feclearexcept(FaultFlags);
-    // A division by zero or an overflow is where an infinity starts; any
-    // invalid operation after it is only a consequence.
-    if (raised & FE_DIVBYZERO)
-        throw EngineError(FpuMessage::DivideByZero);
-    if (raised & FE_OVERFLOW)
-        throw EngineError(FpuMessage::Overflow);
-    throw EngineError(FpuMessage::Invalid);
-}
 
 void CheckDivisor(long double dividend, long double divisor)
 {

@@ -18,17 +18,6 @@ inline constexpr const char *Invalid = "Invalid floating point operation";
 inline constexpr const char *Overflow = "Floating point overflow";
 }  // namespace FpuMessage
 
-// Detects arithmetic faults without hardware traps: the constructor clears
-// the floating-point status flags, Check() throws the matching EngineError
-// if a division by zero, an overflow or an invalid operation happened since.
-// Only results already stored where an opaque call can see them (members,
-// references) are safe to check this way.
-class FpuFaultCheck {
-public:
-    FpuFaultCheck();
-    void Check() const;
-};
-
 // Throws what the floating-point unit would report for dividend / 0: an
 // invalid operation for 0/0 (or NaN/0), a division by zero otherwise.
 void CheckDivisor(long double dividend, long double divisor);

@@ -1,9 +1,12 @@
 #include "Lacft.h"
 
-#include "Calcs.h"
+#include "DragCurve.h"
 #include "EngineError.h"
+#include "Faults.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 using namespace UnitFactors;
 
@@ -85,7 +88,7 @@ void CLacft::SetGeometry(double line, double arm, double wing, double handleAngl
     radius = radiusRatio * lineLength;
     radiusFeet = radius / MetresPerFoot;
     integrationEnd = (lineLength - wingLength) / lineLength;
-    speedSlope = (1 - windRatio) / radiusRatio;
+    speedSlope = faults::Div(1 - windRatio, radiusRatio);  // R/L can cancel to 0
 }
 
 void CLacft::SetWingArea(double s)
@@ -113,14 +116,21 @@ void CLacft::SetSpeeds(double v, double w)
     windSpeed = w;
     upwindSpeed = v - w;
     windRatio = w / v;
-    speedSlope = (1 - windRatio) / radiusRatio;
+    speedSlope = faults::Div(1 - windRatio, radiusRatio);
+}
+
+double CLacft::LineDrag(double x) const
+{
+    // s is at most about 1E35 (R/L is 0 or above 6E-33), so |s|·s cannot
+    // overflow; the Reynolds number of air near its limits can.
+    const double s = (x + armOffset) * speedSlope + windRatio;
+    const double c = LineDragCoefficient(faults::Mul(std::fabs(s), reynolds));
+    return c * (std::fabs(s) * s);
 }
 
 double CLacft::LineIntegrand(double x) const
 {
-    const double s = (x + armOffset) * speedSlope + windRatio;
-    const double c = LineDragCoefficient(std::fabs(s) * reynolds);
-    const double q = c * (std::fabs(s) * s);
+    const double q = LineDrag(x);
     switch (integrandMode) {
     case BowWeighting:
         return q * 12 * (1 - x);
@@ -131,8 +141,32 @@ double CLacft::LineIntegrand(double x) const
     }
 }
 
+namespace {
+
+// The drag values of the moment integral, in the order it asked for them.
+// The bow integral runs over the same interval to the same tolerances and
+// mostly asks for the same points in the same order: a point equal to the
+// bit takes the value already made.
+struct DragSample {
+    double x, q;
+};
+constexpr int MaxSamples = 256;
+DragSample samples[MaxSamples];
+
+bool SameBits(double a, double b)
+{
+    uint64_t ua, ub;
+    std::memcpy(&ua, &a, sizeof a);
+    std::memcpy(&ub, &b, sizeof b);
+    return ua == ub;
+}
+
+}  // namespace
+
 void CLacft::Solve(LineResults &out)
 {
+    using faults::Div;
+    using faults::Mul;
     // Both are possible with legal inputs and would only yield meaningless
     // infinities: the tension and sweep divide by R and by V − w.
     if (!(radius > 0))
@@ -165,23 +199,37 @@ void CLacft::Solve(LineResults &out)
     out.airspeed = V;
     out.lineCount = static_cast<int>(lineCount);
 
-    out.tension = m * (V - w) * (V - w) / R;           // centripetal force, N
-    out.lineSpeed = std::sqrt(V * V - w * w) * L / R;  // speed of the line end
-    reynolds = d * V * rhoDry / (nu * rhoMoist);
+    // The air is finite and positive here (a fault there ended the
+    // calculation before the solve); its densities can still be extreme.
+    out.tension = Div(m * (V - w) * (V - w), R);           // centripetal force, N
+    out.lineSpeed = Div(std::sqrt(V * V - w * w) * L, R);  // speed of the line end
+    reynolds = Div(d * V * rhoDry, Mul(nu, rhoMoist));
     out.reynolds = reynolds;
 
     gQuanc.SetLimits(0, integrationEnd);
     gQuanc.SetTolerances(0.0001, 0.0001);
     integrandMode = MomentWeighting;
-    out.momentIntegral = gQuanc.Integrate(IntegrandCallback);
+    int count = 0;
+    out.momentIntegral = gQuanc.Integrate([&](double x) {
+        const double q = LineDrag(x);
+        if (count < MaxSamples)
+            samples[count++] = {x, q};
+        return q * 4 * x;
+    });
+    // The integrals are at most about 1E71: these products stay finite.
     out.dragArea = n * d * out.momentIntegral * 0.25 * L;
     const double r = V / (V - w);
-    out.dragRatio = rhoMoist * R * out.dragArea / (2 * m * r * r);
+    out.dragRatio = Div(Mul(Mul(rhoMoist, R), out.dragArea), 2 * m * r * r);
     out.lineAngle = (std::atan(out.dragRatio) + armSinAngle) * DegPerRad;
     out.leadoutOffset = std::tan(out.lineAngle / DegPerRad) * wingLength;
 
     integrandMode = BowWeighting;
-    out.bowIntegral = gQuanc.Integrate(IntegrandCallback);
-    out.bowRatio = rhoMoist * R * (n * d * out.bowIntegral * L * (1 / 12.0)) / (2 * m * r * r);
-    out.lineProjection = out.bowRatio * L;
+    int next = 0;
+    out.bowIntegral = gQuanc.Integrate([&](double x) {
+        const double q = next < count && SameBits(samples[next].x, x) ? samples[next].q : LineDrag(x);
+        ++next;
+        return q * 12 * (1 - x);
+    });
+    out.bowRatio = Div(Mul(Mul(rhoMoist, R), n * d * out.bowIntegral * L * (1 / 12.0)), 2 * m * r * r);
+    out.lineProjection = Mul(out.bowRatio, L);
 }

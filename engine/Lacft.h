@@ -67,6 +67,9 @@ public:
     // Drag per unit length at x (fraction of L from the hand), weighted for
     // the bow or for the moment about the hand.
     double LineIntegrand(double x) const;
+    // The same before the weighting: Cd·|s|·s, s the line's speed across
+    // itself as a fraction of V.
+    double LineDrag(double x) const;
 
     int integrandMode = MomentWeighting;
     unsigned lineCount = 2;

@@ -22,6 +22,9 @@ public:
     // to an interior abscissa xs[k] falls in segment k−1 with t = 1.
     unsigned FindSegment(double x, double &t) const;
     double Evaluate(double x) const;
+    // dy of segment i, so that a caller holding (i, t) from FindSegment can
+    // interpolate as Evaluate does without a second search.
+    double Slope(unsigned i) const { return dy[i]; }
 
 private:
     // Differences are computed once so that no lookup subtracts table entries.

@@ -1,0 +1,41 @@
+// The engine's explicit fault checks find exactly what the processor's
+// status flags find, on every seeded random case and at every point where a
+// calculation reports its faults (the cross-check build stops on the first
+// difference). The air's density search raises nothing over the whole band
+// of densities the single solve of ordinary air relies on.
+#include "RandomCases.h"
+
+#include <gtest/gtest.h>
+
+#include <cfenv>
+
+TEST(FaultCrossCheck, explicit_checks_find_what_the_status_flags_find)
+{
+    using namespace randomcases;
+    Random r(Seed + 1);
+    int failed = 0;
+    for (int i = 0; i < 400000; ++i) {
+        FlightCase fc = MakeCase(r);
+        float groundSpeed = 0;
+        CalcEngine engine(fc, groundSpeed);
+        try {
+            engine.Recalculate(fc.LapTime);
+        } catch (const EngineError &) {
+            ++failed;
+        }
+    }
+    EXPECT_GT(failed, 1000);  // the failing kinds were all there
+}
+
+TEST(FaultCrossCheck, the_density_search_of_ordinary_air_raises_nothing)
+{
+    // From well below the thinnest (80 km, 400 K) to well above the densest
+    // (5 km below the sea, 150 K) air of the single solve.
+    CStdAtm air;
+    for (double logRho = std::log(1e-7); logRho < std::log(20.0); logRho += 1e-4) {
+        std::feclearexcept(FE_ALL_EXCEPT);
+        const double h = air.AltitudeForDensity(std::exp(logRho));
+        ASSERT_EQ(std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID), 0) << std::exp(logRho);
+        ASSERT_TRUE(h > -100 && h < 200) << h;
+    }
+}
