@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "Faults.h"
+
 #include <cfenv>
 
 TEST(FaultCrossCheck, explicit_checks_find_what_the_status_flags_find)
@@ -24,7 +26,31 @@ TEST(FaultCrossCheck, explicit_checks_find_what_the_status_flags_find)
             ++failed;
         }
     }
+    int edges = 0;
+    EdgeCases([&](const FlightCase &fc) {
+        float groundSpeed = 0;
+        CalcEngine engine(fc, groundSpeed);
+        try {
+            engine.Recalculate(fc.LapTime);
+        } catch (const EngineError &e) {
+            edges += std::string(e.what()).rfind("Floating point", 0) == 0;
+        }
+    });
     EXPECT_GT(failed, 1000);  // the failing kinds were all there
+    EXPECT_GT(edges, 3000);
+}
+
+TEST(FaultCrossCheck, stops_on_a_fault_that_no_check_saw)
+{
+    EXPECT_DEATH(
+        {
+            faults::Reset();
+            volatile double big = 1e308;
+            volatile double product = big * 10;  // overflows behind the checks' back
+            (void)product;
+            faults::Check();
+        },
+        "fault cross-check");
 }
 
 TEST(FaultCrossCheck, the_density_search_of_ordinary_air_raises_nothing)

@@ -32,19 +32,24 @@ TEST(EngineIdentity, every_figure_and_message_matches_the_reference_bit_for_bit)
     std::vector<std::string> listed;
     for (int i = 0; i < ListedCases; ++i)
         listed.push_back(Hex(Outcome(MakeCase(r))));
-    Digest sum;
+    Digest sum, edges;
     for (int i = 0; i < SummedCases; ++i) {
         const uint64_t h = Outcome(MakeCase(r));
         sum.bytes(&h, sizeof h);
     }
+    EdgeCases([&](const FlightCase &fc) {
+        const uint64_t h = Outcome(fc);
+        edges.bytes(&h, sizeof h);
+    });
 
     if (std::getenv("TETHRIX_WRITE_REFERENCE") != nullptr) {
         std::ofstream out(ReferencePath);
         out << "# Outcome hashes of seeded random cases (tests/engine/RandomCases.h), one per line,\n"
-               "# then one over the next " << SummedCases << " cases.\n";
+               "# then one over the next " << SummedCases << " cases and one over the edge cases.\n";
         for (const std::string &h : listed)
             out << h << "\n";
         out << "sum " << Hex(sum.value()) << "\n";
+        out << "edges " << Hex(edges.value()) << "\n";
         GTEST_SKIP() << "reference written to " << ReferencePath;
     }
 
@@ -52,12 +57,14 @@ TEST(EngineIdentity, every_figure_and_message_matches_the_reference_bit_for_bit)
     ASSERT_TRUE(in) << ReferencePath;
     std::string line;
     std::vector<std::string> expected;
-    std::string expectedSum;
+    std::string expectedSum, expectedEdges;
     while (std::getline(in, line)) {
         if (line.empty() || line[0] == '#')
             continue;
         if (line.rfind("sum ", 0) == 0)
             expectedSum = line.substr(4);
+        else if (line.rfind("edges ", 0) == 0)
+            expectedEdges = line.substr(6);
         else
             expected.push_back(line);
     }
@@ -68,6 +75,7 @@ TEST(EngineIdentity, every_figure_and_message_matches_the_reference_bit_for_bit)
             ADD_FAILURE() << "case " << i << " differs from the reference";
     EXPECT_EQ(mismatches, 0);
     EXPECT_EQ(Hex(sum.value()), expectedSum) << "the summed cases differ from the reference";
+    EXPECT_EQ(Hex(edges.value()), expectedEdges) << "the edge cases differ from the reference";
 }
 
 }  // namespace

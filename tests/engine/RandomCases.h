@@ -52,6 +52,7 @@ inline FlightCase MakeCase(Random &r)
 {
     FlightCase fc = DefaultFlightCase();
     const int kind = r.below(10);
+    const int adversarial = r.below(4);
     // Typical airplanes and days.
     fc.NumLines = 1 + r.below(3);
     fc.LineDia = r.between(0.008, 0.03);
@@ -92,6 +93,36 @@ inline FlightCase MakeCase(Random &r)
         case 9: fc.LineLength = r.extreme(), fc.LapTime = r.extreme(); break;
         case 10: fc.Weight = r.extreme(), fc.LineDia = r.extreme(); break;
         default: fc.Temprature = r.extreme(), fc.Humidity = r.extreme(); break;
+        }
+    }
+    if (kind == 9 && adversarial > 0) {
+        // Air and geometry at the edges of what the models take: thin or
+        // dense air at extreme altitudes and temperatures, a radius that
+        // cancels to nearly nothing, wind near the airspeed.
+        const float sign = (r.next() & 1) ? 1.0f : -1.0f;
+        switch (r.below(5)) {
+        case 0:  // from the thinnest air the model takes, where its viscosity overflows
+            fc.Preasure = static_cast<float>(std::ldexp(1.0 + r.unit(), 50 + r.below(16)));
+            fc.Temprature = static_cast<float>(-459.67 + std::ldexp(1.0 + r.unit(), r.below(135) - 8));
+            fc.Humidity = r.between(0, 100);
+            break;
+        case 1:
+            fc.Temprature = static_cast<float>(-459.67 + std::ldexp(1.0 + r.unit(), r.below(135) - 8));
+            fc.Humidity = r.between(0, 100);
+            break;
+        case 2:
+            fc.HndlAngl = static_cast<float>((r.below(5) - 2) * 90);
+            fc.ArmLngth = (fc.LineLength + fc.HndlLngth / 12.0f) * 12.0f * r.between(0.999, 1.001);
+            if (r.below(2))
+                fc.ArmLngth = (fc.LineLength + fc.HndlLngth * (1 / 12.0f)) * 12;
+            break;
+        case 3:
+            fc.WindSpeed = r.between(40, 70);
+            fc.LapTime = r.between(4.5, 5.5);
+            break;
+        default:
+            fc.Preasure = sign * static_cast<float>(std::ldexp(1.0 + r.unit(), 10 + r.below(118)));
+            break;
         }
     }
     return fc;
@@ -150,6 +181,40 @@ inline uint64_t Outcome(const FlightCase &fc)
         d.text(std::string("Q:") + e.what());
     }
     return d.value();
+}
+
+// Cases on the edges where only the checks of single operations can see a
+// fault: the thinnest air the model takes (its pressure a few hundred
+// orders below a pascal, where the viscosity and the Reynolds number
+// overflow), radii that cancel to nearly nothing, wind near the airspeed.
+template <class Visit>
+void EdgeCases(Visit visit)
+{
+    FlightCase fc = DefaultFlightCase();
+    for (int e = 52; e <= 63; ++e)
+        for (int k = 0; k < 64; ++k)
+            for (int j = -8; j <= 127; j += 9)
+                for (float humidity : {0.0f, 60.0f}) {
+                    fc = DefaultFlightCase();
+                    fc.Preasure = static_cast<float>(std::ldexp(1.0 + k / 64.0, e));
+                    fc.Temprature = static_cast<float>(-459.67 + std::ldexp(1.1, j));
+                    fc.Humidity = humidity;
+                    visit(fc);
+                }
+    for (int angle = -180; angle <= 180; angle += 90)
+        for (int step = -100; step <= 100; ++step) {
+            fc = DefaultFlightCase();
+            fc.HndlAngl = static_cast<float>(angle);
+            fc.ArmLngth = std::nextafter((fc.LineLength + fc.HndlLngth / 12.0f) * 12.0f, step < 0 ? 0.0f : 1e9f);
+            for (int i = 0; i < (step < 0 ? -step : step); ++i)
+                fc.ArmLngth = std::nextafter(fc.ArmLngth, step < 0 ? 0.0f : 1e9f);
+            visit(fc);
+        }
+    for (int wind = 4500; wind <= 6000; ++wind) {
+        fc = DefaultFlightCase();
+        fc.WindSpeed = static_cast<float>(wind * 0.01);
+        visit(fc);
+    }
 }
 
 constexpr uint64_t Seed = 20261208;
