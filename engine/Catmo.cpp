@@ -4,6 +4,7 @@
 #include "Faults.h"
 
 #include <cmath>
+#include <cstring>
 
 using namespace UnitFactors;
 
@@ -79,7 +80,8 @@ CStdAtm::~CStdAtm() = default;
 
 CStdAtm::CStdAtm(const CStdAtm &other)
     : stdPressure(other.stdPressure), stdDensity(other.stdDensity), stdTemperature(other.stdTemperature),
-      altitude(other.altitude), table(std::make_unique<Lin>(*other.table))
+      altitude(other.altitude), table(std::make_unique<Lin>(*other.table)), lastSegment(other.lastSegment),
+      conditionsSolved(other.conditionsSolved)
 {
 }
 
@@ -91,6 +93,8 @@ CStdAtm &CStdAtm::operator=(const CStdAtm &other)
         stdTemperature = other.stdTemperature;
         altitude = other.altitude;
         *table = *other.table;
+        lastSegment = other.lastSegment;
+        conditionsSolved = other.conditionsSolved;
     }
     return *this;
 }
@@ -98,11 +102,12 @@ CStdAtm &CStdAtm::operator=(const CStdAtm &other)
 void CStdAtm::SetAltitude(double h)
 {
     using namespace faults;
+    conditionsSolved = false;
     altitude = h;
     // One search of the table gives both the segment and T/M: the
     // interpolation is the table's own (linear, extended beyond both ends).
     double t;
-    const unsigned i = table->FindSegment(h, t);
+    const unsigned i = lastSegment = table->FindSegmentNear(lastSegment, h, t);
     const double tm = Add(Mul(table->Slope(i), t), TempOverMolarMass[i]);
     double logP;
     if (IsIsothermalSegment(i)) {
@@ -178,7 +183,28 @@ void CAtmo::SetTemperature(double kelvin)
     Update();
 }
 
+namespace {
+bool SameBits(const double (&a)[3], const double (&b)[3]) { return std::memcmp(a, b, sizeof a) == 0; }
+}  // namespace
+
 void CAtmo::SetConditions(double altitudeKm, double kelvin, double percent)
+{
+    // The air depends on these three alone: when they are those of the last
+    // solve, which raised no fault and left the state untouched since, the
+    // state is already what solving again would make.
+    const double conditions[3] = {altitudeKm, kelvin, percent};
+    if (conditionsSolved && SameBits(conditions, solvedConditions))
+        return;
+    const unsigned before = faults::raised;
+    faults::raised = 0;
+    SolveConditions(altitudeKm, kelvin, percent);
+    const bool clean = faults::raised == 0;
+    faults::raised |= before;
+    std::memcpy(solvedConditions, conditions, sizeof conditions);
+    conditionsSolved = clean;
+}
+
+void CAtmo::SolveConditions(double altitudeKm, double kelvin, double percent)
 {
     // Ordinary air: from 5 km below the sea to 80 km up, from 150 to 400 K.
     // There the standard air and the dry air at the given temperature lie

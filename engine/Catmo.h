@@ -109,6 +109,10 @@ public:
     double stdTemperature = 0;  // K
     double altitude = 0;        // km
     std::unique_ptr<Lin> table;
+
+protected:
+    unsigned lastSegment = 0;       // where the next table search starts
+    bool conditionsSolved = false;  // the state is SetConditions' for solvedConditions
 };
 
 // Air at a pressure altitude, with its own temperature and humidity.
@@ -138,4 +142,8 @@ public:
     double moistDensity = 0;        // kg/m³
     double densityAltitudeKm = 0;
     double densityAltitudeFeet = 0;
+
+private:
+    void SolveConditions(double altitudeKm, double kelvin, double percent);
+    double solvedConditions[3] = {};  // km, K, % of the last clean SetConditions
 };

@@ -33,6 +33,22 @@ unsigned Lin::FindSegment(double x, double &t) const
     return lo;
 }
 
+unsigned Lin::FindSegmentNear(unsigned hint, double x, double &t) const
+{
+    // The bisection ends at the largest i ≤ n−2 with x > xs[i], or at 0 when
+    // there is none (x below the table, or not a number): walk there.
+    unsigned i = hint < count - 1 ? hint : count - 2;
+    if (x > xs[i]) {
+        while (i + 2 < count && x > xs[i + 1])
+            ++i;
+    } else {
+        while (i > 0 && !(x > xs[i]))
+            --i;
+    }
+    t = (x - xs[i]) / dx[i];
+    return i;
+}
+
 double Lin::Evaluate(double x) const
 {
     double t;

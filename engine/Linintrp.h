@@ -21,6 +21,9 @@ public:
     // 0 at xs[i], 1 at xs[i+1], outside [0, 1] beyond the table. An x equal
     // to an interior abscissa xs[k] falls in segment k−1 with t = 1.
     unsigned FindSegment(double x, double &t) const;
+    // The same segment and fraction, searched from segment hint outwards:
+    // cheaper when x lies near the last one asked for.
+    unsigned FindSegmentNear(unsigned hint, double x, double &t) const;
     double Evaluate(double x) const;
     // dy of segment i, so that a caller holding (i, t) from FindSegment can
     // interpolate as Evaluate does without a second search.

@@ -81,6 +81,26 @@ template <class F>
 double CQuanc::Integrate(F &&f)
 {
     using namespace quanc;
+    // The run works on locals, which the compiler can keep in registers
+    // while the integrand writes memory, and leaves them in the fields.
+    double lower = this->lower, upper = this->upper, absTol = this->absTol, relTol = this->relTol;
+    double errorEstimate = this->errorEstimate, flag = this->flag, result = this->result, area = this->area;
+    double x0 = this->x0, f0 = this->f0, qPrev = this->qPrev, correction = this->correction;
+    double unitStep = this->unitStep, step = this->step, qNow = this->qNow, qDiff = this->qDiff;
+    double qLeft = this->qLeft, intervalError = this->intervalError, intervalTolerance = this->intervalTolerance;
+    int evalCount = this->evalCount, evalLimit = this->evalLimit, level = this->level, nim = this->nim;
+    int levelLimit = this->levelLimit;
+    bool running = this->running;
+    const auto leave = [&](double value) {
+        this->errorEstimate = errorEstimate, this->flag = flag, this->result = result, this->area = area;
+        this->x0 = x0, this->f0 = f0, this->qPrev = qPrev, this->correction = correction;
+        this->unitStep = unitStep, this->step = step, this->qNow = qNow, this->qDiff = qDiff;
+        this->qLeft = qLeft, this->intervalError = intervalError, this->intervalTolerance = intervalTolerance;
+        this->evalCount = evalCount, this->evalLimit = evalLimit, this->level = level, this->nim = nim;
+        this->levelLimit = levelLimit, this->running = running;
+        return value;
+    };
+
     levelLimit = LevMax;
     evalLimit = NoMax - 8 * (LevMax - LevOut + (1 << (LevOut + 1)));
     running = true;
@@ -91,7 +111,7 @@ double CQuanc::Integrate(F &&f)
     correction = 0;
     area = 0;
     if (lower == upper)
-        return 0;
+        return leave(0);
 
     level = 0;
     nim = 1;
@@ -187,5 +207,5 @@ double CQuanc::Integrate(F &&f)
         while (std::fabs(result) + errorEstimate == std::fabs(result))
             errorEstimate = 2 * errorEstimate;
     }
-    return result;
+    return leave(result);
 }
