@@ -241,3 +241,11 @@ void TrimCharts::ExportCsv()
     SaveExport(this, QStringLiteral("trim-%1.csv").arg(t.key->key), tr("CSV File (*.csv)"), tr("table"),
                QByteArray::fromStdString(SweepCsv(*t.key, t.rows)));
 }
+
+namespace {
+QWidget *CreateCharts(QWidget *parent) { return new TrimCharts(parent); }
+void RefreshCharts(QWidget *charts, const FlightCase &fc) { static_cast<TrimCharts *>(charts)->Refresh(fc); }
+const ChartsModule Module = {&CreateCharts, &RefreshCharts};
+}  // namespace
+
+const ChartsModule *TethrixChartsModule() { return &Module; }

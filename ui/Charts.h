@@ -57,3 +57,13 @@ private:
     QTabWidget *tabWidget;
     std::array<Tab, 2> tabs;
 };
+
+// The charts as a module of their own (libtethrix_charts), loaded when a
+// flier first opens them, so that the window does not load Qt Charts and
+// OpenGL before.
+struct ChartsModule {
+    QWidget *(*create)(QWidget *parent);
+    void (*refresh)(QWidget *charts, const FlightCase &fc);
+};
+
+extern "C" const ChartsModule *TethrixChartsModule();

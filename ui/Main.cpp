@@ -2,17 +2,17 @@
 
 #include "Advgfg.h"
 #include "Charts.h"
+#include "Modules.h"
 #include "Convert.h"
 #include "Cspin.h"
 #include "DataFile.h"
 #include "EngineError.h"
 #include "Figures.h"
-#include "Report.h"
+#include "ReportPage.h"
 #include "QtFiles.h"
 #include "Seams.h"
 #include "Settings.h"
 
-#include <QBuffer>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
@@ -25,9 +25,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
-#include <QPdfWriter>
-#include <QPrinter>
-#include <QSaveFile>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -347,7 +344,7 @@ void TForm1::RecalculateAndShow()
     SetHeadingCurrent(true);
     lastCalculated = fc;
     if (charts != nullptr && charts->isVisible())
-        charts->Refresh(lastCalculated);
+        chartsModule->refresh(charts, lastCalculated);
 }
 
 void TForm1::AcNameChange()
@@ -660,9 +657,15 @@ void TForm1::Configure1Click()
 
 void TForm1::Charts1Click()
 {
-    if (charts == nullptr)
-        charts = new TrimCharts(this);
-    charts->Refresh(lastCalculated);
+    if (charts == nullptr) {
+        // The charts, and Qt's chart library, load when first asked for.
+        std::string problem;
+        chartsModule = LoadModule<ChartsModule>("charts", "TethrixChartsModule", problem);
+        if (chartsModule == nullptr)
+            throw std::runtime_error(tr("The trim charts cannot open: %1").arg(Text(problem)).toStdString());
+        charts = chartsModule->create(this);
+    }
+    chartsModule->refresh(charts, lastCalculated);
     charts->show();
     charts->raise();
     charts->activateWindow();
@@ -674,46 +677,37 @@ void TForm1::Print1Click()
     // left behind by an edit are brought up to date first, as Enter would.
     if (!resultsCurrent)
         RecalculateAndShow();
-    QPrinter printer(QPrinter::HighResolution);
-    if (!UiSeams().printDialog(this, &printer))
-        return;
-    ReportTexts texts;
-    texts.airplaneName = Text(fc.AcName);
-    texts.inputHeading = Label1->text();
-    texts.resultHeading = Label2->text();
-    texts.numLines = NumLines->CheckValue(NumLines->GetValue());  // the count the figures were made with
-    QLineEdit *const inputs[] = {LineDia, LineLength, WingLength, HndlLngth, Weight, LapTime, WingArea};
-    for (int i = 0; i < 8; ++i)
-        texts.inputCaptions << inputCaptions[i]->text();
-    for (QLineEdit *e : inputs)
-        texts.inputTexts << e->text();
-    const float conditions[] = {fc.ArmLngth, fc.HndlAngl, fc.WindSpeed, fc.Temprature, fc.Preasure, fc.Humidity};
-    for (float v : conditions)
-        texts.conditionTexts << Text(FormatNumber(v, 4, DecimalSeparator()));
-    for (QLabel *l : resultLabels)
-        texts.resultTexts << l->text();
-    PrintOrWritePdf(printer, texts);
-}
+    // Printing, and Qt's printing library, load when first asked for.
+    std::string problem;
+    const ReportModule *report = LoadModule<ReportModule>("report", "TethrixReportModule", problem);
+    if (report == nullptr)
+        throw std::runtime_error(tr("Printing is not available: %1").arg(Text(problem)).toStdString());
 
-void TForm1::PrintOrWritePdf(QPrinter &printer, const ReportTexts &texts)
-{
-    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) {
-        PrintReport(printer, texts);
+    const auto utf8 = [](const QString &t) { return t.toStdString(); };
+    ReportLines lines;
+    lines.airplaneName = fc.AcName;
+    lines.inputHeading = utf8(Label1->text());
+    lines.resultHeading = utf8(Label2->text());
+    lines.numLines = NumLines->CheckValue(NumLines->GetValue());  // the count the figures were made with
+    for (QLabel *caption : inputCaptions)
+        lines.inputCaptions.push_back(utf8(caption->text()));
+    for (const auto &f : numberFields)
+        lines.inputTexts.push_back(utf8(f.first->text()));
+    for (float v : {fc.ArmLngth, fc.HndlAngl, fc.WindSpeed, fc.Temprature, fc.Preasure, fc.Humidity})
+        lines.conditionTexts.push_back(FormatNumber(v, 4, DecimalSeparator()));
+    for (QLabel *l : resultLabels)
+        lines.resultTexts.push_back(utf8(l->text()));
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    lines.printed = PrintedLine(local);
+
+    std::string pdf, pdfPath;
+    if (!report->print(this, lines, UiSeams().printDialog, pdf, pdfPath) || pdfPath.empty())
         return;
-    }
-    // A PDF file is drawn in memory and then written safely: the printer's
-    // own PDF output cannot tell a full disk and would leave half a file.
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setPageLayout(printer.pageLayout());
-        writer.setResolution(printer.resolution());
-        PrintReport(writer, texts);
-    }
-    const QString path = printer.outputFileName();
-    if (const QString problem = WriteFileSafely(path, buffer.data()); !problem.isEmpty())
-        throw std::runtime_error(tr("Cannot write the report %1: %2").arg(path, problem).toStdString());
+    const QString path = QFile::decodeName(pdfPath.c_str());
+    if (const QString why = WriteFileSafely(path, QByteArray::fromStdString(pdf)); !why.isEmpty())
+        throw std::runtime_error(tr("Cannot write the report %1: %2").arg(path, why).toStdString());
 }
 
 void TForm1::Contents1Click() { UiSeams().help(this, HelpContents); }

@@ -26,10 +26,8 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPrinter;
-struct ReportTexts;
+struct ChartsModule;
 class TCSpinEdit;
-class TrimCharts;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -80,7 +78,6 @@ private:
     void WfLapTimeKeyPress();
     void WfLineLengthKeyPress();
     void SetHeadingCurrent(bool current);
-    void PrintOrWritePdf(QPrinter &printer, const ReportTexts &texts);
     // Puts the entries of a data file into the fields, as typing would.
     void ApplyDataFile(const std::string &content);
     void InputTextChanged();
@@ -126,5 +123,6 @@ private:
     QMenu *File1 = nullptr;
     std::array<QAction *, 5> MRU{};
     QAction *MRUSeparator = nullptr;
-    TrimCharts *charts = nullptr;  // created when first opened
+    QWidget *charts = nullptr;  // the trim charts, created when first opened
+    const ChartsModule *chartsModule = nullptr;
 };

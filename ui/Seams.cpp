@@ -4,8 +4,6 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
-#include <QPrintDialog>
-#include <QPrinter>
 
 namespace {
 
@@ -37,10 +35,7 @@ Seams MakeDefaultSeams()
                    ? dialog.selectedFiles().first()
                    : QString();
     };
-    s.printDialog = [](QWidget *parent, QPrinter *printer) {
-        QPrintDialog dialog(printer, parent);
-        return dialog.exec() == QDialog::Accepted;
-    };
+    // printDialog stays empty: the report module shows Qt's print dialog.
     return s;
 }
 

@@ -27,6 +27,7 @@ struct Seams {
     std::function<QString(QWidget *parent, const QString &dir, const QString &filter)> openFile;
     std::function<QString(QWidget *parent, const QString &dir, const QString &proposed, const QString &filter)> saveFile;
     // Shows the print dialog for printer; true when the user chose Print.
+    // Empty: the report module shows Qt's own.
     std::function<bool(QWidget *parent, QPrinter *printer)> printDialog;
 };
 

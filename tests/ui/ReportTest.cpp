@@ -1,6 +1,6 @@
 // The printed page: every row on its grid, and a real print from the window.
 #include "Main.h"
-#include "Report.h"
+#include "ReportPage.h"
 #include "UiTestSupport.h"
 #include <QLabel>
 #include <QLineEdit>
@@ -62,19 +62,21 @@ class ReportTest : public QObject {
     Q_OBJECT
     UiFixture fx;
 
-    static ReportTexts Sample()
+    static ReportLines Sample()
     {
-        ReportTexts t;
+        ReportLines t;
         t.airplaneName = "Ringcruiser";
         t.numLines = 2;
-        t.inputCaptions = QStringList{"Number of Lines", "Line Diameter", "Line Length (Eye to Eye)",
-                                      "Inboard Wing Length", "Handle/Leadout Length", "Airplane Weight",
-                                      "Lap Time", "Wing Area"};
-        t.inputTexts = QStringList{"0.015", "58", "25.5", "7", "42", "", "512"};
-        t.conditionTexts = QStringList{"18", "0", "0", "75", "1.2E4", "50"};
+        t.inputCaptions = {"Number of Lines", "Line Diameter", "Line Length (Eye to Eye)", "Inboard Wing Length",
+                           "Handle/Leadout Length", "Airplane Weight", "Lap Time", "Wing Area"};
+        t.inputTexts = {"0.015", "58", "25.5", "7", "42", "", "512"};
+        t.conditionTexts = {"18", "0", "0", "75", "1.2E4", "50"};
         for (int i = 0; i < 11; ++i)
-            t.resultTexts << QString("Result %1 = %2").arg(i).arg(i);
-        t.printed = QDateTime(QDate(2026, 12, 6), QTime(17, 20, 4));
+            t.resultTexts.push_back("Result " + std::to_string(i) + " = " + std::to_string(i));
+        std::tm printed{};
+        printed.tm_year = 126, printed.tm_mon = 11, printed.tm_mday = 6, printed.tm_wday = 0;
+        printed.tm_hour = 17, printed.tm_min = 20, printed.tm_sec = 4;
+        t.printed = PrintedLine(printed);
         return t;
     }
 

@@ -1,0 +1,37 @@
+#include "ReportLines.h"
+
+#include "Convert.h"
+#include "Figures.h"
+
+#include <cstdio>
+
+std::string PrintedLine(const std::tm &t)
+{
+    static const char *const Days[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    static const char *const Months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "Printed %s %s %02d %02d:%02d:%02d %4d", Days[(t.tm_wday % 7 + 7) % 7],
+                  Months[(t.tm_mon % 12 + 12) % 12], t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec, t.tm_year + 1900);
+    return buf;
+}
+
+ReportLines ReportLinesFor(const FlightCase &fc, const CalcEngine &engine, float groundSpeed, char sep,
+                           const std::tm &localTime)
+{
+    ReportLines r;
+    r.airplaneName = fc.AcName;
+    r.numLines = fc.NumLines < 1 ? 1 : fc.NumLines > 3 ? 3 : fc.NumLines;  // as the spin field shows it
+    r.inputCaptions = {"Number of Lines", "Line Diameter", "Line Length (Eye to Eye)", "Inboard Wing Length",
+                       "Handle/Leadout Length", "Airplane Weight", "Lap Time", "Wing Area"};
+    for (float v : {fc.LineDia, fc.LineLength, fc.WingLength, fc.HndlLngth, fc.Weight, fc.LapTime})
+        r.inputTexts.push_back(FormatNumber(v, 4, sep));
+    r.inputTexts.push_back(FormatNumber(fc.WingArea, 6, sep));
+    for (float v : {fc.ArmLngth, fc.HndlAngl, fc.WindSpeed, fc.Temprature, fc.Preasure, fc.Humidity})
+        r.conditionTexts.push_back(FormatNumber(v, 4, sep));
+    for (const FigureInfo &f : Figures)
+        r.resultTexts.push_back(FigureText(f, f.value(engine, fc, groundSpeed), sep));
+    r.printed = PrintedLine(localTime);
+    return r;
+}
+

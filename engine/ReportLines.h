@@ -1,0 +1,44 @@
+// ReportLines: the printed report as lines of text, from the window's
+// fields and labels or from a flight case as the window would show it, and
+// the page's rows as every page drawer (PDF, printer, web page) lays them:
+// k counts line heights from the "Input Data" heading.
+#pragma once
+
+#include "Calcs.h"
+
+#include <ctime>
+#include <string>
+#include <vector>
+
+struct ReportLines {
+    std::string airplaneName;
+    std::string inputHeading = "Input Data";
+    std::string resultHeading = "Computed Data";
+    int numLines = 0;
+    std::vector<std::string> inputCaptions;   // 8: Number of Lines … Wing Area
+    std::vector<std::string> inputTexts;      // 7: the edit fields' texts, Line Diameter … Wing Area
+    std::vector<std::string> conditionTexts;  // 6: arm length … humidity, four significant digits
+    std::vector<std::string> resultTexts;     // 11: the result labels, top to bottom
+    std::string printed;                      // "Printed Sun Dec 06 17:20:04 2026"
+};
+
+// "Printed Sun Dec 06 17:20:04 2026": English names whatever the locale.
+std::string PrintedLine(const std::tm &localTime);
+
+// The texts the window shows for a solved case whose fields were all set
+// from the flight case: four significant digits, the wing area six.
+ReportLines ReportLinesFor(const FlightCase &fc, const CalcEngine &engine, float groundSpeed, char decimalSeparator,
+                           const std::tm &localTime);
+
+struct ReportRow {
+    int k;             // line heights below the "Input Data" heading
+    std::string text;
+    bool bold;
+    bool centred;
+    bool measure;      // the line height is measured again on this row
+};
+// Every row below the title (the airplane name), top to bottom.
+std::vector<ReportRow> ReportRows(const ReportLines &lines);
+
+constexpr const char *ReportBanner = "*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***";
+constexpr const char *ReportJobTitle = "Tethrix Print Job";

@@ -1,0 +1,141 @@
+#include "ReportPage.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+constexpr int LeftMargin = 40;  // device units, whatever the resolution
+constexpr int TitlePoints = 28;
+constexpr int BodyPoints = 12;
+
+QString Q(const std::string &s) { return QString::fromUtf8(s.c_str(), static_cast<qsizetype>(s.size())); }
+
+void DrawPdf(const ReportLines &lines, std::string &pdf, const QPageLayout *layout, int resolution)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        if (layout != nullptr)
+            writer.setPageLayout(*layout);
+        else
+            writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setResolution(resolution);
+        PrintReport(writer, lines);
+    }
+    pdf = buffer.data().toStdString();
+}
+
+std::string RenderPdf(const ReportLines &lines, std::string &pdf)
+{
+    // Fonts need a GUI application; no display is needed for a PDF.
+    std::unique_ptr<QGuiApplication> app;
+    static int argc = 1;
+    static char name[] = "tethrix-calc";
+    static char *argv[] = {name, nullptr};
+    if (QCoreApplication::instance() == nullptr) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    try {
+        DrawPdf(lines, pdf, nullptr, 600);
+    } catch (const std::exception &e) {
+        return e.what();
+    }
+    return std::string();
+}
+
+bool Print(QWidget *parent, const ReportLines &lines, const PrintDialogSeam &dialog, std::string &pdf,
+           std::string &pdfPath)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    const bool chosen = dialog ? dialog(parent, &printer) : QPrintDialog(&printer, parent).exec() == QDialog::Accepted;
+    if (!chosen)
+        return false;
+    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) {
+        PrintReport(printer, lines);
+        return true;
+    }
+    // A PDF file is drawn in memory and written safely by the caller: the
+    // printer's own PDF output cannot tell a full disk and would leave half
+    // a file.
+    const QPageLayout layout = printer.pageLayout();
+    DrawPdf(lines, pdf, &layout, printer.resolution());
+    pdfPath = QFile::encodeName(printer.outputFileName()).toStdString();
+    return true;
+}
+
+const ReportModule Module = {&RenderPdf, &Print};
+
+}  // namespace
+
+void DrawReport(QPainter &painter, int pageWidth, const ReportLines &lines)
+{
+    QFont font("Arial");
+    auto setFont = [&](int points, bool bold) {
+        font.setPointSize(points);
+        font.setBold(bold);
+        painter.setFont(font);
+    };
+    auto metrics = [&] { return QFontMetrics(painter.font(), painter.device()); };
+    auto draw = [&](int x, int y, const QString &text) {
+        painter.drawText(x, y + metrics().ascent(), text);  // x, y: the text's top-left corner
+    };
+    auto centred = [&](const QString &text) { return (pageWidth - metrics().horizontalAdvance(text)) / 2; };
+
+    setFont(TitlePoints, true);
+    const int T = metrics().height();
+    const QString title = Q(lines.airplaneName);
+    draw(centred(title), T, title);
+
+    // Each row stands (k − previous k) line heights below the previous one,
+    // with the height last measured.
+    int y = 4 * T, k = 0, H = 0;
+    for (const ReportRow &row : ReportRows(lines)) {
+        setFont(BodyPoints, row.bold);
+        if (row.measure)
+            H = metrics().height();
+        y += (row.k - k) * H;
+        k = row.k;
+        const QString text = Q(row.text);
+        draw(row.centred ? centred(text) : LeftMargin, y, text);
+    }
+}
+
+void PrintReport(QPagedPaintDevice &device, const ReportLines &lines)
+{
+    if (auto *printer = dynamic_cast<QPrinter *>(&device))
+        printer->setDocName(ReportJobTitle);
+    else if (auto *pdf = dynamic_cast<QPdfWriter *>(&device))
+        pdf->setTitle(ReportJobTitle);
+    const int pageWidth = device.width();
+    QPainter painter;
+    if (!painter.begin(&device))
+        throw std::runtime_error("The printer could not start the document");
+    try {
+        DrawReport(painter, pageWidth, lines);
+    } catch (...) {
+        if (auto *printer = dynamic_cast<QPrinter *>(&device))
+            printer->abort();
+        painter.end();
+        throw;
+    }
+    if (!painter.end())
+        throw std::runtime_error("The printer could not finish the document");
+}
+
+const ReportModule *TethrixReportModule() { return &Module; }

@@ -1,0 +1,40 @@
+// ReportPage: the one-page report drawn on a printer or into a PDF. A module
+// of its own (libtethrix_report), loaded on first use, so that neither the
+// window nor tethrix-calc loads Qt's printing and font stack before a flier
+// asks for a page.
+#pragma once
+
+#include "ReportLines.h"
+
+#include <functional>
+#include <string>
+
+class QPainter;
+class QPagedPaintDevice;
+class QPrinter;
+class QWidget;
+
+// Lays out and draws the page on an active painter whose device is pageWidth
+// device units wide: fonts, the line grid, margins as the original.
+void DrawReport(QPainter &painter, int pageWidth, const ReportLines &lines);
+
+// Prints on a printer or PDF writer: document title "Tethrix Print Job".
+// Throws std::runtime_error when the page cannot be produced; a failure
+// after the document began aborts it.
+void PrintReport(QPagedPaintDevice &device, const ReportLines &lines);
+
+using PrintDialogSeam = std::function<bool(QWidget *parent, QPrinter *printer)>;
+
+// What the module offers, found by name after it is loaded.
+struct ReportModule {
+    // The page as a PDF on A4 at 600 dpi; the reason it failed, or empty.
+    std::string (*renderPdf)(const ReportLines &lines, std::string &pdf);
+    // Asks for a printer through dialog (false: cancelled, nothing done).
+    // A printer prints the page; a PDF file is drawn into pdf and named in
+    // pdfPath, for the caller to write safely. Throws std::runtime_error
+    // when the page cannot be produced.
+    bool (*print)(QWidget *parent, const ReportLines &lines, const PrintDialogSeam &dialog, std::string &pdf,
+                  std::string &pdfPath);
+};
+
+extern "C" const ReportModule *TethrixReportModule();
