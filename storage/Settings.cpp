@@ -1,5 +1,7 @@
 #include "Settings.h"
 
+#include "StoredConditions.h"
+
 #include "Convert.h"
 #include "EngineError.h"
 #include "SafeFile.h"
@@ -12,13 +14,10 @@
 
 namespace TethrixSettings {
 
-const char *const ConditionNames[ConditionCount] = {"ArmLngth", "HndlAngl", "WndSpeed",
-                                                    "Temp",     "Altitude", "Humidity"};
+const char *const *const ConditionNames = StoredConditionNames;
 
 namespace {
 
-// A stored text shown in a message is cut to this many characters.
-constexpr int ShownTextLength = 40;
 // The largest settings file the writer reads back to check it.
 constexpr std::size_t MaxSettingsBytes = std::size_t(16) << 20;
 
@@ -26,11 +25,6 @@ constexpr std::size_t MaxSettingsBytes = std::size_t(16) << 20;
 // user on Linux, though QSettings still falls back to it for reading, so an
 // administrator can preset the conditions there.
 QSettings Store() { return QSettings(QSettings::UserScope, "Brelm", "Tethrix"); }
-
-QString Shown(const QString &text)
-{
-    return text.size() <= ShownTextLength ? text : text.left(ShownTextLength) + QStringLiteral("...");
-}
 
 // The text of a stored value, or why it is none.
 std::optional<QString> StoredText(const QSettings &store, const QString &name, const QString &instead,
@@ -49,18 +43,6 @@ std::optional<QString> StoredText(const QSettings &store, const QString &name, c
         return std::nullopt;
     }
     return text;
-}
-
-// A stored number, read with either decimal separator.
-std::optional<float> StoredNumber(const QString &text)
-{
-    for (char sep : {'.', ','}) {
-        try {
-            return ParseNumber(text.toStdString(), sep);
-        } catch (const EngineError &) {
-        }
-    }
-    return std::nullopt;
 }
 
 [[noreturn]] void Refused(const QString &name, const QString &reason)
@@ -82,24 +64,20 @@ Loaded Load(const std::array<float, ConditionCount> &defaults)
         loaded.problems << QStringLiteral("The settings file %1 cannot be read: the stored values it holds are "
                                           "not used")
                                .arg(store.fileName());
-    for (const char *name : ConditionNames)
-        loaded.hasConditions = loaded.hasConditions || store.contains(name);
+    for (int i = 0; i < ConditionCount; ++i)
+        loaded.hasConditions = loaded.hasConditions || store.contains(ConditionNames[i]);
 
+    std::vector<std::string> problems;
     for (int i = 0; loaded.hasConditions && i < ConditionCount; ++i) {
-        const QString name = ConditionNames[i];
-        const QString instead =
-            QStringLiteral("the default %1 is used").arg(QString::fromStdString(FormatNumber(defaults[i], 4)));
-        const std::optional<QString> text = StoredText(store, name, instead, loaded.problems);
-        if (!text) {
-            if (!store.contains(name))
-                loaded.problems << QStringLiteral("The stored '%1' is missing: %2").arg(name, instead);
-            continue;
-        }
-        loaded.conditions[i] = StoredNumber(*text);
-        if (!loaded.conditions[i])
-            loaded.problems << QStringLiteral("'%1' is not a valid floating point value for '%2': %3")
-                                   .arg(Shown(*text), name, instead);
+        const QVariant v = store.value(ConditionNames[i]);
+        const StoredKind kind = !v.isValid()                           ? StoredKind::Missing
+                                : v.typeId() != QMetaType::QString     ? StoredKind::NotText
+                                                                       : StoredKind::Text;
+        loaded.conditions[i] =
+            CheckStoredCondition(ConditionNames[i], defaults[i], kind, v.toString().toStdString(), problems);
     }
+    for (const std::string &p : problems)
+        loaded.problems << QString::fromStdString(p);
     for (int i = 0; i < RecentCount; ++i) {
         const std::optional<QString> text =
             StoredText(store, RecentName(i), QStringLiteral("the entry is dropped"), loaded.problems);

@@ -29,7 +29,7 @@ constexpr int ConditionCount = 6;
 // A stored text longer than this is no condition and no path we wrote.
 constexpr int MaxStoredText = 4096;
 // The six condition value names, in the order they are read and written.
-extern const char *const ConditionNames[ConditionCount];
+extern const char *const *const ConditionNames;
 QString RecentName(int index);  // "Mru/MRU1" for index 0
 
 // What the store held, checked value by value.

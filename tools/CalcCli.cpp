@@ -24,8 +24,10 @@ void PrintHelp(std::string &out)
     const FlightCase defaults = DefaultFlightCase();
     out += "Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--json] [--report FILE.pdf]\n"
            "       tethrix-calc --sweep KEY=FROM:TO:STEP [--json] [FILE.TQD] [KEY=VALUE ...]\n"
-           "Computes the trim figures of a control-line airplane. A data file is\n"
-           "applied first, as the window's File > Open does, then the KEY=VALUE inputs.\n"
+           "Computes the trim figures of a control-line airplane. The flying conditions\n"
+           "are the ones the window keeps (Advanced > Data Entry), unless --no-settings;\n"
+           "a data file is applied next, as the window's File > Open does, then the\n"
+           "KEY=VALUE inputs. tethrix-calc never changes the stored settings.\n"
            "A file whose name contains '=' can be given after '--'.\n\n"
            "Keys (any letter case; numbers with '.' as decimal point):\n";
     for (const InputKey &k : InputKeys) {
@@ -45,6 +47,8 @@ void PrintHelp(std::string &out)
            "  --json      print one JSON object with every figure at full precision;\n"
            "              with --sweep, a JSON array of one object per row\n"
            "  --report F  also write the printed report as the PDF file F\n"
+           "  --no-settings\n"
+           "              use the built-in flying conditions, not the stored ones\n"
            "  --sweep KEY=FROM:TO:STEP\n"
            "              print a CSV table: KEY from FROM to TO by STEP (at most 100000\n"
            "              rows) with all eleven figures and the lap speed at full precision;\n"
@@ -68,6 +72,7 @@ struct Options {
     bool json = false;
     bool help = false;
     bool version = false;
+    bool noSettings = false;
     std::optional<std::string> report;
     std::optional<std::string> sweep;
 };
@@ -102,6 +107,8 @@ Options ParseArguments(const std::vector<std::string> &args)
             o.sweep = takeValue(i, "KEY=FROM:TO:STEP");
         } else if (arg == "--json") {
             o.json = true;
+        } else if (arg == "--no-settings") {
+            o.noSettings = true;
         } else if (arg == "--help" || arg == "-h") {
             o.help = true;
         } else if (arg == "--version") {
@@ -203,8 +210,25 @@ int RunSweep(const SweepSpec &spec, const FlightCase &fc, bool json, std::ostrea
     return ExitSuccess;
 }
 
-int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, const ReportRenderer &render)
+void AppendConditions(std::string &text, const FlightCase &fc)
 {
+    const std::pair<const char *, float> conditions[] = {
+        {"ArmLngth", fc.ArmLngth}, {"HndlAngl", fc.HndlAngl}, {"WndSpeed", fc.WindSpeed},
+        {"Temp", fc.Temprature},   {"Altitude", fc.Preasure}, {"Humidity", fc.Humidity}};
+    text += "\"Conditions\": {";
+    for (const auto &[name, value] : conditions) {
+        if (text.back() != '{')
+            text += ", ";
+        AppendJsonString(text, name);
+        text += ": ";
+        AppendFullPrecision(text, value);
+    }
+    text += "}";
+}
+
+int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, const CalcServices &services)
+{
+    const ReportRenderer &render = services.renderReport;
     Options o;
     std::optional<SweepSpec> sweep;
     FlightCase fc = DefaultFlightCase();
@@ -227,6 +251,9 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
             throw UsageError{"--report is not available in this build"};
         if (o.sweep)
             sweep = ParseSweep(*o.sweep);
+        if (!o.noSettings && services.readConditions)
+            for (const std::string &problem : services.readConditions(fc))
+                err << "tethrix-calc: warning: " << problem << "\n";
         for (const std::string &path : o.files) {
             std::string content;
             if (const std::string problem = ReadSmallFile(path, MaxDataFileBytes, content); !problem.empty()) {
@@ -266,6 +293,8 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
             }
             text += "\"LapSpeed\": ";
             AppendFullPrecision(text, static_cast<double>(figures.lapSpeed));
+            text += ", ";
+            AppendConditions(text, fc);
             text += "}\n";
         } else {
             for (int i = 0; i < FigureCount; ++i)
@@ -299,10 +328,10 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
 }  // namespace
 
 int RunCalc(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
-            const ReportRenderer &renderReport)
+            const CalcServices &services)
 {
     try {
-        return Run(args, out, err, renderReport);
+        return Run(args, out, err, services);
     } catch (const std::exception &e) {
         err << "tethrix-calc: " << e.what() << "\n";
     } catch (...) {

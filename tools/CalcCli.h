@@ -14,6 +14,16 @@ class CalcEngine;
 using ReportRenderer = std::function<std::string(const FlightCase &fc, const CalcEngine &engine, float groundSpeed,
                                                  std::string &pdf)>;
 
+// Puts the stored flying conditions (the window's) into fc and returns the
+// problems met, one line each; they are warnings, not errors.
+using ConditionsReader = std::function<std::vector<std::string>(FlightCase &fc)>;
+
+// What the program supplies; tests and fuzzers run without either.
+struct CalcServices {
+    ReportRenderer renderReport;
+    ConditionsReader readConditions;  // none: the built-in defaults
+};
+
 enum CalcExit : int {
     ExitSuccess = 0,
     ExitFailure = 1,  // the inputs cannot be calculated, or a file cannot be read or written
@@ -24,4 +34,4 @@ enum CalcExit : int {
 // status. Nothing reaches out unless the whole answer can be given; every
 // write to out is checked. Never throws.
 int RunCalc(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
-            const ReportRenderer &renderReport = nullptr);
+            const CalcServices &services = {});

@@ -5,6 +5,7 @@
 #include "Modules.h"
 #include "ReportPage.h"
 #include "SafeFile.h"
+#include "StoredConditions.h"
 
 #include <ctime>
 #include <iostream>
@@ -12,6 +13,11 @@
 int main(int argc, char **argv)
 {
     IgnoreFileSizeSignal();
+#ifdef TETHRIX_CALC_BARE
+    // The benchmarks' reference: the same calculation with no stored
+    // settings and no report, the code a build without Qt would have.
+    return RunCalc(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+#endif
     const ReportRenderer render = [](const FlightCase &fc, const CalcEngine &engine, float groundSpeed,
                                      std::string &pdf) -> std::string {
         std::string problem;
@@ -23,5 +29,17 @@ int main(int argc, char **argv)
         localtime_r(&now, &local);
         return report->renderPdf(ReportLinesFor(fc, engine, groundSpeed, '.', local), pdf);
     };
-    return RunCalc(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, render);
+    const ConditionsReader readConditions = [](FlightCase &fc) {
+        float FlightCase::*const fields[] = {&FlightCase::ArmLngth, &FlightCase::HndlAngl, &FlightCase::WindSpeed,
+                                             &FlightCase::Temprature, &FlightCase::Preasure, &FlightCase::Humidity};
+        std::array<float, StoredConditionCount> defaults;
+        for (int i = 0; i < StoredConditionCount; ++i)
+            defaults[i] = fc.*fields[i];
+        const StoredConditions stored = ReadStoredConditions(defaults);
+        for (int i = 0; i < StoredConditionCount; ++i)
+            fc.*fields[i] = stored.values[i].value_or(defaults[i]);
+        return stored.problems;
+    };
+    return RunCalc(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
+                   CalcServices{render, readConditions});
 }

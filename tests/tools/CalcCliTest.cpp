@@ -16,7 +16,7 @@ struct CliRun {
 CliRun Calc(std::vector<std::string> args, const ReportRenderer &render = nullptr)
 {
     std::ostringstream out, err;
-    const int status = RunCalc(args, out, err, render);
+    const int status = RunCalc(args, out, err, CalcServices{render, nullptr});
     return {status, out.str(), err.str()};
 }
 

@@ -1,0 +1,194 @@
+#include "StoredConditions.h"
+
+#include "Convert.h"
+#include "EngineError.h"
+#include "Modules.h"
+#include "SafeFile.h"
+
+#include <cstdlib>
+#include <map>
+#include <sys/stat.h>
+
+const char *const StoredConditionNames[StoredConditionCount] = {"ArmLngth", "HndlAngl", "WndSpeed",
+                                                                "Temp",     "Altitude", "Humidity"};
+
+namespace {
+
+constexpr size_t MaxStoredText = 4096;
+constexpr size_t ShownTextLength = 40;
+
+std::string Shown(const std::string &text)
+{
+    return text.size() <= ShownTextLength ? text : text.substr(0, ShownTextLength) + "...";
+}
+
+bool Exists(const std::string &path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+std::string Env(const char *name)
+{
+    const char *v = std::getenv(name);
+    return v != nullptr ? v : "";
+}
+
+// The files QSettings consults for organization "Brelm", application
+// "Tethrix" on Linux: the user's own file first, then the organization's,
+// then the same in the system folders.
+std::vector<std::string> SettingsFiles(std::string &userFile)
+{
+    std::string home = Env("XDG_CONFIG_HOME");
+    if (home.empty() || home[0] != '/')
+        home = Env("HOME") + "/.config";
+    userFile = home + "/Brelm/Tethrix.conf";
+    std::vector<std::string> files = {userFile, home + "/Brelm.conf"};
+    std::string dirs = Env("XDG_CONFIG_DIRS");
+    dirs = (dirs.empty() ? "" : dirs + ":") + "/etc/xdg";
+    size_t start = 0;
+    while (start <= dirs.size()) {
+        const size_t colon = std::min(dirs.find(':', start), dirs.size());
+        const std::string dir = dirs.substr(start, colon - start);
+        if (!dir.empty()) {
+            files.push_back(dir + "/Brelm/Tethrix.conf");
+            files.push_back(dir + "/Brelm.conf");
+        }
+        start = colon + 1;
+    }
+    return files;
+}
+
+bool Plain(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '.' || c == '+' ||
+           c == '-' || c == ' ' || c == '_' || c == '/';
+}
+
+std::string Trimmed(const std::string &s)
+{
+    const size_t a = s.find_first_not_of(" \t\r");
+    if (a == std::string::npos)
+        return std::string();
+    const size_t b = s.find_last_not_of(" \t\r");
+    return s.substr(a, b - a + 1);
+}
+
+// The values of a plain file's [General] section, or false when the file
+// holds anything that is not plain.
+bool ReadPlainFile(const std::string &content, std::map<std::string, std::string> &general)
+{
+    std::string section = "General";
+    size_t start = 0;
+    while (start < content.size()) {
+        size_t end = content.find('\n', start);
+        if (end == std::string::npos)
+            end = content.size();
+        const std::string line = Trimmed(content.substr(start, end - start));
+        start = end + 1;
+        if (line.empty())
+            continue;
+        if (line.front() == '[') {
+            if (line.back() != ']')
+                return false;
+            section = line.substr(1, line.size() - 2);
+            for (char c : section)
+                if (!Plain(c) || c == ' ')
+                    return false;
+            continue;
+        }
+        const size_t eq = line.find('=');
+        if (eq == std::string::npos)
+            return false;
+        const std::string key = Trimmed(line.substr(0, eq));
+        const std::string value = Trimmed(line.substr(eq + 1));
+        if (key.empty())
+            return false;
+        for (char c : key)
+            if (!Plain(c) || c == ' ' || c == '/')
+                return false;
+        for (char c : value)
+            if (!Plain(c))
+                return false;
+        if (section != "General")
+            continue;
+        if (!general.emplace(key, value).second)
+            return false;  // a key given twice: QSettings decides
+    }
+    return true;
+}
+
+StoredConditions Interpret(const std::map<std::string, std::string> &general,
+                           const std::array<float, StoredConditionCount> &defaults)
+{
+    StoredConditions c;
+    for (const char *name : StoredConditionNames)
+        c.found = c.found || general.count(name) != 0;
+    for (int i = 0; c.found && i < StoredConditionCount; ++i) {
+        const auto it = general.find(StoredConditionNames[i]);
+        c.values[i] = CheckStoredCondition(StoredConditionNames[i], defaults[i],
+                                           it == general.end() ? StoredKind::Missing : StoredKind::Text,
+                                           it == general.end() ? std::string() : it->second, c.problems);
+    }
+    return c;
+}
+
+}  // namespace
+
+std::optional<float> CheckStoredCondition(const std::string &name, float defaultValue, StoredKind kind,
+                                          const std::string &text, std::vector<std::string> &problems)
+{
+    const std::string instead = "the default " + FormatNumber(defaultValue, 4) + " is used";
+    switch (kind) {
+    case StoredKind::Missing:
+        problems.push_back("The stored '" + name + "' is missing: " + instead);
+        return std::nullopt;
+    case StoredKind::NotText:
+        problems.push_back("Invalid data type for '" + name + "': " + instead);
+        return std::nullopt;
+    case StoredKind::Text:
+        break;
+    }
+    if (text.size() > MaxStoredText) {
+        problems.push_back("The stored '" + name + "' is longer than " + std::to_string(MaxStoredText) +
+                           " characters: " + instead);
+        return std::nullopt;
+    }
+    for (char sep : {'.', ','}) {
+        try {
+            return ParseNumber(text, sep);
+        } catch (const EngineError &) {
+        }
+    }
+    problems.push_back("'" + Shown(text) + "' is not a valid floating point value for '" + name + "': " + instead);
+    return std::nullopt;
+}
+
+StoredConditions ReadStoredConditions(const std::array<float, StoredConditionCount> &defaults)
+{
+    std::string userFile;
+    const std::vector<std::string> files = SettingsFiles(userFile);
+    bool others = false, user = false;
+    for (const std::string &f : files) {
+        if (!Exists(f))
+            continue;
+        (f == userFile ? user : others) = true;
+    }
+    if (!user && !others)
+        return StoredConditions();  // nothing stored yet: the defaults
+    if (user && !others) {
+        std::string content;
+        std::map<std::string, std::string> general;
+        if (ReadSmallFile(userFile, MaxDataFileBytes, content).empty() && ReadPlainFile(content, general))
+            return Interpret(general, defaults);
+    }
+    // Anything else is read the way the window reads it.
+    std::string problem;
+    const SettingsModule *module = LoadModule<SettingsModule>("settings", "TethrixSettingsModule", problem);
+    if (module == nullptr) {
+        StoredConditions c;
+        c.problems.push_back("The stored settings cannot be read (" + problem + "): the defaults are used");
+        return c;
+    }
+    return module->readConditions(defaults);
+}

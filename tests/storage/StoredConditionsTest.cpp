@@ -1,0 +1,79 @@
+// tethrix-calc's reading of the stored conditions says what the window's
+// QSettings reading says, for plain files read without Qt and for every
+// file that needs QSettings' own reading.
+#include "Settings.h"
+#include "StoredConditions.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+
+namespace {
+
+const std::array<float, StoredConditionCount> Defaults = {18, 0, 0, 75, 100, 50};
+
+class StoredConditionsTest : public ::testing::Test {
+protected:
+    QTemporaryDir home;
+    void SetUp() override
+    {
+        setenv("XDG_CONFIG_HOME", home.path().toLocal8Bit().constData(), 1);
+        setenv("XDG_CONFIG_DIRS", (home.path() + "/system").toLocal8Bit().constData(), 1);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, home.path() + "/system");
+        QDir().mkpath(home.path() + "/Brelm");
+    }
+    void Store(const QByteArray &content)
+    {
+        QFile f(home.path() + "/Brelm/Tethrix.conf");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(content);
+    }
+};
+
+TEST_F(StoredConditionsTest, reads_what_the_window_reads)
+{
+    const QByteArray files[] = {
+        "[General]\nArmLngth=20\nHndlAngl=0\nWndSpeed=5\nTemp=90\nAltitude=1.2E4\nHumidity=80\n[Mru]\nMRU1=/a/b.TQD\n",
+        "[General]\r\nArmLngth = 20 \r\nTemp=-3.5\r\nAltitude=\r\nHumidity=hot\r\n",  // missing, empty, bad
+        "[Mru]\nMRU1=\n\n[General]\nTemp=70\nArmLngth=1e39\n",
+        "[General]\nTemp=\"18,5\"\nArmLngth=18\n",                      // quoted: QSettings decides
+        "[General]\nTemp=70, 80\nArmLngth=18\n",                        // a list, not text
+        "; comment\n[General]\nTemp=70\n",
+        "\xEF\xBB\xBF[General]\nTemp=71\n",
+        "[General]\nTemp=70\nTemp=71\n",
+        "[General]\nOther=1\n",                                          // nothing of ours: the first run
+    };
+    for (const QByteArray &file : files) {
+        Store(file);
+        const TethrixSettings::Loaded window = TethrixSettings::Load(Defaults);
+        const StoredConditions calc = ReadStoredConditions(Defaults);
+        EXPECT_EQ(calc.found, window.hasConditions) << file.constData();
+        EXPECT_EQ(calc.values, window.conditions) << file.constData();
+        std::vector<std::string> windowProblems;
+        for (const QString &p : window.problems)
+            windowProblems.push_back(p.toStdString());
+        EXPECT_EQ(calc.problems, windowProblems) << file.constData();
+    }
+}
+
+TEST_F(StoredConditionsTest, no_file_is_the_defaults_and_an_administrators_file_counts)
+{
+    EXPECT_FALSE(ReadStoredConditions(Defaults).found);
+    QDir().mkpath(home.path() + "/system/Brelm");
+    QFile f(home.path() + "/system/Brelm/Tethrix.conf");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[General]\nTemp=60\n");
+    f.close();
+    const StoredConditions c = ReadStoredConditions(Defaults);
+    EXPECT_TRUE(c.found);
+    EXPECT_EQ(c.values[3], 60.0f);
+}
+
+}  // namespace
