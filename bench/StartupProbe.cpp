@@ -1,12 +1,9 @@
-// Started by StartupBench: starts a Qt application with the main window
-// ("main"), an empty window ("empty") or a window holding one label
-// ("label": the cost of the font database, which any window with text pays),
-// shows it and quits at once.
+// Started by StartupBench: starts the program's main window ("main") as the
+// program does, shows it and quits at once.
 #include "Main.h"
 #include "Seams.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -20,13 +17,7 @@ int main(int argc, char **argv)
     QApplication::setOrganizationName("Brelm");
     QApplication::setApplicationName("Tethrix");
     UiSeams().message = [](QWidget *, const QString &, const QString &, QMessageBox::Icon) {};
-    std::unique_ptr<QMainWindow> w;
-    if (argc > 1 && std::strcmp(argv[1], "main") == 0)
-        w = std::make_unique<TForm1>();
-    else
-        w = std::make_unique<QMainWindow>();
-    if (argc > 1 && std::strcmp(argv[1], "label") == 0)
-        w->setCentralWidget(new QLabel("Tethrix"));
+    auto w = std::make_unique<TForm1>();
     w->show();
     QCoreApplication::processEvents();
     // Tell the benchmark the window is up.
