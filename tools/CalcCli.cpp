@@ -4,6 +4,7 @@
 #include "DataFile.h"
 #include "EngineError.h"
 #include "Figures.h"
+#include "RowPipeline.h"
 #include "SafeFile.h"
 #include "Sweep.h"
 
@@ -178,6 +179,9 @@ std::string WriteProblem()
     return std::string("cannot write the output") + (error != 0 ? std::string(": ") + std::strerror(error) : "");
 }
 
+// A sweep this long formats its rows on a second thread.
+constexpr long PipelinedRows = 2048;
+
 int RunSweep(const SweepSpec &spec, const FlightCase &fc, bool json, std::ostream &out, std::ostream &err)
 {
     // Rows go out as they are computed, through one reused buffer.
@@ -185,7 +189,7 @@ int RunSweep(const SweepSpec &spec, const FlightCase &fc, bool json, std::ostrea
     bool first = true;
     bool failed = false;
     errno = 0;
-    SweepEach(fc, *spec.key, spec.from, spec.to, spec.step, [&](const SweepRow &row) {
+    const auto write = [&](const SweepRow &row) {
         if (failed)
             return;
         if (json) {
@@ -200,7 +204,14 @@ int RunSweep(const SweepSpec &spec, const FlightCase &fc, bool json, std::ostrea
             failed = !Emit(out, buffer);
             buffer.clear();
         }
-    });
+    };
+    if (SweepCount(spec.from, spec.to, spec.step) >= PipelinedRows) {
+        RowPipeline<SweepRow> pipeline(write);
+        SweepEach(fc, *spec.key, spec.from, spec.to, spec.step, [&](const SweepRow &row) { pipeline.Push(row); });
+        pipeline.Finish();
+    } else {
+        SweepEach(fc, *spec.key, spec.from, spec.to, spec.step, write);
+    }
     if (json)
         buffer += "\n]\n";
     if (failed || !Emit(out, buffer) || !out.flush()) {

@@ -1,5 +1,6 @@
 // tethrix-calc as scripts use it: output, keys, exit status.
 #include "CalcCli.h"
+#include "Sweep.h"
 
 #include <gtest/gtest.h>
 
@@ -162,7 +163,7 @@ TEST(TethrixCalc, every_output_mode_gives_one_verdict_and_nothing_on_stdout_for_
 TEST(TethrixCalc, a_write_error_on_standard_output_is_exit_status_1)
 {
     for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{
-             {}, {"--json"}, {"--help"}, {"--sweep", "lt=4:6:0.001"}, {"--sweep", "lt=4:6:1", "--json"}}) {
+             {}, {"--json"}, {"--help"}, {"--sweep", "lt=4:6:0.0005"}, {"--sweep", "lt=4:6:1", "--json"}}) {
         FullStream full;
         std::ostream out(&full);
         std::ostringstream err;
@@ -220,6 +221,33 @@ TEST(TethrixCalc, sweep_rows_equal_single_calculations)
     }
     EXPECT_EQ(rows, 3);
     EXPECT_FALSE(std::getline(lines, row));
+}
+
+TEST(TethrixCalc, a_long_sweep_written_by_a_second_thread_holds_every_row_in_order)
+{
+    const InputKey &lap = *FindInputKey("lt");
+    for (const bool json : {false, true}) {
+        std::vector<std::string> args = {"--sweep", "lt=-0.1:0.4999:0.0001"};  // 6000 rows, failing ones first
+        if (json)
+            args.push_back("--json");
+        const CliRun r = Calc(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        std::string expected = json ? "[\n" : SweepCsvHeader(lap);
+        bool first = true;
+        SweepEach(DefaultFlightCase(), lap, -0.1, 0.4999, 0.0001, [&](const SweepRow &row) {
+            if (json) {
+                if (!first)
+                    expected += ",\n";
+                AppendSweepJsonRow(expected, lap, row);
+            } else {
+                AppendSweepCsvRow(expected, row);
+            }
+            first = false;
+        });
+        if (json)
+            expected += "\n]\n";
+        EXPECT_EQ(r.out, expected);
+    }
 }
 
 TEST(TethrixCalc, sweep_reports_failed_rows_and_bad_ranges)
