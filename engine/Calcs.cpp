@@ -1,7 +1,9 @@
 #include "Calcs.h"
 
 #include "EngineError.h"
+#include "Extended.h"
 #include "Faults.h"
+#include "PortableMath.h"
 
 #include <cmath>
 
@@ -13,11 +15,13 @@ const double MphPerMetrePerSecond = 3600 / (FeetPerMile * MetresPerFoot);
 
 namespace {
 
+// The lap-time terms are computed in extended precision (Extended.h).
 // Circumference of a lap as fliers time it: 2 × 3.14, not 2π.
-constexpr long double LapCircle = 2 * 3.14L;
-constexpr long double SecondsPerHour = 3600;
-constexpr long double MilesPerFoot = 1 / 5280.0L;
-constexpr long double FeetPerInchL = 1 / 12.0L;
+const Extended LapCircle = 2 * TETHRIX_EXTENDED(3.14);
+const Extended SecondsPerHour = 3600;
+const Extended MilesPerFoot = 1 / TETHRIX_EXTENDED(5280.0);
+const Extended FeetPerInchL = 1 / TETHRIX_EXTENDED(12.0);
+const Extended OneThird = 1 / TETHRIX_EXTENDED(3.0);
 
 void CheckFinite(double value)
 {
@@ -70,7 +74,7 @@ void CalcEngine::Recalculate(float lapTime)
     // Arithmetic faults are found where they arise and reported at the
     // same three points as ever: after the air, after the solve, at the end.
     faults::Reset();
-    const long double lap = lapTime;
+    const Extended lap = lapTime;
 
     gLacft.SetUnitSystem(UnitsImperial);
     gLacft.SetLineCount(static_cast<unsigned>(fc.NumLines));
@@ -83,14 +87,14 @@ void CalcEngine::Recalculate(float lapTime)
     // Airspeed from the lap time on the line-end radius, less a small
     // allowance proportional to the line length (its 1.6° and 32′ terms come
     // to 0.00063 ft per foot of line).
-    const double c1 = std::cos(0.027925268031909273);  // cos 1.6°
-    const long double p = 1 - c1 * (1 / 3.0L);
-    const double c2 = std::cos(0.00930842267730309);   // cos 32′
-    const double radiusAllowance = (p - c2 * 2 * (1 / 3.0L)) * 3.96L * fc.LineLength;  // ft
+    const double c1 = tmath::cos(0.027925268031909273);  // cos 1.6°
+    const Extended p = 1 - c1 * OneThird;
+    const double c2 = tmath::cos(0.00930842267730309);   // cos 32′
+    const double radiusAllowance = ToDouble((p - c2 * 2 * OneThird) * TETHRIX_EXTENDED(3.96) * fc.LineLength);  // ft
     CheckDivisor(radiusAllowance, lap);  // a zero lap time faults here, before any solve
-    const double allowanceSpeed = radiusAllowance * LapCircle / lap * SecondsPerHour * MilesPerFoot;
-    const long double radiusSpeed = gLacft.radiusFeet * LapCircle / lap * SecondsPerHour * MilesPerFoot;
-    const double airspeed = radiusSpeed - allowanceSpeed;  // mph
+    const double allowanceSpeed = ToDouble(radiusAllowance * LapCircle / lap * SecondsPerHour * MilesPerFoot);
+    const Extended radiusSpeed = gLacft.radiusFeet * LapCircle / lap * SecondsPerHour * MilesPerFoot;
+    const double airspeed = ToDouble(radiusSpeed - allowanceSpeed);  // mph
     gLacft.SetSpeeds(airspeed, fc.WindSpeed);
 
     gAtmo.SetConditions(double(fc.Preasure) * MetresPerFoot * 0.001,  // km
@@ -103,7 +107,7 @@ void CalcEngine::Recalculate(float lapTime)
     faults::Check();
 
     // The airplane flies outside the line end by the inboard wing length.
-    const double wingSpeed = fc.WingLength * FeetPerInchL * LapCircle / lap * SecondsPerHour * MilesPerFoot;
+    const double wingSpeed = ToDouble(fc.WingLength * FeetPerInchL * LapCircle / lap * SecondsPerHour * MilesPerFoot);
     const double total = gLineResults.lineSpeed * MphPerMetrePerSecond + wingSpeed;
     const float stored = ToSingle(total);
 
@@ -154,33 +158,33 @@ double WingLoading(const FlightCase &fc)
 
 float LapSpeed(const FlightCase &fc)
 {
-    const float r = ToSingle(fc.HndlLngth * FeetPerInchL + fc.LineLength + fc.WingLength * FeetPerInchL +
-                             fc.ArmLngth * FeetPerInchL);
-    const long double circle = r * LapCircle;
+    const float r = ToSingle(ToDouble(fc.HndlLngth * FeetPerInchL + fc.LineLength + fc.WingLength * FeetPerInchL +
+                                      fc.ArmLngth * FeetPerInchL));
+    const Extended circle = r * LapCircle;
     CheckDivisor(circle, fc.LapTime);
-    return ToSingle(circle / fc.LapTime * SecondsPerHour * MilesPerFoot);
+    return ToSingle(ToDouble(circle / fc.LapTime * SecondsPerHour * MilesPerFoot));
 }
 
 namespace {
-constexpr long double FeetPerSecondPerMph = 1.4667L;
-constexpr long double WhatIfCircle = 6.28L;
+const Extended FeetPerSecondPerMph = TETHRIX_EXTENDED(1.4667);
+const Extended WhatIfCircle = TETHRIX_EXTENDED(6.28);
 }  // namespace
 
 float WhatIfLineLength(float lapSpeed, const FlightCase &fc, float lapTime)
 {
-    const long double radius = (FeetPerSecondPerMph * lapSpeed) * (1 / WhatIfCircle * lapTime);
-    return ToSingle(radius - FeetPerInchL * fc.HndlLngth - FeetPerInchL * fc.WingLength -
-                    FeetPerInchL * fc.ArmLngth);
+    const Extended radius = (FeetPerSecondPerMph * lapSpeed) * (1 / WhatIfCircle * lapTime);
+    return ToSingle(ToDouble(radius - FeetPerInchL * fc.HndlLngth - FeetPerInchL * fc.WingLength -
+                             FeetPerInchL * fc.ArmLngth));
 }
 
 float WhatIfLapTime(float lapSpeed, const FlightCase &fc, float lineLength)
 {
-    const float r = ToSingle(FeetPerInchL * fc.HndlLngth + FeetPerInchL * fc.WingLength +
-                             FeetPerInchL * fc.ArmLngth + lineLength);
-    const long double circumference = WhatIfCircle * r;
-    const long double speed = lapSpeed * FeetPerSecondPerMph;  // ft/s
+    const float r = ToSingle(ToDouble(FeetPerInchL * fc.HndlLngth + FeetPerInchL * fc.WingLength +
+                                      FeetPerInchL * fc.ArmLngth + lineLength));
+    const Extended circumference = WhatIfCircle * r;
+    const Extended speed = lapSpeed * FeetPerSecondPerMph;  // ft/s
     CheckDivisor(circumference, speed);
-    return ToSingle(circumference / speed);
+    return ToSingle(ToDouble(circumference / speed));
 }
 
 double IntegrandCallback(double x) { return gLacft.LineIntegrand(x); }

@@ -2,6 +2,7 @@
 
 #include "EngineError.h"
 #include "Faults.h"
+#include "PortableMath.h"
 
 #include <cmath>
 #include <cstring>
@@ -66,8 +67,8 @@ double SaturationPressure(double temperature)
 {
     const double ratio = VapourRefTemperature / temperature;
     const double a = (1 / VapourRefTemperature - 1 / temperature) * LatentHeatOverRv;
-    const double b = (std::log(ratio) + (1 - ratio)) * LatentSlopeOverRv;
-    return VapourRefPressure * std::exp(a + b);
+    const double b = (tmath::log(ratio) + (1 - ratio)) * LatentSlopeOverRv;
+    return VapourRefPressure * tmath::exp(a + b);
 }
 
 CStdAtm::CStdAtm()
@@ -129,7 +130,7 @@ double CStdAtm::AltitudeForDensity(double rho)
 {
     using namespace faults;
     const double g = Log(rho);
-    double h = Mul(Sub(std::log(SeaLevelDensity), g), 9.5);  // 9.5 km scale height as first guess
+    double h = Mul(Sub(tmath::log(SeaLevelDensity), g), 9.5);  // 9.5 km scale height as first guess
     for (int step = 0; step < 4; ++step) {
         SetAltitude(h);
         const double l1 = Log(stdDensity);
@@ -234,7 +235,7 @@ void CAtmo::Update()
     // t is a temperature above 0 K and below 2E38 K: the power cannot
     // overflow and the divisor is positive.
     const double t = temperature;
-    viscosity = SutherlandBeta * std::exp(1.5 * std::log(t)) / (t + SutherlandTemperature);
+    viscosity = SutherlandBeta * tmath::exp(1.5 * tmath::log(t)) / (t + SutherlandTemperature);
     kinematicViscosity = faults::Div(viscosity, density);
     SetHumidity(relativeHumidity);
 }

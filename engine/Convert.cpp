@@ -1,9 +1,10 @@
 #include "Convert.h"
 
 #include "EngineError.h"
+#include "NumberText.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cstdlib>
 #include <cmath>
 #include <system_error>
 
@@ -22,18 +23,13 @@ std::string FormatNumber(double value, int digits, char sep)
 
     // Exact decimal expansion (enough digits that the first dropped one is
     // genuine), then round half up by hand: printf rounds ties to even.
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 30);
-    const char *e = std::find(buf, res.ptr, 'e');
+    const std::string text = ScientificText(std::fabs(value), 30);
+    const size_t e = text.find('e');
     std::string mantissa;
-    for (const char *c = buf; c != e; ++c)
-        if (*c != '.')
-            mantissa += *c;
-    int exponent = 0;
-    const char *expText = e + 1;
-    if (expText != res.ptr && *expText == '+')
-        ++expText;  // from_chars takes no plus sign
-    std::from_chars(expText, res.ptr, exponent);
+    for (size_t c = 0; c < e; ++c)
+        if (text[c] != '.')
+            mantissa += text[c];
+    int exponent = std::atoi(text.c_str() + e + 1);
     exponent += 1;  // value = 0.d1d2… × 10^exponent
 
     std::string kept = mantissa.substr(0, digits);
@@ -84,30 +80,28 @@ std::string FormatNumber(double value, int digits, char sep)
 
 std::string FullPrecision(double value)
 {
-    char buf[40];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value);
-    return std::string(buf, res.ptr);
+    std::string s;
+    AppendFullPrecision(s, value);
+    return s;
 }
 
 std::string FullPrecision(float value)
 {
-    char buf[40];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value);
-    return std::string(buf, res.ptr);
+    std::string s;
+    AppendFullPrecision(s, value);
+    return s;
 }
 
 void AppendFullPrecision(std::string &out, double value)
 {
     char buf[40];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value);
-    out.append(buf, res.ptr);
+    out.append(buf, ShortestText(buf, value));
 }
 
 void AppendFullPrecision(std::string &out, float value)
 {
     char buf[40];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value);
-    out.append(buf, res.ptr);
+    out.append(buf, ShortestText(buf, value));
 }
 
 void AppendJsonString(std::string &out, const std::string &text)
@@ -189,22 +183,47 @@ std::string NormalisedNumber(const std::string &text, char sep, bool &negative)
     return number;
 }
 
+// Whether a normalised number (digits, a point, an exponent) is below 1 in
+// magnitude: with its digits as 0.d1d2… (d1 not 0) × 10^M, whether M ≤ 0.
+bool IsBelowOne(const std::string &number)
+{
+    const size_t e = number.find('e');
+    const std::string mantissa = number.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string::npos) {
+        const char *p = number.c_str() + e + 1;
+        const bool negative = *p == '-';
+        if (*p == '-' || *p == '+')
+            ++p;
+        for (; *p >= '0' && *p <= '9'; ++p)
+            exponent = std::min(exponent * 10 + (*p - '0'), 1000000000LL);  // far beyond any range
+        if (negative)
+            exponent = -exponent;
+    }
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string::npos)
+        return true;  // zero
+    const long long m = first < point ? static_cast<long long>(point - first)
+                                      : -static_cast<long long>(first - point - 1);
+    return m + exponent <= 0;
+}
+
 // Converts a normalised number; too small reads as zero, too large for T is
 // the invalid-number error.
 template <class T>
 T Convert(const std::string &number, const std::string &text)
 {
     T value = 0;
-    const auto res = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (res.ec == std::errc::result_out_of_range) {
-        long double wide = 0;
-        const auto wres = std::from_chars(number.data(), number.data() + number.size(), wide);
-        const bool tiny = wres.ec == std::errc() ? std::fabs(wide) < 1 : number.find("e-") != std::string::npos;
-        if (!tiny)
+    const char *end = nullptr;
+    const ParseResult res = ParseText(number.data(), number.data() + number.size(), value, end);
+    if (res == ParseResult::OutOfRange) {
+        // Out of range is either too small (it reads as zero) or too large.
+        if (!IsBelowOne(number))
             throw EngineError(InvalidNumberMessage(text));
         return 0;
     }
-    if (res.ec != std::errc() || res.ptr != number.data() + number.size())
+    if (res != ParseResult::Ok || end != number.data() + number.size())
         throw EngineError(InvalidNumberMessage(text));
     return value;
 }

@@ -2,6 +2,7 @@
 
 #include "Convert.h"
 #include "EngineError.h"
+#include "NumberText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -13,14 +14,7 @@
 
 namespace {
 
-std::string Fixed6(float v)
-{
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, static_cast<double>(v), std::chars_format::fixed, 6);
-    if (res.ec != std::errc())
-        return "0.000000";
-    return std::string(buf, res.ptr);
-}
+std::string Fixed6(float v) { return FixedText(static_cast<double>(v), 6); }
 
 bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
@@ -259,8 +253,8 @@ double DecimalNumberPrefix(const std::string &text)
         }
     }
     double v = 0;
-    const auto res = std::from_chars(number.data(), number.data() + number.size(), v);
-    if (res.ec == std::errc::result_out_of_range) {
+    const char *end = nullptr;
+    if (ParseText(number.data(), number.data() + number.size(), v, end) == ParseResult::OutOfRange) {
         const bool tiny = number.find("e-") != std::string::npos;
         const bool negative = number[0] == '-';
         v = tiny ? 0.0 : std::numeric_limits<double>::infinity();

@@ -5,6 +5,8 @@
 // its drag integrals, so the evaluation is inline.
 #pragma once
 
+#include "PortableMath.h"
+
 #include <cmath>
 
 // Computes the curve's coefficients. They depend on nothing: every call
@@ -30,7 +32,7 @@ inline double LineDragCoefficient(double re)
     // lines with no arm) takes the held value without a log(0) fault.
     if (re <= 1)
         return c.heldCd;
-    const double x = std::log(re);
+    const double x = tmath::log(re);
     double y;
     if (x <= c.L1) {
         y = dragcurve::Slope * x + c.k0;
@@ -43,5 +45,5 @@ inline double LineDragCoefficient(double re)
     } else {
         return c.highCd;
     }
-    return std::exp(y);
+    return tmath::exp(y);
 }

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <limits>
 
-void CheckDivisor(long double dividend, long double divisor)
+void CheckDivisor(Extended dividend, Extended divisor)
 {
-    if (divisor != 0)
+    if (!IsZero(divisor))
         return;
-    if (dividend == 0 || std::isnan(dividend))
+    if (IsZero(dividend) || IsNan(dividend))
         throw EngineError(FpuMessage::Invalid);
     throw EngineError(FpuMessage::DivideByZero);
 }

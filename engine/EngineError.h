@@ -2,6 +2,8 @@
 // the engine never shows anything itself.
 #pragma once
 
+#include "Extended.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -20,7 +22,7 @@ inline constexpr const char *Overflow = "Floating point overflow";
 
 // Throws what the floating-point unit would report for dividend / 0: an
 // invalid operation for 0/0 (or NaN/0), a division by zero otherwise.
-void CheckDivisor(long double dividend, long double divisor);
+void CheckDivisor(Extended dividend, Extended divisor);
 
 // a / b, reporting a zero divisor as the floating-point unit would.
 double CheckedDivide(double a, double b);

@@ -19,6 +19,8 @@
 // run the random cases through such a build.
 #pragma once
 
+#include "PortableMath.h"
+
 #include <cmath>
 
 namespace faults {
@@ -69,14 +71,14 @@ inline double Div(double a, double b)
 // log(0) is a division by zero, the logarithm of a negative number invalid.
 inline double Log(double x)
 {
-    const double r = std::log(x);
+    const double r = tmath::log(x);
     if (!std::isfinite(r) && !std::isnan(x) && x != INFINITY)
         raised |= x == 0 ? DivideByZero : Invalid;
     return r;
 }
 inline double Exp(double x)
 {
-    const double r = std::exp(x);
+    const double r = tmath::exp(x);
     if (r == INFINITY && std::isfinite(x))
         raised |= Overflow;
     return r;

@@ -3,6 +3,7 @@
 #include "DragCurve.h"
 #include "EngineError.h"
 #include "Faults.h"
+#include "PortableMath.h"
 
 #include <cmath>
 #include <cstdint>
@@ -81,10 +82,10 @@ void CLacft::SetGeometry(double line, double arm, double wing, double handleAngl
     const double k = armLength / lineLength;
     // With an arm longer than the line the sine can exceed 1: the line then
     // meets the radius at a right angle, the nearest the geometry allows.
-    const double s = Clamp(std::sin(theta) * k, -1, 1);
-    armSinAngle = std::asin(s);
-    armOffset = std::cos(theta + armSinAngle) * k;
-    radiusRatio = std::cos(theta) * k + std::cos(armSinAngle);
+    const double s = Clamp(tmath::sin(theta) * k, -1, 1);
+    armSinAngle = tmath::asin(s);
+    armOffset = tmath::cos(theta + armSinAngle) * k;
+    radiusRatio = tmath::cos(theta) * k + tmath::cos(armSinAngle);
     radius = radiusRatio * lineLength;
     radiusFeet = radius / MetresPerFoot;
     integrationEnd = (lineLength - wingLength) / lineLength;
@@ -220,8 +221,8 @@ void CLacft::Solve(LineResults &out)
     out.dragArea = n * d * out.momentIntegral * 0.25 * L;
     const double r = V / (V - w);
     out.dragRatio = Div(Mul(Mul(rhoMoist, R), out.dragArea), 2 * m * r * r);
-    out.lineAngle = (std::atan(out.dragRatio) + armSinAngle) * DegPerRad;
-    out.leadoutOffset = std::tan(out.lineAngle / DegPerRad) * wingLength;
+    out.lineAngle = (tmath::atan(out.dragRatio) + armSinAngle) * DegPerRad;
+    out.leadoutOffset = tmath::tan(out.lineAngle / DegPerRad) * wingLength;
 
     integrandMode = BowWeighting;
     int next = 0;

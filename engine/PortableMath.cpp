@@ -1,0 +1,202 @@
+#include "PortableMath.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+#include "MathTables.inc"
+
+uint64_t Bits(double x)
+{
+    uint64_t u;
+    std::memcpy(&u, &x, sizeof u);
+    return u;
+}
+
+double FromBits(uint64_t u)
+{
+    double x;
+    std::memcpy(&x, &u, sizeof x);
+    return x;
+}
+
+uint32_t Top12(double x) { return static_cast<uint32_t>(Bits(x) >> 52); }
+
+// exp(x) = 2^(k/N) · exp(r), N = 128, r in [−ln2/2N, ln2/2N].
+constexpr double InvLn2N = 0x1.71547652b82fep0 * 128, Shift = 0x1.8p52;
+constexpr double NegLn2hiN = -0x1.62e42fefa0000p-8, NegLn2loN = -0x1.cf79abc9e3b3ap-47;
+constexpr double ExpC2 = 0x1.ffffffffffdbdp-2, ExpC3 = 0x1.555555555543cp-3, ExpC4 = 0x1.55555cf172b91p-5,
+                 ExpC5 = 0x1.1111167a4d017p-7;
+
+// Results that under- or overflow: 2^k is scaled back into range first.
+double ExpSpecialCase(double tmp, uint64_t sbits, uint64_t ki, double (*fma)(double, double, double))
+{
+    if ((ki & 0x80000000) == 0) {
+        sbits -= 1009ull << 52;
+        const double scale = FromBits(sbits);
+        return 0x1p1009 * fma(scale, tmp, scale);
+    }
+    sbits += 1022ull << 52;
+    const double scale = FromBits(sbits);
+    double y = scale + scale * tmp;
+    if (y < 1.0) {
+        // Rounded once to the subnormal precision, not twice.
+        double lo = fma(scale, tmp, scale - y);
+        const double hi = 1.0 + y;
+        lo = 1.0 - hi + y + lo;
+        y = (hi + lo) - 1.0;
+        if (y == 0.0)
+            y = 0.0;
+    }
+    return 0x1p-1022 * y;
+}
+
+constexpr double Ln2hi = 0x1.62e42fefa3800p-1, Ln2lo = 0x1.ef35793c76730p-45;
+constexpr double LogB[11] = {-0x1p-1,
+                             0x1.5555555555577p-2,
+                             -0x1.ffffffffffdcbp-3,
+                             0x1.999999995dd0cp-3,
+                             -0x1.55555556745a7p-3,
+                             0x1.24924a344de3p-3,
+                             -0x1.fffffa4423d65p-4,
+                             0x1.c7184282ad6cap-4,
+                             -0x1.999eb43b068ffp-4,
+                             0x1.78182f7afd085p-4,
+                             -0x1.5521375d145cdp-4};
+constexpr double LogA[5] = {-0x1.0000000000001p-1, 0x1.555555551305bp-2, -0x1.fffffffeb459p-3,
+                            0x1.999b324f10111p-3, -0x1.55575e506c89fp-3};
+
+// Exactly a·b = p + e (Dekker: both halves of each factor hold 26 bits).
+void TwoProduct(double a, double b, double &p, double &e)
+{
+    constexpr double Split = 134217729.0;  // 2^27 + 1
+    const double ta = Split * a, tb = Split * b;
+    const double ah = ta - (ta - a), al = a - ah;
+    const double bh = tb - (tb - b), bl = b - bh;
+    p = a * b;
+    e = ((ah * bh - p) + ah * bl + al * bh) + al * bl;
+}
+
+// Exactly a + b = s + e.
+void TwoSum(double a, double b, double &s, double &e)
+{
+    s = a + b;
+    const double bb = s - a;
+    e = (a - (s - bb)) + (b - bb);
+}
+
+}  // namespace
+
+namespace tmath {
+
+double GlibcExp(double x, double (*fma)(double, double, double))
+{
+    uint32_t abstop = Top12(x) & 0x7ff;
+    if (abstop - Top12(0x1p-54) >= Top12(512.0) - Top12(0x1p-54)) {
+        if (abstop - Top12(0x1p-54) >= 0x80000000)
+            return 1.0 + x;  // tiny x
+        if (abstop >= Top12(1024.0)) {
+            if (Bits(x) == Bits(-INFINITY))
+                return 0.0;
+            if (abstop >= Top12(INFINITY))
+                return 1.0 + x;
+            return Bits(x) >> 63 ? 0.0 : HUGE_VAL;
+        }
+        abstop = 0;  // large |x|: the special case below
+    }
+    double kd = fma(InvLn2N, x, Shift);
+    const uint64_t ki = Bits(kd);
+    kd -= Shift;
+    const double r = fma(kd, NegLn2loN, fma(kd, NegLn2hiN, x));
+    const uint64_t idx = 2 * (ki % 128);
+    const uint64_t top = ki << (52 - 7);
+    const double tail = FromBits(ExpTable[idx]);
+    const uint64_t sbits = ExpTable[idx + 1] + top;
+    const double r2 = r * r;
+    const double tmp = fma(r2 * r2, fma(r, ExpC5, ExpC4), fma(r2, fma(r, ExpC3, ExpC2), tail + r));
+    if (abstop == 0)
+        return ExpSpecialCase(tmp, sbits, ki, fma);
+    const double scale = FromBits(sbits);
+    return fma(scale, tmp, scale);
+}
+
+double GlibcLog(double x, double (*fma)(double, double, double))
+{
+    uint64_t ix = Bits(x);
+    const uint32_t top = static_cast<uint32_t>(ix >> 48);
+    constexpr uint64_t Lo = 0x3fee000000000000ull;  // 1 − 2^-4
+    constexpr uint64_t Hi = 0x3ff1090000000000ull;  // 1 + 0x1.09p-4
+    if (ix - Lo < Hi - Lo) {
+        // Close to 1.
+        if (ix == Bits(1.0))
+            return 0;
+        const double r = x - 1.0, r2 = r * r, r3 = r * r2;
+        const double poly =
+            fma(r3,
+                fma(r3, fma(r3, LogB[10], fma(r2, LogB[9], fma(r, LogB[8], LogB[7]))),
+                    fma(r2, LogB[6], fma(r, LogB[5], LogB[4]))),
+                fma(r2, LogB[3], fma(r, LogB[2], LogB[1])));
+        double w = r * 0x1p27;
+        const double rhi = r + w - w, rlo = r - rhi;
+        w = rhi * rhi * LogB[0];  // exact
+        const double hi = r + w;
+        double lo = r - hi + w;
+        lo = fma(LogB[0] * rlo, rhi + r, lo);
+        double y = fma(r3, poly, lo);
+        y += hi;
+        return y;
+    }
+    if (top - 0x0010 >= 0x7ff0 - 0x0010) {
+        if (ix * 2 == 0)
+            return -HUGE_VAL;
+        if (ix == Bits(INFINITY))
+            return x;
+        if ((top & 0x8000) || (top & 0x7ff0) == 0x7ff0)
+            return std::nan("");
+        ix = Bits(x * 0x1p52);  // subnormal: normalize
+        ix -= 52ull << 52;
+    }
+    const uint64_t tmp = ix - 0x3fe6000000000000ull;
+    const int i = static_cast<int>((tmp >> (52 - 7)) % 128);
+    const int k = static_cast<int>(static_cast<int64_t>(tmp) >> 52);
+    const uint64_t iz = ix - (tmp & 0xfffull << 52);
+    const double invc = LogTable[i].invc, logc = LogTable[i].logc, z = FromBits(iz);
+    const double r = fma(z, invc, -1.0);
+    const double kd = static_cast<double>(k);
+    const double w = fma(kd, Ln2hi, logc);
+    const double hi = w + r;
+    const double lo = fma(kd, Ln2lo, w - hi + r);
+    const double r2 = r * r;
+    return fma(r * r2, fma(r2, fma(r, LogA[4], LogA[3]), fma(r, LogA[2], LogA[1])), fma(r2, LogA[0], lo)) + hi;
+}
+
+double ExactFma(double a, double b, double c)
+{
+    if (!std::isfinite(a) || !std::isfinite(b) || !std::isfinite(c) || a == 0 || b == 0)
+        return a * b + c;  // exact or not a number either way
+    // Scale the factors near 1 so that splitting cannot overflow; the
+    // scaling is undone exactly unless the result leaves the normal range.
+    int ea, eb;
+    const double ma = std::frexp(a, &ea), mb = std::frexp(b, &eb);
+    const int e = ea + eb;
+    const double cs = std::ldexp(c, -e);
+    if (e > 900 || e < -900 || (c != 0 && !std::isnormal(cs)))
+        return std::fma(a, b, c);  // outside the range of the engine's uses
+    double ph, pl, sh, sl, v, w;
+    TwoProduct(ma, mb, ph, pl);
+    TwoSum(cs, ph, sh, sl);
+    // v = (sl + pl) rounded to odd: the sum then rounds once, correctly.
+    TwoSum(sl, pl, v, w);
+    if (w != 0 && (Bits(v) & 1) == 0)
+        v = FromBits(Bits(v) + ((w > 0) == (v > 0) ? 1 : -1));
+    const double result = sh + v;
+    return std::ldexp(result, e);
+}
+
+#ifndef TETHRIX_NATIVE_MATH
+double exp(double x) { return GlibcExp(x, &ExactFma); }
+double log(double x) { return GlibcLog(x, &ExactFma); }
+#endif
+
+}  // namespace tmath

@@ -1,0 +1,205 @@
+// What the WebAssembly build computes with instead of the x87 and of
+// floating-point <charconv> gives, on this machine, exactly what they give:
+// the software extended precision against the x87's long double, the
+// portable number texts against std::to_chars and std::from_chars.
+#include "Extended.h"
+#include "NumberText.h"
+#include "PortableMath.h"
+#include "RandomCases.h"
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cstring>
+
+namespace {
+
+using randomcases::Random;
+
+uint64_t Bits(double x)
+{
+    uint64_t u;
+    std::memcpy(&u, &x, sizeof u);
+    return u;
+}
+
+#if LDBL_MANT_DIG == 64
+// The x87 value's sign, significand and exponent, or a class for the rest.
+std::string Bits(long double v)
+{
+    if (std::isnan(v))
+        return "nan";
+    if (std::isinf(v))
+        return v < 0 ? "-inf" : "inf";
+    if (v == 0)
+        return std::signbit(v) ? "-0" : "0";
+    unsigned char b[16] = {};
+    std::memcpy(b, &v, 10);
+    uint64_t m;
+    std::memcpy(&m, b, 8);
+    uint16_t se;
+    std::memcpy(&se, b + 8, 2);
+    return (se & 0x8000 ? "-" : "+") + std::to_string(m) + "e" + std::to_string((se & 0x7fff) - 16383);
+}
+
+std::string Bits(const SoftExtended &v)
+{
+    if (v.IsNan())
+        return "nan";
+    if (v.IsZero())
+        return v.IsNegative() ? "-0" : "0";
+    if (v.Significand() == 0)
+        return v.IsNegative() ? "-inf" : "inf";
+    return (v.IsNegative() ? "-" : "+") + std::to_string(v.Significand()) + "e" + std::to_string(v.Exponent());
+}
+
+// Operands of every kind the lap-time terms meet and worse: any float, any
+// double from tiny to huge, results of earlier operations, near ties.
+long double Operand(Random &r, const std::vector<long double> &earlier)
+{
+    switch (r.below(5)) {
+    case 0: return r.extreme();
+    case 1: return std::ldexp(1.0 + r.unit(), r.below(400) - 200) * (r.below(2) ? 1 : -1);
+    case 2: return earlier.empty() ? 1.0L : earlier[static_cast<size_t>(r.below(static_cast<int>(earlier.size())))];
+    case 3: return static_cast<long double>(r.between(0, 100)) + std::ldexp(1.0L, -r.below(70));
+    default: return r.between(-10, 10);
+    }
+}
+
+SoftExtended Soft(long double v)
+{
+    if (v == 0 || std::isinf(v) || std::isnan(v))
+        return SoftExtended(static_cast<double>(v));
+    int e;
+    const long double m = std::frexp(std::fabs(v), &e);
+    return SoftExtended::FromParts(v < 0, static_cast<uint64_t>(std::ldexp(m, 64)), e - 1);
+}
+
+TEST(SoftExtended, computes_what_the_x87_computes_bit_for_bit)
+{
+    const struct {
+        const char *literal;
+        long double value;
+    } constants[] = {{"3.14", 3.14L},  {"5280.0", 5280.0L}, {"12.0", 12.0L}, {"3.0", 3.0L},
+                     {"3.96", 3.96L},  {"1.4667", 1.4667L}, {"6.28", 6.28L}};
+    for (const auto &c : constants)
+        EXPECT_EQ(Bits(ExtendedConstant(c.literal)), Bits(c.value)) << c.literal;
+
+    Random r(7);
+    std::vector<long double> earlier;
+    for (int i = 0; i < 1000000; ++i) {
+        const long double a = Operand(r, earlier), b = Operand(r, earlier);
+        long double x;
+        SoftExtended s;
+        switch (i % 4) {
+        case 0: x = a + b, s = Soft(a) + Soft(b); break;
+        case 1: x = a - b, s = Soft(a) - Soft(b); break;
+        case 2: x = a * b, s = Soft(a) * Soft(b); break;
+        default: x = a / b, s = Soft(a) / Soft(b); break;
+        }
+        ASSERT_EQ(Bits(s), Bits(x)) << Bits(a) << " op" << i % 4 << " " << Bits(b);
+        const double d = static_cast<double>(x), sd = s.ToDouble();
+        ASSERT_TRUE(std::memcmp(&d, &sd, sizeof d) == 0 || (std::isnan(d) && std::isnan(sd))) << Bits(x);
+        if (std::isfinite(x) && earlier.size() < 1000)
+            earlier.push_back(x);
+        if (i % 997 == 0)
+            earlier.clear();
+    }
+    // Conversions to double into the subnormal range and to overflow.
+    for (int e = -1080; e <= -1015; ++e)
+        for (long double m : {1.0L, 1.5L, 1.0L + std::ldexp(1.0L, -53), 1.75L + std::ldexp(1.0L, -60)}) {
+            const long double x = std::ldexp(m, e);
+            const double d = static_cast<double>(x), sd = Soft(x).ToDouble();
+            ASSERT_EQ(std::memcmp(&d, &sd, sizeof d), 0) << e;
+        }
+    EXPECT_EQ(Soft(std::ldexp(1.0L, 1024)).ToDouble(), HUGE_VAL);
+}
+#endif
+
+TEST(PortableNumberText, gives_the_characters_and_values_of_charconv)
+{
+    Random r(11);
+    char mine[64], theirs[64];
+    for (int i = 0; i < 60000; ++i) {
+        uint64_t bits = r.next();
+        double d;
+        std::memcpy(&d, &bits, sizeof d);
+        if (i % 3 == 0)
+            d = r.between(-1e6, 1e6);
+        if (i % 5 == 0)
+            d = static_cast<double>(r.extreme());
+        if (std::isnan(d))
+            continue;
+        const float f = static_cast<float>(r.extreme());
+        ASSERT_EQ(std::string(mine, PortableShortestText(mine, d)),
+                  std::string(theirs, std::to_chars(theirs, theirs + 64, d).ptr));
+        ASSERT_EQ(std::string(mine, PortableShortestText(mine, f)),
+                  std::string(theirs, std::to_chars(theirs, theirs + 64, f).ptr));
+        if (i % 10 == 0 && std::fabs(d) < 1e30) {
+            ASSERT_EQ(PortableScientificText(d, 30), ScientificText(d, 30));
+            ASSERT_EQ(PortableFixedText(d, 6), FixedText(d, 6));
+        }
+        // Texts of the numbers' grammar, exact and out of range.
+        std::string text = std::to_string(r.below(100000)) + "." + std::to_string(r.below(1000000));
+        if (r.below(2))
+            text += "e" + std::to_string(r.below(700) - 350);
+        if (r.below(2))
+            text = "-" + text;
+        for (const std::string &t : {text, std::string(mine, PortableShortestText(mine, d))}) {
+            double pd = -7, sd = -7;
+            float pf = -7, sf = -7;
+            const char *pe, *se;
+            const ParseResult a = PortableParseText(t.data(), t.data() + t.size(), pd, pe);
+            const ParseResult b = ParseText(t.data(), t.data() + t.size(), sd, se);
+            ASSERT_EQ(a, b) << t;
+            ASSERT_EQ(pe, se) << t;
+            ASSERT_EQ(std::memcmp(&pd, &sd, sizeof pd), 0) << t;
+            ASSERT_EQ(PortableParseText(t.data(), t.data() + t.size(), pf, pe),
+                      ParseText(t.data(), t.data() + t.size(), sf, se)) << t;
+            ASSERT_EQ(std::memcmp(&pf, &sf, sizeof pf), 0) << t;
+        }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+#ifdef TETHRIX_NATIVE_MATH
+// The WebAssembly build's exp and log: glibc's algorithm with its fused
+// multiply-adds, here with the processor's FMA and with the emulated one,
+// against glibc itself.
+TEST(PortableMath, exp_and_log_are_glibcs_bit_for_bit)
+{
+    Random r(13);
+    const auto fma = [](double a, double b, double c) { return std::fma(a, b, c); };
+    for (int i = 0; i < 2000000; ++i) {
+        const double u = r.unit();
+        const int e = r.below(2100) - 1080;
+        const double x = i % 3 == 0 ? -760 + 1480 * u : i % 3 == 1 ? 0.9 + 0.2 * u : std::ldexp(1 + u, e);
+        const double ex = std::exp(i % 2 ? x : std::fmod(x, 720.0)), lx = std::log(std::fabs(x));
+        const double xe = i % 2 ? x : std::fmod(x, 720.0);
+        ASSERT_EQ(Bits(tmath::GlibcExp(xe, fma)), Bits(ex)) << xe;
+        ASSERT_EQ(Bits(tmath::GlibcLog(std::fabs(x), fma)), Bits(lx)) << x;
+        if (i % 4 == 0) {
+            ASSERT_EQ(Bits(tmath::GlibcExp(xe, &tmath::ExactFma)), Bits(ex)) << xe;
+            ASSERT_EQ(Bits(tmath::GlibcLog(std::fabs(x), &tmath::ExactFma)), Bits(lx)) << x;
+        }
+    }
+}
+
+TEST(PortableMath, the_emulated_fused_multiply_add_rounds_once)
+{
+    Random r(17);
+    for (int i = 0; i < 2000000; ++i) {
+        const double a = std::ldexp(1 + r.unit(), r.below(200) - 100) * (r.below(2) ? 1 : -1);
+        const double b = std::ldexp(1 + r.unit(), r.below(200) - 100) * (r.below(2) ? 1 : -1);
+        // c near −a·b half of the time: the cancellation that needs care.
+        const double c = r.below(2) ? -a * b * (1 + std::ldexp(r.unit() - 0.5, -r.below(60)))
+                                    : std::ldexp(1 + r.unit(), r.below(260) - 130);
+        ASSERT_EQ(Bits(tmath::ExactFma(a, b, c)), Bits(std::fma(a, b, c))) << a << " " << b << " " << c;
+    }
+}
+#endif
+
+}  // namespace
