@@ -22,6 +22,7 @@ const Extended SecondsPerHour = 3600;
 const Extended MilesPerFoot = 1 / TETHRIX_EXTENDED(5280.0);
 const Extended FeetPerInchL = 1 / TETHRIX_EXTENDED(12.0);
 const Extended OneThird = 1 / TETHRIX_EXTENDED(3.0);
+const Extended AllowancePerFoot = TETHRIX_EXTENDED(3.96);
 
 void CheckFinite(double value)
 {
@@ -90,7 +91,7 @@ void CalcEngine::Recalculate(float lapTime)
     const double c1 = tmath::cos(0.027925268031909273);  // cos 1.6°
     const Extended p = 1 - c1 * OneThird;
     const double c2 = tmath::cos(0.00930842267730309);   // cos 32′
-    const double radiusAllowance = ToDouble((p - c2 * 2 * OneThird) * TETHRIX_EXTENDED(3.96) * fc.LineLength);  // ft
+    const double radiusAllowance = ToDouble((p - c2 * 2 * OneThird) * AllowancePerFoot * fc.LineLength);  // ft
     CheckDivisor(radiusAllowance, lap);  // a zero lap time faults here, before any solve
     const double allowanceSpeed = ToDouble(radiusAllowance * LapCircle / lap * SecondsPerHour * MilesPerFoot);
     const Extended radiusSpeed = gLacft.radiusFeet * LapCircle / lap * SecondsPerHour * MilesPerFoot;

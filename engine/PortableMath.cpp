@@ -30,7 +30,7 @@ constexpr double ExpC2 = 0x1.ffffffffffdbdp-2, ExpC3 = 0x1.555555555543cp-3, Exp
                  ExpC5 = 0x1.1111167a4d017p-7;
 
 // Results that under- or overflow: 2^k is scaled back into range first.
-double ExpSpecialCase(double tmp, uint64_t sbits, uint64_t ki, double (*fma)(double, double, double))
+double ExpSpecialCase(double tmp, uint64_t sbits, uint64_t ki, tmath::MultiplyAdd fma)
 {
     if ((ki & 0x80000000) == 0) {
         sbits -= 1009ull << 52;
@@ -90,7 +90,7 @@ void TwoSum(double a, double b, double &s, double &e)
 
 namespace tmath {
 
-double GlibcExp(double x, double (*fma)(double, double, double))
+double GlibcExp(double x, MultiplyAdd fused, MultiplyAdd other)
 {
     uint32_t abstop = Top12(x) & 0x7ff;
     if (abstop - Top12(0x1p-54) >= Top12(512.0) - Top12(0x1p-54)) {
@@ -105,24 +105,25 @@ double GlibcExp(double x, double (*fma)(double, double, double))
         }
         abstop = 0;  // large |x|: the special case below
     }
-    double kd = fma(InvLn2N, x, Shift);
+    double kd = other(InvLn2N, x, Shift);
     const uint64_t ki = Bits(kd);
     kd -= Shift;
-    const double r = fma(kd, NegLn2loN, fma(kd, NegLn2hiN, x));
+    const double r = other(kd, NegLn2loN, other(kd, NegLn2hiN, x));
     const uint64_t idx = 2 * (ki % 128);
     const uint64_t top = ki << (52 - 7);
     const double tail = FromBits(ExpTable[idx]);
     const uint64_t sbits = ExpTable[idx + 1] + top;
     const double r2 = r * r;
-    const double tmp = fma(r2 * r2, fma(r, ExpC5, ExpC4), fma(r2, fma(r, ExpC3, ExpC2), tail + r));
+    const double tmp = other(r2 * r2, other(r, ExpC5, ExpC4), fused(r2, other(r, ExpC3, ExpC2), tail + r));
     if (abstop == 0)
-        return ExpSpecialCase(tmp, sbits, ki, fma);
+        return ExpSpecialCase(tmp, sbits, ki, fused);
     const double scale = FromBits(sbits);
-    return fma(scale, tmp, scale);
+    return fused(scale, tmp, scale);
 }
 
-double GlibcLog(double x, double (*fma)(double, double, double))
+double GlibcLog(double x, MultiplyAdd reduce, MultiplyAdd fused, MultiplyAdd other)
 {
+    const MultiplyAdd fma = other;
     uint64_t ix = Bits(x);
     const uint32_t top = static_cast<uint32_t>(ix >> 48);
     constexpr uint64_t Lo = 0x3fee000000000000ull;  // 1 − 2^-4
@@ -136,14 +137,14 @@ double GlibcLog(double x, double (*fma)(double, double, double))
             fma(r3,
                 fma(r3, fma(r3, LogB[10], fma(r2, LogB[9], fma(r, LogB[8], LogB[7]))),
                     fma(r2, LogB[6], fma(r, LogB[5], LogB[4]))),
-                fma(r2, LogB[3], fma(r, LogB[2], LogB[1])));
+                fma(r2, LogB[3], fused(r, LogB[2], LogB[1])));
         double w = r * 0x1p27;
         const double rhi = r + w - w, rlo = r - rhi;
         w = rhi * rhi * LogB[0];  // exact
         const double hi = r + w;
         double lo = r - hi + w;
         lo = fma(LogB[0] * rlo, rhi + r, lo);
-        double y = fma(r3, poly, lo);
+        double y = fused(r3, poly, lo);
         y += hi;
         return y;
     }
@@ -162,7 +163,7 @@ double GlibcLog(double x, double (*fma)(double, double, double))
     const int k = static_cast<int>(static_cast<int64_t>(tmp) >> 52);
     const uint64_t iz = ix - (tmp & 0xfffull << 52);
     const double invc = LogTable[i].invc, logc = LogTable[i].logc, z = FromBits(iz);
-    const double r = fma(z, invc, -1.0);
+    const double r = reduce(z, invc, -1.0);
     const double kd = static_cast<double>(k);
     const double w = fma(kd, Ln2hi, logc);
     const double hi = w + r;
@@ -173,6 +174,19 @@ double GlibcLog(double x, double (*fma)(double, double, double))
 
 double ExactFma(double a, double b, double c)
 {
+    // Factors within 2^±400 and a sum within 2^±800: Dekker's splitting
+    // cannot overflow, nothing is subnormal, and no scaling is needed. The
+    // engine's exponentials and logarithms stay there.
+    const uint32_t ta = Top12(a) & 0x7ff, tb = Top12(b) & 0x7ff, tc = Top12(c) & 0x7ff;
+    if (ta - 623 < 800 && tb - 623 < 800 && (c == 0 || tc - 223 < 1600) && ta + tb - 1646 < 800) {
+        double ph, pl, sh, sl, v, w;
+        TwoProduct(a, b, ph, pl);
+        TwoSum(c, ph, sh, sl);
+        TwoSum(sl, pl, v, w);
+        if (w != 0 && (Bits(v) & 1) == 0)
+            v = FromBits(Bits(v) + ((w > 0) == (v > 0) ? 1 : -1));
+        return sh + v;
+    }
     if (!std::isfinite(a) || !std::isfinite(b) || !std::isfinite(c) || a == 0 || b == 0)
         return a * b + c;  // exact or not a number either way
     // Scale the factors near 1 so that splitting cannot overflow; the
@@ -194,9 +208,34 @@ double ExactFma(double a, double b, double c)
     return std::ldexp(result, e);
 }
 
+double QuickFma(double a, double b, double c)
+{
+    const double p = a * b;
+    double s, e;
+    TwoSum(c, p, s, e);  // s + e = c + p exactly
+    // a·b = p + pe with |pe| at most half an ulp of p; the result rounds
+    // s + e + pe, which is s itself when that stays clear of half an ulp of
+    // s (the smaller half below a power of two).
+    const uint32_t ts = Top12(s) & 0x7ff, tp = Top12(p) & 0x7ff;
+    if (ts > 200 && ts < 2000 && tp > 100 && tp < 2000) {
+        const double halfUlpS = FromBits(static_cast<uint64_t>(ts - ((Bits(s) << 12) == 0 ? 54 : 53)) << 52);
+        const double halfUlpP = FromBits(static_cast<uint64_t>(tp - 53) << 52);
+        if (std::fabs(e) + halfUlpP < halfUlpS)
+            return s;
+    }
+    return ExactFma(a, b, c);
+}
+
+double ProductLessOne(double a, double b, double)
+{
+    double p, e;
+    TwoProduct(a, b, p, e);
+    return (p - 1) + e;  // p − 1 is exact: p lies within a factor 2 of 1
+}
+
 #ifndef TETHRIX_NATIVE_MATH
-double exp(double x) { return GlibcExp(x, &ExactFma); }
-double log(double x) { return GlibcLog(x, &ExactFma); }
+double exp(double x) { return GlibcExp(x, &QuickFma, &PlainMultiplyAdd); }
+double log(double x) { return GlibcLog(x, &ProductLessOne, &QuickFma, &PlainMultiplyAdd); }
 #endif
 
 }  // namespace tmath

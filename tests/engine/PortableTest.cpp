@@ -166,25 +166,26 @@ TEST(PortableNumberText, gives_the_characters_and_values_of_charconv)
 namespace {
 
 #ifdef TETHRIX_NATIVE_MATH
-// The WebAssembly build's exp and log: glibc's algorithm with its fused
-// multiply-adds, here with the processor's FMA and with the emulated one,
-// against glibc itself.
+// The WebAssembly build's exp and log: glibc's algorithm with the
+// processor's FMA everywhere, and as the WebAssembly build has it (the
+// emulated FMA where its single rounding matters, a·b + c elsewhere),
+// against glibc itself over the whole range and the engine's.
 TEST(PortableMath, exp_and_log_are_glibcs_bit_for_bit)
 {
     Random r(13);
-    const auto fma = [](double a, double b, double c) { return std::fma(a, b, c); };
-    for (int i = 0; i < 2000000; ++i) {
+    const tmath::MultiplyAdd hardware = [](double a, double b, double c) { return std::fma(a, b, c); };
+    for (int i = 0; i < 3000000; ++i) {
         const double u = r.unit();
         const int e = r.below(2100) - 1080;
         const double x = i % 3 == 0 ? -760 + 1480 * u : i % 3 == 1 ? 0.9 + 0.2 * u : std::ldexp(1 + u, e);
-        const double ex = std::exp(i % 2 ? x : std::fmod(x, 720.0)), lx = std::log(std::fabs(x));
-        const double xe = i % 2 ? x : std::fmod(x, 720.0);
-        ASSERT_EQ(Bits(tmath::GlibcExp(xe, fma)), Bits(ex)) << xe;
-        ASSERT_EQ(Bits(tmath::GlibcLog(std::fabs(x), fma)), Bits(lx)) << x;
-        if (i % 4 == 0) {
-            ASSERT_EQ(Bits(tmath::GlibcExp(xe, &tmath::ExactFma)), Bits(ex)) << xe;
-            ASSERT_EQ(Bits(tmath::GlibcLog(std::fabs(x), &tmath::ExactFma)), Bits(lx)) << x;
-        }
+        const double xe = i % 2 ? x : std::fmod(x, 60.0), xl = std::fabs(x);
+        const double ex = std::exp(xe), lx = std::log(xl);
+        ASSERT_EQ(Bits(tmath::GlibcExp(xe, hardware, hardware)), Bits(ex)) << xe;
+        ASSERT_EQ(Bits(tmath::GlibcLog(xl, hardware, hardware, hardware)), Bits(lx)) << x;
+        ASSERT_EQ(Bits(tmath::GlibcExp(xe, &tmath::QuickFma, &tmath::PlainMultiplyAdd)), Bits(ex)) << xe;
+        ASSERT_EQ(Bits(tmath::GlibcLog(xl, &tmath::ProductLessOne, &tmath::QuickFma, &tmath::PlainMultiplyAdd)),
+                  Bits(lx))
+            << x;
     }
 }
 
@@ -198,6 +199,7 @@ TEST(PortableMath, the_emulated_fused_multiply_add_rounds_once)
         const double c = r.below(2) ? -a * b * (1 + std::ldexp(r.unit() - 0.5, -r.below(60)))
                                     : std::ldexp(1 + r.unit(), r.below(260) - 130);
         ASSERT_EQ(Bits(tmath::ExactFma(a, b, c)), Bits(std::fma(a, b, c))) << a << " " << b << " " << c;
+        ASSERT_EQ(Bits(tmath::QuickFma(a, b, c)), Bits(std::fma(a, b, c))) << a << " " << b << " " << c;
     }
 }
 #endif

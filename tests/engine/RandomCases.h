@@ -48,6 +48,15 @@ private:
     uint64_t state;
 };
 
+// (1 + u)·2^(from + j), u and j drawn in this order. Every draw is a
+// statement of its own: the order of a call's arguments is the compiler's.
+inline double Power(Random &r, int from, int span)
+{
+    const double u = r.unit();
+    const int j = r.below(span);
+    return std::ldexp(1.0 + u, from + j);
+}
+
 inline FlightCase MakeCase(Random &r)
 {
     FlightCase fc = DefaultFlightCase();
@@ -85,7 +94,11 @@ inline FlightCase MakeCase(Random &r)
         case 1: fc.WindSpeed = r.between(40, 200); break;                        // wind near the airspeed
         case 2: fc.Temprature = r.between(-600, -440); break;                    // near absolute zero
         case 3: fc.Temprature = r.between(150, 400), fc.Humidity = r.between(50, 150); break;  // too humid
-        case 4: fc.Preasure = r.between(-4e6, 4e6) * static_cast<float>(r.below(2) ? 1 : 1e6); break;
+        case 4: {
+            const float altitude = r.between(-4e6, 4e6);
+            fc.Preasure = altitude * static_cast<float>(r.below(2) ? 1 : 1e6);
+            break;
+        }
         case 5: fc.ArmLngth = r.between(500, 5000), fc.HndlAngl = r.between(90, 180); break;  // radius behind
         case 6: fc.HndlAngl = r.between(-400, 400); break;
         case 7: fc.WingLength = fc.LineLength * 12 + r.between(-1, 1); break;     // wing as long as the lines
@@ -102,12 +115,12 @@ inline FlightCase MakeCase(Random &r)
         const float sign = (r.next() & 1) ? 1.0f : -1.0f;
         switch (r.below(5)) {
         case 0:  // from the thinnest air the model takes, where its viscosity overflows
-            fc.Preasure = static_cast<float>(std::ldexp(1.0 + r.unit(), 50 + r.below(16)));
-            fc.Temprature = static_cast<float>(-459.67 + std::ldexp(1.0 + r.unit(), r.below(135) - 8));
+            fc.Preasure = static_cast<float>(Power(r, 50, 16));
+            fc.Temprature = static_cast<float>(-459.67 + Power(r, -8, 135));
             fc.Humidity = r.between(0, 100);
             break;
         case 1:
-            fc.Temprature = static_cast<float>(-459.67 + std::ldexp(1.0 + r.unit(), r.below(135) - 8));
+            fc.Temprature = static_cast<float>(-459.67 + Power(r, -8, 135));
             fc.Humidity = r.between(0, 100);
             break;
         case 2:
@@ -121,7 +134,7 @@ inline FlightCase MakeCase(Random &r)
             fc.LapTime = r.between(4.5, 5.5);
             break;
         default:
-            fc.Preasure = sign * static_cast<float>(std::ldexp(1.0 + r.unit(), 10 + r.below(118)));
+            fc.Preasure = sign * static_cast<float>(Power(r, 10, 118));
             break;
         }
     }
