@@ -8,7 +8,7 @@ set -euo pipefail
 window=$1
 calc=$2
 needed() { readelf -d "$1" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'; }
-if needed "$window" | grep -E "Charts|OpenGL|PrintSupport"; then
+if needed "$window" | grep -E "libQt6(Charts|OpenGL|PrintSupport)"; then
   echo "the window links what only its modules need"
   exit 1
 fi
