@@ -4,6 +4,7 @@
 #include "Calcs.h"
 #include "Figures.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -69,3 +70,6 @@ private:
 };
 
 constexpr int MaxNameLength = 70;
+
+// Data files are about 120 bytes; anything over this is not one.
+constexpr std::size_t MaxDataFileBytes = std::size_t(1) << 20;  // 1 MiB

@@ -9,11 +9,10 @@
 // Plain C++ and POSIX, no Qt: tethrix-calc, the window and the tests share it.
 #pragma once
 
+#include "DataFile.h"  // MaxDataFileBytes
+
 #include <cstddef>
 #include <string>
-
-// Data files are about 120 bytes; anything over this is not one.
-constexpr std::size_t MaxDataFileBytes = std::size_t(1) << 20;  // 1 MiB
 
 // Reads the whole file into bytes. Returns an empty text on success, or the
 // reason it failed in words a flier understands ("it is a folder").

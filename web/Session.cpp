@@ -1,0 +1,224 @@
+#include "Session.h"
+
+#include "Convert.h"
+#include "DataFile.h"
+#include "EngineError.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+const char *const KeyNames[15] = {"an", "nl", "ls", "ll", "wl", "hl", "wt", "lt", "wa",
+                                  "ArmLngth", "HndlAngl", "WndSpeed", "Temp", "Altitude", "Humidity"};
+
+int IndexOf(const std::string &key)
+{
+    for (int i = 0; i < 15; ++i)
+        if (key == KeyNames[i])
+            return i;
+    throw EngineError("Unknown input '" + key + "'");
+}
+
+// The window's error box ends every message with a full stop.
+std::string Message(const std::string &text)
+{
+    return text.empty() || text.back() == '.' ? text : text + ".";
+}
+
+// The spin field's whole number: a text that is not one reads as 1.
+bool WholeNumber(const std::string &text, int &n)
+{
+    if (text.empty() || text.size() > 11)
+        return false;
+    size_t i = text[0] == '+' || text[0] == '-' ? 1 : 0;
+    if (i == text.size())
+        return false;
+    long long v = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+        v = v * 10 + (text[i] - '0');
+    }
+    if (text[0] == '-')
+        v = -v;
+    if (v < INT32_MIN || v > INT32_MAX)
+        return false;
+    n = static_cast<int>(v);
+    return true;
+}
+
+}  // namespace
+
+WebSession::WebSession()
+{
+    ApplyAdvancedDefaults(fc);
+    Defaults();
+}
+
+std::vector<std::string> WebSession::Keys() { return std::vector<std::string>(KeyNames, KeyNames + 15); }
+
+std::string WebSession::Text(const std::string &key) const { return texts[static_cast<size_t>(IndexOf(key))]; }
+
+std::string WebSession::CopiedTo(const std::string &key)
+{
+    return key == "lt" ? "WfLapTime" : key == "ll" ? "WfLineLength" : std::string();
+}
+
+std::string WebSession::SetText(const std::string &key, const std::string &text, bool leaving)
+{
+    const int i = IndexOf(key);
+    std::string &shown = texts[static_cast<size_t>(i)];
+    if (shown != text)
+        current = false;  // any change of a text leaves the figures behind
+    shown = text;
+    if (key == "an") {
+        if (!text.empty())
+            fc.AcName = text.substr(0, 4 * MaxNameLength);
+        return std::string();
+    }
+    if (key == "nl") {
+        int n = 1;
+        if (!WholeNumber(text, n)) {
+            n = 1;
+            shown = "1";
+        }
+        if (leaving && (n < 1 || n > 3)) {
+            n = n < 1 ? 1 : 3;
+            shown = std::to_string(n);
+            current = false;
+        }
+        fc.NumLines = n;
+        return std::string();
+    }
+    if (text.empty())
+        return std::string();
+    try {
+        const InputKey *k = FindInputKey(key);
+        fc.*(k->field) = ParseNumber(text, '.');
+    } catch (const EngineError &e) {
+        return Message(e.what());
+    }
+    return std::string();
+}
+
+std::string WebSession::Recalculate()
+{
+    try {
+        engine.Recalculate(fc.LapTime);
+        Show();
+    } catch (const EngineError &e) {
+        return Message(e.what());
+    }
+    return std::string();
+}
+
+void WebSession::Show()
+{
+    // The window's order of rewriting, so that a case that faults at the wing
+    // loading shows nothing new: the page shows all figures or none.
+    std::vector<SessionFigure> next(FigureCount);
+    for (int i : RewriteOrder) {
+        const double v = Figures[i].value(engine, fc, groundSpeed);
+        next[static_cast<size_t>(i)] = {Figures[i].labelName, Figures[i].jsonKey, FigureText(Figures[i], v, '.'), v};
+    }
+    lapSpeed = ::LapSpeed(fc);
+    figures = next;
+    calculated = fc;
+    current = true;
+}
+
+std::string WebSession::WhatIf(bool fromLapTime, const std::string &text, std::string &error) const
+{
+    error.clear();
+    if (text.empty())
+        return std::string();
+    try {
+        const float v = ParseNumber(text, '.');
+        const float r = fromLapTime ? WhatIfLineLength(lapSpeed, fc, v) : WhatIfLapTime(lapSpeed, fc, v);
+        return FormatNumber(r, 4, '.');
+    } catch (const EngineError &e) {
+        error = Message(e.what());
+        return std::string();
+    }
+}
+
+std::string WebSession::Open(const std::string &fileName, const std::string &bytes)
+{
+    if (bytes.size() > MaxDataFileBytes)
+        return "Cannot Open File " + fileName + "\nit is larger than 1 MiB, far too large for a Tethrix data file.";
+    FlightCaseTarget target(fc);
+    ApplyDataFileEntries(ParseDataFile(bytes), target);
+    ShowAll();
+    current = false;
+    return Recalculate();
+}
+
+std::string WebSession::Save(const std::string &fileName)
+{
+    const std::string bytes = DataFileText(fc);
+    // The airplane takes the file's name: the folder and the last "." with
+    // the three characters after it go.
+    std::string name = fileName.substr(fileName.find_last_of("/\\") == std::string::npos
+                                           ? 0
+                                           : fileName.find_last_of("/\\") + 1);
+    const size_t dot = name.rfind('.');
+    if (dot != std::string::npos)
+        name.erase(dot, 4);
+    if (!name.empty()) {
+        fc.AcName = name;
+        texts[0] = name;
+    }
+    return bytes;
+}
+
+ReportLines WebSession::Report(const std::tm &now, std::string &error)
+{
+    error.clear();
+    if (!current)
+        error = Recalculate();
+    ReportLines lines;
+    if (!error.empty())
+        return lines;
+    lines = ReportLinesFor(fc, engine, groundSpeed, '.', now);
+    // The page prints the fields as typed and the labels as shown.
+    for (size_t i = 0; i < 7; ++i)
+        lines.inputTexts[i] = texts[2 + i];
+    lines.resultTexts.clear();
+    for (const SessionFigure &f : figures)
+        lines.resultTexts.push_back(f.text);
+    return lines;
+}
+
+void WebSession::Defaults()
+{
+    ApplyMainDefaults(fc);
+    ShowAll();
+    current = false;
+    Recalculate();
+}
+
+void WebSession::ConditionDefaults()
+{
+    ApplyAdvancedDefaults(fc);
+    ShowAll();
+    current = false;
+}
+
+void WebSession::ShowAll()
+{
+    texts[0] = fc.AcName;
+    texts[1] = std::to_string(std::clamp(fc.NumLines, 1, 3));
+    for (int i = 2; i < 15; ++i) {
+        const InputKey *k = FindInputKey(KeyNames[i]);
+        texts[static_cast<size_t>(i)] = FormatNumber(fc.*(k->field), k->digits, '.');
+    }
+}
+
+std::vector<SweepRow> WebSession::Sweep(const std::string &key, const std::vector<double> &values) const
+{
+    const InputKey *k = FindInputKey(key);
+    if (k == nullptr || k->field == nullptr)
+        return {};
+    return ::Sweep(calculated, *k, values);
+}

@@ -1,0 +1,213 @@
+// The page in a real browser (Debian's Chromium through playwright-core),
+// against tethrix-calc: the same figures to the bit, the same errors, the
+// same data files, the flying conditions kept, and working offline.
+import {test, before, after} from 'node:test';
+import assert from 'node:assert/strict';
+import {execFileSync} from 'node:child_process';
+import {mkdtempSync, readFileSync, writeFileSync, mkdirSync} from 'node:fs';
+import {tmpdir} from 'node:os';
+import {join} from 'node:path';
+import {serve, browser, desktop, pageFigures, FIELD, site} from './support.mjs';
+
+let server, url, chrome;
+const shots = process.env.TETHRIX_SCREENSHOTS || join(site, '..', 'screenshots');
+
+before(async () => {
+  ({server, url} = await serve());
+  chrome = await browser();
+});
+after(async () => {
+  await chrome?.close();
+  server?.close();
+});
+
+async function open(context) {
+  const page = await context.newPage();
+  page.setDefaultTimeout(5000);
+  await page.goto(url);
+  await page.waitForSelector('body[data-ready="true"]');
+  return page;
+}
+
+// Types the inputs into their fields and presses Enter, as a flier would.
+async function enter(page, inputs) {
+  await page.click('#Defaults1');
+  if (!(await page.$eval('#Conditions', d => d.open)))
+    await page.click('#Conditions summary');
+  await page.click('#DefaultsBtn');
+  for (const [key, value] of Object.entries(inputs))
+    await page.fill('#' + FIELD[key], value);
+  await page.press('#LapTime', 'Enter');
+}
+
+// Typical, extreme and failing cases, as KEY=VALUE.
+const CASES = [
+  {},
+  {lt: '4.6', ll: '60'},
+  {nl: '1', ls: '0.018', Temp: '90', Altitude: '3000', Humidity: '80', WndSpeed: '5', HndlAngl: '10'},
+  {nl: '3', lt: '4.2', ll: '60', wl: '24', wt: '48', wa: '600', hl: '6'},
+  {ArmLngth: '0'},
+  {lt: '5.5', wt: '64', wa: '700', ls: '0.021'},
+  {Temp: '20', Altitude: '8000', Humidity: '10'},
+  {Temp: '110', Humidity: '95', Altitude: '-500'},
+  {ll: '42', lt: '3.9', wl: '18', hl: '5', wt: '20', wa: '300'},
+  {ll: '70', lt: '5.9', nl: '3', ls: '0.012'},
+  {HndlAngl: '-30', ArmLngth: '24'},
+  {HndlAngl: '45', WndSpeed: '12'},
+  {WndSpeed: '25', lt: '4.4'},
+  {wa: '1e-3'},
+  {ls: '1E-2', ll: '6.5E1'},
+  {wt: '1234.5678', wa: '987.654321'},
+  {Altitude: '1.2E4', Temp: '-20'},
+  {Humidity: '150'},
+  {lt: '0'},
+  {lt: '-4.9'},
+  {Temp: '-500'},
+  {Altitude: '1e30'},
+  {WndSpeed: '52.47'},
+  {ArmLngth: '1000', HndlAngl: '170'},
+  {wa: '1e-38'},
+  {wl: '700', ll: '58'},
+];
+
+test('every figure and every error equals tethrix-calc --json', async () => {
+  const context = await chrome.newContext();
+  const page = await open(context);
+  let compared = 0;
+  for (const inputs of CASES) {
+    const args = Object.entries(inputs).map(([k, v]) => `${k}=${v}`);
+    const reference = desktop(args);
+    await enter(page, inputs);
+    const error = await page.textContent('#Error');
+    if (reference.status !== 0) {
+      assert.equal(error, reference.error + (reference.error.endsWith('.') ? '' : '.'), args.join(' '));
+      assert.equal(await page.getAttribute('#Label2', 'class'), 'stale', args.join(' '));
+      continue;
+    }
+    assert.equal(error, '', args.join(' '));
+    const figures = await pageFigures(page);
+    for (const [key, value] of Object.entries(reference.json))
+      if (key !== 'Conditions')
+        assert.equal(figures[key], value, `${key} for ${args.join(' ')}`);
+    assert.equal(await page.getAttribute('#Label2', 'class'), 'current');
+    ++compared;
+  }
+  assert.ok(compared >= 20, `${compared} cases compared`);
+  await context.close();
+});
+
+test('what if, the heading and the keyboard', async () => {
+  const context = await chrome.newContext();
+  const page = await open(context);
+  await page.fill('#WfLapTime', '5');
+  await page.press('#WfLapTime', 'Enter');
+  assert.equal(await page.inputValue('#WfLineLength'), '59.27');
+  await page.fill('#WfLineLength', '58');
+  await page.press('#WfLineLength', 'Enter');
+  assert.equal(await page.inputValue('#WfLapTime'), '4.9');
+  assert.equal(await page.getAttribute('#Label2', 'class'), 'current');
+
+  // Any change of a text turns the heading red, with words for it; Enter
+  // turns it green. Keyboard only, from the name field on.
+  await page.focus('#AcName');
+  await page.keyboard.press('Tab');
+  await page.keyboard.press('Tab');
+  await page.keyboard.press('Tab');  // Line Length, its text selected
+  await page.keyboard.press('End');
+  await page.keyboard.press('Backspace');
+  assert.equal(await page.getAttribute('#Label2', 'class'), 'stale');
+  assert.match(await page.textContent('#HeadingCue'), /out of date: press Enter/);
+  await page.keyboard.type('0');
+  await page.keyboard.press('Enter');
+  assert.equal(await page.getAttribute('#Label2', 'class'), 'current');
+  assert.equal(await page.inputValue('#WfLineLength'), '50');
+
+  await page.fill('#Weight', 'x');
+  assert.equal(await page.textContent('#Error'), "'x' is not a valid floating point value.");
+  await context.close();
+});
+
+test('data files go between the page and tethrix-calc unchanged', async () => {
+  const dir = mkdtempSync(join(tmpdir(), 'tethrix-web-'));
+  const context = await chrome.newContext({acceptDownloads: true});
+  const page = await open(context);
+  await enter(page, {lt: '5.25', ll: '61.5', nl: '3', an: 'Caf\u00e9 Racer'});
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click('#Save1')]);
+  assert.equal(download.suggestedFilename(), 'Caf\u00e9 Racer.TQD');
+  const saved = join(dir, 'saved.TQD');
+  await download.saveAs(saved);
+  assert.deepEqual(readFileSync(saved), Buffer.from(
+    'an=Caf\xe9 Racer\r\nnl=3\r\nls=0.015000\r\nll=61.500000\r\nwl=25.500000\r\nhl=7.000000\r\n' +
+    'wt=42.000000\r\nlt=5.250000\r\nwa=512.000000\r\n', 'latin1'));
+  const fromPage = await pageFigures(page);
+  const reference = JSON.parse(execFileSync(process.env.TETHRIX_CALC || 'build/tools/tethrix-calc',
+                                            ['--no-settings', '--json', saved], {encoding: 'utf8'}));
+  assert.equal(fromPage.LineTension, reference.LineTension);
+
+  // A file as the original program wrote it, read by both into the
+  // built-in airplane (a file changes only what it names).
+  await page.click('#Defaults1');
+  const old = join(dir, 'old.TQD');
+  writeFileSync(old, Buffer.from('\xef\xbb\xbfan=Stunt Two\r\nNL = 1\r\nls=0.018\r\nLT=4.75\r\nzz=1\r\nwa=512.25\r\n', 'latin1'));
+  await page.setInputFiles('#OpenFile', old);
+  await page.waitForFunction(() => document.getElementById('AcName').value === 'Stunt Two');
+  assert.equal(await page.inputValue('#WingArea'), '512.25');
+  assert.equal(await page.inputValue('#WfLapTime'), '4.75');
+  const opened = await pageFigures(page);
+  const both = JSON.parse(execFileSync(process.env.TETHRIX_CALC || 'build/tools/tethrix-calc',
+                                       ['--no-settings', '--json', old], {encoding: 'utf8'}));
+  for (const key of ['LeadoutPosition', 'LineTension', 'LineProjection', 'LineWeight', 'GroundSpeed'])
+    assert.equal(opened[key], both[key], key);
+
+  const big = join(dir, 'big.TQD');
+  writeFileSync(big, Buffer.alloc((1 << 20) + 1, 10));
+  await page.setInputFiles('#OpenFile', big);
+  await page.waitForFunction(() => document.getElementById('Error').textContent.includes('1 MiB'));
+  await context.close();
+});
+
+test('the flying conditions survive a reload and the page works offline', async () => {
+  const context = await chrome.newContext();
+  const page = await open(context);
+  await page.click('#Conditions summary');
+  await page.fill('#Temprature', '90');
+  await page.press('#Temprature', 'Enter');
+  const reference = desktop(['Temp=90']).json;
+  assert.equal((await pageFigures(page)).DensityAltitude, reference.DensityAltitude);
+
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.reload();
+  await page.waitForSelector('body[data-ready="true"]');
+  assert.equal(await page.inputValue('#Temprature'), '90');
+  assert.equal((await pageFigures(page)).DensityAltitude, reference.DensityAltitude);
+  assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null));
+
+  await context.setOffline(true);
+  await page.reload();
+  await page.waitForSelector('body[data-ready="true"]');
+  assert.equal((await pageFigures(page)).DensityAltitude, reference.DensityAltitude);
+  await context.close();
+});
+
+test('the printed page and the screenshots', async () => {
+  const context = await chrome.newContext();
+  const page = await open(context);
+  await page.fill('#LapTime', '6.5');  // no Enter: Print brings the figures up to date
+  await page.click('#Print1');
+  const report = await page.evaluate(() => [...document.querySelectorAll('#Report div')].map(d => d.textContent));
+  assert.equal(report[0], 'Ringcruiser');
+  assert.ok(report.includes('Lap Time = 6.5 seconds'));
+  assert.ok(report.includes(await page.textContent('#GndSpeedLabel')));
+  assert.ok(report.some(r => r.startsWith('Printed ')));
+  await context.close();
+
+  mkdirSync(shots, {recursive: true});
+  for (const [name, viewport, scheme] of [['web-phone', {width: 360, height: 1400}, 'light'],
+                                          ['web-desktop', {width: 1280, height: 1300}, 'light'],
+                                          ['web-desktop-dark', {width: 1280, height: 1300}, 'dark']]) {
+    const c = await chrome.newContext({viewport, colorScheme: scheme});
+    const p = await open(c);
+    await p.screenshot({path: join(shots, name + '.png'), fullPage: true});
+    await c.close();
+  }
+});
