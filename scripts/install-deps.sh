@@ -10,7 +10,12 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth x11-apps imagemagick poppler-utils fonts-liberation
   dpkg-dev file desktop-file-utils appstream
+  emscripten chromium python3
 )
+# The web page's browser tests run on Node.js with npm; machines that came with
+# a Node.js of their own keep it.
+command -v node > /dev/null || packages+=(nodejs)
+command -v npm > /dev/null || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do

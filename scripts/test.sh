@@ -43,3 +43,8 @@ cp fuzz/seeds/DataFileFuzz/* build-fuzz/corpus/DataFileLarge/
 build-fuzz/fuzz/DataFileFuzz -max_len=1048576 -timeout=5 -max_total_time=20 -print_final_stats=0 \
   -artifact_prefix=build-fuzz/ build-fuzz/corpus/DataFileLarge 2>&1 | tail -n 1
 echo "fuzzing: no crash"
+
+# The web page: the engine and the session in WebAssembly (emscripten), the
+# engine's identity with the native reference under Node, and the page in
+# Debian's Chromium driven by playwright-core against tethrix-calc.
+bash scripts/test-web.sh

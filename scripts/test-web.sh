@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds the web page in build-web/ and tests it. Needs the native build in
+# build/ (tethrix-calc is the reference the page's figures are held to).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export NODE_PATH=/usr/share/nodejs  # emscripten's own modules, whichever Node runs it
+jobs=$(nproc)
+
+emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake --build build-web -j"$jobs"
+
+# Every outcome of the seeded random cases and the edge cases, against the
+# native engine's reference. Exp and log are the native library's own
+# algorithms; sine, cosine and their inverses come from the web's C library,
+# whose last bit differs from the native one now and then: those cases are
+# counted, and more than 3 in 100 fails, as does any edge-case difference.
+node build-web/web/engine_identity.js > build-web/identity.txt
+grep -v '^#' tests/engine/data/reference-outcomes.txt > build-web/identity-reference.txt
+awk 'NR==FNR { want[FNR] = $0; next }
+     /^edges / { if ($0 != want[FNR]) { print "web identity: edge cases differ"; bad = 1 } next }
+     /^sum / { next }
+     { listed++; if ($0 != want[FNR]) differ++ }
+     END { printf "web identity: %d of %d random cases differ from the native outcome\n", differ, listed
+           exit (bad || listed != 10000 || differ * 100 > listed * 3) }' \
+  build-web/identity-reference.txt build-web/identity.txt
+
+# The page in a real browser.
+(cd web/tests && npm ci --no-audit --no-fund --loglevel=error)
+(cd web/tests && TETHRIX_SITE=../../build-web/site TETHRIX_CALC=../../build/tools/tethrix-calc \
+  TETHRIX_SCREENSHOTS=../../build-web/screenshots node --test page.test.mjs)
