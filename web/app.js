@@ -204,6 +204,7 @@ showTexts();
 recalculate();
 document.querySelector('main').hidden = false;
 $('Loading').hidden = true;
+document.body.dataset.readyAt = performance.now().toFixed(1);  // for the benchmark
 document.body.dataset.ready = 'true';
 
 if ('serviceWorker' in navigator)
