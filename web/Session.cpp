@@ -102,6 +102,11 @@ std::string WebSession::SetText(const std::string &key, const std::string &text,
     return std::string();
 }
 
+std::string WebSession::LapSpeedText() const
+{
+    return "Lap Speed = " + FormatNumber(lapSpeed, 4, '.') + " mph";
+}
+
 std::string WebSession::Recalculate()
 {
     try {

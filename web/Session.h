@@ -49,6 +49,8 @@ public:
     std::string Recalculate();
     const std::vector<SessionFigure> &Shown() const { return figures; }
     float LapSpeed() const { return lapSpeed; }
+    // "Lap Speed = 54.36 mph": four significant digits like every figure.
+    std::string LapSpeedText() const;
 
     // Enter in a What-If field: the other field's new text, or the error
     // (error set, result empty). fromLapTime: the lap time was typed.

@@ -39,7 +39,7 @@ function showFigures() {
     li.dataset.key = f.key;
   }
   const lap = session.lapSpeed();
-  $('LapSpeed').textContent = `Lap Speed = ${Number(lap.toPrecision(4))} mph`;
+  $('LapSpeed').textContent = session.lapSpeedText();
   $('LapSpeed').dataset.value = lap;
   showHeading();
   drawCharts();

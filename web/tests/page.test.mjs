@@ -106,6 +106,7 @@ test('what if, the heading and the keyboard', async () => {
   await page.press('#WfLineLength', 'Enter');
   assert.equal(await page.inputValue('#WfLapTime'), '4.9');
   assert.equal(await page.getAttribute('#Label2', 'class'), 'current');
+  assert.equal(await page.textContent('#LapSpeed'), 'Lap Speed = 54.36 mph');
 
   // Any change of a text turns the heading red, with words for it; Enter
   // turns it green. Keyboard only, from the name field on.
