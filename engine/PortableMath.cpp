@@ -1,5 +1,7 @@
 #include "PortableMath.h"
 
+#include <cfloat>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -236,6 +238,89 @@ double ProductLessOne(double a, double b, double)
 #ifndef TETHRIX_NATIVE_MATH
 double exp(double x) { return GlibcExp(x, &QuickFma, &PlainMultiplyAdd); }
 double log(double x) { return GlibcLog(x, &ProductLessOne, &QuickFma, &PlainMultiplyAdd); }
+#endif
+
+}  // namespace tmath
+
+namespace {
+
+// Taylor series of the small-argument functions past their first term,
+// coefficients of t = x² (t¹, t², …), each rounded to nearest.
+const double AtanSeries[] = {-0x1.5555555555555p-2, 0x1.999999999999ap-3, -0x1.2492492492492p-3, 0x1.c71c71c71c71cp-4, -0x1.745d1745d1746p-4, 0x1.3b13b13b13b14p-4, -0x1.1111111111111p-4, 0x1.e1e1e1e1e1e1ep-5, -0x1.af286bca1af28p-5, 0x1.8618618618618p-5, -0x1.642c8590b2164p-5, 0x1.47ae147ae147bp-5};
+const double AsinSeries[] = {0x1.5555555555555p-3, 0x1.3333333333333p-4, 0x1.6db6db6db6db7p-5, 0x1.f1c71c71c71c7p-6, 0x1.6e8ba2e8ba2e9p-6, 0x1.1c4ec4ec4ec4fp-6, 0x1.c99999999999ap-7, 0x1.7a87878787878p-7, 0x1.3fde50d79435ep-7, 0x1.12ef3cf3cf3cfp-7, 0x1.df3bd37a6f4dfp-8, 0x1.a6863d70a3d71p-8};
+const double TanSeries[] = {0x1.5555555555555p-2, 0x1.1111111111111p-3, 0x1.ba1ba1ba1ba1cp-5, 0x1.664f4882c10fap-6, 0x1.226e355e6c23dp-7, 0x1.d6d3d0e157de0p-9, 0x1.7da36452b75e3p-10, 0x1.3558248036744p-11, 0x1.f57d7734d1664p-13, 0x1.967e18afcafadp-14, 0x1.497d8eea25259p-15, 0x1.0b132d39a6050p-16};
+const double SinSeries[] = {-0x1.5555555555555p-3, 0x1.1111111111111p-7, -0x1.a01a01a01a01ap-13, 0x1.71de3a556c734p-19, -0x1.ae64567f544e4p-26, 0x1.6124613a86d09p-33, -0x1.ae7f3e733b81fp-41, 0x1.952c77030ad4ap-49, -0x1.2f49b46814157p-57, 0x1.71b8ef6dcf572p-66, -0x1.761b41316381ap-75, 0x1.3f3ccdd165fa9p-84};
+const double CosSeries[] = {-0x1.0000000000000p-1, 0x1.5555555555555p-5, -0x1.6c16c16c16c17p-10, 0x1.a01a01a01a01ap-16, -0x1.27e4fb7789f5cp-22, 0x1.1eed8eff8d898p-29, -0x1.93974a8c07c9dp-37, 0x1.ae7f3e733b81fp-45, -0x1.6827863b97d97p-53, 0x1.e542ba4020225p-62, -0x1.0ce396db7f853p-70, 0x1.f2cf01972f578p-80};
+
+// t·P(t), P's coefficients c[0..11] of t⁰…t¹¹, by Horner.
+double TailOf(const double (&c)[12], double t)
+{
+    double p = c[11];
+    for (int i = 10; i >= 0; --i)
+        p = p * t + c[i];
+    return p * t;
+}
+
+// lead + tail rounded once when that rounding is certain: the exact
+// remainder of the sum, widened by the tail's error bound, must stay clear of
+// half the gap to either neighbour. False leaves the case to the slow path.
+bool CertainSum(double lead, double tail, double &out)
+{
+    const double hi = lead + tail;
+    const double lo = (lead - hi) + tail;  // exact, |lead| > |tail|
+    const double bound = std::fabs(tail) * 0x1p-49;  // twelve roundings; the series' cut is far below
+    const double gap = std::fmin(std::nextafter(hi, HUGE_VAL) - hi, hi - std::nextafter(hi, -HUGE_VAL));
+    if (std::fabs(lo) + bound < gap / 2) {
+        out = hi;
+        return true;
+    }
+    return false;
+}
+
+// Arguments the series serve: small, but not so small that x³ underflows.
+bool SeriesArgument(double x) { return std::fabs(x) <= 0.125 && std::fabs(x) >= 0x1p-300; }
+
+double OddSeries(double x, const double (&c)[12], double (*slow)(double))
+{
+    double out;
+    if (x == 0)
+        return x;  // ±0, as the functions give
+    if (SeriesArgument(x) && CertainSum(x, x * TailOf(c, x * x), out))
+        return out;
+    return slow(x);
+}
+
+}  // namespace
+
+namespace tmath {
+
+double RoundedSin(double x, double (*slow)(double)) { return OddSeries(x, SinSeries, slow); }
+double RoundedTan(double x, double (*slow)(double)) { return OddSeries(x, TanSeries, slow); }
+double RoundedAtan(double x, double (*slow)(double)) { return OddSeries(x, AtanSeries, slow); }
+double RoundedAsin(double x, double (*slow)(double)) { return OddSeries(x, AsinSeries, slow); }
+double RoundedCos(double x, double (*slow)(double))
+{
+    double out;
+    if (x == 0)
+        return 1;
+    if (SeriesArgument(x) && CertainSum(1, TailOf(CosSeries, x * x), out))
+        return out;
+    return slow(x);
+}
+
+#if !defined(TETHRIX_NATIVE_MATH) && LDBL_MANT_DIG == 113
+namespace {
+double QuadSin(double x) { return static_cast<double>(::sinl(x)); }
+double QuadCos(double x) { return static_cast<double>(::cosl(x)); }
+double QuadTan(double x) { return static_cast<double>(::tanl(x)); }
+double QuadAtan(double x) { return static_cast<double>(::atanl(x)); }
+double QuadAsin(double x) { return static_cast<double>(::asinl(x)); }
+}  // namespace
+double sin(double x) { return RoundedSin(x, &QuadSin); }
+double cos(double x) { return RoundedCos(x, &QuadCos); }
+double tan(double x) { return RoundedTan(x, &QuadTan); }
+double atan(double x) { return RoundedAtan(x, &QuadAtan); }
+double asin(double x) { return RoundedAsin(x, &QuadAsin); }
 #endif
 
 }  // namespace tmath

@@ -7,6 +7,7 @@
 // trigonometric functions come from the C library there.
 #pragma once
 
+#include <cfloat>
 #include <cmath>
 
 #if defined(__GLIBC__) && (defined(__x86_64__) || defined(__i386__))
@@ -45,10 +46,30 @@ inline double log(double x) { return std::log(x); }
 double exp(double x);
 double log(double x);
 #endif
+// Correctly rounded sine, cosine, tangent, arctangent and arcsine: from
+// their series for |x| ≤ 1/8 when the sum's rounding is certain, from `slow`
+// (the function at higher precision, rounded once) otherwise.
+double RoundedSin(double x, double (*slow)(double));
+double RoundedCos(double x, double (*slow)(double));
+double RoundedTan(double x, double (*slow)(double));
+double RoundedAtan(double x, double (*slow)(double));
+double RoundedAsin(double x, double (*slow)(double));
+
+#if defined(TETHRIX_NATIVE_MATH) || LDBL_MANT_DIG != 113
 inline double sin(double x) { return std::sin(x); }
 inline double cos(double x) { return std::cos(x); }
 inline double tan(double x) { return std::tan(x); }
 inline double atan(double x) { return std::atan(x); }
 inline double asin(double x) { return std::asin(x); }
+#else
+// Where long double is IEEE quadruple (WebAssembly), correctly rounded: the
+// native library's results are in all but a few cases in a thousand, where a
+// double-precision library's own last bit would differ in a few in a hundred.
+double sin(double x);
+double cos(double x);
+double tan(double x);
+double atan(double x);
+double asin(double x);
+#endif
 
 }  // namespace tmath

@@ -10,6 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#if __has_include(<quadmath.h>)
+#include <quadmath.h>
+#endif
 #include <cstring>
 
 namespace {
@@ -200,6 +203,45 @@ TEST(PortableMath, the_emulated_fused_multiply_add_rounds_once)
                                     : std::ldexp(1 + r.unit(), r.below(260) - 130);
         ASSERT_EQ(Bits(tmath::ExactFma(a, b, c)), Bits(std::fma(a, b, c))) << a << " " << b << " " << c;
         ASSERT_EQ(Bits(tmath::QuickFma(a, b, c)), Bits(std::fma(a, b, c))) << a << " " << b << " " << c;
+    }
+}
+#endif
+
+
+#if __has_include(<quadmath.h>)
+// The WebAssembly build's trigonometric functions: from the series where the
+// rounding is certain, else at quadruple precision; either way the quadruple
+// result rounded once. The series must never decide a case wrongly, and
+// should decide nearly all of the engine's small angles.
+TEST(PortableMath, small_angle_series_round_as_quadruple_precision_does)
+{
+    struct Function {
+        double (*rounded)(double, double (*)(double));
+        __float128 (*quad)(__float128);
+    };
+    static const Function functions[] = {{tmath::RoundedSin, sinq}, {tmath::RoundedCos, cosq},
+                                         {tmath::RoundedTan, tanq},  {tmath::RoundedAtan, atanq},
+                                         {tmath::RoundedAsin, asinq}};
+    static int slowCalls;
+    static __float128 (*quad)(__float128);
+    const auto slow = [](double x) {
+        ++slowCalls;
+        return static_cast<double>(quad(x));
+    };
+    Random r(19);
+    for (const Function &f : functions) {
+        quad = f.quad;
+        slowCalls = 0;
+        int beyond = 0;
+        const int n = 400000;
+        for (int i = 0; i < n; ++i) {
+            // Mostly the series' range, down to tiny angles; some beyond it.
+            const double x = (r.below(2) ? 1 : -1) * (i % 8 ? std::ldexp(1 + r.unit(), -3 - r.below(40))
+                                                           : r.unit());
+            beyond += std::fabs(x) > 0.125;
+            ASSERT_EQ(Bits(f.rounded(x, slow)), Bits(static_cast<double>(f.quad(x)))) << x;
+        }
+        EXPECT_LT(slowCalls - beyond, (n - beyond) / 25);
     }
 }
 #endif
