@@ -2,6 +2,7 @@
 
 #include "Advgfg.h"
 #include "Charts.h"
+#include "HeadingColours.h"
 #include "Modules.h"
 #include "Convert.h"
 #include "Cspin.h"
@@ -33,9 +34,6 @@
 
 namespace {
 
-const QColor StaleColour(255, 0, 0);
-const QColor CurrentColour(0, 128, 0);
-const QColor HeadingColour(128, 0, 0);  // maroon
 const QString DataFileFilter = QStringLiteral("Tethrix Data File (*.TQD)");
 constexpr int NumberFieldWidth = 60;
 
@@ -47,6 +45,15 @@ QFrame *MakeBar(QWidget *parent)
     return bar;
 }
 
+// The background is the window's: a label's own palette may not have taken
+// a new desktop palette yet when the window hears of it.
+void SetLabelColour(QLabel *label, headings::Role role, const QColor &background)
+{
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, headings::ColourFor(role, background));
+    label->setPalette(p);
+}
+
 QLabel *MakeHeading(const QString &text, const char *name, QWidget *parent, int pixelSize)
 {
     auto *label = new QLabel(text, parent);
@@ -55,9 +62,7 @@ QLabel *MakeHeading(const QString &text, const char *name, QWidget *parent, int 
     f.setBold(true);
     f.setPixelSize(pixelSize);
     label->setFont(f);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, HeadingColour);
-    label->setPalette(p);
+    SetLabelColour(label, headings::Role::Title, parent->palette().color(QPalette::Window));
     return label;
 }
 
@@ -307,9 +312,25 @@ char TForm1::DecimalSeparator()
 void TForm1::SetHeadingCurrent(bool current)
 {
     resultsCurrent = current;
-    QPalette p = Label2->palette();
-    p.setColor(QPalette::WindowText, current ? CurrentColour : StaleColour);
-    Label2->setPalette(p);
+    SetLabelColour(Label2, current ? headings::Role::Current : headings::Role::Stale,
+                   palette().color(QPalette::Window));
+    // Words for the state too, for fliers who cannot tell red from green.
+    const QString cue = current ? QString() : tr(headings::StaleCue);
+    Label2->setToolTip(cue);
+    Label2->setAccessibleDescription(cue);
+}
+
+void TForm1::changeEvent(QEvent *event)
+{
+    // A new palette (a dark desktop theme, say): the headings' colours are
+    // chosen again against the panels' new background.
+    if (event->type() == QEvent::PaletteChange && Label2) {
+        for (const char *name : {"Label1", "Label15"})
+            if (auto *label = findChild<QLabel *>(name))
+                SetLabelColour(label, headings::Role::Title, palette().color(QPalette::Window));
+        SetHeadingCurrent(resultsCurrent);
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void TForm1::SetAdvancedDefaults() { ApplyAdvancedDefaults(fc); }

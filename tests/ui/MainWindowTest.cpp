@@ -1,7 +1,9 @@
 // The main window driven as a flier drives it: typing, Enter, F1.
+#include "HeadingColours.h"
 #include "Main.h"
 #include "UiTestSupport.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QClipboard>
@@ -62,6 +64,47 @@ private slots:
         QVERIFY(fx.messages.isEmpty());
         QCOMPARE(w->windowTitle(), QString("Tethrix"));
         QCOMPARE(label("Label1")->text(), QString("Input Data"));
+    }
+
+    // On a dark desktop every heading reads at 4.5:1 or better and keeps its
+    // hue; the light palette keeps the classic colours. Stale has words too.
+    void headings_read_on_dark_palettes_and_stale_figures_say_so()
+    {
+        QCOMPARE(label("Label2")->toolTip(), QString());
+        retype("LapTime", "4.2");
+        QCOMPARE(label("Label2")->toolTip(), QString(headings::StaleCue));
+        QCOMPARE(label("Label2")->accessibleDescription(), QString(headings::StaleCue));
+        struct Restore {
+            QPalette light = QApplication::palette();
+            ~Restore()
+            {
+                QApplication::setPalette(light);
+                QCoreApplication::processEvents();
+            }
+        } restore;
+        const QPalette light = restore.light;
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(0x2d, 0x2d, 0x2d));
+        dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+        QApplication::setPalette(dark);
+        QCoreApplication::processEvents();  // the widgets hear of it through the event loop
+        const auto colour = [&](const char *name) { return label(name)->palette().color(QPalette::WindowText); };
+        for (bool current : {false, true}) {
+            if (current)
+                QTest::keyClick(field("LapTime"), Qt::Key_Return);
+            for (const char *name : {"Label1", "Label2", "Label15"}) {
+                const QPalette p = label(name)->parentWidget()->palette();  // what is painted behind it
+                QVERIFY2(headings::Contrast(colour(name), p.color(QPalette::Window)) >= 4.5,
+                         qPrintable(QString("%1 %2 on %3").arg(name, colour(name).name(), p.color(QPalette::Window).name())));
+            }
+            QCOMPARE(colour("Label2").hslHue(), current ? 120 : 0);
+            QCOMPARE(colour("Label1").hslHue(), 0);
+        }
+        QCOMPARE(label("Label2")->toolTip(), QString());
+        QApplication::setPalette(light);
+        QCoreApplication::processEvents();
+        QCOMPARE(heading(), green);
+        QCOMPARE(colour("Label1"), QColor(128, 0, 0));
     }
 
     void typing_turns_the_heading_red_and_enter_recalculates()
