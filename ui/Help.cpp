@@ -70,6 +70,7 @@ HelpViewer::HelpViewer(QWidget *parent)
             [this](QListWidgetItem *item) { browser->setSource(QUrl("qrc" + item->data(Qt::UserRole).toString())); });
     connect(results, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { browser->setSource(QUrl("qrc" + item->data(Qt::UserRole).toString())); });
+    connect(browser, &QTextBrowser::sourceChanged, this, &HelpViewer::highlightShownPage);
     search(QString());
 }
 
@@ -94,6 +95,24 @@ void HelpViewer::search(const QString &text)
             item->setData(Qt::UserRole, page.second);
         }
     }
+    if (results->count() == 0) {
+        // Said in words, not left as an empty list that looks broken.
+        auto *none = new QListWidgetItem(tr("No pages found"), results);
+        none->setFlags(Qt::NoItemFlags);
+    }
+    highlightShownPage(browser->source());
+}
+
+void HelpViewer::highlightShownPage(const QUrl &page)
+{
+    // The list marks the page on show, however it was reached.
+    const QString shown = page.toString();
+    for (int i = 0; i < results->count(); ++i)
+        if (QListWidgetItem *item = results->item(i); "qrc" + item->data(Qt::UserRole).toString() == shown) {
+            results->setCurrentItem(item);
+            return;
+        }
+    results->setCurrentItem(nullptr);
 }
 
 void ShowHelpTopic(QWidget *parent, int topic)

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QUrl>
 
 class QLineEdit;
 class QListWidget;
@@ -24,6 +25,7 @@ public:
 
 private:
     void search(const QString &text);
+    void highlightShownPage(const QUrl &page);
     QLineEdit *searchBox;
     QListWidget *results;
     QTextBrowser *browser;

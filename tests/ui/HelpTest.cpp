@@ -28,10 +28,14 @@ private slots:
                 viewer.findChild<QTextBrowser *>("HelpBrowser")->toPlainText().contains("Preasure Altitude"));
         auto *results = viewer.findChild<QListWidget *>("HelpResults");
         QCOMPARE(results->count(), 5);
+        QVERIFY2(results->currentItem(), qPrintable(viewer.currentPage()));
+        QVERIFY(results->currentItem()->data(Qt::UserRole).toString().endsWith("topic4.html"));  // the page shown
         viewer.findChild<QLineEdit *>("HelpSearch")->setText("leadout");
         QVERIFY(results->count() >= 1 && results->count() < 5);
         viewer.findChild<QLineEdit *>("HelpSearch")->setText("no such word anywhere");
-        QCOMPARE(results->count(), 0);
+        QCOMPARE(results->count(), 1);
+        QCOMPARE(results->item(0)->text(), QString("No pages found"));
+        QCOMPARE(results->item(0)->flags(), Qt::NoItemFlags);
         QVERIFY(HelpPages()[4].first.contains("About"));
     }
 };
