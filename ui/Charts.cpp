@@ -9,6 +9,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -127,6 +128,16 @@ void TrimCharts::buildTab(Tab &t, const InputKey &key, double low, double high, 
     layout->addWidget(t.view, 1);
     layout->addWidget(t.hover);
     layout->addWidget(t.problems);
+}
+
+void TrimCharts::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else if (event->key() == Qt::Key_F1)
+        UiSeams().help(this, HelpCharts);
+    else
+        QWidget::keyPressEvent(event);
 }
 
 int TrimCharts::currentTab() const { return tabWidget->currentIndex(); }

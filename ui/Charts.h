@@ -50,6 +50,10 @@ public:
     void ExportPng();
     void ExportCsv();
 
+protected:
+    // Escape closes the window, F1 opens its help page.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void buildTab(Tab &t, const InputKey &key, double low, double high, int points, const QString &axisTitle);
     void refreshTab(Tab &t, const FlightCase &fc);

@@ -31,9 +31,9 @@ QList<QPair<QString, QString>> HelpPages()
 {
     EnsureHelpResources();
     QList<QPair<QString, QString>> pages;
-    for (const QString &path : {QStringLiteral(":/help/contents.html"), QStringLiteral(":/help/topic2.html"),
-                                QStringLiteral(":/help/topic3.html"), QStringLiteral(":/help/topic4.html"),
-                                QStringLiteral(":/help/topic9.html")}) {
+    for (const char *page : {"contents", "topic2", "topic3", "topic4", "topic5", "topic6", "topic7", "topic8",
+                             "topic9"}) {
+        const QString path = QStringLiteral(":/help/%1.html").arg(QLatin1String(page));
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly))
             continue;

@@ -30,6 +30,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -685,11 +686,28 @@ void TForm1::Charts1Click()
         if (chartsModule == nullptr)
             throw std::runtime_error(tr("The trim charts cannot open: %1").arg(Text(problem)).toStdString());
         charts = chartsModule->create(this);
+        PlaceBeside(charts);
     }
     chartsModule->refresh(charts, lastCalculated);
     charts->show();
     charts->raise();
     charts->activateWindow();
+}
+
+void TForm1::PlaceBeside(QWidget *other) const
+{
+    // Beside the window, on the side with room, kept on the screen.
+    const QScreen *s = screen();
+    if (s == nullptr)
+        return;
+    const QRect room = s->availableGeometry(), mine = frameGeometry();
+    const QSize size = other->frameGeometry().size().boundedTo(room.size());
+    int x = mine.right() + 1;
+    if (x + size.width() > room.right() + 1)
+        x = mine.left() - size.width();
+    x = std::clamp(x, room.left(), room.right() + 1 - size.width());
+    const int y = std::clamp(mine.top(), room.top(), room.bottom() + 1 - size.height());
+    other->move(x, y);
 }
 
 void TForm1::Print1Click()

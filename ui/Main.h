@@ -62,6 +62,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void PlaceBeside(QWidget *other) const;
     void showEvent(QShowEvent *event) override;
 
 private:

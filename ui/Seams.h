@@ -17,6 +17,10 @@ enum HelpTopic : int {
     HelpMainInputs = 2,
     HelpWhatIf = 3,
     HelpAdvanced = 4,
+    HelpCharts = 5,
+    HelpPrinting = 6,
+    HelpCalculator = 7,
+    HelpHeading = 8,
     HelpAbout = 9,
 };
 

@@ -12,6 +12,7 @@
 #include <QLineSeries>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 
 class ChartsTest : public QObject {
     Q_OBJECT
@@ -48,6 +49,21 @@ private slots:
         QCOMPARE(item->text(), QString("&Trim Charts..."));
         const auto actions = w->findChild<QMenu *>("Advanced1")->actions();
         QCOMPARE(actions.indexOf(item), actions.indexOf(w->findChild<QAction *>("Configure1")) + 1);
+    }
+
+    // Beside the main window, not over it; F1 asks for the charts' page and
+    // Escape closes the window.
+    void charts_open_beside_the_window_and_answer_f1_and_escape()
+    {
+        w->move(40, 40);
+        w->findChild<QAction *>("Charts1")->trigger();
+        QVERIFY(charts() && charts()->isVisible());
+        QVERIFY(!charts()->frameGeometry().intersects(w->frameGeometry()) ||
+                charts()->frameGeometry().width() + w->frameGeometry().width() > w->screen()->availableGeometry().width());
+        QTest::keyClick(charts(), Qt::Key_F1);
+        QCOMPARE(fx.helpTopics, QList<int>{HelpCharts});
+        QTest::keyClick(charts(), Qt::Key_Escape);
+        QVERIFY(!charts()->isVisible());
     }
 
     void series_hold_the_sweep_table_values()
