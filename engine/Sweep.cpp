@@ -4,6 +4,7 @@
 #include "EngineError.h"
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace {
@@ -141,17 +142,26 @@ std::vector<SweepRow> Sweep(const FlightCase &base, const InputKey &key, const s
     return rows;
 }
 
-std::string SweepCsvHeader(const InputKey &key)
+namespace {
+// ",Leadout Position Behind CG (inches),…,Lap Speed (mph),Error\n"
+std::string FiguresCsvHeader()
 {
-    std::string header = std::string(key.key);
-    if (*key.unit)
-        header += std::string(" (") + key.unit + ")";
+    std::string header;
     for (const FigureInfo &f : Figures) {
         header += std::string(",") + f.caption;
         if (*f.unit)
             header += " (" + UnitText(f.unit) + ")";
     }
     return header + ",Lap Speed (mph),Error\n";
+}
+}  // namespace
+
+std::string SweepCsvHeader(const InputKey &key)
+{
+    std::string header = std::string(key.key);
+    if (*key.unit)
+        header += std::string(" (") + key.unit + ")";
+    return header + FiguresCsvHeader();
 }
 
 void AppendSweepCsvRow(std::string &out, const SweepRow &row)
@@ -175,6 +185,31 @@ std::string SweepCsv(const InputKey &key, const std::vector<SweepRow> &rows)
     std::string csv = SweepCsvHeader(key);
     for (const SweepRow &row : rows)
         AppendSweepCsvRow(csv, row);
+    return csv;
+}
+
+std::string ReadableSweepCsv(const std::string &inputTitle, const std::vector<SweepRow> &rows)
+{
+    std::string csv = inputTitle + FiguresCsvHeader();
+    const auto append = [&csv](double v) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.6g", v);
+        csv += text;
+    };
+    for (const SweepRow &row : rows) {
+        append(static_cast<float>(row.input));
+        for (int f = 0; f < FigureCount; ++f) {
+            csv += ',';
+            if (row.ok)
+                append(row.figures[f]);
+        }
+        csv += ',';
+        if (row.ok)
+            append(row.lapSpeed);
+        csv += ',';
+        AppendCsvField(csv, row.error);
+        csv += '\n';
+    }
     return csv;
 }
 

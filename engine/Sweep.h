@@ -45,6 +45,9 @@ std::vector<SweepRow> Sweep(const FlightCase &base, const InputKey &key, const s
 std::string SweepCsvHeader(const InputKey &key);
 void AppendSweepCsvRow(std::string &out, const SweepRow &row);
 std::string SweepCsv(const InputKey &key, const std::vector<SweepRow> &rows);
+// The same table for people: the input's column titled in words with its
+// unit (inputTitle), numbers to six significant digits.
+std::string ReadableSweepCsv(const std::string &inputTitle, const std::vector<SweepRow> &rows);
 // One row as a JSON object: the key's value, every figure, the lap speed and
 // "Error" (null when the row has figures).
 void AppendSweepJsonRow(std::string &out, const InputKey &key, const SweepRow &row);

@@ -9,6 +9,8 @@
 #include <QChart>
 #include <QChartView>
 #include <QHBoxLayout>
+#include <QImage>
+#include <QPainter>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLegendMarker>
@@ -28,15 +30,51 @@ const char *const CurveNames[3] = {"Line Tension (pounds)", "Leadout Position (i
 
 QString Figure(double v) { return QString::fromStdString(FormatNumber(static_cast<float>(v), 4, TForm1::DecimalSeparator())); }
 
-void SetRange(QValueAxis *axis, double lo, double hi)
+// A tick step of 1, 2, 2.5 or 5 × 10ⁿ giving about `steps` steps over the span.
+double RoundStep(double span, int steps)
+{
+    const double raw = span / steps;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double m : {1.0, 2.0, 2.5, 5.0})
+        if (m * power >= raw * (1 - 1e-9))
+            return m * power;
+    return 10 * power;
+}
+
+// A figure's scale: from a round number below its values to one above,
+// ticked at round steps.
+void SetScale(QValueAxis *axis, double lo, double hi)
 {
     if (!(lo <= hi)) {
         lo = 0;
         hi = 1;
     }
-    const double pad = hi > lo ? (hi - lo) * 0.05 : std::max(std::fabs(hi) * 0.05, 0.5);
-    axis->setRange(lo - pad, hi + pad);
-    axis->applyNiceNumbers();
+    if (hi - lo < std::max(std::fabs(hi), 1.0) * 1e-6) {  // a flat curve still gets a scale
+        lo -= std::max(std::fabs(lo) * 0.05, 0.5);
+        hi += std::max(std::fabs(hi) * 0.05, 0.5);
+    }
+    const double step = RoundStep(hi - lo, 5);
+    const double first = std::floor(lo / step + 1e-9) * step, last = std::ceil(hi / step - 1e-9) * step;
+    axis->setTickType(QValueAxis::TicksFixed);
+    axis->setRange(first, last);
+    axis->setTickCount(static_cast<int>(std::lround((last - first) / step)) + 1);
+    axis->setLabelFormat("%g");
+}
+
+// The input's axis spans exactly the values swept, ticked at round values
+// inside it.
+void SetInputAxis(QValueAxis *axis, double lo, double hi)
+{
+    if (!(lo < hi)) {
+        SetScale(axis, lo, hi);
+        return;
+    }
+    const double step = RoundStep(hi - lo, 6);
+    axis->setRange(lo, hi);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
+    axis->setLabelFormat("%g");
 }
 
 }  // namespace
@@ -50,6 +88,7 @@ TrimCharts::TrimCharts(QWidget *parent) : QWidget(parent, Qt::Window), tabWidget
     buildTab(tabs[1], *FindInputKey("ll"), 0.85, 1.15, 31, tr("Line Length (feet)"));
     tabWidget->addTab(tabs[0].view->parentWidget(), tr("Lap Time"));
     tabWidget->addTab(tabs[1].view->parentWidget(), tr("Line Length"));
+    followPalette();
 
     auto *png = new QPushButton(tr("Export &PNG..."), this);
     png->setObjectName("ExportPngBtn");
@@ -78,40 +117,45 @@ void TrimCharts::buildTab(Tab &t, const InputKey &key, double low, double high, 
     chart->setTitle(tr("Trim figures against %1").arg(axisTitle));
     chart->legend()->setVisible(true);
     chart->legend()->setAlignment(Qt::AlignBottom);
+    t.axisTitle = axisTitle;
     t.x = new QValueAxis;
     t.x->setTitleText(axisTitle);
-    t.pounds = new QValueAxis;
-    t.pounds->setTitleText(tr("Line Tension (pounds)"));
-    t.inches = new QValueAxis;
-    t.inches->setTitleText(tr("Leadout and Projection (inches)"));
     chart->addAxis(t.x, Qt::AlignBottom);
-    chart->addAxis(t.pounds, Qt::AlignLeft);
-    chart->addAxis(t.inches, Qt::AlignRight);
     for (int c = 0; c < 3; ++c) {
         t.curves[c] = new QLineSeries;
         t.curves[c]->setName(tr(CurveNames[c]));
         t.curves[c]->setPointsVisible(true);
         chart->addSeries(t.curves[c]);
+        // Each figure on a scale of its own, in the colour of its curve.
+        t.scales[c] = new QValueAxis;
+        t.scales[c]->setTitleText(tr(CurveNames[c]));
+        chart->addAxis(t.scales[c], c == 0 ? Qt::AlignLeft : Qt::AlignRight);
         t.curves[c]->attachAxis(t.x);
-        t.curves[c]->attachAxis(c == 0 ? t.pounds : t.inches);
+        t.curves[c]->attachAxis(t.scales[c]);
         connect(t.curves[c], &QLineSeries::hovered, this, [this, &t](const QPointF &p, bool on) {
             if (on)
                 showHover(t, p);
+            else
+                t.hover->setText(tr("Point at a curve to read its figures."));
         });
     }
-    t.currentTension = new QScatterSeries;
-    t.currentTension->setName(tr("Current case"));
-    t.currentTension->setMarkerSize(12);
-    t.currentInches = new QScatterSeries;
-    t.currentInches->setMarkerSize(12);
-    t.currentInches->setColor(t.currentTension->color());
-    for (QScatterSeries *s : {t.currentTension, t.currentInches}) {
-        chart->addSeries(s);
-        s->attachAxis(t.x);
-        s->attachAxis(s == t.currentTension ? t.pounds : t.inches);
+    for (int c = 0; c < 3; ++c) {  // after the curves, so that the legend lists them first
+        t.markers[c] = new QScatterSeries;
+        t.markers[c]->setName(tr("Current case"));
+        t.markers[c]->setMarkerSize(12);
+        chart->addSeries(t.markers[c]);
+        t.markers[c]->attachAxis(t.x);
+        t.markers[c]->attachAxis(t.scales[c]);
+        connect(t.markers[c], &QScatterSeries::hovered, this, [this, &t](const QPointF &p, bool on) {
+            if (on)
+                showHover(t, p);
+            else
+                t.hover->setText(tr("Point at a curve to read its figures."));
+        });
     }
-    chart->legend()->markers(t.currentInches).first()->setVisible(false);
-    t.currentInches->setColor(t.currentTension->color());
+    colourScales(t);
+    for (int c = 1; c < 3; ++c)
+        chart->legend()->markers(t.markers[c]).first()->setVisible(false);
 
     t.view = new QChartView(chart, page);
     t.view->setObjectName(QStringLiteral("Chart_%1").arg(key.key));
@@ -128,6 +172,38 @@ void TrimCharts::buildTab(Tab &t, const InputKey &key, double low, double high, 
     layout->addWidget(t.view, 1);
     layout->addWidget(t.hover);
     layout->addWidget(t.problems);
+}
+
+void TrimCharts::colourScales(Tab &t)
+{
+    for (int c = 0; c < 3; ++c) {
+        const QColor colour = t.curves[c]->color();
+        t.scales[c]->setLabelsColor(colour);
+        t.scales[c]->setTitleBrush(colour);
+        t.scales[c]->setLinePenColor(colour);
+        t.markers[c]->setColor(colour);
+        t.markers[c]->setBorderColor(colour);
+    }
+}
+
+void TrimCharts::followPalette()
+{
+    const bool dark = palette().color(QPalette::Window).lightness() < 128;
+    for (Tab &t : tabs) {
+        QChart *chart = t.view->chart();
+        const QChart::ChartTheme theme = dark ? QChart::ChartThemeDark : QChart::ChartThemeLight;
+        if (chart->theme() != theme) {
+            chart->setTheme(theme);
+            colourScales(t);
+        }
+    }
+}
+
+void TrimCharts::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        followPalette();
+    QWidget::changeEvent(event);
 }
 
 void TrimCharts::keyPressEvent(QKeyEvent *event)
@@ -162,7 +238,7 @@ void TrimCharts::refreshTab(Tab &t, const FlightCase &fc)
     t.rows = Sweep(fc, *t.key, values);
 
     std::array<QList<QPointF>, 3> points;
-    double lo[2] = {INFINITY, INFINITY}, hi[2] = {-INFINITY, -INFINITY};
+    double lo[3] = {INFINITY, INFINITY, INFINITY}, hi[3] = {-INFINITY, -INFINITY, -INFINITY};
     int failed = 0;
     QString firstError;
     for (const SweepRow &row : t.rows) {
@@ -174,32 +250,27 @@ void TrimCharts::refreshTab(Tab &t, const FlightCase &fc)
         for (int c = 0; c < 3; ++c) {
             const double y = row.figures[CurveFigures[c]];
             points[c].append(QPointF(row.input, y));
-            const int axis = c == 0 ? 0 : 1;
-            lo[axis] = std::min(lo[axis], y);
-            hi[axis] = std::max(hi[axis], y);
+            lo[c] = std::min(lo[c], y);
+            hi[c] = std::max(hi[c], y);
         }
     }
     for (int c = 0; c < 3; ++c)
         t.curves[c]->replace(points[c]);
 
     // The current case is the sweep's own middle value.
-    t.currentTension->clear();
-    t.currentInches->clear();
     const auto middle = std::find_if(t.rows.begin(), t.rows.end(), [&](const SweepRow &r) {
         return r.ok && static_cast<float>(r.input) == static_cast<float>(t.current);
     });
-    if (middle != t.rows.end()) {
-        t.currentTension->append(middle->input, middle->figures[CurveFigures[0]]);
-        t.currentInches->append(middle->input, middle->figures[CurveFigures[1]]);
-        t.currentInches->append(middle->input, middle->figures[CurveFigures[2]]);
+    for (int c = 0; c < 3; ++c) {
+        t.markers[c]->clear();
+        if (middle != t.rows.end())
+            t.markers[c]->append(middle->input, middle->figures[CurveFigures[c]]);
     }
 
-    SetRange(t.x, values.empty() ? 0 : std::min(values.front(), values.back()),
-             values.empty() ? 1 : std::max(values.front(), values.back()));
-    SetRange(t.pounds, lo[0], hi[0]);
-    SetRange(t.inches, std::min(0.0, lo[1]), hi[1]);
-    if (lo[1] >= 0 && t.inches->min() < 0)
-        t.inches->setMin(0);  // leadout and bow are measured from zero
+    SetInputAxis(t.x, values.empty() ? 0 : std::min(values.front(), values.back()),
+                 values.empty() ? 1 : std::max(values.front(), values.back()));
+    for (int c = 0; c < 3; ++c)
+        SetScale(t.scales[c], lo[c], hi[c]);
     t.problems->setText(failed == 0 ? QString()
                                     : tr("%1 of %2 points left out: %3.")
                                           .arg(failed)
@@ -237,11 +308,23 @@ static void SaveExport(QWidget *parent, const QString &proposed, const QString &
 
 void TrimCharts::ExportPng()
 {
+    // Drawn afresh at 1600 pixels or more across, sharp enough to print or
+    // post, whatever the window's size on screen.
     const Tab &t = tabs[currentTab()];
+    const QSize shown = t.view->size().expandedTo(QSize(400, 300));
+    const qreal scale = std::max<qreal>(1, 1600.0 / shown.width());
+    QImage image(shown * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(t.view->chart()->backgroundBrush().color());
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        t.view->render(&painter);
+    }
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (!t.view->grab().save(&buffer, "PNG"))
+    if (!image.save(&buffer, "PNG"))
         throw std::runtime_error(tr("The chart could not be turned into a PNG picture").toStdString());
     SaveExport(this, QStringLiteral("trim-%1.png").arg(t.key->key), tr("PNG Image (*.png)"), tr("chart"), png);
 }
@@ -250,7 +333,7 @@ void TrimCharts::ExportCsv()
 {
     const Tab &t = tabs[currentTab()];
     SaveExport(this, QStringLiteral("trim-%1.csv").arg(t.key->key), tr("CSV File (*.csv)"), tr("table"),
-               QByteArray::fromStdString(SweepCsv(*t.key, t.rows)));
+               QByteArray::fromStdString(ReadableSweepCsv(t.axisTitle.toStdString(), t.rows)));
 }
 
 namespace {

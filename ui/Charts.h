@@ -32,10 +32,11 @@ public:
         double lowFactor = 1, highFactor = 1;
         int points = 0;
         QChartView *view = nullptr;
+        QString axisTitle;                      // "Lap Time (seconds)"
         std::array<QLineSeries *, 3> curves{};  // tension, leadout, projection
-        QScatterSeries *currentTension = nullptr;
-        QScatterSeries *currentInches = nullptr;
-        QValueAxis *x = nullptr, *pounds = nullptr, *inches = nullptr;
+        std::array<QScatterSeries *, 3> markers{};  // the current case on each curve
+        QValueAxis *x = nullptr;
+        std::array<QValueAxis *, 3> scales{};  // each curve on its own scale
         QLabel *hover = nullptr;
         QLabel *problems = nullptr;
         std::vector<SweepRow> rows;
@@ -53,11 +54,15 @@ public:
 protected:
     // Escape closes the window, F1 opens its help page.
     void keyPressEvent(QKeyEvent *event) override;
+    // Dark charts on a dark desktop.
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildTab(Tab &t, const InputKey &key, double low, double high, int points, const QString &axisTitle);
     void refreshTab(Tab &t, const FlightCase &fc);
     void showHover(Tab &t, const QPointF &point);
+    void colourScales(Tab &t);
+    void followPalette();
     QTabWidget *tabWidget;
     std::array<Tab, 2> tabs;
 };

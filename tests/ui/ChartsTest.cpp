@@ -7,6 +7,10 @@
 
 #include <QAction>
 #include <QFile>
+#include <QChart>
+#include <QChartView>
+#include <QValueAxis>
+#include <cmath>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -64,6 +68,35 @@ private slots:
         QCOMPARE(fx.helpTopics, QList<int>{HelpCharts});
         QTest::keyClick(charts(), Qt::Key_Escape);
         QVERIFY(!charts()->isVisible());
+    }
+
+    // Each figure on its own scale, ticked at 1, 2, 2.5 or 5 × 10ⁿ and
+    // holding its curve; the input's axis spans just the values swept. A
+    // dark desktop gets dark charts.
+    void scales_are_round_and_fit_and_follow_the_palette()
+    {
+        w->findChild<QAction *>("Charts1")->trigger();
+        for (int i = 0; i < 2; ++i) {
+            const TrimCharts::Tab &t = charts()->tab(i);
+            QVERIFY(std::fabs(t.x->min() - t.rows.front().input) < 1e-5 * t.x->min());
+            QVERIFY(std::fabs(t.x->max() - t.rows.back().input) < 1e-5 * t.x->max());
+            for (int c = 0; c < 3; ++c) {
+                const QValueAxis *a = t.scales[c];
+                const double step = (a->max() - a->min()) / (a->tickCount() - 1);
+                const double mantissa = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+                QVERIFY2(std::fabs(mantissa - 1) < 1e-6 || std::fabs(mantissa - 2) < 1e-6 ||
+                             std::fabs(mantissa - 2.5) < 1e-6 || std::fabs(mantissa - 5) < 1e-6,
+                         qPrintable(QString::number(step)));
+                QVERIFY(std::fabs(a->min() / step - std::round(a->min() / step)) < 1e-6);
+                for (const QPointF &p : t.curves[c]->points())
+                    QVERIFY(p.y() >= a->min() && p.y() <= a->max());
+            }
+        }
+        QCOMPARE(charts()->tab(0).view->chart()->theme(), QChart::ChartThemeLight);
+        QPalette dark = charts()->palette();
+        dark.setColor(QPalette::Window, QColor(0x2d, 0x2d, 0x2d));
+        charts()->setPalette(dark);
+        QCOMPARE(charts()->tab(0).view->chart()->theme(), QChart::ChartThemeDark);
     }
 
     void series_hold_the_sweep_table_values()
@@ -147,14 +180,16 @@ private slots:
         QFile csv(fx.nextSave);
         QVERIFY(csv.open(QIODevice::ReadOnly));
         const QByteArray text = csv.readAll();
-        QCOMPARE(text, QByteArray::fromStdString(SweepCsv(*charts()->tab(0).key, charts()->tab(0).rows)));
-        QVERIFY(text.startsWith("lt (seconds),Leadout Position Behind CG (inches)"));
+        // Titled in words, rounded to six significant digits; the row of the
+        // current case reads as the window shows it.
+        QVERIFY(text.startsWith("Lap Time (seconds),Leadout Position Behind CG (inches)"));
         QCOMPARE(text.count('\n'), 42);
+        QVERIFY(text.contains("\n4.9,0.838755,8.04224,11.8125,53.0183,62.2083,9.85701,"));
 
         fx.nextSave = dir.path() + "/lap.png";
         charts()->findChild<QPushButton *>("ExportPngBtn")->click();
         QImage png(fx.nextSave);
-        QVERIFY(!png.isNull());
+        QVERIFY(png.width() >= 1600);
 
         fx.nextSave = dir.path() + "/missing/folder/lap.csv";
         charts()->findChild<QPushButton *>("ExportCsvBtn")->click();
