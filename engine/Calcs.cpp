@@ -1,5 +1,8 @@
 #include "Calcs.h"
 
+#include <cfloat>
+#include <cmath>
+
 #include "EngineError.h"
 #include "Extended.h"
 #include "Faults.h"
@@ -186,6 +189,17 @@ float WhatIfLapTime(float lapSpeed, const FlightCase &fc, float lineLength)
     const Extended speed = lapSpeed * FeetPerSecondPerMph;  // ft/s
     CheckDivisor(circumference, speed);
     return ToSingle(ToDouble(circumference / speed));
+}
+
+float LapTimeAtSameSpeed(const FlightCase &fc, float lineLength)
+{
+    // The flight path's radius as the lap speed takes it.
+    const auto radius = [&fc](float line) {
+        return double(fc.HndlLngth) / 12 + double(line) + double(fc.WingLength) / 12 + double(fc.ArmLngth) / 12;
+    };
+    const double from = radius(fc.LineLength), to = radius(lineLength);
+    const double lap = double(fc.LapTime) * (to / from);
+    return from > 0 && to > 0 && std::isfinite(lap) && lap <= FLT_MAX ? static_cast<float>(lap) : fc.LapTime;
 }
 
 double IntegrandCallback(double x) { return gLacft.LineIntegrand(x); }

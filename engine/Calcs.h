@@ -77,6 +77,10 @@ float LapSpeed(const FlightCase &fc);
 // 6.28 for the circumference, as the lap-time charts fliers use.
 float WhatIfLineLength(float lapSpeed, const FlightCase &fc, float lapTime);
 float WhatIfLapTime(float lapSpeed, const FlightCase &fc, float lineLength);
+// The lap time that keeps fc's speed on lines lineLength long: fc's lap time
+// scaled with the length of the flight path (fc's own when that length is
+// not a positive number).
+float LapTimeAtSameSpeed(const FlightCase &fc, float lineLength);
 
 // The integrand that CQuanc calls: the single CLacft's LineIntegrand.
 double IntegrandCallback(double x);

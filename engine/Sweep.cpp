@@ -56,15 +56,35 @@ void AppendCsvField(std::string &out, const std::string &text)
 bool IsLineCount(const InputKey &key) { return key.field == nullptr; }
 
 // Solves one value into row; row.ok tells whether it has figures.
+// What a sweep at the same speed holds: the base case and its ground speed.
+struct HeldSpeed {
+    const FlightCase *base = nullptr;
+    double groundSpeed = 0;  // mph; 0 when the base case has none
+    int figure = 0;          // the ground speed's index in Figures
+};
+
 void SolveRow(FlightCase &fc, CalcEngine &engine, const float &groundSpeed, const InputKey &key, double value,
-              SweepRow &row)
+              const HeldSpeed &held, SweepRow &row)
 {
     row.input = value;
     row.error.clear();
+    row.lapTime = fc.LapTime;
     try {
         SetNumericInput(fc, key, value);
         row.input = GetNumericInput(fc, key);  // as the field stores it
-        const CaseFigures figures = SolveCase(engine, fc, groundSpeed);
+        if (held.base != nullptr)
+            row.lapTime = fc.LapTime = LapTimeAtSameSpeed(*held.base, fc.LineLength);
+        CaseFigures figures = SolveCase(engine, fc, groundSpeed);
+        if (held.groundSpeed > 0) {
+            // The engine's ground speed goes as the inverse of the lap time:
+            // one correction brings it to the base case's.
+            const double lap = double(fc.LapTime) * figures.values[held.figure] / held.groundSpeed;
+            if (std::isfinite(lap) && lap > 0 && lap <= std::numeric_limits<float>::max() &&
+                static_cast<float>(lap) != fc.LapTime) {
+                row.lapTime = fc.LapTime = static_cast<float>(lap);
+                figures = SolveCase(engine, fc, groundSpeed);
+            }
+        }
         for (int f = 0; f < FigureCount; ++f)
             row.figures[f] = figures.values[f];
         row.lapSpeed = figures.lapSpeed;
@@ -77,15 +97,26 @@ void SolveRow(FlightCase &fc, CalcEngine &engine, const float &groundSpeed, cons
 
 template <class Next>
 void Run(const FlightCase &base, const InputKey &key, long count, Next next,
-         const std::function<void(const SweepRow &)> &sink)
+         const std::function<void(const SweepRow &)> &sink, SweepHold hold)
 {
     EngineStateKeeper keep;
     FlightCase fc = base;
     float groundSpeed = 0;
     CalcEngine engine(fc, groundSpeed);
+    HeldSpeed held;
+    if (hold == SweepHold::Speed && SweepHoldProblem(key, hold).empty()) {
+        held.base = &base;
+        while (std::string(Figures[held.figure].jsonKey) != "GroundSpeed")
+            ++held.figure;
+        try {
+            held.groundSpeed = SolveCase(engine, fc, groundSpeed).values[held.figure];
+        } catch (const EngineError &) {
+            held.groundSpeed = 0;  // the flight path's length alone then sets the lap time
+        }
+    }
     SweepRow row;
     for (long i = 0; i < count; ++i) {
-        SolveRow(fc, engine, groundSpeed, key, next(i), row);
+        SolveRow(fc, engine, groundSpeed, key, next(i), held, row);
         sink(row);
     }
 }
@@ -122,23 +153,35 @@ std::string SweepLimitsProblem(const InputKey &key, double from, double to, doub
     return std::string();
 }
 
-void SweepEach(const FlightCase &base, const InputKey &key, double from, double to, double step,
-               const std::function<void(const SweepRow &)> &sink)
+std::string SweepHoldProblem(const InputKey &key, SweepHold hold)
 {
-    Run(base, key, SweepCount(from, to, step), [&](long i) { return from + static_cast<double>(i) * step; }, sink);
+    if (hold == SweepHold::Speed && std::string(key.key) != "ll")
+        return "only a sweep of the line length (ll) can hold the speed";
+    return std::string();
+}
+
+void SweepEach(const FlightCase &base, const InputKey &key, double from, double to, double step,
+               const std::function<void(const SweepRow &)> &sink, SweepHold hold)
+{
+    Run(
+        base, key, SweepCount(from, to, step), [&](long i) { return from + static_cast<double>(i) * step; }, sink,
+        hold);
 }
 
 void SweepEach(const FlightCase &base, const InputKey &key, const std::vector<double> &values,
-               const std::function<void(const SweepRow &)> &sink)
+               const std::function<void(const SweepRow &)> &sink, SweepHold hold)
 {
-    Run(base, key, static_cast<long>(values.size()), [&](long i) { return values[static_cast<size_t>(i)]; }, sink);
+    Run(
+        base, key, static_cast<long>(values.size()), [&](long i) { return values[static_cast<size_t>(i)]; }, sink,
+        hold);
 }
 
-std::vector<SweepRow> Sweep(const FlightCase &base, const InputKey &key, const std::vector<double> &values)
+std::vector<SweepRow> Sweep(const FlightCase &base, const InputKey &key, const std::vector<double> &values,
+                            SweepHold hold)
 {
     std::vector<SweepRow> rows;
     rows.reserve(values.size());
-    SweepEach(base, key, values, [&](const SweepRow &row) { rows.push_back(row); });
+    SweepEach(base, key, values, [&](const SweepRow &row) { rows.push_back(row); }, hold);
     return rows;
 }
 
@@ -156,17 +199,23 @@ std::string FiguresCsvHeader()
 }
 }  // namespace
 
-std::string SweepCsvHeader(const InputKey &key)
+std::string SweepCsvHeader(const InputKey &key, SweepHold hold)
 {
     std::string header = std::string(key.key);
     if (*key.unit)
         header += std::string(" (") + key.unit + ")";
+    if (hold == SweepHold::Speed)
+        header += ",lt (seconds) at the same speed";
     return header + FiguresCsvHeader();
 }
 
-void AppendSweepCsvRow(std::string &out, const SweepRow &row)
+void AppendSweepCsvRow(std::string &out, const SweepRow &row, SweepHold hold)
 {
     AppendFullPrecision(out, static_cast<float>(row.input));
+    if (hold == SweepHold::Speed) {
+        out += ',';
+        AppendFullPrecision(out, row.lapTime);
+    }
     for (int f = 0; f < FigureCount; ++f) {
         out += ',';
         if (row.ok)
@@ -182,15 +231,18 @@ void AppendSweepCsvRow(std::string &out, const SweepRow &row)
 
 std::string SweepCsv(const InputKey &key, const std::vector<SweepRow> &rows)
 {
-    std::string csv = SweepCsvHeader(key);
+    std::string csv = SweepCsvHeader(key, SweepHold::LapTime);
     for (const SweepRow &row : rows)
         AppendSweepCsvRow(csv, row);
     return csv;
 }
 
-std::string ReadableSweepCsv(const std::string &inputTitle, const std::vector<SweepRow> &rows)
+std::string ReadableSweepCsv(const std::string &inputTitle, const std::vector<SweepRow> &rows, SweepHold hold)
 {
-    std::string csv = inputTitle + FiguresCsvHeader();
+    std::string csv = inputTitle;
+    if (hold == SweepHold::Speed)
+        csv += ",Lap Time (seconds) at the same speed";
+    csv += FiguresCsvHeader();
     const auto append = [&csv](double v) {
         char text[32];
         std::snprintf(text, sizeof text, "%.6g", v);
@@ -198,6 +250,10 @@ std::string ReadableSweepCsv(const std::string &inputTitle, const std::vector<Sw
     };
     for (const SweepRow &row : rows) {
         append(static_cast<float>(row.input));
+        if (hold == SweepHold::Speed) {
+            csv += ',';
+            append(row.lapTime);
+        }
         for (int f = 0; f < FigureCount; ++f) {
             csv += ',';
             if (row.ok)
@@ -213,12 +269,16 @@ std::string ReadableSweepCsv(const std::string &inputTitle, const std::vector<Sw
     return csv;
 }
 
-void AppendSweepJsonRow(std::string &out, const InputKey &key, const SweepRow &row)
+void AppendSweepJsonRow(std::string &out, const InputKey &key, const SweepRow &row, SweepHold hold)
 {
     out += "{\"";
     out += key.key;
     out += "\": ";
     AppendFullPrecision(out, static_cast<float>(row.input));
+    if (hold == SweepHold::Speed) {
+        out += ", \"lt\": ";
+        AppendFullPrecision(out, row.lapTime);
+    }
     for (int f = 0; f < FigureCount; ++f) {
         out += ", \"";
         out += Figures[f].jsonKey;

@@ -14,7 +14,15 @@ struct SweepRow {
     std::string error;              // the engine's message when !ok
     double figures[FigureCount]{};  // in the order of Figures
     float lapSpeed = 0;             // mph
+    float lapTime = 0;              // s, the lap time the row was solved with
 };
+
+// What a line-length sweep holds: the lap time (the speed then rises with the
+// length), or the speed (the lap time grows with the flight path).
+enum class SweepHold { LapTime, Speed };
+// Why key cannot be swept holding this (empty when it can): only the line
+// length is swept at the same speed.
+std::string SweepHoldProblem(const InputKey &key, SweepHold hold);
 
 constexpr long MaxSweepRows = 100000;
 
@@ -34,20 +42,25 @@ std::string SweepLimitsProblem(const InputKey &key, double from, double to, doub
 // checks as the window. The engine's state is left as it was before, so
 // that nothing a window shows from it changes.
 void SweepEach(const FlightCase &base, const InputKey &key, double from, double to, double step,
-               const std::function<void(const SweepRow &)> &sink);
+               const std::function<void(const SweepRow &)> &sink, SweepHold hold = SweepHold::LapTime);
 void SweepEach(const FlightCase &base, const InputKey &key, const std::vector<double> &values,
-               const std::function<void(const SweepRow &)> &sink);
+               const std::function<void(const SweepRow &)> &sink, SweepHold hold = SweepHold::LapTime);
 // The same, collected.
-std::vector<SweepRow> Sweep(const FlightCase &base, const InputKey &key, const std::vector<double> &values);
+std::vector<SweepRow> Sweep(const FlightCase &base, const InputKey &key, const std::vector<double> &values,
+                            SweepHold hold = SweepHold::LapTime);
 
 // The CSV table: a header row with units, then one row per value, numbers at
 // full precision with "." whatever the locale, the error (if any) last.
-std::string SweepCsvHeader(const InputKey &key);
-void AppendSweepCsvRow(std::string &out, const SweepRow &row);
+// Holding the speed, a column of the lap time follows the input's.
+std::string SweepCsvHeader(const InputKey &key, SweepHold hold = SweepHold::LapTime);
+void AppendSweepCsvRow(std::string &out, const SweepRow &row, SweepHold hold = SweepHold::LapTime);
 std::string SweepCsv(const InputKey &key, const std::vector<SweepRow> &rows);
 // The same table for people: the input's column titled in words with its
 // unit (inputTitle), numbers to six significant digits.
-std::string ReadableSweepCsv(const std::string &inputTitle, const std::vector<SweepRow> &rows);
+std::string ReadableSweepCsv(const std::string &inputTitle, const std::vector<SweepRow> &rows,
+                             SweepHold hold = SweepHold::LapTime);
 // One row as a JSON object: the key's value, every figure, the lap speed and
 // "Error" (null when the row has figures).
-void AppendSweepJsonRow(std::string &out, const InputKey &key, const SweepRow &row);
+// Holding the speed, "lt" follows the key's value.
+void AppendSweepJsonRow(std::string &out, const InputKey &key, const SweepRow &row,
+                        SweepHold hold = SweepHold::LapTime);

@@ -24,7 +24,8 @@ void PrintHelp(std::string &out)
 {
     const FlightCase defaults = DefaultFlightCase();
     out += "Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--json] [--report FILE.pdf]\n"
-           "       tethrix-calc --sweep KEY=FROM:TO:STEP [--json] [FILE.TQD] [KEY=VALUE ...]\n"
+           "       tethrix-calc --sweep KEY=FROM:TO:STEP [--hold=laptime|speed] [--json] [FILE.TQD]\n"
+           "                    [KEY=VALUE ...]\n"
            "Computes the trim figures of a control-line airplane. The flying conditions\n"
            "are the ones the window keeps (Advanced > Data Entry), unless --no-settings;\n"
            "a data file is applied next, as the window's File > Open does, then the\n"
@@ -54,6 +55,11 @@ void PrintHelp(std::string &out)
            "              print a CSV table: KEY from FROM to TO by STEP (at most 100000\n"
            "              rows) with all eleven figures and the lap speed at full precision;\n"
            "              a row that cannot be calculated carries the message instead\n"
+           "  --hold=laptime|speed\n"
+           "              what a sweep of the line length (ll) holds: the lap time (the\n"
+           "              default; the speed rises with the length) or the speed (the lap\n"
+           "              time grows with the flight path; a column \"lt (seconds) at the\n"
+           "              same speed\" follows ll, and \"lt\" in --json)\n"
            "  --          every argument after this is a data file\n"
            "  --help      show this text\n"
            "  --version   show the version\n\n"
@@ -64,7 +70,7 @@ void PrintHelp(std::string &out)
            "     standard output\n"
            "  2  a usage error: an unknown key or option, a value that is not a\n"
            "     number, a missing or repeated option, or options that cannot be\n"
-           "     combined (--sweep with --report)\n";
+           "     combined (--sweep with --report, --hold without --sweep)\n";
 }
 
 struct Options {
@@ -76,6 +82,7 @@ struct Options {
     bool noSettings = false;
     std::optional<std::string> report;
     std::optional<std::string> sweep;
+    std::optional<SweepHold> hold;
 };
 
 Options ParseArguments(const std::vector<std::string> &args)
@@ -106,6 +113,16 @@ Options ParseArguments(const std::vector<std::string> &args)
             if (o.sweep)
                 throw UsageError{"--sweep may be given once"};
             o.sweep = takeValue(i, "KEY=FROM:TO:STEP");
+        } else if (arg.rfind("--hold=", 0) == 0 || arg == "--hold") {
+            if (o.hold)
+                throw UsageError{"--hold may be given once"};
+            const std::string what = arg == "--hold" ? takeValue(i, "speed or laptime") : arg.substr(7);
+            if (what == "speed")
+                o.hold = SweepHold::Speed;
+            else if (what == "laptime")
+                o.hold = SweepHold::LapTime;
+            else
+                throw UsageError{"--hold takes speed or laptime, not '" + what + "'"};
         } else if (arg == "--json") {
             o.json = true;
         } else if (arg == "--no-settings") {
@@ -130,6 +147,8 @@ Options ParseArguments(const std::vector<std::string> &args)
     }
     if (o.sweep && o.report)
         throw UsageError{"--sweep and --report cannot be combined: a report shows one case"};
+    if (o.hold && !o.sweep)
+        throw UsageError{"--hold goes with --sweep"};
     return o;
 }
 
@@ -137,9 +156,10 @@ Options ParseArguments(const std::vector<std::string> &args)
 struct SweepSpec {
     const InputKey *key;
     double from, to, step;
+    SweepHold hold;
 };
 
-SweepSpec ParseSweep(const std::string &argument)
+SweepSpec ParseSweep(const std::string &argument, SweepHold hold)
 {
     const size_t eq = argument.find('=');
     const InputKey *key = eq == std::string::npos ? nullptr : FindInputKey(argument.substr(0, eq));
@@ -150,7 +170,9 @@ SweepSpec ParseSweep(const std::string &argument)
     const size_t c2 = c1 == std::string::npos ? c1 : range.find(':', c1 + 1);
     if (c2 == std::string::npos || range.find(':', c2 + 1) != std::string::npos)
         throw UsageError{"the sweep range must read FROM:TO:STEP"};
-    SweepSpec s{key, 0, 0, 0};
+    if (const std::string problem = SweepHoldProblem(*key, hold); !problem.empty())
+        throw UsageError{"--hold=speed: " + problem};
+    SweepSpec s{key, 0, 0, 0, hold};
     try {
         s.from = ParseWideNumber(range.substr(0, c1));
         s.to = ParseWideNumber(range.substr(c1 + 1, c2 - c1 - 1));
@@ -185,7 +207,7 @@ constexpr long PipelinedRows = 2048;
 int RunSweep(const SweepSpec &spec, const FlightCase &fc, bool json, std::ostream &out, std::ostream &err)
 {
     // Rows go out as they are computed, through one reused buffer.
-    std::string buffer = json ? "[\n" : SweepCsvHeader(*spec.key);
+    std::string buffer = json ? "[\n" : SweepCsvHeader(*spec.key, spec.hold);
     bool first = true;
     bool failed = false;
     errno = 0;
@@ -195,9 +217,9 @@ int RunSweep(const SweepSpec &spec, const FlightCase &fc, bool json, std::ostrea
         if (json) {
             if (!first)
                 buffer += ",\n";
-            AppendSweepJsonRow(buffer, *spec.key, row);
+            AppendSweepJsonRow(buffer, *spec.key, row, spec.hold);
         } else {
-            AppendSweepCsvRow(buffer, row);
+            AppendSweepCsvRow(buffer, row, spec.hold);
         }
         first = false;
         if (buffer.size() >= 1 << 16) {
@@ -207,10 +229,11 @@ int RunSweep(const SweepSpec &spec, const FlightCase &fc, bool json, std::ostrea
     };
     if (SweepCount(spec.from, spec.to, spec.step) >= PipelinedRows) {
         RowPipeline<SweepRow> pipeline(write);
-        SweepEach(fc, *spec.key, spec.from, spec.to, spec.step, [&](const SweepRow &row) { pipeline.Push(row); });
+        SweepEach(
+            fc, *spec.key, spec.from, spec.to, spec.step, [&](const SweepRow &row) { pipeline.Push(row); }, spec.hold);
         pipeline.Finish();
     } else {
-        SweepEach(fc, *spec.key, spec.from, spec.to, spec.step, write);
+        SweepEach(fc, *spec.key, spec.from, spec.to, spec.step, write, spec.hold);
     }
     if (json)
         buffer += "\n]\n";
@@ -261,7 +284,7 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         if (o.report && !render)
             throw UsageError{"--report is not available in this build"};
         if (o.sweep)
-            sweep = ParseSweep(*o.sweep);
+            sweep = ParseSweep(*o.sweep, o.hold.value_or(SweepHold::LapTime));
         if (!o.noSettings && services.readConditions)
             for (const std::string &problem : services.readConditions(fc))
                 err << "tethrix-calc: warning: " << problem << "\n";

@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QPainter>
@@ -115,6 +116,16 @@ void TrimCharts::buildTab(Tab &t, const InputKey &key, double low, double high, 
     auto *page = new QWidget(this);
     auto *chart = new QChart;
     chart->setTitle(tr("Trim figures against %1").arg(axisTitle));
+    if (std::string(key.key) == "ll") {
+        t.holdBox = new QComboBox(this);
+        t.holdBox->setObjectName("HoldBox");
+        t.holdBox->addItem(tr("Hold the lap time"));
+        t.holdBox->addItem(tr("Hold the speed"));
+        connect(t.holdBox, &QComboBox::currentIndexChanged, this, [this, &t](int index) {
+            t.hold = index == 1 ? SweepHold::Speed : SweepHold::LapTime;
+            Guarded(this, [&] { refreshTab(t, shown); });
+        });
+    }
     chart->legend()->setVisible(true);
     chart->legend()->setAlignment(Qt::AlignBottom);
     t.axisTitle = axisTitle;
@@ -169,6 +180,8 @@ void TrimCharts::buildTab(Tab &t, const InputKey &key, double low, double high, 
     p.setColor(QPalette::WindowText, QColor(255, 0, 0));
     t.problems->setPalette(p);
     auto *layout = new QVBoxLayout(page);
+    if (t.holdBox)
+        layout->addWidget(t.holdBox, 0, Qt::AlignLeft);
     layout->addWidget(t.view, 1);
     layout->addWidget(t.hover);
     layout->addWidget(t.problems);
@@ -218,8 +231,17 @@ void TrimCharts::keyPressEvent(QKeyEvent *event)
 
 int TrimCharts::currentTab() const { return tabWidget->currentIndex(); }
 
+QString TrimCharts::heldTitle(const Tab &t) const
+{
+    if (t.holdBox == nullptr)
+        return t.axisTitle;
+    return t.hold == SweepHold::Speed ? tr("%1 at the same speed").arg(t.axisTitle)
+                                      : tr("%1 with the lap time held").arg(t.axisTitle);
+}
+
 void TrimCharts::Refresh(const FlightCase &fc)
 {
+    shown = fc;
     for (Tab &t : tabs) {
         try {
             refreshTab(t, fc);
@@ -235,7 +257,8 @@ void TrimCharts::refreshTab(Tab &t, const FlightCase &fc)
     std::vector<double> values;
     for (int i = 0; i < t.points; ++i)
         values.push_back(t.current * (t.lowFactor + (t.highFactor - t.lowFactor) * i / (t.points - 1)));
-    t.rows = Sweep(fc, *t.key, values);
+    t.rows = Sweep(fc, *t.key, values, t.hold);
+    t.view->chart()->setTitle(tr("Trim figures against %1").arg(heldTitle(t)));
 
     std::array<QList<QPointF>, 3> points;
     double lo[3] = {INFINITY, INFINITY, INFINITY}, hi[3] = {-INFINITY, -INFINITY, -INFINITY};
@@ -333,7 +356,7 @@ void TrimCharts::ExportCsv()
 {
     const Tab &t = tabs[currentTab()];
     SaveExport(this, QStringLiteral("trim-%1.csv").arg(t.key->key), tr("CSV File (*.csv)"), tr("table"),
-               QByteArray::fromStdString(ReadableSweepCsv(t.axisTitle.toStdString(), t.rows)));
+               QByteArray::fromStdString(ReadableSweepCsv(heldTitle(t).toStdString(), t.rows, t.hold)));
 }
 
 namespace {

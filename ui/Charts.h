@@ -11,6 +11,7 @@
 #include <array>
 
 class QChart;
+class QComboBox;
 class QChartView;
 class QLabel;
 class QLineSeries;
@@ -33,6 +34,8 @@ public:
         int points = 0;
         QChartView *view = nullptr;
         QString axisTitle;                      // "Lap Time (seconds)"
+        SweepHold hold = SweepHold::LapTime;    // what a line-length sweep holds
+        QComboBox *holdBox = nullptr;           // the choice of it, on the line-length tab
         std::array<QLineSeries *, 3> curves{};  // tension, leadout, projection
         std::array<QScatterSeries *, 3> markers{};  // the current case on each curve
         QValueAxis *x = nullptr;
@@ -60,6 +63,8 @@ protected:
 private:
     void buildTab(Tab &t, const InputKey &key, double low, double high, int points, const QString &axisTitle);
     void refreshTab(Tab &t, const FlightCase &fc);
+    QString heldTitle(const Tab &t) const;
+    FlightCase shown{};  // the case the charts are drawn around
     void showHover(Tab &t, const QPointF &point);
     void colourScales(Tab &t);
     void followPalette();

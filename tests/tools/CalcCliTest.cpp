@@ -182,7 +182,9 @@ TEST(TethrixCalc, options_that_cannot_be_combined_are_usage_errors)
         {"--report"}, {"--report", ""}, {"--report", "a.pdf", "--report", "b.pdf"},
         {"--sweep", "lt=4:5:1", "--report", "a.pdf"}, {"--sweep", "lt=4:5:1", "--sweep", "ll=50:60:1"},
         {"--sweep", "nl=-1e18:1:1"}, {"--sweep", "nl=1:2.5:1"}, {"--sweep", "ll=1e300:1e301:1e299"},
-        {"--sweep", "lt=inf:5:1"}, {"--sweep", "lt=4:5:1:2"}, {"-x"}};
+        {"--sweep", "lt=inf:5:1"}, {"--sweep", "lt=4:5:1:2"}, {"-x"}, {"--hold=speed"},
+        {"--sweep", "lt=4:5:1", "--hold=speed"}, {"--sweep", "ll=50:60:5", "--hold=fast"},
+        {"--sweep", "ll=50:60:5", "--hold=speed", "--hold=laptime"}};
     for (const auto &args : wrong) {
         const CliRun r = Calc(args, render);
         EXPECT_EQ(r.status, 2) << args.back();
@@ -221,6 +223,37 @@ TEST(TethrixCalc, sweep_rows_equal_single_calculations)
     }
     EXPECT_EQ(rows, 3);
     EXPECT_FALSE(std::getline(lines, row));
+}
+
+// Holding the speed, each row's lap time is the one that keeps the ground
+// speed of the case itself, which is its own row; holding the lap time is the
+// table as it always was.
+TEST(TethrixCalc, a_line_length_sweep_holds_the_speed_or_the_lap_time)
+{
+    const std::vector<SweepRow> held = Sweep(DefaultFlightCase(), *FindInputKey("ll"), {45, 58, 71}, SweepHold::Speed);
+    const std::vector<SweepRow> plain = Sweep(DefaultFlightCase(), *FindInputKey("ll"), {45, 58, 71});
+    ASSERT_TRUE(held[0].ok && held[1].ok && held[2].ok);
+    const double speed = held[1].figures[3];  // ground speed
+    EXPECT_EQ(held[1].lapTime, 4.9f);
+    for (int i = 0; i < FigureCount; ++i)
+        EXPECT_EQ(held[1].figures[i], plain[1].figures[i]);
+    EXPECT_LT(held[0].lapTime, 4.9f);
+    EXPECT_GT(held[2].lapTime, 4.9f);
+    for (const SweepRow &row : held)
+        EXPECT_NEAR(row.figures[3], speed, speed * 1e-6);
+    EXPECT_GT(plain[2].figures[3], speed * 1.1);  // the lap time held, the speed rises
+    // At the same speed longer lines pull less, not more.
+    EXPECT_LT(held[2].figures[1], held[0].figures[1]);
+    EXPECT_GT(plain[2].figures[1], plain[0].figures[1]);
+
+    const CliRun speedCsv = Calc({"--no-settings", "--sweep", "ll=45:71:13", "--hold=speed"});
+    ASSERT_EQ(speedCsv.status, 0) << speedCsv.err;
+    EXPECT_EQ(speedCsv.out.rfind("ll (feet),lt (seconds) at the same speed,Leadout Position", 0), 0u);
+    EXPECT_NE(speedCsv.out.find("\n58,4.9,"), std::string::npos);
+    const CliRun speedJson = Calc({"--no-settings", "--sweep", "ll=58:58:1", "--hold", "speed", "--json"});
+    EXPECT_EQ(speedJson.out.rfind("[\n{\"ll\": 58, \"lt\": 4.9, ", 0), 0u) << speedJson.out;
+    EXPECT_EQ(Calc({"--no-settings", "--sweep", "ll=45:71:13", "--hold=laptime"}).out,
+              Calc({"--no-settings", "--sweep", "ll=45:71:13"}).out);
 }
 
 TEST(TethrixCalc, a_long_sweep_written_by_a_second_thread_holds_every_row_in_order)

@@ -11,11 +11,13 @@
 #include <QChartView>
 #include <QValueAxis>
 #include <cmath>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QScreen>
 
 class ChartsTest : public QObject {
@@ -97,6 +99,28 @@ private slots:
         dark.setColor(QPalette::Window, QColor(0x2d, 0x2d, 0x2d));
         charts()->setPalette(dark);
         QCOMPARE(charts()->tab(0).view->chart()->theme(), QChart::ChartThemeDark);
+    }
+
+    // The line-length chart holds the lap time or the speed, and says which
+    // in its title and its CSV.
+    void the_line_length_chart_holds_the_lap_time_or_the_speed()
+    {
+        w->findChild<QAction *>("Charts1")->trigger();
+        const TrimCharts::Tab &line = charts()->tab(1);
+        QVERIFY(line.view->chart()->title().endsWith("with the lap time held"));
+        line.holdBox->setCurrentIndex(1);
+        QVERIFY(line.view->chart()->title().endsWith("at the same speed"));
+        const double speed = charts()->tab(0).rows[20].figures[3];  // the current case's ground speed
+        for (const SweepRow &row : line.rows)
+            QVERIFY(std::fabs(row.figures[3] - speed) < speed * 1e-6);
+        QTemporaryDir dir;
+        fx.nextSave = dir.path() + "/line.csv";
+        charts()->findChild<QTabWidget *>()->setCurrentIndex(1);
+        charts()->findChild<QPushButton *>("ExportCsvBtn")->click();
+        QFile csv(fx.nextSave);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QVERIFY(csv.readLine().startsWith(
+            "Line Length (feet) at the same speed,Lap Time (seconds) at the same speed,Leadout Position"));
     }
 
     void series_hold_the_sweep_table_values()
