@@ -20,6 +20,8 @@ namespace {
 
 // The largest settings file the writer reads back to check it.
 constexpr std::size_t MaxSettingsBytes = std::size_t(16) << 20;
+// The largest settings file read at start-up, the same bound.
+constexpr std::size_t MaxReadSettingsBytes = MaxSettingsBytes;
 
 // The per-user store: the machine-wide one is not writable by an ordinary
 // user on Linux, though QSettings still falls back to it for reading, so an
@@ -45,6 +47,24 @@ std::optional<QString> StoredText(const QSettings &store, const QString &name, c
     return text;
 }
 
+// Why Qt must not parse the settings file at path (empty when it may, or
+// when there is none): a file too large or not a regular file, or one that
+// holds a serialized Qt value ("@Variant(…)"). The program never writes
+// those, and a damaged one makes Qt's reader allocate without limit.
+QString UnsafeStore(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return QString();
+    std::string content;
+    if (const std::string problem = ReadSmallFile(QFile::encodeName(path).toStdString(), MaxReadSettingsBytes, content);
+        !problem.empty())
+        return QString::fromLocal8Bit(problem.c_str());
+    for (std::size_t at = content.find("@Variant("); at != std::string::npos; at = content.find("@Variant(", at + 1))
+        if (at == 0 || content[at - 1] != '@')  // "@@" is an escaped '@' of a text
+            return QStringLiteral("it holds a serialized value, which Tethrix never writes");
+    return QString();
+}
+
 [[noreturn]] void Refused(const QString &name, const QString &reason)
 {
     throw SettingsError(QStringLiteral("Failed to set data for '%1': %2").arg(name, reason).toStdString());
@@ -59,6 +79,15 @@ QString FileName() { return Store().fileName(); }
 Loaded Load(const std::array<float, ConditionCount> &defaults)
 {
     Loaded loaded;
+    const QString path = FileName();
+    if (const QString unsafe = UnsafeStore(path); !unsafe.isEmpty()) {
+        loaded.problems << QStringLiteral("The settings file %1 cannot be read (%2): the stored values it holds are "
+                                          "not used")
+                               .arg(path, unsafe);
+        for (int i = 0; i < RecentCount; ++i)
+            loaded.recentFiles << QString();
+        return loaded;
+    }
     QSettings store = Store();
     if (store.status() != QSettings::NoError)
         loaded.problems << QStringLiteral("The settings file %1 cannot be read: the stored values it holds are "
@@ -94,8 +123,9 @@ void Write(const QList<QPair<QString, QString>> &values)
     const QString path = FileName();
 
     // The user's own file only, not the administrator's defaults under it.
+    // A file Qt must not parse is replaced by one of these values alone.
     QList<QPair<QString, QVariant>> entries;
-    if (QFileInfo(path).isFile()) {
+    if (QFileInfo(path).isFile() && UnsafeStore(path).isEmpty()) {
         const QSettings current(path, QSettings::IniFormat);
         for (const QString &key : current.allKeys())
             entries.append({key, current.value(key)});

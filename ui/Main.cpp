@@ -20,6 +20,8 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QScopedValueRollback>
+#include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <functional>
@@ -74,7 +76,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     auto *right = new QFrame(central);
     for (QFrame *panel : {left, right}) {
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setFixedSize(311, 380);
+        panel->setFixedSize(311, 380);  // grown by FitTheScreen when the font asks
     }
     left->setObjectName("InputPanel");
     right->setObjectName("ResultPanel");
@@ -84,7 +86,13 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     layout->addWidget(left);
     layout->addWidget(right);
     layout->addStretch();
-    setCentralWidget(central);
+    // On a small or scaled screen the panels scroll instead of falling off it.
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName("PanelScroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(central);
+    setCentralWidget(scroll);
     createInputPanel(left);
     createResultPanel(right);
     resize(696, 445);
@@ -93,6 +101,23 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 }
 
 TForm1::~TForm1() { FormDestroy(); }
+
+void TForm1::FitTheScreen()
+{
+    // The panels' sizes as their texts and font now ask, then the window as
+    // large as they need, as the screen allows.
+    // The classic 311 × 380 at the default font; a larger font makes them
+    // grow rather than cut their texts.
+    auto *scroll = static_cast<QScrollArea *>(centralWidget());
+    for (QFrame *panel : scroll->widget()->findChildren<QFrame *>(Qt::FindDirectChildrenOnly))
+        panel->setFixedSize(panel->layout()->totalSizeHint().expandedTo(QSize(311, 380)));
+    scroll->widget()->layout()->activate();
+    const QSize need = scroll->widget()->sizeHint() + QSize(0, menuBar()->sizeHint().height());
+    QSize size = need.expandedTo(QSize(696, 445));
+    if (const QScreen *s = screen())
+        size = size.boundedTo(s->availableGeometry().size() - (frameGeometry().size() - geometry().size()));
+    resize(size);
+}
 
 void TForm1::createMenus()
 {
@@ -289,6 +314,7 @@ void TForm1::showEvent(QShowEvent *event)
 {
     if (!centred && screen() != nullptr) {
         centred = true;
+        FitTheScreen();
         move(screen()->availableGeometry().center() - rect().center());
     }
     QMainWindow::showEvent(event);
@@ -315,6 +341,8 @@ void TForm1::changeEvent(QEvent *event)
 {
     // A new palette (a dark desktop theme, say): the headings' colours are
     // chosen again against the panels' new background.
+    if (event->type() == QEvent::FontChange && isVisible())
+        FitTheScreen();
     if (event->type() == QEvent::PaletteChange && Label2) {
         for (const char *name : {"Label1", "Label15"})
             if (auto *label = findChild<QLabel *>(name))

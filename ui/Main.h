@@ -63,6 +63,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void PlaceBeside(QWidget *other) const;
+    void FitTheScreen();
     void showEvent(QShowEvent *event) override;
 
 private:

@@ -281,6 +281,25 @@ private slots:
         QCOMPARE(w->flightCase().Humidity, 50.0f);
     }
 
+    // A serialized Qt value (which this program never writes) makes Qt's
+    // reader allocate without limit when damaged: such a file is not parsed,
+    // and the next write replaces it with a clean one.
+    void a_settings_file_with_a_serialized_value_is_not_parsed_and_then_replaced()
+    {
+        w.reset();
+        writeSettings(QByteArray("[General]\nTemp=70\n[Mru]\nMRU1=@Variant(\\0\\0\\0\\N10__cxxabiv120__si_"
+                                 "class_type_in\x82" "7f)\n"));
+        w = std::make_unique<TForm1>();
+        QCOMPARE(fx.messages.size(), 1);
+        QVERIFY(fx.messages[0].text.contains("it holds a serialized value, which Tethrix never writes"));
+        QCOMPARE(w->flightCase().Temprature, 75.0f);
+        w.reset();
+        QFile f(fx.settingsFile());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray clean = f.readAll();
+        QVERIFY(!clean.contains("@Variant") && clean.contains("Temp=75"));
+    }
+
     void each_bad_setting_is_reported_and_replaced_alone()
     {
         w.reset();

@@ -4,6 +4,9 @@
 #include "UiTestSupport.h"
 
 #include <QApplication>
+#include <QFrame>
+#include <QScrollArea>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QClipboard>
@@ -105,6 +108,37 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(heading(), green);
         QCOMPARE(colour("Label1"), QColor(128, 0, 0));
+    }
+
+    // A large desktop font grows the panels: every text shows whole, inside
+    // its panel; a screen too small for them scrolls.
+    void large_fonts_grow_the_panels_and_cut_no_text()
+    {
+        for (const char *name : {"InputPanel", "ResultPanel"})  // the classic size at the default font
+            QCOMPARE(w->findChild<QFrame *>(name)->size(), QSize(311, 380));
+        struct Restore {
+            QFont normal = QApplication::font();
+            ~Restore() { QApplication::setFont(normal); }
+        } restore;
+        QFont large = restore.normal;
+        large.setPointSizeF(large.pointSizeF() * 1.6);
+        QApplication::setFont(large);
+        TForm1 big;
+        big.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&big));
+        QTest::qWait(50);
+        for (const char *name : {"InputPanel", "ResultPanel"}) {
+            const QFrame *panel = big.findChild<QFrame *>(name);
+            QVERIFY(panel->width() >= 311 && panel->height() >= 380);
+            for (const QLabel *l : panel->findChildren<QLabel *>()) {
+                if (!l->isVisible() || l->text().isEmpty())
+                    continue;
+                QVERIFY2(l->width() >= l->sizeHint().width(), qPrintable(l->text()));
+                QVERIFY2(panel->rect().contains(QRect(l->mapTo(panel, QPoint(0, 0)), l->size())), qPrintable(l->text()));
+            }
+        }
+        QVERIFY(big.findChild<QScrollArea *>("PanelScroll"));
+        QVERIFY(big.frameGeometry().width() <= big.screen()->availableGeometry().width() + 1);
     }
 
     void typing_turns_the_heading_red_and_enter_recalculates()
