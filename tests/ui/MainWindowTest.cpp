@@ -4,6 +4,7 @@
 #include "UiTestSupport.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFrame>
 #include <QScrollArea>
 #include <QScreen>
@@ -39,6 +40,13 @@ class MainWindowTest : public QObject {
         QTest::keyClicks(e, text);
     }
     const QColor red{255, 0, 0}, green{0, 128, 0};
+
+    // With TETHRIX_SCREENSHOTS set, the window as the test left it, for the README.
+    static void shot(QWidget &window, const char *name)
+    {
+        if (const QByteArray dir = qgetenv("TETHRIX_SCREENSHOTS"); !dir.isEmpty())
+            QVERIFY(window.grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(name)));
+    }
 
 private slots:
     void init()
@@ -89,6 +97,10 @@ private slots:
         QPalette dark = light;
         dark.setColor(QPalette::Window, QColor(0x2d, 0x2d, 0x2d));
         dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+        dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+        dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+        dark.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3a));
+        dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
         QApplication::setPalette(dark);
         QCoreApplication::processEvents();  // the widgets hear of it through the event loop
         const auto colour = [&](const char *name) { return label(name)->palette().color(QPalette::WindowText); };
@@ -104,6 +116,7 @@ private slots:
             QCOMPARE(colour("Label1").hslHue(), 0);
         }
         QCOMPARE(label("Label2")->toolTip(), QString());
+        shot(*w, "window-dark.png");
         QApplication::setPalette(light);
         QCoreApplication::processEvents();
         QCOMPARE(heading(), green);
@@ -138,6 +151,7 @@ private slots:
             }
         }
         QVERIFY(big.findChild<QScrollArea *>("PanelScroll"));
+        shot(big, "window-large-font.png");
         QVERIFY(big.frameGeometry().width() <= big.screen()->availableGeometry().width() + 1);
     }
 
