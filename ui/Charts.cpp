@@ -132,6 +132,14 @@ void TrimCharts::buildTab(Tab &t, const InputKey &key, double low, double high, 
     t.x = new QValueAxis;
     t.x->setTitleText(axisTitle);
     chart->addAxis(t.x, Qt::AlignBottom);
+    // The readout follows the pointer over a curve or a marker and clears
+    // when it leaves.
+    const auto hover = [this, &t](const QPointF &p, bool on) {
+        if (on)
+            showHover(t, p);
+        else
+            t.hover->setText(tr("Point at a curve to read its figures."));
+    };
     for (int c = 0; c < 3; ++c) {
         t.curves[c] = new QLineSeries;
         t.curves[c]->setName(tr(CurveNames[c]));
@@ -143,12 +151,7 @@ void TrimCharts::buildTab(Tab &t, const InputKey &key, double low, double high, 
         chart->addAxis(t.scales[c], c == 0 ? Qt::AlignLeft : Qt::AlignRight);
         t.curves[c]->attachAxis(t.x);
         t.curves[c]->attachAxis(t.scales[c]);
-        connect(t.curves[c], &QLineSeries::hovered, this, [this, &t](const QPointF &p, bool on) {
-            if (on)
-                showHover(t, p);
-            else
-                t.hover->setText(tr("Point at a curve to read its figures."));
-        });
+        connect(t.curves[c], &QLineSeries::hovered, this, hover);
     }
     for (int c = 0; c < 3; ++c) {  // after the curves, so that the legend lists them first
         t.markers[c] = new QScatterSeries;
@@ -157,12 +160,7 @@ void TrimCharts::buildTab(Tab &t, const InputKey &key, double low, double high, 
         chart->addSeries(t.markers[c]);
         t.markers[c]->attachAxis(t.x);
         t.markers[c]->attachAxis(t.scales[c]);
-        connect(t.markers[c], &QScatterSeries::hovered, this, [this, &t](const QPointF &p, bool on) {
-            if (on)
-                showHover(t, p);
-            else
-                t.hover->setText(tr("Point at a curve to read its figures."));
-        });
+        connect(t.markers[c], &QScatterSeries::hovered, this, hover);
     }
     colourScales(t);
     for (int c = 1; c < 3; ++c)
