@@ -1,5 +1,5 @@
 // libFuzzer target: tethrix-calc takes any command line (keys, files, sweep
-// specs, options) and answers with an exit status, never a crash. The bytes
+// ranges, options) and answers with an exit status, never a crash. The bytes
 // are split into arguments at each NUL.
 #include "CalcCli.h"
 #include "Convert.h"
@@ -20,14 +20,14 @@ bool IsLongSweep(const std::vector<std::string> &args)
     for (size_t i = 0; i + 1 < args.size(); ++i) {
         if (args[i] != "--sweep")
             continue;
-        const std::string &spec = args[i + 1];
-        const size_t eq = spec.find('='), c1 = spec.find(':', eq + 1), c2 = spec.find(':', c1 + 1);
+        const std::string &argument = args[i + 1];
+        const size_t eq = argument.find('='), c1 = argument.find(':', eq + 1), c2 = argument.find(':', c1 + 1);
         if (eq == std::string::npos || c1 == std::string::npos || c2 == std::string::npos)
             continue;
         try {
-            if (SweepCount(ParseWideNumber(spec.substr(eq + 1, c1 - eq - 1)),
-                           ParseWideNumber(spec.substr(c1 + 1, c2 - c1 - 1)),
-                           ParseWideNumber(spec.substr(c2 + 1))) > 200)
+            if (SweepCount(ParseWideNumber(argument.substr(eq + 1, c1 - eq - 1)),
+                           ParseWideNumber(argument.substr(c1 + 1, c2 - c1 - 1)),
+                           ParseWideNumber(argument.substr(c2 + 1))) > 200)
                 return true;
         } catch (const EngineError &) {
         }

@@ -153,13 +153,13 @@ Options ParseArguments(const std::vector<std::string> &args)
 }
 
 // The range of a sweep argument, checked.
-struct SweepSpec {
+struct SweepRange {
     const InputKey *key;
     double from, to, step;
     SweepHold hold;
 };
 
-SweepSpec ParseSweep(const std::string &argument, SweepHold hold)
+SweepRange ParseSweep(const std::string &argument, SweepHold hold)
 {
     const size_t eq = argument.find('=');
     const InputKey *key = eq == std::string::npos ? nullptr : FindInputKey(argument.substr(0, eq));
@@ -172,7 +172,7 @@ SweepSpec ParseSweep(const std::string &argument, SweepHold hold)
         throw UsageError{"the sweep range must read FROM:TO:STEP"};
     if (const std::string problem = SweepHoldProblem(*key, hold); !problem.empty())
         throw UsageError{"--hold=speed: " + problem};
-    SweepSpec s{key, 0, 0, 0, hold};
+    SweepRange s{key, 0, 0, 0, hold};
     try {
         s.from = ParseWideNumber(range.substr(0, c1));
         s.to = ParseWideNumber(range.substr(c1 + 1, c2 - c1 - 1));
@@ -204,10 +204,10 @@ std::string WriteProblem()
 // A sweep this long formats its rows on a second thread.
 constexpr long PipelinedRows = 2048;
 
-int RunSweep(const SweepSpec &spec, const FlightCase &fc, bool json, std::ostream &out, std::ostream &err)
+int RunSweep(const SweepRange &range, const FlightCase &fc, bool json, std::ostream &out, std::ostream &err)
 {
     // Rows go out as they are computed, through one reused buffer.
-    std::string buffer = json ? "[\n" : SweepCsvHeader(*spec.key, spec.hold);
+    std::string buffer = json ? "[\n" : SweepCsvHeader(*range.key, range.hold);
     bool first = true;
     bool failed = false;
     errno = 0;
@@ -217,9 +217,9 @@ int RunSweep(const SweepSpec &spec, const FlightCase &fc, bool json, std::ostrea
         if (json) {
             if (!first)
                 buffer += ",\n";
-            AppendSweepJsonRow(buffer, *spec.key, row, spec.hold);
+            AppendSweepJsonRow(buffer, *range.key, row, range.hold);
         } else {
-            AppendSweepCsvRow(buffer, row, spec.hold);
+            AppendSweepCsvRow(buffer, row, range.hold);
         }
         first = false;
         if (buffer.size() >= 1 << 16) {
@@ -227,13 +227,13 @@ int RunSweep(const SweepSpec &spec, const FlightCase &fc, bool json, std::ostrea
             buffer.clear();
         }
     };
-    if (SweepCount(spec.from, spec.to, spec.step) >= PipelinedRows) {
+    if (SweepCount(range.from, range.to, range.step) >= PipelinedRows) {
         RowPipeline<SweepRow> pipeline(write);
         SweepEach(
-            fc, *spec.key, spec.from, spec.to, spec.step, [&](const SweepRow &row) { pipeline.Push(row); }, spec.hold);
+            fc, *range.key, range.from, range.to, range.step, [&](const SweepRow &row) { pipeline.Push(row); }, range.hold);
         pipeline.Finish();
     } else {
-        SweepEach(fc, *spec.key, spec.from, spec.to, spec.step, write, spec.hold);
+        SweepEach(fc, *range.key, range.from, range.to, range.step, write, range.hold);
     }
     if (json)
         buffer += "\n]\n";
@@ -264,7 +264,7 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
 {
     const ReportRenderer &render = services.renderReport;
     Options o;
-    std::optional<SweepSpec> sweep;
+    std::optional<SweepRange> sweep;
     FlightCase fc = DefaultFlightCase();
     try {
         o = ParseArguments(args);
