@@ -197,6 +197,28 @@ std::string FiguresCsvHeader()
     }
     return header + ",Lap Speed (mph),Error\n";
 }
+
+// One CSV row, each number written by number(out, value): the input, the
+// lap time when the speed is held, the figures, the lap speed, the error.
+template <class Number> void AppendCsvRow(std::string &out, const SweepRow &row, SweepHold hold, Number number)
+{
+    number(out, static_cast<float>(row.input));
+    if (hold == SweepHold::Speed) {
+        out += ',';
+        number(out, row.lapTime);
+    }
+    for (int f = 0; f < FigureCount; ++f) {
+        out += ',';
+        if (row.ok)
+            number(out, row.figures[f]);
+    }
+    out += ',';
+    if (row.ok)
+        number(out, row.lapSpeed);
+    out += ',';
+    AppendCsvField(out, row.error);
+    out += '\n';
+}
 }  // namespace
 
 std::string SweepCsvHeader(const InputKey &key, SweepHold hold)
@@ -211,22 +233,7 @@ std::string SweepCsvHeader(const InputKey &key, SweepHold hold)
 
 void AppendSweepCsvRow(std::string &out, const SweepRow &row, SweepHold hold)
 {
-    AppendFullPrecision(out, static_cast<float>(row.input));
-    if (hold == SweepHold::Speed) {
-        out += ',';
-        AppendFullPrecision(out, row.lapTime);
-    }
-    for (int f = 0; f < FigureCount; ++f) {
-        out += ',';
-        if (row.ok)
-            AppendFullPrecision(out, row.figures[f]);
-    }
-    out += ',';
-    if (row.ok)
-        AppendFullPrecision(out, row.lapSpeed);
-    out += ',';
-    AppendCsvField(out, row.error);
-    out += '\n';
+    AppendCsvRow(out, row, hold, [](std::string &o, auto v) { AppendFullPrecision(o, v); });
 }
 
 std::string SweepCsv(const InputKey &key, const std::vector<SweepRow> &rows)
@@ -243,29 +250,13 @@ std::string ReadableSweepCsv(const std::string &inputTitle, const std::vector<Sw
     if (hold == SweepHold::Speed)
         csv += ",Lap Time (seconds) at the same speed";
     csv += FiguresCsvHeader();
-    const auto append = [&csv](double v) {
+    const auto sixDigits = [](std::string &out, double v) {
         char text[32];
         std::snprintf(text, sizeof text, "%.6g", v);
-        csv += text;
+        out += text;
     };
-    for (const SweepRow &row : rows) {
-        append(static_cast<float>(row.input));
-        if (hold == SweepHold::Speed) {
-            csv += ',';
-            append(row.lapTime);
-        }
-        for (int f = 0; f < FigureCount; ++f) {
-            csv += ',';
-            if (row.ok)
-                append(row.figures[f]);
-        }
-        csv += ',';
-        if (row.ok)
-            append(row.lapSpeed);
-        csv += ',';
-        AppendCsvField(csv, row.error);
-        csv += '\n';
-    }
+    for (const SweepRow &row : rows)
+        AppendCsvRow(csv, row, hold, sixDigits);
     return csv;
 }
 

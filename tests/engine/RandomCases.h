@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace randomcases {
 
@@ -233,5 +234,31 @@ void EdgeCases(Visit visit)
 constexpr uint64_t Seed = 20261208;
 constexpr int ListedCases = 10000;     // one hash each in the data file
 constexpr int SummedCases = 200000;    // then one hash over all of these
+
+// Every outcome the reference file holds: one hash per listed case, then one
+// over the summed cases and one over the edge cases.
+struct Outcomes {
+    std::vector<uint64_t> listed;
+    uint64_t sum = 0, edges = 0;
+};
+inline Outcomes AllOutcomes()
+{
+    Outcomes o;
+    Random r(Seed);
+    for (int i = 0; i < ListedCases; ++i)
+        o.listed.push_back(Outcome(MakeCase(r)));
+    Digest sum, edges;
+    for (int i = 0; i < SummedCases; ++i) {
+        const uint64_t h = Outcome(MakeCase(r));
+        sum.bytes(&h, sizeof h);
+    }
+    EdgeCases([&](const FlightCase &fc) {
+        const uint64_t h = Outcome(fc);
+        edges.bytes(&h, sizeof h);
+    });
+    o.sum = sum.value();
+    o.edges = edges.value();
+    return o;
+}
 
 }  // namespace randomcases
