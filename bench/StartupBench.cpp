@@ -72,31 +72,12 @@ BENCHMARK(BM_MainWindowAgainstBareQt)->Iterations(1)->Unit(benchmark::kMilliseco
 {
     const std::string probe = folder + "startup_probe";
     for (auto _ : state) {
-        int fds[2];
-        if (pipe(fds) != 0) {
-            state.SkipWithError("no pipe");
+        const double seconds = Start(probe, mode);
+        if (seconds < 0) {
+            state.SkipWithError("the probe did not start or showed no window");
             return;
         }
-        setenv("TETHRIX_PROBE_FD", std::to_string(fds[1]).c_str(), 1);
-        pid_t pid;
-        char *args[] = {const_cast<char *>(probe.c_str()), const_cast<char *>(mode), nullptr};
-        const auto start = std::chrono::steady_clock::now();
-        if (posix_spawn(&pid, probe.c_str(), nullptr, nullptr, args, environ) != 0) {
-            state.SkipWithError("cannot start the probe");
-            return;
-        }
-        close(fds[1]);
-        char shown = 0;
-        const bool ok = read(fds[0], &shown, 1) == 1;
-        const auto end = std::chrono::steady_clock::now();
-        close(fds[0]);
-        int status = 0;
-        waitpid(pid, &status, 0);
-        if (!ok) {
-            state.SkipWithError("the probe showed no window");
-            return;
-        }
-        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+        state.SetIterationTime(seconds);
     }
 }
 
