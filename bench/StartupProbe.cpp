@@ -1,5 +1,6 @@
 // Started by StartupBench: starts the program's main window ("main") as the
 // program does, shows it and quits at once.
+#include "ProbeSignal.h"
 #include "Main.h"
 #include "Seams.h"
 
@@ -20,11 +21,7 @@ int main(int argc, char **argv)
     auto w = std::make_unique<TForm1>();
     w->show();
     QCoreApplication::processEvents();
-    // Tell the benchmark the window is up.
-    if (const int fd = qEnvironmentVariableIntValue("TETHRIX_PROBE_FD"); fd > 0) {
-        const char shown = 1;
-        (void)!write(fd, &shown, 1);
-    }
+    TellWindowShown();
     QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();
 }
