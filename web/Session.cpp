@@ -9,13 +9,11 @@
 
 namespace {
 
-const char *const KeyNames[15] = {"an", "nl", "ls", "ll", "wl", "hl", "wt", "lt", "wa",
-                                  "ArmLngth", "HndlAngl", "WndSpeed", "Temp", "Altitude", "Humidity"};
-
+// A field's place in the session: its key's in the engine's table of inputs.
 int IndexOf(const std::string &key)
 {
-    for (int i = 0; i < 15; ++i)
-        if (key == KeyNames[i])
+    for (int i = 0; i < InputKeyCount; ++i)
+        if (key == InputKeys[i].key)
             return i;
     throw EngineError("Unknown input '" + key + "'");
 }
@@ -56,7 +54,13 @@ WebSession::WebSession()
     Defaults();
 }
 
-std::vector<std::string> WebSession::Keys() { return std::vector<std::string>(KeyNames, KeyNames + 15); }
+std::vector<std::string> WebSession::Keys()
+{
+    std::vector<std::string> keys;
+    for (const InputKey &k : InputKeys)
+        keys.push_back(k.key);
+    return keys;
+}
 
 std::string WebSession::Text(const std::string &key) const { return texts[static_cast<size_t>(IndexOf(key))]; }
 
@@ -214,10 +218,8 @@ void WebSession::ShowAll()
 {
     texts[0] = fc.AcName;
     texts[1] = std::to_string(std::clamp(fc.NumLines, 1, 3));
-    for (int i = 2; i < 15; ++i) {
-        const InputKey *k = FindInputKey(KeyNames[i]);
-        texts[static_cast<size_t>(i)] = FormatNumber(fc.*(k->field), k->digits, '.');
-    }
+    for (int i = 2; i < InputKeyCount; ++i)
+        texts[static_cast<size_t>(i)] = FormatNumber(fc.*(InputKeys[i].field), InputKeys[i].digits, '.');
 }
 
 std::vector<SweepRow> WebSession::Sweep(const std::string &key, const std::vector<double> &values) const

@@ -85,6 +85,6 @@ private:
     CalcEngine engine{fc, groundSpeed};
     FlightCase calculated;  // the case the figures belong to
     std::vector<SessionFigure> figures;
-    std::array<std::string, 15> texts;  // as the fields show them
+    std::array<std::string, InputKeyCount> texts;  // as the fields show them
     bool current = false;
 };
