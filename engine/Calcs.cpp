@@ -155,6 +155,16 @@ double CalcEngine::LineWeight() const
     return 54.2 * d * fc.LineLength * (gLineResults.lineCount / 2.0) * (d / CalibrationDiameter);
 }
 
+double CalcEngine::LeadoutRake() const
+{
+    const double offset = LeadoutPosition();
+    // No inboard wing: the leadouts leave the fuselage square, or straight
+    // back when they are offset at all.
+    if (fc.WingLength == 0)
+        return offset == 0 ? 0 : std::copysign(90.0, offset);
+    return tmath::atan(offset / fc.WingLength) * DegPerRad;
+}
+
 double WingLoading(const FlightCase &fc)
 {
     return CheckedDivide(fc.Weight, fc.WingArea * (1 / 144.0));

@@ -58,6 +58,9 @@ public:
     double FlightRadius() const;     // feet, to the inboard wing tip's far side
     double DensityAltitude() const;  // feet
     double LineWeight() const;       // ounces, the whole line set
+    // Degrees: the angle the leadouts are swept back, as fliers measure it
+    // from the inboard wing tip, atan(leadout position / inboard wing length).
+    double LeadoutRake() const;
 
 private:
     const FlightCase &fc;

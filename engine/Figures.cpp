@@ -15,21 +15,22 @@ double WingLoadingValue(const CalcEngine &, const FlightCase &fc, float) { retur
 }  // namespace
 
 const FigureInfo Figures[FigureCount] = {
-    {"LeadOutPosLabel", "Leadout Position Behind CG", " inches", "LeadoutPosition", ENGINE_FIGURE(LeadoutPosition)},
-    {"TensionLabel", "Line Tension", " pounds", "LineTension", ENGINE_FIGURE(LineTension)},
-    {"WngLoadLabel", "Wing Loading", " oz/sq ft.", "WingLoading", WingLoadingValue},
-    {"GndSpeedLabel", "Ground Speed", " mph", "GroundSpeed", GroundSpeedValue},
-    {"RadiusLabel", "Flight Radius", " feet", "FlightRadius", ENGINE_FIGURE(FlightRadius)},
-    {"LineProjctLabel", "Line Projection", " inches", "LineProjection", ENGINE_FIGURE(LineProjection)},
-    {"LineWeightLabel", "Line Weight", " ounces", "LineWeight", ENGINE_FIGURE(LineWeight)},
-    {"LineRnLabel", "Line RN at WT", "", "LineReynolds", ENGINE_FIGURE(LineReynolds)},
-    {"LineDrgAreaLabel", "Line Drag Area", " sq/in", "LineDragArea", ENGINE_FIGURE(LineDragArea)},
-    {"DensAltLbl", "Density Altitude", " feet", "DensityAltitude", ENGINE_FIGURE(DensityAltitude)},
-    {"AirPressureLbl", "Atmospheric Pressure", " in/Hg", "AirPressure", ENGINE_FIGURE(AirPressure)},
+    {"LeadOutPosLabel", "Leadout Position Behind CG", " inches", Measure::SmallLength, "LeadoutPosition", ENGINE_FIGURE(LeadoutPosition)},
+    {"TensionLabel", "Line Tension", " pounds", Measure::Force, "LineTension", ENGINE_FIGURE(LineTension)},
+    {"WngLoadLabel", "Wing Loading", " oz/sq ft.", Measure::WingLoading, "WingLoading", WingLoadingValue},
+    {"GndSpeedLabel", "Ground Speed", " mph", Measure::Speed, "GroundSpeed", GroundSpeedValue},
+    {"RadiusLabel", "Flight Radius", " feet", Measure::Length, "FlightRadius", ENGINE_FIGURE(FlightRadius)},
+    {"LineProjctLabel", "Line Projection", " inches", Measure::SmallLength, "LineProjection", ENGINE_FIGURE(LineProjection)},
+    {"LineWeightLabel", "Line Weight", " ounces", Measure::Mass, "LineWeight", ENGINE_FIGURE(LineWeight)},
+    {"LineRnLabel", "Line RN at WT", "", Measure::None, "LineReynolds", ENGINE_FIGURE(LineReynolds)},
+    {"LineDrgAreaLabel", "Line Drag Area", " sq/in", Measure::DragArea, "LineDragArea", ENGINE_FIGURE(LineDragArea)},
+    {"DensAltLbl", "Density Altitude", " feet", Measure::Length, "DensityAltitude", ENGINE_FIGURE(DensityAltitude)},
+    {"AirPressureLbl", "Atmospheric Pressure", " in/Hg", Measure::Pressure, "AirPressure", ENGINE_FIGURE(AirPressure)},
+    {"LeadoutRakeLbl", "Leadout Rake", " degrees", Measure::None, "LeadoutRake", ENGINE_FIGURE(LeadoutRake)},
 };
 #undef ENGINE_FIGURE
 
-const int RewriteOrder[FigureCount] = {3, 1, 0, 5, 7, 8, 10, 4, 2, 9, 6};
+const int RewriteOrder[FigureCount] = {3, 1, 0, 5, 7, 8, 10, 4, 2, 9, 6, 11};
 
 CaseFigures SolveCase(CalcEngine &engine, const FlightCase &fc, const float &groundSpeed)
 {
@@ -45,27 +46,33 @@ CaseFigures SolveCase(CalcEngine &engine, const FlightCase &fc, const float &gro
     return out;
 }
 
-std::string FigureText(const FigureInfo &figure, double value, char sep)
+std::string FigureValueText(const FigureInfo &figure, double value, char sep, DisplayUnits units)
 {
-    return std::string(figure.caption) + " = " + FormatNumber(ToSingle(value), 4, sep) + figure.unit;
+    return " = " + FormatShown(figure.measure, units, ToSingle(value), 4, sep) +
+           ShownUnit(figure.measure, units, figure.unit);
+}
+
+std::string FigureText(const FigureInfo &figure, double value, char sep, DisplayUnits units)
+{
+    return figure.caption + FigureValueText(figure, value, sep, units);
 }
 
 const InputKey InputKeys[InputKeyCount] = {
-    {"an", "Airplane name", "", nullptr, 0},
-    {"nl", "Number of lines (1 to 3)", "", nullptr, 0},
-    {"ls", "Line diameter", "inches", &FlightCase::LineDia, 4},
-    {"ll", "Line length, eye to eye", "feet", &FlightCase::LineLength, 4},
-    {"wl", "Inboard wing length", "inches", &FlightCase::WingLength, 4},
-    {"hl", "Handle/leadout length", "inches", &FlightCase::HndlLngth, 4},
-    {"wt", "Airplane weight", "ounces", &FlightCase::Weight, 4},
-    {"lt", "Lap time", "seconds", &FlightCase::LapTime, 4},
-    {"wa", "Wing area", "square inches", &FlightCase::WingArea, 6},
-    {"ArmLngth", "Arm length", "inches", &FlightCase::ArmLngth, 4},
-    {"HndlAngl", "Handle angle", "degrees", &FlightCase::HndlAngl, 4},
-    {"WndSpeed", "Wind speed", "mph", &FlightCase::WindSpeed, 4},
-    {"Temp", "Temperature", "degrees F", &FlightCase::Temprature, 4},
-    {"Altitude", "Pressure altitude", "feet", &FlightCase::Preasure, 4},
-    {"Humidity", "Relative humidity", "percent", &FlightCase::Humidity, 4},
+    {"an", "Airplane name", "", Measure::None, nullptr, 0},
+    {"nl", "Number of lines (1 to 3)", "", Measure::None, nullptr, 0},
+    {"ls", "Line diameter", "inches", Measure::SmallLength, &FlightCase::LineDia, 4},
+    {"ll", "Line length, eye to eye", "feet", Measure::Length, &FlightCase::LineLength, 4},
+    {"wl", "Inboard wing length", "inches", Measure::SmallLength, &FlightCase::WingLength, 4},
+    {"hl", "Handle/leadout length", "inches", Measure::SmallLength, &FlightCase::HndlLngth, 4},
+    {"wt", "Airplane weight", "ounces", Measure::Mass, &FlightCase::Weight, 4},
+    {"lt", "Lap time", "seconds", Measure::None, &FlightCase::LapTime, 4},
+    {"wa", "Wing area", "square inches", Measure::WingArea, &FlightCase::WingArea, 6},
+    {"ArmLngth", "Arm length", "inches", Measure::SmallLength, &FlightCase::ArmLngth, 4},
+    {"HndlAngl", "Handle angle", "degrees", Measure::None, &FlightCase::HndlAngl, 4},
+    {"WndSpeed", "Wind speed", "mph", Measure::Speed, &FlightCase::WindSpeed, 4},
+    {"Temp", "Temperature", "degrees F", Measure::Temperature, &FlightCase::Temprature, 4},
+    {"Altitude", "Pressure altitude", "feet", Measure::Length, &FlightCase::Preasure, 4},
+    {"Humidity", "Relative humidity", "percent", Measure::None, &FlightCase::Humidity, 4},
 };
 
 const InputKey *FindInputKey(const std::string &key)
@@ -81,13 +88,13 @@ const InputKey *FindInputKey(const std::string &key)
     return nullptr;
 }
 
-bool SetInput(FlightCase &fc, const std::string &key, const std::string &value)
+bool SetInput(FlightCase &fc, const std::string &key, const std::string &value, DisplayUnits units)
 {
     const InputKey *k = FindInputKey(key);
     if (k == nullptr)
         return false;
     if (k->field != nullptr) {
-        fc.*(k->field) = ParseNumber(value);
+        fc.*(k->field) = ParseShown(k->measure, units, value);
     } else if (std::string(k->key) == "an") {
         fc.AcName = value;
     } else {

@@ -4,18 +4,21 @@
 #pragma once
 
 #include "Calcs.h"
+#include "Units.h"
 
 #include <string>
 
 struct FigureInfo {
     const char *labelName;  // the result label's object name in the window
     const char *caption;
-    const char *unit;       // appended after the number; may be empty
+    const char *unit;       // appended after the number in imperial; may be empty
+    Measure measure;        // what sets the unit in metric
     const char *jsonKey;
     double (*value)(const CalcEngine &, const FlightCase &, float groundSpeed);
 };
 
-constexpr int FigureCount = 11;
+// The eleven classic figures, then the leadout rake.
+constexpr int FigureCount = 12;
 // Top-to-bottom order of the window's result panel.
 extern const FigureInfo Figures[FigureCount];
 // The order in which the window rewrites its result labels (indices into
@@ -34,15 +37,20 @@ struct CaseFigures {
 // verdict however it is shown.
 CaseFigures SolveCase(CalcEngine &engine, const FlightCase &fc, const float &groundSpeed);
 
-// "Caption = 12.34 unit": the text of a result line.
-std::string FigureText(const FigureInfo &figure, double value, char decimalSeparator = '.');
+// "Caption = 12.34 unit": the text of a result line, value imperial.
+std::string FigureText(const FigureInfo &figure, double value, char decimalSeparator = '.',
+                       DisplayUnits units = DisplayUnits::Imperial);
+// " = 12.34 unit": what follows the caption.
+std::string FigureValueText(const FigureInfo &figure, double value, char decimalSeparator = '.',
+                            DisplayUnits units = DisplayUnits::Imperial);
 
 // Input keys: the data-file keys (an, nl, ls, ll, wl, hl, wt, lt, wa) and the
 // stored-setting names of the flying conditions. Matched regardless of case.
 struct InputKey {
     const char *key;
     const char *meaning;
-    const char *unit;
+    const char *unit;          // in imperial
+    Measure measure;           // what sets the unit in metric
     float FlightCase::*field;  // null for the name and the line count
     int digits;                // significant digits the window shows
 };
@@ -51,9 +59,10 @@ extern const InputKey InputKeys[InputKeyCount];
 
 const InputKey *FindInputKey(const std::string &key);
 // Stores value (text, "." separator) into the field key names, as the
-// flight case stores it. Returns false for an unknown key; throws
-// EngineError when the value does not convert.
-bool SetInput(FlightCase &fc, const std::string &key, const std::string &value);
+// flight case stores it, the value given in the units shown. Returns false
+// for an unknown key; throws EngineError when the value does not convert.
+bool SetInput(FlightCase &fc, const std::string &key, const std::string &value,
+              DisplayUnits units = DisplayUnits::Imperial);
 // The current value of a numeric key (the line count included) as a number.
 double GetNumericInput(const FlightCase &fc, const InputKey &key);
 void SetNumericInput(FlightCase &fc, const InputKey &key, double value);

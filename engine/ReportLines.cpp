@@ -17,20 +17,22 @@ std::string PrintedLine(const std::tm &t)
 }
 
 ReportLines ReportLinesFor(const FlightCase &fc, const CalcEngine &engine, float groundSpeed, char sep,
-                           const std::tm &localTime)
+                           const std::tm &localTime, DisplayUnits units)
 {
     ReportLines r;
+    r.units = units;
     r.airplaneName = fc.AcName;
     r.numLines = fc.NumLines < 1 ? 1 : fc.NumLines > 3 ? 3 : fc.NumLines;  // as the spin field shows it
     r.inputCaptions = {"Number of Lines", "Line Diameter", "Line Length (Eye to Eye)", "Inboard Wing Length",
                        "Handle/Leadout Length", "Airplane Weight", "Lap Time", "Wing Area"};
-    for (float v : {fc.LineDia, fc.LineLength, fc.WingLength, fc.HndlLngth, fc.Weight, fc.LapTime})
-        r.inputTexts.push_back(FormatNumber(v, 4, sep));
-    r.inputTexts.push_back(FormatNumber(fc.WingArea, 6, sep));
-    for (float v : {fc.ArmLngth, fc.HndlAngl, fc.WindSpeed, fc.Temprature, fc.Preasure, fc.Humidity})
-        r.conditionTexts.push_back(FormatNumber(v, 4, sep));
+    for (const char *key : {"ls", "ll", "wl", "hl", "wt", "lt", "wa", "ArmLngth", "HndlAngl", "WndSpeed", "Temp",
+                            "Altitude", "Humidity"}) {
+        const InputKey &k = *FindInputKey(key);
+        const std::string text = FormatShown(k.measure, units, fc.*(k.field), k.digits, sep);
+        (r.inputTexts.size() < 7 ? r.inputTexts : r.conditionTexts).push_back(text);
+    }
     for (const FigureInfo &f : Figures)
-        r.resultTexts.push_back(FigureText(f, f.value(engine, fc, groundSpeed), sep));
+        r.resultTexts.push_back(FigureText(f, f.value(engine, fc, groundSpeed), sep, units));
     r.printed = PrintedLine(localTime);
     return r;
 }

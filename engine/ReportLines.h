@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Calcs.h"
+#include "Units.h"
 
 #include <ctime>
 #include <string>
@@ -18,7 +19,8 @@ struct ReportLines {
     std::vector<std::string> inputCaptions;   // 8: Number of Lines … Wing Area
     std::vector<std::string> inputTexts;      // 7: the edit fields' texts, Line Diameter … Wing Area
     std::vector<std::string> conditionTexts;  // 6: arm length … humidity, four significant digits
-    std::vector<std::string> resultTexts;     // 11: the result labels, top to bottom
+    std::vector<std::string> resultTexts;     // 12: the result labels, top to bottom
+    DisplayUnits units = DisplayUnits::Imperial;  // of the input and condition texts
     std::string printed;                      // "Printed Sun Dec 06 17:20:04 2026"
 };
 
@@ -26,9 +28,10 @@ struct ReportLines {
 std::string PrintedLine(const std::tm &localTime);
 
 // The texts the window shows for a solved case whose fields were all set
-// from the flight case: four significant digits, the wing area six.
+// from the flight case: four significant digits, the wing area six, in
+// the units shown.
 ReportLines ReportLinesFor(const FlightCase &fc, const CalcEngine &engine, float groundSpeed, char decimalSeparator,
-                           const std::tm &localTime);
+                           const std::tm &localTime, DisplayUnits units = DisplayUnits::Imperial);
 
 struct ReportRow {
     int k;             // line heights below the "Input Data" heading

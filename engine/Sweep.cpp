@@ -161,11 +161,11 @@ std::string SweepHoldProblem(const InputKey &key, SweepHold hold)
 }
 
 void SweepEach(const FlightCase &base, const InputKey &key, double from, double to, double step,
-               const std::function<void(const SweepRow &)> &sink, SweepHold hold)
+               const std::function<void(const SweepRow &)> &sink, SweepHold hold, DisplayUnits units)
 {
     Run(
-        base, key, SweepCount(from, to, step), [&](long i) { return from + static_cast<double>(i) * step; }, sink,
-        hold);
+        base, key, SweepCount(from, to, step),
+        [&](long i) { return FromShown(key.measure, units, from + static_cast<double>(i) * step); }, sink, hold);
 }
 
 void SweepEach(const FlightCase &base, const InputKey &key, const std::vector<double> &values,
@@ -185,17 +185,27 @@ std::vector<SweepRow> Sweep(const FlightCase &base, const InputKey &key, const s
     return rows;
 }
 
+SweepRow ShownRow(const SweepRow &row, const InputKey &key, DisplayUnits units)
+{
+    SweepRow shown = row;
+    shown.input = ToShown(key.measure, units, row.input);
+    for (int f = 0; f < FigureCount; ++f)
+        shown.figures[f] = ToShown(Figures[f].measure, units, row.figures[f]);
+    shown.lapSpeed = static_cast<float>(ToShown(Measure::Speed, units, row.lapSpeed));
+    return shown;
+}
+
 namespace {
 // ",Leadout Position Behind CG (inches),…,Lap Speed (mph),Error\n"
-std::string FiguresCsvHeader()
+std::string FiguresCsvHeader(DisplayUnits units)
 {
     std::string header;
     for (const FigureInfo &f : Figures) {
         header += std::string(",") + f.caption;
         if (*f.unit)
-            header += " (" + UnitText(f.unit) + ")";
+            header += " (" + UnitText(ShownUnit(f.measure, units, f.unit).c_str()) + ")";
     }
-    return header + ",Lap Speed (mph),Error\n";
+    return header + ",Lap Speed (" + ShownUnit(Measure::Speed, units, "mph") + "),Error\n";
 }
 
 // One CSV row, each number written by number(out, value): the input, the
@@ -221,14 +231,14 @@ template <class Number> void AppendCsvRow(std::string &out, const SweepRow &row,
 }
 }  // namespace
 
-std::string SweepCsvHeader(const InputKey &key, SweepHold hold)
+std::string SweepCsvHeader(const InputKey &key, SweepHold hold, DisplayUnits units)
 {
     std::string header = std::string(key.key);
     if (*key.unit)
-        header += std::string(" (") + key.unit + ")";
+        header += " (" + ShownUnit(key.measure, units, key.unit) + ")";
     if (hold == SweepHold::Speed)
         header += ",lt (seconds) at the same speed";
-    return header + FiguresCsvHeader();
+    return header + FiguresCsvHeader(units);
 }
 
 void AppendSweepCsvRow(std::string &out, const SweepRow &row, SweepHold hold)
@@ -238,25 +248,26 @@ void AppendSweepCsvRow(std::string &out, const SweepRow &row, SweepHold hold)
 
 std::string SweepCsv(const InputKey &key, const std::vector<SweepRow> &rows)
 {
-    std::string csv = SweepCsvHeader(key, SweepHold::LapTime);
+    std::string csv = SweepCsvHeader(key, SweepHold::LapTime, DisplayUnits::Imperial);
     for (const SweepRow &row : rows)
         AppendSweepCsvRow(csv, row);
     return csv;
 }
 
-std::string ReadableSweepCsv(const std::string &inputTitle, const std::vector<SweepRow> &rows, SweepHold hold)
+std::string ReadableSweepCsv(const std::string &inputTitle, const InputKey &key, const std::vector<SweepRow> &rows,
+                             SweepHold hold, DisplayUnits units)
 {
     std::string csv = inputTitle;
     if (hold == SweepHold::Speed)
         csv += ",Lap Time (seconds) at the same speed";
-    csv += FiguresCsvHeader();
+    csv += FiguresCsvHeader(units);
     const auto sixDigits = [](std::string &out, double v) {
         char text[32];
         std::snprintf(text, sizeof text, "%.6g", v);
         out += text;
     };
     for (const SweepRow &row : rows)
-        AppendCsvRow(csv, row, hold, sixDigits);
+        AppendCsvRow(csv, ShownRow(row, key, units), hold, sixDigits);
     return csv;
 }
 

@@ -36,29 +36,38 @@ long SweepCount(double from, double to, double step);
 // anything but whole numbers from 1 to 3.
 std::string SweepLimitsProblem(const InputKey &key, double from, double to, double step);
 
-// Calls sink once per value of key, in order, every other input as in base,
+// Calls sink once per value of key (from, to and step in the units shown),
+// in order, every other input as in base,
 // with a row that is reused from call to call. A row whose case has no
 // verdict but an error holds the message instead of figures, with the same
 // checks as the window. The engine's state is left as it was before, so
 // that nothing a window shows from it changes.
 void SweepEach(const FlightCase &base, const InputKey &key, double from, double to, double step,
-               const std::function<void(const SweepRow &)> &sink, SweepHold hold = SweepHold::LapTime);
+               const std::function<void(const SweepRow &)> &sink, SweepHold hold = SweepHold::LapTime,
+               DisplayUnits units = DisplayUnits::Imperial);
 void SweepEach(const FlightCase &base, const InputKey &key, const std::vector<double> &values,
                const std::function<void(const SweepRow &)> &sink, SweepHold hold = SweepHold::LapTime);
 // The same, collected.
 std::vector<SweepRow> Sweep(const FlightCase &base, const InputKey &key, const std::vector<double> &values,
                             SweepHold hold = SweepHold::LapTime);
 
-// The CSV table: a header row with units, then one row per value, numbers at
+// A row as it is shown: the input, the figures and the lap speed in the
+// units shown (the lap time stays in seconds).
+SweepRow ShownRow(const SweepRow &row, const InputKey &key, DisplayUnits units);
+
+// The CSV table: a header row with units (the rows given already shown in
+// them), then one row per value, numbers at
 // full precision with "." whatever the locale, the error (if any) last.
 // Holding the speed, a column of the lap time follows the input's.
-std::string SweepCsvHeader(const InputKey &key, SweepHold hold = SweepHold::LapTime);
+std::string SweepCsvHeader(const InputKey &key, SweepHold hold = SweepHold::LapTime,
+                           DisplayUnits units = DisplayUnits::Imperial);
 void AppendSweepCsvRow(std::string &out, const SweepRow &row, SweepHold hold = SweepHold::LapTime);
 std::string SweepCsv(const InputKey &key, const std::vector<SweepRow> &rows);
 // The same table for people: the input's column titled in words with its
 // unit (inputTitle), numbers to six significant digits.
-std::string ReadableSweepCsv(const std::string &inputTitle, const std::vector<SweepRow> &rows,
-                             SweepHold hold = SweepHold::LapTime);
+// Rows as the sweep made them; converted here.
+std::string ReadableSweepCsv(const std::string &inputTitle, const InputKey &key, const std::vector<SweepRow> &rows,
+                             SweepHold hold = SweepHold::LapTime, DisplayUnits units = DisplayUnits::Imperial);
 // One row as a JSON object: the key's value, every figure, the lap speed and
 // "Error" (null when the row has figures).
 // Holding the speed, "lt" follows the key's value.

@@ -74,6 +74,8 @@ QString UnsafeStore(const QString &path)
 
 QString RecentName(int index) { return QStringLiteral("Mru/MRU%1").arg(index + 1); }
 
+const char *const UnitsName = "Units";
+
 QString FileName() { return Store().fileName(); }
 
 Loaded Load(const std::array<float, ConditionCount> &defaults)
@@ -112,6 +114,11 @@ Loaded Load(const std::array<float, ConditionCount> &defaults)
             StoredText(store, RecentName(i), QStringLiteral("the entry is dropped"), loaded.problems);
         loaded.recentFiles << text.value_or(QString());
     }
+    const QString unitsInstead = QStringLiteral("imperial units are shown");
+    if (const std::optional<QString> units = StoredText(store, UnitsName, unitsInstead, loaded.problems);
+        units && !ParseDisplayUnits(units->toStdString(), loaded.units))
+        loaded.problems << QStringLiteral("Invalid value for '%1': '%2' is neither Imperial nor Metric; %3")
+                               .arg(UnitsName, *units, unitsInstead);
     return loaded;
 }
 

@@ -2,10 +2,13 @@
 // kept per user with QSettings (organization "Brelm", application "Tethrix"):
 //   ArmLngth, HndlAngl, WndSpeed, Temp, Altitude, Humidity   conditions as text
 //   Mru/MRU1 … Mru/MRU5                                      recent files, newest first
+//   Units                                                    "Imperial" or "Metric" shown
 // Reading checks every value on its own: one bad value is reported and
 // replaced, the others keep theirs. Writing goes through the safe file
 // writer, so a full disk never costs the stored file.
 #pragma once
+
+#include "Units.h"
 
 #include <QList>
 #include <QPair>
@@ -31,12 +34,14 @@ constexpr int MaxStoredText = 4096;
 // The six condition value names, in the order they are read and written.
 extern const char *const *const ConditionNames;
 QString RecentName(int index);  // "Mru/MRU1" for index 0
+extern const char *const UnitsName;  // "Units"
 
 // What the store held, checked value by value.
 struct Loaded {
     bool hasConditions = false;  // false on the first run: nothing stored yet
     std::array<std::optional<float>, ConditionCount> conditions;  // empty: missing or bad
     QStringList recentFiles;     // always RecentCount entries; a bad one is empty
+    DisplayUnits units = DisplayUnits::Imperial;  // imperial when missing or bad
     QStringList problems;        // one short line per bad setting
 };
 

@@ -23,21 +23,25 @@ struct UsageError {
 void PrintHelp(std::string &out)
 {
     const FlightCase defaults = DefaultFlightCase();
-    out += "Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--json] [--report FILE.pdf]\n"
-           "       tethrix-calc --sweep KEY=FROM:TO:STEP [--hold=laptime|speed] [--json] [FILE.TQD]\n"
-           "                    [KEY=VALUE ...]\n"
+    out += "Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]\n"
+           "                   [--report FILE.pdf]\n"
+           "       tethrix-calc --sweep KEY=FROM:TO:STEP [--hold=laptime|speed] [--units=...] [--json]\n"
+           "                    [FILE.TQD] [KEY=VALUE ...]\n"
            "Computes the trim figures of a control-line airplane. The flying conditions\n"
            "are the ones the window keeps (Advanced > Data Entry), unless --no-settings;\n"
            "a data file is applied next, as the window's File > Open does, then the\n"
            "KEY=VALUE inputs. tethrix-calc never changes the stored settings.\n"
            "A file whose name contains '=' can be given after '--'.\n\n"
-           "Keys (any letter case; numbers with '.' as decimal point):\n";
+           "Keys (any letter case; numbers with '.' as decimal point; metric units\n"
+           "in brackets, for --units=metric):\n";
     for (const InputKey &k : InputKeys) {
         std::string line = "  " + std::string(k.key);
         line.resize(12, ' ');
         line += k.meaning;
         if (*k.unit)
             line += std::string(", ") + k.unit;
+        if (k.measure != Measure::None)
+            line += std::string(" [") + MetricUnit(k.measure) + "]";
         line += " (default ";
         line += k.field ? FormatNumber(defaults.*(k.field), k.digits)
                         : (std::string(k.key) == "an" ? defaults.AcName : std::to_string(defaults.NumLines));
@@ -49,11 +53,16 @@ void PrintHelp(std::string &out)
            "  --json      print one JSON object with every figure at full precision;\n"
            "              with --sweep, a JSON array of one object per row\n"
            "  --report F  also write the printed report as the PDF file F\n"
+           "  --units=imperial|metric\n"
+           "              the units of the KEY=VALUE inputs, the sweep range and every\n"
+           "              figure printed (default imperial, whatever the window shows);\n"
+           "              data files and stored conditions are imperial either way, and\n"
+           "              --json keeps its keys and adds \"units\"\n"
            "  --no-settings\n"
            "              use the built-in flying conditions, not the stored ones\n"
            "  --sweep KEY=FROM:TO:STEP\n"
            "              print a CSV table: KEY from FROM to TO by STEP (at most 100000\n"
-           "              rows) with all eleven figures and the lap speed at full precision;\n"
+           "              rows) with every figure and the lap speed at full precision;\n"
            "              a row that cannot be calculated carries the message instead\n"
            "  --hold=laptime|speed\n"
            "              what a sweep of the line length (ll) holds: the lap time (the\n"
@@ -83,6 +92,7 @@ struct Options {
     std::optional<std::string> report;
     std::optional<std::string> sweep;
     std::optional<SweepHold> hold;
+    std::optional<DisplayUnits> units;
 };
 
 Options ParseArguments(const std::vector<std::string> &args)
@@ -123,6 +133,14 @@ Options ParseArguments(const std::vector<std::string> &args)
                 o.hold = SweepHold::LapTime;
             else
                 throw UsageError{"--hold takes speed or laptime, not '" + what + "'"};
+        } else if (arg.rfind("--units=", 0) == 0 || arg == "--units") {
+            if (o.units)
+                throw UsageError{"--units may be given once"};
+            const std::string what = arg == "--units" ? takeValue(i, "imperial or metric") : arg.substr(8);
+            DisplayUnits units;
+            if (!ParseDisplayUnits(what, units))
+                throw UsageError{"--units takes imperial or metric, not '" + what + "'"};
+            o.units = units;
         } else if (arg == "--json") {
             o.json = true;
         } else if (arg == "--no-settings") {
@@ -155,11 +173,12 @@ Options ParseArguments(const std::vector<std::string> &args)
 // The range of a sweep argument, checked.
 struct SweepRange {
     const InputKey *key;
-    double from, to, step;
+    double from, to, step;  // in the units shown
     SweepHold hold;
+    DisplayUnits units;
 };
 
-SweepRange ParseSweep(const std::string &argument, SweepHold hold)
+SweepRange ParseSweep(const std::string &argument, SweepHold hold, DisplayUnits units)
 {
     const size_t eq = argument.find('=');
     const InputKey *key = eq == std::string::npos ? nullptr : FindInputKey(argument.substr(0, eq));
@@ -172,7 +191,7 @@ SweepRange ParseSweep(const std::string &argument, SweepHold hold)
         throw UsageError{"the sweep range must read FROM:TO:STEP"};
     if (const std::string problem = SweepHoldProblem(*key, hold); !problem.empty())
         throw UsageError{"--hold=speed: " + problem};
-    SweepRange s{key, 0, 0, 0, hold};
+    SweepRange s{key, 0, 0, 0, hold, units};
     try {
         s.from = ParseWideNumber(range.substr(0, c1));
         s.to = ParseWideNumber(range.substr(c1 + 1, c2 - c1 - 1));
@@ -180,7 +199,9 @@ SweepRange ParseSweep(const std::string &argument, SweepHold hold)
     } catch (const EngineError &e) {
         throw UsageError{e.what()};
     }
-    if (const std::string problem = SweepLimitsProblem(*key, s.from, s.to, s.step); !problem.empty())
+    const auto imperial = [&](double v) { return FromShown(key->measure, units, v); };
+    if (const std::string problem = SweepLimitsProblem(*key, imperial(s.from), imperial(s.to), s.step);
+        !problem.empty())
         throw UsageError{"the sweep of " + std::string(key->key) + " cannot run: " + problem};
     if (SweepCount(s.from, s.to, s.step) == 0)
         throw UsageError{"the sweep range is empty or has more than " + std::to_string(MaxSweepRows) +
@@ -207,13 +228,14 @@ constexpr long PipelinedRows = 2048;
 int RunSweep(const SweepRange &range, const FlightCase &fc, bool json, std::ostream &out, std::ostream &err)
 {
     // Rows go out as they are computed, through one reused buffer.
-    std::string buffer = json ? "[\n" : SweepCsvHeader(*range.key, range.hold);
+    std::string buffer = json ? "[\n" : SweepCsvHeader(*range.key, range.hold, range.units);
     bool first = true;
     bool failed = false;
     errno = 0;
-    const auto write = [&](const SweepRow &row) {
+    const auto write = [&](const SweepRow &solved) {
         if (failed)
             return;
+        const SweepRow &row = range.units == DisplayUnits::Imperial ? solved : ShownRow(solved, *range.key, range.units);
         if (json) {
             if (!first)
                 buffer += ",\n";
@@ -230,10 +252,11 @@ int RunSweep(const SweepRange &range, const FlightCase &fc, bool json, std::ostr
     if (SweepCount(range.from, range.to, range.step) >= PipelinedRows) {
         RowPipeline<SweepRow> pipeline(write);
         SweepEach(
-            fc, *range.key, range.from, range.to, range.step, [&](const SweepRow &row) { pipeline.Push(row); }, range.hold);
+            fc, *range.key, range.from, range.to, range.step, [&](const SweepRow &row) { pipeline.Push(row); }, range.hold,
+            range.units);
         pipeline.Finish();
     } else {
-        SweepEach(fc, *range.key, range.from, range.to, range.step, write, range.hold);
+        SweepEach(fc, *range.key, range.from, range.to, range.step, write, range.hold, range.units);
     }
     if (json)
         buffer += "\n]\n";
@@ -244,18 +267,19 @@ int RunSweep(const SweepRange &range, const FlightCase &fc, bool json, std::ostr
     return ExitSuccess;
 }
 
-void AppendConditions(std::string &text, const FlightCase &fc)
+void AppendConditions(std::string &text, const FlightCase &fc, DisplayUnits units)
 {
-    const std::pair<const char *, float> conditions[] = {
-        {"ArmLngth", fc.ArmLngth}, {"HndlAngl", fc.HndlAngl}, {"WndSpeed", fc.WindSpeed},
-        {"Temp", fc.Temprature},   {"Altitude", fc.Preasure}, {"Humidity", fc.Humidity}};
     text += "\"Conditions\": {";
-    for (const auto &[name, value] : conditions) {
+    for (const char *name : {"ArmLngth", "HndlAngl", "WndSpeed", "Temp", "Altitude", "Humidity"}) {
+        const InputKey &key = *FindInputKey(name);
         if (text.back() != '{')
             text += ", ";
         AppendJsonString(text, name);
         text += ": ";
-        AppendFullPrecision(text, value);
+        if (units == DisplayUnits::Imperial)
+            AppendFullPrecision(text, fc.*(key.field));
+        else
+            AppendFullPrecision(text, ToShown(key.measure, units, fc.*(key.field)));
     }
     text += "}";
 }
@@ -266,8 +290,10 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
     Options o;
     std::optional<SweepRange> sweep;
     FlightCase fc = DefaultFlightCase();
+    DisplayUnits units = DisplayUnits::Imperial;
     try {
         o = ParseArguments(args);
+        units = o.units.value_or(DisplayUnits::Imperial);
         if (o.help || o.version) {
             std::string text;
             if (o.help)
@@ -284,7 +310,7 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         if (o.report && !render)
             throw UsageError{"--report is not available in this build"};
         if (o.sweep)
-            sweep = ParseSweep(*o.sweep, o.hold.value_or(SweepHold::LapTime));
+            sweep = ParseSweep(*o.sweep, o.hold.value_or(SweepHold::LapTime), units);
         if (!o.noSettings && services.readConditions)
             for (const std::string &problem : services.readConditions(fc))
                 err << "tethrix-calc: warning: " << problem << "\n";
@@ -299,7 +325,7 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         }
         for (const auto &[key, value] : o.inputs) {
             try {
-                SetInput(fc, key, value);
+                SetInput(fc, key, value, units);
             } catch (const EngineError &e) {
                 throw UsageError{key + ": " + e.what()};
             }
@@ -322,18 +348,21 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
             for (int i = 0; i < FigureCount; ++i) {
                 AppendJsonString(text, Figures[i].jsonKey);
                 text += ": ";
-                AppendFullPrecision(text, figures.values[i]);
+                AppendFullPrecision(text, ToShown(Figures[i].measure, units, figures.values[i]));
                 text += ", ";
             }
             text += "\"LapSpeed\": ";
-            AppendFullPrecision(text, static_cast<double>(figures.lapSpeed));
+            AppendFullPrecision(text, ToShown(Measure::Speed, units, figures.lapSpeed));
             text += ", ";
-            AppendConditions(text, fc);
+            AppendConditions(text, fc, units);
+            text += ", \"units\": ";
+            AppendJsonString(text, units == DisplayUnits::Metric ? "metric" : "imperial");
             text += "}\n";
         } else {
             for (int i = 0; i < FigureCount; ++i)
-                text += FigureText(Figures[i], figures.values[i]) + "\n";
-            text += "Lap Speed = " + FormatNumber(figures.lapSpeed, 4) + " mph\n";
+                text += FigureText(Figures[i], figures.values[i], '.', units) + "\n";
+            text += "Lap Speed = " + FormatShown(Measure::Speed, units, figures.lapSpeed, 4) +
+                    ShownUnit(Measure::Speed, units, " mph") + "\n";
         }
     } catch (const EngineError &e) {
         err << "tethrix-calc: " << e.what() << "\n";
@@ -343,7 +372,7 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
     // written leaves standard output empty.
     if (o.report) {
         std::string pdf;
-        std::string problem = render(fc, engine, groundSpeed, pdf);
+        std::string problem = render(fc, engine, groundSpeed, units, pdf);
         if (problem.empty())
             problem = WriteFileSafely(*o.report, pdf);
         if (!problem.empty()) {

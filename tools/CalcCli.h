@@ -6,12 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "Units.h"
+
 struct FlightCase;
 class CalcEngine;
 
 // Draws the printed report of a solved case as PDF bytes; returns an error
 // message, empty on success. Supplied by the program, which has the fonts.
 using ReportRenderer = std::function<std::string(const FlightCase &fc, const CalcEngine &engine, float groundSpeed,
+                                                 DisplayUnits units,
                                                  std::string &pdf)>;
 
 // Puts the stored flying conditions (the window's) into fc and returns the

@@ -19,7 +19,7 @@ int main(int argc, char **argv)
     return RunCalc(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
 #endif
     const ReportRenderer render = [](const FlightCase &fc, const CalcEngine &engine, float groundSpeed,
-                                     std::string &pdf) -> std::string {
+                                     DisplayUnits units, std::string &pdf) -> std::string {
         std::string problem;
         const ReportModule *report = LoadModule<ReportModule>("report", "TethrixReportModule", problem);
         if (report == nullptr)
@@ -27,7 +27,7 @@ int main(int argc, char **argv)
         const std::time_t now = std::time(nullptr);
         std::tm local{};
         localtime_r(&now, &local);
-        return report->renderPdf(ReportLinesFor(fc, engine, groundSpeed, '.', local), pdf);
+        return report->renderPdf(ReportLinesFor(fc, engine, groundSpeed, '.', local, units), pdf);
     };
     const ConditionsReader readConditions = [](FlightCase &fc) {
         float FlightCase::*const fields[] = {&FlightCase::ArmLngth, &FlightCase::HndlAngl, &FlightCase::WindSpeed,

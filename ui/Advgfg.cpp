@@ -1,6 +1,7 @@
 #include "Advgfg.h"
 
 #include "Convert.h"
+#include "Figures.h"
 #include "Main.h"
 #include "Seams.h"
 #include "Settings.h"
@@ -19,16 +20,19 @@ struct ConditionRow {
     const char *captionName, *caption, *field, *unitName, *unit, *designText;
     float FlightCase::*value;
     int top;
+    const char *key;  // its stored name, which knows its metric unit
 };
 
 const ConditionRow Rows[6] = {
-    {"SizeLabel", "Arm Length", "ArmLngth", "ArmLngthLbl", "inches", "12", &FlightCase::ArmLngth, 16},
-    {"LengthLabel", "Handle Angle", "HndlAngl", "HndlAnglLbl", "deg.", "0", &FlightCase::HndlAngl, 44},
-    {"WngLnthLabel", "Wind Speed", "WindSpeed", "WndSpeedLbl", "mi/ph", "0", &FlightCase::WindSpeed, 72},
-    {"HndlLngthLabel", "Temprature", "Temprature", "TempLbl", "deg. F", "75", &FlightCase::Temprature, 101},
-    {"WtLabel", "Preasure Altitude", "Preasure", "PreasLbl", "feet", "29.92", &FlightCase::Preasure, 129},
-    {"LapTmeLabel", "Relative Humidity", "Humidity", "uLapTimLbl", "percent", "50", &FlightCase::Humidity, 157},
+    {"SizeLabel", "Arm Length", "ArmLngth", "ArmLngthLbl", "inches", "12", &FlightCase::ArmLngth, 16, "ArmLngth"},
+    {"LengthLabel", "Handle Angle", "HndlAngl", "HndlAnglLbl", "deg.", "0", &FlightCase::HndlAngl, 44, "HndlAngl"},
+    {"WngLnthLabel", "Wind Speed", "WindSpeed", "WndSpeedLbl", "mi/ph", "0", &FlightCase::WindSpeed, 72, "WndSpeed"},
+    {"HndlLngthLabel", "Temprature", "Temprature", "TempLbl", "deg. F", "75", &FlightCase::Temprature, 101, "Temp"},
+    {"WtLabel", "Preasure Altitude", "Preasure", "PreasLbl", "feet", "29.92", &FlightCase::Preasure, 129, "Altitude"},
+    {"LapTmeLabel", "Relative Humidity", "Humidity", "uLapTimLbl", "percent", "50", &FlightCase::Humidity, 157, "Humidity"},
 };
+
+Measure MeasureOf(const ConditionRow &r) { return FindInputKey(r.key)->measure; }
 
 }  // namespace
 
@@ -48,7 +52,7 @@ TAdvCfgFrm::TAdvCfgFrm(TForm1 &owner, QWidget *parent) : QDialog(parent), form(o
         fields[i]->setObjectName(r.field);
         fields[i]->setGeometry(i == 2 ? 159 : 158, r.top, 60, 21);
         fields[i]->installEventFilter(this);
-        auto *unit = new QLabel(tr(r.unit), this);
+        auto *unit = new QLabel(QString::fromStdString(ShownUnit(MeasureOf(r), form.units(), r.unit)), this);
         unit->setObjectName(r.unitName);
         unit->setGeometry(222, r.top, 120, 21);
     }
@@ -92,22 +96,32 @@ TAdvCfgFrm::~TAdvCfgFrm()
 void TAdvCfgFrm::ShowConditions()
 {
     const char sep = TForm1::DecimalSeparator();
-    for (int i = 0; i < 6; ++i)
-        fields[i]->setText(QString::fromStdString(FormatNumber(form.flightCase().*(Rows[i].value), 4, sep)));
+    for (int i = 0; i < 6; ++i) {
+        const float value = form.flightCase().*(Rows[i].value);
+        shownTexts[i] = QString::fromStdString(FormatShown(MeasureOf(Rows[i]), form.units(), value, 4, sep));
+        fields[i]->setText(shownTexts[i]);
+    }
 }
 
 void TAdvCfgFrm::SaveBtnClick()
 {
     // Every text must convert before anything is stored or taken over, so
     // that a bad text never reaches the stored settings.
+    // In metric, a text left as shown keeps the value it shows: rounding
+    // it to four digits and back would move the condition.
     const char sep = TForm1::DecimalSeparator();
+    const bool metric = form.units() == DisplayUnits::Metric;
     float values[6];
     for (int i = 0; i < 6; ++i)
-        values[i] = ParseNumber(fields[i]->text().toStdString(), sep);
+        values[i] = metric && fields[i]->text() == shownTexts[i]
+                        ? form.flightCase().*(Rows[i].value)
+                        : ParseShown(MeasureOf(Rows[i]), form.units(), fields[i]->text().toStdString(), sep);
 
+    // Stored imperial whatever is shown, so that every version reads them.
     QList<QPair<QString, QString>> texts;
     for (int i = 0; i < 6; ++i)
-        texts.append({TethrixSettings::ConditionNames[i], fields[i]->text()});
+        texts.append({TethrixSettings::ConditionNames[i],
+                      metric ? QString::fromStdString(FullPrecision(values[i])) : fields[i]->text()});
     TethrixSettings::Write(texts);
 
     for (int i = 0; i < 6; ++i)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 #include <array>
 
@@ -29,6 +30,7 @@ private:
     bool ArmLngthKeyDown(QKeyEvent *event);
     TForm1 &form;
     std::array<QLineEdit *, 6> fields{};
+    std::array<QString, 6> shownTexts;  // as ShowConditions put them
 };
 
 // The dialog while it is open, as the window created it.

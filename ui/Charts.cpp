@@ -27,7 +27,18 @@
 
 namespace {
 
-const char *const CurveNames[3] = {"Line Tension (pounds)", "Leadout Position (inches)", "Line Projection (inches)"};
+// Each curve's name and its unit as imperial writes it.
+const struct {
+    const char *name, *unit;
+} Curves[TrimCharts::CurveCount] = {
+    {"Line Tension", "pounds"}, {"Leadout Position", "inches"}, {"Line Projection", "inches"}, {"Leadout Rake", "degrees"}};
+
+QString Unit(const InputKey &key, DisplayUnits units) { return QString::fromStdString(ShownUnit(key.measure, units, key.unit)); }
+
+QString CurveUnit(int c, DisplayUnits units)
+{
+    return QString::fromStdString(ShownUnit(Figures[TrimCharts::CurveFigures[c]].measure, units, Curves[c].unit));
+}
 
 QString Figure(double v) { return QString::fromStdString(FormatNumber(static_cast<float>(v), 4, TForm1::DecimalSeparator())); }
 
@@ -85,8 +96,9 @@ TrimCharts::TrimCharts(QWidget *parent) : QWidget(parent, Qt::Window), tabWidget
     setObjectName("TrimCharts");
     setWindowTitle(tr("Trim Charts"));
     tabWidget->setObjectName("ChartTabs");
-    buildTab(tabs[0], *FindInputKey("lt"), 0.8, 1.2, 41, tr("Lap Time (seconds)"));
-    buildTab(tabs[1], *FindInputKey("ll"), 0.85, 1.15, 31, tr("Line Length (feet)"));
+    buildTab(tabs[0], *FindInputKey("lt"), 0.8, 1.2, 41, tr("Lap Time"));
+    buildTab(tabs[1], *FindInputKey("ll"), 0.85, 1.15, 31, tr("Line Length"));
+    nameAxes();
     tabWidget->addTab(tabs[0].view->parentWidget(), tr("Lap Time"));
     tabWidget->addTab(tabs[1].view->parentWidget(), tr("Line Length"));
     followPalette();
@@ -107,7 +119,7 @@ TrimCharts::TrimCharts(QWidget *parent) : QWidget(parent, Qt::Window), tabWidget
     resize(760, 560);
 }
 
-void TrimCharts::buildTab(Tab &t, const InputKey &key, double low, double high, int points, const QString &axisTitle)
+void TrimCharts::buildTab(Tab &t, const InputKey &key, double low, double high, int points, const QString &axisName)
 {
     t.key = &key;
     t.lowFactor = low;
@@ -115,7 +127,6 @@ void TrimCharts::buildTab(Tab &t, const InputKey &key, double low, double high, 
     t.points = points;
     auto *page = new QWidget(this);
     auto *chart = new QChart;
-    chart->setTitle(tr("Trim figures against %1").arg(axisTitle));
     if (std::string(key.key) == "ll") {
         t.holdBox = new QComboBox(this);
         t.holdBox->setObjectName("HoldBox");
@@ -128,9 +139,8 @@ void TrimCharts::buildTab(Tab &t, const InputKey &key, double low, double high, 
     }
     chart->legend()->setVisible(true);
     chart->legend()->setAlignment(Qt::AlignBottom);
-    t.axisTitle = axisTitle;
+    t.axisName = axisName;
     t.x = new QValueAxis;
-    t.x->setTitleText(axisTitle);
     chart->addAxis(t.x, Qt::AlignBottom);
     // The readout follows the pointer over a curve or a marker and clears
     // when it leaves.
@@ -140,20 +150,19 @@ void TrimCharts::buildTab(Tab &t, const InputKey &key, double low, double high, 
         else
             t.hover->setText(tr("Point at a curve to read its figures."));
     };
-    for (int c = 0; c < 3; ++c) {
+    for (int c = 0; c < CurveCount; ++c) {
         t.curves[c] = new QLineSeries;
-        t.curves[c]->setName(tr(CurveNames[c]));
         t.curves[c]->setPointsVisible(true);
         chart->addSeries(t.curves[c]);
-        // Each figure on a scale of its own, in the colour of its curve.
+        // Each figure on a scale of its own, in the colour of its curve: the
+        // forces and angles on the left, the offsets on the right.
         t.scales[c] = new QValueAxis;
-        t.scales[c]->setTitleText(tr(CurveNames[c]));
-        chart->addAxis(t.scales[c], c == 0 ? Qt::AlignLeft : Qt::AlignRight);
+        chart->addAxis(t.scales[c], c == 0 || c == 3 ? Qt::AlignLeft : Qt::AlignRight);
         t.curves[c]->attachAxis(t.x);
         t.curves[c]->attachAxis(t.scales[c]);
         connect(t.curves[c], &QLineSeries::hovered, this, hover);
     }
-    for (int c = 0; c < 3; ++c) {  // after the curves, so that the legend lists them first
+    for (int c = 0; c < CurveCount; ++c) {  // after the curves, so that the legend lists them first
         t.markers[c] = new QScatterSeries;
         t.markers[c]->setName(tr("Current case"));
         t.markers[c]->setMarkerSize(12);
@@ -163,7 +172,7 @@ void TrimCharts::buildTab(Tab &t, const InputKey &key, double low, double high, 
         connect(t.markers[c], &QScatterSeries::hovered, this, hover);
     }
     colourScales(t);
-    for (int c = 1; c < 3; ++c)
+    for (int c = 1; c < CurveCount; ++c)
         chart->legend()->markers(t.markers[c]).first()->setVisible(false);
 
     t.view = new QChartView(chart, page);
@@ -185,9 +194,22 @@ void TrimCharts::buildTab(Tab &t, const InputKey &key, double low, double high, 
     layout->addWidget(t.problems);
 }
 
+void TrimCharts::nameAxes()
+{
+    for (Tab &t : tabs) {
+        t.axisTitle = QStringLiteral("%1 (%2)").arg(t.axisName, Unit(*t.key, shownUnits));
+        t.x->setTitleText(t.axisTitle);
+        for (int c = 0; c < CurveCount; ++c) {
+            const QString name = QStringLiteral("%1 (%2)").arg(tr(Curves[c].name), CurveUnit(c, shownUnits));
+            t.curves[c]->setName(name);
+            t.scales[c]->setTitleText(name);
+        }
+    }
+}
+
 void TrimCharts::colourScales(Tab &t)
 {
-    for (int c = 0; c < 3; ++c) {
+    for (int c = 0; c < CurveCount; ++c) {
         const QColor colour = t.curves[c]->color();
         t.scales[c]->setLabelsColor(colour);
         t.scales[c]->setTitleBrush(colour);
@@ -237,9 +259,13 @@ QString TrimCharts::heldTitle(const Tab &t) const
                                       : tr("%1 with the lap time held").arg(t.axisTitle);
 }
 
-void TrimCharts::Refresh(const FlightCase &fc)
+void TrimCharts::Refresh(const FlightCase &fc, DisplayUnits units)
 {
     shown = fc;
+    if (units != shownUnits) {
+        shownUnits = units;
+        nameAxes();
+    }
     for (Tab &t : tabs) {
         try {
             refreshTab(t, fc);
@@ -258,8 +284,15 @@ void TrimCharts::refreshTab(Tab &t, const FlightCase &fc)
     t.rows = Sweep(fc, *t.key, values, t.hold);
     t.view->chart()->setTitle(tr("Trim figures against %1").arg(heldTitle(t)));
 
-    std::array<QList<QPointF>, 3> points;
-    double lo[3] = {INFINITY, INFINITY, INFINITY}, hi[3] = {-INFINITY, -INFINITY, -INFINITY};
+    // Solved in the engine's units, drawn in the ones shown.
+    const auto x = [&](double input) { return ToShown(t.key->measure, shownUnits, input); };
+    const auto y = [&](const SweepRow &row, int c) {
+        return ToShown(Figures[CurveFigures[c]].measure, shownUnits, row.figures[CurveFigures[c]]);
+    };
+    std::array<QList<QPointF>, CurveCount> points;
+    std::array<double, CurveCount> lo, hi;
+    lo.fill(INFINITY);
+    hi.fill(-INFINITY);
     int failed = 0;
     QString firstError;
     for (const SweepRow &row : t.rows) {
@@ -268,29 +301,29 @@ void TrimCharts::refreshTab(Tab &t, const FlightCase &fc)
                 firstError = QString::fromStdString(row.error);
             continue;
         }
-        for (int c = 0; c < 3; ++c) {
-            const double y = row.figures[CurveFigures[c]];
-            points[c].append(QPointF(row.input, y));
-            lo[c] = std::min(lo[c], y);
-            hi[c] = std::max(hi[c], y);
+        for (int c = 0; c < CurveCount; ++c) {
+            const double v = y(row, c);
+            points[c].append(QPointF(x(row.input), v));
+            lo[c] = std::min(lo[c], v);
+            hi[c] = std::max(hi[c], v);
         }
     }
-    for (int c = 0; c < 3; ++c)
+    for (int c = 0; c < CurveCount; ++c)
         t.curves[c]->replace(points[c]);
 
     // The current case is the sweep's own middle value.
     const auto middle = std::find_if(t.rows.begin(), t.rows.end(), [&](const SweepRow &r) {
         return r.ok && static_cast<float>(r.input) == static_cast<float>(t.current);
     });
-    for (int c = 0; c < 3; ++c) {
+    for (int c = 0; c < CurveCount; ++c) {
         t.markers[c]->clear();
         if (middle != t.rows.end())
-            t.markers[c]->append(middle->input, middle->figures[CurveFigures[c]]);
+            t.markers[c]->append(x(middle->input), y(*middle, c));
     }
 
-    SetInputAxis(t.x, values.empty() ? 0 : std::min(values.front(), values.back()),
-                 values.empty() ? 1 : std::max(values.front(), values.back()));
-    for (int c = 0; c < 3; ++c)
+    SetInputAxis(t.x, values.empty() ? 0 : x(std::min(values.front(), values.back())),
+                 values.empty() ? 1 : x(std::max(values.front(), values.back())));
+    for (int c = 0; c < CurveCount; ++c)
         SetScale(t.scales[c], lo[c], hi[c]);
     t.problems->setText(failed == 0 ? QString()
                                     : tr("%1 of %2 points left out: %3.")
@@ -302,18 +335,20 @@ void TrimCharts::refreshTab(Tab &t, const FlightCase &fc)
 void TrimCharts::showHover(Tab &t, const QPointF &point)
 {
     const SweepRow *nearest = nullptr;
+    const double at = FromShown(t.key->measure, shownUnits, point.x());
     for (const SweepRow &row : t.rows)
-        if (row.ok && (nearest == nullptr || std::fabs(row.input - point.x()) < std::fabs(nearest->input - point.x())))
+        if (row.ok && (nearest == nullptr || std::fabs(row.input - at) < std::fabs(nearest->input - at)))
             nearest = &row;
     if (nearest == nullptr)
         return;
-    t.hover->setText(tr("%1 %2 %3: Line Tension %4 pounds, Leadout Position %5 inches, Line Projection %6 inches")
-                         .arg(QString::fromUtf8(t.key->meaning))
-                         .arg(Figure(nearest->input))
-                         .arg(QString::fromUtf8(t.key->unit))
-                         .arg(Figure(nearest->figures[CurveFigures[0]]))
-                         .arg(Figure(nearest->figures[CurveFigures[1]]))
-                         .arg(Figure(nearest->figures[CurveFigures[2]])));
+    const SweepRow row = ShownRow(*nearest, *t.key, shownUnits);
+    QString text = QStringLiteral("%1 %2 %3:")
+                       .arg(QString::fromUtf8(t.key->meaning), Figure(row.input), Unit(*t.key, shownUnits));
+    for (int c = 0; c < CurveCount; ++c)
+        text += QStringLiteral("%1 %2 %3 %4")
+                    .arg(c == 0 ? QString() : QStringLiteral(","), tr(Curves[c].name), Figure(row.figures[CurveFigures[c]]),
+                         CurveUnit(c, shownUnits));
+    t.hover->setText(text);
 }
 
 // Asks for a file name and writes the bytes whole or not at all.
@@ -354,12 +389,15 @@ void TrimCharts::ExportCsv()
 {
     const Tab &t = tabs[currentTab()];
     SaveExport(this, QStringLiteral("trim-%1.csv").arg(t.key->key), tr("CSV File (*.csv)"), tr("table"),
-               QByteArray::fromStdString(ReadableSweepCsv(heldTitle(t).toStdString(), t.rows, t.hold)));
+               QByteArray::fromStdString(ReadableSweepCsv(heldTitle(t).toStdString(), *t.key, t.rows, t.hold, shownUnits)));
 }
 
 namespace {
 QWidget *CreateCharts(QWidget *parent) { return new TrimCharts(parent); }
-void RefreshCharts(QWidget *charts, const FlightCase &fc) { static_cast<TrimCharts *>(charts)->Refresh(fc); }
+void RefreshCharts(QWidget *charts, const FlightCase &fc, DisplayUnits units)
+{
+    static_cast<TrimCharts *>(charts)->Refresh(fc, units);
+}
 const ChartsModule Module = {&CreateCharts, &RefreshCharts};
 }  // namespace
 

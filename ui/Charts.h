@@ -1,5 +1,5 @@
-// Charts: the "Trim Charts" window. Line tension, leadout position and line
-// projection against lap time (80 … 120 % of the current lap time) and
+// Charts: the "Trim Charts" window. Line tension, leadout position, line
+// projection and leadout rake against lap time (80 … 120 % of the current lap time) and
 // against line length (85 … 115 %), computed by the same engine on a copy of
 // the flight case, so that nothing the main window shows changes.
 #pragma once
@@ -26,30 +26,33 @@ public:
 
     // Recomputes both tabs around this case. Never throws: points that cannot
     // be calculated are left out and the chart says why.
-    void Refresh(const FlightCase &fc);
+    void Refresh(const FlightCase &fc, DisplayUnits units = DisplayUnits::Imperial);
 
     struct Tab {
         const InputKey *key = nullptr;
         double lowFactor = 1, highFactor = 1;
         int points = 0;
         QChartView *view = nullptr;
-        QString axisTitle;                      // "Lap Time (seconds)"
+        QString axisName;                       // "Lap Time"
+        QString axisTitle;                      // "Lap Time (seconds)", in the units shown
         SweepHold hold = SweepHold::LapTime;    // what a line-length sweep holds
         QComboBox *holdBox = nullptr;           // the choice of it, on the line-length tab
-        std::array<QLineSeries *, 3> curves{};  // tension, leadout, projection
-        std::array<QScatterSeries *, 3> markers{};  // the current case on each curve
+        std::array<QLineSeries *, 4> curves{};  // tension, leadout, projection, rake
+        std::array<QScatterSeries *, 4> markers{};  // the current case on each curve
         QValueAxis *x = nullptr;
-        std::array<QValueAxis *, 3> scales{};  // each curve on its own scale
+        std::array<QValueAxis *, 4> scales{};  // each curve on its own scale
         QLabel *hover = nullptr;
         QLabel *problems = nullptr;
-        std::vector<SweepRow> rows;
+        std::vector<SweepRow> rows;  // as solved, imperial
         double current = 0;
     };
     const Tab &tab(int i) const { return tabs[i]; }
     int currentTab() const;
 
     // The figures the curves show, as indices into Figures.
-    static constexpr int CurveFigures[3] = {1, 0, 5};
+    static constexpr int CurveCount = 4;
+    static constexpr int CurveFigures[CurveCount] = {1, 0, 5, 11};
+    DisplayUnits units() const { return shownUnits; }
 
     void ExportPng();
     void ExportCsv();
@@ -61,10 +64,12 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void buildTab(Tab &t, const InputKey &key, double low, double high, int points, const QString &axisTitle);
+    void buildTab(Tab &t, const InputKey &key, double low, double high, int points, const QString &axisName);
+    void nameAxes();
     void refreshTab(Tab &t, const FlightCase &fc);
     QString heldTitle(const Tab &t) const;
     FlightCase shown{};  // the case the charts are drawn around
+    DisplayUnits shownUnits = DisplayUnits::Imperial;
     void showHover(Tab &t, const QPointF &point);
     void colourScales(Tab &t);
     void followPalette();
@@ -77,7 +82,7 @@ private:
 // OpenGL before.
 struct ChartsModule {
     QWidget *(*create)(QWidget *parent);
-    void (*refresh)(QWidget *charts, const FlightCase &fc);
+    void (*refresh)(QWidget *charts, const FlightCase &fc, DisplayUnits units);
 };
 
 extern "C" const ChartsModule *TethrixChartsModule();

@@ -9,6 +9,7 @@
 #include "Figures.h"
 #include "Seams.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
@@ -152,6 +153,20 @@ void TForm1::createMenus()
     advanced->setObjectName("Advanced1");
     action(advanced, tr("&Data Entry"), "Configure1", &TForm1::Configure1Click);
     action(advanced, tr("&Trim Charts..."), "Charts1", &TForm1::Charts1Click);
+    // Imperial or metric: one checked at a time.
+    QMenu *unitsMenu = advanced->addMenu(tr("&Units"));
+    unitsMenu->setObjectName("Units1");
+    auto *group = new QActionGroup(this);
+    for (auto [text, name, which] : {std::tuple{tr("&Imperial"), "Imperial1", DisplayUnits::Imperial},
+                                     std::tuple{tr("&Metric"), "Metric1", DisplayUnits::Metric}}) {
+        QAction *a = unitsMenu->addAction(text);
+        a->setObjectName(name);
+        a->setCheckable(true);
+        a->setChecked(which == DisplayUnits::Imperial);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, which = which] { Guarded(this, [&] { SetUnits(which); }); });
+        (which == DisplayUnits::Imperial ? Imperial1 : Metric1) = a;
+    }
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName("Help1");
@@ -213,7 +228,10 @@ void TForm1::createInputPanel(QWidget *panel)
         numberFields.push_back({edit, FindInputKey(row.key)});
         grid->addWidget(inputCaptions[r - 1], r, 0);
         grid->addWidget(edit, r, 1);
-        grid->addWidget(new QLabel(tr(row.unit), panel), r, 2);
+        auto *unit = new QLabel(tr(row.unit), panel);
+        unit->setObjectName(QStringLiteral("%1Unit").arg(row.field));
+        inputUnits[r - 2] = {unit, row.unit};
+        grid->addWidget(unit, r, 2);
         mainFields << edit;
         ++r;
     }
@@ -237,10 +255,10 @@ void TForm1::createInputPanel(QWidget *panel)
     connect(NumLines, &QLineEdit::textChanged, this, [this] { Guarded(this, [&] { NumLinesChange(); }); });
     for (const auto &n : numberFields) {
         QLineEdit *field = n.first;
-        float FlightCase::*target = n.second->field;
+        const InputKey *key = n.second;
         QLineEdit *const *copy = field == LineLength ? &WfLineLength : field == LapTime ? &WfLapTime : nullptr;
-        connect(field, &QLineEdit::textChanged, this, [this, field, target, copy] {
-            Guarded(this, [&] { NumberFieldChange(field, target, copy ? *copy : nullptr); });
+        connect(field, &QLineEdit::textChanged, this, [this, field, key, copy] {
+            Guarded(this, [&] { NumberFieldChange(field, *key, copy ? *copy : nullptr); });
         });
     }
 }
@@ -257,8 +275,8 @@ void TForm1::createResultPanel(QWidget *panel)
         label->setObjectName(Figures[i].labelName);
         resultLabels[i] = label;
         box->addWidget(label);
-        if (i == 4)
-            box->addSpacing(12);  // the line figures stand apart
+        if (i == 4 || i == 10)
+            box->addSpacing(12);  // the line figures, and the rake, stand apart
     }
     box->addStretch();
     box->addWidget(MakeBar(panel));
@@ -290,7 +308,8 @@ void TForm1::createResultPanel(QWidget *panel)
 void TForm1::FormCreate()
 {
     RecentFiles.clear();
-    LoadSettings();  // the conditions and the recent files
+    LoadSettings();  // the conditions, the recent files and the units
+    ShowUnits();
     programFolder = QCoreApplication::applicationDirPath();
     Guarded(this, [&] { ResetInputs(); });
 }
@@ -362,29 +381,76 @@ void TForm1::ResetInputs()
         NumLines->SetValue(fc.NumLines);
         // Line diameter first, wing area (six digits) last.
         for (const auto &f : numberFields)
-            f.first->setText(Text(FormatNumber(fc.*(f.second->field), f.second->digits, DecimalSeparator())));
+            ShowStored(f.first, *f.second);
     });
+}
+
+void TForm1::ShowStored(QLineEdit *field, const InputKey &key)
+{
+    const QScopedValueRollback<bool> guard(showingStored, true);
+    field->setText(Text(FormatShown(key.measure, shownUnits, fc.*(key.field), key.digits, DecimalSeparator())));
+}
+
+void TForm1::ShowFigure(int index)
+{
+    QLabel *label = resultLabels[index];
+    QString text = label->text();
+    const int eq = text.lastIndexOf('=');
+    if (eq >= 0)
+        text.truncate(qMax(0, eq - 1));  // drop " = value unit"
+    if (shownFigures[index])
+        text += Text(FigureValueText(Figures[index], *shownFigures[index], DecimalSeparator(), shownUnits));
+    label->setText(text);
+}
+
+void TForm1::SetUnits(DisplayUnits units)
+{
+    if (units != shownUnits) {
+        // The What-If line length goes over as the value it stands for.
+        std::optional<float> whatIfLength;
+        try {
+            whatIfLength = ParseShown(Measure::Length, shownUnits, WfLineLength->text().toStdString(), DecimalSeparator());
+        } catch (const EngineError &) {
+        }
+        shownUnits = units;
+        ShowUnits();
+        if (whatIfLength)
+            WfLineLength->setText(Text(FormatShown(Measure::Length, units, *whatIfLength, 4, DecimalSeparator())));
+        StoreUnits();
+    }
+    if (charts != nullptr && charts->isVisible())
+        chartsModule->refresh(charts, lastCalculated, shownUnits);
+}
+
+void TForm1::ShowUnits()
+{
+    Imperial1->setChecked(shownUnits == DisplayUnits::Imperial);
+    Metric1->setChecked(shownUnits == DisplayUnits::Metric);
+    // Texts that show stored values: the heading keeps its colour.
+    const QScopedValueRollback<bool> guard(programSetsTexts, true);
+    const QString whatIfLap = WfLapTime->text();
+    for (int i = 0; i < numberFields.size(); ++i) {
+        const InputKey &key = *numberFields[i].second;
+        ShowStored(numberFields[i].first, key);
+        inputUnits[i].first->setText(Text(ShownUnit(key.measure, shownUnits, inputUnits[i].second)));
+    }
+    WfLapTime->setText(whatIfLap);
+    for (int i = 0; i < FigureCount; ++i)
+        ShowFigure(i);
 }
 
 void TForm1::RecalculateAndShow()
 {
     engine.Recalculate(fc.LapTime);
-    const char sep = DecimalSeparator();
     for (int index : RewriteOrder) {
-        QLabel *label = resultLabels[index];
-        QString text = label->text();
-        const int eq = text.lastIndexOf('=');
-        if (eq >= 0)
-            text.truncate(qMax(0, eq - 1));  // drop " = value unit"
-        const double value = Figures[index].value(engine, fc, GroundSpeed);
-        text += " = " + Text(FormatNumber(ToSingle(value), 4, sep)) + Figures[index].unit;
-        label->setText(text);
+        shownFigures[index] = ToSingle(Figures[index].value(engine, fc, GroundSpeed));
+        ShowFigure(index);
     }
     LapSpeedValue = LapSpeed(fc);
     SetHeadingCurrent(true);
     lastCalculated = fc;
     if (charts != nullptr && charts->isVisible())
-        chartsModule->refresh(charts, lastCalculated);
+        chartsModule->refresh(charts, lastCalculated, shownUnits);
 }
 
 void TForm1::AcNameChange()
@@ -416,12 +482,13 @@ void TForm1::SetTextsAndRecalculate(const std::function<void()> &setTexts)
     }
 }
 
-void TForm1::NumberFieldChange(QLineEdit *field, float FlightCase::*target, QLineEdit *whatIfCopy)
+void TForm1::NumberFieldChange(QLineEdit *field, const InputKey &key, QLineEdit *whatIfCopy)
 {
     const QString text = field->text();
     if (text.isEmpty())
         return;
-    fc.*target = ParseNumber(text.toStdString(), DecimalSeparator());
+    if (!showingStored)
+        fc.*(key.field) = ParseShown(key.measure, shownUnits, text.toStdString(), DecimalSeparator());
     if (whatIfCopy != nullptr)
         whatIfCopy->setText(text);
 }
@@ -468,14 +535,15 @@ void TForm1::WfLapTimeKeyPress()
     if (WfLapTime->text().isEmpty())
         return;
     const float t = ParseNumber(WfLapTime->text().toStdString(), DecimalSeparator());
-    WfLineLength->setText(Text(FormatNumber(WhatIfLineLength(LapSpeedValue, fc, t), 4, DecimalSeparator())));
+    WfLineLength->setText(
+        Text(FormatShown(Measure::Length, shownUnits, WhatIfLineLength(LapSpeedValue, fc, t), 4, DecimalSeparator())));
 }
 
 void TForm1::WfLineLengthKeyPress()
 {
     if (WfLineLength->text().isEmpty())
         return;
-    const float l = ParseNumber(WfLineLength->text().toStdString(), DecimalSeparator());
+    const float l = ParseShown(Measure::Length, shownUnits, WfLineLength->text().toStdString(), DecimalSeparator());
     WfLapTime->setText(Text(FormatNumber(WhatIfLapTime(LapSpeedValue, fc, l), 4, DecimalSeparator())));
 }
 

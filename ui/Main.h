@@ -1,11 +1,13 @@
 // Main: the program's one window.
 //
 // Architecture. The window owns the one FlightCase (the fifteen inputs as
-// entered) and the one CalcEngine. Data flows one way:
-//   input field --textChanged--> ParseNumber --> FlightCase   (heading red)
+// entered, always imperial) and the one CalcEngine. Data flows one way:
+//   input field --textChanged--> ParseShown --> FlightCase   (heading red)
 //   Enter / file opened / dialog closed --> RecalculateAndShow:
-//     CalcEngine::Recalculate --> accessors --> FormatNumber --> result labels
+//     CalcEngine::Recalculate --> accessors --> FormatShown --> result labels
 //     (heading green), LapSpeed for the What-If row.
+// Units (imperial or metric) are a matter of showing and typing only: a
+// switch shows the stored values again and changes none of them.
 // The engine (engine/) holds the physics, Convert the number texts, Figures
 // the captions and units; DataFile the .TQD format, TethrixSettings the
 // stored conditions and recent files, Report the printed page, Charts the
@@ -21,6 +23,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -43,6 +46,10 @@ public:
     FlightCase &flightCase() { return fc; }
     const FlightCase &flightCase() const { return fc; }
     float lapSpeed() const { return LapSpeedValue; }
+    DisplayUnits units() const { return shownUnits; }
+    // Shows every input, figure and unit in these units and stores the
+    // choice; no stored value and no figure changes.
+    void SetUnits(DisplayUnits units);
     const QStringList &recentFiles() const { return RecentFiles; }
     // The decimal separator of the user's locale.
     static char DecimalSeparator();
@@ -75,7 +82,12 @@ private:
 
     void AcNameChange();
     void NumLinesChange();
-    void NumberFieldChange(QLineEdit *field, float FlightCase::*target, QLineEdit *whatIfCopy);
+    void NumberFieldChange(QLineEdit *field, const InputKey &key, QLineEdit *whatIfCopy);
+    // Shows the stored value of key in field, in the units shown, without
+    // reading the text back.
+    void ShowStored(QLineEdit *field, const InputKey &key);
+    void ShowUnits();
+    void ShowFigure(int index);
     bool AcNameKeyDown(QKeyEvent *event);
     bool WfLapTimeKeyDown(QKeyEvent *event, QLineEdit *field);
     void WfLapTimeKeyPress();
@@ -91,6 +103,7 @@ private:
     QLineEdit *FieldForKey(const std::string &key) const;
     void LoadSettings();
     void SaveRecentFiles();
+    void StoreUnits();
 
     FlightCase fc;
     float GroundSpeed = 0;
@@ -103,6 +116,9 @@ private:
     bool recentFilesSaved = false;
     bool resultsCurrent = false;    // the heading is green
     bool programSetsTexts = false;  // texts set by the program, not typed
+    bool showingStored = false;     // texts that show fc: not read back
+    DisplayUnits shownUnits = DisplayUnits::Imperial;
+    std::array<std::optional<double>, FigureCount> shownFigures{};  // imperial, as each label shows it
     bool centred = false;
 
     QLineEdit *AcName = nullptr;
@@ -118,13 +134,16 @@ private:
     QLineEdit *WfLineLength = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
-    std::array<QLabel *, 11> resultLabels{};  // in the panel's top-to-bottom order
+    std::array<QLabel *, FigureCount> resultLabels{};  // in the panel's top-to-bottom order
     std::array<QLabel *, 8> inputCaptions{};  // Number of Lines … Wing Area
     QList<QWidget *> mainFields;
     QList<QPair<QLineEdit *, const InputKey *>> numberFields;  // LineDia … WingArea
+    std::array<QPair<QLabel *, const char *>, 7> inputUnits{};   // beside them, with the imperial text
 
     QMenu *File1 = nullptr;
     std::array<QAction *, 5> MRU{};
+    QAction *Imperial1 = nullptr;
+    QAction *Metric1 = nullptr;
     QAction *MRUSeparator = nullptr;
     QWidget *charts = nullptr;  // the trim charts, created when first opened
     const ChartsModule *chartsModule = nullptr;

@@ -52,6 +52,7 @@ void TForm1::LoadSettings()
         fc.*fields[i] = loaded.conditions[i].value_or(defaultValues[i]);
     RecentFiles = loaded.recentFiles;
     storedRecentFiles = RecentFiles;
+    shownUnits = loaded.units;
     if (!loaded.hasConditions) {
         // The first run stores the defaults and an empty recent-files list.
         QList<QPair<QString, QString>> values;
@@ -82,6 +83,11 @@ void TForm1::SaveRecentFiles()
         TethrixSettings::Write(values);
         storedRecentFiles = RecentFiles;
     });
+}
+
+void TForm1::StoreUnits()
+{
+    Guarded(this, [&] { TethrixSettings::Write({{TethrixSettings::UnitsName, DisplayUnitsName(shownUnits)}}); });
 }
 
 void TForm1::AddRecentFile(const QString &path)
@@ -135,8 +141,9 @@ namespace {
 class FieldTarget : public DataFileTarget {
 public:
     FieldTarget(FlightCase &fc, QLineEdit *name, TCSpinEdit *lines, std::function<QLineEdit *(const std::string &)> field,
-                std::function<void()> nameChanged)
-        : fc(fc), name(name), lines(lines), field(std::move(field)), nameChanged(std::move(nameChanged))
+                std::function<void()> nameChanged, std::function<void(QLineEdit *, const InputKey &)> showStored)
+        : fc(fc), name(name), lines(lines), field(std::move(field)), nameChanged(std::move(nameChanged)),
+          showStored(std::move(showStored))
     {
     }
     void SetName(const std::string &value) override
@@ -152,16 +159,12 @@ public:
     }
     void SetNumber(const InputKey &key, float value) override
     {
+        // The value in force is the one read back from the field's text as
+        // imperial shows it, whatever the units shown: the same file gives
+        // the same figures either way.
         const char sep = TForm1::DecimalSeparator();
-        fc.*(key.field) = value;
-        QLineEdit *edit = field(key.key);
-        const QString text = Text(FormatNumber(value, key.digits, sep));
-        // The value read back from the shown text is the one in force, even
-        // when the field already showed that text.
-        if (edit->text() == text)
-            fc.*(key.field) = ParseNumber(text.toStdString(), sep);
-        else
-            edit->setText(text);
+        fc.*(key.field) = ParseNumber(FormatNumber(value, key.digits, sep), sep);
+        showStored(field(key.key), key);
     }
 
 private:
@@ -170,14 +173,16 @@ private:
     TCSpinEdit *lines;
     std::function<QLineEdit *(const std::string &)> field;
     std::function<void()> nameChanged;
+    std::function<void(QLineEdit *, const InputKey &)> showStored;
 };
 
 }  // namespace
 
 void TForm1::ApplyDataFile(const std::string &content)
 {
-    FieldTarget target(fc, AcName, NumLines, [this](const std::string &key) { return FieldForKey(key); },
-                       [this] { AcNameChange(); });
+    FieldTarget target(
+        fc, AcName, NumLines, [this](const std::string &key) { return FieldForKey(key); }, [this] { AcNameChange(); },
+        [this](QLineEdit *field, const InputKey &key) { ShowStored(field, key); });
     ApplyDataFileEntries(ParseDataFile(content), target);
 }
 
@@ -259,7 +264,7 @@ void TForm1::Charts1Click()
         charts = chartsModule->create(this);
         PlaceBeside(charts);
     }
-    chartsModule->refresh(charts, lastCalculated);
+    chartsModule->refresh(charts, lastCalculated, shownUnits);
     charts->show();
     charts->raise();
     charts->activateWindow();
@@ -303,8 +308,11 @@ void TForm1::Print1Click()
         lines.inputCaptions.push_back(utf8(caption->text()));
     for (const auto &f : numberFields)
         lines.inputTexts.push_back(utf8(f.first->text()));
-    for (float v : {fc.ArmLngth, fc.HndlAngl, fc.WindSpeed, fc.Temprature, fc.Preasure, fc.Humidity})
-        lines.conditionTexts.push_back(FormatNumber(v, 4, DecimalSeparator()));
+    lines.units = shownUnits;
+    for (const char *name : {"ArmLngth", "HndlAngl", "WndSpeed", "Temp", "Altitude", "Humidity"}) {
+        const InputKey &key = *FindInputKey(name);
+        lines.conditionTexts.push_back(FormatShown(key.measure, shownUnits, fc.*(key.field), 4, DecimalSeparator()));
+    }
     for (QLabel *l : resultLabels)
         lines.resultTexts.push_back(utf8(l->text()));
     const std::time_t now = std::time(nullptr);

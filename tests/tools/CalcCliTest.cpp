@@ -51,6 +51,7 @@ TEST(TethrixCalc, default_output_reads_like_the_window)
               "Line Drag Area = 5.63 sq/in\n"
               "Density Altitude = 1346 feet\n"
               "Atmospheric Pressure = 29.81 in/Hg\n"
+              "Leadout Rake = 1.884 degrees\n"
               "Lap Speed = 54.36 mph\n");
 }
 
@@ -153,7 +154,7 @@ TEST(TethrixCalc, every_output_mode_gives_one_verdict_and_nothing_on_stdout_for_
     }
     const CliRun sweep = Calc({"--sweep", "wa=1e-38:1e-38:1"});
     ASSERT_EQ(sweep.status, 0);
-    EXPECT_NE(sweep.out.find(",,,,,,,,,,,,Floating point overflow\n"), std::string::npos) << sweep.out;
+    EXPECT_NE(sweep.out.find(",,,,,,,,,,,,,Floating point overflow\n"), std::string::npos) << sweep.out;
 
     // The line count is taken as the window's field takes it.
     EXPECT_EQ(Calc({"nl=7", "--json"}).out, Calc({"nl=3", "--json"}).out);
@@ -174,7 +175,7 @@ TEST(TethrixCalc, a_write_error_on_standard_output_is_exit_status_1)
 
 TEST(TethrixCalc, options_that_cannot_be_combined_are_usage_errors)
 {
-    const ReportRenderer render = [](const FlightCase &, const CalcEngine &, float, std::string &pdf) {
+    const ReportRenderer render = [](const FlightCase &, const CalcEngine &, float, DisplayUnits, std::string &pdf) {
         pdf = "%PDF";
         return std::string();
     };
@@ -287,7 +288,7 @@ TEST(TethrixCalc, sweep_reports_failed_rows_and_bad_ranges)
 {
     const CliRun r = Calc({"--sweep", "LT=-1:1:1"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("\n0,,,,,,,,,,,,,Floating point division by zero\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\n0,,,,,,,,,,,,,,Floating point division by zero\n"), std::string::npos) << r.out;
     EXPECT_EQ(Calc({"--sweep", "lt=4:5:0"}).status, 2);
     EXPECT_EQ(Calc({"--sweep", "lt=5:4:0.1"}).status, 2);
     EXPECT_EQ(Calc({"--sweep", "lt=0:1:0.000001"}).status, 2);  // a million rows

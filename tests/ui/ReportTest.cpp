@@ -73,6 +73,7 @@ class ReportTest : public QObject {
         t.conditionTexts = {"18", "0", "0", "75", "1.2E4", "50"};
         for (int i = 0; i < 11; ++i)
             t.resultTexts.push_back("Result " + std::to_string(i) + " = " + std::to_string(i));
+        t.resultTexts.push_back("Leadout Rake = 1.5 degrees");
         std::tm printed{};
         printed.tm_year = 126, printed.tm_mon = 11, printed.tm_mday = 6, printed.tm_wday = 0;
         printed.tm_hour = 17, printed.tm_min = 20, printed.tm_sec = 4;
@@ -104,9 +105,9 @@ private slots:
         };
         auto left = [&](int i) { return qRound(drawn[i].baseline.x()); };
 
-        // Title, heading, 14 inputs and conditions, heading, 11 results,
+        // Title, heading, 14 inputs and conditions, heading, 12 results,
         // date line and banner.
-        QCOMPARE(drawn.size(), 1 + 1 + 14 + 1 + 11 + 2);
+        QCOMPARE(drawn.size(), 1 + 1 + 14 + 1 + 12 + 2);
         QCOMPARE(drawn[0].text, QString("Ringcruiser"));
         QVERIFY(drawn[0].font.bold());
         QCOMPARE(drawn[0].font.pointSize(), 28);
@@ -125,13 +126,15 @@ private slots:
         QCOMPARE(top(16), 4 * T + 16 * H + 2 * Hb);
         QCOMPARE(top(17), 4 * T + 18 * H + 2 * Hb);
         QCOMPARE(top(22), 4 * T + 24 * H + 2 * Hb);
-        QCOMPARE(drawn[28].text, QString("Printed Sun Dec 06 17:20:04 2026"));
-        QCOMPARE(top(28), 4 * T + 31 * H + 2 * Hb);
-        QCOMPARE(left(28), (page.width() - bodyMetrics.horizontalAdvance(drawn[28].text)) / 2);
-        QVERIFY(drawn[29].text.startsWith("***") && drawn[29].text.endsWith("***"));
-        QVERIFY(drawn[29].text.contains("Tethrix"));
-        QCOMPARE(top(29), 4 * T + 35 * H + 2 * Hb);
-        for (int i = 1; i < 28; ++i) {
+        QVERIFY(drawn[28].text.startsWith("Leadout Rake = "));
+        QCOMPARE(top(28), 4 * T + 30 * H + 2 * Hb);
+        QCOMPARE(drawn[29].text, QString("Printed Sun Dec 06 17:20:04 2026"));
+        QCOMPARE(top(29), 4 * T + 32 * H + 2 * Hb);
+        QCOMPARE(left(29), (page.width() - bodyMetrics.horizontalAdvance(drawn[29].text)) / 2);
+        QVERIFY(drawn[30].text.startsWith("***") && drawn[30].text.endsWith("***"));
+        QVERIFY(drawn[30].text.contains("Tethrix"));
+        QCOMPARE(top(30), 4 * T + 36 * H + 2 * Hb);
+        for (int i = 1; i < 29; ++i) {
             QCOMPARE(left(i), 40);
             QCOMPARE(drawn[i].font.family(), QString("Arial"));
             QCOMPARE(drawn[i].font.pointSize(), 12);
