@@ -74,11 +74,10 @@ val ReportOf(WebSession &s)
     return o;
 }
 
-val SweepOf(WebSession &s, const std::string &key, val values)
+val SweepOf(WebSession &s, const std::string &key, double lowFactor, double highFactor, int count)
 {
-    const std::vector<double> xs = emscripten::vecFromJSArray<double>(values);
     val rows = val::array();
-    for (const SweepRow &r : s.Sweep(key, xs)) {
+    for (const SweepRow &r : s.SweepAround(key, lowFactor, highFactor, count)) {
         val row = val::object();
         row.set("input", r.input);
         row.set("ok", r.ok);
@@ -91,6 +90,11 @@ val SweepOf(WebSession &s, const std::string &key, val values)
     }
     return rows;
 }
+
+// In the units shown, as the figures.
+double ShownLapSpeed(WebSession &s) { return ToShown(Measure::Speed, s.Units(), s.LapSpeed()); }
+bool IsMetric(WebSession &s) { return s.Units() == DisplayUnits::Metric; }
+void SetMetric(WebSession &s, bool metric) { s.SetUnits(metric ? DisplayUnits::Metric : DisplayUnits::Imperial); }
 
 }  // namespace
 
@@ -105,7 +109,7 @@ EMSCRIPTEN_BINDINGS(tethrix)
         .function("current", &WebSession::Current)
         .function("recalculate", &WebSession::Recalculate)
         .function("figures", &FiguresOf)
-        .function("lapSpeed", &WebSession::LapSpeed)
+        .function("lapSpeed", &ShownLapSpeed)
         .function("lapSpeedText", &WebSession::LapSpeedText)
         .function("whatIf", &WhatIfOf)
         .function("open", &WebSession::Open)
@@ -113,5 +117,12 @@ EMSCRIPTEN_BINDINGS(tethrix)
         .function("report", &ReportOf)
         .function("defaults", &WebSession::Defaults)
         .function("conditionDefaults", &WebSession::ConditionDefaults)
-        .function("sweep", &SweepOf);
+        .function("sweepAround", &SweepOf)
+        .function("shownCalculated", &WebSession::ShownCalculated)
+        .function("metric", &IsMetric)
+        .function("setMetric", &SetMetric)
+        .function("unitText", &WebSession::UnitText)
+        .function("figureUnit", &WebSession::FigureUnit)
+        .function("storedText", &WebSession::StoredText)
+        .function("setStoredText", &WebSession::SetStoredText);
 }

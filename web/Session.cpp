@@ -99,7 +99,7 @@ std::string WebSession::SetText(const std::string &key, const std::string &text,
         return std::string();
     try {
         const InputKey *k = FindInputKey(key);
-        fc.*(k->field) = ParseNumber(text, '.');
+        fc.*(k->field) = ParseShown(k->measure, units, text, '.');
     } catch (const EngineError &e) {
         return Message(e.what());
     }
@@ -108,7 +108,52 @@ std::string WebSession::SetText(const std::string &key, const std::string &text,
 
 std::string WebSession::LapSpeedText() const
 {
-    return "Lap Speed = " + FormatNumber(lapSpeed, 4, '.') + " mph";
+    return "Lap Speed = " + FormatShown(Measure::Speed, units, lapSpeed, 4, '.') + ShownUnit(Measure::Speed, units, " mph");
+}
+
+void WebSession::SetUnits(DisplayUnits shown)
+{
+    units = shown;
+    ShowAll();
+    // The figures shown stay those of the last calculation, in new units.
+    for (size_t i = 0; i < figures.size(); ++i) {
+        const FigureInfo &f = Figures[i];
+        figures[i].text = FigureText(f, values[i], '.', units);
+        figures[i].value = ToShown(f.measure, units, values[i]);
+    }
+}
+
+std::string WebSession::UnitText(const std::string &key, const std::string &imperialText) const
+{
+    return ShownUnit(InputKeys[IndexOf(key)].measure, units, imperialText.c_str());
+}
+
+std::string WebSession::FigureUnit(const std::string &jsonKey) const
+{
+    for (const FigureInfo &f : Figures)
+        if (jsonKey == f.jsonKey)
+            return ShownUnit(f.measure, units, f.unit + (*f.unit == ' ' ? 1 : 0));
+    return ShownUnit(Measure::Speed, units, "mph");
+}
+
+std::string WebSession::StoredText(const std::string &key) const
+{
+    const int i = IndexOf(key);
+    return units == DisplayUnits::Imperial ? texts[static_cast<size_t>(i)] : FullPrecision(fc.*(InputKeys[i].field));
+}
+
+std::string WebSession::SetStoredText(const std::string &key, const std::string &text)
+{
+    const int i = IndexOf(key);
+    try {
+        fc.*(InputKeys[i].field) = ParseNumber(text, '.');
+    } catch (const EngineError &e) {
+        return Message(e.what());
+    }
+    texts[static_cast<size_t>(i)] =
+        units == DisplayUnits::Imperial ? text : FormatShown(InputKeys[i].measure, units, fc.*(InputKeys[i].field), 4);
+    current = false;
+    return std::string();
 }
 
 std::string WebSession::Recalculate()
@@ -127,10 +172,13 @@ void WebSession::Show()
     // The window's order of rewriting, so that a case that faults at the wing
     // loading shows nothing new: the page shows all figures or none.
     std::vector<SessionFigure> next(FigureCount);
+    std::array<double, FigureCount> nextValues{};
     for (int i : RewriteOrder) {
-        const double v = Figures[i].value(engine, fc, groundSpeed);
-        next[static_cast<size_t>(i)] = {Figures[i].labelName, Figures[i].jsonKey, FigureText(Figures[i], v, '.'), v};
+        const FigureInfo &f = Figures[i];
+        const double v = nextValues[static_cast<size_t>(i)] = f.value(engine, fc, groundSpeed);
+        next[static_cast<size_t>(i)] = {f.labelName, f.jsonKey, FigureText(f, v, '.', units), ToShown(f.measure, units, v)};
     }
+    values = nextValues;
     lapSpeed = ::LapSpeed(fc);
     figures = next;
     calculated = fc;
@@ -143,9 +191,11 @@ std::string WebSession::WhatIf(bool fromLapTime, const std::string &text, std::s
     if (text.empty())
         return std::string();
     try {
-        const float v = ParseNumber(text, '.');
+        // The line length in the units shown, the lap time in seconds.
+        const Measure typed = fromLapTime ? Measure::None : Measure::Length;
+        const float v = ParseShown(typed, units, text, '.');
         const float r = fromLapTime ? WhatIfLineLength(lapSpeed, fc, v) : WhatIfLapTime(lapSpeed, fc, v);
-        return FormatNumber(r, 4, '.');
+        return FormatShown(fromLapTime ? Measure::Length : Measure::None, units, r, 4, '.');
     } catch (const EngineError &e) {
         error = Message(e.what());
         return std::string();
@@ -189,7 +239,7 @@ ReportLines WebSession::Report(const std::tm &now, std::string &error)
     ReportLines lines;
     if (!error.empty())
         return lines;
-    lines = ReportLinesFor(fc, engine, groundSpeed, '.', now);
+    lines = ReportLinesFor(fc, engine, groundSpeed, '.', now, units);
     // The page prints the fields as typed and the labels as shown.
     for (size_t i = 0; i < 7; ++i)
         lines.inputTexts[i] = texts[2 + i];
@@ -219,7 +269,29 @@ void WebSession::ShowAll()
     texts[0] = fc.AcName;
     texts[1] = std::to_string(std::clamp(fc.NumLines, 1, 3));
     for (int i = 2; i < InputKeyCount; ++i)
-        texts[static_cast<size_t>(i)] = FormatNumber(fc.*(InputKeys[i].field), InputKeys[i].digits, '.');
+        texts[static_cast<size_t>(i)] = FormatShown(InputKeys[i].measure, units, fc.*(InputKeys[i].field), InputKeys[i].digits, '.');
+}
+
+std::vector<SweepRow> WebSession::SweepAround(const std::string &key, double lowFactor, double highFactor,
+                                              int count) const
+{
+    const InputKey *k = FindInputKey(key);
+    if (k == nullptr || k->field == nullptr || count < 2)
+        return {};
+    const double at = calculated.*(k->field);
+    std::vector<double> xs;
+    for (int i = 0; i < count; ++i)
+        xs.push_back(at * (lowFactor + (highFactor - lowFactor) * i / (count - 1)));
+    std::vector<SweepRow> rows = Sweep(key, xs);
+    for (SweepRow &row : rows)
+        row = ShownRow(row, *k, units);
+    return rows;
+}
+
+double WebSession::ShownCalculated(const std::string &key) const
+{
+    const InputKey *k = FindInputKey(key);
+    return k == nullptr || k->field == nullptr ? 0 : ToShown(k->measure, units, calculated.*(k->field));
 }
 
 std::vector<SweepRow> WebSession::Sweep(const std::string &key, const std::vector<double> &values) const

@@ -20,8 +20,8 @@
 struct SessionFigure {
     std::string name;     // the window's label name, e.g. "TensionLabel"
     std::string jsonKey;  // as tethrix-calc --json has it
-    std::string text;     // "Line Tension = 8.042 pounds"
-    double value = 0;     // full precision
+    std::string text;     // "Line Tension = 8.042 pounds", in the units shown
+    double value = 0;     // full precision, in the units shown
 };
 
 class WebSession {
@@ -33,6 +33,20 @@ public:
     static std::vector<std::string> Keys();
     // The text a field shows for key.
     std::string Text(const std::string &key) const;
+    // Imperial or metric for every text shown and typed; the stored values,
+    // the figures and the heading stay as they are.
+    void SetUnits(DisplayUnits units);
+    DisplayUnits Units() const { return units; }
+    // The unit shown after key's field, given the page's imperial text.
+    std::string UnitText(const std::string &key, const std::string &imperialText) const;
+    // The unit of a figure (by its JSON key) or of the lap speed, as the
+    // charts name it: "pounds", "N".
+    std::string FigureUnit(const std::string &jsonKey) const;
+    // A condition as it is kept on the device: the text typed in imperial,
+    // the stored value's shortest exact text in metric. Kept texts are read
+    // back in imperial (SetStoredText), whatever is shown.
+    std::string StoredText(const std::string &key) const;
+    std::string SetStoredText(const std::string &key, const std::string &text);
     // A field's text changed: stored as the window stores it. Returns the
     // error message (with its full stop) or an empty text. An empty text
     // keeps the stored value. The line count takes the spin field's rules:
@@ -71,7 +85,12 @@ public:
     void Defaults();
     void ConditionDefaults();
 
-    // The figures over values of key, for the charts.
+    // The figures around the calculated case, key from lowFactor to
+    // highFactor times its value in count steps, for the charts; the rows as
+    // shown (ShownRow), and the calculated value as shown (the marker's).
+    std::vector<SweepRow> SweepAround(const std::string &key, double lowFactor, double highFactor, int count) const;
+    double ShownCalculated(const std::string &key) const;
+    // The figures over values of key (imperial), as solved.
     std::vector<SweepRow> Sweep(const std::string &key, const std::vector<double> &values) const;
 
     const FlightCase &Case() const { return fc; }
@@ -86,5 +105,7 @@ private:
     FlightCase calculated;  // the case the figures belong to
     std::vector<SessionFigure> figures;
     std::array<std::string, InputKeyCount> texts;  // as the fields show them
+    std::array<double, FigureCount> values{};     // imperial, of the figures shown
     bool current = false;
+    DisplayUnits units = DisplayUnits::Imperial;
 };

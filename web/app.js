@@ -3,13 +3,14 @@
 // typed text, when the figures are current, what a file or a page holds:
 // all of that is the session's; this file only shows what it says.
 import createTethrix from './tethrix.js';
-import {drawChart} from './charts.js';
+import {drawChart, SERIES} from './charts.js';
 
 const FIELDS = {an: 'AcName', nl: 'NumLines', ls: 'LineDia', ll: 'LineLength', wl: 'WingLength', hl: 'HndlLngth',
                 wt: 'Weight', lt: 'LapTime', wa: 'WingArea', ArmLngth: 'ArmLngth', HndlAngl: 'HndlAngl',
                 WndSpeed: 'WindSpeed', Temp: 'Temprature', Altitude: 'Preasure', Humidity: 'Humidity'};
 const CONDITIONS = ['ArmLngth', 'HndlAngl', 'WndSpeed', 'Temp', 'Altitude', 'Humidity'];
 const STORE = 'Tethrix.conditions';
+const UNITS = 'Tethrix.units';  // "metric" or "imperial"
 const $ = id => document.getElementById(id);
 
 const tethrix = await createTethrix();
@@ -17,6 +18,17 @@ const session = new tethrix.Session();
 window.tethrixSession = session;  // for the tests and the benchmarks
 
 function showError(text) { $('Error').textContent = text || ''; }
+
+// Each field's unit beside it, in the units shown.
+function showUnits() {
+  for (const [key, id] of Object.entries(FIELDS)) {
+    const unit = $(id).nextElementSibling;
+    if (!unit || unit.tagName !== 'SPAN' || key === 'nl') continue;
+    unit.dataset.imperial ??= unit.textContent;
+    unit.textContent = session.unitText(key, unit.dataset.imperial);
+  }
+  $('Units').value = session.metric() ? 'metric' : 'imperial';
+}
 
 function showTexts() {
   for (const [key, id] of Object.entries(FIELDS)) $(id).value = session.text(key);
@@ -53,17 +65,20 @@ function drawCharts() {
     const v = Number(session.text(key)) || 0;
     return Array.from({length: n}, (_, i) => v * (lo + (hi - lo) * i / (n - 1)));
   };
-  chartRows = {lap: Number(session.text('lt')), line: Number(session.text('ll')),
-               lapRows: session.sweep('lt', around('lt', 0.8, 1.2, 41)),
-               lineRows: session.sweep('ll', around('ll', 0.85, 1.15, 31))};
+  const units = Object.fromEntries(SERIES.map(s => [s.key, session.figureUnit(s.key)]));
+  chartRows = {lap: session.shownCalculated('lt'), line: session.shownCalculated('ll'), units,
+               lineUnit: session.unitText('ll', 'feet'),
+               lapRows: session.sweepAround('lt', 0.8, 1.2, 41),
+               lineRows: session.sweepAround('ll', 0.85, 1.15, 31)};
   renderCharts();
 }
 
 function renderCharts() {
   if (!chartRows) return;
-  drawChart($('ChartLapTime'), 'Trim figures against lap time', 'Lap Time (seconds)', chartRows.lapRows, chartRows.lap);
-  drawChart($('ChartLineLength'), 'Trim figures against line length (lap time held)', 'Line Length (feet)',
-            chartRows.lineRows, chartRows.line);
+  drawChart($('ChartLapTime'), 'Trim figures against lap time', 'Lap Time (seconds)', chartRows.lapRows, chartRows.lap,
+            chartRows.units);
+  drawChart($('ChartLineLength'), 'Trim figures against line length (lap time held)',
+            `Line Length (${chartRows.lineUnit})`, chartRows.lineRows, chartRows.line, chartRows.units);
 }
 let chartWidth = 0;
 new ResizeObserver(entries => {
@@ -78,7 +93,7 @@ function recalculate() {
 
 function storeConditions() {
   const texts = {};
-  for (const key of CONDITIONS) texts[key] = $(FIELDS[key]).value;
+  for (const key of CONDITIONS) texts[key] = session.storedText(key);
   localStorage.setItem(STORE, JSON.stringify(texts));
 }
 
@@ -89,7 +104,7 @@ function loadConditions() {
   const problems = [];
   for (const key of CONDITIONS)
     if (typeof stored[key] === 'string') {
-      const error = session.setText(key, stored[key], false);
+      const error = session.setStoredText(key, stored[key]);
       if (error) problems.push(`${key}: ${error}`);
     }
   if (problems.length) showError('Stored conditions not used: ' + problems.join(' '));
@@ -199,7 +214,18 @@ $('DefaultsBtn').addEventListener('click', () => {
   recalculate();
 });
 
+// Units: a matter of showing and typing; the conditions stay kept in imperial.
+$('Units').addEventListener('change', () => {
+  session.setMetric($('Units').value === 'metric');
+  localStorage.setItem(UNITS, $('Units').value);
+  showUnits();
+  showTexts();
+  showFigures();
+});
+
 loadConditions();
+session.setMetric(localStorage.getItem(UNITS) === 'metric');
+showUnits();
 showTexts();
 recalculate();
 document.querySelector('main').hidden = false;

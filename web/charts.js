@@ -3,10 +3,10 @@
 // marked. Figures come from the session; this only draws.
 
 const NS = 'http://www.w3.org/2000/svg';
-const SERIES = [
-  {key: 'LineTension', name: 'Line Tension (pounds)', cls: 'tension', axis: 0},
-  {key: 'LeadoutPosition', name: 'Leadout Position (inches)', cls: 'leadout', axis: 1},
-  {key: 'LineProjection', name: 'Line Projection (inches)', cls: 'bow', axis: 1},
+export const SERIES = [
+  {key: 'LineTension', name: 'Line Tension', cls: 'tension', axis: 0},
+  {key: 'LeadoutPosition', name: 'Leadout Position', cls: 'leadout', axis: 1},
+  {key: 'LineProjection', name: 'Line Projection', cls: 'bow', axis: 1},
 ];
 
 // Ticks at 1, 2, 2.5 or 5 × 10^n covering [lo, hi] with about n steps.
@@ -30,7 +30,8 @@ function el(name, attrs, parent, text) {
   return e;
 }
 
-export function drawChart(figure, title, xLabel, rows, current) {
+// units: each series' unit by its key, as the session names it.
+export function drawChart(figure, title, xLabel, rows, current, units) {
   figure.replaceChildren();
   const ok = rows.filter(r => r.ok);
   // Drawn at the figure's own width so the text stays readable on a phone;
@@ -74,9 +75,9 @@ export function drawChart(figure, title, xLabel, rows, current) {
     if (here)
       el('circle', {cx: px(here.input), cy: py(here.figures[s.key], s.axis), r: 4.5, class: s.cls}, svg)
         .appendChild(document.createElementNS(NS, 'title')).textContent =
-          `${s.name.replace(/ \(.*/, '')} ${here.figures[s.key].toPrecision(4)} at ${here.input.toPrecision(4)}`;
+          `${s.name} ${here.figures[s.key].toPrecision(4)} ${units[s.key]} at ${here.input.toPrecision(4)}`;
     const lx = narrow ? L : L + i * 180, ly = narrow ? H - B + 60 + i * 20 : H - 16;
     el('rect', {x: lx, y: ly - 6, width: 14, height: 4, class: s.cls}, svg);
-    el('text', {x: lx + 20, y: ly}, svg, s.name);
+    el('text', {x: lx + 20, y: ly}, svg, `${s.name} (${units[s.key]})`);
   });
 }

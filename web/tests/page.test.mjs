@@ -87,7 +87,7 @@ test('every figure and every error equals tethrix-calc --json', async () => {
     assert.equal(error, '', args.join(' '));
     const figures = await pageFigures(page);
     for (const [key, value] of Object.entries(reference.json))
-      if (key !== 'Conditions')
+      if (key !== 'Conditions' && key !== 'units')
         assert.equal(figures[key], value, `${key} for ${args.join(' ')}`);
     assert.equal(await page.getAttribute('#Label2', 'class'), 'current');
     ++compared;
@@ -211,4 +211,39 @@ test('the printed page and the screenshots', async () => {
     await p.screenshot({path: join(shots, name + '.png'), fullPage: true});
     await c.close();
   }
+});
+
+test('metric: typed and shown in metric, figures as tethrix-calc --units=metric, kept in imperial', async () => {
+  const context = await chrome.newContext({acceptDownloads: true});
+  const page = await open(context);
+  const imperial = await pageFigures(page);
+  await page.selectOption('#Units', 'metric');
+  assert.equal(await page.getAttribute('#Label2', 'class'), 'current');  // switching changes no figure
+  assert.equal(await page.inputValue('#LineLength'), '17.68');
+  assert.equal(await page.textContent('#LineLength + span'), 'm');
+  assert.match(await page.textContent('#TensionLabel'), / N$/);
+  const metric = await pageFigures(page);
+  const reference = desktop(['--units=metric']).json;
+  for (const key of Object.keys(metric)) assert.equal(metric[key], reference[key], key);
+
+  // Typed in metric: the same figures as tethrix-calc given the same metric texts.
+  await page.click('#Conditions summary');
+  const typed = {ll: '18.288', ls: '0.381', wt: '1587.6', wl: '647.7', Temp: '15', Altitude: '300'};
+  for (const [key, value] of Object.entries(typed)) await page.fill('#' + FIELD[key], value);
+  await page.press('#LapTime', 'Enter');
+  const typedReference = desktop(['--units=metric', ...Object.entries(typed).map(([k, v]) => `${k}=${v}`)]).json;
+  const typedFigures = await pageFigures(page);
+  for (const key of Object.keys(typedFigures)) assert.equal(typedFigures[key], typedReference[key], key);
+  assert.match(await page.textContent('#LeadoutRakeLbl'), /^Leadout Rake = 1\.\d+ degrees$/);
+
+  // Back to imperial and reloaded: the conditions were kept in imperial.
+  await page.selectOption('#Units', 'imperial');
+  assert.equal(await page.inputValue('#Temprature'), '59');
+  await page.reload();
+  await page.waitForSelector('body[data-ready="true"]');
+  assert.equal(await page.inputValue('#Temprature'), '59');
+  assert.equal(await page.inputValue('#Units'), 'imperial');
+  assert.deepEqual(JSON.parse(await page.evaluate(() => localStorage.getItem('Tethrix.conditions'))).Temp, '59');
+  void imperial;
+  await context.close();
 });
