@@ -406,16 +406,19 @@ void TForm1::ShowFigure(int index)
 void TForm1::SetUnits(DisplayUnits units)
 {
     if (units != shownUnits) {
-        // The What-If line length goes over as the value it stands for.
-        std::optional<float> whatIfLength;
-        try {
-            whatIfLength = ParseShown(Measure::Length, shownUnits, WfLineLength->text().toStdString(), DecimalSeparator());
-        } catch (const EngineError &) {
-        }
+        // The What-If line length goes over as the length it stands for.
+        std::optional<float> length;
+        if (WfLineLength->text() == whatIfLengthText)
+            length = whatIfLength;
+        else
+            try {
+                length = ParseShown(Measure::Length, shownUnits, WfLineLength->text().toStdString(), DecimalSeparator());
+            } catch (const EngineError &) {
+            }
         shownUnits = units;
         ShowUnits();
-        if (whatIfLength)
-            WfLineLength->setText(Text(FormatShown(Measure::Length, units, *whatIfLength, 4, DecimalSeparator())));
+        if (length)
+            ShowWhatIfLength(*length);
         StoreUnits();
     }
     if (charts != nullptr && charts->isVisible())
@@ -491,6 +494,10 @@ void TForm1::NumberFieldChange(QLineEdit *field, const InputKey &key, QLineEdit 
         fc.*(key.field) = ParseShown(key.measure, shownUnits, text.toStdString(), DecimalSeparator());
     if (whatIfCopy != nullptr)
         whatIfCopy->setText(text);
+    if (whatIfCopy == WfLineLength) {
+        whatIfLength = fc.LineLength;
+        whatIfLengthText = text;
+    }
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
@@ -535,8 +542,14 @@ void TForm1::WfLapTimeKeyPress()
     if (WfLapTime->text().isEmpty())
         return;
     const float t = ParseNumber(WfLapTime->text().toStdString(), DecimalSeparator());
-    WfLineLength->setText(
-        Text(FormatShown(Measure::Length, shownUnits, WhatIfLineLength(LapSpeedValue, fc, t), 4, DecimalSeparator())));
+    ShowWhatIfLength(WhatIfLineLength(LapSpeedValue, fc, t));
+}
+
+void TForm1::ShowWhatIfLength(float feet)
+{
+    whatIfLength = feet;
+    whatIfLengthText = Text(FormatShown(Measure::Length, shownUnits, feet, 4, DecimalSeparator()));
+    WfLineLength->setText(whatIfLengthText);
 }
 
 void TForm1::WfLineLengthKeyPress()

@@ -88,6 +88,7 @@ private:
     void ShowStored(QLineEdit *field, const InputKey &key);
     void ShowUnits();
     void ShowFigure(int index);
+    void ShowWhatIfLength(float feet);
     bool AcNameKeyDown(QKeyEvent *event);
     bool WfLapTimeKeyDown(QKeyEvent *event, QLineEdit *field);
     void WfLapTimeKeyPress();
@@ -118,6 +119,10 @@ private:
     bool programSetsTexts = false;  // texts set by the program, not typed
     bool showingStored = false;     // texts that show fc: not read back
     DisplayUnits shownUnits = DisplayUnits::Imperial;
+    // The What-If line length the program last wrote, in feet, and its
+    // text: a switch of units shows that length again, not its rounding.
+    float whatIfLength = 0;
+    QString whatIfLengthText;
     std::array<std::optional<double>, FigureCount> shownFigures{};  // imperial, as each label shows it
     bool centred = false;
 
