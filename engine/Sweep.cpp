@@ -191,7 +191,7 @@ SweepRow ShownRow(const SweepRow &row, const InputKey &key, DisplayUnits units)
     shown.input = ToShown(key.measure, units, row.input);
     for (int f = 0; f < FigureCount; ++f)
         shown.figures[f] = ToShown(Figures[f].measure, units, row.figures[f]);
-    shown.lapSpeed = static_cast<float>(ToShown(Measure::Speed, units, row.lapSpeed));
+    shown.lapSpeed = ToShown(Measure::Speed, units, row.lapSpeed);
     return shown;
 }
 
@@ -224,7 +224,7 @@ template <class Number> void AppendCsvRow(std::string &out, const SweepRow &row,
     }
     out += ',';
     if (row.ok)
-        number(out, row.lapSpeed);
+        number(out, static_cast<float>(row.lapSpeed));  // the table keeps its single-precision texts
     out += ',';
     AppendCsvField(out, row.error);
     out += '\n';
@@ -292,7 +292,7 @@ void AppendSweepJsonRow(std::string &out, const InputKey &key, const SweepRow &r
     }
     out += ", \"LapSpeed\": ";
     if (row.ok)
-        AppendFullPrecision(out, static_cast<double>(row.lapSpeed));
+        AppendFullPrecision(out, row.lapSpeed);
     else
         out += "null";
     out += ", \"Error\": ";

@@ -13,7 +13,7 @@ struct SweepRow {
     bool ok = false;
     std::string error;              // the engine's message when !ok
     double figures[FigureCount]{};  // in the order of Figures
-    float lapSpeed = 0;             // mph
+    double lapSpeed = 0;            // mph, solved in single precision
     float lapTime = 0;              // s, the lap time the row was solved with
 };
 

@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
+#include <functional>
+#include <map>
+#include <regex>
 #include <sstream>
 
 namespace {
@@ -299,3 +303,81 @@ TEST(TethrixCalc, sweep_reports_failed_rows_and_bad_ranges)
 }
 
 }  // namespace
+
+namespace {
+// Every "key": number of a JSON text, nested members included.
+std::map<std::string, double> JsonNumbers(const std::string &json)
+{
+    std::map<std::string, double> numbers;
+    static const std::regex member("\"(\\w+)\": (-?[0-9][0-9.eE+-]*)");
+    for (auto it = std::sregex_iterator(json.begin(), json.end(), member); it != std::sregex_iterator(); ++it)
+        numbers[(*it)[1]] = std::stod((*it)[2]);
+    return numbers;
+}
+}  // namespace
+
+// Metric is the imperial answer times the units' definitions, keys unchanged.
+TEST(TethrixCalc, metric_json_is_the_imperial_json_times_the_factors)
+{
+    // A data file is imperial whatever the units shown: the same case both ways.
+    std::vector<std::string> args = {TempFile("metric.TQD", "ll=60\r\nwt=56\r\nlt=5.2\r\n"), "--json"};
+    const CliRun imperial = Calc(args);
+    args.push_back("--units=metric");
+    const CliRun metric = Calc(args);
+    ASSERT_EQ(metric.status, 0) << metric.err;
+    EXPECT_NE(imperial.out.find("\"units\": \"imperial\""), std::string::npos);
+    EXPECT_NE(metric.out.find("\"units\": \"metric\""), std::string::npos);
+    const auto in = JsonNumbers(imperial.out), out = JsonNumbers(metric.out);
+    const double inch = 25.4, foot = 0.3048, ounce = 28.349523125, mph = 1.609344;
+    const std::map<std::string, std::function<double(double)>> factor = {
+        {"LeadoutPosition", [&](double v) { return v * inch; }},
+        {"LineTension", [](double v) { return v * 4.4482216152605; }},
+        {"WingLoading", [&](double v) { return v * ounce / (144 * 0.0254 * 0.0254 * 100); }},
+        {"GroundSpeed", [&](double v) { return v * mph; }},
+        {"FlightRadius", [&](double v) { return v * foot; }},
+        {"LineProjection", [&](double v) { return v * inch; }},
+        {"LineWeight", [&](double v) { return v * ounce; }},
+        {"LineReynolds", [](double v) { return v; }},
+        {"LineDragArea", [](double v) { return v * 2.54 * 2.54; }},
+        {"DensityAltitude", [&](double v) { return v * foot; }},
+        {"AirPressure", [](double v) { return v * 33.8638866667; }},
+        {"LeadoutRake", [](double v) { return v; }},
+        {"LapSpeed", [&](double v) { return v * mph; }},
+        {"ArmLngth", [&](double v) { return v * inch; }},
+        {"HndlAngl", [](double v) { return v; }},
+        {"WndSpeed", [&](double v) { return v * mph; }},
+        {"Temp", [](double v) { return (v - 32) * 5 / 9; }},
+        {"Altitude", [&](double v) { return v * foot; }},
+        {"Humidity", [](double v) { return v; }},
+    };
+    ASSERT_EQ(in.size(), factor.size());
+    ASSERT_EQ(out.size(), factor.size());
+    for (const auto &[key, convert] : factor)
+        EXPECT_NEAR(out.at(key), convert(in.at(key)), std::fabs(out.at(key)) * 1e-14 + 1e-13) << key;
+
+    // Inputs in metric read as their imperial values: the same figures.
+    std::vector<std::string> typed = {"ll=18.288", "wt=1587.573295", "lt=5.2", "--json", "--units", "metric"};
+    EXPECT_EQ(Calc(typed).out, metric.out);
+    // Text output names the metric units.
+    const CliRun text = Calc({"--units=METRIC", "ll=18.288"});
+    for (const char *line : {"Line Tension = ", " N\n", "Flight Radius = ", " m\n", " hPa\n", " km/h\n", "Leadout Rake = "})
+        EXPECT_NE(text.out.find(line), std::string::npos) << line;
+    EXPECT_EQ(Calc({"--units=furlongs"}).status, 2);
+    EXPECT_EQ(Calc({"--units=metric", "--units=metric"}).status, 2);
+    EXPECT_EQ(Calc({"--units"}).status, 2);
+}
+
+// A sweep's key runs in the units shown; rows equal single metric cases.
+TEST(TethrixCalc, a_metric_sweep_takes_and_gives_metric_values)
+{
+    const CliRun csv = Calc({"--sweep", "ll=18:19:0.5", "--units=metric"});
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    EXPECT_EQ(csv.out.rfind("ll (m),Leadout Position Behind CG (mm),Line Tension (N),Wing Loading (g/dm²),", 0), 0u);
+    EXPECT_NE(csv.out.find(",Leadout Rake (degrees),Lap Speed (km/h),Error\n"), std::string::npos);
+    const CliRun json = Calc({"--sweep", "ll=18.5:18.5:1", "--units=metric", "--json"});
+    const auto row = JsonNumbers(json.out), single = JsonNumbers(Calc({"ll=18.5", "--units=metric", "--json"}).out);
+    EXPECT_EQ(row.at("ll"), 18.5);
+    for (const char *key : {"LineTension", "LeadoutPosition", "LeadoutRake", "LapSpeed", "AirPressure"})
+        EXPECT_EQ(row.at(key), single.at(key)) << key;
+    EXPECT_EQ(Calc({"--sweep", "ll=2e38:2e38:1", "--units=metric"}).status, 2);  // beyond the field in feet
+}
