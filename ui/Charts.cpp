@@ -199,10 +199,10 @@ void TrimCharts::nameAxes()
     for (Tab &t : tabs) {
         t.axisTitle = QStringLiteral("%1 (%2)").arg(t.axisName, Unit(*t.key, shownUnits));
         t.x->setTitleText(t.axisTitle);
+        // The legend names the curves; their scales, in the same colours, the units.
         for (int c = 0; c < CurveCount; ++c) {
-            const QString name = QStringLiteral("%1 (%2)").arg(tr(Curves[c].name), CurveUnit(c, shownUnits));
-            t.curves[c]->setName(name);
-            t.scales[c]->setTitleText(name);
+            t.curves[c]->setName(tr(Curves[c].name));
+            t.scales[c]->setTitleText(QStringLiteral("%1 (%2)").arg(tr(Curves[c].name), CurveUnit(c, shownUnits)));
         }
     }
 }

@@ -17,6 +17,7 @@
 #include <QLineSeries>
 #include <QMenu>
 #include <QPushButton>
+#include <QDir>
 #include <QTabWidget>
 #include <QScreen>
 
@@ -145,6 +146,45 @@ private slots:
         engine.Recalculate(fc.LapTime);
         QCOMPARE(mid.figures[1], engine.LineTension());
         QCOMPARE(charts()->tab(1).rows.size(), size_t(31));
+    }
+
+    // In metric the same rows, drawn, named and exported in metric units;
+    // the leadout rake is a curve of its own.
+    void charts_follow_the_units_shown()
+    {
+        w->findChild<QAction *>("Charts1")->trigger();
+        const std::vector<SweepRow> imperialRows = charts()->tab(1).rows;
+        w->findChild<QAction *>("Metric1")->trigger();
+        const TrimCharts::Tab &line = charts()->tab(1);
+        QCOMPARE(charts()->units(), DisplayUnits::Metric);
+        QCOMPARE(line.x->titleText(), QString("Line Length (m)"));
+        const char *const names[] = {"Line Tension (N)", "Leadout Position (mm)", "Line Projection (mm)",
+                                     "Leadout Rake (degrees)"};
+        for (int c = 0; c < TrimCharts::CurveCount; ++c) {
+            QVERIFY(QString(names[c]).startsWith(line.curves[c]->name() + " ("));
+            QCOMPARE(line.scales[c]->titleText(), QString(names[c]));
+        }
+        QCOMPARE(line.rows.size(), imperialRows.size());
+        for (size_t i = 0; i < line.rows.size(); ++i) {
+            QCOMPARE(line.rows[i].figures[1], imperialRows[i].figures[1]);  // solved alike
+            QCOMPARE(line.curves[0]->at(int(i)).x(), imperialRows[i].input * 0.3048);
+            QCOMPARE(line.curves[0]->at(int(i)).y(), imperialRows[i].figures[1] * 4.4482216152605);
+            QCOMPARE(line.curves[3]->at(int(i)).y(), imperialRows[i].figures[11]);
+        }
+        QTemporaryDir dir;
+        fx.nextSave = dir.path() + "/line.csv";
+        charts()->findChild<QTabWidget *>("ChartTabs")->setCurrentIndex(1);
+        charts()->findChild<QPushButton *>("ExportCsvBtn")->click();
+        QFile csv(fx.nextSave);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QString header = QString::fromUtf8(csv.readLine());
+        QVERIFY2(header.startsWith("Line Length (m) with the lap time held,Leadout Position Behind CG (mm),Line "
+                                   "Tension (N)"),
+                 qPrintable(header));
+        QVERIFY(header.contains(",Leadout Rake (degrees),Lap Speed (km/h),Error"));
+        QVERIFY(QString::fromUtf8(csv.readAll()).contains("\n17.6784,"));  // 58 ft, the current case
+        if (const QByteArray shots = qgetenv("TETHRIX_SCREENSHOTS"); !shots.isEmpty())
+            QVERIFY(charts()->grab().save(QDir(QString::fromLocal8Bit(shots)).filePath("trim-charts-metric.png")));
     }
 
     void charts_never_change_the_main_window()

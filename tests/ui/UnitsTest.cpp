@@ -96,6 +96,12 @@ private slots:
         QCOMPARE(labelText("AirPressureLbl"), QString("Atmospheric Pressure = 1010 hPa"));
         QCOMPARE(labelText("LeadoutRakeLbl"), QString("Leadout Rake = 1.884 degrees"));
         QCOMPARE(labelText("LineRnLabel"), QString("Line RN at WT = 580.9"));
+        // Nothing cut off: every label as wide as its text asks.
+        for (QLabel *l : w->findChildren<QLabel *>())
+            if (l->isVisible())
+                QVERIFY2(l->width() >= l->sizeHint().width(), qPrintable(l->objectName()));
+        if (const QByteArray dir = qgetenv("TETHRIX_SCREENSHOTS"); !dir.isEmpty())
+            QVERIFY(w->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath("window-metric.png")));
 
         // Enter recalculates the same case: the same figures.
         QTest::keyClick(field("Weight"), Qt::Key_Return);
