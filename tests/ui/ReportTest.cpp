@@ -241,6 +241,41 @@ private slots:
         QCOMPARE(fx.messages[0].text, QString("Floating point division by zero."));
         QCOMPARE(asked, 1);  // no page, not even the print dialog
     }
+
+    // Printed in metric from the window: every unit metric, the same figures.
+    void metric_report_shows_the_window_in_metric()
+    {
+        TForm1 w;
+        w.findChild<QAction *>("Metric1")->trigger();
+        QTemporaryDir dir;
+        const QString pdf = dir.path() + "/metric.pdf";
+        fx.print = [&](QPrinter *p) {
+            p->setOutputFormat(QPrinter::PdfFormat);
+            p->setOutputFileName(pdf);
+            return true;
+        };
+        w.findChild<QAction *>("Print1")->trigger();
+        QVERIFY(fx.messages.isEmpty());
+        QProcess text;
+        text.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(text.waitForFinished(10000));
+        const QString page = QString::fromUtf8(text.readAllStandardOutput());
+        for (const char *line : {"Line Diameter = 0.381 mm", "Line Length (Eye to Eye) = 17.68 m",
+                                 "Wing Area = 33.0322 dm²", "Arm Length = 457.2 mm", "Wind Speed = 0 km/h",
+                                 "Temprature = 23.89 °C", "Preasure Altitude = 30.48 m", "Line Tension = 35.77 N",
+                                 "Wing Loading = 36.05 g/dm²", "Line Drag Area = 36.32 cm²",
+                                 "Atmospheric Pressure = 1010 hPa", "Leadout Rake = 1.884 degrees"})
+            QVERIFY2(page.contains(QString::fromUtf8(line)), line);
+        for (const char *imperial : {"inch", "feet", "ounces", "pounds", "mph", "in/Hg"})
+            QVERIFY2(!page.contains(imperial), imperial);
+        // With TETHRIX_SCREENSHOTS set, the page as a picture for the README.
+        if (const QByteArray shots = qgetenv("TETHRIX_SCREENSHOTS"); !shots.isEmpty()) {
+            QProcess png;
+            png.start("pdftoppm", {"-png", "-r", "60", "-singlefile", pdf,
+                                   QString::fromLocal8Bit(shots) + "/report-metric"});
+            QVERIFY(png.waitForFinished(10000) && png.exitCode() == 0);
+        }
+    }
 };
 
 TETHRIX_UI_TEST_MAIN(ReportTest)
