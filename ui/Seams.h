@@ -22,6 +22,8 @@ enum HelpTopic : int {
     HelpCalculator = 7,
     HelpHeading = 8,
     HelpAbout = 9,
+    HelpUnits = 10,
+    HelpRake = 11,
 };
 
 struct Seams {
