@@ -231,11 +231,13 @@ int RunSweep(const SweepRange &range, const FlightCase &fc, bool json, std::ostr
     std::string buffer = json ? "[\n" : SweepCsvHeader(*range.key, range.hold, range.units);
     bool first = true;
     bool failed = false;
+    SweepRow shown;
     errno = 0;
     const auto write = [&](const SweepRow &solved) {
         if (failed)
             return;
-        const SweepRow &row = range.units == DisplayUnits::Imperial ? solved : ShownRow(solved, *range.key, range.units);
+        // Imperial rows go out as solved, without a copy.
+        const SweepRow &row = range.units == DisplayUnits::Imperial ? solved : (shown = ShownRow(solved, *range.key, range.units));
         if (json) {
             if (!first)
                 buffer += ",\n";
