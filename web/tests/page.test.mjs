@@ -216,7 +216,6 @@ test('the printed page and the screenshots', async () => {
 test('metric: typed and shown in metric, figures as tethrix-calc --units=metric, kept in imperial', async () => {
   const context = await chrome.newContext({acceptDownloads: true});
   const page = await open(context);
-  const imperial = await pageFigures(page);
   await page.selectOption('#Units', 'metric');
   assert.equal(await page.getAttribute('#Label2', 'class'), 'current');  // switching changes no figure
   assert.equal(await page.inputValue('#LineLength'), '17.68');
@@ -225,6 +224,8 @@ test('metric: typed and shown in metric, figures as tethrix-calc --units=metric,
   const metric = await pageFigures(page);
   const reference = desktop(['--units=metric']).json;
   for (const key of Object.keys(metric)) assert.equal(metric[key], reference[key], key);
+  mkdirSync(shots, {recursive: true});
+  await page.screenshot({path: join(shots, 'web-metric.png'), fullPage: true});
 
   // Typed in metric: the same figures as tethrix-calc given the same metric texts.
   await page.click('#Conditions summary');
@@ -244,6 +245,5 @@ test('metric: typed and shown in metric, figures as tethrix-calc --units=metric,
   assert.equal(await page.inputValue('#Temprature'), '59');
   assert.equal(await page.inputValue('#Units'), 'imperial');
   assert.deepEqual(JSON.parse(await page.evaluate(() => localStorage.getItem('Tethrix.conditions'))).Temp, '59');
-  void imperial;
   await context.close();
 });
