@@ -81,6 +81,22 @@ class ReportTest : public QObject {
         return t;
     }
 
+    // The print dialog answers "print to this PDF file".
+    void printTo(const QString &pdf)
+    {
+        fx.print = [pdf](QPrinter *p) {
+            p->setOutputFormat(QPrinter::PdfFormat);
+            p->setOutputFileName(pdf);
+            return true;
+        };
+    }
+    static QString PageText(const QString &pdf)
+    {
+        QProcess text;
+        text.start("pdftotext", {"-layout", pdf, "-"});
+        return text.waitForFinished(10000) ? QString::fromUtf8(text.readAllStandardOutput()) : QString();
+    }
+
 private slots:
     void init() { fx.reset(); }
 
@@ -152,11 +168,7 @@ private slots:
         QTemporaryDir dir;
         const QString pdf = dir.path() + "/report.pdf";
         QString title;
-        fx.print = [&](QPrinter *p) {
-            p->setOutputFormat(QPrinter::PdfFormat);
-            p->setOutputFileName(pdf);
-            return true;
-        };
+        printTo(pdf);
         w.findChild<QAction *>("Print1")->trigger();
         QVERIFY(fx.messages.isEmpty());
         QFile f(pdf);
@@ -167,21 +179,14 @@ private slots:
         info.start("pdfinfo", {pdf});
         QVERIFY(info.waitForFinished(10000));
         QVERIFY(info.readAllStandardOutput().contains("Tethrix Print Job"));
-        QProcess text;
-        text.start("pdftotext", {"-layout", pdf, "-"});
-        QVERIFY(text.waitForFinished(10000));
-        const QString page = QString::fromUtf8(text.readAllStandardOutput());
+        const QString page = PageText(pdf);
         for (const char *line : {"Ringcruiser", "Input Data", "Number of Lines = 2", "Line Diameter = 0.015 inch",
                                  "Wing Area = 512 sq/in", "Relative Humidity = 50 Percent", "Computed Data",
                                  "Wing Loading = 11.81 oz/sq ft.", "Atmospheric Pressure = 29.81 in/Hg", "Printed "})
             QVERIFY2(page.contains(line), line);
 
         // A page that cannot be produced is reported, not lost in silence.
-        fx.print = [&](QPrinter *p) {
-            p->setOutputFormat(QPrinter::PdfFormat);
-            p->setOutputFileName(dir.path() + "/no/such/folder/report.pdf");
-            return true;
-        };
+        printTo(dir.path() + "/no/such/folder/report.pdf");
         w.findChild<QAction *>("Print1")->trigger();
         QCOMPARE(fx.messages.size(), 1);
         QCOMPARE(fx.messages[0].title, QString("Tethrix"));
@@ -190,11 +195,7 @@ private slots:
 
         // On a full disk the old report stays whole and the flier is told.
         fx.messages.clear();
-        fx.print = [&](QPrinter *p) {
-            p->setOutputFormat(QPrinter::PdfFormat);
-            p->setOutputFileName(pdf);
-            return true;
-        };
+        printTo(pdf);
         {
             FullDisk full;
             w.findChild<QAction *>("Print1")->trigger();
@@ -227,10 +228,7 @@ private slots:
         w.findChild<QAction *>("Print1")->trigger();
         QVERIFY(fx.messages.isEmpty());
         QVERIFY(speed->text() != before);
-        QProcess text;
-        text.start("pdftotext", {"-layout", pdf, "-"});
-        QVERIFY(text.waitForFinished(10000));
-        const QString page = QString::fromUtf8(text.readAllStandardOutput());
+        const QString page = PageText(pdf);
         QVERIFY(page.contains("Lap Time = 6.5 seconds"));
         QVERIFY2(page.contains(speed->text()), qPrintable(page));
 
@@ -249,17 +247,10 @@ private slots:
         w.findChild<QAction *>("Metric1")->trigger();
         QTemporaryDir dir;
         const QString pdf = dir.path() + "/metric.pdf";
-        fx.print = [&](QPrinter *p) {
-            p->setOutputFormat(QPrinter::PdfFormat);
-            p->setOutputFileName(pdf);
-            return true;
-        };
+        printTo(pdf);
         w.findChild<QAction *>("Print1")->trigger();
         QVERIFY(fx.messages.isEmpty());
-        QProcess text;
-        text.start("pdftotext", {"-layout", pdf, "-"});
-        QVERIFY(text.waitForFinished(10000));
-        const QString page = QString::fromUtf8(text.readAllStandardOutput());
+        const QString page = PageText(pdf);
         for (const char *line : {"Line Diameter = 0.381 mm", "Line Length (Eye to Eye) = 17.68 m",
                                  "Wing Area = 33.0322 dm²", "Arm Length = 457.2 mm", "Wind Speed = 0 km/h",
                                  "Temprature = 23.89 °C", "Preasure Altitude = 30.48 m", "Line Tension = 35.77 N",
