@@ -298,6 +298,10 @@ void TForm1::createResultPanel(QWidget *panel)
     row->addSpacing(12);
     row->addWidget(lineCaption);
     row->addWidget(WfLineLength);
+    // The length's unit, which follows the units shown; the lap time is in seconds either way.
+    whatIfUnit = new QLabel(tr("feet"), panel);
+    whatIfUnit->setObjectName("WfLineLengthUnit");
+    row->addWidget(whatIfUnit);
     row->addStretch();
     box->addLayout(row);
     WfLapTime->installEventFilter(this);
@@ -438,6 +442,7 @@ void TForm1::ShowUnits()
         inputUnits[i].first->setText(Text(ShownUnit(key.measure, shownUnits, inputUnits[i].second)));
     }
     WfLapTime->setText(whatIfLap);
+    whatIfUnit->setText(Text(ShownUnit(Measure::Length, shownUnits, "feet")));
     for (int i = 0; i < FigureCount; ++i)
         ShowFigure(i);
 }

@@ -137,6 +137,7 @@ private:
     QLineEdit *WingArea = nullptr;
     QLineEdit *WfLapTime = nullptr;
     QLineEdit *WfLineLength = nullptr;
+    QLabel *whatIfUnit = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     std::array<QLabel *, FigureCount> resultLabels{};  // in the panel's top-to-bottom order

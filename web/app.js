@@ -27,6 +27,7 @@ function showUnits() {
     unit.dataset.imperial ??= unit.textContent;
     unit.textContent = session.unitText(key, unit.dataset.imperial);
   }
+  $('WfLineLengthUnit').textContent = session.unitText('ll', 'feet');
   $('Units').value = session.metric() ? 'metric' : 'imperial';
 }
 
@@ -57,14 +58,11 @@ function showFigures() {
   drawCharts();
 }
 
-// The charts' rows are swept when the figures are shown, so they belong to the
-// same inputs; a resize redraws those rows, never the texts typed since.
+// The charts' rows are swept when the figures are shown, around the case they
+// belong to, so they belong to the same inputs; a resize redraws those rows,
+// never the texts typed since.
 let chartRows = null;
 function drawCharts() {
-  const around = (key, lo, hi, n) => {
-    const v = Number(session.text(key)) || 0;
-    return Array.from({length: n}, (_, i) => v * (lo + (hi - lo) * i / (n - 1)));
-  };
   const units = Object.fromEntries(SERIES.map(s => [s.key, session.figureUnit(s.key)]));
   chartRows = {lap: session.shownCalculated('lt'), line: session.shownCalculated('ll'), units,
                lineUnit: session.unitText('ll', 'feet'),

@@ -84,7 +84,7 @@ private slots:
         const char *const shown[][3] = {
             {"LineDia", "0.381", "mm"},     {"LineLength", "17.68", "m"}, {"WingLength", "647.7", "mm"},
             {"HndlLngth", "177.8", "mm"},   {"Weight", "1191", "g"},      {"LapTime", "4.9", "seconds"},
-            {"WingArea", "33.0322", "dm²"}, {"WfLineLength", "17.68", ""}};
+            {"WingArea", "33.0322", "dm²"}, {"WfLineLength", "17.68", "m"}};
         for (const auto &s : shown) {
             QCOMPARE(field(s[0])->text(), QString(s[1]));
             if (*s[2])
