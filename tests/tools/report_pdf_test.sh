@@ -23,6 +23,14 @@ expect=(
 for line in "${expect[@]}"; do
   grep -qF -- "$line" "$dir/report.txt" || { echo "missing: $line"; cat "$dir/report.txt"; exit 1; }
 done
+grep -qF -- "Leadout Rake = " "$dir/report.txt" || { echo "missing: the rake"; exit 1; }
+# In metric the report's units are metric, the data file read in imperial.
+"$calc" "$dir/plane.TQD" Temp=32 --units=metric --report "$dir/metric.pdf" > /dev/null
+pdftotext -layout "$dir/metric.pdf" "$dir/metric.txt"
+for line in "Line Length (Eye to Eye) = 17.68 m" "Temprature = 32 °C" "Wing Area = 33.0322 dm²" \
+            "Line Tension = " " N" "Atmospheric Pressure = " " hPa"; do
+  grep -qF -- "$line" "$dir/metric.txt" || { echo "missing in metric: $line"; cat "$dir/metric.txt"; exit 1; }
+done
 # A report or output that cannot be written is status 1, and an existing
 # report survives a full disk whole.
 status() { set +e; "$@" > "$dir/out" 2> "$dir/err"; echo $?; set -e; }
