@@ -46,6 +46,15 @@ CaseFigures SolveCase(CalcEngine &engine, const FlightCase &fc, const float &gro
     return out;
 }
 
+std::string FigureUnitName(const FigureInfo &figure, DisplayUnits units)
+{
+    std::string u = ShownUnit(figure.measure, units, figure.unit);
+    u.erase(0, u.find_first_not_of(' ') == std::string::npos ? u.size() : u.find_first_not_of(' '));
+    while (!u.empty() && u.back() == '.')
+        u.pop_back();
+    return u;
+}
+
 std::string FigureValueText(const FigureInfo &figure, double value, char sep, DisplayUnits units)
 {
     return " = " + FormatShown(figure.measure, units, ToSingle(value), 4, sep) +

@@ -40,6 +40,9 @@ CaseFigures SolveCase(CalcEngine &engine, const FlightCase &fc, const float &gro
 // "Caption = 12.34 unit": the text of a result line, value imperial.
 std::string FigureText(const FigureInfo &figure, double value, char decimalSeparator = '.',
                        DisplayUnits units = DisplayUnits::Imperial);
+// The figure's unit as a title names it: "pounds", "N", "oz/sq ft"; empty
+// for the Reynolds number.
+std::string FigureUnitName(const FigureInfo &figure, DisplayUnits units);
 // " = 12.34 unit": what follows the caption.
 std::string FigureValueText(const FigureInfo &figure, double value, char decimalSeparator = '.',
                             DisplayUnits units = DisplayUnits::Imperial);

@@ -28,16 +28,6 @@ private:
     CAtmo atmo;
 };
 
-std::string UnitText(const char *unit)
-{
-    std::string u = unit;
-    while (!u.empty() && (u.front() == ' '))
-        u.erase(u.begin());
-    while (!u.empty() && u.back() == '.')
-        u.pop_back();
-    return u;
-}
-
 void AppendCsvField(std::string &out, const std::string &text)
 {
     if (text.find_first_of(",\"\r\n") == std::string::npos) {
@@ -203,7 +193,7 @@ std::string FiguresCsvHeader(DisplayUnits units)
     for (const FigureInfo &f : Figures) {
         header += std::string(",") + f.caption;
         if (*f.unit)
-            header += " (" + UnitText(ShownUnit(f.measure, units, f.unit).c_str()) + ")";
+            header += " (" + FigureUnitName(f, units) + ")";
     }
     return header + ",Lap Speed (" + ShownUnit(Measure::Speed, units, "mph") + "),Error\n";
 }

@@ -27,17 +27,15 @@
 
 namespace {
 
-// Each curve's name and its unit as imperial writes it.
-const struct {
-    const char *name, *unit;
-} Curves[TrimCharts::CurveCount] = {
-    {"Line Tension", "pounds"}, {"Leadout Position", "inches"}, {"Line Projection", "inches"}, {"Leadout Rake", "degrees"}};
+// Each curve's name; its unit is its figure's.
+const char *const CurveNames[TrimCharts::CurveCount] = {"Line Tension", "Leadout Position", "Line Projection",
+                                                        "Leadout Rake"};
 
 QString Unit(const InputKey &key, DisplayUnits units) { return QString::fromStdString(ShownUnit(key.measure, units, key.unit)); }
 
 QString CurveUnit(int c, DisplayUnits units)
 {
-    return QString::fromStdString(ShownUnit(Figures[TrimCharts::CurveFigures[c]].measure, units, Curves[c].unit));
+    return QString::fromStdString(FigureUnitName(Figures[TrimCharts::CurveFigures[c]], units));
 }
 
 QString Figure(double v) { return QString::fromStdString(FormatNumber(static_cast<float>(v), 4, TForm1::DecimalSeparator())); }
@@ -201,8 +199,8 @@ void TrimCharts::nameAxes()
         t.x->setTitleText(t.axisTitle);
         // The legend names the curves; their scales, in the same colours, the units.
         for (int c = 0; c < CurveCount; ++c) {
-            t.curves[c]->setName(tr(Curves[c].name));
-            t.scales[c]->setTitleText(QStringLiteral("%1 (%2)").arg(tr(Curves[c].name), CurveUnit(c, shownUnits)));
+            t.curves[c]->setName(tr(CurveNames[c]));
+            t.scales[c]->setTitleText(QStringLiteral("%1 (%2)").arg(tr(CurveNames[c]), CurveUnit(c, shownUnits)));
         }
     }
 }
@@ -346,7 +344,7 @@ void TrimCharts::showHover(Tab &t, const QPointF &point)
                        .arg(QString::fromUtf8(t.key->meaning), Figure(row.input), Unit(*t.key, shownUnits));
     for (int c = 0; c < CurveCount; ++c)
         text += QStringLiteral("%1 %2 %3 %4")
-                    .arg(c == 0 ? QString() : QStringLiteral(","), tr(Curves[c].name), Figure(row.figures[CurveFigures[c]]),
+                    .arg(c == 0 ? QString() : QStringLiteral(","), tr(CurveNames[c]), Figure(row.figures[CurveFigures[c]]),
                          CurveUnit(c, shownUnits));
     t.hover->setText(text);
 }

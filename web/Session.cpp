@@ -132,7 +132,7 @@ std::string WebSession::FigureUnit(const std::string &jsonKey) const
 {
     for (const FigureInfo &f : Figures)
         if (jsonKey == f.jsonKey)
-            return ShownUnit(f.measure, units, f.unit + (*f.unit == ' ' ? 1 : 0));
+            return FigureUnitName(f, units);
     return ShownUnit(Measure::Speed, units, "mph");
 }
 
