@@ -49,7 +49,8 @@ CaseFigures SolveCase(CalcEngine &engine, const FlightCase &fc, const float &gro
 std::string FigureUnitName(const FigureInfo &figure, DisplayUnits units)
 {
     std::string u = ShownUnit(figure.measure, units, figure.unit);
-    u.erase(0, u.find_first_not_of(' ') == std::string::npos ? u.size() : u.find_first_not_of(' '));
+    if (!u.empty() && u.front() == ' ')
+        u.erase(0, 1);
     while (!u.empty() && u.back() == '.')
         u.pop_back();
     return u;

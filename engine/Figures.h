@@ -58,6 +58,9 @@ struct InputKey {
     int digits;                // significant digits the window shows
 };
 constexpr int InputKeyCount = 15;
+// InputKeys from this index on are the six flying conditions, in the order
+// the dialog, the report and the stored settings list them.
+constexpr int FirstConditionKey = 9;
 extern const InputKey InputKeys[InputKeyCount];
 
 const InputKey *FindInputKey(const std::string &key);

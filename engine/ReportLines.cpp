@@ -25,11 +25,11 @@ ReportLines ReportLinesFor(const FlightCase &fc, const CalcEngine &engine, float
     r.numLines = fc.NumLines < 1 ? 1 : fc.NumLines > 3 ? 3 : fc.NumLines;  // as the spin field shows it
     r.inputCaptions = {"Number of Lines", "Line Diameter", "Line Length (Eye to Eye)", "Inboard Wing Length",
                        "Handle/Leadout Length", "Airplane Weight", "Lap Time", "Wing Area"};
-    for (const char *key : {"ls", "ll", "wl", "hl", "wt", "lt", "wa", "ArmLngth", "HndlAngl", "WndSpeed", "Temp",
-                            "Altitude", "Humidity"}) {
-        const InputKey &k = *FindInputKey(key);
+    // Line diameter … wing area, then the conditions, as the fields show them.
+    for (int i = 2; i < InputKeyCount; ++i) {
+        const InputKey &k = InputKeys[i];
         const std::string text = FormatShown(k.measure, units, fc.*(k.field), k.digits, sep);
-        (r.inputTexts.size() < 7 ? r.inputTexts : r.conditionTexts).push_back(text);
+        (i < FirstConditionKey ? r.inputTexts : r.conditionTexts).push_back(text);
     }
     for (const FigureInfo &f : Figures)
         r.resultTexts.push_back(FigureText(f, f.value(engine, fc, groundSpeed), sep, units));

@@ -272,11 +272,11 @@ int RunSweep(const SweepRange &range, const FlightCase &fc, bool json, std::ostr
 void AppendConditions(std::string &text, const FlightCase &fc, DisplayUnits units)
 {
     text += "\"Conditions\": {";
-    for (const char *name : {"ArmLngth", "HndlAngl", "WndSpeed", "Temp", "Altitude", "Humidity"}) {
-        const InputKey &key = *FindInputKey(name);
+    for (int i = FirstConditionKey; i < InputKeyCount; ++i) {
+        const InputKey &key = InputKeys[i];
         if (text.back() != '{')
             text += ", ";
-        AppendJsonString(text, name);
+        AppendJsonString(text, key.key);
         text += ": ";
         if (units == DisplayUnits::Imperial)
             AppendFullPrecision(text, fc.*(key.field));

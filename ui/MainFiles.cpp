@@ -309,8 +309,8 @@ void TForm1::Print1Click()
     for (const auto &f : numberFields)
         lines.inputTexts.push_back(utf8(f.first->text()));
     lines.units = shownUnits;
-    for (const char *name : {"ArmLngth", "HndlAngl", "WndSpeed", "Temp", "Altitude", "Humidity"}) {
-        const InputKey &key = *FindInputKey(name);
+    for (int i = FirstConditionKey; i < InputKeyCount; ++i) {
+        const InputKey &key = InputKeys[i];
         lines.conditionTexts.push_back(FormatShown(key.measure, shownUnits, fc.*(key.field), 4, DecimalSeparator()));
     }
     for (QLabel *l : resultLabels)
