@@ -18,21 +18,21 @@ namespace {
 
 struct ConditionRow {
     const char *captionName, *caption, *field, *unitName, *unit, *designText;
-    float FlightCase::*value;
     int top;
-    const char *key;  // its stored name, which knows its metric unit
+    const char *key;  // its input key: the flight case's field and the metric unit
 };
 
 const ConditionRow Rows[6] = {
-    {"SizeLabel", "Arm Length", "ArmLngth", "ArmLngthLbl", "inches", "12", &FlightCase::ArmLngth, 16, "ArmLngth"},
-    {"LengthLabel", "Handle Angle", "HndlAngl", "HndlAnglLbl", "deg.", "0", &FlightCase::HndlAngl, 44, "HndlAngl"},
-    {"WngLnthLabel", "Wind Speed", "WindSpeed", "WndSpeedLbl", "mi/ph", "0", &FlightCase::WindSpeed, 72, "WndSpeed"},
-    {"HndlLngthLabel", "Temprature", "Temprature", "TempLbl", "deg. F", "75", &FlightCase::Temprature, 101, "Temp"},
-    {"WtLabel", "Preasure Altitude", "Preasure", "PreasLbl", "feet", "29.92", &FlightCase::Preasure, 129, "Altitude"},
-    {"LapTmeLabel", "Relative Humidity", "Humidity", "uLapTimLbl", "percent", "50", &FlightCase::Humidity, 157, "Humidity"},
+    {"SizeLabel", "Arm Length", "ArmLngth", "ArmLngthLbl", "inches", "12", 16, "ArmLngth"},
+    {"LengthLabel", "Handle Angle", "HndlAngl", "HndlAnglLbl", "deg.", "0", 44, "HndlAngl"},
+    {"WngLnthLabel", "Wind Speed", "WindSpeed", "WndSpeedLbl", "mi/ph", "0", 72, "WndSpeed"},
+    {"HndlLngthLabel", "Temprature", "Temprature", "TempLbl", "deg. F", "75", 101, "Temp"},
+    {"WtLabel", "Preasure Altitude", "Preasure", "PreasLbl", "feet", "29.92", 129, "Altitude"},
+    {"LapTmeLabel", "Relative Humidity", "Humidity", "uLapTimLbl", "percent", "50", 157, "Humidity"},
 };
 
-Measure MeasureOf(const ConditionRow &r) { return FindInputKey(r.key)->measure; }
+const InputKey &KeyOf(const ConditionRow &r) { return *FindInputKey(r.key); }
+Measure MeasureOf(const ConditionRow &r) { return KeyOf(r).measure; }
 
 }  // namespace
 
@@ -97,7 +97,7 @@ void TAdvCfgFrm::ShowConditions()
 {
     const char sep = TForm1::DecimalSeparator();
     for (int i = 0; i < 6; ++i) {
-        const float value = form.flightCase().*(Rows[i].value);
+        const float value = form.flightCase().*(KeyOf(Rows[i]).field);
         shownTexts[i] = QString::fromStdString(FormatShown(MeasureOf(Rows[i]), form.units(), value, 4, sep));
         fields[i]->setText(shownTexts[i]);
     }
@@ -114,7 +114,7 @@ void TAdvCfgFrm::SaveBtnClick()
     float values[6];
     for (int i = 0; i < 6; ++i)
         values[i] = metric && fields[i]->text() == shownTexts[i]
-                        ? form.flightCase().*(Rows[i].value)
+                        ? form.flightCase().*(KeyOf(Rows[i]).field)
                         : ParseShown(MeasureOf(Rows[i]), form.units(), fields[i]->text().toStdString(), sep);
 
     // Stored imperial whatever is shown, so that every version reads them.
@@ -125,7 +125,7 @@ void TAdvCfgFrm::SaveBtnClick()
     TethrixSettings::Write(texts);
 
     for (int i = 0; i < 6; ++i)
-        form.flightCase().*(Rows[i].value) = values[i];
+        form.flightCase().*(KeyOf(Rows[i]).field) = values[i];
     accept();
 }
 
