@@ -313,7 +313,7 @@ void TForm1::FormCreate()
 {
     RecentFiles.clear();
     LoadSettings();  // the conditions, the recent files and the units
-    ShowUnits();
+    ShowUnitNames();  // the fields follow with the inputs
     programFolder = QCoreApplication::applicationDirPath();
     Guarded(this, [&] { ResetInputs(); });
 }
@@ -429,20 +429,25 @@ void TForm1::SetUnits(DisplayUnits units)
         chartsModule->refresh(charts, lastCalculated, shownUnits);
 }
 
-void TForm1::ShowUnits()
+void TForm1::ShowUnitNames()
 {
     Imperial1->setChecked(shownUnits == DisplayUnits::Imperial);
     Metric1->setChecked(shownUnits == DisplayUnits::Metric);
+    for (int i = 0; i < numberFields.size(); ++i)
+        inputUnits[i].first->setText(
+            Text(ShownUnit(numberFields[i].second->measure, shownUnits, inputUnits[i].second)));
+    whatIfUnit->setText(Text(ShownUnit(Measure::Length, shownUnits, "feet")));
+}
+
+void TForm1::ShowUnits()
+{
+    ShowUnitNames();
     // Texts that show stored values: the heading keeps its colour.
     const QScopedValueRollback<bool> guard(programSetsTexts, true);
     const QString whatIfLap = WfLapTime->text();
-    for (int i = 0; i < numberFields.size(); ++i) {
-        const InputKey &key = *numberFields[i].second;
-        ShowStored(numberFields[i].first, key);
-        inputUnits[i].first->setText(Text(ShownUnit(key.measure, shownUnits, inputUnits[i].second)));
-    }
+    for (const auto &f : numberFields)
+        ShowStored(f.first, *f.second);
     WfLapTime->setText(whatIfLap);
-    whatIfUnit->setText(Text(ShownUnit(Measure::Length, shownUnits, "feet")));
     for (int i = 0; i < FigureCount; ++i)
         ShowFigure(i);
 }

@@ -86,7 +86,8 @@ private:
     // Shows the stored value of key in field, in the units shown, without
     // reading the text back.
     void ShowStored(QLineEdit *field, const InputKey &key);
-    void ShowUnits();
+    void ShowUnits();      // every text that holds a number or a unit
+    void ShowUnitNames();  // the menu's check mark and the unit labels
     void ShowFigure(int index);
     void ShowWhatIfLength(float feet);
     bool AcNameKeyDown(QKeyEvent *event);
