@@ -282,7 +282,7 @@ std::vector<SweepRow> WebSession::SweepAround(const std::string &key, double low
     std::vector<double> xs;
     for (int i = 0; i < count; ++i)
         xs.push_back(at * (lowFactor + (highFactor - lowFactor) * i / (count - 1)));
-    std::vector<SweepRow> rows = Sweep(key, xs);
+    std::vector<SweepRow> rows = ::Sweep(calculated, *k, xs);
     for (SweepRow &row : rows)
         row = ShownRow(row, *k, units);
     return rows;
@@ -294,10 +294,3 @@ double WebSession::ShownCalculated(const std::string &key) const
     return k == nullptr || k->field == nullptr ? 0 : ToShown(k->measure, units, calculated.*(k->field));
 }
 
-std::vector<SweepRow> WebSession::Sweep(const std::string &key, const std::vector<double> &values) const
-{
-    const InputKey *k = FindInputKey(key);
-    if (k == nullptr || k->field == nullptr)
-        return {};
-    return ::Sweep(calculated, *k, values);
-}

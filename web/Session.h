@@ -90,8 +90,6 @@ public:
     // shown (ShownRow), and the calculated value as shown (the marker's).
     std::vector<SweepRow> SweepAround(const std::string &key, double lowFactor, double highFactor, int count) const;
     double ShownCalculated(const std::string &key) const;
-    // The figures over values of key (imperial), as solved.
-    std::vector<SweepRow> Sweep(const std::string &key, const std::vector<double> &values) const;
 
     const FlightCase &Case() const { return fc; }
 
