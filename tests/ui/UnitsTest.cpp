@@ -5,6 +5,7 @@
 #include "Main.h"
 #include "Settings.h"
 #include "UiTestSupport.h"
+#include "../FullDisk.h"
 
 #include <QAction>
 #include <QDir>
@@ -193,6 +194,24 @@ private slots:
         QCOMPARE(store.value("Temp").toString(), QString("75"));
         QCOMPARE(store.value("Altitude").toString(), QString::fromStdString(FullPrecision(float(500 / 0.3048))));
         QVERIFY(fx.messages.isEmpty());
+
+        // On a full disk the choice still shows, the stored file stays whole
+        // and the flier is told.
+        QFile stored(fx.settingsFile());
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        const QByteArray before = stored.readAll();
+        stored.close();
+        {
+            FullDisk full;
+            choose("Imperial1");
+        }
+        QCOMPARE(field("LineDia")->text(), QString("0.015"));
+        QCOMPARE(fx.messages.size(), 1);
+        QVERIFY2(fx.messages[0].text.contains("File too large"), qPrintable(fx.messages[0].text));
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QCOMPARE(stored.readAll(), before);
+        stored.close();
+        fx.messages.clear();
 
         // A stored choice that is neither is reported, and imperial shown.
         w.reset();
