@@ -22,26 +22,6 @@ char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + '
 
 const char *const Keys[] = {"an", "nl", "ls", "ll", "wl", "hl", "wt", "lt", "wa"};
 
-// The name as the 70-character field keeps it. Characters are counted as
-// UTF-8 sequences; stray continuation bytes count one each, as the field's
-// decoding turns each into a replacement character.
-std::string CutName(const std::string &name)
-{
-    size_t chars = 0;
-    int continuations = 3;
-    for (size_t i = 0; i < name.size(); ++i) {
-        const bool continuation = (static_cast<unsigned char>(name[i]) & 0xC0) == 0x80;
-        if (continuation && continuations < 3) {
-            ++continuations;
-            continue;
-        }
-        if (chars == static_cast<size_t>(MaxNameLength))
-            return name.substr(0, i);
-        ++chars;
-        continuations = continuation ? 3 : 0;
-    }
-    return name;
-}
 
 // Windows-1252 from 0x80 to 0x9F; the five bytes it leaves undefined map to
 // the C1 controls of the same value, as Windows itself converts them.
@@ -303,4 +283,27 @@ void FlightCaseTarget::SetNumber(const InputKey &key, float value)
         // Within a rounding of the single-precision limit the shown text no
         // longer fits; the value stays as read.
     }
+}
+
+std::string CutName(const std::string &name)
+{
+    size_t chars = 0;
+    int continuations = 3;
+    for (size_t i = 0; i < name.size(); ++i) {
+        const bool continuation = (static_cast<unsigned char>(name[i]) & 0xC0) == 0x80;
+        if (continuation && continuations < 3) {
+            ++continuations;
+            continue;
+        }
+        if (chars == static_cast<size_t>(MaxNameLength))
+            return name.substr(0, i);
+        ++chars;
+        continuations = continuation ? 3 : 0;
+    }
+    return name;
+}
+
+std::string OpenFailure(const std::string &fileName, const std::string &reason)
+{
+    return "Cannot Open File " + fileName + "\n" + reason;
 }

@@ -24,7 +24,7 @@ struct DataFileEntry {
 // values are skipped. Never fails, whatever the content.
 std::vector<DataFileEntry> ParseDataFile(const std::string &content);
 
-// Airplane names: files from the original platform hold them in
+// Airplane names: files written on Windows machines hold them in
 // Windows-1252. A name in a file is read as UTF-8 when it is valid UTF-8,
 // otherwise as Windows-1252; it is written in Windows-1252 when every
 // character has a place there, otherwise in UTF-8. So old files round-trip
@@ -70,6 +70,13 @@ private:
 };
 
 constexpr int MaxNameLength = 70;
+// The name as the 70-character field keeps it. Characters are counted as
+// UTF-8 sequences; stray continuation bytes count one each, as a field's
+// decoding turns each into a replacement character.
+std::string CutName(const std::string &name);
 
 // Data files are about 120 bytes; anything over this is not one.
 constexpr std::size_t MaxDataFileBytes = std::size_t(1) << 20;  // 1 MiB
+constexpr const char *DataFileTooLarge = "it is larger than 1 MiB, far too large for a Tethrix data file";
+// "Cannot Open File <name>" and, on the next line, why.
+std::string OpenFailure(const std::string &fileName, const std::string &reason);

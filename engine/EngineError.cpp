@@ -35,3 +35,8 @@ float ToSingle(double value)
     }
     return static_cast<float>(value);
 }
+
+std::string WithFullStop(const std::string &message)
+{
+    return message.empty() || message.back() == '.' ? message : message + ".";
+}

@@ -12,8 +12,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Arithmetic faults carry the wording the floating-point unit's own
-// exceptions have on the program's original platform.
+// A message as every face shows it: ending in a full stop, one added if
+// missing. The one place that rule lives.
+std::string WithFullStop(const std::string &message);
+
+// Arithmetic faults carry the wording fliers know from a floating-point
+// unit's own exceptions.
 namespace FpuMessage {
 inline constexpr const char *DivideByZero = "Floating point division by zero";
 inline constexpr const char *Invalid = "Invalid floating point operation";

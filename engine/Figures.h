@@ -47,15 +47,21 @@ std::string FigureUnitName(const FigureInfo &figure, DisplayUnits units);
 std::string FigureValueText(const FigureInfo &figure, double value, char decimalSeparator = '.',
                             DisplayUnits units = DisplayUnits::Imperial);
 
-// Input keys: the data-file keys (an, nl, ls, ll, wl, hl, wt, lt, wa) and the
-// stored-setting names of the flying conditions. Matched regardless of case.
+// The fifteen inputs, one table for every list of them: the window's fields
+// and the conditions dialog's rows, the report's rows, the data file and the
+// stored conditions, tethrix-calc's keys and --help, and the page's fields.
+// key is the data-file key (an, nl, ls, ll, wl, hl, wt, lt, wa) or the
+// stored-setting name of a flying condition; matched regardless of case.
 struct InputKey {
     const char *key;
-    const char *meaning;
-    const char *unit;          // in imperial
+    const char *meaning;       // for --help
+    const char *unit;          // in imperial, for --help
     Measure measure;           // what sets the unit in metric
     float FlightCase::*field;  // null for the name and the line count
     int digits;                // significant digits the window shows
+    const char *caption;       // beside the field: "Line Diameter", "Temprature"
+    const char *fieldName;     // the field's objectName and the page's element id
+    const char *fieldUnit;     // the unit beside the field in imperial: "inch", "mi/ph"
 };
 constexpr int InputKeyCount = 15;
 // InputKeys from this index on are the six flying conditions, in the order

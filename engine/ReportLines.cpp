@@ -23,8 +23,8 @@ ReportLines ReportLinesFor(const FlightCase &fc, const CalcEngine &engine, float
     r.units = units;
     r.airplaneName = fc.AcName;
     r.numLines = fc.NumLines < 1 ? 1 : fc.NumLines > 3 ? 3 : fc.NumLines;  // as the spin field shows it
-    r.inputCaptions = {"Number of Lines", "Line Diameter", "Line Length (Eye to Eye)", "Inboard Wing Length",
-                       "Handle/Leadout Length", "Airplane Weight", "Lap Time", "Wing Area"};
+    for (int i = 1; i < FirstConditionKey; ++i)
+        r.inputCaptions.push_back(InputKeys[i].caption);
     // Line diameter … wing area, then the conditions, as the fields show them.
     for (int i = 2; i < InputKeyCount; ++i) {
         const InputKey &k = InputKeys[i];

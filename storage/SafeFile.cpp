@@ -29,7 +29,7 @@ std::string NotRegularReason(mode_t mode)
 std::string SizeReason(std::size_t maxBytes)
 {
     if (maxBytes == MaxDataFileBytes)
-        return "it is larger than 1 MiB, far too large for a Tethrix data file";
+        return DataFileTooLarge;
     return "it is larger than " + std::to_string(maxBytes) + " bytes";
 }
 

@@ -1,0 +1,394 @@
+#include "CaseEditor.h"
+
+#include "Convert.h"
+#include "DataFile.h"
+#include "EngineError.h"
+
+#include <cstdint>
+
+// ---- The Number of Lines field ----
+
+bool LineCountField::AcceptsChar(char32_t c, char decimalSeparator)
+{
+    if (c == static_cast<unsigned char>(decimalSeparator) || c == '+' || c == '-' || (c >= '0' && c <= '9'))
+        return true;
+    // Control characters, the space and the marks "!" to "/", and the 8-bit
+    // characters above 127; carriage return is Enter, which recalculates.
+    return (c < 50 && c != '\r') || (c >= 128 && c <= 255);
+}
+
+bool LineCountField::ReadWholeNumber(const std::string &text, int &value)
+{
+    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    size_t i = 0, end = text.size();
+    while (i < end && blank(text[i]))
+        ++i;
+    while (end > i && blank(text[end - 1]))
+        --end;
+    const bool negative = i < end && text[i] == '-';
+    if (i < end && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    if (i == end)
+        return false;
+    long long v = 0;
+    for (; i < end; ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+        v = v * 10 + (text[i] - '0');
+        if (v > INT32_MAX + 1LL)
+            return false;
+    }
+    if (negative)
+        v = -v;
+    if (v < INT32_MIN || v > INT32_MAX)
+        return false;
+    value = static_cast<int>(v);
+    return true;
+}
+
+int LineCountField::Clamp(int v, int min, int max)
+{
+    if (max == min)
+        return v;
+    return v < min ? min : v > max ? max : v;
+}
+
+// ---- Chart ranges ----
+
+const ChartRange ChartRanges[ChartRangeCount] = {
+    {"lt", 0.8, 1.2, 41},    // 80 … 120 % of the lap time, in 1 % steps
+    {"ll", 0.85, 1.15, 31},  // 85 … 115 % of the line length, in 1 % steps
+};
+
+const ChartRange &ChartRangeFor(const std::string &key)
+{
+    for (const ChartRange &r : ChartRanges)
+        if (key == r.key)
+            return r;
+    throw EngineError("No chart sweeps '" + key + "'");
+}
+
+std::vector<double> ChartValues(double at, const ChartRange &range)
+{
+    std::vector<double> values;
+    values.reserve(static_cast<size_t>(range.points));
+    for (int i = 0; i < range.points; ++i)
+        values.push_back(at * (range.lowFactor + (range.highFactor - range.lowFactor) * i / (range.points - 1)));
+    return values;
+}
+
+// ---- The case ----
+
+namespace {
+
+const InputKey &KeyOf(const std::string &key)
+{
+    if (const InputKey *k = FindInputKey(key))
+        return *k;
+    throw EngineError("Unknown input '" + key + "'");
+}
+
+size_t IndexOf(const InputKey &key) { return static_cast<size_t>(&key - InputKeys); }
+
+bool Is(const InputKey &key, const char *name) { return std::string(key.key) == name; }
+
+// The file's name without its folder and without the last "." and up to
+// three characters after it (UTF-8 characters, not bytes).
+std::string NameFromPath(const std::string &path)
+{
+    const size_t slash = path.find_last_of('/');
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const size_t dot = name.rfind('.');
+    if (dot == std::string::npos)
+        return name;
+    size_t end = dot + 1;
+    for (int chars = 0; chars < 3 && end < name.size(); ++chars)
+        do
+            ++end;
+        while (end < name.size() && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80);
+    return name.erase(dot, end - dot);
+}
+
+}  // namespace
+
+CaseEditor::CaseEditor(char decimalSeparator) : separator(decimalSeparator)
+{
+    ApplyAdvancedDefaults(fc);
+    ApplyMainDefaults(fc);
+    ShowAllStored();
+    for (int i = 0; i < FigureCount; ++i)
+        figures[static_cast<size_t>(i)] = {&::Figures[i], std::nullopt, ::Figures[i].caption};
+}
+
+const std::string &CaseEditor::Text(const std::string &key) const { return Text(KeyOf(key)); }
+
+const std::string &CaseEditor::Text(const InputKey &key) const { return texts[IndexOf(key)]; }
+
+std::string &CaseEditor::TextOf(const InputKey &key) { return texts[IndexOf(key)]; }
+
+std::string CaseEditor::SetText(const std::string &keyName, const std::string &text, bool leaving)
+{
+    const InputKey &key = KeyOf(keyName);
+    std::string &shown = TextOf(key);
+    if (shown != text)
+        current = false;  // any change of a text leaves the figures behind
+    shown = text;
+    if (Is(key, "an")) {
+        shown = CutName(text);
+        if (!shown.empty())
+            fc.AcName = shown;
+        return std::string();
+    }
+    if (Is(key, "nl")) {
+        int n = LineCountField::Min;
+        if (!LineCountField::ReadWholeNumber(text, n)) {
+            n = LineCountField::Min;
+            shown = std::to_string(n);
+        }
+        if (leaving && LineCountField::Clamp(n) != n) {
+            n = LineCountField::Clamp(n);
+            shown = std::to_string(n);
+            current = false;
+        }
+        fc.NumLines = n;
+        return std::string();
+    }
+    if (text.empty())
+        return std::string();
+    try {
+        fc.*(key.field) = ParseShown(key.measure, units, text, separator);
+    } catch (const std::exception &e) {
+        return WithFullStop(e.what());
+    }
+    CopyToWhatIf(key, text);
+    return std::string();
+}
+
+void CaseEditor::CopyToWhatIf(const InputKey &key, const std::string &text)
+{
+    // The What-If fields start from the lap time and line length typed.
+    if (Is(key, "lt")) {
+        whatIfTexts[Index(WhatIfField::LapTime)] = text;
+    } else if (Is(key, "ll")) {
+        whatIfTexts[Index(WhatIfField::LineLength)] = whatIfLengthText = text;
+        whatIfLength = fc.LineLength;
+    }
+}
+
+void CaseEditor::SetStored(const InputKey &key, float value)
+{
+    fc.*(key.field) = value;
+    ShowStored(key);
+    current = false;
+}
+
+std::string CaseEditor::StoredText(const InputKey &key) const
+{
+    return units == DisplayUnits::Imperial ? Text(key) : FullPrecision(fc.*(key.field));
+}
+
+std::string CaseEditor::SetStoredText(const InputKey &key, const std::string &text)
+{
+    try {
+        fc.*(key.field) = ParseNumber(text, '.');
+    } catch (const std::exception &e) {
+        return WithFullStop(e.what());
+    }
+    if (units == DisplayUnits::Imperial)
+        TextOf(key) = text;
+    else
+        ShowStored(key);
+    current = false;
+    return std::string();
+}
+
+std::string CaseEditor::UnitText(const InputKey &key, const char *imperialText) const
+{
+    return ShownUnit(key.measure, units, imperialText);
+}
+
+void CaseEditor::ShowStored(const InputKey &key)
+{
+    if (Is(key, "an"))
+        TextOf(key) = fc.AcName;
+    else if (Is(key, "nl"))
+        TextOf(key) = std::to_string(LineCountField::Clamp(fc.NumLines));
+    else
+        TextOf(key) = FormatShown(key.measure, units, fc.*(key.field), key.digits, separator);
+}
+
+void CaseEditor::ShowAllStored()
+{
+    for (const InputKey &key : InputKeys) {
+        ShowStored(key);
+        if (key.field != nullptr)
+            CopyToWhatIf(key, Text(key));
+    }
+}
+
+void CaseEditor::SetUnits(DisplayUnits shown)
+{
+    if (shown == units)
+        return;
+    // The What-If line length goes over as the length it stands for; a text
+    // that is no length is replaced by the line length's.
+    std::optional<float> length;
+    const std::string &lengthText = whatIfTexts[Index(WhatIfField::LineLength)];
+    if (lengthText == whatIfLengthText)
+        length = whatIfLength;
+    else
+        try {
+            length = ParseShown(Measure::Length, units, lengthText, separator);
+        } catch (const std::exception &) {
+        }
+    const std::string lapText = whatIfTexts[Index(WhatIfField::LapTime)];
+    units = shown;
+    ShowAllStored();
+    whatIfTexts[Index(WhatIfField::LapTime)] = lapText;
+    if (length)
+        ShowWhatIfLength(*length);
+    ShowFigures();
+}
+
+void CaseEditor::ShowFigures()
+{
+    for (ShownFigure &f : figures)
+        f.text = f.value ? FigureText(*f.info, *f.value, separator, units) : f.info->caption;
+}
+
+std::string CaseEditor::Recalculate()
+{
+    try {
+        engine.Recalculate(fc.LapTime);
+        // Label by label in the window's order: a fault stops the rewrite
+        // where it arose, and the heading keeps its colour.
+        for (int i : RewriteOrder) {
+            ShownFigure &f = figures[static_cast<size_t>(i)];
+            f.value = ToSingle(f.info->value(engine, fc, groundSpeed));
+            f.text = FigureText(*f.info, *f.value, separator, units);
+        }
+        lapSpeed = ::LapSpeed(fc);
+    } catch (const std::exception &e) {
+        return WithFullStop(e.what());
+    }
+    current = true;
+    calculated = fc;
+    return std::string();
+}
+
+const ShownFigure &CaseEditor::Figure(const std::string &jsonKey) const
+{
+    for (const ShownFigure &f : figures)
+        if (jsonKey == f.info->jsonKey)
+            return f;
+    throw EngineError("No figure '" + jsonKey + "'");
+}
+
+std::string CaseEditor::LapSpeedText() const
+{
+    return "Lap Speed = " + FormatShown(Measure::Speed, units, lapSpeed, 4, separator) +
+           ShownUnit(Measure::Speed, units, " mph");
+}
+
+void CaseEditor::SetWhatIfText(WhatIfField field, const std::string &text) { whatIfTexts[Index(field)] = text; }
+
+void CaseEditor::ShowWhatIfLength(float feet)
+{
+    whatIfLength = feet;
+    whatIfTexts[Index(WhatIfField::LineLength)] = whatIfLengthText =
+        FormatShown(Measure::Length, units, feet, 4, separator);
+}
+
+std::string CaseEditor::WhatIf(WhatIfField field)
+{
+    const std::string &text = whatIfTexts[Index(field)];
+    if (text.empty())
+        return std::string();
+    try {
+        if (field == WhatIfField::LapTime) {
+            // The lap time in seconds, whatever the units shown.
+            ShowWhatIfLength(WhatIfLineLength(lapSpeed, fc, ParseNumber(text, separator)));
+        } else {
+            const float length = ParseShown(Measure::Length, units, text, separator);
+            whatIfTexts[Index(WhatIfField::LapTime)] = FormatNumber(WhatIfLapTime(lapSpeed, fc, length), 4, separator);
+        }
+    } catch (const std::exception &e) {
+        return WithFullStop(e.what());
+    }
+    return std::string();
+}
+
+std::string CaseEditor::Open(const std::string &fileName, const std::string &bytes)
+{
+    if (bytes.size() > MaxDataFileBytes)
+        return OpenFailure(fileName, DataFileTooLarge);
+    FlightCaseTarget target(fc);
+    ApplyDataFileEntries(ParseDataFile(bytes), target);
+    ShowAllStored();
+    current = false;
+    return Recalculate();
+}
+
+std::string CaseEditor::FileBytes() const { return DataFileText(fc); }
+
+void CaseEditor::SavedAs(const std::string &path)
+{
+    const std::string name = CutName(NameFromPath(path));
+    fc.AcName = name;
+    texts[IndexOf(KeyOf("an"))] = name;
+}
+
+ReportLines CaseEditor::Report(const std::tm &localTime, std::string &error)
+{
+    // The page shows inputs and the figures that belong to them.
+    error = current ? std::string() : Recalculate();
+    ReportLines lines;
+    if (!error.empty())
+        return lines;
+    lines.units = units;
+    lines.airplaneName = fc.AcName;
+    lines.numLines = LineCountField::Clamp(fc.NumLines);  // the count the figures were made with
+    for (int i = 1; i < InputKeyCount; ++i) {
+        const InputKey &key = InputKeys[i];
+        if (i < FirstConditionKey)
+            lines.inputCaptions.push_back(key.caption);
+        if (i >= 2 && i < FirstConditionKey)
+            lines.inputTexts.push_back(Text(key));  // as the fields show them
+        else if (i >= FirstConditionKey)
+            lines.conditionTexts.push_back(FormatShown(key.measure, units, fc.*(key.field), 4, separator));
+    }
+    for (const ShownFigure &f : figures)
+        lines.resultTexts.push_back(f.text);
+    lines.printed = PrintedLine(localTime);
+    return lines;
+}
+
+std::string CaseEditor::Defaults()
+{
+    ApplyMainDefaults(fc);
+    ShowAllStored();
+    current = false;
+    return Recalculate();
+}
+
+void CaseEditor::ConditionDefaults()
+{
+    ApplyAdvancedDefaults(fc);
+    ShowAllStored();
+    current = false;
+}
+
+std::vector<SweepRow> CaseEditor::ChartRows(const std::string &key, SweepHold hold) const
+{
+    const InputKey &k = KeyOf(key);
+    std::vector<SweepRow> rows = ::Sweep(calculated, k, ChartValues(calculated.*(k.field), ChartRangeFor(key)), hold);
+    for (SweepRow &row : rows)
+        row = ShownRow(row, k, units);
+    return rows;
+}
+
+double CaseEditor::ShownCalculated(const std::string &key) const
+{
+    const InputKey &k = KeyOf(key);
+    return ToShown(k.measure, units, calculated.*(k.field));
+}

@@ -1,0 +1,177 @@
+// CaseEditor: the flier's case as it is edited, with every rule between a
+// typed text and a shown figure. The window, the page and tethrix-calc are
+// faces over it: they show its texts and figures and hand it what the flier
+// types; none of them decides anything of its own.
+//
+// It keeps the fifteen inputs as stored (the FlightCase, always imperial)
+// and as each field shows them (texts, in the units shown), whether the
+// figures shown belong to the inputs (the heading), the figures of the last
+// calculation, the What-If row and the units shown.
+#pragma once
+
+#include "Calcs.h"
+#include "Figures.h"
+#include "ReportLines.h"
+#include "Sweep.h"
+
+#include <array>
+#include <ctime>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The Number of Lines field: a whole number typed with the spin field's keys,
+// pulled into its limits when the flier leaves it.
+namespace LineCountField {
+constexpr int Min = 1;
+constexpr int Max = 3;
+// Whether a typed character is let into the field: the decimal separator,
+// "+", "-", the digits and every character below "2" (code 50) except
+// carriage return, and the characters 128 to 255. Others are dropped with a
+// beep.
+bool AcceptsChar(char32_t c, char decimalSeparator);
+// The field's text as a whole number: optional blanks around an optional
+// sign and decimal digits, within 32 bits. False for anything else.
+bool ReadWholeNumber(const std::string &text, int &value);
+// v pulled into min … max; no limits when the two are equal.
+int Clamp(int v, int min = Min, int max = Max);
+}  // namespace LineCountField
+
+// The ranges the trim charts sweep around the calculated case: from
+// lowFactor to highFactor times its value, at points evenly spaced values.
+struct ChartRange {
+    const char *key;
+    double lowFactor, highFactor;
+    int points;
+};
+constexpr int ChartRangeCount = 2;
+extern const ChartRange ChartRanges[ChartRangeCount];  // the lap time, the line length
+const ChartRange &ChartRangeFor(const std::string &key);
+// The values of range around at, first and last included.
+std::vector<double> ChartValues(double at, const ChartRange &range);
+
+// The heading's words for fliers who cannot tell red from green.
+constexpr const char *StaleCue = "Figures are out of date: press Enter";
+constexpr const char *CurrentCue = "The figures belong to the inputs shown.";
+
+struct ShownFigure {
+    const FigureInfo *info = nullptr;
+    std::optional<double> value;  // imperial, as the label shows it; none before the first calculation
+    std::string text;             // "Line Tension = 8.042 pounds", or the caption alone
+};
+
+enum class WhatIfField { LapTime, LineLength };
+
+class CaseEditor {
+public:
+    // The built-in conditions and airplane, shown but not yet calculated.
+    explicit CaseEditor(char decimalSeparator = '.');
+
+    // ---- The fields ----
+    // The text the field of key shows (a data-file key or a condition name).
+    const std::string &Text(const std::string &key) const;
+    const std::string &Text(const InputKey &key) const;
+    // The flier changed a field's text (typed, pasted, deleted, undone): it
+    // is stored as the field stores it, and the figures shown no longer
+    // belong to the inputs. An empty text keeps the stored value. Returns the
+    // error (with its full stop) or an empty text. The line count follows its
+    // field's rules: a text that is not a whole number becomes "1" at once,
+    // and leaving the field pulls it into 1 … 3 (leaving = true); read Text
+    // back to show it.
+    std::string SetText(const std::string &key, const std::string &text, bool leaving = false);
+    // A stored value set by the program (the conditions dialog, the stored
+    // settings): shown in its field as the units show it; the figures are
+    // left behind.
+    void SetStored(const InputKey &key, float value);
+    // A condition kept in the stored settings, imperial whatever is shown:
+    // the text typed in imperial, the shortest exact text otherwise. A kept
+    // text is read back with SetStoredText, in imperial.
+    std::string StoredText(const InputKey &key) const;
+    std::string SetStoredText(const InputKey &key, const std::string &text);
+    // The unit shown after key's field, given its imperial text ("inches").
+    std::string UnitText(const InputKey &key, const char *imperialText) const;
+
+    // ---- Units ----
+    // Every text and figure is shown again in these units; no stored value,
+    // no figure and not the heading changes. The What-If line length goes
+    // over as the length it stands for.
+    void SetUnits(DisplayUnits units);
+    DisplayUnits Units() const { return units; }
+    char DecimalSeparator() const { return separator; }
+
+    // ---- Figures ----
+    bool Current() const { return current; }
+    // Enter: recalculates and rewrites the figures in the window's order;
+    // a fault stops the rewrite where it arose and leaves the heading and the
+    // lap speed alone. Returns the error (with its full stop) or empty.
+    std::string Recalculate();
+    const std::array<ShownFigure, FigureCount> &Figures() const { return figures; }
+    const ShownFigure &Figure(const std::string &jsonKey) const;
+    float LapSpeed() const { return lapSpeed; }  // mph, of the last calculation
+    std::string LapSpeedText() const;            // "Lap Speed = 54.36 mph"
+    // The case the figures shown belong to.
+    const FlightCase &Calculated() const { return calculated; }
+
+    // ---- What-If ----
+    const std::string &WhatIfText(WhatIfField field) const { return whatIfTexts[Index(field)]; }
+    void SetWhatIfText(WhatIfField field, const std::string &text);
+    // Enter in a What-If field: the other field gets the converted value at
+    // the last lap speed. Returns the error or empty.
+    std::string WhatIf(WhatIfField field);
+
+    // ---- Files and the report ----
+    // A data file's bytes, read as File > Open reads them, then calculated.
+    // The error ("Cannot Open File name" and why, or the calculation's), or
+    // empty.
+    std::string Open(const std::string &fileName, const std::string &bytes);
+    // The data file's bytes; then, once they are written, SavedAs names the
+    // airplane after the file: the folder and the last "." with up to three
+    // characters after it go. Renaming changes no figure.
+    std::string FileBytes() const;
+    void SavedAs(const std::string &path);
+    // The printed page: figures left behind by an edit are brought up to
+    // date first. error is set, and no lines given, when they cannot be.
+    ReportLines Report(const std::tm &localTime, std::string &error);
+
+    // ---- Defaults ----
+    // The built-in airplane, calculated; returns the error or empty.
+    std::string Defaults();
+    // The built-in flying conditions, shown; the figures are left behind.
+    void ConditionDefaults();
+
+    // ---- Charts ----
+    // The rows the chart of key draws around the calculated case, as shown.
+    std::vector<SweepRow> ChartRows(const std::string &key, SweepHold hold = SweepHold::LapTime) const;
+    // The calculated value of key as shown: the chart's marker.
+    double ShownCalculated(const std::string &key) const;
+
+    // The inputs as stored. Changing them here shows nothing: use SetText or
+    // SetStored; tests set up cases through it.
+    const FlightCase &Case() const { return fc; }
+    FlightCase &Case() { return fc; }
+
+private:
+    static size_t Index(WhatIfField f) { return f == WhatIfField::LapTime ? 0 : 1; }
+    std::string &TextOf(const InputKey &key);
+    void ShowStored(const InputKey &key);  // the field's text from the stored value
+    void ShowAllStored();
+    void ShowFigures();                    // every figure's text in the units shown
+    void CopyToWhatIf(const InputKey &key, const std::string &text);
+    void ShowWhatIfLength(float feet);
+
+    char separator;
+    FlightCase fc;
+    float groundSpeed = 0;
+    float lapSpeed = 0;
+    CalcEngine engine{fc, groundSpeed};
+    FlightCase calculated;
+    std::array<std::string, InputKeyCount> texts;
+    std::array<ShownFigure, FigureCount> figures;
+    std::array<std::string, 2> whatIfTexts{"5", "58"};
+    // The What-If line length the program last wrote, in feet: a switch of
+    // units shows that length again, not its rounding.
+    float whatIfLength = 58;
+    std::string whatIfLengthText = "58";
+    bool current = false;
+    DisplayUnits units = DisplayUnits::Imperial;
+};

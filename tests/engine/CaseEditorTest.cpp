@@ -1,0 +1,236 @@
+// The flier's case as it is edited: the rules every face (window, page,
+// tethrix-calc) takes from the core, tested without any of them.
+#include "CaseEditor.h"
+
+#include "Convert.h"
+#include "DataFile.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::tm Noon()
+{
+    std::tm t{};
+    t.tm_year = 126;
+    t.tm_mon = 11;
+    t.tm_mday = 8;
+    t.tm_hour = 12;
+    t.tm_wday = 2;
+    return t;
+}
+
+std::string FigureText(const CaseEditor &e, const char *key) { return e.Figure(key).text; }
+
+}  // namespace
+
+TEST(CaseEditor, starts_from_the_built_in_airplane_and_calculates_on_defaults)
+{
+    CaseEditor e;
+    EXPECT_EQ(e.Text("an"), "Ringcruiser");
+    EXPECT_EQ(e.Text("ls"), "0.015");
+    EXPECT_EQ(e.Text("wa"), "512");
+    EXPECT_FALSE(e.Current());
+    EXPECT_EQ(FigureText(e, "LineTension"), "Line Tension");  // the caption until calculated
+    EXPECT_EQ(e.Defaults(), "");
+    EXPECT_TRUE(e.Current());
+    EXPECT_EQ(FigureText(e, "LeadoutRake"), "Leadout Rake = 1.884 degrees");
+}
+
+TEST(CaseEditor, a_changed_text_leaves_the_figures_behind_and_an_empty_one_keeps_the_value)
+{
+    CaseEditor e;
+    e.Defaults();
+    EXPECT_EQ(e.SetText("lt", "4.9"), "");  // the same text: nothing changed
+    EXPECT_TRUE(e.Current());
+    EXPECT_EQ(e.SetText("lt", ""), "");
+    EXPECT_FALSE(e.Current());
+    EXPECT_FLOAT_EQ(e.Case().LapTime, 4.9f);
+    EXPECT_EQ(e.SetText("lt", "5.2"), "");
+    EXPECT_FLOAT_EQ(e.Case().LapTime, 5.2f);
+    EXPECT_EQ(e.SetText("lt", "5.2x"), "'5.2x' is not a valid floating point value.");
+    EXPECT_FLOAT_EQ(e.Case().LapTime, 5.2f);
+    EXPECT_EQ(e.Text("lt"), "5.2x");  // the field keeps what was typed
+}
+
+TEST(CaseEditor, the_line_count_field_reads_whole_numbers_and_clamps_on_leaving)
+{
+    struct Row { const char *typed; bool leaving; const char *shown; int stored; };
+    const Row rows[] = {
+        {"1", false, "1", 1},     {" 3 ", false, " 3 ", 3}, {"+1", false, "+1", 1},
+        {"7", false, "7", 7},     {"7", true, "3", 3},      {"4", true, "3", 3},
+        {"0", false, "0", 0},     {"-2", true, "1", 1},     {"2.5", false, "1", 1},
+        {"x", false, "1", 1},     {"", false, "1", 1},      {"-", false, "1", 1},
+        {"2147483648", false, "1", 1}, {"00000000002", false, "00000000002", 2},
+    };
+    for (const Row &r : rows) {
+        CaseEditor e;
+        e.Defaults();
+        EXPECT_EQ(e.SetText("nl", r.typed, r.leaving), "") << r.typed;
+        EXPECT_EQ(e.Text("nl"), r.shown) << r.typed;
+        EXPECT_EQ(e.Case().NumLines, r.stored) << r.typed;
+        EXPECT_FALSE(e.Current()) << r.typed;
+    }
+    // Typed key by key, as the field sees it: "2.5" becomes "1" at the point.
+    CaseEditor e;
+    for (const char *text : {"2", "2.", "15"})
+        e.SetText("nl", text);
+    EXPECT_EQ(e.Text("nl"), "15");
+    e.SetText("nl", e.Text("nl"), true);
+    EXPECT_EQ(e.Text("nl"), "3");
+
+    EXPECT_TRUE(LineCountField::AcceptsChar('.', '.'));
+    EXPECT_TRUE(LineCountField::AcceptsChar(',', '.'));  // below "2"
+    EXPECT_TRUE(LineCountField::AcceptsChar(0xE9, '.'));
+    EXPECT_FALSE(LineCountField::AcceptsChar('x', '.'));
+    EXPECT_FALSE(LineCountField::AcceptsChar('\r', '.'));
+    EXPECT_FALSE(LineCountField::AcceptsChar(0x263A, '.'));
+    EXPECT_EQ(LineCountField::Clamp(9, 0, 0), 9);  // equal limits: none
+}
+
+TEST(CaseEditor, what_if_converts_at_the_last_lap_speed_in_the_units_shown)
+{
+    CaseEditor e;
+    e.Defaults();
+    EXPECT_EQ(e.WhatIfText(WhatIfField::LapTime), "4.9");
+    EXPECT_EQ(e.WhatIfText(WhatIfField::LineLength), "58");
+    e.SetWhatIfText(WhatIfField::LineLength, "58");
+    ASSERT_EQ(e.WhatIf(WhatIfField::LineLength), "");
+    const std::string lapAt58 = e.WhatIfText(WhatIfField::LapTime);
+
+    // A length typed in metres is read as metres.
+    e.SetUnits(DisplayUnits::Metric);
+    EXPECT_EQ(e.WhatIfText(WhatIfField::LineLength), "17.68");
+    e.SetWhatIfText(WhatIfField::LineLength, "17.6784");  // 58 ft
+    ASSERT_EQ(e.WhatIf(WhatIfField::LineLength), "");
+    EXPECT_EQ(e.WhatIfText(WhatIfField::LapTime), lapAt58);
+    // The lap time gives a length in metres; back in imperial the same
+    // length shows in feet, not a rounding of the metres.
+    e.SetWhatIfText(WhatIfField::LapTime, "5.2");
+    ASSERT_EQ(e.WhatIf(WhatIfField::LapTime), "");
+    const std::string metres = e.WhatIfText(WhatIfField::LineLength);
+    e.SetUnits(DisplayUnits::Imperial);
+    const float feet = ParseNumber(e.WhatIfText(WhatIfField::LineLength));
+    EXPECT_NEAR(feet * 0.3048, ParseNumber(metres), 0.005);
+    EXPECT_EQ(e.WhatIfText(WhatIfField::LapTime), "5.2");  // the lap time stays as typed
+
+    e.SetWhatIfText(WhatIfField::LapTime, "abc");
+    EXPECT_EQ(e.WhatIf(WhatIfField::LapTime), "'abc' is not a valid floating point value.");
+    // A lap time or length typed in its main field is copied into the row;
+    // an empty or invalid one is not.
+    e.SetText("ll", "61");
+    e.SetText("ll", "");
+    e.SetText("ll", "6y");
+    EXPECT_EQ(e.WhatIfText(WhatIfField::LineLength), "61");
+}
+
+TEST(CaseEditor, units_change_what_is_shown_never_what_is_stored)
+{
+    CaseEditor e;
+    e.Defaults();
+    const FlightCase before = e.Case();
+    const std::string tension = FigureText(e, "LineTension");
+    e.SetUnits(DisplayUnits::Metric);
+    EXPECT_EQ(e.Text("ll"), "17.68");
+    EXPECT_EQ(e.UnitText(*FindInputKey("ll"), "feet"), "m");
+    EXPECT_TRUE(e.Current());
+    EXPECT_NE(FigureText(e, "LineTension"), tension);
+    EXPECT_EQ(e.SetText("ll", "18"), "");  // metres
+    EXPECT_FLOAT_EQ(e.Case().LineLength, static_cast<float>(18 / 0.3048));
+    e.SetUnits(DisplayUnits::Imperial);
+    EXPECT_EQ(e.Case().Weight, before.Weight);
+    EXPECT_EQ(FigureText(e, "LineTension"), tension);  // the last calculation's, again in pounds
+    // Conditions are kept imperial whatever is shown.
+    const InputKey &temp = *FindInputKey("Temp");
+    e.SetUnits(DisplayUnits::Metric);
+    EXPECT_EQ(e.SetText("Temp", "30"), "");
+    EXPECT_EQ(e.StoredText(temp), "86");
+    CaseEditor other;
+    other.SetUnits(DisplayUnits::Metric);
+    EXPECT_EQ(other.SetStoredText(temp, "86"), "");
+    EXPECT_EQ(other.Text(temp), "30");
+    EXPECT_EQ(other.SetStoredText(temp, "hot"), "'hot' is not a valid floating point value.");
+}
+
+TEST(CaseEditor, a_fault_stops_the_rewrite_where_it_arose_and_keeps_the_heading)
+{
+    CaseEditor e;
+    e.Defaults();
+    const std::string weight = FigureText(e, "LineWeight");
+    e.SetText("wa", "1e-38");
+    EXPECT_EQ(e.Recalculate(), "Floating point overflow.");
+    EXPECT_FALSE(e.Current());
+    // The wing loading is ninth: the eight before it are rewritten, the
+    // three after it keep their old texts.
+    EXPECT_EQ(FigureText(e, "LineWeight"), weight);
+    EXPECT_NE(e.Calculated().WingArea, e.Case().WingArea);
+    e.SetText("lt", "0");
+    e.SetText("wa", "512");
+    EXPECT_EQ(e.Recalculate(), "Floating point division by zero.");
+}
+
+TEST(CaseEditor, files_open_bounded_and_save_renames_the_airplane_and_its_field)
+{
+    CaseEditor e;
+    e.Defaults();
+    std::string bytes = "an=Nobler\r\nnl=7\r\nll=60.123456\r\nlt=5.1\r\n";
+    EXPECT_EQ(e.Open("Nobler.TQD", bytes), "");
+    EXPECT_TRUE(e.Current());
+    EXPECT_EQ(e.Text("an"), "Nobler");
+    EXPECT_EQ(e.Text("nl"), "3");
+    EXPECT_EQ(e.Text("ll"), "60.12");
+    EXPECT_FLOAT_EQ(e.Case().LineLength, 60.12f);  // read back from the field's text
+    EXPECT_EQ(e.WhatIfText(WhatIfField::LineLength), "60.12");
+
+    // Exactly 1 MiB is a file; one byte more is not.
+    bytes.resize(MaxDataFileBytes, '\n');
+    EXPECT_EQ(e.Open("big.TQD", bytes), "");
+    bytes.push_back('\n');
+    EXPECT_EQ(e.Open("big.TQD", bytes), "Cannot Open File big.TQD\n" + std::string(DataFileTooLarge));
+
+    EXPECT_EQ(e.FileBytes(), DataFileText(e.Case()));
+    e.SavedAs("/home/flier/planes/Stunt Wagon.TQD");
+    EXPECT_EQ(e.Case().AcName, "Stunt Wagon");
+    EXPECT_EQ(e.Text("an"), "Stunt Wagon");
+    EXPECT_TRUE(e.Current());  // renaming changes no figure
+    e.SavedAs("Gösser.tqdx");  // the dot and three characters go
+    EXPECT_EQ(e.Text("an"), "Gösserx");
+}
+
+TEST(CaseEditor, the_report_brings_stale_figures_up_to_date_first)
+{
+    CaseEditor e;
+    e.Defaults();
+    e.SetText("lt", "5.5");
+    std::string error;
+    const ReportLines lines = e.Report(Noon(), error);
+    EXPECT_EQ(error, "");
+    EXPECT_TRUE(e.Current());
+    EXPECT_EQ(lines.inputTexts[5], "5.5");
+    EXPECT_EQ(lines.resultTexts[3], FigureText(e, "GroundSpeed"));
+    EXPECT_EQ(lines.inputCaptions.front(), "Number of Lines");
+    EXPECT_EQ(lines.conditionTexts.size(), 6u);
+    EXPECT_EQ(lines.printed, "Printed Tue Dec 08 12:00:00 2026");
+
+    e.SetText("lt", "0");
+    const ReportLines none = e.Report(Noon(), error);
+    EXPECT_EQ(error, "Floating point division by zero.");
+    EXPECT_TRUE(none.resultTexts.empty());
+}
+
+TEST(CaseEditor, chart_rows_run_the_whole_range_around_the_calculated_case)
+{
+    CaseEditor e;
+    e.Defaults();
+    for (const ChartRange &range : ChartRanges) {
+        const std::vector<SweepRow> rows = e.ChartRows(range.key);
+        ASSERT_EQ(rows.size(), static_cast<size_t>(range.points)) << range.key;
+        const double at = e.ShownCalculated(range.key);
+        EXPECT_FLOAT_EQ(rows.front().input, at * range.lowFactor) << range.key;
+        EXPECT_FLOAT_EQ(rows.back().input, at * range.highFactor) << range.key;
+    }
+    // Around the case calculated, not the text typed since.
+    e.SetText("lt", "9");
+    EXPECT_FLOAT_EQ(e.ChartRows("lt").back().input, 4.9f * 1.2);
+    EXPECT_EQ(ChartValues(10, {"lt", 0.5, 1.5, 3}), (std::vector<double>{5, 10, 15}));
+}
