@@ -1,5 +1,7 @@
 #include "Cspin.h"
 
+#include "CaseEditor.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLocale>
@@ -86,16 +88,7 @@ TCSpinEdit::TCSpinEdit(QWidget *parent) : QLineEdit(parent), button(new TCSpinBu
     button->setCursor(Qt::ArrowCursor);
 }
 
-int TCSpinEdit::CheckValue(int v) const
-{
-    if (MaxValue != MinValue) {
-        if (v < MinValue)
-            return MinValue;
-        if (v > MaxValue)
-            return MaxValue;
-    }
-    return v;
-}
+int TCSpinEdit::CheckValue(int v) const { return LineCountField::Clamp(v, MinValue, MaxValue); }
 
 void TCSpinEdit::SetValue(int v)
 {
@@ -106,9 +99,8 @@ void TCSpinEdit::SetValue(int v)
 
 int TCSpinEdit::GetValue()
 {
-    bool ok = false;
-    const int v = text().toInt(&ok);
-    if (!ok) {
+    int v = 0;
+    if (!LineCountField::ReadWholeNumber(text().toStdString(), v)) {
         setText(QString::number(MinValue));
         return MinValue;
     }
@@ -136,13 +128,10 @@ void TCSpinEdit::DownClick()
 bool TCSpinEdit::IsValidChar(QChar c) const
 {
     const QString sep = QLocale().decimalPoint();
-    if ((!sep.isEmpty() && c == sep[0]) || c == '+' || c == '-' || (c >= '0' && c <= '9'))
+    if (!sep.isEmpty() && c == sep[0])
         return true;
-    // Control characters, the space and the marks "!" to "/", and the
-    // 8-bit characters above 127; Enter is taken too, so that it can
-    // recalculate like in the other fields.
-    const ushort u = c.unicode();
-    return u < 50 || (u >= 128 && u <= 255);
+    // Enter never arrives here as a character: the window takes it first.
+    return LineCountField::AcceptsChar(c.unicode(), '.');
 }
 
 namespace {

@@ -164,6 +164,18 @@ std::string CaseEditor::SetText(const std::string &keyName, const std::string &t
     return std::string();
 }
 
+std::string CaseEditor::StepLineCount(int delta)
+{
+    int n = LineCountField::Min;
+    if (!LineCountField::ReadWholeNumber(Text("nl"), n))
+        n = LineCountField::Min;
+    const long long stepped = static_cast<long long>(n) + delta;
+    const int clamped = stepped < LineCountField::Min   ? LineCountField::Min
+                        : stepped > LineCountField::Max ? LineCountField::Max
+                                                        : static_cast<int>(stepped);
+    return SetText("nl", std::to_string(clamped));
+}
+
 void CaseEditor::CopyToWhatIf(const InputKey &key, const std::string &text)
 {
     // The What-If fields start from the lap time and line length typed.

@@ -79,6 +79,9 @@ public:
     // and leaving the field pulls it into 1 … 3 (leaving = true); read Text
     // back to show it.
     std::string SetText(const std::string &key, const std::string &text, bool leaving = false);
+    // The spin field's arrows and Up/Down keys: the count one up or down,
+    // within 1 … 3 (a text that is no whole number counts as 1).
+    std::string StepLineCount(int delta);
     // A stored value set by the program (the conditions dialog, the stored
     // settings): shown in its field as the units show it; the figures are
     // left behind.

@@ -15,18 +15,18 @@ double WingLoadingValue(const CalcEngine &, const FlightCase &fc, float) { retur
 }  // namespace
 
 const FigureInfo Figures[FigureCount] = {
-    {"LeadOutPosLabel", "Leadout Position Behind CG", " inches", Measure::SmallLength, "LeadoutPosition", ENGINE_FIGURE(LeadoutPosition)},
-    {"TensionLabel", "Line Tension", " pounds", Measure::Force, "LineTension", ENGINE_FIGURE(LineTension)},
-    {"WngLoadLabel", "Wing Loading", " oz/sq ft.", Measure::WingLoading, "WingLoading", WingLoadingValue},
-    {"GndSpeedLabel", "Ground Speed", " mph", Measure::Speed, "GroundSpeed", GroundSpeedValue},
-    {"RadiusLabel", "Flight Radius", " feet", Measure::Length, "FlightRadius", ENGINE_FIGURE(FlightRadius)},
-    {"LineProjctLabel", "Line Projection", " inches", Measure::SmallLength, "LineProjection", ENGINE_FIGURE(LineProjection)},
-    {"LineWeightLabel", "Line Weight", " ounces", Measure::Mass, "LineWeight", ENGINE_FIGURE(LineWeight)},
-    {"LineRnLabel", "Line RN at WT", "", Measure::None, "LineReynolds", ENGINE_FIGURE(LineReynolds)},
-    {"LineDrgAreaLabel", "Line Drag Area", " sq/in", Measure::DragArea, "LineDragArea", ENGINE_FIGURE(LineDragArea)},
-    {"DensAltLbl", "Density Altitude", " feet", Measure::Length, "DensityAltitude", ENGINE_FIGURE(DensityAltitude)},
-    {"AirPressureLbl", "Atmospheric Pressure", " in/Hg", Measure::Pressure, "AirPressure", ENGINE_FIGURE(AirPressure)},
-    {"LeadoutRakeLbl", "Leadout Rake", " degrees", Measure::None, "LeadoutRake", ENGINE_FIGURE(LeadoutRake)},
+    {"LeadOutPosLabel", "Leadout Position Behind CG", " inches", Measure::SmallLength, "LeadoutPosition", ENGINE_FIGURE(LeadoutPosition), false},
+    {"TensionLabel", "Line Tension", " pounds", Measure::Force, "LineTension", ENGINE_FIGURE(LineTension), false},
+    {"WngLoadLabel", "Wing Loading", " oz/sq ft.", Measure::WingLoading, "WingLoading", WingLoadingValue, false},
+    {"GndSpeedLabel", "Ground Speed", " mph", Measure::Speed, "GroundSpeed", GroundSpeedValue, false},
+    {"RadiusLabel", "Flight Radius", " feet", Measure::Length, "FlightRadius", ENGINE_FIGURE(FlightRadius), false},
+    {"LineProjctLabel", "Line Projection", " inches", Measure::SmallLength, "LineProjection", ENGINE_FIGURE(LineProjection), true},
+    {"LineWeightLabel", "Line Weight", " ounces", Measure::Mass, "LineWeight", ENGINE_FIGURE(LineWeight), false},
+    {"LineRnLabel", "Line RN at WT", "", Measure::None, "LineReynolds", ENGINE_FIGURE(LineReynolds), false},
+    {"LineDrgAreaLabel", "Line Drag Area", " sq/in", Measure::DragArea, "LineDragArea", ENGINE_FIGURE(LineDragArea), false},
+    {"DensAltLbl", "Density Altitude", " feet", Measure::Length, "DensityAltitude", ENGINE_FIGURE(DensityAltitude), false},
+    {"AirPressureLbl", "Atmospheric Pressure", " in/Hg", Measure::Pressure, "AirPressure", ENGINE_FIGURE(AirPressure), false},
+    {"LeadoutRakeLbl", "Leadout Rake", " degrees", Measure::None, "LeadoutRake", ENGINE_FIGURE(LeadoutRake), true},
 };
 #undef ENGINE_FIGURE
 

@@ -15,6 +15,7 @@ struct FigureInfo {
     Measure measure;        // what sets the unit in metric
     const char *jsonKey;
     double (*value)(const CalcEngine &, const FlightCase &, float groundSpeed);
+    bool gapBefore;  // a gap above it sets its group apart: the line figures, the rake
 };
 
 // The eleven classic figures, then the leadout rake.

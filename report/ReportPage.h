@@ -15,7 +15,8 @@ class QPrinter;
 class QWidget;
 
 // Lays out and draws the page on an active painter whose device is pageWidth
-// device units wide: fonts, the line grid, margins as the original.
+// device units wide: fonts, the line grid and margins scaled to the page, so
+// that every printer and the PDF give the same page.
 void DrawReport(QPainter &painter, int pageWidth, const ReportLines &lines);
 
 // Prints on a printer or PDF writer: document title "Tethrix Print Job".

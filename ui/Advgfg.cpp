@@ -125,7 +125,7 @@ void TAdvCfgFrm::SaveBtnClick()
     TethrixSettings::Write(texts);
 
     for (int i = 0; i < 6; ++i)
-        form.flightCase().*(KeyOf(Rows[i]).field) = values[i];
+        form.SetCondition(KeyOf(Rows[i]), values[i]);
     accept();
 }
 

@@ -94,8 +94,8 @@ TrimCharts::TrimCharts(QWidget *parent) : QWidget(parent, Qt::Window), tabWidget
     setObjectName("TrimCharts");
     setWindowTitle(tr("Trim Charts"));
     tabWidget->setObjectName("ChartTabs");
-    buildTab(tabs[0], *FindInputKey("lt"), 0.8, 1.2, 41, tr("Lap Time"));
-    buildTab(tabs[1], *FindInputKey("ll"), 0.85, 1.15, 31, tr("Line Length"));
+    buildTab(tabs[0], ChartRangeFor("lt"), tr("Lap Time"));
+    buildTab(tabs[1], ChartRangeFor("ll"), tr("Line Length"));
     nameAxes();
     tabWidget->addTab(tabs[0].view->parentWidget(), tr("Lap Time"));
     tabWidget->addTab(tabs[1].view->parentWidget(), tr("Line Length"));
@@ -117,12 +117,11 @@ TrimCharts::TrimCharts(QWidget *parent) : QWidget(parent, Qt::Window), tabWidget
     resize(760, 560);
 }
 
-void TrimCharts::buildTab(Tab &t, const InputKey &key, double low, double high, int points, const QString &axisName)
+void TrimCharts::buildTab(Tab &t, const ChartRange &range, const QString &axisName)
 {
+    const InputKey &key = *FindInputKey(range.key);
     t.key = &key;
-    t.lowFactor = low;
-    t.highFactor = high;
-    t.points = points;
+    t.range = &range;
     auto *page = new QWidget(this);
     auto *chart = new QChart;
     if (std::string(key.key) == "ll") {
@@ -276,9 +275,7 @@ void TrimCharts::Refresh(const FlightCase &fc, DisplayUnits units)
 void TrimCharts::refreshTab(Tab &t, const FlightCase &fc)
 {
     t.current = GetNumericInput(fc, *t.key);
-    std::vector<double> values;
-    for (int i = 0; i < t.points; ++i)
-        values.push_back(t.current * (t.lowFactor + (t.highFactor - t.lowFactor) * i / (t.points - 1)));
+    const std::vector<double> values = ChartValues(t.current, *t.range);
     t.rows = Sweep(fc, *t.key, values, t.hold);
     t.view->chart()->setTitle(tr("Trim figures against %1").arg(heldTitle(t)));
 

@@ -4,6 +4,7 @@
 // the flight case, so that nothing the main window shows changes.
 #pragma once
 
+#include "CaseEditor.h"
 #include "Sweep.h"
 
 #include <QWidget>
@@ -30,8 +31,7 @@ public:
 
     struct Tab {
         const InputKey *key = nullptr;
-        double lowFactor = 1, highFactor = 1;
-        int points = 0;
+        const ChartRange *range = nullptr;  // the core's range around the case
         QChartView *view = nullptr;
         QString axisName;                       // "Lap Time"
         QString axisTitle;                      // "Lap Time (seconds)", in the units shown
@@ -64,7 +64,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void buildTab(Tab &t, const InputKey &key, double low, double high, int points, const QString &axisName);
+    void buildTab(Tab &t, const ChartRange &range, const QString &axisName);
     void nameAxes();
     void refreshTab(Tab &t, const FlightCase &fc);
     QString heldTitle(const Tab &t) const;

@@ -2,11 +2,8 @@
 
 #include "Charts.h"
 #include "HeadingColours.h"
-#include "Convert.h"
 #include "Cspin.h"
 #include "DataFile.h"
-#include "EngineError.h"
-#include "Figures.h"
 #include "Seams.h"
 
 #include <QActionGroup>
@@ -20,12 +17,12 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
-#include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include <functional>
+#include <stdexcept>
 
 namespace {
 
@@ -184,56 +181,41 @@ void TForm1::createInputPanel(QWidget *panel)
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(8);
-    AcName = new QLineEdit("Default", panel);
-    AcName->setObjectName("AcName");
-    AcName->setMaxLength(MaxNameLength);
-    NumLines = new TCSpinEdit(panel);
-    NumLines->setObjectName("NumLines");
-    NumLines->MinValue = 1;
-    NumLines->MaxValue = 3;
-    NumLines->setText("2");
-    NumLines->setFixedWidth(NumberFieldWidth);
-
-    // Caption, the caption's and the field's names, unit, the field's text
-    // before start-up, its data-file key.
-    struct Row { const char *caption, *captionName, *field, *unit, *layoutText, *key; QLineEdit **edit; };
-    const Row rows[] = {
-        {"Line Diameter", "SizeLabel", "LineDia", "inch", ".015", "ls", &LineDia},
-        {"Line Length (Eye to Eye)", "LengthLabel", "LineLength", "feet", "58", "ll", &LineLength},
-        {"Inboard Wing Length", "WngLnthLabel", "WingLength", "inches", "24", "wl", &WingLength},
-        {"Handle/Leadout Length", "HndlLngthLabel", "HndlLngth", "inches", "6", "hl", &HndlLngth},
-        {"Airplane Weight", "WtLabel", "Weight", "ounces", "42", "wt", &Weight},
-        {"Lap Time", "LapTmeLabel", "LapTime", "seconds", "5", "lt", &LapTime},
-        {"Wing Area", "WngAreaLabel", "WingArea", "sq/inches", "500", "wa", &WingArea},
-    };
-    auto caption = [panel](const QString &text, const char *name) {
-        auto *l = new QLabel(text, panel);
-        l->setObjectName(name);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return l;
-    };
-    grid->addWidget(caption(tr("Airplane Name"), "AcNameLabel"), 0, 0);
-    grid->addWidget(AcName, 0, 1, 1, 2);
-    inputCaptions[0] = caption(tr("Number of Lines"), "MumLinesLabel");
-    grid->addWidget(inputCaptions[0], 1, 0);
-    grid->addWidget(NumLines, 1, 1);
-    mainFields = {AcName, NumLines};
-    int r = 2;
-    for (const Row &row : rows) {
-        inputCaptions[r - 1] = caption(tr(row.caption), row.captionName);
-        auto *edit = new QLineEdit(row.layoutText, panel);
-        edit->setObjectName(row.field);
-        edit->setFixedWidth(NumberFieldWidth);
-        *row.edit = edit;
-        numberFields.push_back({edit, FindInputKey(row.key)});
-        grid->addWidget(inputCaptions[r - 1], r, 0);
-        grid->addWidget(edit, r, 1);
-        auto *unit = new QLabel(tr(row.unit), panel);
-        unit->setObjectName(QStringLiteral("%1Unit").arg(row.field));
-        inputUnits[r - 2] = {unit, row.unit};
-        grid->addWidget(unit, r, 2);
-        mainFields << edit;
-        ++r;
+    // The captions' object names, in the order of the inputs.
+    const char *const captionNames[FirstConditionKey] = {"AcNameLabel", "MumLinesLabel", "SizeLabel",
+                                                         "LengthLabel", "WngLnthLabel", "HndlLngthLabel",
+                                                         "WtLabel",     "LapTmeLabel",   "WngAreaLabel"};
+    for (int r = 0; r < FirstConditionKey; ++r) {
+        const InputKey &key = InputKeys[r];
+        auto *caption = new QLabel(tr(key.caption), panel);
+        caption->setObjectName(captionNames[r]);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(caption, r, 0);
+        QLineEdit *field = nullptr;
+        if (key.field == nullptr && r == 1) {
+            NumLines = new TCSpinEdit(panel);
+            NumLines->MinValue = LineCountField::Min;
+            NumLines->MaxValue = LineCountField::Max;
+            field = NumLines;
+        } else {
+            field = new QLineEdit(panel);
+        }
+        field->setObjectName(key.fieldName);
+        if (r == 0) {
+            AcName = field;
+            AcName->setMaxLength(MaxNameLength);
+            grid->addWidget(field, r, 1, 1, 2);
+        } else {
+            field->setFixedWidth(NumberFieldWidth);
+            grid->addWidget(field, r, 1);
+        }
+        if (key.field != nullptr) {
+            auto *unit = new QLabel(tr(key.fieldUnit), panel);
+            unit->setObjectName(QStringLiteral("%1Unit").arg(key.fieldName));
+            inputUnits.push_back({unit, &key});
+            grid->addWidget(unit, r, 2);
+        }
+        mainFields.push_back({field, &key});
     }
     grid->setColumnStretch(2, 1);
     box->addLayout(grid);
@@ -242,24 +224,16 @@ void TForm1::createInputPanel(QWidget *panel)
     hint->setObjectName("HintLabel");
     box->addWidget(hint, 0, Qt::AlignHCenter);
 
-    for (QWidget *w : mainFields)
-        w->installEventFilter(this);
-    for (int i = 0; i + 1 < mainFields.size(); ++i)
-        setTabOrder(mainFields[i], mainFields[i + 1]);
-
-    // Any change of a field's text, typed, pasted, cut, undone or dropped,
-    // leaves the figures shown behind the inputs.
-    for (QWidget *w : mainFields)
-        connect(static_cast<QLineEdit *>(w), &QLineEdit::textChanged, this, &TForm1::InputTextChanged);
-    connect(AcName, &QLineEdit::textChanged, this, [this] { Guarded(this, [&] { AcNameChange(); }); });
-    connect(NumLines, &QLineEdit::textChanged, this, [this] { Guarded(this, [&] { NumLinesChange(); }); });
-    for (const auto &n : numberFields) {
-        QLineEdit *field = n.first;
-        const InputKey *key = n.second;
-        QLineEdit *const *copy = field == LineLength ? &WfLineLength : field == LapTime ? &WfLapTime : nullptr;
-        connect(field, &QLineEdit::textChanged, this, [this, field, key, copy] {
-            Guarded(this, [&] { NumberFieldChange(field, *key, copy ? *copy : nullptr); });
-        });
+    for (int i = 0; i < mainFields.size(); ++i) {
+        QLineEdit *field = mainFields[i].first;
+        const InputKey *key = mainFields[i].second;
+        field->installEventFilter(this);
+        if (i + 1 < mainFields.size())
+            setTabOrder(field, mainFields[i + 1].first);
+        // Any change of a field's text, typed, pasted, cut, undone, dropped
+        // or stepped, goes to the core.
+        connect(field, &QLineEdit::textChanged, this,
+                [this, key, field] { Guarded(this, [&] { InputEdited(*key, field); }); });
     }
 }
 
@@ -267,16 +241,16 @@ void TForm1::createResultPanel(QWidget *panel)
 {
     auto *box = new QVBoxLayout(panel);
     Label2 = MakeHeading(tr("Computed Data"), "Label2", panel, 16);
-    SetHeadingCurrent(false);
+    ShowHeading();
     box->addWidget(Label2, 0, Qt::AlignHCenter);
     box->addWidget(MakeBar(panel));
     for (int i = 0; i < FigureCount; ++i) {
+        if (Figures[i].gapBefore)
+            box->addSpacing(12);
         auto *label = new QLabel(tr(Figures[i].caption), panel);
         label->setObjectName(Figures[i].labelName);
         resultLabels[i] = label;
         box->addWidget(label);
-        if (i == 4 || i == 10)
-            box->addSpacing(12);  // the line figures, and the rake, stand apart
     }
     box->addStretch();
     box->addWidget(MakeBar(panel));
@@ -304,8 +278,11 @@ void TForm1::createResultPanel(QWidget *panel)
     row->addWidget(whatIfUnit);
     row->addStretch();
     box->addLayout(row);
-    WfLapTime->installEventFilter(this);
-    WfLineLength->installEventFilter(this);
+    for (auto [field, which] : {std::pair{WfLapTime, WhatIfField::LapTime}, {WfLineLength, WhatIfField::LineLength}}) {
+        field->installEventFilter(this);
+        connect(field, &QLineEdit::textChanged, this,
+                [this, field = field, which = which] { edited.SetWhatIfText(which, field->text().toStdString()); });
+    }
     setTabOrder(WfLapTime, WfLineLength);
 }
 
@@ -313,7 +290,6 @@ void TForm1::FormCreate()
 {
     RecentFiles.clear();
     LoadSettings();  // the conditions, the recent files and the units
-    ShowUnitNames();  // the fields follow with the inputs
     programFolder = QCoreApplication::applicationDirPath();
     Guarded(this, [&] { ResetInputs(); });
 }
@@ -349,13 +325,13 @@ char TForm1::DecimalSeparator()
     return sep.size() == 1 && sep[0].unicode() < 128 ? static_cast<char>(sep[0].unicode()) : '.';
 }
 
-void TForm1::SetHeadingCurrent(bool current)
+void TForm1::ShowHeading()
 {
-    resultsCurrent = current;
+    const bool current = edited.Current();
     SetLabelColour(Label2, current ? headings::Role::Current : headings::Role::Stale,
                    palette().color(QPalette::Window));
     // Words for the state too, for fliers who cannot tell red from green.
-    const QString cue = current ? QString() : tr(headings::StaleCue);
+    const QString cue = current ? QString() : tr(StaleCue);
     Label2->setToolTip(cue);
     Label2->setAccessibleDescription(cue);
 }
@@ -370,144 +346,96 @@ void TForm1::changeEvent(QEvent *event)
         for (const char *name : {"Label1", "Label15"})
             if (auto *label = findChild<QLabel *>(name))
                 SetLabelColour(label, headings::Role::Title, palette().color(QPalette::Window));
-        SetHeadingCurrent(resultsCurrent);
+        ShowHeading();
     }
     QMainWindow::changeEvent(event);
 }
 
-void TForm1::SetAdvancedDefaults() { ApplyAdvancedDefaults(fc); }
+void TForm1::SetAdvancedDefaults() { edited.ConditionDefaults(); }
 
-void TForm1::ResetInputs()
+void TForm1::SetCondition(const InputKey &key, float value) { edited.SetStored(key, value); }
+
+void TForm1::ResetInputs() { ShowAllAndReport(edited.Defaults()); }
+
+void TForm1::ShowAllAndReport(const std::string &error)
 {
-    ApplyMainDefaults(fc);
-    SetTextsAndRecalculate([this] {
-        AcName->setText(Text(fc.AcName));
-        NumLines->SetValue(fc.NumLines);
-        // Line diameter first, wing area (six digits) last.
-        for (const auto &f : numberFields)
-            ShowStored(f.first, *f.second);
-    });
+    ShowAll();
+    if (!error.empty())
+        throw std::runtime_error(error);
+    RefreshCharts();
 }
 
-void TForm1::ShowStored(QLineEdit *field, const InputKey &key)
+void TForm1::ShowAll()
 {
-    const QScopedValueRollback<bool> guard(showingStored, true);
-    field->setText(Text(FormatShown(key.measure, shownUnits, fc.*(key.field), key.digits, DecimalSeparator())));
+    ShowUnitNames();
+    ShowTexts();
+    ShowFigures();
 }
 
-void TForm1::ShowFigure(int index)
+void TForm1::ShowTexts()
 {
-    QLabel *label = resultLabels[index];
-    QString text = label->text();
-    const int eq = text.lastIndexOf('=');
-    if (eq >= 0)
-        text.truncate(qMax(0, eq - 1));  // drop " = value unit"
-    if (shownFigures[index])
-        text += Text(FigureValueText(Figures[index], *shownFigures[index], DecimalSeparator(), shownUnits));
-    label->setText(text);
+    // The core's texts are shown, not read back: no field hears of it.
+    for (const auto &[field, key] : mainFields)
+        if (field->text() != Text(edited.Text(*key))) {
+            const QSignalBlocker quiet(field);
+            field->setText(Text(edited.Text(*key)));
+        }
+    for (auto [field, which] : {std::pair{WfLapTime, WhatIfField::LapTime}, {WfLineLength, WhatIfField::LineLength}})
+        if (field->text() != Text(edited.WhatIfText(which))) {
+            const QSignalBlocker quiet(field);
+            field->setText(Text(edited.WhatIfText(which)));
+        }
+}
+
+void TForm1::ShowFigures()
+{
+    for (int i = 0; i < FigureCount; ++i)
+        resultLabels[i]->setText(Text(edited.Figures()[i].text));
+    ShowHeading();
 }
 
 void TForm1::SetUnits(DisplayUnits units)
 {
-    if (units != shownUnits) {
-        // The What-If line length goes over as the length it stands for.
-        std::optional<float> length;
-        if (WfLineLength->text() == whatIfLengthText)
-            length = whatIfLength;
-        else
-            try {
-                length = ParseShown(Measure::Length, shownUnits, WfLineLength->text().toStdString(), DecimalSeparator());
-            } catch (const EngineError &) {
-            }
-        shownUnits = units;
-        ShowUnits();
-        if (length)
-            ShowWhatIfLength(*length);
+    if (units != edited.Units()) {
+        edited.SetUnits(units);
+        ShowAll();
         StoreUnits();
     }
-    if (charts != nullptr && charts->isVisible())
-        chartsModule->refresh(charts, lastCalculated, shownUnits);
+    RefreshCharts();
 }
 
 void TForm1::ShowUnitNames()
 {
-    Imperial1->setChecked(shownUnits == DisplayUnits::Imperial);
-    Metric1->setChecked(shownUnits == DisplayUnits::Metric);
-    for (int i = 0; i < numberFields.size(); ++i)
-        inputUnits[i].first->setText(
-            Text(ShownUnit(numberFields[i].second->measure, shownUnits, inputUnits[i].second)));
-    whatIfUnit->setText(Text(ShownUnit(Measure::Length, shownUnits, "feet")));
-}
-
-void TForm1::ShowUnits()
-{
-    ShowUnitNames();
-    // Texts that show stored values: the heading keeps its colour.
-    const QScopedValueRollback<bool> guard(programSetsTexts, true);
-    const QString whatIfLap = WfLapTime->text();
-    for (const auto &f : numberFields)
-        ShowStored(f.first, *f.second);
-    WfLapTime->setText(whatIfLap);
-    for (int i = 0; i < FigureCount; ++i)
-        ShowFigure(i);
+    const DisplayUnits units = edited.Units();
+    Imperial1->setChecked(units == DisplayUnits::Imperial);
+    Metric1->setChecked(units == DisplayUnits::Metric);
+    for (const auto &[label, key] : inputUnits)
+        label->setText(Text(edited.UnitText(*key, key->fieldUnit)));
+    whatIfUnit->setText(Text(edited.UnitText(*FindInputKey("ll"), "feet")));
 }
 
 void TForm1::RecalculateAndShow()
 {
-    engine.Recalculate(fc.LapTime);
-    for (int index : RewriteOrder) {
-        shownFigures[index] = ToSingle(Figures[index].value(engine, fc, GroundSpeed));
-        ShowFigure(index);
-    }
-    LapSpeedValue = LapSpeed(fc);
-    SetHeadingCurrent(true);
-    lastCalculated = fc;
+    const std::string error = edited.Recalculate();
+    ShowFigures();  // a fault shows the labels rewritten before it
+    if (!error.empty())
+        throw std::runtime_error(error);
+    RefreshCharts();
+}
+
+void TForm1::RefreshCharts()
+{
     if (charts != nullptr && charts->isVisible())
-        chartsModule->refresh(charts, lastCalculated, shownUnits);
+        chartsModule->refresh(charts, edited.Calculated(), edited.Units());
 }
 
-void TForm1::AcNameChange()
+void TForm1::InputEdited(const InputKey &key, QLineEdit *field)
 {
-    if (!AcName->text().isEmpty())
-        fc.AcName = AcName->text().toStdString();
-}
-
-void TForm1::NumLinesChange() { fc.NumLines = NumLines->GetValue(); }
-
-void TForm1::InputTextChanged()
-{
-    // Texts the program sets are followed by a recalculation, which decides.
-    if (!programSetsTexts)
-        SetHeadingCurrent(false);
-}
-
-void TForm1::SetTextsAndRecalculate(const std::function<void()> &setTexts)
-{
-    {
-        const QScopedValueRollback<bool> guard(programSetsTexts, true);
-        setTexts();
-    }
-    try {
-        RecalculateAndShow();
-    } catch (...) {
-        SetHeadingCurrent(false);  // new inputs, old figures
-        throw;
-    }
-}
-
-void TForm1::NumberFieldChange(QLineEdit *field, const InputKey &key, QLineEdit *whatIfCopy)
-{
-    const QString text = field->text();
-    if (text.isEmpty())
-        return;
-    if (!showingStored)
-        fc.*(key.field) = ParseShown(key.measure, shownUnits, text.toStdString(), DecimalSeparator());
-    if (whatIfCopy != nullptr)
-        whatIfCopy->setText(text);
-    if (whatIfCopy == WfLineLength) {
-        whatIfLength = fc.LineLength;
-        whatIfLengthText = text;
-    }
+    const std::string error = edited.SetText(key.key, field->text().toStdString());
+    ShowTexts();  // the line count's "1", the What-If copies
+    ShowHeading();
+    if (!error.empty())
+        throw std::runtime_error(error);
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
@@ -516,13 +444,14 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         return QMainWindow::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
     if (watched == WfLapTime || watched == WfLineLength)
-        return WfLapTimeKeyDown(key, static_cast<QLineEdit *>(watched));
-    if (mainFields.contains(static_cast<QWidget *>(watched)))
-        return AcNameKeyDown(key);
+        return WhatIfKeyDown(key, static_cast<QLineEdit *>(watched));
+    for (const auto &f : mainFields)
+        if (watched == f.first)
+            return MainFieldKeyDown(key);
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool TForm1::AcNameKeyDown(QKeyEvent *event)
+bool TForm1::MainFieldKeyDown(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_F1) {
         UiSeams().help(this, HelpMainInputs);
@@ -536,38 +465,21 @@ bool TForm1::AcNameKeyDown(QKeyEvent *event)
     return false;
 }
 
-bool TForm1::WfLapTimeKeyDown(QKeyEvent *event, QLineEdit *field)
+bool TForm1::WhatIfKeyDown(QKeyEvent *event, QLineEdit *field)
 {
     if (event->key() == Qt::Key_F1) {
         UiSeams().help(this, HelpWhatIf);
         return true;
     }
     if (IsEnter(event))
-        Guarded(this, [&] { field == WfLapTime ? WfLapTimeKeyPress() : WfLineLengthKeyPress(); });
+        Guarded(this, [&] {
+            const std::string error =
+                edited.WhatIf(field == WfLapTime ? WhatIfField::LapTime : WhatIfField::LineLength);
+            ShowTexts();
+            if (!error.empty())
+                throw std::runtime_error(error);
+        });
     return false;  // Enter goes on to the field as usual
-}
-
-void TForm1::WfLapTimeKeyPress()
-{
-    if (WfLapTime->text().isEmpty())
-        return;
-    const float t = ParseNumber(WfLapTime->text().toStdString(), DecimalSeparator());
-    ShowWhatIfLength(WhatIfLineLength(LapSpeedValue, fc, t));
-}
-
-void TForm1::ShowWhatIfLength(float feet)
-{
-    whatIfLength = feet;
-    whatIfLengthText = Text(FormatShown(Measure::Length, shownUnits, feet, 4, DecimalSeparator()));
-    WfLineLength->setText(whatIfLengthText);
-}
-
-void TForm1::WfLineLengthKeyPress()
-{
-    if (WfLineLength->text().isEmpty())
-        return;
-    const float l = ParseShown(Measure::Length, shownUnits, WfLineLength->text().toStdString(), DecimalSeparator());
-    WfLapTime->setText(Text(FormatNumber(WhatIfLapTime(LapSpeedValue, fc, l), 4, DecimalSeparator())));
 }
 
 // ---- Flying conditions and recent files in the stored settings ----

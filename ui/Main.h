@@ -1,29 +1,24 @@
 // Main: the program's one window.
 //
-// Architecture. The window owns the one FlightCase (the fifteen inputs as
-// entered, always imperial) and the one CalcEngine. Data flows one way:
-//   input field --textChanged--> ParseShown --> FlightCase   (heading red)
-//   Enter / file opened / dialog closed --> RecalculateAndShow:
-//     CalcEngine::Recalculate --> accessors --> FormatShown --> result labels
-//     (heading green), LapSpeed for the What-If row.
-// Units (imperial or metric) are a matter of showing and typing only: a
-// switch shows the stored values again and changes none of them.
-// The engine (engine/) holds the physics, Convert the number texts, Figures
-// the captions and units; DataFile the .TQD format, TethrixSettings the
-// stored conditions and recent files, Report the printed page, Charts the
-// trim charts (refreshed after each successful recalculation). Anything that
-// waits for a person goes through Seams, so tests can replace it.
+// Architecture. The window is a face over the one CaseEditor (engine/), which
+// holds the fifteen inputs, their texts, the heading's state, the figures and
+// the What-If row, and every rule between them. Data flows one way:
+//   input field --textChanged--> CaseEditor::SetText   (heading red)
+//   Enter / file opened / dialog closed --> CaseEditor::Recalculate
+//   then the window shows the core's texts, figures and heading.
+// The window keeps only widgets: menus, fields, labels, dialogs, the recent
+// files and the stored settings (TethrixSettings), the printed page
+// (Report) and the trim charts (Charts, refreshed after each successful
+// recalculation). Anything that waits for a person goes through Seams, so
+// tests can replace it.
 #pragma once
 
-#include "Calcs.h"
-#include "Figures.h"
+#include "CaseEditor.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
 #include <array>
-#include <functional>
-#include <optional>
 
 class QAction;
 class QLabel;
@@ -41,12 +36,15 @@ public:
     void ResetInputs();
     void RecalculateAndShow();
     void SetAdvancedDefaults();
+    // A flying condition the conditions dialog stores.
+    void SetCondition(const InputKey &key, float value);
     void AddRecentFile(const QString &path);
 
-    FlightCase &flightCase() { return fc; }
-    const FlightCase &flightCase() const { return fc; }
-    float lapSpeed() const { return LapSpeedValue; }
-    DisplayUnits units() const { return shownUnits; }
+    // The inputs as stored; tests set cases up through it.
+    FlightCase &flightCase() { return edited.Case(); }
+    const FlightCase &flightCase() const { return edited.Case(); }
+    float lapSpeed() const { return edited.LapSpeed(); }
+    DisplayUnits units() const { return edited.Units(); }
     // Shows every input, figure and unit in these units and stores the
     // choice; no stored value and no figure changes.
     void SetUnits(DisplayUnits units);
@@ -80,72 +78,42 @@ private:
     void FormCreate();
     void FormDestroy();
 
-    void AcNameChange();
-    void NumLinesChange();
-    void NumberFieldChange(QLineEdit *field, const InputKey &key, QLineEdit *whatIfCopy);
-    // Shows the stored value of key in field, in the units shown, without
-    // reading the text back.
-    void ShowStored(QLineEdit *field, const InputKey &key);
-    void ShowUnits();      // every text that holds a number or a unit
+    // A main field's text changed, however: the core reads it.
+    void InputEdited(const InputKey &key, QLineEdit *field);
+    void ShowTexts();      // every field and the What-If row, as the core has them
     void ShowUnitNames();  // the menu's check mark and the unit labels
-    void ShowFigure(int index);
-    void ShowWhatIfLength(float feet);
-    bool AcNameKeyDown(QKeyEvent *event);
-    bool WfLapTimeKeyDown(QKeyEvent *event, QLineEdit *field);
-    void WfLapTimeKeyPress();
-    void WfLineLengthKeyPress();
-    void SetHeadingCurrent(bool current);
-    // Puts the entries of a data file into the fields, as typing would.
-    void ApplyDataFile(const std::string &content);
-    void InputTextChanged();
-    // Sets input texts from the program, then recalculates: the heading
-    // turns green when the figures follow, red when they cannot.
-    void SetTextsAndRecalculate(const std::function<void()> &setTexts);
+    void ShowFigures();    // the result labels and the heading
+    void ShowAll();
+    bool MainFieldKeyDown(QKeyEvent *event);
+    bool WhatIfKeyDown(QKeyEvent *event, QLineEdit *field);
+    void ShowHeading();
+    // Shows the core after an operation and reports its error, if any.
+    void ShowAllAndReport(const std::string &error);
+    void OpenFile(const QString &path, const std::string &content);
     void ReportOpenFailure(const QString &path, const QString &reason);
-    QLineEdit *FieldForKey(const std::string &key) const;
+    void RefreshCharts();
     void LoadSettings();
     void SaveRecentFiles();
     void StoreUnits();
 
-    FlightCase fc;
-    float GroundSpeed = 0;
-    float LapSpeedValue = 0;
-    CalcEngine engine{fc, GroundSpeed};
-    FlightCase lastCalculated;  // the case the results shown belong to
+    CaseEditor edited{DecimalSeparator()};
     QStringList RecentFiles;
     QStringList storedRecentFiles;  // as the settings file holds them
     QString programFolder;
     bool recentFilesSaved = false;
-    bool resultsCurrent = false;    // the heading is green
-    bool programSetsTexts = false;  // texts set by the program, not typed
-    bool showingStored = false;     // texts that show fc: not read back
-    DisplayUnits shownUnits = DisplayUnits::Imperial;
-    // The What-If line length the program last wrote, in feet, and its
-    // text: a switch of units shows that length again, not its rounding.
-    float whatIfLength = 0;
-    QString whatIfLengthText;
-    std::array<std::optional<double>, FigureCount> shownFigures{};  // imperial, as each label shows it
     bool centred = false;
 
     QLineEdit *AcName = nullptr;
     TCSpinEdit *NumLines = nullptr;
-    QLineEdit *LineDia = nullptr;
-    QLineEdit *LineLength = nullptr;
-    QLineEdit *WingLength = nullptr;
-    QLineEdit *HndlLngth = nullptr;
-    QLineEdit *Weight = nullptr;
-    QLineEdit *LapTime = nullptr;
-    QLineEdit *WingArea = nullptr;
     QLineEdit *WfLapTime = nullptr;
     QLineEdit *WfLineLength = nullptr;
     QLabel *whatIfUnit = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
-    std::array<QLabel *, FigureCount> resultLabels{};  // in the panel's top-to-bottom order
-    std::array<QLabel *, 8> inputCaptions{};  // Number of Lines … Wing Area
-    QList<QWidget *> mainFields;
-    QList<QPair<QLineEdit *, const InputKey *>> numberFields;  // LineDia … WingArea
-    std::array<QPair<QLabel *, const char *>, 7> inputUnits{};   // beside them, with the imperial text
+    std::array<QLabel *, FigureCount> resultLabels{};  // in the order of Figures
+    // The nine main fields with their inputs, in tab order.
+    QList<QPair<QLineEdit *, const InputKey *>> mainFields;
+    QList<QPair<QLabel *, const InputKey *>> inputUnits;  // beside the number fields
 
     QMenu *File1 = nullptr;
     std::array<QAction *, 5> MRU{};

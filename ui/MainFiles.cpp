@@ -6,10 +6,7 @@
 #include "Advgfg.h"
 #include "Charts.h"
 #include "Convert.h"
-#include "Cspin.h"
 #include "DataFile.h"
-#include "EngineError.h"
-#include "Figures.h"
 #include "Modules.h"
 #include "QtFiles.h"
 #include "ReportPage.h"
@@ -18,13 +15,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QScopedValueRollback>
 #include <QScreen>
 
 #include <algorithm>
-#include <functional>
+#include <ctime>
 
 namespace {
 
@@ -48,11 +42,11 @@ void TForm1::LoadSettings()
     // One box at start-up, one line for each setting that is not as stored.
     Loaded loaded = Load(defaultValues);
     QStringList problems = loaded.problems;
+    edited.SetUnits(loaded.units);
     for (int i = 0; i < ConditionCount; ++i)
-        fc.*fields[i] = loaded.conditions[i].value_or(defaultValues[i]);
+        edited.SetStored(InputKeys[FirstConditionKey + i], loaded.conditions[i].value_or(defaultValues[i]));
     RecentFiles = loaded.recentFiles;
     storedRecentFiles = RecentFiles;
-    shownUnits = loaded.units;
     if (!loaded.hasConditions) {
         // The first run stores the defaults and an empty recent-files list.
         QList<QPair<QString, QString>> values;
@@ -87,7 +81,7 @@ void TForm1::SaveRecentFiles()
 
 void TForm1::StoreUnits()
 {
-    Guarded(this, [&] { TethrixSettings::Write({{TethrixSettings::UnitsName, DisplayUnitsName(shownUnits)}}); });
+    Guarded(this, [&] { TethrixSettings::Write({{TethrixSettings::UnitsName, DisplayUnitsName(edited.Units())}}); });
 }
 
 void TForm1::AddRecentFile(const QString &path)
@@ -119,7 +113,7 @@ void TForm1::MRU1Click(int entry)
     std::string content;
     const QString problem = ReadSmallFile(path, MaxDataFileBytes, content);
     if (problem.isEmpty()) {
-        SetTextsAndRecalculate([&] { ApplyDataFile(content); });
+        OpenFile(path, content);
         return;
     }
     ReportOpenFailure(path, problem);
@@ -134,69 +128,15 @@ void TForm1::MRU1Click(int entry)
 
 // ---- Data files ----
 
-namespace {
-
-// A data file read into the window goes through its fields, so that every
-// change handler runs as if the flier had typed the value.
-class FieldTarget : public DataFileTarget {
-public:
-    FieldTarget(FlightCase &fc, QLineEdit *name, TCSpinEdit *lines, std::function<QLineEdit *(const std::string &)> field,
-                std::function<void()> nameChanged, std::function<void(QLineEdit *, const InputKey &)> showStored)
-        : fc(fc), name(name), lines(lines), field(std::move(field)), nameChanged(std::move(nameChanged)),
-          showStored(std::move(showStored))
-    {
-    }
-    void SetName(const std::string &value) override
-    {
-        fc.AcName = value;
-        name->setText(QString::fromUtf8(value.c_str(), static_cast<int>(value.size())));
-        nameChanged();  // the field holds at most 70 characters
-    }
-    void SetLines(int count) override
-    {
-        fc.NumLines = count;
-        lines->SetValue(count);
-    }
-    void SetNumber(const InputKey &key, float value) override
-    {
-        // The value in force is the one read back from the field's text as
-        // imperial shows it, whatever the units shown: the same file gives
-        // the same figures either way.
-        const char sep = TForm1::DecimalSeparator();
-        fc.*(key.field) = ParseNumber(FormatNumber(value, key.digits, sep), sep);
-        showStored(field(key.key), key);
-    }
-
-private:
-    FlightCase &fc;
-    QLineEdit *name;
-    TCSpinEdit *lines;
-    std::function<QLineEdit *(const std::string &)> field;
-    std::function<void()> nameChanged;
-    std::function<void(QLineEdit *, const InputKey &)> showStored;
-};
-
-}  // namespace
-
-void TForm1::ApplyDataFile(const std::string &content)
+void TForm1::OpenFile(const QString &path, const std::string &content)
 {
-    FieldTarget target(
-        fc, AcName, NumLines, [this](const std::string &key) { return FieldForKey(key); }, [this] { AcNameChange(); },
-        [this](QLineEdit *field, const InputKey &key) { ShowStored(field, key); });
-    ApplyDataFileEntries(ParseDataFile(content), target);
-}
-
-QLineEdit *TForm1::FieldForKey(const std::string &key) const
-{
-    for (const auto &f : numberFields)
-        if (key == f.second->key)
-            return f.first;
-    return nullptr;
+    ShowAllAndReport(edited.Open(path.toStdString(), content));
 }
 
 void TForm1::ReportOpenFailure(const QString &path, const QString &reason)
 {
-    UiSeams().message(this, tr("File Not Found"), "Cannot Open File " + path + "\n" + reason, QMessageBox::Warning);
+    UiSeams().message(this, tr("File Not Found"), Text(OpenFailure(path.toStdString(), reason.toStdString())),
+                      QMessageBox::Warning);
 }
 
 void TForm1::Open1Click()
@@ -211,35 +151,24 @@ void TForm1::Open1Click()
         return;
     }
     AddRecentFile(path);
-    SetTextsAndRecalculate([&] {
-        ApplyDataFile(content);
-        AcName->setText(Text(fc.AcName));
-    });
+    OpenFile(path, content);
 }
 
 void TForm1::Save1Click()
 {
-    QString path = UiSeams().saveFile(this, programFolder, Text(fc.AcName), DataFileFilter);
+    QString path = UiSeams().saveFile(this, programFolder, Text(edited.Case().AcName), DataFileFilter);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += ".TQD";
-    if (const QString problem = WriteFileSafely(path, QByteArray::fromStdString(DataFileText(fc)));
+    if (const QString problem = WriteFileSafely(path, QByteArray::fromStdString(edited.FileBytes()));
         !problem.isEmpty()) {
         ShowError(this, tr("Cannot save the file %1: %2").arg(path, problem));
         return;
     }
     AddRecentFile(path);
-    // The airplane takes the file's name: the folder and the last "." with
-    // the three characters after it go.
-    QString name = QFileInfo(path).fileName();
-    const int dot = name.lastIndexOf('.');
-    if (dot >= 0)
-        name.remove(dot, 4);
-    fc.AcName = name.toStdString();
-    // Renaming changes no figure: the heading keeps its colour.
-    const QScopedValueRollback<bool> guard(programSetsTexts, true);
-    AcName->setText(name);
+    edited.SavedAs(path.toStdString());  // the airplane takes the file's name
+    ShowTexts();
 }
 
 // ---- Dialog, printing and help ----
@@ -264,7 +193,7 @@ void TForm1::Charts1Click()
         charts = chartsModule->create(this);
         PlaceBeside(charts);
     }
-    chartsModule->refresh(charts, lastCalculated, shownUnits);
+    chartsModule->refresh(charts, edited.Calculated(), edited.Units());
     charts->show();
     charts->raise();
     charts->activateWindow();
@@ -288,37 +217,19 @@ void TForm1::PlaceBeside(QWidget *other) const
 
 void TForm1::Print1Click()
 {
-    // The page shows inputs and the figures that belong to them: figures
-    // left behind by an edit are brought up to date first, as Enter would.
-    if (!resultsCurrent)
-        RecalculateAndShow();
+    // The page shows inputs and the figures that belong to them: the core
+    // brings figures left behind by an edit up to date first.
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    std::string error;
+    const ReportLines lines = edited.Report(local, error);
+    ShowAllAndReport(error);
     // Printing, and Qt's printing library, load when first asked for.
     std::string problem;
     const ReportModule *report = LoadModule<ReportModule>("report", "TethrixReportModule", problem);
     if (report == nullptr)
         throw std::runtime_error(tr("Printing is not available: %1").arg(Text(problem)).toStdString());
-
-    const auto utf8 = [](const QString &t) { return t.toStdString(); };
-    ReportLines lines;
-    lines.airplaneName = fc.AcName;
-    lines.inputHeading = utf8(Label1->text());
-    lines.resultHeading = utf8(Label2->text());
-    lines.numLines = NumLines->CheckValue(NumLines->GetValue());  // the count the figures were made with
-    for (QLabel *caption : inputCaptions)
-        lines.inputCaptions.push_back(utf8(caption->text()));
-    for (const auto &f : numberFields)
-        lines.inputTexts.push_back(utf8(f.first->text()));
-    lines.units = shownUnits;
-    for (int i = FirstConditionKey; i < InputKeyCount; ++i) {
-        const InputKey &key = InputKeys[i];
-        lines.conditionTexts.push_back(FormatShown(key.measure, shownUnits, fc.*(key.field), 4, DecimalSeparator()));
-    }
-    for (QLabel *l : resultLabels)
-        lines.resultTexts.push_back(utf8(l->text()));
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    lines.printed = PrintedLine(local);
 
     std::string pdf, pdfPath;
     if (!report->print(this, lines, UiSeams().printDialog, pdf, pdfPath) || pdfPath.empty())

@@ -1,10 +1,13 @@
-// The session as JavaScript sees it (embind): strings, numbers, plain
-// objects and arrays, bytes as Uint8Array.
-#include "Session.h"
+// The flier's case as JavaScript sees it (embind): the core's texts, rules
+// and figures as strings, numbers, plain objects and arrays, bytes as
+// Uint8Array. Nothing is decided here.
+#include "CaseEditor.h"
+#include "DataFile.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <cmath>
 #include <ctime>
 
 using emscripten::val;
@@ -17,46 +20,53 @@ val Bytes(const std::string &bytes)
         .call<val>("slice");
 }
 
-val Keys()
-{
-    val keys = val::array();
-    for (const std::string &k : WebSession::Keys())
-        keys.call<void>("push", k);
-    return keys;
-}
-
-val FiguresOf(WebSession &s)
+// The table of inputs the page builds its fields from.
+val Inputs()
 {
     val list = val::array();
-    for (const SessionFigure &f : s.Shown()) {
+    for (int i = 0; i < InputKeyCount; ++i) {
+        const InputKey &k = InputKeys[i];
         val o = val::object();
-        o.set("name", f.name);
-        o.set("key", f.jsonKey);
-        o.set("text", f.text);
-        o.set("value", f.value);
+        o.set("key", std::string(k.key));
+        o.set("caption", std::string(k.caption));
+        o.set("id", std::string(k.fieldName));
+        o.set("unit", std::string(k.fieldUnit));
+        o.set("condition", i >= FirstConditionKey);
+        o.set("number", k.field != nullptr);
         list.call<void>("push", o);
     }
     return list;
 }
 
-val WhatIfOf(WebSession &s, bool fromLapTime, const std::string &text)
+val FiguresOf(CaseEditor &e)
 {
-    std::string error;
-    val o = val::object();
-    o.set("text", s.WhatIf(fromLapTime, text, error));
-    o.set("error", error);
-    return o;
+    val list = val::array();
+    for (const ShownFigure &f : e.Figures()) {
+        val o = val::object();
+        o.set("name", std::string(f.info->labelName));
+        o.set("key", std::string(f.info->jsonKey));
+        o.set("text", f.text);
+        o.set("value", f.value ? ToShown(f.info->measure, e.Units(), *f.value) : NAN);
+        o.set("gap", f.info->gapBefore);
+        list.call<void>("push", o);
+    }
+    return list;
 }
 
-val SaveOf(WebSession &s, const std::string &fileName) { return Bytes(s.Save(fileName)); }
+WhatIfField Field(bool lapTime) { return lapTime ? WhatIfField::LapTime : WhatIfField::LineLength; }
+std::string WhatIfTextOf(CaseEditor &e, bool lapTime) { return e.WhatIfText(Field(lapTime)); }
+void SetWhatIfTextOf(CaseEditor &e, bool lapTime, const std::string &text) { e.SetWhatIfText(Field(lapTime), text); }
+std::string WhatIfOf(CaseEditor &e, bool lapTime) { return e.WhatIf(Field(lapTime)); }
 
-val ReportOf(WebSession &s)
+val SaveOf(CaseEditor &e) { return Bytes(e.FileBytes()); }
+
+val ReportOf(CaseEditor &e)
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
     std::string error;
-    const ReportLines lines = s.Report(local, error);
+    const ReportLines lines = e.Report(local, error);
     val o = val::object();
     o.set("error", error);
     o.set("title", lines.airplaneName);
@@ -74,10 +84,10 @@ val ReportOf(WebSession &s)
     return o;
 }
 
-val SweepOf(WebSession &s, const std::string &key, double lowFactor, double highFactor, int count)
+val ChartRowsOf(CaseEditor &e, const std::string &key)
 {
     val rows = val::array();
-    for (const SweepRow &r : s.SweepAround(key, lowFactor, highFactor, count)) {
+    for (const SweepRow &r : e.ChartRows(key)) {
         val row = val::object();
         row.set("input", r.input);
         row.set("ok", r.ok);
@@ -91,38 +101,63 @@ val SweepOf(WebSession &s, const std::string &key, double lowFactor, double high
     return rows;
 }
 
+std::string TextOf(CaseEditor &e, const std::string &key) { return e.Text(key); }
+std::string SetTextOf(CaseEditor &e, const std::string &key, const std::string &text, bool leaving)
+{
+    return e.SetText(key, text, leaving);
+}
+std::string StepLinesOf(CaseEditor &e, int delta) { return e.StepLineCount(delta); }
+bool AcceptsLineChar(int c) { return LineCountField::AcceptsChar(static_cast<char32_t>(c), '.'); }
+std::string HeadingCueOf(CaseEditor &e) { return e.Current() ? CurrentCue : StaleCue; }
 // In the units shown, as the figures.
-double ShownLapSpeed(WebSession &s) { return ToShown(Measure::Speed, s.Units(), s.LapSpeed()); }
-bool IsMetric(WebSession &s) { return s.Units() == DisplayUnits::Metric; }
-void SetMetric(WebSession &s, bool metric) { s.SetUnits(metric ? DisplayUnits::Metric : DisplayUnits::Imperial); }
+double ShownLapSpeed(CaseEditor &e) { return ToShown(Measure::Speed, e.Units(), e.LapSpeed()); }
+bool IsMetric(CaseEditor &e) { return e.Units() == DisplayUnits::Metric; }
+void SetMetric(CaseEditor &e, bool metric) { e.SetUnits(metric ? DisplayUnits::Metric : DisplayUnits::Imperial); }
+std::string UnitTextOf(CaseEditor &e, const std::string &key, const std::string &imperial)
+{
+    return e.UnitText(*FindInputKey(key), imperial.c_str());
+}
+std::string FigureUnitOf(CaseEditor &e, const std::string &jsonKey) { return FigureUnitName(e.Figure(jsonKey).info[0], e.Units()); }
+std::string StoredTextOf(CaseEditor &e, const std::string &key) { return e.StoredText(*FindInputKey(key)); }
+std::string SetStoredTextOf(CaseEditor &e, const std::string &key, const std::string &text)
+{
+    return e.SetStoredText(*FindInputKey(key), text);
+}
+int MaxFileBytes() { return static_cast<int>(MaxDataFileBytes); }
 
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(tethrix)
 {
-    emscripten::class_<WebSession>("Session")
+    emscripten::function("inputs", &Inputs);
+    emscripten::function("acceptsLineChar", &AcceptsLineChar);
+    emscripten::function("maxFileBytes", &MaxFileBytes);
+    emscripten::class_<CaseEditor>("CaseEditor")
         .constructor<>()
-        .class_function("keys", &Keys)
-        .class_function("copiedTo", &WebSession::CopiedTo)
-        .function("text", &WebSession::Text)
-        .function("setText", &WebSession::SetText)
-        .function("current", &WebSession::Current)
-        .function("recalculate", &WebSession::Recalculate)
+        .function("text", &TextOf)
+        .function("setText", &SetTextOf)
+        .function("stepLines", &StepLinesOf)
+        .function("current", &CaseEditor::Current)
+        .function("headingCue", &HeadingCueOf)
+        .function("recalculate", &CaseEditor::Recalculate)
         .function("figures", &FiguresOf)
         .function("lapSpeed", &ShownLapSpeed)
-        .function("lapSpeedText", &WebSession::LapSpeedText)
+        .function("lapSpeedText", &CaseEditor::LapSpeedText)
+        .function("whatIfText", &WhatIfTextOf)
+        .function("setWhatIfText", &SetWhatIfTextOf)
         .function("whatIf", &WhatIfOf)
-        .function("open", &WebSession::Open)
+        .function("open", &CaseEditor::Open)
         .function("save", &SaveOf)
+        .function("savedAs", &CaseEditor::SavedAs)
         .function("report", &ReportOf)
-        .function("defaults", &WebSession::Defaults)
-        .function("conditionDefaults", &WebSession::ConditionDefaults)
-        .function("sweepAround", &SweepOf)
-        .function("shownCalculated", &WebSession::ShownCalculated)
+        .function("defaults", &CaseEditor::Defaults)
+        .function("conditionDefaults", &CaseEditor::ConditionDefaults)
+        .function("chartRows", &ChartRowsOf)
+        .function("shownCalculated", &CaseEditor::ShownCalculated)
         .function("metric", &IsMetric)
         .function("setMetric", &SetMetric)
-        .function("unitText", &WebSession::UnitText)
-        .function("figureUnit", &WebSession::FigureUnit)
-        .function("storedText", &WebSession::StoredText)
-        .function("setStoredText", &WebSession::SetStoredText);
+        .function("unitText", &UnitTextOf)
+        .function("figureUnit", &FigureUnitOf)
+        .function("storedText", &StoredTextOf)
+        .function("setStoredText", &SetStoredTextOf);
 }

@@ -1,58 +1,83 @@
-// The page: binds its elements to the calculator's session (the engine and
-// the window's rules, compiled to WebAssembly). What a field does with a
-// typed text, when the figures are current, what a file or a page holds:
-// all of that is the session's; this file only shows what it says.
+// The page: binds its elements to the flier's case (the core, compiled to
+// WebAssembly). What a field does with a typed text, when the figures are
+// current, what a file or a page holds: all of that is the core's; this file
+// only shows what it says.
 import createTethrix from './tethrix.js';
 import {drawChart, SERIES} from './charts.js';
 
-const FIELDS = {an: 'AcName', nl: 'NumLines', ls: 'LineDia', ll: 'LineLength', wl: 'WingLength', hl: 'HndlLngth',
-                wt: 'Weight', lt: 'LapTime', wa: 'WingArea', ArmLngth: 'ArmLngth', HndlAngl: 'HndlAngl',
-                WndSpeed: 'WindSpeed', Temp: 'Temprature', Altitude: 'Preasure', Humidity: 'Humidity'};
-const CONDITIONS = ['ArmLngth', 'HndlAngl', 'WndSpeed', 'Temp', 'Altitude', 'Humidity'];
 const STORE = 'Tethrix.conditions';
 const UNITS = 'Tethrix.units';  // "metric" or "imperial"
 const $ = id => document.getElementById(id);
 
 const tethrix = await createTethrix();
-const session = new tethrix.Session();
-window.tethrixSession = session;  // for the tests and the benchmarks
+const core = new tethrix.CaseEditor();
+window.tethrixSession = core;  // for the tests and the benchmarks
+// The core's table of inputs: key, caption, id, unit, condition, number.
+const INPUTS = tethrix.inputs();
+const CONDITIONS = INPUTS.filter(input => input.condition).map(input => input.key);
+
+// The fields and the figures' lines, in the table's order.
+function buildPanels() {
+  for (const input of INPUTS) {
+    const rows = $(input.condition ? 'ConditionRows' : 'MainRows');
+    const label = document.createElement('label');
+    label.htmlFor = input.id;
+    label.textContent = input.caption;
+    const field = document.createElement('input');
+    field.id = input.id;
+    field.autocomplete = 'off';
+    if (input.key !== 'an') field.inputMode = input.number ? 'decimal' : 'numeric';
+    rows.append(label, field);
+    if (input.key !== 'an') {
+      const unit = document.createElement('span');
+      unit.dataset.imperial = input.unit;
+      rows.append(unit);
+    }
+  }
+  for (const f of core.figures()) {
+    const li = document.createElement('li');
+    li.id = f.name;
+    if (f.gap) li.className = 'gap';
+    $('Results').append(li);
+  }
+}
 
 function showError(text) { $('Error').textContent = text || ''; }
 
 // Each field's unit beside it, in the units shown.
 function showUnits() {
-  for (const [key, id] of Object.entries(FIELDS)) {
-    const unit = $(id).nextElementSibling;
-    if (!unit || unit.tagName !== 'SPAN' || key === 'nl') continue;
-    unit.dataset.imperial ??= unit.textContent;
-    unit.textContent = session.unitText(key, unit.dataset.imperial);
+  for (const input of INPUTS) {
+    const unit = $(input.id).nextElementSibling;
+    if (unit && unit.tagName === 'SPAN') unit.textContent = core.unitText(input.key, unit.dataset.imperial);
   }
-  $('WfLineLengthUnit').textContent = session.unitText('ll', 'feet');
-  $('Units').value = session.metric() ? 'metric' : 'imperial';
+  $('WfLineLengthUnit').textContent = core.unitText('ll', 'feet');
+  $('Units').value = core.metric() ? 'metric' : 'imperial';
+}
+
+function showWhatIf() {
+  $('WfLapTime').value = core.whatIfText(true);
+  $('WfLineLength').value = core.whatIfText(false);
 }
 
 function showTexts() {
-  for (const [key, id] of Object.entries(FIELDS)) $(id).value = session.text(key);
-  $('WfLapTime').value = session.text('lt');
-  $('WfLineLength').value = session.text('ll');
+  for (const input of INPUTS) $(input.id).value = core.text(input.key);
+  showWhatIf();
 }
 
 function showHeading() {
-  const current = session.current();
-  $('Label2').className = current ? 'current' : 'stale';
-  $('HeadingCue').textContent = current ? 'The figures belong to the inputs shown.'
-                                        : 'Figures are out of date: press Enter';
+  $('Label2').className = core.current() ? 'current' : 'stale';
+  $('HeadingCue').textContent = core.headingCue();
 }
 
 function showFigures() {
-  for (const f of session.figures()) {
+  for (const f of core.figures()) {
     const li = $(f.name);
     li.textContent = f.text;
     li.dataset.value = f.value;
     li.dataset.key = f.key;
   }
-  const lap = session.lapSpeed();
-  $('LapSpeed').textContent = session.lapSpeedText();
+  const lap = core.lapSpeed();
+  $('LapSpeed').textContent = core.lapSpeedText();
   $('LapSpeed').dataset.value = lap;
   showHeading();
   drawCharts();
@@ -63,11 +88,9 @@ function showFigures() {
 // never the texts typed since.
 let chartRows = null;
 function drawCharts() {
-  const units = Object.fromEntries(SERIES.map(s => [s.key, session.figureUnit(s.key)]));
-  chartRows = {lap: session.shownCalculated('lt'), line: session.shownCalculated('ll'), units,
-               lineUnit: session.unitText('ll', 'feet'),
-               lapRows: session.sweepAround('lt', 0.8, 1.2, 41),
-               lineRows: session.sweepAround('ll', 0.85, 1.15, 31)};
+  const units = Object.fromEntries(SERIES.map(s => [s.key, core.figureUnit(s.key)]));
+  chartRows = {lap: core.shownCalculated('lt'), line: core.shownCalculated('ll'), units,
+               lineUnit: core.unitText('ll', 'feet'), lapRows: core.chartRows('lt'), lineRows: core.chartRows('ll')};
   renderCharts();
 }
 
@@ -85,13 +108,13 @@ new ResizeObserver(entries => {
 }).observe($('ChartLapTime'));
 
 function recalculate() {
-  showError(session.recalculate());
+  showError(core.recalculate());
   showFigures();
 }
 
 function storeConditions() {
   const texts = {};
-  for (const key of CONDITIONS) texts[key] = session.storedText(key);
+  for (const key of CONDITIONS) texts[key] = core.storedText(key);
   localStorage.setItem(STORE, JSON.stringify(texts));
 }
 
@@ -102,48 +125,65 @@ function loadConditions() {
   const problems = [];
   for (const key of CONDITIONS)
     if (typeof stored[key] === 'string') {
-      const error = session.setStoredText(key, stored[key]);
+      const error = core.setStoredText(key, stored[key]);
       if (error) problems.push(`${key}: ${error}`);
     }
   if (problems.length) showError('Stored conditions not used: ' + problems.join(' '));
 }
 
-// Fields: every change of a text goes to the session; Enter recalculates.
-for (const [key, id] of Object.entries(FIELDS)) {
-  const input = $(id);
-  input.addEventListener('input', () => {
-    const error = session.setText(key, input.value, false);
-    if (key === 'nl' && input.value !== session.text('nl')) input.value = session.text('nl');
-    const copy = tethrix.Session.copiedTo(key);
-    if (!error && copy) $(copy).value = input.value;
-    if (!error && CONDITIONS.includes(key)) storeConditions();
+// Fields: every change of a text goes to the core; Enter recalculates.
+function bindField(input) {
+  const {key} = input;
+  const field = $(input.id);
+  field.addEventListener('input', () => {
+    const error = core.setText(key, field.value, false);
+    if (field.value !== core.text(key)) field.value = core.text(key);
+    showWhatIf();
+    if (!error && input.condition) storeConditions();
     showError(error);
     showHeading();
   });
-  if (key === 'nl')
-    input.addEventListener('change', () => {
-      session.setText(key, input.value, true);
-      input.value = session.text('nl');
-      showHeading();
-    });
-  input.addEventListener('keydown', e => {
+  field.addEventListener('keydown', e => {
     if (e.key === 'Enter') { e.preventDefault(); recalculate(); }
+  });
+  if (key !== 'nl') return;
+  // The line count takes the spin field's keys: characters it does not
+  // accept are dropped, the arrow keys step it, leaving pulls it into 1 … 3.
+  field.addEventListener('beforeinput', e => {
+    if (e.inputType === 'insertText' && e.data &&
+        [...e.data].some(c => !tethrix.acceptsLineChar(c.codePointAt(0))))
+      e.preventDefault();
+  });
+  field.addEventListener('keydown', e => {
+    if (e.key !== 'ArrowUp' && e.key !== 'ArrowDown') return;
+    e.preventDefault();
+    core.stepLines(e.key === 'ArrowUp' ? 1 : -1);
+    field.value = core.text(key);
+    showHeading();
+  });
+  field.addEventListener('blur', () => {
+    core.setText(key, field.value, true);
+    field.value = core.text(key);
+    showHeading();
   });
 }
 
-for (const [id, fromLapTime, other] of [['WfLapTime', true, 'WfLineLength'], ['WfLineLength', false, 'WfLapTime']])
+for (const [id, lapTime] of [['WfLapTime', true], ['WfLineLength', false]]) {
+  $(id).addEventListener('input', () => core.setWhatIfText(lapTime, $(id).value));
   $(id).addEventListener('keydown', e => {
     if (e.key !== 'Enter') return;
-    const r = session.whatIf(fromLapTime, $(id).value);
-    if (r.error) showError(r.error); else if (r.text) $(other).value = r.text;
+    showError(core.whatIf(lapTime));
+    showWhatIf();
   });
+}
 
 $('OpenFile').addEventListener('change', async () => {
   const file = $('OpenFile').files[0];
   if (!file) return;
-  const bytes = file.size > (1 << 20) ? new Uint8Array(file.size > 1e9 ? 0 : (1 << 20) + 1)
-                                      : new Uint8Array(await file.arrayBuffer());
-  const error = session.open(file.name, bytes);
+  // A file larger than any data file is not read: the core refuses it.
+  const max = tethrix.maxFileBytes();
+  const bytes = file.size > max ? new Uint8Array(max + 1) : new Uint8Array(await file.arrayBuffer());
+  const error = core.open(file.name, bytes);
   $('OpenFile').value = '';
   showTexts();
   showError(error);
@@ -151,7 +191,7 @@ $('OpenFile').addEventListener('change', async () => {
 });
 
 $('Save1').addEventListener('click', async () => {
-  let name = (session.text('an') || 'Tethrix') + '.TQD';
+  let name = (core.text('an') || 'Tethrix') + '.TQD';
   let handle = null;
   if (window.showSaveFilePicker && !navigator.webdriver) {
     try {
@@ -160,7 +200,7 @@ $('Save1').addEventListener('click', async () => {
       name = handle.name;
     } catch { return; }  // cancelled
   }
-  const bytes = session.save(name);
+  const bytes = core.save();
   if (handle) {
     const out = await handle.createWritable();
     await out.write(bytes);
@@ -172,11 +212,12 @@ $('Save1').addEventListener('click', async () => {
     a.click();
     setTimeout(() => URL.revokeObjectURL(a.href), 1000);
   }
-  $('AcName').value = session.text('an');
+  core.savedAs(name);  // written: the airplane takes the file's name
+  $('AcName').value = core.text('an');
 });
 
 $('Print1').addEventListener('click', () => {
-  const report = session.report();
+  const report = core.report();
   showFigures();
   if (report.error) { showError(report.error); return; }
   // The page's line grid: the title's height T, then k line heights below 4T.
@@ -199,14 +240,14 @@ $('Print1').addEventListener('click', () => {
 });
 
 $('Defaults1').addEventListener('click', () => {
-  session.defaults();
+  core.defaults();
   showTexts();
   showError('');
   showFigures();
 });
 
 $('DefaultsBtn').addEventListener('click', () => {
-  session.conditionDefaults();
+  core.conditionDefaults();
   showTexts();
   storeConditions();
   recalculate();
@@ -214,15 +255,17 @@ $('DefaultsBtn').addEventListener('click', () => {
 
 // Units: a matter of showing and typing; the conditions stay kept in imperial.
 $('Units').addEventListener('change', () => {
-  session.setMetric($('Units').value === 'metric');
+  core.setMetric($('Units').value === 'metric');
   localStorage.setItem(UNITS, $('Units').value);
   showUnits();
   showTexts();
   showFigures();
 });
 
+buildPanels();
+for (const input of INPUTS) bindField(input);
 loadConditions();
-session.setMetric(localStorage.getItem(UNITS) === 'metric');
+core.setMetric(localStorage.getItem(UNITS) === 'metric');
 showUnits();
 showTexts();
 recalculate();

@@ -1,7 +1,7 @@
-// The page's session natively: the same recalculation the page's benchmark
+// The page's core natively: the same recalculation the page's benchmark
 // times in the browser (figures parsed, calculated and formatted), so the
 // two are compared like for like. Prints "held" and "text" in µs.
-#include "Session.h"
+#include "CaseEditor.h"
 
 #include <algorithm>
 #include <chrono>
@@ -25,7 +25,8 @@ template <typename Step> static double MedianMicroseconds(Step step)
 
 int main()
 {
-    WebSession s;
+    CaseEditor s;
+    s.Defaults();
     const double held = MedianMicroseconds([&](int) { s.Recalculate(); });
     const double text = MedianMicroseconds([&](int i) {
         s.SetText("lt", std::to_string(4 + (i % 100) / 100.0), false);

@@ -145,7 +145,8 @@ test('data files go between the page and tethrix-calc unchanged', async () => {
                                             ['--no-settings', '--json', saved], {encoding: 'utf8'}));
   assert.equal(fromPage.LineTension, reference.LineTension);
 
-  // A file as the original program wrote it, read by both into the
+  // A file as written on a Windows machine (a byte-order mark, keys in any
+  // case, an unknown key), read by both into the
   // built-in airplane (a file changes only what it names).
   await page.click('#Defaults1');
   const old = join(dir, 'old.TQD');
