@@ -276,7 +276,9 @@ std::string CaseEditor::Recalculate()
         // where it arose, and the heading keeps its colour.
         for (int i : RewriteOrder) {
             ShownFigure &f = figures[static_cast<size_t>(i)];
-            f.value = ToSingle(f.info->value(engine, fc, groundSpeed));
+            const double value = f.info->value(engine, fc, groundSpeed);
+            ToSingle(value);  // what the label shows must fit
+            f.value = value;
             f.text = FigureText(*f.info, *f.value, separator, units);
         }
         lapSpeed = ::LapSpeed(fc);

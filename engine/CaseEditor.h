@@ -56,7 +56,7 @@ constexpr const char *CurrentCue = "The figures belong to the inputs shown.";
 
 struct ShownFigure {
     const FigureInfo *info = nullptr;
-    std::optional<double> value;  // imperial, as the label shows it; none before the first calculation
+    std::optional<double> value;  // imperial, full precision; none before the first calculation
     std::string text;             // "Line Tension = 8.042 pounds", or the caption alone
 };
 
