@@ -28,4 +28,5 @@ awk 'NR==FNR { want[FNR] = $0; next }
 # The page in a real browser.
 (cd web/tests && npm ci --no-audit --no-fund --loglevel=error)
 (cd web/tests && TETHRIX_SITE=../../build-web/site TETHRIX_CALC=../../build/tools/tethrix-calc \
-  TETHRIX_SCREENSHOTS=../../build-web/screenshots node --test page.test.mjs)
+  TETHRIX_SCREENSHOTS=../../build-web/screenshots TETHRIX_WINDOW_ODD_TEXTS=../../build/odd-texts-window.json \
+  node --test page.test.mjs)

@@ -13,6 +13,10 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QFile>
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -364,6 +368,52 @@ private slots:
         QCOMPARE(fx.helpTopics, (QList<int>{HelpContents, HelpAbout}));
         QCOMPARE(w->findChild<QMenu *>("File1")->title(), QString("&File"));
         QCOMPARE(w->findChild<QAction *>("Configure1")->text(), QString("&Data Entry"));
+    }
+
+    // Odd texts typed key by key into each main field, then Enter: what the
+    // field shows, the error of the last key, the error of Enter and every
+    // figure. The page's tests type the same table and compare with what
+    // this writes to TETHRIX_ODD_TEXTS_OUT.
+    void odd_texts_typed_into_each_field_give_what_the_page_gives()
+    {
+        QFile table(QStringLiteral(TETHRIX_TEST_DATA "/odd-texts.json"));
+        QVERIFY(table.open(QIODevice::ReadOnly));
+        const QJsonObject spec = QJsonDocument::fromJson(table.readAll()).object();
+        QJsonArray outcomes;
+        for (const QJsonValue key : spec["fields"].toArray()) {
+            const InputKey &input = *FindInputKey(key.toString().toStdString());
+            for (const QJsonValue text : spec["texts"].toArray()) {
+                w->ResetInputs();
+                QLineEdit *e = field(input.fieldName);
+                e->setFocus();
+                e->selectAll();
+                const QString typed = text.toString();
+                if (typed.isEmpty())
+                    QTest::keyClick(e, Qt::Key_Backspace);
+                for (int c = 0; c < typed.size(); ++c) {
+                    fx.messages.clear();
+                    QTest::keyClicks(e, typed.mid(c, 1));
+                }
+                const QString typingError = fx.messages.isEmpty() ? QString() : fx.messages.last().text;
+                fx.messages.clear();
+                QTest::keyClick(e, Qt::Key_Return);
+                QJsonArray figures;
+                for (const FigureInfo &f : Figures)
+                    figures.append(label(f.labelName)->text());
+                outcomes.append(QJsonObject{{"key", key}, {"text", typed}, {"shown", e->text()},
+                                            {"typingError", typingError},
+                                            {"enterError", fx.messages.isEmpty() ? QString() : fx.messages.last().text},
+                                            {"figures", figures}});
+                // The figures shown belong to the inputs exactly when Enter found no fault.
+                QCOMPARE(heading() == green, fx.messages.isEmpty());
+            }
+        }
+        QCOMPARE(outcomes.size(), spec["fields"].toArray().size() * spec["texts"].toArray().size());
+        if (const QByteArray out = qgetenv("TETHRIX_ODD_TEXTS_OUT"); !out.isEmpty()) {
+            QFile file(QString::fromLocal8Bit(out));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QJsonDocument(outcomes).toJson());
+        }
     }
 };
 

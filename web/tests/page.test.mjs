@@ -248,3 +248,34 @@ test('metric: typed and shown in metric, figures as tethrix-calc --units=metric,
   assert.deepEqual(JSON.parse(await page.evaluate(() => localStorage.getItem('Tethrix.conditions'))).Temp, '59');
   await context.close();
 });
+
+// The odd texts of tests/data/odd-texts.json typed key by key into each main
+// field, then Enter: the page shows what the window showed (its widget test
+// wrote TETHRIX_WINDOW_ODD_TEXTS): the field's text, the error of the last
+// key, the error of Enter and every figure.
+const windowOddTexts = process.env.TETHRIX_WINDOW_ODD_TEXTS;
+test('odd texts typed into each field give what the window gives', {skip: !windowOddTexts}, async () => {
+  const outcomes = JSON.parse(readFileSync(windowOddTexts, 'utf8'));
+  const context = await chrome.newContext();
+  const page = await open(context);
+  const differences = [];
+  for (const want of outcomes) {
+    await page.click('#Defaults1');
+    const id = '#' + FIELD[want.key];
+    await page.focus(id);
+    await page.keyboard.press('Control+A');
+    if (want.text === '') await page.keyboard.press('Backspace');
+    await page.keyboard.type(want.text);
+    const got = {shown: await page.inputValue(id), typingError: await page.textContent('#Error')};
+    await page.keyboard.press('Enter');
+    got.enterError = await page.textContent('#Error');
+    got.figures = await page.evaluate(() => [...document.querySelectorAll('#Results li')].map(li => li.textContent));
+    for (const part of ['shown', 'typingError', 'enterError', 'figures'])
+      if (JSON.stringify(got[part]) !== JSON.stringify(want[part]))
+        differences.push(`${want.key} "${want.text}" ${part}: page ${JSON.stringify(got[part])}, ` +
+                         `window ${JSON.stringify(want[part])}`);
+  }
+  assert.deepEqual(differences, []);
+  assert.ok(outcomes.length >= 100, `${outcomes.length} texts compared`);
+  await context.close();
+});
