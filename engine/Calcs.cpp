@@ -14,7 +14,6 @@ using namespace UnitFactors;
 
 CLacft gLacft;
 LineResults gLineResults;
-const double MphPerMetrePerSecond = 3600 / (FeetPerMile * MetresPerFoot);
 
 namespace {
 

@@ -67,8 +67,7 @@ private:
     float &groundSpeed;
 };
 
-// Miles per hour in one metre per second: 3600 / (5280 × 0.3048).
-extern const double MphPerMetrePerSecond;
+using UnitFactors::MphPerMetrePerSecond;
 
 // Ounces per square foot, from the flight case alone.
 double WingLoading(const FlightCase &fc);

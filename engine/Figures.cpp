@@ -1,10 +1,11 @@
 #include "Figures.h"
 
+#include "CaseEditor.h"
+
 #include "Convert.h"
 #include "EngineError.h"
 
 #include <cctype>
-#include <charconv>
 #include <cmath>
 
 namespace {
@@ -108,11 +109,12 @@ bool SetInput(FlightCase &fc, const std::string &key, const std::string &value, 
     } else if (std::string(k->key) == "an") {
         fc.AcName = value;
     } else {
+        // Read as the window's field reads it, but a text that is no whole
+        // number is an error here, not a 1: a script must hear of it.
         int n = 0;
-        const auto res = std::from_chars(value.data(), value.data() + value.size(), n);
-        if (res.ec != std::errc() || res.ptr != value.data() + value.size())
+        if (!LineCountField::ReadWholeNumber(value, n))
             throw EngineError("'" + value + "' is not a valid whole number");
-        fc.NumLines = n < 1 ? 1 : n > 3 ? 3 : n;  // as the window's field takes it when left
+        fc.NumLines = LineCountField::Clamp(n);  // as the field takes it when left
     }
     return true;
 }

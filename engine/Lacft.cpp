@@ -16,7 +16,6 @@ CQuanc gQuanc;
 
 namespace {
 
-constexpr double MphPerMps = 2.236936292054402;  // miles per hour in 1 m/s
 constexpr double MpsPerKmh = 0.2777777777777778;
 
 // A value that is not ≥ lo (NaN included) becomes lo; then above hi, hi.
@@ -104,8 +103,8 @@ void CLacft::SetWingArea(double s)
 void CLacft::SetSpeeds(double v, double w)
 {
     if (unitSystem == UnitsImperial) {
-        v = v / MphPerMps;
-        w = w / MphPerMps;
+        v = v / MphPerMetrePerSecond;
+        w = w / MphPerMetrePerSecond;
     } else {
         v = v * MpsPerKmh;
         w = w * MpsPerKmh;

@@ -40,7 +40,7 @@ std::optional<QString> StoredText(const QSettings &store, const QString &name, c
         return std::nullopt;
     }
     const QString text = v.toString();
-    if (text.size() > MaxStoredText) {
+    if (static_cast<std::size_t>(text.size()) > MaxStoredText) {
         problems << QStringLiteral("The stored '%1' is longer than %2 characters: %3").arg(name).arg(MaxStoredText).arg(instead);
         return std::nullopt;
     }

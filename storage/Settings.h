@@ -8,6 +8,7 @@
 // writer, so a full disk never costs the stored file.
 #pragma once
 
+#include "StoredConditions.h"
 #include "Units.h"
 
 #include <QList>
@@ -29,8 +30,6 @@ namespace TethrixSettings {
 
 constexpr int RecentCount = 5;
 constexpr int ConditionCount = 6;
-// A stored text longer than this is no condition and no path we wrote.
-constexpr int MaxStoredText = 4096;
 // The six condition value names, in the order they are read and written.
 extern const char *const *const ConditionNames;
 QString RecentName(int index);  // "Mru/MRU1" for index 0

@@ -14,7 +14,6 @@ const char *const StoredConditionNames[StoredConditionCount] = {"ArmLngth", "Hnd
 
 namespace {
 
-constexpr size_t MaxStoredText = 4096;
 constexpr size_t ShownTextLength = 40;
 
 std::string Shown(const std::string &text)

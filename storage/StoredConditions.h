@@ -8,9 +8,13 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
+
+// A stored text longer than this is no condition and no path we wrote.
+constexpr std::size_t MaxStoredText = 4096;
 
 constexpr int StoredConditionCount = 6;
 // The six value names, in the order they are read and written.
