@@ -136,15 +136,16 @@ static void BM_Recalculate(benchmark::State &state)
         engine.Recalculate(fc.LapTime);
         benchmark::DoNotOptimize(groundSpeed);
     }
-    // Solve runs the moment integral, then the bow integral; gQuanc keeps
-    // the count of the last one, so count the first separately.
-    gLacft.integrandMode = MomentWeighting;
-    gQuanc.Integrate(IntegrandCallback);
-    const int moment = gQuanc.evalCount;
-    gLacft.integrandMode = BowWeighting;
-    gQuanc.Integrate(IntegrandCallback);
+    // The two drag integrals as Solve runs them, counted one at a time.
+    const CLacft &model = engine.LineModel();
+    CQuanc quanc;
+    quanc.SetLimits(0, model.integrationEnd);
+    quanc.SetTolerances(0.0001, 0.0001);
+    quanc.Integrate([&](double x) { return model.LineDrag(x) * 4 * x; });
+    const int moment = quanc.evalCount;
+    quanc.Integrate([&](double x) { return model.LineDrag(x) * 12 * (1 - x); });
     state.counters["moment_evals"] = moment;
-    state.counters["bow_evals"] = gQuanc.evalCount;
+    state.counters["bow_evals"] = quanc.evalCount;
 }
 BENCHMARK(BM_Recalculate);
 

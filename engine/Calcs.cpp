@@ -12,9 +12,6 @@
 
 using namespace UnitFactors;
 
-CLacft gLacft;
-LineResults gLineResults;
-
 namespace {
 
 // The lap-time terms are computed in extended precision (Extended.h).
@@ -79,13 +76,13 @@ void CalcEngine::Recalculate(float lapTime)
     faults::Reset();
     const Extended lap = lapTime;
 
-    gLacft.SetUnitSystem(UnitsImperial);
-    gLacft.SetLineCount(static_cast<unsigned>(fc.NumLines));
-    gLacft.SetLineDiameter(double(fc.LineDia) * 1000.0);  // thousandths of an inch
-    gLacft.SetGeometry(fc.LineLength + fc.HndlLngth * (1 / 12.0), fc.ArmLngth * (1 / 12.0),
+    lacft.SetUnitSystem(UnitsImperial);
+    lacft.SetLineCount(static_cast<unsigned>(fc.NumLines));
+    lacft.SetLineDiameter(double(fc.LineDia) * 1000.0);  // thousandths of an inch
+    lacft.SetGeometry(fc.LineLength + fc.HndlLngth * (1 / 12.0), fc.ArmLngth * (1 / 12.0),
                        fc.WingLength * (1 / 12.0), fc.HndlAngl);
-    gLacft.SetWeight(fc.Weight);
-    gLacft.SetWingArea(fc.WingArea);
+    lacft.SetWeight(fc.Weight);
+    lacft.SetWingArea(fc.WingArea);
 
     // Airspeed from the lap time on the line-end radius, less a small
     // allowance proportional to the line length (its 1.6° and 32′ terms come
@@ -96,22 +93,21 @@ void CalcEngine::Recalculate(float lapTime)
     const double radiusAllowance = ToDouble((p - c2 * 2 * OneThird) * AllowancePerFoot * fc.LineLength);  // ft
     CheckDivisor(radiusAllowance, lap);  // a zero lap time faults here, before any solve
     const double allowanceSpeed = ToDouble(radiusAllowance * LapCircle / lap * SecondsPerHour * MilesPerFoot);
-    const Extended radiusSpeed = gLacft.radiusFeet * LapCircle / lap * SecondsPerHour * MilesPerFoot;
+    const Extended radiusSpeed = lacft.radiusFeet * LapCircle / lap * SecondsPerHour * MilesPerFoot;
     const double airspeed = ToDouble(radiusSpeed - allowanceSpeed);  // mph
-    gLacft.SetSpeeds(airspeed, fc.WindSpeed);
+    lacft.SetSpeeds(airspeed, fc.WindSpeed);
 
-    gAtmo.SetConditions(double(fc.Preasure) * MetresPerFoot * 0.001,  // km
+    air.SetConditions(double(fc.Preasure) * MetresPerFoot * 0.001,  // km
                         fc.Temprature / FahrenheitPerKelvin + KelvinAtZeroFahrenheit, fc.Humidity);
-    gAtmo.ToImperial();
+    air.ToImperial();
     faults::Check();
 
-    SetupDragCurve();
-    gLacft.Solve(gLineResults);
+    lacft.Solve(air, quanc, results);
     faults::Check();
 
     // The airplane flies outside the line end by the inboard wing length.
     const double wingSpeed = ToDouble(fc.WingLength * FeetPerInchL * LapCircle / lap * SecondsPerHour * MilesPerFoot);
-    const double total = gLineResults.lineSpeed * MphPerMetrePerSecond + wingSpeed;
+    const double total = results.lineSpeed * MphPerMetrePerSecond + wingSpeed;
     const float stored = ToSingle(total);
 
     // Every figure the window will show must be a number.
@@ -122,27 +118,27 @@ void CalcEngine::Recalculate(float lapTime)
     groundSpeed = stored;
 }
 
-double CalcEngine::LineTension() const { return gLineResults.tension / NewtonsPerPound; }
+double CalcEngine::LineTension() const { return results.tension / NewtonsPerPound; }
 
-double CalcEngine::LeadoutPosition() const { return gLineResults.leadoutOffset * InchesPerMetre; }
+double CalcEngine::LeadoutPosition() const { return results.leadoutOffset * InchesPerMetre; }
 
-double CalcEngine::LineProjection() const { return gLineResults.lineProjection * InchesPerMetre; }
+double CalcEngine::LineProjection() const { return results.lineProjection * InchesPerMetre; }
 
-double CalcEngine::LineReynolds() const { return gLineResults.reynolds; }
+double CalcEngine::LineReynolds() const { return results.reynolds; }
 
 double CalcEngine::LineDragArea() const
 {
-    return InchesPerMetre * InchesPerMetre * gLineResults.dragArea;
+    return InchesPerMetre * InchesPerMetre * results.dragArea;
 }
 
-double CalcEngine::AirPressure() const { return gAtmo.pressure / PaPerInchHg; }
+double CalcEngine::AirPressure() const { return air.pressure / PaPerInchHg; }
 
 double CalcEngine::FlightRadius() const
 {
-    return gLineResults.radius / MetresPerFoot + fc.WingLength * (1 / 12.0);
+    return results.radius / MetresPerFoot + fc.WingLength * (1 / 12.0);
 }
 
-double CalcEngine::DensityAltitude() const { return gAtmo.densityAltitudeFeet; }
+double CalcEngine::DensityAltitude() const { return air.densityAltitudeFeet; }
 
 double CalcEngine::LineWeight() const
 {
@@ -150,8 +146,8 @@ double CalcEngine::LineWeight() const
     // lines and the square of the diameter. Calibrated on two lines of
     // 0.381 mm (.015 in), which weigh 54.2 oz per metre of diameter per foot.
     constexpr double CalibrationDiameter = 0.000381;  // m
-    const double d = gLineResults.lineDiameter;
-    return 54.2 * d * fc.LineLength * (gLineResults.lineCount / 2.0) * (d / CalibrationDiameter);
+    const double d = results.lineDiameter;
+    return 54.2 * d * fc.LineLength * (results.lineCount / 2.0) * (d / CalibrationDiameter);
 }
 
 double CalcEngine::LeadoutRake() const
@@ -211,4 +207,3 @@ float LapTimeAtSameSpeed(const FlightCase &fc, float lineLength)
     return from > 0 && to > 0 && std::isfinite(lap) && lap <= FLT_MAX ? static_cast<float>(lap) : fc.LapTime;
 }
 
-double IntegrandCallback(double x) { return gLacft.LineIntegrand(x); }

@@ -35,12 +35,14 @@ void ApplyMainDefaults(FlightCase &fc);
 void ApplyAdvancedDefaults(FlightCase &fc);
 FlightCase DefaultFlightCase();
 
-// The engine object: no data of its own beyond where it reads the inputs and
-// where it stores the ground speed. Not reentrant: the models it drives are
-// the engine's single static instances.
+// The engine object: it reads the inputs from a flight case and stores the
+// ground speed where it is told, and holds its own line model, air model and
+// integrator, so that engines calculate side by side, one per thread.
 class CalcEngine {
 public:
     CalcEngine(const FlightCase &flightCase, float &groundSpeed);
+    CalcEngine(const CalcEngine &) = delete;
+    CalcEngine &operator=(const CalcEngine &) = delete;
 
     // Solves the current case with the given lap time (s). Throws
     // EngineError for an arithmetic fault (lap time 0 gives "Floating point
@@ -62,9 +64,18 @@ public:
     // from the inboard wing tip, atan(leadout position / inboard wing length).
     double LeadoutRake() const;
 
+    // The models as the last calculation left them.
+    const CLacft &LineModel() const { return lacft; }
+    const LineResults &Results() const { return results; }
+    const CAtmo &Air() const { return air; }
+
 private:
     const FlightCase &fc;
     float &groundSpeed;
+    CLacft lacft;
+    LineResults results;
+    CAtmo air;
+    CQuanc quanc;
 };
 
 using UnitFactors::MphPerMetrePerSecond;
@@ -83,10 +94,3 @@ float WhatIfLapTime(float lapSpeed, const FlightCase &fc, float lineLength);
 // scaled with the length of the flight path (fc's own when that length is
 // not a positive number).
 float LapTimeAtSameSpeed(const FlightCase &fc, float lineLength);
-
-// The integrand that CQuanc calls: the single CLacft's LineIntegrand.
-double IntegrandCallback(double x);
-
-// The engine's single line model and the record its Solve fills.
-extern CLacft gLacft;
-extern LineResults gLineResults;

@@ -9,19 +9,16 @@
 
 #include <cmath>
 
-// Computes the curve's coefficients. They depend on nothing: every call
-// after the first finds them made and leaves them as they are.
-void SetupDragCurve();
-
 namespace dragcurve {
 constexpr double Slope = -0.233;  // d ln Cd / d ln Re below Re 1000
 constexpr double CdHigh = 1.2;
 // ln 1000, ln 2000, ln 4000, ln 10000, ln 1.2; k0 = 0.233 ln 1000; the
 // parabola y = A2 x² + A1 x + A0 in x = ln Re; the two flat ends e^k0, e^LC.
+// They depend on nothing: made once when the program loads, then only read.
 struct Coefficients {
     double L1, L2, L3, L4, LC, k0, rRatio, A0, A1, A2, heldCd, highCd;
 };
-extern Coefficients c;
+extern const Coefficients c;
 }  // namespace dragcurve
 
 // Cd at Reynolds number re (0 or more).

@@ -10,7 +10,7 @@
 
 namespace faults {
 
-unsigned raised = 0;
+thread_local unsigned raised = 0;
 
 #ifdef TETHRIX_CROSSCHECK_FAULTS
 namespace {

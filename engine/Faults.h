@@ -27,9 +27,10 @@ namespace faults {
 
 constexpr unsigned DivideByZero = 1, Overflow = 2, Invalid = 4;
 
-// Raised since the last Reset(): the engine is single-threaded, like the
-// models it drives.
-extern unsigned raised;
+// Raised since the last Reset(), on this thread: like a floating-point
+// unit's status flags, each thread has its own, so that engines calculate
+// side by side on threads of their own.
+extern thread_local unsigned raised;
 
 void Reset();
 // Throws the EngineError of the worst flag raised, if any.

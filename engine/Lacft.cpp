@@ -11,9 +11,6 @@
 
 using namespace UnitFactors;
 
-CAtmo gAtmo;
-CQuanc gQuanc;
-
 namespace {
 
 constexpr double MpsPerKmh = 0.2777777777777778;
@@ -128,19 +125,6 @@ double CLacft::LineDrag(double x) const
     return c * (std::fabs(s) * s);
 }
 
-double CLacft::LineIntegrand(double x) const
-{
-    const double q = LineDrag(x);
-    switch (integrandMode) {
-    case BowWeighting:
-        return q * 12 * (1 - x);
-    case MomentWeighting:
-        return q * 4 * x;
-    default:
-        return -1000000;
-    }
-}
-
 namespace {
 
 // The drag values of the moment integral, in the order it asked for them.
@@ -151,7 +135,6 @@ struct DragSample {
     double x, q;
 };
 constexpr int MaxSamples = 256;
-DragSample samples[MaxSamples];
 
 bool SameBits(double a, double b)
 {
@@ -163,7 +146,7 @@ bool SameBits(double a, double b)
 
 }  // namespace
 
-void CLacft::Solve(LineResults &out)
+void CLacft::Solve(const CAtmo &air, CQuanc &quanc, LineResults &out)
 {
     using faults::Div;
     using faults::Mul;
@@ -175,9 +158,9 @@ void CLacft::Solve(LineResults &out)
     if (upwindSpeed == 0)
         throw EngineError("The wind speed equals the airspeed.");
 
-    const double rhoDry = gAtmo.density;
-    const double nu = gAtmo.kinematicViscosity;
-    const double rhoMoist = gAtmo.moistDensity;
+    const double rhoDry = air.density;
+    const double nu = air.kinematicViscosity;
+    const double rhoMoist = air.moistDensity;
     const double n = lineCount;
     const double d = lineDiameter;
     const double L = lineLength;
@@ -206,11 +189,11 @@ void CLacft::Solve(LineResults &out)
     reynolds = Div(d * V * rhoDry, Mul(nu, rhoMoist));
     out.reynolds = reynolds;
 
-    gQuanc.SetLimits(0, integrationEnd);
-    gQuanc.SetTolerances(0.0001, 0.0001);
-    integrandMode = MomentWeighting;
+    quanc.SetLimits(0, integrationEnd);
+    quanc.SetTolerances(0.0001, 0.0001);
+    DragSample samples[MaxSamples];  // on the stack: nothing is allocated
     int count = 0;
-    out.momentIntegral = gQuanc.Integrate([&](double x) {
+    out.momentIntegral = quanc.Integrate([&](double x) {
         const double q = LineDrag(x);
         if (count < MaxSamples)
             samples[count++] = {x, q};
@@ -223,9 +206,8 @@ void CLacft::Solve(LineResults &out)
     out.lineAngle = (tmath::atan(out.dragRatio) + armSinAngle) * DegPerRad;
     out.leadoutOffset = tmath::tan(out.lineAngle / DegPerRad) * wingLength;
 
-    integrandMode = BowWeighting;
     int next = 0;
-    out.bowIntegral = gQuanc.Integrate([&](double x) {
+    out.bowIntegral = quanc.Integrate([&](double x) {
         const double q = next < count && SameBits(samples[next].x, x) ? samples[next].q : LineDrag(x);
         ++next;
         return q * 12 * (1 - x);

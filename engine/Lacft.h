@@ -21,8 +21,6 @@ enum UnitSystem : signed char {
     UnitsImperial = 2,  // ft, in², mph, thousandths of an inch, oz
 };
 
-enum IntegrandMode : int { BowWeighting = 0, MomentWeighting = 1 };
-
 struct LineResults {
     double weight = 0;          // kg
     double wingArea = 0;        // m²
@@ -61,17 +59,16 @@ public:
     void SetGeometry(double lineLength, double armLength, double wingLength, double handleAngleDeg);
     void SetWingArea(double s);
     void SetSpeeds(double airspeed, double wind);
-    // Throws EngineError when the case has no physical meaning: a wind
-    // equal to the airspeed or a flight radius of zero or below.
-    void Solve(LineResults &out);
-    // Drag per unit length at x (fraction of L from the hand), weighted for
-    // the bow or for the moment about the hand.
-    double LineIntegrand(double x) const;
-    // The same before the weighting: Cd·|s|·s, s the line's speed across
-    // itself as a fraction of V.
+    // Solves in this air with this integrator, which it uses for the two
+    // drag integrals. Throws EngineError when the case has no physical
+    // meaning: a wind equal to the airspeed or a flight radius of zero or
+    // below.
+    void Solve(const CAtmo &air, CQuanc &quanc, LineResults &out);
+    // Drag per unit length at x (fraction of L from the hand) before the
+    // weighting for the bow or the moment: Cd·|s|·s, s the line's speed
+    // across itself as a fraction of V.
     double LineDrag(double x) const;
 
-    int integrandMode = MomentWeighting;
     unsigned lineCount = 2;
     double airspeed = 0;         // m/s, V, 1 to 150
     double windSpeed = 0;        // m/s, w
@@ -94,7 +91,3 @@ public:
     signed char unitSystem = UnitsImperial;
     double radiusFeet = 0;       // ft
 };
-
-// The engine's single air model and integrator.
-extern CAtmo gAtmo;
-extern CQuanc gQuanc;

@@ -1,13 +1,5 @@
 #include "Quanc.h"
 
-namespace quanc {
-
-double xs[17], fs[17];
-double qRight[32];
-double xSave[9][31], fSave[9][31];
-
-}  // namespace quanc
-
 void CQuanc::SetLimits(double a, double b)
 {
     lower = a;

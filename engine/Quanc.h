@@ -3,21 +3,15 @@
 // Integrates f over [lower, upper] with 8-panel Newton-Cotes rules on
 // intervals halved until each meets its share of max(absTol, relTol·|∫|),
 // then adds a Richardson correction. Exact for polynomials up to degree 9.
-// The work arrays are shared by all instances: one integration at a time,
-// and the integrand must not integrate.
+// Each instance holds its own work storage: instances integrate side by
+// side (one per engine), but an integrand must not integrate with its own.
 #pragma once
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-// Work storage shared by all instances, 1-based as in the published method;
-// x0/f0 are point 0.
 namespace quanc {
-extern double xs[17], fs[17];
-extern double qRight[32];
-extern double xSave[9][31], fSave[9][31];
-
 // Weights of the 9-point closed Newton-Cotes rule over 8 panels, to be
 // multiplied by the panel width.
 constexpr double W0 = 3956.0 / 14175.0;
@@ -75,6 +69,12 @@ public:
     int nim = 0;
     int levelLimit = 0;
     bool running = true;
+
+private:
+    // Work storage, 1-based as in the published method; x0/f0 are point 0.
+    double xs[17]{}, fs[17]{};
+    double qRight[32]{};
+    double xSave[9][31]{}, fSave[9][31]{};
 };
 
 template <class F>

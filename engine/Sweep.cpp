@@ -9,25 +9,6 @@
 
 namespace {
 
-// Saves the engine's solved state and puts it back when it goes out of scope.
-class EngineStateKeeper {
-public:
-    EngineStateKeeper() : lacft(gLacft), results(gLineResults), atmo(gAtmo) {}
-    ~EngineStateKeeper()
-    {
-        gLacft = lacft;
-        gLineResults = results;
-        gAtmo = atmo;
-    }
-    EngineStateKeeper(const EngineStateKeeper &) = delete;
-    EngineStateKeeper &operator=(const EngineStateKeeper &) = delete;
-
-private:
-    CLacft lacft;
-    LineResults results;
-    CAtmo atmo;
-};
-
 void AppendCsvField(std::string &out, const std::string &text)
 {
     if (text.find_first_of(",\"\r\n") == std::string::npos) {
@@ -89,7 +70,6 @@ template <class Next>
 void Run(const FlightCase &base, const InputKey &key, long count, Next next,
          const std::function<void(const SweepRow &)> &sink, SweepHold hold)
 {
-    EngineStateKeeper keep;
     FlightCase fc = base;
     float groundSpeed = 0;
     CalcEngine engine(fc, groundSpeed);
@@ -156,6 +136,15 @@ void SweepEach(const FlightCase &base, const InputKey &key, double from, double 
     Run(
         base, key, SweepCount(from, to, step),
         [&](long i) { return FromShown(key.measure, units, from + static_cast<double>(i) * step); }, sink, hold);
+}
+
+void SweepEach(const FlightCase &base, const InputKey &key, double from, double step, long first, long count,
+               const std::function<void(const SweepRow &)> &sink, SweepHold hold, DisplayUnits units)
+{
+    Run(
+        base, key, count,
+        [&](long i) { return FromShown(key.measure, units, from + static_cast<double>(first + i) * step); }, sink,
+        hold);
 }
 
 void SweepEach(const FlightCase &base, const InputKey &key, const std::vector<double> &values,

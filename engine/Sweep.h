@@ -40,9 +40,15 @@ std::string SweepLimitsProblem(const InputKey &key, double from, double to, doub
 // in order, every other input as in base,
 // with a row that is reused from call to call. A row whose case has no
 // verdict but an error holds the message instead of figures, with the same
-// checks as the window. The engine's state is left as it was before, so
-// that nothing a window shows from it changes.
+// checks as the window. The sweep solves with an engine of its own: no
+// other engine's figures change, and sweeps on other threads run beside it.
 void SweepEach(const FlightCase &base, const InputKey &key, double from, double to, double step,
+               const std::function<void(const SweepRow &)> &sink, SweepHold hold = SweepHold::LapTime,
+               DisplayUnits units = DisplayUnits::Imperial);
+// Rows first … first + count − 1 of the same sweep, as the whole sweep
+// solves them: blocks of one sweep can be solved apart, each by its own
+// engine.
+void SweepEach(const FlightCase &base, const InputKey &key, double from, double step, long first, long count,
                const std::function<void(const SweepRow &)> &sink, SweepHold hold = SweepHold::LapTime,
                DisplayUnits units = DisplayUnits::Imperial);
 void SweepEach(const FlightCase &base, const InputKey &key, const std::vector<double> &values,

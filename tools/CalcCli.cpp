@@ -4,7 +4,7 @@
 #include "DataFile.h"
 #include "EngineError.h"
 #include "Figures.h"
-#include "RowPipeline.h"
+#include "SweepThreads.h"
 #include "SafeFile.h"
 #include "Sweep.h"
 
@@ -222,8 +222,8 @@ std::string WriteProblem()
     return std::string("cannot write the output") + (error != 0 ? std::string(": ") + std::strerror(error) : "");
 }
 
-// A sweep this long formats its rows on a second thread.
-constexpr long PipelinedRows = 2048;
+// A sweep this long is solved on every usable core, one engine each.
+constexpr long ThreadedRows = 2048;
 
 int RunSweep(const SweepRange &range, const FlightCase &fc, bool json, std::ostream &out, std::ostream &err)
 {
@@ -251,12 +251,18 @@ int RunSweep(const SweepRange &range, const FlightCase &fc, bool json, std::ostr
             buffer.clear();
         }
     };
-    if (SweepCount(range.from, range.to, range.step) >= PipelinedRows) {
-        RowPipeline<SweepRow> pipeline(write);
-        SweepEach(
-            fc, *range.key, range.from, range.to, range.step, [&](const SweepRow &row) { pipeline.Push(row); }, range.hold,
-            range.units);
-        pipeline.Finish();
+    const long rows = SweepCount(range.from, range.to, range.step);
+    const int threads = UsableCores();
+    if (rows >= ThreadedRows && threads > 1) {
+        SweepOnThreads(
+            rows, threads,
+            [&](long first, long count, std::vector<SweepRow> &block) {
+                block.clear();
+                SweepEach(
+                    fc, *range.key, range.from, range.step, first, count,
+                    [&](const SweepRow &row) { block.push_back(row); }, range.hold, range.units);
+            },
+            write);
     } else {
         SweepEach(fc, *range.key, range.from, range.to, range.step, write, range.hold, range.units);
     }

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <new>
+#include <thread>
+#include <vector>
 
 // Counts every allocation in this test program.
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
@@ -53,8 +55,8 @@ TEST_P(ReferenceCase, reproduces_every_figure_to_five_significant_digits)
     CalcEngine engine(fc, groundSpeed);
     engine.Recalculate(fc.LapTime);
 
-    EXPECT_TRUE(Figures(gLacft.airspeed * MphPerMetrePerSecond, c.airspeed));
-    EXPECT_TRUE(Figures(gLacft.radiusFeet, c.radiusFeet));
+    EXPECT_TRUE(Figures(engine.LineModel().airspeed * MphPerMetrePerSecond, c.airspeed));
+    EXPECT_TRUE(Figures(engine.LineModel().radiusFeet, c.radiusFeet));
     EXPECT_TRUE(Figures(groundSpeed, c.groundSpeed));
     EXPECT_TRUE(Figures(engine.LineTension(), c.tension));
     EXPECT_TRUE(Figures(engine.LeadoutPosition(), c.leadout));
@@ -94,7 +96,7 @@ TEST(Recalculate, default_details_and_repeatability)
     CalcEngine engine(fc, groundSpeed);
     engine.Recalculate(fc.LapTime);
     EXPECT_NEAR(engine.LineWeight(), 1.197712, 5e-7);
-    EXPECT_NEAR(engine.FlightRadius() - gLacft.radiusFeet, 2.125, 1e-12);
+    EXPECT_NEAR(engine.FlightRadius() - engine.LineModel().radiusFeet, 2.125, 1e-12);
     EXPECT_NEAR(LapSpeed(fc), 54.36, 0.005);
     const float first = groundSpeed;
     const double tension = engine.LineTension(), projection = engine.LineProjection();
@@ -111,8 +113,8 @@ TEST(Recalculate, without_inboard_wing_the_ground_speed_is_the_line_speed)
     float groundSpeed = 0;
     CalcEngine engine(fc, groundSpeed);
     engine.Recalculate(fc.LapTime);
-    EXPECT_FLOAT_EQ(groundSpeed, static_cast<float>(gLineResults.lineSpeed * MphPerMetrePerSecond));
-    EXPECT_DOUBLE_EQ(engine.FlightRadius(), gLineResults.radius / 0.3048);
+    EXPECT_FLOAT_EQ(groundSpeed, static_cast<float>(engine.Results().lineSpeed * MphPerMetrePerSecond));
+    EXPECT_DOUBLE_EQ(engine.FlightRadius(), engine.Results().radius / 0.3048);
 }
 
 TEST(Recalculate, allocates_nothing)
@@ -125,6 +127,35 @@ TEST(Recalculate, allocates_nothing)
     for (int i = 0; i < 10; ++i)
         engine.Recalculate(fc.LapTime + 0.1f * i);
     EXPECT_EQ(allocations.load(), before);
+}
+
+TEST(Recalculate, engines_on_two_threads_give_what_each_gives_alone)
+{
+    // Each engine holds its own models: two calculating at once, on cases
+    // that differ in every model, leave each other's figures alone.
+    const auto solve = [](float lapTime, float temperature, int count) {
+        FlightCase fc = DefaultFlightCase();
+        fc.Temprature = temperature;
+        float groundSpeed = 0;
+        CalcEngine engine(fc, groundSpeed);
+        std::vector<double> figures;
+        for (int i = 0; i < count; ++i) {
+            fc.LapTime = lapTime + 0.001f * static_cast<float>(i % 7);
+            fc.NumLines = 1 + i % 3;
+            engine.Recalculate(fc.LapTime);
+            figures.push_back(engine.LeadoutPosition() + engine.LineTension() + engine.DensityAltitude() +
+                              engine.LineProjection() + groundSpeed);
+        }
+        return figures;
+    };
+    const std::vector<double> a = solve(4.9f, 75, 2000), b = solve(6.1f, -10, 2000);
+    std::vector<double> a2, b2;
+    std::thread first([&] { a2 = solve(4.9f, 75, 2000); });
+    std::thread second([&] { b2 = solve(6.1f, -10, 2000); });
+    first.join();
+    second.join();
+    EXPECT_EQ(a2, a);
+    EXPECT_EQ(b2, b);
 }
 
 // Each case: what to change, the message expected out of Recalculate.
@@ -165,7 +196,7 @@ TEST(Recalculate, a_negative_lap_time_is_clamped_not_a_fault)
     float groundSpeed = 0;
     CalcEngine engine(fc, groundSpeed);
     EXPECT_NO_THROW(engine.Recalculate(fc.LapTime));
-    EXPECT_EQ(gLacft.airspeed, 1);
+    EXPECT_EQ(engine.LineModel().airspeed, 1);
 }
 
 TEST(WindowArithmetic, divisions_by_zero_fault_like_the_floating_point_unit)
