@@ -336,11 +336,25 @@ std::string CaseEditor::Open(const std::string &fileName, const std::string &byt
 {
     if (bytes.size() > MaxDataFileBytes)
         return OpenFailure(fileName, DataFileTooLarge);
+    ReadFile(bytes);
+    return Recalculate();
+}
+
+void CaseEditor::ReadFile(const std::string &bytes)
+{
     FlightCaseTarget target(fc);
     ApplyDataFileEntries(ParseDataFile(bytes), target);
     ShowAllStored();
     current = false;
-    return Recalculate();
+}
+
+bool CaseEditor::SetInput(const std::string &key, const std::string &value)
+{
+    if (!::SetInput(fc, key, value, units))
+        return false;
+    ShowAllStored();
+    current = false;
+    return true;
 }
 
 std::string CaseEditor::FileBytes() const { return DataFileText(fc); }

@@ -127,6 +127,12 @@ public:
     // The error ("Cannot Open File name" and why, or the calculation's), or
     // empty.
     std::string Open(const std::string &fileName, const std::string &bytes);
+    // tethrix-calc's reading: a data file's entries as Open reads them, not
+    // calculated; and a KEY=VALUE input as a script gives it, in the units
+    // shown: a line count that is no whole number is an error there, not a
+    // 1. False for an unknown key; throws EngineError for a bad value.
+    void ReadFile(const std::string &bytes);
+    bool SetInput(const std::string &key, const std::string &value);
     // The data file's bytes; then, once they are written, SavedAs names the
     // airplane after the file: the folder and the last "." with up to three
     // characters after it go. Renaming changes no figure.

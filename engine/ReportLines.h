@@ -1,5 +1,5 @@
-// ReportLines: the printed report as lines of text, from the window's
-// fields and labels or from a flight case as the window would show it, and
+// ReportLines: the printed report as lines of text, as the flier's case
+// (CaseEditor) shows them, and
 // the page's rows as every page drawer (PDF, printer, web page) lays them:
 // k counts line heights from the "Input Data" heading.
 #pragma once
@@ -26,12 +26,6 @@ struct ReportLines {
 
 // "Printed Sun Dec 06 17:20:04 2026": English names whatever the locale.
 std::string PrintedLine(const std::tm &localTime);
-
-// The texts the window shows for a solved case whose fields were all set
-// from the flight case: four significant digits, the wing area six, in
-// the units shown.
-ReportLines ReportLinesFor(const FlightCase &fc, const CalcEngine &engine, float groundSpeed, char decimalSeparator,
-                           const std::tm &localTime, DisplayUnits units = DisplayUnits::Imperial);
 
 struct ReportRow {
     int k;             // line heights below the "Input Data" heading

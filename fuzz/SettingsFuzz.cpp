@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (loaded.recentFiles.size() != TethrixSettings::RecentCount)
         __builtin_trap();
     for (const QString &entry : loaded.recentFiles)
-        if (entry.size() > MaxStoredText)
+        if (static_cast<std::size_t>(entry.size()) > MaxStoredText)
             __builtin_trap();
     for (const QString &problem : loaded.problems)
         if (problem.size() > 300)

@@ -1,5 +1,6 @@
 #include "CalcCli.h"
 
+#include "CaseEditor.h"
 #include "Convert.h"
 #include "DataFile.h"
 #include "EngineError.h"
@@ -10,6 +11,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <optional>
 #include <ostream>
 
@@ -297,11 +299,12 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
     const ReportRenderer &render = services.renderReport;
     Options o;
     std::optional<SweepRange> sweep;
-    FlightCase fc = DefaultFlightCase();
+    CaseEditor edited;  // the inputs read as every face reads them
     DisplayUnits units = DisplayUnits::Imperial;
     try {
         o = ParseArguments(args);
         units = o.units.value_or(DisplayUnits::Imperial);
+        edited.SetUnits(units);
         if (o.help || o.version) {
             std::string text;
             if (o.help)
@@ -320,7 +323,7 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         if (o.sweep)
             sweep = ParseSweep(*o.sweep, o.hold.value_or(SweepHold::LapTime), units);
         if (!o.noSettings && services.readConditions)
-            for (const std::string &problem : services.readConditions(fc))
+            for (const std::string &problem : services.readConditions(edited.Case()))
                 err << "tethrix-calc: warning: " << problem << "\n";
         for (const std::string &path : o.files) {
             std::string content;
@@ -328,12 +331,11 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
                 err << "tethrix-calc: Cannot Open File " << path << ": " << problem << "\n";
                 return ExitFailure;
             }
-            FlightCaseTarget target(fc);
-            ApplyDataFileEntries(ParseDataFile(content), target);
+            edited.ReadFile(content);
         }
         for (const auto &[key, value] : o.inputs) {
             try {
-                SetInput(fc, key, value, units);
+                edited.SetInput(key, value);
             } catch (const EngineError &e) {
                 throw UsageError{key + ": " + e.what()};
             }
@@ -343,6 +345,7 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         return ExitUsage;
     }
 
+    const FlightCase &fc = edited.Case();
     if (sweep)
         return RunSweep(*sweep, fc, o.json, out, err);
 
@@ -379,8 +382,13 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
     // The report before the figures, so that a report that cannot be
     // written leaves standard output empty.
     if (o.report) {
-        std::string pdf;
-        std::string problem = render(fc, engine, groundSpeed, units, pdf);
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        std::string problem, pdf;
+        const ReportLines lines = edited.Report(local, problem);
+        if (problem.empty())
+            problem = render(lines, pdf);
         if (problem.empty())
             problem = WriteFileSafely(*o.report, pdf);
         if (!problem.empty()) {

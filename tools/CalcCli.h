@@ -9,13 +9,11 @@
 #include "Units.h"
 
 struct FlightCase;
-class CalcEngine;
+struct ReportLines;
 
-// Draws the printed report of a solved case as PDF bytes; returns an error
-// message, empty on success. Supplied by the program, which has the fonts.
-using ReportRenderer = std::function<std::string(const FlightCase &fc, const CalcEngine &engine, float groundSpeed,
-                                                 DisplayUnits units,
-                                                 std::string &pdf)>;
+// Draws the printed report as PDF bytes; returns an error message, empty on
+// success. Supplied by the program, which has the fonts.
+using ReportRenderer = std::function<std::string(const ReportLines &lines, std::string &pdf)>;
 
 // Puts the stored flying conditions (the window's) into fc and returns the
 // problems met, one line each; they are warnings, not errors.

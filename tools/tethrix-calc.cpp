@@ -7,7 +7,6 @@
 #include "SafeFile.h"
 #include "StoredConditions.h"
 
-#include <ctime>
 #include <iostream>
 
 int main(int argc, char **argv)
@@ -18,16 +17,12 @@ int main(int argc, char **argv)
     // settings and no report, the code a build without Qt would have.
     return RunCalc(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
 #endif
-    const ReportRenderer render = [](const FlightCase &fc, const CalcEngine &engine, float groundSpeed,
-                                     DisplayUnits units, std::string &pdf) -> std::string {
+    const ReportRenderer render = [](const ReportLines &lines, std::string &pdf) -> std::string {
         std::string problem;
         const ReportModule *report = LoadModule<ReportModule>("report", "TethrixReportModule", problem);
         if (report == nullptr)
             return problem;
-        const std::time_t now = std::time(nullptr);
-        std::tm local{};
-        localtime_r(&now, &local);
-        return report->renderPdf(ReportLinesFor(fc, engine, groundSpeed, '.', local, units), pdf);
+        return report->renderPdf(lines, pdf);
     };
     const ConditionsReader readConditions = [](FlightCase &fc) {
         float FlightCase::*const fields[] = {&FlightCase::ArmLngth, &FlightCase::HndlAngl, &FlightCase::WindSpeed,

@@ -1,5 +1,6 @@
 // Metric units at the edges and the leadout rake, against values worked out
 // by hand from the definitions of the units.
+#include "CaseEditor.h"
 #include "Convert.h"
 #include "EngineError.h"
 #include "Figures.h"
@@ -123,11 +124,11 @@ TEST(LeadoutRake, is_the_angle_of_the_leadout_offset_over_the_inboard_wing)
 
 TEST(ReportLines, metric_report_shows_metric_units_everywhere)
 {
-    FlightCase fc = DefaultFlightCase();
-    float gs = 0;
-    CalcEngine engine(fc, gs);
-    engine.Recalculate(fc.LapTime);
-    const ReportLines lines = ReportLinesFor(fc, engine, gs, '.', std::tm{}, DisplayUnits::Metric);
+    CaseEditor edited;
+    edited.SetUnits(DisplayUnits::Metric);
+    std::string error;
+    const ReportLines lines = edited.Report(std::tm{}, error);
+    ASSERT_EQ(error, "");
     std::string page;
     for (const ReportRow &r : ReportRows(lines))
         page += r.text + "\n";

@@ -179,7 +179,7 @@ TEST(TethrixCalc, a_write_error_on_standard_output_is_exit_status_1)
 
 TEST(TethrixCalc, options_that_cannot_be_combined_are_usage_errors)
 {
-    const ReportRenderer render = [](const FlightCase &, const CalcEngine &, float, DisplayUnits, std::string &pdf) {
+    const ReportRenderer render = [](const ReportLines &, std::string &pdf) {
         pdf = "%PDF";
         return std::string();
     };
