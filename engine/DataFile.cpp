@@ -1,5 +1,7 @@
 #include "DataFile.h"
 
+#include "LineCountField.h"
+
 #include "Convert.h"
 #include "EngineError.h"
 #include "NumberText.h"
@@ -20,7 +22,6 @@ bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-const char *const Keys[] = {"an", "nl", "ls", "ll", "wl", "hl", "wt", "lt", "wa"};
 
 
 // Windows-1252 from 0x80 to 0x9F; the five bytes it leaves undefined map to
@@ -130,11 +131,9 @@ std::string DataFileText(const FlightCase &fc)
     std::string s;
     s += "an=" + NameToFileBytes(fc.AcName) + "\r\n";
     s += "nl=" + std::to_string(fc.NumLines) + "\r\n";
-    const std::pair<const char *, float> numbers[] = {
-        {"ls", fc.LineDia}, {"ll", fc.LineLength}, {"wl", fc.WingLength}, {"hl", fc.HndlLngth},
-        {"wt", fc.Weight},  {"lt", fc.LapTime},    {"wa", fc.WingArea}};
-    for (const auto &n : numbers)
-        s += std::string(n.first) + "=" + Fixed6(n.second) + "\r\n";
+    for (int k = 0; k < FirstConditionKey; ++k)
+        if (const InputKey &key = InputKeys[k]; key.field != nullptr)
+            s += std::string(key.key) + "=" + Fixed6(fc.*(key.field)) + "\r\n";
     return s;
 }
 
@@ -161,8 +160,9 @@ std::vector<DataFileEntry> ParseDataFile(const std::string &content)
             while (valueEnd < end && static_cast<unsigned char>(text[valueEnd]) >= 32)
                 ++valueEnd;
             if (valueEnd > eq + 1) {
-                for (const char *k : Keys) {
-                    if (key == k) {
+                // The nine airplane inputs, in the table's order.
+                for (int k = 0; k < FirstConditionKey; ++k) {
+                    if (key == InputKeys[k].key) {
                         entries.push_back({key, content.substr(eq + 1, valueEnd - eq - 1)});
                         break;
                     }
@@ -260,7 +260,7 @@ void ApplyDataFileEntries(const std::vector<DataFileEntry> &entries, DataFileTar
 }
 
 FlightCaseTarget::FlightCaseTarget(FlightCase &flightCase)
-    : fc(flightCase), shownLines(fc.NumLines < 1 ? 1 : fc.NumLines > 3 ? 3 : fc.NumLines)
+    : fc(flightCase), shownLines(LineCountField::Clamp(fc.NumLines))
 {
 }
 
@@ -269,7 +269,7 @@ void FlightCaseTarget::SetName(const std::string &name) { fc.AcName = CutName(na
 void FlightCaseTarget::SetLines(int count)
 {
     fc.NumLines = count;
-    const int shown = count < 1 ? 1 : count > 3 ? 3 : count;
+    const int shown = LineCountField::Clamp(count);
     if (shown != shownLines)
         fc.NumLines = shownLines = shown;
 }

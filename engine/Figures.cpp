@@ -33,6 +33,14 @@ const FigureInfo Figures[FigureCount] = {
 
 const int RewriteOrder[FigureCount] = {3, 1, 0, 5, 7, 8, 10, 4, 2, 9, 6, 11};
 
+int FigureIndex(const std::string &jsonKey)
+{
+    for (int i = 0; i < FigureCount; ++i)
+        if (jsonKey == Figures[i].jsonKey)
+            return i;
+    throw EngineError("No figure '" + jsonKey + "'");
+}
+
 CaseFigures SolveCase(CalcEngine &engine, const FlightCase &fc, const float &groundSpeed)
 {
     CaseFigures out;

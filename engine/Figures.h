@@ -26,6 +26,10 @@ extern const FigureInfo Figures[FigureCount];
 // Figures); the wing loading, the one figure that can fault, comes ninth.
 extern const int RewriteOrder[FigureCount];
 
+// The index in Figures of the figure with this JSON key; throws EngineError
+// for a name no figure has.
+int FigureIndex(const std::string &jsonKey);
+
 // Every figure of a solved case, in the order of Figures, and the lap speed.
 struct CaseFigures {
     double values[FigureCount]{};

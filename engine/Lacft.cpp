@@ -3,6 +3,7 @@
 #include "DragCurve.h"
 #include "EngineError.h"
 #include "Faults.h"
+#include "LineCountField.h"
 #include "PortableMath.h"
 
 #include <cmath>
@@ -46,7 +47,7 @@ void CLacft::SetUnitSystem(signed char mode)
 
 void CLacft::SetLineCount(unsigned n)
 {
-    lineCount = n < 1 ? 1 : n > 3 ? 3 : n;
+    lineCount = static_cast<unsigned>(LineCountField::Clamp(n > 3 ? 3 : static_cast<int>(n)));
 }
 
 void CLacft::SetLineDiameter(double d)

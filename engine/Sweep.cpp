@@ -76,8 +76,7 @@ void Run(const FlightCase &base, const InputKey &key, long count, Next next,
     HeldSpeed held;
     if (hold == SweepHold::Speed && SweepHoldProblem(key, hold).empty()) {
         held.base = &base;
-        while (std::string(Figures[held.figure].jsonKey) != "GroundSpeed")
-            ++held.figure;
+        held.figure = FigureIndex("GroundSpeed");
         try {
             held.groundSpeed = SolveCase(engine, fc, groundSpeed).values[held.figure];
         } catch (const EngineError &) {

@@ -2,6 +2,7 @@
 
 #include "Convert.h"
 #include "EngineError.h"
+#include "Figures.h"
 #include "Modules.h"
 #include "SafeFile.h"
 
@@ -9,8 +10,10 @@
 #include <map>
 #include <sys/stat.h>
 
-const char *const StoredConditionNames[StoredConditionCount] = {"ArmLngth", "HndlAngl", "WndSpeed",
-                                                                "Temp",     "Altitude", "Humidity"};
+// The conditions' keys in the table of inputs are their stored names.
+const char *const StoredConditionNames[StoredConditionCount] = {
+    InputKeys[FirstConditionKey].key,     InputKeys[FirstConditionKey + 1].key, InputKeys[FirstConditionKey + 2].key,
+    InputKeys[FirstConditionKey + 3].key, InputKeys[FirstConditionKey + 4].key, InputKeys[FirstConditionKey + 5].key};
 
 namespace {
 

@@ -2,6 +2,7 @@
 // as a PDF, drawn by the report module, the same as the window's File > Print.
 // A plain calculation loads no Qt library at all.
 #include "CalcCli.h"
+#include "Figures.h"
 #include "Modules.h"
 #include "ReportPage.h"
 #include "SafeFile.h"
@@ -25,14 +26,13 @@ int main(int argc, char **argv)
         return report->renderPdf(lines, pdf);
     };
     const ConditionsReader readConditions = [](FlightCase &fc) {
-        float FlightCase::*const fields[] = {&FlightCase::ArmLngth, &FlightCase::HndlAngl, &FlightCase::WindSpeed,
-                                             &FlightCase::Temprature, &FlightCase::Preasure, &FlightCase::Humidity};
+        const auto field = [](int i) { return InputKeys[FirstConditionKey + i].field; };
         std::array<float, StoredConditionCount> defaults;
         for (int i = 0; i < StoredConditionCount; ++i)
-            defaults[i] = fc.*fields[i];
+            defaults[i] = fc.*field(i);
         const StoredConditions stored = ReadStoredConditions(defaults);
         for (int i = 0; i < StoredConditionCount; ++i)
-            fc.*fields[i] = stored.values[i].value_or(defaults[i]);
+            fc.*field(i) = stored.values[i].value_or(defaults[i]);
         return stored.problems;
     };
     return RunCalc(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,

@@ -25,6 +25,10 @@
 #include <algorithm>
 #include <cmath>
 
+const std::array<int, TrimCharts::CurveCount> TrimCharts::CurveFigures = {
+    FigureIndex("LineTension"), FigureIndex("LeadoutPosition"), FigureIndex("LineProjection"),
+    FigureIndex("LeadoutRake")};
+
 namespace {
 
 // Each curve's name; its unit is its figure's.

@@ -49,9 +49,9 @@ public:
     const Tab &tab(int i) const { return tabs[i]; }
     int currentTab() const;
 
-    // The figures the curves show, as indices into Figures.
+    // The figures the curves show, found by name: indices into Figures.
     static constexpr int CurveCount = 4;
-    static constexpr int CurveFigures[CurveCount] = {1, 0, 5, 11};
+    static const std::array<int, CurveCount> CurveFigures;
     DisplayUnits units() const { return shownUnits; }
 
     void ExportPng();

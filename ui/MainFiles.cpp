@@ -33,11 +33,9 @@ void TForm1::LoadSettings()
     using namespace TethrixSettings;
     FlightCase defaults;
     ApplyAdvancedDefaults(defaults);
-    float FlightCase::*const fields[] = {&FlightCase::ArmLngth, &FlightCase::HndlAngl, &FlightCase::WindSpeed,
-                                         &FlightCase::Temprature, &FlightCase::Preasure, &FlightCase::Humidity};
     std::array<float, ConditionCount> defaultValues;
     for (int i = 0; i < ConditionCount; ++i)
-        defaultValues[i] = defaults.*fields[i];
+        defaultValues[i] = defaults.*(InputKeys[FirstConditionKey + i].field);
 
     // One box at start-up, one line for each setting that is not as stored.
     Loaded loaded = Load(defaultValues);
