@@ -16,22 +16,19 @@ TAdvCfgFrm *AdvCfgFrm = nullptr;
 
 namespace {
 
+// Each row's caption, field and unit come from the table of inputs (the
+// conditions, in its order); these are the rows' label names and places.
 struct ConditionRow {
-    const char *captionName, *caption, *field, *unitName, *unit, *designText;
+    const char *captionName, *unitName;
     int top;
-    const char *key;  // its input key: the flight case's field and the metric unit
 };
 
 const ConditionRow Rows[6] = {
-    {"SizeLabel", "Arm Length", "ArmLngth", "ArmLngthLbl", "inches", "12", 16, "ArmLngth"},
-    {"LengthLabel", "Handle Angle", "HndlAngl", "HndlAnglLbl", "deg.", "0", 44, "HndlAngl"},
-    {"WngLnthLabel", "Wind Speed", "WindSpeed", "WndSpeedLbl", "mi/ph", "0", 72, "WndSpeed"},
-    {"HndlLngthLabel", "Temprature", "Temprature", "TempLbl", "deg. F", "75", 101, "Temp"},
-    {"WtLabel", "Preasure Altitude", "Preasure", "PreasLbl", "feet", "29.92", 129, "Altitude"},
-    {"LapTmeLabel", "Relative Humidity", "Humidity", "uLapTimLbl", "percent", "50", 157, "Humidity"},
+    {"SizeLabel", "ArmLngthLbl", 16},  {"LengthLabel", "HndlAnglLbl", 44}, {"WngLnthLabel", "WndSpeedLbl", 72},
+    {"HndlLngthLabel", "TempLbl", 101}, {"WtLabel", "PreasLbl", 129},      {"LapTmeLabel", "uLapTimLbl", 157},
 };
 
-const InputKey &KeyOf(const ConditionRow &r) { return *FindInputKey(r.key); }
+const InputKey &KeyOf(const ConditionRow &r) { return InputKeys[FirstConditionKey + (&r - Rows)]; }
 Measure MeasureOf(const ConditionRow &r) { return KeyOf(r).measure; }
 
 }  // namespace
@@ -44,15 +41,16 @@ TAdvCfgFrm::TAdvCfgFrm(TForm1 &owner, QWidget *parent) : QDialog(parent), form(o
 
     for (int i = 0; i < 6; ++i) {
         const ConditionRow &r = Rows[i];
-        auto *caption = new QLabel(tr(r.caption), this);
+        const InputKey &key = KeyOf(r);
+        auto *caption = new QLabel(tr(key.caption), this);
         caption->setObjectName(r.captionName);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         caption->setGeometry(8, r.top, 143, 21);
-        fields[i] = new QLineEdit(r.designText, this);
-        fields[i]->setObjectName(r.field);
+        fields[i] = new QLineEdit(this);
+        fields[i]->setObjectName(key.fieldName);
         fields[i]->setGeometry(i == 2 ? 159 : 158, r.top, 60, 21);
         fields[i]->installEventFilter(this);
-        auto *unit = new QLabel(QString::fromStdString(ShownUnit(MeasureOf(r), form.units(), r.unit)), this);
+        auto *unit = new QLabel(QString::fromStdString(ShownUnit(key.measure, form.units(), key.fieldUnit)), this);
         unit->setObjectName(r.unitName);
         unit->setGeometry(222, r.top, 120, 21);
     }
