@@ -67,6 +67,7 @@ struct InputKey {
     const char *caption;       // beside the field: "Line Diameter", "Temprature"
     const char *fieldName;     // the field's objectName and the page's element id
     const char *fieldUnit;     // the unit beside the field in imperial: "inch", "mi/ph"
+    const char *reportUnit;    // after the number on the printed page, in imperial: " deg F"
 };
 constexpr int InputKeyCount = 15;
 // InputKeys from this index on are the six flying conditions, in the order
