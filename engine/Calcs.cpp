@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "EngineError.h"
+#include "Figures.h"
 #include "Extended.h"
 #include "Faults.h"
 #include "PortableMath.h"
@@ -33,27 +34,23 @@ void CheckFinite(double value)
 
 }  // namespace
 
+// From the table of inputs, which holds each input's built-in value.
 void ApplyMainDefaults(FlightCase &fc)
 {
-    fc.AcName = "Ringcruiser";
-    fc.NumLines = 2;
-    fc.LineDia = 0.015f;
-    fc.LineLength = 58;
-    fc.WingLength = 25.5f;
-    fc.HndlLngth = 7;
-    fc.Weight = 42;
-    fc.LapTime = 4.9f;
-    fc.WingArea = 512;
+    fc.AcName = DefaultAirplaneName;
+    for (int i = 1; i < FirstConditionKey; ++i) {
+        const InputKey &key = InputKeys[i];
+        if (key.field != nullptr)
+            fc.*(key.field) = static_cast<float>(key.defaultValue);
+        else
+            fc.NumLines = static_cast<int>(key.defaultValue);
+    }
 }
 
 void ApplyAdvancedDefaults(FlightCase &fc)
 {
-    fc.ArmLngth = 18;
-    fc.HndlAngl = 0;
-    fc.WindSpeed = 0;
-    fc.Temprature = 75;
-    fc.Preasure = 100;
-    fc.Humidity = 50;
+    for (int i = FirstConditionKey; i < InputKeyCount; ++i)
+        fc.*(InputKeys[i].field) = static_cast<float>(InputKeys[i].defaultValue);
 }
 
 FlightCase DefaultFlightCase()

@@ -77,21 +77,21 @@ std::string FigureText(const FigureInfo &figure, double value, char sep, Display
 }
 
 const InputKey InputKeys[InputKeyCount] = {
-    {"an", "Airplane name", "", Measure::None, nullptr, 0, "Airplane Name", "AcName", "", ""},
-    {"nl", "Number of lines (1 to 3)", "", Measure::None, nullptr, 0, "Number of Lines", "NumLines", "", ""},
-    {"ls", "Line diameter", "inches", Measure::SmallLength, &FlightCase::LineDia, 4, "Line Diameter", "LineDia", "inch", " inch"},
-    {"ll", "Line length, eye to eye", "feet", Measure::Length, &FlightCase::LineLength, 4, "Line Length (Eye to Eye)", "LineLength", "feet", " feet"},
-    {"wl", "Inboard wing length", "inches", Measure::SmallLength, &FlightCase::WingLength, 4, "Inboard Wing Length", "WingLength", "inches", " inches"},
-    {"hl", "Handle/leadout length", "inches", Measure::SmallLength, &FlightCase::HndlLngth, 4, "Handle/Leadout Length", "HndlLngth", "inches", " inches"},
-    {"wt", "Airplane weight", "ounces", Measure::Mass, &FlightCase::Weight, 4, "Airplane Weight", "Weight", "ounces", " ounces"},
-    {"lt", "Lap time", "seconds", Measure::None, &FlightCase::LapTime, 4, "Lap Time", "LapTime", "seconds", " seconds"},
-    {"wa", "Wing area", "square inches", Measure::WingArea, &FlightCase::WingArea, 6, "Wing Area", "WingArea", "sq/inches", " sq/in"},
-    {"ArmLngth", "Arm length", "inches", Measure::SmallLength, &FlightCase::ArmLngth, 4, "Arm Length", "ArmLngth", "inches", " inches"},
-    {"HndlAngl", "Handle angle", "degrees", Measure::None, &FlightCase::HndlAngl, 4, "Handle Angle", "HndlAngl", "deg.", " deg"},
-    {"WndSpeed", "Wind speed", "mph", Measure::Speed, &FlightCase::WindSpeed, 4, "Wind Speed", "WindSpeed", "mi/ph", " mph"},
-    {"Temp", "Temperature", "degrees F", Measure::Temperature, &FlightCase::Temprature, 4, "Temprature", "Temprature", "deg. F", " deg F"},
-    {"Altitude", "Pressure altitude", "feet", Measure::Length, &FlightCase::Preasure, 4, "Preasure Altitude", "Preasure", "feet", " feet"},
-    {"Humidity", "Relative humidity", "percent", Measure::None, &FlightCase::Humidity, 4, "Relative Humidity", "Humidity", "percent", " Percent"},
+    {"an", "Airplane name", "", Measure::None, nullptr, 0, "Airplane Name", "AcName", "", "", 0},
+    {"nl", "Number of lines (1 to 3)", "", Measure::None, nullptr, 0, "Number of Lines", "NumLines", "", "", 2},
+    {"ls", "Line diameter", "inches", Measure::SmallLength, &FlightCase::LineDia, 4, "Line Diameter", "LineDia", "inch", " inch", 0.015},
+    {"ll", "Line length, eye to eye", "feet", Measure::Length, &FlightCase::LineLength, 4, "Line Length (Eye to Eye)", "LineLength", "feet", " feet", 58},
+    {"wl", "Inboard wing length", "inches", Measure::SmallLength, &FlightCase::WingLength, 4, "Inboard Wing Length", "WingLength", "inches", " inches", 25.5},
+    {"hl", "Handle/leadout length", "inches", Measure::SmallLength, &FlightCase::HndlLngth, 4, "Handle/Leadout Length", "HndlLngth", "inches", " inches", 7},
+    {"wt", "Airplane weight", "ounces", Measure::Mass, &FlightCase::Weight, 4, "Airplane Weight", "Weight", "ounces", " ounces", 42},
+    {"lt", "Lap time", "seconds", Measure::None, &FlightCase::LapTime, 4, "Lap Time", "LapTime", "seconds", " seconds", 4.9},
+    {"wa", "Wing area", "square inches", Measure::WingArea, &FlightCase::WingArea, 6, "Wing Area", "WingArea", "sq/inches", " sq/in", 512},
+    {"ArmLngth", "Arm length", "inches", Measure::SmallLength, &FlightCase::ArmLngth, 4, "Arm Length", "ArmLngth", "inches", " inches", 18},
+    {"HndlAngl", "Handle angle", "degrees", Measure::None, &FlightCase::HndlAngl, 4, "Handle Angle", "HndlAngl", "deg.", " deg", 0},
+    {"WndSpeed", "Wind speed", "mph", Measure::Speed, &FlightCase::WindSpeed, 4, "Wind Speed", "WindSpeed", "mi/ph", " mph", 0},
+    {"Temp", "Temperature", "degrees F", Measure::Temperature, &FlightCase::Temprature, 4, "Temprature", "Temprature", "deg. F", " deg F", 75},
+    {"Altitude", "Pressure altitude", "feet", Measure::Length, &FlightCase::Preasure, 4, "Preasure Altitude", "Preasure", "feet", " feet", 100},
+    {"Humidity", "Relative humidity", "percent", Measure::None, &FlightCase::Humidity, 4, "Relative Humidity", "Humidity", "percent", " Percent", 50},
 };
 
 const InputKey *FindInputKey(const std::string &key)

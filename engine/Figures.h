@@ -68,7 +68,9 @@ struct InputKey {
     const char *fieldName;     // the field's objectName and the page's element id
     const char *fieldUnit;     // the unit beside the field in imperial: "inch", "mi/ph"
     const char *reportUnit;    // after the number on the printed page, in imperial: " deg F"
+    double defaultValue;       // the built-in value, imperial (the line count's too)
 };
+constexpr const char *DefaultAirplaneName = "Ringcruiser";
 constexpr int InputKeyCount = 15;
 // InputKeys from this index on are the six flying conditions, in the order
 // the dialog, the report and the stored settings list them.
