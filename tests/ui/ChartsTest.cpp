@@ -42,10 +42,7 @@ class ChartsTest : public QObject {
 private slots:
     void init()
     {
-        QLocale::setDefault(QLocale::c());
-        fx.reset();
-        w = std::make_unique<TForm1>();
-        w->show();
+        w = fx.start();
     }
     void cleanup() { w.reset(); }
 

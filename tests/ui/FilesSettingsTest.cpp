@@ -84,10 +84,8 @@ class FilesSettingsTest : public QObject {
 private slots:
     void init()
     {
-        QLocale::setDefault(QLocale::c());
-        fx.reset();
+        w = fx.start(false);
         files = std::make_unique<QTemporaryDir>();
-        w = std::make_unique<TForm1>();
     }
     void cleanup() { w.reset(); }
 

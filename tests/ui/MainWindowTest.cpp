@@ -55,12 +55,8 @@ class MainWindowTest : public QObject {
 private slots:
     void init()
     {
-        QLocale::setDefault(QLocale::c());
-        fx.reset();
-        w = std::make_unique<TForm1>();
-        w->show();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        w = fx.start();
+        QVERIFY(w->isActiveWindow());
     }
     void cleanup() { w.reset(); }
 

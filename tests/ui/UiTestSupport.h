@@ -2,8 +2,10 @@
 // seams that record instead of waiting for a person.
 #pragma once
 
+#include "Main.h"
 #include "Seams.h"
 
+#include <QLocale>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -45,6 +47,22 @@ public:
     }
 
     QString settingsFile() const { return settingsDir->path() + "/Brelm/Tethrix.conf"; }
+
+    // A fresh start in the C locale (reset), then the main window, shown and
+    // activated when asked.
+    std::unique_ptr<TForm1> start(bool show = true)
+    {
+        QLocale::setDefault(QLocale::c());
+        reset();
+        auto window = std::make_unique<TForm1>();
+        if (show) {
+            window->show();
+            window->activateWindow();
+            if (!QTest::qWaitForWindowActive(window.get()))
+                qWarning("the main window did not become active");
+        }
+        return window;
+    }
 };
 
 // Every test program starts offscreen with the program's names.

@@ -60,11 +60,8 @@ class UnitsTest : public QObject {
 private slots:
     void init()
     {
-        QLocale::setDefault(QLocale::c());
-        fx.reset();
+        w = fx.start();
         files = std::make_unique<QTemporaryDir>();
-        w = std::make_unique<TForm1>();
-        w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     }
     void cleanup() { w.reset(); }
