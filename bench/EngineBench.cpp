@@ -1,6 +1,6 @@
 // The engine's speed: one Recalculate against the arithmetic floor of its
 // own work, a sweep against bare Recalculates, and the data-file reader.
-#include "Calcs.h"
+#include "CalcEngine.h"
 #include "DataFile.h"
 #include "Sweep.h"
 #include "CalcCli.h"
@@ -137,15 +137,15 @@ static void BM_Recalculate(benchmark::State &state)
         benchmark::DoNotOptimize(groundSpeed);
     }
     // The two drag integrals as Solve runs them, counted one at a time.
-    const CLacft &model = engine.LineModel();
-    CQuanc quanc;
-    quanc.SetLimits(0, model.integrationEnd);
-    quanc.SetTolerances(0.0001, 0.0001);
-    quanc.Integrate([&](double x) { return model.LineDrag(x) * 4 * x; });
-    const int moment = quanc.evalCount;
-    quanc.Integrate([&](double x) { return model.LineDrag(x) * 12 * (1 - x); });
+    const LineModel &model = engine.Model();
+    Quadrature quadrature;
+    quadrature.SetLimits(0, model.integrationEnd);
+    quadrature.SetTolerances(0.0001, 0.0001);
+    quadrature.Integrate([&](double x) { return model.LineDrag(x) * 4 * x; });
+    const int moment = quadrature.evalCount;
+    quadrature.Integrate([&](double x) { return model.LineDrag(x) * 12 * (1 - x); });
     state.counters["moment_evals"] = moment;
-    state.counters["bow_evals"] = quanc.evalCount;
+    state.counters["bow_evals"] = quadrature.evalCount;
 }
 BENCHMARK(BM_Recalculate);
 

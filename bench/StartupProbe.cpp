@@ -1,7 +1,7 @@
 // Started by StartupBench: starts the program's main window ("main") as the
 // program does, shows it and quits at once.
 #include "ProbeSignal.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "Seams.h"
 
 #include <QApplication>
@@ -18,7 +18,7 @@ int main(int argc, char **argv)
     QApplication::setOrganizationName("Brelm");
     QApplication::setApplicationName("Tethrix");
     UiSeams().message = [](QWidget *, const QString &, const QString &, QMessageBox::Icon) {};
-    auto w = std::make_unique<TForm1>();
+    auto w = std::make_unique<MainWindow>();
     w->show();
     QCoreApplication::processEvents();
     TellWindowShown();

@@ -1,7 +1,7 @@
 // Window timings: Enter in a field until every result label is rewritten,
 // and building and showing the main window against an empty Qt window.
 #include "Charts.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "Seams.h"
 
 #include <QApplication>
@@ -24,7 +24,7 @@ void QuietSeams()
 void BM_EnterRecalculates(benchmark::State &state)
 {
     QuietSeams();
-    TForm1 w;
+    MainWindow w;
     w.show();
     QLineEdit *lapTime = w.findChild<QLineEdit *>("LapTime");
     for (auto _ : state)
@@ -36,9 +36,9 @@ BENCHMARK(BM_EnterRecalculates)->Unit(benchmark::kMicrosecond);
 void BM_ChartRefresh(benchmark::State &state)
 {
     QuietSeams();
-    TForm1 w;
+    MainWindow w;
     w.show();
-    w.Charts1Click();
+    w.ShowCharts();
     TrimCharts *charts = w.findChild<TrimCharts *>("TrimCharts");
     for (auto _ : state) {
         charts->Refresh(w.flightCase());
@@ -59,7 +59,7 @@ void ShowWindow(benchmark::State &state)
     }
 }
 
-void BM_ShowMainWindow(benchmark::State &state) { ShowWindow<TForm1>(state); }
+void BM_ShowMainWindow(benchmark::State &state) { ShowWindow<MainWindow>(state); }
 void BM_ShowEmptyWindow(benchmark::State &state) { ShowWindow<QMainWindow>(state); }
 BENCHMARK(BM_ShowMainWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShowEmptyWindow)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,7 @@
 #include "Charts.h"
 
 #include "Convert.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "QtFiles.h"
 #include "Seams.h"
 
@@ -42,7 +42,7 @@ QString CurveUnit(int c, DisplayUnits units)
     return QString::fromStdString(FigureUnitName(Figures[TrimCharts::CurveFigures[c]], units));
 }
 
-QString Figure(double v) { return QString::fromStdString(FormatNumber(static_cast<float>(v), 4, TForm1::DecimalSeparator())); }
+QString Figure(double v) { return QString::fromStdString(FormatNumber(static_cast<float>(v), 4, MainWindow::DecimalSeparator())); }
 
 // A tick step of 1, 2, 2.5 or 5 × 10ⁿ giving about `steps` steps over the span.
 double RoundStep(double span, int steps)

@@ -1,5 +1,5 @@
 // The program entry: takes no notice of its command line.
-#include "Main.h"
+#include "MainWindow.h"
 #include "SafeFile.h"
 #include "Seams.h"
 
@@ -15,7 +15,7 @@ int main(int, char **argv)
     QApplication::setOrganizationName("Brelm");
     QApplication::setApplicationVersion(TETHRIX_VERSION);
     try {
-        TForm1 window;
+        MainWindow window;
         window.show();
         app.exec();
     } catch (const std::exception &e) {

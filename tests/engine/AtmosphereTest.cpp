@@ -1,6 +1,6 @@
 // Standard atmosphere and humid air against published standard-atmosphere
 // values and the flying conditions fliers meet.
-#include "Catmo.h"
+#include "Atmosphere.h"
 #include "EngineError.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@ using namespace UnitFactors;
 
 TEST(StdAtm, sea_level_tropopause_and_isothermal_layer)
 {
-    CStdAtm air;
+    StandardAtmosphere air;
     air.SetAltitude(0);
     EXPECT_NEAR(air.stdPressure, 101325, 0.01);
     EXPECT_NEAR(air.stdTemperature, 288.15, 1e-6);
@@ -41,7 +41,7 @@ class HumidAir : public ::testing::TestWithParam<AirCase> {};
 TEST_P(HumidAir, gives_pressure_and_density_altitude)
 {
     const AirCase &c = GetParam();
-    CAtmo air;
+    HumidAtmosphere air;
     air.SetPressureAltitude(c.feet * MetresPerFoot * 0.001);
     air.SetTemperature(c.fahrenheit / FahrenheitPerKelvin + KelvinAtZeroFahrenheit);
     air.SetHumidity(c.humidity);
@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(Conditions, HumidAir, ::testing::Values(
 
 TEST(HumidAir, default_conditions_hold_the_expected_air_state)
 {
-    CAtmo air;
+    HumidAtmosphere air;
     air.SetPressureAltitude(100 * MetresPerFoot * 0.001);
     air.SetTemperature(75 / FahrenheitPerKelvin + KelvinAtZeroFahrenheit);
     air.SetHumidity(50);
@@ -70,7 +70,7 @@ TEST(HumidAir, default_conditions_hold_the_expected_air_state)
 
 TEST(HumidAir, humidity_is_clamped_and_reset_by_a_new_pressure_altitude)
 {
-    CAtmo air;
+    HumidAtmosphere air;
     air.SetHumidity(150);
     EXPECT_EQ(air.relativeHumidity, 100);
     air.SetHumidity(-5);
@@ -89,7 +89,7 @@ TEST(SaturationPressure, reference_point_and_room_temperature)
 
 TEST(HumidAir, conditions_without_physical_meaning_are_reported)
 {
-    CAtmo air;
+    HumidAtmosphere air;
     EXPECT_THROW(air.SetTemperature(0), EngineError);  // -459.67 °F
     EXPECT_THROW(air.SetTemperature(-10), EngineError);
     air.SetTemperature(380);  // above boiling at sea level: vapour alone would carry the pressure

@@ -57,7 +57,7 @@ TEST(FaultCrossCheck, the_density_search_of_ordinary_air_raises_nothing)
 {
     // From well below the thinnest (80 km, 400 K) to well above the densest
     // (5 km below the sea, 150 K) air of the single solve.
-    CStdAtm air;
+    StandardAtmosphere air;
     for (double logRho = std::log(1e-7); logRho < std::log(20.0); logRho += 1e-4) {
         std::feclearexcept(FE_ALL_EXCEPT);
         const double h = air.AltitudeForDensity(std::exp(logRho));

@@ -1,6 +1,6 @@
 // The calculation driver end to end: the four reference cases, arithmetic
 // faults, repeatability and the no-allocation promise.
-#include "Calcs.h"
+#include "CalcEngine.h"
 #include "EngineError.h"
 
 #include <gtest/gtest.h>
@@ -55,8 +55,8 @@ TEST_P(ReferenceCase, reproduces_every_figure_to_five_significant_digits)
     CalcEngine engine(fc, groundSpeed);
     engine.Recalculate(fc.LapTime);
 
-    EXPECT_TRUE(Figures(engine.LineModel().airspeed * MphPerMetrePerSecond, c.airspeed));
-    EXPECT_TRUE(Figures(engine.LineModel().radiusFeet, c.radiusFeet));
+    EXPECT_TRUE(Figures(engine.Model().airspeed * MphPerMetrePerSecond, c.airspeed));
+    EXPECT_TRUE(Figures(engine.Model().radiusFeet, c.radiusFeet));
     EXPECT_TRUE(Figures(groundSpeed, c.groundSpeed));
     EXPECT_TRUE(Figures(engine.LineTension(), c.tension));
     EXPECT_TRUE(Figures(engine.LeadoutPosition(), c.leadout));
@@ -96,7 +96,7 @@ TEST(Recalculate, default_details_and_repeatability)
     CalcEngine engine(fc, groundSpeed);
     engine.Recalculate(fc.LapTime);
     EXPECT_NEAR(engine.LineWeight(), 1.197712, 5e-7);
-    EXPECT_NEAR(engine.FlightRadius() - engine.LineModel().radiusFeet, 2.125, 1e-12);
+    EXPECT_NEAR(engine.FlightRadius() - engine.Model().radiusFeet, 2.125, 1e-12);
     EXPECT_NEAR(LapSpeed(fc), 54.36, 0.005);
     const float first = groundSpeed;
     const double tension = engine.LineTension(), projection = engine.LineProjection();
@@ -196,7 +196,7 @@ TEST(Recalculate, a_negative_lap_time_is_clamped_not_a_fault)
     float groundSpeed = 0;
     CalcEngine engine(fc, groundSpeed);
     EXPECT_NO_THROW(engine.Recalculate(fc.LapTime));
-    EXPECT_EQ(engine.LineModel().airspeed, 1);
+    EXPECT_EQ(engine.Model().airspeed, 1);
 }
 
 TEST(WindowArithmetic, divisions_by_zero_fault_like_the_floating_point_unit)

@@ -1,6 +1,6 @@
 // The line model: unit conversion and clamping of its setters, the worked
 // cases, and the degenerate geometries it must refuse.
-#include "Calcs.h"
+#include "CalcEngine.h"
 #include "EngineError.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +24,7 @@ constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
 TEST(LineModel, setters_convert_imperial_units_and_clamp)
 {
-    CLacft m;
+    LineModel m;
     m.SetLineCount(0);
     EXPECT_EQ(m.lineCount, 1u);
     m.SetLineCount(7);
@@ -54,7 +54,7 @@ TEST(LineModel, setters_convert_imperial_units_and_clamp)
 
 TEST(LineModel, values_that_are_not_numbers_take_the_lower_bound)
 {
-    CLacft m;
+    LineModel m;
     m.SetLineDiameter(NaN);
     m.SetWeight(NaN);
     m.SetWingArea(NaN);
@@ -70,7 +70,7 @@ TEST(LineModel, values_that_are_not_numbers_take_the_lower_bound)
 
 TEST(LineModel, construction_defaults)
 {
-    CLacft m;
+    LineModel m;
     EXPECT_EQ(m.lineDiameter, 0.0001);
     EXPECT_EQ(m.weight, 0.05);
     EXPECT_NEAR(m.lineLength, 4.8768, 1e-12);
@@ -82,7 +82,7 @@ TEST(LineModel, construction_defaults)
 
 TEST(LineModel, straight_arm_and_out_of_range_angle_put_the_hand_on_the_radius)
 {
-    CLacft m;
+    LineModel m;
     m.SetGeometry(50, 1.5, 2, 200);  // 200° is out of range and treated as 0
     EXPECT_EQ(m.handleAngle, 0);
     EXPECT_EQ(m.armSinAngle, 0);
@@ -94,18 +94,18 @@ TEST(LineModel, straight_arm_and_out_of_range_angle_put_the_hand_on_the_radius)
 }
 
 // The air of 100 ft, 75 °F and 50 % humidity.
-CAtmo DefaultAir()
+HumidAtmosphere DefaultAir()
 {
-    CAtmo air;
+    HumidAtmosphere air;
     air.SetPressureAltitude(100 * MetresPerFoot * 0.001);
     air.SetTemperature(75 / FahrenheitPerKelvin + KelvinAtZeroFahrenheit);
     air.SetHumidity(50);
     return air;
 }
 
-CLacft WorkedCase(double mph, double windMph, double handleAngle)
+LineModel WorkedCase(double mph, double windMph, double handleAngle)
 {
-    CLacft m;
+    LineModel m;
     m.SetUnitSystem(UnitsImperial);
     m.SetLineCount(2);
     m.SetLineDiameter(15);
@@ -117,15 +117,15 @@ CLacft WorkedCase(double mph, double windMph, double handleAngle)
 
 TEST(LineModel, worked_case_without_wind)
 {
-    const CAtmo air = DefaultAir();
-    CQuanc quanc;
-    CLacft m = WorkedCase(52.4714, 0, 0);
+    const HumidAtmosphere air = DefaultAir();
+    Quadrature quadrature;
+    LineModel m = WorkedCase(52.4714, 0, 0);
     EXPECT_TRUE(Figures(m.lineLength, 17.8562, 6));
     EXPECT_TRUE(Figures(m.radius, 18.3134, 6));
     EXPECT_TRUE(Figures(m.integrationEnd, 0.963727, 6));
     EXPECT_TRUE(Figures(m.airspeed, 23.4568, 6));
     LineResults r;
-    m.Solve(air, quanc, r);
+    m.Solve(air, quadrature, r);
     EXPECT_TRUE(Figures(r.tension, 35.8, 3));
     EXPECT_TRUE(Figures(r.lineSpeed, 22.9, 3));
     EXPECT_TRUE(Figures(r.reynolds, 581, 3));
@@ -139,12 +139,12 @@ TEST(LineModel, worked_case_without_wind)
 
 TEST(LineModel, worked_case_with_wind_and_handle_angle)
 {
-    const CAtmo air = DefaultAir();
-    CQuanc quanc;
-    CLacft m = WorkedCase(52.2916, 10, 30);
+    const HumidAtmosphere air = DefaultAir();
+    Quadrature quadrature;
+    LineModel m = WorkedCase(52.2916, 10, 30);
     EXPECT_TRUE(Figures(m.radius, 18.2507, 6));
     LineResults r;
-    m.Solve(air, quanc, r);
+    m.Solve(air, quadrature, r);
     EXPECT_TRUE(Figures(r.tension, 23.3, 3));
     EXPECT_TRUE(Figures(r.dragArea, 0.00416, 3));
     EXPECT_TRUE(Figures(r.lineAngle, 2.14, 3));
@@ -154,7 +154,7 @@ TEST(LineModel, worked_case_with_wind_and_handle_angle)
 
 TEST(LineModel, arm_longer_than_the_line_limits_the_arcsine)
 {
-    CLacft m;
+    LineModel m;
     m.SetUnitSystem(UnitsMetric);
     m.SetGeometry(0.1, 2, 0, 90);  // A·sin θ / L = 20
     EXPECT_NEAR(m.armSinAngle, Pi / 2, 1e-12);
@@ -164,27 +164,27 @@ TEST(LineModel, arm_longer_than_the_line_limits_the_arcsine)
 
 TEST(LineModel, degenerate_cases_are_reported_not_solved)
 {
-    const CAtmo air = DefaultAir();
-    CQuanc quanc;
+    const HumidAtmosphere air = DefaultAir();
+    Quadrature quadrature;
     LineResults r;
 
-    CLacft wind;
+    LineModel wind;
     wind.SetUnitSystem(UnitsMetric);
     wind.SetGeometry(20, 0.5, 0.6, 0);
     wind.SetSpeeds(72, 72);  // 20 m/s each way: the lines would hang slack
     try {
-        wind.Solve(air, quanc, r);
+        wind.Solve(air, quadrature, r);
         FAIL() << "wind equal to airspeed was solved";
     } catch (const EngineError &e) {
         EXPECT_STREQ(e.what(), "The wind speed equals the airspeed.");
     }
 
-    CLacft behind;
+    LineModel behind;
     behind.SetUnitSystem(UnitsMetric);
     behind.SetGeometry(0.3, 1, 0, 179);  // the hand is past the centre: R < 0
     behind.SetSpeeds(72, 0);
     EXPECT_LE(behind.radius, 0);
-    EXPECT_THROW(behind.Solve(air, quanc, r), EngineError);
+    EXPECT_THROW(behind.Solve(air, quadrature, r), EngineError);
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 // Quadrature, interpolation table, drag curve and constants against
 // closed forms and published values.
-#include "Calcs.h"
-#include "Catmo.h"
-#include "Linintrp.h"
-#include "Quanc.h"
+#include "CalcEngine.h"
+#include "Atmosphere.h"
+#include "InterpolationTable.h"
+#include "Quadrature.h"
 
 #include <gtest/gtest.h>
 
@@ -18,9 +18,9 @@ double Nonic(double x) { return std::pow(x, 9) - 3 * std::pow(x, 4) + 2; }
 int calls = 0;
 double Counted(double x) { ++calls; return x; }
 
-TEST(Quanc, integrates_polynomials_exactly_with_the_published_evaluation_count)
+TEST(Quadrature, integrates_polynomials_exactly_with_the_published_evaluation_count)
 {
-    CQuanc q;
+    Quadrature q;
     q.SetLimits(0, 1);
     q.SetTolerances(0.0001, 0.0001);
     EXPECT_NEAR(q.Integrate(Square), 1.0 / 3.0, 1e-15);
@@ -32,9 +32,9 @@ TEST(Quanc, integrates_polynomials_exactly_with_the_published_evaluation_count)
     EXPECT_NEAR(q.Integrate(Nonic), 1023.0 / 10 - 99.0 / 5 + 6, 1e-11);
 }
 
-TEST(Quanc, square_root_reversed_and_equal_limits)
+TEST(Quadrature, square_root_reversed_and_equal_limits)
 {
-    CQuanc q;
+    Quadrature q;
     q.SetLimits(0, 1);
     q.SetTolerances(0.0001, 0.0001);
     EXPECT_NEAR(q.Integrate(Root), 0.66634, 5e-6);
@@ -51,9 +51,9 @@ TEST(Quanc, square_root_reversed_and_equal_limits)
     EXPECT_EQ(q.flag, 0);
 }
 
-TEST(Quanc, setters_replace_bad_tolerances_and_reset_only_the_diagnostics)
+TEST(Quadrature, setters_replace_bad_tolerances_and_reset_only_the_diagnostics)
 {
-    CQuanc q;
+    Quadrature q;
     q.SetLimits(0, 1);
     q.SetTolerances(0.0001, 0.0001);
     q.Integrate(Root);
@@ -77,7 +77,7 @@ class LinTable : public ::testing::TestWithParam<LinCase> {};
 TEST_P(LinTable, evaluates_inside_and_outside_by_mode)
 {
     const double xs[] = {0, 4, 8}, ys[] = {10, 20, 40};
-    const Lin table(3, xs, ys, GetParam().mode);
+    const InterpolationTable table(3, xs, ys, GetParam().mode);
     EXPECT_DOUBLE_EQ(table.Evaluate(GetParam().x), GetParam().y);
 }
 
@@ -87,10 +87,10 @@ INSTANTIATE_TEST_SUITE_P(AllModes, LinTable, ::testing::Values(
     LinCase{1, 0, 10}, LinCase{1, 4, 10}, LinCase{1, 4.5, 20}, LinCase{1, 8, 20}, LinCase{1, 9, 40},
     LinCase{1, -1, 10}, LinCase{0, 12, 60}, LinCase{7, -4, 0}));
 
-TEST(Lin, segment_search_puts_interior_abscissae_at_the_end_of_the_left_segment)
+TEST(InterpolationTable, segment_search_puts_interior_abscissae_at_the_end_of_the_left_segment)
 {
     const double xs[] = {0, 4, 8}, ys[] = {10, 20, 40};
-    const Lin table(3, xs, ys, 4);
+    const InterpolationTable table(3, xs, ys, 4);
     double t;
     EXPECT_EQ(table.FindSegment(4, t), 0u);
     EXPECT_EQ(t, 1);
@@ -102,15 +102,15 @@ TEST(Lin, segment_search_puts_interior_abscissae_at_the_end_of_the_left_segment)
     EXPECT_GT(t, 1);
 
     const double x2[] = {1, 3}, y2[] = {0, 1};
-    EXPECT_DOUBLE_EQ(Lin(2, x2, y2, 4).Evaluate(10), 4.5);
+    EXPECT_DOUBLE_EQ(InterpolationTable(2, x2, y2, 4).Evaluate(10), 4.5);
 }
 
-TEST(Lin, rejects_tables_it_cannot_interpolate)
+TEST(InterpolationTable, rejects_tables_it_cannot_interpolate)
 {
     const double one[] = {1}, flat[] = {1, 1}, down[] = {2, 1};
-    EXPECT_THROW(Lin(1, one, one, 4), std::invalid_argument);
-    EXPECT_THROW(Lin(2, flat, flat, 4), std::invalid_argument);
-    EXPECT_THROW(Lin(2, down, down, 4), std::invalid_argument);
+    EXPECT_THROW(InterpolationTable(1, one, one, 4), std::invalid_argument);
+    EXPECT_THROW(InterpolationTable(2, flat, flat, 4), std::invalid_argument);
+    EXPECT_THROW(InterpolationTable(2, down, down, 4), std::invalid_argument);
 }
 
 TEST(DragCurve, matches_the_tabulated_coefficients)

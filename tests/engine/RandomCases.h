@@ -5,7 +5,7 @@
 // draws the same cases from the same seed.
 #pragma once
 
-#include "Calcs.h"
+#include "CalcEngine.h"
 #include "EngineError.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 // The trim charts: the same numbers as the sweep table, no effect on the
 // main window, export, and points that cannot be calculated.
 #include "Charts.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "UiTestSupport.h"
 #include "../FullDisk.h"
 
@@ -24,7 +24,7 @@
 class ChartsTest : public QObject {
     Q_OBJECT
     UiFixture fx;
-    std::unique_ptr<TForm1> w;
+    std::unique_ptr<MainWindow> w;
 
     TrimCharts *charts() { return w->findChild<TrimCharts *>("TrimCharts"); }
     QStringList mainTexts()

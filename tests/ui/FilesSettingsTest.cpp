@@ -1,7 +1,7 @@
 // Data files, recent files, stored conditions and the conditions dialog,
 // through the real window and dialog.
-#include "Advgfg.h"
-#include "Main.h"
+#include "ConditionsDialog.h"
+#include "MainWindow.h"
 #include "UiTestSupport.h"
 #include "../FullDisk.h"
 
@@ -19,7 +19,7 @@ class FilesSettingsTest : public QObject {
     Q_OBJECT
     UiFixture fx;
     std::unique_ptr<QTemporaryDir> files;
-    std::unique_ptr<TForm1> w;
+    std::unique_ptr<MainWindow> w;
 
     QString path(const QString &name) { return files->path() + "/" + name; }
     void write(const QString &name, const QByteArray &content)
@@ -37,12 +37,12 @@ class FilesSettingsTest : public QObject {
     void open(const QString &name)
     {
         fx.nextOpen = path(name);
-        w->Open1Click();
+        w->Open();
     }
     void save(const QString &name)
     {
         fx.nextSave = path(name);
-        w->Save1Click();
+        w->Save();
     }
     void writeSettings(const QByteArray &content)
     {
@@ -53,7 +53,7 @@ class FilesSettingsTest : public QObject {
     }
     QStringList shownRecent()
     {
-        w->File1Click();
+        w->ShowRecentFiles();
         QStringList shown;
         for (int i = 1; i <= 5; ++i) {
             QAction *a = w->findChild<QAction *>(QString("MRU%1").arg(i));
@@ -62,23 +62,23 @@ class FilesSettingsTest : public QObject {
         return shown;
     }
     // Runs the conditions dialog, doing what act says once it shows.
-    void withDialog(std::function<void(TAdvCfgFrm &)> act)
+    void withDialog(std::function<void(ConditionsDialog &)> act)
     {
         QTimer::singleShot(0, this, [act] {
-            QVERIFY(AdvCfgFrm != nullptr);
-            act(*AdvCfgFrm);
-            if (AdvCfgFrm && AdvCfgFrm->isVisible())
-                AdvCfgFrm->reject();
+            QVERIFY(OpenConditionsDialog != nullptr);
+            act(*OpenConditionsDialog);
+            if (OpenConditionsDialog && OpenConditionsDialog->isVisible())
+                OpenConditionsDialog->reject();
         });
         // Should a check above fail, the dialog must still close.
         QTimer guard;
         guard.setSingleShot(true);
         connect(&guard, &QTimer::timeout, this, [] {
-            if (AdvCfgFrm != nullptr)
-                AdvCfgFrm->reject();
+            if (OpenConditionsDialog != nullptr)
+                OpenConditionsDialog->reject();
         });
         guard.start(10000);
-        w->Configure1Click();
+        w->EditConditions();
     }
 
 private slots:
@@ -107,7 +107,7 @@ private slots:
     void reading_applies_values_through_the_fields()
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        w = std::make_unique<TForm1>();
+        w = std::make_unique<MainWindow>();
         write("a.TQD", "LT = 5.25\nll=58.123456\r\nwa=512.25\nnl=5\nnonsense\nzz=1\nwt=\n");
         open("a.TQD");
         QCOMPARE(field("LapTime")->text(), QString("5,25"));
@@ -170,7 +170,7 @@ private slots:
         for (const auto &[file, reason] : refused) {
             fx.messages.clear();
             fx.nextOpen = file;
-            w->Open1Click();
+            w->Open();
             QCOMPARE(fx.messages.size(), 1);
             QCOMPARE(fx.messages[0].title, QString("File Not Found"));
             QCOMPARE(fx.messages[0].text, "Cannot Open File " + file + "\n" + reason);
@@ -186,7 +186,7 @@ private slots:
         open("plane.TQD");
         QFile::remove(path("plane.TQD"));
         mkfifo(QFile::encodeName(path("plane.TQD")).constData(), 0644);
-        w->MRU1Click(0);
+        w->OpenRecent(0);
         QCOMPARE(fx.messages.last().text, "Cannot Open File " + path("plane.TQD") + "\nit is a pipe, not a regular file");
         QCOMPARE(w->recentFiles().first(), QString());
     }
@@ -249,7 +249,7 @@ private slots:
 
         w->flightCase().LapTime = 9;
         w.reset();
-        w = std::make_unique<TForm1>();
+        w = std::make_unique<MainWindow>();
         QCOMPARE(w->recentFiles().first(), path("F.TQD"));
         QCOMPARE(w->flightCase().LapTime, 4.9f);  // the main inputs start from their defaults
     }
@@ -261,7 +261,7 @@ private slots:
         open("A.TQD");
         open("B.TQD");
         QFile::remove(path("A.TQD"));
-        w->MRU1Click(1);
+        w->OpenRecent(1);
         QCOMPARE(fx.messages.last().text, "Cannot Open File " + path("A.TQD") + "\nNo such file or directory");
         QCOMPARE(shownRecent(), (QStringList{"&1 " + path("B.TQD"), "-", "-", "-", "-"}));
         write("C.TQD", "lt=5");
@@ -287,7 +287,7 @@ private slots:
         w.reset();
         writeSettings(QByteArray("[General]\nTemp=70\n[Mru]\nMRU1=@Variant(\\0\\0\\0\\N10__cxxabiv120__si_"
                                  "class_type_in\x82" "7f)\n"));
-        w = std::make_unique<TForm1>();
+        w = std::make_unique<MainWindow>();
         QCOMPARE(fx.messages.size(), 1);
         QVERIFY(fx.messages[0].text.contains("it holds a serialized value, which Tethrix never writes"));
         QCOMPARE(w->flightCase().Temprature, 75.0f);
@@ -305,7 +305,7 @@ private slots:
         writeSettings("[General]\nArmLngth=" + QByteArray(10 << 20, '7') + "\nHndlAngl=1.5\nWndSpeed=\"2,5\"\n"
                       "Temp=70, 80\nAltitude=hot\n[Mru]\nMRU1=" + path("A.TQD").toUtf8() + "\nMRU2=a, b\n"
                       "MRU3=" + QByteArray(5000, 'p') + "\nMRU4=/b.TQD\n");
-        w = std::make_unique<TForm1>();
+        w = std::make_unique<MainWindow>();
         QCOMPARE(fx.messages.size(), 1);  // one box for all
         const QStringList lines = fx.messages[0].text.split('\n');
         QCOMPARE(lines, (QStringList{
@@ -345,11 +345,11 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray before = f.readAll();
         f.close();
-        w = std::make_unique<TForm1>();
+        w = std::make_unique<MainWindow>();
         w.reset();
         QCOMPARE(inode(), first);
 
-        w = std::make_unique<TForm1>();
+        w = std::make_unique<MainWindow>();
         write("A.TQD", "lt=5");
         open("A.TQD");
         {
@@ -366,7 +366,7 @@ private slots:
 
     void dialog_save_stores_and_takes_over()
     {
-        withDialog([](TAdvCfgFrm &d) {
+        withDialog([](ConditionsDialog &d) {
             QCOMPARE(d.windowTitle(), QString("Advanced Input Data"));
             QCOMPARE(d.findChild<QLineEdit *>("ArmLngth")->text(), QString("18"));
             d.findChild<QLineEdit *>("Temprature")->setText("90");
@@ -378,13 +378,13 @@ private slots:
         QCOMPARE(QSettings().value("Altitude").toString(), QString("1.2E4"));
         QVERIFY(w->findChild<QLabel *>("DensAltLbl")->text().contains("1.6"));  // recalculated
         w.reset();
-        w = std::make_unique<TForm1>();
+        w = std::make_unique<MainWindow>();
         QCOMPARE(w->flightCase().Temprature, 90.0f);
     }
 
     void dialog_save_with_a_bad_text_stores_nothing_and_stays_open()
     {
-        withDialog([this](TAdvCfgFrm &d) {
+        withDialog([this](ConditionsDialog &d) {
             d.findChild<QLineEdit *>("HndlAngl")->setText("5");
             d.findChild<QLineEdit *>("Temprature")->setText("warm");
             QTest::mouseClick(d.findChild<QPushButton *>("SaveBtn"), Qt::LeftButton);
@@ -401,7 +401,7 @@ private slots:
     void dialog_defaults_then_cancel_recalculates_but_keeps_the_store()
     {
         w->flightCase().ArmLngth = 30;
-        withDialog([](TAdvCfgFrm &d) {
+        withDialog([](ConditionsDialog &d) {
             QCOMPARE(d.findChild<QLineEdit *>("ArmLngth")->text(), QString("30"));
             QTest::mouseClick(d.findChild<QPushButton *>("DefaultsBtn"), Qt::LeftButton);
             QCOMPARE(d.findChild<QLineEdit *>("ArmLngth")->text(), QString("18"));
@@ -418,7 +418,7 @@ private slots:
         w.reset();
         QFile::remove(fx.settingsFile());
         QDir().mkpath(fx.settingsFile());  // a folder where the file should be
-        w = std::make_unique<TForm1>();
+        w = std::make_unique<MainWindow>();
         QCOMPARE(fx.messages.size(), 1);
         QVERIFY(fx.messages[0].text.endsWith("Failed to set data for 'ArmLngth': it is a folder, not a file."));
     }

@@ -1,6 +1,6 @@
 // The main window driven as a flier drives it: typing, Enter, F1.
 #include "HeadingColours.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "UiTestSupport.h"
 
 #include <QApplication>
@@ -21,7 +21,7 @@
 class MainWindowTest : public QObject {
     Q_OBJECT
     UiFixture fx;
-    std::unique_ptr<TForm1> w;
+    std::unique_ptr<MainWindow> w;
 
     QLineEdit *field(const char *name) { return w->findChild<QLineEdit *>(name); }
     QLabel *label(const char *name) { return w->findChild<QLabel *>(name); }
@@ -136,7 +136,7 @@ private slots:
         QFont large = restore.normal;
         large.setPointSizeF(large.pointSizeF() * 1.6);
         QApplication::setFont(large);
-        TForm1 big;
+        MainWindow big;
         big.show();
         QVERIFY(QTest::qWaitForWindowExposed(&big));
         QTest::qWait(50);
@@ -223,11 +223,11 @@ private slots:
         good.close();
         bad.close();
         fx.nextOpen = good.fileName();
-        w->Open1Click();
+        w->Open();
         QCOMPARE(heading(), green);
         QCOMPARE(label("RadiusLabel")->text(), QString("Flight Radius = 64.21 feet"));
         fx.nextSave = dir.path() + "/Renamed.TQD";
-        w->Save1Click();
+        w->Save();
         QCOMPARE(field("AcName")->text(), QString("Renamed"));
         QCOMPARE(heading(), green);  // the name changes no figure
         fx.nextOpen = bad.fileName();
@@ -346,7 +346,7 @@ private slots:
     void comma_locale_reads_and_writes_commas()
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        w = std::make_unique<TForm1>();
+        w = std::make_unique<MainWindow>();
         QCOMPARE(field("LineDia")->text(), QString("0,015"));
         QCOMPARE(w->findChild<QLabel *>("TensionLabel")->text(), QString("Line Tension = 8,042 pounds"));
         retype("LapTime", "4,5");

@@ -1,5 +1,5 @@
 // The printed page: every row on its grid, and a real print from the window.
-#include "Main.h"
+#include "MainWindow.h"
 #include "ReportPage.h"
 #include "UiTestSupport.h"
 #include <QLabel>
@@ -159,7 +159,7 @@ private slots:
 
     void print_from_the_window_writes_the_page_and_cancel_does_nothing()
     {
-        TForm1 w;
+        MainWindow w;
         int asked = 0;
         fx.print = [&](QPrinter *) { return ++asked, false; };
         w.findChild<QAction *>("Print1")->trigger();
@@ -209,7 +209,7 @@ private slots:
 
     void print_brings_stale_figures_up_to_date_or_prints_nothing()
     {
-        TForm1 w;
+        MainWindow w;
         w.show();
         QLineEdit *lap = w.findChild<QLineEdit *>("LapTime");
         QLabel *speed = w.findChild<QLabel *>("GndSpeedLabel");
@@ -243,7 +243,7 @@ private slots:
     // Printed in metric from the window: every unit metric, the same figures.
     void metric_report_shows_the_window_in_metric()
     {
-        TForm1 w;
+        MainWindow w;
         w.findChild<QAction *>("Metric1")->trigger();
         QTemporaryDir dir;
         const QString pdf = dir.path() + "/metric.pdf";

@@ -1,5 +1,5 @@
 // The spin field on its own: limits, arrows, auto-repeat, character filter.
-#include "Cspin.h"
+#include "SpinEdit.h"
 #include "UiTestSupport.h"
 
 #include <QClipboard>
@@ -8,12 +8,12 @@
 
 class SpinEditTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<TCSpinEdit> spin;
+    std::unique_ptr<SpinEdit> spin;
 
 private slots:
     void init()
     {
-        spin = std::make_unique<TCSpinEdit>();
+        spin = std::make_unique<SpinEdit>();
         spin->MinValue = 1;
         spin->MaxValue = 3;
         spin->SetValue(2);
@@ -36,7 +36,7 @@ private slots:
         QCOMPARE(spin->text(), QString("1"));
         QCOMPARE(changes.size(), 2);
 
-        TCSpinEdit open;  // MinValue == MaxValue: no limits
+        SpinEdit open;  // MinValue == MaxValue: no limits
         open.SetValue(-40);
         QCOMPARE(open.GetValue(), -40);
     }
@@ -44,7 +44,7 @@ private slots:
     void holding_an_arrow_repeats_after_400_then_every_100_ms()
     {
         spin->SetValue(1);
-        TTimerSpeedButton *up = spin->arrows()->upButton();
+        RepeatButton *up = spin->arrows()->upButton();
         QTest::mousePress(up, Qt::LeftButton);
         QVERIFY(up->repeatTimer() != nullptr);
         QCOMPARE(up->repeatTimer()->interval(), 400);
@@ -78,7 +78,7 @@ private slots:
     {
         QWidget form;
         auto *before = new QLineEdit(&form);
-        auto *field = new TCSpinEdit(&form);
+        auto *field = new SpinEdit(&form);
         field->setText("2");
         form.show();
         form.activateWindow();

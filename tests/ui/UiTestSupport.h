@@ -2,7 +2,7 @@
 // seams that record instead of waiting for a person.
 #pragma once
 
-#include "Main.h"
+#include "MainWindow.h"
 #include "Seams.h"
 
 #include <QLocale>
@@ -50,11 +50,11 @@ public:
 
     // A fresh start in the C locale (reset), then the main window, shown and
     // activated when asked.
-    std::unique_ptr<TForm1> start(bool show = true)
+    std::unique_ptr<MainWindow> start(bool show = true)
     {
         QLocale::setDefault(QLocale::c());
         reset();
-        auto window = std::make_unique<TForm1>();
+        auto window = std::make_unique<MainWindow>();
         if (show) {
             window->show();
             window->activateWindow();

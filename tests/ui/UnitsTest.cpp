@@ -1,8 +1,8 @@
 // The window in metric units: what switching shows and keeps, what a metric
 // text stores, and that files and stored conditions stay imperial.
-#include "Advgfg.h"
+#include "ConditionsDialog.h"
 #include "Convert.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "Settings.h"
 #include "UiTestSupport.h"
 #include "../FullDisk.h"
@@ -20,7 +20,7 @@
 class UnitsTest : public QObject {
     Q_OBJECT
     UiFixture fx;
-    std::unique_ptr<TForm1> w;
+    std::unique_ptr<MainWindow> w;
     std::unique_ptr<QTemporaryDir> files;
 
     QLineEdit *field(const char *name) { return w->findChild<QLineEdit *>(name); }
@@ -52,7 +52,7 @@ class UnitsTest : public QObject {
     QByteArray saved(const QString &name)
     {
         fx.nextSave = files->filePath(name);
-        w->Save1Click();
+        w->Save();
         QFile f(fx.nextSave);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
@@ -158,11 +158,11 @@ private slots:
         file.write("an=Odd\r\nll=61.23456\r\nwt=47.77777\r\nwa=611.111111\r\n");
         file.close();
         fx.nextOpen = file.fileName();
-        w->Open1Click();
+        w->Open();
         const FlightCase openedMetric = w->flightCase();
         QCOMPARE(field("LineLength")->text(), QString("18.66"));
         choose("Imperial1");
-        w->Open1Click();
+        w->Open();
         QVERIFY(SameBits(w->flightCase(), openedMetric));
         QCOMPARE(field("LineLength")->text(), QString("61.23"));
 
@@ -171,20 +171,20 @@ private slots:
         QSettings store(fx.settingsFile(), QSettings::IniFormat);
         QCOMPARE(store.value("Units").toString(), QString("Metric"));
         w.reset();
-        w = std::make_unique<TForm1>();
+        w = std::make_unique<MainWindow>();
         QVERIFY(w->findChild<QAction *>("Metric1")->isChecked());
         QCOMPARE(field("LineDia")->text(), QString("0.381"));
 
         QTimer::singleShot(0, this, [] {
-            auto *temp = AdvCfgFrm->findChild<QLineEdit *>("Temprature");
-            QCOMPARE(AdvCfgFrm->findChild<QLabel *>("TempLbl")->text(), QString::fromUtf8("°C"));
-            QCOMPARE(AdvCfgFrm->findChild<QLabel *>("ArmLngthLbl")->text(), QString("mm"));
+            auto *temp = OpenConditionsDialog->findChild<QLineEdit *>("Temprature");
+            QCOMPARE(OpenConditionsDialog->findChild<QLabel *>("TempLbl")->text(), QString::fromUtf8("°C"));
+            QCOMPARE(OpenConditionsDialog->findChild<QLabel *>("ArmLngthLbl")->text(), QString("mm"));
             QCOMPARE(temp->text(), QString("23.89"));  // 75 °F
-            QCOMPARE(AdvCfgFrm->findChild<QLineEdit *>("ArmLngth")->text(), QString("457.2"));
-            AdvCfgFrm->findChild<QLineEdit *>("Preasure")->setText("500");
-            AdvCfgFrm->findChild<QPushButton *>("SaveBtn")->click();
+            QCOMPARE(OpenConditionsDialog->findChild<QLineEdit *>("ArmLngth")->text(), QString("457.2"));
+            OpenConditionsDialog->findChild<QLineEdit *>("Preasure")->setText("500");
+            OpenConditionsDialog->findChild<QPushButton *>("SaveBtn")->click();
         });
-        w->Configure1Click();
+        w->EditConditions();
         QCOMPARE(w->flightCase().Temprature, 75.0f);  // left as shown: not moved by rounding
         QCOMPARE(w->flightCase().Preasure, static_cast<float>(500 / 0.3048));
         store.sync();
@@ -214,7 +214,7 @@ private slots:
         w.reset();
         store.setValue("Units", "Furlongs");
         store.sync();
-        w = std::make_unique<TForm1>();
+        w = std::make_unique<MainWindow>();
         QVERIFY(w->findChild<QAction *>("Imperial1")->isChecked());
         QCOMPARE(fx.messages.size(), 1);
         QVERIFY(fx.messages[0].text.contains("'Furlongs' is neither Imperial nor Metric"));

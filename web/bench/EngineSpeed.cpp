@@ -1,6 +1,6 @@
 // One Recalculate in WebAssembly, with the flying conditions held and
 // varying, as the native engine benchmark times it.
-#include "Calcs.h"
+#include "CalcEngine.h"
 
 #include <algorithm>
 #include <chrono>

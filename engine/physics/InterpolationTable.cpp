@@ -1,8 +1,8 @@
-#include "Linintrp.h"
+#include "InterpolationTable.h"
 
 #include <stdexcept>
 
-Lin::Lin(unsigned n, const double *srcX, const double *srcY, unsigned m)
+InterpolationTable::InterpolationTable(unsigned n, const double *srcX, const double *srcY, unsigned m)
     : mode(m == 0 || m > LinearExtrapolate ? LinearExtrapolate : m), count(n)
 {
     if (n < 2 || srcX == nullptr || srcY == nullptr)
@@ -19,7 +19,7 @@ Lin::Lin(unsigned n, const double *srcX, const double *srcY, unsigned m)
     }
 }
 
-unsigned Lin::FindSegment(double x, double &t) const
+unsigned InterpolationTable::FindSegment(double x, double &t) const
 {
     unsigned lo = 0, hi = count - 1;
     while (hi - lo > 1) {
@@ -33,7 +33,7 @@ unsigned Lin::FindSegment(double x, double &t) const
     return lo;
 }
 
-unsigned Lin::FindSegmentNear(unsigned hint, double x, double &t) const
+unsigned InterpolationTable::FindSegmentNear(unsigned hint, double x, double &t) const
 {
     // The bisection ends at the largest i ≤ n−2 with x > xs[i], or at 0 when
     // there is none (x below the table, or not a number): walk there.
@@ -49,7 +49,7 @@ unsigned Lin::FindSegmentNear(unsigned hint, double x, double &t) const
     return i;
 }
 
-double Lin::Evaluate(double x) const
+double InterpolationTable::Evaluate(double x) const
 {
     double t;
     const unsigned i = FindSegment(x, t);

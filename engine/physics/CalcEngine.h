@@ -1,4 +1,4 @@
-// Calcs: the flight case and the calculation driver.
+// CalcEngine: the flight case and the calculation driver.
 //
 // Recalculate() converts the flier's inputs (inches, feet, ounces, seconds,
 // mph, °F) into the line model's and the air model's units, solves, and
@@ -6,7 +6,7 @@
 #pragma once
 
 #include "DragCurve.h"
-#include "Lacft.h"
+#include "LineModel.h"
 
 #include <string>
 
@@ -65,17 +65,17 @@ public:
     double LeadoutRake() const;
 
     // The models as the last calculation left them.
-    const CLacft &LineModel() const { return lacft; }
+    const LineModel &Model() const { return lacft; }
     const LineResults &Results() const { return results; }
-    const CAtmo &Air() const { return air; }
+    const HumidAtmosphere &Air() const { return air; }
 
 private:
     const FlightCase &fc;
     float &groundSpeed;
-    CLacft lacft;
+    LineModel lacft;
     LineResults results;
-    CAtmo air;
-    CQuanc quanc;
+    HumidAtmosphere air;
+    Quadrature quadrature;
 };
 
 using UnitFactors::MphPerMetrePerSecond;

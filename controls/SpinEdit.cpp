@@ -1,6 +1,6 @@
-#include "Cspin.h"
+#include "SpinEdit.h"
 
-#include "CaseEditor.h"
+#include "LineCountField.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -8,14 +8,14 @@
 #include <QMenu>
 #include <QTimer>
 
-TTimerSpeedButton::TTimerSpeedButton(QWidget *parent) : QToolButton(parent)
+RepeatButton::RepeatButton(QWidget *parent) : QToolButton(parent)
 {
     setAutoRaise(true);
     setFocusPolicy(Qt::NoFocus);
-    connect(this, &QToolButton::clicked, this, &TTimerSpeedButton::stepClicked);
+    connect(this, &QToolButton::clicked, this, &RepeatButton::stepClicked);
 }
 
-void TTimerSpeedButton::mousePressEvent(QMouseEvent *event)
+void RepeatButton::mousePressEvent(QMouseEvent *event)
 {
     QToolButton::mousePressEvent(event);
     // Any mouse button starts the timer; only a left press shows the button
@@ -23,21 +23,21 @@ void TTimerSpeedButton::mousePressEvent(QMouseEvent *event)
     if (autoRepeatFlag) {
         if (timer == nullptr) {
             timer = new QTimer(this);
-            connect(timer, &QTimer::timeout, this, &TTimerSpeedButton::TimerExpired);
+            connect(timer, &QTimer::timeout, this, &RepeatButton::TimerExpired);
         }
         timer->setInterval(InitialRepeatDelay);
         timer->start();
     }
 }
 
-void TTimerSpeedButton::mouseReleaseEvent(QMouseEvent *event)
+void RepeatButton::mouseReleaseEvent(QMouseEvent *event)
 {
     QToolButton::mouseReleaseEvent(event);
     if (timer != nullptr)
         timer->stop();
 }
 
-void TTimerSpeedButton::TimerExpired()
+void RepeatButton::TimerExpired()
 {
     if (timer != nullptr)
         timer->setInterval(RepeatInterval);
@@ -45,33 +45,33 @@ void TTimerSpeedButton::TimerExpired()
         emit stepClicked();
 }
 
-TCSpinButton::TCSpinButton(QWidget *parent)
-    : QWidget(parent), up(new TTimerSpeedButton(this)), down(new TTimerSpeedButton(this))
+SpinButtons::SpinButtons(QWidget *parent)
+    : QWidget(parent), up(new RepeatButton(this)), down(new RepeatButton(this))
 {
     setObjectName("SpinButton");
     up->setObjectName("SpinUp");
     down->setObjectName("SpinDown");
     up->setArrowType(Qt::UpArrow);
     down->setArrowType(Qt::DownArrow);
-    for (TTimerSpeedButton *b : {up, down}) {
+    for (RepeatButton *b : {up, down}) {
         b->setAutoRepeatFlag(true);
         b->setIconSize(QSize(7, 4));
-        connect(b, &QToolButton::pressed, this, &TCSpinButton::BtnMouseDown);
+        connect(b, &QToolButton::pressed, this, &SpinButtons::BtnMouseDown);
     }
-    connect(up, &TTimerSpeedButton::stepClicked, this, &TCSpinButton::OnUpClick);
-    connect(down, &TTimerSpeedButton::stepClicked, this, &TCSpinButton::OnDownClick);
+    connect(up, &RepeatButton::stepClicked, this, &SpinButtons::OnUpClick);
+    connect(down, &RepeatButton::stepClicked, this, &SpinButtons::OnDownClick);
     setFocusPolicy(Qt::NoFocus);
     resize(15, 17);
 }
 
-void TCSpinButton::BtnMouseDown()
+void SpinButtons::BtnMouseDown()
 {
     // A press on an arrow puts the keyboard focus into the field.
     if (focusControl != nullptr && focusControl->focusPolicy() != Qt::NoFocus && !focusControl->hasFocus())
         focusControl->setFocus(Qt::MouseFocusReason);
 }
 
-void TCSpinButton::resizeEvent(QResizeEvent *)
+void SpinButtons::resizeEvent(QResizeEvent *)
 {
     // The two arrows overlap by one pixel.
     const int half = height() / 2;
@@ -79,25 +79,25 @@ void TCSpinButton::resizeEvent(QResizeEvent *)
     down->setGeometry(0, half - 1, width(), height() - half + 1);
 }
 
-TCSpinEdit::TCSpinEdit(QWidget *parent) : QLineEdit(parent), button(new TCSpinButton(this))
+SpinEdit::SpinEdit(QWidget *parent) : QLineEdit(parent), button(new SpinButtons(this))
 {
     setText("0");
     button->setFocusControl(this);
-    connect(button, &TCSpinButton::OnUpClick, this, [this] { UpClick(); });
-    connect(button, &TCSpinButton::OnDownClick, this, [this] { DownClick(); });
+    connect(button, &SpinButtons::OnUpClick, this, [this] { UpClick(); });
+    connect(button, &SpinButtons::OnDownClick, this, [this] { DownClick(); });
     button->setCursor(Qt::ArrowCursor);
 }
 
-int TCSpinEdit::CheckValue(int v) const { return LineCountField::Clamp(v, MinValue, MaxValue); }
+int SpinEdit::CheckValue(int v) const { return LineCountField::Clamp(v, MinValue, MaxValue); }
 
-void TCSpinEdit::SetValue(int v)
+void SpinEdit::SetValue(int v)
 {
     const QString t = QString::number(CheckValue(v));
     if (t != text())
         setText(t);
 }
 
-int TCSpinEdit::GetValue()
+int SpinEdit::GetValue()
 {
     int v = 0;
     if (!LineCountField::ReadWholeNumber(text().toStdString(), v)) {
@@ -107,7 +107,7 @@ int TCSpinEdit::GetValue()
     return v;
 }
 
-void TCSpinEdit::UpClick()
+void SpinEdit::UpClick()
 {
     if (isReadOnly()) {
         QApplication::beep();
@@ -116,7 +116,7 @@ void TCSpinEdit::UpClick()
     SetValue(GetValue() + Increment);
 }
 
-void TCSpinEdit::DownClick()
+void SpinEdit::DownClick()
 {
     if (isReadOnly()) {
         QApplication::beep();
@@ -125,7 +125,7 @@ void TCSpinEdit::DownClick()
     SetValue(GetValue() - Increment);
 }
 
-bool TCSpinEdit::IsValidChar(QChar c) const
+bool SpinEdit::IsValidChar(QChar c) const
 {
     const QString sep = QLocale().decimalPoint();
     if (!sep.isEmpty() && c == sep[0])
@@ -153,7 +153,7 @@ bool IsEditingKey(const QKeyEvent *event)
 
 }  // namespace
 
-void TCSpinEdit::keyPressEvent(QKeyEvent *event)
+void SpinEdit::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Up)
         UpClick();
@@ -175,7 +175,7 @@ void TCSpinEdit::keyPressEvent(QKeyEvent *event)
     QLineEdit::keyPressEvent(event);
 }
 
-void TCSpinEdit::contextMenuEvent(QContextMenuEvent *event)
+void SpinEdit::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu *menu = createStandardContextMenu();
     if (!EditorEnabled) {
@@ -188,7 +188,7 @@ void TCSpinEdit::contextMenuEvent(QContextMenuEvent *event)
     menu->popup(event->globalPos());
 }
 
-void TCSpinEdit::mouseReleaseEvent(QMouseEvent *event)
+void SpinEdit::mouseReleaseEvent(QMouseEvent *event)
 {
     // The middle button pastes the X11 selection: typing by another name.
     if (!EditorEnabled && event->button() == Qt::MiddleButton) {
@@ -198,7 +198,7 @@ void TCSpinEdit::mouseReleaseEvent(QMouseEvent *event)
     QLineEdit::mouseReleaseEvent(event);
 }
 
-void TCSpinEdit::dragEnterEvent(QDragEnterEvent *event)
+void SpinEdit::dragEnterEvent(QDragEnterEvent *event)
 {
     if (EditorEnabled)
         QLineEdit::dragEnterEvent(event);
@@ -206,7 +206,7 @@ void TCSpinEdit::dragEnterEvent(QDragEnterEvent *event)
         event->ignore();
 }
 
-void TCSpinEdit::dropEvent(QDropEvent *event)
+void SpinEdit::dropEvent(QDropEvent *event)
 {
     if (EditorEnabled)
         QLineEdit::dropEvent(event);
@@ -214,7 +214,7 @@ void TCSpinEdit::dropEvent(QDropEvent *event)
         event->ignore();
 }
 
-void TCSpinEdit::focusInEvent(QFocusEvent *event)
+void SpinEdit::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
     // A plain line edit selects its text when tabbed into; this field does
@@ -225,7 +225,7 @@ void TCSpinEdit::focusInEvent(QFocusEvent *event)
         selectAll();
 }
 
-void TCSpinEdit::focusOutEvent(QFocusEvent *event)
+void SpinEdit::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);
     // Leaving for another control of the window clamps; a menu, a popup or
@@ -243,7 +243,7 @@ void TCSpinEdit::focusOutEvent(QFocusEvent *event)
         SetValue(v);
 }
 
-void TCSpinEdit::resizeEvent(QResizeEvent *event)
+void SpinEdit::resizeEvent(QResizeEvent *event)
 {
     QLineEdit::resizeEvent(event);
     const int w = qMax(15, button->width());
@@ -251,7 +251,7 @@ void TCSpinEdit::resizeEvent(QResizeEvent *event)
     SetEditRect();
 }
 
-void TCSpinEdit::SetEditRect()
+void SpinEdit::SetEditRect()
 {
     // Keep the text out from under the arrows.
     setTextMargins(0, 0, button->width() + 2, 0);

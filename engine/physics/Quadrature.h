@@ -1,4 +1,4 @@
-// Quanc: QUANC8 adaptive quadrature (Forsythe, Malcolm and Moler).
+// Quadrature: QUANC8 adaptive quadrature (Forsythe, Malcolm and Moler).
 //
 // Integrates f over [lower, upper] with 8-panel Newton-Cotes rules on
 // intervals halved until each meets its share of max(absTol, relTol·|∫|),
@@ -11,7 +11,7 @@
 #include <cmath>
 #include <utility>
 
-namespace quanc {
+namespace quadrature {
 // Weights of the 9-point closed Newton-Cotes rule over 8 panels, to be
 // multiplied by the panel width.
 constexpr double W0 = 3956.0 / 14175.0;
@@ -19,14 +19,14 @@ constexpr double W1 = 23552.0 / 14175.0;
 constexpr double W2 = -3712.0 / 14175.0;
 constexpr double W3 = 41984.0 / 14175.0;
 constexpr double W4 = -18160.0 / 14175.0;
-}  // namespace quanc
+}  // namespace quadrature
 
-class CQuanc {
+class Quadrature {
 public:
     using Integrand = double (*)(double);
 
-    CQuanc() = default;
-    virtual ~CQuanc() = default;
+    Quadrature() = default;
+    virtual ~Quadrature() = default;
 
     void SetLimits(double lower, double upper);
     // A tolerance that is not above 0 becomes 0.1.
@@ -78,9 +78,9 @@ private:
 };
 
 template <class F>
-double CQuanc::Integrate(F &&f)
+double Quadrature::Integrate(F &&f)
 {
-    using namespace quanc;
+    using namespace quadrature;
     // The run works on locals, which the compiler can keep in registers
     // while the integrand writes memory, and leaves them in the fields.
     double lower = this->lower, upper = this->upper, absTol = this->absTol, relTol = this->relTol;

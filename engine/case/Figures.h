@@ -3,7 +3,7 @@
 // settings and the command line.
 #pragma once
 
-#include "Calcs.h"
+#include "CalcEngine.h"
 #include "Units.h"
 
 #include <string>

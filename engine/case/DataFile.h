@@ -1,7 +1,7 @@
 // DataFile: the airplane data file (.TQD), nine "key=value" lines.
 #pragma once
 
-#include "Calcs.h"
+#include "CalcEngine.h"
 #include "Figures.h"
 
 #include <cstddef>

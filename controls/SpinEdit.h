@@ -1,6 +1,6 @@
-// Cspin: a one-line integer field with a pair of arrow buttons.
+// SpinEdit: a one-line integer field with a pair of arrow buttons.
 //
-// TCSpinEdit is the field; it owns a TCSpinButton, which holds the up and
+// SpinEdit is the field; it owns a SpinButtons, which holds the up and
 // down TTimerSpeedButtons. The field's text is its whole state: Value is
 // read from it and written to it. Limits apply when the value is set and
 // when the focus leaves the field, not while the user types.
@@ -14,10 +14,10 @@ class QTimer;
 
 // A flat button that repeats its click while held: the first repeat after
 // 400 ms, then every 100 ms.
-class TTimerSpeedButton : public QToolButton {
+class RepeatButton : public QToolButton {
     Q_OBJECT
 public:
-    explicit TTimerSpeedButton(QWidget *parent = nullptr);
+    explicit RepeatButton(QWidget *parent = nullptr);
 
     void setAutoRepeatFlag(bool on) { autoRepeatFlag = on; }
     bool autoRepeatFlagSet() const { return autoRepeatFlag; }
@@ -40,13 +40,13 @@ private:
 };
 
 // The arrow pair: up above down.
-class TCSpinButton : public QWidget {
+class SpinButtons : public QWidget {
     Q_OBJECT
 public:
-    explicit TCSpinButton(QWidget *parent = nullptr);
+    explicit SpinButtons(QWidget *parent = nullptr);
 
-    TTimerSpeedButton *upButton() const { return up; }
-    TTimerSpeedButton *downButton() const { return down; }
+    RepeatButton *upButton() const { return up; }
+    RepeatButton *downButton() const { return down; }
     void setFocusControl(QWidget *w) { focusControl = w; }
 
 signals:
@@ -58,15 +58,15 @@ protected:
 
 private:
     void BtnMouseDown();
-    TTimerSpeedButton *up;
-    TTimerSpeedButton *down;
+    RepeatButton *up;
+    RepeatButton *down;
     QWidget *focusControl = nullptr;
 };
 
-class TCSpinEdit : public QLineEdit {
+class SpinEdit : public QLineEdit {
     Q_OBJECT
 public:
-    explicit TCSpinEdit(QWidget *parent = nullptr);
+    explicit SpinEdit(QWidget *parent = nullptr);
 
     int MinValue = 0;
     int MaxValue = 0;  // equal to MinValue: no limits at all
@@ -81,7 +81,7 @@ public:
     virtual void DownClick();
     virtual bool IsValidChar(QChar c) const;
 
-    TCSpinButton *arrows() const { return button; }
+    SpinButtons *arrows() const { return button; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -95,5 +95,5 @@ protected:
 
 private:
     void SetEditRect();
-    TCSpinButton *button;
+    SpinButtons *button;
 };

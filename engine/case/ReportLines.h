@@ -4,7 +4,7 @@
 // k counts line heights from the "Input Data" heading.
 #pragma once
 
-#include "Calcs.h"
+#include "CalcEngine.h"
 #include "Units.h"
 
 #include <ctime>

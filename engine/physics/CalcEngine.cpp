@@ -1,4 +1,4 @@
-#include "Calcs.h"
+#include "CalcEngine.h"
 
 #include <cfloat>
 #include <cmath>
@@ -99,7 +99,7 @@ void CalcEngine::Recalculate(float lapTime)
     air.ToImperial();
     faults::Check();
 
-    lacft.Solve(air, quanc, results);
+    lacft.Solve(air, quadrature, results);
     faults::Check();
 
     // The airplane flies outside the line end by the inboard wing length.

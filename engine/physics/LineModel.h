@@ -1,6 +1,6 @@
-// Lacft: the airplane flying a circle on its control lines.
+// LineModel: the airplane flying a circle on its control lines.
 //
-// CLacft holds the airplane and line set in SI units; every setter converts
+// LineModel holds the airplane and line set in SI units; every setter converts
 // from the current unit system and clamps silently into a fixed range.
 // Solve() finds the tension, the line Reynolds number, the line drag
 // integrated along the lines (QUANC8 over the drag-coefficient curve), the
@@ -12,8 +12,8 @@
 // φ = asin((A/L)·sin θ) the angle at the line end, R = A·cos θ + L·cos φ.
 #pragma once
 
-#include "Catmo.h"
-#include "Quanc.h"
+#include "Atmosphere.h"
+#include "Quadrature.h"
 
 enum UnitSystem : signed char {
     UnitsMetric = 0,    // m, m², km/h, mm, g
@@ -47,10 +47,10 @@ struct LineResults {
     int lineCount = 0;
 };
 
-class CLacft {
+class LineModel {
 public:
-    CLacft();
-    virtual ~CLacft() = default;
+    LineModel();
+    virtual ~LineModel() = default;
 
     void SetUnitSystem(signed char mode);
     void SetLineCount(unsigned n);
@@ -63,7 +63,7 @@ public:
     // drag integrals. Throws EngineError when the case has no physical
     // meaning: a wind equal to the airspeed or a flight radius of zero or
     // below.
-    void Solve(const CAtmo &air, CQuanc &quanc, LineResults &out);
+    void Solve(const HumidAtmosphere &air, Quadrature &quadrature, LineResults &out);
     // Drag per unit length at x (fraction of L from the hand) before the
     // weighting for the bow or the moment: Cd·|s|·s, s the line's speed
     // across itself as a fraction of V.

@@ -1,4 +1,4 @@
-#include "Catmo.h"
+#include "Atmosphere.h"
 
 #include "EngineError.h"
 #include "Faults.h"
@@ -71,22 +71,22 @@ double SaturationPressure(double temperature)
     return VapourRefPressure * tmath::exp(a + b);
 }
 
-CStdAtm::CStdAtm()
-    : table(std::make_unique<Lin>(Rows, Altitude, TempOverMolarMass, Lin::LinearExtrapolate))
+StandardAtmosphere::StandardAtmosphere()
+    : table(std::make_unique<InterpolationTable>(Rows, Altitude, TempOverMolarMass, InterpolationTable::LinearExtrapolate))
 {
     SetAltitude(0);
 }
 
-CStdAtm::~CStdAtm() = default;
+StandardAtmosphere::~StandardAtmosphere() = default;
 
-CStdAtm::CStdAtm(const CStdAtm &other)
+StandardAtmosphere::StandardAtmosphere(const StandardAtmosphere &other)
     : stdPressure(other.stdPressure), stdDensity(other.stdDensity), stdTemperature(other.stdTemperature),
-      altitude(other.altitude), table(std::make_unique<Lin>(*other.table)), lastSegment(other.lastSegment),
+      altitude(other.altitude), table(std::make_unique<InterpolationTable>(*other.table)), lastSegment(other.lastSegment),
       conditionsSolved(other.conditionsSolved)
 {
 }
 
-CStdAtm &CStdAtm::operator=(const CStdAtm &other)
+StandardAtmosphere &StandardAtmosphere::operator=(const StandardAtmosphere &other)
 {
     if (this != &other) {
         stdPressure = other.stdPressure;
@@ -100,7 +100,7 @@ CStdAtm &CStdAtm::operator=(const CStdAtm &other)
     return *this;
 }
 
-void CStdAtm::SetAltitude(double h)
+void StandardAtmosphere::SetAltitude(double h)
 {
     using namespace faults;
     conditionsSolved = false;
@@ -126,7 +126,7 @@ void CStdAtm::SetAltitude(double h)
     stdDensity = Div(stdPressure, Mul(stdTemperature, AirGasConstant));
 }
 
-double CStdAtm::AltitudeForDensity(double rho)
+double StandardAtmosphere::AltitudeForDensity(double rho)
 {
     using namespace faults;
     const double g = Log(rho);
@@ -141,15 +141,15 @@ double CStdAtm::AltitudeForDensity(double rho)
     return h;
 }
 
-CAtmo::CAtmo() { SetPressureAltitude(0); }
+HumidAtmosphere::HumidAtmosphere() { SetPressureAltitude(0); }
 
-CAtmo::~CAtmo() = default;
+HumidAtmosphere::~HumidAtmosphere() = default;
 
 namespace {
 
 // Far beyond the table the extrapolated pressure underflows to 0 or
 // overflows; no air model is left to speak of.
-void CheckStandardAir(const CStdAtm &air)
+void CheckStandardAir(const StandardAtmosphere &air)
 {
     if (!(air.stdPressure > 0 && air.stdDensity > 0 && std::isfinite(air.stdPressure) &&
           std::isfinite(air.stdDensity)))
@@ -165,7 +165,7 @@ void CheckTemperature(double kelvin)
 
 }  // namespace
 
-void CAtmo::SetPressureAltitude(double h)
+void HumidAtmosphere::SetPressureAltitude(double h)
 {
     SetAltitude(h);
     CheckStandardAir(*this);
@@ -176,7 +176,7 @@ void CAtmo::SetPressureAltitude(double h)
     Update();
 }
 
-void CAtmo::SetTemperature(double kelvin)
+void HumidAtmosphere::SetTemperature(double kelvin)
 {
     CheckTemperature(kelvin);
     temperature = kelvin;
@@ -188,7 +188,7 @@ namespace {
 bool SameBits(const double (&a)[3], const double (&b)[3]) { return std::memcmp(a, b, sizeof a) == 0; }
 }  // namespace
 
-void CAtmo::SetConditions(double altitudeKm, double kelvin, double percent)
+void HumidAtmosphere::SetConditions(double altitudeKm, double kelvin, double percent)
 {
     // The air depends on these three alone: when they are those of the last
     // solve, which raised no fault and left the state untouched since, the
@@ -205,7 +205,7 @@ void CAtmo::SetConditions(double altitudeKm, double kelvin, double percent)
     conditionsSolved = clean;
 }
 
-void CAtmo::SolveConditions(double altitudeKm, double kelvin, double percent)
+void HumidAtmosphere::SolveConditions(double altitudeKm, double kelvin, double percent)
 {
     // Ordinary air: from 5 km below the sea to 80 km up, from 150 to 400 K.
     // There the standard air and the dry air at the given temperature lie
@@ -230,7 +230,7 @@ void CAtmo::SolveConditions(double altitudeKm, double kelvin, double percent)
     Update();
 }
 
-void CAtmo::Update()
+void HumidAtmosphere::Update()
 {
     // t is a temperature above 0 K and below 2E38 K: the power cannot
     // overflow and the divisor is positive.
@@ -240,7 +240,7 @@ void CAtmo::Update()
     SetHumidity(relativeHumidity);
 }
 
-void CAtmo::SetHumidity(double rh)
+void HumidAtmosphere::SetHumidity(double rh)
 {
     if (rh > 100)
         rh = 100;
@@ -264,7 +264,7 @@ void CAtmo::SetHumidity(double rh)
     densityAltitudeKm = AltitudeForDensity(moistDensity);
 }
 
-void CAtmo::ToImperial()
+void HumidAtmosphere::ToImperial()
 {
     densityAltitudeFeet = faults::Div(faults::Mul(1000, densityAltitudeKm), MetresPerFoot);
 }

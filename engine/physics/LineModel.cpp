@@ -1,4 +1,4 @@
-#include "Lacft.h"
+#include "LineModel.h"
 
 #include "DragCurve.h"
 #include "EngineError.h"
@@ -28,7 +28,7 @@ double Clamp(double v, double lo, double hi)
 
 }  // namespace
 
-CLacft::CLacft()
+LineModel::LineModel()
 {
     SetLineDiameter(0.3);
     SetWeight(0.35);
@@ -36,7 +36,7 @@ CLacft::CLacft()
     SetSpeeds(50, 0);
 }
 
-void CLacft::SetUnitSystem(signed char mode)
+void LineModel::SetUnitSystem(signed char mode)
 {
     if (mode < UnitsMetric)
         mode = UnitsMetric;
@@ -45,24 +45,24 @@ void CLacft::SetUnitSystem(signed char mode)
     unitSystem = mode;
 }
 
-void CLacft::SetLineCount(unsigned n)
+void LineModel::SetLineCount(unsigned n)
 {
     lineCount = static_cast<unsigned>(LineCountField::Clamp(n > 3 ? 3 : static_cast<int>(n)));
 }
 
-void CLacft::SetLineDiameter(double d)
+void LineModel::SetLineDiameter(double d)
 {
     d = unitSystem == UnitsImperial ? d * (1 / 12000.0) * MetresPerFoot : d * 0.001;
     lineDiameter = Clamp(d, 0.0001, 0.004);
 }
 
-void CLacft::SetWeight(double m)
+void LineModel::SetWeight(double m)
 {
     m = unitSystem == UnitsImperial ? m * KgPerPound * 0.0625 : m * 0.001;
     weight = Clamp(m, 0.05, 30);
 }
 
-void CLacft::SetGeometry(double line, double arm, double wing, double handleAngleDeg)
+void LineModel::SetGeometry(double line, double arm, double wing, double handleAngleDeg)
 {
     if (unitSystem == UnitsFeet || unitSystem == UnitsImperial) {
         line *= MetresPerFoot;
@@ -89,7 +89,7 @@ void CLacft::SetGeometry(double line, double arm, double wing, double handleAngl
     speedSlope = faults::Div(1 - windRatio, radiusRatio);  // R/L can cancel to 0
 }
 
-void CLacft::SetWingArea(double s)
+void LineModel::SetWingArea(double s)
 {
     if (unitSystem == UnitsFeet)
         s = s * SquareMetresPerSquareFoot;
@@ -98,7 +98,7 @@ void CLacft::SetWingArea(double s)
     wingArea = Clamp(s, 0.003, 2);
 }
 
-void CLacft::SetSpeeds(double v, double w)
+void LineModel::SetSpeeds(double v, double w)
 {
     if (unitSystem == UnitsImperial) {
         v = v / MphPerMetrePerSecond;
@@ -117,7 +117,7 @@ void CLacft::SetSpeeds(double v, double w)
     speedSlope = faults::Div(1 - windRatio, radiusRatio);
 }
 
-double CLacft::LineDrag(double x) const
+double LineModel::LineDrag(double x) const
 {
     // s is at most about 1E35 (R/L is 0 or above 6E-33), so |s|·s cannot
     // overflow; the Reynolds number of air near its limits can.
@@ -147,7 +147,7 @@ bool SameBits(double a, double b)
 
 }  // namespace
 
-void CLacft::Solve(const CAtmo &air, CQuanc &quanc, LineResults &out)
+void LineModel::Solve(const HumidAtmosphere &air, Quadrature &quadrature, LineResults &out)
 {
     using faults::Div;
     using faults::Mul;
@@ -190,11 +190,11 @@ void CLacft::Solve(const CAtmo &air, CQuanc &quanc, LineResults &out)
     reynolds = Div(d * V * rhoDry, Mul(nu, rhoMoist));
     out.reynolds = reynolds;
 
-    quanc.SetLimits(0, integrationEnd);
-    quanc.SetTolerances(0.0001, 0.0001);
+    quadrature.SetLimits(0, integrationEnd);
+    quadrature.SetTolerances(0.0001, 0.0001);
     DragSample samples[MaxSamples];  // on the stack: nothing is allocated
     int count = 0;
-    out.momentIntegral = quanc.Integrate([&](double x) {
+    out.momentIntegral = quadrature.Integrate([&](double x) {
         const double q = LineDrag(x);
         if (count < MaxSamples)
             samples[count++] = {x, q};
@@ -208,7 +208,7 @@ void CLacft::Solve(const CAtmo &air, CQuanc &quanc, LineResults &out)
     out.leadoutOffset = tmath::tan(out.lineAngle / DegPerRad) * wingLength;
 
     int next = 0;
-    out.bowIntegral = quanc.Integrate([&](double x) {
+    out.bowIntegral = quadrature.Integrate([&](double x) {
         const double q = next < count && SameBits(samples[next].x, x) ? samples[next].q : LineDrag(x);
         ++next;
         return q * 12 * (1 - x);

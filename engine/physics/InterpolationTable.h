@@ -1,9 +1,9 @@
-// Linintrp: a table of (x, y) points with piecewise-linear lookup.
+// InterpolationTable: a table of (x, y) points with piecewise-linear lookup.
 #pragma once
 
 #include <vector>
 
-class Lin {
+class InterpolationTable {
 public:
     enum Mode : unsigned {
         StepHold = 1,           // left point's y inside, end values outside
@@ -15,7 +15,7 @@ public:
     // Copies n points; xs must be strictly increasing and n at least 2
     // (std::invalid_argument otherwise). A mode of 0 or above 4 becomes
     // LinearExtrapolate.
-    Lin(unsigned n, const double *xs, const double *ys, unsigned mode);
+    InterpolationTable(unsigned n, const double *xs, const double *ys, unsigned mode);
 
     // Segment i (0 ≤ i ≤ n−2) that brackets x, and the fraction t along it:
     // 0 at xs[i], 1 at xs[i+1], outside [0, 1] beyond the table. An x equal

@@ -1,8 +1,8 @@
-#include "Advgfg.h"
+#include "ConditionsDialog.h"
 
 #include "Convert.h"
 #include "Figures.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "Seams.h"
 #include "Settings.h"
 
@@ -12,7 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TAdvCfgFrm *AdvCfgFrm = nullptr;
+ConditionsDialog *OpenConditionsDialog = nullptr;
 
 namespace {
 
@@ -33,7 +33,7 @@ Measure MeasureOf(const ConditionRow &r) { return KeyOf(r).measure; }
 
 }  // namespace
 
-TAdvCfgFrm::TAdvCfgFrm(TForm1 &owner, QWidget *parent) : QDialog(parent), form(owner)
+ConditionsDialog::ConditionsDialog(MainWindow &owner, QWidget *parent) : QDialog(parent), form(owner)
 {
     setObjectName("AdvCfgFrm");
     setWindowTitle(tr("Advanced Input Data"));
@@ -62,10 +62,10 @@ TAdvCfgFrm::TAdvCfgFrm(TForm1 &owner, QWidget *parent) : QDialog(parent), form(o
     bar->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     bar->setGeometry(1, 216, 345, 4);
 
-    const struct { const char *name, *text; int left; void (TAdvCfgFrm::*handler)(); } buttons[] = {
-        {"DefaultsBtn", "&Defaults", 23, &TAdvCfgFrm::DefaultsBtnClick},
-        {"SaveBtn", "&Save", 136, &TAdvCfgFrm::SaveBtnClick},
-        {"ClxclBtn", "&Cancel", 249, &TAdvCfgFrm::ClxclBtnClick},
+    const struct { const char *name, *text; int left; void (ConditionsDialog::*handler)(); } buttons[] = {
+        {"DefaultsBtn", "&Defaults", 23, &ConditionsDialog::Defaults},
+        {"SaveBtn", "&Save", 136, &ConditionsDialog::Save},
+        {"ClxclBtn", "&Cancel", 249, &ConditionsDialog::Cancel},
     };
     QWidget *previous = fields[5];
     for (int i = 0; i < 5; ++i)
@@ -81,19 +81,19 @@ TAdvCfgFrm::TAdvCfgFrm(TForm1 &owner, QWidget *parent) : QDialog(parent), form(o
         previous = button;
     }
 
-    AdvCfgFrm = this;
+    OpenConditionsDialog = this;
     ShowConditions();
 }
 
-TAdvCfgFrm::~TAdvCfgFrm()
+ConditionsDialog::~ConditionsDialog()
 {
-    if (AdvCfgFrm == this)
-        AdvCfgFrm = nullptr;
+    if (OpenConditionsDialog == this)
+        OpenConditionsDialog = nullptr;
 }
 
-void TAdvCfgFrm::ShowConditions()
+void ConditionsDialog::ShowConditions()
 {
-    const char sep = TForm1::DecimalSeparator();
+    const char sep = MainWindow::DecimalSeparator();
     for (int i = 0; i < 6; ++i) {
         const float value = form.flightCase().*(KeyOf(Rows[i]).field);
         shownTexts[i] = QString::fromStdString(FormatShown(MeasureOf(Rows[i]), form.units(), value, 4, sep));
@@ -101,13 +101,13 @@ void TAdvCfgFrm::ShowConditions()
     }
 }
 
-void TAdvCfgFrm::SaveBtnClick()
+void ConditionsDialog::Save()
 {
     // Every text must convert before anything is stored or taken over, so
     // that a bad text never reaches the stored settings.
     // In metric, a text left as shown keeps the value it shows: rounding
     // it to four digits and back would move the condition.
-    const char sep = TForm1::DecimalSeparator();
+    const char sep = MainWindow::DecimalSeparator();
     const bool metric = form.units() == DisplayUnits::Metric;
     float values[6];
     for (int i = 0; i < 6; ++i)
@@ -127,24 +127,24 @@ void TAdvCfgFrm::SaveBtnClick()
     accept();
 }
 
-void TAdvCfgFrm::DefaultsBtnClick()
+void ConditionsDialog::Defaults()
 {
     form.SetAdvancedDefaults();
     ShowConditions();
 }
 
-void TAdvCfgFrm::ClxclBtnClick() { reject(); }
+void ConditionsDialog::Cancel() { reject(); }
 
-bool TAdvCfgFrm::eventFilter(QObject *watched, QEvent *event)
+bool ConditionsDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && ArmLngthKeyDown(static_cast<QKeyEvent *>(event)))
+    if (event->type() == QEvent::KeyPress && HelpKeyDown(static_cast<QKeyEvent *>(event)))
         return true;
     return QDialog::eventFilter(watched, event);
 }
 
-void TAdvCfgFrm::keyPressEvent(QKeyEvent *event)
+void ConditionsDialog::keyPressEvent(QKeyEvent *event)
 {
-    if (ArmLngthKeyDown(event))
+    if (HelpKeyDown(event))
         return;
     // Enter and Escape do nothing here: only the buttons and the close box
     // end the dialog.
@@ -155,7 +155,7 @@ void TAdvCfgFrm::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-bool TAdvCfgFrm::ArmLngthKeyDown(QKeyEvent *event)
+bool ConditionsDialog::HelpKeyDown(QKeyEvent *event)
 {
     if (event->key() != Qt::Key_F1)
         return false;

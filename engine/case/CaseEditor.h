@@ -9,7 +9,7 @@
 // calculation, the What-If row and the units shown.
 #pragma once
 
-#include "Calcs.h"
+#include "CalcEngine.h"
 #include "LineCountField.h"
 #include "Figures.h"
 #include "ReportLines.h"

@@ -1,11 +1,11 @@
-// Catmo: the engine's unit factors and physical constants, the 1976-style
-// standard atmosphere (CStdAtm) and the humid-air model built on it (CAtmo).
+// Atmosphere: the engine's unit factors and physical constants, the 1976-style
+// standard atmosphere (StandardAtmosphere) and the humid-air model built on it (HumidAtmosphere).
 //
 // Everything inside the engine is SI (m, kg, s, K, Pa); the driver converts
 // from the flier's units at the boundary.
 #pragma once
 
-#include "Linintrp.h"
+#include "InterpolationTable.h"
 
 #include <memory>
 
@@ -56,13 +56,13 @@ double SaturationPressure(double temperature);
 // Standard atmosphere from a 39-row table (0 to 700 km): T/M is interpolated
 // linearly in altitude, ln p linearly in ln(T/M) (exact in a layer of constant
 // lapse rate) or in altitude on the isothermal layers.
-class CStdAtm {
+class StandardAtmosphere {
 public:
-    CStdAtm();
-    virtual ~CStdAtm();
+    StandardAtmosphere();
+    virtual ~StandardAtmosphere();
     // Copies hold a table of their own (a sweep saves and restores the air).
-    CStdAtm(const CStdAtm &other);
-    CStdAtm &operator=(const CStdAtm &other);
+    StandardAtmosphere(const StandardAtmosphere &other);
+    StandardAtmosphere &operator=(const StandardAtmosphere &other);
 
     void SetAltitude(double altitudeKm);
     // Standard altitude (km) whose density is rho: four secant steps on ln ρ.
@@ -73,7 +73,7 @@ public:
     double stdDensity = 0;      // kg/m³
     double stdTemperature = 0;  // K
     double altitude = 0;        // km
-    std::unique_ptr<Lin> table;
+    std::unique_ptr<InterpolationTable> table;
 
 protected:
     unsigned lastSegment = 0;       // where the next table search starts
@@ -81,10 +81,10 @@ protected:
 };
 
 // Air at a pressure altitude, with its own temperature and humidity.
-class CAtmo : public CStdAtm {
+class HumidAtmosphere : public StandardAtmosphere {
 public:
-    CAtmo();
-    ~CAtmo() override;
+    HumidAtmosphere();
+    ~HumidAtmosphere() override;
 
     void SetPressureAltitude(double altitudeKm);  // resets the humidity to 0
     void SetTemperature(double kelvin);

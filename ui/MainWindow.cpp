@@ -1,8 +1,8 @@
-#include "Main.h"
+#include "MainWindow.h"
 
 #include "Charts.h"
 #include "HeadingColours.h"
-#include "Cspin.h"
+#include "SpinEdit.h"
 #include "DataFile.h"
 #include "Seams.h"
 
@@ -63,7 +63,7 @@ bool IsEnter(const QKeyEvent *e) { return e->key() == Qt::Key_Return || e->key()
 
 }  // namespace
 
-TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName("Form1");
     setWindowTitle("Tethrix");
@@ -98,9 +98,9 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     FormCreate();
 }
 
-TForm1::~TForm1() { FormDestroy(); }
+MainWindow::~MainWindow() { FormDestroy(); }
 
-void TForm1::FitTheScreen()
+void MainWindow::FitTheScreen()
 {
     // The panels' sizes as their texts and font now ask, then the window as
     // large as they need, as the screen allows.
@@ -117,7 +117,7 @@ void TForm1::FitTheScreen()
     resize(size);
 }
 
-void TForm1::createMenus()
+void MainWindow::createMenus()
 {
     File1 = menuBar()->addMenu(tr("&File"));
     File1->setObjectName("File1");
@@ -127,16 +127,16 @@ void TForm1::createMenus()
         connect(a, &QAction::triggered, this, [this, handler] { Guarded(this, [&] { (this->*handler)(); }); });
         return a;
     };
-    action(File1, tr("&Open..."), "Open1", &TForm1::Open1Click);
-    action(File1, tr("&Save"), "Save1", &TForm1::Save1Click);
+    action(File1, tr("&Open..."), "Open1", &MainWindow::Open);
+    action(File1, tr("&Save"), "Save1", &MainWindow::Save);
     File1->addSeparator()->setObjectName("N2");
-    action(File1, tr("&Print..."), "Print1", &TForm1::Print1Click);
+    action(File1, tr("&Print..."), "Print1", &MainWindow::Print);
     File1->addSeparator()->setObjectName("N1");
     for (int i = 0; i < 5; ++i) {
         MRU[i] = File1->addAction(QString());
         MRU[i]->setObjectName(QStringLiteral("MRU%1").arg(i + 1));
         MRU[i]->setVisible(false);
-        connect(MRU[i], &QAction::triggered, this, [this, i] { Guarded(this, [&] { MRU1Click(i); }); });
+        connect(MRU[i], &QAction::triggered, this, [this, i] { Guarded(this, [&] { OpenRecent(i); }); });
     }
     MRUSeparator = File1->addSeparator();
     MRUSeparator->setObjectName("MRUSeparator");
@@ -144,12 +144,12 @@ void TForm1::createMenus()
     QAction *exit = File1->addAction(tr("E&xit"));
     exit->setObjectName("Exit1");
     connect(exit, &QAction::triggered, this, &QWidget::close);
-    connect(File1, &QMenu::aboutToShow, this, [this] { Guarded(this, [&] { File1Click(); }); });
+    connect(File1, &QMenu::aboutToShow, this, [this] { Guarded(this, [&] { ShowRecentFiles(); }); });
 
     QMenu *advanced = menuBar()->addMenu(tr("&Advanced"));
     advanced->setObjectName("Advanced1");
-    action(advanced, tr("&Data Entry"), "Configure1", &TForm1::Configure1Click);
-    action(advanced, tr("&Trim Charts..."), "Charts1", &TForm1::Charts1Click);
+    action(advanced, tr("&Data Entry"), "Configure1", &MainWindow::EditConditions);
+    action(advanced, tr("&Trim Charts..."), "Charts1", &MainWindow::ShowCharts);
     // Imperial or metric: one checked at a time.
     QMenu *unitsMenu = advanced->addMenu(tr("&Units"));
     unitsMenu->setObjectName("Units1");
@@ -167,11 +167,11 @@ void TForm1::createMenus()
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName("Help1");
-    action(help, tr("&Contents"), "Contents1", &TForm1::Contents1Click);
-    action(help, tr("&About..."), "About1", &TForm1::About1Click);
+    action(help, tr("&Contents"), "Contents1", &MainWindow::ShowHelpContents);
+    action(help, tr("&About..."), "About1", &MainWindow::ShowAbout);
 }
 
-void TForm1::createInputPanel(QWidget *panel)
+void MainWindow::createInputPanel(QWidget *panel)
 {
     auto *box = new QVBoxLayout(panel);
     Label1 = MakeHeading(tr("Input Data"), "Label1", panel, 16);
@@ -193,7 +193,7 @@ void TForm1::createInputPanel(QWidget *panel)
         grid->addWidget(caption, r, 0);
         QLineEdit *field = nullptr;
         if (key.field == nullptr && r == 1) {
-            NumLines = new TCSpinEdit(panel);
+            NumLines = new SpinEdit(panel);
             NumLines->MinValue = LineCountField::Min;
             NumLines->MaxValue = LineCountField::Max;
             field = NumLines;
@@ -237,7 +237,7 @@ void TForm1::createInputPanel(QWidget *panel)
     }
 }
 
-void TForm1::createResultPanel(QWidget *panel)
+void MainWindow::createResultPanel(QWidget *panel)
 {
     auto *box = new QVBoxLayout(panel);
     Label2 = MakeHeading(tr("Computed Data"), "Label2", panel, 16);
@@ -286,7 +286,7 @@ void TForm1::createResultPanel(QWidget *panel)
     setTabOrder(WfLapTime, WfLineLength);
 }
 
-void TForm1::FormCreate()
+void MainWindow::FormCreate()
 {
     RecentFiles.clear();
     LoadSettings();  // the conditions, the recent files and the units
@@ -294,7 +294,7 @@ void TForm1::FormCreate()
     Guarded(this, [&] { ResetInputs(); });
 }
 
-void TForm1::FormDestroy()
+void MainWindow::FormDestroy()
 {
     if (!recentFilesSaved) {
         recentFilesSaved = true;
@@ -302,14 +302,14 @@ void TForm1::FormDestroy()
     }
 }
 
-void TForm1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     // The list is written when the window goes, however it is closed.
     FormDestroy();
     QMainWindow::closeEvent(event);
 }
 
-void TForm1::showEvent(QShowEvent *event)
+void MainWindow::showEvent(QShowEvent *event)
 {
     if (!centred && screen() != nullptr) {
         centred = true;
@@ -319,13 +319,13 @@ void TForm1::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
 }
 
-char TForm1::DecimalSeparator()
+char MainWindow::DecimalSeparator()
 {
     const QString sep = QLocale().decimalPoint();
     return sep.size() == 1 && sep[0].unicode() < 128 ? static_cast<char>(sep[0].unicode()) : '.';
 }
 
-void TForm1::ShowHeading()
+void MainWindow::ShowHeading()
 {
     const bool current = edited.Current();
     SetLabelColour(Label2, current ? headings::Role::Current : headings::Role::Stale,
@@ -336,7 +336,7 @@ void TForm1::ShowHeading()
     Label2->setAccessibleDescription(cue);
 }
 
-void TForm1::changeEvent(QEvent *event)
+void MainWindow::changeEvent(QEvent *event)
 {
     // A new palette (a dark desktop theme, say): the headings' colours are
     // chosen again against the panels' new background.
@@ -351,13 +351,13 @@ void TForm1::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
 }
 
-void TForm1::SetAdvancedDefaults() { edited.ConditionDefaults(); }
+void MainWindow::SetAdvancedDefaults() { edited.ConditionDefaults(); }
 
-void TForm1::SetCondition(const InputKey &key, float value) { edited.SetStored(key, value); }
+void MainWindow::SetCondition(const InputKey &key, float value) { edited.SetStored(key, value); }
 
-void TForm1::ResetInputs() { ShowAllAndReport(edited.Defaults()); }
+void MainWindow::ResetInputs() { ShowAllAndReport(edited.Defaults()); }
 
-void TForm1::ShowAllAndReport(const std::string &error)
+void MainWindow::ShowAllAndReport(const std::string &error)
 {
     ShowAll();
     if (!error.empty())
@@ -365,14 +365,14 @@ void TForm1::ShowAllAndReport(const std::string &error)
     RefreshCharts();
 }
 
-void TForm1::ShowAll()
+void MainWindow::ShowAll()
 {
     ShowUnitNames();
     ShowTexts();
     ShowFigures();
 }
 
-void TForm1::ShowTexts()
+void MainWindow::ShowTexts()
 {
     // The core's texts are shown, not read back: no field hears of it.
     for (const auto &[field, key] : mainFields)
@@ -387,14 +387,14 @@ void TForm1::ShowTexts()
         }
 }
 
-void TForm1::ShowFigures()
+void MainWindow::ShowFigures()
 {
     for (int i = 0; i < FigureCount; ++i)
         resultLabels[i]->setText(Text(edited.Figures()[i].text));
     ShowHeading();
 }
 
-void TForm1::SetUnits(DisplayUnits units)
+void MainWindow::SetUnits(DisplayUnits units)
 {
     if (units != edited.Units()) {
         edited.SetUnits(units);
@@ -404,7 +404,7 @@ void TForm1::SetUnits(DisplayUnits units)
     RefreshCharts();
 }
 
-void TForm1::ShowUnitNames()
+void MainWindow::ShowUnitNames()
 {
     const DisplayUnits units = edited.Units();
     Imperial1->setChecked(units == DisplayUnits::Imperial);
@@ -414,7 +414,7 @@ void TForm1::ShowUnitNames()
     whatIfUnit->setText(Text(edited.UnitText(*FindInputKey("ll"), "feet")));
 }
 
-void TForm1::RecalculateAndShow()
+void MainWindow::RecalculateAndShow()
 {
     const std::string error = edited.Recalculate();
     ShowFigures();  // a fault shows the labels rewritten before it
@@ -423,13 +423,13 @@ void TForm1::RecalculateAndShow()
     RefreshCharts();
 }
 
-void TForm1::RefreshCharts()
+void MainWindow::RefreshCharts()
 {
     if (charts != nullptr && charts->isVisible())
         chartsModule->refresh(charts, edited.Calculated(), edited.Units());
 }
 
-void TForm1::InputEdited(const InputKey &key, QLineEdit *field)
+void MainWindow::InputEdited(const InputKey &key, QLineEdit *field)
 {
     const std::string error = edited.SetText(key.key, field->text().toStdString());
     ShowTexts();  // the line count's "1", the What-If copies
@@ -438,7 +438,7 @@ void TForm1::InputEdited(const InputKey &key, QLineEdit *field)
         throw std::runtime_error(error);
 }
 
-bool TForm1::eventFilter(QObject *watched, QEvent *event)
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
@@ -451,7 +451,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool TForm1::MainFieldKeyDown(QKeyEvent *event)
+bool MainWindow::MainFieldKeyDown(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_F1) {
         UiSeams().help(this, HelpMainInputs);
@@ -465,7 +465,7 @@ bool TForm1::MainFieldKeyDown(QKeyEvent *event)
     return false;
 }
 
-bool TForm1::WhatIfKeyDown(QKeyEvent *event, QLineEdit *field)
+bool MainWindow::WhatIfKeyDown(QKeyEvent *event, QLineEdit *field)
 {
     if (event->key() == Qt::Key_F1) {
         UiSeams().help(this, HelpWhatIf);

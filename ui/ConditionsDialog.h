@@ -1,4 +1,4 @@
-// Advgfg: the "Advanced Input Data" dialog, the six flying conditions.
+// ConditionsDialog: the "Advanced Input Data" dialog, the six flying conditions.
 // It keeps no copy of its own: it shows the window's flight case when it
 // opens and writes it on Save or Defaults.
 #pragma once
@@ -9,29 +9,29 @@
 #include <array>
 
 class QLineEdit;
-class TForm1;
+class MainWindow;
 
-class TAdvCfgFrm : public QDialog {
+class ConditionsDialog : public QDialog {
     Q_OBJECT
 public:
-    TAdvCfgFrm(TForm1 &form, QWidget *parent = nullptr);
-    ~TAdvCfgFrm() override;
+    ConditionsDialog(MainWindow &form, QWidget *parent = nullptr);
+    ~ConditionsDialog() override;
 
     void ShowConditions();
-    void SaveBtnClick();
-    void DefaultsBtnClick();
-    void ClxclBtnClick();
+    void Save();
+    void Defaults();
+    void Cancel();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    bool ArmLngthKeyDown(QKeyEvent *event);
-    TForm1 &form;
+    bool HelpKeyDown(QKeyEvent *event);
+    MainWindow &form;
     std::array<QLineEdit *, 6> fields{};
     std::array<QString, 6> shownTexts;  // as ShowConditions put them
 };
 
 // The dialog while it is open, as the window created it.
-extern TAdvCfgFrm *AdvCfgFrm;
+extern ConditionsDialog *OpenConditionsDialog;

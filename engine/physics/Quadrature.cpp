@@ -1,6 +1,6 @@
-#include "Quanc.h"
+#include "Quadrature.h"
 
-void CQuanc::SetLimits(double a, double b)
+void Quadrature::SetLimits(double a, double b)
 {
     lower = a;
     upper = b;
@@ -8,7 +8,7 @@ void CQuanc::SetLimits(double a, double b)
     flag = 0;
 }
 
-void CQuanc::SetTolerances(double abs, double rel)
+void Quadrature::SetTolerances(double abs, double rel)
 {
     absTol = abs > 0 ? abs : 0.1;
     relTol = rel > 0 ? rel : 0.1;

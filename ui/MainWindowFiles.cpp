@@ -1,9 +1,9 @@
 // The window's files and commands: stored settings and recent files, data
 // files in and out, the conditions dialog, the trim charts, printing and
-// help. The fields and results live in Main.cpp.
-#include "Main.h"
+// help. The fields and results live in MainWindow.cpp.
+#include "MainWindow.h"
 
-#include "Advgfg.h"
+#include "ConditionsDialog.h"
 #include "Charts.h"
 #include "Convert.h"
 #include "DataFile.h"
@@ -28,7 +28,7 @@ QString Text(const std::string &s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-void TForm1::LoadSettings()
+void MainWindow::LoadSettings()
 {
     using namespace TethrixSettings;
     FlightCase defaults;
@@ -62,7 +62,7 @@ void TForm1::LoadSettings()
         ShowError(this, problems.join(".\n"));
 }
 
-void TForm1::SaveRecentFiles()
+void MainWindow::SaveRecentFiles()
 {
     // Written only when the list changed, so that a run that opens nothing
     // leaves the settings file alone.
@@ -77,12 +77,12 @@ void TForm1::SaveRecentFiles()
     });
 }
 
-void TForm1::StoreUnits()
+void MainWindow::StoreUnits()
 {
     Guarded(this, [&] { TethrixSettings::Write({{TethrixSettings::UnitsName, DisplayUnitsName(edited.Units())}}); });
 }
 
-void TForm1::AddRecentFile(const QString &path)
+void MainWindow::AddRecentFile(const QString &path)
 {
     if (RecentFiles.contains(path))
         return;  // a listed file keeps its place
@@ -91,7 +91,7 @@ void TForm1::AddRecentFile(const QString &path)
         RecentFiles.removeLast();
 }
 
-void TForm1::File1Click()
+void MainWindow::ShowRecentFiles()
 {
     for (int i = 0; i < TethrixSettings::RecentCount; ++i) {
         const QString entry = RecentFiles.value(i);
@@ -105,13 +105,13 @@ void TForm1::File1Click()
     }
 }
 
-void TForm1::MRU1Click(int entry)
+void MainWindow::OpenRecent(int entry)
 {
     const QString path = RecentFiles.value(entry);
     std::string content;
     const QString problem = ReadSmallFile(path, MaxDataFileBytes, content);
     if (problem.isEmpty()) {
-        OpenFile(path, content);
+        ApplyFile(path, content);
         return;
     }
     ReportOpenFailure(path, problem);
@@ -121,23 +121,23 @@ void TForm1::MRU1Click(int entry)
         a->setVisible(false);
         a->setText(QString());
     }
-    File1Click();
+    ShowRecentFiles();
 }
 
 // ---- Data files ----
 
-void TForm1::OpenFile(const QString &path, const std::string &content)
+void MainWindow::ApplyFile(const QString &path, const std::string &content)
 {
     ShowAllAndReport(edited.Open(path.toStdString(), content));
 }
 
-void TForm1::ReportOpenFailure(const QString &path, const QString &reason)
+void MainWindow::ReportOpenFailure(const QString &path, const QString &reason)
 {
     UiSeams().message(this, tr("File Not Found"), Text(OpenFailure(path.toStdString(), reason.toStdString())),
                       QMessageBox::Warning);
 }
 
-void TForm1::Open1Click()
+void MainWindow::Open()
 {
     const QString path = UiSeams().openFile(this, programFolder, DataFileFilter);
     if (path.isEmpty())
@@ -149,10 +149,10 @@ void TForm1::Open1Click()
         return;
     }
     AddRecentFile(path);
-    OpenFile(path, content);
+    ApplyFile(path, content);
 }
 
-void TForm1::Save1Click()
+void MainWindow::Save()
 {
     QString path = UiSeams().saveFile(this, programFolder, Text(edited.Case().AcName), DataFileFilter);
     if (path.isEmpty())
@@ -171,16 +171,16 @@ void TForm1::Save1Click()
 
 // ---- Dialog, printing and help ----
 
-void TForm1::Configure1Click()
+void MainWindow::EditConditions()
 {
     {
-        TAdvCfgFrm dialog(*this, this);
+        ConditionsDialog dialog(*this, this);
         dialog.exec();
     }
     RecalculateAndShow();
 }
 
-void TForm1::Charts1Click()
+void MainWindow::ShowCharts()
 {
     if (charts == nullptr) {
         // The charts, and Qt's chart library, load when first asked for.
@@ -197,7 +197,7 @@ void TForm1::Charts1Click()
     charts->activateWindow();
 }
 
-void TForm1::PlaceBeside(QWidget *other) const
+void MainWindow::PlaceBeside(QWidget *other) const
 {
     // Beside the window, on the side with room, kept on the screen.
     const QScreen *s = screen();
@@ -213,7 +213,7 @@ void TForm1::PlaceBeside(QWidget *other) const
     other->move(x, y);
 }
 
-void TForm1::Print1Click()
+void MainWindow::Print()
 {
     // The page shows inputs and the figures that belong to them: the core
     // brings figures left behind by an edit up to date first.
@@ -237,6 +237,6 @@ void TForm1::Print1Click()
         throw std::runtime_error(tr("Cannot write the report %1: %2").arg(path, why).toStdString());
 }
 
-void TForm1::Contents1Click() { UiSeams().help(this, HelpContents); }
+void MainWindow::ShowHelpContents() { UiSeams().help(this, HelpContents); }
 
-void TForm1::About1Click() { UiSeams().help(this, HelpAbout); }
+void MainWindow::ShowAbout() { UiSeams().help(this, HelpAbout); }

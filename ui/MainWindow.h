@@ -25,13 +25,13 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 struct ChartsModule;
-class TCSpinEdit;
+class SpinEdit;
 
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget *parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     void ResetInputs();
     void RecalculateAndShow();
@@ -53,15 +53,15 @@ public:
     static char DecimalSeparator();
 
     // Menu handlers, public so that tests and the menus call the same code.
-    void File1Click();
-    void Open1Click();
-    void Save1Click();
-    void Print1Click();
-    void MRU1Click(int entry);
-    void Configure1Click();
-    void Charts1Click();
-    void Contents1Click();
-    void About1Click();
+    void ShowRecentFiles();
+    void Open();
+    void Save();
+    void Print();
+    void OpenRecent(int entry);
+    void EditConditions();
+    void ShowCharts();
+    void ShowHelpContents();
+    void ShowAbout();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -89,7 +89,7 @@ private:
     void ShowHeading();
     // Shows the core after an operation and reports its error, if any.
     void ShowAllAndReport(const std::string &error);
-    void OpenFile(const QString &path, const std::string &content);
+    void ApplyFile(const QString &path, const std::string &content);
     void ReportOpenFailure(const QString &path, const QString &reason);
     void RefreshCharts();
     void LoadSettings();
@@ -104,7 +104,7 @@ private:
     bool centred = false;
 
     QLineEdit *AcName = nullptr;
-    TCSpinEdit *NumLines = nullptr;
+    SpinEdit *NumLines = nullptr;
     QLineEdit *WfLapTime = nullptr;
     QLineEdit *WfLineLength = nullptr;
     QLabel *whatIfUnit = nullptr;
