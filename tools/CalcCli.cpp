@@ -333,13 +333,9 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
             }
             edited.ReadFile(content);
         }
-        for (const auto &[key, value] : o.inputs) {
-            try {
-                edited.SetInput(key, value);
-            } catch (const EngineError &e) {
-                throw UsageError{key + ": " + e.what()};
-            }
-        }
+        for (const auto &[key, value] : o.inputs)
+            if (const std::string problem = edited.SetInput(key, value); !problem.empty())
+                throw UsageError{key + ": " + problem};
     } catch (const UsageError &e) {
         err << "tethrix-calc: " << e.message << "\n";
         return ExitUsage;

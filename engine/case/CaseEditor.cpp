@@ -297,13 +297,17 @@ void CaseEditor::ReadFile(const std::string &bytes)
     current = false;
 }
 
-bool CaseEditor::SetInput(const std::string &key, const std::string &value)
+std::string CaseEditor::SetInput(const std::string &key, const std::string &value)
 {
-    if (!::SetInput(fc, key, value, units))
-        return false;
+    try {
+        if (!::SetInput(fc, key, value, units))
+            return WithFullStop("Unknown input '" + key + "'");
+    } catch (const std::exception &e) {
+        return WithFullStop(e.what());
+    }
     ShowAllStored();
     current = false;
-    return true;
+    return std::string();
 }
 
 std::string CaseEditor::FileBytes() const { return DataFileText(fc); }

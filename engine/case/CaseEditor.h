@@ -47,6 +47,10 @@ struct ShownFigure {
 
 enum class WhatIfField { LapTime, LineLength };
 
+// Errors: what the flier typed or opened that cannot be taken comes back as
+// the message to show (ending in a full stop), never as an exception. Only a
+// key that the table of inputs or of figures does not have throws
+// EngineError: that is a fault of the face that asked, not of the flier.
 class CaseEditor {
 public:
     // The built-in conditions and airplane, shown but not yet calculated.
@@ -115,9 +119,9 @@ public:
     // tethrix-calc's reading: a data file's entries as Open reads them, not
     // calculated; and a KEY=VALUE input as a script gives it, in the units
     // shown: a line count that is no whole number is an error there, not a
-    // 1. False for an unknown key; throws EngineError for a bad value.
+    // 1. Returns the error or empty.
     void ReadFile(const std::string &bytes);
-    bool SetInput(const std::string &key, const std::string &value);
+    std::string SetInput(const std::string &key, const std::string &value);
     // The data file's bytes; then, once they are written, SavedAs names the
     // airplane after the file: the folder and the last "." with up to three
     // characters after it go. Renaming changes no figure.
