@@ -51,6 +51,13 @@ TEST(CaseEditor, a_changed_text_leaves_the_figures_behind_and_an_empty_one_keeps
     EXPECT_EQ(e.SetText("lt", "5.2x"), "'5.2x' is not a valid floating point value.");
     EXPECT_FLOAT_EQ(e.Case().LapTime, 5.2f);
     EXPECT_EQ(e.Text("lt"), "5.2x");  // the field keeps what was typed
+    // A name longer than the field's 70 characters is cut; an empty one
+    // keeps the airplane's name.
+    e.SetText("an", std::string(69, 'x') + "\u00e9z");
+    EXPECT_EQ(e.Text("an"), std::string(69, 'x') + "\u00e9");
+    EXPECT_EQ(e.Case().AcName, e.Text("an"));
+    e.SetText("an", "");
+    EXPECT_EQ(e.Case().AcName, std::string(69, 'x') + "\u00e9");
 }
 
 TEST(CaseEditor, the_line_count_field_reads_whole_numbers_and_clamps_on_leaving)
