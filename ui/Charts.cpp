@@ -59,7 +59,7 @@ double RoundStep(double span, int steps)
 // ticked at round steps.
 void SetScale(QValueAxis *axis, double lo, double hi)
 {
-    if (!(lo <= hi)) {
+    if (!(lo <= hi) || !std::isfinite(lo) || !std::isfinite(hi)) {
         lo = 0;
         hi = 1;
     }
@@ -79,15 +79,20 @@ void SetScale(QValueAxis *axis, double lo, double hi)
 // inside it.
 void SetInputAxis(QValueAxis *axis, double lo, double hi)
 {
-    if (!(lo < hi)) {
-        SetScale(axis, lo, hi);
+    const double step = RoundStep(hi - lo, 6);
+    // The axis is put on a fixed tick count before its range changes: with
+    // dynamic ticks it would lay out one at every step of the old interval
+    // across the new range first (a lap time of 4900 s has 20,000 of them).
+    axis->setTickType(QValueAxis::TicksFixed);
+    if (!(lo < hi) || !std::isfinite(lo) || !std::isfinite(hi) || !std::isfinite(step) || !(step > 0) ||
+        lo + step == lo) {
+        SetScale(axis, std::isfinite(lo) ? lo : 0, std::isfinite(hi) ? hi : 1);
         return;
     }
-    const double step = RoundStep(hi - lo, 6);
+    axis->setTickInterval(step);
+    axis->setTickAnchor(std::floor(lo / step) * step);
     axis->setRange(lo, hi);
     axis->setTickType(QValueAxis::TicksDynamic);
-    axis->setTickAnchor(0);
-    axis->setTickInterval(step);
     axis->setLabelFormat("%g");
 }
 
