@@ -340,6 +340,7 @@ ReportLines CaseEditor::Report(const std::tm &localTime, std::string &error)
     }
     for (const ShownFigure &f : figures)
         lines.resultTexts.push_back(f.text);
+    lines.firstLineFigure = FigureIndex("LineProjection");
     lines.printed = PrintedLine(localTime);
     return lines;
 }

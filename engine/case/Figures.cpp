@@ -1,7 +1,5 @@
 #include "Figures.h"
 
-#include "CaseEditor.h"
-
 #include "Convert.h"
 #include "EngineError.h"
 
@@ -74,68 +72,4 @@ std::string FigureValueText(const FigureInfo &figure, double value, char sep, Di
 std::string FigureText(const FigureInfo &figure, double value, char sep, DisplayUnits units)
 {
     return figure.caption + FigureValueText(figure, value, sep, units);
-}
-
-const InputKey InputKeys[InputKeyCount] = {
-    {"an", "Airplane name", "", Measure::None, nullptr, 0, "Airplane Name", "AcName", "", "", 0},
-    {"nl", "Number of lines (1 to 3)", "", Measure::None, nullptr, 0, "Number of Lines", "NumLines", "", "", 2},
-    {"ls", "Line diameter", "inches", Measure::SmallLength, &FlightCase::LineDia, 4, "Line Diameter", "LineDia", "inch", " inch", 0.015},
-    {"ll", "Line length, eye to eye", "feet", Measure::Length, &FlightCase::LineLength, 4, "Line Length (Eye to Eye)", "LineLength", "feet", " feet", 58},
-    {"wl", "Inboard wing length", "inches", Measure::SmallLength, &FlightCase::WingLength, 4, "Inboard Wing Length", "WingLength", "inches", " inches", 25.5},
-    {"hl", "Handle/leadout length", "inches", Measure::SmallLength, &FlightCase::HndlLngth, 4, "Handle/Leadout Length", "HndlLngth", "inches", " inches", 7},
-    {"wt", "Airplane weight", "ounces", Measure::Mass, &FlightCase::Weight, 4, "Airplane Weight", "Weight", "ounces", " ounces", 42},
-    {"lt", "Lap time", "seconds", Measure::None, &FlightCase::LapTime, 4, "Lap Time", "LapTime", "seconds", " seconds", 4.9},
-    {"wa", "Wing area", "square inches", Measure::WingArea, &FlightCase::WingArea, 6, "Wing Area", "WingArea", "sq/inches", " sq/in", 512},
-    {"ArmLngth", "Arm length", "inches", Measure::SmallLength, &FlightCase::ArmLngth, 4, "Arm Length", "ArmLngth", "inches", " inches", 18},
-    {"HndlAngl", "Handle angle", "degrees", Measure::None, &FlightCase::HndlAngl, 4, "Handle Angle", "HndlAngl", "deg.", " deg", 0},
-    {"WndSpeed", "Wind speed", "mph", Measure::Speed, &FlightCase::WindSpeed, 4, "Wind Speed", "WindSpeed", "mi/ph", " mph", 0},
-    {"Temp", "Temperature", "degrees F", Measure::Temperature, &FlightCase::Temprature, 4, "Temprature", "Temprature", "deg. F", " deg F", 75},
-    {"Altitude", "Pressure altitude", "feet", Measure::Length, &FlightCase::Preasure, 4, "Preasure Altitude", "Preasure", "feet", " feet", 100},
-    {"Humidity", "Relative humidity", "percent", Measure::None, &FlightCase::Humidity, 4, "Relative Humidity", "Humidity", "percent", " Percent", 50},
-};
-
-const InputKey *FindInputKey(const std::string &key)
-{
-    for (const InputKey &k : InputKeys) {
-        const std::string name = k.key;
-        if (name.size() == key.size() &&
-            std::equal(name.begin(), name.end(), key.begin(), [](char a, char b) {
-                return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-            }))
-            return &k;
-    }
-    return nullptr;
-}
-
-bool SetInput(FlightCase &fc, const std::string &key, const std::string &value, DisplayUnits units)
-{
-    const InputKey *k = FindInputKey(key);
-    if (k == nullptr)
-        return false;
-    if (k->field != nullptr) {
-        fc.*(k->field) = ParseShown(k->measure, units, value);
-    } else if (std::string(k->key) == "an") {
-        fc.AcName = value;
-    } else {
-        // Read as the window's field reads it, but a text that is no whole
-        // number is an error here, not a 1: a script must hear of it.
-        int n = 0;
-        if (!LineCountField::ReadWholeNumber(value, n))
-            throw EngineError("'" + value + "' is not a valid whole number");
-        fc.NumLines = LineCountField::Clamp(n);  // as the field takes it when left
-    }
-    return true;
-}
-
-double GetNumericInput(const FlightCase &fc, const InputKey &key)
-{
-    return key.field != nullptr ? fc.*(key.field) : fc.NumLines;
-}
-
-void SetNumericInput(FlightCase &fc, const InputKey &key, double value)
-{
-    if (key.field != nullptr)
-        fc.*(key.field) = ToSingle(value);
-    else
-        fc.NumLines = static_cast<int>(std::lround(value));
 }

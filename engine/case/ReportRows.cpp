@@ -1,5 +1,5 @@
 // The report's rows on their own, so that a page drawer needs nothing else
-// of the engine.
+// of the engine than the table of inputs.
 #include "ReportLines.h"
 
 #include "Figures.h"
@@ -34,10 +34,10 @@ std::vector<ReportRow> ReportRows(const ReportLines &l)
     // before the first result and before the line figures.
     rows.push_back({18, l.resultHeading, true, false, true});
     // The line figures stand a line apart; the rake follows them directly.
-    const int lineFigures = FigureIndex("LineProjection");
-    for (int i = 0; i < FigureCount; ++i)
-        rows.push_back({20 + i + (i >= lineFigures ? 1 : 0), At(l.resultTexts, static_cast<size_t>(i)), false, false,
-                        i == 0 || i == lineFigures});
+    const int lineFigures = l.firstLineFigure;
+    for (int i = 0; i < static_cast<int>(l.resultTexts.size()); ++i)
+        rows.push_back({20 + i + (lineFigures > 0 && i >= lineFigures ? 1 : 0), l.resultTexts[static_cast<size_t>(i)],
+                        false, false, i == 0 || i == lineFigures});
     rows.push_back({34, l.printed, false, true, false});
     rows.push_back({38, ReportBanner, false, true, false});
     return rows;

@@ -74,6 +74,7 @@ class ReportTest : public QObject {
         for (int i = 0; i < 11; ++i)
             t.resultTexts.push_back("Result " + std::to_string(i) + " = " + std::to_string(i));
         t.resultTexts.push_back("Leadout Rake = 1.5 degrees");
+        t.firstLineFigure = 5;
         std::tm printed{};
         printed.tm_year = 126, printed.tm_mon = 11, printed.tm_mday = 6, printed.tm_wday = 0;
         printed.tm_hour = 17, printed.tm_min = 20, printed.tm_sec = 4;
