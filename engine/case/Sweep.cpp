@@ -201,8 +201,12 @@ template <class Number> void AppendCsvRow(std::string &out, const SweepRow &row,
             number(out, row.figures[f]);
     }
     out += ',';
-    if (row.ok)
-        number(out, static_cast<float>(row.lapSpeed));  // the table keeps its single-precision texts
+    // The table keeps the lap speed's single-precision text, unless a metric
+    // speed lies beyond single precision: then its own, never "inf".
+    if (row.ok && std::fabs(row.lapSpeed) <= std::numeric_limits<float>::max())
+        number(out, static_cast<float>(row.lapSpeed));
+    else if (row.ok)
+        number(out, row.lapSpeed);
     out += ',';
     AppendCsvField(out, row.error);
     out += '\n';

@@ -300,6 +300,10 @@ TEST(TethrixCalc, sweep_reports_failed_rows_and_bad_ranges)
     EXPECT_EQ(Calc({"--sweep", "lt=4:5"}).status, 2);
     EXPECT_EQ(Calc({"--sweep", "lt=4:x:1"}).status, 2);
     EXPECT_EQ(Calc({"--sweep", "nl=1:3:1"}).status, 0);
+    // A metric lap speed beyond single precision is written, not "inf".
+    const CliRun huge = Calc({"--units=metric", "--sweep", "ll=0:1e38:1e34"});
+    ASSERT_EQ(huge.status, 0) << huge.err;
+    EXPECT_EQ(huge.out.find("inf"), std::string::npos);
 }
 
 }  // namespace
