@@ -112,23 +112,41 @@ function recalculate() {
   showFigures();
 }
 
+// The browser's storage: blocked site data throws on every use, and a full
+// one on writing. The page works without it and says that nothing is kept.
+const NOT_KEPT = 'Nothing will be kept on this device: ';
+let storageProblem = '';
+function storageRead(key) {
+  try { return localStorage.getItem(key); } catch (e) { storageProblem = NOT_KEPT + e.message; return null; }
+}
+function storageWrite(key, value) {
+  try {
+    localStorage.setItem(key, value);
+  } catch (e) {
+    storageProblem = NOT_KEPT + e.message;
+    showError(storageProblem);
+  }
+}
+
 function storeConditions() {
   const texts = {};
   for (const key of CONDITIONS) texts[key] = core.storedText(key);
-  localStorage.setItem(STORE, JSON.stringify(texts));
+  storageWrite(STORE, JSON.stringify(texts));
 }
 
+// The conditions kept on the device; what cannot be used is said once the
+// first figures are shown.
 function loadConditions() {
   let stored = null;
-  try { stored = JSON.parse(localStorage.getItem(STORE) || 'null'); } catch { stored = null; }
-  if (!stored) return;
+  try { stored = JSON.parse(storageRead(STORE) || 'null'); } catch { stored = null; }
+  if (!stored) return '';
   const problems = [];
   for (const key of CONDITIONS)
     if (typeof stored[key] === 'string') {
       const error = core.setStoredText(key, stored[key]);
       if (error) problems.push(`${key}: ${error}`);
     }
-  if (problems.length) showError('Stored conditions not used: ' + problems.join(' '));
+  return problems.length ? 'Stored conditions not used: ' + problems.join(' ') : '';
 }
 
 // Fields: every change of a text goes to the core; Enter recalculates.
@@ -256,7 +274,7 @@ $('DefaultsBtn').addEventListener('click', () => {
 // Units: a matter of showing and typing; the conditions stay kept in imperial.
 $('Units').addEventListener('change', () => {
   core.setMetric($('Units').value === 'metric');
-  localStorage.setItem(UNITS, $('Units').value);
+  storageWrite(UNITS, $('Units').value);
   showUnits();
   showTexts();
   showFigures();
@@ -264,11 +282,12 @@ $('Units').addEventListener('change', () => {
 
 buildPanels();
 for (const input of INPUTS) bindField(input);
-loadConditions();
-core.setMetric(localStorage.getItem(UNITS) === 'metric');
+const storedProblem = loadConditions();
+core.setMetric(storageRead(UNITS) === 'metric');
 showUnits();
 showTexts();
 recalculate();
+if (!$('Error').textContent) showError(storedProblem || storageProblem);
 document.querySelector('main').hidden = false;
 $('Loading').hidden = true;
 document.body.dataset.readyAt = performance.now().toFixed(1);  // for the benchmark

@@ -279,3 +279,59 @@ test('odd texts typed into each field give what the window gives', {skip: !windo
   assert.ok(outcomes.length >= 100, `${outcomes.length} texts compared`);
   await context.close();
 });
+
+// A page that cannot load its calculator says so and offers to try again;
+// it never shows a form that does nothing.
+test('a failed load shows why and a retry, never a dead form', async () => {
+  const failures = [
+    ['**/tethrix.wasm', route => route.fulfill({status: 404, body: ''})],
+    ['**/tethrix.wasm', route => route.fulfill({status: 200, contentType: 'application/wasm', body: 'garbage'})],
+    ['**/charts.js', route => route.fulfill({status: 404, body: ''})],
+    ['**/tethrix.js', route => route.abort()],
+  ];
+  for (const [pattern, handler] of failures) {
+    const context = await chrome.newContext();
+    const page = await context.newPage();
+    page.setDefaultTimeout(10000);
+    await page.route(pattern, handler);
+    await page.goto(url);
+    await page.waitForSelector('#LoadError', {state: 'visible'});
+    assert.ok(!(await page.isVisible('main')), pattern);
+    assert.ok(!(await page.isVisible('#Loading')), pattern);
+    assert.match(await page.textContent('#LoadError'), /could not be loaded/);
+    if (pattern.endsWith('charts.js')) {  // the network is back: Try again loads it
+      await page.unroute(pattern);
+      await page.click('#Retry');
+      await page.waitForSelector('body[data-ready="true"]');
+      assert.ok(await page.isVisible('main'));
+    }
+    await context.close();
+  }
+});
+
+// Blocked site data, a full storage and conditions that cannot be used: the
+// page works and says what is not kept or not used.
+test('storage that is blocked, full or holds bad conditions is reported', async () => {
+  const cases = [
+    [() => Object.defineProperty(window, 'localStorage', {
+       get() { throw new DOMException('The operation is insecure.', 'SecurityError'); }}), /Nothing will be kept/],
+    [() => localStorage.setItem('Tethrix.conditions', JSON.stringify({Temp: 'hot'})),
+     /Stored conditions not used: Temp: 'hot' is not a valid floating point value/],
+  ];
+  for (const [script, message] of cases) {
+    const context = await chrome.newContext();
+    await context.addInitScript(script);
+    const page = await open(context);
+    assert.match(await page.textContent('#Error'), message);
+    assert.equal(await page.getAttribute('#Label2', 'class'), 'current');
+    await context.close();
+  }
+  const context = await chrome.newContext();
+  await context.addInitScript(() => {
+    Storage.prototype.setItem = () => { throw new DOMException('The quota has been exceeded.', 'QuotaExceededError'); };
+  });
+  const page = await open(context);
+  await page.selectOption('#Units', 'metric');
+  assert.match(await page.textContent('#Error'), /Nothing will be kept on this device: The quota has been exceeded/);
+  await context.close();
+});
