@@ -175,6 +175,14 @@ TEST(TethrixCalc, a_write_error_on_standard_output_is_exit_status_1)
         EXPECT_EQ(RunCalc(args, out, err), 1) << (args.empty() ? "" : args[0]);
         EXPECT_EQ(err.str().rfind("tethrix-calc: cannot write the output", 0), 0u) << err.str();
     }
+    // A full disk names itself, however long the sweep (long ones are
+    // solved on other threads while this one writes).
+    for (const char *range : {"lt=4:6:0.1", "lt=3:7:0.0005"}) {
+        std::ofstream out("/dev/full");
+        std::ostringstream err;
+        EXPECT_EQ(RunCalc({"--no-settings", "--sweep", range}, out, err), 1) << range;
+        EXPECT_NE(err.str().find("No space left on device"), std::string::npos) << range << ": " << err.str();
+    }
 }
 
 TEST(TethrixCalc, options_that_cannot_be_combined_are_usage_errors)
