@@ -123,6 +123,11 @@ std::string NameToFileBytes(const std::string &utf8)
             return utf8;  // a character Windows-1252 cannot hold: the whole name in UTF-8
         out += static_cast<char>(0x80 + (found - std::begin(Cp1252High)));
     }
+    // Windows-1252 bytes that happen to be valid UTF-8 ("Ã©" is C3 A9, the
+    // UTF-8 of "é") would read back as something else: such a name goes out
+    // in UTF-8, which reads back as typed.
+    if (out != utf8 && IsValidUtf8(out))
+        return utf8;
     return out;
 }
 

@@ -27,8 +27,9 @@ std::vector<DataFileEntry> ParseDataFile(const std::string &content);
 // Airplane names: files written on Windows machines hold them in
 // Windows-1252. A name in a file is read as UTF-8 when it is valid UTF-8,
 // otherwise as Windows-1252; it is written in Windows-1252 when every
-// character has a place there, otherwise in UTF-8. So old files round-trip
-// byte for byte and no name is ever lost.
+// character has a place there and those bytes are not also valid UTF-8,
+// otherwise in UTF-8. So old files round-trip byte for byte and every name
+// reads back as typed.
 std::string NameFromFileBytes(const std::string &bytes);
 std::string NameToFileBytes(const std::string &utf8);
 bool IsValidUtf8(const std::string &text);

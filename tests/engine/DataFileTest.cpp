@@ -74,6 +74,30 @@ TEST(DataFile, names_are_read_as_utf8_or_windows_1252_and_old_files_round_trip)
     }
 }
 
+// Every name of two or three Windows-1252 letters whose bytes also read as
+// UTF-8 ("Ã©", "ÐŸ", "â‚¬") reads back as typed, and so do the others.
+TEST(DataFile, every_name_reads_back_as_typed)
+{
+    std::string letter[256];
+    for (int b = 0x80; b < 0x100; ++b)
+        letter[b] = NameFromFileBytes(std::string(1, static_cast<char>(b)));
+    const auto roundTrips = [](const std::string &name) {
+        return NameFromFileBytes(NameToFileBytes(name)) == name;
+    };
+    int checked = 0;
+    for (int a = 0x80; a < 0x100; ++a)
+        for (int b = 0x80; b < 0x100; ++b) {
+            ASSERT_TRUE(roundTrips(letter[a] + letter[b])) << a << " " << b;
+            ++checked;
+        }
+    for (int a = 0xE0; a < 0xF5; ++a)
+        for (int b = 0x80; b < 0xC0; ++b)
+            for (int c = 0x80; c < 0xC0; ++c)
+                ASSERT_TRUE(roundTrips(letter[a] + letter[b] + letter[c] + "-2")) << a << " " << b << " " << c;
+    EXPECT_EQ(checked, 128 * 128);
+    EXPECT_EQ(NameFromFileBytes(NameToFileBytes("\u00D0\u0178-2")), "\u00D0\u0178-2");  // "ÐŸ-2", not "П-2"
+}
+
 TEST(DataFile, c_conversions_read_the_leading_number)
 {
     EXPECT_EQ(WholeNumberPrefix(" 5x"), 5);
