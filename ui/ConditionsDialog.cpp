@@ -115,11 +115,16 @@ void ConditionsDialog::Save()
                         ? form.flightCase().*(KeyOf(Rows[i]).field)
                         : ParseShown(MeasureOf(Rows[i]), form.units(), fields[i]->text().toStdString(), sep);
 
-    // Stored imperial whatever is shown, so that every version reads them.
+    // Stored imperial whatever is shown, so that every version reads them;
+    // as typed, unless the text is too long to be read back (a flier may
+    // paste thousands of zeros): then the value's shortest exact text.
     QList<QPair<QString, QString>> texts;
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < 6; ++i) {
+        const QString typed = fields[i]->text();
+        const bool asTyped = !metric && static_cast<std::size_t>(typed.size()) <= MaxStoredText;
         texts.append({TethrixSettings::ConditionNames[i],
-                      metric ? QString::fromStdString(FullPrecision(values[i])) : fields[i]->text()});
+                      asTyped ? typed : QString::fromStdString(FullPrecision(values[i]))});
+    }
     TethrixSettings::Write(texts);
 
     for (int i = 0; i < 6; ++i)

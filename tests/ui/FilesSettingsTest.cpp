@@ -382,6 +382,20 @@ private slots:
         QCOMPARE(w->flightCase().Temprature, 90.0f);
     }
 
+    // A text too long to be read back is stored as the value it stands for.
+    void dialog_save_of_a_very_long_text_reads_back_at_the_next_start()
+    {
+        withDialog([](ConditionsDialog &d) {
+            d.findChild<QLineEdit *>("ArmLngth")->setText(QString(5000, '0') + "21.5");
+            QTest::mouseClick(d.findChild<QPushButton *>("SaveBtn"), Qt::LeftButton);
+        });
+        QCOMPARE(QSettings().value("ArmLngth").toString(), QString("21.5"));
+        w.reset();
+        w = std::make_unique<MainWindow>();
+        QCOMPARE(w->flightCase().ArmLngth, 21.5f);
+        QVERIFY(fx.messages.isEmpty());
+    }
+
     void dialog_save_with_a_bad_text_stores_nothing_and_stays_open()
     {
         withDialog([this](ConditionsDialog &d) {
