@@ -59,9 +59,16 @@ QString UnsafeStore(const QString &path)
     if (const std::string problem = ReadSmallFile(QFile::encodeName(path).toStdString(), MaxReadSettingsBytes, content);
         !problem.empty())
         return QString::fromLocal8Bit(problem.c_str());
-    for (std::size_t at = content.find("@Variant("); at != std::string::npos; at = content.find("@Variant(", at + 1))
-        if (at == 0 || content[at - 1] != '@')  // "@@" is an escaped '@' of a text
+    // Qt reads a value as serialized only when it starts with "@Variant(",
+    // after the "=" and any blanks or an opening quote; inside a text (a
+    // path such as "plane@Variant(1).TQD") it is a text like any other.
+    for (std::size_t at = content.find("@Variant("); at != std::string::npos; at = content.find("@Variant(", at + 1)) {
+        std::size_t before = at;
+        while (before > 0 && (content[before - 1] == ' ' || content[before - 1] == '\t' || content[before - 1] == '"'))
+            --before;
+        if (before > 0 && content[before - 1] == '=')
             return QStringLiteral("it holds a serialized value, which Tethrix never writes");
+    }
     return QString();
 }
 
@@ -83,8 +90,10 @@ Loaded Load(const std::array<float, ConditionCount> &defaults)
     Loaded loaded;
     const QString path = FileName();
     if (const QString unsafe = UnsafeStore(path); !unsafe.isEmpty()) {
-        loaded.problems << QStringLiteral("The settings file %1 cannot be read (%2): the stored values it holds are "
-                                          "not used")
+        loaded.refused = true;
+        loaded.problems << QStringLiteral("The settings file %1 cannot be read (%2): it is kept as it is, unread "
+                                          "and unchanged; the built-in conditions and units are used and nothing "
+                                          "is stored until it is mended or removed")
                                .arg(path, unsafe);
         for (int i = 0; i < RecentCount; ++i)
             loaded.recentFiles << QString();
@@ -130,9 +139,11 @@ void Write(const QList<QPair<QString, QString>> &values)
     const QString path = FileName();
 
     // The user's own file only, not the administrator's defaults under it.
-    // A file Qt must not parse is replaced by one of these values alone.
+    // A file that was not read is never replaced: what it holds would be lost.
+    if (const QString unsafe = UnsafeStore(path); !unsafe.isEmpty())
+        Refused(first, QStringLiteral("the settings file cannot be read (%1) and is kept as it is").arg(unsafe));
     QList<QPair<QString, QVariant>> entries;
-    if (QFileInfo(path).isFile() && UnsafeStore(path).isEmpty()) {
+    if (QFileInfo(path).isFile()) {
         const QSettings current(path, QSettings::IniFormat);
         for (const QString &key : current.allKeys())
             entries.append({key, current.value(key)});

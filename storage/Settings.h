@@ -38,6 +38,7 @@ extern const char *const UnitsName;  // "Units"
 // What the store held, checked value by value.
 struct Loaded {
     bool hasConditions = false;  // false on the first run: nothing stored yet
+    bool refused = false;        // the file was not read: it is kept, and Write refuses it
     std::array<std::optional<float>, ConditionCount> conditions;  // empty: missing or bad
     QStringList recentFiles;     // always RecentCount entries; a bad one is empty
     DisplayUnits units = DisplayUnits::Imperial;  // imperial when missing or bad

@@ -101,6 +101,7 @@ private:
     QStringList storedRecentFiles;  // as the settings file holds them
     QString programFolder;
     bool recentFilesSaved = false;
+    bool settingsRefused = false;  // the settings file was kept unread
     bool centred = false;
 
     QLineEdit *AcName = nullptr;

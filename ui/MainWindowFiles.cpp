@@ -45,7 +45,8 @@ void MainWindow::LoadSettings()
         edited.SetStored(InputKeys[FirstConditionKey + i], loaded.conditions[i].value_or(defaultValues[i]));
     RecentFiles = loaded.recentFiles;
     storedRecentFiles = RecentFiles;
-    if (!loaded.hasConditions) {
+    settingsRefused = loaded.refused;
+    if (!loaded.hasConditions && !loaded.refused) {
         // The first run stores the defaults and an empty recent-files list.
         QList<QPair<QString, QString>> values;
         for (int i = 0; i < ConditionCount; ++i)
@@ -65,8 +66,9 @@ void MainWindow::LoadSettings()
 void MainWindow::SaveRecentFiles()
 {
     // Written only when the list changed, so that a run that opens nothing
-    // leaves the settings file alone.
-    if (RecentFiles == storedRecentFiles)
+    // leaves the settings file alone, and never into a file that was kept
+    // unread.
+    if (RecentFiles == storedRecentFiles || settingsRefused)
         return;
     QList<QPair<QString, QString>> values;
     for (int i = 0; i < TethrixSettings::RecentCount; ++i)

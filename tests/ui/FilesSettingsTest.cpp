@@ -281,21 +281,41 @@ private slots:
 
     // A serialized Qt value (which this program never writes) makes Qt's
     // reader allocate without limit when damaged: such a file is not parsed,
-    // and the next write replaces it with a clean one.
-    void a_settings_file_with_a_serialized_value_is_not_parsed_and_then_replaced()
+    // and it is kept as it was, through a start, a saving and an exit.
+    void a_settings_file_with_a_serialized_value_is_not_parsed_and_kept()
     {
         w.reset();
-        writeSettings(QByteArray("[General]\nTemp=70\n[Mru]\nMRU1=@Variant(\\0\\0\\0\\N10__cxxabiv120__si_"
-                                 "class_type_in\x82" "7f)\n"));
+        const QByteArray damaged("[General]\nTemp=70\n[Mru]\nMRU1=@Variant(\\0\\0\\0\\N10__cxxabiv120__si_"
+                                 "class_type_in\x82" "7f)\n");
+        writeSettings(damaged);
         w = std::make_unique<MainWindow>();
         QCOMPARE(fx.messages.size(), 1);
         QVERIFY(fx.messages[0].text.contains("it holds a serialized value, which Tethrix never writes"));
+        QVERIFY(fx.messages[0].text.contains("it is kept as it is"));
         QCOMPARE(w->flightCase().Temprature, 75.0f);
+        write("A.TQD", "lt=5");
+        fx.nextOpen = files->filePath("A.TQD");
+        w->Open();
+        w->SetUnits(DisplayUnits::Metric);
         w.reset();
         QFile f(fx.settingsFile());
         QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray clean = f.readAll();
-        QVERIFY(!clean.contains("@Variant") && clean.contains("Temp=75"));
+        QCOMPARE(f.readAll(), damaged);
+    }
+
+    // A path that holds "@Variant(" is a text like any other: it reads back.
+    void a_recent_file_named_like_a_serialized_value_reads_back()
+    {
+        const QString name = files->filePath("plane@Variant(1).TQD");
+        write("plane@Variant(1).TQD", "lt=5");
+        fx.nextOpen = name;
+        w->Open();
+        w.reset();
+        fx.messages.clear();
+        w = std::make_unique<MainWindow>();
+        QVERIFY(fx.messages.isEmpty());
+        QCOMPARE(w->recentFiles().value(0), name);
+        QCOMPARE(w->flightCase().Temprature, 75.0f);
     }
 
     void each_bad_setting_is_reported_and_replaced_alone()
@@ -434,7 +454,8 @@ private slots:
         QDir().mkpath(fx.settingsFile());  // a folder where the file should be
         w = std::make_unique<MainWindow>();
         QCOMPARE(fx.messages.size(), 1);
-        QVERIFY(fx.messages[0].text.endsWith("Failed to set data for 'ArmLngth': it is a folder, not a file."));
+        QVERIFY(fx.messages[0].text.contains("cannot be read (it is a folder, not a file): it is kept as it is"));
+        QVERIFY(QFileInfo(fx.settingsFile()).isDir());
     }
 };
 
