@@ -28,6 +28,41 @@ constexpr std::size_t MaxReadSettingsBytes = MaxSettingsBytes;
 // administrator can preset the conditions there.
 QSettings Store() { return QSettings(QSettings::UserScope, "Brelm", "Tethrix"); }
 
+// The folder Qt keeps a scope's settings in, learnt from a store that no one
+// has: making a QSettings reads its files at once, and one of ours may be a
+// pipe that would never answer.
+QString ScopeFolder(QSettings::Scope scope)
+{
+    const QSettings probe(scope, QStringLiteral("Tethrix.folder-probe"), QStringLiteral("probe"));
+    return QFileInfo(QFileInfo(probe.fileName()).path()).path();
+}
+
+// Every file Qt would read for the store, fallbacks included: the user's and
+// the system's files of the program and of the organization.
+QStringList StoreFiles()
+{
+    QStringList files;
+    for (const QString &folder : {ScopeFolder(QSettings::UserScope), ScopeFolder(QSettings::SystemScope)})
+        files << folder + QStringLiteral("/Brelm/Tethrix.conf") << folder + QStringLiteral("/Brelm.conf");
+    std::string user;
+    for (const std::string &file : SettingsFiles(user))
+        if (!files.contains(QString::fromStdString(file)))
+            files << QString::fromStdString(file);
+    return files;
+}
+
+// Why a file Qt would read must not reach it (a pipe, a device: opening one
+// waits for ever), or empty.
+QString UnreadableFallback()
+{
+    for (const QString &file : StoreFiles()) {
+        const QFileInfo info(file);
+        if (info.exists() && !info.isFile())
+            return QStringLiteral("%1 is not a regular file").arg(file);
+    }
+    return QString();
+}
+
 // The text of a stored value, or why it is none.
 std::optional<QString> StoredText(const QSettings &store, const QString &name, const QString &instead,
                                   QStringList &problems)
@@ -83,13 +118,16 @@ QString RecentName(int index) { return QStringLiteral("Mru/MRU%1").arg(index + 1
 
 const char *const UnitsName = "Units";
 
-QString FileName() { return Store().fileName(); }
+QString FileName() { return ScopeFolder(QSettings::UserScope) + QStringLiteral("/Brelm/Tethrix.conf"); }
 
 Loaded Load(const std::array<float, ConditionCount> &defaults)
 {
     Loaded loaded;
     const QString path = FileName();
-    if (const QString unsafe = UnsafeStore(path); !unsafe.isEmpty()) {
+    QString unsafe = UnsafeStore(path);
+    if (unsafe.isEmpty())
+        unsafe = UnreadableFallback();
+    if (!unsafe.isEmpty()) {
         loaded.refused = true;
         loaded.problems << QStringLiteral("The settings file %1 cannot be read (%2): it is kept as it is, unread "
                                           "and unchanged; the built-in conditions and units are used and nothing "
@@ -142,6 +180,8 @@ void Write(const QList<QPair<QString, QString>> &values)
     // A file that was not read is never replaced: what it holds would be lost.
     if (const QString unsafe = UnsafeStore(path); !unsafe.isEmpty())
         Refused(first, QStringLiteral("the settings file cannot be read (%1) and is kept as it is").arg(unsafe));
+    if (const QString unsafe = UnreadableFallback(); !unsafe.isEmpty())
+        Refused(first, unsafe);
     QList<QPair<QString, QVariant>> entries;
     if (QFileInfo(path).isFile()) {
         const QSettings current(path, QSettings::IniFormat);

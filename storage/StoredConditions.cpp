@@ -36,9 +36,8 @@ std::string Env(const char *name)
     return v != nullptr ? v : "";
 }
 
-// The files QSettings consults for organization "Brelm", application
-// "Tethrix" on Linux: the user's own file first, then the organization's,
-// then the same in the system folders.
+}  // namespace
+
 std::vector<std::string> SettingsFiles(std::string &userFile)
 {
     std::string home = Env("XDG_CONFIG_HOME");
@@ -60,6 +59,8 @@ std::vector<std::string> SettingsFiles(std::string &userFile)
     }
     return files;
 }
+
+namespace {
 
 bool Plain(char c)
 {

@@ -13,6 +13,11 @@
 #include <string>
 #include <vector>
 
+// The files QSettings consults for organization "Brelm", application
+// "Tethrix" on Linux: the user's own file first (userFile), then the
+// organization's, then the same in the system folders.
+std::vector<std::string> SettingsFiles(std::string &userFile);
+
 // A stored text longer than this is no condition and no path we wrote.
 constexpr std::size_t MaxStoredText = 4096;
 

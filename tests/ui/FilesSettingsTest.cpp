@@ -447,6 +447,30 @@ private slots:
         QCOMPARE(qRound(w->lapSpeed() * 100), 5436);
     }
 
+    // A pipe where Qt would read settings (the user's file or the
+    // organization's fallback) would never answer: it is found before Qt
+    // opens anything, said, and left alone.
+    void a_pipe_as_a_settings_file_is_refused_not_waited_on()
+    {
+        for (const char *name : {"/Brelm/Tethrix.conf", "/Brelm.conf"}) {
+            w.reset();
+            fx.reset();
+            const QString pipe = fx.settingsDir->path() + name;
+            QFile::remove(fx.settingsFile());
+            QDir().mkpath(QFileInfo(pipe).path());
+            QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+            fx.messages.clear();
+            w = std::make_unique<MainWindow>();
+            QCOMPARE(fx.messages.size(), 1);
+            QVERIFY2(fx.messages[0].text.contains("pipe") || fx.messages[0].text.contains("not a regular file"),
+                     qPrintable(fx.messages[0].text));
+            w->SetUnits(DisplayUnits::Metric);  // a write: refused, not waited on
+            w.reset();
+            QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
+            QFile::remove(pipe);
+        }
+    }
+
     void a_refused_settings_write_is_reported()
     {
         w.reset();
