@@ -231,7 +231,14 @@ void Write(const QList<QPair<QString, QString>> &values)
         !problem.empty())
         Refused(first, QString::fromLocal8Bit(problem.c_str()));
     {
-        const QSettings check(scratch, QSettings::IniFormat);
+        // Qt reports a short write as success and keeps its own copy of a
+        // file it wrote: the bytes read back are parsed from a file of their
+        // own, which Qt has never seen, so that a cut file is found.
+        const QString checkPath = scratchDir.filePath("check.conf");
+        if (const std::string problem = WriteFileSafely(QFile::encodeName(checkPath).toStdString(), bytes);
+            !problem.empty())
+            Refused(first, QString::fromLocal8Bit(problem.c_str()));
+        const QSettings check(checkPath, QSettings::IniFormat);
         for (const auto &[key, value] : entries)
             if (check.value(key) != value)
                 Refused(first, QStringLiteral("the settings could not be written completely"));

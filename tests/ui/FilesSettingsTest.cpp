@@ -352,6 +352,25 @@ private slots:
         QCOMPARE(s.value("HndlAngl").toString(), QString("1.5"));
     }
 
+    // A disk that takes only part of the first run's settings: the write is
+    // reported, and no cut file is left to lose entries silently.
+    void a_settings_file_cut_short_is_reported_not_saved()
+    {
+        for (rlim_t limit : {84, 100, 110}) {  // the whole file is 114 bytes
+            w.reset();
+            fx.reset();
+            {
+                FullDisk disk(limit);
+                w = std::make_unique<MainWindow>();
+            }
+            QFile f(fx.settingsFile());
+            QCOMPARE(fx.messages.size(), 1);
+            QVERIFY2(fx.messages[0].text.startsWith("Failed to set data for 'ArmLngth'"), qPrintable(fx.messages[0].text));
+            if (f.open(QIODevice::ReadOnly))
+                QVERIFY2(f.readAll().contains("MRU5="), "a cut settings file was left");
+        }
+    }
+
     void stored_settings_survive_a_full_disk_and_are_not_rewritten_for_nothing()
     {
         const auto inode = [this] {
