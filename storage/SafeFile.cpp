@@ -131,6 +131,12 @@ std::string WriteFileSafely(const std::string &path, const std::string &bytes)
     if (::stat(target.c_str(), &st) == 0) {
         if (!S_ISREG(st.st_mode))
             return NotRegularReason(st.st_mode);
+        // A file its owner has write-protected is not replaced, as the shell
+        // would not overwrite it either. (The new file takes the old one's
+        // place by a rename: a hard link to the old file keeps the old
+        // bytes, so that no half-written file is ever seen.)
+        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+            return ErrnoText(errno);
         exists = true;
         mode = st.st_mode & 07777;
     } else if (errno != ENOENT) {

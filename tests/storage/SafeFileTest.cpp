@@ -11,6 +11,7 @@
 #include <dirent.h>
 #include <fstream>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -109,6 +110,22 @@ TEST(SafeFile, writes_refuse_what_is_not_a_file_and_keep_permissions_and_links)
     EXPECT_EQ(WriteFileSafely(dir / "new", "2"), "");
     EXPECT_EQ(Mode(dir / "new"), 0600u);
     umask(mask);
+
+    // A write-protected file is refused as the shell refuses it; root may
+    // write it, so an ordinary user (nobody) is tried in a child.
+    chmod(dir.path.c_str(), 0777);
+    Put(dir / "locked", "old");
+    chmod((dir / "locked").c_str(), 0444);
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(3);
+        _exit(WriteFileSafely(dir / "locked", "new") == "Permission denied" ? 0 : 1);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(Get(dir / "locked"), "old");
 
     symlink("new", (dir / "link").c_str());
     EXPECT_EQ(WriteFileSafely(dir / "link", "3"), "");
