@@ -4,7 +4,12 @@
 #include <limits.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <vector>
+
 namespace {
+
+std::string FolderOf(const std::string &file) { return file.substr(0, file.rfind('/')); }
 
 std::string ProgramFolder()
 {
@@ -12,8 +17,20 @@ std::string ProgramFolder()
     const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
     if (n <= 0)
         return std::string();
-    const std::string self(path, static_cast<size_t>(n));
-    return self.substr(0, self.rfind('/'));
+    return FolderOf(std::string(path, static_cast<size_t>(n)));
+}
+
+// The folder of the file this code was loaded from: the module folder when
+// a module (the window's library, the settings reader) asks, the program's
+// folder when a program does.
+std::string LoaderFolder()
+{
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void *>(&ModuleEntry), &info) == 0 || info.dli_fname == nullptr ||
+        std::string(info.dli_fname).find('/') == std::string::npos)
+        return ProgramFolder();
+    char resolved[PATH_MAX];
+    return realpath(info.dli_fname, resolved) != nullptr ? FolderOf(resolved) : FolderOf(info.dli_fname);
 }
 
 }  // namespace
@@ -21,10 +38,16 @@ std::string ProgramFolder()
 void *ModuleEntry(const std::string &name, const char *entry, std::string &error)
 {
     const std::string file = "libtethrix_" + name + ".so";
-    // Installed: the module folder relative to the program's; then the
-    // build tree the program was built in.
-    const std::string candidates[] = {ProgramFolder() + "/" TETHRIX_MODULE_RELATIVE_DIR "/" + file,
-                                      std::string(TETHRIX_BUILD_MODULE_DIR "/") + file};
+    // Beside the code that asks (a module's siblings), then the installed
+    // module folder relative to the program's. A program run in its build
+    // tree (whose root holds CMakeCache.txt) also looks in the tree's module
+    // folder; nothing else is looked at, so an installed program never loads
+    // a library from where it was built.
+    const std::string loader = LoaderFolder(), program = ProgramFolder();
+    std::vector<std::string> candidates = {loader + "/" + file, program + "/" TETHRIX_MODULE_RELATIVE_DIR "/" + file};
+    for (const std::string &tree : {program + "/..", program + "/../.."})
+        if (access((tree + "/CMakeCache.txt").c_str(), F_OK) == 0)
+            candidates.push_back(tree + "/modules/" + file);
     error.clear();
     for (const std::string &path : candidates) {
         if (access(path.c_str(), F_OK) != 0)

@@ -25,6 +25,20 @@ fi
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 
+# Installed programs look for their modules only beside themselves: no
+# installed file names the build folder, and a missing module is named.
+built=$(cd "$build" && pwd)
+if grep -rl --binary-files=text -F "$built" "$scratch/usr"; then
+  echo "an installed file names the build folder $built"
+  exit 1
+fi
+rm "$(find "$scratch/usr" -name libtethrix_report.so)"
+if "$scratch/usr/bin/tethrix-calc" --no-settings --report "$scratch/r.pdf" 2> "$scratch/err"; then
+  echo "tethrix-calc printed without its report module"
+  exit 1
+fi
+grep -q "libtethrix_report.so is missing" "$scratch/err" || { cat "$scratch/err"; echo "the missing module is not named"; exit 1; }
+
 desktop-file-validate "$scratch/usr/share/applications/org.brelm.Tethrix.desktop"
 appstreamcli validate --no-net "$scratch/usr/share/metainfo/org.brelm.Tethrix.metainfo.xml"
 test -f "$scratch/usr/share/icons/hicolor/scalable/apps/org.brelm.Tethrix.svg"
