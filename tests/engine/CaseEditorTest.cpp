@@ -241,3 +241,16 @@ TEST(CaseEditor, chart_rows_run_the_whole_range_around_the_calculated_case)
     EXPECT_FLOAT_EQ(e.ChartRows("lt").back().input, 4.9f * 1.2);
     EXPECT_EQ(ChartValues(10, {"lt", 0.5, 1.5, 3}), (std::vector<double>{5, 10, 15}));
 }
+
+// The sweep's limits and its CSV: exactly the largest number of rows is a
+// sweep, one more is not; a text with quotes is quoted with them doubled.
+TEST(Sweep, the_row_limit_is_exact_and_csv_quotes_are_doubled)
+{
+    EXPECT_EQ(SweepCount(1, MaxSweepRows, 1), MaxSweepRows);
+    EXPECT_EQ(SweepCount(1, MaxSweepRows + 1, 1), 0);
+    SweepRow row;
+    row.input = 5;
+    row.error = "say \"no\", twice";
+    const std::string csv = SweepCsv(*FindInputKey("lt"), {row});
+    EXPECT_NE(csv.find(",\"say \"\"no\"\", twice\"\n"), std::string::npos) << csv;
+}

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
+
 #include <cmath>
 
 namespace {
@@ -96,6 +99,21 @@ TEST(DataFile, every_name_reads_back_as_typed)
                 ASSERT_TRUE(roundTrips(letter[a] + letter[b] + letter[c] + "-2")) << a << " " << b << " " << c;
     EXPECT_EQ(checked, 128 * 128);
     EXPECT_EQ(NameFromFileBytes(NameToFileBytes("\u00D0\u0178-2")), "\u00D0\u0178-2");  // "ÐŸ-2", not "П-2"
+}
+
+// Faults a mutation review found no test for: a key matched on its first
+// two letters, the Windows-1252 range starting one off, digit runs that
+// overflow.
+TEST(DataFile, keys_are_whole_the_latin_range_starts_at_a0_and_long_numbers_saturate)
+{
+    EXPECT_TRUE(ParseDataFile("anx=Foo\r\nlts=3\r\n").empty());
+    EXPECT_EQ(NameToFileBytes("\u00A0x"), "\xA0x");
+    EXPECT_EQ(NameToFileBytes("\u00FF"), "\xFF");
+    EXPECT_EQ(NameToFileBytes("\u009Fx"), "\u009Fx");  // a C1 control has no place in Windows-1252
+    EXPECT_EQ(WholeNumberPrefix("99999999999999999999"), INT_MAX);
+    EXPECT_EQ(WholeNumberPrefix("-99999999999999999999"), INT_MIN);
+    EXPECT_EQ(DecimalNumberPrefix("1e99999"), HUGE_VAL);
+    EXPECT_EQ(DecimalNumberPrefix("1e-99999"), 0.0);
 }
 
 TEST(DataFile, c_conversions_read_the_leading_number)

@@ -199,6 +199,18 @@ TEST(Recalculate, a_negative_lap_time_is_clamped_not_a_fault)
     EXPECT_EQ(engine.Model().airspeed, 1);
 }
 
+// A line-length sweep at the same speed scales the lap time with the flight
+// path: twice the path, twice the time (and a path of no length keeps it).
+TEST(Sweep, the_lap_time_at_the_same_speed_grows_with_the_flight_path)
+{
+    FlightCase fc = DefaultFlightCase();
+    const double path = fc.HndlLngth / 12.0 + fc.LineLength + fc.WingLength / 12.0 + fc.ArmLngth / 12.0;
+    const float longer = static_cast<float>(2 * path - (path - fc.LineLength));
+    EXPECT_NEAR(LapTimeAtSameSpeed(fc, longer), 2 * fc.LapTime, 1e-5);
+    EXPECT_NEAR(LapTimeAtSameSpeed(fc, fc.LineLength / 2), fc.LapTime * (path - fc.LineLength / 2) / path, 1e-5);
+    EXPECT_EQ(LapTimeAtSameSpeed(fc, static_cast<float>(-path)), fc.LapTime);
+}
+
 TEST(WindowArithmetic, divisions_by_zero_fault_like_the_floating_point_unit)
 {
     FlightCase fc = DefaultFlightCase();
