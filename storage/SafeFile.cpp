@@ -56,7 +56,7 @@ public:
     {
         const int f = fd;
         fd = -1;
-        return ::close(f) == 0;
+        return SafeFileCalls().close(f) == 0;
     }
 
 private:
@@ -168,7 +168,7 @@ std::string WriteFileSafely(const std::string &path, const std::string &bytes)
         done += static_cast<std::size_t>(n);
     }
     // A full disk can also show first when the data is flushed.
-    if (::fsync(fd.get()) != 0)
+    if (SafeFileCalls().fsync(fd.get()) != 0)
         return fail(errno);
     if (::fchmod(fd.get(), mode) != 0 && exists)
         return fail(errno);
@@ -180,10 +180,16 @@ std::string WriteFileSafely(const std::string &path, const std::string &bytes)
     // reason to report a file that is complete.
     const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
-        ::fsync(dir);
+        SafeFileCalls().fsync(dir);
         ::close(dir);
     }
     return std::string();
+}
+
+FileCalls &SafeFileCalls()
+{
+    static FileCalls calls;
+    return calls;
 }
 
 bool IsRegularFile(const std::string &path)

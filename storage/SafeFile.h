@@ -14,9 +14,20 @@
 #include <cstddef>
 #include <string>
 
+#include <unistd.h>
+
 // Reads the whole file into bytes. Returns an empty text on success, or the
 // reason it failed in words a flier understands ("it is a folder").
 std::string ReadSmallFile(const std::string &path, std::size_t maxBytes, std::string &bytes);
+
+// The operating system's calls the writer makes whose failure a test cannot
+// bring about for real (a sync or a close that fails, as on a network file
+// system); tests replace them, the program never does.
+struct FileCalls {
+    int (*fsync)(int fd) = ::fsync;
+    int (*close)(int fd) = ::close;
+};
+FileCalls &SafeFileCalls();
 
 // Replaces path with bytes, or leaves it untouched and returns the reason.
 // A symbolic link is followed; folders, devices and pipes are refused.

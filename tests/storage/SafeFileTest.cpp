@@ -13,6 +13,8 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -133,4 +135,40 @@ TEST(SafeFile, writes_refuse_what_is_not_a_file_and_keep_permissions_and_links)
     lstat((dir / "link").c_str(), &st);
     EXPECT_TRUE(S_ISLNK(st.st_mode));
     EXPECT_EQ(Get(dir / "new"), "3");
+}
+
+// A sync or a close that fails (a network file system reports late there)
+// leaves the old file whole and no temporary; after the rename the folder
+// is synced too, so that the new name survives a power cut.
+namespace {
+std::vector<std::string> synced;
+int FailingSync(int) { errno = EIO; return -1; }
+int FailingClose(int fd) { ::close(fd); errno = EIO; return -1; }
+int RecordingSync(int fd)
+{
+    struct stat st {};
+    fstat(fd, &st);
+    synced.push_back(S_ISDIR(st.st_mode) ? "folder" : "file");
+    return ::fsync(fd);
+}
+}  // namespace
+
+TEST(SafeFile, a_failing_sync_or_close_is_reported_and_the_folder_is_synced)
+{
+    const FileCalls saved = SafeFileCalls();
+    Folder dir;
+    Put(dir / "plane.TQD", "old");
+    for (auto [sync, close] : {std::pair{&FailingSync, &::close}, std::pair{&::fsync, &FailingClose}}) {
+        SafeFileCalls().fsync = sync;
+        SafeFileCalls().close = close;
+        EXPECT_EQ(WriteFileSafely(dir / "plane.TQD", "new"), "Input/output error");
+        SafeFileCalls() = saved;
+        EXPECT_EQ(Get(dir / "plane.TQD"), "old");
+        EXPECT_EQ(dir.names(), std::vector<std::string>{"plane.TQD"});
+    }
+    synced.clear();
+    SafeFileCalls().fsync = RecordingSync;
+    EXPECT_EQ(WriteFileSafely(dir / "plane.TQD", "new"), "");
+    SafeFileCalls() = saved;
+    EXPECT_EQ(synced, (std::vector<std::string>{"file", "folder"}));
 }
