@@ -490,6 +490,28 @@ private slots:
         }
     }
 
+    // What a mutation review found untested: a text of exactly 4,096
+    // characters is taken, an escaped "@@Variant(" is a text, and the
+    // administrator's file fills in only what the user's own file lacks.
+    void texts_at_the_limit_escaped_texts_and_the_administrators_file()
+    {
+        w.reset();
+        writeSettings("[General]\nArmLngth=" + QByteArray(4094, '0') + "20\nHndlAngl=0\nWndSpeed=0\nAltitude=100\n"
+                      "Humidity=50\n[Mru]\nMRU1=@@Variant(1).TQD\n");
+        const QString system = fx.settingsDir->path() + "/system/Brelm/Tethrix.conf";
+        QDir().mkpath(QFileInfo(system).path());
+        QFile admin(system);
+        QVERIFY(admin.open(QIODevice::WriteOnly));
+        admin.write("[General]\nTemp=80\nArmLngth=30\n");
+        admin.close();
+        fx.messages.clear();
+        w = std::make_unique<MainWindow>();
+        QCOMPARE(fx.messages.size(), 0);
+        QCOMPARE(w->flightCase().ArmLngth, 20.0f);    // the user's own value
+        QCOMPARE(w->flightCase().Temprature, 80.0f);  // the administrator's, where the user has none
+        QCOMPARE(w->recentFiles().value(0), QString("@Variant(1).TQD"));
+    }
+
     void a_refused_settings_write_is_reported()
     {
         w.reset();
