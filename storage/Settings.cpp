@@ -12,6 +12,10 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 namespace TethrixSettings {
 
 const char *const *const ConditionNames = StoredConditionNames;
@@ -175,6 +179,20 @@ void Write(const QList<QPair<QString, QString>> &values)
         return;
     const QString first = values.first().first;
     const QString path = FileName();
+    // One writer at a time, program or instance: the file is read, merged
+    // and replaced under a lock on its folder, so that another instance's
+    // values written in between are kept, not reverted.
+    QDir().mkpath(QFileInfo(path).path());
+    struct FolderLock {
+        int fd;
+        ~FolderLock()
+        {
+            if (fd >= 0)
+                ::close(fd);  // releases the lock
+        }
+    } lock{::open(QFile::encodeName(QFileInfo(path).path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (lock.fd >= 0)
+        ::flock(lock.fd, LOCK_EX);
 
     // The user's own file only, not the administrator's defaults under it.
     // A file that was not read is never replaced: what it holds would be lost.
@@ -243,7 +261,6 @@ void Write(const QList<QPair<QString, QString>> &values)
             if (check.value(key) != value)
                 Refused(first, QStringLiteral("the settings could not be written completely"));
     }
-    QDir().mkpath(QFileInfo(path).path());
     if (const std::string problem = WriteFileSafely(QFile::encodeName(path).toStdString(), bytes); !problem.empty())
         Refused(first, QString::fromLocal8Bit(problem.c_str()));
 }

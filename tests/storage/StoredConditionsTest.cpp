@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 
 #include <cstdlib>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -77,3 +79,32 @@ TEST_F(StoredConditionsTest, no_file_is_the_defaults_and_an_administrators_file_
 }
 
 }  // namespace
+
+// Two instances writing at once keep each other's values: each write reads,
+// merges and replaces the file under a lock.
+TEST_F(StoredConditionsTest, two_instances_writing_at_once_keep_each_others_values)
+{
+    TethrixSettings::Write({{"Temp", "75"}, {"Mru/MRU2", ""}});
+    pid_t children[2];
+    for (int c = 0; c < 2; ++c) {
+        children[c] = fork();
+        if (children[c] == 0) {
+            for (int i = 1; i <= 40; ++i) {
+                const QString n = QString::number(i);
+                if (c == 0)
+                    TethrixSettings::Write({{"Temp", n}});
+                else
+                    TethrixSettings::Write({{"Mru/MRU2", "/planes/" + n + ".TQD"}});
+            }
+            _exit(0);
+        }
+    }
+    for (pid_t child : children) {
+        int status = -1;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const QSettings store(home.path() + "/Brelm/Tethrix.conf", QSettings::IniFormat);
+    EXPECT_EQ(store.value("Temp").toString(), QString("40"));
+    EXPECT_EQ(store.value("Mru/MRU2").toString(), QString("/planes/40.TQD"));
+}
