@@ -55,15 +55,15 @@ QStringList StoreFiles()
     return files;
 }
 
-// Why a file Qt would read must not reach it (a pipe, a device: opening one
-// waits for ever), or empty.
+// Why a file Qt would read for the store must not reach it (see
+// UnsafeStore), or empty: every file, the fallbacks too, is checked before
+// Qt opens any.
+QString UnsafeStore(const QString &path);
 QString UnreadableFallback()
 {
-    for (const QString &file : StoreFiles()) {
-        const QFileInfo info(file);
-        if (info.exists() && !info.isFile())
-            return QStringLiteral("%1 is not a regular file").arg(file);
-    }
+    for (const QString &file : StoreFiles())
+        if (const QString why = UnsafeStore(file); !why.isEmpty())
+            return QStringLiteral("%1: %2").arg(file, why);
     return QString();
 }
 

@@ -490,6 +490,28 @@ private slots:
         }
     }
 
+    // The administrator's file is checked like the user's before Qt reads
+    // it: a serialized value there is refused too, and the file kept.
+    void a_serialized_value_in_the_administrators_file_is_refused()
+    {
+        w.reset();
+        const QString system = fx.settingsDir->path() + "/system/Brelm.conf";
+        QDir().mkpath(QFileInfo(system).path());
+        const QByteArray damaged("[General]\nTemp=@Variant(\\0\\0\\0\\x7f\\0\\0)\n");
+        QFile admin(system);
+        QVERIFY(admin.open(QIODevice::WriteOnly));
+        admin.write(damaged);
+        admin.close();
+        fx.messages.clear();
+        w = std::make_unique<MainWindow>();
+        QCOMPARE(fx.messages.size(), 1);
+        QVERIFY(fx.messages[0].text.contains("it holds a serialized value"));
+        QCOMPARE(w->flightCase().Temprature, 75.0f);
+        w.reset();
+        QVERIFY(admin.open(QIODevice::ReadOnly));
+        QCOMPARE(admin.readAll(), damaged);
+    }
+
     // What a mutation review found untested: a text of exactly 4,096
     // characters is taken, an escaped "@@Variant(" is a text, and the
     // administrator's file fills in only what the user's own file lacks.
