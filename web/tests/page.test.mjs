@@ -4,7 +4,7 @@
 import {test, before, after} from 'node:test';
 import assert from 'node:assert/strict';
 import {execFileSync} from 'node:child_process';
-import {mkdtempSync, readFileSync, writeFileSync, mkdirSync} from 'node:fs';
+import {mkdtempSync, readFileSync, writeFileSync, mkdirSync, truncateSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 import {serve, browser, desktop, pageFigures, FIELD, site} from './support.mjs';
@@ -161,10 +161,15 @@ test('data files go between the page and tethrix-calc unchanged', async () => {
   for (const key of ['LeadoutPosition', 'LineTension', 'LineProjection', 'LineWeight', 'GroundSpeed'])
     assert.equal(opened[key], both[key], key);
 
-  const big = join(dir, 'big.TQD');
-  writeFileSync(big, Buffer.alloc((1 << 20) + 1, 10));
-  await page.setInputFiles('#OpenFile', big);
-  await page.waitForFunction(() => document.getElementById('Error').textContent.includes('1 MiB'));
+  // Over 1 MiB, and far over (a sparse file of 1.5 GB): refused, not read.
+  for (const [name, size] of [['big.TQD', (1 << 20) + 1], ['huge.TQD', 1.5e9]]) {
+    const big = join(dir, name);
+    writeFileSync(big, Buffer.alloc(0));
+    truncateSync(big, size);
+    await page.evaluate(() => { document.getElementById('Error').textContent = ''; });
+    await page.setInputFiles('#OpenFile', big);
+    await page.waitForFunction(() => document.getElementById('Error').textContent.includes('1 MiB'));
+  }
   await context.close();
 });
 
