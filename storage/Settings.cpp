@@ -133,9 +133,9 @@ Loaded Load(const std::array<float, ConditionCount> &defaults)
         unsafe = UnreadableFallback();
     if (!unsafe.isEmpty()) {
         loaded.refused = true;
-        loaded.problems << QStringLiteral("The settings file %1 cannot be read (%2): it is kept as it is, unread "
-                                          "and unchanged; the built-in conditions and units are used and nothing "
-                                          "is stored until it is mended or removed")
+        loaded.problems << QStringLiteral("The settings file %1 cannot be read (%2): it is kept as it is; the "
+                                          "built-in conditions and units are used, and nothing is stored until it "
+                                          "is mended or removed")
                                .arg(path, unsafe);
         for (int i = 0; i < RecentCount; ++i)
             loaded.recentFiles << QString();
