@@ -73,7 +73,6 @@ void CalcEngine::Recalculate(float lapTime)
     faults::Reset();
     const Extended lap = lapTime;
 
-    lacft.SetUnitSystem(UnitsImperial);
     lacft.SetLineCount(static_cast<unsigned>(fc.NumLines));
     lacft.SetLineDiameter(double(fc.LineDia) * 1000.0);  // thousandths of an inch
     lacft.SetGeometry(fc.LineLength + fc.HndlLngth * (1 / 12.0), fc.ArmLngth * (1 / 12.0),

@@ -14,8 +14,6 @@ using namespace UnitFactors;
 
 namespace {
 
-constexpr double MpsPerKmh = 0.2777777777777778;
-
 // A value that is not ≥ lo (NaN included) becomes lo; then above hi, hi.
 double Clamp(double v, double lo, double hi)
 {
@@ -36,15 +34,6 @@ LineModel::LineModel()
     SetSpeeds(50, 0);
 }
 
-void LineModel::SetUnitSystem(signed char mode)
-{
-    if (mode < UnitsMetric)
-        mode = UnitsMetric;
-    if (mode > UnitsImperial)
-        mode = UnitsImperial;
-    unitSystem = mode;
-}
-
 void LineModel::SetLineCount(unsigned n)
 {
     lineCount = static_cast<unsigned>(LineCountField::Clamp(n > 3 ? 3 : static_cast<int>(n)));
@@ -52,23 +41,21 @@ void LineModel::SetLineCount(unsigned n)
 
 void LineModel::SetLineDiameter(double d)
 {
-    d = unitSystem == UnitsImperial ? d * (1 / 12000.0) * MetresPerFoot : d * 0.001;
+    d = d * (1 / 12000.0) * MetresPerFoot;
     lineDiameter = Clamp(d, 0.0001, 0.004);
 }
 
 void LineModel::SetWeight(double m)
 {
-    m = unitSystem == UnitsImperial ? m * KgPerPound * 0.0625 : m * 0.001;
+    m = m * KgPerPound * 0.0625;
     weight = Clamp(m, 0.05, 30);
 }
 
 void LineModel::SetGeometry(double line, double arm, double wing, double handleAngleDeg)
 {
-    if (unitSystem == UnitsFeet || unitSystem == UnitsImperial) {
-        line *= MetresPerFoot;
-        arm *= MetresPerFoot;
-        wing *= MetresPerFoot;
-    }
+    line *= MetresPerFoot;
+    arm *= MetresPerFoot;
+    wing *= MetresPerFoot;
     double theta = handleAngleDeg * RadPerDeg;
     lineLength = Clamp(line, 0.03625, 60);
     armLength = Clamp(arm, 0, 8);
@@ -91,22 +78,14 @@ void LineModel::SetGeometry(double line, double arm, double wing, double handleA
 
 void LineModel::SetWingArea(double s)
 {
-    if (unitSystem == UnitsFeet)
-        s = s * SquareMetresPerSquareFoot;
-    else if (unitSystem == UnitsImperial)
-        s = s * (1 / 144.0) * SquareMetresPerSquareFoot;
+    s = s * (1 / 144.0) * SquareMetresPerSquareFoot;
     wingArea = Clamp(s, 0.003, 2);
 }
 
 void LineModel::SetSpeeds(double v, double w)
 {
-    if (unitSystem == UnitsImperial) {
-        v = v / MphPerMetrePerSecond;
-        w = w / MphPerMetrePerSecond;
-    } else {
-        v = v * MpsPerKmh;
-        w = w * MpsPerKmh;
-    }
+    v = v / MphPerMetrePerSecond;
+    w = w / MphPerMetrePerSecond;
     v = Clamp(v, 1, 150);
     if (std::fabs(w) > v)
         w = (0.9 * v / w) * w;

@@ -15,12 +15,6 @@
 #include "Atmosphere.h"
 #include "Quadrature.h"
 
-enum UnitSystem : signed char {
-    UnitsMetric = 0,    // m, m², km/h, mm, g
-    UnitsFeet = 1,      // ft, ft², km/h, mm, g
-    UnitsImperial = 2,  // ft, in², mph, thousandths of an inch, oz
-};
-
 struct LineResults {
     double weight = 0;          // kg
     double wingArea = 0;        // m²
@@ -52,7 +46,6 @@ public:
     LineModel();
     virtual ~LineModel() = default;
 
-    void SetUnitSystem(signed char mode);
     void SetLineCount(unsigned n);
     void SetLineDiameter(double d);
     void SetWeight(double m);
@@ -88,6 +81,5 @@ public:
     double speedSlope = 0;       // (1 − w/V)/(R/L)
     double armOffset = 0;        // (A/L)·cos(θ + φ)
     double reynolds = 0;
-    signed char unitSystem = UnitsImperial;
     double radiusFeet = 0;       // ft
 };

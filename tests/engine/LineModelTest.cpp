@@ -1,4 +1,4 @@
-// The line model: unit conversion and clamping of its setters, the worked
+// The line model: conversion from imperial units and clamping of its setters, the worked
 // cases, and the degenerate geometries it must refuse.
 #include "CalcEngine.h"
 #include "EngineError.h"
@@ -43,13 +43,8 @@ TEST(LineModel, setters_convert_imperial_units_and_clamp)
     EXPECT_EQ(m.wingArea, 0.003);
     m.SetSpeeds(60, 80);
     EXPECT_NEAR(m.windSpeed, 0.9 * m.airspeed, 1e-12);
-    m.SetUnitSystem(UnitsMetric);
-    m.SetSpeeds(0.5, 0);
+    m.SetSpeeds(0.5, 0);  // mph
     EXPECT_EQ(m.airspeed, 1);
-    m.SetUnitSystem(9);
-    EXPECT_EQ(m.unitSystem, UnitsImperial);
-    m.SetUnitSystem(-3);
-    EXPECT_EQ(m.unitSystem, UnitsMetric);
 }
 
 TEST(LineModel, values_that_are_not_numbers_take_the_lower_bound)
@@ -106,7 +101,6 @@ HumidAtmosphere DefaultAir()
 LineModel WorkedCase(double mph, double windMph, double handleAngle)
 {
     LineModel m;
-    m.SetUnitSystem(UnitsImperial);
     m.SetLineCount(2);
     m.SetLineDiameter(15);
     m.SetGeometry(58.583333, 1.5, 2.125, handleAngle);
@@ -155,8 +149,7 @@ TEST(LineModel, worked_case_with_wind_and_handle_angle)
 TEST(LineModel, arm_longer_than_the_line_limits_the_arcsine)
 {
     LineModel m;
-    m.SetUnitSystem(UnitsMetric);
-    m.SetGeometry(0.1, 2, 0, 90);  // A·sin θ / L = 20
+    m.SetGeometry(0.1 / MetresPerFoot, 2 / MetresPerFoot, 0, 90);  // A·sin θ / L = 20
     EXPECT_NEAR(m.armSinAngle, Pi / 2, 1e-12);
     EXPECT_FALSE(std::isnan(m.radius));
     EXPECT_FALSE(std::isnan(m.armOffset));
@@ -169,9 +162,8 @@ TEST(LineModel, degenerate_cases_are_reported_not_solved)
     LineResults r;
 
     LineModel wind;
-    wind.SetUnitSystem(UnitsMetric);
-    wind.SetGeometry(20, 0.5, 0.6, 0);
-    wind.SetSpeeds(72, 72);  // 20 m/s each way: the lines would hang slack
+    wind.SetGeometry(65, 1.6, 2, 0);
+    wind.SetSpeeds(45, 45);  // mph, each way: the lines would hang slack
     try {
         wind.Solve(air, quadrature, r);
         FAIL() << "wind equal to airspeed was solved";
@@ -180,9 +172,8 @@ TEST(LineModel, degenerate_cases_are_reported_not_solved)
     }
 
     LineModel behind;
-    behind.SetUnitSystem(UnitsMetric);
-    behind.SetGeometry(0.3, 1, 0, 179);  // the hand is past the centre: R < 0
-    behind.SetSpeeds(72, 0);
+    behind.SetGeometry(1, 3.3, 0, 179);  // feet: the hand is past the centre, R < 0
+    behind.SetSpeeds(45, 0);
     EXPECT_LE(behind.radius, 0);
     EXPECT_THROW(behind.Solve(air, quadrature, r), EngineError);
 }
