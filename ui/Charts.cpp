@@ -374,12 +374,17 @@ void TrimCharts::ExportPng()
     const QSize shown = t.view->size().expandedTo(QSize(400, 300));
     const qreal scale = std::max<qreal>(1, 1600.0 / shown.width());
     QImage image(shown * scale, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(scale);
-    image.fill(t.view->chart()->backgroundBrush().color());
+    // Behind the chart's rounded card, the window's own background, as on
+    // screen: not transparent corners that some viewers show black.
+    image.fill(t.view->palette().color(QPalette::Window));
     {
+        // The whole view drawn into the whole picture: a render without a
+        // target took the device's pixel size for its logical size and cut
+        // the chart to its top-left part.
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        t.view->render(&painter);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        t.view->render(&painter, QRectF(image.rect()), t.view->viewport()->rect());
     }
     QByteArray png;
     QBuffer buffer(&png);

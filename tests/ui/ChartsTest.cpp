@@ -283,6 +283,22 @@ private slots:
         charts()->findChild<QPushButton *>("ExportPngBtn")->click();
         QImage png(fx.nextSave);
         QVERIFY(png.width() >= 1600);
+        // The whole chart, not its top-left part: scaled down to the view's
+        // size it looks like the view itself.
+        QChartView *view = charts()->tab(0).view;
+        const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage small = png.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                 .convertToFormat(QImage::Format_RGB32);
+        const auto difference = [](const QImage &a, const QImage &b) {
+            const QImage x = a.scaled(40, 30, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            const QImage y = b.scaled(40, 30, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            double sum = 0;
+            for (int j = 0; j < 30; ++j)
+                for (int i = 0; i < 40; ++i)
+                    sum += std::abs(qGray(x.pixel(i, j)) - qGray(y.pixel(i, j)));
+            return sum / (40 * 30);
+        };
+        QVERIFY2(difference(small, shown) < 8, qPrintable(QString::number(difference(small, shown))));
 
         fx.nextSave = dir.path() + "/missing/folder/lap.csv";
         charts()->findChild<QPushButton *>("ExportCsvBtn")->click();
