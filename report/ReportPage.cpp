@@ -98,8 +98,12 @@ void DrawReport(QPainter &painter, int pageWidth, const ReportLines &lines)
     auto centred = [&](const QString &text) { return (pageWidth - metrics().horizontalAdvance(text)) / 2; };
 
     setFont(TitlePoints, true);
-    const int T = metrics().height();
+    const int T = metrics().height();  // the line grid keeps the 28-point title's height
     const QString title = Q(lines.airplaneName);
+    // A long name (the field takes 70 characters) is set smaller until it
+    // fits between the margins, never cut.
+    for (int points = TitlePoints; points > 8 && metrics().horizontalAdvance(title) > pageWidth - 2 * LeftMargin;)
+        setFont(--points, true);
     draw(centred(title), T, title);
 
     // Each row stands (k − previous k) line heights below the previous one,

@@ -208,6 +208,21 @@ private slots:
         QCOMPARE(after.readAll(), bytes);
     }
 
+    // The field's 70 characters print whole, the title set smaller.
+    void a_name_of_seventy_characters_prints_whole()
+    {
+        MainWindow w;
+        const QString name = "Nobler Mk III Twin-Boom Stunt Trainer with Flaps - Club Series W 1970s";
+        QCOMPARE(name.size(), 70);
+        QLineEdit *field = w.findChild<QLineEdit *>("AcName");
+        field->setText(name);
+        QTemporaryDir dir;
+        printTo(dir.path() + "/long.pdf");
+        w.findChild<QAction *>("Print1")->trigger();
+        QVERIFY(fx.messages.isEmpty());
+        QVERIFY2(PageText(dir.path() + "/long.pdf").simplified().contains(name), qPrintable(PageText(dir.path() + "/long.pdf")));
+    }
+
     void print_brings_stale_figures_up_to_date_or_prints_nothing()
     {
         MainWindow w;
