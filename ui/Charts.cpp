@@ -220,7 +220,9 @@ void TrimCharts::colourScales(Tab &t)
         t.scales[c]->setLabelsColor(colour);
         t.scales[c]->setTitleBrush(colour);
         t.scales[c]->setLinePenColor(colour);
-        t.markers[c]->setColor(colour);
+        // The current case in the text's colour, which no curve has, ringed
+        // in its curve's.
+        t.markers[c]->setColor(palette().color(QPalette::WindowText));
         t.markers[c]->setBorderColor(colour);
     }
 }
@@ -327,8 +329,20 @@ void TrimCharts::refreshTab(Tab &t, const FlightCase &fc)
 
     SetInputAxis(t.x, values.empty() ? 0 : x(std::min(values.front(), values.back())),
                  values.empty() ? 1 : x(std::max(values.front(), values.back())));
-    for (int c = 0; c < CurveCount; ++c)
+    for (int c = 0; c < CurveCount; ++c) {
+        // A scale spans at least what a flier calls a real change (a degree
+        // of rake, a quarter of any other figure's value), so that a small
+        // change does not fill the chart as a large one does.
+        const double least = CurveFigures[c] == FigureIndex("LeadoutRake")
+                                 ? 1.0
+                                 : 0.25 * std::max(std::fabs(lo[c]), std::fabs(hi[c]));
+        if (std::isfinite(least) && hi[c] - lo[c] < least) {
+            const double middle = (lo[c] + hi[c]) / 2;
+            lo[c] = middle - least / 2;
+            hi[c] = middle + least / 2;
+        }
         SetScale(t.scales[c], lo[c], hi[c]);
+    }
     t.problems->setText(failed == 0 ? QString()
                                     : tr("%1 of %2 points left out: %3.")
                                           .arg(failed)

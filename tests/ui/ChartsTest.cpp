@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QScatterSeries>
 #include <QMenu>
 #include <QPushButton>
 #include <QDir>
@@ -90,6 +91,19 @@ private slots:
                 QVERIFY(std::fabs(a->min() / step - std::round(a->min() / step)) < 1e-6);
                 for (const QPointF &p : t.curves[c]->points())
                     QVERIFY(p.y() >= a->min() && p.y() <= a->max());
+            }
+        }
+        // No scale makes a small change look large: a degree of rake at
+        // least, a quarter of the value for the others; the current case in
+        // a colour no curve has.
+        for (int i = 0; i < 2; ++i) {
+            const TrimCharts::Tab &t = charts()->tab(i);
+            for (int c = 0; c < TrimCharts::CurveCount; ++c) {
+                const QValueAxis *a = t.scales[c];
+                const double least = c == 3 ? 1.0 : 0.25 * std::max(std::fabs(a->min()), std::fabs(a->max())) * 0.8;
+                QVERIFY2(a->max() - a->min() >= least, qPrintable(QString("%1 %2").arg(i).arg(c)));
+                for (int d = 0; d < TrimCharts::CurveCount; ++d)
+                    QVERIFY(t.markers[c]->color() != t.curves[d]->color());
             }
         }
         QCOMPARE(charts()->tab(0).view->chart()->theme(), QChart::ChartThemeLight);
