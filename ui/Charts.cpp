@@ -186,6 +186,9 @@ void TrimCharts::buildTab(Tab &t, const ChartRange &range, const QString &axisNa
     t.view->setRenderHint(QPainter::Antialiasing);
     t.hover = new QLabel(tr("Point at a curve to read its figures."), page);
     t.hover->setObjectName(QStringLiteral("Hover_%1").arg(key.key));
+    // A long readout wraps within the window instead of widening it.
+    t.hover->setWordWrap(true);
+    t.hover->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     t.problems = new QLabel(page);
     t.problems->setObjectName(QStringLiteral("Problems_%1").arg(key.key));
     t.problems->setWordWrap(true);

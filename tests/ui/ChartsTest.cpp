@@ -207,10 +207,14 @@ private slots:
             QCOMPARE(line.curves[0]->at(int(i)).y(), imperialRows[i].figures[1] * 4.4482216152605);
             QCOMPARE(line.curves[3]->at(int(i)).y(), imperialRows[i].figures[11]);
         }
-        // The readout names the point in metric too, and clears on leaving.
+        // The readout names the point in metric too, and clears on leaving;
+        // the window keeps its width however long the readout.
+        const int width = charts()->width();
         emit line.curves[0]->hovered(QPointF(17.7, 35), true);
         QCOMPARE(line.hover->text(), QString("Line length, eye to eye 17.68 m: Line Tension 35.77 N, Leadout Position "
                                              "21.3 mm, Line Projection 250.4 mm, Leadout Rake 1.884 degrees"));
+        QCoreApplication::processEvents();
+        QCOMPARE(charts()->width(), width);
         emit line.curves[0]->hovered(QPointF(17.7, 35), false);
         QVERIFY(line.hover->text().startsWith("Point at a curve"));
 
