@@ -4,6 +4,9 @@
 #include "DataFile.h"
 #include "EngineError.h"
 
+#include <algorithm>
+#include <climits>
+
 
 // ---- Chart ranges ----
 
@@ -121,11 +124,10 @@ std::string CaseEditor::StepLineCount(int delta)
     int n = LineCountField::Min;
     if (!LineCountField::ReadWholeNumber(Text("nl"), n))
         n = LineCountField::Min;
-    const long long stepped = static_cast<long long>(n) + delta;
-    const int clamped = stepped < LineCountField::Min   ? LineCountField::Min
-                        : stepped > LineCountField::Max ? LineCountField::Max
-                                                        : static_cast<int>(stepped);
-    return SetText("nl", std::to_string(clamped));
+    // Stepped as the field steps (the limits pulled in after the step), in
+    // a width where the step cannot overflow.
+    const long long stepped = std::clamp<long long>(static_cast<long long>(n) + delta, INT_MIN, INT_MAX);
+    return SetText("nl", std::to_string(LineCountField::Clamp(static_cast<int>(stepped))));
 }
 
 void CaseEditor::CopyToWhatIf(const InputKey &key, const std::string &text)

@@ -132,9 +132,7 @@ std::string SweepHoldProblem(const InputKey &key, SweepHold hold)
 void SweepEach(const FlightCase &base, const InputKey &key, double from, double to, double step,
                const std::function<void(const SweepRow &)> &sink, SweepHold hold, DisplayUnits units)
 {
-    Run(
-        base, key, SweepCount(from, to, step),
-        [&](long i) { return FromShown(key.measure, units, from + static_cast<double>(i) * step); }, sink, hold);
+    SweepEach(base, key, from, step, 0, SweepCount(from, to, step), sink, hold, units);
 }
 
 void SweepEach(const FlightCase &base, const InputKey &key, double from, double step, long first, long count,

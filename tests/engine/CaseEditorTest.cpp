@@ -85,6 +85,13 @@ TEST(CaseEditor, the_line_count_field_reads_whole_numbers_and_clamps_on_leaving)
     EXPECT_EQ(e.Text("nl"), "15");
     e.SetText("nl", e.Text("nl"), true);
     EXPECT_EQ(e.Text("nl"), "3");
+    // The arrows step, then pull into the limits, as the spin field does.
+    e.SetText("nl", "7");
+    e.StepLineCount(-1);
+    EXPECT_EQ(e.Text("nl"), "3");
+    e.SetText("nl", "2147483647");
+    e.StepLineCount(1);
+    EXPECT_EQ(e.Text("nl"), "3");
 
     EXPECT_TRUE(LineCountField::AcceptsChar('.', '.'));
     EXPECT_TRUE(LineCountField::AcceptsChar(',', '.'));  // below "2"

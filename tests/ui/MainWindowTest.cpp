@@ -372,13 +372,13 @@ private slots:
     // this writes to TETHRIX_ODD_TEXTS_OUT.
     void odd_texts_typed_into_each_field_give_what_the_page_gives()
     {
-        QFile table(QStringLiteral(TETHRIX_TEST_DATA "/odd-texts.json"));
-        QVERIFY(table.open(QIODevice::ReadOnly));
-        const QJsonObject spec = QJsonDocument::fromJson(table.readAll()).object();
+        QFile file(QStringLiteral(TETHRIX_TEST_DATA "/odd-texts.json"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonObject oddTexts = QJsonDocument::fromJson(file.readAll()).object();
         QJsonArray outcomes;
-        for (const QJsonValue key : spec["fields"].toArray()) {
+        for (const QJsonValue key : oddTexts["fields"].toArray()) {
             const InputKey &input = *FindInputKey(key.toString().toStdString());
-            for (const QJsonValue text : spec["texts"].toArray()) {
+            for (const QJsonValue text : oddTexts["texts"].toArray()) {
                 w->ResetInputs();
                 QLineEdit *e = field(input.fieldName);
                 e->setFocus();
@@ -404,7 +404,7 @@ private slots:
                 QCOMPARE(heading() == green, fx.messages.isEmpty());
             }
         }
-        QCOMPARE(outcomes.size(), spec["fields"].toArray().size() * spec["texts"].toArray().size());
+        QCOMPARE(outcomes.size(), oddTexts["fields"].toArray().size() * oddTexts["texts"].toArray().size());
         if (const QByteArray out = qgetenv("TETHRIX_ODD_TEXTS_OUT"); !out.isEmpty()) {
             QFile file(QString::fromLocal8Bit(out));
             QVERIFY(file.open(QIODevice::WriteOnly));
