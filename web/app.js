@@ -2,14 +2,17 @@
 // WebAssembly). What a field does with a typed text, when the figures are
 // current, what a file or a page holds: all of that is the core's; this file
 // only shows what it says.
-import createTethrix from './tethrix.js';
-import {drawChart, SERIES} from './charts.js';
+import createTethrix from './tethrix.js?b=@BUILD@';
+import {drawChart, SERIES} from './charts.js?b=@BUILD@';
+
+// This build's name: every file the page loads is asked for under it.
+const BUILD = '@BUILD@';
 
 const STORE = 'Tethrix.conditions';
 const UNITS = 'Tethrix.units';  // "metric" or "imperial"
 const $ = id => document.getElementById(id);
 
-const tethrix = await createTethrix();
+const tethrix = await createTethrix({locateFile: (path, folder) => folder + path + '?b=' + BUILD});
 const core = new tethrix.CaseEditor();
 window.tethrixSession = core;  // for the tests and the benchmarks
 // The core's table of inputs: key, caption, id, unit, condition, number.
@@ -293,5 +296,25 @@ $('Loading').hidden = true;
 document.body.dataset.readyAt = performance.now().toFixed(1);  // for the benchmark
 document.body.dataset.ready = 'true';
 
-if ('serviceWorker' in navigator)
-  navigator.serviceWorker.register('sw.js').catch(() => {});
+document.documentElement.dataset.build = BUILD;
+
+// A new build, fetched and checked in the background, is offered; the page
+// reloads into it only when the flier says so (or next opens the page).
+function offerNewBuild(worker) {
+  $('NewBuild').hidden = false;
+  $('UseNewBuild').onclick = () => {
+    navigator.serviceWorker.addEventListener('controllerchange', () => location.reload());
+    worker.postMessage('use-new-build');
+  };
+}
+if ('serviceWorker' in navigator) {
+  navigator.serviceWorker.register('sw.js', {updateViaCache: 'none'}).then(registration => {
+    if (registration.waiting && navigator.serviceWorker.controller) offerNewBuild(registration.waiting);
+    registration.addEventListener('updatefound', () => {
+      const worker = registration.installing;
+      worker.addEventListener('statechange', () => {
+        if (worker.state === 'installed' && navigator.serviceWorker.controller) offerNewBuild(worker);
+      });
+    });
+  }).catch(() => {});
+}

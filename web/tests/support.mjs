@@ -13,11 +13,14 @@ export const calc = resolve(process.env.TETHRIX_CALC || 'build/tools/tethrix-cal
 const TYPES = {'.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
                '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json'};
 
-// A static server of the page, as any host would serve the folder.
-export async function serve() {
+// A static server of the page, as any host would serve the folder (the
+// query is ignored). root() names the folder served now; intercept(path,
+// res) may answer a request itself, as a broken network or host would.
+export async function serve({root = () => site, intercept = () => false} = {}) {
   const server = createServer(async (req, res) => {
     const path = decodeURIComponent(new URL(req.url, 'http://x').pathname);
-    const file = join(site, path.endsWith('/') ? path + 'index.html' : path);
+    if (intercept(path, res)) return;
+    const file = join(root(), path.endsWith('/') ? path + 'index.html' : path);
     try {
       const body = await readFile(file);
       res.writeHead(200, {'Content-Type': TYPES[extname(file)] || 'application/octet-stream'});

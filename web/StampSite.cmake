@@ -1,0 +1,55 @@
+# Makes one build of the page from its files in FROM into TO:
+#   cmake -DFROM=<files> -DTO=<site> -P StampSite.cmake
+#
+# A build is named after its content. Every URL the page asks for carries
+# that name ("?b=<build>"), so no cache anywhere can hand an old tethrix.wasm
+# to a new index.html, and the service worker holds exactly the bytes listed
+# here, each with its SHA-256, in a cache named after the build.
+cmake_minimum_required(VERSION 3.25)
+if(NOT FROM OR NOT TO)
+  message(FATAL_ERROR "usage: cmake -DFROM=<files> -DTO=<site> -P StampSite.cmake")
+endif()
+
+set(TEXTS index.html app.js)  # name their build, as sw.js does
+set(FILES index.html app.js charts.js style.css tethrix.js tethrix.wasm manifest.webmanifest icon.svg)
+
+set(all "")
+foreach(file ${FILES} sw.js)
+  if(NOT EXISTS ${FROM}/${file})
+    message(FATAL_ERROR "the page's file ${FROM}/${file} is missing")
+  endif()
+  file(SHA256 ${FROM}/${file} sum)
+  string(APPEND all "${file}=${sum}\n")
+endforeach()
+string(SHA256 build "${all}")
+string(SUBSTRING ${build} 0 16 build)
+
+file(MAKE_DIRECTORY ${TO})
+foreach(file ${FILES})
+  if(file IN_LIST TEXTS)
+    file(READ ${FROM}/${file} text)
+    string(FIND "${text}" "@BUILD@" at)
+    if(at EQUAL -1)
+      message(FATAL_ERROR "${file} does not name its build (@BUILD@)")
+    endif()
+    string(REPLACE "@BUILD@" "${build}" text "${text}")
+    file(WRITE ${TO}/${file}.part "${text}")
+    file(RENAME ${TO}/${file}.part ${TO}/${file})
+  else()
+    file(COPY_FILE ${FROM}/${file} ${TO}/${file} ONLY_IF_DIFFERENT)
+  endif()
+endforeach()
+
+# The service worker last, with the sums of the files as they are served:
+# a browser that sees a new sw.js fetches and checks a whole new build.
+set(sums "")
+foreach(file ${FILES})
+  file(SHA256 ${TO}/${file} sum)
+  string(APPEND sums "\n  '${file}': '${sum}',")
+endforeach()
+file(READ ${FROM}/sw.js text)
+string(REPLACE "@BUILD@" "${build}" text "${text}")
+string(REPLACE "/*@FILES@*/" "${sums}\n" text "${text}")
+file(WRITE ${TO}/sw.js.part "${text}")
+file(RENAME ${TO}/sw.js.part ${TO}/sw.js)
+message(STATUS "page build ${build}")
