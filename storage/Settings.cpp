@@ -12,6 +12,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <functional>
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -173,11 +175,72 @@ Loaded Load(const std::array<float, ConditionCount> &defaults)
     return loaded;
 }
 
+QStringList MergeRecentFiles(const QStringList &base, const QStringList &mine, const QStringList &stored)
+{
+    QStringList theirs;
+    for (const QString &file : stored)
+        if (!file.isEmpty() && !base.contains(file) && !mine.contains(file))
+            theirs.append(file);
+    if (theirs.isEmpty())
+        return mine;  // nobody else wrote: the list as this instance has it
+    QStringList merged;
+    for (const QString &file : mine)
+        if (!file.isEmpty() && !base.contains(file))
+            merged.append(file);
+    merged += theirs;
+    for (const QString &file : mine)
+        if (!file.isEmpty() && !merged.contains(file))
+            merged.append(file);
+    while (merged.size() > RecentCount)
+        merged.removeLast();
+    while (merged.size() < RecentCount)
+        merged.append(QString());
+    return merged;
+}
+
+namespace {
+
+using Entries = QList<QPair<QString, QVariant>>;
+
+// Reads the user's file, merges in what valuesFor gives for what it holds,
+// and replaces it, all under a lock on its folder. name is the setting that
+// failure messages name.
+void WriteMerged(const QString &name,
+                 const std::function<QList<QPair<QString, QString>>(const Entries &)> &valuesFor);
+
+}  // namespace
+
 void Write(const QList<QPair<QString, QString>> &values)
 {
-    if (values.isEmpty())
-        return;
-    const QString first = values.first().first;
+    if (!values.isEmpty())
+        WriteMerged(values.first().first, [&](const Entries &) { return values; });
+}
+
+QStringList WriteRecentFiles(const QStringList &base, const QStringList &mine)
+{
+    QStringList merged;
+    WriteMerged(RecentName(0), [&](const Entries &entries) {
+        QStringList stored;
+        for (int i = 0; i < RecentCount; ++i) {
+            auto it = std::find_if(entries.begin(), entries.end(),
+                                   [&](const auto &e) { return e.first == RecentName(i); });
+            if (it != entries.end() && it->second.typeId() == QMetaType::QString)
+                stored.append(it->second.toString());
+        }
+        merged = MergeRecentFiles(base, mine, stored);
+        QList<QPair<QString, QString>> values;
+        for (int i = 0; i < RecentCount; ++i)
+            values.append({RecentName(i), merged.value(i)});
+        return values;
+    });
+    return merged;
+}
+
+namespace {
+
+void WriteMerged(const QString &first,
+                 const std::function<QList<QPair<QString, QString>>(const Entries &)> &valuesFor)
+{
     const QString path = FileName();
     // One writer at a time, program or instance: the file is read, merged
     // and replaced under a lock on its folder, so that another instance's
@@ -200,14 +263,14 @@ void Write(const QList<QPair<QString, QString>> &values)
         Refused(first, QStringLiteral("the settings file cannot be read (%1) and is kept as it is").arg(unsafe));
     if (const QString unsafe = UnreadableFallback(); !unsafe.isEmpty())
         Refused(first, unsafe);
-    QList<QPair<QString, QVariant>> entries;
+    Entries entries;
     if (QFileInfo(path).isFile()) {
         const QSettings current(path, QSettings::IniFormat);
         for (const QString &key : current.allKeys())
             entries.append({key, current.value(key)});
     }
     bool changed = false;
-    for (const QPair<QString, QString> &value : values) {
+    for (const QPair<QString, QString> &value : valuesFor(entries)) {
         const QString &name = value.first, &text = value.second;
         auto it = std::find_if(entries.begin(), entries.end(), [&](const auto &e) { return e.first == name; });
         if (it == entries.end()) {
@@ -264,5 +327,7 @@ void Write(const QList<QPair<QString, QString>> &values)
     if (const std::string problem = WriteFileSafely(QFile::encodeName(path).toStdString(), bytes); !problem.empty())
         Refused(first, QString::fromLocal8Bit(problem.c_str()));
 }
+
+}  // namespace
 
 }  // namespace TethrixSettings

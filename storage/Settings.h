@@ -55,6 +55,17 @@ Loaded Load(const std::array<float, ConditionCount> &defaults);
 // SettingsError and leaves the stored file as it was when it cannot.
 void Write(const QList<QPair<QString, QString>> &values);
 
+// Stores the recent files, rewritten whole, with the entries another
+// instance stored since this one read base (those this list lacks) kept
+// after this instance's own new ones. Returns the list stored. Throws as
+// Write does.
+QStringList WriteRecentFiles(const QStringList &base, const QStringList &mine);
+
+// The recent files as WriteRecentFiles merges them: mine when no other
+// entry was stored since base; else mine's entries not in base, then the
+// stored ones not in base, then mine's others, in RecentCount entries.
+QStringList MergeRecentFiles(const QStringList &base, const QStringList &mine, const QStringList &stored);
+
 // The per-user settings file.
 QString FileName();
 

@@ -70,11 +70,9 @@ void MainWindow::SaveRecentFiles()
     // unread.
     if (RecentFiles == storedRecentFiles || settingsRefused)
         return;
-    QList<QPair<QString, QString>> values;
-    for (int i = 0; i < TethrixSettings::RecentCount; ++i)
-        values.append({TethrixSettings::RecentName(i), RecentFiles.value(i)});
+    // Files another instance opened meanwhile are kept too.
     Guarded(this, [&] {
-        TethrixSettings::Write(values);
+        RecentFiles = TethrixSettings::WriteRecentFiles(storedRecentFiles, RecentFiles);
         storedRecentFiles = RecentFiles;
     });
 }

@@ -108,3 +108,25 @@ TEST_F(StoredConditionsTest, two_instances_writing_at_once_keep_each_others_valu
     EXPECT_EQ(store.value("Temp").toString(), QString("40"));
     EXPECT_EQ(store.value("Mru/MRU2").toString(), QString("/planes/40.TQD"));
 }
+
+// The recent files of two instances: each keeps the files the other opened
+// since it started, its own newest first.
+TEST_F(StoredConditionsTest, recent_files_keep_what_another_instance_opened)
+{
+    const QStringList base = {"/a.TQD", "/b.TQD", "", "", ""};
+    TethrixSettings::Write({{"Mru/MRU1", "/y.TQD"}, {"Mru/MRU2", "/a.TQD"}, {"Mru/MRU3", "/b.TQD"}});
+    const QStringList stored = TethrixSettings::WriteRecentFiles(base, {"/x.TQD", "/a.TQD", "/b.TQD", "", ""});
+    const QStringList want = {"/x.TQD", "/y.TQD", "/a.TQD", "/b.TQD", ""};
+    EXPECT_EQ(stored, want);
+    const QSettings store(home.path() + "/Brelm/Tethrix.conf", QSettings::IniFormat);
+    for (int i = 0; i < TethrixSettings::RecentCount; ++i)
+        EXPECT_EQ(store.value(TethrixSettings::RecentName(i)).toString(), want[i]);
+
+    // Nothing stored by another: the list as it is, blanks in place; a full
+    // list drops its oldest.
+    EXPECT_EQ(TethrixSettings::MergeRecentFiles(base, {"/a.TQD", "", "/b.TQD", "", ""}, base),
+              QStringList({"/a.TQD", "", "/b.TQD", "", ""}));
+    EXPECT_EQ(TethrixSettings::MergeRecentFiles({"1", "2", "3", "4", "5"}, {"6", "1", "2", "3", "4"},
+                                                {"7", "1", "2", "3", "4"}),
+              QStringList({"6", "7", "1", "2", "3"}));
+}
