@@ -254,8 +254,13 @@ void HumidAtmosphere::SetHumidity(double rh)
     const double p = pressure;
     // Once the vapour alone would carry the whole pressure the mixing ratio
     // is infinite: the air cannot hold that much water.
+    // Vapour that would stay below the sea-level pressure reaches it only
+    // because the air is thin: the pressure altitude is the cause.
     if (e >= p)
-        throw EngineError("The air is too hot and humid: the water vapour pressure reaches the air pressure.");
+        throw EngineError(e < SeaLevelPressure
+                              ? "The air is too thin at this pressure altitude: the water vapour pressure reaches "
+                                "the air pressure."
+                              : "The air is too hot and humid: the water vapour pressure reaches the air pressure.");
     vapourPressure = e;
     // 0 ≤ e < p, both finite: the ratio is below 2^53 and nothing overflows.
     const double w = MolarMassRatio * e / (p - e);

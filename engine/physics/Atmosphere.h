@@ -24,6 +24,7 @@ constexpr double FahrenheitPerKelvin = 1.8;
 constexpr double KelvinAtZeroFahrenheit = RankineAtZeroFahrenheit / FahrenheitPerKelvin;
 constexpr double SeaLevelLogPressure = 11.52608845;  // first ln p of the atmosphere table
 constexpr double SeaLevelDensity = 1.225;            // kg/m³
+constexpr double SeaLevelPressure = 101325.0;       // Pa, the standard air at 0 km
 constexpr double UniversalGasConstant = 8314.32;     // J/(kmol·K)
 constexpr double AirMolarMass = 28.9644;             // kg/kmol
 constexpr double AirGasConstant = 287.05307204706463;  // = UniversalGasConstant / AirMolarMass
