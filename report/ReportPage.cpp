@@ -120,7 +120,7 @@ void DrawReport(QPainter &painter, int pageWidth, const ReportLines &lines)
     }
 }
 
-void PrintReport(QPagedPaintDevice &device, const ReportLines &lines)
+void PrintReport(QPaintDevice &device, const ReportLines &lines)
 {
     if (auto *printer = dynamic_cast<QPrinter *>(&device))
         printer->setDocName(ReportJobTitle);

@@ -10,7 +10,7 @@
 #include <string>
 
 class QPainter;
-class QPagedPaintDevice;
+class QPaintDevice;
 class QPrinter;
 class QWidget;
 
@@ -22,7 +22,7 @@ void DrawReport(QPainter &painter, int pageWidth, const ReportLines &lines);
 // Prints on a printer or PDF writer: document title "Tethrix Print Job".
 // Throws std::runtime_error when the page cannot be produced; a failure
 // after the document began aborts it.
-void PrintReport(QPagedPaintDevice &device, const ReportLines &lines);
+void PrintReport(QPaintDevice &device, const ReportLines &lines);
 
 using PrintDialogSeam = std::function<bool(QWidget *parent, QPrinter *printer)>;
 

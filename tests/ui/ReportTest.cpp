@@ -27,8 +27,9 @@ public:
         QFont font;
     };
     QList<Text> texts;
-    bool begin(QPaintDevice *) override { return true; }
-    bool end() override { return true; }
+    bool begins = true, ends = true;  // false: a device that cannot start or finish the document
+    bool begin(QPaintDevice *) override { return begins; }
+    bool end() override { return ends; }
     void updateState(const QPaintEngineState &) override {}
     void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
     void drawTextItem(const QPointF &p, const QTextItem &item) override { texts.append({item.text(), p, item.font()}); }
@@ -155,6 +156,22 @@ private slots:
             QCOMPARE(left(i), 40);
             QCOMPARE(drawn[i].font.family(), QString("Arial"));
             QCOMPARE(drawn[i].font.pointSize(), 12);
+        }
+    }
+
+    void a_document_not_started_or_not_finished_is_an_error()
+    {
+        for (const bool starts : {false, true}) {
+            RecordingPage page;
+            page.engine.begins = starts;
+            page.engine.ends = false;
+            try {
+                PrintReport(page, Sample());
+                QFAIL("no error");
+            } catch (const std::runtime_error &e) {
+                QCOMPARE(QString(e.what()), starts ? QString("The printer could not finish the document")
+                                                   : QString("The printer could not start the document"));
+            }
         }
     }
 
