@@ -334,8 +334,11 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
             edited.ReadFile(content);
         }
         for (const auto &[key, value] : o.inputs)
-            if (const std::string problem = edited.SetInput(key, value); !problem.empty())
-                throw UsageError{key + ": " + problem};
+            if (const std::string problem = edited.SetInput(key, value); !problem.empty()) {
+                const InputKey *input = FindInputKey(key);
+                throw UsageError{key + ": " + problem +
+                                 (input ? " " + AdviceOnText(*input, units).text : std::string())};
+            }
     } catch (const UsageError &e) {
         err << "tethrix-calc: " << e.message << "\n";
         return ExitUsage;
@@ -348,8 +351,10 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
     float groundSpeed = 0;
     CalcEngine engine(fc, groundSpeed);
     std::string text;
+    std::vector<InputNote> notes;
     try {
         const CaseFigures figures = SolveCase(engine, fc, groundSpeed);
+        notes = NotesOn(fc, engine.Results().airspeed * MphPerMetrePerSecond, units);
         if (o.json) {
             text = "{";
             for (int i = 0; i < FigureCount; ++i) {
@@ -364,7 +369,13 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
             AppendConditions(text, fc, units);
             text += ", \"units\": ";
             AppendJsonString(text, units == DisplayUnits::Metric ? "metric" : "imperial");
-            text += "}\n";
+            text += ", \"Warnings\": [";
+            for (const InputNote &note : notes) {
+                if (&note != &notes.front())
+                    text += ", ";
+                AppendJsonString(text, std::string(note.key->key) + ": " + note.text);
+            }
+            text += "]}\n";
         } else {
             for (int i = 0; i < FigureCount; ++i)
                 text += FigureText(Figures[i], figures.values[i], '.', units) + "\n";
@@ -373,8 +384,13 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         }
     } catch (const EngineError &e) {
         err << "tethrix-calc: " << e.what() << "\n";
+        // The input behind it, by its key, and what would fix it.
+        if (const InputNote advice = AdviceFor(fc, units); advice.key)
+            err << "tethrix-calc: " << advice.key->key << ": " << advice.text << "\n";
         return ExitFailure;
     }
+    for (const InputNote &note : notes)
+        err << "tethrix-calc: warning: " << note.key->key << ": " << note.text << "\n";
     // The report before the figures, so that a report that cannot be
     // written leaves standard output empty.
     if (o.report) {

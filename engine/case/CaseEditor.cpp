@@ -113,6 +113,7 @@ std::string CaseEditor::SetText(const std::string &keyName, const std::string &t
     try {
         fc.*(key.field) = ParseShown(key.measure, units, text, separator);
     } catch (const std::exception &e) {
+        advice = AdviceOnText(key, units, separator);
         return WithFullStop(e.what());
     }
     CopyToWhatIf(key, text);
@@ -237,11 +238,20 @@ std::string CaseEditor::Recalculate()
         }
         lapSpeed = ::LapSpeed(fc);
     } catch (const std::exception &e) {
+        advice = AdviceFor(fc, units, separator);
         return WithFullStop(e.what());
     }
+    advice = InputNote();
     current = true;
     calculated = fc;
+    calculatedOnce = true;
+    calculatedAirspeedMph = engine.Results().airspeed * MphPerMetrePerSecond;
     return std::string();
+}
+
+std::vector<InputNote> CaseEditor::Notes() const
+{
+    return calculatedOnce ? NotesOn(calculated, calculatedAirspeedMph, units, separator) : std::vector<InputNote>();
 }
 
 const ShownFigure &CaseEditor::Figure(const std::string &jsonKey) const

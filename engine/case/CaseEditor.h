@@ -12,6 +12,7 @@
 #include "CalcEngine.h"
 #include "LineCountField.h"
 #include "Figures.h"
+#include "InputNotes.h"
 #include "ReportLines.h"
 #include "Sweep.h"
 
@@ -103,6 +104,12 @@ public:
     std::string LapSpeedText() const;            // "Lap Speed = 54.36 mph"
     // The case the figures shown belong to.
     const FlightCase &Calculated() const { return calculated; }
+    // The notes on the inputs the figures shown belong to, in the units
+    // shown: inputs with no physical meaning or that the model replaces.
+    std::vector<InputNote> Notes() const;
+    // Beside the last error a field, Enter or a file gave: the input it
+    // concerns and what would fix it (no key when none can be named).
+    const InputNote &Advice() const { return advice; }
 
     // ---- What-If ----
     const std::string &WhatIfText(WhatIfField field) const { return whatIfTexts[Index(field)]; }
@@ -171,5 +178,8 @@ private:
     float whatIfLength = 58;
     std::string whatIfLengthText = "58";
     bool current = false;
+    bool calculatedOnce = false;
+    double calculatedAirspeedMph = 0;  // the airspeed the model flew for the figures shown
+    InputNote advice;
     DisplayUnits units = DisplayUnits::Imperial;
 };

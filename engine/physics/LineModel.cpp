@@ -41,14 +41,12 @@ void LineModel::SetLineCount(unsigned n)
 
 void LineModel::SetLineDiameter(double d)
 {
-    d = d * (1 / 12000.0) * MetresPerFoot;
-    lineDiameter = Clamp(d, 0.0001, 0.004);
+    lineDiameter = Clamp(LineDiameterMetres(d), LineDiameterRange.low, LineDiameterRange.high);
 }
 
 void LineModel::SetWeight(double m)
 {
-    m = m * KgPerPound * 0.0625;
-    weight = Clamp(m, 0.05, 30);
+    weight = Clamp(WeightKilograms(m), WeightRange.low, WeightRange.high);
 }
 
 void LineModel::SetGeometry(double line, double arm, double wing, double handleAngleDeg)
@@ -78,15 +76,14 @@ void LineModel::SetGeometry(double line, double arm, double wing, double handleA
 
 void LineModel::SetWingArea(double s)
 {
-    s = s * (1 / 144.0) * SquareMetresPerSquareFoot;
-    wingArea = Clamp(s, 0.003, 2);
+    wingArea = Clamp(WingAreaSquareMetres(s), WingAreaRange.low, WingAreaRange.high);
 }
 
 void LineModel::SetSpeeds(double v, double w)
 {
     v = v / MphPerMetrePerSecond;
     w = w / MphPerMetrePerSecond;
-    v = Clamp(v, 1, 150);
+    v = Clamp(v, AirspeedRange.low, AirspeedRange.high);
     if (std::fabs(w) > v)
         w = (0.9 * v / w) * w;
     airspeed = v;

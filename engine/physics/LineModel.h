@@ -15,6 +15,20 @@
 #include "Atmosphere.h"
 #include "Quadrature.h"
 
+// What the model takes, in its own units: a setter replaces a value outside
+// by the nearer end, without a word (the flier's notes say so).
+struct ModelRange {
+    double low, high;
+};
+constexpr ModelRange LineDiameterRange{0.0001, 0.004};  // m
+constexpr ModelRange WeightRange{0.05, 30};             // kg
+constexpr ModelRange WingAreaRange{0.003, 2};           // m²
+constexpr ModelRange AirspeedRange{1, 150};             // m/s
+// The flier's values in the model's units, as the setters convert them.
+inline double LineDiameterMetres(double thousandthsOfInch) { return thousandthsOfInch * (1 / 12000.0) * UnitFactors::MetresPerFoot; }
+inline double WeightKilograms(double ounces) { return ounces * UnitFactors::KgPerPound * 0.0625; }
+inline double WingAreaSquareMetres(double squareInches) { return squareInches * (1 / 144.0) * UnitFactors::SquareMetresPerSquareFoot; }
+
 struct LineResults {
     double weight = 0;          // kg
     double wingArea = 0;        // m²

@@ -93,7 +93,8 @@ TEST(TethrixCalc, exit_status_tells_usage_errors_from_engine_errors)
 
     const CliRun zero = Calc({"lt=0"});
     EXPECT_EQ(zero.status, 1);
-    EXPECT_EQ(zero.err, "tethrix-calc: Floating point division by zero\n");
+    EXPECT_EQ(zero.err, "tethrix-calc: Floating point division by zero\n"
+                        "tethrix-calc: lt: Lap Time must be more than 0 seconds.\n");
     EXPECT_TRUE(zero.out.empty());
 
     const CliRun version = Calc({"--version"});
@@ -147,13 +148,56 @@ TEST(TethrixCalc, files_that_cannot_be_data_files_are_refused_with_the_reason)
     EXPECT_EQ(Calc({"--json", "--", odd}).out, Calc({"lt=5.5", "--json"}).out);
 }
 
+// Inputs with no physical meaning, or that the model replaces, are still
+// calculated (status 0) with a warning naming the key and its sensible
+// range; a failed calculation names the key to change and how.
+TEST(TethrixCalc, warnings_and_advice_name_the_key_and_what_is_sensible)
+{
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        const char *line;  // on standard error
+    } cases[] = {
+        {{"ls=0"}, 0, "warning: ls: Line Diameter is 0 inches, outside the 0.003937 to 0.1575 inches the line "
+                      "model takes. It is calculated as 0.003937 inches. A sensible Line Diameter is 0.008 to "
+                      "0.04 inches.\n"},
+        {{"wt=-5"}, 0, "warning: wt: Airplane Weight is -5 ounces, which has no physical meaning."},
+        {{"ll=-5"}, 0, "warning: ll: Line Length (Eye to Eye) is -5 feet, which has no physical meaning."},
+        {{"hl=-1"}, 0, "warning: hl: Handle/Leadout Length is negative"},
+        {{"WndSpeed=60"}, 0, "warning: WndSpeed: Wind Speed is at or above the airspeed, 52.47 mph."},
+        {{"Humidity=-3"}, 0, "it is calculated as 0 percent."},
+        {{"HndlAngl=-100"}, 0, "warning: HndlAngl: Handle Angle is beyond -90 to 90 degrees. A sensible"},
+        {{"HndlAngl=200"}, 0, "it is calculated as 0 degrees."},
+        {{"lt=1e30"}, 0, "it is calculated at 2.237 mph."},
+        {{"--units=metric", "wt=0"}, 0, "It is calculated as 50 g. A sensible Airplane Weight is 28.3495 to 5669.9 g."},
+        {{"wa=0"}, 1, "tethrix-calc: wa: Wing Area must be more than 0 square inches.\n"},
+        {{"Temp=-500"}, 1, "tethrix-calc: Temp: A sensible Temprature is -40 to 120 degrees F.\n"},
+        {{"nl=2"}, 0, ""},
+    };
+    for (const auto &c : cases) {
+        const CliRun run = Calc(c.args);
+        EXPECT_EQ(run.status, c.status) << c.args.back();
+        EXPECT_NE(run.err.find(c.line), std::string::npos) << run.err;
+        if (!*c.line) {
+            EXPECT_EQ(run.err, "");
+        }
+        std::vector<std::string> json = c.args;
+        json.push_back("--json");
+        const CliRun structured = Calc(json);
+        if (c.status == 0) {
+            EXPECT_NE(structured.out.find(*c.line ? "\"Warnings\": [\"" : "\"Warnings\": []}"), std::string::npos)
+                << structured.out;
+        }
+    }
+}
+
 TEST(TethrixCalc, every_output_mode_gives_one_verdict_and_nothing_on_stdout_for_an_error)
 {
     for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{
              {"wa=1e-38"}, {"wa=1e-38", "--json"}, {"Altitude=-1e38", "--json"}, {"Altitude=-1e38"}}) {
         const CliRun r = Calc(args);
         EXPECT_EQ(r.status, 1) << args[0];
-        EXPECT_EQ(r.err, "tethrix-calc: Floating point overflow\n") << args[0];
+        EXPECT_EQ(r.err.rfind("tethrix-calc: Floating point overflow\ntethrix-calc: ", 0), 0u) << r.err;
         EXPECT_TRUE(r.out.empty()) << r.out;
     }
     const CliRun sweep = Calc({"--sweep", "wa=1e-38:1e-38:1"});

@@ -1,0 +1,173 @@
+#include "InputNotes.h"
+
+#include "Convert.h"
+#include "LineModel.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// The range a flier would call sensible, imperial, for every numeric input.
+struct Sensible {
+    const char *key;
+    double low, high;
+};
+constexpr Sensible SensibleRanges[] = {
+    {"ls", 0.008, 0.04}, {"ll", 10, 100},       {"wl", 0, 60},          {"hl", 0, 12},
+    {"wt", 1, 200},      {"lt", 2, 10},         {"wa", 50, 1500},       {"ArmLngth", 0, 36},
+    {"HndlAngl", -90, 90}, {"WndSpeed", 0, 25}, {"Temp", -40, 120},     {"Altitude", -1000, 15000},
+    {"Humidity", 0, 100},
+};
+
+const Sensible *SensibleFor(const InputKey &key)
+{
+    for (const Sensible &s : SensibleRanges)
+        if (std::strcmp(s.key, key.key) == 0)
+            return &s;
+    return nullptr;
+}
+
+bool Is(const InputKey &key, const char *name) { return std::strcmp(key.key, name) == 0; }
+
+struct Writer {
+    DisplayUnits units;
+    char separator;
+
+    // "12.34 inches" in the units shown.
+    std::string Value(const InputKey &key, double imperial, int digits = 6) const
+    {
+        return FormatShown(key.measure, units, imperial, digits, separator) +
+               ShownUnit(key.measure, units, (std::string(" ") + key.unit).c_str());
+    }
+    // "0.008 to 0.04 inches".
+    std::string Range(const InputKey &key, double low, double high, int digits = 6) const
+    {
+        return FormatShown(key.measure, units, low, digits, separator) + " to " + Value(key, high, digits);
+    }
+    std::string SensibleText(const InputKey &key) const
+    {
+        const Sensible *s = SensibleFor(key);
+        return s ? std::string(" A sensible ") + key.caption + " is " + Range(key, s->low, s->high) + "." : "";
+    }
+};
+
+// What is wrong with key's value in fc, as "<Caption> is … ." and as the
+// advice's "<Caption> must be … ." Empty when nothing is.
+struct Finding {
+    std::string what, must;
+};
+
+Finding Examine(const InputKey &key, const FlightCase &fc, double airspeedMph, const Writer &w)
+{
+    Finding f;
+    if (key.field == nullptr)
+        return f;
+    const double v = fc.*(key.field);
+    const std::string caption = key.caption;
+    if (Is(key, "lt") || Is(key, "ll") || Is(key, "wt") || Is(key, "wa")) {
+        if (!(v > 0)) {
+            f.what = caption + " is " + w.Value(key, v) + ", which has no physical meaning.";
+            f.must = caption + " must be more than " + w.Value(key, 0) + ".";
+        }
+    } else if (Is(key, "wl") || Is(key, "hl") || Is(key, "ArmLngth")) {
+        if (v < 0) {
+            f.what = caption + " is negative, which has no physical meaning.";
+            f.must = caption + " must be " + w.Value(key, 0) + " or more.";
+        }
+    } else if (Is(key, "Humidity")) {
+        if (v < 0 || v > 100) {
+            f.what = caption + " is outside 0 to 100 percent; it is calculated as " + (v > 100 ? "100" : "0") +
+                     " percent.";
+            f.must = caption + " must be 0 to 100 percent.";
+        }
+    } else if (Is(key, "HndlAngl")) {
+        if (std::fabs(v) > 90) {
+            f.what = caption + " is beyond -90 to 90 degrees" +
+                     (std::fabs(v * UnitFactors::RadPerDeg) > UnitFactors::Pi ? std::string("; it is calculated as 0 degrees.") : ".");
+            f.must = caption + " must be -90 to 90 degrees.";
+        }
+    } else if (Is(key, "WndSpeed")) {
+        if (airspeedMph > 0 && std::fabs(v) >= airspeedMph) {
+            f.what = caption + " is at or above the airspeed, " + w.Value(key, airspeedMph, 4) + ".";
+            f.must = caption + " must be below the airspeed, " + w.Value(key, airspeedMph, 4) + ".";
+        }
+    }
+
+    // The line model's own ranges, v converted as the engine hands it over.
+    const ModelRange *range = nullptr;
+    double modelValue = 0, perImperial = 1;
+    if (Is(key, "ls")) {
+        range = &LineDiameterRange;
+        modelValue = LineDiameterMetres(v * 1000.0);
+        perImperial = LineDiameterMetres(1000);
+    } else if (Is(key, "wt")) {
+        range = &WeightRange;
+        modelValue = WeightKilograms(v);
+        perImperial = WeightKilograms(1);
+    } else if (Is(key, "wa")) {
+        range = &WingAreaRange;
+        modelValue = WingAreaSquareMetres(v);
+        perImperial = WingAreaSquareMetres(1);
+    }
+    if (range && !(modelValue >= range->low && modelValue <= range->high)) {
+        const double used = (modelValue > range->high ? range->high : range->low) / perImperial;
+        if (f.what.empty())
+            f.what = caption + " is " + w.Value(key, v) + ", outside the " +
+                     w.Range(key, range->low / perImperial, range->high / perImperial, 4) + " the line model takes.";
+        f.what += " It is calculated as " + w.Value(key, used, 4) + ".";
+    }
+    // A lap time too short or too long for the model's airspeeds flies at
+    // the nearer one.
+    const double slowest = AirspeedRange.low * MphPerMetrePerSecond, fastest = AirspeedRange.high * MphPerMetrePerSecond;
+    if (Is(key, "lt") && f.what.empty() && airspeedMph > 0 && (airspeedMph <= slowest || airspeedMph >= fastest))
+        f.what = caption + " gives an airspeed outside the " + FormatNumber(slowest, 4, w.separator) + " to " +
+                 FormatNumber(fastest, 4, w.separator) + " mph the line model takes: it is calculated at " +
+                 FormatNumber(airspeedMph, 4, w.separator) + " mph.";
+    return f;
+}
+
+}  // namespace
+
+std::vector<InputNote> NotesOn(const FlightCase &fc, double airspeedMph, DisplayUnits units, char separator)
+{
+    const Writer w{units, separator};
+    std::vector<InputNote> notes;
+    for (const InputKey &key : InputKeys) {
+        const Finding f = Examine(key, fc, airspeedMph, w);
+        if (!f.what.empty())
+            notes.push_back({&key, f.what + w.SensibleText(key)});
+    }
+    return notes;
+}
+
+InputNote AdviceFor(const FlightCase &fc, DisplayUnits units, char separator)
+{
+    const Writer w{units, separator};
+    for (const InputKey &key : InputKeys) {
+        if (key.field == nullptr)
+            continue;
+        FlightCase trial = fc;
+        trial.*(key.field) = static_cast<float>(key.defaultValue);
+        float groundSpeed = 0;
+        CalcEngine engine(trial, groundSpeed);
+        try {
+            SolveCase(engine, trial, groundSpeed);
+        } catch (const std::exception &) {
+            continue;
+        }
+        const Finding f = Examine(key, fc, engine.Results().airspeed * MphPerMetrePerSecond, w);
+        const Sensible *s = SensibleFor(key);
+        std::string text = f.must;
+        if (text.empty() && s)
+            text = w.SensibleText(key).substr(1);
+        return {&key, text};
+    }
+    return {};
+}
+
+InputNote AdviceOnText(const InputKey &key, DisplayUnits units, char separator)
+{
+    return {&key, std::string(key.caption) + " takes a number, such as " +
+                      FormatShown(key.measure, units, key.defaultValue, 4, separator) + "."};
+}
