@@ -17,7 +17,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Brelm");
     QApplication::setApplicationName("Tethrix");
-    UiSeams().message = [](QWidget *, const QString &, const QString &, QMessageBox::Icon) {};
+    UiSeams().message = [](QWidget *, const QString &, const QString &, QMessageBox::Icon, const QString &) {};
     auto w = std::make_unique<MainWindow>();
     w->show();
     QCoreApplication::processEvents();

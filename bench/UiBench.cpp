@@ -17,7 +17,7 @@ namespace {
 
 void QuietSeams()
 {
-    UiSeams().message = [](QWidget *, const QString &, const QString &, QMessageBox::Icon) {};
+    UiSeams().message = [](QWidget *, const QString &, const QString &, QMessageBox::Icon, const QString &) {};
     UiSeams().help = [](QWidget *, int) {};
 }
 

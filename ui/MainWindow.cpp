@@ -252,6 +252,15 @@ void MainWindow::createResultPanel(QWidget *panel)
         resultLabels[i] = label;
         box->addWidget(label);
     }
+    // A line under the figures for inputs with no physical meaning or that
+    // the model replaces: calculated all the same, never a box.
+    inputNotes = new QLabel(panel);
+    inputNotes->setObjectName("InputNotes");
+    inputNotes->setWordWrap(true);
+    inputNotes->setTextFormat(Qt::PlainText);
+    inputNotes->hide();
+    box->addSpacing(6);
+    box->addWidget(inputNotes);
     box->addStretch();
     box->addWidget(MakeBar(panel));
     box->addWidget(MakeHeading(tr("What If..."), "Label15", panel, 13), 0, Qt::AlignHCenter);
@@ -391,6 +400,11 @@ void MainWindow::ShowFigures()
 {
     for (int i = 0; i < FigureCount; ++i)
         resultLabels[i]->setText(Text(edited.Figures()[i].text));
+    QStringList notes;
+    for (const InputNote &note : edited.Notes())
+        notes << Text(note.text);
+    inputNotes->setText(notes.join('\n'));
+    inputNotes->setVisible(!notes.isEmpty());
     ShowHeading();
 }
 
@@ -419,7 +433,7 @@ void MainWindow::RecalculateAndShow()
     const std::string error = edited.Recalculate();
     ShowFigures();  // a fault shows the labels rewritten before it
     if (!error.empty())
-        throw std::runtime_error(error);
+        throw AdvisedError(error, Text(edited.Advice().text));
     RefreshCharts();
 }
 
@@ -435,7 +449,7 @@ void MainWindow::InputEdited(const InputKey &key, QLineEdit *field)
     ShowTexts();  // the line count's "1", the What-If copies
     ShowHeading();
     if (!error.empty())
-        throw std::runtime_error(error);
+        throw AdvisedError(error, Text(edited.Advice().text));
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

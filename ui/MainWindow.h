@@ -109,6 +109,7 @@ private:
     QLineEdit *WfLapTime = nullptr;
     QLineEdit *WfLineLength = nullptr;
     QLabel *whatIfUnit = nullptr;
+    QLabel *inputNotes = nullptr;  // the notes on the inputs, under the figures
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     std::array<QLabel *, FigureCount> resultLabels{};  // in the order of Figures

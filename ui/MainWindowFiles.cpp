@@ -134,7 +134,7 @@ void MainWindow::ApplyFile(const QString &path, const std::string &content)
 void MainWindow::ReportOpenFailure(const QString &path, const QString &reason)
 {
     UiSeams().message(this, tr("File Not Found"), Text(OpenFailure(path.toStdString(), reason.toStdString())),
-                      QMessageBox::Warning);
+                      QMessageBox::Warning, QString());
 }
 
 void MainWindow::Open()

@@ -10,8 +10,10 @@ namespace {
 Seams MakeDefaultSeams()
 {
     Seams s;
-    s.message = [](QWidget *parent, const QString &title, const QString &text, QMessageBox::Icon icon) {
+    s.message = [](QWidget *parent, const QString &title, const QString &text, QMessageBox::Icon icon,
+                   const QString &informative) {
         QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+        box.setInformativeText(informative);
         box.exec();
     };
     s.help = [](QWidget *parent, int topic) { ShowHelpTopic(parent, topic); };
@@ -47,10 +49,10 @@ Seams &UiSeams()
     return seams;
 }
 
-void ShowError(QWidget *parent, const QString &text)
+void ShowError(QWidget *parent, const QString &text, const QString &informative)
 {
     QString message = text;
     if (!message.endsWith('.'))
         message += '.';
-    UiSeams().message(parent, QStringLiteral("Tethrix"), message, QMessageBox::Critical);
+    UiSeams().message(parent, QStringLiteral("Tethrix"), message, QMessageBox::Critical, informative);
 }

@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <functional>
+#include <stdexcept>
+#include <string>
 
 class QPrinter;
 class QWidget;
@@ -27,7 +29,10 @@ enum HelpTopic : int {
 };
 
 struct Seams {
-    std::function<void(QWidget *parent, const QString &title, const QString &text, QMessageBox::Icon icon)> message;
+    // informative: a second line beside the text (which field, what to do), or empty.
+    std::function<void(QWidget *parent, const QString &title, const QString &text, QMessageBox::Icon icon,
+                       const QString &informative)>
+        message;
     std::function<void(QWidget *parent, int topic)> help;
     // Return the chosen path, or an empty text when the user cancels.
     std::function<QString(QWidget *parent, const QString &dir, const QString &filter)> openFile;
@@ -41,8 +46,16 @@ struct Seams {
 Seams &UiSeams();
 
 // The program's error box: titled "Tethrix", stop icon, and the text ends
-// in a full stop (one is added if missing).
-void ShowError(QWidget *parent, const QString &text);
+// in a full stop (one is added if missing); informative says which field it
+// concerns and what would fix it.
+void ShowError(QWidget *parent, const QString &text, const QString &informative = QString());
+
+// An error with the advice beside it: which field it concerns, what to do.
+class AdvisedError : public std::runtime_error {
+public:
+    AdvisedError(const std::string &what, const QString &advice) : std::runtime_error(what), advice(advice) {}
+    QString advice;
+};
 
 // Runs f and shows any error that escapes it in the error box, so that no
 // exception crosses Qt's event loop.
@@ -51,6 +64,8 @@ void Guarded(QWidget *parent, F &&f)
 {
     try {
         f();
+    } catch (const AdvisedError &e) {
+        ShowError(parent, QString::fromUtf8(e.what()), e.advice);
     } catch (const std::exception &e) {
         ShowError(parent, QString::fromUtf8(e.what()));
     } catch (...) {

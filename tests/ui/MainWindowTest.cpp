@@ -243,6 +243,7 @@ private slots:
         QCOMPARE(fx.messages[0].title, QString("Tethrix"));
         QCOMPARE(fx.messages[0].text, QString("'x' is not a valid floating point value."));
         QCOMPARE(fx.messages[0].icon, QMessageBox::Critical);
+        QCOMPARE(fx.messages[0].informative, QString("Airplane Weight takes a number, such as 42."));
         QCOMPARE(w->flightCase().Weight, 42.0f);
         QCOMPARE(field("Weight")->text(), QString("x"));
         QTest::keyClick(field("Weight"), Qt::Key_Return);
@@ -267,6 +268,7 @@ private slots:
         QTest::keyClick(field("LapTime"), Qt::Key_Return);
         QCOMPARE(fx.messages.size(), 1);
         QCOMPARE(fx.messages[0].text, QString("Floating point division by zero."));
+        QCOMPARE(fx.messages[0].informative, QString("Lap Time must be more than 0 seconds."));
         QCOMPARE(resultTexts(), before);
         QCOMPARE(w->lapSpeed(), lapSpeed);
         QCOMPARE(heading(), red);
@@ -280,11 +282,34 @@ private slots:
         QTest::keyClick(field("Weight"), Qt::Key_Return);
         QCOMPARE(fx.messages.size(), 1);
         QCOMPARE(fx.messages[0].text, QString("Floating point division by zero."));
+        QCOMPARE(fx.messages[0].informative, QString("Wing Area must be more than 0 square inches."));
         const QStringList after = resultTexts();
         QVERIFY(after[1] != before[1]);   // line tension was rewritten (heavier)
         QCOMPARE(after[2], before[2]);    // wing loading
         QCOMPARE(after[9], before[9]);    // density altitude comes after it
         QCOMPARE(heading(), red);
+    }
+
+    // An input with no physical meaning is calculated, with a line under
+    // the figures that goes with them, and never a box.
+    void notes_on_inputs_stand_under_the_figures_they_belong_to()
+    {
+        auto *notes = w->findChild<QLabel *>("InputNotes");
+        QVERIFY(notes && notes->isHidden());
+        retype("LineDia", "0");
+        field("Weight")->setText("-3");
+        QTest::keyClick(field("Weight"), Qt::Key_Return);
+        QVERIFY(fx.messages.isEmpty());
+        QVERIFY(notes->isVisible());
+        QVERIFY(notes->text().startsWith("Line Diameter is 0 inches, outside"));
+        QVERIFY(notes->text().contains("\nAirplane Weight is -3 ounces, which has no physical meaning."));
+        w->findChild<QAction *>("Metric1")->trigger();
+        QVERIFY(notes->text().contains("Airplane Weight is -85.0486 g"));
+        retype("LineDia", "0.4");
+        retype("Weight", "1190");
+        QVERIFY(notes->isVisible());  // still the figures' inputs until Enter
+        QTest::keyClick(field("Weight"), Qt::Key_Return);
+        QVERIFY(notes->isHidden());
     }
 
     void engine_errors_reach_the_error_box()

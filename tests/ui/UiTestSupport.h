@@ -16,6 +16,7 @@
 struct RecordedMessage {
     QString title, text;
     QMessageBox::Icon icon;
+    QString informative;
 };
 
 class UiFixture {
@@ -37,8 +38,9 @@ public:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir->path());
         QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, settingsDir->path() + "/system");
         Seams &s = UiSeams();
-        s.message = [this](QWidget *, const QString &title, const QString &text, QMessageBox::Icon icon) {
-            messages.append({title, text, icon});
+        s.message = [this](QWidget *, const QString &title, const QString &text, QMessageBox::Icon icon,
+                           const QString &informative) {
+            messages.append({title, text, icon, informative});
         };
         s.help = [this](QWidget *, int topic) { helpTopics.append(topic); };
         s.openFile = [this](QWidget *, const QString &, const QString &) { return nextOpen; };
