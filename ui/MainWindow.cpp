@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QSignalBlocker>
 #include <QScreen>
 #include <QScrollArea>
@@ -93,6 +95,14 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setCentralWidget(scroll);
     createInputPanel(left);
     createResultPanel(right);
+    // The flying conditions in force, always in view: a click opens them.
+    conditionsLine = new QPushButton(this);
+    conditionsLine->setObjectName("ConditionsLine");
+    conditionsLine->setFlat(true);
+    conditionsLine->setStyleSheet("text-align: left");
+    conditionsLine->setToolTip(tr("Advanced Input Data"));
+    connect(conditionsLine, &QPushButton::clicked, this, [this] { Guarded(this, [&] { EditConditions(); }); });
+    statusBar()->addWidget(conditionsLine, 1);
     resize(696, 445);
 
     FormCreate();
@@ -379,6 +389,12 @@ void MainWindow::ShowAll()
     ShowUnitNames();
     ShowTexts();
     ShowFigures();
+    ShowConditions();
+}
+
+void MainWindow::ShowConditions()
+{
+    conditionsLine->setText(tr("Flying conditions: %1").arg(Text(edited.ConditionsSummary())));
 }
 
 void MainWindow::ShowTexts()

@@ -24,8 +24,13 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPushButton;
 struct ChartsModule;
 class SpinEdit;
+
+// Where the Open and Save dialogs start: the program's folder when the user
+// may write there, else the last folder used, else the home folder.
+QString DialogFolderFor(const QString &programFolder, const QString &lastFolder);
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -100,6 +105,12 @@ private:
     QStringList RecentFiles;
     QStringList storedRecentFiles;  // as the settings file holds them
     QString programFolder;
+    QString lastFolder;  // of the last file opened or saved
+    QString DialogFolder() const { return DialogFolderFor(programFolder, lastFolder); }
+    // The window's title names the file the airplane came from or went to.
+    void ShowFileName(const QString &path);
+    QPushButton *conditionsLine = nullptr;  // the conditions in force, in the status bar
+    void ShowConditions();
     bool recentFilesSaved = false;
     bool settingsRefused = false;  // the settings file was kept unread
     bool centred = false;

@@ -13,6 +13,7 @@
 #include "Seams.h"
 #include "Settings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QScreen>
@@ -111,6 +112,7 @@ void MainWindow::OpenRecent(int entry)
     std::string content;
     const QString problem = ReadSmallFile(path, MaxDataFileBytes, content);
     if (problem.isEmpty()) {
+        ShowFileName(path);
         ApplyFile(path, content);
         return;
     }
@@ -137,9 +139,25 @@ void MainWindow::ReportOpenFailure(const QString &path, const QString &reason)
                       QMessageBox::Warning, QString());
 }
 
+QString DialogFolderFor(const QString &programFolder, const QString &lastFolder)
+{
+    // An installed program lives in a system folder, where Save can only fail.
+    if (!programFolder.isEmpty() && QFileInfo(programFolder).isDir() && QFileInfo(programFolder).isWritable())
+        return programFolder;
+    if (!lastFolder.isEmpty() && QFileInfo(lastFolder).isDir())
+        return lastFolder;
+    return QDir::homePath();
+}
+
+void MainWindow::ShowFileName(const QString &path)
+{
+    lastFolder = QFileInfo(path).absolutePath();
+    setWindowTitle(tr("%1 - Tethrix").arg(QFileInfo(path).fileName()));
+}
+
 void MainWindow::Open()
 {
-    const QString path = UiSeams().openFile(this, programFolder, DataFileFilter);
+    const QString path = UiSeams().openFile(this, DialogFolder(), DataFileFilter);
     if (path.isEmpty())
         return;
     // A file that does not open is reported, and neither listed nor read.
@@ -149,12 +167,13 @@ void MainWindow::Open()
         return;
     }
     AddRecentFile(path);
+    ShowFileName(path);
     ApplyFile(path, content);
 }
 
 void MainWindow::Save()
 {
-    QString path = UiSeams().saveFile(this, programFolder, Text(edited.Case().AcName), DataFileFilter);
+    QString path = UiSeams().saveFile(this, DialogFolder(), Text(edited.Case().AcName), DataFileFilter);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -165,6 +184,7 @@ void MainWindow::Save()
         return;
     }
     AddRecentFile(path);
+    ShowFileName(path);
     edited.SavedAs(path.toStdString());  // the airplane takes the file's name
     ShowTexts();
 }
@@ -177,6 +197,7 @@ void MainWindow::EditConditions()
         ConditionsDialog dialog(*this, this);
         dialog.exec();
     }
+    ShowConditions();
     RecalculateAndShow();
 }
 

@@ -174,6 +174,18 @@ std::string CaseEditor::UnitText(const InputKey &key, const char *imperialText) 
     return ShownUnit(key.measure, units, imperialText);
 }
 
+std::string CaseEditor::ConditionsSummary() const
+{
+    std::string line;
+    for (int i = FirstConditionKey; i < InputKeyCount; ++i) {
+        const InputKey &key = InputKeys[i];
+        line += std::string(i > FirstConditionKey ? ", " : "") + key.caption + " " +
+                FormatShown(key.measure, units, fc.*(key.field), key.digits, separator) + " " +
+                UnitText(key, key.fieldUnit);
+    }
+    return line;
+}
+
 void CaseEditor::ShowStored(const InputKey &key)
 {
     if (Is(key, "an"))

@@ -83,6 +83,9 @@ public:
     std::string SetStoredText(const InputKey &key, const std::string &text);
     // The unit shown after key's field, given its imperial text ("inches").
     std::string UnitText(const InputKey &key, const char *imperialText) const;
+    // The six flying conditions in force, on one line in the units shown:
+    // "Arm Length 18 inches, Handle Angle 0 deg., …".
+    std::string ConditionsSummary() const;
 
     // ---- Units ----
     // Every text and figure is shown again in these units; no stored value,

@@ -89,6 +89,34 @@ private slots:
     }
     void cleanup() { w.reset(); }
 
+    // The conditions in force stand in the status bar and open on a click;
+    // the title names the file; the dialogs start where the user may write.
+    void conditions_line_file_title_and_dialog_folder()
+    {
+        auto *line = w->findChild<QPushButton *>("ConditionsLine");
+        QCOMPARE(line->text(), QString("Flying conditions: Arm Length 18 inches, Handle Angle 0 deg., Wind Speed 0 "
+                                       "mi/ph, Temprature 75 deg. F, Preasure Altitude 100 feet, Relative Humidity "
+                                       "50 percent"));
+        QTimer::singleShot(0, this, [] {
+            QVERIFY(OpenConditionsDialog != nullptr);
+            OpenConditionsDialog->findChild<QLineEdit *>("WindSpeed")->setText("10");
+            QTest::mouseClick(OpenConditionsDialog->findChild<QPushButton *>("SaveBtn"), Qt::LeftButton);
+        });
+        QTest::mouseClick(line, Qt::LeftButton);
+        QVERIFY(line->text().contains("Wind Speed 10 mi/ph"));
+        w->findChild<QAction *>("Metric1")->trigger();
+        QVERIFY(line->text().contains("Wind Speed 16.09 km/h, Temprature 23.89 °C"));
+
+        QCOMPARE(w->windowTitle(), QString("Tethrix"));
+        save("Stunter.TQD");
+        QCOMPARE(w->windowTitle(), QString("Stunter.TQD - Tethrix"));
+        open("Stunter.TQD");
+        QCOMPARE(fx.dialogFolder, QCoreApplication::applicationDirPath());  // a build folder: writable
+
+        QCOMPARE(DialogFolderFor("/nonexistent/bin", files->path()), files->path());
+        QCOMPARE(DialogFolderFor("/nonexistent/bin", "/nonexistent/too"), QDir::homePath());
+    }
+
     void saving_the_defaults_writes_the_nine_lines_and_renames_the_airplane()
     {
         save("Stunt2");

@@ -24,6 +24,7 @@ public:
     QList<RecordedMessage> messages;
     QList<int> helpTopics;
     QString nextOpen, nextSave;
+    QString dialogFolder;  // where the last Open dialog started
     std::function<bool(QPrinter *)> print = [](QPrinter *) { return false; };
     std::unique_ptr<QTemporaryDir> settingsDir;
 
@@ -43,7 +44,10 @@ public:
             messages.append({title, text, icon, informative});
         };
         s.help = [this](QWidget *, int topic) { helpTopics.append(topic); };
-        s.openFile = [this](QWidget *, const QString &, const QString &) { return nextOpen; };
+        s.openFile = [this](QWidget *, const QString &dir, const QString &) {
+            dialogFolder = dir;
+            return nextOpen;
+        };
         s.saveFile = [this](QWidget *, const QString &, const QString &, const QString &) { return nextSave; };
         s.printDialog = [this](QWidget *, QPrinter *p) { return print(p); };
     }
