@@ -315,7 +315,11 @@ std::string CaseEditor::Open(const std::string &fileName, const std::string &byt
 
 void CaseEditor::ReadFile(const std::string &bytes)
 {
-    FlightCaseTarget target(fc);
+    // In imperial the fields' own texts; in metric, where a field shows
+    // another text, the stored values' imperial texts.
+    FlightCaseTarget target(fc, [this](const InputKey &key) {
+        return units == DisplayUnits::Imperial ? Text(key) : FormatNumber(fc.*(key.field), key.digits);
+    });
     ApplyDataFileEntries(ParseDataFile(bytes), target);
     ShowAllStored();
     current = false;
@@ -352,7 +356,11 @@ ReportLines CaseEditor::Report(const std::tm &localTime, std::string &error)
         return lines;
     lines.units = units;
     lines.airplaneName = fc.AcName;
-    lines.numLines = LineCountField::Clamp(fc.NumLines);  // the count the figures were made with
+    // The count as the spin field reports it: its text's whole number, not
+    // limited (the line model limits it for the figures), 1 for no number.
+    lines.numLines = LineCountField::Min;
+    if (!LineCountField::ReadWholeNumber(Text("nl"), lines.numLines))
+        lines.numLines = LineCountField::Min;
     for (int i = 1; i < InputKeyCount; ++i) {
         const InputKey &key = InputKeys[i];
         if (i < FirstConditionKey)

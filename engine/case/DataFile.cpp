@@ -264,8 +264,9 @@ void ApplyDataFileEntries(const std::vector<DataFileEntry> &entries, DataFileTar
     }
 }
 
-FlightCaseTarget::FlightCaseTarget(FlightCase &flightCase)
-    : fc(flightCase), shownLines(LineCountField::Clamp(fc.NumLines))
+FlightCaseTarget::FlightCaseTarget(FlightCase &flightCase,
+                                   const std::function<std::string(const InputKey &)> &shownText)
+    : fc(flightCase), shownLines(LineCountField::Clamp(fc.NumLines)), shownText(shownText)
 {
 }
 
@@ -281,9 +282,18 @@ void FlightCaseTarget::SetLines(int count)
 
 void FlightCaseTarget::SetNumber(const InputKey &key, float value)
 {
+    auto it = std::find_if(shown.begin(), shown.end(), [&](const auto &s) { return s.first == &key; });
+    if (it == shown.end()) {
+        shown.emplace_back(&key, shownText ? shownText(key) : FormatNumber(fc.*(key.field), key.digits));
+        it = shown.end() - 1;
+    }
+    const std::string text = FormatNumber(value, key.digits);
     fc.*(key.field) = value;
+    if (text == it->second)
+        return;  // the field's text stays as it was: no change reads it back
+    it->second = text;
     try {
-        fc.*(key.field) = ParseNumber(FormatNumber(value, key.digits));
+        fc.*(key.field) = ParseNumber(text);
     } catch (const EngineError &) {
         // Within a rounding of the single-precision limit the shown text no
         // longer fits; the value stays as read.

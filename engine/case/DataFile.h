@@ -5,6 +5,7 @@
 #include "Figures.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -55,12 +56,17 @@ void ApplyDataFileEntries(const std::vector<DataFileEntry> &entries, DataFileTar
 
 // A flight case filled the way the window's fields fill it when a file is
 // opened: each number is shown with four significant digits (the wing area
-// six) and read back from that text; the name is cut to the field's 70
-// characters; a line count is limited to 1 … 3 by the spin field unless the
-// field already showed the limited value.
+// six); when that text differs from what the field showed, the value is read
+// back from it, as the field's change does, and when it does not, the file's
+// value stays. The name is cut to the field's 70 characters; a line count is
+// limited to 1 … 3 by the spin field unless the field already showed the
+// limited value.
 class FlightCaseTarget : public DataFileTarget {
 public:
-    explicit FlightCaseTarget(FlightCase &fc);
+    // shownText: the text each numeric field shows now, as its imperial
+    // number text; by default the stored value's.
+    explicit FlightCaseTarget(FlightCase &fc,
+                              const std::function<std::string(const InputKey &)> &shownText = nullptr);
     void SetName(const std::string &name) override;
     void SetLines(int count) override;
     void SetNumber(const InputKey &key, float value) override;
@@ -68,6 +74,8 @@ public:
 private:
     FlightCase &fc;
     int shownLines;  // what the spin field shows
+    std::function<std::string(const InputKey &)> shownText;
+    std::vector<std::pair<const InputKey *, std::string>> shown;  // texts set so far
 };
 
 constexpr int MaxNameLength = 70;

@@ -195,6 +195,18 @@ TEST(CaseEditor, files_open_bounded_and_save_renames_the_airplane_and_its_field)
     EXPECT_EQ(e.Text("ll"), "60.12");
     EXPECT_FLOAT_EQ(e.Case().LineLength, 60.12f);  // read back from the field's text
     EXPECT_EQ(e.WhatIfText(WhatIfField::LineLength), "60.12");
+    // A value whose text the field already shows is not read back: the
+    // file's value stays, and a Save writes it as it was.
+    EXPECT_EQ(e.Open("again.TQD", "ll=60.12345\r\nlt=5.10001\r\nwt=42.5\r\n"), "");
+    EXPECT_EQ(e.Case().LineLength, 60.12345f);
+    EXPECT_EQ(e.Case().LapTime, 5.10001f);
+    EXPECT_EQ(e.Case().Weight, 42.5f);
+    EXPECT_EQ(e.Open("again.TQD", "ll=58.00001\r\nll=58.00001\r\n"), "");
+    // The first line changes the field's text (read back as 58); the second
+    // leaves it, so its own value stays.
+    EXPECT_EQ(e.Case().LineLength, 58.00001f);
+    EXPECT_EQ(e.Open("again.TQD", "ll=61.00001\r\n"), "");
+    EXPECT_EQ(e.Case().LineLength, 61.0f);
 
     // Exactly 1 MiB is a file; one byte more is not.
     bytes.resize(MaxDataFileBytes, '\n');
@@ -230,6 +242,14 @@ TEST(CaseEditor, the_report_brings_stale_figures_up_to_date_first)
     const ReportLines none = e.Report(Noon(), error);
     EXPECT_EQ(error, "Floating point division by zero.");
     EXPECT_TRUE(none.resultTexts.empty());
+
+    // The line count as the spin field reports it: a typed 7 not yet left
+    // prints as 7, a text that is no number as 1.
+    e.SetText("lt", "5");
+    for (const auto &[typed, printed] : {std::pair{"7", 7}, {"3", 3}}) {
+        e.SetText("nl", typed);
+        EXPECT_EQ(e.Report(Noon(), error).numLines, printed) << typed;
+    }
 }
 
 TEST(CaseEditor, chart_rows_run_the_whole_range_around_the_calculated_case)

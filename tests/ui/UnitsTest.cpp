@@ -161,7 +161,8 @@ private slots:
         w->Open();
         const FlightCase openedMetric = w->flightCase();
         QCOMPARE(field("LineLength")->text(), QString("18.66"));
-        choose("Imperial1");
+        w = fx.start();  // the same fields, shown in imperial
+        fx.nextOpen = file.fileName();
         w->Open();
         QVERIFY(SameBits(w->flightCase(), openedMetric));
         QCOMPARE(field("LineLength")->text(), QString("61.23"));
