@@ -18,7 +18,7 @@ namespace {
 void QuietSeams()
 {
     UiSeams().message = [](QWidget *, const QString &, const QString &, QMessageBox::Icon, const QString &) {};
-    UiSeams().help = [](QWidget *, int) {};
+    UiSeams().help = [](QWidget *, int, const QString &) {};
 }
 
 void BM_EnterRecalculates(benchmark::State &state)

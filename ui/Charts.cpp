@@ -255,7 +255,7 @@ void TrimCharts::keyPressEvent(QKeyEvent *event)
     if (event->key() == Qt::Key_Escape)
         close();
     else if (event->key() == Qt::Key_F1)
-        UiSeams().help(this, HelpCharts);
+        UiSeams().help(this, HelpCharts, QString());
     else
         QWidget::keyPressEvent(event);
 }

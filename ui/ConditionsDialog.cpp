@@ -142,14 +142,14 @@ void ConditionsDialog::Cancel() { reject(); }
 
 bool ConditionsDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && HelpKeyDown(static_cast<QKeyEvent *>(event)))
+    if (event->type() == QEvent::KeyPress && HelpKeyDown(static_cast<QKeyEvent *>(event), watched->objectName()))
         return true;
     return QDialog::eventFilter(watched, event);
 }
 
 void ConditionsDialog::keyPressEvent(QKeyEvent *event)
 {
-    if (HelpKeyDown(event))
+    if (HelpKeyDown(event, QString()))
         return;
     // Enter and Escape do nothing here: only the buttons and the close box
     // end the dialog.
@@ -160,10 +160,10 @@ void ConditionsDialog::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-bool ConditionsDialog::HelpKeyDown(QKeyEvent *event)
+bool ConditionsDialog::HelpKeyDown(QKeyEvent *event, const QString &field)
 {
     if (event->key() != Qt::Key_F1)
         return false;
-    UiSeams().help(this, HelpAdvanced);
+    UiSeams().help(this, HelpAdvanced, field);  // a field's own section, or the page
     return true;
 }

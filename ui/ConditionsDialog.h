@@ -27,7 +27,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    bool HelpKeyDown(QKeyEvent *event);
+    bool HelpKeyDown(QKeyEvent *event, const QString &field);
     MainWindow &form;
     std::array<QLineEdit *, 6> fields{};
     std::array<QString, 6> shownTexts;  // as ShowConditions put them

@@ -74,9 +74,27 @@ HelpViewer::HelpViewer(QWidget *parent)
     search(QString());
 }
 
-void HelpViewer::showTopic(int topic)
+void HelpViewer::showTopic(int topic, const QString &section)
 {
-    browser->setSource(QUrl("qrc" + HelpPagePath(topic)));
+    QUrl page("qrc" + HelpPagePath(topic));
+    if (!section.isEmpty())
+        page.setFragment(section);
+    browser->setSource(page);
+}
+
+QString SearchForm(const QString &text)
+{
+    QStringList words = text.toLower().split(QRegularExpression("[^\\w]+"), Qt::SkipEmptyParts);
+    for (QString &w : words) {
+        // tensions, lines, boxes, densities: the word as one would look it up.
+        if (w.size() > 4 && w.endsWith("ies"))
+            w = w.left(w.size() - 3) + 'y';
+        else if (w.size() > 3 && (w.endsWith("ches") || w.endsWith("shes") || w.endsWith("xes") || w.endsWith("sses")))
+            w.chop(2);
+        else if (w.size() > 3 && w.endsWith('s') && !w.endsWith("ss") && !w.endsWith("us"))
+            w.chop(1);
+    }
+    return ' ' + words.join(' ') + ' ';
 }
 
 QString HelpViewer::currentPage() const { return browser->source().toString(); }
@@ -90,7 +108,11 @@ void HelpViewer::search(const QString &text)
             continue;
         QString plain = QString::fromUtf8(f.readAll());
         plain.remove(QRegularExpression("<[^>]*>"));
-        if (text.trimmed().isEmpty() || plain.contains(text.trimmed(), Qt::CaseInsensitive)) {
+        // Whole words, across hyphens and plural endings: "pull test" finds
+        // "pull-test", "line" finds "lines".
+        QString wanted = SearchForm(text);
+        wanted.chop(1);  // a word still being typed matches the start of one
+        if (wanted.trimmed().isEmpty() || SearchForm(plain).contains(wanted)) {
             auto *item = new QListWidgetItem(page.first, results);
             item->setData(Qt::UserRole, page.second);
         }
@@ -115,7 +137,7 @@ void HelpViewer::highlightShownPage(const QUrl &page)
     results->setCurrentItem(nullptr);
 }
 
-void ShowHelpTopic(QWidget *parent, int topic)
+void ShowHelpTopic(QWidget *parent, int topic, const QString &section)
 {
     // The viewer belongs to the window that asked, so that a modal dialog
     // does not block its own help.
@@ -127,7 +149,7 @@ void ShowHelpTopic(QWidget *parent, int topic)
         viewer = new HelpViewer(owner);
         viewer->setAttribute(Qt::WA_DeleteOnClose);
     }
-    viewer->showTopic(topic);
+    viewer->showTopic(topic, section);
     viewer->show();
     viewer->raise();
     viewer->activateWindow();

@@ -20,7 +20,8 @@ class HelpViewer : public QDialog {
     Q_OBJECT
 public:
     explicit HelpViewer(QWidget *parent = nullptr);
-    void showTopic(int topic);
+    // section: an anchor on the topic's page, scrolled to; empty for the top.
+    void showTopic(int topic, const QString &section = QString());
     QString currentPage() const;
 
 private:
@@ -31,5 +32,9 @@ private:
     QTextBrowser *browser;
 };
 
-// Opens (or raises) the one help window at a topic.
-void ShowHelpTopic(QWidget *parent, int topic);
+// Opens (or raises) the one help window at a topic, or at one section of it.
+void ShowHelpTopic(QWidget *parent, int topic, const QString &section = QString());
+
+// A text as the help's search compares it: lower case, hyphens and other
+// marks as spaces, single spaces, each word without a plural ending.
+QString SearchForm(const QString &text);

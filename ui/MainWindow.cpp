@@ -477,14 +477,14 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         return WhatIfKeyDown(key, static_cast<QLineEdit *>(watched));
     for (const auto &f : mainFields)
         if (watched == f.first)
-            return MainFieldKeyDown(key);
+            return MainFieldKeyDown(key, f.first->objectName());
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool MainWindow::MainFieldKeyDown(QKeyEvent *event)
+bool MainWindow::MainFieldKeyDown(QKeyEvent *event, const QString &field)
 {
     if (event->key() == Qt::Key_F1) {
-        UiSeams().help(this, HelpMainInputs);
+        UiSeams().help(this, HelpMainInputs, field);  // the field's own part of the page
         return true;
     }
     if (IsEnter(event)) {
@@ -498,7 +498,7 @@ bool MainWindow::MainFieldKeyDown(QKeyEvent *event)
 bool MainWindow::WhatIfKeyDown(QKeyEvent *event, QLineEdit *field)
 {
     if (event->key() == Qt::Key_F1) {
-        UiSeams().help(this, HelpWhatIf);
+        UiSeams().help(this, HelpWhatIf, QString());
         return true;
     }
     if (IsEnter(event))

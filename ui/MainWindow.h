@@ -89,7 +89,7 @@ private:
     void ShowUnitNames();  // the menu's check mark and the unit labels
     void ShowFigures();    // the result labels and the heading
     void ShowAll();
-    bool MainFieldKeyDown(QKeyEvent *event);
+    bool MainFieldKeyDown(QKeyEvent *event, const QString &field);
     bool WhatIfKeyDown(QKeyEvent *event, QLineEdit *field);
     void ShowHeading();
     // Shows the core after an operation and reports its error, if any.

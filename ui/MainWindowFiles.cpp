@@ -258,6 +258,6 @@ void MainWindow::Print()
         throw std::runtime_error(tr("Cannot write the report %1: %2").arg(path, why).toStdString());
 }
 
-void MainWindow::ShowHelpContents() { UiSeams().help(this, HelpContents); }
+void MainWindow::ShowHelpContents() { UiSeams().help(this, HelpContents, QString()); }
 
-void MainWindow::ShowAbout() { UiSeams().help(this, HelpAbout); }
+void MainWindow::ShowAbout() { UiSeams().help(this, HelpAbout, QString()); }

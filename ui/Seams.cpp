@@ -16,7 +16,7 @@ Seams MakeDefaultSeams()
         box.setInformativeText(informative);
         box.exec();
     };
-    s.help = [](QWidget *parent, int topic) { ShowHelpTopic(parent, topic); };
+    s.help = [](QWidget *parent, int topic, const QString &section) { ShowHelpTopic(parent, topic, section); };
     s.openFile = [](QWidget *parent, const QString &dir, const QString &filter) {
         QFileDialog dialog(parent, QString(), dir, filter);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);

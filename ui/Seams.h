@@ -33,7 +33,8 @@ struct Seams {
     std::function<void(QWidget *parent, const QString &title, const QString &text, QMessageBox::Icon icon,
                        const QString &informative)>
         message;
-    std::function<void(QWidget *parent, int topic)> help;
+    // section: the anchor of one part of the topic's page (a field's name), or empty.
+    std::function<void(QWidget *parent, int topic, const QString &section)> help;
     // Return the chosen path, or an empty text when the user cancels.
     std::function<QString(QWidget *parent, const QString &dir, const QString &filter)> openFile;
     std::function<QString(QWidget *parent, const QString &dir, const QString &proposed, const QString &filter)> saveFile;

@@ -477,6 +477,7 @@ private slots:
         });
         QCOMPARE(QSettings().value("Temp").toString(), QString("75"));
         QCOMPARE(fx.helpTopics, QList<int>{HelpAdvanced});
+        QCOMPARE(fx.helpSections, QStringList{"WindSpeed"});
     }
 
     void dialog_defaults_then_cancel_recalculates_but_keeps_the_store()

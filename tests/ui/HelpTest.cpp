@@ -61,6 +61,25 @@ private slots:
         QCOMPARE(results->item(0)->text(), QString("No pages found"));
         QCOMPARE(results->item(0)->flags(), Qt::NoItemFlags);
         QVERIFY(HelpPages().last().first.contains("About"));
+
+        // Across hyphens and plural endings, whole words from their start.
+        const auto found = [&](const char *text) {
+            viewer.findChild<QLineEdit *>("HelpSearch")->setText(text);
+            QStringList titles;
+            for (int i = 0; i < results->count(); ++i)
+                titles << results->item(i)->text();
+            return titles;
+        };
+        QVERIFY(found("pull test").contains("Airplane and line inputs"));
+        QCOMPARE(found("Pull-Tests"), found("pull test"));
+        QCOMPARE(found("tensions"), found("tension"));
+        QVERIFY(found("tensio").size() == found("tension").size());
+        QCOMPARE(found("ension").value(0), QString("No pages found"));
+        QCOMPARE(SearchForm("Line-lengths, densities & boxes"), QString(" line length density box "));
+
+        // A field's own section: the page scrolled to its anchor.
+        viewer.showTopic(HelpMainInputs, "WingArea");
+        QVERIFY(viewer.currentPage().endsWith("topic2.html#WingArea"));
     }
 };
 

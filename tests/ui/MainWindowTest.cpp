@@ -211,6 +211,7 @@ private slots:
             QVERIFY2(heading() == green, qPrintable(QKeySequence(k).toString()));
         }
         QCOMPARE(fx.helpTopics, QList<int>{HelpMainInputs});
+        QCOMPARE(fx.helpSections, QStringList{"LineLength"});  // that field's own section
         QCOMPARE(length->text(), QString("58"));
     }
 

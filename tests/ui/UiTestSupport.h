@@ -23,6 +23,7 @@ class UiFixture {
 public:
     QList<RecordedMessage> messages;
     QList<int> helpTopics;
+    QStringList helpSections;  // the field F1 was pressed in, or empty
     QString nextOpen, nextSave;
     QString dialogFolder;  // where the last Open dialog started
     std::function<bool(QPrinter *)> print = [](QPrinter *) { return false; };
@@ -32,6 +33,7 @@ public:
     {
         messages.clear();
         helpTopics.clear();
+        helpSections.clear();
         nextOpen.clear();
         nextSave.clear();
         settingsDir = std::make_unique<QTemporaryDir>();
@@ -43,7 +45,10 @@ public:
                            const QString &informative) {
             messages.append({title, text, icon, informative});
         };
-        s.help = [this](QWidget *, int topic) { helpTopics.append(topic); };
+        s.help = [this](QWidget *, int topic, const QString &section) {
+            helpTopics.append(topic);
+            helpSections.append(section);
+        };
         s.openFile = [this](QWidget *, const QString &dir, const QString &) {
             dialogFolder = dir;
             return nextOpen;
