@@ -125,6 +125,24 @@ std::string SetStoredTextOf(CaseEditor &e, const std::string &key, const std::st
 }
 int MaxFileBytes() { return static_cast<int>(MaxDataFileBytes); }
 
+// {id, text}: the field's element id (empty for none) and what is said.
+val NoteObject(const InputNote &note)
+{
+    val o = val::object();
+    o.set("id", std::string(note.key ? note.key->fieldName : ""));
+    o.set("text", note.text);
+    return o;
+}
+val NotesOf(CaseEditor &e)
+{
+    val list = val::array();
+    for (const InputNote &note : e.Notes())
+        list.call<void>("push", NoteObject(note));
+    return list;
+}
+val AdviceOf(CaseEditor &e) { return NoteObject(e.Advice()); }
+std::string ConditionsSummaryOf(CaseEditor &e) { return e.ConditionsSummary(); }
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(tethrix)
@@ -159,5 +177,8 @@ EMSCRIPTEN_BINDINGS(tethrix)
         .function("unitText", &UnitTextOf)
         .function("figureUnit", &FigureUnitOf)
         .function("storedText", &StoredTextOf)
-        .function("setStoredText", &SetStoredTextOf);
+        .function("setStoredText", &SetStoredTextOf)
+        .function("notes", &NotesOf)
+        .function("advice", &AdviceOf)
+        .function("conditionsSummary", &ConditionsSummaryOf);
 }

@@ -45,7 +45,25 @@ function buildPanels() {
   }
 }
 
-function showError(text) { $('Error').textContent = text || ''; }
+// An error stands under the figures; when the core names the field it
+// concerns, it stands under that field too, with what would mend it, and
+// comes into view.
+function showError(text, advice = null) {
+  $('Error').textContent = text || '';
+  const beside = $('FieldError');
+  const field = text && advice && advice.id ? $(advice.id) : null;
+  if (!field) { beside.hidden = true; beside.textContent = ''; return; }
+  const after = field.nextElementSibling && field.nextElementSibling.tagName === 'SPAN' ? field.nextElementSibling : field;
+  after.after(beside);
+  beside.textContent = text + (advice.text ? '\n' + advice.text : '');
+  beside.hidden = false;
+  if (field.closest('details') && !field.closest('details').open) field.closest('details').open = true;
+  beside.scrollIntoView({block: 'nearest'});
+  field.scrollIntoView({block: 'nearest'});
+}
+
+// The flying conditions in force, on one line under their panel's title.
+function showConditions() { $('ConditionsLine').textContent = core.conditionsSummary(); }
 
 // Each field's unit beside it, in the units shown.
 function showUnits() {
@@ -82,6 +100,8 @@ function showFigures() {
   const lap = core.lapSpeed();
   $('LapSpeed').textContent = core.lapSpeedText();
   $('LapSpeed').dataset.value = lap;
+  // Notes on inputs with no physical meaning, for the figures shown.
+  $('Notes').textContent = core.notes().map(note => note.text).join('\n');
   showHeading();
   drawCharts();
 }
@@ -111,9 +131,18 @@ new ResizeObserver(entries => {
 }).observe($('ChartLapTime'));
 
 function recalculate() {
-  showError(core.recalculate());
+  const error = core.recalculate();
   showFigures();
+  showError(error, error ? core.advice() : null);
+  return error;
 }
+
+// The Calculate button, for keypads without Return: on a narrow screen the
+// figures come into view (an error brings its field instead).
+$('Calculate').addEventListener('click', () => {
+  if (!recalculate() && matchMedia('(max-width: 759px)').matches)
+    $('Label2').scrollIntoView({block: 'start'});
+});
 
 // The browser's storage: blocked site data throws on every use, and a full
 // one on writing. The page works without it and says that nothing is kept.
@@ -161,7 +190,8 @@ function bindField(input) {
     if (field.value !== core.text(key)) field.value = core.text(key);
     showWhatIf();
     if (!error && input.condition) storeConditions();
-    showError(error);
+    if (input.condition) showConditions();
+    showError(error, error ? core.advice() : null);
     showHeading();
   });
   field.addEventListener('keydown', e => {
@@ -207,8 +237,8 @@ $('OpenFile').addEventListener('change', async () => {
   const error = core.open(file.name, bytes);
   $('OpenFile').value = '';
   showTexts();
-  showError(error);
   showFigures();
+  showError(error, error ? core.advice() : null);
 });
 
 $('Save1').addEventListener('click', async () => {
@@ -260,7 +290,10 @@ $('Print1').addEventListener('click', () => {
   window.print();
 });
 
+// The built-in airplane replaces the one shown only when the flier says so.
 $('Defaults1').addEventListener('click', () => {
+  if (!confirm('Replace ' + (core.text('an') || 'this airplane') +
+               ' with the built-in airplane? Its inputs are lost unless saved.')) return;
   core.defaults();
   showTexts();
   showError('');
@@ -270,6 +303,7 @@ $('Defaults1').addEventListener('click', () => {
 $('DefaultsBtn').addEventListener('click', () => {
   core.conditionDefaults();
   showTexts();
+  showConditions();
   storeConditions();
   recalculate();
 });
@@ -280,6 +314,7 @@ $('Units').addEventListener('change', () => {
   storageWrite(UNITS, $('Units').value);
   showUnits();
   showTexts();
+  showConditions();
   showFigures();
 });
 
@@ -289,6 +324,7 @@ const storedProblem = loadConditions();
 core.setMetric(storageRead(UNITS) === 'metric');
 showUnits();
 showTexts();
+showConditions();
 recalculate();
 if (!$('Error').textContent) showError(storedProblem || storageProblem);
 document.querySelector('main').hidden = false;

@@ -25,6 +25,7 @@ after(async () => {
 async function open(context) {
   const page = await context.newPage();
   page.setDefaultTimeout(5000);
+  page.on('dialog', dialog => dialog.accept());  // Defaults asks first
   await page.goto(url);
   await page.waitForSelector('body[data-ready="true"]');
   return page;
@@ -81,15 +82,20 @@ test('every figure and every error equals tethrix-calc --json', async () => {
     await enter(page, inputs);
     const error = await page.textContent('#Error');
     if (reference.status !== 0) {
-      assert.equal(error, reference.error + (reference.error.endsWith('.') ? '' : '.'), args.join(' '));
+      const message = reference.error + (reference.error.endsWith('.') ? '' : '.');
+      assert.equal(error, message, args.join(' '));
+      if (reference.advice)  // beside the field it names, with what would mend it
+        assert.equal(await page.textContent('#FieldError'), message + '\n' + reference.advice, args.join(' '));
       assert.equal(await page.getAttribute('#Label2', 'class'), 'stale', args.join(' '));
       continue;
     }
     assert.equal(error, '', args.join(' '));
     const figures = await pageFigures(page);
     for (const [key, value] of Object.entries(reference.json))
-      if (key !== 'Conditions' && key !== 'units')
+      if (key !== 'Conditions' && key !== 'units' && key !== 'Warnings')
         assert.equal(figures[key], value, `${key} for ${args.join(' ')}`);
+    assert.equal(await page.textContent('#Notes'),
+                 reference.json.Warnings.map(w => w.replace(/^\w+: /, '')).join('\n'), args.join(' '));
     assert.equal(await page.getAttribute('#Label2', 'class'), 'current');
     ++compared;
   }

@@ -42,13 +42,15 @@ export async function browser() {
   });
 }
 
-// tethrix-calc --json for KEY=VALUE inputs: {status, json, error}.
+// tethrix-calc --json for KEY=VALUE inputs: {status, json, error, advice},
+// the advice being the second error line without its key.
 export function desktop(args) {
   try {
     const out = execFileSync(calc, ['--no-settings', '--json', ...args], {encoding: 'utf8', stdio: 'pipe'});
-    return {status: 0, json: JSON.parse(out), error: ''};
+    return {status: 0, json: JSON.parse(out), error: '', advice: ''};
   } catch (e) {
-    return {status: e.status, json: null, error: String(e.stderr).replace(/^tethrix-calc: /, '').trim()};
+    const [error, advice = ''] = String(e.stderr).trim().split('\n').map(l => l.replace(/^tethrix-calc: /, ''));
+    return {status: e.status, json: null, error, advice: advice.replace(/^\w+: /, '')};
   }
 }
 
