@@ -26,14 +26,14 @@
 #include <cmath>
 
 const std::array<int, TrimCharts::CurveCount> TrimCharts::CurveFigures = {
-    FigureIndex("LineTension"), FigureIndex("LeadoutPosition"), FigureIndex("LineProjection"),
-    FigureIndex("LeadoutRake")};
+    FigureIndex(ChartCurves[0].figure), FigureIndex(ChartCurves[1].figure), FigureIndex(ChartCurves[2].figure),
+    FigureIndex(ChartCurves[3].figure)};
 
 namespace {
 
 // Each curve's name; its unit is its figure's.
-const char *const CurveNames[TrimCharts::CurveCount] = {"Line Tension", "Leadout Position", "Line Projection",
-                                                        "Leadout Rake"};
+const char *const CurveNames[TrimCharts::CurveCount] = {ChartCurves[0].name, ChartCurves[1].name,
+                                                        ChartCurves[2].name, ChartCurves[3].name};
 
 QString Unit(const InputKey &key, DisplayUnits units) { return QString::fromStdString(ShownUnit(key.measure, units, key.unit)); }
 
@@ -333,17 +333,8 @@ void TrimCharts::refreshTab(Tab &t, const FlightCase &fc)
     SetInputAxis(t.x, values.empty() ? 0 : x(std::min(values.front(), values.back())),
                  values.empty() ? 1 : x(std::max(values.front(), values.back())));
     for (int c = 0; c < CurveCount; ++c) {
-        // A scale spans at least what a flier calls a real change (a degree
-        // of rake, a quarter of any other figure's value), so that a small
-        // change does not fill the chart as a large one does.
-        const double least = CurveFigures[c] == FigureIndex("LeadoutRake")
-                                 ? 1.0
-                                 : 0.25 * std::max(std::fabs(lo[c]), std::fabs(hi[c]));
-        if (std::isfinite(least) && hi[c] - lo[c] < least) {
-            const double middle = (lo[c] + hi[c]) / 2;
-            lo[c] = middle - least / 2;
-            hi[c] = middle + least / 2;
-        }
+        // A small change must not fill the chart as a large one does.
+        WidenToRealChange(ChartCurves[c].figure, lo[c], hi[c]);
         SetScale(t.scales[c], lo[c], hi[c]);
     }
     t.problems->setText(failed == 0 ? QString()

@@ -50,7 +50,7 @@ public:
     int currentTab() const;
 
     // The figures the curves show, found by name: indices into Figures.
-    static constexpr int CurveCount = 4;
+    static constexpr int CurveCount = ChartCurveCount;
     static const std::array<int, CurveCount> CurveFigures;
     DisplayUnits units() const { return shownUnits; }
 

@@ -84,10 +84,32 @@ val ReportOf(CaseEditor &e)
     return o;
 }
 
-val ChartRowsOf(CaseEditor &e, const std::string &key)
+// The curves the charts draw: [{key, name}], and a scale's range widened
+// to a real change: [lo, hi].
+val ChartCurvesList()
+{
+    val list = val::array();
+    for (const ChartCurve &c : ChartCurves) {
+        val o = val::object();
+        o.set("key", std::string(c.figure));
+        o.set("name", std::string(c.name));
+        list.call<void>("push", o);
+    }
+    return list;
+}
+val RealChange(const std::string &figure, double lo, double hi)
+{
+    WidenToRealChange(figure, lo, hi);
+    val range = val::array();
+    range.call<void>("push", lo);
+    range.call<void>("push", hi);
+    return range;
+}
+
+val ChartRowsOf(CaseEditor &e, const std::string &key, bool holdSpeed)
 {
     val rows = val::array();
-    for (const SweepRow &r : e.ChartRows(key)) {
+    for (const SweepRow &r : e.ChartRows(key, holdSpeed ? SweepHold::Speed : SweepHold::LapTime)) {
         val row = val::object();
         row.set("input", r.input);
         row.set("ok", r.ok);
@@ -150,6 +172,8 @@ EMSCRIPTEN_BINDINGS(tethrix)
     emscripten::function("inputs", &Inputs);
     emscripten::function("acceptsLineChar", &AcceptsLineChar);
     emscripten::function("maxFileBytes", &MaxFileBytes);
+    emscripten::function("chartCurves", &ChartCurvesList);
+    emscripten::function("realChange", &RealChange);
     emscripten::class_<CaseEditor>("CaseEditor")
         .constructor<>()
         .function("text", &TextOf)

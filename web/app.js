@@ -3,7 +3,7 @@
 // current, what a file or a page holds: all of that is the core's; this file
 // only shows what it says.
 import createTethrix from './tethrix.js?b=@BUILD@';
-import {drawChart, SERIES} from './charts.js?b=@BUILD@';
+import {drawChart} from './charts.js?b=@BUILD@';
 
 // This build's name: every file the page loads is asked for under it.
 const BUILD = '@BUILD@';
@@ -58,8 +58,9 @@ function showError(text, advice = null) {
   beside.textContent = text + (advice.text ? '\n' + advice.text : '');
   beside.hidden = false;
   if (field.closest('details') && !field.closest('details').open) field.closest('details').open = true;
-  beside.scrollIntoView({block: 'nearest'});
-  field.scrollIntoView({block: 'nearest'});
+  // The field in the middle of the screen, its error just under it.
+  const box = beside.getBoundingClientRect(), top = field.getBoundingClientRect().top;
+  if (top < 0 || box.bottom > innerHeight) field.scrollIntoView({block: 'center'});
 }
 
 // The flying conditions in force, on one line under their panel's title.
@@ -111,19 +112,26 @@ function showFigures() {
 // never the texts typed since.
 let chartRows = null;
 function drawCharts() {
-  const units = Object.fromEntries(SERIES.map(s => [s.key, core.figureUnit(s.key)]));
-  chartRows = {lap: core.shownCalculated('lt'), line: core.shownCalculated('ll'), units,
-               lineUnit: core.unitText('ll', 'feet'), lapRows: core.chartRows('lt'), lineRows: core.chartRows('ll')};
+  const holdSpeed = $('ChartHold').value === 'speed';
+  chartRows = {lap: core.shownCalculated('lt'), line: core.shownCalculated('ll'), holdSpeed,
+               curves: tethrix.chartCurves().map(c => ({...c, unit: core.figureUnit(c.key)})),
+               lineUnit: core.unitText('ll', 'feet'), lapRows: core.chartRows('lt', false),
+               lineRows: core.chartRows('ll', holdSpeed)};
   renderCharts();
 }
 
 function renderCharts() {
   if (!chartRows) return;
-  drawChart($('ChartLapTime'), 'Trim figures against lap time', 'Lap Time (seconds)', chartRows.lapRows, chartRows.lap,
-            chartRows.units);
-  drawChart($('ChartLineLength'), 'Trim figures against line length (lap time held)',
-            `Line Length (${chartRows.lineUnit})`, chartRows.lineRows, chartRows.line, chartRows.units);
+  const widen = (key, lo, hi) => tethrix.realChange(key, lo, hi);
+  const lineTitle = `Line Length (${chartRows.lineUnit})`;
+  drawChart($('ChartLapTime'), {title: 'Trim figures against Lap Time (seconds)', xTitle: 'Lap Time (seconds)',
+                                rows: chartRows.lapRows, current: chartRows.lap, curves: chartRows.curves, widen});
+  drawChart($('ChartLineLength'), {
+    title: `Trim figures against ${lineTitle}\n` + (chartRows.holdSpeed ? 'at the same speed' : 'with the lap time held'),
+    xTitle: lineTitle, rows: chartRows.lineRows, current: chartRows.line, curves: chartRows.curves, widen});
 }
+// The line length chart holds the lap time or the speed, as on the desktop.
+$('ChartHold').addEventListener('change', drawCharts);
 let chartWidth = 0;
 new ResizeObserver(entries => {
   const width = Math.round(entries[0].contentRect.width);

@@ -1,21 +1,19 @@
-// The trim charts as SVG: line tension (left scale) and leadout position and
-// line projection (right scale) over a range of one input, the current case
-// marked. Figures come from the session; this only draws.
+// The trim charts as SVG, as the desktop draws them: line tension, leadout
+// position, line projection and leadout rake over a range of one input, each
+// curve on a scale of its own in its own colour, the current case marked in
+// the text's colour. Figures, curves and the least span of a scale come from
+// the core; this only draws.
 
 const NS = 'http://www.w3.org/2000/svg';
-export const SERIES = [
-  {key: 'LineTension', name: 'Line Tension', cls: 'tension', axis: 0},
-  {key: 'LeadoutPosition', name: 'Leadout Position', cls: 'leadout', axis: 1},
-  {key: 'LineProjection', name: 'Line Projection', cls: 'bow', axis: 1},
-];
+const CLASSES = {LineTension: 'tension', LeadoutPosition: 'leadout', LineProjection: 'bow', LeadoutRake: 'rake'};
 
 // Ticks at 1, 2, 2.5 or 5 × 10^n covering [lo, hi] with about n steps.
 export function niceTicks(lo, hi, steps = 5) {
   if (!(hi > lo)) { hi = lo + 1; }
   const raw = (hi - lo) / steps;
   const power = Math.pow(10, Math.floor(Math.log10(raw)));
-  const step = [1, 2, 2.5, 5, 10].map(m => m * power).find(s => s >= raw);
-  const first = Math.floor(lo / step) * step, last = Math.ceil(hi / step) * step;
+  const step = [1, 2, 2.5, 5, 10].map(m => m * power).find(s => s >= raw * (1 - 1e-9));
+  const first = Math.floor(lo / step + 1e-9) * step, last = Math.ceil(hi / step - 1e-9) * step;
   const ticks = [];
   for (let v = first; v <= last + step / 2; v += step)
     ticks.push(Math.abs(v) < step * 1e-9 ? 0 : Number(v.toPrecision(12)));
@@ -30,54 +28,77 @@ function el(name, attrs, parent, text) {
   return e;
 }
 
-// units: each series' unit by its key, as the session names it.
-export function drawChart(figure, title, xLabel, rows, current, units) {
+// chart: {title (a "\n" where a narrow chart breaks it), xTitle, rows, current, curves: [{key, name, unit}], widen(key, lo, hi) -> [lo, hi]}.
+export function drawChart(figure, chart) {
   figure.replaceChildren();
+  const {title, xTitle, rows, current, curves} = chart;
   const ok = rows.filter(r => r.ok);
-  // Drawn at the figure's own width so the text stays readable on a phone;
-  // a narrow chart stacks its legend.
-  const W = Math.round(Math.max(300, Math.min(640, figure.clientWidth || 640)));
-  const narrow = W < 560, L = narrow ? 40 : 58, R = L, T = 34, B = narrow ? 110 : 70;
-  const H = narrow ? 360 : 330;
-  const svg = el('svg', {viewBox: `0 0 ${W} ${H}`, role: 'img', 'aria-label': title}, figure);
-  el('text', {x: W / 2, y: 18, 'text-anchor': 'middle', 'font-weight': 'bold'}, svg, title);
+  // Drawn at the figure's own width so the text stays readable on a phone.
+  const W = Math.round(Math.max(300, Math.min(760, figure.clientWidth || 640)));
+  const narrow = W < 560;
+  const scaleWidth = narrow ? 34 : 46, titled = !narrow;  // wide charts title each scale beside it
+  const side = 2 * scaleWidth + (titled ? 16 : 0);
+  const lines = narrow ? title.split('\n') : [title.replace('\n', ' ')];
+  const L = side, R = side, T = 16 + 18 * lines.length, B = narrow ? 64 + 20 * curves.length : 94;
+  const H = narrow ? 300 + 20 * curves.length : 380;
+  const svg = el('svg', {viewBox: `0 0 ${W} ${H + T - 34}`, role: 'img', 'aria-label': title.replace('\n', ' ')},
+                 figure);
+  lines.forEach((line, i) => el('text', {x: W / 2, y: 18 + 18 * i, 'text-anchor': 'middle', 'font-weight': 'bold'},
+                               svg, line));
   if (ok.length < 2) {
     el('text', {x: W / 2, y: H / 2, 'text-anchor': 'middle'}, svg, 'No figures to draw: ' + (rows[0]?.error || ''));
     return;
   }
   const xs = ok.map(r => r.input);
-  const xt = niceTicks(Math.min(...xs), Math.max(...xs), 6);
   const xLo = Math.min(...xs), xHi = Math.max(...xs);
-  const scales = [0, 1].map(axis => {
-    const vals = ok.flatMap(r => SERIES.filter(s => s.axis === axis).map(s => r.figures[s.key]));
-    const lo = axis === 1 ? Math.min(0, ...vals) : Math.min(...vals);
-    const ticks = niceTicks(lo, Math.max(...vals), 5);
-    return {lo: ticks[0], hi: ticks[ticks.length - 1], ticks};
-  });
   const px = x => L + (x - xLo) / (xHi - xLo) * (W - L - R);
-  const py = (v, axis) => T + (1 - (v - scales[axis].lo) / (scales[axis].hi - scales[axis].lo)) * (H - T - B);
-  for (const t of scales[0].ticks) {
+  const bottom = H + T - 34 - B;
+
+  // One scale per curve: curves 0 and 2 on the left, 1 and 3 on the right,
+  // the first of each side nearest the plot.
+  const scales = curves.map((c, i) => {
+    const vals = ok.map(r => r.figures[c.key]);
+    const [lo, hi] = chart.widen(c.key, Math.min(...vals), Math.max(...vals));
+    const ticks = niceTicks(lo, hi, 4);
+    const left = i % 2 === 0, x = left ? L - (i >> 1) * scaleWidth : W - R + (i >> 1) * scaleWidth;
+    return {lo: ticks[0], hi: ticks[ticks.length - 1], ticks, left, x};
+  });
+  const py = (v, i) => T + (1 - (v - scales[i].lo) / (scales[i].hi - scales[i].lo)) * (bottom - T);
+
+  for (const t of scales[0].ticks)
     el('line', {x1: L, x2: W - R, y1: py(t, 0), y2: py(t, 0), class: 'grid'}, svg);
-    el('text', {x: L - 6, y: py(t, 0) + 4, 'text-anchor': 'end'}, svg, t);
+  curves.forEach((c, i) => {
+    const s = scales[i], cls = CLASSES[c.key] || '';
+    el('line', {x1: s.x, x2: s.x, y1: T, y2: bottom, class: 'scale ' + cls}, svg);
+    for (const t of s.ticks)
+      el('text', {x: s.left ? s.x - 4 : s.x + 4, y: py(t, i) + 4, 'text-anchor': s.left ? 'end' : 'start',
+                  class: 'tick ' + cls}, svg, Number(t.toPrecision(6)));
+    if (titled) {
+      const tx = s.left ? s.x - scaleWidth + 2 : s.x + scaleWidth - 2, ty = (T + bottom) / 2;
+      el('text', {x: tx, y: ty, 'text-anchor': 'middle', transform: `rotate(-90 ${tx} ${ty})`,
+                  class: 'tick ' + cls}, svg, `${c.name} (${c.unit})`);
+    }
+  });
+  for (const t of niceTicks(xLo, xHi, narrow ? 4 : 6).filter(t => t >= xLo - 1e-9 && t <= xHi + 1e-9)) {
+    el('line', {x1: px(t), x2: px(t), y1: bottom, y2: bottom + 5, class: 'axis'}, svg);
+    el('text', {x: px(t), y: bottom + 18, 'text-anchor': 'middle'}, svg, Number(t.toPrecision(6)));
   }
-  for (const t of scales[1].ticks)
-    el('text', {x: W - R + 6, y: py(t, 1) + 4}, svg, t);
-  for (const t of xt.filter(t => t >= xLo - 1e-9 && t <= xHi + 1e-9)) {
-    el('line', {x1: px(t), x2: px(t), y1: H - B, y2: H - B + 5, class: 'axis'}, svg);
-    el('text', {x: px(t), y: H - B + 18, 'text-anchor': 'middle'}, svg, t);
-  }
-  el('line', {x1: L, x2: W - R, y1: H - B, y2: H - B, class: 'axis'}, svg);
-  el('text', {x: W / 2, y: H - B + 36, 'text-anchor': 'middle'}, svg, xLabel);
-  SERIES.forEach((s, i) => {
-    const d = ok.map((r, j) => `${j ? 'L' : 'M'}${px(r.input).toFixed(1)},${py(r.figures[s.key], s.axis).toFixed(1)}`).join('');
-    el('path', {d, class: s.cls, fill: 'none', 'stroke-width': 2}, svg);
-    const here = ok.find(r => Math.fround(r.input) === Math.fround(current));
+  el('line', {x1: L, x2: W - R, y1: bottom, y2: bottom, class: 'axis'}, svg);
+  el('text', {x: W / 2, y: bottom + 36, 'text-anchor': 'middle'}, svg, xTitle);
+
+  const here = ok.find(r => Math.fround(r.input) === Math.fround(current));
+  curves.forEach((c, i) => {
+    const cls = CLASSES[c.key] || '';
+    const d = ok.map((r, j) => `${j ? 'L' : 'M'}${px(r.input).toFixed(1)},${py(r.figures[c.key], i).toFixed(1)}`).join('');
+    el('path', {d, class: cls, fill: 'none', 'stroke-width': 2}, svg);
     if (here)
-      el('circle', {cx: px(here.input), cy: py(here.figures[s.key], s.axis), r: 4.5, class: s.cls}, svg)
+      el('circle', {cx: px(here.input), cy: py(here.figures[c.key], i), r: 4.5, class: 'marker ' + cls}, svg)
         .appendChild(document.createElementNS(NS, 'title')).textContent =
-          `${s.name} ${here.figures[s.key].toPrecision(4)} ${units[s.key]} at ${here.input.toPrecision(4)}`;
-    const lx = narrow ? L : L + i * 180, ly = narrow ? H - B + 60 + i * 20 : H - 16;
-    el('rect', {x: lx, y: ly - 6, width: 14, height: 4, class: s.cls}, svg);
-    el('text', {x: lx + 20, y: ly}, svg, `${s.name} (${units[s.key]})`);
+          `${c.name} ${Number(here.figures[c.key].toPrecision(4))} ${c.unit} at ${Number(here.input.toPrecision(4))}`;
+    // The legend names each curve, its unit and the side of its scale.
+    const where = scales[i].left ? (i < 2 ? 'left' : 'far left') : (i < 2 ? 'right' : 'far right');
+    const lx = narrow ? 12 : 12 + (i % 2) * (W / 2), ly = narrow ? bottom + 60 + i * 20 : bottom + 60 + (i >> 1) * 20;
+    el('rect', {x: lx, y: ly - 6, width: 14, height: 4, class: cls}, svg);
+    el('text', {x: lx + 20, y: ly}, svg, `${c.name} (${c.unit}), scale ${where}`);
   });
 }

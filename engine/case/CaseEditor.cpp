@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 
 // ---- Chart ranges ----
@@ -30,6 +31,23 @@ std::vector<double> ChartValues(double at, const ChartRange &range)
     for (int i = 0; i < range.points; ++i)
         values.push_back(at * (range.lowFactor + (range.highFactor - range.lowFactor) * i / (range.points - 1)));
     return values;
+}
+
+const ChartCurve ChartCurves[ChartCurveCount] = {
+    {"LineTension", "Line Tension"},
+    {"LeadoutPosition", "Leadout Position"},
+    {"LineProjection", "Line Projection"},
+    {"LeadoutRake", "Leadout Rake"},
+};
+
+void WidenToRealChange(const std::string &figure, double &lo, double &hi)
+{
+    const double least = figure == "LeadoutRake" ? 1.0 : 0.25 * std::max(std::fabs(lo), std::fabs(hi));
+    if (std::isfinite(least) && hi - lo < least) {
+        const double middle = (lo + hi) / 2;
+        lo = middle - least / 2;
+        hi = middle + least / 2;
+    }
 }
 
 // ---- The case ----

@@ -36,6 +36,19 @@ const ChartRange &ChartRangeFor(const std::string &key);
 // The values of range around at, first and last included.
 std::vector<double> ChartValues(double at, const ChartRange &range);
 
+// The trim charts' curves, in the order drawn and listed, each with its own
+// scale: the figures' JSON keys and the curves' names.
+struct ChartCurve {
+    const char *figure;
+    const char *name;
+};
+constexpr int ChartCurveCount = 4;
+extern const ChartCurve ChartCurves[ChartCurveCount];
+// A curve's scale spans at least what a flier calls a real change: a degree
+// of rake, a quarter of any other figure's largest value. The range lo … hi
+// widened about its middle to that span, when it is finite.
+void WidenToRealChange(const std::string &figure, double &lo, double &hi);
+
 // The heading's words for fliers who cannot tell red from green.
 constexpr const char *StaleCue = "Figures are out of date: press Enter";
 constexpr const char *CurrentCue = "The figures belong to the inputs shown.";

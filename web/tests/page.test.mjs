@@ -450,3 +450,75 @@ test('a new build reaches an installed page whole, never over the offline copy',
     host.server.close();
   }
 });
+
+// A phone, by touch alone: Calculate without a Return key, figures that come
+// into view, an error under its field, 44 px controls, Defaults that asks,
+// the conditions in force, notes, and the desktop's charts.
+test('the page on a phone, by touch alone', async () => {
+  for (const viewport of [{width: 360, height: 740}, {width: 390, height: 844}]) {
+    const context = await chrome.newContext({viewport, hasTouch: true, isMobile: true, deviceScaleFactor: 2});
+    const page = await context.newPage();
+    page.setDefaultTimeout(5000);
+    await page.goto(url);
+    await page.waitForSelector('body[data-ready="true"]');
+    const inView = selector => page.$eval(selector, (e, h) => {
+      const r = e.getBoundingClientRect();
+      return r.top >= 0 && r.bottom <= h && r.height > 0;
+    }, viewport.height);
+
+    await page.tap('#Conditions summary');
+    const small = await page.$$eval('button, .button, input:not([type=file]), select, summary', (all) => all
+      .filter(e => e.getClientRects().length)
+      .filter(e => e.getBoundingClientRect().height < 44).map(e => e.id || e.textContent.trim()));
+    assert.deepEqual(small, [], `controls under 44 px at ${viewport.width}`);
+    for (const control of await page.$$('button:visible, .button:visible, input:visible, select:visible, summary'))
+      await control.tap({trial: true});  // each can be reached and touched, nothing covers it
+    assert.match(await page.textContent('#ConditionsLine'), /^Arm Length 18 inches, .* Relative Humidity 50 percent$/);
+    await page.tap('#Conditions summary');
+
+    // Calculate, as the decimal keypad has no Return.
+    await page.fill('#LapTime', '5.5');
+    await page.tap('#Calculate');
+    assert.equal(await page.getAttribute('#Label2', 'class'), 'current');
+    assert.equal((await pageFigures(page)).LineTension, desktop(['lt=5.5']).json.LineTension);
+    assert.ok(await inView('#Label2'), 'the figures come into view');
+
+    // An error under the field it names, in view, with what would mend it;
+    // a note under the figures for an input that has no physical meaning.
+    await page.fill('#LapTime', '0');
+    await page.tap('#Calculate');
+    assert.equal(await page.textContent('#FieldError'),
+                 'Floating point division by zero.\nLap Time must be more than 0 seconds.');
+    assert.ok(await inView('#FieldError') && await inView('#LapTime'), 'the error and its field in view');
+    assert.equal(await page.evaluate(() => document.getElementById('LapTime').nextElementSibling.nextElementSibling.id),
+                 'FieldError');
+    await page.fill('#LapTime', '5');
+    await page.fill('#LineDia', '0');
+    await page.tap('#Calculate');
+    assert.ok(await page.isHidden('#FieldError'));
+    assert.match(await page.textContent('#Notes'), /^Line Diameter is 0 inches, outside .* It is calculated as 0.003937 inches/);
+
+    // Defaults asks first: No keeps the airplane, Yes puts back the built-in one.
+    await page.fill('#AcName', 'Nobler');
+    for (const answer of [false, true]) {
+      page.once('dialog', dialog => {
+        assert.match(dialog.message(), /^Replace Nobler with the built-in airplane\?/);
+        return answer ? dialog.accept() : dialog.dismiss();
+      });
+      await page.tap('#Defaults1');
+      assert.equal(await page.inputValue('#AcName'), answer ? 'Ringcruiser' : 'Nobler');
+    }
+
+    // The charts: four curves, each with its scale, axis titles, the speed held on request.
+    await page.locator('#ChartLapTime').scrollIntoViewIfNeeded();
+    for (const chart of ['#ChartLapTime', '#ChartLineLength'])
+      assert.equal(await page.$$eval(`${chart} path`, paths => paths.length), 4);
+    assert.ok((await page.textContent('#ChartLapTime')).includes('Leadout Rake (deg'));
+    assert.ok((await page.textContent('#ChartLineLength')).includes('Line Length (feet)'));
+    await page.selectOption('#ChartHold', 'speed');
+    assert.match(await page.textContent('#ChartLineLength'), /at the same speed/);
+    if (viewport.width === 360)
+      await page.screenshot({path: join(shots, 'web-phone-charts.png'), fullPage: false});
+    await context.close();
+  }
+});
