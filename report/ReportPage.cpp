@@ -63,6 +63,8 @@ bool Print(QWidget *parent, const ReportLines &lines, const PrintDialogSeam &dia
            std::string &pdfPath)
 {
     QPrinter printer(QPrinter::HighResolution);
+    // Named before the dialog shows: it proposes "<name> - Tethrix Print Job.pdf".
+    printer.setDocName(Q(ReportDocumentTitle(lines.airplaneName)));
     const bool chosen = dialog ? dialog(parent, &printer) : QPrintDialog(&printer, parent).exec() == QDialog::Accepted;
     if (!chosen)
         return false;
@@ -123,9 +125,9 @@ void DrawReport(QPainter &painter, int pageWidth, const ReportLines &lines)
 void PrintReport(QPaintDevice &device, const ReportLines &lines)
 {
     if (auto *printer = dynamic_cast<QPrinter *>(&device))
-        printer->setDocName(ReportJobTitle);
+        printer->setDocName(Q(ReportDocumentTitle(lines.airplaneName)));
     else if (auto *pdf = dynamic_cast<QPdfWriter *>(&device))
-        pdf->setTitle(ReportJobTitle);
+        pdf->setTitle(Q(ReportDocumentTitle(lines.airplaneName)));
     const int pageWidth = device.width();
     QPainter painter;
     if (!painter.begin(&device))

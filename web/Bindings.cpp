@@ -70,6 +70,7 @@ val ReportOf(CaseEditor &e)
     val o = val::object();
     o.set("error", error);
     o.set("title", lines.airplaneName);
+    o.set("document", ReportDocumentTitle(lines.airplaneName));
     val rows = val::array();
     if (error.empty())
         for (const ReportRow &r : ReportRows(lines)) {

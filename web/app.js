@@ -295,7 +295,11 @@ $('Print1').addEventListener('click', () => {
     div.textContent = row.text;
     page.appendChild(div);
   }
+  // The browser proposes the PDF file after the document's title.
+  const pageTitle = document.title;
+  document.title = report.document;
   window.print();
+  document.title = pageTitle;
 });
 
 // The built-in airplane replaces the one shown only when the flier says so.

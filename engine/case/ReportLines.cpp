@@ -16,3 +16,12 @@ std::string PrintedLine(const std::tm &t)
     return buf;
 }
 
+
+std::string ReportDocumentTitle(const std::string &airplaneName)
+{
+    std::string name = airplaneName;
+    for (char &c : name)
+        if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 32)
+            c = '-';
+    return name.empty() ? ReportJobTitle : name + " - " + ReportJobTitle;
+}

@@ -40,3 +40,7 @@ std::vector<ReportRow> ReportRows(const ReportLines &lines);
 
 constexpr const char *ReportBanner = "*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***";
 constexpr const char *ReportJobTitle = "Tethrix Print Job";
+// The document's title, which also gives the print dialog's proposed PDF
+// file name: the airplane's name before the job title, with the characters
+// a file name cannot hold replaced.
+std::string ReportDocumentTitle(const std::string &airplaneName);

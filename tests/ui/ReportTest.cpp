@@ -84,9 +84,11 @@ class ReportTest : public QObject {
     }
 
     // The print dialog answers "print to this PDF file".
+    QString docName;
     void printTo(const QString &pdf)
     {
-        fx.print = [pdf](QPrinter *p) {
+        fx.print = [this, pdf](QPrinter *p) {
+            docName = p->docName();  // what the dialog proposes the PDF file after
             p->setOutputFormat(QPrinter::PdfFormat);
             p->setOutputFileName(pdf);
             return true;
@@ -196,7 +198,8 @@ private slots:
         QProcess info;
         info.start("pdfinfo", {pdf});
         QVERIFY(info.waitForFinished(10000));
-        QVERIFY(info.readAllStandardOutput().contains("Tethrix Print Job"));
+        QVERIFY(info.readAllStandardOutput().contains("Title:           Ringcruiser - Tethrix Print Job"));
+        QCOMPARE(docName, QString("Ringcruiser - Tethrix Print Job"));
         const QString page = PageText(pdf);
         for (const char *line : {"Ringcruiser", "Input Data", "Number of Lines = 2", "Line Diameter = 0.015 inch",
                                  "Wing Area = 512 sq/in", "Relative Humidity = 50 Percent", "Computed Data",

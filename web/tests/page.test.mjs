@@ -207,7 +207,10 @@ test('the printed page and the screenshots', async () => {
   const context = await chrome.newContext();
   const page = await open(context);
   await page.fill('#LapTime', '6.5');  // no Enter: Print brings the figures up to date
+  await page.evaluate(() => { window.print = () => { window.printedAs = document.title; }; });
   await page.click('#Print1');
+  assert.equal(await page.evaluate(() => window.printedAs), 'Ringcruiser - Tethrix Print Job');
+  assert.equal(await page.title(), 'Tethrix');
   const report = await page.evaluate(() => [...document.querySelectorAll('#Report div')].map(d => d.textContent));
   assert.equal(report[0], 'Ringcruiser');
   assert.ok(report.includes('Lap Time = 6.5 seconds'));
