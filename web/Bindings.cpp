@@ -107,21 +107,28 @@ val RealChange(const std::string &figure, double lo, double hi)
     return range;
 }
 
-val ChartRowsOf(CaseEditor &e, const std::string &key, bool holdSpeed)
+// A chart's rows as one Float64Array, a row after another: the input, 1 or
+// 0 for a solved row, then the curves' figures in ChartCurves' order; and the
+// first row's error. One crossing into JavaScript, not one per value.
+val ChartTableOf(CaseEditor &e, const std::string &key, bool holdSpeed)
 {
-    val rows = val::array();
+    std::vector<double> table;
+    std::string error;
+    int curveFigures[ChartCurveCount];
+    for (int c = 0; c < ChartCurveCount; ++c)
+        curveFigures[c] = FigureIndex(ChartCurves[c].figure);
     for (const SweepRow &r : e.ChartRows(key, holdSpeed ? SweepHold::Speed : SweepHold::LapTime)) {
-        val row = val::object();
-        row.set("input", r.input);
-        row.set("ok", r.ok);
-        row.set("error", r.error);
-        val figures = val::object();
-        for (int i = 0; i < FigureCount && r.ok; ++i)
-            figures.set(Figures[i].jsonKey, r.figures[i]);
-        row.set("figures", figures);
-        rows.call<void>("push", row);
+        table.push_back(r.input);
+        table.push_back(r.ok ? 1 : 0);
+        for (int c = 0; c < ChartCurveCount; ++c)
+            table.push_back(r.ok ? r.figures[curveFigures[c]] : 0);
+        if (!r.ok && error.empty())
+            error = r.error;
     }
-    return rows;
+    val o = val::object();
+    o.set("values", val(emscripten::typed_memory_view(table.size(), table.data())).call<val>("slice"));
+    o.set("error", error);
+    return o;
 }
 
 std::string TextOf(CaseEditor &e, const std::string &key) { return e.Text(key); }
@@ -195,7 +202,7 @@ EMSCRIPTEN_BINDINGS(tethrix)
         .function("report", &ReportOf)
         .function("defaults", &CaseEditor::Defaults)
         .function("conditionDefaults", &CaseEditor::ConditionDefaults)
-        .function("chartRows", &ChartRowsOf)
+        .function("chartTable", &ChartTableOf)
         .function("shownCalculated", &CaseEditor::ShownCalculated)
         .function("metric", &IsMetric)
         .function("setMetric", &SetMetric)

@@ -104,20 +104,39 @@ function showFigures() {
   // Notes on inputs with no physical meaning, for the figures shown.
   $('Notes').textContent = core.notes().map(note => note.text).join('\n');
   showHeading();
-  drawCharts();
+  drawChartsAfterPaint();
 }
 
 // The charts' rows are swept when the figures are shown, around the case they
 // belong to, so they belong to the same inputs; a resize redraws those rows,
 // never the texts typed since.
 let chartRows = null;
+const CURVES = tethrix.chartCurves();
+// The core's table of a chart as rows {input, ok, error, figures: {key: value}}.
+function chartRowsOf(key, holdSpeed) {
+  const {values, error} = core.chartTable(key, holdSpeed);
+  const width = 2 + CURVES.length, rows = [];
+  for (let at = 0; at < values.length; at += width) {
+    const figures = {};
+    CURVES.forEach((c, i) => { figures[c.key] = values[at + 2 + i]; });
+    rows.push({input: values[at], ok: values[at + 1] === 1, error, figures});
+  }
+  return rows;
+}
 function drawCharts() {
   const holdSpeed = $('ChartHold').value === 'speed';
   chartRows = {lap: core.shownCalculated('lt'), line: core.shownCalculated('ll'), holdSpeed,
-               curves: tethrix.chartCurves().map(c => ({...c, unit: core.figureUnit(c.key)})),
-               lineUnit: core.unitText('ll', 'feet'), lapRows: core.chartRows('lt', false),
-               lineRows: core.chartRows('ll', holdSpeed)};
+               curves: CURVES.map(c => ({...c, unit: core.figureUnit(c.key)})),
+               lineUnit: core.unitText('ll', 'feet'), lapRows: chartRowsOf('lt', false),
+               lineRows: chartRowsOf('ll', holdSpeed)};
   renderCharts();
+}
+// The charts are drawn once the figures are on the screen: the flier reads
+// the figures first, and the charts follow from the same calculated case.
+let chartsPending = 0;
+function drawChartsAfterPaint() {
+  cancelAnimationFrame(chartsPending);
+  chartsPending = requestAnimationFrame(() => setTimeout(drawCharts, 0));
 }
 
 function renderCharts() {

@@ -450,6 +450,7 @@ test('a new build reaches an installed page whole, never over the offline copy',
   } finally {
     for (const res of hung) res.destroy();
     await context.close();
+    host.server.closeAllConnections();  // none may keep the test process alive
     host.server.close();
   }
 });
@@ -514,6 +515,7 @@ test('the page on a phone, by touch alone', async () => {
 
     // The charts: four curves, each with its scale, axis titles, the speed held on request.
     await page.locator('#ChartLapTime').scrollIntoViewIfNeeded();
+    await page.waitForFunction(() => document.querySelectorAll('#ChartLineLength path').length === 4);
     for (const chart of ['#ChartLapTime', '#ChartLineLength'])
       assert.equal(await page.$$eval(`${chart} path`, paths => paths.length), 4);
     assert.ok((await page.textContent('#ChartLapTime')).includes('Leadout Rake (deg'));
