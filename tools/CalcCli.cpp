@@ -9,6 +9,8 @@
 #include "SafeFile.h"
 #include "Sweep.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -16,6 +18,16 @@
 #include <ostream>
 
 namespace {
+
+bool SameKey(const std::string &a, const char *b)
+{
+    return a.size() == std::strlen(b) && std::equal(a.begin(), a.end(), b, [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+// Elevation= and Altimeter=: the pressure altitude from the field's.
+bool IsFieldKey(const std::string &key) { return SameKey(key, "Elevation") || SameKey(key, "Altimeter"); }
+
 
 // A usage error: the message for standard error, exit status 2.
 struct UsageError {
@@ -49,6 +61,9 @@ void PrintHelp(std::string &out)
                         : (std::string(k.key) == "an" ? defaults.AcName : std::to_string(defaults.NumLines));
         out += line + ")\n";
     }
+    out += "  Elevation   field elevation, feet [m], with\n"
+           "  Altimeter   the altimeter setting there, inHg [hPa]: the pressure altitude,\n"
+           "              in place of Altitude\n";
     out += "A number of lines outside 1 to 3 is taken as the nearer of them, as the\n"
            "window's field does.\n\n"
            "Options:\n"
@@ -155,7 +170,7 @@ Options ParseArguments(const std::vector<std::string> &args)
             throw UsageError{"unknown option '" + arg + "' (try --help)"};
         } else if (const size_t eq = arg.find('='); eq != std::string::npos) {
             const std::string key = arg.substr(0, eq);
-            if (FindInputKey(key) != nullptr)
+            if (FindInputKey(key) != nullptr || IsFieldKey(key))
                 o.inputs.emplace_back(key, arg.substr(eq + 1));
             else if (IsRegularFile(arg))
                 addFile(arg);
@@ -333,12 +348,35 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
             }
             edited.ReadFile(content);
         }
+        // The field's elevation and altimeter setting give the pressure
+        // altitude, in place of Altitude=.
+        std::optional<std::string> elevation, altimeter;
+        bool altitude = false;
+        for (const auto &[key, value] : o.inputs) {
+            if (SameKey(key, "Elevation"))
+                elevation = value;
+            else if (SameKey(key, "Altimeter"))
+                altimeter = value;
+            altitude = altitude || SameKey(key, "Altitude");
+        }
+        if ((elevation || altimeter) && altitude)
+            throw UsageError{"Altitude= cannot be given with Elevation= and Altimeter="};
+        if (elevation.has_value() != altimeter.has_value())
+            throw UsageError{"Elevation= and Altimeter= go together"};
         for (const auto &[key, value] : o.inputs)
-            if (const std::string problem = edited.SetInput(key, value); !problem.empty()) {
+            if (IsFieldKey(key))
+                continue;
+            else if (const std::string problem = edited.SetInput(key, value); !problem.empty()) {
                 const InputKey *input = FindInputKey(key);
                 throw UsageError{key + ": " + problem +
                                  (input ? " " + AdviceOnText(*input, units).text : std::string())};
             }
+        if (elevation) {
+            std::string text;
+            if (const std::string problem = edited.PressureAltitudeText(*elevation, *altimeter, text); !problem.empty())
+                throw UsageError{"Elevation, Altimeter: " + problem};
+            edited.SetInput("Altitude", text);
+        }
     } catch (const UsageError &e) {
         err << "tethrix-calc: " << e.message << "\n";
         return ExitUsage;

@@ -192,6 +192,20 @@ std::string CaseEditor::UnitText(const InputKey &key, const char *imperialText) 
     return ShownUnit(key.measure, units, imperialText);
 }
 
+std::string CaseEditor::PressureAltitudeText(const std::string &elevation, const std::string &altimeter,
+                                             std::string &text) const
+{
+    try {
+        const double feet = PressureAltitudeFeet(ParseShown(Measure::Length, units, elevation, separator),
+                                                 ParseShown(Measure::Pressure, units, altimeter, separator));
+        ToSingle(feet);  // the field's value must fit
+        text = FormatShown(Measure::Length, units, feet, 6, separator);
+    } catch (const std::exception &e) {
+        return WithFullStop(e.what());
+    }
+    return std::string();
+}
+
 std::string CaseEditor::ConditionsSummary() const
 {
     std::string line;

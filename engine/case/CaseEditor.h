@@ -96,6 +96,11 @@ public:
     std::string SetStoredText(const InputKey &key, const std::string &text);
     // The unit shown after key's field, given its imperial text ("inches").
     std::string UnitText(const InputKey &key, const char *imperialText) const;
+    // The Pressure Altitude text, in the units shown, of a field at the
+    // elevation typed (feet or m) whose altimeter setting is the one typed
+    // (inHg or hPa); the error, or empty.
+    std::string PressureAltitudeText(const std::string &elevation, const std::string &altimeter,
+                                     std::string &text) const;
     // The six flying conditions in force, on one line in the units shown:
     // "Arm Length 18 inches, Handle Angle 0 deg., …".
     std::string ConditionsSummary() const;

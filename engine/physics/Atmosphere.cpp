@@ -273,3 +273,17 @@ void HumidAtmosphere::ToImperial()
 {
     densityAltitudeFeet = faults::Div(faults::Mul(1000, densityAltitudeKm), MetresPerFoot);
 }
+
+double PressureAltitudeFeet(double elevationFeet, double altimeterInHg)
+{
+    using namespace UnitFactors;
+    constexpr double T0 = 288.15, L = 0.0065;                 // K, K/m: the standard troposphere
+    constexpr double P0 = 1013.25 / 33.8638866667;           // inHg: 1013.25 hPa
+    const double exponent = AirGasConstant * L / StdGravity;  // 0.190263
+    if (!(altimeterInHg > 0) || !std::isfinite(altimeterInHg))
+        throw EngineError("The altimeter setting must be more than 0.");
+    if (!std::isfinite(elevationFeet))
+        throw EngineError("The field elevation lies outside the atmosphere the program can model.");
+    const double settingAltitude = T0 / L * (1 - tmath::exp(exponent * tmath::log(altimeterInHg / P0)));
+    return elevationFeet + settingAltitude / MetresPerFoot;
+}

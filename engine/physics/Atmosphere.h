@@ -113,3 +113,17 @@ private:
     void SolveConditions(double altitudeKm, double kelvin, double percent);
     double solvedConditions[3] = {};  // km, K, % of the last clean SetConditions
 };
+
+// The pressure altitude (feet) of a field at elevationFeet whose altimeter
+// setting (QNH) is altimeterInHg, by the standard atmosphere's own relation,
+// not the rule of thumb of 1,000 feet per inch. An altimeter shows the
+// standard altitude of the pressure it senses, less that of its setting:
+//   shown = A(p) − A(setting),  A(p) = T0/L · (1 − (p/P0)^(R·L/g)),
+// with T0 = 288.15 K, L = 0.0065 K/m, P0 = 29.92126 inHg (1013.25 hPa). Set
+// to QNH on the field it shows the elevation H; the pressure altitude A(p)
+// of the field is then
+//   PA = H + A(QNH) = H + T0/L · (1 − (QNH/P0)^(R·L/g)),
+// which is the National Weather Service's altimeter-setting formula
+// AS = (p^0.1903 + 1.313e-5 · H)^5.255 solved for p. Throws EngineError for a
+// setting of 0 or less or an elevation that is no number.
+double PressureAltitudeFeet(double elevationFeet, double altimeterInHg);

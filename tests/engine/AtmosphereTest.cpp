@@ -102,3 +102,28 @@ TEST(HumidAir, conditions_without_physical_meaning_are_reported)
 }
 
 }  // namespace
+
+// The pressure altitude from a field's elevation and altimeter setting: the
+// standard atmosphere's relation, checked against the National Weather
+// Service's altimeter-setting formula (AS = (Pa^0.1903 + 1.313e-5·Ha)^5.255,
+// inches of mercury and feet) and the standard pressure altitude of Pa.
+TEST(PressureAltitude, from_field_elevation_and_altimeter_setting)
+{
+    // Set to the standard 29.92 inHg, the altimeter reads pressure altitude.
+    EXPECT_NEAR(PressureAltitudeFeet(0, 1013.25 / 33.8638866667), 0, 1e-6);
+    for (double feet : {-500.0, 1165.0, 5000.0, 12000.0})
+        EXPECT_NEAR(PressureAltitudeFeet(feet, 1013.25 / 33.8638866667), feet, 1e-6);
+    const struct {
+        double elevation, setting;
+    } fields[] = {{1165, 30.10}, {5280, 29.65}, {0, 31.0}, {8000, 28.5}};
+    for (const auto &f : fields) {
+        const double pa = std::pow(std::pow(f.setting, 0.1903) - 1.313e-5 * f.elevation, 5.255);
+        const double standard = 145366.45 * (1 - std::pow(pa / 29.92126, 0.190284));
+        EXPECT_NEAR(PressureAltitudeFeet(f.elevation, f.setting), standard, 8) << f.elevation;  // NWS's rounded constants
+    }
+    // A higher setting means denser air: a lower pressure altitude, about
+    // 1,000 feet per inch near sea level.
+    EXPECT_NEAR(PressureAltitudeFeet(1165, 30.10), 1165 - 0.18 * 1000, 25);
+    EXPECT_THROW(PressureAltitudeFeet(100, 0), EngineError);
+    EXPECT_THROW(PressureAltitudeFeet(NAN, 29.92), EngineError);
+}

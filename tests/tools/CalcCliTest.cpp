@@ -191,6 +191,21 @@ TEST(TethrixCalc, warnings_and_advice_name_the_key_and_what_is_sensible)
     }
 }
 
+// Elevation= and Altimeter= give the pressure altitude in place of
+// Altitude=, in feet and inHg or in metres and hPa; "Conditions" says what
+// was used.
+TEST(TethrixCalc, the_field_elevation_and_altimeter_give_the_pressure_altitude)
+{
+    EXPECT_NE(Calc({"--json", "Elevation=1165", "Altimeter=30.10"}).out.find("\"Altitude\": 1000.09,"),
+              std::string::npos);
+    EXPECT_EQ(Calc({"--json", "--units=metric", "Elevation=914.4", "Altimeter=1013.25"}).out,
+              Calc({"--json", "--units=metric", "Altitude=914.4"}).out);
+    for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{
+             {"Elevation=100", "Altimeter=30", "Altitude=5"}, {"Elevation=100"}, {"altimeter=30"},
+             {"Elevation=100", "Altimeter=0"}, {"Elevation=high", "Altimeter=30"}})
+        EXPECT_EQ(Calc(args).status, 2) << args[0];
+}
+
 TEST(TethrixCalc, every_output_mode_gives_one_verdict_and_nothing_on_stdout_for_an_error)
 {
     for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{
