@@ -81,6 +81,37 @@ ConditionsDialog::ConditionsDialog(MainWindow &owner, QWidget *parent) : QDialog
         previous = button;
     }
 
+    // Pressure altitude from what fliers know: the field's elevation and
+    // the altimeter setting of the nearest airport.
+    resize(356, 340);
+    auto *from = new QLabel(tr("Pressure altitude from the field:"), this);
+    from->setGeometry(8, 272, 300, 21);
+    const bool metric = form.units() == DisplayUnits::Metric;
+    const struct { const char *caption, *name, *unit; int top; QLineEdit **field; } inputs[] = {
+        {"Field Elevation", "FieldElevation", metric ? "m" : "feet", 296, &elevation},
+        {"Altimeter Setting", "AltimeterSetting", metric ? "hPa" : "in/Hg", 318, &altimeter},
+    };
+    for (const auto &in : inputs) {
+        auto *caption = new QLabel(tr(in.caption), this);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        caption->setGeometry(8, in.top, 143, 21);
+        *in.field = new QLineEdit(this);
+        (*in.field)->setObjectName(in.name);
+        (*in.field)->setGeometry(158, in.top, 60, 21);
+        (*in.field)->installEventFilter(this);
+        auto *unit = new QLabel(in.unit, this);
+        unit->setGeometry(222, in.top, 40, 21);
+    }
+    auto *fill = new QPushButton(tr("&Fill"), this);
+    fill->setObjectName("FillAltitude");
+    fill->setToolTip(tr("Fill Preasure Altitude from the field elevation and the altimeter setting"));
+    fill->setGeometry(266, 306, 75, 25);
+    fill->setAutoDefault(false);
+    connect(fill, &QPushButton::clicked, this, [this] { Guarded(this, [&] { FillAltitude(); }); });
+    setTabOrder(previous, elevation);
+    setTabOrder(elevation, altimeter);
+    setTabOrder(altimeter, fill);
+
     OpenConditionsDialog = this;
     ShowConditions();
 }
@@ -130,6 +161,16 @@ void ConditionsDialog::Save()
     for (int i = 0; i < 6; ++i)
         form.SetCondition(KeyOf(Rows[i]), values[i]);
     accept();
+}
+
+void ConditionsDialog::FillAltitude()
+{
+    std::string text;
+    const std::string problem = form.caseEditor().PressureAltitudeText(elevation->text().toStdString(),
+                                                                      altimeter->text().toStdString(), text);
+    if (!problem.empty())
+        throw std::runtime_error(problem);
+    fields[4]->setText(QString::fromStdString(text));  // stored when Saved, as if typed
 }
 
 void ConditionsDialog::Defaults()

@@ -21,6 +21,8 @@ public:
     void Save();
     void Defaults();
     void Cancel();
+    // Fills Preasure Altitude from the field elevation and altimeter setting typed.
+    void FillAltitude();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -31,6 +33,7 @@ private:
     MainWindow &form;
     std::array<QLineEdit *, 6> fields{};
     std::array<QString, 6> shownTexts;  // as ShowConditions put them
+    QLineEdit *elevation = nullptr, *altimeter = nullptr;
 };
 
 // The dialog while it is open, as the window created it.

@@ -50,6 +50,7 @@ public:
     const FlightCase &flightCase() const { return edited.Case(); }
     float lapSpeed() const { return edited.LapSpeed(); }
     DisplayUnits units() const { return edited.Units(); }
+    const CaseEditor &caseEditor() const { return edited; }
     // Shows every input, figure and unit in these units and stores the
     // choice; no stored value and no figure changes.
     void SetUnits(DisplayUnits units);

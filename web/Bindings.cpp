@@ -172,6 +172,15 @@ val NotesOf(CaseEditor &e)
 }
 val AdviceOf(CaseEditor &e) { return NoteObject(e.Advice()); }
 std::string ConditionsSummaryOf(CaseEditor &e) { return e.ConditionsSummary(); }
+// {error, text}: the Preasure Altitude text from a field's elevation and altimeter setting.
+val PressureAltitudeOf(CaseEditor &e, const std::string &elevation, const std::string &altimeter)
+{
+    std::string text;
+    val o = val::object();
+    o.set("error", e.PressureAltitudeText(elevation, altimeter, text));
+    o.set("text", text);
+    return o;
+}
 
 }  // namespace
 
@@ -212,5 +221,6 @@ EMSCRIPTEN_BINDINGS(tethrix)
         .function("setStoredText", &SetStoredTextOf)
         .function("notes", &NotesOf)
         .function("advice", &AdviceOf)
-        .function("conditionsSummary", &ConditionsSummaryOf);
+        .function("conditionsSummary", &ConditionsSummaryOf)
+        .function("pressureAltitude", &PressureAltitudeOf);
 }

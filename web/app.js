@@ -73,6 +73,8 @@ function showUnits() {
     if (unit && unit.tagName === 'SPAN') unit.textContent = core.unitText(input.key, unit.dataset.imperial);
   }
   $('WfLineLengthUnit').textContent = core.unitText('ll', 'feet');
+  $('FieldElevationUnit').textContent = core.unitText('Altitude', 'feet');
+  $('AltimeterSettingUnit').textContent = core.metric() ? 'hPa' : 'in/Hg';
   $('Units').value = core.metric() ? 'metric' : 'imperial';
 }
 
@@ -163,6 +165,15 @@ function recalculate() {
   showError(error, error ? core.advice() : null);
   return error;
 }
+
+// The pressure altitude from the field's elevation and altimeter setting,
+// put into its field as if typed (stored, the figures left behind).
+$('FillAltitude').addEventListener('click', () => {
+  const {error, text} = core.pressureAltitude($('FieldElevation').value, $('AltimeterSetting').value);
+  if (error) { showError(error, {id: 'AltimeterSetting', text: ''}); return; }
+  $('Preasure').value = text;
+  $('Preasure').dispatchEvent(new Event('input'));
+});
 
 // The Calculate button, for keypads without Return: on a narrow screen the
 // figures come into view (an error brings its field instead).

@@ -449,6 +449,26 @@ private slots:
         QCOMPARE(w->flightCase().Temprature, 90.0f);
     }
 
+    // The field's elevation and altimeter setting fill the pressure altitude,
+    // which Save then stores as if typed; a bad setting is reported.
+    void dialog_fills_the_pressure_altitude_from_the_field()
+    {
+        withDialog([this](ConditionsDialog &d) {
+            d.findChild<QLineEdit *>("FieldElevation")->setText("1165");
+            d.findChild<QLineEdit *>("AltimeterSetting")->setText("0");
+            QTest::mouseClick(d.findChild<QPushButton *>("FillAltitude"), Qt::LeftButton);
+            QCOMPARE(fx.messages.size(), 1);
+            QCOMPARE(fx.messages[0].text, QString("The altimeter setting must be more than 0."));
+            QCOMPARE(d.findChild<QLineEdit *>("Preasure")->text(), QString("100"));
+            d.findChild<QLineEdit *>("AltimeterSetting")->setText("30.10");
+            QTest::mouseClick(d.findChild<QPushButton *>("FillAltitude"), Qt::LeftButton);
+            QCOMPARE(d.findChild<QLineEdit *>("Preasure")->text(), QString("1000.09"));
+            QTest::mouseClick(d.findChild<QPushButton *>("SaveBtn"), Qt::LeftButton);
+        });
+        QCOMPARE(w->flightCase().Preasure, 1000.09f);
+        QCOMPARE(QSettings().value("Altitude").toString(), QString("1000.09"));
+    }
+
     // A text too long to be read back is stored as the value it stands for.
     void dialog_save_of_a_very_long_text_reads_back_at_the_next_start()
     {

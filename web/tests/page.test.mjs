@@ -478,6 +478,16 @@ test('the page on a phone, by touch alone', async () => {
     for (const control of await page.$$('button:visible, .button:visible, input:visible, select:visible, summary'))
       await control.tap({trial: true});  // each can be reached and touched, nothing covers it
     assert.match(await page.textContent('#ConditionsLine'), /^Arm Length 18 inches, .* Relative Humidity 50 percent$/);
+    // The pressure altitude from the field's elevation and altimeter setting.
+    await page.fill('#FieldElevation', '1165');
+    await page.fill('#AltimeterSetting', '30.10');
+    await page.tap('#FillAltitude');
+    assert.equal(await page.inputValue('#Preasure'), '1000.09');
+    assert.match(await page.textContent('#ConditionsLine'), /Preasure Altitude 1000 feet/);
+    await page.tap('#Calculate');
+    assert.equal((await pageFigures(page)).DensityAltitude,
+                 desktop(['Elevation=1165', 'Altimeter=30.10']).json.DensityAltitude);
+    await page.fill('#Preasure', '100');
     await page.tap('#Conditions summary');
 
     // Calculate, as the decimal keypad has no Return.
