@@ -9,8 +9,6 @@
 #include "SafeFile.h"
 #include "Sweep.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -19,14 +17,8 @@
 
 namespace {
 
-bool SameKey(const std::string &a, const char *b)
-{
-    return a.size() == std::strlen(b) && std::equal(a.begin(), a.end(), b, [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
 // Elevation= and Altimeter=: the pressure altitude from the field's.
-bool IsFieldKey(const std::string &key) { return SameKey(key, "Elevation") || SameKey(key, "Altimeter"); }
+bool IsFieldKey(const std::string &key) { return NamesKey(key, "Elevation") || NamesKey(key, "Altimeter"); }
 
 
 // A usage error: the message for standard error, exit status 2.
@@ -353,11 +345,11 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         std::optional<std::string> elevation, altimeter;
         bool altitude = false;
         for (const auto &[key, value] : o.inputs) {
-            if (SameKey(key, "Elevation"))
+            if (NamesKey(key, "Elevation"))
                 elevation = value;
-            else if (SameKey(key, "Altimeter"))
+            else if (NamesKey(key, "Altimeter"))
                 altimeter = value;
-            altitude = altitude || SameKey(key, "Altitude");
+            altitude = altitude || NamesKey(key, "Altitude");
         }
         if ((elevation || altimeter) && altitude)
             throw UsageError{"Altitude= cannot be given with Elevation= and Altimeter="};

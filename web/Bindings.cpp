@@ -109,7 +109,7 @@ val RealChange(const std::string &figure, double lo, double hi)
 
 // A chart's rows as one Float64Array, a row after another: the input, 1 or
 // 0 for a solved row, then the curves' figures in ChartCurves' order; and the
-// first row's error. One crossing into JavaScript, not one per value.
+// error of the first row that failed. One crossing into JavaScript, not one per value.
 val ChartTableOf(CaseEditor &e, const std::string &key, bool holdSpeed)
 {
     std::vector<double> table;

@@ -63,7 +63,6 @@ const InputKey &KeyOf(const std::string &key)
 
 size_t IndexOf(const InputKey &key) { return static_cast<size_t>(&key - InputKeys); }
 
-bool Is(const InputKey &key, const char *name) { return std::string(key.key) == name; }
 
 // The file's name without its folder and without the last "." and up to
 // three characters after it (UTF-8 characters, not bytes).
@@ -106,13 +105,13 @@ std::string CaseEditor::SetText(const std::string &keyName, const std::string &t
     if (shown != text)
         current = false;  // any change of a text leaves the figures behind
     shown = text;
-    if (Is(key, "an")) {
+    if (IsInput(key, "an")) {
         shown = CutName(text);
         if (!shown.empty())
             fc.AcName = shown;
         return std::string();
     }
-    if (Is(key, "nl")) {
+    if (IsInput(key, "nl")) {
         int n = LineCountField::Min;
         if (!LineCountField::ReadWholeNumber(text, n)) {
             n = LineCountField::Min;
@@ -138,11 +137,15 @@ std::string CaseEditor::SetText(const std::string &keyName, const std::string &t
     return std::string();
 }
 
-std::string CaseEditor::StepLineCount(int delta)
+int CaseEditor::ReportedLineCount() const
 {
     int n = LineCountField::Min;
-    if (!LineCountField::ReadWholeNumber(Text("nl"), n))
-        n = LineCountField::Min;
+    return LineCountField::ReadWholeNumber(Text("nl"), n) ? n : LineCountField::Min;
+}
+
+std::string CaseEditor::StepLineCount(int delta)
+{
+    const int n = ReportedLineCount();
     // Stepped as the field steps (the limits pulled in after the step), in
     // a width where the step cannot overflow.
     const long long stepped = std::clamp<long long>(static_cast<long long>(n) + delta, INT_MIN, INT_MAX);
@@ -152,9 +155,9 @@ std::string CaseEditor::StepLineCount(int delta)
 void CaseEditor::CopyToWhatIf(const InputKey &key, const std::string &text)
 {
     // The What-If fields start from the lap time and line length typed.
-    if (Is(key, "lt")) {
+    if (IsInput(key, "lt")) {
         whatIfTexts[Index(WhatIfField::LapTime)] = text;
-    } else if (Is(key, "ll")) {
+    } else if (IsInput(key, "ll")) {
         whatIfTexts[Index(WhatIfField::LineLength)] = whatIfLengthText = text;
         whatIfLength = fc.LineLength;
     }
@@ -220,9 +223,9 @@ std::string CaseEditor::ConditionsSummary() const
 
 void CaseEditor::ShowStored(const InputKey &key)
 {
-    if (Is(key, "an"))
+    if (IsInput(key, "an"))
         TextOf(key) = fc.AcName;
-    else if (Is(key, "nl"))
+    else if (IsInput(key, "nl"))
         TextOf(key) = std::to_string(LineCountField::Clamp(fc.NumLines));
     else
         TextOf(key) = FormatShown(key.measure, units, fc.*(key.field), key.digits, separator);
@@ -388,11 +391,7 @@ ReportLines CaseEditor::Report(const std::tm &localTime, std::string &error)
         return lines;
     lines.units = units;
     lines.airplaneName = fc.AcName;
-    // The count as the spin field reports it: its text's whole number, not
-    // limited (the line model limits it for the figures), 1 for no number.
-    lines.numLines = LineCountField::Min;
-    if (!LineCountField::ReadWholeNumber(Text("nl"), lines.numLines))
-        lines.numLines = LineCountField::Min;
+    lines.numLines = ReportedLineCount();  // the line model limits it for the figures
     for (int i = 1; i < InputKeyCount; ++i) {
         const InputKey &key = InputKeys[i];
         if (i < FirstConditionKey)

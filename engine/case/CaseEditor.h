@@ -178,6 +178,9 @@ public:
 
 private:
     static size_t Index(WhatIfField f) { return f == WhatIfField::LapTime ? 0 : 1; }
+    // The line count as the spin field reports it: its text's whole number,
+    // not limited, or the least count for a text that is none.
+    int ReportedLineCount() const;
     std::string &TextOf(const InputKey &key);
     void ShowStored(const InputKey &key);  // the field's text from the stored value
     void ShowAllStored();

@@ -78,6 +78,11 @@ constexpr int FirstConditionKey = 9;
 extern const InputKey InputKeys[InputKeyCount];
 
 const InputKey *FindInputKey(const std::string &key);
+// Whether typed names the key name, regardless of case ("altitude" names
+// "Altitude").
+bool NamesKey(const std::string &typed, const char *name);
+// Whether key is the input of that exact name.
+bool IsInput(const InputKey &key, const char *name);
 // Stores value (text, "." separator) into the field key names, as the
 // flight case stores it, the value given in the units shown. Returns false
 // for an unknown key; throws EngineError when the value does not convert.

@@ -23,12 +23,11 @@ constexpr Sensible SensibleRanges[] = {
 const Sensible *SensibleFor(const InputKey &key)
 {
     for (const Sensible &s : SensibleRanges)
-        if (std::strcmp(s.key, key.key) == 0)
+        if (IsInput(key, s.key))
             return &s;
     return nullptr;
 }
 
-bool Is(const InputKey &key, const char *name) { return std::strcmp(key.key, name) == 0; }
 
 struct Writer {
     DisplayUnits units;
@@ -65,29 +64,29 @@ Finding Examine(const InputKey &key, const FlightCase &fc, double airspeedMph, c
         return f;
     const double v = fc.*(key.field);
     const std::string caption = key.caption;
-    if (Is(key, "lt") || Is(key, "ll") || Is(key, "wt") || Is(key, "wa")) {
+    if (IsInput(key, "lt") || IsInput(key, "ll") || IsInput(key, "wt") || IsInput(key, "wa")) {
         if (!(v > 0)) {
             f.what = caption + " is " + w.Value(key, v) + ", which has no physical meaning.";
             f.must = caption + " must be more than " + w.Value(key, 0) + ".";
         }
-    } else if (Is(key, "wl") || Is(key, "hl") || Is(key, "ArmLngth")) {
+    } else if (IsInput(key, "wl") || IsInput(key, "hl") || IsInput(key, "ArmLngth")) {
         if (v < 0) {
             f.what = caption + " is negative, which has no physical meaning.";
             f.must = caption + " must be " + w.Value(key, 0) + " or more.";
         }
-    } else if (Is(key, "Humidity")) {
+    } else if (IsInput(key, "Humidity")) {
         if (v < 0 || v > 100) {
             f.what = caption + " is outside 0 to 100 percent; it is calculated as " + (v > 100 ? "100" : "0") +
                      " percent.";
             f.must = caption + " must be 0 to 100 percent.";
         }
-    } else if (Is(key, "HndlAngl")) {
+    } else if (IsInput(key, "HndlAngl")) {
         if (std::fabs(v) > 90) {
             f.what = caption + " is beyond -90 to 90 degrees" +
                      (std::fabs(v * UnitFactors::RadPerDeg) > UnitFactors::Pi ? std::string("; it is calculated as 0 degrees.") : ".");
             f.must = caption + " must be -90 to 90 degrees.";
         }
-    } else if (Is(key, "WndSpeed")) {
+    } else if (IsInput(key, "WndSpeed")) {
         if (airspeedMph > 0 && std::fabs(v) >= airspeedMph) {
             f.what = caption + " is at or above the airspeed, " + w.Value(key, airspeedMph, 4) + ".";
             f.must = caption + " must be below the airspeed, " + w.Value(key, airspeedMph, 4) + ".";
@@ -97,15 +96,15 @@ Finding Examine(const InputKey &key, const FlightCase &fc, double airspeedMph, c
     // The line model's own ranges, v converted as the engine hands it over.
     const ModelRange *range = nullptr;
     double modelValue = 0, perImperial = 1;
-    if (Is(key, "ls")) {
+    if (IsInput(key, "ls")) {
         range = &LineDiameterRange;
         modelValue = LineDiameterMetres(v * 1000.0);
         perImperial = LineDiameterMetres(1000);
-    } else if (Is(key, "wt")) {
+    } else if (IsInput(key, "wt")) {
         range = &WeightRange;
         modelValue = WeightKilograms(v);
         perImperial = WeightKilograms(1);
-    } else if (Is(key, "wa")) {
+    } else if (IsInput(key, "wa")) {
         range = &WingAreaRange;
         modelValue = WingAreaSquareMetres(v);
         perImperial = WingAreaSquareMetres(1);
@@ -120,7 +119,7 @@ Finding Examine(const InputKey &key, const FlightCase &fc, double airspeedMph, c
     // A lap time too short or too long for the model's airspeeds flies at
     // the nearer one.
     const double slowest = AirspeedRange.low * MphPerMetrePerSecond, fastest = AirspeedRange.high * MphPerMetrePerSecond;
-    if (Is(key, "lt") && f.what.empty() && airspeedMph > 0 && (airspeedMph <= slowest || airspeedMph >= fastest))
+    if (IsInput(key, "lt") && f.what.empty() && airspeedMph > 0 && (airspeedMph <= slowest || airspeedMph >= fastest))
         f.what = caption + " gives an airspeed outside the " + FormatNumber(slowest, 4, w.separator) + " to " +
                  FormatNumber(fastest, 4, w.separator) + " mph the line model takes: it is calculated at " +
                  FormatNumber(airspeedMph, 4, w.separator) + " mph.";

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstring>
 
 const InputKey InputKeys[InputKeyCount] = {
     {"an", "Airplane name", "", Measure::None, nullptr, 0, "Airplane Name", "AcName", "", "", 0},
@@ -29,16 +30,20 @@ const InputKey InputKeys[InputKeyCount] = {
     {"Humidity", "Relative humidity", "percent", Measure::None, &FlightCase::Humidity, 4, "Relative Humidity", "Humidity", "percent", " Percent", 50},
 };
 
+bool NamesKey(const std::string &typed, const char *name)
+{
+    return typed.size() == std::strlen(name) && std::equal(typed.begin(), typed.end(), name, [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+           });
+}
+
+bool IsInput(const InputKey &key, const char *name) { return std::strcmp(key.key, name) == 0; }
+
 const InputKey *FindInputKey(const std::string &key)
 {
-    for (const InputKey &k : InputKeys) {
-        const std::string name = k.key;
-        if (name.size() == key.size() &&
-            std::equal(name.begin(), name.end(), key.begin(), [](char a, char b) {
-                return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-            }))
+    for (const InputKey &k : InputKeys)
+        if (NamesKey(key, k.key))
             return &k;
-    }
     return nullptr;
 }
 

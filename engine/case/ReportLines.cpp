@@ -16,7 +16,6 @@ std::string PrintedLine(const std::tm &t)
     return buf;
 }
 
-
 std::string ReportDocumentTitle(const std::string &airplaneName)
 {
     std::string name = airplaneName;
