@@ -1,6 +1,7 @@
 // Settings: the flying conditions and the recent files that outlive a run,
 // kept per user with QSettings (organization "Brelm", application "Tethrix"):
-//   ArmLngth, HndlAngl, WndSpeed, Temp, Altitude, Humidity   conditions as text
+//   ArmLngth, HndlAngl, WndSpeed, Temp, Altitude, Humidity,
+//   PullMultiple                                             conditions as text
 //   Mru/MRU1 … Mru/MRU5                                      recent files, newest first
 //   Units                                                    "Imperial" or "Metric" shown
 // Reading checks every value on its own: one bad value is reported and
@@ -29,8 +30,8 @@ public:
 namespace TethrixSettings {
 
 constexpr int RecentCount = 5;
-constexpr int ConditionCount = 6;
-// The six condition value names, in the order they are read and written.
+constexpr int ConditionCount = StoredConditionCount;
+// The condition value names, in the order they are read and written.
 extern const char *const *const ConditionNames;
 QString RecentName(int index);  // "Mru/MRU1" for index 0
 extern const char *const UnitsName;  // "Units"

@@ -13,7 +13,9 @@
 // The conditions' keys in the table of inputs are their stored names.
 const char *const StoredConditionNames[StoredConditionCount] = {
     InputKeys[FirstConditionKey].key,     InputKeys[FirstConditionKey + 1].key, InputKeys[FirstConditionKey + 2].key,
-    InputKeys[FirstConditionKey + 3].key, InputKeys[FirstConditionKey + 4].key, InputKeys[FirstConditionKey + 5].key};
+    InputKeys[FirstConditionKey + 3].key, InputKeys[FirstConditionKey + 4].key, InputKeys[FirstConditionKey + 5].key,
+    InputKeys[FirstConditionKey + 6].key};
+static_assert(StoredConditionCount == ConditionKeyCount, "every flying condition is stored");
 
 namespace {
 
@@ -144,6 +146,9 @@ std::optional<float> CheckStoredCondition(const std::string &name, float default
     const std::string instead = "the default " + FormatNumber(defaultValue, 4) + " is used";
     switch (kind) {
     case StoredKind::Missing:
+        for (int i = FirstLaterCondition; i < StoredConditionCount; ++i)
+            if (name == StoredConditionNames[i])
+                return std::nullopt;  // stored since: the default, without a word
         problems.push_back("The stored '" + name + "' is missing: " + instead);
         return std::nullopt;
     case StoredKind::NotText:

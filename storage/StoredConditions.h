@@ -21,12 +21,15 @@ std::vector<std::string> SettingsFiles(std::string &userFile);
 // A stored text longer than this is no condition and no path we wrote.
 constexpr std::size_t MaxStoredText = 4096;
 
-constexpr int StoredConditionCount = 6;
-// The six value names, in the order they are read and written.
+constexpr int StoredConditionCount = 7;
+// The value names, in the order they are read and written: the six of the
+// air and the field, then the pull test's multiple, which stores written
+// before it was kept lack without fault.
+constexpr int FirstLaterCondition = 6;
 extern const char *const StoredConditionNames[StoredConditionCount];
 
 struct StoredConditions {
-    bool found = false;  // any of the six is stored
+    bool found = false;  // any of them is stored
     std::array<std::optional<float>, StoredConditionCount> values;  // empty: missing or bad
     std::vector<std::string> problems;  // one short line per bad value
 };

@@ -9,7 +9,9 @@
 #include "SafeFile.h"
 #include "Sweep.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <ctime>
 #include <optional>
@@ -42,7 +44,7 @@ void PrintHelp(std::string &out)
            "in brackets, for --units=metric):\n";
     for (const InputKey &k : InputKeys) {
         std::string line = "  " + std::string(k.key);
-        line.resize(12, ' ');
+        line.resize(std::max<size_t>(line.size() + 2, 12), ' ');
         line += k.meaning;
         if (*k.unit)
             line += std::string(", ") + k.unit;
@@ -390,7 +392,10 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
             for (int i = 0; i < FigureCount; ++i) {
                 AppendJsonString(text, Figures[i].jsonKey);
                 text += ": ";
-                AppendFullPrecision(text, ToShown(Figures[i].measure, units, figures.values[i]));
+                if (std::isnan(figures.values[i]))
+                    text += "null";  // too large to show
+                else
+                    AppendFullPrecision(text, ToShown(Figures[i].measure, units, figures.values[i]));
                 text += ", ";
             }
             text += "\"LapSpeed\": ";
@@ -408,7 +413,8 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
             text += "]}\n";
         } else {
             for (int i = 0; i < FigureCount; ++i)
-                text += FigureText(Figures[i], figures.values[i], '.', units) + "\n";
+                text += FigureText(Figures[i], figures.values[i], '.', units,
+                                   figures.values[FigureIndex("LineTension")]) + "\n";
             text += "Lap Speed = " + FormatShown(Measure::Speed, units, figures.lapSpeed, 4) +
                     ShownUnit(Measure::Speed, units, " mph") + "\n";
         }

@@ -23,9 +23,10 @@ struct ConditionRow {
     int top;
 };
 
-const ConditionRow Rows[6] = {
+const ConditionRow Rows[ConditionKeyCount] = {
     {"SizeLabel", "ArmLngthLbl", 16},  {"LengthLabel", "HndlAnglLbl", 44}, {"WngLnthLabel", "WndSpeedLbl", 72},
     {"HndlLngthLabel", "TempLbl", 101}, {"WtLabel", "PreasLbl", 129},      {"LapTmeLabel", "uLapTimLbl", 157},
+    {"PullLabel", "PullMultipleLbl", 185},
 };
 
 const InputKey &KeyOf(const ConditionRow &r) { return InputKeys[FirstConditionKey + (&r - Rows)]; }
@@ -37,9 +38,9 @@ ConditionsDialog::ConditionsDialog(MainWindow &owner, QWidget *parent) : QDialog
 {
     setObjectName("AdvCfgFrm");
     setWindowTitle(tr("Advanced Input Data"));
-    resize(356, 302);
+    resize(356, 322);
 
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < ConditionKeyCount; ++i) {
         const ConditionRow &r = Rows[i];
         const InputKey &key = KeyOf(r);
         auto *caption = new QLabel(tr(key.caption), this);
@@ -56,24 +57,24 @@ ConditionsDialog::ConditionsDialog(MainWindow &owner, QWidget *parent) : QDialog
     }
     auto *hint = new QLabel(tr("Press <F1> For Help"), this);
     hint->setObjectName("Label1");
-    hint->move(126, 193);
+    hint->move(126, 214);
     auto *bar = new QFrame(this);
     bar->setObjectName("Panel1");
     bar->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    bar->setGeometry(1, 216, 345, 4);
+    bar->setGeometry(1, 238, 345, 4);
 
     const struct { const char *name, *text; int left; void (ConditionsDialog::*handler)(); } buttons[] = {
         {"DefaultsBtn", "&Defaults", 23, &ConditionsDialog::Defaults},
         {"SaveBtn", "&Save", 136, &ConditionsDialog::Save},
         {"ClxclBtn", "&Cancel", 249, &ConditionsDialog::Cancel},
     };
-    QWidget *previous = fields[5];
-    for (int i = 0; i < 5; ++i)
+    QWidget *previous = fields[ConditionKeyCount - 1];
+    for (int i = 0; i + 1 < ConditionKeyCount; ++i)
         setTabOrder(fields[i], fields[i + 1]);
     for (const auto &b : buttons) {
         auto *button = new QPushButton(tr(b.text), this);
         button->setObjectName(b.name);
-        button->setGeometry(b.left, 236, 75, 25);
+        button->setGeometry(b.left, 256, 75, 25);
         button->setAutoDefault(false);  // Enter has no effect of its own
         const auto handler = b.handler;
         connect(button, &QPushButton::clicked, this, [this, handler] { Guarded(this, [&] { (this->*handler)(); }); });
@@ -83,13 +84,13 @@ ConditionsDialog::ConditionsDialog(MainWindow &owner, QWidget *parent) : QDialog
 
     // Pressure altitude from what fliers know: the field's elevation and
     // the altimeter setting of the nearest airport.
-    resize(356, 340);
+    resize(356, 360);
     auto *from = new QLabel(tr("Pressure altitude from the field:"), this);
-    from->setGeometry(8, 272, 300, 21);
+    from->setGeometry(8, 292, 300, 21);
     const bool metric = form.units() == DisplayUnits::Metric;
     const struct { const char *caption, *name, *unit; int top; QLineEdit **field; } inputs[] = {
-        {"Field Elevation", "FieldElevation", metric ? "m" : "feet", 296, &elevation},
-        {"Altimeter Setting", "AltimeterSetting", metric ? "hPa" : "in/Hg", 318, &altimeter},
+        {"Field Elevation", "FieldElevation", metric ? "m" : "feet", 316, &elevation},
+        {"Altimeter Setting", "AltimeterSetting", metric ? "hPa" : "in/Hg", 338, &altimeter},
     };
     for (const auto &in : inputs) {
         auto *caption = new QLabel(tr(in.caption), this);
@@ -105,7 +106,7 @@ ConditionsDialog::ConditionsDialog(MainWindow &owner, QWidget *parent) : QDialog
     auto *fill = new QPushButton(tr("&Fill"), this);
     fill->setObjectName("FillAltitude");
     fill->setToolTip(tr("Fill Preasure Altitude from the field elevation and the altimeter setting"));
-    fill->setGeometry(266, 306, 75, 25);
+    fill->setGeometry(266, 326, 75, 25);
     fill->setAutoDefault(false);
     connect(fill, &QPushButton::clicked, this, [this] { Guarded(this, [&] { FillAltitude(); }); });
     setTabOrder(previous, elevation);
@@ -125,7 +126,7 @@ ConditionsDialog::~ConditionsDialog()
 void ConditionsDialog::ShowConditions()
 {
     const char sep = MainWindow::DecimalSeparator();
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < ConditionKeyCount; ++i) {
         const float value = form.flightCase().*(KeyOf(Rows[i]).field);
         shownTexts[i] = QString::fromStdString(FormatShown(MeasureOf(Rows[i]), form.units(), value, 4, sep));
         fields[i]->setText(shownTexts[i]);
@@ -140,8 +141,8 @@ void ConditionsDialog::Save()
     // it to four digits and back would move the condition.
     const char sep = MainWindow::DecimalSeparator();
     const bool metric = form.units() == DisplayUnits::Metric;
-    float values[6];
-    for (int i = 0; i < 6; ++i)
+    float values[ConditionKeyCount];
+    for (int i = 0; i < ConditionKeyCount; ++i)
         values[i] = metric && fields[i]->text() == shownTexts[i]
                         ? form.flightCase().*(KeyOf(Rows[i]).field)
                         : ParseShown(MeasureOf(Rows[i]), form.units(), fields[i]->text().toStdString(), sep);
@@ -150,7 +151,7 @@ void ConditionsDialog::Save()
     // as typed, unless the text is too long to be read back (a flier may
     // paste thousands of zeros): then the value's shortest exact text.
     QList<QPair<QString, QString>> texts;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < ConditionKeyCount; ++i) {
         const QString typed = fields[i]->text();
         const bool asTyped = !metric && static_cast<std::size_t>(typed.size()) <= MaxStoredText;
         texts.append({TethrixSettings::ConditionNames[i],
@@ -158,7 +159,7 @@ void ConditionsDialog::Save()
     }
     TethrixSettings::Write(texts);
 
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < ConditionKeyCount; ++i)
         form.SetCondition(KeyOf(Rows[i]), values[i]);
     accept();
 }

@@ -3,6 +3,8 @@
 // opens and writes it on Save or Defaults.
 #pragma once
 
+#include "Figures.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -31,8 +33,8 @@ protected:
 private:
     bool HelpKeyDown(QKeyEvent *event, const QString &field);
     MainWindow &form;
-    std::array<QLineEdit *, 6> fields{};
-    std::array<QString, 6> shownTexts;  // as ShowConditions put them
+    std::array<QLineEdit *, ConditionKeyCount> fields{};
+    std::array<QString, ConditionKeyCount> shownTexts;  // as ShowConditions put them
     QLineEdit *elevation = nullptr, *altimeter = nullptr;
 };
 

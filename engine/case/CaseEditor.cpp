@@ -214,6 +214,8 @@ std::string CaseEditor::ConditionsSummary() const
     std::string line;
     for (int i = FirstConditionKey; i < InputKeyCount; ++i) {
         const InputKey &key = InputKeys[i];
+        if (IsInput(key, "PullMultiple"))
+            continue;  // the lines' test, not the air or the field
         line += std::string(i > FirstConditionKey ? ", " : "") + key.caption + " " +
                 FormatShown(key.measure, units, fc.*(key.field), key.digits, separator) + " " +
                 UnitText(key, key.fieldUnit);
@@ -267,7 +269,7 @@ void CaseEditor::SetUnits(DisplayUnits shown)
 void CaseEditor::ShowFigures()
 {
     for (ShownFigure &f : figures)
-        f.text = f.value ? FigureText(*f.info, *f.value, separator, units) : f.info->caption;
+        f.text = f.value ? FigureText(*f.info, *f.value, separator, units, TensionShown()) : f.info->caption;
 }
 
 std::string CaseEditor::Recalculate()
@@ -278,10 +280,8 @@ std::string CaseEditor::Recalculate()
         // where it arose, and the heading keeps its colour.
         for (int i : RewriteOrder) {
             ShownFigure &f = figures[static_cast<size_t>(i)];
-            const double value = f.info->value(engine, fc, groundSpeed);
-            ToSingle(value);  // what the label shows must fit
-            f.value = value;
-            f.text = FigureText(*f.info, *f.value, separator, units);
+            f.value = ShownValue(i, f.info->value(engine, fc, groundSpeed));
+            f.text = FigureText(*f.info, *f.value, separator, units, TensionShown());
         }
         lapSpeed = ::LapSpeed(fc);
     } catch (const std::exception &e) {
@@ -299,6 +299,11 @@ std::string CaseEditor::Recalculate()
 std::vector<InputNote> CaseEditor::Notes() const
 {
     return calculatedOnce ? NotesOn(calculated, calculatedAirspeedMph, units, separator) : std::vector<InputNote>();
+}
+
+double CaseEditor::TensionShown() const
+{
+    return Figure("LineTension").value.value_or(NAN);
 }
 
 const ShownFigure &CaseEditor::Figure(const std::string &jsonKey) const

@@ -121,6 +121,7 @@ public:
     std::string Recalculate();
     const std::array<ShownFigure, FigureCount> &Figures() const { return figures; }
     const ShownFigure &Figure(const std::string &jsonKey) const;
+    double TensionShown() const;  // pounds; NaN before the first calculation
     float LapSpeed() const { return lapSpeed; }  // mph, of the last calculation
     std::string LapSpeedText() const;            // "Lap Speed = 54.36 mph"
     // The case the figures shown belong to.

@@ -4,7 +4,9 @@
 #include "EngineError.h"
 
 #include <cctype>
+#include <cfloat>
 #include <cmath>
+#include <cstring>
 
 namespace {
 double GroundSpeedValue(const CalcEngine &, const FlightCase &, float gs) { return gs; }
@@ -26,10 +28,22 @@ const FigureInfo Figures[FigureCount] = {
     {"DensAltLbl", "Density Altitude", " feet", Measure::Length, "DensityAltitude", ENGINE_FIGURE(DensityAltitude), false},
     {"AirPressureLbl", "Atmospheric Pressure", " in/Hg", Measure::Pressure, "AirPressure", ENGINE_FIGURE(AirPressure), false},
     {"LeadoutRakeLbl", "Leadout Rake", " degrees", Measure::None, "LeadoutRake", ENGINE_FIGURE(LeadoutRake), true},
+    {"LineDragLbl", "Line Drag", " pounds", Measure::Force, "LineDrag", ENGINE_FIGURE(LineDrag), true},
+    {"LinePowerLbl", "Line Power", " watts", Measure::None, "LinePower", ENGINE_FIGURE(LinePower), false},
+    {"PullTestLbl", "Pull Test", " pounds", Measure::Force, "PullTest", ENGINE_FIGURE(PullTest), false},
 };
 #undef ENGINE_FIGURE
 
-const int RewriteOrder[FigureCount] = {3, 1, 0, 5, 7, 8, 10, 4, 2, 9, 6, 11};
+const int RewriteOrder[FigureCount] = {3, 1, 0, 5, 7, 8, 10, 4, 2, 9, 6, 11, 12, 13, 14};
+
+double ShownValue(int index, double value)
+{
+    if (index < FirstBesideFigure) {
+        ToSingle(value);  // what the label would show must fit
+        return value;
+    }
+    return std::isfinite(value) && std::fabs(value) <= FLT_MAX ? value : NAN;
+}
 
 int FigureIndex(const std::string &jsonKey)
 {
@@ -46,8 +60,7 @@ CaseFigures SolveCase(CalcEngine &engine, const FlightCase &fc, const float &gro
     // In the window's order of rewriting, so that a case with two faults
     // reports the one the window reports.
     for (int i : RewriteOrder) {
-        out.values[i] = Figures[i].value(engine, fc, groundSpeed);
-        ToSingle(out.values[i]);  // what the label would show must fit
+        out.values[i] = ShownValue(i, Figures[i].value(engine, fc, groundSpeed));
     }
     out.lapSpeed = LapSpeed(fc);
     return out;
@@ -65,11 +78,23 @@ std::string FigureUnitName(const FigureInfo &figure, DisplayUnits units)
 
 std::string FigureValueText(const FigureInfo &figure, double value, char sep, DisplayUnits units)
 {
+    if (std::isnan(value))
+        return " is too large to show";
     return " = " + FormatShown(figure.measure, units, ToSingle(value), 4, sep) +
            ShownUnit(figure.measure, units, figure.unit);
 }
 
-std::string FigureText(const FigureInfo &figure, double value, char sep, DisplayUnits units)
+std::string FigureText(const FigureInfo &figure, double value, char sep, DisplayUnits units, double lineTension)
 {
-    return figure.caption + FigureValueText(figure, value, sep, units);
+    std::string text = figure.caption + FigureValueText(figure, value, sep, units);
+    if (std::isnan(value))
+        return text;
+    // Mechanical horsepower: 550 foot-pounds-force per second, 745.69987158227022 W.
+    if (std::strcmp(figure.jsonKey, "LinePower") == 0)
+        text += " (" + FormatNumber(ToSingle(value / 745.69987158227022), 4, sep) + " hp)";
+    // The margin a pull test leaves over the pull in flight.
+    const double margin = value / lineTension;
+    if (std::strcmp(figure.jsonKey, "PullTest") == 0 && std::isfinite(margin) && margin >= 0 && margin <= FLT_MAX)
+        text += ", " + FormatNumber(ToSingle(margin), 3, sep) + " x Line Tension";
+    return text;
 }

@@ -1,4 +1,4 @@
-// Figures: the eleven computed figures as the flier reads them, with their
+// Figures: the computed figures as the flier reads them, with their
 // captions and units, and the input keys shared by data files, stored
 // settings and the command line.
 #pragma once
@@ -6,6 +6,7 @@
 #include "CalcEngine.h"
 #include "Units.h"
 
+#include <cmath>
 #include <string>
 
 struct FigureInfo {
@@ -18,8 +19,12 @@ struct FigureInfo {
     bool gapBefore;  // a gap above it sets its group apart: the line figures, the rake
 };
 
-// The eleven classic figures, then the leadout rake.
-constexpr int FigureCount = 12;
+// The eleven classic figures, then the leadout rake, then the figures that
+// stand beside them: the line drag and power, the pull test.
+constexpr int FigureCount = 15;
+// The figures from this index on never fail a calculation: one that cannot
+// be shown in single precision is NaN and says so.
+constexpr int FirstBesideFigure = 12;
 // Top-to-bottom order of the window's result panel.
 extern const FigureInfo Figures[FigureCount];
 // The order in which the window rewrites its result labels (indices into
@@ -36,15 +41,22 @@ struct CaseFigures {
     float lapSpeed = 0;  // mph
 };
 
+// A figure's value as it is shown: a trim figure that does not fit single
+// precision throws the window's EngineError; a figure beside them is NaN
+// instead.
+double ShownValue(int index, double value);
+
 // Recalculates fc and reads every figure, with the checks the window
-// applies before it shows one: each must fit single precision. Throws
+// applies before it shows one (ShownValue). Throws
 // EngineError with the window's message otherwise, so that a case has one
 // verdict however it is shown.
 CaseFigures SolveCase(CalcEngine &engine, const FlightCase &fc, const float &groundSpeed);
 
-// "Caption = 12.34 unit": the text of a result line, value imperial.
+// "Caption = 12.34 unit": the text of a result line, value imperial. The
+// line power adds its horsepower, the pull test its margin over
+// lineTension (pounds; left out when NaN).
 std::string FigureText(const FigureInfo &figure, double value, char decimalSeparator = '.',
-                       DisplayUnits units = DisplayUnits::Imperial);
+                       DisplayUnits units = DisplayUnits::Imperial, double lineTension = NAN);
 // The figure's unit as a title names it: "pounds", "N", "oz/sq ft"; empty
 // for the Reynolds number.
 std::string FigureUnitName(const FigureInfo &figure, DisplayUnits units);
@@ -52,7 +64,7 @@ std::string FigureUnitName(const FigureInfo &figure, DisplayUnits units);
 std::string FigureValueText(const FigureInfo &figure, double value, char decimalSeparator = '.',
                             DisplayUnits units = DisplayUnits::Imperial);
 
-// The fifteen inputs, one table for every list of them: the window's fields
+// The sixteen inputs, one table for every list of them: the window's fields
 // and the conditions dialog's rows, the report's rows, the data file and the
 // stored conditions, tethrix-calc's keys and --help, and the page's fields.
 // key is the data-file key (an, nl, ls, ll, wl, hl, wt, lt, wa) or the
@@ -71,10 +83,12 @@ struct InputKey {
     double defaultValue;       // the built-in value, imperial (the line count's too)
 };
 constexpr const char *DefaultAirplaneName = "Ringcruiser";
-constexpr int InputKeyCount = 15;
-// InputKeys from this index on are the six flying conditions, in the order
-// the dialog, the report and the stored settings list them.
+constexpr int InputKeyCount = 16;
+// InputKeys from this index on are the flying conditions, in the order the
+// dialog, the report and the stored settings list them: the six of the air
+// and the field, then the pull test's multiple.
 constexpr int FirstConditionKey = 9;
+constexpr int ConditionKeyCount = InputKeyCount - FirstConditionKey;
 extern const InputKey InputKeys[InputKeyCount];
 
 const InputKey *FindInputKey(const std::string &key);

@@ -17,7 +17,7 @@ constexpr Sensible SensibleRanges[] = {
     {"ls", 0.008, 0.04}, {"ll", 10, 100},       {"wl", 0, 60},          {"hl", 0, 12},
     {"wt", 1, 200},      {"lt", 2, 10},         {"wa", 50, 1500},       {"ArmLngth", 0, 36},
     {"HndlAngl", -90, 90}, {"WndSpeed", 0, 25}, {"Temp", -40, 120},     {"Altitude", -1000, 15000},
-    {"Humidity", 0, 100},
+    {"Humidity", 0, 100}, {"PullMultiple", 1, 40},
 };
 
 const Sensible *SensibleFor(const InputKey &key)
@@ -69,7 +69,7 @@ Finding Examine(const InputKey &key, const FlightCase &fc, double airspeedMph, c
             f.what = caption + " is " + w.Value(key, v) + ", which has no physical meaning.";
             f.must = caption + " must be more than " + w.Value(key, 0) + ".";
         }
-    } else if (IsInput(key, "wl") || IsInput(key, "hl") || IsInput(key, "ArmLngth")) {
+    } else if (IsInput(key, "wl") || IsInput(key, "hl") || IsInput(key, "ArmLngth") || IsInput(key, "PullMultiple")) {
         if (v < 0) {
             f.what = caption + " is negative, which has no physical meaning.";
             f.must = caption + " must be " + w.Value(key, 0) + " or more.";

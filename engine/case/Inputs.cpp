@@ -28,6 +28,7 @@ const InputKey InputKeys[InputKeyCount] = {
     {"Temp", "Temperature", "degrees F", Measure::Temperature, &FlightCase::Temprature, 4, "Temprature", "Temprature", "deg. F", " deg F", 75},
     {"Altitude", "Pressure altitude", "feet", Measure::Length, &FlightCase::Preasure, 4, "Preasure Altitude", "Preasure", "feet", " feet", 100},
     {"Humidity", "Relative humidity", "percent", Measure::None, &FlightCase::Humidity, 4, "Relative Humidity", "Humidity", "percent", " Percent", 50},
+    {"PullMultiple", "Pull test load", "times the weight", Measure::None, &FlightCase::PullMultiple, 4, "Pull Test", "PullMultiple", "x weight", " x weight", 10},
 };
 
 bool NamesKey(const std::string &typed, const char *name)

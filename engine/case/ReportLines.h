@@ -18,8 +18,8 @@ struct ReportLines {
     int numLines = 0;
     std::vector<std::string> inputCaptions;   // 8: Number of Lines … Wing Area
     std::vector<std::string> inputTexts;      // 7: the edit fields' texts, Line Diameter … Wing Area
-    std::vector<std::string> conditionTexts;  // 6: arm length … humidity, four significant digits
-    std::vector<std::string> resultTexts;     // 12: the result labels, top to bottom
+    std::vector<std::string> conditionTexts;  // arm length … pull test multiple, four significant digits
+    std::vector<std::string> resultTexts;     // the result labels, top to bottom
     int firstLineFigure = 0;                  // the result that starts the line figures, a line below the rest
     DisplayUnits units = DisplayUnits::Imperial;  // of the input and condition texts
     std::string printed;                      // "Printed Sun Dec 06 17:20:04 2026"

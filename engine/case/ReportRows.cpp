@@ -23,22 +23,26 @@ std::vector<ReportRow> ReportRows(const ReportLines &l)
                             ShownUnit(key.measure, l.units, key.reportUnit),
                         false, false, false});
     }
-    for (size_t i = 0; i < 6; ++i) {
+    for (int i = 0; i < ConditionKeyCount; ++i) {
         const InputKey &key = InputKeys[FirstConditionKey + i];
-        rows.push_back({11 + int(i),
-                        std::string(key.caption) + " = " + At(l.conditionTexts, i) +
+        rows.push_back({11 + i,
+                        std::string(key.caption) + " = " + At(l.conditionTexts, static_cast<size_t>(i)) +
                             ShownUnit(key.measure, l.units, key.reportUnit),
                         false, false, false});
     }
     // The heading's height is measured in bold, then the plain height again
-    // before the first result and before the line figures.
-    rows.push_back({18, l.resultHeading, true, false, true});
-    // The line figures stand a line apart; the rake follows them directly.
+    // before the first result and before each group set a line apart: the
+    // line figures (the rake follows them directly), the figures beside.
+    int k = 11 + ConditionKeyCount + 1;
+    rows.push_back({k, l.resultHeading, true, false, true});
+    k += 2;
     const int lineFigures = l.firstLineFigure;
-    for (int i = 0; i < static_cast<int>(l.resultTexts.size()); ++i)
-        rows.push_back({20 + i + (lineFigures > 0 && i >= lineFigures ? 1 : 0), l.resultTexts[static_cast<size_t>(i)],
-                        false, false, i == 0 || i == lineFigures});
-    rows.push_back({34, l.printed, false, true, false});
-    rows.push_back({38, ReportBanner, false, true, false});
+    for (int i = 0; i < static_cast<int>(l.resultTexts.size()); ++i) {
+        const bool apart = i > 0 && (i == lineFigures || i == FirstBesideFigure);
+        k += apart ? 1 : 0;
+        rows.push_back({k++, l.resultTexts[static_cast<size_t>(i)], false, false, i == 0 || apart});
+    }
+    rows.push_back({k + 1, l.printed, false, true, false});
+    rows.push_back({k + 5, ReportBanner, false, true, false});
     return rows;
 }

@@ -172,20 +172,28 @@ SweepRow ShownRow(const SweepRow &row, const InputKey &key, DisplayUnits units)
 }
 
 namespace {
-// ",Leadout Position Behind CG (inches),…,Lap Speed (mph),Error\n"
+// ",Leadout Position Behind CG (inches),…,Leadout Rake (degrees),Lap Speed
+// (mph),Line Drag (pounds),…,Error\n": the figures beside the trim figures
+// follow the lap speed, so that every earlier column keeps its place.
 std::string FiguresCsvHeader(DisplayUnits units)
 {
     std::string header;
-    for (const FigureInfo &f : Figures) {
+    const auto add = [&](const FigureInfo &f) {
         header += std::string(",") + f.caption;
         if (*f.unit)
             header += " (" + FigureUnitName(f, units) + ")";
-    }
-    return header + ",Lap Speed (" + ShownUnit(Measure::Speed, units, "mph") + "),Error\n";
+    };
+    for (int f = 0; f < FirstBesideFigure; ++f)
+        add(Figures[f]);
+    header += ",Lap Speed (" + ShownUnit(Measure::Speed, units, "mph") + ")";
+    for (int f = FirstBesideFigure; f < FigureCount; ++f)
+        add(Figures[f]);
+    return header + ",Error\n";
 }
 
 // One CSV row, each number written by number(out, value): the input, the
-// lap time when the speed is held, the figures, the lap speed, the error.
+// lap time when the speed is held, the figures and the lap speed in the
+// header's order, the error. A figure too large to show stays empty.
 template <class Number> void AppendCsvRow(std::string &out, const SweepRow &row, SweepHold hold, Number number)
 {
     number(out, static_cast<float>(row.input));
@@ -193,11 +201,14 @@ template <class Number> void AppendCsvRow(std::string &out, const SweepRow &row,
         out += ',';
         number(out, row.lapTime);
     }
-    for (int f = 0; f < FigureCount; ++f) {
-        out += ',';
-        if (row.ok)
-            number(out, row.figures[f]);
-    }
+    const auto figures = [&](int from, int to) {
+        for (int f = from; f < to; ++f) {
+            out += ',';
+            if (row.ok && !std::isnan(row.figures[f]))
+                number(out, row.figures[f]);
+        }
+    };
+    figures(0, FirstBesideFigure);
     out += ',';
     // The table keeps the lap speed's single-precision text, unless a metric
     // speed lies beyond single precision: then its own, never "inf".
@@ -205,6 +216,7 @@ template <class Number> void AppendCsvRow(std::string &out, const SweepRow &row,
         number(out, static_cast<float>(row.lapSpeed));
     else if (row.ok)
         number(out, row.lapSpeed);
+    figures(FirstBesideFigure, FigureCount);
     out += ',';
     AppendCsvField(out, row.error);
     out += '\n';
@@ -265,7 +277,7 @@ void AppendSweepJsonRow(std::string &out, const InputKey &key, const SweepRow &r
         out += ", \"";
         out += Figures[f].jsonKey;
         out += "\": ";
-        if (row.ok)
+        if (row.ok && !std::isnan(row.figures[f]))
             AppendFullPrecision(out, row.figures[f]);
         else
             out += "null";

@@ -156,6 +156,12 @@ double CalcEngine::LeadoutRake() const
     return tmath::atan(offset / fc.WingLength) * DegPerRad;
 }
 
+double CalcEngine::LineDrag() const { return results.lineDrag / NewtonsPerPound; }
+
+double CalcEngine::LinePower() const { return results.linePower; }
+
+double CalcEngine::PullTest() const { return double(fc.Weight) * (1 / 16.0) * fc.PullMultiple; }
+
 double WingLoading(const FlightCase &fc)
 {
     return CheckedDivide(fc.Weight, fc.WingArea * (1 / 144.0));

@@ -10,7 +10,7 @@
 
 #include <string>
 
-// The fifteen inputs exactly as entered, in the units of the entry fields.
+// The sixteen inputs exactly as entered, in the units of the entry fields.
 // Stored as parsed, without range checks: the line model clamps.
 struct FlightCase {
     std::string AcName;  // at most 70 characters typed
@@ -28,9 +28,10 @@ struct FlightCase {
     float Temprature = 0;  // °F
     float Preasure = 0;    // feet, pressure altitude
     float Humidity = 0;    // percent
+    float PullMultiple = 0;  // the pull test's load over the airplane's weight
 };
 
-// Built-in defaults of the nine main inputs and of the six flying conditions.
+// Built-in defaults of the nine main inputs and of the flying conditions.
 void ApplyMainDefaults(FlightCase &fc);
 void ApplyAdvancedDefaults(FlightCase &fc);
 FlightCase DefaultFlightCase();
@@ -63,6 +64,11 @@ public:
     // Degrees: the angle the leadouts are swept back, as fliers measure it
     // from the inboard wing tip, atan(leadout position / inboard wing length).
     double LeadoutRake() const;
+    double LineDrag() const;   // pounds, the whole line set
+    double LinePower() const;  // watts absorbed by the lines
+    // Pounds: the load a pull test puts on the lines and handle, the
+    // flight case's multiple of the airplane's weight.
+    double PullTest() const;
 
     // The models as the last calculation left them.
     const LineModel &Model() const { return lacft; }

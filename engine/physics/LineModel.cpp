@@ -191,4 +191,25 @@ void LineModel::Solve(const HumidAtmosphere &air, Quadrature &quadrature, LineRe
     });
     out.bowRatio = Div(Mul(Mul(rhoMoist, R), n * d * out.bowIntegral * L * (1 / 12.0)), 2 * m * r * r);
     out.lineProjection = Mul(out.bowRatio, L);
+
+    // The drag of the line set and the power it absorbs, from the same two
+    // integrals. A line element L·dx at x moves across the air at s·V, so it
+    // carries ½ρ(sV)²·Cd·d·L·dx, across the line: ½ρV²·d·L·q(x)·dx.
+    //   Drag:  D = n·½ρV²·d·L·∫q dx, and since x + (1 − x) = 1,
+    //          ∫q dx = ∫q·4x dx / 4 + ∫q·12(1 − x) dx / 12.
+    //   Power: the element's moment about the circle's centre has the arm
+    //          (x + a)·L, a = (A/L)·cos(θ + φ) being where the perpendicular
+    //          from the centre meets the line; the line turns at
+    //          Ω = (V − w)/R, the rate in s = (x + a)·(V − w)/V·L/R + w/V.
+    //          P = Ω·n·½ρV²·d·L²·(∫q·x dx + a·∫q dx).
+    // For a constant Cd, no wind, handle angle 0 and the line to the
+    // airplane, this is D = ½ρ·Cd·n·d·Ω²·(R³ − A³)/3 and
+    // P = ½ρ·Cd·n·d·Ω³·(R⁴ − A⁴)/4: the power grows with the speed cubed.
+    const double alongLine = out.momentIntegral * 0.25;   // ∫q·x dx
+    const double wholeLine = alongLine + out.bowIntegral * (1 / 12.0);  // ∫q dx
+    // Shown beside the trim figures, never in place of them: what cannot be
+    // a number here raises no fault (the figure says it cannot be shown).
+    const double pressure = 0.5 * rhoMoist * V * V;
+    out.lineDrag = pressure * (n * d * L * wholeLine);
+    out.linePower = pressure * (n * d * L * L * (alongLine + armOffset * wholeLine)) * ((V - w) / R);
 }

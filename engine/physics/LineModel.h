@@ -52,6 +52,8 @@ struct LineResults {
     double leadoutOffset = 0;   // m
     double lineProjection = 0;  // m
     double lineAngle = 0;       // degrees
+    double lineDrag = 0;        // N, the drag of the whole line set
+    double linePower = 0;       // W, the power the lines absorb
     int lineCount = 0;
 };
 

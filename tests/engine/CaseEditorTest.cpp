@@ -235,7 +235,7 @@ TEST(CaseEditor, the_report_brings_stale_figures_up_to_date_first)
     EXPECT_EQ(lines.inputTexts[5], "5.5");
     EXPECT_EQ(lines.resultTexts[3], FigureText(e, "GroundSpeed"));
     EXPECT_EQ(lines.inputCaptions.front(), "Number of Lines");
-    EXPECT_EQ(lines.conditionTexts.size(), 6u);
+    EXPECT_EQ(lines.conditionTexts.size(), 7u);
     EXPECT_EQ(lines.printed, "Printed Tue Dec 08 12:00:00 2026");
 
     e.SetText("lt", "0");

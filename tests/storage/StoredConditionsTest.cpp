@@ -17,7 +17,7 @@
 
 namespace {
 
-const std::array<float, StoredConditionCount> Defaults = {18, 0, 0, 75, 100, 50};
+const std::array<float, StoredConditionCount> Defaults = {18, 0, 0, 75, 100, 50, 10};
 
 class StoredConditionsTest : public ::testing::Test {
 protected:

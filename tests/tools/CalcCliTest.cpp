@@ -56,6 +56,9 @@ TEST(TethrixCalc, default_output_reads_like_the_window)
               "Density Altitude = 1346 feet\n"
               "Atmospheric Pressure = 29.81 in/Hg\n"
               "Leadout Rake = 1.884 degrees\n"
+              "Line Drag = 0.3773 pounds\n"
+              "Line Power = 27.89 watts (0.03741 hp)\n"
+              "Pull Test = 26.25 pounds, 3.26 x Line Tension\n"
               "Lap Speed = 54.36 mph\n");
 }
 
@@ -359,7 +362,7 @@ TEST(TethrixCalc, sweep_reports_failed_rows_and_bad_ranges)
 {
     const CliRun r = Calc({"--sweep", "LT=-1:1:1"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("\n0,,,,,,,,,,,,,,Floating point division by zero\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\n0,,,,,,,,,,,,,,,,,Floating point division by zero\n"), std::string::npos) << r.out;
     EXPECT_EQ(Calc({"--sweep", "lt=4:5:0"}).status, 2);
     EXPECT_EQ(Calc({"--sweep", "lt=5:4:0.1"}).status, 2);
     EXPECT_EQ(Calc({"--sweep", "lt=0:1:0.000001"}).status, 2);  // a million rows
@@ -413,6 +416,9 @@ TEST(TethrixCalc, metric_json_is_the_imperial_json_times_the_factors)
         {"DensityAltitude", [&](double v) { return v * foot; }},
         {"AirPressure", [](double v) { return v * 33.8638866667; }},
         {"LeadoutRake", [](double v) { return v; }},
+        {"LineDrag", [](double v) { return v * 4.4482216152605; }},
+        {"LinePower", [](double v) { return v; }},
+        {"PullTest", [](double v) { return v * 4.4482216152605; }},
         {"LapSpeed", [&](double v) { return v * mph; }},
         {"ArmLngth", [&](double v) { return v * inch; }},
         {"HndlAngl", [](double v) { return v; }},
@@ -420,6 +426,7 @@ TEST(TethrixCalc, metric_json_is_the_imperial_json_times_the_factors)
         {"Temp", [](double v) { return (v - 32) * 5 / 9; }},
         {"Altitude", [&](double v) { return v * foot; }},
         {"Humidity", [](double v) { return v; }},
+        {"PullMultiple", [](double v) { return v; }},
     };
     ASSERT_EQ(in.size(), factor.size());
     ASSERT_EQ(out.size(), factor.size());
@@ -444,7 +451,7 @@ TEST(TethrixCalc, a_metric_sweep_takes_and_gives_metric_values)
     const CliRun csv = Calc({"--sweep", "ll=18:19:0.5", "--units=metric"});
     ASSERT_EQ(csv.status, 0) << csv.err;
     EXPECT_EQ(csv.out.rfind("ll (m),Leadout Position Behind CG (mm),Line Tension (N),Wing Loading (g/dm²),", 0), 0u);
-    EXPECT_NE(csv.out.find(",Leadout Rake (degrees),Lap Speed (km/h),Error\n"), std::string::npos);
+    EXPECT_NE(csv.out.find(",Leadout Rake (degrees),Lap Speed (km/h),Line Drag (N),Line Power (watts),Pull Test (N),Error\n"), std::string::npos);
     const CliRun json = Calc({"--sweep", "ll=18.5:18.5:1", "--units=metric", "--json"});
     const auto row = JsonNumbers(json.out), single = JsonNumbers(Calc({"ll=18.5", "--units=metric", "--json"}).out);
     EXPECT_EQ(row.at("ll"), 18.5);

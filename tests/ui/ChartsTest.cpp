@@ -228,7 +228,7 @@ private slots:
         QVERIFY2(header.startsWith("Line Length (m) with the lap time held,Leadout Position Behind CG (mm),Line "
                                    "Tension (N)"),
                  qPrintable(header));
-        QVERIFY(header.contains(",Leadout Rake (degrees),Lap Speed (km/h),Error"));
+        QVERIFY(header.contains(",Leadout Rake (degrees),Lap Speed (km/h),Line Drag (N),Line Power (watts),Pull Test (N),Error"));
         QVERIFY(QString::fromUtf8(csv.readAll()).contains("\n17.6784,"));  // 58 ft, the current case
         if (const QByteArray shots = qgetenv("TETHRIX_SCREENSHOTS"); !shots.isEmpty())
             QVERIFY(charts()->grab().save(QDir(QString::fromLocal8Bit(shots)).filePath("trim-charts-metric.png")));

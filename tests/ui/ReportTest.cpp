@@ -71,10 +71,12 @@ class ReportTest : public QObject {
         t.inputCaptions = {"Number of Lines", "Line Diameter", "Line Length (Eye to Eye)", "Inboard Wing Length",
                            "Handle/Leadout Length", "Airplane Weight", "Lap Time", "Wing Area"};
         t.inputTexts = {"0.015", "58", "25.5", "7", "42", "", "512"};
-        t.conditionTexts = {"18", "0", "0", "75", "1.2E4", "50"};
+        t.conditionTexts = {"18", "0", "0", "75", "1.2E4", "50", "10"};
         for (int i = 0; i < 11; ++i)
             t.resultTexts.push_back("Result " + std::to_string(i) + " = " + std::to_string(i));
         t.resultTexts.push_back("Leadout Rake = 1.5 degrees");
+        for (const char *beside : {"Line Drag = 0.4 pounds", "Line Power = 28 watts (0.04 hp)", "Pull Test = 26 pounds"})
+            t.resultTexts.push_back(beside);
         t.firstLineFigure = 5;
         std::tm printed{};
         printed.tm_year = 126, printed.tm_mon = 11, printed.tm_mday = 6, printed.tm_wday = 0;
@@ -125,9 +127,9 @@ private slots:
         };
         auto left = [&](int i) { return qRound(drawn[i].baseline.x()); };
 
-        // Title, heading, 14 inputs and conditions, heading, 12 results,
+        // Title, heading, 15 inputs and conditions, heading, 15 results,
         // date line and banner.
-        QCOMPARE(drawn.size(), 1 + 1 + 14 + 1 + 12 + 2);
+        QCOMPARE(drawn.size(), 1 + 1 + 15 + 1 + 15 + 2);
         QCOMPARE(drawn[0].text, QString("Ringcruiser"));
         QVERIFY(drawn[0].font.bold());
         QCOMPARE(drawn[0].font.pointSize(), 28);
@@ -141,20 +143,24 @@ private slots:
         QCOMPARE(drawn[10].text, QString("Arm Length = 18 inches"));
         QCOMPARE(top(10), 4 * T + 11 * H);
         QCOMPARE(drawn[14].text, QString("Preasure Altitude = 1.2E4 feet"));
-        QCOMPARE(drawn[16].text, QString("Computed Data"));
-        QVERIFY(drawn[16].font.bold());
-        QCOMPARE(top(16), 4 * T + 16 * H + 2 * Hb);
-        QCOMPARE(top(17), 4 * T + 18 * H + 2 * Hb);
-        QCOMPARE(top(22), 4 * T + 24 * H + 2 * Hb);
-        QVERIFY(drawn[28].text.startsWith("Leadout Rake = "));
-        QCOMPARE(top(28), 4 * T + 30 * H + 2 * Hb);
-        QCOMPARE(drawn[29].text, QString("Printed Sun Dec 06 17:20:04 2026"));
-        QCOMPARE(top(29), 4 * T + 32 * H + 2 * Hb);
-        QCOMPARE(left(29), (page.width() - bodyMetrics.horizontalAdvance(drawn[29].text)) / 2);
-        QVERIFY(drawn[30].text.startsWith("***") && drawn[30].text.endsWith("***"));
-        QVERIFY(drawn[30].text.contains("Tethrix"));
-        QCOMPARE(top(30), 4 * T + 36 * H + 2 * Hb);
-        for (int i = 1; i < 29; ++i) {
+        QCOMPARE(drawn[16].text, QString("Pull Test = 10 x weight"));
+        QCOMPARE(drawn[17].text, QString("Computed Data"));
+        QVERIFY(drawn[17].font.bold());
+        QCOMPARE(top(17), 4 * T + 17 * H + 2 * Hb);
+        QCOMPARE(top(18), 4 * T + 19 * H + 2 * Hb);
+        QCOMPARE(top(23), 4 * T + 25 * H + 2 * Hb);
+        QVERIFY(drawn[29].text.startsWith("Leadout Rake = "));
+        QCOMPARE(top(29), 4 * T + 31 * H + 2 * Hb);
+        QVERIFY(drawn[30].text.startsWith("Line Drag = "));  // a line apart
+        QCOMPARE(top(30), 4 * T + 33 * H + 2 * Hb);
+        QCOMPARE(top(32), 4 * T + 35 * H + 2 * Hb);
+        QCOMPARE(drawn[33].text, QString("Printed Sun Dec 06 17:20:04 2026"));
+        QCOMPARE(top(33), 4 * T + 37 * H + 2 * Hb);
+        QCOMPARE(left(33), (page.width() - bodyMetrics.horizontalAdvance(drawn[33].text)) / 2);
+        QVERIFY(drawn[34].text.startsWith("***") && drawn[34].text.endsWith("***"));
+        QVERIFY(drawn[34].text.contains("Tethrix"));
+        QCOMPARE(top(34), 4 * T + 41 * H + 2 * Hb);
+        for (int i = 1; i < 33; ++i) {
             QCOMPARE(left(i), 40);
             QCOMPARE(drawn[i].font.family(), QString("Arial"));
             QCOMPARE(drawn[i].font.pointSize(), 12);
