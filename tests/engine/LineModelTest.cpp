@@ -178,4 +178,65 @@ TEST(LineModel, degenerate_cases_are_reported_not_solved)
     EXPECT_THROW(behind.Solve(air, quadrature, r), EngineError);
 }
 
+// Line drag and power. A short line on a long arm at high speed keeps every
+// element above Re 10000, where Cd is 1.2: the integrals then have closed
+// forms, and the power goes with the speed cubed.
+TEST(LineDragAndPower, match_the_closed_form_of_a_constant_drag_coefficient_and_scale_with_speed)
+{
+    const HumidAtmosphere air = DefaultAir();
+    Quadrature quadrature;
+    LineResults at[2];
+    for (int i = 0; i < 2; ++i) {
+        LineModel m;
+        m.SetLineCount(3);
+        m.SetLineDiameter(150);           // thousandths: 3.81 mm
+        m.SetGeometry(10, 26, 0, 0);      // feet: the line ends at the airplane
+        m.SetSpeeds(150.0 * (i + 1), 0);  // mph
+        m.Solve(air, quadrature, at[i]);
+        const LineResults &r = at[i];
+        const double A = r.armLength, R = r.radius, omega = r.airspeed / R;
+        ASSERT_EQ(LineDragCoefficient(r.reynolds * A / R), 1.2);  // the slowest element
+        const double k = 0.5 * air.moistDensity * 1.2 * 3 * r.lineDiameter;
+        EXPECT_NEAR(r.lineDrag, k * omega * omega * (R * R * R - A * A * A) / 3, 1e-9 * r.lineDrag);
+        EXPECT_NEAR(r.linePower, k * omega * omega * omega * (R * R * R * R - A * A * A * A) / 4, 1e-9 * r.linePower);
+    }
+    EXPECT_NEAR(at[1].lineDrag / at[0].lineDrag, 4, 1e-9);
+    EXPECT_NEAR(at[1].linePower / at[0].linePower, 8, 1e-9);
+}
+
+// By hand: the lines cut into 20000 strips, each strip's speed across the
+// line from the turning circle's geometry, drag from the drag curve, and
+// power as the work the strips do against the air (force times speed).
+TEST(LineDragAndPower, agree_with_a_strip_by_strip_calculation)
+{
+    const HumidAtmosphere air = DefaultAir();
+    Quadrature quadrature;
+    for (const double wind : {0.0, 10.0}) {
+        LineModel m = WorkedCase(52.4, wind, wind > 0 ? 30 : 0);
+        LineResults r;
+        m.Solve(air, quadrature, r);
+        // The hand at the arm's end, the line from it at φ to the radius.
+        const double A = r.armLength, L = r.lineLength, theta = r.handleAngle;
+        const double hx = A * std::cos(theta), hy = A * std::sin(theta);
+        const double phi = std::asin(A * std::sin(theta) / L);
+        const double ux = std::cos(phi), uy = -std::sin(phi);  // towards the airplane
+        const double V = r.airspeed, w = r.windSpeed;
+        const double omega = (V - w) / r.radius;
+        const int strips = 20000;
+        const double wetted = L - r.wingLength, dl = wetted / strips;
+        double drag = 0, power = 0;
+        for (int i = 0; i < strips; ++i) {
+            const double l = (i + 0.5) * dl;
+            const double along = (hx + l * ux) * ux + (hy + l * uy) * uy;  // the strip's distance along u from the foot
+            const double across = omega * along + w;                         // its speed across the line
+            const double cd = LineDragCoefficient(r.reynolds * std::fabs(across) / V);
+            const double force = 0.5 * air.moistDensity * across * std::fabs(across) * cd * r.lineDiameter * dl * 2;
+            drag += force;
+            power += force * omega * along;
+        }
+        EXPECT_NEAR(r.lineDrag, drag, 2e-4 * drag) << wind;
+        EXPECT_NEAR(r.linePower, power, 2e-4 * power) << wind;
+    }
+}
+
 }  // namespace

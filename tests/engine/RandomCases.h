@@ -171,7 +171,7 @@ inline uint64_t Outcome(const FlightCase &fc)
         d.number(groundSpeed);
         for (double v : {engine.LineTension(), engine.LeadoutPosition(), engine.LineProjection(),
                          engine.LineReynolds(), engine.LineDragArea(), engine.AirPressure(), engine.FlightRadius(),
-                         engine.DensityAltitude(), engine.LineWeight()})
+                         engine.DensityAltitude(), engine.LineWeight(), engine.LineDrag(), engine.LinePower()})
             d.number(v);
     } catch (const EngineError &e) {
         d.text(std::string("R:") + e.what());
