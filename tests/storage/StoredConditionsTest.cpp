@@ -51,6 +51,8 @@ TEST_F(StoredConditionsTest, reads_what_the_window_reads)
         "\xEF\xBB\xBF[General]\nTemp=71\n",
         "[General]\nTemp=70\nTemp=71\n",
         "[General]\nOther=1\n",                                          // nothing of ours: the first run
+        "[General]\nArmLngth=20\nPullMultiple=8\n",
+        "[General]\nArmLngth=20\nPullMultiple=many\n",
     };
     for (const QByteArray &file : files) {
         Store(file);
@@ -63,6 +65,13 @@ TEST_F(StoredConditionsTest, reads_what_the_window_reads)
             windowProblems.push_back(p.toStdString());
         EXPECT_EQ(calc.problems, windowProblems) << file.constData();
     }
+    // A store from before the pull test was kept lacks its multiple without
+    // fault; one it holds is read like the others.
+    Store(files[0]);
+    EXPECT_TRUE(ReadStoredConditions(Defaults).problems.empty());
+    EXPECT_FALSE(ReadStoredConditions(Defaults).values[6]);
+    Store(files[9]);
+    EXPECT_EQ(ReadStoredConditions(Defaults).values[6], 8.0f);
 }
 
 TEST_F(StoredConditionsTest, no_file_is_the_defaults_and_an_administrators_file_counts)

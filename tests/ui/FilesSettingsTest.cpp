@@ -438,15 +438,20 @@ private slots:
             QCOMPARE(d.findChild<QLineEdit *>("ArmLngth")->text(), QString("18"));
             d.findChild<QLineEdit *>("Temprature")->setText("90");
             d.findChild<QLineEdit *>("Preasure")->setText("1.2E4");
+            QCOMPARE(d.findChild<QLineEdit *>("PullMultiple")->text(), QString("10"));
+            d.findChild<QLineEdit *>("PullMultiple")->setText("8");
             QTest::mouseClick(d.findChild<QPushButton *>("SaveBtn"), Qt::LeftButton);
         });
         QCOMPARE(w->flightCase().Temprature, 90.0f);
         QCOMPARE(w->flightCase().Preasure, 12000.0f);
         QCOMPARE(QSettings().value("Altitude").toString(), QString("1.2E4"));
+        QCOMPARE(QSettings().value("PullMultiple").toString(), QString("8"));
         QVERIFY(w->findChild<QLabel *>("DensAltLbl")->text().contains("1.6"));  // recalculated
+        QCOMPARE(w->findChild<QLabel *>("PullTestLbl")->text(), QString("Pull Test = 21 pounds, 2.61 x Line Tension"));
         w.reset();
         w = std::make_unique<MainWindow>();
         QCOMPARE(w->flightCase().Temprature, 90.0f);
+        QCOMPARE(w->flightCase().PullMultiple, 8.0f);
     }
 
     // The field's elevation and altimeter setting fill the pressure altitude,
