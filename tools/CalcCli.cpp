@@ -80,6 +80,12 @@ void PrintHelp(std::string &out)
            "              default; the speed rises with the length) or the speed (the lap\n"
            "              time grows with the flight path; a column \"lt (seconds) at the\n"
            "              same speed\" follows ll, and \"lt\" in --json)\n"
+           "  --compare A.TQD B.TQD\n"
+           "              print both cases and the change from A to B, figure by figure;\n"
+           "              the KEY=VALUE inputs apply to both; with --json one object\n"
+           "              with \"A\", \"B\" and \"Change\", with --csv a table, and\n"
+           "              --report prints B compared with A\n"
+           "  --csv       with --compare: Figure,Unit,A,B,Change rows\n"
            "  --          every argument after this is a data file\n"
            "  --help      show this text\n"
            "  --version   show the version\n\n"
@@ -90,7 +96,8 @@ void PrintHelp(std::string &out)
            "     standard output\n"
            "  2  a usage error: an unknown key or option, a value that is not a\n"
            "     number, a missing or repeated option, or options that cannot be\n"
-           "     combined (--sweep with --report, --hold without --sweep)\n";
+           "     combined (--sweep with --report or --compare, --hold without --sweep,\n"
+           "     --compare without two files)\n";
 }
 
 struct Options {
@@ -100,6 +107,8 @@ struct Options {
     bool help = false;
     bool version = false;
     bool noSettings = false;
+    bool compare = false;
+    bool csv = false;
     std::optional<std::string> report;
     std::optional<std::string> sweep;
     std::optional<SweepHold> hold;
@@ -156,6 +165,10 @@ Options ParseArguments(const std::vector<std::string> &args)
             o.json = true;
         } else if (arg == "--no-settings") {
             o.noSettings = true;
+        } else if (arg == "--compare") {
+            o.compare = true;
+        } else if (arg == "--csv") {
+            o.csv = true;
         } else if (arg == "--help" || arg == "-h") {
             o.help = true;
         } else if (arg == "--version") {
@@ -178,6 +191,14 @@ Options ParseArguments(const std::vector<std::string> &args)
         throw UsageError{"--sweep and --report cannot be combined: a report shows one case"};
     if (o.hold && !o.sweep)
         throw UsageError{"--hold goes with --sweep"};
+    if (o.compare && o.files.size() != 2)
+        throw UsageError{"--compare needs two data files, A and B"};
+    if (o.compare && o.sweep)
+        throw UsageError{"--compare and --sweep cannot be combined"};
+    if (o.csv && !o.compare)
+        throw UsageError{"--csv goes with --compare"};
+    if (o.csv && o.json)
+        throw UsageError{"--csv and --json cannot be combined"};
     return o;
 }
 
@@ -286,6 +307,92 @@ int RunSweep(const SweepRange &range, const FlightCase &fc, bool json, std::ostr
     return ExitSuccess;
 }
 
+// Every figure and the lap speed as JSON members, in the units shown; a
+// figure too large to show is null.
+void AppendFiguresJson(std::string &text, const CaseFigures &figures, DisplayUnits units)
+{
+    for (int i = 0; i < FigureCount; ++i) {
+        AppendJsonString(text, Figures[i].jsonKey);
+        text += ": ";
+        if (std::isnan(figures.values[i]))
+            text += "null";
+        else
+            AppendFullPrecision(text, ToShown(Figures[i].measure, units, figures.values[i]));
+        text += ", ";
+    }
+    text += "\"LapSpeed\": ";
+    AppendFullPrecision(text, ToShown(Measure::Speed, units, figures.lapSpeed));
+}
+
+// --compare's output: text, JSON or CSV, the change from A to B in the
+// units shown (none when a figure is too large to show).
+std::string ComparisonOutput(const PinnedCase &a, const PinnedCase &b, const Options &o, DisplayUnits units)
+{
+    const CaseFigures &fa = *a.figures, &fb = *b.figures;
+    const auto change = [&](int i) {
+        const Measure m = i < FigureCount ? Figures[i].measure : Measure::Speed;
+        const double va = i < FigureCount ? fa.values[i] : fa.lapSpeed, vb = i < FigureCount ? fb.values[i] : fb.lapSpeed;
+        return ToShown(m, units, vb) - ToShown(m, units, va);
+    };
+    std::string text;
+    if (o.json) {
+        text = "{\"A\": {\"Name\": ";
+        AppendJsonString(text, a.fc.AcName);
+        text += ", ";
+        AppendFiguresJson(text, fa, units);
+        text += "}, \"B\": {\"Name\": ";
+        AppendJsonString(text, b.fc.AcName);
+        text += ", ";
+        AppendFiguresJson(text, fb, units);
+        text += "}, \"Change\": {";
+        for (int i = 0; i <= FigureCount; ++i) {
+            AppendJsonString(text, i < FigureCount ? Figures[i].jsonKey : "LapSpeed");
+            text += ": ";
+            if (std::isnan(change(i)))
+                text += "null";
+            else
+                AppendFullPrecision(text, change(i));
+            text += i < FigureCount ? ", " : "";
+        }
+        text += "}, \"units\": ";
+        AppendJsonString(text, units == DisplayUnits::Metric ? "metric" : "imperial");
+        return text + "}\n";
+    }
+    if (o.csv) {
+        text = "Figure,Unit,A,B,Change\nAirplane,,";
+        AppendCsvField(text, a.fc.AcName);
+        text += ',';
+        AppendCsvField(text, b.fc.AcName);
+        text += ",\n";
+        for (int i = 0; i <= FigureCount; ++i) {
+            const bool lap = i == FigureCount;
+            text += lap ? "Lap Speed" : Figures[i].caption;
+            text += ',' + (lap ? ShownUnit(Measure::Speed, units, "mph") : FigureUnitName(Figures[i], units)) + ',';
+            for (const double v : {lap ? ToShown(Measure::Speed, units, fa.lapSpeed) : ToShown(Figures[i].measure, units, fa.values[i]),
+                                   lap ? ToShown(Measure::Speed, units, fb.lapSpeed) : ToShown(Figures[i].measure, units, fb.values[i]),
+                                   change(i)}) {
+                if (!std::isnan(v))
+                    AppendFullPrecision(text, v);
+                text += ',';
+            }
+            text.back() = '\n';
+        }
+        return text;
+    }
+    text = "A: " + a.fc.AcName + "\nB: " + b.fc.AcName + "\n";
+    for (int i = 0; i < FigureCount; ++i) {
+        text += std::string(Figures[i].caption) + ": A" + FigureValueText(Figures[i], fa.values[i], '.', units) +
+                ", B" + FigureValueText(Figures[i], fb.values[i], '.', units);
+        const std::string beside = ComparisonText(Figures[i], fa.values[i], fb.values[i], '.', units);
+        if (const size_t comma = beside.find(", "); comma != std::string::npos)
+            text += (beside.compare(comma, std::string::npos, ", no change") == 0 ? ", " : ", change ") +
+                    beside.substr(comma + 2);
+        text += "\n";
+    }
+    const auto lap = [&](float mph) { return FormatShown(Measure::Speed, units, mph, 4) + ShownUnit(Measure::Speed, units, " mph"); };
+    return text + "Lap Speed: A = " + lap(fa.lapSpeed) + ", B = " + lap(fb.lapSpeed) + "\n";
+}
+
 void AppendConditions(std::string &text, const FlightCase &fc, DisplayUnits units)
 {
     text += "\"Conditions\": {";
@@ -303,17 +410,65 @@ void AppendConditions(std::string &text, const FlightCase &fc, DisplayUnits unit
     text += "}";
 }
 
+// Reads the data files into e, then the KEY=VALUE inputs over them, as a
+// case is read whatever is done with it. Returns false, the message
+// written to err, when a file cannot be read; throws UsageError.
+bool ReadCase(CaseEditor &e, const std::vector<std::string> &files, const Options &o, DisplayUnits units,
+              std::ostream &err)
+{
+    for (const std::string &path : files) {
+        std::string content;
+        if (const std::string problem = ReadSmallFile(path, MaxDataFileBytes, content); !problem.empty()) {
+            err << "tethrix-calc: Cannot Open File " << path << ": " << problem << "\n";
+            return false;
+        }
+        e.ReadFile(content);
+    }
+    // The field's elevation and altimeter setting give the pressure
+    // altitude, in place of Altitude=.
+    std::optional<std::string> elevation, altimeter;
+    bool altitude = false;
+    for (const auto &[key, value] : o.inputs) {
+        if (NamesKey(key, "Elevation"))
+            elevation = value;
+        else if (NamesKey(key, "Altimeter"))
+            altimeter = value;
+        altitude = altitude || NamesKey(key, "Altitude");
+    }
+    if ((elevation || altimeter) && altitude)
+        throw UsageError{"Altitude= cannot be given with Elevation= and Altimeter="};
+    if (elevation.has_value() != altimeter.has_value())
+        throw UsageError{"Elevation= and Altimeter= go together"};
+    for (const auto &[key, value] : o.inputs)
+        if (IsFieldKey(key))
+            continue;
+        else if (const std::string problem = e.SetInput(key, value); !problem.empty()) {
+            const InputKey *input = FindInputKey(key);
+            throw UsageError{key + ": " + problem +
+                             (input ? " " + AdviceOnText(*input, units).text : std::string())};
+        }
+    if (elevation) {
+        std::string text;
+        if (const std::string problem = e.PressureAltitudeText(*elevation, *altimeter, text); !problem.empty())
+            throw UsageError{"Elevation, Altimeter: " + problem};
+        e.SetInput("Altitude", text);
+    }
+    return true;
+}
+
 int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, const CalcServices &services)
 {
     const ReportRenderer &render = services.renderReport;
     Options o;
     std::optional<SweepRange> sweep;
     CaseEditor edited;  // the inputs read as every face reads them
+    CaseEditor other;   // --compare: A (edited is B)
     DisplayUnits units = DisplayUnits::Imperial;
     try {
         o = ParseArguments(args);
         units = o.units.value_or(DisplayUnits::Imperial);
         edited.SetUnits(units);
+        other.SetUnits(units);
         if (o.help || o.version) {
             std::string text;
             if (o.help)
@@ -334,42 +489,14 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         if (!o.noSettings && services.readConditions)
             for (const std::string &problem : services.readConditions(edited.Case()))
                 err << "tethrix-calc: warning: " << problem << "\n";
-        for (const std::string &path : o.files) {
-            std::string content;
-            if (const std::string problem = ReadSmallFile(path, MaxDataFileBytes, content); !problem.empty()) {
-                err << "tethrix-calc: Cannot Open File " << path << ": " << problem << "\n";
+        if (o.compare) {
+            // A and B alike: the same flying conditions, each file, the same inputs.
+            for (int i = FirstConditionKey; i < InputKeyCount; ++i)
+                other.SetStored(InputKeys[i], edited.Case().*(InputKeys[i].field));
+            if (!ReadCase(other, {o.files[0]}, o, units, err) || !ReadCase(edited, {o.files[1]}, o, units, err))
                 return ExitFailure;
-            }
-            edited.ReadFile(content);
-        }
-        // The field's elevation and altimeter setting give the pressure
-        // altitude, in place of Altitude=.
-        std::optional<std::string> elevation, altimeter;
-        bool altitude = false;
-        for (const auto &[key, value] : o.inputs) {
-            if (NamesKey(key, "Elevation"))
-                elevation = value;
-            else if (NamesKey(key, "Altimeter"))
-                altimeter = value;
-            altitude = altitude || NamesKey(key, "Altitude");
-        }
-        if ((elevation || altimeter) && altitude)
-            throw UsageError{"Altitude= cannot be given with Elevation= and Altimeter="};
-        if (elevation.has_value() != altimeter.has_value())
-            throw UsageError{"Elevation= and Altimeter= go together"};
-        for (const auto &[key, value] : o.inputs)
-            if (IsFieldKey(key))
-                continue;
-            else if (const std::string problem = edited.SetInput(key, value); !problem.empty()) {
-                const InputKey *input = FindInputKey(key);
-                throw UsageError{key + ": " + problem +
-                                 (input ? " " + AdviceOnText(*input, units).text : std::string())};
-            }
-        if (elevation) {
-            std::string text;
-            if (const std::string problem = edited.PressureAltitudeText(*elevation, *altimeter, text); !problem.empty())
-                throw UsageError{"Elevation, Altimeter: " + problem};
-            edited.SetInput("Altitude", text);
+        } else if (!ReadCase(edited, o.files, o, units, err)) {
+            return ExitFailure;
         }
     } catch (const UsageError &e) {
         err << "tethrix-calc: " << e.message << "\n";
@@ -384,22 +511,22 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
     CalcEngine engine(fc, groundSpeed);
     std::string text;
     std::vector<InputNote> notes;
-    try {
+    if (o.compare) {
+        // B's figures beside A's; B's report prints the comparison.
+        const PinnedCase a = PinCase(other.Case()), b = PinCase(fc);
+        for (const auto &[name, side] : {std::pair{"A", &a}, {"B", &b}})
+            if (!side->figures) {
+                err << "tethrix-calc: " << name << ": " << side->error << "\n";
+                return ExitFailure;
+            }
+        text = ComparisonOutput(a, b, o, units);
+        edited.KeepAsA(other.Case());
+    } else try {
         const CaseFigures figures = SolveCase(engine, fc, groundSpeed);
         notes = NotesOn(fc, engine.Results().airspeed * MphPerMetrePerSecond, units);
         if (o.json) {
             text = "{";
-            for (int i = 0; i < FigureCount; ++i) {
-                AppendJsonString(text, Figures[i].jsonKey);
-                text += ": ";
-                if (std::isnan(figures.values[i]))
-                    text += "null";  // too large to show
-                else
-                    AppendFullPrecision(text, ToShown(Figures[i].measure, units, figures.values[i]));
-                text += ", ";
-            }
-            text += "\"LapSpeed\": ";
-            AppendFullPrecision(text, ToShown(Measure::Speed, units, figures.lapSpeed));
+            AppendFiguresJson(text, figures, units);
             text += ", ";
             AppendConditions(text, fc, units);
             text += ", \"units\": ";

@@ -260,8 +260,40 @@ void MainWindow::createResultPanel(QWidget *panel)
         auto *label = new QLabel(tr(Figures[i].caption), panel);
         label->setObjectName(Figures[i].labelName);
         resultLabels[i] = label;
-        box->addWidget(label);
+        auto *beside = new QLabel(panel);
+        beside->setObjectName(QString(Figures[i].labelName) + "A");
+        beside->setTextFormat(Qt::PlainText);
+        beside->hide();
+        comparisonLabels[i] = beside;
+        auto *row = new QHBoxLayout;
+        row->addWidget(label, 1);
+        row->addWidget(beside);
+        box->addLayout(row);
     }
+    // Two setups side by side.
+    auto *compareRow = new QHBoxLayout;
+    const struct { const char *name, *text; void (MainWindow::*act)(); } compareButtons[] = {
+        {"KeepAsA", "Keep as A", &MainWindow::KeepAsA},
+        {"OpenA", "Open A...", &MainWindow::OpenA},
+        {"ClearA", "Clear A", &MainWindow::ClearA},
+    };
+    for (const auto &b : compareButtons) {
+        auto *button = new QPushButton(tr(b.text), panel);
+        button->setObjectName(b.name);
+        button->setAutoDefault(false);
+        const auto act = b.act;
+        connect(button, &QPushButton::clicked, this, [this, act] { Guarded(this, [&] { (this->*act)(); }); });
+        compareRow->addWidget(button);
+        if (std::string(b.name) == "ClearA")
+            clearA = button;
+    }
+    clearA->setEnabled(false);
+    comparedWith = new QLabel(panel);
+    comparedWith->setObjectName("ComparedWith");
+    comparedWith->setTextFormat(Qt::PlainText);
+    compareRow->addWidget(comparedWith, 1);
+    box->addSpacing(4);
+    box->addLayout(compareRow);
     // A line under the figures for inputs with no physical meaning or that
     // the model replaces: calculated all the same, never a box.
     inputNotes = new QLabel(panel);
@@ -414,8 +446,13 @@ void MainWindow::ShowTexts()
 
 void MainWindow::ShowFigures()
 {
-    for (int i = 0; i < FigureCount; ++i)
+    for (int i = 0; i < FigureCount; ++i) {
         resultLabels[i]->setText(Text(edited.Figures()[i].text));
+        comparisonLabels[i]->setText(Text(edited.ComparisonText(i)));
+        comparisonLabels[i]->setVisible(edited.HasA());
+    }
+    comparedWith->setText(Text(edited.AText()));
+    clearA->setEnabled(edited.HasA());
     QStringList notes;
     for (const InputNote &note : edited.Notes())
         notes << Text(note.text);

@@ -62,6 +62,11 @@ public:
     void ShowRecentFiles();
     void Open();
     void Save();
+    // Two setups side by side: the inputs as they stand, or a data file,
+    // pinned as A; every figure then shows A's value and the change.
+    void KeepAsA();
+    void OpenA();
+    void ClearA();
     void Print();
     void OpenRecent(int entry);
     void EditConditions();
@@ -125,6 +130,9 @@ private:
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     std::array<QLabel *, FigureCount> resultLabels{};  // in the order of Figures
+    std::array<QLabel *, FigureCount> comparisonLabels{};  // beside them: A's value and the change
+    QLabel *comparedWith = nullptr;                    // "A: <airplane>"
+    QPushButton *clearA = nullptr;
     // The nine main fields with their inputs, in tab order.
     QList<QPair<QLineEdit *, const InputKey *>> mainFields;
     QList<QPair<QLabel *, const InputKey *>> inputUnits;  // beside the number fields

@@ -171,6 +171,35 @@ void MainWindow::Open()
     ApplyFile(path, content);
 }
 
+void MainWindow::KeepAsA()
+{
+    const std::string problem = edited.KeepAsA();
+    ShowFigures();
+    if (!problem.empty())
+        ShowError(this, tr("These inputs cannot be kept as A: %1").arg(Text(problem)));
+}
+
+void MainWindow::OpenA()
+{
+    const QString path = UiSeams().openFile(this, DialogFolder(), DataFileFilter);
+    if (path.isEmpty())
+        return;
+    std::string content;
+    if (const QString problem = ReadSmallFile(path, MaxDataFileBytes, content); !problem.isEmpty()) {
+        ReportOpenFailure(path, problem);
+        return;
+    }
+    if (const std::string problem = edited.OpenA(path.toStdString(), content); !problem.empty())
+        ShowError(this, tr("%1 cannot be compared: %2").arg(path, Text(problem)));
+    ShowFigures();
+}
+
+void MainWindow::ClearA()
+{
+    edited.ClearA();
+    ShowFigures();
+}
+
 void MainWindow::Save()
 {
     QString path = UiSeams().saveFile(this, DialogFolder(), Text(edited.Case().AcName), DataFileFilter);

@@ -378,6 +378,38 @@ std::string CaseEditor::SetInput(const std::string &key, const std::string &valu
     return std::string();
 }
 
+std::string CaseEditor::KeepAsA() { return KeepAsA(fc); }
+
+std::string CaseEditor::KeepAsA(const FlightCase &pin)
+{
+    PinnedCase a = PinCase(pin);
+    if (!a.figures)
+        return a.error;
+    pinned = a;
+    return std::string();
+}
+
+std::string CaseEditor::OpenA(const std::string &fileName, const std::string &bytes)
+{
+    if (bytes.size() > MaxDataFileBytes)
+        return OpenFailure(fileName, DataFileTooLarge);
+    PinnedCase a = PinCase(CaseFromFile(fc, bytes));
+    if (!a.figures)
+        return a.error;
+    pinned = a;
+    return std::string();
+}
+
+std::string CaseEditor::AText() const { return pinned ? "A: " + pinned->fc.AcName : std::string(); }
+
+std::string CaseEditor::ComparisonText(int figure) const
+{
+    if (!pinned)
+        return std::string();
+    const size_t i = static_cast<size_t>(figure);
+    return ::ComparisonText(::Figures[i], pinned->figures->values[i], figures[i].value, separator, units);
+}
+
 std::string CaseEditor::FileBytes() const { return DataFileText(fc); }
 
 void CaseEditor::SavedAs(const std::string &path)
@@ -406,8 +438,10 @@ ReportLines CaseEditor::Report(const std::tm &localTime, std::string &error)
         else if (i >= FirstConditionKey)
             lines.conditionTexts.push_back(FormatShown(key.measure, units, fc.*(key.field), 4, separator));
     }
-    for (const ShownFigure &f : figures)
-        lines.resultTexts.push_back(f.text);
+    for (int i = 0; i < FigureCount; ++i)
+        lines.resultTexts.push_back(figures[static_cast<size_t>(i)].text +
+                                    (pinned ? "   (" + ComparisonText(i) + ")" : std::string()));
+    lines.comparedWith = AText();
     lines.firstLineFigure = FigureIndex("LineProjection");
     lines.printed = PrintedLine(localTime);
     return lines;

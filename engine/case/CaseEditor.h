@@ -10,6 +10,7 @@
 #pragma once
 
 #include "CalcEngine.h"
+#include "Comparison.h"
 #include "LineCountField.h"
 #include "Figures.h"
 #include "InputNotes.h"
@@ -160,6 +161,21 @@ public:
     // date first. error is set, and no lines given, when they cannot be.
     ReportLines Report(const std::tm &localTime, std::string &error);
 
+    // ---- Two setups side by side ----
+    // Pins the inputs as they stand as A, calculated on their own; a data
+    // file's bytes read over them (the flying conditions in force) as A.
+    // Returns the error of A's calculation (A is then not kept) or empty.
+    std::string KeepAsA();
+    std::string KeepAsA(const FlightCase &a);
+    std::string OpenA(const std::string &fileName, const std::string &bytes);
+    void ClearA() { pinned.reset(); }
+    bool HasA() const { return pinned.has_value(); }
+    // "A: Ringcruiser": what the figures are compared with; empty without A.
+    std::string AText() const;
+    // Beside figure i: A's value and the change to the figure shown
+    // ("A 8.042, +0.4937"), in the units shown; empty without A.
+    std::string ComparisonText(int figure) const;
+
     // ---- Defaults ----
     // The built-in airplane, calculated; returns the error or empty.
     std::string Defaults();
@@ -207,4 +223,5 @@ private:
     double calculatedAirspeedMph = 0;  // the airspeed the model flew for the figures shown
     InputNote advice;
     DisplayUnits units = DisplayUnits::Imperial;
+    std::optional<PinnedCase> pinned;  // A, with its figures
 };

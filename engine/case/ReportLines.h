@@ -20,6 +20,7 @@ struct ReportLines {
     std::vector<std::string> inputTexts;      // 7: the edit fields' texts, Line Diameter … Wing Area
     std::vector<std::string> conditionTexts;  // arm length … pull test multiple, four significant digits
     std::vector<std::string> resultTexts;     // the result labels, top to bottom
+    std::string comparedWith;                 // "A: Ringcruiser" when the figures are compared, else empty
     int firstLineFigure = 0;                  // the result that starts the line figures, a line below the rest
     DisplayUnits units = DisplayUnits::Imperial;  // of the input and condition texts
     std::string printed;                      // "Printed Sun Dec 06 17:20:04 2026"

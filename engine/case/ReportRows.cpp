@@ -42,6 +42,9 @@ std::vector<ReportRow> ReportRows(const ReportLines &l)
         k += apart ? 1 : 0;
         rows.push_back({k++, l.resultTexts[static_cast<size_t>(i)], false, false, i == 0 || apart});
     }
+    if (!l.comparedWith.empty())
+        rows.push_back({k++, "Compared with " + l.comparedWith + " (A's value, then the change from it)", false, false,
+                        true});
     rows.push_back({k + 1, l.printed, false, true, false});
     rows.push_back({k + 5, ReportBanner, false, true, false});
     return rows;

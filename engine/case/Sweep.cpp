@@ -7,8 +7,6 @@
 #include <cstdio>
 #include <limits>
 
-namespace {
-
 void AppendCsvField(std::string &out, const std::string &text)
 {
     if (text.find_first_of(",\"\r\n") == std::string::npos) {
@@ -23,6 +21,8 @@ void AppendCsvField(std::string &out, const std::string &text)
     }
     out += '"';
 }
+
+namespace {
 
 bool IsLineCount(const InputKey &key) { return key.field == nullptr; }
 

@@ -79,3 +79,7 @@ std::string ReadableSweepCsv(const std::string &inputTitle, const InputKey &key,
 // Holding the speed, "lt" follows the key's value.
 void AppendSweepJsonRow(std::string &out, const InputKey &key, const SweepRow &row,
                         SweepHold hold = SweepHold::LapTime);
+
+// text as one CSV field: quoted, its quotes doubled, when it holds a comma,
+// a quote or a line end.
+void AppendCsvField(std::string &out, const std::string &text);

@@ -281,3 +281,50 @@ TEST(Sweep, the_row_limit_is_exact_and_csv_quotes_are_doubled)
     const std::string csv = SweepCsv(*FindInputKey("lt"), {row});
     EXPECT_NE(csv.find(",\"say \"\"no\"\", twice\"\n"), std::string::npos) << csv;
 }
+
+// Two setups side by side: A beside the case edited, figure by figure.
+TEST(CaseEditor, a_case_kept_as_a_shows_the_change_two_calculations_give)
+{
+    CaseEditor e;
+    ASSERT_EQ(e.Defaults(), "");
+    EXPECT_EQ(e.ComparisonText(0), "");
+    ASSERT_EQ(e.KeepAsA(), "");
+    EXPECT_EQ(e.AText(), "A: Ringcruiser");
+    for (int i = 0; i < FigureCount; ++i)  // the case against itself
+        EXPECT_EQ(e.ComparisonText(i).substr(e.ComparisonText(i).find(',')), ", no change") << i;
+
+    // .015 to .018 lines, 58 to 63 ft: the change is what the two cases give.
+    for (const auto &[key, to] : {std::pair{"ls", "0.018"}, {"ll", "63"}}) {
+        CaseEditor b;
+        b.Defaults();
+        b.KeepAsA();
+        b.SetText(key, to);
+        ASSERT_EQ(b.Recalculate(), "");
+        const int i = FigureIndex("LineTension"), j = FigureIndex("LinePower");
+        const double changed = *b.Figures()[i].value, power = *b.Figures()[j].value;
+        const double before = *e.Figures()[i].value;
+        EXPECT_EQ(b.ComparisonText(i), "A " + FormatNumber(float(before), 4) + ", " +
+                                           (changed == before ? "no change" : "+" + FormatNumber(float(changed - before), 4)))
+            << key;
+        EXPECT_EQ(b.ComparisonText(j), "A 27.89, +" + FormatNumber(float(power - *e.Figures()[j].value), 4)) << key;
+        // The report prints it; metric shows both in metric.
+        std::string error;
+        const ReportLines lines = b.Report(Noon(), error);
+        EXPECT_EQ(lines.comparedWith, "A: Ringcruiser");
+        EXPECT_EQ(lines.resultTexts[j], b.Figures()[j].text + "   (" + b.ComparisonText(j) + ")");
+        b.SetUnits(DisplayUnits::Metric);
+        EXPECT_EQ(b.ComparisonText(FigureIndex("FlightRadius")).substr(0, 8), "A 18.96,");
+        b.ClearA();
+        EXPECT_EQ(b.ComparisonText(i), "");
+        EXPECT_TRUE(b.Report(Noon(), error).comparedWith.empty());
+    }
+
+    // A from a data file, over the conditions in force; a case that cannot
+    // be calculated is not kept.
+    ASSERT_EQ(e.OpenA("B.TQD", "an=Heavy\r\nwt=56\r\n"), "");
+    EXPECT_EQ(e.AText(), "A: Heavy");
+    EXPECT_EQ(e.ComparisonText(FigureIndex("PullTest")), "A 35, -8.75");
+    EXPECT_EQ(e.OpenA("C.TQD", "lt=0\r\n"), "Floating point division by zero.");
+    EXPECT_EQ(e.AText(), "A: Heavy");
+    EXPECT_NE(e.OpenA("D.TQD", std::string(MaxDataFileBytes + 1, 'x')), "");
+}

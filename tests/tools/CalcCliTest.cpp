@@ -1,5 +1,6 @@
 // tethrix-calc as scripts use it: output, keys, exit status.
 #include "CalcCli.h"
+#include "Convert.h"
 #include "Sweep.h"
 
 #include <gtest/gtest.h>
@@ -459,3 +460,36 @@ TEST(TethrixCalc, a_metric_sweep_takes_and_gives_metric_values)
         EXPECT_EQ(row.at(key), single.at(key)) << key;
     EXPECT_EQ(Calc({"--sweep", "ll=2e38:2e38:1", "--units=metric"}).status, 2);  // beyond the field in feet
 }
+
+TEST(TethrixCalc, compare_prints_both_cases_and_the_change_in_every_form)
+{
+    const std::string a = TempFile("a.TQD", "an=Fifteen\r\nls=0.015\r\n"), b = TempFile("b.TQD", "an=Eighteen\r\nls=0.018\r\n");
+    const CliRun text = Calc({"--compare", a, b});
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("A: Fifteen\nB: Eighteen\n"), std::string::npos);
+    EXPECT_NE(text.out.find("Line Tension: A = 8.042 pounds, B = 8.042 pounds, no change\n"), std::string::npos);
+    EXPECT_NE(text.out.find("Line Drag: A = 0.3773 pounds, B = 0.4339 pounds, change +0.05663\n"), std::string::npos);
+
+    // JSON: each side as a single calculation gives it, the change their difference.
+    const CliRun json = Calc({"--compare", a, b, "lt=5", "--json"});
+    const auto single = JsonNumbers(Calc({b, "lt=5", "--json"}).out), first = JsonNumbers(Calc({a, "lt=5", "--json"}).out);
+    const std::string changePart = json.out.substr(json.out.find("\"Change\""));
+    const auto change = JsonNumbers(changePart);
+    for (const char *key : {"LineDrag", "LinePower", "LeadoutPosition", "LapSpeed"}) {
+        EXPECT_NE(json.out.find("\"" + std::string(key) + "\": " + FullPrecision(single.at(key))), std::string::npos) << key;
+        EXPECT_EQ(change.at(key), single.at(key) - first.at(key)) << key;
+    }
+
+    const CliRun csv = Calc({"--compare", a, a, "--csv"});
+    EXPECT_EQ(csv.out.rfind("Figure,Unit,A,B,Change\nAirplane,,Fifteen,Fifteen,\nLeadout Position Behind CG,inches,", 0), 0u);
+    EXPECT_NE(csv.out.find("\nLine Power,watts,27.89488204798702,27.89488204798702,0\n"), std::string::npos);
+
+    for (const std::vector<std::string> &bad : {std::vector<std::string>{"--compare", a}, {"--compare", a, b, "--sweep", "lt=4:5:1"},
+                                                {"--csv"}, {"--compare", a, b, "--csv", "--json"}})
+        EXPECT_EQ(Calc(bad).status, 2);
+    const CliRun fails = Calc({"--compare", TempFile("z.TQD", "lt=0\r\n"), b});
+    EXPECT_EQ(fails.status, 1);
+    EXPECT_EQ(fails.err, "tethrix-calc: A: Floating point division by zero.\n");
+    EXPECT_EQ(fails.out, "");
+}
+

@@ -431,6 +431,38 @@ private slots:
                  QStringList{"Tethrix.conf"});
     }
 
+    // Keep as A, change the lines, Enter: each figure shows A's value and
+    // the change; A also opens from a file, which is neither listed nor
+    // taken into the fields; Clear A hides it all.
+    void two_setups_side_by_side()
+    {
+        auto button = [&](const char *name) { return w->findChild<QPushButton *>(name); };
+        auto beside = [&](const char *name) { return w->findChild<QLabel *>(QString(name) + "A"); };
+        QVERIFY(!button("ClearA")->isEnabled());
+        QTest::mouseClick(button("KeepAsA"), Qt::LeftButton);
+        QCOMPARE(beside("LineDragLbl")->text(), QString("A 0.3773, no change"));
+        QVERIFY(beside("LineDragLbl")->isVisibleTo(w.get()));
+        field("LineDia")->setText("0.018");
+        QTest::keyClick(field("LineDia"), Qt::Key_Return);
+        QCOMPARE(beside("LineDragLbl")->text(), QString("A 0.3773, +0.05663"));
+        QCOMPARE(w->findChild<QLabel *>("ComparedWith")->text(), QString("A: Ringcruiser"));
+
+        write("Heavy.TQD", "an=Heavy\r\nwt=56\r\n");
+        const QStringList recent = w->recentFiles();
+        fx.nextOpen = path("Heavy.TQD");
+        QTest::mouseClick(button("OpenA"), Qt::LeftButton);
+        QCOMPARE(w->findChild<QLabel *>("ComparedWith")->text(), QString("A: Heavy"));
+        QCOMPARE(beside("PullTestLbl")->text(), QString("A 35, -8.75"));
+        QCOMPARE(field("Weight")->text(), QString("42"));
+        QCOMPARE(w->recentFiles(), recent);
+        QVERIFY(fx.messages.isEmpty());
+
+        QTest::mouseClick(button("ClearA"), Qt::LeftButton);
+        QVERIFY(!beside("LineDragLbl")->isVisibleTo(w.get()));
+        QCOMPARE(w->findChild<QLabel *>("ComparedWith")->text(), QString());
+        QVERIFY(!button("ClearA")->isEnabled());
+    }
+
     void dialog_save_stores_and_takes_over()
     {
         withDialog([](ConditionsDialog &d) {

@@ -128,9 +128,9 @@ private slots:
     void large_fonts_grow_the_panels_and_cut_no_text()
     {
         // The classic size at the default font; the figures beside the trim
-        // figures add three lines.
+        // figures and the comparison's buttons add four lines.
         QCOMPARE(w->findChild<QFrame *>("InputPanel")->size(), QSize(311, 380));
-        QCOMPARE(w->findChild<QFrame *>("ResultPanel")->size(), QSize(311, 449));
+        QCOMPARE(w->findChild<QFrame *>("ResultPanel")->size(), QSize(311, 481));
         struct Restore {
             QFont normal = QApplication::font();
             ~Restore() { QApplication::setFont(normal); }

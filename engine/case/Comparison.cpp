@@ -1,0 +1,46 @@
+#include "Comparison.h"
+
+#include "Convert.h"
+#include "DataFile.h"
+#include "EngineError.h"
+
+#include <cfloat>
+#include <cmath>
+
+PinnedCase PinCase(const FlightCase &fc)
+{
+    PinnedCase pinned{fc, std::nullopt, std::string()};
+    float groundSpeed = 0;
+    CalcEngine engine(pinned.fc, groundSpeed);
+    try {
+        pinned.figures = SolveCase(engine, pinned.fc, groundSpeed);
+    } catch (const std::exception &e) {
+        pinned.error = WithFullStop(e.what());
+    }
+    return pinned;
+}
+
+FlightCase CaseFromFile(const FlightCase &base, const std::string &bytes)
+{
+    FlightCase fc = base;
+    FlightCaseTarget target(fc);
+    ApplyDataFileEntries(ParseDataFile(bytes.substr(0, MaxDataFileBytes)), target);
+    return fc;
+}
+
+std::string ComparisonText(const FigureInfo &figure, double a, std::optional<double> current, char sep,
+                           DisplayUnits units)
+{
+    if (std::isnan(a))
+        return "A too large to show";
+    std::string text = "A " + FormatShown(figure.measure, units, ToSingle(a), 4, sep);
+    if (!current || std::isnan(*current))
+        return text;
+    if (*current == a)
+        return text + ", no change";
+    // The change as shown: in the figure's units, from the full values.
+    const double change = ToShown(figure.measure, units, *current) - ToShown(figure.measure, units, a);
+    if (!(std::fabs(change) <= FLT_MAX))
+        return text;
+    return text + ", " + (change > 0 ? "+" : "") + FormatNumber(static_cast<float>(change), 4, sep);
+}

@@ -1,0 +1,29 @@
+// Comparison: two setups side by side. A case pinned as "A" keeps its own
+// figures, calculated once; every figure of the case edited is then read
+// beside A's value and the change from it.
+#pragma once
+
+#include "Figures.h"
+
+#include <optional>
+#include <string>
+
+struct PinnedCase {
+    FlightCase fc;
+    std::optional<CaseFigures> figures;  // none when A cannot be calculated
+    std::string error;                   // why, with its full stop
+};
+
+// A's figures, from one calculation of its own.
+PinnedCase PinCase(const FlightCase &fc);
+
+// The case a data file's bytes give when read over base, as File > Open
+// reads them into the fields: the file's entries over base's values, the
+// flying conditions base's.
+FlightCase CaseFromFile(const FlightCase &base, const std::string &bytes);
+
+// "A 8.042, +0.4937" in the figure's units shown: A's value, then the
+// change from it to current ("no change" when they are equal); A's value
+// alone when there is no current value, or when either is too large to show.
+std::string ComparisonText(const FigureInfo &figure, double a, std::optional<double> current,
+                           char decimalSeparator = '.', DisplayUnits units = DisplayUnits::Imperial);
