@@ -32,7 +32,7 @@ QList<QPair<QString, QString>> HelpPages()
     EnsureHelpResources();
     QList<QPair<QString, QString>> pages;
     for (const char *page : {"contents", "topic2", "topic3", "topic4", "topic5", "topic6", "topic7", "topic8",
-                             "topic10", "topic11", "topic12", "topic13", "topic9"}) {  // About last
+                             "topic10", "topic11", "topic12", "topic13", "topic14", "topic9"}) {  // About last
         const QString path = QStringLiteral(":/help/%1.html").arg(QLatin1String(page));
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly))

@@ -114,13 +114,14 @@ void MainWindow::FitTheScreen()
 {
     // The panels' sizes as their texts and font now ask, then the window as
     // large as they need, as the screen allows.
-    // The classic 311 × 380 at the default font; a larger font makes them
+    // At least the classic 311 × 380; the figures, a larger font make them
     // grow rather than cut their texts.
     auto *scroll = static_cast<QScrollArea *>(centralWidget());
     for (QFrame *panel : scroll->widget()->findChildren<QFrame *>(Qt::FindDirectChildrenOnly))
         panel->setFixedSize(panel->layout()->totalSizeHint().expandedTo(QSize(311, 380)));
     scroll->widget()->layout()->activate();
-    const QSize need = scroll->widget()->sizeHint() + QSize(0, menuBar()->sizeHint().height());
+    const QSize need = scroll->widget()->sizeHint() +
+                       QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     QSize size = need.expandedTo(QSize(696, 445));
     if (const QScreen *s = screen())
         size = size.boundedTo(s->availableGeometry().size() - (frameGeometry().size() - geometry().size()));

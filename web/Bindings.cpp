@@ -43,6 +43,7 @@ val FiguresOf(CaseEditor &e)
     val list = val::array();
     for (const ShownFigure &f : e.Figures()) {
         val o = val::object();
+        o.set("compare", e.ComparisonText(static_cast<int>(&f - e.Figures().data())));
         o.set("name", std::string(f.info->labelName));
         o.set("key", std::string(f.info->jsonKey));
         o.set("text", f.text);
@@ -222,5 +223,9 @@ EMSCRIPTEN_BINDINGS(tethrix)
         .function("notes", &NotesOf)
         .function("advice", &AdviceOf)
         .function("conditionsSummary", &ConditionsSummaryOf)
-        .function("pressureAltitude", &PressureAltitudeOf);
+        .function("pressureAltitude", &PressureAltitudeOf)
+        .function("keepAsA", emscripten::select_overload<std::string()>(&CaseEditor::KeepAsA))
+        .function("openA", &CaseEditor::OpenA)
+        .function("clearA", &CaseEditor::ClearA)
+        .function("aText", &CaseEditor::AText);
 }

@@ -41,6 +41,11 @@ function buildPanels() {
     const li = document.createElement('li');
     li.id = f.name;
     if (f.gap) li.className = 'gap';
+    // The figure, then A's value and the change when a case is kept as A.
+    const compare = document.createElement('span');
+    compare.id = f.name + 'A';
+    compare.className = 'compare';
+    li.append(document.createElement('span'), compare);
     $('Results').append(li);
   }
 }
@@ -96,7 +101,8 @@ function showHeading() {
 function showFigures() {
   for (const f of core.figures()) {
     const li = $(f.name);
-    li.textContent = f.text;
+    li.firstChild.textContent = f.text;
+    $(f.name + 'A').textContent = f.compare ? ` (${f.compare})` : '';
     li.dataset.value = f.value;
     li.dataset.key = f.key;
   }
@@ -105,6 +111,8 @@ function showFigures() {
   $('LapSpeed').dataset.value = lap;
   // Notes on inputs with no physical meaning, for the figures shown.
   $('Notes').textContent = core.notes().map(note => note.text).join('\n');
+  $('ComparedWith').textContent = core.aText();
+  $('ClearA').disabled = !core.aText();
   showHeading();
   drawChartsAfterPaint();
 }
@@ -277,6 +285,26 @@ $('OpenFile').addEventListener('change', async () => {
   showTexts();
   showFigures();
   showError(error, error ? core.advice() : null);
+});
+
+// Two setups side by side: the inputs as they stand, or a data file, as A.
+$('KeepAsA').addEventListener('click', () => {
+  showError(core.keepAsA());
+  showFigures();
+});
+$('OpenA').addEventListener('change', async () => {
+  const file = $('OpenA').files[0];
+  if (!file) return;
+  const max = tethrix.maxFileBytes();
+  const bytes = file.size > max ? new Uint8Array(max + 1) : new Uint8Array(await file.arrayBuffer());
+  const error = core.openA(file.name, bytes);
+  $('OpenA').value = '';
+  showError(error);
+  showFigures();
+});
+$('ClearA').addEventListener('click', () => {
+  core.clearA();
+  showFigures();
 });
 
 $('Save1').addEventListener('click', async () => {

@@ -229,6 +229,43 @@ test('the printed page and the screenshots', async () => {
   }
 });
 
+test('two setups side by side, as tethrix-calc --compare gives them', async () => {
+  const dir = mkdtempSync(join(tmpdir(), 'tethrix-compare-'));
+  const context = await chrome.newContext({viewport: {width: 1280, height: 1300}});
+  const page = await open(context);
+  assert.equal(await page.isDisabled('#ClearA'), true);
+  await page.click('#KeepAsA');
+  assert.equal(await page.textContent('#TensionLabelA'), ' (A 8.042, no change)');
+  await page.fill('#LineDia', '0.018');
+  await page.press('#LineDia', 'Enter');
+  assert.equal(await page.textContent('#ComparedWith'), 'A: Ringcruiser');
+  assert.equal(await page.textContent('#LineDragLblA'), ' (A 0.3773, +0.05663)');
+  const a = join(dir, 'A.TQD'), b = join(dir, 'B.TQD');
+  writeFileSync(a, 'an=Ringcruiser\r\n');
+  writeFileSync(b, 'ls=0.018\r\n');
+  const both = desktop(['--compare', a, b]).json;
+  const shown = await pageFigures(page);
+  for (const key of Object.keys(both.B)) if (key !== 'Name') assert.equal(shown[key], both.B[key], key);
+  mkdirSync(shots, {recursive: true});
+  await page.locator('#Results').screenshot({path: join(shots, 'web-compare.png')});
+
+  // A from a data file; the report prints the comparison; Clear A ends it.
+  const heavy = join(dir, 'Heavy.TQD');
+  writeFileSync(heavy, 'an=Heavy\r\nwt=56\r\n');
+  await page.setInputFiles('#OpenA', heavy);
+  await page.waitForFunction(() => document.getElementById('ComparedWith').textContent === 'A: Heavy');
+  assert.equal(await page.textContent('#PullTestLblA'), ' (A 35, -8.75)');
+  assert.equal(await page.inputValue('#Weight'), '42');
+  await page.evaluate(() => { window.print = () => {}; });
+  await page.click('#Print1');
+  const report = await page.evaluate(() => [...document.querySelectorAll('#Report div')].map(d => d.textContent));
+  assert.ok(report.includes("Compared with A: Heavy (A's value, then the change from it)"), report.join('|'));
+  await page.click('#ClearA');
+  assert.equal(await page.textContent('#PullTestLblA'), '');
+  assert.equal(await page.textContent('#ComparedWith'), '');
+  await context.close();
+});
+
 test('metric: typed and shown in metric, figures as tethrix-calc --units=metric, kept in imperial', async () => {
   const context = await chrome.newContext({acceptDownloads: true});
   const page = await open(context);
@@ -475,7 +512,7 @@ test('the page on a phone, by touch alone', async () => {
       .filter(e => e.getClientRects().length)
       .filter(e => e.getBoundingClientRect().height < 44).map(e => e.id || e.textContent.trim()));
     assert.deepEqual(small, [], `controls under 44 px at ${viewport.width}`);
-    for (const control of await page.$$('button:visible, .button:visible, input:visible, select:visible, summary'))
+    for (const control of await page.$$('button:visible:not([disabled]), .button:visible, input:visible, select:visible, summary'))
       await control.tap({trial: true});  // each can be reached and touched, nothing covers it
     assert.match(await page.textContent('#ConditionsLine'), /^Arm Length 18 inches, .* Relative Humidity 50 percent$/);
     // The pressure altitude from the field's elevation and altimeter setting.
