@@ -102,6 +102,9 @@ private:
     void ShowAllAndReport(const std::string &error);
     void ApplyFile(const QString &path, const std::string &content);
     void ReportOpenFailure(const QString &path, const QString &reason);
+    // The data file the flier picks, read into content; empty when none is
+    // picked or it cannot be read (then reported).
+    QString ChooseDataFile(std::string &content);
     void RefreshCharts();
     void LoadSettings();
     void SaveRecentFiles();

@@ -155,17 +155,25 @@ void MainWindow::ShowFileName(const QString &path)
     setWindowTitle(tr("%1 - Tethrix").arg(QFileInfo(path).fileName()));
 }
 
-void MainWindow::Open()
+QString MainWindow::ChooseDataFile(std::string &content)
 {
     const QString path = UiSeams().openFile(this, DialogFolder(), DataFileFilter);
     if (path.isEmpty())
-        return;
+        return path;
     // A file that does not open is reported, and neither listed nor read.
-    std::string content;
     if (const QString problem = ReadSmallFile(path, MaxDataFileBytes, content); !problem.isEmpty()) {
         ReportOpenFailure(path, problem);
-        return;
+        return QString();
     }
+    return path;
+}
+
+void MainWindow::Open()
+{
+    std::string content;
+    const QString path = ChooseDataFile(content);
+    if (path.isEmpty())
+        return;
     AddRecentFile(path);
     ShowFileName(path);
     ApplyFile(path, content);
@@ -181,14 +189,10 @@ void MainWindow::KeepAsA()
 
 void MainWindow::OpenA()
 {
-    const QString path = UiSeams().openFile(this, DialogFolder(), DataFileFilter);
+    std::string content;
+    const QString path = ChooseDataFile(content);
     if (path.isEmpty())
         return;
-    std::string content;
-    if (const QString problem = ReadSmallFile(path, MaxDataFileBytes, content); !problem.isEmpty()) {
-        ReportOpenFailure(path, problem);
-        return;
-    }
     if (const std::string problem = edited.OpenA(path.toStdString(), content); !problem.empty())
         ShowError(this, tr("%1 cannot be compared: %2").arg(path, Text(problem)));
     ShowFigures();

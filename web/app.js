@@ -274,14 +274,22 @@ for (const [id, lapTime] of [['WfLapTime', true], ['WfLineLength', false]]) {
   });
 }
 
-$('OpenFile').addEventListener('change', async () => {
-  const file = $('OpenFile').files[0];
-  if (!file) return;
-  // A file larger than any data file is not read: the core refuses it.
+// The file chosen in a file input, as bytes for the core, and the input
+// emptied for the next choice. A file larger than any data file is not
+// read: the core refuses its length.
+async function chosenFile(input) {
+  const file = input.files[0];
+  if (!file) return null;
   const max = tethrix.maxFileBytes();
   const bytes = file.size > max ? new Uint8Array(max + 1) : new Uint8Array(await file.arrayBuffer());
-  const error = core.open(file.name, bytes);
-  $('OpenFile').value = '';
+  input.value = '';
+  return {name: file.name, bytes};
+}
+
+$('OpenFile').addEventListener('change', async () => {
+  const file = await chosenFile($('OpenFile'));
+  if (!file) return;
+  const error = core.open(file.name, file.bytes);
   showTexts();
   showFigures();
   showError(error, error ? core.advice() : null);
@@ -293,13 +301,9 @@ $('KeepAsA').addEventListener('click', () => {
   showFigures();
 });
 $('OpenA').addEventListener('change', async () => {
-  const file = $('OpenA').files[0];
+  const file = await chosenFile($('OpenA'));
   if (!file) return;
-  const max = tethrix.maxFileBytes();
-  const bytes = file.size > max ? new Uint8Array(max + 1) : new Uint8Array(await file.arrayBuffer());
-  const error = core.openA(file.name, bytes);
-  $('OpenA').value = '';
-  showError(error);
+  showError(core.openA(file.name, file.bytes));
   showFigures();
 });
 $('ClearA').addEventListener('click', () => {
