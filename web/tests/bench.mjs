@@ -1,52 +1,174 @@
-// The page's speed (a benchmark, not a test): load to first figures on a
-// local server, one recalculation in the browser against tethrix-calc's
-// native one, and what a first visit transfers, compressed.
+// The page's speed (a benchmark, not a test), each measure against the same
+// page saved as static HTML and CSS once it has drawn its figures and
+// charts (same look, same figures, same SVG, no script), the two loaded
+// in turn in one run:
+//   first visit to figures painted (new profile: cold cache, no service
+//   worker yet), at desktop speed and at 4× CPU throttling;
+//   repeat visit (the page's service worker installed; the snapshot from
+//   the server again);
+//   Enter to figures painted at 4× throttling, and Enter's handler alone
+//   (the snapshot's Enter writes the next case's figures, saved as HTML);
+// then one recalculation in the page against tethrix-calc's native one,
+// the engine in WebAssembly against the native engine, and what a first
+// visit transfers, compressed.
 import {execFileSync} from 'node:child_process';
-import {readdirSync, readFileSync} from 'node:fs';
+import {copyFileSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
+import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 import {gzipSync} from 'node:zlib';
 import {browser, serve, site} from './support.mjs';
 
-const median = xs => xs.sort((a, b) => a - b)[xs.length >> 1];
+const ROUNDS = Number(process.env.TETHRIX_BENCH_ROUNDS || 9);
+const sorted = xs => [...xs].sort((a, b) => a - b);
+const median = xs => sorted(xs)[xs.length >> 1];
+const spread = xs => `${sorted(xs)[0].toFixed(1)}–${sorted(xs).at(-1).toFixed(1)}`;
+
+// Marks when the figures are first on the screen: the first animation frame
+// that finds them, then the task after that frame's paint. Both pages get
+// the same mark, so neither gains from what it counts.
+const MARK_PAINT = () => {
+  const shown = () => document.body && (document.body.dataset.ready === 'true' ||
+                                        (!document.querySelector('script') && document.querySelector('#Results li')));
+  const look = () => shown() ? setTimeout(() => { window.tethrixPaintedAt = performance.now(); }, 0)
+                             : requestAnimationFrame(look);
+  requestAnimationFrame(look);
+};
+
 const {server, url} = await serve();
 const chromium = await browser();
+const snapshotDir = mkdtempSync(join(tmpdir(), 'tethrix-static-'));
+let snapshotServer;
 try {
-  const loads = [];
-  for (let i = 0; i < 7; ++i) {
-    const context = await chromium.newContext({serviceWorkers: 'block'});
-    const page = await context.newPage();
-    await page.goto(url);
-    await page.waitForSelector('body[data-ready="true"]');
-    loads.push(await page.evaluate(() => Number(document.body.dataset.readyAt)));
-    await context.close();
-  }
-  const page = await (await chromium.newContext()).newPage();
-  await page.goto(url);
-  await page.waitForSelector('body[data-ready="true"]');
-  // Repeat visits, the service worker installed; then Enter's handler, the
-  // figures rewritten (the charts follow after the paint).
-  await page.evaluate(() => navigator.serviceWorker.ready);
-  const repeats = [];
-  for (let i = 0; i < 7; ++i) {
-    await page.reload();
-    await page.waitForSelector('body[data-ready="true"]');
-    repeats.push(await page.evaluate(() => Number(document.body.dataset.readyAt)));
-  }
-  const enter = await page.evaluate(() => {
-    const field = document.getElementById('LapTime'), times = [];
-    for (let i = 0; i < 15; ++i) {
-      field.value = String(4.5 + i / 100);
-      field.dispatchEvent(new Event('input'));
-      const t0 = performance.now();
-      field.dispatchEvent(new KeyboardEvent('keydown', {key: 'Enter'}));
-      times.push(performance.now() - t0);
-    }
-    return times.sort((a, b) => a - b)[7];
+  // The snapshot: the page as drawn, its scripts, preloads and service
+  // worker gone; its figures for the next Enter saved beside it.
+  const drawn = await (await chromium.newContext({serviceWorkers: 'block'})).newPage();
+  await drawn.goto(url);
+  await drawn.waitForSelector('body[data-ready="true"]');
+  await drawn.waitForSelector('#ChartLineLength svg');
+  const snapshot = await drawn.evaluate(() => {
+    const doc = document.documentElement.cloneNode(true);
+    for (const gone of doc.querySelectorAll('script, link[rel="modulepreload"], link[rel="preload"], link[rel="manifest"]'))
+      gone.remove();
+    for (const link of doc.querySelectorAll('link[href*="?b="]')) link.setAttribute('href', link.getAttribute('href').split('?')[0]);
+    delete doc.querySelector('body').dataset.ready;
+    delete doc.querySelector('body').dataset.readyAt;
+    return '<!doctype html>\n' + doc.outerHTML;
   });
-  // Each recalculation changes the lap time so that nothing is reused.
-  // Per call, median of 9 rounds: the same inputs again, and a lap time
-  // changed through its text each time.
-  const [held, changed] = await page.evaluate(() => {
+  const figuresAt = async lapTime => drawn.evaluate(t => {
+    const field = document.getElementById('LapTime');
+    field.value = t;
+    field.dispatchEvent(new Event('input'));
+    field.dispatchEvent(new KeyboardEvent('keydown', {key: 'Enter'}));
+    return {results: document.getElementById('Results').innerHTML,
+            lapSpeed: document.getElementById('LapSpeed').textContent,
+            notes: document.getElementById('Notes').textContent};
+  }, lapTime);
+  const nextFigures = [await figuresAt('4.6'), await figuresAt('4.5')];
+  await drawn.context().close();
+  writeFileSync(join(snapshotDir, 'index.html'), snapshot);
+  for (const file of ['style.css', 'icon.svg']) copyFileSync(join(site, file), join(snapshotDir, file));
+  const staticSite = await serve({root: () => snapshotDir});
+  snapshotServer = staticSite.server;
+
+  const sessions = new Map();
+  const throttled = async (page, rate) => {
+    if (!sessions.has(page)) sessions.set(page, await page.context().newCDPSession(page));
+    await sessions.get(page).send('Emulation.setCPUThrottlingRate', {rate});
+  };
+  const painted = async page => {
+    await page.waitForFunction(() => window.tethrixPaintedAt !== undefined);
+    return page.evaluate(() => window.tethrixPaintedAt);
+  };
+  const firstVisit = async (address, rate) => {
+    const context = await chromium.newContext();
+    const page = await context.newPage();
+    await page.addInitScript(MARK_PAINT);
+    await throttled(page, rate);
+    await page.goto(address);
+    const t = await painted(page);
+    await context.close();
+    return t;
+  };
+
+  const results = [];
+  const compare = (what, goal, app, snap) => {
+    const ratios = app.map((a, i) => a / snap[i]);
+    results.push({what, goal, app, snap, ratios});
+  };
+
+  for (const rate of [1, 4]) {
+    const app = [], snap = [];
+    for (let i = 0; i < ROUNDS; ++i) {
+      app.push(await firstVisit(url, rate));
+      snap.push(await firstVisit(staticSite.url, rate));
+    }
+    compare(`first visit to figures painted${rate > 1 ? `, ${rate}× throttled` : ''}`, 1.3, app, snap);
+  }
+
+  // Repeat visits: the page once its service worker holds the build.
+  const appPage = await (await chromium.newContext()).newPage();
+  await appPage.addInitScript(MARK_PAINT);
+  await appPage.goto(url);
+  await appPage.waitForSelector('body[data-ready="true"]');
+  await appPage.evaluate(() => navigator.serviceWorker.ready);
+  await appPage.reload();
+  await appPage.waitForSelector('body[data-ready="true"]');
+  const snapPage = await (await chromium.newContext()).newPage();
+  await snapPage.addInitScript(MARK_PAINT);
+  await snapPage.goto(staticSite.url);
+  await painted(snapPage);
+  {
+    const app = [], snap = [];
+    for (let i = 0; i < ROUNDS; ++i) {
+      await appPage.reload();
+      app.push(await painted(appPage));
+      await snapPage.reload();
+      snap.push(await painted(snapPage));
+    }
+    compare('repeat visit to figures painted', 1.2, app, snap);
+  }
+
+  // Enter at 4× throttling: the page recalculates; the snapshot only writes
+  // the figures it saved for that lap time.
+  await throttled(appPage, 4);
+  await throttled(snapPage, 4);
+  await snapPage.evaluate(next => {
+    let turn = 0;
+    document.getElementById('LapTime').addEventListener('keydown', e => {
+      if (e.key !== 'Enter') return;
+      const f = next[turn++ % 2];
+      document.getElementById('Results').innerHTML = f.results;
+      document.getElementById('LapSpeed').textContent = f.lapSpeed;
+      document.getElementById('Notes').textContent = f.notes;
+    });
+  }, nextFigures);
+  const enter = page => page.evaluate(i => new Promise(done => {
+    const field = document.getElementById('LapTime');
+    field.value = i % 2 ? '4.5' : '4.6';
+    field.dispatchEvent(new Event('input'));
+    const t0 = performance.now();
+    field.dispatchEvent(new KeyboardEvent('keydown', {key: 'Enter'}));
+    const handled = performance.now() - t0;
+    requestAnimationFrame(() => setTimeout(() => done([handled, performance.now() - t0]), 0));
+  }), 0);
+  {
+    const handlers = [[], []], shown = [[], []];
+    for (let i = 0; i < 3 * ROUNDS; ++i)
+      for (const [k, page] of [appPage, snapPage].entries()) {
+        const [handled, total] = await enter(page);
+        handlers[k].push(handled);
+        shown[k].push(total);
+        await page.waitForTimeout(50);  // the page's charts follow the paint
+      }
+    compare('Enter to figures painted, 4× throttled', 1.15, shown[0], shown[1]);
+    compare("Enter's handler, 4× throttled", 1.5, handlers[0], handlers[1]);
+  }
+
+  // One recalculation in the page, each changing the lap time so that
+  // nothing is reused. Per call, median of 9 rounds: the same inputs again,
+  // and a lap time changed through its text each time.
+  await throttled(appPage, 1);
+  const [held, changed] = await appPage.evaluate(() => {
     const s = window.tethrixSession;
     const time = step => {
       const times = [];
@@ -60,18 +182,30 @@ try {
     return [time(() => s.recalculate()),
             time(i => { s.setText('lt', String(4 + (i % 100) / 100), false); s.recalculate(); })];
   });
-  const sizes = readdirSync(site).map(f => [f, gzipSync(readFileSync(join(site, f)), {level: 9}).length]);
-  const wasm = sizes.find(([f]) => f.endsWith('.wasm'))[1];
-  const total = sizes.reduce((a, [, n]) => a + n, 0);
-  console.log(`load to first figures: median ${median(loads).toFixed(0)} ms of 7 (local server, cold cache)`);
-  console.log(`repeat visit to first figures: median ${median(repeats).toFixed(0)} ms of 7 (service worker installed)`);
-  console.log(`Enter's handler: median ${enter.toFixed(1)} ms of 15`);
+
+  for (const {what, goal, app, snap, ratios} of results)
+    console.log(`${what}: ${median(ratios).toFixed(2)}× (goal ≤ ${goal}×; ratios ${spread(ratios)}) — ` +
+                `page median ${median(app).toFixed(1)} ms (${spread(app)}), ` +
+                `snapshot ${median(snap).toFixed(1)} ms (${spread(snap)}), ${app.length} each`);
   const native = Object.fromEntries(execFileSync(process.env.TETHRIX_SESSION_SPEED || '../../build/bench/web_session_speed',
                                                 {encoding: 'utf8'}).trim().split('\n').map(l => l.split(' ')));
   console.log(`recalculation in the page: ${held.toFixed(2)} µs (native ${native.held} µs, ${(held / native.held).toFixed(2)}×); ` +
               `with a new lap time text: ${changed.toFixed(2)} µs (native ${native.text} µs, ${(changed / native.text).toFixed(2)}×)`);
-  console.log(`transfer, gzip -9: tethrix.wasm ${(wasm / 1024).toFixed(1)} KiB, whole page ${(total / 1024).toFixed(1)} KiB`);
+  // The engine alone, the same loop in WebAssembly under Node and natively.
+  const engineSpeed = command => Object.fromEntries(execFileSync(command[0], command.slice(1), {encoding: 'utf8'})
+    .trim().split('\n').map(l => l.split(' ')));
+  const wasmEngine = engineSpeed(['node', process.env.TETHRIX_WASM_ENGINE_SPEED || '../../build-web/web/engine_speed.js']);
+  const nativeEngine = engineSpeed([process.env.TETHRIX_ENGINE_SPEED || '../../build/bench/web_engine_speed']);
+  for (const k of ['held', 'varying'])
+    console.log(`engine, conditions ${k}: WebAssembly ${wasmEngine[k]} µs, native ${nativeEngine[k]} µs, ` +
+                `${(parseFloat(wasmEngine[k]) / parseFloat(nativeEngine[k])).toFixed(2)}×`);
+  const sizes = readdirSync(site).map(f => [f, gzipSync(readFileSync(join(site, f)), {level: 9}).length]);
+  const wasm = sizes.find(([f]) => f.endsWith('.wasm'))[1];
+  const total = sizes.reduce((a, [, n]) => a + n, 0);
+  console.log(`transfer, gzip -9: tethrix.wasm ${(wasm / 1024).toFixed(1)} KiB (goal ≤ 50), whole page ${(total / 1024).toFixed(1)} KiB`);
 } finally {
   await chromium.close();
   server.close();
+  if (snapshotServer) snapshotServer.close();
+  rmSync(snapshotDir, {recursive: true, force: true});
 }
