@@ -38,20 +38,37 @@ val Inputs()
     return list;
 }
 
-val FiguresOf(CaseEditor &e)
+// The figures' lines, once: {name, key, gap} in the order shown.
+val FigureLinesOf(CaseEditor &e)
 {
     val list = val::array();
     for (const ShownFigure &f : e.Figures()) {
         val o = val::object();
-        o.set("compare", e.ComparisonText(static_cast<int>(&f - e.Figures().data())));
         o.set("name", std::string(f.info->labelName));
         o.set("key", std::string(f.info->jsonKey));
-        o.set("text", f.text);
-        o.set("value", f.value ? ToShown(f.info->measure, e.Units(), *f.value) : NAN);
         o.set("gap", f.info->gapBefore);
         list.call<void>("push", o);
     }
     return list;
+}
+
+// What the figures' lines say now, in a few crossings instead of an object
+// a figure (Enter's handler builds fifteen lines from it): {texts, values},
+// texts being each line's figure then its comparison with A, every one of
+// them ended by a newline (no figure's text holds one); values the figures
+// in the units shown, NaN where there is none.
+val FiguresOf(CaseEditor &e)
+{
+    std::string texts;
+    std::vector<double> values;
+    for (const ShownFigure &f : e.Figures()) {
+        texts += f.text + '\n' + e.ComparisonText(static_cast<int>(&f - e.Figures().data())) + '\n';
+        values.push_back(f.value ? ToShown(f.info->measure, e.Units(), *f.value) : NAN);
+    }
+    val o = val::object();
+    o.set("texts", texts);
+    o.set("values", val(emscripten::typed_memory_view(values.size(), values.data())).call<val>("slice"));
+    return o;
 }
 
 WhatIfField Field(bool lapTime) { return lapTime ? WhatIfField::LapTime : WhatIfField::LineLength; }
@@ -200,6 +217,7 @@ EMSCRIPTEN_BINDINGS(tethrix)
         .function("current", &CaseEditor::Current)
         .function("headingCue", &HeadingCueOf)
         .function("recalculate", &CaseEditor::Recalculate)
+        .function("figureLines", &FigureLinesOf)
         .function("figures", &FiguresOf)
         .function("lapSpeed", &ShownLapSpeed)
         .function("lapSpeedText", &CaseEditor::LapSpeedText)

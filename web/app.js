@@ -13,11 +13,23 @@ const UNITS = 'Tethrix.units';  // "metric" or "imperial"
 const $ = id => document.getElementById(id);
 
 const tethrix = await createTethrix({locateFile: (path, folder) => folder + path + '?b=' + BUILD});
+// A kept start on the screen (see keepStart) gives way to the page itself
+// before anything is bound to its elements; its charts stay until the
+// page's own are drawn (they belong to the same figures).
+const shownStart = window.tethrixShownStart;
+if (shownStart) {
+  const charts = ['ChartLapTime', 'ChartLineLength'].map(id => [...$(id).childNodes]);
+  document.querySelector('main').innerHTML = shownStart;
+  ['ChartLapTime', 'ChartLineLength'].forEach((id, i) => $(id).append(...charts[i]));
+}
+
 const core = new tethrix.CaseEditor();
 window.tethrixSession = core;  // for the tests and the benchmarks
 // The core's table of inputs: key, caption, id, unit, condition, number.
 const INPUTS = tethrix.inputs();
 const CONDITIONS = INPUTS.filter(input => input.condition).map(input => input.key);
+// The figures' lines: name, key and whether a gap stands before it.
+const FIGURES = core.figureLines();
 
 // The fields and the figures' lines, in the table's order.
 function buildPanels() {
@@ -37,9 +49,10 @@ function buildPanels() {
       rows.append(unit);
     }
   }
-  for (const f of core.figures()) {
+  for (const f of FIGURES) {
     const li = document.createElement('li');
     li.id = f.name;
+    li.dataset.key = f.key;
     if (f.gap) li.className = 'gap';
     // The figure, then A's value and the change when a case is kept as A.
     const compare = document.createElement('span');
@@ -98,20 +111,24 @@ function showHeading() {
   $('HeadingCue').textContent = core.headingCue();
 }
 
+// A line is written only where it changed: Enter rewrites what it must.
+function write(node, text) { if (node.textContent !== text) node.textContent = text; }
 function showFigures() {
-  for (const f of core.figures()) {
-    const li = $(f.name);
-    li.firstChild.textContent = f.text;
-    $(f.name + 'A').textContent = f.compare ? ` (${f.compare})` : '';
-    li.dataset.value = f.value;
-    li.dataset.key = f.key;
-  }
+  const {texts, values} = core.figures();
+  const lines = texts.split('\n');
+  FIGURES.forEach((f, i) => {
+    const li = $(f.name), compare = lines[2 * i + 1];
+    write(li.firstChild, lines[2 * i]);
+    write(li.lastChild, compare ? ` (${compare})` : '');
+    const value = String(values[i]);
+    if (li.dataset.value !== value) li.dataset.value = value;
+  });
   const lap = core.lapSpeed();
-  $('LapSpeed').textContent = core.lapSpeedText();
+  write($('LapSpeed'), core.lapSpeedText());
   $('LapSpeed').dataset.value = lap;
   // Notes on inputs with no physical meaning, for the figures shown.
-  $('Notes').textContent = core.notes().map(note => note.text).join('\n');
-  $('ComparedWith').textContent = core.aText();
+  write($('Notes'), core.notes().map(note => note.text).join('\n'));
+  write($('ComparedWith'), core.aText());
   $('ClearA').disabled = !core.aText();
   showHeading();
   drawChartsAfterPaint();
@@ -140,6 +157,7 @@ function drawCharts() {
                lineUnit: core.unitText('ll', 'feet'), lapRows: chartRowsOf('lt', false),
                lineRows: chartRowsOf('ll', holdSpeed)};
   renderCharts();
+  keepStart();
 }
 // The charts are drawn once the figures are on the screen: the flier reads
 // the figures first, and the charts follow from the same calculated case.
@@ -199,7 +217,14 @@ function storageRead(key) {
 }
 function storageWrite(key, value) {
   try {
-    localStorage.setItem(key, value);
+    try {
+      localStorage.setItem(key, value);
+    } catch (full) {
+      // The kept start is only a quicker first paint: it gives way.
+      if (localStorage.getItem(START) === null) throw full;
+      localStorage.removeItem(START);
+      localStorage.setItem(key, value);
+    }
   } catch (e) {
     storageProblem = NOT_KEPT + e.message;
     showError(storageProblem);
@@ -392,16 +417,41 @@ $('Units').addEventListener('change', () => {
   showFigures();
 });
 
+// The page as it starts (the default airplane under the stored conditions
+// and units) is kept once drawn, and the next visit of this build with the
+// same stored texts shows it at once, inert, until this script has
+// calculated the same page again. A flier who acts before the charts are
+// drawn leaves the last kept start as it was.
+const START = 'Tethrix.start';
+const startedWith = {conditions: storageRead(STORE), units: storageRead(UNITS)};
+let touched = false, startKept = false;
+for (const type of ['input', 'change', 'keydown', 'click', 'toggle'])
+  document.addEventListener(type, () => { touched = true; }, true);
+function keepStart() {
+  if (touched || startKept) return;
+  startKept = true;
+  const main = document.querySelector('main'), copy = main.cloneNode(true);
+  const live = main.querySelectorAll('input, select'), kept = copy.querySelectorAll('input, select');
+  live.forEach((field, i) => {
+    if (field.type === 'file') return;
+    if (field.tagName === 'SELECT') kept[i].querySelector(`option[value="${field.value}"]`)?.setAttribute('selected', '');
+    else kept[i].setAttribute('value', field.value);
+  });
+  try {
+    localStorage.setItem(START, JSON.stringify({build: BUILD, ...startedWith, html: copy.innerHTML}));
+  } catch {}
+}
 buildPanels();
 for (const input of INPUTS) bindField(input);
 const storedProblem = loadConditions();
-core.setMetric(storageRead(UNITS) === 'metric');
+core.setMetric(startedWith.units === 'metric');
 showUnits();
 showTexts();
 showConditions();
 recalculate();
 if (!$('Error').textContent) showError(storedProblem || storageProblem);
 document.querySelector('main').hidden = false;
+document.querySelector('main').inert = false;
 $('Loading').hidden = true;
 document.body.dataset.readyAt = performance.now().toFixed(1);  // for the benchmark
 document.body.dataset.ready = 'true';

@@ -203,6 +203,57 @@ test('the flying conditions survive a reload and the page works offline', async 
   await context.close();
 });
 
+// A repeat visit shows the page as it last started before the calculator
+// loads: only for the same build, stored conditions and units, inert until
+// the page has calculated it again, and a failed load still says so.
+test('a repeat visit shows its kept start at once, and only its own', async () => {
+  const context = await chrome.newContext({serviceWorkers: 'block'});
+  const page = await open(context);
+  await page.waitForFunction(() => localStorage.getItem('Tethrix.start'));
+  const figures = await page.$$eval('#Results li', lis => lis.map(li => li.textContent));
+  const lapTime = await page.inputValue('#LapTime');
+  const stalled = [];
+  await page.route('**/tethrix.wasm*', route => { stalled.push(route); });  // never answered
+  const shown = async () => {
+    await page.reload({waitUntil: 'domcontentloaded'});
+    return page.evaluate(() => ({main: !document.querySelector('main').hidden, inert: document.querySelector('main').inert,
+                                 figures: [...document.querySelectorAll('#Results li')].map(li => li.textContent),
+                                 lapTime: document.getElementById('LapTime')?.value}));
+  };
+  assert.deepEqual(await shown(), {main: true, inert: true, figures, lapTime});
+  // Stored texts the kept start was not made under: nothing until calculated.
+  for (const [key, value] of [['Tethrix.units', 'metric'], ['Tethrix.conditions', '{"Temp":"90"}']]) {
+    await page.evaluate(([k, v]) => localStorage.setItem(k, v), [key, value]);
+    assert.deepEqual(await shown(), {main: false, inert: false, figures: [], lapTime: undefined}, key);
+    await page.evaluate(k => localStorage.removeItem(k), key);
+  }
+  await page.evaluate(() => {
+    const kept = JSON.parse(localStorage.getItem('Tethrix.start'));
+    localStorage.setItem('Tethrix.start', JSON.stringify({...kept, build: 'another'}));
+  });
+  assert.equal((await shown()).main, false);
+  await page.unroute('**/tethrix.wasm*');
+  stalled.forEach(route => route.abort().catch(() => {}));
+
+  // The calculator replaces it with the same figures, and the page works.
+  await page.reload();
+  await page.waitForSelector('body[data-ready="true"]');
+  await page.waitForFunction(() => JSON.parse(localStorage.getItem('Tethrix.start')).build !== 'another');
+  await page.route('**/tethrix.wasm*', route => route.fulfill({status: 200, contentType: 'application/wasm', body: 'x'}));
+  await page.reload();
+  await page.waitForSelector('#LoadError', {state: 'visible'});
+  assert.ok(!(await page.isVisible('main')));
+  await page.unroute('**/tethrix.wasm*');
+  await page.reload();
+  await page.waitForSelector('body[data-ready="true"]');
+  assert.equal(await page.evaluate(() => document.querySelector('main').inert), false);
+  assert.deepEqual(await page.$$eval('#Results li', lis => lis.map(li => li.textContent)), figures);
+  await page.fill('#LapTime', '6.5');
+  await page.press('#LapTime', 'Enter');
+  assert.equal((await pageFigures(page)).GroundSpeed, desktop(['lt=6.5']).json.GroundSpeed);
+  await context.close();
+});
+
 test('the printed page and the screenshots', async () => {
   const context = await chrome.newContext();
   const page = await open(context);
