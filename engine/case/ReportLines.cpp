@@ -3,17 +3,19 @@
 #include "Convert.h"
 #include "Figures.h"
 
-#include <cstdio>
-
 std::string PrintedLine(const std::tm &t)
 {
     static const char *const Days[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     static const char *const Months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "Printed %s %s %02d %02d:%02d:%02d %4d", Days[(t.tm_wday % 7 + 7) % 7],
-                  Months[(t.tm_mon % 12 + 12) % 12], t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec, t.tm_year + 1900);
-    return buf;
+    // Each number at least this wide, zeros (or for the year spaces) before it.
+    const auto padded = [](int v, size_t width, char pad) {
+        std::string s = std::to_string(v);
+        return s.size() < width ? std::string(width - s.size(), pad) + s : s;
+    };
+    return std::string("Printed ") + Days[(t.tm_wday % 7 + 7) % 7] + " " + Months[(t.tm_mon % 12 + 12) % 12] + " " +
+           padded(t.tm_mday, 2, '0') + " " + padded(t.tm_hour, 2, '0') + ":" + padded(t.tm_min, 2, '0') + ":" +
+           padded(t.tm_sec, 2, '0') + " " + padded(t.tm_year + 1900, 4, ' ');
 }
 
 std::string ReportDocumentTitle(const std::string &airplaneName)

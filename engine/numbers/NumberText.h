@@ -2,8 +2,9 @@
 // builds on, exact on every platform. Where the standard library has
 // floating-point <charconv> they are std::to_chars and std::from_chars;
 // where it has not (the WebAssembly build's libc++) the Portable functions
-// give the same characters and values from the C library's exact printf
-// and strtod. Both are compiled everywhere, and the tests compare them.
+// give the same characters and values by exact integer arithmetic on the
+// numbers' decimal and binary digits. Both are compiled everywhere, and
+// the tests compare them.
 #pragma once
 
 #include <string>

@@ -308,19 +308,12 @@ double RoundedCos(double x, double (*slow)(double))
     return slow(x);
 }
 
-#if !defined(TETHRIX_NATIVE_MATH) && LDBL_MANT_DIG == 113
-namespace {
-double QuadSin(double x) { return static_cast<double>(::sinl(x)); }
-double QuadCos(double x) { return static_cast<double>(::cosl(x)); }
-double QuadTan(double x) { return static_cast<double>(::tanl(x)); }
-double QuadAtan(double x) { return static_cast<double>(::atanl(x)); }
-double QuadAsin(double x) { return static_cast<double>(::asinl(x)); }
-}  // namespace
-double sin(double x) { return RoundedSin(x, &QuadSin); }
-double cos(double x) { return RoundedCos(x, &QuadCos); }
-double tan(double x) { return RoundedTan(x, &QuadTan); }
-double atan(double x) { return RoundedAtan(x, &QuadAtan); }
-double asin(double x) { return RoundedAsin(x, &QuadAsin); }
+#ifndef TETHRIX_NATIVE_MATH
+double sin(double x) { return RoundedSin(x, &WideSin); }
+double cos(double x) { return RoundedCos(x, &WideCos); }
+double tan(double x) { return RoundedTan(x, &WideTan); }
+double atan(double x) { return RoundedAtan(x, &WideAtan); }
+double asin(double x) { return RoundedAsin(x, &WideAsin); }
 #endif
 
 }  // namespace tmath

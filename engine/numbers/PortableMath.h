@@ -55,16 +55,31 @@ double RoundedTan(double x, double (*slow)(double));
 double RoundedAtan(double x, double (*slow)(double));
 double RoundedAsin(double x, double (*slow)(double));
 
-#if defined(TETHRIX_NATIVE_MATH) || LDBL_MANT_DIG != 113
+// The functions carried in two doubles (about 104 bits) and rounded once:
+// correctly rounded but where the function lies within some 2^-100 of a
+// midpoint. Beyond 2^30 in magnitude (no angle the engine makes) sine,
+// cosine and tangent are the C library's.
+enum class WideFunction { Sin, Cos, Tan, Atan, Asin };
+struct DoubleDouble {
+    double hi, lo;  // hi = (hi + lo) rounded
+};
+DoubleDouble WideValue(WideFunction f, double x);
+double WideSin(double x);
+double WideCos(double x);
+double WideTan(double x);
+double WideAtan(double x);
+double WideAsin(double x);
+
+#ifdef TETHRIX_NATIVE_MATH
 inline double sin(double x) { return std::sin(x); }
 inline double cos(double x) { return std::cos(x); }
 inline double tan(double x) { return std::tan(x); }
 inline double atan(double x) { return std::atan(x); }
 inline double asin(double x) { return std::asin(x); }
 #else
-// Where long double is IEEE quadruple (WebAssembly), correctly rounded: the
-// native library's results are in all but a few cases in a thousand, where a
-// double-precision library's own last bit would differ in a few in a hundred.
+// Elsewhere (WebAssembly), correctly rounded: the native library's results
+// are in all but a few cases in a thousand, where a double-precision
+// library's own last bit would differ in a few in a hundred.
 double sin(double x);
 double cos(double x);
 double tan(double x);

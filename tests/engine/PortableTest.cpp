@@ -9,11 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cfloat>
 #include <charconv>
 #if __has_include(<quadmath.h>)
 #include <quadmath.h>
 #endif
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -164,6 +167,62 @@ TEST(PortableNumberText, gives_the_characters_and_values_of_charconv)
     }
 }
 
+// Where a text or a rounding is hardest: texts exactly between two doubles
+// or floats (ties go to the even one), a digit off either way, 800 digits
+// and more, the ends of the ranges; and printf's roundings of halves.
+TEST(PortableNumberText, rounds_ties_long_texts_and_the_ends_of_the_range_as_charconv)
+{
+    const auto parsesAlike = [](const std::string &t) {
+        double pd = -7, sd = -7;
+        float pf = -7, sf = -7;
+        const char *pe, *se;
+        ASSERT_EQ(PortableParseText(t.data(), t.data() + t.size(), pd, pe),
+                  ParseText(t.data(), t.data() + t.size(), sd, se)) << t;
+        ASSERT_EQ(pe, se) << t;
+        ASSERT_EQ(std::memcmp(&pd, &sd, sizeof pd), 0) << t;
+        ASSERT_EQ(PortableParseText(t.data(), t.data() + t.size(), pf, pe),
+                  ParseText(t.data(), t.data() + t.size(), sf, se)) << t;
+        ASSERT_EQ(std::memcmp(&pf, &sf, sizeof pf), 0) << t;
+    };
+    Random r(29);
+    char buf[1200];
+    for (int i = 0; i < 3000; ++i) {
+        uint64_t bits = r.next() & 0x7FEFFFFFFFFFFFFFull;
+        double d;
+        std::memcpy(&d, &bits, sizeof d);
+        if (i % 3 == 0)
+            d = std::ldexp(1 + r.unit(), r.below(80) - 40);
+        float f = static_cast<float>(d);
+        if (!(f < FLT_MAX))
+            f = 1 + static_cast<float>(r.unit());
+        // The midpoints, exactly: in long double (64 bits) and in double.
+        const long double mid = (static_cast<long double>(d) + std::nextafter(d, HUGE_VAL)) / 2;
+        const double fmid = (static_cast<double>(f) + std::nextafter(f, HUGE_VALF)) / 2.0;
+        for (const std::string &exact : {std::string(buf, std::to_chars(buf, buf + sizeof buf, mid,
+                                                                        std::chars_format::scientific, 800).ptr),
+                                         std::string(buf, std::to_chars(buf, buf + sizeof buf, fmid,
+                                                                        std::chars_format::scientific, 150).ptr)}) {
+            const size_t e = exact.find('e'), last = exact.find_last_not_of('0', e - 1);
+            const std::string tie = exact.substr(0, last + 1) + exact.substr(e);
+            parsesAlike(tie);
+            parsesAlike(tie.substr(0, last) + static_cast<char>(tie[last] - 1) + exact.substr(e));  // below
+            parsesAlike(tie.substr(0, last + 1) + "0001" + exact.substr(e));                      // above
+            parsesAlike(exact.substr(0, e) + std::string(400, '0') + "1" + exact.substr(e));      // past the cut
+        }
+    }
+    for (const char *t : {"0", "-0", "0e999999999999", "1e-400", "2.4703282292062327e-324", "2.4703282292062328e-324",
+                          "4.9406564584124654e-324", "1.7976931348623157e308", "1.7976931348623158e308",
+                          "1.797693134862315807e308", "1e309", "3.4028235e38", "3.40282357e38", "7e-46", "1e-45",
+                          "00000.000001234500000e+3", "9007199254740993", "123456789012345678901234567890"})
+        parsesAlike(t);
+    for (double v : {0.5, 1.5, 2.5, 0.125, 0.375, -0.625, 1e22, 0.0005, 0.00049999999999999999, -0.0, 5e-324,
+                     1.7976931348623157e308, 999.9995, 0.9999999})
+        for (int precision = 0; precision <= 3; ++precision) {
+            EXPECT_EQ(PortableFixedText(v, precision), FixedText(v, precision)) << v << " " << precision;
+            EXPECT_EQ(PortableScientificText(v, precision), ScientificText(v, precision)) << v << " " << precision;
+        }
+}
+
 }  // namespace
 
 namespace {
@@ -243,6 +302,77 @@ TEST(PortableMath, small_angle_series_round_as_quadruple_precision_does)
         }
         EXPECT_LT(slowCalls - beyond, (n - beyond) / 25);
     }
+}
+
+// The slow path itself, carried in two doubles: the quadruple-precision
+// value rounded once, over the whole range each function is asked for and
+// where it is hardest (near multiples of π/2, arcsine near ±1, arctangent of
+// the very large), every bit the same.
+TEST(PortableMath, functions_in_two_doubles_round_as_quadruple_precision_does)
+{
+    struct Function {
+        double (*wide)(double);
+        tmath::WideFunction which;
+        __float128 (*quad)(__float128);
+        double range;
+    };
+    const Function functions[] = {{tmath::WideSin, tmath::WideFunction::Sin, sinq, 40},
+                                  {tmath::WideCos, tmath::WideFunction::Cos, cosq, 40},
+                                  {tmath::WideTan, tmath::WideFunction::Tan, tanq, 40},
+                                  {tmath::WideAtan, tmath::WideFunction::Atan, atanq, 1e6},
+                                  {tmath::WideAsin, tmath::WideFunction::Asin, asinq, 1}};
+    const double quarterTurn = 0x1.921fb54442d18p+0;
+    Random r(23);
+    for (const Function &f : functions)
+        for (int i = 0; i < 100000; ++i) {
+            double x = 0;
+            switch (i % 4) {
+            case 0: x = f.range * r.unit(); break;
+            case 1: x = std::ldexp(1 + r.unit(), -r.below(60)); break;   // small
+            case 2: x = f.range == 1 ? 1 - std::ldexp(r.unit(), -r.below(52))  // arcsine near 1
+                                     : std::nextafter(quarterTurn * (1 + r.below(20)), 0) +
+                                           std::ldexp(r.unit() - 0.5, -30 - r.below(20));
+                    break;
+            default: x = std::ldexp(1 + r.unit(), r.below(1000)); break;   // arctangent's huge
+            }
+            if (f.range != 1e6 && i % 4 == 3)
+                x = std::ldexp(1 + r.unit(), r.below(20) + 4);  // up to 2^24: several turns
+            if (f.range == 1 && std::fabs(x) > 1)
+                x = r.unit();
+            x *= r.below(2) ? 1 : -1;
+            ASSERT_EQ(Bits(f.wide(x)), Bits(static_cast<double>(f.quad(x)))) << std::hexfloat << x;
+            // The two doubles within 2^-100 of the function: what keeps a
+            // wrong rounding out of all but the hardest cases.
+            const tmath::DoubleDouble w = tmath::WideValue(f.which, x);
+            const __float128 q = f.quad(x), error = (static_cast<__float128>(w.hi) + w.lo - q) / q;
+            ASSERT_LT(static_cast<double>(error < 0 ? -error : error), 0x1p-100) << std::hexfloat << x;
+        }
+    // The doubles nearest a multiple of π/2 among 2^18 multiples near 2^28:
+    // the reduction must keep its precision where it cancels most.
+    std::vector<std::pair<double, double>> nearest;  // |x − k·π/2|, x
+    const __float128 halfPi = acosq(-1) / 2;
+    for (int64_t k = (int64_t{1} << 28); k < (int64_t{1} << 28) + (1 << 18); ++k) {
+        const __float128 multiple = k * halfPi;
+        const double x = static_cast<double>(multiple);
+        const __float128 off = x - multiple;
+        nearest.push_back({std::fabs(static_cast<double>(off)), x});
+    }
+    std::partial_sort(nearest.begin(), nearest.begin() + 20, nearest.end());
+    for (int i = 0; i < 20; ++i)
+        for (const Function &f : functions) {
+            if (f.which == tmath::WideFunction::Atan || f.which == tmath::WideFunction::Asin)
+                continue;
+            const double x = nearest[static_cast<size_t>(i)].second;
+            ASSERT_EQ(Bits(f.wide(x)), Bits(static_cast<double>(f.quad(x)))) << std::hexfloat << x;
+            const tmath::DoubleDouble w = tmath::WideValue(f.which, x);
+            const __float128 q = f.quad(x), error = (static_cast<__float128>(w.hi) + w.lo - q) / q;
+            ASSERT_LT(static_cast<double>(error < 0 ? -error : error), 0x1p-100) << std::hexfloat << x;
+        }
+    for (const Function &f : functions)
+        for (double x : {0.0, -0.0, 1.0, -1.0, 0x1p-1000, 0.7853981633974483, 1.5707963267948966, 3.141592653589793})
+            EXPECT_EQ(Bits(f.wide(x)), Bits(static_cast<double>(f.quad(x)))) << std::hexfloat << x;
+    EXPECT_TRUE(std::isnan(tmath::WideAsin(1.0000000000000002)));
+    EXPECT_EQ(tmath::WideAtan(HUGE_VAL), 0x1.921fb54442d18p+0);
 }
 #endif
 

@@ -1,0 +1,196 @@
+// Sine, cosine, tangent, arctangent and arcsine carried in two doubles (an
+// unevaluated sum, some 104 bits) and rounded once to double: the slow path
+// of the correctly rounded functions where the C library's are not the
+// native ones. Every step is an exact transformation (Knuth's two-sum,
+// Dekker's product) or a double-double operation with a relative error
+// near 2^-104, so the result rounds wrong only where the function lies
+// within about 2^-100 of a midpoint between two doubles.
+#include "PortableMath.h"
+
+#include <cmath>
+
+namespace {
+
+struct Wide {
+    double hi, lo;
+};
+
+Wide TwoSum(double a, double b)
+{
+    const double s = a + b;
+    const double bb = s - a;
+    return {s, (a - (s - bb)) + (b - bb)};
+}
+// As TwoSum, for |a| ≥ |b| (or a zero).
+Wide FastTwoSum(double a, double b)
+{
+    const double s = a + b;
+    return {s, b - (s - a)};
+}
+// a·b exactly, by Dekker's splitting (|a|, |b| below 2^996).
+Wide TwoProduct(double a, double b)
+{
+    const auto split = [](double v) {
+        const double t = 134217729.0 * v;  // 2^27 + 1
+        const double hi = t - (t - v);
+        return Wide{hi, v - hi};
+    };
+    const double p = a * b;
+    const Wide x = split(a), y = split(b);
+    return {p, ((x.hi * y.hi - p) + x.hi * y.lo + x.lo * y.hi) + x.lo * y.lo};
+}
+
+Wide operator+(Wide a, Wide b)
+{
+    Wide s = TwoSum(a.hi, b.hi);
+    const Wide t = TwoSum(a.lo, b.lo);
+    s = FastTwoSum(s.hi, s.lo + t.hi);
+    return FastTwoSum(s.hi, s.lo + t.lo);
+}
+Wide operator-(Wide a) { return {-a.hi, -a.lo}; }
+Wide operator-(Wide a, Wide b) { return a + -b; }
+Wide operator*(Wide a, Wide b)
+{
+    const Wide p = TwoProduct(a.hi, b.hi);
+    return FastTwoSum(p.hi, p.lo + (a.hi * b.lo + a.lo * b.hi));
+}
+Wide operator/(Wide a, Wide b)
+{
+    const double q1 = a.hi / b.hi;
+    Wide r = a - b * Wide{q1, 0};
+    const double q2 = r.hi / b.hi;
+    r = r - b * Wide{q2, 0};
+    return FastTwoSum(q1, q2) + Wide{r.hi / b.hi, 0};
+}
+Wide Sqrt(Wide a)
+{
+    const double h = std::sqrt(a.hi);
+    if (h == 0)
+        return {h, 0};
+    const Wide e = a - TwoProduct(h, h);
+    return FastTwoSum(h, e.hi / (2 * h));
+}
+
+// π/2 in five parts, and arctan(k/8) for k = 1 … 8 in two.
+constexpr double HalfPi[5] = {0x1.921fb54442d18p+0, 0x1.1a62633145c07p-54, -0x1.f1976b7ed8fbcp-110,
+                              0x1.4cf98e804177dp-164, 0x1.31d89cd9128a5p-218};
+constexpr Wide HalfPiWide{HalfPi[0], HalfPi[1]};
+constexpr Wide AtanEighths[8] = {
+    {0x1.fd5ba9aac2f6ep-4, -0x1.cd37686760c17p-59}, {0x1.f5b75f92c80ddp-3, 0x1.8ab6e3cf7afbdp-57},
+    {0x1.6f61941e4def1p-2, -0x1.c63aae6f6e918p-56}, {0x1.dac670561bb4fp-2, 0x1.a2b7f222f65e2p-56},
+    {0x1.1e00babdefeb4p-1, -0x1.928df287a668fp-58}, {0x1.4978fa3269ee1p-1, 0x1.2419a87f2a458p-56},
+    {0x1.700a7c5784634p-1, -0x1.8c34d25aadef6p-56}, {0x1.921fb54442d18p-1, 0x1.1a62633145c07p-55}};
+
+// Below this the reduction by π/2 is exact enough; the engine's angles stay
+// within a turn or two.
+constexpr double ReducibleLimit = 0x1p30;
+
+// x = k·π/2 + r, |r| ≤ π/4 (a little more where x·2/π rounds), k's last two
+// bits returned.
+int Reduce(double x, Wide &r)
+{
+    const double k = std::nearbyint(x / HalfPi[0]);
+    r = Wide{x, 0} - TwoProduct(k, HalfPi[0]);
+    r = r - TwoProduct(k, HalfPi[1]);
+    r = r - TwoProduct(k, HalfPi[2]);
+    r = r - (TwoProduct(k, HalfPi[3]) + Wide{k * HalfPi[4], 0});
+    return static_cast<int>(std::fmod(k, 4.0) + 4) & 3;
+}
+
+// Taylor series of sin r and cos r, |r| below 0.8: the last term taken,
+// r^29/29!, is below 2^-110.
+Wide SinOf(Wide r)
+{
+    const Wide r2 = r * r;
+    Wide term = r, sum = r;
+    for (int n = 3; n <= 29; n += 2) {
+        term = -(term * r2 / Wide{static_cast<double>((n - 1) * n), 0});
+        sum = sum + term;
+    }
+    return sum;
+}
+Wide CosOf(Wide r)
+{
+    const Wide r2 = r * r;
+    Wide term{1, 0}, sum{1, 0};
+    for (int n = 2; n <= 28; n += 2) {
+        term = -(term * r2 / Wide{static_cast<double>((n - 1) * n), 0});
+        sum = sum + term;
+    }
+    return sum;
+}
+
+// arctan y for 0 ≤ y ≤ 1: arctan(k/8) + arctan t, t = (y − k/8)/(1 + y·k/8)
+// with k the nearest eighth, so |t| ≤ 1/16 and its series to t^27 suffices.
+Wide AtanOfUnit(Wide y)
+{
+    const int k = static_cast<int>(std::nearbyint(y.hi * 8));
+    Wide t = y;
+    if (k > 0) {
+        const Wide c{k / 8.0, 0};
+        t = (y - c) / (Wide{1, 0} + y * c);
+    }
+    const Wide t2 = t * t;
+    Wide power = t, sum = t;
+    for (int n = 3; n <= 27; n += 2) {
+        power = -(power * t2);
+        sum = sum + power / Wide{static_cast<double>(n), 0};
+    }
+    return k > 0 ? AtanEighths[k - 1] + sum : sum;
+}
+
+// arctan y for y ≥ 0: beyond 1, π/2 − arctan(1/y).
+Wide AtanOfPositive(Wide y)
+{
+    if (y.hi <= 1)
+        return AtanOfUnit(y);
+    const Wide inverse = y.hi < 0x1p500 ? Wide{1, 0} / y : Wide{1 / y.hi, 0};
+    return HalfPiWide - AtanOfUnit(inverse);
+}
+
+}  // namespace
+
+namespace tmath {
+
+DoubleDouble WideValue(WideFunction f, double x)
+{
+    const auto value = [](Wide w) { return DoubleDouble{w.hi, w.lo}; };
+    if (x == 0)  // ±0, and cos 0 = 1
+        return f == WideFunction::Cos ? DoubleDouble{1, 0} : DoubleDouble{x, 0};
+    if (f == WideFunction::Atan || f == WideFunction::Asin) {
+        const double a = std::fabs(x);
+        Wide r;
+        if (std::isnan(x))
+            return {x, 0};
+        if (f == WideFunction::Atan) {
+            r = AtanOfPositive(Wide{a, 0});
+        } else if (!(a <= 1)) {
+            return {(x - x) / (x - x), 0};  // NaN, as the library gives, with its invalid operation
+        } else {
+            // arcsin a = arctan(a/√(1 − a²)), 1 − a² = (1 − a)(1 + a) exactly.
+            const Wide root = Sqrt(TwoSum(1, -a) * TwoSum(1, a));
+            r = root.hi == 0 ? HalfPiWide : AtanOfPositive(Wide{a, 0} / root);
+        }
+        return value(x < 0 ? -r : r);
+    }
+    if (!(std::fabs(x) < ReducibleLimit))
+        return {f == WideFunction::Sin ? std::sin(x) : f == WideFunction::Cos ? std::cos(x) : std::tan(x), 0};
+    Wide r;
+    const int quadrant = Reduce(x, r);
+    if (f == WideFunction::Tan) {
+        const Wide s = SinOf(r), c = CosOf(r);
+        return value(quadrant & 1 ? -(c / s) : s / c);
+    }
+    // sin x = sin r, cos r, −sin r, −cos r by quadrant; cos x a quadrant on.
+    const int q = (quadrant + (f == WideFunction::Cos)) & 3;
+    const Wide w = q & 1 ? CosOf(r) : SinOf(r);
+    return value(q & 2 ? -w : w);
+}
+
+double WideSin(double x) { return WideValue(WideFunction::Sin, x).hi; }
+double WideCos(double x) { return WideValue(WideFunction::Cos, x).hi; }
+double WideTan(double x) { return WideValue(WideFunction::Tan, x).hi; }
+double WideAtan(double x) { return WideValue(WideFunction::Atan, x).hi; }
+double WideAsin(double x) { return WideValue(WideFunction::Asin, x).hi; }
+
+}  // namespace tmath
