@@ -264,6 +264,21 @@ template <class T>
 ParseResult RoundToBinary(const std::string &text, int exponent, T &out)
 {
     using F = Format<T>;
+    // Clinger's fast path: digits and power of ten both exact in T, so one
+    // correctly rounded multiplication or division gives the answer.
+    const size_t exactDigits = F::p > 24 ? 15 : 7;
+    const int exactPower = F::p > 24 ? 22 : 10;
+    if (text.size() <= exactDigits && exponent >= -exactPower && exponent <= exactPower) {
+        static const T Powers[] = {T(1e0),  T(1e1),  T(1e2),  T(1e3),  T(1e4),  T(1e5),  T(1e6),  T(1e7),
+                                   T(1e8),  T(1e9),  T(1e10), T(1e11), T(1e12), T(1e13), T(1e14), T(1e15),
+                                   T(1e16), T(1e17), T(1e18), T(1e19), T(1e20), T(1e21), T(1e22)};
+        uint64_t n = 0;
+        for (char c : text)
+            n = n * 10 + static_cast<uint64_t>(c - '0');
+        const T whole = static_cast<T>(n);  // exact: below 2^53 (2^24)
+        out = exponent >= 0 ? whole * Powers[exponent] : whole / Powers[-exponent];
+        return ParseResult::Ok;
+    }
     const int leading = exponent + static_cast<int>(text.size()) - 1;
     if (leading > 40 + (F::p > 24 ? 270 : 0))
         return ParseResult::OutOfRange;
