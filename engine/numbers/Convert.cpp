@@ -25,10 +25,8 @@ std::string FormatNumber(double value, int digits, char sep)
     // genuine), then round half up by hand: printf rounds ties to even.
     const std::string text = ScientificText(std::fabs(value), 30);
     const size_t e = text.find('e');
-    std::string mantissa;
-    for (size_t c = 0; c < e; ++c)
-        if (text[c] != '.')
-            mantissa += text[c];
+    std::string mantissa = text.substr(0, e);  // "d.ddd…": the point dropped
+    mantissa.erase(1, 1);
     int exponent = std::atoi(text.c_str() + e + 1);
     exponent += 1;  // value = 0.d1d2… × 10^exponent
 

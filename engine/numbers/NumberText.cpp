@@ -80,15 +80,12 @@ public:
         if (IsZero())
             return "0";
         BigNumber n = *this;
-        std::string out;
-        while (!n.IsZero()) {
-            uint32_t chunk = n.DivideBy(1000000000u);
-            for (int i = 0; i < 9; ++i, chunk /= 10)
-                out += static_cast<char>('0' + chunk % 10);
-        }
-        while (out.size() > 1 && out.back() == '0')
-            out.pop_back();
-        return std::string(out.rbegin(), out.rend());
+        std::string out(words.size() * 10 + 9, '0');  // a word holds under ten digits
+        size_t at = out.size();
+        while (!n.IsZero())
+            for (uint32_t chunk = n.DivideBy(1000000000u), i = 0; i < 9; ++i, chunk /= 10)
+                out[--at] = static_cast<char>('0' + chunk % 10);
+        return out.substr(out.find_first_not_of('0', at));
     }
     friend int Compare(const BigNumber &a, const BigNumber &b)
     {
@@ -172,9 +169,6 @@ Decimal RoundDecimal(Decimal d, int keep)
 // The decimal exponent of d's first digit.
 int Leading(const Decimal &d) { return d.exponent + static_cast<int>(d.digits.size()) - 1; }
 
-// Digit i (0 the first) of d, zero beyond its digits.
-char DigitAt(const Decimal &d, int i) { return i < static_cast<int>(d.digits.size()) ? d.digits[static_cast<size_t>(i)] : '0'; }
-
 const char *NonFinite(double v)
 {
     if (std::isnan(v))
@@ -187,17 +181,22 @@ std::string Scientific(double v, int precision)
 {
     if (const char *word = NonFinite(v))
         return word;
-    std::string out = std::signbit(v) ? "-" : "";
-    Decimal d = v == 0 ? Decimal{"0", 0} : RoundDecimal(ExactDecimal(std::fabs(v)), precision + 1);
+    const Decimal d = v == 0 ? Decimal{"0", 0} : RoundDecimal(ExactDecimal(std::fabs(v)), precision + 1);
     const int x = d.digits == "0" ? 0 : Leading(d);
-    out += DigitAt(d, 0);
+    std::string out;
+    out.reserve(static_cast<size_t>(precision) + 10);
+    if (std::signbit(v))
+        out += '-';
+    out += d.digits[0];
     if (precision > 0)
         out += '.';
-    for (int i = 1; i <= precision; ++i)
-        out += DigitAt(d, i);
+    const size_t shown = std::min(d.digits.size() - 1, static_cast<size_t>(precision));
+    out.append(d.digits, 1, shown).append(static_cast<size_t>(precision) - shown, '0');
     out += x < 0 ? "e-" : "e+";
     const std::string e = std::to_string(x < 0 ? -x : x);
-    return out + (e.size() < 2 ? "0" : "") + e;
+    if (e.size() < 2)
+        out += '0';
+    return out + e;
 }
 
 // precision digits after the point, as printf's %.*f.
@@ -205,7 +204,6 @@ std::string Fixed(double v, int precision)
 {
     if (const char *word = NonFinite(v))
         return word;
-    std::string out = std::signbit(v) ? "-" : "";
     Decimal d{"0", 0};
     if (v != 0) {
         const Decimal exact = ExactDecimal(std::fabs(v));
@@ -217,14 +215,21 @@ std::string Fixed(double v, int precision)
             d = Decimal{"1", -precision};  // over half the last place: ties go to the even 0
         }
     }
-    // Place by place from the highest (or the units) down to the last shown.
-    const int top = d.digits == "0" ? 0 : std::max(Leading(d), 0);
-    for (int place = top; place >= -precision; --place) {
-        if (place == -1)
-            out += '.';
-        const int i = Leading(d) - place;
-        out += d.digits == "0" || i < 0 ? '0' : DigitAt(d, i);
+    // The digits with zeros after them down to the units, or 0.000… before
+    // them; then the point after the units.
+    std::string places;  // every digit from the units (or the first) down to the last shown
+    if (d.digits == "0") {
+        places.assign(static_cast<size_t>(precision) + 1, '0');
+    } else {
+        if (Leading(d) < 0)
+            places.assign(static_cast<size_t>(-Leading(d)), '0');
+        places.append(d.digits).append(static_cast<size_t>(d.exponent + precision), '0');
     }
+    const size_t whole = places.size() - static_cast<size_t>(precision);  // digits before the point
+    std::string out = std::signbit(v) ? "-" : "";
+    out.append(places, 0, whole);
+    if (precision > 0)
+        out.append(1, '.').append(places, whole, std::string::npos);
     return out;
 }
 
