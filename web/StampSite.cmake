@@ -13,8 +13,13 @@ endif()
 set(TEXTS index.html app.js)  # name their build, as sw.js does
 set(FILES index.html app.js charts.js style.css tethrix.js tethrix.wasm manifest.webmanifest icon.svg)
 
+# The page as it starts with nothing stored, drawn by the page itself
+# (scripts/prerender-web.sh) and built into index.html; the page test checks
+# that it is the page's own start.
+set(START ${FROM}/start.html)
+
 set(all "")
-foreach(file ${FILES} sw.js)
+foreach(file ${FILES} sw.js start.html)
   if(NOT EXISTS ${FROM}/${file})
     message(FATAL_ERROR "the page's file ${FROM}/${file} is missing")
   endif()
@@ -33,6 +38,10 @@ foreach(file ${FILES})
       message(FATAL_ERROR "${file} does not name its build (@BUILD@)")
     endif()
     string(REPLACE "@BUILD@" "${build}" text "${text}")
+    if(file STREQUAL "index.html")
+      file(READ ${START} start)
+      string(REPLACE "<!--@START@-->" "${start}" text "${text}")
+    endif()
     file(WRITE ${TO}/${file}.part "${text}")
     file(RENAME ${TO}/${file}.part ${TO}/${file})
   else()

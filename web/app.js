@@ -421,15 +421,16 @@ $('Units').addEventListener('change', () => {
 // and units) is kept once drawn, and the next visit of this build with the
 // same stored texts shows it at once, inert, until this script has
 // calculated the same page again. A flier who acts before the charts are
-// drawn leaves the last kept start as it was.
+// drawn leaves the last kept start as it was. With nothing stored, the start
+// built into index.html (made by scripts/prerender-web.sh) is shown.
 const START = 'Tethrix.start';
 const startedWith = {conditions: storageRead(STORE), units: storageRead(UNITS)};
 let touched = false, startKept = false;
 for (const type of ['input', 'change', 'keydown', 'click', 'toggle'])
   document.addEventListener(type, () => { touched = true; }, true);
-function keepStart() {
-  if (touched || startKept) return;
-  startKept = true;
+// The page's markup as it stands, each field's value written in; without
+// the charts for the start built into the page (whose width is not known).
+function startMarkup(withCharts) {
   const main = document.querySelector('main'), copy = main.cloneNode(true);
   const live = main.querySelectorAll('input, select'), kept = copy.querySelectorAll('input, select');
   live.forEach((field, i) => {
@@ -437,8 +438,16 @@ function keepStart() {
     if (field.tagName === 'SELECT') kept[i].querySelector(`option[value="${field.value}"]`)?.setAttribute('selected', '');
     else kept[i].setAttribute('value', field.value);
   });
+  if (!withCharts)
+    for (const chart of copy.querySelectorAll('.charts figure')) chart.replaceChildren();
+  return copy.innerHTML;
+}
+window.tethrixStartMarkup = () => startMarkup(false);  // for the tests and scripts/prerender-web.sh
+function keepStart() {
+  if (touched || startKept) return;
+  startKept = true;
   try {
-    localStorage.setItem(START, JSON.stringify({build: BUILD, ...startedWith, html: copy.innerHTML}));
+    localStorage.setItem(START, JSON.stringify({build: BUILD, ...startedWith, html: startMarkup(true)}));
   } catch {}
 }
 buildPanels();

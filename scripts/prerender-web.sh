@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Draws the page's start with nothing stored into web/start.html, which the
+# build puts into index.html: a first visit shows the figures before the
+# calculator has loaded. Run it after changing what the page shows at its
+# start; the page test fails while web/start.html is not the page's own.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export NODE_PATH=/usr/share/nodejs
+emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake --build build-web -j"$(nproc)" --target web_site
+(cd web/tests && npm ci --no-audit --no-fund --loglevel=error && TETHRIX_SITE=../../build-web/site node prerender.mjs ../start.html)
+cmake --build build-web -j"$(nproc)" --target web_site
