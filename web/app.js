@@ -16,11 +16,11 @@ const tethrix = await createTethrix({locateFile: (path, folder) => folder + path
 // A kept start on the screen (see keepStart) gives way to the page itself
 // before anything is bound to its elements; its charts stay until the
 // page's own are drawn (they belong to the same figures).
-const shownStart = window.tethrixShownStart;
-if (shownStart) {
-  const charts = ['ChartLapTime', 'ChartLineLength'].map(id => [...$(id).childNodes]);
-  document.querySelector('main').innerHTML = shownStart;
-  ['ChartLapTime', 'ChartLineLength'].forEach((id, i) => $(id).append(...charts[i]));
+if (window.tethrixShownStart) {
+  const charts = [$('ChartLapTime'), $('ChartLineLength')];
+  document.querySelector('main').innerHTML = window.tethrixShownStart;
+  $('ChartLapTime').append(...charts[0].childNodes);
+  $('ChartLineLength').append(...charts[1].childNodes);
 }
 
 const core = new tethrix.CaseEditor();
@@ -128,8 +128,9 @@ function showFigures() {
   $('LapSpeed').dataset.value = lap;
   // Notes on inputs with no physical meaning, for the figures shown.
   write($('Notes'), core.notes().map(note => note.text).join('\n'));
-  write($('ComparedWith'), core.aText());
-  $('ClearA').disabled = !core.aText();
+  const a = core.aText();
+  write($('ComparedWith'), a);
+  $('ClearA').disabled = !a;
   showHeading();
   drawChartsAfterPaint();
 }

@@ -269,19 +269,22 @@ template <class T>
 ParseResult RoundToBinary(const std::string &text, int exponent, T &out)
 {
     using F = Format<T>;
+    // The powers of ten a double holds exactly (a float up to 10^10).
+    static const double Powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    // The first 19 digits as a whole number: all of them when few.
+    uint64_t top = 0;
+    const size_t used = std::min<size_t>(text.size(), 19);
+    for (size_t i = 0; i < used; ++i)
+        top = top * 10 + static_cast<uint64_t>(text[i] - '0');
     // Clinger's fast path: digits and power of ten both exact in T, so one
     // correctly rounded multiplication or division gives the answer.
     const size_t exactDigits = F::p > 24 ? 15 : 7;
     const int exactPower = F::p > 24 ? 22 : 10;
     if (text.size() <= exactDigits && exponent >= -exactPower && exponent <= exactPower) {
-        static const T Powers[] = {T(1e0),  T(1e1),  T(1e2),  T(1e3),  T(1e4),  T(1e5),  T(1e6),  T(1e7),
-                                   T(1e8),  T(1e9),  T(1e10), T(1e11), T(1e12), T(1e13), T(1e14), T(1e15),
-                                   T(1e16), T(1e17), T(1e18), T(1e19), T(1e20), T(1e21), T(1e22)};
-        uint64_t n = 0;
-        for (char c : text)
-            n = n * 10 + static_cast<uint64_t>(c - '0');
-        const T whole = static_cast<T>(n);  // exact: below 2^53 (2^24)
-        out = exponent >= 0 ? whole * Powers[exponent] : whole / Powers[-exponent];
+        const T whole = static_cast<T>(top);  // exact: below 2^53 (2^24)
+        const T power = static_cast<T>(Powers[exponent >= 0 ? exponent : -exponent]);
+        out = exponent >= 0 ? whole * power : whole / power;
         return ParseResult::Ok;
     }
     const int leading = exponent + static_cast<int>(text.size()) - 1;
@@ -294,16 +297,10 @@ ParseResult RoundToBinary(const std::string &text, int exponent, T &out)
         digits.MultiplyAdd(10, static_cast<uint32_t>(c - '0'));
     // The estimate: the first 19 digits, scaled by the power of ten kept
     // apart as a power of two (no overflow or underflow on the way).
-    uint64_t top = 0;
-    const size_t used = std::min<size_t>(text.size(), 19);
-    for (size_t i = 0; i < used; ++i)
-        top = top * 10 + static_cast<uint64_t>(text[i] - '0');
     int binary = 0;
     double x = std::frexp(static_cast<double>(top), &binary);
     for (int k = exponent + static_cast<int>(text.size() - used); k != 0;) {
         const int step = k > 0 ? std::min(k, 22) : std::max(k, -22);
-        static const double Powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
         x = step > 0 ? x * Powers[step] : x / Powers[-step];
         int e;
         x = std::frexp(x, &e);
