@@ -57,8 +57,7 @@ double RoundedAsin(double x, double (*slow)(double));
 
 // The functions carried in two doubles (about 104 bits) and rounded once:
 // correctly rounded but where the function lies within some 2^-100 of a
-// midpoint. Beyond 2^30 in magnitude (no angle the engine makes) sine,
-// cosine and tangent are the C library's.
+// midpoint, for every finite argument.
 enum class WideFunction { Sin, Cos, Tan, Atan, Asin };
 struct DoubleDouble {
     double hi, lo;  // hi = (hi + lo) rounded

@@ -8,6 +8,7 @@
 #include "PortableMath.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -81,9 +82,18 @@ constexpr Wide AtanEighths[8] = {
     {0x1.1e00babdefeb4p-1, -0x1.928df287a668fp-58}, {0x1.4978fa3269ee1p-1, 0x1.2419a87f2a458p-56},
     {0x1.700a7c5784634p-1, -0x1.8c34d25aadef6p-56}, {0x1.921fb54442d18p-1, 0x1.1a62633145c07p-55}};
 
-// Below this the reduction by π/2 is exact enough; the engine's angles stay
-// within a turn or two.
+// Below this, x less k·π/2 in five parts of π/2 keeps every bit that
+// matters; the engine's angles stay within a turn or two.
 constexpr double ReducibleLimit = 0x1p30;
+
+// The bits of 2/π in 32-bit words from 2^-32 on: enough for the largest
+// double's multiple, whose words before these add only multiples of 4.
+constexpr uint32_t TwoOverPi[40] = {
+    0xA2F9836E, 0x4E441529, 0xFC2757D1, 0xF534DDC0, 0xDB629599, 0x3C439041, 0xFE5163AB, 0xDEBBC561,
+    0xB7246E3A, 0x424DD2E0, 0x06492EEA, 0x09D1921C, 0xFE1DEB1C, 0xB129A73E, 0xE88235F5, 0x2EBB4484,
+    0xE99C7026, 0xB45F7E41, 0x3991D639, 0x835339F4, 0x9C845F8B, 0xBDF9283B, 0x1FF897FF, 0xDE05980F,
+    0xEF2F118B, 0x5A0A6D1F, 0x6D367ECF, 0x27CB09B7, 0x4F463F66, 0x9E5FEA2D, 0x7527BAC7, 0xEBE5F17B,
+    0x3D0739F7, 0x8A5292EA, 0x6BFB5FB1, 0x1F8D5D08, 0x56033046, 0xFC7B6BAB, 0xF0CFBC20, 0x9AF4361D};
 
 // x = k·π/2 + r, |r| ≤ π/4 (a little more where x·2/π rounds), k's last two
 // bits returned.
@@ -95,6 +105,71 @@ int Reduce(double x, Wide &r)
     r = r - TwoProduct(k, HalfPi[2]);
     r = r - (TwoProduct(k, HalfPi[3]) + Wide{k * HalfPi[4], 0});
     return static_cast<int>(std::fmod(k, 4.0) + 4) & 3;
+}
+
+// The same for 2^30 ≤ x < ∞, with x·2/π worked out in integers (Payne and
+// Hanek): x = m·2^e times eight words of 2/π leaves at least 222 bits after
+// the point, and no double comes nearer a multiple of π/2 than about 2^-61
+// of it, so 128 bits from the first that counts are always there.
+int ReduceLarge(double x, Wide &r)
+{
+    int exponent = 0;
+    const auto m = static_cast<uint64_t>(std::ldexp(std::frexp(x, &exponent), 53));
+    const int e = exponent - 53;                          // x = m·2^e, e ≥ -22
+    const int first = e < 2 ? 0 : (e - 2) / 32;           // words before it add multiples of 4
+    // p = m times words first … first+7, as ten 32-bit limbs, least first.
+    uint32_t p[10] = {};
+    for (int half = 0; half < 2; ++half) {
+        const uint64_t factor = half ? m >> 32 : m & 0xFFFFFFFF;
+        uint64_t carry = 0;
+        for (int i = 0; i < 8; ++i) {
+            const int at = i + half;
+            carry += factor * TwoOverPi[first + 7 - i] + p[at];
+            p[at] = static_cast<uint32_t>(carry);
+            carry >>= 32;
+        }
+        for (int at = 8 + half; carry; ++at) {
+            carry += p[at];
+            p[at] = static_cast<uint32_t>(carry);
+            carry >>= 32;
+        }
+    }
+    const int point = 32 * (first + 8) - e;               // p's bits after the point
+    const auto bit = [&p](int i) { return (p[i / 32] >> (i % 32)) & 1; };
+    int quadrant = static_cast<int>(bit(point) + 2 * bit(point + 1));
+    // Past a half, the next multiple is nearer: take 1 − the fraction.
+    const bool upper = bit(point - 1);
+    if (upper) {
+        ++quadrant;
+        uint64_t borrow = 0;
+        for (uint32_t &limb : p) {
+            const uint64_t d = 0 - static_cast<uint64_t>(limb) - borrow;
+            limb = static_cast<uint32_t>(d);
+            borrow = d >> 63;
+        }
+    }
+    int top = point - 1;
+    while (top >= 0 && !bit(top))
+        --top;
+    if (top < 128) {  // no double lies this near a multiple of π/2
+        r = {0, 0};
+        return quadrant & 3;
+    }
+    // The 128 bits from the first set one down, as two 64-bit parts.
+    const auto bits64 = [&](int high) {
+        uint64_t v = 0;
+        for (int i = high; i > high - 64; --i)
+            v = v << 1 | bit(i);
+        return v;
+    };
+    const uint64_t a = bits64(top), b = bits64(top - 64);
+    const Wide fraction = FastTwoSum(static_cast<double>(a & ~uint64_t{0x7FF}),
+                                     static_cast<double>(a & 0x7FF) + std::ldexp(static_cast<double>(b), -64));
+    const int scale = top - 63 - point;
+    r = Wide{std::ldexp(fraction.hi, scale), std::ldexp(fraction.lo, scale)} * HalfPiWide;
+    if (upper)
+        r = -r;
+    return quadrant & 3;
 }
 
 // Taylor series of sin r and cos r, |r| below 0.8: the last term taken,
@@ -173,10 +248,19 @@ DoubleDouble WideValue(WideFunction f, double x)
         }
         return value(x < 0 ? -r : r);
     }
-    if (!(std::fabs(x) < ReducibleLimit))
-        return {f == WideFunction::Sin ? std::sin(x) : f == WideFunction::Cos ? std::cos(x) : std::tan(x), 0};
+    if (std::isnan(x - x))  // ±∞ and NaN: NaN
+        return {x - x, 0};
     Wide r;
-    const int quadrant = Reduce(x, r);
+    int quadrant = 0;
+    if (std::fabs(x) < ReducibleLimit) {
+        quadrant = Reduce(x, r);
+    } else {
+        quadrant = ReduceLarge(std::fabs(x), r);
+        if (x < 0) {  // −x = −k·π/2 − r
+            r = -r;
+            quadrant = -quadrant & 3;
+        }
+    }
     if (f == WideFunction::Tan) {
         const Wide s = SinOf(r), c = CosOf(r);
         return value(quadrant & 1 ? -(c / s) : s / c);

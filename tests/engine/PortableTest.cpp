@@ -335,8 +335,8 @@ TEST(PortableMath, functions_in_two_doubles_round_as_quadruple_precision_does)
                     break;
             default: x = std::ldexp(1 + r.unit(), r.below(1000)); break;   // arctangent's huge
             }
-            if (f.range != 1e6 && i % 4 == 3)
-                x = std::ldexp(1 + r.unit(), r.below(20) + 4);  // up to 2^24: several turns
+            if (f.range != 1e6 && i % 4 == 3)  // several turns, or up to the largest double
+                x = std::ldexp(1 + r.unit(), i % 8 == 3 ? r.below(20) + 4 : r.below(994) + 30);
             if (f.range == 1 && std::fabs(x) > 1)
                 x = r.unit();
             x *= r.below(2) ? 1 : -1;
@@ -369,9 +369,12 @@ TEST(PortableMath, functions_in_two_doubles_round_as_quadruple_precision_does)
             ASSERT_LT(static_cast<double>(error < 0 ? -error : error), 0x1p-100) << std::hexfloat << x;
         }
     for (const Function &f : functions)
-        for (double x : {0.0, -0.0, 1.0, -1.0, 0x1p-1000, 0.7853981633974483, 1.5707963267948966, 3.141592653589793})
+        // The last: the double nearest a multiple of π/2, some 2^-61 from it.
+        for (double x : {0.0, -0.0, 1.0, -1.0, 0x1p-1000, 0.7853981633974483, 1.5707963267948966, 3.141592653589793,
+                         0x1p30, -0x1.fffffffffffffp1023, 0x1.6ac5b262ca1ffp+849, -0x1.6ac5b262ca1ffp+849})
             EXPECT_EQ(Bits(f.wide(x)), Bits(static_cast<double>(f.quad(x)))) << std::hexfloat << x;
     EXPECT_TRUE(std::isnan(tmath::WideAsin(1.0000000000000002)));
+    EXPECT_TRUE(std::isnan(tmath::WideSin(HUGE_VAL)) && std::isnan(tmath::WideTan(-HUGE_VAL)));
     EXPECT_EQ(tmath::WideAtan(HUGE_VAL), 0x1.921fb54442d18p+0);
 }
 #endif
