@@ -1,249 +1,323 @@
-// The flier's case as JavaScript sees it (embind): the core's texts, rules
-// and figures as strings, numbers, plain objects and arrays, bytes as
-// Uint8Array. Nothing is decided here.
+// The flier's case as the page calls it: plain C functions, each answering
+// with a list of texts and a list of numbers that bindings.js reads back and
+// shapes into the strings, objects and arrays the page uses. Texts come in
+// as (pointer, length) in an arena bindings.js fills; bytes stay bytes.
+// Nothing is decided here.
 #include "CaseEditor.h"
 #include "DataFile.h"
+#include "EngineError.h"
 
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
+#include <emscripten/emscripten.h>
 
 #include <cmath>
+#include <cstdint>
 #include <ctime>
-
-using emscripten::val;
 
 namespace {
 
-val Bytes(const std::string &bytes)
-{
-    return val::global("Uint8Array").new_(emscripten::typed_memory_view(bytes.size(), bytes.data()))
-        .call<val>("slice");
-}
+// What the last call answered, and where bindings.js finds it: the counts,
+// the numbers' address, then each text's address and length.
+struct Reply {
+    std::vector<std::string> texts;
+    std::vector<double> numbers;
+    std::vector<uint32_t> words;
+} reply;
 
-// The table of inputs the page builds its fields from.
-val Inputs()
+void Start()
 {
-    val list = val::array();
-    for (int i = 0; i < InputKeyCount; ++i) {
-        const InputKey &k = InputKeys[i];
-        val o = val::object();
-        o.set("key", std::string(k.key));
-        o.set("caption", std::string(k.caption));
-        o.set("id", std::string(k.fieldName));
-        o.set("unit", std::string(k.fieldUnit));
-        o.set("condition", i >= FirstConditionKey);
-        o.set("number", k.field != nullptr);
-        list.call<void>("push", o);
-    }
-    return list;
+    reply.texts.clear();
+    reply.numbers.clear();
 }
+void Text(std::string text) { reply.texts.push_back(std::move(text)); }
+void Number(double value) { reply.numbers.push_back(value); }
 
-// The figures' lines, once: {name, key, gap} in the order shown.
-val FigureLinesOf(CaseEditor &e)
-{
-    val list = val::array();
-    for (const ShownFigure &f : e.Figures()) {
-        val o = val::object();
-        o.set("name", std::string(f.info->labelName));
-        o.set("key", std::string(f.info->jsonKey));
-        o.set("gap", f.info->gapBefore);
-        list.call<void>("push", o);
-    }
-    return list;
-}
+std::string In(const char *text, uint32_t length) { return std::string(text, length); }
+WhatIfField Field(int lapTime) { return lapTime ? WhatIfField::LapTime : WhatIfField::LineLength; }
 
-// What the figures' lines say now, in a few crossings instead of an object
-// a figure (Enter's handler builds fifteen lines from it): {texts, values},
-// texts being each line's figure then its comparison with A, every one of
-// them ended by a newline (no figure's text holds one); values the figures
-// in the units shown, NaN where there is none.
-val FiguresOf(CaseEditor &e)
+// An input by its key; a key the core has not is the same error as
+// everywhere else.
+const InputKey &Key(const char *key, uint32_t length)
 {
-    std::string texts;
-    std::vector<double> values;
-    for (const ShownFigure &f : e.Figures()) {
-        texts += f.text + '\n' + e.ComparisonText(static_cast<int>(&f - e.Figures().data())) + '\n';
-        values.push_back(f.value ? ToShown(f.info->measure, e.Units(), *f.value) : NAN);
-    }
-    val o = val::object();
-    o.set("texts", texts);
-    o.set("values", val(emscripten::typed_memory_view(values.size(), values.data())).call<val>("slice"));
-    return o;
+    const std::string name = In(key, length);
+    const InputKey *k = FindInputKey(name);
+    if (k == nullptr)
+        throw EngineError("Unknown input '" + name + "'");
+    return *k;
 }
-
-WhatIfField Field(bool lapTime) { return lapTime ? WhatIfField::LapTime : WhatIfField::LineLength; }
-std::string WhatIfTextOf(CaseEditor &e, bool lapTime) { return e.WhatIfText(Field(lapTime)); }
-void SetWhatIfTextOf(CaseEditor &e, bool lapTime, const std::string &text) { e.SetWhatIfText(Field(lapTime), text); }
-std::string WhatIfOf(CaseEditor &e, bool lapTime) { return e.WhatIf(Field(lapTime)); }
-
-val SaveOf(CaseEditor &e) { return Bytes(e.FileBytes()); }
-
-val ReportOf(CaseEditor &e)
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    std::string error;
-    const ReportLines lines = e.Report(local, error);
-    val o = val::object();
-    o.set("error", error);
-    o.set("title", lines.airplaneName);
-    o.set("document", ReportDocumentTitle(lines.airplaneName));
-    val rows = val::array();
-    if (error.empty())
-        for (const ReportRow &r : ReportRows(lines)) {
-            val row = val::object();
-            row.set("k", r.k);
-            row.set("text", r.text);
-            row.set("bold", r.bold);
-            row.set("centred", r.centred);
-            rows.call<void>("push", row);
-        }
-    o.set("rows", rows);
-    return o;
-}
-
-// The curves the charts draw: [{key, name}], and a scale's range widened
-// to a real change: [lo, hi].
-val ChartCurvesList()
-{
-    val list = val::array();
-    for (const ChartCurve &c : ChartCurves) {
-        val o = val::object();
-        o.set("key", std::string(c.figure));
-        o.set("name", std::string(c.name));
-        list.call<void>("push", o);
-    }
-    return list;
-}
-val RealChange(const std::string &figure, double lo, double hi)
-{
-    WidenToRealChange(figure, lo, hi);
-    val range = val::array();
-    range.call<void>("push", lo);
-    range.call<void>("push", hi);
-    return range;
-}
-
-// A chart's rows as one Float64Array, a row after another: the input, 1 or
-// 0 for a solved row, then the curves' figures in ChartCurves' order; and the
-// error of the first row that failed. One crossing into JavaScript, not one per value.
-val ChartTableOf(CaseEditor &e, const std::string &key, bool holdSpeed)
-{
-    std::vector<double> table;
-    std::string error;
-    int curveFigures[ChartCurveCount];
-    for (int c = 0; c < ChartCurveCount; ++c)
-        curveFigures[c] = FigureIndex(ChartCurves[c].figure);
-    for (const SweepRow &r : e.ChartRows(key, holdSpeed ? SweepHold::Speed : SweepHold::LapTime)) {
-        table.push_back(r.input);
-        table.push_back(r.ok ? 1 : 0);
-        for (int c = 0; c < ChartCurveCount; ++c)
-            table.push_back(r.ok ? r.figures[curveFigures[c]] : 0);
-        if (!r.ok && error.empty())
-            error = r.error;
-    }
-    val o = val::object();
-    o.set("values", val(emscripten::typed_memory_view(table.size(), table.data())).call<val>("slice"));
-    o.set("error", error);
-    return o;
-}
-
-std::string TextOf(CaseEditor &e, const std::string &key) { return e.Text(key); }
-std::string SetTextOf(CaseEditor &e, const std::string &key, const std::string &text, bool leaving)
-{
-    return e.SetText(key, text, leaving);
-}
-std::string StepLinesOf(CaseEditor &e, int delta) { return e.StepLineCount(delta); }
-bool AcceptsLineChar(int c) { return LineCountField::AcceptsChar(static_cast<char32_t>(c), '.'); }
-std::string HeadingCueOf(CaseEditor &e) { return e.Current() ? CurrentCue : StaleCue; }
-// In the units shown, as the figures.
-double ShownLapSpeed(CaseEditor &e) { return ToShown(Measure::Speed, e.Units(), e.LapSpeed()); }
-bool IsMetric(CaseEditor &e) { return e.Units() == DisplayUnits::Metric; }
-void SetMetric(CaseEditor &e, bool metric) { e.SetUnits(metric ? DisplayUnits::Metric : DisplayUnits::Imperial); }
-std::string UnitTextOf(CaseEditor &e, const std::string &key, const std::string &imperial)
-{
-    return e.UnitText(*FindInputKey(key), imperial.c_str());
-}
-std::string FigureUnitOf(CaseEditor &e, const std::string &jsonKey) { return FigureUnitName(e.Figure(jsonKey).info[0], e.Units()); }
-std::string StoredTextOf(CaseEditor &e, const std::string &key) { return e.StoredText(*FindInputKey(key)); }
-std::string SetStoredTextOf(CaseEditor &e, const std::string &key, const std::string &text)
-{
-    return e.SetStoredText(*FindInputKey(key), text);
-}
-int MaxFileBytes() { return static_cast<int>(MaxDataFileBytes); }
 
 // {id, text}: the field's element id (empty for none) and what is said.
-val NoteObject(const InputNote &note)
+void Note(const InputNote &note)
 {
-    val o = val::object();
-    o.set("id", std::string(note.key ? note.key->fieldName : ""));
-    o.set("text", note.text);
-    return o;
-}
-val NotesOf(CaseEditor &e)
-{
-    val list = val::array();
-    for (const InputNote &note : e.Notes())
-        list.call<void>("push", NoteObject(note));
-    return list;
-}
-val AdviceOf(CaseEditor &e) { return NoteObject(e.Advice()); }
-std::string ConditionsSummaryOf(CaseEditor &e) { return e.ConditionsSummary(); }
-// {error, text}: the Preasure Altitude text from a field's elevation and altimeter setting.
-val PressureAltitudeOf(CaseEditor &e, const std::string &elevation, const std::string &altimeter)
-{
-    std::string text;
-    val o = val::object();
-    o.set("error", e.PressureAltitudeText(elevation, altimeter, text));
-    o.set("text", text);
-    return o;
+    Text(note.key ? note.key->fieldName : "");
+    Text(note.text);
 }
 
 }  // namespace
 
-EMSCRIPTEN_BINDINGS(tethrix)
+#define EXPORT extern "C" EMSCRIPTEN_KEEPALIVE
+
+EXPORT const uint32_t *tx_reply()
 {
-    emscripten::function("inputs", &Inputs);
-    emscripten::function("acceptsLineChar", &AcceptsLineChar);
-    emscripten::function("maxFileBytes", &MaxFileBytes);
-    emscripten::function("chartCurves", &ChartCurvesList);
-    emscripten::function("realChange", &RealChange);
-    emscripten::class_<CaseEditor>("CaseEditor")
-        .constructor<>()
-        .function("text", &TextOf)
-        .function("setText", &SetTextOf)
-        .function("stepLines", &StepLinesOf)
-        .function("current", &CaseEditor::Current)
-        .function("headingCue", &HeadingCueOf)
-        .function("recalculate", &CaseEditor::Recalculate)
-        .function("figureLines", &FigureLinesOf)
-        .function("figures", &FiguresOf)
-        .function("lapSpeed", &ShownLapSpeed)
-        .function("lapSpeedText", &CaseEditor::LapSpeedText)
-        .function("whatIfText", &WhatIfTextOf)
-        .function("setWhatIfText", &SetWhatIfTextOf)
-        .function("whatIf", &WhatIfOf)
-        .function("open", &CaseEditor::Open)
-        .function("save", &SaveOf)
-        .function("savedAs", &CaseEditor::SavedAs)
-        .function("report", &ReportOf)
-        .function("defaults", &CaseEditor::Defaults)
-        .function("conditionDefaults", &CaseEditor::ConditionDefaults)
-        .function("chartTable", &ChartTableOf)
-        .function("shownCalculated", &CaseEditor::ShownCalculated)
-        .function("metric", &IsMetric)
-        .function("setMetric", &SetMetric)
-        .function("unitText", &UnitTextOf)
-        .function("figureUnit", &FigureUnitOf)
-        .function("storedText", &StoredTextOf)
-        .function("setStoredText", &SetStoredTextOf)
-        .function("notes", &NotesOf)
-        .function("advice", &AdviceOf)
-        .function("conditionsSummary", &ConditionsSummaryOf)
-        .function("pressureAltitude", &PressureAltitudeOf)
-        .function("keepAsA", emscripten::select_overload<std::string()>(&CaseEditor::KeepAsA))
-        .function("openA", &CaseEditor::OpenA)
-        .function("clearA", &CaseEditor::ClearA)
-        .function("aText", &CaseEditor::AText);
+    std::vector<uint32_t> &w = reply.words;
+    w.assign({static_cast<uint32_t>(reply.texts.size()), static_cast<uint32_t>(reply.numbers.size()),
+              static_cast<uint32_t>(reinterpret_cast<uintptr_t>(reply.numbers.data()))});
+    for (const std::string &t : reply.texts) {
+        w.push_back(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(t.data())));
+        w.push_back(static_cast<uint32_t>(t.size()));
+    }
+    return w.data();
+}
+
+// Room for a call's texts, valid until the next call asks for room.
+EXPORT char *tx_arena(uint32_t size)
+{
+    static std::string arena;
+    arena.resize(size);
+    return arena.data();
+}
+
+// The table of inputs the page builds its fields from: key, caption, id and
+// unit texts, condition and number flags, an input after another.
+EXPORT void tx_inputs()
+{
+    Start();
+    for (int i = 0; i < InputKeyCount; ++i) {
+        const InputKey &k = InputKeys[i];
+        Text(k.key);
+        Text(k.caption);
+        Text(k.fieldName);
+        Text(k.fieldUnit);
+        Number(i >= FirstConditionKey);
+        Number(k.field != nullptr);
+    }
+}
+EXPORT int tx_acceptsLineChar(int c) { return LineCountField::AcceptsChar(static_cast<char32_t>(c), '.'); }
+EXPORT int tx_maxFileBytes() { return static_cast<int>(MaxDataFileBytes); }
+// The curves the charts draw: key and name texts.
+EXPORT void tx_chartCurves()
+{
+    Start();
+    for (const ChartCurve &c : ChartCurves) {
+        Text(c.figure);
+        Text(c.name);
+    }
+}
+// A scale's range widened to a real change: lo, hi.
+EXPORT void tx_realChange(const char *figure, uint32_t length, double lo, double hi)
+{
+    Start();
+    WidenToRealChange(In(figure, length), lo, hi);
+    Number(lo);
+    Number(hi);
+}
+
+EXPORT CaseEditor *tx_new() { return new CaseEditor(); }
+
+EXPORT void tx_text(CaseEditor *e, const char *key, uint32_t length)
+{
+    Start();
+    Text(e->Text(In(key, length)));
+}
+EXPORT void tx_setText(CaseEditor *e, const char *key, uint32_t keyLength, const char *text, uint32_t length,
+                       int leaving)
+{
+    Start();
+    Text(e->SetText(In(key, keyLength), In(text, length), leaving != 0));
+}
+EXPORT void tx_stepLines(CaseEditor *e, int delta)
+{
+    Start();
+    Text(e->StepLineCount(delta));
+}
+EXPORT int tx_current(CaseEditor *e) { return e->Current(); }
+EXPORT void tx_headingCue(CaseEditor *e)
+{
+    Start();
+    Text(e->Current() ? CurrentCue : StaleCue);
+}
+EXPORT void tx_recalculate(CaseEditor *e)
+{
+    Start();
+    Text(e->Recalculate());
+}
+
+// The figures' lines, once: name and key texts, the gap before each.
+EXPORT void tx_figureLines(CaseEditor *e)
+{
+    Start();
+    for (const ShownFigure &f : e->Figures()) {
+        Text(f.info->labelName);
+        Text(f.info->jsonKey);
+        Number(f.info->gapBefore);
+    }
+}
+// What the figures' lines say now, as one text (Enter's handler builds
+// fifteen lines from it): each line's figure then its comparison with A,
+// every one ended by a newline (no figure's text holds one); and the figures
+// in the units shown, NaN where there is none.
+EXPORT void tx_figures(CaseEditor *e)
+{
+    Start();
+    std::string texts;
+    const auto &figures = e->Figures();
+    for (size_t i = 0; i < figures.size(); ++i) {
+        const ShownFigure &f = figures[i];
+        texts += f.text + '\n' + e->ComparisonText(static_cast<int>(i)) + '\n';
+        Number(f.value ? ToShown(f.info->measure, e->Units(), *f.value) : NAN);
+    }
+    Text(std::move(texts));
+}
+// In the units shown, as the figures.
+EXPORT double tx_lapSpeed(CaseEditor *e) { return ToShown(Measure::Speed, e->Units(), e->LapSpeed()); }
+EXPORT void tx_lapSpeedText(CaseEditor *e)
+{
+    Start();
+    Text(e->LapSpeedText());
+}
+EXPORT void tx_whatIfText(CaseEditor *e, int lapTime)
+{
+    Start();
+    Text(e->WhatIfText(Field(lapTime)));
+}
+EXPORT void tx_setWhatIfText(CaseEditor *e, int lapTime, const char *text, uint32_t length)
+{
+    e->SetWhatIfText(Field(lapTime), In(text, length));
+}
+EXPORT void tx_whatIf(CaseEditor *e, int lapTime)
+{
+    Start();
+    Text(e->WhatIf(Field(lapTime)));
+}
+
+EXPORT void tx_open(CaseEditor *e, const char *name, uint32_t nameLength, const char *bytes, uint32_t length)
+{
+    Start();
+    Text(e->Open(In(name, nameLength), In(bytes, length)));
+}
+EXPORT void tx_save(CaseEditor *e)
+{
+    Start();
+    Text(e->FileBytes());
+}
+EXPORT void tx_savedAs(CaseEditor *e, const char *path, uint32_t length) { e->SavedAs(In(path, length)); }
+
+// The report: error, title and document texts, then each row's text with
+// its line k, bold and centred.
+EXPORT void tx_report(CaseEditor *e)
+{
+    Start();
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    std::string error;
+    const ReportLines lines = e->Report(local, error);
+    const bool rows = error.empty();
+    Text(std::move(error));
+    Text(lines.airplaneName);
+    Text(ReportDocumentTitle(lines.airplaneName));
+    if (rows)
+        for (const ReportRow &r : ReportRows(lines)) {
+            Text(r.text);
+            Number(r.k);
+            Number(r.bold);
+            Number(r.centred);
+        }
+}
+EXPORT void tx_defaults(CaseEditor *e)
+{
+    Start();
+    Text(e->Defaults());
+}
+EXPORT void tx_conditionDefaults(CaseEditor *e) { e->ConditionDefaults(); }
+
+// A chart's rows, a row after another: the input, 1 or 0 for a solved row,
+// then the curves' figures in ChartCurves' order; and the error of the first
+// row that failed.
+EXPORT void tx_chartTable(CaseEditor *e, const char *key, uint32_t length, int holdSpeed)
+{
+    Start();
+    std::string error;
+    int curveFigures[ChartCurveCount];
+    for (int c = 0; c < ChartCurveCount; ++c)
+        curveFigures[c] = FigureIndex(ChartCurves[c].figure);
+    for (const SweepRow &r : e->ChartRows(In(key, length), holdSpeed ? SweepHold::Speed : SweepHold::LapTime)) {
+        Number(r.input);
+        Number(r.ok ? 1 : 0);
+        for (int c = 0; c < ChartCurveCount; ++c)
+            Number(r.ok ? r.figures[curveFigures[c]] : 0);
+        if (!r.ok && error.empty())
+            error = r.error;
+    }
+    Text(std::move(error));
+}
+EXPORT double tx_shownCalculated(CaseEditor *e, const char *key, uint32_t length)
+{
+    return e->ShownCalculated(In(key, length));
+}
+EXPORT int tx_metric(CaseEditor *e) { return e->Units() == DisplayUnits::Metric; }
+EXPORT void tx_setMetric(CaseEditor *e, int metric)
+{
+    e->SetUnits(metric ? DisplayUnits::Metric : DisplayUnits::Imperial);
+}
+EXPORT void tx_unitText(CaseEditor *e, const char *key, uint32_t keyLength, const char *imperial, uint32_t length)
+{
+    Start();
+    Text(e->UnitText(Key(key, keyLength), In(imperial, length).c_str()));
+}
+EXPORT void tx_figureUnit(CaseEditor *e, const char *jsonKey, uint32_t length)
+{
+    Start();
+    Text(FigureUnitName(e->Figure(In(jsonKey, length)).info[0], e->Units()));
+}
+EXPORT void tx_storedText(CaseEditor *e, const char *key, uint32_t length)
+{
+    Start();
+    Text(e->StoredText(Key(key, length)));
+}
+EXPORT void tx_setStoredText(CaseEditor *e, const char *key, uint32_t keyLength, const char *text, uint32_t length)
+{
+    Start();
+    Text(e->SetStoredText(Key(key, keyLength), In(text, length)));
+}
+EXPORT void tx_notes(CaseEditor *e)
+{
+    Start();
+    for (const InputNote &note : e->Notes())
+        Note(note);
+}
+EXPORT void tx_advice(CaseEditor *e)
+{
+    Start();
+    Note(e->Advice());
+}
+EXPORT void tx_conditionsSummary(CaseEditor *e)
+{
+    Start();
+    Text(e->ConditionsSummary());
+}
+// The Preasure Altitude text from a field's elevation and altimeter
+// setting: error, then text.
+EXPORT void tx_pressureAltitude(CaseEditor *e, const char *elevation, uint32_t elevationLength,
+                                const char *altimeter, uint32_t length)
+{
+    Start();
+    std::string text;
+    Text(e->PressureAltitudeText(In(elevation, elevationLength), In(altimeter, length), text));
+    Text(std::move(text));
+}
+EXPORT void tx_keepAsA(CaseEditor *e)
+{
+    Start();
+    Text(e->KeepAsA());
+}
+EXPORT void tx_openA(CaseEditor *e, const char *name, uint32_t nameLength, const char *bytes, uint32_t length)
+{
+    Start();
+    Text(e->OpenA(In(name, nameLength), In(bytes, length)));
+}
+EXPORT void tx_clearA(CaseEditor *e) { e->ClearA(); }
+EXPORT void tx_aText(CaseEditor *e)
+{
+    Start();
+    Text(e->AText());
 }

@@ -132,6 +132,17 @@ test('what if, the heading and the keyboard', async () => {
 
   await page.fill('#Weight', 'x');
   assert.equal(await page.textContent('#Error'), "'x' is not a valid floating point value.");
+
+  // The core's calls: texts of any script go in and come back whole; a key
+  // the core has not is refused, and the next call is answered.
+  const calls = await page.evaluate(() => {
+    const s = window.tethrixSession;
+    s.setText('an', 'Été — 飛行機 🛩', true);
+    let unknown = 'answered';
+    try { s.storedText('nope'); } catch { unknown = 'refused'; }
+    return {name: s.text('an'), unknown, line: s.storedText('ll')};
+  });
+  assert.deepEqual(calls, {name: 'Été — 飛行機 🛩', unknown: 'refused', line: '50'});
   await context.close();
 });
 
