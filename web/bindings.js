@@ -3,43 +3,76 @@
 // after the module's own code, whose HEAPU8, HEAPU32 and HEAPF64 it reads.
 // Texts go in as UTF-8, bytes (a Uint8Array) as they are; a call's answer is
 // a list of texts and a list of numbers.
-const encoder = new TextEncoder(), decoder = new TextDecoder();
+const encoder = new TextEncoder(), decoder = new TextDecoder(), NONE = new Float64Array(0);
 
-// Calls the core's function tx_<name> with args: texts and bytes become an
+// Calls the core's function fn with args: texts and bytes become an
 // address and a length in one arena; booleans 1 or 0; numbers as they are.
-function call(name, ...args) {
-  const parts = args.map(a => typeof a === 'string' ? encoder.encode(a) : a instanceof Uint8Array ? a : null);
-  const size = parts.reduce((n, p) => n + (p ? p.length : 0), 0);
-  let at = size ? Module['_tx_arena'](size) : 0;
+function call(fn, ...args) {
+  let room = 0;
+  for (const a of args)
+    room += typeof a === 'string' ? 3 * a.length : a instanceof Uint8Array ? a.length : 0;
+  let at = room ? _tx_arena(room) : 0;
   const wire = [];
-  args.forEach((a, i) => {
-    const p = parts[i];
-    if (p) {
-      HEAPU8.set(p, at);
-      wire.push(at, p.length);
-      at += p.length;
+  for (const a of args) {
+    if (typeof a === 'string') {
+      const written = encode(a, at);
+      wire.push(at, written);
+      at += written;
+    } else if (a instanceof Uint8Array) {
+      HEAPU8.set(a, at);
+      wire.push(at, a.length);
+      at += a.length;
     } else {
       wire.push(typeof a === 'boolean' ? Number(a) : a);
     }
-  });
-  return Module['_tx_' + name](...wire);
+  }
+  return fn(...wire);
+}
+
+// Writes a text as UTF-8 at `at`, with room for three bytes a character;
+// short ASCII ones (most: keys, numbers) directly, quicker than the encoder.
+function encode(text, at) {
+  const n = text.length;
+  if (n <= 32) {
+    let i = 0;
+    for (; i < n; ++i) {
+      const c = text.charCodeAt(i);
+      if (c > 0x7F) break;
+      HEAPU8[at + i] = c;
+    }
+    if (i === n) return n;
+  }
+  return encoder.encodeInto(text, HEAPU8.subarray(at, at + 3 * n)).written;
+}
+
+// A text from the core's UTF-8: short ASCII ones (most) read directly,
+// which is quicker than a decoder call.
+function decode(bytes) {
+  if (bytes.length > 24) return decoder.decode(bytes);
+  let out = '';
+  for (const b of bytes) {
+    if (b > 0x7F) return decoder.decode(bytes);
+    out += String.fromCharCode(b);
+  }
+  return out;
 }
 
 // The last call's answer: {texts, numbers}, or its texts as bytes.
 function reply(asBytes) {
-  const at = Module['_tx_reply']() >> 2;
+  const at = _tx_reply() >> 2;
   const words = HEAPU32, count = words[at], numbers = words[at + 1], numbersAt = words[at + 2] >> 3;
   const texts = [];
   for (let i = 0; i < count; ++i) {
     const start = words[at + 3 + 2 * i], bytes = HEAPU8.subarray(start, start + words[at + 4 + 2 * i]);
-    texts.push(asBytes ? bytes.slice() : decoder.decode(bytes));
+    texts.push(asBytes ? bytes.slice() : decode(bytes));
   }
-  return {texts, numbers: HEAPF64.slice(numbersAt, numbersAt + numbers)};
+  return {texts, numbers: numbers ? HEAPF64.slice(numbersAt, numbersAt + numbers) : NONE};
 }
 // The one text a call answers.
-function text(name, ...args) {
-  call(name, ...args);
-  return reply().texts[0];
+function text(fn, ...args) {
+  call(fn, ...args);
+  const at = _tx_reply() >> 2, start = HEAPU32[at + 3];
+  return decode(HEAPU8.subarray(start, start + HEAPU32[at + 4]));
 }
 // Items of `size` texts and `step` numbers each, as objects made by `make`.
 function items(size, step, make) {
@@ -52,51 +85,51 @@ function items(size, step, make) {
 const note = () => items(2, 0, ([id, text]) => ({id, text}));
 
 Module['inputs'] = () => {
-  call('inputs');
+  call(_tx_inputs);
   return items(4, 2, ([key, caption, id, unit], [condition, number]) =>
     ({key, caption, id, unit, condition: Boolean(condition), number: Boolean(number)}));
 };
-Module['acceptsLineChar'] = c => Boolean(call('acceptsLineChar', c));
-Module['maxFileBytes'] = () => call('maxFileBytes');
+Module['acceptsLineChar'] = c => Boolean(call(_tx_acceptsLineChar, c));
+Module['maxFileBytes'] = () => call(_tx_maxFileBytes);
 Module['chartCurves'] = () => {
-  call('chartCurves');
+  call(_tx_chartCurves);
   return items(2, 0, ([key, name]) => ({key, name}));
 };
 Module['realChange'] = (figure, lo, hi) => {
-  call('realChange', figure, lo, hi);
+  call(_tx_realChange, figure, lo, hi);
   return Array.from(reply().numbers);
 };
 
 Module['CaseEditor'] = class CaseEditor {
-  constructor() { this.core = Module['_tx_new'](); }
-  text(key) { return text('text', this.core, key); }
-  setText(key, value, leaving) { return text('setText', this.core, key, value, leaving); }
-  stepLines(delta) { return text('stepLines', this.core, delta); }
-  current() { return Boolean(call('current', this.core)); }
-  headingCue() { return text('headingCue', this.core); }
-  recalculate() { return text('recalculate', this.core); }
+  constructor() { this.core = _tx_new(); }
+  text(key) { return text(_tx_text, this.core, key); }
+  setText(key, value, leaving) { return text(_tx_setText, this.core, key, value, leaving); }
+  stepLines(delta) { return text(_tx_stepLines, this.core, delta); }
+  current() { return Boolean(call(_tx_current, this.core)); }
+  headingCue() { return text(_tx_headingCue, this.core); }
+  recalculate() { return text(_tx_recalculate, this.core); }
   figureLines() {
-    call('figureLines', this.core);
+    call(_tx_figureLines, this.core);
     return items(2, 1, ([name, key], [gap]) => ({name, key, gap: Boolean(gap)}));
   }
   figures() {
-    call('figures', this.core);
+    call(_tx_figures, this.core);
     const {texts, numbers} = reply();
     return {texts: texts[0], values: numbers};
   }
-  lapSpeed() { return call('lapSpeed', this.core); }
-  lapSpeedText() { return text('lapSpeedText', this.core); }
-  whatIfText(lapTime) { return text('whatIfText', this.core, lapTime); }
-  setWhatIfText(lapTime, value) { call('setWhatIfText', this.core, lapTime, value); }
-  whatIf(lapTime) { return text('whatIf', this.core, lapTime); }
-  open(name, bytes) { return text('open', this.core, name, bytes); }
+  lapSpeed() { return call(_tx_lapSpeed, this.core); }
+  lapSpeedText() { return text(_tx_lapSpeedText, this.core); }
+  whatIfText(lapTime) { return text(_tx_whatIfText, this.core, lapTime); }
+  setWhatIfText(lapTime, value) { call(_tx_setWhatIfText, this.core, lapTime, value); }
+  whatIf(lapTime) { return text(_tx_whatIf, this.core, lapTime); }
+  open(name, bytes) { return text(_tx_open, this.core, name, bytes); }
   save() {
-    call('save', this.core);
+    call(_tx_save, this.core);
     return reply(true).texts[0];
   }
-  savedAs(path) { call('savedAs', this.core, path); }
+  savedAs(path) { call(_tx_savedAs, this.core, path); }
   report() {
-    call('report', this.core);
+    call(_tx_report, this.core);
     const {texts, numbers} = reply();
     const rows = [];
     for (let i = 3; i < texts.length; ++i) {
@@ -105,36 +138,36 @@ Module['CaseEditor'] = class CaseEditor {
     }
     return {error: texts[0], title: texts[1], document: texts[2], rows};
   }
-  defaults() { return text('defaults', this.core); }
-  conditionDefaults() { call('conditionDefaults', this.core); }
+  defaults() { return text(_tx_defaults, this.core); }
+  conditionDefaults() { call(_tx_conditionDefaults, this.core); }
   chartTable(key, holdSpeed) {
-    call('chartTable', this.core, key, holdSpeed);
+    call(_tx_chartTable, this.core, key, holdSpeed);
     const {texts, numbers} = reply();
     return {values: numbers, error: texts[0]};
   }
-  shownCalculated(key) { return call('shownCalculated', this.core, key); }
-  metric() { return Boolean(call('metric', this.core)); }
-  setMetric(metric) { call('setMetric', this.core, metric); }
-  unitText(key, imperial) { return text('unitText', this.core, key, imperial); }
-  figureUnit(key) { return text('figureUnit', this.core, key); }
-  storedText(key) { return text('storedText', this.core, key); }
-  setStoredText(key, value) { return text('setStoredText', this.core, key, value); }
+  shownCalculated(key) { return call(_tx_shownCalculated, this.core, key); }
+  metric() { return Boolean(call(_tx_metric, this.core)); }
+  setMetric(metric) { call(_tx_setMetric, this.core, metric); }
+  unitText(key, imperial) { return text(_tx_unitText, this.core, key, imperial); }
+  figureUnit(key) { return text(_tx_figureUnit, this.core, key); }
+  storedText(key) { return text(_tx_storedText, this.core, key); }
+  setStoredText(key, value) { return text(_tx_setStoredText, this.core, key, value); }
   notes() {
-    call('notes', this.core);
+    call(_tx_notes, this.core);
     return note();
   }
   advice() {
-    call('advice', this.core);
+    call(_tx_advice, this.core);
     return note()[0];
   }
-  conditionsSummary() { return text('conditionsSummary', this.core); }
+  conditionsSummary() { return text(_tx_conditionsSummary, this.core); }
   pressureAltitude(elevation, altimeter) {
-    call('pressureAltitude', this.core, elevation, altimeter);
+    call(_tx_pressureAltitude, this.core, elevation, altimeter);
     const [error, text] = reply().texts;
     return {error, text};
   }
-  keepAsA() { return text('keepAsA', this.core); }
-  openA(name, bytes) { return text('openA', this.core, name, bytes); }
-  clearA() { call('clearA', this.core); }
-  aText() { return text('aText', this.core); }
+  keepAsA() { return text(_tx_keepAsA, this.core); }
+  openA(name, bytes) { return text(_tx_openA, this.core, name, bytes); }
+  clearA() { call(_tx_clearA, this.core); }
+  aText() { return text(_tx_aText, this.core); }
 };
