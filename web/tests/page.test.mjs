@@ -75,6 +75,15 @@ const CASES = [
 test('every figure and every error equals tethrix-calc --json', async () => {
   const context = await chrome.newContext();
   const page = await open(context);
+  // The lap-time chart's rows (lap time, solved, its four curves): every
+  // tenth as tethrix-calc gives the figures at that lap time.
+  const rows = await page.evaluate(() => Array.from(window.tethrixSession.chartTable('lt', false).values));
+  assert.equal(rows.length, 41 * 6);
+  for (let at = 0; at < rows.length; at += 60) {
+    const {json} = desktop([`lt=${rows[at]}`]);
+    assert.deepEqual(rows.slice(at, at + 6),
+                     [rows[at], 1, json.LineTension, json.LeadoutPosition, json.LineProjection, json.LeadoutRake]);
+  }
   let compared = 0;
   for (const inputs of CASES) {
     const args = Object.entries(inputs).map(([k, v]) => `${k}=${v}`);
