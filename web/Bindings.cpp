@@ -5,7 +5,6 @@
 // Nothing is decided here.
 #include "CaseEditor.h"
 #include "DataFile.h"
-#include "EngineError.h"
 
 #include <emscripten/emscripten.h>
 
@@ -34,16 +33,7 @@ void Number(double value) { reply.numbers.push_back(value); }
 std::string In(const char *text, uint32_t length) { return std::string(text, length); }
 WhatIfField Field(int lapTime) { return lapTime ? WhatIfField::LapTime : WhatIfField::LineLength; }
 
-// An input by its key; a key the core has not is the same error as
-// everywhere else.
-const InputKey &Key(const char *key, uint32_t length)
-{
-    const std::string name = In(key, length);
-    const InputKey *k = FindInputKey(name);
-    if (k == nullptr)
-        throw EngineError("Unknown input '" + name + "'");
-    return *k;
-}
+const InputKey &Key(const char *key, uint32_t length) { return InputKeyNamed(In(key, length)); }
 
 // {id, text}: the field's element id (empty for none) and what is said.
 void Note(const InputNote &note)

@@ -54,13 +54,6 @@ void WidenToRealChange(const std::string &figure, double &lo, double &hi)
 
 namespace {
 
-const InputKey &KeyOf(const std::string &key)
-{
-    if (const InputKey *k = FindInputKey(key))
-        return *k;
-    throw EngineError("Unknown input '" + key + "'");
-}
-
 size_t IndexOf(const InputKey &key) { return static_cast<size_t>(&key - InputKeys); }
 
 
@@ -92,7 +85,7 @@ CaseEditor::CaseEditor(char decimalSeparator) : separator(decimalSeparator)
         figures[static_cast<size_t>(i)] = {&::Figures[i], std::nullopt, ::Figures[i].caption};
 }
 
-const std::string &CaseEditor::Text(const std::string &key) const { return Text(KeyOf(key)); }
+const std::string &CaseEditor::Text(const std::string &key) const { return Text(InputKeyNamed(key)); }
 
 const std::string &CaseEditor::Text(const InputKey &key) const { return texts[IndexOf(key)]; }
 
@@ -100,7 +93,7 @@ std::string &CaseEditor::TextOf(const InputKey &key) { return texts[IndexOf(key)
 
 std::string CaseEditor::SetText(const std::string &keyName, const std::string &text, bool leaving)
 {
-    const InputKey &key = KeyOf(keyName);
+    const InputKey &key = InputKeyNamed(keyName);
     std::string &shown = TextOf(key);
     if (shown != text)
         current = false;  // any change of a text leaves the figures behind
@@ -416,7 +409,7 @@ void CaseEditor::SavedAs(const std::string &path)
 {
     const std::string name = CutName(NameFromPath(path));
     fc.AcName = name;
-    texts[IndexOf(KeyOf("an"))] = name;
+    texts[IndexOf(InputKeyNamed("an"))] = name;
 }
 
 ReportLines CaseEditor::Report(const std::tm &localTime, std::string &error)
@@ -464,7 +457,7 @@ void CaseEditor::ConditionDefaults()
 
 std::vector<SweepRow> CaseEditor::ChartRows(const std::string &key, SweepHold hold) const
 {
-    const InputKey &k = KeyOf(key);
+    const InputKey &k = InputKeyNamed(key);
     std::vector<SweepRow> rows = ::Sweep(calculated, k, ChartValues(calculated.*(k.field), ChartRangeFor(key)), hold);
     for (SweepRow &row : rows)
         row = ShownRow(row, k, units);
@@ -473,6 +466,6 @@ std::vector<SweepRow> CaseEditor::ChartRows(const std::string &key, SweepHold ho
 
 double CaseEditor::ShownCalculated(const std::string &key) const
 {
-    const InputKey &k = KeyOf(key);
+    const InputKey &k = InputKeyNamed(key);
     return ToShown(k.measure, units, calculated.*(k.field));
 }

@@ -92,6 +92,9 @@ constexpr int ConditionKeyCount = InputKeyCount - FirstConditionKey;
 extern const InputKey InputKeys[InputKeyCount];
 
 const InputKey *FindInputKey(const std::string &key);
+// The same, for a key that must be one: any other is an EngineError,
+// "Unknown input 'key'".
+const InputKey &InputKeyNamed(const std::string &key);
 // Whether typed names the key name, regardless of case ("altitude" names
 // "Altitude").
 bool NamesKey(const std::string &typed, const char *name);

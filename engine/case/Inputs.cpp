@@ -48,6 +48,13 @@ const InputKey *FindInputKey(const std::string &key)
     return nullptr;
 }
 
+const InputKey &InputKeyNamed(const std::string &key)
+{
+    if (const InputKey *k = FindInputKey(key))
+        return *k;
+    throw EngineError("Unknown input '" + key + "'");
+}
+
 bool SetInput(FlightCase &fc, const std::string &key, const std::string &value, DisplayUnits units)
 {
     const InputKey *k = FindInputKey(key);
