@@ -7,7 +7,24 @@
 
 namespace {
 
-#include "MathTables.inc"
+#include "LogInverses.inc"
+
+// The exp table and the log table's log c, made at first use.
+struct Tables {
+    uint64_t exp[256];
+    double logc[128];
+    Tables()
+    {
+        tmath::BuildGlibcExpTable(exp);
+        for (int i = 0; i < 128; ++i)
+            logc[i] = tmath::LogOfInverse(LogInverses[i]);
+    }
+};
+const Tables &Built()
+{
+    static const Tables tables;
+    return tables;
+}
 
 uint64_t Bits(double x)
 {
@@ -113,8 +130,9 @@ double GlibcExp(double x, MultiplyAdd fused, MultiplyAdd other)
     const double r = other(kd, NegLn2loN, other(kd, NegLn2hiN, x));
     const uint64_t idx = 2 * (ki % 128);
     const uint64_t top = ki << (52 - 7);
-    const double tail = FromBits(ExpTable[idx]);
-    const uint64_t sbits = ExpTable[idx + 1] + top;
+    const uint64_t *table = Built().exp;
+    const double tail = FromBits(table[idx]);
+    const uint64_t sbits = table[idx + 1] + top;
     const double r2 = r * r;
     const double tmp = other(r2 * r2, other(r, ExpC5, ExpC4), fused(r2, other(r, ExpC3, ExpC2), tail + r));
     if (abstop == 0)
@@ -164,7 +182,7 @@ double GlibcLog(double x, MultiplyAdd reduce, MultiplyAdd fused, MultiplyAdd oth
     const int i = static_cast<int>((tmp >> (52 - 7)) % 128);
     const int k = static_cast<int>(static_cast<int64_t>(tmp) >> 52);
     const uint64_t iz = ix - (tmp & 0xfffull << 52);
-    const double invc = LogTable[i].invc, logc = LogTable[i].logc, z = FromBits(iz);
+    const double invc = LogInverses[i], logc = Built().logc[i], z = FromBits(iz);
     const double r = reduce(z, invc, -1.0);
     const double kd = static_cast<double>(k);
     const double w = fma(kd, Ln2hi, logc);

@@ -9,6 +9,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 
 #if defined(__GLIBC__) && (defined(__x86_64__) || defined(__i386__))
 #define TETHRIX_NATIVE_MATH 1
@@ -68,6 +69,14 @@ double WideCos(double x);
 double WideTan(double x);
 double WideAtan(double x);
 double WideAsin(double x);
+
+// glibc's exp table, worked out: for k = 0 … 127, 2^(k/128) = H·(1 + T)
+// with H rounded to double and T the rest rounded once, as T's bits and
+// H's less k << 45. Bit for bit the published table.
+void BuildGlibcExpTable(uint64_t (&table)[256]);
+// log(1/x) rounded once, for x in [1/2, 2]: the log table's log c from its
+// 1/c.
+double LogOfInverse(double x);
 
 #ifdef TETHRIX_NATIVE_MATH
 inline double sin(double x) { return std::sin(x); }
