@@ -207,8 +207,8 @@ try {
     .trim().split('\n').map(l => l.split(' ')));
   const wasmEngine = engineSpeed(['node', process.env.TETHRIX_WASM_ENGINE_SPEED || '../../build-web/web/engine_speed.js']);
   const nativeEngine = engineSpeed([process.env.TETHRIX_ENGINE_SPEED || '../../build/bench/web_engine_speed']);
-  for (const k of ['held', 'varying', 'session'])
-    console.log(`engine, ${k === 'session' ? 'an Enter in the core' : `conditions ${k}`}: WebAssembly ${wasmEngine[k]} µs, native ${nativeEngine[k]} µs, ` +
+  for (const k of ['held', 'varying'])
+    console.log(`engine, conditions ${k}: WebAssembly ${wasmEngine[k]} µs, native ${nativeEngine[k]} µs, ` +
                 `${(parseFloat(wasmEngine[k]) / parseFloat(nativeEngine[k])).toFixed(2)}×`);
   const sizes = readdirSync(site).map(f => [f, gzipSync(readFileSync(join(site, f)), {level: 9}).length]);
   const wasm = sizes.find(([f]) => f.endsWith('.wasm'))[1];
