@@ -5,6 +5,8 @@
 // Dekker's product) or a double-double operation with a relative error
 // near 2^-104, so the result rounds wrong only where the function lies
 // within about 2^-100 of a midpoint between two doubles.
+// Here too, worked out in the same arithmetic (and in fixed point where
+// two doubles are too few), the tables of glibc's exp and log.
 #include "PortableMath.h"
 
 #include <array>
@@ -225,7 +227,6 @@ Wide AtanOfPositive(Wide y)
     return HalfPiWide - AtanOfUnit(inverse);
 }
 
-
 // Numbers below 2^32 with 160 bits after the point, in 32-bit limbs, least
 // first (limb 5 is the whole part): 2^(k/128) worked out well past the
 // 106 bits its two-double form in the exp table holds.
@@ -321,7 +322,6 @@ double WideCos(double x) { return WideValue(WideFunction::Cos, x).hi; }
 double WideTan(double x) { return WideValue(WideFunction::Tan, x).hi; }
 double WideAtan(double x) { return WideValue(WideFunction::Atan, x).hi; }
 double WideAsin(double x) { return WideValue(WideFunction::Asin, x).hi; }
-
 
 void BuildGlibcExpTable(uint64_t (&table)[256])
 {
