@@ -1,5 +1,6 @@
 #include "PortableMath.h"
 
+#include <array>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -105,6 +106,48 @@ void TwoSum(double a, double b, double &s, double &e)
     e = (a - (s - bb)) + (b - bb);
 }
 
+// Numbers below 2^32 with 160 bits after the point, in 32-bit limbs, least
+// first (limb 5 is the whole part): 2^(k/128) worked out well past the
+// 106 bits its two-double form in the exp table holds.
+using Fixed = std::array<uint32_t, 6>;
+
+Fixed operator*(const Fixed &a, const Fixed &b)  // truncated
+{
+    uint32_t p[12] = {};
+    for (int i = 0; i < 6; ++i) {
+        uint64_t carry = 0;
+        for (int j = 0; j < 6; ++j) {
+            carry += uint64_t{a[i]} * b[j] + p[i + j];
+            p[i + j] = static_cast<uint32_t>(carry);
+            carry >>= 32;
+        }
+        p[i + 6] = static_cast<uint32_t>(carry);
+    }
+    return {p[5], p[6], p[7], p[8], p[9], p[10]};
+}
+
+Fixed operator+(Fixed a, const Fixed &b)
+{
+    uint64_t carry = 0;
+    for (int i = 0; i < 6; ++i) {
+        carry += uint64_t{a[i]} + b[i];
+        a[i] = static_cast<uint32_t>(carry);
+        carry >>= 32;
+    }
+    return a;
+}
+
+Fixed operator/(Fixed a, uint32_t n)  // truncated
+{
+    uint64_t rest = 0;
+    for (int i = 5; i >= 0; --i) {
+        rest = rest << 32 | a[i];
+        a[i] = static_cast<uint32_t>(rest / n);
+        rest %= n;
+    }
+    return a;
+}
+
 }  // namespace
 
 namespace tmath {
@@ -190,6 +233,34 @@ double GlibcLog(double x, MultiplyAdd reduce, MultiplyAdd fused, MultiplyAdd oth
     const double lo = fma(kd, Ln2lo, w - hi + r);
     const double r2 = r * r;
     return fma(r * r2, fma(r2, fma(r, LogA[4], LogA[3]), fma(r, LogA[2], LogA[1])), fma(r2, LogA[0], lo)) + hi;
+}
+
+void BuildGlibcExpTable(uint64_t (&table)[256])
+{
+    // e^(ln 2/128) from its series, ln 2 to 160 bits; then its powers.
+    const Fixed step = Fixed{0x40F34326, 0x03F2F6AF, 0xC9E3B398, 0xD1CF79AB, 0xB17217F7, 0} / 128;
+    Fixed power{0, 0, 0, 0, 0, 1}, sum = power, term = power;
+    for (uint32_t n = 1; term != Fixed{}; ++n) {
+        term = term * step / n;
+        sum = sum + term;
+    }
+    for (uint64_t k = 0; k < 128; ++k, power = power * sum) {
+        // power = 1 + f, 1 ≤ power < 2: H is f's first 52 bits, rounded by
+        // the next; what lies below (less 2^-52 when rounded up), exact in
+        // two doubles, over H is T.
+        const uint64_t top = uint64_t{power[4]} << 20 | power[3] >> 12;
+        const bool up = power[3] >> 11 & 1;
+        const uint64_t hBits = (uint64_t{1023} << 52 | top) + up;
+        const double h = FromBits(hBits);
+        const double high = std::ldexp(power[3] & 0xFFF, -64) + std::ldexp(power[2], -96) - (up ? 0x1p-52 : 0);
+        double rest, restLow, qh, qhLow;
+        TwoSum(high, std::ldexp(power[1], -128) + std::ldexp(power[0], -160), rest, restLow);
+        const double q = rest / h;
+        TwoProduct(q, h, qh, qhLow);
+        const double tail = q + (((rest - qh) - qhLow) + restLow) / h;
+        table[2 * k] = Bits(tail);
+        table[2 * k + 1] = hBits - (k << 45);
+    }
 }
 
 double ExactFma(double a, double b, double c)

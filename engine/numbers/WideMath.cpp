@@ -5,14 +5,11 @@
 // Dekker's product) or a double-double operation with a relative error
 // near 2^-104, so the result rounds wrong only where the function lies
 // within about 2^-100 of a midpoint between two doubles.
-// Here too, worked out in the same arithmetic (and in fixed point where
-// two doubles are too few), the tables of glibc's exp and log.
+// Here too, the log table's log c from its 1/c.
 #include "PortableMath.h"
 
-#include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 
 namespace {
 
@@ -227,48 +224,6 @@ Wide AtanOfPositive(Wide y)
     return HalfPiWide - AtanOfUnit(inverse);
 }
 
-// Numbers below 2^32 with 160 bits after the point, in 32-bit limbs, least
-// first (limb 5 is the whole part): 2^(k/128) worked out well past the
-// 106 bits its two-double form in the exp table holds.
-using Fixed = std::array<uint32_t, 6>;
-
-Fixed operator*(const Fixed &a, const Fixed &b)  // truncated
-{
-    uint32_t p[12] = {};
-    for (int i = 0; i < 6; ++i) {
-        uint64_t carry = 0;
-        for (int j = 0; j < 6; ++j) {
-            carry += uint64_t{a[i]} * b[j] + p[i + j];
-            p[i + j] = static_cast<uint32_t>(carry);
-            carry >>= 32;
-        }
-        p[i + 6] = static_cast<uint32_t>(carry);
-    }
-    return {p[5], p[6], p[7], p[8], p[9], p[10]};
-}
-
-Fixed operator+(Fixed a, const Fixed &b)
-{
-    uint64_t carry = 0;
-    for (int i = 0; i < 6; ++i) {
-        carry += uint64_t{a[i]} + b[i];
-        a[i] = static_cast<uint32_t>(carry);
-        carry >>= 32;
-    }
-    return a;
-}
-
-Fixed operator/(Fixed a, uint32_t n)  // truncated
-{
-    uint64_t rest = 0;
-    for (int i = 5; i >= 0; --i) {
-        rest = rest << 32 | a[i];
-        a[i] = static_cast<uint32_t>(rest / n);
-        rest %= n;
-    }
-    return a;
-}
-
 }  // namespace
 
 namespace tmath {
@@ -322,39 +277,6 @@ double WideCos(double x) { return WideValue(WideFunction::Cos, x).hi; }
 double WideTan(double x) { return WideValue(WideFunction::Tan, x).hi; }
 double WideAtan(double x) { return WideValue(WideFunction::Atan, x).hi; }
 double WideAsin(double x) { return WideValue(WideFunction::Asin, x).hi; }
-
-void BuildGlibcExpTable(uint64_t (&table)[256])
-{
-    // e^(ln 2/128) from its series, ln 2 to 160 bits; then its powers.
-    const Fixed step = Fixed{0x40F34326, 0x03F2F6AF, 0xC9E3B398, 0xD1CF79AB, 0xB17217F7, 0} / 128;
-    Fixed power{0, 0, 0, 0, 0, 1}, sum = power, term = power;
-    for (uint32_t n = 1; term != Fixed{}; ++n) {
-        term = term * step / n;
-        sum = sum + term;
-    }
-    const auto bits = [](double x) {
-        uint64_t u;
-        std::memcpy(&u, &x, sizeof u);
-        return u;
-    };
-    for (uint64_t k = 0; k < 128; ++k, power = power * sum) {
-        // power = 1 + f, 1 ≤ power < 2: H is f's first 52 bits, rounded by
-        // the next; what lies below (less 2^-52 when rounded up), exact in
-        // two doubles, over H is T.
-        const uint64_t top = uint64_t{power[4]} << 20 | power[3] >> 12;
-        const bool up = power[3] >> 11 & 1;
-        double h;
-        const uint64_t hBits = (uint64_t{1023} << 52 | top) + up;
-        std::memcpy(&h, &hBits, sizeof h);
-        const double high = std::ldexp(power[3] & 0xFFF, -64) + std::ldexp(power[2], -96) - (up ? 0x1p-52 : 0);
-        const Wide rest = TwoSum(high, std::ldexp(power[1], -128) + std::ldexp(power[0], -160));
-        const double q = rest.hi / h;
-        const Wide qh = TwoProduct(q, h);
-        const double tail = q + (((rest.hi - qh.hi) - qh.lo) + rest.lo) / h;
-        table[2 * k] = bits(tail);
-        table[2 * k + 1] = hBits - (k << 45);
-    }
-}
 
 double LogOfInverse(double x)
 {
