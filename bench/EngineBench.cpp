@@ -101,7 +101,7 @@ static void BM_RecalculateAgainstFloor(benchmark::State &state)
             auto t0 = std::chrono::steady_clock::now();
             for (int i = 0; i < Batch; ++i) {
                 fc = cases[static_cast<size_t>(i) & 63];
-                engine.Recalculate(fc.LapTime);
+                benchmark::DoNotOptimize(engine.Recalculate(fc.LapTime));
                 sink += groundSpeed + engine.LeadoutPosition() + engine.LineProjection();
             }
             auto t1 = std::chrono::steady_clock::now();
@@ -133,7 +133,7 @@ static void BM_Recalculate(benchmark::State &state)
     float groundSpeed = 0;
     CalcEngine engine(fc, groundSpeed);
     for (auto _ : state) {
-        engine.Recalculate(fc.LapTime);
+        benchmark::DoNotOptimize(engine.Recalculate(fc.LapTime));
         benchmark::DoNotOptimize(groundSpeed);
     }
     // The two drag integrals as Solve runs them, counted one at a time.
@@ -170,7 +170,7 @@ static void BM_SweepAgainstRecalculate(benchmark::State &state)
             CalcEngine engine(fc, groundSpeed);
             for (long i = 0; i < Rows; ++i) {
                 fc.LapTime = static_cast<float>(3.0 + static_cast<double>(i) * 0.0001);
-                engine.Recalculate(fc.LapTime);
+                benchmark::DoNotOptimize(engine.Recalculate(fc.LapTime));
                 benchmark::DoNotOptimize(groundSpeed);
             }
             auto t2 = std::chrono::steady_clock::now();
@@ -207,7 +207,7 @@ static void BM_SweepRowsAgainstRecalculate(benchmark::State &state)
             CalcEngine engine(fc, groundSpeed);
             for (long i = 0; i < Rows; ++i) {
                 fc.LapTime = static_cast<float>(3.0 + static_cast<double>(i) * 0.0001);
-                engine.Recalculate(fc.LapTime);
+                benchmark::DoNotOptimize(engine.Recalculate(fc.LapTime));
                 sink += groundSpeed;
             }
             auto t2 = std::chrono::steady_clock::now();

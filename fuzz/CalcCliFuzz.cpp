@@ -3,7 +3,6 @@
 // are split into arguments at each NUL.
 #include "CalcCli.h"
 #include "Convert.h"
-#include "EngineError.h"
 #include "Sweep.h"
 
 #include <cstddef>
@@ -30,13 +29,11 @@ bool IsLongSweep(const std::vector<std::string> &args)
         const size_t eq = argument.find('='), c1 = argument.find(':', eq + 1), c2 = argument.find(':', c1 + 1);
         if (eq == std::string::npos || c1 == std::string::npos || c2 == std::string::npos)
             continue;
-        try {
-            if (SweepCount(ParseWideNumber(argument.substr(eq + 1, c1 - eq - 1)),
-                           ParseWideNumber(argument.substr(c1 + 1, c2 - c1 - 1)),
-                           ParseWideNumber(argument.substr(c2 + 1))) > LongestSweep)
-                return true;
-        } catch (const EngineError &) {
-        }
+        const std::optional<double> from = ParseWideNumber(argument.substr(eq + 1, c1 - eq - 1)),
+                                    to = ParseWideNumber(argument.substr(c1 + 1, c2 - c1 - 1)),
+                                    step = ParseWideNumber(argument.substr(c2 + 1));
+        if (from && to && step && SweepCount(*from, *to, *step) > LongestSweep)
+            return true;
     }
     return false;
 }

@@ -162,12 +162,9 @@ std::optional<float> CheckStoredCondition(const std::string &name, float default
                            " characters: " + instead);
         return std::nullopt;
     }
-    for (char sep : {'.', ','}) {
-        try {
-            return ParseNumber(text, sep);
-        } catch (const EngineError &) {
-        }
-    }
+    for (char sep : {'.', ','})
+        if (const std::optional<float> value = ParseNumber(text, sep))
+            return value;
     problems.push_back("'" + Shown(text) + "' is not a valid floating point value for '" + name + "': " + instead);
     return std::nullopt;
 }

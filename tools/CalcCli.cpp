@@ -224,12 +224,12 @@ SweepRange ParseSweep(const std::string &argument, SweepHold hold, DisplayUnits 
     if (const std::string problem = SweepHoldProblem(*key, hold); !problem.empty())
         throw UsageError{"--hold=speed: " + problem};
     SweepRange s{key, 0, 0, 0, hold, units};
-    try {
-        s.from = ParseWideNumber(range.substr(0, c1));
-        s.to = ParseWideNumber(range.substr(c1 + 1, c2 - c1 - 1));
-        s.step = ParseWideNumber(range.substr(c2 + 1));
-    } catch (const EngineError &e) {
-        throw UsageError{e.what()};
+    for (auto [value, text] : {std::pair{&s.from, range.substr(0, c1)}, {&s.to, range.substr(c1 + 1, c2 - c1 - 1)},
+                               {&s.step, range.substr(c2 + 1)}}) {
+        const std::optional<double> v = ParseWideNumber(text);
+        if (!v)
+            throw UsageError{InvalidNumberMessage(text)};
+        *value = *v;
     }
     const auto imperial = [&](double v) { return FromShown(key->measure, units, v); };
     if (const std::string problem = SweepLimitsProblem(*key, imperial(s.from), imperial(s.to), s.step);
@@ -521,8 +521,16 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
             }
         text = ComparisonOutput(a, b, o, units);
         edited.KeepAsA(other.Case());
-    } else try {
-        const CaseFigures figures = SolveCase(engine, fc, groundSpeed);
+    } else {
+        const Checked<CaseFigures> solved = SolveCase(engine, fc, groundSpeed);
+        if (!solved.ok()) {
+            err << "tethrix-calc: " << solved.error << "\n";
+            // The input behind it, by its key, and what would fix it.
+            if (const InputNote advice = AdviceFor(fc, units); advice.key)
+                err << "tethrix-calc: " << advice.key->key << ": " << advice.text << "\n";
+            return ExitFailure;
+        }
+        const CaseFigures &figures = solved.value;
         notes = NotesOn(fc, engine.Results().airspeed * MphPerMetrePerSecond, units);
         if (o.json) {
             text = "{";
@@ -545,12 +553,6 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
             text += "Lap Speed = " + FormatShown(Measure::Speed, units, figures.lapSpeed, 4) +
                     ShownUnit(Measure::Speed, units, " mph") + "\n";
         }
-    } catch (const EngineError &e) {
-        err << "tethrix-calc: " << e.what() << "\n";
-        // The input behind it, by its key, and what would fix it.
-        if (const InputNote advice = AdviceFor(fc, units); advice.key)
-            err << "tethrix-calc: " << advice.key->key << ": " << advice.text << "\n";
-        return ExitFailure;
     }
     for (const InputNote &note : notes)
         err << "tethrix-calc: warning: " << note.key->key << ": " << note.text << "\n";

@@ -142,10 +142,19 @@ void ConditionsDialog::Save()
     const char sep = MainWindow::DecimalSeparator();
     const bool metric = form.units() == DisplayUnits::Metric;
     float values[ConditionKeyCount];
-    for (int i = 0; i < ConditionKeyCount; ++i)
-        values[i] = metric && fields[i]->text() == shownTexts[i]
-                        ? form.flightCase().*(KeyOf(Rows[i]).field)
-                        : ParseShown(MeasureOf(Rows[i]), form.units(), fields[i]->text().toStdString(), sep);
+    for (int i = 0; i < ConditionKeyCount; ++i) {
+        if (metric && fields[i]->text() == shownTexts[i]) {
+            values[i] = form.flightCase().*(KeyOf(Rows[i]).field);
+            continue;
+        }
+        const std::string text = fields[i]->text().toStdString();
+        const std::optional<float> value = ParseShown(MeasureOf(Rows[i]), form.units(), text, sep);
+        if (!value) {
+            ShowError(this, QString::fromStdString(InvalidNumberMessage(text)));
+            return;
+        }
+        values[i] = *value;
+    }
 
     // Stored imperial whatever is shown, so that every version reads them;
     // as typed, unless the text is too long to be read back (a flier may

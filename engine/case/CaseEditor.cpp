@@ -21,7 +21,7 @@ const ChartRange &ChartRangeFor(const std::string &key)
     for (const ChartRange &r : ChartRanges)
         if (key == r.key)
             return r;
-    throw EngineError("No chart sweeps '" + key + "'");
+    ProgramFault("No chart sweeps '" + key + "'");
 }
 
 std::vector<double> ChartValues(double at, const ChartRange &range)
@@ -120,12 +120,12 @@ std::string CaseEditor::SetText(const std::string &keyName, const std::string &t
     }
     if (text.empty())
         return std::string();
-    try {
-        fc.*(key.field) = ParseShown(key.measure, units, text, separator);
-    } catch (const std::exception &e) {
+    const std::optional<float> value = ParseShown(key.measure, units, text, separator);
+    if (!value) {
         advice = AdviceOnText(key, units, separator);
-        return WithFullStop(e.what());
+        return WithFullStop(InvalidNumberMessage(text));
     }
+    fc.*(key.field) = *value;
     CopyToWhatIf(key, text);
     return std::string();
 }
@@ -170,11 +170,10 @@ std::string CaseEditor::StoredText(const InputKey &key) const
 
 std::string CaseEditor::SetStoredText(const InputKey &key, const std::string &text)
 {
-    try {
-        fc.*(key.field) = ParseNumber(text, '.');
-    } catch (const std::exception &e) {
-        return WithFullStop(e.what());
-    }
+    const std::optional<float> value = ParseNumber(text, '.');
+    if (!value)
+        return WithFullStop(InvalidNumberMessage(text));
+    fc.*(key.field) = *value;
     if (units == DisplayUnits::Imperial)
         TextOf(key) = text;
     else
@@ -191,14 +190,17 @@ std::string CaseEditor::UnitText(const InputKey &key, const char *imperialText) 
 std::string CaseEditor::PressureAltitudeText(const std::string &elevation, const std::string &altimeter,
                                              std::string &text) const
 {
-    try {
-        const double feet = PressureAltitudeFeet(ParseShown(Measure::Length, units, elevation, separator),
-                                                 ParseShown(Measure::Pressure, units, altimeter, separator));
-        ToSingle(feet);  // the field's value must fit
-        text = FormatShown(Measure::Length, units, feet, 6, separator);
-    } catch (const std::exception &e) {
-        return WithFullStop(e.what());
-    }
+    const std::optional<float> elevationFeet = ParseShown(Measure::Length, units, elevation, separator);
+    if (!elevationFeet)
+        return WithFullStop(InvalidNumberMessage(elevation));
+    const std::optional<float> altimeterInHg = ParseShown(Measure::Pressure, units, altimeter, separator);
+    if (!altimeterInHg)
+        return WithFullStop(InvalidNumberMessage(altimeter));
+    const Checked<double> feet = PressureAltitudeFeet(*elevationFeet, *altimeterInHg);
+    const char *error = feet.ok() ? ToSingle(feet.value).error : feet.error;  // the field's value must fit
+    if (error)
+        return WithFullStop(error);
+    text = FormatShown(Measure::Length, units, feet.value, 6, separator);
     return std::string();
 }
 
@@ -246,10 +248,7 @@ void CaseEditor::SetUnits(DisplayUnits shown)
     if (lengthText == whatIfLengthText)
         length = whatIfLength;
     else
-        try {
-            length = ParseShown(Measure::Length, units, lengthText, separator);
-        } catch (const std::exception &) {
-        }
+        length = ParseShown(Measure::Length, units, lengthText, separator);
     const std::string lapText = whatIfTexts[Index(WhatIfField::LapTime)];
     units = shown;
     ShowAllStored();
@@ -267,19 +266,9 @@ void CaseEditor::ShowFigures()
 
 std::string CaseEditor::Recalculate()
 {
-    try {
-        engine.Recalculate(fc.LapTime);
-        // Label by label in the window's order: a fault stops the rewrite
-        // where it arose, and the heading keeps its colour.
-        for (int i : RewriteOrder) {
-            ShownFigure &f = figures[static_cast<size_t>(i)];
-            f.value = ShownValue(i, f.info->value(engine, fc, groundSpeed));
-            f.text = FigureText(*f.info, *f.value, separator, units, TensionShown());
-        }
-        lapSpeed = ::LapSpeed(fc);
-    } catch (const std::exception &e) {
+    if (const char *error = RewriteFigures()) {
         advice = AdviceFor(fc, units, separator);
-        return WithFullStop(e.what());
+        return WithFullStop(error);
     }
     advice = InputNote();
     current = true;
@@ -287,6 +276,28 @@ std::string CaseEditor::Recalculate()
     calculatedOnce = true;
     calculatedAirspeedMph = engine.Results().airspeed * MphPerMetrePerSecond;
     return std::string();
+}
+
+const char *CaseEditor::RewriteFigures()
+{
+    if (const char *error = engine.Recalculate(fc.LapTime))
+        return error;
+    // Label by label in the window's order: a fault stops the rewrite where
+    // it arose, and the heading keeps its colour.
+    for (int i : RewriteOrder) {
+        ShownFigure &f = figures[static_cast<size_t>(i)];
+        Checked<double> value = f.info->value(engine, fc, groundSpeed);
+        if (value.ok())
+            value = ShownValue(i, value.value);
+        if (!value.ok())
+            return value.error;
+        f.value = value.value;
+        f.text = FigureText(*f.info, *f.value, separator, units, TensionShown());
+    }
+    const Checked<float> speed = ::LapSpeed(fc);
+    if (speed.ok())
+        lapSpeed = speed.value;
+    return speed.error;
 }
 
 std::vector<InputNote> CaseEditor::Notes() const
@@ -324,17 +335,19 @@ std::string CaseEditor::WhatIf(WhatIfField field)
     const std::string &text = whatIfTexts[Index(field)];
     if (text.empty())
         return std::string();
-    try {
-        if (field == WhatIfField::LapTime) {
-            // The lap time in seconds, whatever the units shown.
-            ShowWhatIfLength(WhatIfLineLength(lapSpeed, fc, ParseNumber(text, separator)));
-        } else {
-            const float length = ParseShown(Measure::Length, units, text, separator);
-            whatIfTexts[Index(WhatIfField::LapTime)] = FormatNumber(WhatIfLapTime(lapSpeed, fc, length), 4, separator);
-        }
-    } catch (const std::exception &e) {
-        return WithFullStop(e.what());
-    }
+    // The lap time in seconds, whatever the units shown.
+    const std::optional<float> value = field == WhatIfField::LapTime ? ParseNumber(text, separator)
+                                                                     : ParseShown(Measure::Length, units, text, separator);
+    if (!value)
+        return WithFullStop(InvalidNumberMessage(text));
+    const Checked<float> other =
+        field == WhatIfField::LapTime ? WhatIfLineLength(lapSpeed, fc, *value) : WhatIfLapTime(lapSpeed, fc, *value);
+    if (!other.ok())
+        return WithFullStop(other.error);
+    if (field == WhatIfField::LapTime)
+        ShowWhatIfLength(other.value);
+    else
+        whatIfTexts[Index(WhatIfField::LapTime)] = FormatNumber(other.value, 4, separator);
     return std::string();
 }
 
@@ -360,12 +373,8 @@ void CaseEditor::ReadFile(const std::string &bytes)
 
 std::string CaseEditor::SetInput(const std::string &key, const std::string &value)
 {
-    try {
-        if (!::SetInput(fc, key, value, units))
-            return WithFullStop("Unknown input '" + key + "'");
-    } catch (const std::exception &e) {
-        return WithFullStop(e.what());
-    }
+    if (const std::string error = ::SetInput(fc, key, value, units); !error.empty())
+        return WithFullStop(error);
     ShowAllStored();
     current = false;
     return std::string();

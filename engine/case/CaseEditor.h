@@ -63,9 +63,9 @@ struct ShownFigure {
 enum class WhatIfField { LapTime, LineLength };
 
 // Errors: what the flier typed or opened that cannot be taken comes back as
-// the message to show (ending in a full stop), never as an exception. Only a
-// key that the table of inputs or of figures does not have throws
-// EngineError: that is a fault of the face that asked, not of the flier.
+// the message to show (ending in a full stop). A key that the table of
+// inputs or of figures does not have is a fault of the face that asked, not
+// of the flier: the program stops (ProgramFault).
 class CaseEditor {
 public:
     // The built-in conditions and airplane, shown but not yet calculated.
@@ -202,6 +202,8 @@ private:
     void ShowStored(const InputKey &key);  // the field's text from the stored value
     void ShowAllStored();
     void ShowFigures();                    // every figure's text in the units shown
+    // Enter's calculation and rewrite of the figures; the error, or none.
+    const char *RewriteFigures();
     void CopyToWhatIf(const InputKey &key, const std::string &text);
     void ShowWhatIfLength(float feet);
 

@@ -12,11 +12,11 @@ PinnedCase PinCase(const FlightCase &fc)
     PinnedCase pinned{fc, std::nullopt, std::string()};
     float groundSpeed = 0;
     CalcEngine engine(pinned.fc, groundSpeed);
-    try {
-        pinned.figures = SolveCase(engine, pinned.fc, groundSpeed);
-    } catch (const std::exception &e) {
-        pinned.error = WithFullStop(e.what());
-    }
+    const Checked<CaseFigures> figures = SolveCase(engine, pinned.fc, groundSpeed);
+    if (figures.ok())
+        pinned.figures = figures.value;
+    else
+        pinned.error = WithFullStop(figures.error);
     return pinned;
 }
 
@@ -31,9 +31,10 @@ FlightCase CaseFromFile(const FlightCase &base, const std::string &bytes)
 std::string ComparisonText(const FigureInfo &figure, double a, std::optional<double> current, char sep,
                            DisplayUnits units)
 {
-    if (std::isnan(a))
+    const Checked<float> shownA = ToSingle(a);
+    if (!shownA.ok())
         return "A too large to show";
-    std::string text = "A " + FormatShown(figure.measure, units, ToSingle(a), 4, sep);
+    std::string text = "A " + FormatShown(figure.measure, units, shownA.value, 4, sep);
     if (!current || std::isnan(*current))
         return text;
     if (*current == a)

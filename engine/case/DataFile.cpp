@@ -292,12 +292,10 @@ void FlightCaseTarget::SetNumber(const InputKey &key, float value)
     if (text == it->second)
         return;  // the field's text stays as it was: no change reads it back
     it->second = text;
-    try {
-        fc.*(key.field) = ParseNumber(text);
-    } catch (const EngineError &) {
-        // Within a rounding of the single-precision limit the shown text no
-        // longer fits; the value stays as read.
-    }
+    // Within a rounding of the single-precision limit the shown text no
+    // longer fits; the value stays as read.
+    if (const std::optional<float> shown = ParseNumber(text))
+        fc.*(key.field) = *shown;
 }
 
 std::string CutName(const std::string &name)

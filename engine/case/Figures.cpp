@@ -9,10 +9,10 @@
 #include <cstring>
 
 namespace {
-double GroundSpeedValue(const CalcEngine &, const FlightCase &, float gs) { return gs; }
-double WingLoadingValue(const CalcEngine &, const FlightCase &fc, float) { return WingLoading(fc); }
+Checked<double> GroundSpeedValue(const CalcEngine &, const FlightCase &, float gs) { return {gs}; }
+Checked<double> WingLoadingValue(const CalcEngine &, const FlightCase &fc, float) { return WingLoading(fc); }
 #define ENGINE_FIGURE(name) \
-    [](const CalcEngine &e, const FlightCase &, float) { return e.name(); }
+    [](const CalcEngine &e, const FlightCase &, float) { return Checked<double>{e.name()}; }
 }  // namespace
 
 const FigureInfo Figures[FigureCount] = {
@@ -36,13 +36,14 @@ const FigureInfo Figures[FigureCount] = {
 
 const int RewriteOrder[FigureCount] = {3, 1, 0, 5, 7, 8, 10, 4, 2, 9, 6, 11, 12, 13, 14};
 
-double ShownValue(int index, double value)
+Checked<double> ShownValue(int index, double value)
 {
     if (index < FirstBesideFigure) {
-        ToSingle(value);  // what the label would show must fit
-        return value;
+        if (const Checked<float> shown = ToSingle(value); !shown.ok())  // what the label would show must fit
+            return Failed<double>(shown.error);
+        return {value};
     }
-    return std::isfinite(value) && std::fabs(value) <= FLT_MAX ? value : NAN;
+    return {std::isfinite(value) && std::fabs(value) <= FLT_MAX ? value : NAN};
 }
 
 int FigureIndex(const std::string &jsonKey)
@@ -50,19 +51,27 @@ int FigureIndex(const std::string &jsonKey)
     for (int i = 0; i < FigureCount; ++i)
         if (jsonKey == Figures[i].jsonKey)
             return i;
-    throw EngineError("No figure '" + jsonKey + "'");
+    ProgramFault("No figure '" + jsonKey + "'");
 }
 
-CaseFigures SolveCase(CalcEngine &engine, const FlightCase &fc, const float &groundSpeed)
+Checked<CaseFigures> SolveCase(CalcEngine &engine, const FlightCase &fc, const float &groundSpeed)
 {
-    CaseFigures out;
-    engine.Recalculate(fc.LapTime);
+    Checked<CaseFigures> out;
+    if ((out.error = engine.Recalculate(fc.LapTime)))
+        return out;
     // In the window's order of rewriting, so that a case with two faults
     // reports the one the window reports.
     for (int i : RewriteOrder) {
-        out.values[i] = ShownValue(i, Figures[i].value(engine, fc, groundSpeed));
+        Checked<double> value = Figures[i].value(engine, fc, groundSpeed);
+        if (value.ok())
+            value = ShownValue(i, value.value);
+        if ((out.error = value.error))
+            return out;
+        out.value.values[i] = value.value;
     }
-    out.lapSpeed = LapSpeed(fc);
+    const Checked<float> lapSpeed = LapSpeed(fc);
+    out.value.lapSpeed = lapSpeed.value;
+    out.error = lapSpeed.error;
     return out;
 }
 
@@ -78,23 +87,24 @@ std::string FigureUnitName(const FigureInfo &figure, DisplayUnits units)
 
 std::string FigureValueText(const FigureInfo &figure, double value, char sep, DisplayUnits units)
 {
-    if (std::isnan(value))
+    const Checked<float> shown = ToSingle(value);
+    if (!shown.ok())
         return " is too large to show";
-    return " = " + FormatShown(figure.measure, units, ToSingle(value), 4, sep) +
+    return " = " + FormatShown(figure.measure, units, shown.value, 4, sep) +
            ShownUnit(figure.measure, units, figure.unit);
 }
 
 std::string FigureText(const FigureInfo &figure, double value, char sep, DisplayUnits units, double lineTension)
 {
     std::string text = figure.caption + FigureValueText(figure, value, sep, units);
-    if (std::isnan(value))
+    if (!FitsSingle(value))
         return text;
     // Mechanical horsepower: 550 foot-pounds-force per second, 745.69987158227022 W.
     if (std::strcmp(figure.jsonKey, "LinePower") == 0)
-        text += " (" + FormatNumber(ToSingle(value / 745.69987158227022), 4, sep) + " hp)";
+        text += " (" + FormatNumber(static_cast<float>(value / 745.69987158227022), 4, sep) + " hp)";
     // The margin a pull test leaves over the pull in flight.
     const double margin = value / lineTension;
     if (std::strcmp(figure.jsonKey, "PullTest") == 0 && std::isfinite(margin) && margin >= 0 && margin <= FLT_MAX)
-        text += ", " + FormatNumber(ToSingle(margin), 3, sep) + " x Line Tension";
+        text += ", " + FormatNumber(static_cast<float>(margin), 3, sep) + " x Line Tension";
     return text;
 }

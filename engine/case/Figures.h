@@ -15,7 +15,7 @@ struct FigureInfo {
     const char *unit;       // appended after the number in imperial; may be empty
     Measure measure;        // what sets the unit in metric
     const char *jsonKey;
-    double (*value)(const CalcEngine &, const FlightCase &, float groundSpeed);
+    Checked<double> (*value)(const CalcEngine &, const FlightCase &, float groundSpeed);
     bool gapBefore;  // a gap above it sets its group apart: the line figures, the rake
 };
 
@@ -31,8 +31,8 @@ extern const FigureInfo Figures[FigureCount];
 // Figures); the wing loading, the one figure that can fault, comes ninth.
 extern const int RewriteOrder[FigureCount];
 
-// The index in Figures of the figure with this JSON key; throws EngineError
-// for a name no figure has.
+// The index in Figures of the figure with this JSON key; a name no figure
+// has is a fault of the program.
 int FigureIndex(const std::string &jsonKey);
 
 // Every figure of a solved case, in the order of Figures, and the lap speed.
@@ -42,19 +42,18 @@ struct CaseFigures {
 };
 
 // A figure's value as it is shown: a trim figure that does not fit single
-// precision throws the window's EngineError; a figure beside them is NaN
-// instead.
-double ShownValue(int index, double value);
+// precision is the window's error; a figure beside them is NaN instead.
+Checked<double> ShownValue(int index, double value);
 
 // Recalculates fc and reads every figure, with the checks the window
-// applies before it shows one (ShownValue). Throws
-// EngineError with the window's message otherwise, so that a case has one
-// verdict however it is shown.
-CaseFigures SolveCase(CalcEngine &engine, const FlightCase &fc, const float &groundSpeed);
+// applies before it shows one (ShownValue); or the window's error, so that
+// a case has one verdict however it is shown.
+Checked<CaseFigures> SolveCase(CalcEngine &engine, const FlightCase &fc, const float &groundSpeed);
 
 // "Caption = 12.34 unit": the text of a result line, value imperial. The
 // line power adds its horsepower, the pull test its margin over
-// lineTension (pounds; left out when NaN).
+// lineTension (pounds; left out when NaN). A value that is no number or
+// does not fit single precision is too large to show.
 std::string FigureText(const FigureInfo &figure, double value, char decimalSeparator = '.',
                        DisplayUnits units = DisplayUnits::Imperial, double lineTension = NAN);
 // The figure's unit as a title names it: "pounds", "N", "oz/sq ft"; empty
@@ -92,8 +91,8 @@ constexpr int ConditionKeyCount = InputKeyCount - FirstConditionKey;
 extern const InputKey InputKeys[InputKeyCount];
 
 const InputKey *FindInputKey(const std::string &key);
-// The same, for a key that must be one: any other is an EngineError,
-// "Unknown input 'key'".
+// The same, for a key that must be one: any other is a fault of the
+// program, "Unknown input 'key'".
 const InputKey &InputKeyNamed(const std::string &key);
 // Whether typed names the key name, regardless of case ("altitude" names
 // "Altitude").
@@ -101,10 +100,12 @@ bool NamesKey(const std::string &typed, const char *name);
 // Whether key is the input of that exact name.
 bool IsInput(const InputKey &key, const char *name);
 // Stores value (text, "." separator) into the field key names, as the
-// flight case stores it, the value given in the units shown. Returns false
-// for an unknown key; throws EngineError when the value does not convert.
-bool SetInput(FlightCase &fc, const std::string &key, const std::string &value,
+// flight case stores it, the value given in the units shown. Returns the
+// error, without its full stop ("Unknown input 'key'", or the value's), or
+// empty.
+std::string SetInput(FlightCase &fc, const std::string &key, const std::string &value,
               DisplayUnits units = DisplayUnits::Imperial);
 // The current value of a numeric key (the line count included) as a number.
 double GetNumericInput(const FlightCase &fc, const InputKey &key);
-void SetNumericInput(FlightCase &fc, const InputKey &key, double value);
+// The error when value does not fit the input, or none.
+[[nodiscard]] const char *SetNumericInput(FlightCase &fc, const InputKey &key, double value);

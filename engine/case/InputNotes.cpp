@@ -150,11 +150,8 @@ InputNote AdviceFor(const FlightCase &fc, DisplayUnits units, char separator)
         trial.*(key.field) = static_cast<float>(key.defaultValue);
         float groundSpeed = 0;
         CalcEngine engine(trial, groundSpeed);
-        try {
-            SolveCase(engine, trial, groundSpeed);
-        } catch (const std::exception &) {
+        if (!SolveCase(engine, trial, groundSpeed).ok())
             continue;
-        }
         const Finding f = Examine(key, fc, engine.Results().airspeed * MphPerMetrePerSecond, w);
         const Sensible *s = SensibleFor(key);
         std::string text = f.must;

@@ -52,16 +52,19 @@ const InputKey &InputKeyNamed(const std::string &key)
 {
     if (const InputKey *k = FindInputKey(key))
         return *k;
-    throw EngineError("Unknown input '" + key + "'");
+    ProgramFault("Unknown input '" + key + "'");
 }
 
-bool SetInput(FlightCase &fc, const std::string &key, const std::string &value, DisplayUnits units)
+std::string SetInput(FlightCase &fc, const std::string &key, const std::string &value, DisplayUnits units)
 {
     const InputKey *k = FindInputKey(key);
     if (k == nullptr)
-        return false;
+        return "Unknown input '" + key + "'";
     if (k->field != nullptr) {
-        fc.*(k->field) = ParseShown(k->measure, units, value);
+        const std::optional<float> v = ParseShown(k->measure, units, value);
+        if (!v)
+            return InvalidNumberMessage(value);
+        fc.*(k->field) = *v;
     } else if (std::string(k->key) == "an") {
         fc.AcName = value;
     } else {
@@ -69,10 +72,10 @@ bool SetInput(FlightCase &fc, const std::string &key, const std::string &value, 
         // number is an error here, not a 1: a script must hear of it.
         int n = 0;
         if (!LineCountField::ReadWholeNumber(value, n))
-            throw EngineError("'" + value + "' is not a valid whole number");
+            return "'" + value + "' is not a valid whole number";
         fc.NumLines = LineCountField::Clamp(n);  // as the field takes it when left
     }
-    return true;
+    return std::string();
 }
 
 double GetNumericInput(const FlightCase &fc, const InputKey &key)
@@ -80,10 +83,14 @@ double GetNumericInput(const FlightCase &fc, const InputKey &key)
     return key.field != nullptr ? fc.*(key.field) : fc.NumLines;
 }
 
-void SetNumericInput(FlightCase &fc, const InputKey &key, double value)
+const char *SetNumericInput(FlightCase &fc, const InputKey &key, double value)
 {
-    if (key.field != nullptr)
-        fc.*(key.field) = ToSingle(value);
-    else
+    if (key.field == nullptr) {
         fc.NumLines = static_cast<int>(std::lround(value));
+        return nullptr;
+    }
+    const Checked<float> v = ToSingle(value);
+    if (v.ok())
+        fc.*(key.field) = v.value;
+    return v.error;
 }

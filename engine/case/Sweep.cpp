@@ -40,30 +40,33 @@ void SolveRow(FlightCase &fc, CalcEngine &engine, const float &groundSpeed, cons
     row.input = value;
     row.error.clear();
     row.lapTime = fc.LapTime;
-    try {
-        SetNumericInput(fc, key, value);
-        row.input = GetNumericInput(fc, key);  // as the field stores it
-        if (held.base != nullptr)
-            row.lapTime = fc.LapTime = LapTimeAtSameSpeed(*held.base, fc.LineLength);
-        CaseFigures figures = SolveCase(engine, fc, groundSpeed);
-        if (held.groundSpeed > 0) {
-            // The engine's ground speed goes as the inverse of the lap time:
-            // one correction brings it to the base case's.
-            const double lap = double(fc.LapTime) * figures.values[held.figure] / held.groundSpeed;
-            if (std::isfinite(lap) && lap > 0 && lap <= std::numeric_limits<float>::max() &&
-                static_cast<float>(lap) != fc.LapTime) {
-                row.lapTime = fc.LapTime = static_cast<float>(lap);
-                figures = SolveCase(engine, fc, groundSpeed);
-            }
-        }
-        for (int f = 0; f < FigureCount; ++f)
-            row.figures[f] = figures.values[f];
-        row.lapSpeed = figures.lapSpeed;
-        row.ok = true;
-    } catch (const EngineError &e) {
-        row.ok = false;
-        row.error = e.what();
+    row.ok = false;
+    if (const char *error = SetNumericInput(fc, key, value)) {
+        row.error = error;
+        return;
     }
+    row.input = GetNumericInput(fc, key);  // as the field stores it
+    if (held.base != nullptr)
+        row.lapTime = fc.LapTime = LapTimeAtSameSpeed(*held.base, fc.LineLength);
+    Checked<CaseFigures> figures = SolveCase(engine, fc, groundSpeed);
+    if (figures.ok() && held.groundSpeed > 0) {
+        // The engine's ground speed goes as the inverse of the lap time:
+        // one correction brings it to the base case's.
+        const double lap = double(fc.LapTime) * figures.value.values[held.figure] / held.groundSpeed;
+        if (std::isfinite(lap) && lap > 0 && lap <= std::numeric_limits<float>::max() &&
+            static_cast<float>(lap) != fc.LapTime) {
+            row.lapTime = fc.LapTime = static_cast<float>(lap);
+            figures = SolveCase(engine, fc, groundSpeed);
+        }
+    }
+    if (!figures.ok()) {
+        row.error = figures.error;
+        return;
+    }
+    for (int f = 0; f < FigureCount; ++f)
+        row.figures[f] = figures.value.values[f];
+    row.lapSpeed = figures.value.lapSpeed;
+    row.ok = true;
 }
 
 template <class Next>
@@ -77,11 +80,9 @@ void Run(const FlightCase &base, const InputKey &key, long count, Next next,
     if (hold == SweepHold::Speed && SweepHoldProblem(key, hold).empty()) {
         held.base = &base;
         held.figure = FigureIndex("GroundSpeed");
-        try {
-            held.groundSpeed = SolveCase(engine, fc, groundSpeed).values[held.figure];
-        } catch (const EngineError &) {
-            held.groundSpeed = 0;  // the flight path's length alone then sets the lap time
-        }
+        // Without one the flight path's length alone sets the lap time.
+        const Checked<CaseFigures> figures = SolveCase(engine, fc, groundSpeed);
+        held.groundSpeed = figures.ok() ? figures.value.values[held.figure] : 0;
     }
     SweepRow row;
     for (long i = 0; i < count; ++i) {

@@ -1,7 +1,6 @@
 #include "Units.h"
 
 #include "Convert.h"
-#include "EngineError.h"
 
 #include <cctype>
 #include <cfloat>
@@ -92,13 +91,16 @@ double FromShown(Measure m, DisplayUnits units, double shown)
     return shown * c.divide / c.multiply + c.imperialZero;
 }
 
-float ParseShown(Measure m, DisplayUnits units, const std::string &text, char sep)
+std::optional<float> ParseShown(Measure m, DisplayUnits units, const std::string &text, char sep)
 {
     if (!Converts(m, units))
         return ParseNumber(text, sep);
-    const double imperial = FromShown(m, units, ParseWideNumber(text, sep));
+    const std::optional<double> shown = ParseWideNumber(text, sep);
+    if (!shown)
+        return std::nullopt;
+    const double imperial = FromShown(m, units, *shown);
     if (!std::isfinite(imperial) || std::fabs(imperial) > FLT_MAX)
-        throw EngineError(InvalidNumberMessage(text));
+        return std::nullopt;
     return static_cast<float>(imperial);
 }
 

@@ -1,6 +1,5 @@
 #include "Convert.h"
 
-#include "EngineError.h"
 #include "NumberText.h"
 
 #include <algorithm>
@@ -129,10 +128,9 @@ std::string InvalidNumberMessage(const std::string &text)
 namespace {
 
 // The text in the form from_chars reads (no sign, "." as separator), or
-// throws the invalid-number error. Sets negative.
-std::string NormalisedNumber(const std::string &text, char sep, bool &negative)
+// none when it is no number. Sets negative.
+std::optional<std::string> NormalisedNumber(const std::string &text, char sep, bool &negative)
 {
-    const auto fail = [&text]() -> std::string { throw EngineError(InvalidNumberMessage(text)); };
     const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
 
     size_t i = 0;
@@ -160,7 +158,7 @@ std::string NormalisedNumber(const std::string &text, char sep, bool &negative)
         }
     }
     if (!taken)
-        return fail();
+        return std::nullopt;
     std::string exponent;
     if (i < n && (text[i] == 'E' || text[i] == 'e')) {
         ++i;
@@ -172,7 +170,7 @@ std::string NormalisedNumber(const std::string &text, char sep, bool &negative)
     while (i < n && text[i] == ' ')
         ++i;
     if (i != n)
-        return fail();
+        return std::nullopt;
 
     if (!anyDigit)
         return "0";  // a lone separator reads as 0
@@ -208,36 +206,39 @@ bool IsBelowOne(const std::string &number)
 }
 
 // Converts a normalised number; too small reads as zero, too large for T is
-// the invalid-number error.
+// none.
 template <class T>
-T Convert(const std::string &number, const std::string &text)
+std::optional<T> Convert(const std::optional<std::string> &normalised, bool negative)
 {
+    if (!normalised)
+        return std::nullopt;
+    const std::string &number = *normalised;
     T value = 0;
     const char *end = nullptr;
     const ParseResult res = ParseText(number.data(), number.data() + number.size(), value, end);
     if (res == ParseResult::OutOfRange) {
         // Out of range is either too small (it reads as zero) or too large.
         if (!IsBelowOne(number))
-            throw EngineError(InvalidNumberMessage(text));
-        return 0;
+            return std::nullopt;
+        value = 0;
+    } else if (res != ParseResult::Ok || end != number.data() + number.size()) {
+        return std::nullopt;
     }
-    if (res != ParseResult::Ok || end != number.data() + number.size())
-        throw EngineError(InvalidNumberMessage(text));
-    return value;
+    return negative ? -value : value;
 }
 
 }  // namespace
 
-float ParseNumber(const std::string &text, char sep)
+std::optional<float> ParseNumber(const std::string &text, char sep)
 {
     bool negative;
-    const float value = Convert<float>(NormalisedNumber(text, sep, negative), text);
-    return negative ? -value : value;
+    const std::optional<std::string> number = NormalisedNumber(text, sep, negative);
+    return Convert<float>(number, negative);
 }
 
-double ParseWideNumber(const std::string &text, char sep)
+std::optional<double> ParseWideNumber(const std::string &text, char sep)
 {
     bool negative;
-    const double value = Convert<double>(NormalisedNumber(text, sep, negative), text);
-    return negative ? -value : value;
+    const std::optional<std::string> number = NormalisedNumber(text, sep, negative);
+    return Convert<double>(number, negative);
 }

@@ -2,6 +2,7 @@
 // conversion that every field, label, stored setting and report shares.
 #pragma once
 
+#include <optional>
 #include <string>
 
 // value with P significant digits, trailing zeros dropped; fixed notation
@@ -13,13 +14,13 @@ std::string FormatNumber(double value, int digits, char decimalSeparator = '.');
 // Leading and trailing spaces, an optional sign, digits with an optional
 // decimal separator (a lone separator reads as 0), an optional exponent
 // whose digits may be missing ("1E" is 1). Anything else, and any number
-// beyond the single-precision range, throws EngineError with
-// "'<text>' is not a valid floating point value".
-float ParseNumber(const std::string &text, char decimalSeparator = '.');
+// beyond the single-precision range, is none: the error to show is then
+// InvalidNumberMessage(text).
+std::optional<float> ParseNumber(const std::string &text, char decimalSeparator = '.');
 
 // The same grammar in double precision, for ranges that are not stored in a
 // single-precision field.
-double ParseWideNumber(const std::string &text, char decimalSeparator = '.');
+std::optional<double> ParseWideNumber(const std::string &text, char decimalSeparator = '.');
 
 // The fewest digits that read back as exactly this double (or float), with
 // a point: the form scripts get.

@@ -1,20 +1,35 @@
-// The one error type of the engine. It carries the message the user sees;
-// the engine never shows anything itself.
+// The engine's errors. A function that can fail returns its error, the
+// message the user sees, instead of throwing: nothing in the engine throws,
+// so that the page is built without C++ exceptions. The engine never shows
+// anything itself.
 #pragma once
 
 #include "Extended.h"
 
-#include <stdexcept>
 #include <string>
 
-class EngineError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
+// A value, or the error that took its place: the message, without a full
+// stop, of an arithmetic fault or of inputs that have no physical meaning.
+template <class T>
+struct [[nodiscard]] Checked {
+    T value{};
+    const char *error = nullptr;
+    bool ok() const { return error == nullptr; }
 };
+
+template <class T>
+Checked<T> Failed(const char *error)
+{
+    return Checked<T>{T{}, error};
+}
 
 // A message as every face shows it: ending in a full stop, one added if
 // missing. The one place that rule lives.
 std::string WithFullStop(const std::string &message);
+
+// A fault of the program, not of the flier: a key no table has, a table
+// that is no table. Says so on the standard error and stops.
+[[noreturn]] void ProgramFault(const std::string &message);
 
 // Arithmetic faults carry the wording fliers know from a floating-point
 // unit's own exceptions.
@@ -24,13 +39,16 @@ inline constexpr const char *Invalid = "Invalid floating point operation";
 inline constexpr const char *Overflow = "Floating point overflow";
 }  // namespace FpuMessage
 
-// Throws what the floating-point unit would report for dividend / 0: an
-// invalid operation for 0/0 (or NaN/0), a division by zero otherwise.
-void CheckDivisor(Extended dividend, Extended divisor);
+// What the floating-point unit would report for dividend / 0: an invalid
+// operation for 0/0 (or NaN/0), a division by zero otherwise; none for a
+// divisor that is not 0.
+[[nodiscard]] const char *CheckDivisor(Extended dividend, Extended divisor);
 
 // a / b, reporting a zero divisor as the floating-point unit would.
-double CheckedDivide(double a, double b);
+Checked<double> CheckedDivide(double a, double b);
 
 // Rounds to single precision; a value beyond the single-precision range is
 // an overflow and a value that is not a number an invalid operation.
-float ToSingle(double value);
+Checked<float> ToSingle(double value);
+// Whether ToSingle takes value.
+inline bool FitsSingle(double value) { return ToSingle(value).ok(); }

@@ -30,7 +30,7 @@ void Reset()
 #endif
 }
 
-void Check()
+const char *Check()
 {
 #ifdef TETHRIX_CROSSCHECK_FAULTS
     if (HardwareFlags() != raised) {
@@ -38,20 +38,15 @@ void Check()
         std::abort();
     }
 #endif
-    if (raised != 0)
-        Throw(raised);
-}
-
-void Throw(unsigned flags)
-{
+    const unsigned flags = raised;
     raised = 0;
     // A division by zero or an overflow is where an infinity starts; any
     // invalid operation after it is only a consequence.
     if (flags & DivideByZero)
-        throw EngineError(FpuMessage::DivideByZero);
+        return FpuMessage::DivideByZero;
     if (flags & Overflow)
-        throw EngineError(FpuMessage::Overflow);
-    throw EngineError(FpuMessage::Invalid);
+        return FpuMessage::Overflow;
+    return flags != 0 ? FpuMessage::Invalid : nullptr;
 }
 
 unsigned Made(double r, double a, double b)

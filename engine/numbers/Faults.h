@@ -9,7 +9,7 @@
 // or the logarithm of 0); a NaN made from operands that are not NaN is an
 // invalid operation. Operations on values that are already infinite or NaN
 // add only what they create themselves, as the hardware does. Flags
-// accumulate from Reset() to Check(), which throws the EngineError of the
+// accumulate from Reset() to Check(), which returns the message of the
 // worst one: division by zero, then overflow, then invalid operation.
 //
 // Only operations whose operands can reach such values carry a check; the
@@ -33,9 +33,8 @@ constexpr unsigned DivideByZero = 1, Overflow = 2, Invalid = 4;
 extern thread_local unsigned raised;
 
 void Reset();
-// Throws the EngineError of the worst flag raised, if any.
-void Check();
-[[noreturn]] void Throw(unsigned flags);
+// The message of the worst flag raised (clearing them all), or none.
+[[nodiscard]] const char *Check();
 
 // What an operation that made r from a and b raised (r not finite).
 unsigned Made(double r, double a, double b);

@@ -141,7 +141,10 @@ double StandardAtmosphere::AltitudeForDensity(double rho)
     return h;
 }
 
-HumidAtmosphere::HumidAtmosphere() { SetPressureAltitude(0); }
+HumidAtmosphere::HumidAtmosphere()
+{
+    static_cast<void>(SetPressureAltitude(0));  // the standard air at sea level has no fault
+}
 
 HumidAtmosphere::~HumidAtmosphere() = default;
 
@@ -149,63 +152,67 @@ namespace {
 
 // Far beyond the table the extrapolated pressure underflows to 0 or
 // overflows; no air model is left to speak of.
-void CheckStandardAir(const StandardAtmosphere &air)
+const char *CheckStandardAir(const StandardAtmosphere &air)
 {
     if (!(air.stdPressure > 0 && air.stdDensity > 0 && std::isfinite(air.stdPressure) &&
           std::isfinite(air.stdDensity)))
-        throw EngineError("The pressure altitude lies outside the atmosphere the program can model.");
+        return "The pressure altitude lies outside the atmosphere the program can model.";
+    return nullptr;
 }
 
 // The gas law and Sutherland's law have no meaning at or below 0 K.
-void CheckTemperature(double kelvin)
+const char *CheckTemperature(double kelvin)
 {
-    if (!(kelvin > 0))
-        throw EngineError("The temperature is at or below absolute zero (-459.67 deg. F).");
+    return kelvin > 0 ? nullptr : "The temperature is at or below absolute zero (-459.67 deg. F).";
 }
 
 }  // namespace
 
-void HumidAtmosphere::SetPressureAltitude(double h)
+const char *HumidAtmosphere::SetPressureAltitude(double h)
 {
     SetAltitude(h);
-    CheckStandardAir(*this);
+    if (const char *error = CheckStandardAir(*this))
+        return error;
     temperature = stdTemperature;
     pressure = stdPressure;
     density = stdDensity;
     relativeHumidity = 0;
-    Update();
+    return Update();
 }
 
-void HumidAtmosphere::SetTemperature(double kelvin)
+const char *HumidAtmosphere::SetTemperature(double kelvin)
 {
-    CheckTemperature(kelvin);
+    if (const char *error = CheckTemperature(kelvin))
+        return error;
     temperature = kelvin;
     density = faults::Div(pressure, kelvin * AirGasConstant);  // a pressure near its limit over a small one
-    Update();
+    return Update();
 }
 
 namespace {
 bool SameBits(const double (&a)[3], const double (&b)[3]) { return std::memcmp(a, b, sizeof a) == 0; }
 }  // namespace
 
-void HumidAtmosphere::SetConditions(double altitudeKm, double kelvin, double percent)
+const char *HumidAtmosphere::SetConditions(double altitudeKm, double kelvin, double percent)
 {
     // The air depends on these three alone: when they are those of the last
     // solve, which raised no fault and left the state untouched since, the
     // state is already what solving again would make.
     const double conditions[3] = {altitudeKm, kelvin, percent};
     if (conditionsSolved && SameBits(conditions, solvedConditions))
-        return;
+        return nullptr;
     const unsigned before = faults::raised;
     faults::raised = 0;
-    SolveConditions(altitudeKm, kelvin, percent);
+    if (const char *error = SolveConditions(altitudeKm, kelvin, percent))
+        return error;  // SetAltitude has marked the state as no solve's
     const bool clean = faults::raised == 0;
     faults::raised |= before;
     std::memcpy(solvedConditions, conditions, sizeof conditions);
     conditionsSolved = clean;
+    return nullptr;
 }
 
-void HumidAtmosphere::SolveConditions(double altitudeKm, double kelvin, double percent)
+const char *HumidAtmosphere::SolveConditions(double altitudeKm, double kelvin, double percent)
 {
     // Ordinary air: from 5 km below the sea to 80 km up, from 150 to 400 K.
     // There the standard air and the dry air at the given temperature lie
@@ -215,32 +222,34 @@ void HumidAtmosphere::SolveConditions(double altitudeKm, double kelvin, double p
     // fault and can be left out. Anything else takes the three setters.
     constexpr double LowestKm = -5, HighestKm = 80, ColdestK = 150, HottestK = 400;
     if (!(altitudeKm >= LowestKm && altitudeKm <= HighestKm && kelvin >= ColdestK && kelvin <= HottestK)) {
-        SetPressureAltitude(altitudeKm);
-        SetTemperature(kelvin);
-        SetHumidity(percent);
-        return;
+        const char *error = SetPressureAltitude(altitudeKm);
+        if (!error)
+            error = SetTemperature(kelvin);
+        return error ? error : SetHumidity(percent);
     }
     SetAltitude(altitudeKm);
-    CheckStandardAir(*this);
+    if (const char *error = CheckStandardAir(*this))
+        return error;
     pressure = stdPressure;
-    CheckTemperature(kelvin);
+    if (const char *error = CheckTemperature(kelvin))
+        return error;
     temperature = kelvin;
     density = faults::Div(pressure, kelvin * AirGasConstant);
     relativeHumidity = percent;
-    Update();
+    return Update();
 }
 
-void HumidAtmosphere::Update()
+const char *HumidAtmosphere::Update()
 {
     // t is a temperature above 0 K and below 2E38 K: the power cannot
     // overflow and the divisor is positive.
     const double t = temperature;
     viscosity = SutherlandBeta * tmath::exp(1.5 * tmath::log(t)) / (t + SutherlandTemperature);
     kinematicViscosity = faults::Div(viscosity, density);
-    SetHumidity(relativeHumidity);
+    return SetHumidity(relativeHumidity);
 }
 
-void HumidAtmosphere::SetHumidity(double rh)
+const char *HumidAtmosphere::SetHumidity(double rh)
 {
     if (rh > 100)
         rh = 100;
@@ -257,16 +266,17 @@ void HumidAtmosphere::SetHumidity(double rh)
     // Vapour that would stay below the sea-level pressure reaches it only
     // because the air is thin: the pressure altitude is the cause.
     if (e >= p)
-        throw EngineError(e < SeaLevelPressure
-                              ? "The air is too thin at this pressure altitude: the water vapour pressure reaches "
-                                "the air pressure."
-                              : "The air is too hot and humid: the water vapour pressure reaches the air pressure.");
+        return e < SeaLevelPressure
+                   ? "The air is too thin at this pressure altitude: the water vapour pressure reaches the air "
+                     "pressure."
+                   : "The air is too hot and humid: the water vapour pressure reaches the air pressure.";
     vapourPressure = e;
     // 0 ≤ e < p, both finite: the ratio is below 2^53 and nothing overflows.
     const double w = MolarMassRatio * e / (p - e);
     const double dryPartialDensity = (p - e) / (temperature * AirGasConstant);
     moistDensity = (1 + w) * dryPartialDensity;
     densityAltitudeKm = AltitudeForDensity(moistDensity);
+    return nullptr;
 }
 
 void HumidAtmosphere::ToImperial()
@@ -274,16 +284,16 @@ void HumidAtmosphere::ToImperial()
     densityAltitudeFeet = faults::Div(faults::Mul(1000, densityAltitudeKm), MetresPerFoot);
 }
 
-double PressureAltitudeFeet(double elevationFeet, double altimeterInHg)
+Checked<double> PressureAltitudeFeet(double elevationFeet, double altimeterInHg)
 {
     using namespace UnitFactors;
     constexpr double T0 = 288.15, L = 0.0065;                 // K, K/m: the standard troposphere
     constexpr double P0 = 1013.25 / 33.8638866667;           // inHg: 1013.25 hPa
     const double exponent = AirGasConstant * L / StdGravity;  // 0.190263
     if (!(altimeterInHg > 0) || !std::isfinite(altimeterInHg))
-        throw EngineError("The altimeter setting must be more than 0.");
+        return Failed<double>("The altimeter setting must be more than 0.");
     if (!std::isfinite(elevationFeet))
-        throw EngineError("The field elevation lies outside the atmosphere the program can model.");
+        return Failed<double>("The field elevation lies outside the atmosphere the program can model.");
     const double settingAltitude = T0 / L * (1 - tmath::exp(exponent * tmath::log(altimeterInHg / P0)));
-    return elevationFeet + settingAltitude / MetresPerFoot;
+    return {elevationFeet + settingAltitude / MetresPerFoot};
 }

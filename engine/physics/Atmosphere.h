@@ -5,6 +5,7 @@
 // from the flier's units at the boundary.
 #pragma once
 
+#include "EngineError.h"
 #include "InterpolationTable.h"
 
 #include <memory>
@@ -87,14 +88,15 @@ public:
     HumidAtmosphere();
     ~HumidAtmosphere() override;
 
-    void SetPressureAltitude(double altitudeKm);  // resets the humidity to 0
-    void SetTemperature(double kelvin);
-    void SetHumidity(double percent);
+    // Each setter returns the error of air the program cannot model, or none.
+    [[nodiscard]] const char *SetPressureAltitude(double altitudeKm);  // resets the humidity to 0
+    [[nodiscard]] const char *SetTemperature(double kelvin);
+    [[nodiscard]] const char *SetHumidity(double percent);
     // All three conditions at once: the state, the results and every error
     // message are those of SetPressureAltitude, SetTemperature and
     // SetHumidity in this order, solved once where the air is ordinary.
-    void SetConditions(double altitudeKm, double kelvin, double percent);
-    void Update();
+    [[nodiscard]] const char *SetConditions(double altitudeKm, double kelvin, double percent);
+    [[nodiscard]] const char *Update();
     void ToImperial();
 
     double pressure = 0;            // Pa
@@ -110,7 +112,7 @@ public:
     double densityAltitudeFeet = 0;
 
 private:
-    void SolveConditions(double altitudeKm, double kelvin, double percent);
+    [[nodiscard]] const char *SolveConditions(double altitudeKm, double kelvin, double percent);
     double solvedConditions[3] = {};  // km, K, % of the last clean SetConditions
 };
 
@@ -124,6 +126,6 @@ private:
 // of the field is then
 //   PA = H + A(QNH) = H + T0/L · (1 − (QNH/P0)^(R·L/g)),
 // which is the National Weather Service's altimeter-setting formula
-// AS = (p^0.1903 + 1.313e-5 · H)^5.255 solved for p. Throws EngineError for a
-// setting of 0 or less or an elevation that is no number.
-double PressureAltitudeFeet(double elevationFeet, double altimeterInHg);
+// AS = (p^0.1903 + 1.313e-5 · H)^5.255 solved for p. An error for a setting
+// of 0 or less or an elevation that is no number.
+Checked<double> PressureAltitudeFeet(double elevationFeet, double altimeterInHg);

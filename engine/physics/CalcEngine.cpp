@@ -24,12 +24,11 @@ const Extended FeetPerInchL = 1 / TETHRIX_EXTENDED(12.0);
 const Extended OneThird = 1 / TETHRIX_EXTENDED(3.0);
 const Extended AllowancePerFoot = TETHRIX_EXTENDED(3.96);
 
-void CheckFinite(double value)
+const char *CheckFinite(double value)
 {
     if (std::isnan(value))
-        throw EngineError(FpuMessage::Invalid);
-    if (std::isinf(value))
-        throw EngineError(FpuMessage::Overflow);
+        return FpuMessage::Invalid;
+    return std::isinf(value) ? FpuMessage::Overflow : nullptr;
 }
 
 }  // namespace
@@ -66,7 +65,7 @@ CalcEngine::CalcEngine(const FlightCase &flightCase, float &groundSpeedOut)
 {
 }
 
-void CalcEngine::Recalculate(float lapTime)
+const char *CalcEngine::Recalculate(float lapTime)
 {
     // Arithmetic faults are found where they arise and reported at the
     // same three points as ever: after the air, after the solve, at the end.
@@ -87,31 +86,42 @@ void CalcEngine::Recalculate(float lapTime)
     const Extended p = 1 - c1 * OneThird;
     const double c2 = tmath::cos(0.00930842267730309);   // cos 32′
     const double radiusAllowance = ToDouble((p - c2 * 2 * OneThird) * AllowancePerFoot * fc.LineLength);  // ft
-    CheckDivisor(radiusAllowance, lap);  // a zero lap time faults here, before any solve
+    if (const char *error = CheckDivisor(radiusAllowance, lap))
+        return error;  // a zero lap time faults here, before any solve
     const double allowanceSpeed = ToDouble(radiusAllowance * LapCircle / lap * SecondsPerHour * MilesPerFoot);
     const Extended radiusSpeed = lacft.radiusFeet * LapCircle / lap * SecondsPerHour * MilesPerFoot;
     const double airspeed = ToDouble(radiusSpeed - allowanceSpeed);  // mph
     lacft.SetSpeeds(airspeed, fc.WindSpeed);
 
-    air.SetConditions(double(fc.Preasure) * MetresPerFoot * 0.001,  // km
-                        fc.Temprature / FahrenheitPerKelvin + KelvinAtZeroFahrenheit, fc.Humidity);
+    if (const char *error = air.SetConditions(double(fc.Preasure) * MetresPerFoot * 0.001,  // km
+                                              fc.Temprature / FahrenheitPerKelvin + KelvinAtZeroFahrenheit,
+                                              fc.Humidity))
+        return error;
     air.ToImperial();
-    faults::Check();
+    if (const char *error = faults::Check())
+        return error;
 
-    lacft.Solve(air, quadrature, results);
-    faults::Check();
+    if (const char *error = lacft.Solve(air, quadrature, results))
+        return error;
+    if (const char *error = faults::Check())
+        return error;
 
     // The airplane flies outside the line end by the inboard wing length.
     const double wingSpeed = ToDouble(fc.WingLength * FeetPerInchL * LapCircle / lap * SecondsPerHour * MilesPerFoot);
     const double total = results.lineSpeed * MphPerMetrePerSecond + wingSpeed;
-    const float stored = ToSingle(total);
+    const Checked<float> stored = ToSingle(total);
+    if (!stored.ok())
+        return stored.error;
 
     // Every figure the window will show must be a number.
     for (double v : {LineTension(), LeadoutPosition(), LineProjection(), LineReynolds(),
                      LineDragArea(), AirPressure(), FlightRadius(), DensityAltitude(), LineWeight()})
-        CheckFinite(v);
-    faults::Check();
-    groundSpeed = stored;
+        if (const char *error = CheckFinite(v))
+            return error;
+    if (const char *error = faults::Check())
+        return error;
+    groundSpeed = stored.value;
+    return nullptr;
 }
 
 double CalcEngine::LineTension() const { return results.tension / NewtonsPerPound; }
@@ -162,17 +172,20 @@ double CalcEngine::LinePower() const { return results.linePower; }
 
 double CalcEngine::PullTest() const { return double(fc.Weight) * (1 / 16.0) * fc.PullMultiple; }
 
-double WingLoading(const FlightCase &fc)
+Checked<double> WingLoading(const FlightCase &fc)
 {
     return CheckedDivide(fc.Weight, fc.WingArea * (1 / 144.0));
 }
 
-float LapSpeed(const FlightCase &fc)
+Checked<float> LapSpeed(const FlightCase &fc)
 {
-    const float r = ToSingle(ToDouble(fc.HndlLngth * FeetPerInchL + fc.LineLength + fc.WingLength * FeetPerInchL +
-                                      fc.ArmLngth * FeetPerInchL));
-    const Extended circle = r * LapCircle;
-    CheckDivisor(circle, fc.LapTime);
+    const Checked<float> r = ToSingle(ToDouble(fc.HndlLngth * FeetPerInchL + fc.LineLength +
+                                               fc.WingLength * FeetPerInchL + fc.ArmLngth * FeetPerInchL));
+    if (!r.ok())
+        return r;
+    const Extended circle = r.value * LapCircle;
+    if (const char *error = CheckDivisor(circle, fc.LapTime))
+        return Failed<float>(error);
     return ToSingle(ToDouble(circle / fc.LapTime * SecondsPerHour * MilesPerFoot));
 }
 
@@ -181,20 +194,23 @@ const Extended FeetPerSecondPerMph = TETHRIX_EXTENDED(1.4667);
 const Extended WhatIfCircle = TETHRIX_EXTENDED(6.28);
 }  // namespace
 
-float WhatIfLineLength(float lapSpeed, const FlightCase &fc, float lapTime)
+Checked<float> WhatIfLineLength(float lapSpeed, const FlightCase &fc, float lapTime)
 {
     const Extended radius = (FeetPerSecondPerMph * lapSpeed) * (1 / WhatIfCircle * lapTime);
     return ToSingle(ToDouble(radius - FeetPerInchL * fc.HndlLngth - FeetPerInchL * fc.WingLength -
                              FeetPerInchL * fc.ArmLngth));
 }
 
-float WhatIfLapTime(float lapSpeed, const FlightCase &fc, float lineLength)
+Checked<float> WhatIfLapTime(float lapSpeed, const FlightCase &fc, float lineLength)
 {
-    const float r = ToSingle(ToDouble(FeetPerInchL * fc.HndlLngth + FeetPerInchL * fc.WingLength +
-                                      FeetPerInchL * fc.ArmLngth + lineLength));
-    const Extended circumference = WhatIfCircle * r;
+    const Checked<float> r = ToSingle(ToDouble(FeetPerInchL * fc.HndlLngth + FeetPerInchL * fc.WingLength +
+                                               FeetPerInchL * fc.ArmLngth + lineLength));
+    if (!r.ok())
+        return r;
+    const Extended circumference = WhatIfCircle * r.value;
     const Extended speed = lapSpeed * FeetPerSecondPerMph;  // ft/s
-    CheckDivisor(circumference, speed);
+    if (const char *error = CheckDivisor(circumference, speed))
+        return Failed<float>(error);
     return ToSingle(ToDouble(circumference / speed));
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "DragCurve.h"
+#include "EngineError.h"
 #include "LineModel.h"
 
 #include <string>
@@ -45,12 +46,12 @@ public:
     CalcEngine(const CalcEngine &) = delete;
     CalcEngine &operator=(const CalcEngine &) = delete;
 
-    // Solves the current case with the given lap time (s). Throws
-    // EngineError for an arithmetic fault (lap time 0 gives "Floating point
-    // division by zero" before any model is solved) or for inputs that have
-    // no physical meaning; no NaN or infinity is ever left behind silently.
-    // Allocates nothing.
-    void Recalculate(float lapTime);
+    // Solves the current case with the given lap time (s). Returns the
+    // error of an arithmetic fault (lap time 0 gives "Floating point
+    // division by zero" before any model is solved) or of inputs that have
+    // no physical meaning, or none; no NaN or infinity is ever left behind
+    // silently. Allocates nothing.
+    [[nodiscard]] const char *Recalculate(float lapTime);
 
     double LineTension() const;      // pounds
     double LeadoutPosition() const;  // inches behind the CG
@@ -87,15 +88,15 @@ private:
 using UnitFactors::MphPerMetrePerSecond;
 
 // Ounces per square foot, from the flight case alone.
-double WingLoading(const FlightCase &fc);
+Checked<double> WingLoading(const FlightCase &fc);
 // Speed (mph) of one lap of the full circle, hand to wing tip plus the arm,
 // with the 3.14 circle of a lap-time stopwatch, in single precision.
-float LapSpeed(const FlightCase &fc);
+Checked<float> LapSpeed(const FlightCase &fc);
 // What-If: the line length (ft) that gives lap time t (s) at lapSpeed, and
 // the lap time (s) that line length l (ft) gives; 1.4667 ft/s per mph and
 // 6.28 for the circumference, as the lap-time charts fliers use.
-float WhatIfLineLength(float lapSpeed, const FlightCase &fc, float lapTime);
-float WhatIfLapTime(float lapSpeed, const FlightCase &fc, float lineLength);
+Checked<float> WhatIfLineLength(float lapSpeed, const FlightCase &fc, float lapTime);
+Checked<float> WhatIfLapTime(float lapSpeed, const FlightCase &fc, float lineLength);
 // The lap time that keeps fc's speed on lines lineLength long: fc's lap time
 // scaled with the length of the flight path (fc's own when that length is
 // not a positive number).

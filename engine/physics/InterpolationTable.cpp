@@ -1,12 +1,12 @@
 #include "InterpolationTable.h"
 
-#include <stdexcept>
+#include "EngineError.h"
 
 InterpolationTable::InterpolationTable(unsigned n, const double *srcX, const double *srcY, unsigned m)
     : mode(m == 0 || m > LinearExtrapolate ? LinearExtrapolate : m), count(n)
 {
     if (n < 2 || srcX == nullptr || srcY == nullptr)
-        throw std::invalid_argument("An interpolation table needs at least two points.");
+        ProgramFault("An interpolation table needs at least two points.");
     xs.assign(srcX, srcX + n);
     ys.assign(srcY, srcY + n);
     dx.resize(n - 1);
@@ -15,7 +15,7 @@ InterpolationTable::InterpolationTable(unsigned n, const double *srcX, const dou
         dx[i] = xs[i + 1] - xs[i];
         dy[i] = ys[i + 1] - ys[i];
         if (!(dx[i] > 0))
-            throw std::invalid_argument("Interpolation table abscissae must be strictly increasing.");
+            ProgramFault("Interpolation table abscissae must be strictly increasing.");
     }
 }
 

@@ -123,17 +123,17 @@ bool SameBits(double a, double b)
 
 }  // namespace
 
-void LineModel::Solve(const HumidAtmosphere &air, Quadrature &quadrature, LineResults &out)
+const char *LineModel::Solve(const HumidAtmosphere &air, Quadrature &quadrature, LineResults &out)
 {
     using faults::Div;
     using faults::Mul;
     // Both are possible with legal inputs and would only yield meaningless
     // infinities: the tension and sweep divide by R and by V − w.
     if (!(radius > 0))
-        throw EngineError("The flight radius is zero or negative: the arm length is too long "
-                          "for the line length at this handle angle.");
+        return "The flight radius is zero or negative: the arm length is too long for the line length at this "
+               "handle angle.";
     if (upwindSpeed == 0)
-        throw EngineError("The wind speed equals the airspeed.");
+        return "The wind speed equals the airspeed.";
 
     const double rhoDry = air.density;
     const double nu = air.kinematicViscosity;
@@ -212,4 +212,5 @@ void LineModel::Solve(const HumidAtmosphere &air, Quadrature &quadrature, LineRe
     const double pressure = 0.5 * rhoMoist * V * V;
     out.lineDrag = pressure * (n * d * L * wholeLine);
     out.linePower = pressure * (n * d * L * L * (alongLine + armOffset * wholeLine)) * ((V - w) / R);
+    return nullptr;
 }

@@ -69,10 +69,10 @@ public:
     void SetWingArea(double s);
     void SetSpeeds(double airspeed, double wind);
     // Solves in this air with this integrator, which it uses for the two
-    // drag integrals. Throws EngineError when the case has no physical
-    // meaning: a wind equal to the airspeed or a flight radius of zero or
-    // below.
-    void Solve(const HumidAtmosphere &air, Quadrature &quadrature, LineResults &out);
+    // drag integrals. Returns the error when the case has no physical
+    // meaning (a wind equal to the airspeed or a flight radius of zero or
+    // below), or none.
+    [[nodiscard]] const char *Solve(const HumidAtmosphere &air, Quadrature &quadrature, LineResults &out);
     // Drag per unit length at x (fraction of L from the hand) before the
     // weighting for the bow or the moment: Cd·|s|·s, s the line's speed
     // across itself as a fraction of V.

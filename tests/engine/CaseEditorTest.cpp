@@ -124,8 +124,8 @@ TEST(CaseEditor, what_if_converts_at_the_last_lap_speed_in_the_units_shown)
     ASSERT_EQ(e.WhatIf(WhatIfField::LapTime), "");
     const std::string metres = e.WhatIfText(WhatIfField::LineLength);
     e.SetUnits(DisplayUnits::Imperial);
-    const float feet = ParseNumber(e.WhatIfText(WhatIfField::LineLength));
-    EXPECT_NEAR(feet * 0.3048, ParseNumber(metres), 0.005);
+    const float feet = ParseNumber(e.WhatIfText(WhatIfField::LineLength)).value();
+    EXPECT_NEAR(feet * 0.3048, ParseNumber(metres).value(), 0.005);
     EXPECT_EQ(e.WhatIfText(WhatIfField::LapTime), "5.2");  // the lap time stays as typed
 
     e.SetWhatIfText(WhatIfField::LapTime, "abc");

@@ -49,15 +49,10 @@ TEST(ParseNumber, accepts_the_field_grammar)
 TEST(ParseNumber, rejects_what_is_not_a_number_with_the_text_in_the_message)
 {
     for (const char *text : {"", "-", "+", "x", "1x", "1.2.3", "1,5", "\t1", "1 2", "E5", "inf",
-                             "nan", "0x10", "1E39", "-1E39"}) {
-        try {
-            ParseNumber(text);
-            ADD_FAILURE() << "accepted '" << text << "'";
-        } catch (const EngineError &e) {
-            EXPECT_EQ(e.what(), "'" + std::string(text) + "' is not a valid floating point value");
-        }
-    }
-    EXPECT_THROW(ParseNumber("1.5", ','), EngineError);
+                             "nan", "0x10", "1E39", "-1E39"})
+        EXPECT_FALSE(ParseNumber(text)) << "accepted '" << text << "'";
+    EXPECT_FALSE(ParseNumber("1.5", ','));
+    EXPECT_EQ(InvalidNumberMessage("1x"), "'1x' is not a valid floating point value");
 }
 
 }  // namespace

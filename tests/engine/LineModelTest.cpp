@@ -92,9 +92,9 @@ TEST(LineModel, straight_arm_and_out_of_range_angle_put_the_hand_on_the_radius)
 HumidAtmosphere DefaultAir()
 {
     HumidAtmosphere air;
-    air.SetPressureAltitude(100 * MetresPerFoot * 0.001);
-    air.SetTemperature(75 / FahrenheitPerKelvin + KelvinAtZeroFahrenheit);
-    air.SetHumidity(50);
+    EXPECT_EQ(air.SetPressureAltitude(100 * MetresPerFoot * 0.001), nullptr);
+    EXPECT_EQ(air.SetTemperature(75 / FahrenheitPerKelvin + KelvinAtZeroFahrenheit), nullptr);
+    EXPECT_EQ(air.SetHumidity(50), nullptr);
     return air;
 }
 
@@ -119,7 +119,7 @@ TEST(LineModel, worked_case_without_wind)
     EXPECT_TRUE(Figures(m.integrationEnd, 0.963727, 6));
     EXPECT_TRUE(Figures(m.airspeed, 23.4568, 6));
     LineResults r;
-    m.Solve(air, quadrature, r);
+    EXPECT_EQ(m.Solve(air, quadrature, r), nullptr);
     EXPECT_TRUE(Figures(r.tension, 35.8, 3));
     EXPECT_TRUE(Figures(r.lineSpeed, 22.9, 3));
     EXPECT_TRUE(Figures(r.reynolds, 581, 3));
@@ -138,7 +138,7 @@ TEST(LineModel, worked_case_with_wind_and_handle_angle)
     LineModel m = WorkedCase(52.2916, 10, 30);
     EXPECT_TRUE(Figures(m.radius, 18.2507, 6));
     LineResults r;
-    m.Solve(air, quadrature, r);
+    EXPECT_EQ(m.Solve(air, quadrature, r), nullptr);
     EXPECT_TRUE(Figures(r.tension, 23.3, 3));
     EXPECT_TRUE(Figures(r.dragArea, 0.00416, 3));
     EXPECT_TRUE(Figures(r.lineAngle, 2.14, 3));
@@ -164,18 +164,13 @@ TEST(LineModel, degenerate_cases_are_reported_not_solved)
     LineModel wind;
     wind.SetGeometry(65, 1.6, 2, 0);
     wind.SetSpeeds(45, 45);  // mph, each way: the lines would hang slack
-    try {
-        wind.Solve(air, quadrature, r);
-        FAIL() << "wind equal to airspeed was solved";
-    } catch (const EngineError &e) {
-        EXPECT_STREQ(e.what(), "The wind speed equals the airspeed.");
-    }
+    EXPECT_STREQ(wind.Solve(air, quadrature, r), "The wind speed equals the airspeed.");
 
     LineModel behind;
     behind.SetGeometry(1, 3.3, 0, 179);  // feet: the hand is past the centre, R < 0
     behind.SetSpeeds(45, 0);
     EXPECT_LE(behind.radius, 0);
-    EXPECT_THROW(behind.Solve(air, quadrature, r), EngineError);
+    EXPECT_NE(behind.Solve(air, quadrature, r), nullptr);
 }
 
 // Line drag and power. A short line on a long arm at high speed keeps every
@@ -192,7 +187,7 @@ TEST(LineDragAndPower, match_the_closed_form_of_a_constant_drag_coefficient_and_
         m.SetLineDiameter(150);           // thousandths: 3.81 mm
         m.SetGeometry(10, 26, 0, 0);      // feet: the line ends at the airplane
         m.SetSpeeds(150.0 * (i + 1), 0);  // mph
-        m.Solve(air, quadrature, at[i]);
+        EXPECT_EQ(m.Solve(air, quadrature, at[i]), nullptr);
         const LineResults &r = at[i];
         const double A = r.armLength, R = r.radius, omega = r.airspeed / R;
         ASSERT_EQ(LineDragCoefficient(r.reynolds * A / R), 1.2);  // the slowest element
@@ -214,7 +209,7 @@ TEST(LineDragAndPower, agree_with_a_strip_by_strip_calculation)
     for (const double wind : {0.0, 10.0}) {
         LineModel m = WorkedCase(52.4, wind, wind > 0 ? 30 : 0);
         LineResults r;
-        m.Solve(air, quadrature, r);
+        EXPECT_EQ(m.Solve(air, quadrature, r), nullptr);
         // The hand at the arm's end, the line from it at φ to the radius.
         const double A = r.armLength, L = r.lineLength, theta = r.handleAngle;
         const double hx = A * std::cos(theta), hy = A * std::sin(theta);

@@ -166,34 +166,36 @@ inline uint64_t Outcome(const FlightCase &fc)
     Digest d;
     float groundSpeed = 0;
     CalcEngine engine(fc, groundSpeed);
-    try {
-        engine.Recalculate(fc.LapTime);
+    if (const char *error = engine.Recalculate(fc.LapTime)) {
+        d.text(std::string("R:") + error);
+    } else {
         d.number(groundSpeed);
         for (double v : {engine.LineTension(), engine.LeadoutPosition(), engine.LineProjection(),
                          engine.LineReynolds(), engine.LineDragArea(), engine.AirPressure(), engine.FlightRadius(),
                          engine.DensityAltitude(), engine.LineWeight(), engine.LineDrag(), engine.LinePower()})
             d.number(v);
-    } catch (const EngineError &e) {
-        d.text(std::string("R:") + e.what());
     }
-    try {
-        d.number(WingLoading(fc));
-    } catch (const EngineError &e) {
-        d.text(std::string("W:") + e.what());
-    }
+    if (const Checked<double> w = WingLoading(fc); w.ok())
+        d.number(w.value);
+    else
+        d.text(std::string("W:") + w.error);
     float lapSpeed = 54.36f;
-    try {
-        lapSpeed = LapSpeed(fc);
+    if (const Checked<float> l = LapSpeed(fc); l.ok()) {
+        lapSpeed = l.value;
         d.number(lapSpeed);
-    } catch (const EngineError &e) {
-        d.text(std::string("L:") + e.what());
+    } else {
+        d.text(std::string("L:") + l.error);
     }
-    try {
-        d.number(WhatIfLineLength(lapSpeed, fc, fc.LapTime * 1.1f));
-        d.number(WhatIfLapTime(lapSpeed, fc, fc.LineLength));
-    } catch (const EngineError &e) {
-        d.text(std::string("Q:") + e.what());
+    // The second conversion is asked only when the first has an answer.
+    Checked<float> q = WhatIfLineLength(lapSpeed, fc, fc.LapTime * 1.1f);
+    if (q.ok()) {
+        d.number(q.value);
+        q = WhatIfLapTime(lapSpeed, fc, fc.LineLength);
+        if (q.ok())
+            d.number(q.value);
     }
+    if (!q.ok())
+        d.text(std::string("Q:") + q.error);
     return d.value();
 }
 

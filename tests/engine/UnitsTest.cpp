@@ -74,8 +74,8 @@ TEST(Units, metric_texts_read_as_their_imperial_conversion_in_single_precision)
         if (k.field == nullptr)
             continue;
         for (const char *text : texts) {
-            const double shown = ParseWideNumber(text);
-            const float expected = ParseNumber(FullPrecision(FromShown(k.measure, DisplayUnits::Metric, shown)));
+            const double shown = ParseWideNumber(text).value();
+            const float expected = ParseNumber(FullPrecision(FromShown(k.measure, DisplayUnits::Metric, shown))).value();
             EXPECT_EQ(ParseShown(k.measure, DisplayUnits::Metric, text), expected) << k.key << " " << text;
             EXPECT_EQ(ParseShown(k.measure, DisplayUnits::Imperial, text), ParseNumber(text)) << text;
         }
@@ -87,7 +87,7 @@ TEST(Units, metric_texts_read_as_their_imperial_conversion_in_single_precision)
     EXPECT_EQ(ParseShown(Measure::WingArea, DisplayUnits::Metric, "32.258"), 500.0f);
     EXPECT_EQ(ParseShown(Measure::SmallLength, DisplayUnits::Metric, "0,381", ','), 0.015f);
     for (const char *bad : {"x", "1e41", "", "1e400"})
-        EXPECT_THROW(ParseShown(Measure::Mass, DisplayUnits::Metric, bad), EngineError) << bad;
+        EXPECT_FALSE(ParseShown(Measure::Mass, DisplayUnits::Metric, bad)) << bad;
     EXPECT_EQ(FormatShown(Measure::Length, DisplayUnits::Imperial, 58.123456, 4), FormatNumber(58.123456, 4));
     EXPECT_EQ(FormatShown(Measure::Temperature, DisplayUnits::Metric, 75, 4), "23.89");
 
@@ -110,14 +110,16 @@ TEST(LeadoutRake, is_the_angle_of_the_leadout_offset_over_the_inboard_wing)
     fc.WingLength = 25.5f;
     float gs = 0;
     CalcEngine engine(fc, gs);
-    const CaseFigures f = SolveCase(engine, fc, gs);
+    const Checked<CaseFigures> solved = SolveCase(engine, fc, gs);
+    ASSERT_TRUE(solved.ok()) << solved.error;
+    const CaseFigures &f = solved.value;
     const double rake = f.values[FigureIndex("LeadoutRake")];
     EXPECT_NEAR(rake, 1.5, 0.05);
     EXPECT_NEAR(std::tan(rake * M_PI / 180) * 25.5, engine.LeadoutPosition(), 1e-12);
 
     // No inboard wing: square, or straight back once the leadouts are offset.
     fc.WingLength = 0;
-    engine.Recalculate(fc.LapTime);
+    ASSERT_EQ(engine.Recalculate(fc.LapTime), nullptr);
     EXPECT_EQ(engine.LeadoutRake(), engine.LeadoutPosition() == 0 ? 0 : 90);
 }
 

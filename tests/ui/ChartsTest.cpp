@@ -179,7 +179,7 @@ private slots:
         FlightCase fc = w->flightCase();
         float gs = 0;
         CalcEngine engine(fc, gs);
-        engine.Recalculate(fc.LapTime);
+        QVERIFY(engine.Recalculate(fc.LapTime) == nullptr);
         QCOMPARE(mid.figures[1], engine.LineTension());
         QCOMPARE(charts()->tab(1).rows.size(), size_t(31));
     }

@@ -24,7 +24,7 @@ int main()
                 fc.LineLength = 52.0f + static_cast<float>(i % 17);
                 if (varying)
                     fc.Temprature = 40.0f + static_cast<float>(i % 13) * 5;
-                engine.Recalculate(fc.LapTime);
+                sink += engine.Recalculate(fc.LapTime) != nullptr;
                 sink += groundSpeed;
             }
             rounds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / n * 1e6);
