@@ -183,6 +183,36 @@ TEST(CaseEditor, a_fault_stops_the_rewrite_where_it_arose_and_keeps_the_heading)
     EXPECT_EQ(e.Recalculate(), "Floating point division by zero.");
 }
 
+TEST(CaseEditor, errors_come_back_as_the_message_of_the_first_thing_wrong)
+{
+    CaseEditor e;
+    std::string feet;
+    const struct {
+        const char *elevation, *altimeter, *error;
+    } fields[] = {
+        {"x", "y", "'x' is not a valid floating point value."},  // the elevation is read first
+        {"100", "y", "'y' is not a valid floating point value."},
+        {"100", "0", "The altimeter setting must be more than 0."},
+    };
+    for (const auto &f : fields)
+        EXPECT_EQ(e.PressureAltitudeText(f.elevation, f.altimeter, feet), f.error) << f.elevation;
+    EXPECT_EQ(feet, "");
+    EXPECT_EQ(e.PressureAltitudeText("1165", "29.92126", feet), "");
+    EXPECT_NEAR(ParseNumber(feet).value(), 1165, 0.02);  // the standard setting: the elevation itself
+
+    // Before any calculation the lap speed is 0: no lap time for a length.
+    e.SetWhatIfText(WhatIfField::LineLength, "60");
+    EXPECT_EQ(e.WhatIf(WhatIfField::LineLength), "Floating point division by zero.");
+    e.SetWhatIfText(WhatIfField::LineLength, "6y");
+    EXPECT_EQ(e.WhatIf(WhatIfField::LineLength), "'6y' is not a valid floating point value.");
+    EXPECT_EQ(e.SetInput("lines", "2"), "Unknown input 'lines'.");
+    EXPECT_EQ(e.SetInput("nl", "two"), "'two' is not a valid whole number.");
+
+    // A key no table has is the asking face's fault: the program stops.
+    EXPECT_DEATH(e.Text("lines"), "Unknown input 'lines'");
+    EXPECT_DEATH(FigureIndex("Tension"), "No figure 'Tension'");
+}
+
 TEST(CaseEditor, files_open_bounded_and_save_renames_the_airplane_and_its_field)
 {
     CaseEditor e;
