@@ -286,9 +286,7 @@ const char *CaseEditor::RewriteFigures()
     // it arose, and the heading keeps its colour.
     for (int i : RewriteOrder) {
         ShownFigure &f = figures[static_cast<size_t>(i)];
-        Checked<double> value = f.info->value(engine, fc, groundSpeed);
-        if (value.ok())
-            value = ShownValue(i, value.value);
+        const Checked<double> value = ShownValue(i, engine, fc, groundSpeed);
         if (!value.ok())
             return value.error;
         f.value = value.value;

@@ -36,8 +36,12 @@ const FigureInfo Figures[FigureCount] = {
 
 const int RewriteOrder[FigureCount] = {3, 1, 0, 5, 7, 8, 10, 4, 2, 9, 6, 11, 12, 13, 14};
 
-Checked<double> ShownValue(int index, double value)
+Checked<double> ShownValue(int index, const CalcEngine &engine, const FlightCase &fc, float groundSpeed)
 {
+    const Checked<double> figure = Figures[index].value(engine, fc, groundSpeed);
+    if (!figure.ok())
+        return figure;
+    const double value = figure.value;
     if (index < FirstBesideFigure) {
         if (const Checked<float> shown = ToSingle(value); !shown.ok())  // what the label would show must fit
             return Failed<double>(shown.error);
@@ -62,9 +66,7 @@ Checked<CaseFigures> SolveCase(CalcEngine &engine, const FlightCase &fc, const f
     // In the window's order of rewriting, so that a case with two faults
     // reports the one the window reports.
     for (int i : RewriteOrder) {
-        Checked<double> value = Figures[i].value(engine, fc, groundSpeed);
-        if (value.ok())
-            value = ShownValue(i, value.value);
+        const Checked<double> value = ShownValue(i, engine, fc, groundSpeed);
         if ((out.error = value.error))
             return out;
         out.value.values[i] = value.value;

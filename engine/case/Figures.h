@@ -41,9 +41,10 @@ struct CaseFigures {
     float lapSpeed = 0;  // mph
 };
 
-// A figure's value as it is shown: a trim figure that does not fit single
-// precision is the window's error; a figure beside them is NaN instead.
-Checked<double> ShownValue(int index, double value);
+// Figure index's value in the solved engine as it is shown: a trim figure
+// that does not fit single precision is the window's error; a figure beside
+// them is NaN instead.
+Checked<double> ShownValue(int index, const CalcEngine &engine, const FlightCase &fc, float groundSpeed);
 
 // Recalculates fc and reads every figure, with the checks the window
 // applies before it shows one (ShownValue); or the window's error, so that
