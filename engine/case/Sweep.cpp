@@ -80,7 +80,8 @@ void Run(const FlightCase &base, const InputKey &key, long count, Next next,
     if (hold == SweepHold::Speed && SweepHoldProblem(key, hold).empty()) {
         held.base = &base;
         held.figure = FigureIndex("GroundSpeed");
-        // Without one the flight path's length alone sets the lap time.
+        // When the base case has no ground speed, the flight path's length
+        // alone sets the lap time.
         const Checked<CaseFigures> figures = SolveCase(engine, fc, groundSpeed);
         held.groundSpeed = figures.ok() ? figures.value.values[held.figure] : 0;
     }
