@@ -141,11 +141,14 @@ EXPORT void tx_figureLines(CaseEditor *e)
         Number(f.info->gapBefore);
     }
 }
-// What the figures' lines say now, as one text (Enter's handler builds
-// fifteen lines from it): each line's figure then its comparison with A,
-// every one ended by a newline (no figure's text holds one); and the figures
-// in the units shown, NaN where there is none.
-EXPORT void tx_figures(CaseEditor *e)
+// Everything the figures' panel shows, in one answer (Enter's handler asks
+// once). Texts: what the figures' lines say, as one text from which the
+// handler builds fifteen lines (each line's figure then its comparison with
+// A, every one ended by a newline: no figure's text holds one); the lap
+// speed's text; A's name; the heading's cue; then the notes as {id, text}.
+// Numbers: the figures in the units shown (NaN where there is none), the lap
+// speed as the figures, whether the figures belong to the inputs.
+EXPORT void tx_shown(CaseEditor *e)
 {
     Start();
     std::string texts;
@@ -156,13 +159,13 @@ EXPORT void tx_figures(CaseEditor *e)
         Number(f.value ? ToShown(f.info->measure, e->Units(), *f.value) : NAN);
     }
     Text(std::move(texts));
-}
-// In the units shown, as the figures.
-EXPORT double tx_lapSpeed(CaseEditor *e) { return ToShown(Measure::Speed, e->Units(), e->LapSpeed()); }
-EXPORT void tx_lapSpeedText(CaseEditor *e)
-{
-    Start();
     Text(e->LapSpeedText());
+    Text(e->AText());
+    Text(e->Current() ? CurrentCue : StaleCue);
+    for (const InputNote &note : e->Notes())
+        Note(note);
+    Number(ToShown(Measure::Speed, e->Units(), e->LapSpeed()));
+    Number(e->Current());
 }
 EXPORT void tx_whatIfText(CaseEditor *e, int lapTime)
 {
@@ -269,12 +272,6 @@ EXPORT void tx_setStoredText(CaseEditor *e, const char *key, uint32_t keyLength,
     Start();
     Text(e->SetStoredText(Key(key, keyLength), In(text, length)));
 }
-EXPORT void tx_notes(CaseEditor *e)
-{
-    Start();
-    for (const InputNote &note : e->Notes())
-        Note(note);
-}
 EXPORT void tx_advice(CaseEditor *e)
 {
     Start();
@@ -306,8 +303,4 @@ EXPORT void tx_openA(CaseEditor *e, const char *name, uint32_t nameLength, const
     Text(e->OpenA(In(name, nameLength), In(bytes, length)));
 }
 EXPORT void tx_clearA(CaseEditor *e) { e->ClearA(); }
-EXPORT void tx_aText(CaseEditor *e)
-{
-    Start();
-    Text(e->AText());
-}
+

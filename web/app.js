@@ -106,16 +106,15 @@ function showTexts() {
   showWhatIf();
 }
 
-function showHeading() {
-  $('Label2').className = core.current() ? 'current' : 'stale';
-  $('HeadingCue').textContent = core.headingCue();
+function showHeading({current, headingCue} = {current: core.current(), headingCue: core.headingCue()}) {
+  $('Label2').className = current ? 'current' : 'stale';
+  write($('HeadingCue'), headingCue);
 }
 
 // A line is written only where it changed: Enter rewrites what it must.
 function write(node, text) { if (node.textContent !== text) node.textContent = text; }
 function showFigures() {
-  const {texts, values} = core.figures();
-  const lines = texts.split('\n');
+  const shown = core.shown(), {values} = shown, lines = shown.texts.split('\n');
   FIGURES.forEach((f, i) => {
     const li = $(f.name), compare = lines[2 * i + 1];
     write(li.firstChild, lines[2 * i]);
@@ -123,15 +122,13 @@ function showFigures() {
     const value = String(values[i]);
     if (li.dataset.value !== value) li.dataset.value = value;
   });
-  const lap = core.lapSpeed();
-  write($('LapSpeed'), core.lapSpeedText());
-  $('LapSpeed').dataset.value = lap;
+  write($('LapSpeed'), shown.lapSpeedText);
+  $('LapSpeed').dataset.value = shown.lapSpeed;
   // Notes on inputs with no physical meaning, for the figures shown.
-  write($('Notes'), core.notes().map(note => note.text).join('\n'));
-  const a = core.aText();
-  write($('ComparedWith'), a);
-  $('ClearA').disabled = !a;
-  showHeading();
+  write($('Notes'), shown.notes.map(note => note.text).join('\n'));
+  write($('ComparedWith'), shown.aText);
+  $('ClearA').disabled = !shown.aText;
+  showHeading(shown);
   drawChartsAfterPaint();
 }
 

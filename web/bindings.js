@@ -112,13 +112,15 @@ Module['CaseEditor'] = class CaseEditor {
     call(_tx_figureLines, this.core);
     return items(2, 1, ([name, key], [gap]) => ({name, key, gap: Boolean(gap)}));
   }
-  figures() {
-    call(_tx_figures, this.core);
-    const {texts, numbers} = reply();
-    return {texts: texts[0], values: numbers};
+  // What the figures' panel shows, from one call: the figures' lines as one
+  // text and their values, the lap speed and its text, A's name, the heading.
+  shown() {
+    call(_tx_shown, this.core);
+    const {texts, numbers} = reply(), n = numbers.length - 2, notes = [];
+    for (let i = 4; i < texts.length; i += 2) notes.push({id: texts[i], text: texts[i + 1]});
+    return {texts: texts[0], values: numbers.subarray(0, n), lapSpeed: numbers[n], lapSpeedText: texts[1],
+            aText: texts[2], current: numbers[n + 1] === 1, headingCue: texts[3], notes};
   }
-  lapSpeed() { return call(_tx_lapSpeed, this.core); }
-  lapSpeedText() { return text(_tx_lapSpeedText, this.core); }
   whatIfText(lapTime) { return text(_tx_whatIfText, this.core, lapTime); }
   setWhatIfText(lapTime, value) { call(_tx_setWhatIfText, this.core, lapTime, value); }
   whatIf(lapTime) { return text(_tx_whatIf, this.core, lapTime); }
@@ -152,10 +154,6 @@ Module['CaseEditor'] = class CaseEditor {
   figureUnit(key) { return text(_tx_figureUnit, this.core, key); }
   storedText(key) { return text(_tx_storedText, this.core, key); }
   setStoredText(key, value) { return text(_tx_setStoredText, this.core, key, value); }
-  notes() {
-    call(_tx_notes, this.core);
-    return note();
-  }
   advice() {
     call(_tx_advice, this.core);
     return note()[0];
@@ -169,5 +167,4 @@ Module['CaseEditor'] = class CaseEditor {
   keepAsA() { return text(_tx_keepAsA, this.core); }
   openA(name, bytes) { return text(_tx_openA, this.core, name, bytes); }
   clearA() { call(_tx_clearA, this.core); }
-  aText() { return text(_tx_aText, this.core); }
 };
