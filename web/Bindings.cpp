@@ -303,4 +303,3 @@ EXPORT void tx_openA(CaseEditor *e, const char *name, uint32_t nameLength, const
     Text(e->OpenA(In(name, nameLength), In(bytes, length)));
 }
 EXPORT void tx_clearA(CaseEditor *e) { e->ClearA(); }
-

@@ -205,11 +205,13 @@ bool IsBelowOne(const std::string &number)
     return m + exponent <= 0;
 }
 
-// Converts a normalised number; too small reads as zero, too large for T is
-// none.
+// text as a T: normalised, then converted; too small reads as zero, too
+// large for T is none.
 template <class T>
-std::optional<T> Convert(const std::optional<std::string> &normalised, bool negative)
+std::optional<T> Parse(const std::string &text, char sep)
 {
+    bool negative;
+    const std::optional<std::string> normalised = NormalisedNumber(text, sep, negative);
     if (!normalised)
         return std::nullopt;
     const std::string &number = *normalised;
@@ -229,16 +231,6 @@ std::optional<T> Convert(const std::optional<std::string> &normalised, bool nega
 
 }  // namespace
 
-std::optional<float> ParseNumber(const std::string &text, char sep)
-{
-    bool negative;
-    const std::optional<std::string> number = NormalisedNumber(text, sep, negative);
-    return Convert<float>(number, negative);
-}
+std::optional<float> ParseNumber(const std::string &text, char sep) { return Parse<float>(text, sep); }
 
-std::optional<double> ParseWideNumber(const std::string &text, char sep)
-{
-    bool negative;
-    const std::optional<std::string> number = NormalisedNumber(text, sep, negative);
-    return Convert<double>(number, negative);
-}
+std::optional<double> ParseWideNumber(const std::string &text, char sep) { return Parse<double>(text, sep); }
