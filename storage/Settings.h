@@ -1,7 +1,7 @@
 // Settings: the flying conditions and the recent files that outlive a run,
 // kept per user with QSettings (organization "Brelm", application "Tethrix"):
 //   ArmLngth, HndlAngl, WndSpeed, Temp, Altitude, Humidity,
-//   PullMultiple                                             conditions as text
+//   PullMultiple, PullLoad                                   conditions as text
 //   Mru/MRU1 … Mru/MRU5                                      recent files, newest first
 //   Units                                                    "Imperial" or "Metric" shown
 // Reading checks every value on its own: one bad value is reported and

@@ -14,7 +14,7 @@
 const char *const StoredConditionNames[StoredConditionCount] = {
     InputKeys[FirstConditionKey].key,     InputKeys[FirstConditionKey + 1].key, InputKeys[FirstConditionKey + 2].key,
     InputKeys[FirstConditionKey + 3].key, InputKeys[FirstConditionKey + 4].key, InputKeys[FirstConditionKey + 5].key,
-    InputKeys[FirstConditionKey + 6].key};
+    InputKeys[FirstConditionKey + 6].key, InputKeys[FirstConditionKey + 7].key};
 static_assert(StoredConditionCount == ConditionKeyCount, "every flying condition is stored");
 
 namespace {

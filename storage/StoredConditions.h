@@ -21,10 +21,10 @@ std::vector<std::string> SettingsFiles(std::string &userFile);
 // A stored text longer than this is no condition and no path we wrote.
 constexpr std::size_t MaxStoredText = 4096;
 
-constexpr int StoredConditionCount = 7;
+constexpr int StoredConditionCount = 8;
 // The value names, in the order they are read and written: the six of the
-// air and the field, then the pull test's multiple, which stores written
-// before it was kept lack without fault.
+// air and the field, then the pull test's multiple and fixed load, which
+// stores written before they were kept lack without fault.
 constexpr int FirstLaterCondition = 6;
 extern const char *const StoredConditionNames[StoredConditionCount];
 

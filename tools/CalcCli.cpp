@@ -260,7 +260,8 @@ constexpr long ThreadedRows = 2048;
 int RunSweep(const SweepRange &range, const FlightCase &fc, bool json, std::ostream &out, std::ostream &err)
 {
     // Rows go out as they are computed, through one reused buffer.
-    std::string buffer = json ? "[\n" : SweepCsvHeader(*range.key, range.hold, range.units);
+    const bool windy = SweepIsWindy(fc, *range.key);
+    std::string buffer = json ? "[\n" : SweepCsvHeader(*range.key, range.hold, range.units, windy);
     bool first = true;
     bool failed = false;
     SweepRow shown;
@@ -273,9 +274,9 @@ int RunSweep(const SweepRange &range, const FlightCase &fc, bool json, std::ostr
         if (json) {
             if (!first)
                 buffer += ",\n";
-            AppendSweepJsonRow(buffer, *range.key, row, range.hold);
+            AppendSweepJsonRow(buffer, *range.key, row, range.hold, windy);
         } else {
-            AppendSweepCsvRow(buffer, row, range.hold);
+            AppendSweepCsvRow(buffer, row, range.hold, windy);
         }
         first = false;
         if (buffer.size() >= 1 << 16) {
@@ -307,11 +308,13 @@ int RunSweep(const SweepRange &range, const FlightCase &fc, bool json, std::ostr
     return ExitSuccess;
 }
 
-// Every figure and the lap speed as JSON members, in the units shown; a
-// figure too large to show is null.
-void AppendFiguresJson(std::string &text, const CaseFigures &figures, DisplayUnits units)
+// Every figure fc shows and the lap speed as JSON members, in the units
+// shown; a figure too large to show is null.
+void AppendFiguresJson(std::string &text, const CaseFigures &figures, const FlightCase &fc, DisplayUnits units)
 {
     for (int i = 0; i < FigureCount; ++i) {
+        if (!FigureShown(Figures[i], fc))
+            continue;
         AppendJsonString(text, Figures[i].jsonKey);
         text += ": ";
         if (std::isnan(figures.values[i]))
@@ -339,13 +342,15 @@ std::string ComparisonOutput(const PinnedCase &a, const PinnedCase &b, const Opt
         text = "{\"A\": {\"Name\": ";
         AppendJsonString(text, a.fc.AcName);
         text += ", ";
-        AppendFiguresJson(text, fa, units);
+        AppendFiguresJson(text, fa, a.fc, units);
         text += "}, \"B\": {\"Name\": ";
         AppendJsonString(text, b.fc.AcName);
         text += ", ";
-        AppendFiguresJson(text, fb, units);
+        AppendFiguresJson(text, fb, b.fc, units);
         text += "}, \"Change\": {";
         for (int i = 0; i <= FigureCount; ++i) {
+            if (i < FigureCount && !FigureShown(Figures[i], b.fc))
+                continue;
             AppendJsonString(text, i < FigureCount ? Figures[i].jsonKey : "LapSpeed");
             text += ": ";
             if (std::isnan(change(i)))
@@ -366,6 +371,8 @@ std::string ComparisonOutput(const PinnedCase &a, const PinnedCase &b, const Opt
         text += ",\n";
         for (int i = 0; i <= FigureCount; ++i) {
             const bool lap = i == FigureCount;
+            if (!lap && !FigureShown(Figures[i], b.fc))
+                continue;
             text += lap ? "Lap Speed" : Figures[i].caption;
             text += ',' + (lap ? ShownUnit(Measure::Speed, units, "mph") : FigureUnitName(Figures[i], units)) + ',';
             for (const double v : {lap ? ToShown(Measure::Speed, units, fa.lapSpeed) : ToShown(Figures[i].measure, units, fa.values[i]),
@@ -381,6 +388,8 @@ std::string ComparisonOutput(const PinnedCase &a, const PinnedCase &b, const Opt
     }
     text = "A: " + a.fc.AcName + "\nB: " + b.fc.AcName + "\n";
     for (int i = 0; i < FigureCount; ++i) {
+        if (!FigureShown(Figures[i], b.fc))
+            continue;
         text += std::string(Figures[i].caption) + ": A" + FigureValueText(Figures[i], fa.values[i], '.', units) +
                 ", B" + FigureValueText(Figures[i], fb.values[i], '.', units);
         const std::string beside = ComparisonText(Figures[i], fa.values[i], fb.values[i], '.', units);
@@ -445,12 +454,14 @@ bool ReadCase(CaseEditor &e, const std::vector<std::string> &files, const Option
         else if (const std::string problem = e.SetInput(key, value); !problem.empty()) {
             const InputKey *input = FindInputKey(key);
             throw UsageError{key + ": " + problem +
-                             (input ? " " + AdviceOnText(*input, units).text : std::string())};
+                             (input ? " " + AdviceOnText(*input, units, '.', value).text : std::string())};
         }
     if (elevation) {
         std::string text;
         if (const std::string problem = e.PressureAltitudeText(*elevation, *altimeter, text); !problem.empty())
             throw UsageError{"Elevation, Altimeter: " + problem};
+        if (const std::string note = e.AltimeterNote(*altimeter); !note.empty())
+            err << "tethrix-calc: warning: Altimeter: " << note << "\n";
         e.SetInput("Altitude", text);
     }
     return true;
@@ -486,9 +497,13 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
             throw UsageError{"--report is not available in this build"};
         if (o.sweep)
             sweep = ParseSweep(*o.sweep, o.hold.value_or(SweepHold::LapTime), units);
-        if (!o.noSettings && services.readConditions)
+        if (!o.noSettings && services.readConditions) {
             for (const std::string &problem : services.readConditions(edited.Case()))
                 err << "tethrix-calc: warning: " << problem << "\n";
+            // Conditions kept by the window change the figures: say which.
+            if (const std::string changed = edited.ConditionsSummary(true); !changed.empty())
+                err << "tethrix-calc: stored flying conditions: " << changed << " (--no-settings uses the built-in ones)\n";
+        }
         if (o.compare) {
             // A and B alike: the same flying conditions, each file, the same inputs.
             for (int i = FirstConditionKey; i < InputKeyCount; ++i)
@@ -531,10 +546,10 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
             return ExitFailure;
         }
         const CaseFigures &figures = solved.value;
-        notes = NotesOn(fc, engine.Results().airspeed * MphPerMetrePerSecond, units);
+        notes = NotesOn(fc, engine.Results().airspeed * MphPerMetrePerSecond, units, '.', figures.values);
         if (o.json) {
             text = "{";
-            AppendFiguresJson(text, figures, units);
+            AppendFiguresJson(text, figures, fc, units);
             text += ", ";
             AppendConditions(text, fc, units);
             text += ", \"units\": ";
@@ -547,9 +562,10 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
             }
             text += "]}\n";
         } else {
+            const HighestTension highest = HighestTensionOf(figures.values, fc);
             for (int i = 0; i < FigureCount; ++i)
-                text += FigureText(Figures[i], figures.values[i], '.', units,
-                                   figures.values[FigureIndex("LineTension")]) + "\n";
+                if (FigureShown(Figures[i], fc))
+                    text += FigureText(Figures[i], figures.values[i], '.', units, highest.pounds, highest.downwind) + "\n";
             text += "Lap Speed = " + FormatShown(Measure::Speed, units, figures.lapSpeed, 4) +
                     ShownUnit(Measure::Speed, units, " mph") + "\n";
         }

@@ -406,7 +406,8 @@ void TrimCharts::ExportCsv()
 {
     const Tab &t = tabs[currentTab()];
     SaveExport(this, QStringLiteral("trim-%1.csv").arg(t.key->key), tr("CSV File (*.csv)"), tr("table"),
-               QByteArray::fromStdString(ReadableSweepCsv(heldTitle(t).toStdString(), *t.key, t.rows, t.hold, shownUnits)));
+               QByteArray::fromStdString(ReadableSweepCsv(heldTitle(t).toStdString(), *t.key, t.rows, t.hold, shownUnits,
+                                                                 SweepIsWindy(shown, *t.key))));
 }
 
 namespace {

@@ -101,7 +101,8 @@ EXPORT void tx_realChange(const char *figure, uint32_t length, double lo, double
     Number(hi);
 }
 
-EXPORT CaseEditor *tx_new() { return new CaseEditor(); }
+// separator: the decimal separator of the flier's locale, '.' or ','.
+EXPORT CaseEditor *tx_new(int separator) { return new CaseEditor(separator == ',' ? ',' : '.'); }
 
 EXPORT void tx_text(CaseEditor *e, const char *key, uint32_t length)
 {
@@ -120,10 +121,11 @@ EXPORT void tx_stepLines(CaseEditor *e, int delta)
     Text(e->StepLineCount(delta));
 }
 EXPORT int tx_current(CaseEditor *e) { return e->Current(); }
+EXPORT int tx_separator(CaseEditor *e) { return e->DecimalSeparator(); }
 EXPORT void tx_headingCue(CaseEditor *e)
 {
     Start();
-    Text(e->Current() ? CurrentCue : StaleCue);
+    Text(e->HeadingCue());
 }
 EXPORT void tx_recalculate(CaseEditor *e)
 {
@@ -161,7 +163,7 @@ EXPORT void tx_shown(CaseEditor *e)
     Text(std::move(texts));
     Text(e->LapSpeedText());
     Text(e->AText());
-    Text(e->Current() ? CurrentCue : StaleCue);
+    Text(e->HeadingCue());
     for (const InputNote &note : e->Notes())
         Note(note);
     Number(ToShown(Measure::Speed, e->Units(), e->LapSpeed()));

@@ -23,7 +23,18 @@ if (window.tethrixShownStart) {
   $('ChartLineLength').append(...charts[1].childNodes);
 }
 
-const core = new tethrix.CaseEditor();
+// The decimal separator of the browser's language, which a phone's decimal
+// keypad shows: the fields read and show numbers with it (and only with it:
+// "1,500" in English is no 1.5). Files and stored texts keep the point.
+function localeSeparator() {
+  try {
+    const part = new Intl.NumberFormat(navigator.language).formatToParts(1.5).find(p => p.type === 'decimal');
+    return part && part.value === ',' ? ',' : '.';
+  } catch (e) {
+    return '.';
+  }
+}
+const core = new tethrix.CaseEditor(localeSeparator());
 window.tethrixSession = core;  // for the tests and the benchmarks
 // The core's table of inputs: key, caption, id, unit, condition, number.
 const INPUTS = tethrix.inputs();
@@ -117,6 +128,7 @@ function showFigures() {
   const shown = core.shown(), {values} = shown, lines = shown.texts.split('\n');
   FIGURES.forEach((f, i) => {
     const li = $(f.name), compare = lines[2 * i + 1];
+    li.hidden = !lines[2 * i];  // a figure the case does not show (the downwind tension without wind)
     write(li.firstChild, lines[2 * i]);
     write(li.lastChild, compare ? ` (${compare})` : '');
     const value = String(values[i]);

@@ -101,7 +101,9 @@ Module['realChange'] = (figure, lo, hi) => {
 };
 
 Module['CaseEditor'] = class CaseEditor {
-  constructor() { this.core = _tx_new(); }
+  // separator: the decimal separator the fields read and show, '.' or ','.
+  constructor(separator = '.') { this.core = _tx_new(separator.charCodeAt(0)); }
+  separator() { return call(_tx_separator, this.core) === 44 ? ',' : '.'; }
   text(key) { return text(_tx_text, this.core, key); }
   setText(key, value, leaving) { return text(_tx_setText, this.core, key, value, leaving); }
   stepLines(delta) { return text(_tx_stepLines, this.core, delta); }

@@ -81,8 +81,10 @@ CaseEditor::CaseEditor(char decimalSeparator) : separator(decimalSeparator)
     ApplyAdvancedDefaults(fc);
     ApplyMainDefaults(fc);
     ShowAllStored();
-    for (int i = 0; i < FigureCount; ++i)
-        figures[static_cast<size_t>(i)] = {&::Figures[i], std::nullopt, ::Figures[i].caption};
+    for (int i = 0; i < FigureCount; ++i) {
+        const bool shown = FigureShown(::Figures[i], fc);
+        figures[static_cast<size_t>(i)] = {&::Figures[i], std::nullopt, shown ? ::Figures[i].caption : "", shown};
+    }
 }
 
 const std::string &CaseEditor::Text(const std::string &key) const { return Text(InputKeyNamed(key)); }
@@ -118,13 +120,16 @@ std::string CaseEditor::SetText(const std::string &keyName, const std::string &t
         fc.NumLines = n;
         return std::string();
     }
+    bool &unreadable = unread[IndexOf(key)];
+    unreadable = true;
     if (text.empty())
         return std::string();
     const std::optional<float> value = ParseShown(key.measure, units, text, separator);
     if (!value) {
-        advice = AdviceOnText(key, units, separator);
+        advice = AdviceOnText(key, units, separator, text);
         return WithFullStop(InvalidNumberMessage(text));
     }
+    unreadable = false;
     fc.*(key.field) = *value;
     CopyToWhatIf(key, text);
     return std::string();
@@ -165,7 +170,13 @@ void CaseEditor::SetStored(const InputKey &key, float value)
 
 std::string CaseEditor::StoredText(const InputKey &key) const
 {
-    return units == DisplayUnits::Imperial ? Text(key) : FullPrecision(fc.*(key.field));
+    // Kept with a point whatever the separator shown; a text the field
+    // could not read is not what is stored.
+    if (units != DisplayUnits::Imperial || unread[IndexOf(key)])
+        return FullPrecision(fc.*(key.field));
+    std::string text = Text(key);
+    std::replace(text.begin(), text.end(), separator, '.');
+    return text;
 }
 
 std::string CaseEditor::SetStoredText(const InputKey &key, const std::string &text)
@@ -174,10 +185,9 @@ std::string CaseEditor::SetStoredText(const InputKey &key, const std::string &te
     if (!value)
         return WithFullStop(InvalidNumberMessage(text));
     fc.*(key.field) = *value;
-    if (units == DisplayUnits::Imperial)
-        TextOf(key) = text;
-    else
-        ShowStored(key);
+    ShowStored(key);
+    if (units == DisplayUnits::Imperial && separator == '.')
+        TextOf(key) = text;  // as it was typed
     current = false;
     return std::string();
 }
@@ -204,14 +214,35 @@ std::string CaseEditor::PressureAltitudeText(const std::string &elevation, const
     return std::string();
 }
 
-std::string CaseEditor::ConditionsSummary() const
+std::string CaseEditor::AltimeterNote(const std::string &altimeter) const
+{
+    // What altimeters are set to, sea-level pressures of the deepest lows
+    // and highest highs included: about 28 to 31.5 inHg, 950 to 1070 hPa.
+    struct Span { DisplayUnits units; double low, high; const char *unit; };
+    constexpr Span Real[] = {{DisplayUnits::Imperial, 28, 31.5, "in/Hg"}, {DisplayUnits::Metric, 950, 1070, "hPa"}};
+    const std::optional<float> value = ParseNumber(altimeter, separator);
+    if (!value)
+        return std::string();
+    const Span &shown = Real[units == DisplayUnits::Metric], &other = Real[units != DisplayUnits::Metric];
+    if (*value >= shown.low && *value <= shown.high)
+        return std::string();
+    std::string note = "An altimeter setting of " + FormatNumber(*value, 6, separator) + " " + shown.unit +
+                       " is outside the " + FormatNumber(static_cast<float>(shown.low), 4, separator) + " to " +
+                       FormatNumber(static_cast<float>(shown.high), 4, separator) + " " + shown.unit +
+                       " of any real altimeter.";
+    if (*value >= other.low && *value <= other.high)
+        note += std::string(" It reads like ") + other.unit + "; this field takes " + shown.unit + ".";
+    return note;
+}
+
+std::string CaseEditor::ConditionsSummary(bool changedOnly) const
 {
     std::string line;
     for (int i = FirstConditionKey; i < InputKeyCount; ++i) {
         const InputKey &key = InputKeys[i];
-        if (IsInput(key, "PullMultiple"))
-            continue;  // the lines' test, not the air or the field
-        line += std::string(i > FirstConditionKey ? ", " : "") + key.caption + " " +
+        if (changedOnly ? fc.*(key.field) == static_cast<float>(key.defaultValue) : i >= FirstPullTestKey)
+            continue;  // the pull test is the lines', not the air's or the field's
+        line += std::string(line.empty() ? "" : ", ") + key.caption + " " +
                 FormatShown(key.measure, units, fc.*(key.field), key.digits, separator) + " " +
                 UnitText(key, key.fieldUnit);
     }
@@ -220,6 +251,7 @@ std::string CaseEditor::ConditionsSummary() const
 
 void CaseEditor::ShowStored(const InputKey &key)
 {
+    unread[IndexOf(key)] = false;
     if (IsInput(key, "an"))
         TextOf(key) = fc.AcName;
     else if (IsInput(key, "nl"))
@@ -261,13 +293,26 @@ void CaseEditor::SetUnits(DisplayUnits shown)
 void CaseEditor::ShowFigures()
 {
     for (ShownFigure &f : figures)
-        f.text = f.value ? FigureText(*f.info, *f.value, separator, units, TensionShown()) : f.info->caption;
+        f.text = !f.shown ? std::string() : f.value ? ShownFigureText(f, calculated) : f.info->caption;
+}
+
+std::string CaseEditor::ShownFigureText(const ShownFigure &f, const FlightCase &of) const
+{
+    double values[FigureCount];
+    for (int i = 0; i < FigureCount; ++i)
+        values[i] = figures[static_cast<size_t>(i)].value.value_or(NAN);
+    const HighestTension highest = HighestTensionOf(values, of);
+    return FigureText(*f.info, *f.value, separator, units, highest.pounds, highest.downwind);
 }
 
 std::string CaseEditor::Recalculate()
 {
     if (const char *error = RewriteFigures()) {
         advice = AdviceFor(fc, units, separator);
+        // The field to mend shows a text it could not read: that text is
+        // what to put right, not the value left from before it.
+        if (advice.key && unread[IndexOf(*advice.key)])
+            advice.text = UnreadText(*advice.key) + " " + AdviceOnText(*advice.key, units, separator, Text(*advice.key)).text;
         return WithFullStop(error);
     }
     advice = InputNote();
@@ -290,7 +335,8 @@ const char *CaseEditor::RewriteFigures()
         if (!value.ok())
             return value.error;
         f.value = value.value;
-        f.text = FigureText(*f.info, *f.value, separator, units, TensionShown());
+        f.shown = FigureShown(*f.info, fc);
+        f.text = f.shown ? ShownFigureText(f, fc) : std::string();
     }
     const Checked<float> speed = ::LapSpeed(fc);
     if (speed.ok())
@@ -300,7 +346,57 @@ const char *CaseEditor::RewriteFigures()
 
 std::vector<InputNote> CaseEditor::Notes() const
 {
-    return calculatedOnce ? NotesOn(calculated, calculatedAirspeedMph, units, separator) : std::vector<InputNote>();
+    std::vector<InputNote> notes;
+    if (calculatedOnce) {
+        double values[FigureCount];
+        for (int i = 0; i < FigureCount; ++i)
+            values[i] = figures[static_cast<size_t>(i)].value.value_or(NAN);
+        notes = NotesOn(calculated, calculatedAirspeedMph, units, separator, values);
+    }
+    // A field's unreadable text comes first in its note, the fields in the
+    // table's order.
+    auto at = notes.begin();
+    for (const InputKey &key : InputKeys) {
+        const std::string unreadText = UnreadText(key);
+        while (at != notes.end() && at->key < &key)
+            ++at;
+        if (unreadText.empty())
+            continue;
+        if (at != notes.end() && at->key == &key)
+            at->text = unreadText + " " + at->text;
+        else
+            at = notes.insert(at, InputNote{&key, unreadText});
+    }
+    return notes;
+}
+
+bool CaseEditor::AnyUnread() const
+{
+    return std::find(unread.begin(), unread.end(), true) != unread.end();
+}
+
+std::string CaseEditor::UnreadText(const InputKey &key) const
+{
+    if (!unread[IndexOf(key)])
+        return std::string();
+    const std::string &shown = Text(key);
+    const std::string value = FormatShown(key.measure, units, fc.*(key.field), key.digits, separator) +
+                              ShownUnit(key.measure, units, (std::string(" ") + key.unit).c_str());
+    return std::string(key.caption) + (shown.empty() ? " is empty" : " shows '" + shown + "'") +
+           (current ? ": the figures use " : ": a calculation uses ") + value + ".";
+}
+
+std::string CaseEditor::HeadingCue() const
+{
+    if (Current())
+        return CurrentCue;
+    if (!current)
+        return StaleCue;
+    std::string cue;
+    for (const InputKey &key : InputKeys)
+        if (const std::string text = UnreadText(key); !text.empty())
+            cue += (cue.empty() ? "" : " ") + text;
+    return cue;
 }
 
 double CaseEditor::TensionShown() const
@@ -362,7 +458,11 @@ void CaseEditor::ReadFile(const std::string &bytes)
     // In imperial the fields' own texts; in metric, where a field shows
     // another text, the stored values' imperial texts.
     FlightCaseTarget target(fc, [this](const InputKey &key) {
-        return units == DisplayUnits::Imperial ? Text(key) : FormatNumber(fc.*(key.field), key.digits);
+        if (units != DisplayUnits::Imperial)
+            return FormatNumber(fc.*(key.field), key.digits);
+        std::string text = Text(key);
+        std::replace(text.begin(), text.end(), separator, '.');
+        return text;
     });
     ApplyDataFileEntries(ParseDataFile(bytes), target);
     ShowAllStored();
@@ -407,6 +507,8 @@ std::string CaseEditor::ComparisonText(int figure) const
     if (!pinned)
         return std::string();
     const size_t i = static_cast<size_t>(figure);
+    if (!figures[i].shown)
+        return std::string();
     return ::ComparisonText(::Figures[i], pinned->figures->values[i], figures[i].value, separator, units);
 }
 
@@ -439,8 +541,9 @@ ReportLines CaseEditor::Report(const std::tm &localTime, std::string &error)
             lines.conditionTexts.push_back(FormatShown(key.measure, units, fc.*(key.field), 4, separator));
     }
     for (int i = 0; i < FigureCount; ++i)
-        lines.resultTexts.push_back(figures[static_cast<size_t>(i)].text +
-                                    (pinned ? "   (" + ComparisonText(i) + ")" : std::string()));
+        lines.resultTexts.push_back(!figures[static_cast<size_t>(i)].shown ? std::string()
+                                    : figures[static_cast<size_t>(i)].text +
+                                          (pinned ? "   (" + ComparisonText(i) + ")" : std::string()));
     lines.comparedWith = AText();
     lines.firstLineFigure = FigureIndex("LineProjection");
     lines.printed = PrintedLine(localTime);

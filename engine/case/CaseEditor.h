@@ -58,6 +58,7 @@ struct ShownFigure {
     const FigureInfo *info = nullptr;
     std::optional<double> value;  // imperial, full precision; none before the first calculation
     std::string text;             // "Line Tension = 8.042 pounds", or the caption alone
+    bool shown = true;            // for the case it belongs to (FigureShown); its text is empty if not
 };
 
 enum class WhatIfField { LapTime, LineLength };
@@ -102,9 +103,15 @@ public:
     // (inHg or hPa); the error, or empty.
     std::string PressureAltitudeText(const std::string &elevation, const std::string &altimeter,
                                      std::string &text) const;
+    // A sentence when the altimeter setting typed (inHg or hPa, as
+    // PressureAltitudeText reads it) is outside what any real altimeter
+    // shows, which a setting in the other unit is; empty otherwise.
+    std::string AltimeterNote(const std::string &altimeter) const;
     // The six flying conditions in force, on one line in the units shown:
     // "Arm Length 18 inches, Handle Angle 0 deg., …".
-    std::string ConditionsSummary() const;
+    // changedOnly: those that differ from the built-in ones, the pull
+    // test's included; empty when none does.
+    std::string ConditionsSummary(bool changedOnly = false) const;
 
     // ---- Units ----
     // Every text and figure is shown again in these units; no stored value,
@@ -115,7 +122,15 @@ public:
     char DecimalSeparator() const { return separator; }
 
     // ---- Figures ----
-    bool Current() const { return current; }
+    // Whether the figures shown belong to the inputs shown: calculated since
+    // the last edit, and no field showing a text that is not the value the
+    // calculation used (an unreadable or empty text keeps the value before).
+    bool Current() const { return current && !AnyUnread(); }
+    // The heading's words: CurrentCue, StaleCue, or, when only unreadable
+    // texts keep the figures from belonging to the inputs, which field shows
+    // what and the value used ("Airplane Weight shows 'x': the figures use
+    // 42 ounces.").
+    std::string HeadingCue() const;
     // Enter: recalculates and rewrites the figures in the window's order;
     // a fault stops the rewrite where it arose and leaves the heading and the
     // lap speed alone. Returns the error (with its full stop) or empty.
@@ -128,7 +143,9 @@ public:
     // The case the figures shown belong to.
     const FlightCase &Calculated() const { return calculated; }
     // The notes on the inputs the figures shown belong to, in the units
-    // shown: inputs with no physical meaning or that the model replaces.
+    // shown: inputs with no physical meaning or that the model replaces, and
+    // first in each field's note a text the field shows that is not the
+    // value used.
     std::vector<InputNote> Notes() const;
     // Beside the last error a field, Enter or a file gave: the input it
     // concerns and what would fix it (no key when none can be named).
@@ -195,6 +212,10 @@ public:
 
 private:
     static size_t Index(WhatIfField f) { return f == WhatIfField::LapTime ? 0 : 1; }
+    bool AnyUnread() const;
+    // "Airplane Weight shows 'x': the figures use 42 ounces." for a field
+    // whose text is not its value; empty for one that shows its value.
+    std::string UnreadText(const InputKey &key) const;
     // The line count as the spin field reports it: its text's whole number,
     // not limited, or the least count for a text that is none.
     int ReportedLineCount() const;
@@ -202,6 +223,8 @@ private:
     void ShowStored(const InputKey &key);  // the field's text from the stored value
     void ShowAllStored();
     void ShowFigures();                    // every figure's text in the units shown
+    // The figure's text, its value set, the figures being those of case of.
+    std::string ShownFigureText(const ShownFigure &f, const FlightCase &of) const;
     // Enter's calculation and rewrite of the figures; the error, or none.
     const char *RewriteFigures();
     void CopyToWhatIf(const InputKey &key, const std::string &text);
@@ -214,6 +237,8 @@ private:
     CalcEngine engine{fc, groundSpeed};
     FlightCase calculated;
     std::array<std::string, InputKeyCount> texts;
+    // Fields whose text is not the value stored: unreadable, or empty.
+    std::array<bool, InputKeyCount> unread{};
     std::array<ShownFigure, FigureCount> figures;
     std::array<std::string, 2> whatIfTexts{"5", "58"};
     // The What-If line length the program last wrote, in feet: a switch of

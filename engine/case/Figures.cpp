@@ -31,10 +31,22 @@ const FigureInfo Figures[FigureCount] = {
     {"LineDragLbl", "Line Drag", " pounds", Measure::Force, "LineDrag", ENGINE_FIGURE(LineDrag), true},
     {"LinePowerLbl", "Line Power", " watts", Measure::None, "LinePower", ENGINE_FIGURE(LinePower), false},
     {"PullTestLbl", "Pull Test", " pounds", Measure::Force, "PullTest", ENGINE_FIGURE(PullTest), false},
+    {"DownwindTensionLbl", "Downwind Tension", " pounds", Measure::Force, "DownwindTension", ENGINE_FIGURE(DownwindTension), false, true},
 };
 #undef ENGINE_FIGURE
 
-const int RewriteOrder[FigureCount] = {3, 1, 0, 5, 7, 8, 10, 4, 2, 9, 6, 11, 12, 13, 14};
+const int RewriteOrder[FigureCount] = {3, 1, 0, 5, 7, 8, 10, 4, 2, 9, 6, 11, 12, 13, 15, 14};
+
+bool FigureShown(const FigureInfo &figure, const FlightCase &fc) { return !figure.windOnly || fc.WindSpeed != 0; }
+
+HighestTension HighestTensionOf(const double *figures, const FlightCase &fc)
+{
+    const double upwind = figures[FigureIndex("LineTension")];
+    const int downwind = FigureIndex("DownwindTension");
+    if (FigureShown(Figures[downwind], fc) && figures[downwind] > upwind)
+        return {figures[downwind], true};
+    return {upwind, false};
+}
 
 Checked<double> ShownValue(int index, const CalcEngine &engine, const FlightCase &fc, float groundSpeed)
 {
@@ -96,7 +108,8 @@ std::string FigureValueText(const FigureInfo &figure, double value, char sep, Di
            ShownUnit(figure.measure, units, figure.unit);
 }
 
-std::string FigureText(const FigureInfo &figure, double value, char sep, DisplayUnits units, double lineTension)
+std::string FigureText(const FigureInfo &figure, double value, char sep, DisplayUnits units, double highestTension,
+                       bool downwind)
 {
     std::string text = figure.caption + FigureValueText(figure, value, sep, units);
     if (!FitsSingle(value))
@@ -104,9 +117,15 @@ std::string FigureText(const FigureInfo &figure, double value, char sep, Display
     // Mechanical horsepower: 550 foot-pounds-force per second, 745.69987158227022 W.
     if (std::strcmp(figure.jsonKey, "LinePower") == 0)
         text += " (" + FormatNumber(static_cast<float>(value / 745.69987158227022), 4, sep) + " hp)";
-    // The margin a pull test leaves over the pull in flight.
-    const double margin = value / lineTension;
-    if (std::strcmp(figure.jsonKey, "PullTest") == 0 && std::isfinite(margin) && margin >= 0 && margin <= FLT_MAX)
-        text += ", " + FormatNumber(static_cast<float>(margin), 3, sep) + " x Line Tension";
+    if (std::strcmp(figure.jsonKey, "PullTest") != 0)
+        return text;
+    // Rule books give test loads in kilograms.
+    if (units == DisplayUnits::Metric)
+        text += " (" + FormatShown(Measure::Load, units, value, 4, sep) + " kg)";
+    // The margin a pull test leaves over the highest pull in flight.
+    const double margin = value / highestTension;
+    if (std::isfinite(margin) && margin >= 0 && margin <= FLT_MAX)
+        text += ", " + FormatNumber(static_cast<float>(margin), 3, sep) +
+                (downwind ? " x Downwind Tension" : " x Line Tension");
     return text;
 }

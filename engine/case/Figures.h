@@ -17,19 +17,38 @@ struct FigureInfo {
     const char *jsonKey;
     Checked<double> (*value)(const CalcEngine &, const FlightCase &, float groundSpeed);
     bool gapBefore;  // a gap above it sets its group apart: the line figures, the rake
+    bool windOnly = false;  // shown only in a wind (see FigureShown)
 };
 
 // The eleven classic figures, then the leadout rake, then the figures that
-// stand beside them: the line drag and power, the pull test.
-constexpr int FigureCount = 15;
+// stand beside them: the line drag and power, the pull test, the tension
+// downwind.
+constexpr int FigureCount = 16;
 // The figures from this index on never fail a calculation: one that cannot
 // be shown in single precision is NaN and says so.
 constexpr int FirstBesideFigure = 12;
+// The classic window and page show the first eleven figures (up to the
+// atmospheric pressure) and the first six conditions (up to the humidity);
+// what the tables list after them was added and has room of its own there.
+constexpr int ClassicFigureCount = 11;
+constexpr int ClassicConditionCount = 6;
 // Top-to-bottom order of the window's result panel.
 extern const FigureInfo Figures[FigureCount];
 // The order in which the window rewrites its result labels (indices into
-// Figures); the wing loading, the one figure that can fault, comes ninth.
+// Figures); the wing loading, the one figure that can fault, comes ninth,
+// the pull test last, after the tensions it is measured against.
 extern const int RewriteOrder[FigureCount];
+
+// Whether a figure is shown for a case: the downwind tension only in a
+// wind, where it differs from the Line Tension.
+bool FigureShown(const FigureInfo &figure, const FlightCase &fc);
+// The higher of the tensions in flight shown for fc (pounds), from a solved
+// case's figures (in the order of Figures): what a pull test must exceed.
+struct HighestTension {
+    double pounds;
+    bool downwind;  // the downwind tension, not the Line Tension
+};
+HighestTension HighestTensionOf(const double *figures, const FlightCase &fc);
 
 // The index in Figures of the figure with this JSON key; a name no figure
 // has is a fault of the program.
@@ -52,11 +71,13 @@ Checked<double> ShownValue(int index, const CalcEngine &engine, const FlightCase
 Checked<CaseFigures> SolveCase(CalcEngine &engine, const FlightCase &fc, const float &groundSpeed);
 
 // "Caption = 12.34 unit": the text of a result line, value imperial. The
-// line power adds its horsepower, the pull test its margin over
-// lineTension (pounds; left out when NaN). A value that is no number or
-// does not fit single precision is too large to show.
+// line power adds its horsepower, the pull test its kilograms in metric and
+// its margin over highestTension (pounds; left out when NaN), naming the
+// downwind tension when that is the higher (downwind). A value that is no
+// number or does not fit single precision is too large to show.
 std::string FigureText(const FigureInfo &figure, double value, char decimalSeparator = '.',
-                       DisplayUnits units = DisplayUnits::Imperial, double lineTension = NAN);
+                       DisplayUnits units = DisplayUnits::Imperial, double highestTension = NAN,
+                       bool downwind = false);
 // The figure's unit as a title names it: "pounds", "N", "oz/sq ft"; empty
 // for the Reynolds number.
 std::string FigureUnitName(const FigureInfo &figure, DisplayUnits units);
@@ -64,7 +85,7 @@ std::string FigureUnitName(const FigureInfo &figure, DisplayUnits units);
 std::string FigureValueText(const FigureInfo &figure, double value, char decimalSeparator = '.',
                             DisplayUnits units = DisplayUnits::Imperial);
 
-// The sixteen inputs, one table for every list of them: the window's fields
+// The seventeen inputs, one table for every list of them: the window's fields
 // and the conditions dialog's rows, the report's rows, the data file and the
 // stored conditions, tethrix-calc's keys and --help, and the page's fields.
 // key is the data-file key (an, nl, ls, ll, wl, hl, wt, lt, wa) or the
@@ -83,11 +104,12 @@ struct InputKey {
     double defaultValue;       // the built-in value, imperial (the line count's too)
 };
 constexpr const char *DefaultAirplaneName = "Ringcruiser";
-constexpr int InputKeyCount = 16;
+constexpr int InputKeyCount = 17;
 // InputKeys from this index on are the flying conditions, in the order the
 // dialog, the report and the stored settings list them: the six of the air
-// and the field, then the pull test's multiple.
+// and the field, then the pull test's multiple and its fixed load.
 constexpr int FirstConditionKey = 9;
+constexpr int FirstPullTestKey = 15;
 constexpr int ConditionKeyCount = InputKeyCount - FirstConditionKey;
 extern const InputKey InputKeys[InputKeyCount];
 

@@ -29,6 +29,18 @@ const Sensible *SensibleFor(const InputKey &key)
 }
 
 
+// The input to blame when the lines, handle and leadouts included, are
+// outside the length the line model takes: the line length, or the
+// handle/leadout length when it is the larger part; none when they fit.
+const InputKey *LinesBlamedOn(const FlightCase &fc)
+{
+    const double lineFeet = fc.LineLength, handleFeet = fc.HndlLngth / 12.0;
+    const double metres = (lineFeet + handleFeet) * UnitFactors::MetresPerFoot;
+    if (metres >= LineLengthRange.low && metres <= LineLengthRange.high)
+        return nullptr;
+    return FindInputKey(std::fabs(handleFeet) > std::fabs(lineFeet) ? "hl" : "ll");
+}
+
 struct Writer {
     DisplayUnits units;
     char separator;
@@ -86,6 +98,10 @@ Finding Examine(const InputKey &key, const FlightCase &fc, double airspeedMph, c
                      (std::fabs(v * UnitFactors::RadPerDeg) > UnitFactors::Pi ? std::string("; it is calculated as 0 degrees.") : ".");
             f.must = caption + " must be -90 to 90 degrees.";
         }
+    } else if (IsInput(key, "Temp") || IsInput(key, "Altitude")) {
+        const Sensible *s = SensibleFor(key);
+        if (!(v >= s->low && v <= s->high))
+            f.what = caption + " is " + w.Value(key, v, 4) + ", beyond what fliers meet.";
     } else if (IsInput(key, "WndSpeed")) {
         if (airspeedMph > 0 && std::fabs(v) >= airspeedMph) {
             f.what = caption + " is at or above the airspeed, " + w.Value(key, airspeedMph, 4) + ".";
@@ -109,33 +125,80 @@ Finding Examine(const InputKey &key, const FlightCase &fc, double airspeedMph, c
         modelValue = WingAreaSquareMetres(v);
         perImperial = WingAreaSquareMetres(1);
     }
+    const char *within = "";  // what else the range holds
+    double offset = 0;         // of the rest of that, imperial
+    if (IsInput(key, "ll") && LinesBlamedOn(fc) == &key) {
+        range = &LineLengthRange;
+        offset = fc.HndlLngth / 12.0;
+        within = " for lines, handle and leadouts";
+    } else if (IsInput(key, "hl") && LinesBlamedOn(fc) == &key) {
+        range = &LineLengthRange;
+        offset = fc.LineLength * 12.0;
+        within = " for lines, handle and leadouts";
+    } else if (IsInput(key, "ArmLngth")) {
+        range = &ArmLengthRange;
+    } else if (IsInput(key, "wl")) {
+        range = &WingLengthRange;
+    }
+    if (range == &LineLengthRange || range == &ArmLengthRange || range == &WingLengthRange) {
+        perImperial = UnitFactors::MetresPerFoot / (IsInput(key, "ll") ? 1 : 12);
+        modelValue = (v + offset) * perImperial;
+    }
     if (range && !(modelValue >= range->low && modelValue <= range->high)) {
-        const double used = (modelValue > range->high ? range->high : range->low) / perImperial;
+        const double used = (modelValue > range->high ? range->high : range->low) / perImperial - offset;
         if (f.what.empty())
             f.what = caption + " is " + w.Value(key, v) + ", outside the " +
-                     w.Range(key, range->low / perImperial, range->high / perImperial, 4) + " the line model takes.";
+                     w.Range(key, range->low / perImperial, range->high / perImperial, 4) +
+                     " the line model takes" + within + ".";
         f.what += " It is calculated as " + w.Value(key, used, 4) + ".";
     }
     // A lap time too short or too long for the model's airspeeds flies at
-    // the nearer one.
+    // the nearer one; on lines the model shortened, the lines are to blame.
     const double slowest = AirspeedRange.low * MphPerMetrePerSecond, fastest = AirspeedRange.high * MphPerMetrePerSecond;
-    if (IsInput(key, "lt") && f.what.empty() && airspeedMph > 0 && (airspeedMph <= slowest || airspeedMph >= fastest))
-        f.what = caption + " gives an airspeed outside the " + FormatNumber(slowest, 4, w.separator) + " to " +
-                 FormatNumber(fastest, 4, w.separator) + " mph the line model takes: it is calculated at " +
-                 FormatNumber(airspeedMph, 4, w.separator) + " mph.";
+    const bool airspeedReplaced = airspeedMph > 0 && (airspeedMph <= slowest || airspeedMph >= fastest);
+    const std::string airspeedRange = "the " + FormatNumber(slowest, 4, w.separator) + " to " +
+                                      FormatNumber(fastest, 4, w.separator) + " mph the line model takes";
+    const std::string airspeedUsed = FormatNumber(airspeedMph, 4, w.separator) + " mph";
+    if (IsInput(key, "lt") && f.what.empty() && airspeedReplaced && !LinesBlamedOn(fc))
+        f.what = caption + " gives an airspeed outside " + airspeedRange + ": it is calculated at " + airspeedUsed + ".";
+    else if (airspeedReplaced && range == &LineLengthRange && !f.what.empty())
+        f.what += " The airspeed on these lines is outside " + airspeedRange + ": it is calculated at " +
+                  airspeedUsed + ".";
     return f;
+}
+
+// A pull test that does not exceed the highest pull in flight proves
+// nothing: its load and that pull, by name; empty when it exceeds it.
+std::string PullTestNote(const FlightCase &fc, const double *figures, const Writer &w)
+{
+    const double pull = figures[FigureIndex("PullTest")];
+    const HighestTension highest = HighestTensionOf(figures, fc);
+    if (!(pull <= highest.pounds))
+        return std::string();
+    const auto force = [&](double pounds) {
+        return FormatShown(Measure::Force, w.units, pounds, 4, w.separator) +
+               ShownUnit(Measure::Force, w.units, " pounds");
+    };
+    return "The Pull Test, " + force(pull) + ", is at or below the " +
+           (highest.downwind ? "Downwind Tension, " : "Line Tension, ") + force(highest.pounds) +
+           ": it does not prove the lines and handle for this flight.";
 }
 
 }  // namespace
 
-std::vector<InputNote> NotesOn(const FlightCase &fc, double airspeedMph, DisplayUnits units, char separator)
+std::vector<InputNote> NotesOn(const FlightCase &fc, double airspeedMph, DisplayUnits units, char separator,
+                               const double *figures)
 {
     const Writer w{units, separator};
     std::vector<InputNote> notes;
+    const InputKey *pullKey = FindInputKey(fc.PullLoad > 0 ? "PullLoad" : "PullMultiple");
     for (const InputKey &key : InputKeys) {
         const Finding f = Examine(key, fc, airspeedMph, w);
-        if (!f.what.empty())
-            notes.push_back({&key, f.what + w.SensibleText(key)});
+        std::string text = f.what.empty() ? std::string() : f.what + w.SensibleText(key);
+        if (&key == pullKey && figures)
+            text += (text.empty() ? "" : " ") + PullTestNote(fc, figures, w);
+        if (!text.empty())
+            notes.push_back({&key, text});
     }
     return notes;
 }
@@ -162,8 +225,13 @@ InputNote AdviceFor(const FlightCase &fc, DisplayUnits units, char separator)
     return {};
 }
 
-InputNote AdviceOnText(const InputKey &key, DisplayUnits units, char separator)
+InputNote AdviceOnText(const InputKey &key, DisplayUnits units, char separator, const std::string &typed)
 {
-    return {&key, std::string(key.caption) + " takes a number, such as " +
-                      FormatShown(key.measure, units, key.defaultValue, 4, separator) + "."};
+    std::string text = std::string(key.caption) + " takes a number, such as " +
+                       FormatShown(key.measure, units, key.defaultValue, 4, separator) + ".";
+    // The other mark is never read as a decimal one ("1,500" may be fifteen
+    // hundred): say which one is.
+    if (typed.find(separator == ',' ? '.' : ',') != std::string::npos)
+        text += separator == ',' ? " Numbers here take a decimal comma (',')." : " Numbers here take a decimal point ('.').";
+    return {&key, text};
 }

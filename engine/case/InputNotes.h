@@ -21,11 +21,16 @@ struct InputNote {
 
 // The notes on fc, solved with the airspeed the model flew (mph), in the
 // units shown; in the order of the table of inputs, one per input at most.
-std::vector<InputNote> NotesOn(const FlightCase &fc, double airspeedMph, DisplayUnits units, char separator = '.');
+// Given fc's solved figures (imperial, in the order of Figures), a pull test
+// at or below the highest tension in flight is noted on the pull test's
+// input in force.
+std::vector<InputNote> NotesOn(const FlightCase &fc, double airspeedMph, DisplayUnits units, char separator = '.',
+                               const double *figures = nullptr);
 
 // For a case whose calculation fails: the input to change and how, or no
 // key when no single input's built-in value makes it succeed.
 InputNote AdviceFor(const FlightCase &fc, DisplayUnits units, char separator = '.');
 
-// The advice on a text a field cannot read: the field and an example.
-InputNote AdviceOnText(const InputKey &key, DisplayUnits units, char separator = '.');
+// The advice on a text a field cannot read (typed): the field and an
+// example, and the decimal mark it takes when typed holds the other one.
+InputNote AdviceOnText(const InputKey &key, DisplayUnits units, char separator = '.', const std::string &typed = {});

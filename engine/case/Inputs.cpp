@@ -29,6 +29,7 @@ const InputKey InputKeys[InputKeyCount] = {
     {"Altitude", "Pressure altitude", "feet", Measure::Length, &FlightCase::Preasure, 4, "Preasure Altitude", "Preasure", "feet", " feet", 100},
     {"Humidity", "Relative humidity", "percent", Measure::None, &FlightCase::Humidity, 4, "Relative Humidity", "Humidity", "percent", " Percent", 50},
     {"PullMultiple", "Pull test load", "times the weight", Measure::None, &FlightCase::PullMultiple, 4, "Pull Test", "PullMultiple", "x weight", " x weight", 10},
+    {"PullLoad", "Fixed pull test load, in place of the multiple (0: none)", "pounds", Measure::Load, &FlightCase::PullLoad, 4, "Fixed Pull Test", "PullLoad", "pounds", " pounds", 0},
 };
 
 bool NamesKey(const std::string &typed, const char *name)

@@ -173,11 +173,18 @@ SweepRow ShownRow(const SweepRow &row, const InputKey &key, DisplayUnits units)
     return shown;
 }
 
+bool SweepIsWindy(const FlightCase &base, const InputKey &key)
+{
+    return base.WindSpeed != 0 || IsInput(key, "WndSpeed");
+}
+
 namespace {
+bool Listed(int figure, bool windy) { return windy || !Figures[figure].windOnly; }
+
 // ",Leadout Position Behind CG (inches),…,Leadout Rake (degrees),Lap Speed
 // (mph),Line Drag (pounds),…,Error\n": the figures beside the trim figures
 // follow the lap speed, so that every earlier column keeps its place.
-std::string FiguresCsvHeader(DisplayUnits units)
+std::string FiguresCsvHeader(DisplayUnits units, bool windy)
 {
     std::string header;
     const auto add = [&](const FigureInfo &f) {
@@ -189,14 +196,16 @@ std::string FiguresCsvHeader(DisplayUnits units)
         add(Figures[f]);
     header += ",Lap Speed (" + ShownUnit(Measure::Speed, units, "mph") + ")";
     for (int f = FirstBesideFigure; f < FigureCount; ++f)
-        add(Figures[f]);
+        if (Listed(f, windy))
+            add(Figures[f]);
     return header + ",Error\n";
 }
 
 // One CSV row, each number written by number(out, value): the input, the
 // lap time when the speed is held, the figures and the lap speed in the
 // header's order, the error. A figure too large to show stays empty.
-template <class Number> void AppendCsvRow(std::string &out, const SweepRow &row, SweepHold hold, Number number)
+template <class Number>
+void AppendCsvRow(std::string &out, const SweepRow &row, SweepHold hold, bool windy, Number number)
 {
     number(out, static_cast<float>(row.input));
     if (hold == SweepHold::Speed) {
@@ -205,6 +214,8 @@ template <class Number> void AppendCsvRow(std::string &out, const SweepRow &row,
     }
     const auto figures = [&](int from, int to) {
         for (int f = from; f < to; ++f) {
+            if (!Listed(f, windy))
+                continue;
             out += ',';
             if (row.ok && !std::isnan(row.figures[f]))
                 number(out, row.figures[f]);
@@ -225,19 +236,19 @@ template <class Number> void AppendCsvRow(std::string &out, const SweepRow &row,
 }
 }  // namespace
 
-std::string SweepCsvHeader(const InputKey &key, SweepHold hold, DisplayUnits units)
+std::string SweepCsvHeader(const InputKey &key, SweepHold hold, DisplayUnits units, bool windy)
 {
     std::string header = std::string(key.key);
     if (*key.unit)
         header += " (" + ShownUnit(key.measure, units, key.unit) + ")";
     if (hold == SweepHold::Speed)
         header += ",lt (seconds) at the same speed";
-    return header + FiguresCsvHeader(units);
+    return header + FiguresCsvHeader(units, windy);
 }
 
-void AppendSweepCsvRow(std::string &out, const SweepRow &row, SweepHold hold)
+void AppendSweepCsvRow(std::string &out, const SweepRow &row, SweepHold hold, bool windy)
 {
-    AppendCsvRow(out, row, hold, [](std::string &o, auto v) { AppendFullPrecision(o, v); });
+    AppendCsvRow(out, row, hold, windy, [](std::string &o, auto v) { AppendFullPrecision(o, v); });
 }
 
 std::string SweepCsv(const InputKey &key, const std::vector<SweepRow> &rows)
@@ -249,23 +260,23 @@ std::string SweepCsv(const InputKey &key, const std::vector<SweepRow> &rows)
 }
 
 std::string ReadableSweepCsv(const std::string &inputTitle, const InputKey &key, const std::vector<SweepRow> &rows,
-                             SweepHold hold, DisplayUnits units)
+                             SweepHold hold, DisplayUnits units, bool windy)
 {
     std::string csv = inputTitle;
     if (hold == SweepHold::Speed)
         csv += ",Lap Time (seconds) at the same speed";
-    csv += FiguresCsvHeader(units);
+    csv += FiguresCsvHeader(units, windy);
     const auto sixDigits = [](std::string &out, double v) {
         char text[32];
         std::snprintf(text, sizeof text, "%.6g", v);
         out += text;
     };
     for (const SweepRow &row : rows)
-        AppendCsvRow(csv, ShownRow(row, key, units), hold, sixDigits);
+        AppendCsvRow(csv, ShownRow(row, key, units), hold, windy, sixDigits);
     return csv;
 }
 
-void AppendSweepJsonRow(std::string &out, const InputKey &key, const SweepRow &row, SweepHold hold)
+void AppendSweepJsonRow(std::string &out, const InputKey &key, const SweepRow &row, SweepHold hold, bool windy)
 {
     out += "{\"";
     out += key.key;
@@ -276,6 +287,8 @@ void AppendSweepJsonRow(std::string &out, const InputKey &key, const SweepRow &r
         AppendFullPrecision(out, row.lapTime);
     }
     for (int f = 0; f < FigureCount; ++f) {
+        if (!Listed(f, windy))
+            continue;
         out += ", \"";
         out += Figures[f].jsonKey;
         out += "\": ";

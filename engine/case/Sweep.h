@@ -61,24 +61,30 @@ std::vector<SweepRow> Sweep(const FlightCase &base, const InputKey &key, const s
 // units shown (the lap time stays in seconds).
 SweepRow ShownRow(const SweepRow &row, const InputKey &key, DisplayUnits units);
 
+// Whether a sweep of key from base has figures that only a wind shows (the
+// downwind tension): every row and the header then carry them.
+bool SweepIsWindy(const FlightCase &base, const InputKey &key);
+
 // The CSV table: a header row with units (the rows given already shown in
 // them), then one row per value, numbers at
 // full precision with "." whatever the locale, the error (if any) last.
 // Holding the speed, a column of the lap time follows the input's.
+// A windy sweep (SweepIsWindy) has the figures a wind shows too.
 std::string SweepCsvHeader(const InputKey &key, SweepHold hold = SweepHold::LapTime,
-                           DisplayUnits units = DisplayUnits::Imperial);
-void AppendSweepCsvRow(std::string &out, const SweepRow &row, SweepHold hold = SweepHold::LapTime);
+                           DisplayUnits units = DisplayUnits::Imperial, bool windy = false);
+void AppendSweepCsvRow(std::string &out, const SweepRow &row, SweepHold hold = SweepHold::LapTime, bool windy = false);
 std::string SweepCsv(const InputKey &key, const std::vector<SweepRow> &rows);
 // The same table for people: the input's column titled in words with its
 // unit (inputTitle), numbers to six significant digits.
 // Rows as the sweep made them; converted here.
 std::string ReadableSweepCsv(const std::string &inputTitle, const InputKey &key, const std::vector<SweepRow> &rows,
-                             SweepHold hold = SweepHold::LapTime, DisplayUnits units = DisplayUnits::Imperial);
+                             SweepHold hold = SweepHold::LapTime, DisplayUnits units = DisplayUnits::Imperial,
+                             bool windy = false);
 // One row as a JSON object: the key's value, every figure, the lap speed and
 // "Error" (null when the row has figures).
 // Holding the speed, "lt" follows the key's value.
 void AppendSweepJsonRow(std::string &out, const InputKey &key, const SweepRow &row,
-                        SweepHold hold = SweepHold::LapTime);
+                        SweepHold hold = SweepHold::LapTime, bool windy = false);
 
 // text as one CSV field: quoted, its quotes doubled, when it holds a comma,
 // a quote or a line end.

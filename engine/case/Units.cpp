@@ -37,6 +37,7 @@ const Conversion Conversions[] = {
      "pound-force: 0.45359237 kg under standard gravity 9.80665 m/s² (3rd CGPM, 1901), 4.4482216152605 N exactly"},
     {Measure::WingLoading, "g/dm²", 28.349523125, 9.290304, 0,
      "ounce per square foot: 28.349523125 g per 9.290304 dm² (0.3048 m squared), both exact"},
+    {Measure::Load, "kg", 0.45359237, 1, 0, "international pound: 0.45359237 kg exactly (the 1959 agreement)"},
     {Measure::Pressure, "hPa", 33.8638866667, 1, 0,
      "inch of mercury as altimeter settings use it: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)"},
 };

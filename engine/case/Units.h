@@ -25,6 +25,7 @@ enum class Measure {
     Force,         // pounds(-force) -> N
     WingLoading,   // oz/sq ft -> g/dm²
     Pressure,      // inches of mercury -> hPa
+    Load,          // pounds (a test load, as rule books give it in kg) -> kg
 };
 
 // "imperial" / "metric": the settings' and the command line's words are

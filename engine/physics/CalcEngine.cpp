@@ -170,7 +170,12 @@ double CalcEngine::LineDrag() const { return results.lineDrag / NewtonsPerPound;
 
 double CalcEngine::LinePower() const { return results.linePower; }
 
-double CalcEngine::PullTest() const { return double(fc.Weight) * (1 / 16.0) * fc.PullMultiple; }
+double CalcEngine::PullTest() const
+{
+    return fc.PullLoad > 0 ? double(fc.PullLoad) : double(fc.Weight) * (1 / 16.0) * fc.PullMultiple;
+}
+
+double CalcEngine::DownwindTension() const { return results.downwindTension / NewtonsPerPound; }
 
 Checked<double> WingLoading(const FlightCase &fc)
 {

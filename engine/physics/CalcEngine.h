@@ -11,7 +11,7 @@
 
 #include <string>
 
-// The sixteen inputs exactly as entered, in the units of the entry fields.
+// The seventeen inputs exactly as entered, in the units of the entry fields.
 // Stored as parsed, without range checks: the line model clamps.
 struct FlightCase {
     std::string AcName;  // at most 70 characters typed
@@ -30,6 +30,7 @@ struct FlightCase {
     float Preasure = 0;    // feet, pressure altitude
     float Humidity = 0;    // percent
     float PullMultiple = 0;  // the pull test's load over the airplane's weight
+    float PullLoad = 0;      // pounds: a fixed pull-test load in place of the multiple; 0 or less: none
 };
 
 // Built-in defaults of the nine main inputs and of the flying conditions.
@@ -67,9 +68,12 @@ public:
     double LeadoutRake() const;
     double LineDrag() const;   // pounds, the whole line set
     double LinePower() const;  // watts absorbed by the lines
-    // Pounds: the load a pull test puts on the lines and handle, the
-    // flight case's multiple of the airplane's weight.
+    // Pounds: the load a pull test puts on the lines and handle: the flight
+    // case's fixed load when it has one, else its multiple of the weight.
     double PullTest() const;
+    // Pounds: the tension on the downwind side of the circle, m(V + w)²/R,
+    // where the upwind LineTension is m(V − w)²/R; the same without wind.
+    double DownwindTension() const;
 
     // The models as the last calculation left them.
     const LineModel &Model() const { return lacft; }

@@ -55,9 +55,9 @@ void LineModel::SetGeometry(double line, double arm, double wing, double handleA
     arm *= MetresPerFoot;
     wing *= MetresPerFoot;
     double theta = handleAngleDeg * RadPerDeg;
-    lineLength = Clamp(line, 0.03625, 60);
-    armLength = Clamp(arm, 0, 8);
-    wingLength = Clamp(wing, 0, 60);
+    lineLength = Clamp(line, LineLengthRange.low, LineLengthRange.high);
+    armLength = Clamp(arm, ArmLengthRange.low, ArmLengthRange.high);
+    wingLength = Clamp(wing, WingLengthRange.low, WingLengthRange.high);
     if (theta < -Pi || theta > Pi)
         theta = 0;
     handleAngle = theta;
@@ -162,6 +162,7 @@ const char *LineModel::Solve(const HumidAtmosphere &air, Quadrature &quadrature,
     // The air is finite and positive here (a fault there ended the
     // calculation before the solve); its densities can still be extreme.
     out.tension = Div(m * (V - w) * (V - w), R);           // centripetal force, N
+    out.downwindTension = Div(m * (V + w) * (V + w), R);
     out.lineSpeed = Div(std::sqrt(V * V - w * w) * L, R);  // speed of the line end
     reynolds = Div(d * V * rhoDry, Mul(nu, rhoMoist));
     out.reynolds = reynolds;

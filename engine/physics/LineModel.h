@@ -24,6 +24,9 @@ constexpr ModelRange LineDiameterRange{0.0001, 0.004};  // m
 constexpr ModelRange WeightRange{0.05, 30};             // kg
 constexpr ModelRange WingAreaRange{0.003, 2};           // m²
 constexpr ModelRange AirspeedRange{1, 150};             // m/s
+constexpr ModelRange LineLengthRange{0.03625, 60};      // m, handle and leadouts included
+constexpr ModelRange ArmLengthRange{0, 8};              // m
+constexpr ModelRange WingLengthRange{0, 60};            // m
 // The flier's values in the model's units, as the setters convert them.
 inline double LineDiameterMetres(double thousandthsOfInch) { return thousandthsOfInch * (1 / 12000.0) * UnitFactors::MetresPerFoot; }
 inline double WeightKilograms(double ounces) { return ounces * UnitFactors::KgPerPound * 0.0625; }
@@ -43,7 +46,8 @@ struct LineResults {
     double airspeed = 0;        // m/s
     double lineSpeed = 0;       // m/s, √(V² − w²)·L/R
     double reynolds = 0;
-    double tension = 0;         // N
+    double tension = 0;         // N, upwind: m(V − w)²/R
+    double downwindTension = 0; // N: m(V + w)²/R
     double momentIntegral = 0;
     double bowIntegral = 0;
     double dragArea = 0;        // m²

@@ -60,6 +60,59 @@ TEST(CaseEditor, a_changed_text_leaves_the_figures_behind_and_an_empty_one_keeps
     EXPECT_EQ(e.Case().AcName, std::string(69, 'x') + "\u00e9");
 }
 
+TEST(CaseEditor, a_field_showing_what_it_could_not_read_keeps_the_figures_from_being_current)
+{
+    struct Row { char separator; const char *key, *typed, *cue; };
+    const Row rows[] = {
+        {'.', "wt", "x", "Airplane Weight shows 'x': the figures use 42 ounces."},
+        {'.', "wt", "42 oz", "Airplane Weight shows '42 oz': the figures use 42 ounces."},
+        {'.', "lt", "5,2", "Lap Time shows '5,2': the figures use 4.9 seconds."},
+        {'.', "wa", "1,500", "Wing Area shows '1,500': the figures use 512 square inches."},  // no 1.5
+        {',', "lt", "5.2", "Lap Time shows '5.2': the figures use 4,9 seconds."},
+        {'.', "wt", "", "Airplane Weight is empty: the figures use 42 ounces."},
+    };
+    for (const Row &r : rows) {
+        CaseEditor e(r.separator);
+        e.Defaults();
+        e.SetText(r.key, r.typed);
+        EXPECT_EQ(e.HeadingCue(), StaleCue) << r.typed;
+        EXPECT_EQ(e.Recalculate(), "") << r.typed;  // with the value read before
+        EXPECT_FALSE(e.Current()) << r.typed;
+        EXPECT_EQ(e.HeadingCue(), r.cue);
+        ASSERT_FALSE(e.Notes().empty());
+        EXPECT_EQ(e.Notes().front().text, r.cue);
+        EXPECT_EQ(e.Notes().front().key, FindInputKey(r.key));
+        e.SetText(r.key, e.Text(r.key) == "x" ? "42" : "7");  // readable again
+        EXPECT_EQ(e.Recalculate(), "");
+        EXPECT_TRUE(e.Current()) << r.typed;
+        EXPECT_EQ(e.HeadingCue(), CurrentCue);
+    }
+    // A comma reads as the decimal mark where it is one.
+    CaseEditor comma(',');
+    EXPECT_EQ(comma.SetText("lt", "5,2"), "");
+    EXPECT_FLOAT_EQ(comma.Case().LapTime, 5.2f);
+    EXPECT_EQ(comma.SetText("Temp", "61,5"), "");
+    EXPECT_EQ(comma.StoredText(*FindInputKey("Temp")), "61.5");  // kept with the point
+    EXPECT_EQ(comma.SetStoredText(*FindInputKey("Temp"), "59.5"), "");
+    EXPECT_EQ(comma.Text("Temp"), "59,5");
+
+    // After a failure, a new unreadable text is what the advice names.
+    CaseEditor e;
+    e.SetText("lt", "0");
+    EXPECT_NE(e.Recalculate(), "");
+    EXPECT_EQ(e.Advice().text, "Lap Time must be more than 0 seconds.");
+    e.SetText("lt", "5,2");
+    EXPECT_NE(e.Recalculate(), "");
+    EXPECT_EQ(e.Advice().text,
+              "Lap Time shows '5,2': a calculation uses 0 seconds. Lap Time takes a number, such as 4.9. "
+              "Numbers here take a decimal point ('.').");
+    // The other mark is named as the one not taken, in either locale.
+    EXPECT_EQ(comma.SetText("wt", "42.5"), "'42.5' is not a valid floating point value.");
+    EXPECT_EQ(comma.Advice().text, "Airplane Weight takes a number, such as 42. Numbers here take a decimal comma (',').");
+    EXPECT_NE(comma.SetText("wt", "x"), "");
+    EXPECT_EQ(comma.Advice().text, "Airplane Weight takes a number, such as 42.");
+}
+
 TEST(CaseEditor, the_line_count_field_reads_whole_numbers_and_clamps_on_leaving)
 {
     struct Row { const char *typed; bool leaving; const char *shown; int stored; };
@@ -265,7 +318,7 @@ TEST(CaseEditor, the_report_brings_stale_figures_up_to_date_first)
     EXPECT_EQ(lines.inputTexts[5], "5.5");
     EXPECT_EQ(lines.resultTexts[3], FigureText(e, "GroundSpeed"));
     EXPECT_EQ(lines.inputCaptions.front(), "Number of Lines");
-    EXPECT_EQ(lines.conditionTexts.size(), 7u);
+    EXPECT_EQ(lines.conditionTexts.size(), 8u);
     EXPECT_EQ(lines.printed, "Printed Tue Dec 08 12:00:00 2026");
 
     e.SetText("lt", "0");
@@ -320,8 +373,11 @@ TEST(CaseEditor, a_case_kept_as_a_shows_the_change_two_calculations_give)
     EXPECT_EQ(e.ComparisonText(0), "");
     ASSERT_EQ(e.KeepAsA(), "");
     EXPECT_EQ(e.AText(), "A: Ringcruiser");
-    for (int i = 0; i < FigureCount; ++i)  // the case against itself
-        EXPECT_EQ(e.ComparisonText(i).substr(e.ComparisonText(i).find(',')), ", no change") << i;
+    for (int i = 0; i < FigureCount; ++i)  // the case against itself; without wind no downwind tension
+        if (e.Figures()[static_cast<size_t>(i)].shown)
+            EXPECT_EQ(e.ComparisonText(i).substr(e.ComparisonText(i).find(',')), ", no change") << i;
+        else
+            EXPECT_EQ(e.ComparisonText(i), "") << i;
 
     // .015 to .018 lines, 58 to 63 ft: the change is what the two cases give.
     for (const auto &[key, to] : {std::pair{"ls", "0.018"}, {"ll", "63"}}) {
@@ -357,4 +413,34 @@ TEST(CaseEditor, a_case_kept_as_a_shows_the_change_two_calculations_give)
     EXPECT_EQ(e.OpenA("C.TQD", "lt=0\r\n"), "Floating point division by zero.");
     EXPECT_EQ(e.AText(), "A: Heavy");
     EXPECT_NE(e.OpenA("D.TQD", std::string(MaxDataFileBytes + 1, 'x')), "");
+}
+
+TEST(CaseEditor, in_a_wind_the_pull_test_is_measured_against_the_higher_downwind_tension)
+{
+    CaseEditor e;
+    e.Defaults();
+    EXPECT_FALSE(e.Figure("DownwindTension").shown);  // no wind: one tension
+    EXPECT_EQ(e.Figure("DownwindTension").text, "");
+    EXPECT_EQ(e.Figure("PullTest").text, "Pull Test = 26.25 pounds, 3.26 x Line Tension");
+
+    e.SetText("WndSpeed", "10");
+    ASSERT_EQ(e.Recalculate(), "");
+    // Upwind m(V - w)²/R, downwind m(V + w)²/R: their ratio is ((V + w)/(V - w))².
+    const double upwind = *e.Figure("LineTension").value, downwind = *e.Figure("DownwindTension").value;
+    float groundSpeed = 0;
+    CalcEngine solved(e.Case(), groundSpeed);
+    ASSERT_EQ(solved.Recalculate(e.Case().LapTime), nullptr);
+    const double v = solved.Results().airspeed, w = solved.Results().windSpeed;
+    EXPECT_NEAR(downwind / upwind, ((v + w) / (v - w)) * ((v + w) / (v - w)), 1e-12);
+    EXPECT_GT(downwind, upwind);
+    EXPECT_TRUE(e.Figure("DownwindTension").shown);
+    EXPECT_EQ(e.Figure("PullTest").text,
+              "Pull Test = 26.25 pounds, " + FormatNumber(static_cast<float>(26.25 / downwind), 3) + " x Downwind Tension");
+
+    // A fixed load in place of the multiple, typed in kg in metric and shown in N and kg.
+    e.SetUnits(DisplayUnits::Metric);
+    e.SetText("PullLoad", "22");
+    ASSERT_EQ(e.Recalculate(), "");
+    EXPECT_NEAR(e.Case().PullLoad, 22 / 0.45359237, 1e-4);
+    EXPECT_EQ(e.Figure("PullTest").text.substr(0, 29), "Pull Test = 215.7 N (22 kg), ");
 }

@@ -177,11 +177,38 @@ TEST(TethrixCalc, warnings_and_advice_name_the_key_and_what_is_sensible)
         {{"wa=0"}, 1, "tethrix-calc: wa: Wing Area must be more than 0 square inches.\n"},
         {{"Temp=-500"}, 1, "tethrix-calc: Temp: A sensible Temprature is -40 to 120 degrees F.\n"},
         {{"nl=2"}, 0, ""},
+        // Inputs the line model limits, each named where it is; long lines
+        // blame the lines, not the lap time.
+        {{"ll=400"}, 0, "warning: ll: Line Length (Eye to Eye) is 400 feet, outside the 0.1189 to 196.9 feet the line "
+                        "model takes for lines, handle and leadouts. It is calculated as 196.3 feet."},
+        {{"ll=1e10"}, 0, "It is calculated as 196.3 feet. The airspeed on these lines is outside the 2.237 to 335.5 mph"},
+        {{"hl=3000", "ll=10"}, 0, "warning: hl: Handle/Leadout Length is 3000 inches, outside the 1.427 to 2362 inches"},
+        {{"ArmLngth=400"}, 0, "warning: ArmLngth: Arm Length is 400 inches, outside the 0 to 315 inches the line model "
+                              "takes. It is calculated as 315 inches."},
+        {{"wl=-3"}, 0, "no physical meaning. It is calculated as 0 inches."},
+        {{"wl=3000"}, 0, "It is calculated as 2362 inches."},
+        {{"Temp=130"}, 0, "warning: Temp: Temprature is 130 degrees F, beyond what fliers meet."},
+        {{"Elevation=0", "Altimeter=1013"}, 0, "warning: Altimeter: An altimeter setting of 1013 in/Hg is outside the 28 "
+                                               "to 31.5 in/Hg of any real altimeter. It reads like hPa; this field takes in/Hg."},
+        {{"--units=metric", "Elevation=0", "Altimeter=29.92"}, 0, "It reads like in/Hg; this field takes hPa."},
+        {{"Elevation=0", "Altimeter=1013"}, 0, "warning: Altitude: Preasure Altitude is -1.388E5 feet, beyond"},
+        // A pull test that does not exceed the highest pull, downwind in a wind.
+        {{"PullMultiple=3"}, 0, "warning: PullMultiple: The Pull Test, 7.875 pounds, is at or below the Line Tension, "
+                                "8.042 pounds: it does not prove the lines and handle for this flight."},
+        {{"WndSpeed=10", "PullMultiple=3", "wt=64", "lt=5"}, 0, "The Pull Test, 12 pounds, is at or below the Downwind "
+                                                                 "Tension, 16.79 pounds"},
+        {{"PullLoad=8"}, 0, "warning: PullLoad: The Pull Test, 8 pounds, is at or below the Line Tension, 8.042 pounds"},
+        // KEY=VALUE takes a point whatever the locale, and says so.
+        {{"lt=5,2"}, 2, "tethrix-calc: lt: '5,2' is not a valid floating point value. Lap Time takes a number, such as "
+                        "4.9. Numbers here take a decimal point ('.').\n"},
     };
     for (const auto &c : cases) {
         const CliRun run = Calc(c.args);
         EXPECT_EQ(run.status, c.status) << c.args.back();
         EXPECT_NE(run.err.find(c.line), std::string::npos) << run.err;
+        if (c.args.front().rfind("ll=", 0) == 0) {
+            EXPECT_EQ(run.err.find("warning: lt:"), std::string::npos) << run.err;  // the lines, not the lap time
+        }
         if (!*c.line) {
             EXPECT_EQ(run.err, "");
         }
@@ -395,8 +422,10 @@ std::map<std::string, double> JsonNumbers(const std::string &json)
 TEST(TethrixCalc, metric_json_is_the_imperial_json_times_the_factors)
 {
     // A data file is imperial whatever the units shown: the same case both ways.
-    std::vector<std::string> args = {TempFile("metric.TQD", "ll=60\r\nwt=56\r\nlt=5.2\r\n"), "--json"};
+    // In a wind of 10 mph, typed in each run's units.
+    std::vector<std::string> args = {TempFile("metric.TQD", "ll=60\r\nwt=56\r\nlt=5.2\r\n"), "WndSpeed=10", "--json"};
     const CliRun imperial = Calc(args);
+    args[1] = "WndSpeed=16.09344";
     args.push_back("--units=metric");
     const CliRun metric = Calc(args);
     ASSERT_EQ(metric.status, 0) << metric.err;
@@ -428,6 +457,8 @@ TEST(TethrixCalc, metric_json_is_the_imperial_json_times_the_factors)
         {"Altitude", [&](double v) { return v * foot; }},
         {"Humidity", [](double v) { return v; }},
         {"PullMultiple", [](double v) { return v; }},
+        {"PullLoad", [](double v) { return v * 0.45359237; }},
+        {"DownwindTension", [](double v) { return v * 4.4482216152605; }},
     };
     ASSERT_EQ(in.size(), factor.size());
     ASSERT_EQ(out.size(), factor.size());
@@ -435,7 +466,7 @@ TEST(TethrixCalc, metric_json_is_the_imperial_json_times_the_factors)
         EXPECT_NEAR(out.at(key), convert(in.at(key)), std::fabs(out.at(key)) * 1e-14 + 1e-13) << key;
 
     // Inputs in metric read as their imperial values: the same figures.
-    std::vector<std::string> typed = {"ll=18.288", "wt=1587.573295", "lt=5.2", "--json", "--units", "metric"};
+    std::vector<std::string> typed = {"ll=18.288", "wt=1587.573295", "lt=5.2", "WndSpeed=16.09344", "--json", "--units", "metric"};
     EXPECT_EQ(Calc(typed).out, metric.out);
     // Text output names the metric units.
     const CliRun text = Calc({"--units=METRIC", "ll=18.288"});

@@ -18,6 +18,10 @@ printf '[General]\nArmLngth=20\nHndlAngl=0\nWndSpeed=5\nTemp=90\nAltitude=1.2E4\
 cp "$conf" "$dir/before"
 out=$(json)
 [ "$(field Temp <<< "$out")" = 90 ] && [ "$(field Altitude <<< "$out")" = 12000 ] || fail "stored conditions not used: $out"
+grep -qx "tethrix-calc: stored flying conditions: Arm Length 20 inches, Wind Speed 5 mi/ph, Temprature 90 deg. F, Preasure Altitude 1.2E4 feet, Relative Humidity 80 percent (--no-settings uses the built-in ones)" "$dir/err" \
+  || fail "the stored conditions not named: $(cat "$dir/err")"
+"$calc" --no-settings 2> "$dir/err" > /dev/null
+[ ! -s "$dir/err" ] || fail "--no-settings named conditions: $(cat "$dir/err")"
 [ "$(json Temp=60 | field Temp)" = 60 ] || fail "a key does not override"
 [ "$(json --no-settings | field Temp)" = 75 ] || fail "--no-settings uses the stored conditions"
 [ "$("$calc" | grep Density)" != "$("$calc" --no-settings | grep Density)" ] || fail "the figures ignore the conditions"

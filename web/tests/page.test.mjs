@@ -402,7 +402,9 @@ test('odd texts typed into each field give what the window gives', {skip: !windo
     await page.keyboard.press('Enter');
     got.enterError = await page.textContent('#Error');
     got.figures = await page.evaluate(() => [...document.querySelectorAll('#Results li')].map(li => li.textContent));
-    for (const part of ['shown', 'typingError', 'enterError', 'figures'])
+    got.current = await page.getAttribute('#Label2', 'class') === 'current';
+    got.cue = got.current ? '' : await page.textContent('#HeadingCue');
+    for (const part of ['shown', 'typingError', 'enterError', 'figures', 'current', 'cue'])
       if (JSON.stringify(got[part]) !== JSON.stringify(want[part]))
         differences.push(`${want.key} "${want.text}" ${part}: page ${JSON.stringify(got[part])}, ` +
                          `window ${JSON.stringify(want[part])}`);
