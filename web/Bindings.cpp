@@ -294,6 +294,11 @@ EXPORT void tx_pressureAltitude(CaseEditor *e, const char *elevation, uint32_t e
     Text(e->PressureAltitudeText(In(elevation, elevationLength), In(altimeter, length), text));
     Text(std::move(text));
 }
+EXPORT void tx_altimeterNote(CaseEditor *e, const char *altimeter, uint32_t length)
+{
+    Start();
+    Text(e->AltimeterNote(In(altimeter, length)));
+}
 EXPORT void tx_keepAsA(CaseEditor *e)
 {
     Start();

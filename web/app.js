@@ -209,6 +209,9 @@ $('FillAltitude').addEventListener('click', () => {
   if (error) { showError(error, {id: 'AltimeterSetting', text: ''}); return; }
   $('Preasure').value = text;
   $('Preasure').dispatchEvent(new Event('input'));
+  // A setting no altimeter shows (hPa typed for in/Hg, say) is filled, and said.
+  const note = core.altimeterNote($('AltimeterSetting').value);
+  if (note) showError(note, {id: 'AltimeterSetting', text: ''});
 });
 
 // The Calculate button, for keypads without Return: on a narrow screen the

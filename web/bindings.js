@@ -166,6 +166,7 @@ Module['CaseEditor'] = class CaseEditor {
     const [error, text] = reply().texts;
     return {error, text};
   }
+  altimeterNote(altimeter) { return text(_tx_altimeterNote, this.core, altimeter); }
   keepAsA() { return text(_tx_keepAsA, this.core); }
   openA(name, bytes) { return text(_tx_openA, this.core, name, bytes); }
   clearA() { call(_tx_clearA, this.core); }

@@ -112,6 +112,44 @@ test('every figure and every error equals tethrix-calc --json', async () => {
   await context.close();
 });
 
+// A phone in German or French shows a comma on its decimal keypad: the
+// fields take it, and the point, not read as a decimal mark there, is
+// named; in English the comma is not read. A field that shows a text it
+// could not read keeps the heading red after Calculate, and says so.
+test('the decimal separator of the browser language, and unreadable texts', async () => {
+  const lapAt52 = desktop(['lt=5.2']).json;
+  for (const [locale, mark] of [['de-DE', ','], ['fr-FR', ','], ['en-US', '.']]) {
+    const context = await chrome.newContext({locale, hasTouch: true});
+    const page = await open(context);
+    const other = mark === ',' ? '.' : ',';
+    await page.focus('#LapTime');
+    await page.keyboard.press('Control+A');
+    await page.keyboard.type(`5${mark}2`);  // key by key, as a keypad sends it
+    await page.click('#Calculate');
+    assert.equal(await page.getAttribute('#Label2', 'class'), 'current', locale);
+    assert.equal((await pageFigures(page)).LineTension, lapAt52.LineTension, locale);
+    assert.match(await page.textContent('#TensionLabel'), new RegExp(`= \\d+\\${mark}\\d+ pounds`));
+
+    await page.fill('#Weight', '');
+    await page.keyboard.type(`42${other}5`);
+    assert.match(await page.textContent('#FieldError'),
+                 new RegExp(mark === ',' ? "decimal comma \\(','\\)" : "decimal point \\('\\.'\\)"), locale);
+    await page.click('#Calculate');
+    assert.equal(await page.getAttribute('#Label2', 'class'), 'stale', locale);
+    assert.equal(await page.textContent('#HeadingCue'),
+                 `Airplane Weight shows '42${other}5': the figures use 42 ounces.`, locale);
+    assert.match(await page.textContent('#Notes'), /^Airplane Weight shows/);
+    // Stored conditions keep the point whatever the language.
+    await page.click('#Conditions summary');
+    await page.fill('#Temprature', `61${mark}5`);
+    assert.equal(JSON.parse(await page.evaluate(() => localStorage.getItem('Tethrix.conditions'))).Temp, '61.5');
+    // A touch keypad has no Enter: the hint names the button.
+    assert.equal(await page.isVisible('.hint .touch'), true);
+    assert.equal(await page.isVisible('.hint .keys'), false);
+    await context.close();
+  }
+});
+
 test('what if, the heading and the keyboard', async () => {
   const context = await chrome.newContext();
   const page = await open(context);

@@ -57,13 +57,13 @@ export function desktop(args) {
 export const FIELD = {an: 'AcName', nl: 'NumLines', ls: 'LineDia', ll: 'LineLength', wl: 'WingLength',
                       hl: 'HndlLngth', wt: 'Weight', lt: 'LapTime', wa: 'WingArea', ArmLngth: 'ArmLngth',
                       HndlAngl: 'HndlAngl', WndSpeed: 'WindSpeed', Temp: 'Temprature', Altitude: 'Preasure',
-                      Humidity: 'Humidity'};
+                      Humidity: 'Humidity', PullMultiple: 'PullMultiple', PullLoad: 'PullLoad'};
 
 // The page's figures as full-precision numbers, by tethrix-calc's keys.
 export async function pageFigures(page) {
   return page.evaluate(() => {
     const out = {};
-    for (const li of document.querySelectorAll('#Results li')) out[li.dataset.key] = Number(li.dataset.value);
+    for (const li of document.querySelectorAll('#Results li:not([hidden])')) out[li.dataset.key] = Number(li.dataset.value);
     out.LapSpeed = Number(document.getElementById('LapSpeed').dataset.value);
     return out;
   });
