@@ -23,25 +23,32 @@ std::vector<ReportRow> ReportRows(const ReportLines &l)
                             ShownUnit(key.measure, l.units, key.reportUnit),
                         false, false, false});
     }
-    for (int i = 0; i < ConditionKeyCount; ++i) {
+    auto condition = [&](int i, int k) {
         const InputKey &key = InputKeys[FirstConditionKey + i];
-        rows.push_back({11 + i,
-                        std::string(key.caption) + " = " + At(l.conditionTexts, static_cast<size_t>(i)) +
-                            ShownUnit(key.measure, l.units, key.reportUnit),
-                        false, false, false});
-    }
+        return ReportRow{k,
+                         std::string(key.caption) + " = " + At(l.conditionTexts, static_cast<size_t>(i)) +
+                             ShownUnit(key.measure, l.units, key.reportUnit),
+                         false, false, false};
+    };
+    for (int i = 0; i < ClassicConditionCount; ++i)
+        rows.push_back(condition(i, 11 + i));
     // The heading's height is measured in bold, then the plain height again
     // before the first result and before each group set a line apart: the
-    // line figures (the rake follows them directly), the figures beside.
-    int k = 11 + ConditionKeyCount + 1;
+    // line figures, then what was added to the classic page (the rake, the
+    // figures beside, the added conditions), which follows its eleven
+    // figures so that none of its rows moves.
+    int k = 11 + ClassicConditionCount + 1;
     rows.push_back({k, l.resultHeading, true, false, true});
     k += 2;
     const int lineFigures = l.firstLineFigure;
     for (int i = 0; i < static_cast<int>(l.resultTexts.size()); ++i) {
-        const bool apart = i > 0 && (i == lineFigures || i == FirstBesideFigure);
+        const bool apart = i > 0 && (i == lineFigures || i == ClassicFigureCount || i == FirstBesideFigure);
         k += apart ? 1 : 0;
         rows.push_back({k++, l.resultTexts[static_cast<size_t>(i)], false, false, i == 0 || apart});
     }
+    ++k;
+    for (int i = ClassicConditionCount; i < ConditionKeyCount; ++i)
+        rows.push_back(condition(i, k++));
     if (!l.comparedWith.empty())
         rows.push_back({k++, "Compared with " + l.comparedWith + " (A's value, then the change from it)", false, false,
                         true});

@@ -127,9 +127,11 @@ private slots:
         };
         auto left = [&](int i) { return qRound(drawn[i].baseline.x()); };
 
-        // Title, heading, 15 inputs and conditions, heading, 15 results,
-        // date line and banner.
-        QCOMPARE(drawn.size(), 1 + 1 + 15 + 1 + 15 + 2);
+        // Title, heading, 8 inputs, 6 conditions, heading, 11 results, then
+        // what was added: 4 results and the pull test's condition; date
+        // line and banner. The classic rows stand where they always have.
+        const int addedConditions = ConditionKeyCount - ClassicConditionCount;
+        QCOMPARE(drawn.size(), 1 + 1 + 8 + 6 + 1 + 11 + 4 + addedConditions + 2);
         QCOMPARE(drawn[0].text, QString("Ringcruiser"));
         QVERIFY(drawn[0].font.bold());
         QCOMPARE(drawn[0].font.pointSize(), 28);
@@ -143,23 +145,27 @@ private slots:
         QCOMPARE(drawn[10].text, QString("Arm Length = 18 inches"));
         QCOMPARE(top(10), 4 * T + 11 * H);
         QCOMPARE(drawn[14].text, QString("Preasure Altitude = 1.2E4 feet"));
-        QCOMPARE(drawn[16].text, QString("Pull Test = 10 x weight"));
-        QCOMPARE(drawn[17].text, QString("Computed Data"));
-        QVERIFY(drawn[17].font.bold());
-        QCOMPARE(top(17), 4 * T + 17 * H + 2 * Hb);
-        QCOMPARE(top(18), 4 * T + 19 * H + 2 * Hb);
-        QCOMPARE(top(23), 4 * T + 25 * H + 2 * Hb);
-        QVERIFY(drawn[29].text.startsWith("Leadout Rake = "));
-        QCOMPARE(top(29), 4 * T + 31 * H + 2 * Hb);
-        QVERIFY(drawn[30].text.startsWith("Line Drag = "));  // a line apart
-        QCOMPARE(top(30), 4 * T + 33 * H + 2 * Hb);
-        QCOMPARE(top(32), 4 * T + 35 * H + 2 * Hb);
-        QCOMPARE(drawn[33].text, QString("Printed Sun Dec 06 17:20:04 2026"));
-        QCOMPARE(top(33), 4 * T + 37 * H + 2 * Hb);
-        QCOMPARE(left(33), (page.width() - bodyMetrics.horizontalAdvance(drawn[33].text)) / 2);
-        QVERIFY(drawn[34].text.startsWith("***") && drawn[34].text.endsWith("***"));
-        QVERIFY(drawn[34].text.contains("Tethrix"));
-        QCOMPARE(top(34), 4 * T + 41 * H + 2 * Hb);
+        QCOMPARE(top(15), 4 * T + 16 * H);  // the humidity, k = 16; 17 stays blank
+        QCOMPARE(drawn[16].text, QString("Computed Data"));
+        QVERIFY(drawn[16].font.bold());
+        QCOMPARE(top(16), 4 * T + 16 * H + 2 * Hb);                // k = 18
+        QCOMPARE(top(17), 4 * T + 18 * H + 2 * Hb);                // k = 20
+        QCOMPARE(top(22), 4 * T + 24 * H + 2 * Hb);                // k = 26, the line figures
+        QCOMPARE(drawn[27].text, QString("Result 10 = 10"));
+        QCOMPARE(top(27), 4 * T + 29 * H + 2 * Hb);                // k = 31
+        QVERIFY(drawn[28].text.startsWith("Leadout Rake = "));  // k = 33, a line below the classic page
+        QCOMPARE(top(28), 4 * T + 31 * H + 2 * Hb);
+        QVERIFY(drawn[29].text.startsWith("Line Drag = "));     // a line apart
+        QCOMPARE(top(29), 4 * T + 33 * H + 2 * Hb);
+        QCOMPARE(drawn[32].text, QString("Pull Test = 10 x weight"));  // a line apart again
+        QCOMPARE(top(32), 4 * T + 37 * H + 2 * Hb);
+        const int date = 32 + addedConditions;
+        QCOMPARE(drawn[date].text, QString("Printed Sun Dec 06 17:20:04 2026"));
+        QCOMPARE(top(date), 4 * T + (38 + addedConditions) * H + 2 * Hb);
+        QCOMPARE(left(date), (page.width() - bodyMetrics.horizontalAdvance(drawn[date].text)) / 2);
+        QVERIFY(drawn[date + 1].text.startsWith("***") && drawn[date + 1].text.endsWith("***"));
+        QVERIFY(drawn[date + 1].text.contains("Tethrix"));
+        QCOMPARE(top(date + 1), 4 * T + (42 + addedConditions) * H + 2 * Hb);
         for (int i = 1; i < 33; ++i) {
             QCOMPARE(left(i), 40);
             QCOMPARE(drawn[i].font.family(), QString("Arial"));
