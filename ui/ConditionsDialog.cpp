@@ -1,36 +1,96 @@
 #include "ConditionsDialog.h"
 
 #include "Convert.h"
+#include "EngineError.h"
 #include "Figures.h"
 #include "MainWindow.h"
 #include "Seams.h"
 #include "Settings.h"
 
 #include <QFrame>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
 
 ConditionsDialog *OpenConditionsDialog = nullptr;
 
 namespace {
 
-// Each row's caption, field and unit come from the table of inputs (the
-// conditions, in its order); these are the rows' label names and places.
+// The classic dialog in window units at the classic font; a larger font
+// scales every place and size alike (Scale).
+constexpr QSize ClassicSize(356, 302);
+constexpr int CaptionLeft = 8, CaptionRight = 151, FieldLeft = 158, FieldWidth = 60, UnitLeft = 222, RowHeight = 21;
+constexpr int ButtonTop = 236;
+constexpr QSize ButtonSize(75, 25);
+
+// The classic conditions' label names and field tops, in the order of the
+// table of inputs; each row's caption, field and unit come from the table.
 struct ConditionRow {
     const char *captionName, *unitName;
     int top;
 };
-
-const ConditionRow Rows[ConditionKeyCount] = {
-    {"SizeLabel", "ArmLngthLbl", 16},  {"LengthLabel", "HndlAnglLbl", 44}, {"WngLnthLabel", "WndSpeedLbl", 72},
-    {"HndlLngthLabel", "TempLbl", 101}, {"WtLabel", "PreasLbl", 129},      {"LapTmeLabel", "uLapTimLbl", 157},
-    {"PullLabel", "PullMultipleLbl", 185},
+const ConditionRow ClassicRows[ClassicConditionCount] = {
+    {"SizeLabel", "ArmLngthLbl", 16},   {"LengthLabel", "HndlAnglLbl", 44}, {"WngLnthLabel", "WndSpeedLbl", 72},
+    {"HndlLngthLabel", "TempLbl", 101}, {"WtLabel", "PreasLbl", 129},       {"LapTmeLabel", "uLapTimLbl", 157},
 };
 
-const InputKey &KeyOf(const ConditionRow &r) { return InputKeys[FirstConditionKey + (&r - Rows)]; }
-Measure MeasureOf(const ConditionRow &r) { return KeyOf(r).measure; }
+const InputKey &ConditionKey(int row) { return InputKeys[FirstConditionKey + row]; }
+
+int ConditionRowOf(const char *key)
+{
+    for (int i = 0; i < ConditionKeyCount; ++i)
+        if (IsInput(ConditionKey(i), key))
+            return i;
+    ProgramFault(std::string("No condition '") + key + "'");
+}
+
+// Whether the classic dialog, its places and sizes times f, shows every
+// text whole in the dialog's font: the captions and units, a field's
+// longest four-digit number, the buttons' texts.
+bool ClassicFits(const QWidget &dialog, double f)
+{
+    const QFontMetrics metrics(dialog.font());
+    QStyle *style = dialog.style();
+    for (int i = 0; i < ClassicConditionCount; ++i)
+        if (metrics.horizontalAdvance(ConditionsDialog::tr(ConditionKey(i).caption)) > (CaptionRight - CaptionLeft) * f)
+            return false;
+    QStyleOptionFrame field;
+    field.initFrom(&dialog);
+    field.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &field);
+    field.rect = QRect(0, 0, qRound(FieldWidth * f), qRound(RowHeight * f));
+    // The field's own margins: 2 pixels at the sides, 1 above and below.
+    const QRect text = style->subElementRect(QStyle::SE_LineEditContents, &field).adjusted(2, 1, -2, -1);
+    if (metrics.height() > text.height() || metrics.horizontalAdvance("1.234E4") > text.width())
+        return false;
+    QStyleOptionButton button;
+    button.initFrom(&dialog);
+    button.rect = QRect(0, 0, qRound(ButtonSize.width() * f), qRound(ButtonSize.height() * f));
+    const QRect room = style->subElementRect(QStyle::SE_PushButtonContents, &button);
+    for (const char *caption : {"&Defaults", "&Save", "&Cancel"}) {
+        const QSize need = metrics.size(Qt::TextShowMnemonic, ConditionsDialog::tr(caption));
+        if (need.width() > room.width() || need.height() > room.height())
+            return false;
+    }
+    return true;
+}
+
+// How much larger than the classic places the font asks the dialog to be:
+// 1 at the classic font and any that fits it, else the least step of 5 %
+// at which every text of the classic dialog shows whole.
+double Scale(const QWidget &dialog)
+{
+    double f = 1;
+    while (f < 4 && !ClassicFits(dialog, f))
+        f += 0.05;
+    return f;
+}
 
 }  // namespace
 
@@ -38,43 +98,53 @@ ConditionsDialog::ConditionsDialog(MainWindow &owner, QWidget *parent) : QDialog
 {
     setObjectName("AdvCfgFrm");
     setWindowTitle(tr("Advanced Input Data"));
-    resize(356, 322);
+    const double f = Scale(*this);
+    auto at = [f](int x, int y, int w, int h) {
+        return QRect(qRound(x * f), qRound(y * f), qRound(w * f), qRound(h * f));
+    };
+    auto unitText = [this](const InputKey &key) {
+        return QString::fromStdString(ShownUnit(key.measure, form.units(), key.fieldUnit));
+    };
 
-    for (int i = 0; i < ConditionKeyCount; ++i) {
-        const ConditionRow &r = Rows[i];
-        const InputKey &key = KeyOf(r);
+    // The classic dialog: six rows, the hint, the bar and the three buttons
+    // where they have always been.
+    for (int i = 0; i < ClassicConditionCount; ++i) {
+        const ConditionRow &r = ClassicRows[i];
+        const InputKey &key = ConditionKey(i);
         auto *caption = new QLabel(tr(key.caption), this);
         caption->setObjectName(r.captionName);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        caption->setGeometry(8, r.top, 143, 21);
+        caption->setGeometry(at(CaptionLeft, r.top, CaptionRight - CaptionLeft, RowHeight));
         fields[i] = new QLineEdit(this);
         fields[i]->setObjectName(key.fieldName);
-        fields[i]->setGeometry(i == 2 ? 159 : 158, r.top, 60, 21);
+        fields[i]->setGeometry(at(IsInput(key, "WndSpeed") ? FieldLeft + 1 : FieldLeft, r.top, FieldWidth, RowHeight));
         fields[i]->installEventFilter(this);
-        auto *unit = new QLabel(QString::fromStdString(ShownUnit(key.measure, form.units(), key.fieldUnit)), this);
+        auto *unit = new QLabel(unitText(key), this);
         unit->setObjectName(r.unitName);
-        unit->setGeometry(222, r.top, 120, 21);
+        unit->setGeometry(at(UnitLeft, r.top, ClassicSize.width() - UnitLeft - CaptionLeft, RowHeight));
     }
     auto *hint = new QLabel(tr("Press <F1> For Help"), this);
     hint->setObjectName("Label1");
-    hint->move(126, 214);
+    hint->setTextFormat(Qt::PlainText);
+    hint->move(at(126, 193, 0, 0).topLeft());
+    hint->adjustSize();
     auto *bar = new QFrame(this);
     bar->setObjectName("Panel1");
     bar->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    bar->setGeometry(1, 238, 345, 4);
+    bar->setGeometry(at(1, 216, 345, 4));
 
     const struct { const char *name, *text; int left; void (ConditionsDialog::*handler)(); } buttons[] = {
         {"DefaultsBtn", "&Defaults", 23, &ConditionsDialog::Defaults},
         {"SaveBtn", "&Save", 136, &ConditionsDialog::Save},
         {"ClxclBtn", "&Cancel", 249, &ConditionsDialog::Cancel},
     };
-    QWidget *previous = fields[ConditionKeyCount - 1];
-    for (int i = 0; i + 1 < ConditionKeyCount; ++i)
+    QWidget *previous = fields[ClassicConditionCount - 1];
+    for (int i = 0; i + 1 < ClassicConditionCount; ++i)
         setTabOrder(fields[i], fields[i + 1]);
     for (const auto &b : buttons) {
         auto *button = new QPushButton(tr(b.text), this);
         button->setObjectName(b.name);
-        button->setGeometry(b.left, 256, 75, 25);
+        button->setGeometry(at(b.left, ButtonTop, ButtonSize.width(), ButtonSize.height()));
         button->setAutoDefault(false);  // Enter has no effect of its own
         const auto handler = b.handler;
         connect(button, &QPushButton::clicked, this, [this, handler] { Guarded(this, [&] { (this->*handler)(); }); });
@@ -82,36 +152,65 @@ ConditionsDialog::ConditionsDialog(MainWindow &owner, QWidget *parent) : QDialog
         previous = button;
     }
 
-    // Pressure altitude from what fliers know: the field's elevation and
-    // the altimeter setting of the nearest airport.
-    resize(356, 360);
-    auto *from = new QLabel(tr("Pressure altitude from the field:"), this);
-    from->setGeometry(8, 292, 300, 21);
-    const bool metric = form.units() == DisplayUnits::Metric;
-    const struct { const char *caption, *name, *unit; int top; QLineEdit **field; } inputs[] = {
-        {"Field Elevation", "FieldElevation", metric ? "m" : "feet", 316, &elevation},
-        {"Altimeter Setting", "AltimeterSetting", metric ? "hPa" : "in/Hg", 338, &altimeter},
-    };
-    for (const auto &in : inputs) {
-        auto *caption = new QLabel(tr(in.caption), this);
+    // Below the classic dialog, in a grid of its own that grows with its
+    // texts: the conditions added after the six, then the pressure altitude
+    // from what fliers know, the field's elevation and the altimeter setting
+    // of the nearest airport. Its columns line up with the rows above.
+    auto *added = new QWidget(this);
+    added->setObjectName("AddedConditions");
+    auto *grid = new QGridLayout(added);
+    grid->setContentsMargins(qRound(CaptionLeft * f), qRound(8 * f), qRound(CaptionLeft * f), qRound(8 * f));
+    grid->setHorizontalSpacing(0);
+    grid->setColumnMinimumWidth(0, qRound((CaptionRight - CaptionLeft) * f));
+    grid->setColumnMinimumWidth(1, qRound((FieldLeft - CaptionRight) * f));
+    grid->setColumnMinimumWidth(3, qRound((UnitLeft - FieldLeft - FieldWidth) * f));
+    auto *addedBar = new QFrame(added);
+    addedBar->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    grid->addWidget(addedBar, 0, 0, 1, 5);
+    int row = 1;
+    auto addRow = [&](const QString &captionText, const QString &name, QLineEdit *field, const QString &unitText) {
+        auto *caption = new QLabel(captionText, added);
+        caption->setObjectName(name + "Label");
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        caption->setGeometry(8, in.top, 143, 21);
-        *in.field = new QLineEdit(this);
-        (*in.field)->setObjectName(in.name);
-        (*in.field)->setGeometry(158, in.top, 60, 21);
-        (*in.field)->installEventFilter(this);
-        auto *unit = new QLabel(in.unit, this);
-        unit->setGeometry(222, in.top, 40, 21);
+        grid->addWidget(caption, row, 0);
+        field->setObjectName(name);
+        field->setFixedSize(qRound(FieldWidth * f), std::max(qRound(RowHeight * f), field->minimumSizeHint().height()));
+        field->installEventFilter(this);
+        grid->addWidget(field, row, 2);
+        auto *unit = new QLabel(unitText, added);
+        unit->setObjectName(name + "Lbl");
+        grid->addWidget(unit, row, 4);
+        setTabOrder(previous, field);
+        previous = field;
+        ++row;
+    };
+    for (int i = ClassicConditionCount; i < ConditionKeyCount; ++i) {
+        const InputKey &key = ConditionKey(i);
+        fields[i] = new QLineEdit(added);
+        addRow(tr(key.caption), key.fieldName, fields[i], unitText(key));
     }
-    auto *fill = new QPushButton(tr("&Fill"), this);
+    auto *from = new QLabel(tr("Pressure altitude from the field:"), added);
+    from->setObjectName("FromTheField");
+    grid->addWidget(from, row++, 0, 1, 5);
+    const bool metric = form.units() == DisplayUnits::Metric;
+    elevation = new QLineEdit(added);
+    addRow(tr("Field Elevation"), "FieldElevation", elevation, metric ? "m" : "feet");
+    altimeter = new QLineEdit(added);
+    addRow(tr("Altimeter Setting"), "AltimeterSetting", altimeter, metric ? "hPa" : "in/Hg");
+    auto *fill = new QPushButton(tr("&Fill"), added);
     fill->setObjectName("FillAltitude");
     fill->setToolTip(tr("Fill Preasure Altitude from the field elevation and the altimeter setting"));
-    fill->setGeometry(266, 326, 75, 25);
+    fill->setMinimumSize(qRound(ButtonSize.width() * f), qRound(ButtonSize.height() * f));
     fill->setAutoDefault(false);
     connect(fill, &QPushButton::clicked, this, [this] { Guarded(this, [&] { FillAltitude(); }); });
-    setTabOrder(previous, elevation);
-    setTabOrder(elevation, altimeter);
-    setTabOrder(altimeter, fill);
+    grid->addWidget(fill, row, 2, 1, 3, Qt::AlignLeft);
+    grid->setColumnStretch(4, 1);
+    setTabOrder(previous, fill);
+
+    // The dialog: the classic one, and the added rows' own room below it.
+    const int width = std::max(qRound(ClassicSize.width() * f), added->sizeHint().width());
+    added->setGeometry(0, qRound(ClassicSize.height() * f), width, added->sizeHint().height());
+    resize(width, added->geometry().bottom() + 1);
 
     OpenConditionsDialog = this;
     ShowConditions();
@@ -127,8 +226,8 @@ void ConditionsDialog::ShowConditions()
 {
     const char sep = MainWindow::DecimalSeparator();
     for (int i = 0; i < ConditionKeyCount; ++i) {
-        const float value = form.flightCase().*(KeyOf(Rows[i]).field);
-        shownTexts[i] = QString::fromStdString(FormatShown(MeasureOf(Rows[i]), form.units(), value, 4, sep));
+        const float value = form.flightCase().*(ConditionKey(i).field);
+        shownTexts[i] = QString::fromStdString(FormatShown(ConditionKey(i).measure, form.units(), value, 4, sep));
         fields[i]->setText(shownTexts[i]);
     }
 }
@@ -144,11 +243,11 @@ void ConditionsDialog::Save()
     float values[ConditionKeyCount];
     for (int i = 0; i < ConditionKeyCount; ++i) {
         if (metric && fields[i]->text() == shownTexts[i]) {
-            values[i] = form.flightCase().*(KeyOf(Rows[i]).field);
+            values[i] = form.flightCase().*(ConditionKey(i).field);
             continue;
         }
         const std::string text = fields[i]->text().toStdString();
-        const std::optional<float> value = ParseShown(MeasureOf(Rows[i]), form.units(), text, sep);
+        const std::optional<float> value = ParseShown(ConditionKey(i).measure, form.units(), text, sep);
         if (!value) {
             ShowError(this, QString::fromStdString(InvalidNumberMessage(text)));
             return;
@@ -169,7 +268,7 @@ void ConditionsDialog::Save()
     TethrixSettings::Write(texts);
 
     for (int i = 0; i < ConditionKeyCount; ++i)
-        form.SetCondition(KeyOf(Rows[i]), values[i]);
+        form.SetCondition(ConditionKey(i), values[i]);
     accept();
 }
 
@@ -180,7 +279,7 @@ void ConditionsDialog::FillAltitude()
                                                                       altimeter->text().toStdString(), text);
     if (!problem.empty())
         throw std::runtime_error(problem);
-    fields[4]->setText(QString::fromStdString(text));  // stored when Saved, as if typed
+    fields[ConditionRowOf("Altitude")]->setText(QString::fromStdString(text));  // stored when Saved, as if typed
 }
 
 void ConditionsDialog::Defaults()
