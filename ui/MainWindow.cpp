@@ -18,17 +18,93 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QSignalBlocker>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
 
 #include <stdexcept>
 
 namespace {
 
 constexpr int NumberFieldWidth = 60;
+// The longest texts a number field must show whole: four significant
+// digits in the main fields (six in the wing area's), the What-If's lap
+// times and line lengths.
+constexpr const char *LongNumber = "1.234E4", *LongArea = "1234.56";
+constexpr const char *LongWhatIf = "12.34";
+// The classic window and its two panels, the right one 42 right of the left.
+constexpr QSize ClassicWindow(696, 445);
+constexpr QSize ClassicPanel(311, 380);
+constexpr int PanelLeft = 13, PanelTop = 8, PanelGap = 42;
+// Right of the result panel to the classic window's edge; A's column starts there.
+constexpr int ClassicRightMargin = ClassicWindow.width() - PanelLeft - 2 * ClassicPanel.width() - PanelGap;
+
+// A's column: each label is placed at its figure's height, wherever that
+// figure stands, after gap; the column is as wide as its widest text.
+class ComparisonColumn : public QWidget {
+public:
+    ComparisonColumn(int gap, QWidget *parent) : QWidget(parent), gap(gap)
+    {
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    }
+    QSize sizeHint() const override
+    {
+        int widest = 0;
+        for (const QLabel *label : findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+            if (!label->isHidden())
+                widest = std::max(widest, label->sizeHint().width());
+        return {gap + widest, 0};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+private:
+    int gap;
+};
+
+// A label whose text wraps at its width, plain text; never narrower than
+// its longest word, so that no word is cut.
+QLabel *MakeWrappedLabel(const char *name, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    label->setSizePolicy(policy);
+    return label;
+}
+
+// A number field's classic width, or as wide as showing longest whole asks.
+int NumberWidth(const QLineEdit *field, int classicWidth, const char *longest)
+{
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+    option.rect = QRect(0, 0, classicWidth, field->sizeHint().height());
+    // The frame, and the field's own margins of 2 pixels at the sides.
+    const int chrome =
+        classicWidth - field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field).width() + 4;
+    return std::max(classicWidth, int(std::ceil(QFontMetricsF(field->font()).horizontalAdvance(longest))) + chrome);
+}
+
+void SetWrappedText(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    const QFontMetrics metrics(label->font());
+    int widest = 0;
+    for (const QString &word : text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
+        widest = std::max(widest, metrics.horizontalAdvance(word));
+    label->setMinimumWidth(widest + 2 * label->margin() + label->contentsMargins().left() +
+                           label->contentsMargins().right());
+}
 
 QFrame *MakeBar(QWidget *parent)
 {
@@ -70,22 +146,46 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setObjectName("Form1");
     setWindowTitle("Tethrix");
     createMenus();
+    createPanels();
+    createInputPanel(inputPanel);
+    createResultPanel(resultPanel);
+    createAdditions();
+    resize(ClassicWindow);
 
+    FormCreate();
+}
+
+MainWindow::~MainWindow() { FormDestroy(); }
+
+void MainWindow::createPanels()
+{
+    // The classic window, 696 × 445, holds the menu and the two panels; what
+    // was added to it stands below and beside them in room of its own:
+    //   Input Data  | Computed Data        | A's values
+    //   conditions, | the added figures    | (beside each
+    //   Keep as A…  |                      |  figure)
+    //   the notes on the inputs
+    // The grid's columns: the input panel, the gap, the result panel, A's
+    // column; whatever room is left goes to the right and to the bottom.
     auto *central = new QWidget(this);
-    auto *left = new QFrame(central);
-    auto *right = new QFrame(central);
-    for (QFrame *panel : {left, right}) {
+    central->setObjectName("Panels");
+    panelGrid = new QGridLayout(central);
+    panelGrid->setContentsMargins(PanelLeft, PanelTop, ClassicRightMargin, PanelTop);
+    panelGrid->setHorizontalSpacing(0);
+    panelGrid->setVerticalSpacing(PanelTop);
+    panelGrid->setColumnMinimumWidth(1, PanelGap);
+    panelGrid->setColumnStretch(4, 1);
+    panelGrid->setRowStretch(3, 1);
+    inputPanel = new QFrame(central);
+    inputPanel->setObjectName("InputPanel");
+    resultPanel = new QFrame(central);
+    resultPanel->setObjectName("ResultPanel");
+    for (QFrame *panel : {inputPanel, resultPanel}) {
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setFixedSize(311, 380);  // grown by FitTheScreen when the font asks
+        panel->setFixedSize(ClassicPanel);  // grown by FitTheScreen when the texts ask
     }
-    left->setObjectName("InputPanel");
-    right->setObjectName("ResultPanel");
-    auto *layout = new QHBoxLayout(central);
-    layout->setContentsMargins(13, 8, 13, 8);
-    layout->setSpacing(42);
-    layout->addWidget(left);
-    layout->addWidget(right);
-    layout->addStretch();
+    panelGrid->addWidget(inputPanel, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    panelGrid->addWidget(resultPanel, 0, 2, Qt::AlignLeft | Qt::AlignTop);
     // On a small or scaled screen the panels scroll instead of falling off it.
     auto *scroll = new QScrollArea(this);
     scroll->setObjectName("PanelScroll");
@@ -93,39 +193,143 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     scroll->setWidgetResizable(true);
     scroll->setWidget(central);
     setCentralWidget(scroll);
-    createInputPanel(left);
-    createResultPanel(right);
-    // The flying conditions in force, always in view: a click opens them.
-    conditionsLine = new QPushButton(this);
-    conditionsLine->setObjectName("ConditionsLine");
-    conditionsLine->setFlat(true);
-    conditionsLine->setStyleSheet("text-align: left");
-    conditionsLine->setToolTip(tr("Advanced Input Data"));
-    connect(conditionsLine, &QPushButton::clicked, this, [this] { Guarded(this, [&] { EditConditions(); }); });
-    statusBar()->addWidget(conditionsLine, 1);
-    resize(696, 445);
-
-    FormCreate();
 }
 
-MainWindow::~MainWindow() { FormDestroy(); }
-
-void MainWindow::FitTheScreen()
+void MainWindow::createAdditions()
 {
-    // The panels' sizes as their texts and font now ask, then the window as
-    // large as they need, as the screen allows.
-    // At least the classic 311 × 380; the figures, a larger font make them
-    // grow rather than cut their texts.
-    auto *scroll = static_cast<QScrollArea *>(centralWidget());
-    for (QFrame *panel : scroll->widget()->findChildren<QFrame *>(Qt::FindDirectChildrenOnly))
-        panel->setFixedSize(panel->layout()->totalSizeHint().expandedTo(QSize(311, 380)));
-    scroll->widget()->layout()->activate();
-    const QSize need = scroll->widget()->sizeHint() +
-                       QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
-    QSize size = need.expandedTo(QSize(696, 445));
+    QWidget *central = panelGrid->parentWidget();
+    // Under the input panel: the conditions in force, which a button opens,
+    // and the comparison's buttons.
+    auto *extras = new QFrame(central);
+    extras->setObjectName("ExtrasPanel");
+    extras->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto *box = new QVBoxLayout(extras);
+    conditionsLine = MakeWrappedLabel("ConditionsLine", extras);
+    box->addWidget(conditionsLine);
+    auto *conditions = new QPushButton(tr("Conditions..."), extras);
+    conditions->setObjectName("ConditionsBtn");
+    conditions->setToolTip(tr("Advanced Input Data"));
+    conditions->setAutoDefault(false);
+    connect(conditions, &QPushButton::clicked, this, [this] { Guarded(this, [&] { EditConditions(); }); });
+    box->addWidget(conditions, 0, Qt::AlignLeft);
+    box->addSpacing(6);
+    // Two setups side by side.
+    auto *compareRow = new QHBoxLayout;
+    const struct { const char *name, *text; void (MainWindow::*act)(); } compareButtons[] = {
+        {"KeepAsA", "Keep as A", &MainWindow::KeepAsA},
+        {"OpenA", "Open A...", &MainWindow::OpenA},
+        {"ClearA", "Clear A", &MainWindow::ClearA},
+    };
+    for (const auto &b : compareButtons) {
+        auto *button = new QPushButton(tr(b.text), extras);
+        button->setObjectName(b.name);
+        button->setAutoDefault(false);
+        const auto act = b.act;
+        connect(button, &QPushButton::clicked, this, [this, act] { Guarded(this, [&] { (this->*act)(); }); });
+        compareRow->addWidget(button);
+        if (std::string(b.name) == "ClearA")
+            clearA = button;
+    }
+    clearA->setEnabled(false);
+    compareRow->addStretch();
+    box->addLayout(compareRow);
+    comparedWith = MakeWrappedLabel("ComparedWith", extras);
+    box->addWidget(comparedWith);
+    box->addStretch();
+    panelGrid->addWidget(extras, 1, 0);
+
+    // Under the result panel: the figures after the classic eleven.
+    addedFigures = new QFrame(central);
+    addedFigures->setObjectName("AddedFigures");
+    addedFigures->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto *figures = new QVBoxLayout(addedFigures);
+    for (int i = ClassicFigureCount; i < FigureCount; ++i) {
+        if (Figures[i].gapBefore && i > ClassicFigureCount)
+            figures->addSpacing(12);
+        figures->addWidget(MakeResultLabel(i, addedFigures));
+    }
+    figures->addStretch();
+    panelGrid->addWidget(addedFigures, 1, 2);
+
+    // Beside the figures, in compare mode: A's value and the change, each at
+    // its figure's height.
+    comparisonColumn = new ComparisonColumn(ClassicRightMargin, central);
+    comparisonColumn->setObjectName("ComparisonColumn");
+    for (int i = 0; i < FigureCount; ++i) {
+        auto *beside = new QLabel(comparisonColumn);
+        beside->setObjectName(QString(Figures[i].labelName) + "A");
+        beside->setTextFormat(Qt::PlainText);
+        comparisonLabels[i] = beside;
+        resultLabels[i]->installEventFilter(this);
+    }
+    comparisonColumn->hide();
+    for (QWidget *moves : std::initializer_list<QWidget *>{comparisonColumn, resultPanel, addedFigures})
+        moves->installEventFilter(this);
+    panelGrid->addWidget(comparisonColumn, 0, 3, 2, 1);
+
+    // Under both: inputs with no physical meaning or that the model
+    // replaces, calculated all the same, never a box.
+    inputNotes = MakeWrappedLabel("InputNotes", central);
+    inputNotes->hide();
+    panelGrid->addWidget(inputNotes, 2, 0, 1, 3);
+}
+
+QSize MainWindow::sizeHint() const
+{
+    // The classic window, or as large as what it shows asks.
+    QWidget *central = panelGrid->parentWidget();
+    const int width = std::max(ClassicWindow.width(), central->sizeHint().width());
+    const int height = menuBar()->sizeHint().height() +
+                       (central->hasHeightForWidth() ? central->heightForWidth(width) : central->sizeHint().height());
+    return QSize(width, height).expandedTo(ClassicWindow);
+}
+
+void MainWindow::FitTheScreen(bool shrink)
+{
+    // Both panels at least the classic 311 × 380, larger when their texts
+    // or the font ask, and of one size side by side; under them the rest of
+    // the classic window's height, then the additions.
+    for (const auto &[field, classicWidth, longest] : numberFields)
+        field->setFixedWidth(NumberWidth(field, classicWidth, longest));
+    QSize panel = ClassicPanel;
+    for (QFrame *p : {inputPanel, resultPanel}) {
+        for (QLayout *inner : p->findChildren<QLayout *>())
+            inner->invalidate();  // the fields' new widths, not the hints cached before them
+        panel = panel.expandedTo(p->layout()->totalSizeHint());
+    }
+    for (QFrame *p : {inputPanel, resultPanel})
+        p->setFixedSize(panel);
+    panelGrid->setRowMinimumHeight(0, ClassicWindow.height() - menuBar()->sizeHint().height() - 2 * PanelTop);
+    panelGrid->activate();
+    // The window as large as that asks, as the screen allows; a window the
+    // flier made larger keeps its size unless it is being fitted anew.
+    QSize size = sizeHint();
+    if (!shrink)
+        size = size.expandedTo(this->size());
     if (const QScreen *s = screen())
         size = size.boundedTo(s->availableGeometry().size() - (frameGeometry().size() - geometry().size()));
-    resize(size);
+    if (size != this->size())
+        resize(size);
+}
+
+QLabel *MainWindow::MakeResultLabel(int figure, QWidget *panel)
+{
+    auto *label = new QLabel(tr(Figures[figure].caption), panel);
+    label->setObjectName(Figures[figure].labelName);
+    label->setTextFormat(Qt::PlainText);
+    resultLabels[figure] = label;
+    return label;
+}
+
+void MainWindow::PlaceComparisons()
+{
+    QWidget *central = panelGrid->parentWidget();
+    const int gap = ClassicRightMargin;
+    for (int i = 0; i < FigureCount; ++i) {
+        const QLabel *figure = resultLabels[i];
+        const QPoint at = comparisonColumn->mapFrom(central, figure->mapTo(central, QPoint(0, 0)));
+        comparisonLabels[i]->setGeometry(gap, at.y(), comparisonColumn->width() - gap, figure->height());
+    }
 }
 
 void MainWindow::createMenus()
@@ -217,7 +421,7 @@ void MainWindow::createInputPanel(QWidget *panel)
             AcName->setMaxLength(MaxNameLength);
             grid->addWidget(field, r, 1, 1, 2);
         } else {
-            field->setFixedWidth(NumberFieldWidth);
+            numberFields.push_back({field, NumberFieldWidth, key.digits > 4 ? LongArea : LongNumber});
             grid->addWidget(field, r, 1);
         }
         if (key.field != nullptr) {
@@ -255,55 +459,11 @@ void MainWindow::createResultPanel(QWidget *panel)
     ShowHeading();
     box->addWidget(Label2, 0, Qt::AlignHCenter);
     box->addWidget(MakeBar(panel));
-    for (int i = 0; i < FigureCount; ++i) {
+    for (int i = 0; i < ClassicFigureCount; ++i) {
         if (Figures[i].gapBefore)
             box->addSpacing(12);
-        auto *label = new QLabel(tr(Figures[i].caption), panel);
-        label->setObjectName(Figures[i].labelName);
-        resultLabels[i] = label;
-        auto *beside = new QLabel(panel);
-        beside->setObjectName(QString(Figures[i].labelName) + "A");
-        beside->setTextFormat(Qt::PlainText);
-        beside->hide();
-        comparisonLabels[i] = beside;
-        auto *row = new QHBoxLayout;
-        row->addWidget(label, 1);
-        row->addWidget(beside);
-        box->addLayout(row);
+        box->addWidget(MakeResultLabel(i, panel));
     }
-    // Two setups side by side.
-    auto *compareRow = new QHBoxLayout;
-    const struct { const char *name, *text; void (MainWindow::*act)(); } compareButtons[] = {
-        {"KeepAsA", "Keep as A", &MainWindow::KeepAsA},
-        {"OpenA", "Open A...", &MainWindow::OpenA},
-        {"ClearA", "Clear A", &MainWindow::ClearA},
-    };
-    for (const auto &b : compareButtons) {
-        auto *button = new QPushButton(tr(b.text), panel);
-        button->setObjectName(b.name);
-        button->setAutoDefault(false);
-        const auto act = b.act;
-        connect(button, &QPushButton::clicked, this, [this, act] { Guarded(this, [&] { (this->*act)(); }); });
-        compareRow->addWidget(button);
-        if (std::string(b.name) == "ClearA")
-            clearA = button;
-    }
-    clearA->setEnabled(false);
-    comparedWith = new QLabel(panel);
-    comparedWith->setObjectName("ComparedWith");
-    comparedWith->setTextFormat(Qt::PlainText);
-    compareRow->addWidget(comparedWith, 1);
-    box->addSpacing(4);
-    box->addLayout(compareRow);
-    // A line under the figures for inputs with no physical meaning or that
-    // the model replaces: calculated all the same, never a box.
-    inputNotes = new QLabel(panel);
-    inputNotes->setObjectName("InputNotes");
-    inputNotes->setWordWrap(true);
-    inputNotes->setTextFormat(Qt::PlainText);
-    inputNotes->hide();
-    box->addSpacing(6);
-    box->addWidget(inputNotes);
     box->addStretch();
     box->addWidget(MakeBar(panel));
     box->addWidget(MakeHeading(tr("What If..."), "Label15", panel, 13), 0, Qt::AlignHCenter);
@@ -315,10 +475,10 @@ void MainWindow::createResultPanel(QWidget *panel)
     lineCaption->setObjectName("Label19");
     WfLapTime = new QLineEdit("5", panel);
     WfLapTime->setObjectName("WfLapTime");
-    WfLapTime->setFixedWidth(40);
+    numberFields.push_back({WfLapTime, 40, LongWhatIf});
     WfLineLength = new QLineEdit("58", panel);
     WfLineLength->setObjectName("WfLineLength");
-    WfLineLength->setFixedWidth(41);
+    numberFields.push_back({WfLineLength, 41, LongWhatIf});
     row->addWidget(lapCaption);
     row->addWidget(WfLapTime);
     row->addSpacing(12);
@@ -365,7 +525,7 @@ void MainWindow::showEvent(QShowEvent *event)
 {
     if (!centred && screen() != nullptr) {
         centred = true;
-        FitTheScreen();
+        FitTheScreen(true);
         move(screen()->availableGeometry().center() - rect().center());
     }
     QMainWindow::showEvent(event);
@@ -393,7 +553,7 @@ void MainWindow::changeEvent(QEvent *event)
     // A new palette (a dark desktop theme, say): the headings' colours are
     // chosen again against the panels' new background.
     if (event->type() == QEvent::FontChange && isVisible())
-        FitTheScreen();
+        FitTheScreen(true);
     if (event->type() == QEvent::PaletteChange && Label2) {
         for (const char *name : {"Label1", "Label15"})
             if (auto *label = findChild<QLabel *>(name))
@@ -427,7 +587,9 @@ void MainWindow::ShowAll()
 
 void MainWindow::ShowConditions()
 {
-    conditionsLine->setText(tr("Flying conditions: %1").arg(Text(edited.ConditionsSummary())));
+    SetWrappedText(conditionsLine, tr("Flying conditions: %1").arg(Text(edited.ConditionsSummary())));
+    if (isVisible())
+        FitTheScreen(false);
 }
 
 void MainWindow::ShowTexts()
@@ -450,16 +612,20 @@ void MainWindow::ShowFigures()
     for (int i = 0; i < FigureCount; ++i) {
         resultLabels[i]->setText(Text(edited.Figures()[i].text));
         comparisonLabels[i]->setText(Text(edited.ComparisonText(i)));
-        comparisonLabels[i]->setVisible(edited.HasA());
+        comparisonLabels[i]->setVisible(!resultLabels[i]->isHidden());
     }
-    comparedWith->setText(Text(edited.AText()));
+    comparisonColumn->setVisible(edited.HasA());
+    comparisonColumn->updateGeometry();
+    SetWrappedText(comparedWith, Text(edited.AText()));
     clearA->setEnabled(edited.HasA());
     QStringList notes;
     for (const InputNote &note : edited.Notes())
         notes << Text(note.text);
-    inputNotes->setText(notes.join('\n'));
+    SetWrappedText(inputNotes, notes.join('\n'));
     inputNotes->setVisible(!notes.isEmpty());
     ShowHeading();
+    if (isVisible())
+        FitTheScreen(false);
 }
 
 void MainWindow::SetUnits(DisplayUnits units)
@@ -508,7 +674,14 @@ void MainWindow::InputEdited(const InputKey &key, QLineEdit *field)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress)
+    // A figure, its panel or A's column moved: A's values follow.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) &&
+        !qobject_cast<QLineEdit *>(watched)) {
+        PlaceComparisons();
+        return false;
+    }
+    if (type != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
     if (watched == WfLapTime || watched == WfLineLength)

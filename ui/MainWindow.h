@@ -21,6 +21,8 @@
 #include <array>
 
 class QAction;
+class QFrame;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -37,6 +39,8 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+    // The classic 696 × 445, or what the texts shown ask beyond it.
+    QSize sizeHint() const override;
 
     void ResetInputs();
     void RecalculateAndShow();
@@ -79,13 +83,20 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void PlaceBeside(QWidget *other) const;
-    void FitTheScreen();
+    // The panels and the window as large as their texts ask, as the screen
+    // allows; shrink: also smaller than the window is now.
+    void FitTheScreen(bool shrink);
     void showEvent(QShowEvent *event) override;
 
 private:
     void createMenus();
+    void createPanels();
     void createInputPanel(QWidget *panel);
     void createResultPanel(QWidget *panel);
+    // The additions to the classic window, below and beside its panels.
+    void createAdditions();
+    QLabel *MakeResultLabel(int figure, QWidget *panel);
+    void PlaceComparisons();  // A's values at their figures' heights
     void FormCreate();
     void FormDestroy();
 
@@ -118,7 +129,7 @@ private:
     QString DialogFolder() const { return DialogFolderFor(programFolder, lastFolder); }
     // The window's title names the file the airplane came from or went to.
     void ShowFileName(const QString &path);
-    QPushButton *conditionsLine = nullptr;  // the conditions in force, in the status bar
+    QLabel *conditionsLine = nullptr;  // the conditions in force, under the input panel
     void ShowConditions();
     bool recentFilesSaved = false;
     bool settingsRefused = false;  // the settings file was kept unread
@@ -134,11 +145,21 @@ private:
     QLabel *Label2 = nullptr;
     std::array<QLabel *, FigureCount> resultLabels{};  // in the order of Figures
     std::array<QLabel *, FigureCount> comparisonLabels{};  // beside them: A's value and the change
+    QGridLayout *panelGrid = nullptr;
+    QFrame *inputPanel = nullptr, *resultPanel = nullptr;
+    QFrame *addedFigures = nullptr;         // the figures after the classic eleven
+    QWidget *comparisonColumn = nullptr;    // A's values, beside the figures
     QLabel *comparedWith = nullptr;                    // "A: <airplane>"
     QPushButton *clearA = nullptr;
     // The nine main fields with their inputs, in tab order.
     QList<QPair<QLineEdit *, const InputKey *>> mainFields;
     QList<QPair<QLabel *, const InputKey *>> inputUnits;  // beside the number fields
+    struct NumberField {
+        QLineEdit *field;
+        int classicWidth;
+        const char *longest;  // the longest text it must show whole
+    };
+    QList<NumberField> numberFields;  // sized by FitTheScreen
 
     QMenu *File1 = nullptr;
     std::array<QAction *, 5> MRU{};

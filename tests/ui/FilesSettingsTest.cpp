@@ -89,11 +89,11 @@ private slots:
     }
     void cleanup() { w.reset(); }
 
-    // The conditions in force stand in the status bar and open on a click;
+    // The conditions in force stand under the input panel; its button opens them;
     // the title names the file; the dialogs start where the user may write.
     void conditions_line_file_title_and_dialog_folder()
     {
-        auto *line = w->findChild<QPushButton *>("ConditionsLine");
+        auto *line = w->findChild<QLabel *>("ConditionsLine");
         QCOMPARE(line->text(), QString("Flying conditions: Arm Length 18 inches, Handle Angle 0 deg., Wind Speed 0 "
                                        "mi/ph, Temprature 75 deg. F, Preasure Altitude 100 feet, Relative Humidity "
                                        "50 percent"));
@@ -102,7 +102,7 @@ private slots:
             OpenConditionsDialog->findChild<QLineEdit *>("WindSpeed")->setText("10");
             QTest::mouseClick(OpenConditionsDialog->findChild<QPushButton *>("SaveBtn"), Qt::LeftButton);
         });
-        QTest::mouseClick(line, Qt::LeftButton);
+        QTest::mouseClick(w->findChild<QPushButton *>("ConditionsBtn"), Qt::LeftButton);
         QVERIFY(line->text().contains("Wind Speed 10 mi/ph"));
         w->findChild<QAction *>("Metric1")->trigger();
         QVERIFY(line->text().contains("Wind Speed 16.09 km/h, Temprature 23.89 °C"));

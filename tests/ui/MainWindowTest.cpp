@@ -1,9 +1,14 @@
 // The main window driven as a flier drives it: typing, Enter, F1.
+#include "ConditionsDialog.h"
 #include "HeadingColours.h"
 #include "MainWindow.h"
 #include "UiTestSupport.h"
 
 #include <QApplication>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+#include <QTimer>
 #include <QDir>
 #include <QFrame>
 #include <QScrollArea>
@@ -44,6 +49,60 @@ class MainWindowTest : public QObject {
         QTest::keyClicks(e, text);
     }
     const QColor red{255, 0, 0}, green{0, 128, 0};
+
+    // What of top's visible texts does not show whole: a text larger than
+    // the room its widget gives it, a widget one of its parents cuts, two
+    // texts on top of each other.
+    static QStringList CutTexts(QWidget &top)
+    {
+        QStringList cut;
+        QList<QPair<QWidget *, QRect>> shown;  // in top's coordinates
+        for (QWidget *x : top.findChildren<QWidget *>()) {
+            QString text;
+            QRect room;
+            int flags = Qt::AlignLeft | Qt::AlignTop;
+            if (auto *l = qobject_cast<QLabel *>(x)) {
+                text = l->text();
+                room = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
+                flags |= l->wordWrap() ? Qt::TextWordWrap : 0;
+            } else if (auto *b = qobject_cast<QPushButton *>(x)) {
+                QStyleOptionButton option;
+                option.initFrom(b);
+                text = option.text = b->text();
+                room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
+                flags |= Qt::TextShowMnemonic;
+            } else if (auto *e = qobject_cast<QLineEdit *>(x)) {
+                QStyleOptionFrame option;
+                option.initFrom(e);
+                option.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, e) : 0;
+                text = e->text();
+                // Less the field's own margins of 2 and 1 pixels.
+                room = e->style()->subElementRect(QStyle::SE_LineEditContents, &option, e)
+                           .marginsRemoved(e->textMargins())
+                           .adjusted(2, 1, -2, -1);
+            }
+            if (text.isEmpty() || !x->isVisibleTo(&top))
+                continue;
+            const QString name = QString("%1 '%2'").arg(x->objectName(), text.left(40));
+            const QRect need = QFontMetrics(x->font()).boundingRect(QRect(room.topLeft(), QSize(room.width(), 1 << 20)),
+                                                                    flags, text);
+            if (need.width() > room.width() || need.height() > room.height())
+                cut << QString("%1 needs %2 x %3, has %4 x %5")
+                           .arg(name).arg(need.width()).arg(need.height()).arg(room.width()).arg(room.height());
+            for (QWidget *p = x->parentWidget();; p = p->parentWidget()) {
+                if (!p->rect().contains(QRect(x->mapTo(p, QPoint(0, 0)), x->size())))
+                    cut << QString("%1 is cut by %2").arg(name, p->objectName());
+                if (p == &top)
+                    break;
+            }
+            const QRect at(x->mapTo(&top, QPoint(0, 0)), x->size());
+            for (const auto &[other, otherAt] : shown)
+                if (at.intersects(otherAt))
+                    cut << QString("%1 overlaps %2 '%3'").arg(name, other->objectName(), other->property("text").toString());
+            shown.append({x, at});
+        }
+        return cut;
+    }
 
     // With TETHRIX_SCREENSHOTS set, the window as the test left it, for the README.
     static void shot(QWidget &window, const char *name)
@@ -123,38 +182,137 @@ private slots:
         QCOMPARE(colour("Label1"), QColor(128, 0, 0));
     }
 
-    // A large desktop font grows the panels: every text shows whole, inside
-    // its panel; a screen too small for them scrolls.
-    void large_fonts_grow_the_panels_and_cut_no_text()
+    // The classic places hold at the default font: the window 696 × 445
+    // with its panels of 311 × 380 at x 13 and 366, the conditions dialog
+    // 356 × 302 with its rows, hint, bar, buttons and tab order; what was
+    // added stands below them or right of the classic window.
+    void classic_places_hold_and_the_additions_stand_apart()
     {
-        // The classic size at the default font; the figures beside the trim
-        // figures and the comparison's buttons add four lines.
-        QCOMPARE(w->findChild<QFrame *>("InputPanel")->size(), QSize(311, 380));
-        QCOMPARE(w->findChild<QFrame *>("ResultPanel")->size(), QSize(311, 481));
+        QCOMPARE(w->width(), 696);
+        w->KeepAsA();
+        QCoreApplication::processEvents();
+        auto inWindow = [&](const QWidget *x) { return QRect(x->mapTo(w.get(), QPoint(0, 0)), x->size()); };
+        const QRect left = inWindow(w->findChild<QFrame *>("InputPanel"));
+        const QRect right = inWindow(w->findChild<QFrame *>("ResultPanel"));
+        QCOMPARE(left.size(), QSize(311, 380));
+        QCOMPARE(right.size(), QSize(311, 380));
+        QCOMPARE(left.x(), 13);
+        QCOMPARE(right.x(), 366);
+        QCOMPARE(right.y(), left.y());
+        const QRect classic(0, 0, 696, 445);
+        QVERIFY(classic.contains(left) && classic.contains(right));
+        QList<const QWidget *> added{w->findChild<QWidget *>("ExtrasPanel"), w->findChild<QWidget *>("AddedFigures")};
+        for (const FigureInfo &f : Figures)
+            added << label((QString(f.labelName) + "A").toLatin1());
+        for (const QWidget *a : added) {
+            QVERIFY2(a->isVisibleTo(w.get()), qPrintable(a->objectName()));
+            QVERIFY2(!inWindow(a).intersects(classic), qPrintable(a->objectName()));
+        }
+        // A's values at their figures' heights.
+        QCOMPARE(inWindow(label("GndSpeedLabelA")).y(), inWindow(label("GndSpeedLabel")).y());
+        QCOMPARE(inWindow(label("PullTestLblA")).y(), inWindow(label("PullTestLbl")).y());
+
+        QStringList tabs;
+        QTimer::singleShot(0, this, [&] {
+            QDialog *d = OpenConditionsDialog;
+            const struct Close {
+                QDialog *d;
+                ~Close() { d->reject(); }
+            } close{d};
+            QCOMPARE(d->size().width(), 356);
+            const struct { const char *name; QRect at; } classicPlaces[] = {
+                {"ArmLngth", {158, 16, 60, 21}}, {"HndlAngl", {158, 44, 60, 21}}, {"WindSpeed", {159, 72, 60, 21}},
+                {"Temprature", {158, 101, 60, 21}}, {"Preasure", {158, 129, 60, 21}}, {"Humidity", {158, 157, 60, 21}},
+                {"Panel1", {1, 216, 345, 4}}, {"DefaultsBtn", {23, 236, 75, 25}}, {"SaveBtn", {136, 236, 75, 25}},
+                {"ClxclBtn", {249, 236, 75, 25}}};
+            for (const auto &c : classicPlaces)
+                QCOMPARE(d->findChild<QWidget *>(c.name)->geometry(), c.at);
+            QCOMPARE(d->findChild<QLabel *>("WtLabel")->geometry().right() + 1, 151);
+            QCOMPARE(d->findChild<QLabel *>("PreasLbl")->geometry().topLeft(), QPoint(222, 129));
+            QCOMPARE(d->findChild<QLabel *>("Label1")->pos(), QPoint(126, 193));
+            const QWidget *addedRows = d->findChild<QWidget *>("AddedConditions");
+            QCOMPARE(addedRows->y(), 302);
+            QCOMPARE(d->height(), 302 + addedRows->height());
+            for (QWidget *x = d->findChild<QWidget *>("ArmLngth"); tabs.size() < 20; x = x->nextInFocusChain())
+                if (x->focusPolicy() & Qt::TabFocus) {
+                    if (!tabs.isEmpty() && x->objectName() == tabs.first())
+                        break;
+                    tabs << x->objectName();
+                }
+        });
+        w->EditConditions();
+        QStringList order{"ArmLngth", "HndlAngl", "WindSpeed", "Temprature", "Preasure", "Humidity",
+                          "DefaultsBtn", "SaveBtn", "ClxclBtn"};
+        for (int i = FirstConditionKey + ClassicConditionCount; i < InputKeyCount; ++i)
+            order << InputKeys[i].fieldName;
+        order << "FieldElevation" << "AltimeterSetting" << "FillAltitude";
+        QCOMPARE(tabs, order);
+    }
+
+    // Every text shows whole: in the window and the conditions dialog, for
+    // every label, button and field, the text's extent in its font against
+    // the room its widget gives it, no widget cut by its parents and no two
+    // on top of each other.
+    void every_text_fits_its_widget_data()
+    {
+        QTest::addColumn<double>("fontScale");
+        QTest::addColumn<bool>("compare");
+        QTest::addColumn<bool>("nonsense");  // inputs that bring long notes
+        QTest::addColumn<float>("wind");     // mph
+        QTest::addColumn<bool>("metric");
+        QTest::newRow("default") << 1.0 << false << false << 0.0f << false;
+        QTest::newRow("compare mode, A kept") << 1.0 << true << false << 0.0f << false;
+        QTest::newRow("long notes") << 1.0 << false << true << 0.0f << false;
+        QTest::newRow("wind 10 mph") << 1.0 << false << false << 10.0f << false;
+        QTest::newRow("metric") << 1.0 << false << false << 0.0f << true;
+        QTest::newRow("all of them") << 1.0 << true << true << 10.0f << true;
+        QTest::newRow("1.6x fonts") << 1.6 << false << false << 0.0f << false;
+        QTest::newRow("1.6x fonts, all of them") << 1.6 << true << true << 10.0f << true;
+    }
+    void every_text_fits_its_widget()
+    {
+        QFETCH(double, fontScale);
+        QFETCH(bool, compare);
+        QFETCH(bool, nonsense);
+        QFETCH(float, wind);
+        QFETCH(bool, metric);
         struct Restore {
             QFont normal = QApplication::font();
             ~Restore() { QApplication::setFont(normal); }
         } restore;
-        QFont large = restore.normal;
-        large.setPointSizeF(large.pointSizeF() * 1.6);
-        QApplication::setFont(large);
-        MainWindow big;
-        big.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&big));
-        QTest::qWait(50);
-        for (const char *name : {"InputPanel", "ResultPanel"}) {
-            const QFrame *panel = big.findChild<QFrame *>(name);
-            QVERIFY(panel->width() >= 311 && panel->height() >= 380);
-            for (const QLabel *l : panel->findChildren<QLabel *>()) {
-                if (!l->isVisible() || l->text().isEmpty())
-                    continue;
-                QVERIFY2(l->width() >= l->sizeHint().width(), qPrintable(l->text()));
-                QVERIFY2(panel->rect().contains(QRect(l->mapTo(panel, QPoint(0, 0)), l->size())), qPrintable(l->text()));
-            }
+        QFont font = restore.normal;
+        font.setPointSizeF(font.pointSizeF() * fontScale);
+        QApplication::setFont(font);
+        w.reset();
+        w = fx.start();
+        if (metric)
+            w->SetUnits(DisplayUnits::Metric);
+        if (compare) {
+            w->KeepAsA();
+            retype("LapTime", "4.6");
         }
-        QVERIFY(big.findChild<QScrollArea *>("PanelScroll"));
-        shot(big, "window-large-font.png");
-        QVERIFY(big.frameGeometry().width() <= big.screen()->availableGeometry().width() + 1);
+        w->SetCondition(InputKeyNamed("WndSpeed"), wind);
+        if (nonsense) {
+            w->SetCondition(InputKeyNamed("Humidity"), 150);
+            w->SetCondition(InputKeyNamed("HndlAngl"), 200);
+            field("LineDia")->setText("0");
+            field("Weight")->setText("-3");
+        }
+        QTest::keyClick(field("LapTime"), Qt::Key_Return);
+        QVERIFY(fx.messages.isEmpty());
+        QCOMPARE(label("InputNotes")->isVisible(), nonsense);
+        QVERIFY(!nonsense || label("InputNotes")->text().count('.') >= 4);
+        QCoreApplication::processEvents();
+        shot(*w, QString("window %1.png").arg(QTest::currentDataTag()).toLocal8Bit().constData());
+        const QStringList windowCut = CutTexts(*w);
+        QStringList dialogCut{"not opened"};
+        QTimer::singleShot(0, this, [&] {
+            dialogCut = CutTexts(*OpenConditionsDialog);
+            OpenConditionsDialog->reject();
+        });
+        w->EditConditions();
+        QVERIFY2(windowCut.isEmpty(), qPrintable(windowCut.join('\n')));
+        QVERIFY2(dialogCut.isEmpty(), qPrintable(dialogCut.join('\n')));
     }
 
     void typing_turns_the_heading_red_and_enter_recalculates()

@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 #include "Seams.h"
 
+#include <QFile>
 #include <QLocale>
 #include <QSettings>
 #include <QStringList>
@@ -76,14 +77,21 @@ public:
     }
 };
 
-// Every test program starts offscreen with the program's names.
-#define TETHRIX_UI_TEST_MAIN(TestClass)                                  \
-    int main(int argc, char **argv)                                      \
-    {                                                                    \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                         \
-        QApplication app(argc, argv);                                    \
-        QApplication::setApplicationName("Tethrix");                     \
-        QApplication::setOrganizationName("Brelm");                      \
-        TestClass tc;                                                    \
-        return QTest::qExec(&tc, argc, argv);                            \
+// Every test program starts offscreen, on a screen of a common desktop's
+// size (the platform's own is 800 × 600), with the program's names.
+#define TETHRIX_UI_TEST_MAIN(TestClass)                                                             \
+    int main(int argc, char **argv)                                                                 \
+    {                                                                                               \
+        QTemporaryDir screenDir;                                                                    \
+        QFile screen(screenDir.filePath("screen.json"));                                            \
+        if (screen.open(QIODevice::WriteOnly))                                                      \
+            screen.write(R"({"screens": [{"name": "desktop", "x": 0, "y": 0, "width": 1920, )"      \
+                         R"("height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})"); \
+        screen.close();                                                                             \
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screen.fileName())); \
+        QApplication app(argc, argv);                                                               \
+        QApplication::setApplicationName("Tethrix");                                                \
+        QApplication::setOrganizationName("Brelm");                                                 \
+        TestClass tc;                                                                               \
+        return QTest::qExec(&tc, argc, argv);                                                       \
     }
