@@ -338,6 +338,7 @@ std::string ComparisonOutput(const PinnedCase &a, const PinnedCase &b, const Opt
         return ToShown(m, units, vb) - ToShown(m, units, va);
     };
     std::string text;
+    const std::vector<std::string> differences = InputDifferences(a.fc, b.fc, units);
     if (o.json) {
         text = "{\"A\": {\"Name\": ";
         AppendJsonString(text, a.fc.AcName);
@@ -359,7 +360,12 @@ std::string ComparisonOutput(const PinnedCase &a, const PinnedCase &b, const Opt
                 AppendFullPrecision(text, change(i));
             text += i < FigureCount ? ", " : "";
         }
-        text += "}, \"units\": ";
+        text += "}, \"Differences\": [";
+        for (const std::string &d : differences) {
+            AppendJsonString(text, d);
+            text += &d == &differences.back() ? "" : ", ";
+        }
+        text += "], \"units\": ";
         AppendJsonString(text, units == DisplayUnits::Metric ? "metric" : "imperial");
         return text + "}\n";
     }
@@ -387,6 +393,8 @@ std::string ComparisonOutput(const PinnedCase &a, const PinnedCase &b, const Opt
         return text;
     }
     text = "A: " + a.fc.AcName + "\nB: " + b.fc.AcName + "\n";
+    for (const std::string &d : differences)
+        text += "Input " + d + "\n";
     for (int i = 0; i < FigureCount; ++i) {
         if (!FigureShown(Figures[i], b.fc))
             continue;

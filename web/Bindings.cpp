@@ -147,7 +147,7 @@ EXPORT void tx_figureLines(CaseEditor *e)
 // once). Texts: what the figures' lines say, as one text from which the
 // handler builds fifteen lines (each line's figure then its comparison with
 // A, every one ended by a newline: no figure's text holds one); the lap
-// speed's text; A's name; the heading's cue; then the notes as {id, text}.
+// speed's text; A's name and what differs from A; the heading's cue; then the notes as {id, text}.
 // Numbers: the figures in the units shown (NaN where there is none), the lap
 // speed as the figures, whether the figures belong to the inputs.
 EXPORT void tx_shown(CaseEditor *e)
@@ -162,7 +162,7 @@ EXPORT void tx_shown(CaseEditor *e)
     }
     Text(std::move(texts));
     Text(e->LapSpeedText());
-    Text(e->AText());
+    Text(e->ComparisonSummary());
     Text(e->HeadingCue());
     for (const InputNote &note : e->Notes())
         Note(note);

@@ -502,6 +502,26 @@ std::string CaseEditor::OpenA(const std::string &fileName, const std::string &by
 
 std::string CaseEditor::AText() const { return pinned ? "A: " + pinned->fc.AcName : std::string(); }
 
+std::vector<std::string> CaseEditor::Differences() const
+{
+    if (!pinned)
+        return {};
+    return InputDifferences(pinned->fc, calculatedOnce ? calculated : fc, units, separator);
+}
+
+std::string CaseEditor::ComparisonSummary() const
+{
+    if (!pinned)
+        return std::string();
+    std::string text = AText();
+    const std::vector<std::string> lines = Differences();
+    if (lines.empty())
+        return text + "\nThe same inputs and flying conditions as A.";
+    for (const std::string &line : lines)
+        text += "\n" + line;
+    return text;
+}
+
 std::string CaseEditor::ComparisonText(int figure) const
 {
     if (!pinned)

@@ -189,6 +189,12 @@ public:
     bool HasA() const { return pinned.has_value(); }
     // "A: Ringcruiser": what the figures are compared with; empty without A.
     std::string AText() const;
+    // What differs between A and the case the figures shown belong to
+    // (InputDifferences, in the units shown); empty without A.
+    std::vector<std::string> Differences() const;
+    // AText, then each difference on a line of its own, or that there is
+    // none; empty without A.
+    std::string ComparisonSummary() const;
     // Beside figure i: A's value and the change to the figure shown
     // ("A 8.042, +0.4937"), in the units shown; empty without A.
     std::string ComparisonText(int figure) const;

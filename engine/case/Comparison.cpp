@@ -28,6 +28,26 @@ FlightCase CaseFromFile(const FlightCase &base, const std::string &bytes)
     return fc;
 }
 
+std::vector<std::string> InputDifferences(const FlightCase &a, const FlightCase &b, DisplayUnits units, char sep)
+{
+    std::vector<std::string> lines;
+    for (const InputKey &key : InputKeys) {
+        if (IsInput(key, "an"))
+            continue;
+        const double va = GetNumericInput(a, key), vb = GetNumericInput(b, key);
+        if (va == vb || (std::isnan(va) && std::isnan(vb)))
+            continue;
+        // Values that round alike at the field's digits are written in full.
+        int digits = key.field ? key.digits : 10;
+        if (FormatShown(key.measure, units, va, digits, sep) == FormatShown(key.measure, units, vb, digits, sep))
+            digits = 7;  // as many as single precision holds
+        const std::string unit = *key.unit ? ShownUnit(key.measure, units, (std::string(" ") + key.unit).c_str()) : "";
+        lines.push_back(std::string(key.caption) + ": A " + FormatShown(key.measure, units, va, digits, sep) + unit +
+                        ", B " + FormatShown(key.measure, units, vb, digits, sep) + unit);
+    }
+    return lines;
+}
+
 std::string ComparisonText(const FigureInfo &figure, double a, std::optional<double> current, char sep,
                            DisplayUnits units)
 {

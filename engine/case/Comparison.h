@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 struct PinnedCase {
     FlightCase fc;
@@ -21,6 +22,13 @@ PinnedCase PinCase(const FlightCase &fc);
 // reads them into the fields: the file's entries over base's values, the
 // flying conditions base's.
 FlightCase CaseFromFile(const FlightCase &base, const std::string &bytes);
+
+// Every input and flying condition in which a and b differ, in the table's
+// order and the units shown, each with its unit: "Line Diameter: A 0.018
+// inches, B 0.015 inches". The airplane's name is left out (A's is named
+// beside the figures); empty when they are the same case.
+std::vector<std::string> InputDifferences(const FlightCase &a, const FlightCase &b,
+                                          DisplayUnits units = DisplayUnits::Imperial, char decimalSeparator = '.');
 
 // "A 8.042, +0.4937" in the figure's units shown: A's value, then the
 // change from it to current ("no change" when they are equal); A's value

@@ -410,6 +410,19 @@ TEST(CaseEditor, a_case_kept_as_a_shows_the_change_two_calculations_give)
     ASSERT_EQ(e.OpenA("B.TQD", "an=Heavy\r\nwt=56\r\n"), "");
     EXPECT_EQ(e.AText(), "A: Heavy");
     EXPECT_EQ(e.ComparisonText(FigureIndex("PullTest")), "A 35, -8.75");
+    // What differs is named, each with its unit, in full where it rounds alike.
+    EXPECT_EQ(e.ComparisonSummary(), "A: Heavy\nAirplane Weight: A 56 ounces, B 42 ounces");
+    e.SetText("nl", "3");
+    e.SetText("WndSpeed", "5");
+    e.SetText("lt", "4.90001");
+    ASSERT_EQ(e.Recalculate(), "");
+    EXPECT_EQ(e.Differences(), (std::vector<std::string>{"Number of Lines: A 2, B 3", "Airplane Weight: A 56 ounces, B 42 ounces",
+                                                         "Lap Time: A 4.9 seconds, B 4.90001 seconds",
+                                                         "Wind Speed: A 0 mph, B 5 mph"}));
+    CaseEditor same;
+    same.Defaults();
+    ASSERT_EQ(same.KeepAsA(), "");
+    EXPECT_EQ(same.ComparisonSummary(), "A: Ringcruiser\nThe same inputs and flying conditions as A.");
     EXPECT_EQ(e.OpenA("C.TQD", "lt=0\r\n"), "Floating point division by zero.");
     EXPECT_EQ(e.AText(), "A: Heavy");
     EXPECT_NE(e.OpenA("D.TQD", std::string(MaxDataFileBytes + 1, 'x')), "");

@@ -497,7 +497,12 @@ TEST(TethrixCalc, compare_prints_both_cases_and_the_change_in_every_form)
     const std::string a = TempFile("a.TQD", "an=Fifteen\r\nls=0.015\r\n"), b = TempFile("b.TQD", "an=Eighteen\r\nls=0.018\r\n");
     const CliRun text = Calc({"--compare", a, b});
     ASSERT_EQ(text.status, 0) << text.err;
-    EXPECT_NE(text.out.find("A: Fifteen\nB: Eighteen\n"), std::string::npos);
+    // Every input that differs, with A's value and unit: the name is A's and B's own.
+    EXPECT_NE(text.out.find("A: Fifteen\nB: Eighteen\nInput Line Diameter: A 0.015 inches, B 0.018 inches\nLeadout"),
+              std::string::npos) << text.out;
+    EXPECT_NE(Calc({"--compare", a, b, "--json", "--units=metric"}).out.find(
+                  "\"Differences\": [\"Line Diameter: A 0.381 mm, B 0.4572 mm\"]"), std::string::npos);
+    EXPECT_NE(Calc({"--compare", a, a, "--json"}).out.find("\"Differences\": []"), std::string::npos);
     EXPECT_NE(text.out.find("Line Tension: A = 8.042 pounds, B = 8.042 pounds, no change\n"), std::string::npos);
     EXPECT_NE(text.out.find("Line Drag: A = 0.3773 pounds, B = 0.4339 pounds, change +0.05663\n"), std::string::npos);
 

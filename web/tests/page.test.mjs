@@ -356,12 +356,13 @@ test('two setups side by side, as tethrix-calc --compare gives them', async () =
   assert.equal(await page.textContent('#TensionLabelA'), ' (A 8.042, no change)');
   await page.fill('#LineDia', '0.018');
   await page.press('#LineDia', 'Enter');
-  assert.equal(await page.textContent('#ComparedWith'), 'A: Ringcruiser');
+  assert.equal(await page.textContent('#ComparedWith'), 'A: Ringcruiser\nLine Diameter: A 0.015 inches, B 0.018 inches');
   assert.equal(await page.textContent('#LineDragLblA'), ' (A 0.3773, +0.05663)');
   const a = join(dir, 'A.TQD'), b = join(dir, 'B.TQD');
   writeFileSync(a, 'an=Ringcruiser\r\n');
   writeFileSync(b, 'ls=0.018\r\n');
   const both = desktop(['--compare', a, b]).json;
+  assert.deepEqual(both.Differences, ['Line Diameter: A 0.015 inches, B 0.018 inches']);
   const shown = await pageFigures(page);
   for (const key of Object.keys(both.B)) if (key !== 'Name') assert.equal(shown[key], both.B[key], key);
   mkdirSync(shots, {recursive: true});
@@ -371,7 +372,9 @@ test('two setups side by side, as tethrix-calc --compare gives them', async () =
   const heavy = join(dir, 'Heavy.TQD');
   writeFileSync(heavy, 'an=Heavy\r\nwt=56\r\n');
   await page.setInputFiles('#OpenA', heavy);
-  await page.waitForFunction(() => document.getElementById('ComparedWith').textContent === 'A: Heavy');
+  await page.waitForFunction(() => document.getElementById('ComparedWith').textContent.startsWith('A: Heavy\n'));
+  assert.equal(await page.textContent('#ComparedWith'),
+               'A: Heavy\nAirplane Weight: A 56 ounces, B 42 ounces');
   assert.equal(await page.textContent('#PullTestLblA'), ' (A 35, -8.75)');
   assert.equal(await page.inputValue('#Weight'), '42');
   await page.evaluate(() => { window.print = () => {}; });
