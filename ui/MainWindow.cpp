@@ -289,6 +289,9 @@ void MainWindow::FitTheScreen(bool shrink)
     // Both panels at least the classic 311 × 380, larger when their texts
     // or the font ask, and of one size side by side; under them the rest of
     // the classic window's height, then the additions.
+    // The texts just shown first ask their panels for room, as the event
+    // loop would have them do later.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     for (const auto &[field, classicWidth, longest] : numberFields)
         field->setFixedWidth(NumberWidth(field, classicWidth, longest));
     QSize panel = ClassicPanel;
