@@ -546,7 +546,7 @@ void MainWindow::ShowHeading()
     SetLabelColour(Label2, current ? headings::Role::Current : headings::Role::Stale,
                    palette().color(QPalette::Window));
     // Words for the state too, for fliers who cannot tell red from green.
-    const QString cue = current ? QString() : tr(StaleCue);
+    const QString cue = current ? QString() : Text(edited.HeadingCue());
     Label2->setToolTip(cue);
     Label2->setAccessibleDescription(cue);
 }
@@ -614,6 +614,7 @@ void MainWindow::ShowFigures()
 {
     for (int i = 0; i < FigureCount; ++i) {
         resultLabels[i]->setText(Text(edited.Figures()[i].text));
+        resultLabels[i]->setVisible(edited.Figures()[i].shown);
         comparisonLabels[i]->setText(Text(edited.ComparisonText(i)));
         comparisonLabels[i]->setVisible(!resultLabels[i]->isHidden());
     }

@@ -1,6 +1,7 @@
 // The main window driven as a flier drives it: typing, Enter, F1.
 #include "ConditionsDialog.h"
 #include "HeadingColours.h"
+#include "Convert.h"
 #include "MainWindow.h"
 #include "UiTestSupport.h"
 
@@ -358,7 +359,10 @@ private slots:
             length->setFocus();
             length->end(false);
             QTest::keyClick(length, Qt::Key_Return);
-            QCOMPARE(heading(), green);
+            // A field left unreadable or empty keeps its value, and the
+            // figures then do not belong to what it shows.
+            const bool readable = ParseNumber(length->text().toStdString(), MainWindow::DecimalSeparator()).has_value();
+            QCOMPARE(heading(), readable ? green : red);
             const QString before = length->text() + field("NumLines")->text();
             change();
             QVERIFY2(length->text() + field("NumLines")->text() != before, what);
@@ -585,12 +589,19 @@ private slots:
                 QJsonArray figures;
                 for (const FigureInfo &f : Figures)
                     figures.append(label(f.labelName)->text());
+                const bool current = heading() == green;
                 outcomes.append(QJsonObject{{"key", key}, {"text", typed}, {"shown", e->text()},
                                             {"typingError", typingError},
                                             {"enterError", fx.messages.isEmpty() ? QString() : fx.messages.last().text},
-                                            {"figures", figures}});
-                // The figures shown belong to the inputs exactly when Enter found no fault.
-                QCOMPARE(heading() == green, fx.messages.isEmpty());
+                                            {"figures", figures}, {"current", current},
+                                            {"cue", current ? QString() : label("Label2")->toolTip()}});
+                // The figures shown belong to the inputs exactly when Enter
+                // found no fault and the field shows the value it read.
+                const bool shownRead = input.field == nullptr || (typingError.isEmpty() && !e->text().isEmpty());
+                QCOMPARE(current, fx.messages.isEmpty() && shownRead);
+                if (!shownRead && fx.messages.isEmpty())
+                    QVERIFY2(label("Label2")->toolTip().startsWith(QString(input.caption) + (typed.isEmpty() ? " is empty" : " shows '")),
+                             qPrintable(label("Label2")->toolTip()));
             }
         }
         QCOMPARE(outcomes.size(), oddTexts["fields"].toArray().size() * oddTexts["texts"].toArray().size());
