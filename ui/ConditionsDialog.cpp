@@ -203,7 +203,14 @@ ConditionsDialog::ConditionsDialog(MainWindow &owner, QWidget *parent) : QDialog
     fill->setMinimumSize(qRound(ButtonSize.width() * f), qRound(ButtonSize.height() * f));
     fill->setAutoDefault(false);
     connect(fill, &QPushButton::clicked, this, [this] { Guarded(this, [&] { FillAltitude(); }); });
-    grid->addWidget(fill, row, 2, 1, 3, Qt::AlignLeft);
+    grid->addWidget(fill, row++, 2, 1, 3, Qt::AlignLeft);
+    // What Fill was given that no altimeter shows (hPa typed for in/Hg).
+    altimeterNote = new QLabel(added);
+    altimeterNote->setObjectName("AltimeterNote");
+    altimeterNote->setWordWrap(true);
+    altimeterNote->setTextFormat(Qt::PlainText);
+    altimeterNote->hide();
+    grid->addWidget(altimeterNote, row, 0, 1, 5);
     grid->setColumnStretch(4, 1);
     setTabOrder(previous, fill);
 
@@ -280,6 +287,9 @@ void ConditionsDialog::FillAltitude()
     if (!problem.empty())
         throw std::runtime_error(problem);
     fields[ConditionRowOf("Altitude")]->setText(QString::fromStdString(text));  // stored when Saved, as if typed
+    const QString note = QString::fromStdString(form.caseEditor().AltimeterNote(altimeter->text().toStdString()));
+    altimeterNote->setText(note);
+    altimeterNote->setVisible(!note.isEmpty());
 }
 
 void ConditionsDialog::Defaults()

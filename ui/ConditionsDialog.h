@@ -10,6 +10,7 @@
 
 #include <array>
 
+class QLabel;
 class QLineEdit;
 class MainWindow;
 
@@ -36,6 +37,7 @@ private:
     std::array<QLineEdit *, ConditionKeyCount> fields{};
     std::array<QString, ConditionKeyCount> shownTexts;  // as ShowConditions put them
     QLineEdit *elevation = nullptr, *altimeter = nullptr;
+    QLabel *altimeterNote = nullptr;  // a setting no altimeter shows, said after Fill
 };
 
 // The dialog while it is open, as the window created it.

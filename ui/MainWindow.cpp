@@ -248,6 +248,13 @@ void MainWindow::createAdditions()
             figures->addSpacing(12);
         figures->addWidget(MakeResultLabel(i, addedFigures));
     }
+    // The speed on the whole circle, as a stopwatch over laps gives it.
+    lapSpeedLine = new QLabel(addedFigures);
+    lapSpeedLine->setObjectName("LapSpeedLbl");
+    lapSpeedLine->setTextFormat(Qt::PlainText);
+    lapSpeedLine->setToolTip(tr("Lap Speed is on the whole circle of arm, handle, lines and inboard wing; "
+                                "Ground Speed on the circle through the handle."));
+    figures->addWidget(lapSpeedLine);
     figures->addStretch();
     panelGrid->addWidget(addedFigures, 1, 2);
 
@@ -620,7 +627,8 @@ void MainWindow::ShowFigures()
     }
     comparisonColumn->setVisible(edited.HasA());
     comparisonColumn->updateGeometry();
-    SetWrappedText(comparedWith, Text(edited.AText()));
+    SetWrappedText(comparedWith, Text(edited.ComparisonSummary()));
+    lapSpeedLine->setText(edited.Figures()[0].value ? Text(edited.LapSpeedText()) : QString());  // once calculated
     clearA->setEnabled(edited.HasA());
     QStringList notes;
     for (const InputNote &note : edited.Notes())

@@ -141,6 +141,7 @@ private:
     QLineEdit *WfLineLength = nullptr;
     QLabel *whatIfUnit = nullptr;
     QLabel *inputNotes = nullptr;  // the notes on the inputs, under the figures
+    QLabel *lapSpeedLine = nullptr;  // "Lap Speed = 54.36 mph", under the added figures
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     std::array<QLabel *, FigureCount> resultLabels{};  // in the order of Figures

@@ -565,6 +565,7 @@ ReportLines CaseEditor::Report(const std::tm &localTime, std::string &error)
                                     : figures[static_cast<size_t>(i)].text +
                                           (pinned ? "   (" + ComparisonText(i) + ")" : std::string()));
     lines.comparedWith = AText();
+    lines.differences = Differences();
     lines.firstLineFigure = FigureIndex("LineProjection");
     lines.printed = PrintedLine(localTime);
     return lines;

@@ -20,6 +20,7 @@ struct ReportLines {
     std::vector<std::string> inputTexts;      // 7: the edit fields' texts, Line Diameter … Wing Area
     std::vector<std::string> conditionTexts;  // arm length … pull test multiple, four significant digits
     std::vector<std::string> resultTexts;     // the result labels, top to bottom
+    std::vector<std::string> differences;     // the inputs that differ from A's, one a row
     std::string comparedWith;                 // "A: Ringcruiser" when the figures are compared, else empty
     int firstLineFigure = 0;                  // the result that starts the line figures, a line below the rest
     DisplayUnits units = DisplayUnits::Imperial;  // of the input and condition texts

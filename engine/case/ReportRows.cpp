@@ -42,6 +42,8 @@ std::vector<ReportRow> ReportRows(const ReportLines &l)
     k += 2;
     const int lineFigures = l.firstLineFigure;
     for (int i = 0; i < static_cast<int>(l.resultTexts.size()); ++i) {
+        if (l.resultTexts[static_cast<size_t>(i)].empty())
+            continue;  // a figure this case does not show (the downwind tension without wind)
         const bool apart = i > 0 && (i == lineFigures || i == ClassicFigureCount || i == FirstBesideFigure);
         k += apart ? 1 : 0;
         rows.push_back({k++, l.resultTexts[static_cast<size_t>(i)], false, false, i == 0 || apart});
@@ -49,9 +51,12 @@ std::vector<ReportRow> ReportRows(const ReportLines &l)
     ++k;
     for (int i = ClassicConditionCount; i < ConditionKeyCount; ++i)
         rows.push_back(condition(i, k++));
-    if (!l.comparedWith.empty())
+    if (!l.comparedWith.empty()) {
         rows.push_back({k++, "Compared with " + l.comparedWith + " (A's value, then the change from it)", false, false,
                         true});
+        for (const std::string &difference : l.differences)
+            rows.push_back({k++, difference, false, false, false});
+    }
     rows.push_back({k + 1, l.printed, false, true, false});
     rows.push_back({k + 5, ReportBanner, false, true, false});
     return rows;

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 std::tm Noon()
@@ -397,6 +399,10 @@ TEST(CaseEditor, a_case_kept_as_a_shows_the_change_two_calculations_give)
         std::string error;
         const ReportLines lines = b.Report(Noon(), error);
         EXPECT_EQ(lines.comparedWith, "A: Ringcruiser");
+        // Its rows name what differs; a figure the case does not show has none.
+        const std::vector<ReportRow> rows = ReportRows(lines);
+        EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [&](const ReportRow &r) { return r.text == b.Differences().at(0); }), 1);
+        EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const ReportRow &r) { return r.text.empty(); }), 0);
         EXPECT_EQ(lines.resultTexts[j], b.Figures()[j].text + "   (" + b.ComparisonText(j) + ")");
         b.SetUnits(DisplayUnits::Metric);
         EXPECT_EQ(b.ComparisonText(FigureIndex("FlightRadius")).substr(0, 8), "A 18.96,");

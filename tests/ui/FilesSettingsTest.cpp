@@ -445,13 +445,14 @@ private slots:
         field("LineDia")->setText("0.018");
         QTest::keyClick(field("LineDia"), Qt::Key_Return);
         QCOMPARE(beside("LineDragLbl")->text(), QString("A 0.3773, +0.05663"));
-        QCOMPARE(w->findChild<QLabel *>("ComparedWith")->text(), QString("A: Ringcruiser"));
+        QCOMPARE(w->findChild<QLabel *>("ComparedWith")->text(),
+                 QString("A: Ringcruiser\nLine Diameter: A 0.015 inches, B 0.018 inches"));
 
         write("Heavy.TQD", "an=Heavy\r\nwt=56\r\n");
         const QStringList recent = w->recentFiles();
         fx.nextOpen = path("Heavy.TQD");
         QTest::mouseClick(button("OpenA"), Qt::LeftButton);
-        QCOMPARE(w->findChild<QLabel *>("ComparedWith")->text(), QString("A: Heavy"));
+        QCOMPARE(w->findChild<QLabel *>("ComparedWith")->text(), QString("A: Heavy\nAirplane Weight: A 56 ounces, B 42 ounces"));
         QCOMPARE(beside("PullTestLbl")->text(), QString("A 35, -8.75"));
         QCOMPARE(field("Weight")->text(), QString("42"));
         QCOMPARE(w->recentFiles(), recent);
@@ -497,9 +498,16 @@ private slots:
             QCOMPARE(fx.messages.size(), 1);
             QCOMPARE(fx.messages[0].text, QString("The altimeter setting must be more than 0."));
             QCOMPARE(d.findChild<QLineEdit *>("Preasure")->text(), QString("100"));
+            // hPa typed where in/Hg is asked: filled, and said.
+            QLabel *note = d.findChild<QLabel *>("AltimeterNote");
+            d.findChild<QLineEdit *>("AltimeterSetting")->setText("1013");
+            QTest::mouseClick(d.findChild<QPushButton *>("FillAltitude"), Qt::LeftButton);
+            QVERIFY(note->isVisibleTo(&d));
+            QVERIFY2(note->text().endsWith("It reads like hPa; this field takes in/Hg."), qPrintable(note->text()));
             d.findChild<QLineEdit *>("AltimeterSetting")->setText("30.10");
             QTest::mouseClick(d.findChild<QPushButton *>("FillAltitude"), Qt::LeftButton);
             QCOMPARE(d.findChild<QLineEdit *>("Preasure")->text(), QString("1000.09"));
+            QVERIFY(!note->isVisibleTo(&d));
             QTest::mouseClick(d.findChild<QPushButton *>("SaveBtn"), Qt::LeftButton);
         });
         QCOMPARE(w->flightCase().Preasure, 1000.09f);

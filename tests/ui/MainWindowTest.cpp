@@ -132,6 +132,7 @@ private slots:
         QCOMPARE(label("LineRnLabel")->text(), QString("Line RN at WT = 580.9"));
         QCOMPARE(label("GndSpeedLabel")->text(), QString("Ground Speed = 53.02 mph"));
         QCOMPARE(qRound(w->lapSpeed() * 100), 5436);
+        QCOMPARE(label("LapSpeedLbl")->text(), QString("Lap Speed = 54.36 mph"));  // beside Ground Speed's circle
         QVERIFY(fx.messages.isEmpty());
         QCOMPARE(w->windowTitle(), QString("Tethrix"));
         QCOMPARE(label("Label1")->text(), QString("Input Data"));
