@@ -542,7 +542,10 @@ async function checkForUpdate(page) {
 
 async function visit(context, address) {
   const page = await context.newPage();
-  page.setDefaultTimeout(10000);
+  // A guard against a page that never loads, not a measure of speed: on a
+  // loaded two-core machine a visit behind the service worker's own update
+  // check has taken over ten seconds.
+  page.setDefaultTimeout(30000);
   await page.goto(address);
   await page.waitForSelector('body[data-ready="true"]');
   const build = await page.evaluate(() => document.documentElement.dataset.build);
