@@ -1,7 +1,9 @@
 // The window's files and commands: stored settings and recent files, data
 // files in and out, the conditions dialog, the trim charts, printing and
-// help. The fields and results live in MainWindow.cpp.
+// help. The widgets are built in MainWindowLayout.cpp; what they show is
+// refreshed in MainWindow.cpp.
 #include "MainWindow.h"
+#include "WindowWidgets.h"
 
 #include "ConditionsDialog.h"
 #include "Charts.h"
@@ -24,8 +26,6 @@
 namespace {
 
 const QString DataFileFilter = QStringLiteral("Tethrix Data File (*.TQD)");
-
-QString Text(const std::string &s) { return QString::fromStdString(s); }
 
 }  // namespace
 
