@@ -174,6 +174,11 @@ std::string CaseEditor::StoredText(const InputKey &key) const
     // could not read is not what is stored.
     if (units != DisplayUnits::Imperial || unread[IndexOf(key)])
         return FullPrecision(fc.*(key.field));
+    return PointText(key);
+}
+
+std::string CaseEditor::PointText(const InputKey &key) const
+{
     std::string text = Text(key);
     std::replace(text.begin(), text.end(), separator, '.');
     return text;
@@ -216,23 +221,8 @@ std::string CaseEditor::PressureAltitudeText(const std::string &elevation, const
 
 std::string CaseEditor::AltimeterNote(const std::string &altimeter) const
 {
-    // What altimeters are set to, sea-level pressures of the deepest lows
-    // and highest highs included: about 28 to 31.5 inHg, 950 to 1070 hPa.
-    struct Span { DisplayUnits units; double low, high; const char *unit; };
-    constexpr Span Real[] = {{DisplayUnits::Imperial, 28, 31.5, "in/Hg"}, {DisplayUnits::Metric, 950, 1070, "hPa"}};
     const std::optional<float> value = ParseNumber(altimeter, separator);
-    if (!value)
-        return std::string();
-    const Span &shown = Real[units == DisplayUnits::Metric], &other = Real[units != DisplayUnits::Metric];
-    if (*value >= shown.low && *value <= shown.high)
-        return std::string();
-    std::string note = "An altimeter setting of " + FormatNumber(*value, 6, separator) + " " + shown.unit +
-                       " is outside the " + FormatNumber(static_cast<float>(shown.low), 4, separator) + " to " +
-                       FormatNumber(static_cast<float>(shown.high), 4, separator) + " " + shown.unit +
-                       " of any real altimeter.";
-    if (*value >= other.low && *value <= other.high)
-        note += std::string(" It reads like ") + other.unit + "; this field takes " + shown.unit + ".";
-    return note;
+    return value ? AltimeterSettingNote(*value, units, separator) : std::string();
 }
 
 std::string CaseEditor::ConditionsSummary(bool changedOnly) const
@@ -296,12 +286,17 @@ void CaseEditor::ShowFigures()
         f.text = !f.shown ? std::string() : f.value ? ShownFigureText(f, calculated) : f.info->caption;
 }
 
+std::array<double, FigureCount> CaseEditor::ShownValues() const
+{
+    std::array<double, FigureCount> values;
+    for (size_t i = 0; i < values.size(); ++i)
+        values[i] = figures[i].value.value_or(NAN);
+    return values;
+}
+
 std::string CaseEditor::ShownFigureText(const ShownFigure &f, const FlightCase &of) const
 {
-    double values[FigureCount];
-    for (int i = 0; i < FigureCount; ++i)
-        values[i] = figures[static_cast<size_t>(i)].value.value_or(NAN);
-    const HighestTension highest = HighestTensionOf(values, of);
+    const HighestTension highest = HighestTensionOf(ShownValues().data(), of);
     return FigureText(*f.info, *f.value, separator, units, highest.pounds, highest.downwind);
 }
 
@@ -347,12 +342,8 @@ const char *CaseEditor::RewriteFigures()
 std::vector<InputNote> CaseEditor::Notes() const
 {
     std::vector<InputNote> notes;
-    if (calculatedOnce) {
-        double values[FigureCount];
-        for (int i = 0; i < FigureCount; ++i)
-            values[i] = figures[static_cast<size_t>(i)].value.value_or(NAN);
-        notes = NotesOn(calculated, calculatedAirspeedMph, units, separator, values);
-    }
+    if (calculatedOnce)
+        notes = NotesOn(calculated, calculatedAirspeedMph, units, separator, ShownValues().data());
     // A field's unreadable text comes first in its note, the fields in the
     // table's order.
     auto at = notes.begin();
@@ -380,8 +371,7 @@ std::string CaseEditor::UnreadText(const InputKey &key) const
     if (!unread[IndexOf(key)])
         return std::string();
     const std::string &shown = Text(key);
-    const std::string value = FormatShown(key.measure, units, fc.*(key.field), key.digits, separator) +
-                              ShownUnit(key.measure, units, (std::string(" ") + key.unit).c_str());
+    const std::string value = InputValueText(key, fc.*(key.field), units, key.digits, separator);
     return std::string(key.caption) + (shown.empty() ? " is empty" : " shows '" + shown + "'") +
            (current ? ": the figures use " : ": a calculation uses ") + value + ".";
 }
@@ -458,11 +448,7 @@ void CaseEditor::ReadFile(const std::string &bytes)
     // In imperial the fields' own texts; in metric, where a field shows
     // another text, the stored values' imperial texts.
     FlightCaseTarget target(fc, [this](const InputKey &key) {
-        if (units != DisplayUnits::Imperial)
-            return FormatNumber(fc.*(key.field), key.digits);
-        std::string text = Text(key);
-        std::replace(text.begin(), text.end(), separator, '.');
-        return text;
+        return units == DisplayUnits::Imperial ? PointText(key) : FormatNumber(fc.*(key.field), key.digits);
     });
     ApplyDataFileEntries(ParseDataFile(bytes), target);
     ShowAllStored();

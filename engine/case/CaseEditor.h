@@ -226,9 +226,11 @@ private:
     // not limited, or the least count for a text that is none.
     int ReportedLineCount() const;
     std::string &TextOf(const InputKey &key);
+    std::string PointText(const InputKey &key) const;  // the field's text with a point for its separator
     void ShowStored(const InputKey &key);  // the field's text from the stored value
     void ShowAllStored();
     void ShowFigures();                    // every figure's text in the units shown
+    std::array<double, FigureCount> ShownValues() const;  // imperial, NaN where none
     // The figure's text, its value set, the figures being those of case of.
     std::string ShownFigureText(const ShownFigure &f, const FlightCase &of) const;
     // Enter's calculation and rewrite of the figures; the error, or none.

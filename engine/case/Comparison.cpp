@@ -41,9 +41,8 @@ std::vector<std::string> InputDifferences(const FlightCase &a, const FlightCase 
         int digits = key.field ? key.digits : 10;
         if (FormatShown(key.measure, units, va, digits, sep) == FormatShown(key.measure, units, vb, digits, sep))
             digits = 7;  // as many as single precision holds
-        const std::string unit = *key.unit ? ShownUnit(key.measure, units, (std::string(" ") + key.unit).c_str()) : "";
-        lines.push_back(std::string(key.caption) + ": A " + FormatShown(key.measure, units, va, digits, sep) + unit +
-                        ", B " + FormatShown(key.measure, units, vb, digits, sep) + unit);
+        lines.push_back(std::string(key.caption) + ": A " + InputValueText(key, va, units, digits, sep) + ", B " +
+                        InputValueText(key, vb, units, digits, sep));
     }
     return lines;
 }

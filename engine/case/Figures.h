@@ -128,6 +128,10 @@ bool IsInput(const InputKey &key, const char *name);
 // empty.
 std::string SetInput(FlightCase &fc, const std::string &key, const std::string &value,
               DisplayUnits units = DisplayUnits::Imperial);
+// "42 ounces": an imperial value of key in the units shown, with its unit
+// (none for the line count and the name).
+std::string InputValueText(const InputKey &key, double imperial, DisplayUnits units, int digits,
+                           char decimalSeparator = '.');
 // The current value of a numeric key (the line count included) as a number.
 double GetNumericInput(const FlightCase &fc, const InputKey &key);
 // The error when value does not fit the input, or none.

@@ -48,8 +48,7 @@ struct Writer {
     // "12.34 inches" in the units shown.
     std::string Value(const InputKey &key, double imperial, int digits = 6) const
     {
-        return FormatShown(key.measure, units, imperial, digits, separator) +
-               ShownUnit(key.measure, units, (std::string(" ") + key.unit).c_str());
+        return InputValueText(key, imperial, units, digits, separator);
     }
     // "0.008 to 0.04 inches".
     std::string Range(const InputKey &key, double low, double high, int digits = 6) const
@@ -223,6 +222,24 @@ InputNote AdviceFor(const FlightCase &fc, DisplayUnits units, char separator)
         return {&key, text};
     }
     return {};
+}
+
+std::string AltimeterSettingNote(float setting, DisplayUnits units, char separator)
+{
+    // What altimeters are set to, sea-level pressures of the deepest lows
+    // and highest highs included: about 28 to 31.5 inHg, 950 to 1070 hPa.
+    struct Span { double low, high; const char *unit; };
+    constexpr Span Real[] = {{28, 31.5, "in/Hg"}, {950, 1070, "hPa"}};  // imperial, metric
+    const Span &shown = Real[units == DisplayUnits::Metric], &other = Real[units != DisplayUnits::Metric];
+    if (setting >= shown.low && setting <= shown.high)
+        return std::string();
+    std::string note = "An altimeter setting of " + FormatNumber(setting, 6, separator) + " " + shown.unit +
+                       " is outside the " + FormatNumber(static_cast<float>(shown.low), 4, separator) + " to " +
+                       FormatNumber(static_cast<float>(shown.high), 4, separator) + " " + shown.unit +
+                       " of any real altimeter.";
+    if (setting >= other.low && setting <= other.high)
+        note += std::string(" It reads like ") + other.unit + "; this field takes " + shown.unit + ".";
+    return note;
 }
 
 InputNote AdviceOnText(const InputKey &key, DisplayUnits units, char separator, const std::string &typed)

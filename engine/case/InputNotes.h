@@ -31,6 +31,11 @@ std::vector<InputNote> NotesOn(const FlightCase &fc, double airspeedMph, Display
 // key when no single input's built-in value makes it succeed.
 InputNote AdviceFor(const FlightCase &fc, DisplayUnits units, char separator = '.');
 
+// A sentence when an altimeter setting (inHg, or hPa in metric) is outside
+// what any real altimeter shows, naming the other unit when it fits that;
+// empty otherwise.
+std::string AltimeterSettingNote(float setting, DisplayUnits units, char separator = '.');
+
 // The advice on a text a field cannot read (typed): the field and an
 // example, and the decimal mark it takes when typed holds the other one.
 InputNote AdviceOnText(const InputKey &key, DisplayUnits units, char separator = '.', const std::string &typed = {});

@@ -79,6 +79,12 @@ std::string SetInput(FlightCase &fc, const std::string &key, const std::string &
     return std::string();
 }
 
+std::string InputValueText(const InputKey &key, double imperial, DisplayUnits units, int digits, char sep)
+{
+    const std::string number = FormatShown(key.measure, units, imperial, digits, sep);
+    return *key.unit ? number + ShownUnit(key.measure, units, (std::string(" ") + key.unit).c_str()) : number;
+}
+
 double GetNumericInput(const FlightCase &fc, const InputKey &key)
 {
     return key.field != nullptr ? fc.*(key.field) : fc.NumLines;
