@@ -68,3 +68,13 @@ export async function pageFigures(page) {
     return out;
   });
 }
+
+// A new page of context at url, once the calculator has drawn it.
+export async function openPage(context, url) {
+  const page = await context.newPage();
+  page.setDefaultTimeout(5000);
+  page.on('dialog', dialog => dialog.accept());  // Defaults asks first
+  await page.goto(url);
+  await page.waitForSelector('body[data-ready="true"]');
+  return page;
+}

@@ -1,0 +1,192 @@
+// What the page meets beyond the flier's inputs, in a real browser (Debian's
+// Chromium through playwright-core): a calculator that fails to load,
+// storage that is blocked or full, and a new build reaching a page that is
+// installed and open.
+import {test, before, after} from 'node:test';
+import assert from 'node:assert/strict';
+import {execFileSync} from 'node:child_process';
+import {mkdtempSync, readFileSync, writeFileSync, mkdirSync, truncateSync, cpSync, appendFileSync} from 'node:fs';
+import {tmpdir} from 'node:os';
+import {join} from 'node:path';
+import {fileURLToPath} from 'node:url';
+import {serve, browser, openPage, site} from './support.mjs';
+
+
+let server, url, chrome;
+
+before(async () => {
+  ({server, url} = await serve());
+  chrome = await browser();
+});
+after(async () => {
+  await chrome?.close();
+  server?.close();
+});
+
+const open = context => openPage(context, url);
+
+// A page that cannot load its calculator says so and offers to try again;
+// it never shows a form that does nothing.
+test('a failed load shows why and a retry, never a dead form', async () => {
+  const failures = [
+    ['**/tethrix.wasm*', route => route.fulfill({status: 404, body: ''})],
+    ['**/tethrix.wasm*', route => route.fulfill({status: 200, contentType: 'application/wasm', body: 'garbage'})],
+    ['**/charts.js*', route => route.fulfill({status: 404, body: ''})],
+    ['**/tethrix.js*', route => route.abort()],
+  ];
+  for (const [pattern, handler] of failures) {
+    const context = await chrome.newContext();
+    const page = await context.newPage();
+    page.setDefaultTimeout(10000);
+    await page.route(pattern, handler);
+    await page.goto(url);
+    await page.waitForSelector('#LoadError', {state: 'visible'});
+    assert.ok(!(await page.isVisible('main')), pattern);
+    assert.ok(!(await page.isVisible('#Loading')), pattern);
+    assert.match(await page.textContent('#LoadError'), /could not be loaded/);
+    if (pattern.includes('charts.js')) {  // the network is back: Try again loads it
+      await page.unroute(pattern);
+      await page.click('#Retry');
+      await page.waitForSelector('body[data-ready="true"]');
+      assert.ok(await page.isVisible('main'));
+    }
+    await context.close();
+  }
+});
+
+// Blocked site data, a full storage and conditions that cannot be used: the
+// page works and says what is not kept or not used.
+test('storage that is blocked, full or holds bad conditions is reported', async () => {
+  const cases = [
+    [() => Object.defineProperty(window, 'localStorage', {
+       get() { throw new DOMException('The operation is insecure.', 'SecurityError'); }}), /Nothing will be kept/],
+    [() => localStorage.setItem('Tethrix.conditions', JSON.stringify({Temp: 'hot'})),
+     /Stored conditions not used: Temp: 'hot' is not a valid floating point value/],
+  ];
+  for (const [script, message] of cases) {
+    const context = await chrome.newContext();
+    await context.addInitScript(script);
+    const page = await open(context);
+    assert.match(await page.textContent('#Error'), message);
+    assert.equal(await page.getAttribute('#Label2', 'class'), 'current');
+    await context.close();
+  }
+  const context = await chrome.newContext();
+  await context.addInitScript(() => {
+    Storage.prototype.setItem = () => { throw new DOMException('The quota has been exceeded.', 'QuotaExceededError'); };
+  });
+  const page = await open(context);
+  await page.selectOption('#Units', 'metric');
+  assert.match(await page.textContent('#Error'), /Nothing will be kept on this device: The quota has been exceeded/);
+  await context.close();
+});
+
+// Another build of the page from the same files, as the next release would
+// be: one comment more in style.css. Returns its folder and its name.
+function nextBuild(mark) {
+  const files = mkdtempSync(join(tmpdir(), 'tethrix-files-'));
+  cpSync(join(site, '..', 'site-files'), files, {recursive: true});
+  appendFileSync(join(files, 'style.css'), `\n/* ${mark} */\n`);
+  const to = join(files, 'site');
+  execFileSync('cmake', [`-DFROM=${files}`, `-DTO=${to}`, '-P',
+                         fileURLToPath(new URL('../StampSite.cmake', import.meta.url))], {stdio: 'pipe'});
+  return {dir: to, build: /const BUILD = '(\w+)'/.exec(readFileSync(join(to, 'sw.js'), 'utf8'))[1]};
+}
+
+// The build installed in the page's service worker, once it has checked for
+// a new one: "installed" (waiting), "redundant" (refused) or "none".
+async function checkForUpdate(page) {
+  return page.evaluate(async () => {
+    const registration = await navigator.serviceWorker.getRegistration();
+    await registration.update().catch(() => {});
+    const worker = registration.installing || registration.waiting;
+    if (!worker) return 'none';
+    await new Promise(done => {
+      const settled = () => ['installed', 'redundant', 'activated'].includes(worker.state) && done();
+      worker.addEventListener('statechange', settled);
+      settled();
+    });
+    return worker.state;
+  });
+}
+
+async function visit(context, address) {
+  const page = await context.newPage();
+  // A guard against a page that never loads, not a measure of speed: on a
+  // loaded two-core machine a visit behind the service worker's own update
+  // check has taken over ten seconds.
+  page.setDefaultTimeout(30000);
+  await page.goto(address);
+  await page.waitForSelector('body[data-ready="true"]');
+  const build = await page.evaluate(() => document.documentElement.dataset.build);
+  // Every file this page loaded is of its own build.
+  const others = await page.evaluate(b => performance.getEntriesByType('resource').map(e => e.name)
+    .filter(name => name.includes('?b=') && !name.endsWith('?b=' + b)), build);
+  assert.deepEqual(others, [], 'files of another build in one page');
+  return {page, build};
+}
+
+test('a new build reaches an installed page whole, never over the offline copy', async () => {
+  const first = /const BUILD = '(\w+)'/.exec(readFileSync(join(site, 'sw.js'), 'utf8'))[1];
+  const second = nextBuild('the next release');
+  let root = site, broken = null;
+  const hung = [];
+  const host = await serve({root: () => root, intercept: (path, res) => broken?.(path, res)});
+  const context = await chrome.newContext();
+  try {
+    let {page} = await visit(context, host.url);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.close();
+
+    // The host now has the next build, but hands out an error page, or a
+    // captive portal's page, for its wasm: the installed build stays whole.
+    root = second.dir;
+    for (const failure of [res => { res.writeHead(503); res.end('busy'); },
+                           res => { res.writeHead(200, {'Content-Type': 'text/html'}); res.end('<p>Log in'); }]) {
+      broken = (path, res) => path.endsWith('tethrix.wasm') && (failure(res), true);
+      let build;
+      ({page, build} = await visit(context, host.url));
+      assert.equal(build, first);
+      assert.equal(await checkForUpdate(page), 'redundant');
+      assert.deepEqual(await page.evaluate(() => caches.keys()), ['tethrix-' + first]);
+      assert.ok(await page.isHidden('#NewBuild'));
+      await page.close();
+    }
+
+    // A network that connects but never answers: the kept build, at once.
+    broken = (path, res) => (hung.push(res), true);
+    ({page} = await visit(context, host.url));
+    await page.close();
+    // The network comes back: what it held up fails (the browser's own
+    // check for a new service worker among them), as a dropped connection.
+    hung.splice(0).forEach(res => res.destroy());
+
+    // The host serves the next build whole: the first visit runs the kept
+    // build and offers the new one, the second runs it.
+    broken = null;
+    let build;
+    ({page, build} = await visit(context, host.url));
+    assert.equal(build, first);
+    assert.equal(await checkForUpdate(page), 'installed');
+    await page.waitForSelector('#NewBuild', {state: 'visible'});
+    await page.close();
+    ({page, build} = await visit(context, host.url));
+    assert.equal(build, second.build);
+
+    // Reload, when offered, goes to the new build at once; offline it stays.
+    root = site;
+    assert.equal(await checkForUpdate(page), 'installed');
+    await page.click('#UseNewBuild');
+    await page.waitForFunction(b => document.documentElement.dataset.build === b && document.body.dataset.ready,
+                               first);
+    await context.setOffline(true);
+    await page.reload();
+    await page.waitForSelector('body[data-ready="true"]');
+    assert.equal(await page.evaluate(() => document.documentElement.dataset.build), first);
+  } finally {
+    for (const res of hung) res.destroy();
+    await context.close();
+    host.server.closeAllConnections();  // none may keep the test process alive
+    host.server.close();
+  }
+});
