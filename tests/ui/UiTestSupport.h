@@ -5,7 +5,9 @@
 #include "MainWindow.h"
 #include "Seams.h"
 
+#include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QLocale>
 #include <QSettings>
 #include <QStringList>
@@ -76,6 +78,22 @@ public:
         return window;
     }
 };
+
+// A field's text replaced key by key, as a flier types it.
+inline void Retype(QLineEdit *e, const QString &text)
+{
+    e->setFocus();
+    e->selectAll();
+    QTest::keyClick(e, Qt::Key_Delete);
+    QTest::keyClicks(e, text);
+}
+
+// With TETHRIX_SCREENSHOTS set, window as the test left it, for the README.
+inline void SaveShot(QWidget &window, const char *name)
+{
+    if (const QByteArray dir = qgetenv("TETHRIX_SCREENSHOTS"); !dir.isEmpty())
+        QVERIFY(window.grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(name)));
+}
 
 // Every test program starts offscreen, on a screen of a common desktop's
 // size (the platform's own is 800 × 600), with the program's names: 1920 × 1200, where a
