@@ -1,0 +1,141 @@
+// The conditions dialog as a flier uses it: Save stores and takes over,
+// Fill, Defaults and Cancel, and texts it cannot store.
+#include "ConditionsDialog.h"
+#include "MainWindow.h"
+#include "UiTestSupport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <functional>
+
+class ConditionsDialogTest : public QObject {
+    Q_OBJECT
+    UiFixture fx;
+    std::unique_ptr<MainWindow> w;
+
+    // Runs the conditions dialog, doing what act says once it shows.
+    void withDialog(std::function<void(ConditionsDialog &)> act)
+    {
+        QTimer::singleShot(0, this, [act] {
+            QVERIFY(OpenConditionsDialog != nullptr);
+            act(*OpenConditionsDialog);
+            if (OpenConditionsDialog && OpenConditionsDialog->isVisible())
+                OpenConditionsDialog->reject();
+        });
+        // Should a check above fail, the dialog must still close.
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, this, [] {
+            if (OpenConditionsDialog != nullptr)
+                OpenConditionsDialog->reject();
+        });
+        guard.start(10000);
+        w->EditConditions();
+    }
+
+private slots:
+    void init() { w = fx.start(false); }
+    void cleanup() { w.reset(); }
+
+    void dialog_save_stores_and_takes_over()
+    {
+        withDialog([](ConditionsDialog &d) {
+            QCOMPARE(d.windowTitle(), QString("Advanced Input Data"));
+            QCOMPARE(d.findChild<QLineEdit *>("ArmLngth")->text(), QString("18"));
+            d.findChild<QLineEdit *>("Temprature")->setText("90");
+            d.findChild<QLineEdit *>("Preasure")->setText("1.2E4");
+            QCOMPARE(d.findChild<QLineEdit *>("PullMultiple")->text(), QString("10"));
+            d.findChild<QLineEdit *>("PullMultiple")->setText("8");
+            QTest::mouseClick(d.findChild<QPushButton *>("SaveBtn"), Qt::LeftButton);
+        });
+        QCOMPARE(w->flightCase().Temprature, 90.0f);
+        QCOMPARE(w->flightCase().Preasure, 12000.0f);
+        QCOMPARE(QSettings().value("Altitude").toString(), QString("1.2E4"));
+        QCOMPARE(QSettings().value("PullMultiple").toString(), QString("8"));
+        QVERIFY(w->findChild<QLabel *>("DensAltLbl")->text().contains("1.6"));  // recalculated
+        QCOMPARE(w->findChild<QLabel *>("PullTestLbl")->text(), QString("Pull Test = 21 pounds, 2.61 x Line Tension"));
+        w.reset();
+        w = std::make_unique<MainWindow>();
+        QCOMPARE(w->flightCase().Temprature, 90.0f);
+        QCOMPARE(w->flightCase().PullMultiple, 8.0f);
+    }
+
+    // The field's elevation and altimeter setting fill the pressure altitude,
+    // which Save then stores as if typed; a bad setting is reported.
+    void dialog_fills_the_pressure_altitude_from_the_field()
+    {
+        withDialog([this](ConditionsDialog &d) {
+            d.findChild<QLineEdit *>("FieldElevation")->setText("1165");
+            d.findChild<QLineEdit *>("AltimeterSetting")->setText("0");
+            QTest::mouseClick(d.findChild<QPushButton *>("FillAltitude"), Qt::LeftButton);
+            QCOMPARE(fx.messages.size(), 1);
+            QCOMPARE(fx.messages[0].text, QString("The altimeter setting must be more than 0."));
+            QCOMPARE(d.findChild<QLineEdit *>("Preasure")->text(), QString("100"));
+            // hPa typed where in/Hg is asked: filled, and said.
+            QLabel *note = d.findChild<QLabel *>("AltimeterNote");
+            d.findChild<QLineEdit *>("AltimeterSetting")->setText("1013");
+            QTest::mouseClick(d.findChild<QPushButton *>("FillAltitude"), Qt::LeftButton);
+            QVERIFY(note->isVisibleTo(&d));
+            QVERIFY2(note->text().endsWith("It reads like hPa; this field takes in/Hg."), qPrintable(note->text()));
+            d.findChild<QLineEdit *>("AltimeterSetting")->setText("30.10");
+            QTest::mouseClick(d.findChild<QPushButton *>("FillAltitude"), Qt::LeftButton);
+            QCOMPARE(d.findChild<QLineEdit *>("Preasure")->text(), QString("1000.09"));
+            QVERIFY(!note->isVisibleTo(&d));
+            QTest::mouseClick(d.findChild<QPushButton *>("SaveBtn"), Qt::LeftButton);
+        });
+        QCOMPARE(w->flightCase().Preasure, 1000.09f);
+        QCOMPARE(QSettings().value("Altitude").toString(), QString("1000.09"));
+    }
+
+    // A text too long to be read back is stored as the value it stands for.
+    void dialog_save_of_a_very_long_text_reads_back_at_the_next_start()
+    {
+        withDialog([](ConditionsDialog &d) {
+            d.findChild<QLineEdit *>("ArmLngth")->setText(QString(5000, '0') + "21.5");
+            QTest::mouseClick(d.findChild<QPushButton *>("SaveBtn"), Qt::LeftButton);
+        });
+        QCOMPARE(QSettings().value("ArmLngth").toString(), QString("21.5"));
+        w.reset();
+        w = std::make_unique<MainWindow>();
+        QCOMPARE(w->flightCase().ArmLngth, 21.5f);
+        QVERIFY(fx.messages.isEmpty());
+    }
+
+    void dialog_save_with_a_bad_text_stores_nothing_and_stays_open()
+    {
+        withDialog([this](ConditionsDialog &d) {
+            d.findChild<QLineEdit *>("HndlAngl")->setText("5");
+            d.findChild<QLineEdit *>("Temprature")->setText("warm");
+            QTest::mouseClick(d.findChild<QPushButton *>("SaveBtn"), Qt::LeftButton);
+            QVERIFY(d.isVisible());
+            QCOMPARE(fx.messages.size(), 1);
+            QCOMPARE(fx.messages[0].text, QString("'warm' is not a valid floating point value."));
+            QCOMPARE(w->flightCase().HndlAngl, 0.0f);
+            QTest::keyClick(d.findChild<QLineEdit *>("WindSpeed"), Qt::Key_F1);
+        });
+        QCOMPARE(QSettings().value("Temp").toString(), QString("75"));
+        QCOMPARE(fx.helpTopics, QList<int>{HelpAdvanced});
+        QCOMPARE(fx.helpSections, QStringList{"WindSpeed"});
+    }
+
+    void dialog_defaults_then_cancel_recalculates_but_keeps_the_store()
+    {
+        w->flightCase().ArmLngth = 30;
+        withDialog([](ConditionsDialog &d) {
+            QCOMPARE(d.findChild<QLineEdit *>("ArmLngth")->text(), QString("30"));
+            QTest::mouseClick(d.findChild<QPushButton *>("DefaultsBtn"), Qt::LeftButton);
+            QCOMPARE(d.findChild<QLineEdit *>("ArmLngth")->text(), QString("18"));
+            QTest::keyClick(d.findChild<QLineEdit *>("ArmLngth"), Qt::Key_Escape);
+            QVERIFY(d.isVisible());  // Escape does nothing of its own
+            QTest::mouseClick(d.findChild<QPushButton *>("ClxclBtn"), Qt::LeftButton);
+        });
+        QCOMPARE(w->flightCase().ArmLngth, 18.0f);
+        QCOMPARE(qRound(w->lapSpeed() * 100), 5436);
+    }
+};
+
+TETHRIX_UI_TEST_MAIN(ConditionsDialogTest)
+#include "ConditionsDialogTest.moc"
