@@ -1,26 +1,18 @@
 // The page in a real browser (Debian's Chromium through playwright-core),
 // against tethrix-calc: the same figures to the bit, the same errors, the
 // same data files, the flying conditions kept, and working offline.
-import {test, before, after} from 'node:test';
+import {test} from 'node:test';
 import assert from 'node:assert/strict';
 import {execFileSync} from 'node:child_process';
 import {mkdtempSync, readFileSync, writeFileSync, mkdirSync, truncateSync, cpSync, appendFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 import {fileURLToPath} from 'node:url';
-import {serve, browser, openPage, desktop, pageFigures, FIELD, site} from './support.mjs';
+import {servePage, openPage, desktop, pageFigures, FIELD, site} from './support.mjs';
 
 let server, url, chrome;
+servePage(shared => ({server, url, chrome} = shared));
 const shots = process.env.TETHRIX_SCREENSHOTS || join(site, '..', 'screenshots');
-
-before(async () => {
-  ({server, url} = await serve());
-  chrome = await browser();
-});
-after(async () => {
-  await chrome?.close();
-  server?.close();
-});
 
 const open = context => openPage(context, url);
 

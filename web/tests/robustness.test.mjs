@@ -2,26 +2,18 @@
 // Chromium through playwright-core): a calculator that fails to load,
 // storage that is blocked or full, and a new build reaching a page that is
 // installed and open.
-import {test, before, after} from 'node:test';
+import {test} from 'node:test';
 import assert from 'node:assert/strict';
 import {execFileSync} from 'node:child_process';
 import {mkdtempSync, readFileSync, writeFileSync, mkdirSync, truncateSync, cpSync, appendFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 import {fileURLToPath} from 'node:url';
-import {serve, browser, openPage, site} from './support.mjs';
+import {serve, servePage, openPage, site} from './support.mjs';
 
 
 let server, url, chrome;
-
-before(async () => {
-  ({server, url} = await serve());
-  chrome = await browser();
-});
-after(async () => {
-  await chrome?.close();
-  server?.close();
-});
+servePage(shared => ({server, url, chrome} = shared));
 
 const open = context => openPage(context, url);
 

@@ -1,6 +1,7 @@
 // What the page's browser tests and benchmark share: the built page served
 // on 127.0.0.1, Debian's Chromium driven by playwright-core, and
 // tethrix-calc as the desktop's reference.
+import {before, after} from 'node:test';
 import {execFileSync} from 'node:child_process';
 import {createServer} from 'node:http';
 import {readFile} from 'node:fs/promises';
@@ -77,4 +78,18 @@ export async function openPage(context, url) {
   await page.goto(url);
   await page.waitForSelector('body[data-ready="true"]');
   return page;
+}
+
+// For a test file: the built page served and the browser started before its
+// tests, both closed after them; set receives {server, url, chrome}.
+export function servePage(set) {
+  let shared = {};
+  before(async () => {
+    shared = {...await serve(), chrome: await browser()};
+    set(shared);
+  });
+  after(async () => {
+    await shared.chrome?.close();
+    shared.server?.close();
+  });
 }
