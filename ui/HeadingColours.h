@@ -13,7 +13,4 @@ enum class Role { Title, Stale, Current };
 double Contrast(const QColor &a, const QColor &b);
 QColor ColourFor(Role role, const QColor &background);
 
-// The stale heading's words, for its tooltip and accessible description.
-const char *const StaleCue = "Figures are out of date: press Enter";
-
 }  // namespace headings

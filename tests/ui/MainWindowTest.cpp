@@ -76,8 +76,8 @@ private slots:
     {
         QCOMPARE(label("Label2")->toolTip(), QString());
         retype("LapTime", "4.2");
-        QCOMPARE(label("Label2")->toolTip(), QString(headings::StaleCue));
-        QCOMPARE(label("Label2")->accessibleDescription(), QString(headings::StaleCue));
+        QCOMPARE(label("Label2")->toolTip(), QString(StaleCue));
+        QCOMPARE(label("Label2")->accessibleDescription(), QString(StaleCue));
         struct Restore {
             QPalette light = QApplication::palette();
             ~Restore()
