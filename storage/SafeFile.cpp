@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <csignal>
-#include <cstdlib>
 #include <cstring>
 
 #include <fcntl.h>
@@ -63,6 +63,48 @@ private:
     int fd;
 };
 
+// Follows the symbolic links target names, as opening it would: a link to
+// a file that is not there names that file, which the write then creates
+// (or fails to, when its folder is missing). The link itself is never
+// replaced. Returns the reason when the links cannot be followed.
+std::string FollowLinks(std::string &target)
+{
+    for (int hops = 0;; ++hops) {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return std::string();  // what is there, or why not, is found next
+        if (hops == 40)  // as many as the kernel follows
+            return ErrnoText(ELOOP);
+        std::string to(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(target.c_str(), &to[0], to.size());
+        if (n < 0)
+            return ErrnoText(errno);
+        if (n == 0 || static_cast<std::size_t>(n) == to.size())
+            return ErrnoText(n == 0 ? ENOENT : ENAMETOOLONG);
+        to.resize(static_cast<std::size_t>(n));
+        const std::size_t slash = target.rfind('/');
+        if (to[0] != '/' && slash != std::string::npos)
+            to.insert(0, target, 0, slash + 1);  // relative to the link's folder
+        target = to;
+    }
+}
+
+// The temporary's name: hidden, starting with the target's name so that a
+// leftover tells whose it was, and never longer than the folder allows, so
+// that a target of the longest name the folder takes can be written too.
+// A shortened name is cut between UTF-8 characters.
+std::string ScratchName(const std::string &folder, const std::string &base)
+{
+    static const std::string random = ".XXXXXX";
+    const long asked = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    const std::size_t limit = asked > 0 ? static_cast<std::size_t>(asked) : NAME_MAX;
+    const std::size_t room = limit > 1 + random.size() ? limit - 1 - random.size() : 0;
+    std::size_t keep = std::min(base.size(), room);
+    while (keep > 0 && keep < base.size() && (static_cast<unsigned char>(base[keep]) & 0xC0) == 0x80)
+        --keep;
+    return "." + base.substr(0, keep) + random;
+}
+
 }  // namespace
 
 std::string ReadSmallFile(const std::string &path, std::size_t maxBytes, std::string &bytes)
@@ -119,13 +161,9 @@ std::string WriteFileSafely(const std::string &path, const std::string &bytes)
     if (path.empty())
         return "no file name was given";
     std::string target = path;
+    if (std::string why = FollowLinks(target); !why.empty())
+        return why;
     struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char *resolved = ::realpath(path.c_str(), nullptr)) {
-            target = resolved;
-            std::free(resolved);
-        }
-    }
     bool exists = false;
     mode_t mode = 0666 & ~CurrentUmask();
     if (::stat(target.c_str(), &st) == 0) {
@@ -146,7 +184,7 @@ std::string WriteFileSafely(const std::string &path, const std::string &bytes)
     const std::size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
     const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string temporary = folder + "/." + base + ".XXXXXX";
+    std::string temporary = folder + "/" + ScratchName(folder, base);
     Descriptor fd(::mkostemp(&temporary[0], O_CLOEXEC));
     if (fd.get() < 0)
         return ErrnoText(errno);

@@ -30,7 +30,8 @@ struct FileCalls {
 FileCalls &SafeFileCalls();
 
 // Replaces path with bytes, or leaves it untouched and returns the reason.
-// A symbolic link is followed; folders, devices and pipes are refused.
+// A symbolic link is followed, to a file it names that is not there yet
+// too, and never replaced; folders, devices and pipes are refused.
 // A new file gets the usual permissions (0666 less the umask), an existing
 // one keeps its own.
 std::string WriteFileSafely(const std::string &path, const std::string &bytes);

@@ -129,12 +129,48 @@ TEST(SafeFile, writes_refuse_what_is_not_a_file_and_keep_permissions_and_links)
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_EQ(Get(dir / "locked"), "old");
 
+    // A link is followed, as the shell follows it, to a file not there yet
+    // too; it stays a link whatever the write gives.
     symlink("new", (dir / "link").c_str());
-    EXPECT_EQ(WriteFileSafely(dir / "link", "3"), "");
-    struct stat st {};
-    lstat((dir / "link").c_str(), &st);
-    EXPECT_TRUE(S_ISLNK(st.st_mode));
-    EXPECT_EQ(Get(dir / "new"), "3");
+    symlink("link", (dir / "chain").c_str());
+    symlink("missing", (dir / "dangling").c_str());
+    symlink("gone/missing", (dir / "broken").c_str());
+    symlink("loop", (dir / "loop").c_str());
+    const struct {
+        const char *link, *reason, *file;
+    } links[] = {
+        {"link", "", "new"},
+        {"chain", "", "new"},
+        {"dangling", "", "missing"},
+        {"broken", "No such file or directory", nullptr},
+        {"loop", "Too many levels of symbolic links", nullptr},
+    };
+    for (const auto &l : links) {
+        EXPECT_EQ(WriteFileSafely(dir / l.link, l.link), l.reason) << l.link;
+        struct stat st {};
+        lstat((dir / l.link).c_str(), &st);
+        EXPECT_TRUE(S_ISLNK(st.st_mode)) << l.link;
+        if (l.file != nullptr) {
+            EXPECT_EQ(Get(dir / l.file), l.link);
+        }
+    }
+}
+
+// The longest name a folder takes can be written: the temporary beside it
+// is never longer. One byte more is refused as the shell refuses it.
+TEST(SafeFile, names_up_to_the_longest_a_folder_takes_are_written)
+{
+    Folder dir;
+    for (const std::string &name : {std::string(249, 'r') + ".pdf", std::string(255, 'x'),
+                                    std::string(246, 'x') + "\xC3\xA9\xC3\xA9"}) {
+        EXPECT_EQ(WriteFileSafely(dir / name, "new"), "") << name.size();
+        EXPECT_EQ(WriteFileSafely(dir / name, "again"), "") << name.size();
+        EXPECT_EQ(Get(dir / name), "again");
+        EXPECT_EQ(dir.names(), std::vector<std::string>{name});
+        std::remove((dir / name).c_str());
+    }
+    EXPECT_EQ(WriteFileSafely(dir / std::string(256, 'x'), "new"), "File name too long");
+    EXPECT_TRUE(dir.names().empty());
 }
 
 // A sync or a close that fails (a network file system reports late there)
