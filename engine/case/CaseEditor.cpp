@@ -451,7 +451,13 @@ void CaseEditor::ReadFile(const std::string &bytes)
         return units == DisplayUnits::Imperial ? PointText(key) : FormatNumber(fc.*(key.field), key.digits);
     });
     ApplyDataFileEntries(ParseDataFile(bytes), target);
-    ShowAllStored();
+    // Only the fields the file changed show anew (and the What-If copies of
+    // the lap time and line length); every other keeps its text, read or not.
+    for (const InputKey *key : target.ChangedKeys()) {
+        ShowStored(*key);
+        if (key->field != nullptr)
+            CopyToWhatIf(*key, Text(*key));
+    }
     current = false;
 }
 
@@ -568,7 +574,8 @@ std::string CaseEditor::Defaults()
 void CaseEditor::ConditionDefaults()
 {
     ApplyAdvancedDefaults(fc);
-    ShowAllStored();
+    for (int i = FirstConditionKey; i < InputKeyCount; ++i)
+        ShowStored(InputKeys[i]);  // the airplane's fields keep their texts
     current = false;
 }
 

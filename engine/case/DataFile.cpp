@@ -270,10 +270,21 @@ FlightCaseTarget::FlightCaseTarget(FlightCase &flightCase,
 {
 }
 
-void FlightCaseTarget::SetName(const std::string &name) { fc.AcName = CutName(name); }
+void FlightCaseTarget::Changed(const InputKey &key)
+{
+    if (std::find(changed.begin(), changed.end(), &key) == changed.end())
+        changed.push_back(&key);
+}
+
+void FlightCaseTarget::SetName(const std::string &name)
+{
+    fc.AcName = CutName(name);
+    Changed(InputKeyNamed("an"));
+}
 
 void FlightCaseTarget::SetLines(int count)
 {
+    Changed(InputKeyNamed("nl"));
     fc.NumLines = count;
     const int shown = LineCountField::Clamp(count);
     if (shown != shownLines)
@@ -292,6 +303,7 @@ void FlightCaseTarget::SetNumber(const InputKey &key, float value)
     if (text == it->second)
         return;  // the field's text stays as it was: no change reads it back
     it->second = text;
+    Changed(key);
     // Within a rounding of the single-precision limit the shown text no
     // longer fits; the value stays as read.
     if (const std::optional<float> shown = ParseNumber(text))

@@ -70,12 +70,17 @@ public:
     void SetName(const std::string &name) override;
     void SetLines(int count) override;
     void SetNumber(const InputKey &key, float value) override;
+    // The keys whose field text the file changed, in file order: the name,
+    // the line count, and each number whose text differs from the field's.
+    const std::vector<const InputKey *> &ChangedKeys() const { return changed; }
 
 private:
+    void Changed(const InputKey &key);
     FlightCase &fc;
     int shownLines;  // what the spin field shows
     std::function<std::string(const InputKey &)> shownText;
     std::vector<std::pair<const InputKey *, std::string>> shown;  // texts set so far
+    std::vector<const InputKey *> changed;
 };
 
 constexpr int MaxNameLength = 70;

@@ -135,6 +135,75 @@ private slots:
         QCOMPARE(w->flightCase().ArmLngth, 18.0f);
         QCOMPARE(qRound(w->lapSpeed() * 100), 5436);
     }
+
+    // Every operation that changes texts leaves each field, What-If field,
+    // figure and the conditions line showing what the core holds; Defaults
+    // and Open change only their own fields.
+    void the_window_shows_the_cores_texts_after_every_operation()
+    {
+        const auto agree = [this](const char *after) {
+            const CaseEditor &core = w->caseEditor();
+            const auto same = [after](const QString &shown, const std::string &held, const char *what) {
+                QVERIFY2(shown == QString::fromStdString(held),
+                         qPrintable(QString("after %1, %2 shows '%3', the core holds '%4'")
+                                        .arg(after, what, shown, QString::fromStdString(held))));
+            };
+            for (int i = 0; i < FirstConditionKey; ++i)
+                same(w->findChild<QLineEdit *>(InputKeys[i].fieldName)->text(), core.Text(InputKeys[i]),
+                     InputKeys[i].fieldName);
+            same(w->findChild<QLineEdit *>("WfLapTime")->text(), core.WhatIfText(WhatIfField::LapTime), "WfLapTime");
+            same(w->findChild<QLineEdit *>("WfLineLength")->text(), core.WhatIfText(WhatIfField::LineLength),
+                 "WfLineLength");
+            for (const ShownFigure &f : core.Figures())
+                same(w->findChild<QLabel *>(f.info->labelName)->text(), f.text, f.info->labelName);
+            same(w->findChild<QLabel *>("ConditionsLine")->text(),
+                 "Flying conditions: " + core.ConditionsSummary(), "ConditionsLine");
+        };
+        QTemporaryDir files;
+        const QString lt = files.filePath("lt.TQD"), heavy = files.filePath("Heavy.TQD");
+        for (const auto &[path, bytes] : {std::pair{lt, QByteArray("lt=5.25")}, {heavy, "an=Heavy\nwt=56\n"}}) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        }
+        Retype(w->findChild<QLineEdit *>("Weight"), "x");
+        Retype(w->findChild<QLineEdit *>("WfLapTime"), "7");
+        withDialog([](ConditionsDialog &d) {
+            QTest::mouseClick(d.findChild<QPushButton *>("DefaultsBtn"), Qt::LeftButton);
+            QTest::mouseClick(d.findChild<QPushButton *>("ClxclBtn"), Qt::LeftButton);
+        });
+        agree("Defaults");
+        QCOMPARE(w->findChild<QLineEdit *>("Weight")->text(), QString("x"));
+        QTest::keyClick(w->findChild<QLineEdit *>("WfLapTime"), Qt::Key_Return);
+        QCOMPARE(w->findChild<QLineEdit *>("WfLineLength")->text(), QString("84.66"));
+        fx.nextOpen = lt;
+        w->Open();
+        agree("Open");
+        QCOMPARE(w->findChild<QLineEdit *>("Weight")->text(), QString("x"));  // the file has no weight
+        QCOMPARE(w->findChild<QLineEdit *>("WfLineLength")->text(), QString("84.66"));  // nor a line length
+        fx.nextSave = files.filePath("Saved.TQD");
+        w->Save();
+        agree("Save");
+        w->SetUnits(DisplayUnits::Metric);
+        agree("Metric");
+        w->SetUnits(DisplayUnits::Imperial);
+        agree("Imperial");
+        w->KeepAsA();
+        agree("Keep as A");
+        fx.nextOpen = heavy;
+        w->OpenA();
+        agree("Open A");
+        w->ClearA();
+        agree("Clear A");
+        withDialog([](ConditionsDialog &d) {
+            d.findChild<QLineEdit *>("WindSpeed")->setText("5");
+            QTest::mouseClick(d.findChild<QPushButton *>("SaveBtn"), Qt::LeftButton);
+        });
+        agree("the dialog's Save");
+        w->OpenRecent(1);
+        agree("a recent file");
+        QCOMPARE(w->flightCase().LapTime, 5.25f);
+    }
 };
 
 TETHRIX_UI_TEST_MAIN(ConditionsDialogTest)
