@@ -6,15 +6,19 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <string_view>
 
 void AppendCsvField(std::string &out, const std::string &text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
-        out += text;
+    // A spreadsheet would take such a text for a formula and run it.
+    const bool formula = !text.empty() && std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos;
+    const std::string field = formula ? "'" + text : text;
+    if (field.find_first_of(",\"\r\n") == std::string::npos) {
+        out += field;
         return;
     }
     out += '"';
-    for (char c : text) {
+    for (char c : field) {
         if (c == '"')
             out += '"';
         out += c;
@@ -262,7 +266,8 @@ std::string SweepCsv(const InputKey &key, const std::vector<SweepRow> &rows)
 std::string ReadableSweepCsv(const std::string &inputTitle, const InputKey &key, const std::vector<SweepRow> &rows,
                              SweepHold hold, DisplayUnits units, bool windy)
 {
-    std::string csv = inputTitle;
+    std::string csv;
+    AppendCsvField(csv, inputTitle);
     if (hold == SweepHold::Speed)
         csv += ",Lap Time (seconds) at the same speed";
     csv += FiguresCsvHeader(units, windy);

@@ -87,5 +87,7 @@ void AppendSweepJsonRow(std::string &out, const InputKey &key, const SweepRow &r
                         SweepHold hold = SweepHold::LapTime, bool windy = false);
 
 // text as one CSV field: quoted, its quotes doubled, when it holds a comma,
-// a quote or a line end.
+// a quote or a line end; a text a spreadsheet would run as a formula (one
+// beginning with =, +, -, @, a tab or a carriage return) begins with a '.
+// Every text in every table goes through it; numbers never do.
 void AppendCsvField(std::string &out, const std::string &text);

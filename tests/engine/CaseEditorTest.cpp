@@ -355,16 +355,27 @@ TEST(CaseEditor, chart_rows_run_the_whole_range_around_the_calculated_case)
 }
 
 // The sweep's limits and its CSV: exactly the largest number of rows is a
-// sweep, one more is not; a text with quotes is quoted with them doubled.
-TEST(Sweep, the_row_limit_is_exact_and_csv_quotes_are_doubled)
+// sweep, one more is not; a text with quotes is quoted with them doubled,
+// and one a spreadsheet would run as a formula is kept a text. A negative
+// number stays a number.
+TEST(Sweep, the_row_limit_is_exact_and_csv_texts_stay_texts)
 {
     EXPECT_EQ(SweepCount(1, MaxSweepRows, 1), MaxSweepRows);
     EXPECT_EQ(SweepCount(1, MaxSweepRows + 1, 1), 0);
     SweepRow row;
-    row.input = 5;
+    row.input = -5;
     row.error = "say \"no\", twice";
     const std::string csv = SweepCsv(*FindInputKey("lt"), {row});
+    EXPECT_NE(csv.find("\n-5,"), std::string::npos) << csv;
     EXPECT_NE(csv.find(",\"say \"\"no\"\", twice\"\n"), std::string::npos) << csv;
+    for (const auto &[text, field] : {std::pair{"=SUM(A1)", "'=SUM(A1)"}, {"+1", "'+1"}, {"-2", "'-2"},
+                                      {"@SUM(A1)", "'@SUM(A1)"}, {"\tx", "'\tx"}, {"\rx", "\"'\rx\""},
+                                      {"=1,2", "\"'=1,2\""}, {"a=1", "a=1"}, {"", ""}}) {
+        std::string out;
+        AppendCsvField(out, text);
+        EXPECT_EQ(out, field) << text;
+    }
+    EXPECT_EQ(ReadableSweepCsv("-Lap, Time", *FindInputKey("lt"), {}).rfind("\"'-Lap, Time\",", 0), 0u);
 }
 
 // Two setups side by side: A beside the case edited, figure by figure.

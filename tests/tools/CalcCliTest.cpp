@@ -519,6 +519,10 @@ TEST(TethrixCalc, compare_prints_both_cases_and_the_change_in_every_form)
     const CliRun csv = Calc({"--compare", a, a, "--csv"});
     EXPECT_EQ(csv.out.rfind("Figure,Unit,A,B,Change\nAirplane,,Fifteen,Fifteen,\nLeadout Position Behind CG,inches,", 0), 0u);
     EXPECT_NE(csv.out.find("\nLine Power,watts,27.89488204798702,27.89488204798702,0\n"), std::string::npos);
+    // A name a spreadsheet would run is kept a text; a negative change stays a number.
+    const CliRun formula = Calc({"--compare", b, TempFile("f.TQD", "an=@SUM(A1)\r\n"), "--csv"});
+    EXPECT_NE(formula.out.find("\nAirplane,,Eighteen,'@SUM(A1),\n"), std::string::npos) << formula.out;
+    EXPECT_NE(formula.out.find(",-0.0566"), std::string::npos) << formula.out;
 
     for (const std::vector<std::string> &bad : {std::vector<std::string>{"--compare", a}, {"--compare", a, b, "--sweep", "lt=4:5:1"},
                                                 {"--csv"}, {"--compare", a, b, "--csv", "--json"}})
