@@ -162,6 +162,15 @@ test('what if, the heading and the keyboard', async () => {
   assert.equal(await page.getAttribute('#Label2', 'class'), 'current');
   assert.equal(await page.inputValue('#WfLineLength'), '50');
 
+  // The line count leaves its field within 1 … 3, as the window's spin field.
+  for (const [typed, left] of [['7', '3'], ['0', '1']]) {
+    await page.fill('#NumLines', typed);
+    await page.press('#NumLines', 'Tab');
+    assert.equal(await page.inputValue('#NumLines'), left, typed);
+  }
+  await page.press('#NumLines', 'Enter');
+  assert.equal((await pageFigures(page)).LineTension, desktop(['nl=1', 'll=50']).json.LineTension);
+
   await page.fill('#Weight', 'x');
   assert.equal(await page.textContent('#Error'), "'x' is not a valid floating point value.");
 
