@@ -4,21 +4,21 @@
 // only shows what it says.
 import createTethrix from './tethrix.js?b=@BUILD@';
 import {drawChart} from './charts.js?b=@BUILD@';
+import {CONDITIONS_KEY, UNITS_KEY, START_KEY, storageProblem, storageRead, storageWrite, readConditions,
+        conditionsProblem, storeConditions as store, hearOtherTabs} from './storage.js?b=@BUILD@';
 
 // This build's name: every file the page loads is asked for under it.
 const BUILD = '@BUILD@';
 
-const STORE = 'Tethrix.conditions';
-const UNITS = 'Tethrix.units';  // "metric" or "imperial"
 const $ = id => document.getElementById(id);
 
 const tethrix = await createTethrix({locateFile: (path, folder) => folder + path + '?b=' + BUILD});
 // A kept start on the screen (see keepStart) gives way to the page itself
 // before anything is bound to its elements; its charts stay until the
 // page's own are drawn (they belong to the same figures).
-if (window.tethrixShownStart) {
+if (window.tethrixPage) {
   const charts = [$('ChartLapTime'), $('ChartLineLength')];
-  document.querySelector('main').innerHTML = window.tethrixShownStart;
+  document.querySelector('main').replaceChildren(window.tethrixPage);
   $('ChartLapTime').append(...charts[0].childNodes);
   $('ChartLineLength').append(...charts[1].childNodes);
 }
@@ -221,49 +221,42 @@ $('Calculate').addEventListener('click', () => {
     $('Label2').scrollIntoView({block: 'start'});
 });
 
-// The browser's storage: blocked site data throws on every use, and a full
-// one on writing. The page works without it and says that nothing is kept.
-const NOT_KEPT = 'Nothing will be kept on this device: ';
-let storageProblem = '';
-function storageRead(key) {
-  try { return localStorage.getItem(key); } catch (e) { storageProblem = NOT_KEPT + e.message; return null; }
-}
-function storageWrite(key, value) {
-  try {
-    try {
-      localStorage.setItem(key, value);
-    } catch (full) {
-      // The kept start is only a quicker first paint: it gives way.
-      if (localStorage.getItem(START) === null) throw full;
-      localStorage.removeItem(START);
-      localStorage.setItem(key, value);
-    }
-  } catch (e) {
-    storageProblem = NOT_KEPT + e.message;
-    showError(storageProblem);
-  }
-}
-
-function storeConditions() {
-  const texts = {};
-  for (const key of CONDITIONS) texts[key] = core.storedText(key);
-  storageWrite(STORE, JSON.stringify(texts));
+// The conditions this tab has written or read as they are stored, and the
+// stored texts it could not use (they give way when a condition changes).
+const unusable = {};
+function storeConditions(changed) {
+  const problem = store(CONDITIONS, changed, key => core.storedText(key), unusable);
+  if (problem) showError(problem);
 }
 
 // The conditions kept on the device; what cannot be used is said once the
-// first figures are shown.
+// first figures are shown, and stays stored until a condition is changed.
 function loadConditions() {
-  let stored = null;
-  try { stored = JSON.parse(storageRead(STORE) || 'null'); } catch { stored = null; }
-  if (!stored) return '';
-  const problems = [];
-  for (const key of CONDITIONS)
-    if (typeof stored[key] === 'string') {
-      const error = core.setStoredText(key, stored[key]);
-      if (error) problems.push(`${key}: ${error}`);
-    }
-  return problems.length ? 'Stored conditions not used: ' + problems.join(' ') : '';
+  const {texts, problems} = readConditions(CONDITIONS);
+  for (const [key, text] of Object.entries(texts)) {
+    const error = core.setStoredText(key, text);
+    if (error) { problems.push(`${key}: ${error}`); unusable[key] = text; }
+  }
+  return conditionsProblem(problems);
 }
+
+// Conditions another tab has stored are shown here too, the figures left
+// behind, and said.
+hearOtherTabs(CONDITIONS, (texts, problems) => {
+  const changed = [];
+  for (const input of INPUTS.filter(input => Object.hasOwn(texts, input.key))) {
+    const text = texts[input.key];
+    if (text === core.storedText(input.key)) continue;
+    if (core.setStoredText(input.key, text)) { unusable[input.key] = text; continue; }
+    $(input.id).value = core.text(input.key);
+    changed.push(input.caption);
+  }
+  if (!changed.length && !problems.length) return;
+  showConditions();
+  showHeading();
+  showError(changed.length ? `Flying conditions changed in another tab: ${changed.join(', ')}.`
+                           : conditionsProblem(problems));
+});
 
 // Fields: every change of a text goes to the core; Enter recalculates.
 function bindField(input) {
@@ -273,7 +266,7 @@ function bindField(input) {
     const error = core.setText(key, field.value, false);
     if (field.value !== core.text(key)) field.value = core.text(key);
     showWhatIf();
-    if (!error && input.condition) storeConditions();
+    if (!error && input.condition) storeConditions([key]);
     if (input.condition) showConditions();
     showError(error, error ? core.advice() : null);
     showHeading();
@@ -416,14 +409,15 @@ $('DefaultsBtn').addEventListener('click', () => {
   core.conditionDefaults();
   showTexts();
   showConditions();
-  storeConditions();
+  storeConditions(CONDITIONS);
   recalculate();
 });
 
 // Units: a matter of showing and typing; the conditions stay kept in imperial.
 $('Units').addEventListener('change', () => {
   core.setMetric($('Units').value === 'metric');
-  storageWrite(UNITS, $('Units').value);
+  const problem = storageWrite(UNITS_KEY, $('Units').value);
+  if (problem) showError(problem);
   showUnits();
   showTexts();
   showConditions();
@@ -436,14 +430,13 @@ $('Units').addEventListener('change', () => {
 // calculated the same page again. A flier who acts before the charts are
 // drawn leaves the last kept start as it was. With nothing stored, the start
 // built into index.html (made by scripts/prerender-web.sh) is shown.
-const START = 'Tethrix.start';
-const startedWith = {conditions: storageRead(STORE), units: storageRead(UNITS)};
+const startedWith = {conditions: storageRead(CONDITIONS_KEY), units: storageRead(UNITS_KEY)};
 let touched = false, startKept = false;
 for (const type of ['input', 'change', 'keydown', 'click', 'toggle'])
   document.addEventListener(type, () => { touched = true; }, true);
-// The page's markup as it stands, each field's value written in; without
-// the charts for the start built into the page (whose width is not known).
-function startMarkup(withCharts) {
+// The page's markup as it stands, each field's value written in, without
+// the charts (whose width is not known): the start built into the page.
+function startMarkup() {
   const main = document.querySelector('main'), copy = main.cloneNode(true);
   const live = main.querySelectorAll('input, select'), kept = copy.querySelectorAll('input, select');
   live.forEach((field, i) => {
@@ -451,16 +444,35 @@ function startMarkup(withCharts) {
     if (field.tagName === 'SELECT') kept[i].querySelector(`option[value="${field.value}"]`)?.setAttribute('selected', '');
     else kept[i].setAttribute('value', field.value);
   });
-  if (!withCharts)
-    for (const chart of copy.querySelectorAll('.charts figure')) chart.replaceChildren();
+  for (const chart of copy.querySelectorAll('.charts figure')) chart.replaceChildren();
   return copy.innerHTML;
 }
-window.tethrixStartMarkup = () => startMarkup(false);  // for the tests and scripts/prerender-web.sh
+window.tethrixStartMarkup = startMarkup;  // for the tests and scripts/prerender-web.sh
+// The page as it stands as data, never as markup: of each element but the
+// charts' drawings, in order, its tag and id (which must be those of the
+// start built in), class, whether hidden, text (of an element holding no
+// other) and a field's value; each chart as its elements and attributes.
+const startElements = root => [...root.querySelectorAll('*')].filter(e => !e.closest('figure'));
+const chartData = e => [e.localName, Object.fromEntries([...e.attributes].map(a => [a.name, a.value])),
+                        e.childElementCount ? [...e.children].map(chartData) : e.textContent];
+function startData() {
+  const elements = startElements(document.querySelector('main')).map(e =>
+    [e.tagName, e.id, e.className, e.hidden, e.childElementCount ? null : e.textContent,
+     (e.tagName === 'INPUT' && e.type !== 'file') || e.tagName === 'SELECT' ? e.value : null]);
+  const charts = {};
+  for (const figure of document.querySelectorAll('.charts figure'))
+    if (figure.firstElementChild) charts[figure.id] = chartData(figure.firstElementChild);
+  return {elements, charts};
+}
 function keepStart() {
   if (touched || startKept) return;
   startKept = true;
+  const data = startData();
+  // An error under its field moves it: such a start is not kept.
+  const shape = list => list.map(([tag, id]) => tag + '#' + id).join(' ');
+  if (shape(data.elements) !== shape(startElements($('BuiltStart').content).map(e => [e.tagName, e.id]))) return;
   try {
-    localStorage.setItem(START, JSON.stringify({build: BUILD, ...startedWith, html: startMarkup(true)}));
+    localStorage.setItem(START_KEY, JSON.stringify({build: BUILD, ...startedWith, ...data}));
   } catch {}
 }
 buildPanels();
@@ -471,7 +483,13 @@ showUnits();
 showTexts();
 showConditions();
 recalculate();
-if (!$('Error').textContent) showError(storedProblem || storageProblem);
+// What is stored and cannot be used, or a kept start that was dropped.
+let dropped = '';
+if (window.tethrixStartDropped !== undefined) {
+  dropped = `The start kept on this device was not this page's own (${window.tethrixStartDropped}): it was dropped.`;
+  try { localStorage.removeItem(START_KEY); } catch {}
+}
+if (!$('Error').textContent) showError([storedProblem, storageProblem, dropped].filter(Boolean).join('\n'));
 document.querySelector('main').hidden = false;
 document.querySelector('main').inert = false;
 $('Loading').hidden = true;

@@ -252,6 +252,25 @@ test('the flying conditions survive a reload and the page works offline', async 
   await page.reload();
   await page.waitForSelector('body[data-ready="true"]');
   assert.equal((await pageFigures(page)).DensityAltitude, reference.DensityAltitude);
+  await context.setOffline(false);
+
+  // Two tabs: a change in one shows in the other, figures left behind, and
+  // neither reverts the other's, even one it has not heard of yet.
+  const other = await open(context);
+  for (const tab of [page, other]) await tab.click('#Conditions summary');
+  await page.fill('#Temprature', '61');
+  await page.press('#Temprature', 'Enter');
+  await other.waitForFunction(() => document.getElementById('Temprature').value === '61');
+  assert.equal(await other.textContent('#Error'), 'Flying conditions changed in another tab: Temprature.');
+  assert.match(await other.textContent('#ConditionsLine'), /Temprature 61 deg\. F/);
+  assert.equal(await other.getAttribute('#Label2', 'class'), 'stale');
+  const stored = tab => tab.evaluate(() => JSON.parse(localStorage.getItem('Tethrix.conditions')));
+  await other.evaluate(() => localStorage.setItem('Tethrix.conditions',  // a third tab's, not heard here yet
+    JSON.stringify({...JSON.parse(localStorage.getItem('Tethrix.conditions')), WndSpeed: '5'})));
+  await other.fill('#Humidity', '33');
+  assert.deepEqual(await stored(other), {ArmLngth: '18', HndlAngl: '0', WndSpeed: '5', Temp: '61', Altitude: '100',
+                                         Humidity: '33', PullMultiple: '10', PullLoad: '0'});
+  await page.waitForFunction(() => document.getElementById('Humidity').value === '33');
   await context.close();
 });
 

@@ -47,20 +47,35 @@ test('a failed load shows why and a retry, never a dead form', async () => {
 });
 
 // Blocked site data, a full storage and conditions that cannot be used: the
-// page works and says what is not kept or not used.
+// page works and says what is not kept or not used; what is stored stays
+// as it is until a condition is changed.
 test('storage that is blocked, full or holds bad conditions is reported', async () => {
+  const stored = text => [text => localStorage.setItem('Tethrix.conditions', text), text];
   const cases = [
     [() => Object.defineProperty(window, 'localStorage', {
        get() { throw new DOMException('The operation is insecure.', 'SecurityError'); }}), /Nothing will be kept/],
-    [() => localStorage.setItem('Tethrix.conditions', JSON.stringify({Temp: 'hot'})),
-     /Stored conditions not used: Temp: 'hot' is not a valid floating point value/],
+    [...stored(JSON.stringify({Temp: 'hot'})), /Stored conditions not used: Temp: 'hot' is not a valid floating point value/],
+    [...stored('{bad'), /^Stored conditions not used: they cannot be read \(.*JSON.*\)\. The built-in values stand in/],
+    [...stored('[61, 33]'), /Stored conditions not used: they cannot be read \(no set of texts by their keys\)/],
+    [...stored('{"Temp": 61, "Humidity": "33"}'), /^Stored conditions not used: Temp: 61 is not a text\. .* kept until/],
+    [...stored('{"Tmp": "61"}'), /Stored conditions not used: they hold none of the flying conditions/],
   ];
-  for (const [script, message] of cases) {
+  for (const [script, arg, message = arg] of cases) {
     const context = await chrome.newContext();
-    await context.addInitScript(script);
+    await context.addInitScript(script, arg);
     const page = await open(context);
     assert.match(await page.textContent('#Error'), message);
     assert.equal(await page.getAttribute('#Label2', 'class'), 'current');
+    if (typeof arg === 'string') {
+      const kept = () => page.evaluate(() => localStorage.getItem('Tethrix.conditions'));
+      assert.equal(await kept(), arg);
+      // A condition changed: the set as shown, what could be used of the stored one in it.
+      await page.click('#Conditions summary');
+      await page.fill('#ArmLngth', '20');
+      assert.deepEqual(JSON.parse(await kept()), {...(arg.includes('Tmp') ? {Tmp: '61'} : {}), ArmLngth: '20',
+        HndlAngl: '0', WndSpeed: '0', Temp: '75', Altitude: '100', Humidity: arg.includes('"33"') ? '33' : '50',
+        PullMultiple: '10', PullLoad: '0'});
+    }
     await context.close();
   }
   const context = await chrome.newContext();
@@ -70,6 +85,86 @@ test('storage that is blocked, full or holds bad conditions is reported', async 
   const page = await open(context);
   await page.selectOption('#Units', 'metric');
   assert.match(await page.textContent('#Error'), /Nothing will be kept on this device: The quota has been exceeded/);
+  await context.close();
+});
+
+// Whatever the page's storage holds runs no script: a kept start is texts
+// and values set as text on the page's own elements, its charts are the
+// page's own drawing elements, and one that does not fit is dropped with a
+// word; the page's policy refuses any script it does not carry itself.
+test("stored texts never run, a start not the page's own is dropped, the policy holds", async () => {
+  const PLANT = '<img src=x onerror="window.planted=1">javascript:window.planted=1';
+  const context = await chrome.newContext({serviceWorkers: 'block'});
+  await context.addInitScript(() => {
+    window.violations = [];
+    document.addEventListener('securitypolicyviolation', e => window.violations.push(e.violatedDirective));
+  });
+  const page = await open(context);
+  await page.waitForFunction(() => localStorage.getItem('Tethrix.start'));
+  const own = JSON.parse(await page.evaluate(() => localStorage.getItem('Tethrix.start')));
+  assert.deepEqual(await page.evaluate(() => window.violations), [], 'the page itself runs under its policy');
+  const policy = await page.evaluate(() => {
+    const script = document.createElement('script');
+    script.textContent = 'window.planted = 1';
+    document.body.append(script);
+    document.body.setAttribute('onclick', 'window.planted = 1');
+    document.body.click();
+    return document.querySelector('meta[http-equiv="Content-Security-Policy"]').content;
+  });
+  assert.doesNotMatch(policy, /'unsafe-eval'|'unsafe-inline'|\*/);
+  await page.waitForFunction(() => window.violations.length === 2);
+  assert.deepEqual(await page.evaluate(() => [window.planted, window.violations]),
+                   [undefined, ['script-src-elem', 'script-src-attr']]);
+  await page.evaluate(() => { window.violations = []; document.body.removeAttribute('onclick'); });
+
+  const planted = ([tag, id, className, hidden, text, value]) =>
+    [tag, id, PLANT, hidden, text === null ? null : PLANT, value === null ? null : PLANT];
+  const plantedChart = ([name, attributes, content]) =>
+    [name, {...attributes, ...(attributes['aria-label'] ? {'aria-label': PLANT} : {})},
+     typeof content === 'string' ? PLANT : content.map(plantedChart)];
+  const withChart = (more, child) => ({...own, charts: {...own.charts,
+    ChartLapTime: [...own.charts.ChartLapTime.slice(0, 2), [...own.charts.ChartLapTime[2], child]],
+    ...more}});
+  const renamed = own.elements.map(e => e[1] === 'TensionLabel' ? [e[0], 'Other', ...e.slice(2)] : e);
+  const cases = [  // [what, the kept start, the conditions and units stored, shown or dropped]
+    ['every text planted', JSON.stringify({...own, conditions: JSON.stringify({Temp: PLANT}), units: PLANT,
+      html: PLANT, elements: own.elements.map(planted), charts: {ChartLapTime: plantedChart(own.charts.ChartLapTime)}}),
+     [JSON.stringify({Temp: PLANT}), PLANT], 'shown'],
+    ['an event attribute', JSON.stringify(withChart({}, ['rect', {onload: 'window.planted=1'}, ''])), null, 'dropped'],
+    ['a link', JSON.stringify(withChart({}, ['a', {href: 'javascript:window.planted=1'}, 'x'])), null, 'dropped'],
+    ['markup of an older page', JSON.stringify({...own, elements: undefined, charts: undefined,
+                                                html: '<p>x</p>' + PLANT}), null, 'dropped'],
+    ['an element the page has not', JSON.stringify({...own, elements: renamed}), null, 'dropped'],
+    ['no JSON', '{bad', null, 'dropped'],
+  ];
+  for (const [what, kept, stored, outcome] of cases) {
+    await page.evaluate(([kept, stored]) => {
+      localStorage.clear();
+      localStorage.setItem('Tethrix.start', kept);
+      if (stored) { localStorage.setItem('Tethrix.conditions', stored[0]); localStorage.setItem('Tethrix.units', stored[1]); }
+    }, [kept, stored]);
+    // The start alone, as it is shown: the calculator does not load.
+    await page.route('**/tethrix.wasm*', route => route.fulfill({status: 404, body: ''}));
+    await page.reload();
+    await page.waitForSelector('#LoadError', {state: 'visible'});
+    const shown = await page.evaluate(plant => ({planted: document.getElementById('ConditionsLine').textContent === plant,
+      chart: document.querySelector('#ChartLapTime svg')?.getAttribute('aria-label'),
+      images: document.querySelectorAll('main img').length, ran: window.planted}), PLANT);
+    // Planted texts shown as text; a start dropped gives way to the built-in one (no charts).
+    assert.deepEqual(shown, outcome === 'shown' ? {planted: true, chart: PLANT, images: 0, ran: undefined}
+                                                : {planted: false, chart: undefined, images: 0, ran: undefined}, what);
+    await page.unroute('**/tethrix.wasm*');
+    await page.reload();
+    await page.waitForSelector('body[data-ready="true"]');
+    const error = await page.textContent('#Error');
+    if (outcome === 'shown') assert.ok(error.includes(`Temp: '${PLANT}' is not a valid`), what);
+    else assert.match(error, /^The start kept on this device was not this page's own \(.+\): it was dropped\.$/, what);
+    // The page's own start is kept in its place.
+    await page.waitForFunction(k => ![null, k].includes(localStorage.getItem('Tethrix.start')), kept);
+    assert.ok(JSON.parse(await page.evaluate(() => localStorage.getItem('Tethrix.start'))).elements, what);
+    assert.deepEqual(await page.evaluate(() => [window.planted, document.querySelectorAll('img:not(h1 img)').length,
+                                                window.violations]), [undefined, 0, []], what);
+  }
   await context.close();
 });
 
