@@ -12,7 +12,9 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <functional>
+#include <string>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -88,10 +90,100 @@ std::optional<QString> StoredText(const QSettings &store, const QString &name, c
     return text;
 }
 
+// The character of the escape after a backslash at content[i], as Qt's
+// reader decodes it, with i moved past it; false for one it drops.
+bool Unescaped(const std::string &content, std::size_t &i, char32_t &code)
+{
+    const char e = content[i++];
+    const auto digit = [&](int base) {
+        const char d = i < content.size() ? content[i] : ' ';
+        const int v = d >= '0' && d <= '9'   ? d - '0'
+                      : d >= 'a' && d <= 'f' ? d - 'a' + 10
+                      : d >= 'A' && d <= 'F' ? d - 'A' + 10
+                                             : base;
+        return v < base ? v : -1;
+    };
+    if (e == 'x' || (e >= '0' && e <= '7')) {
+        const int base = e == 'x' ? 16 : 8;
+        code = e == 'x' ? 0 : static_cast<char32_t>(e - '0');
+        for (int v, n = 1; (v = digit(base)) >= 0 && (base == 16 || n < 3); ++i, ++n)
+            code = code > 0xFFFFFF ? code : code * static_cast<char32_t>(base) + static_cast<char32_t>(v);
+        return true;
+    }
+    switch (e) {
+    case 'a': code = '\a'; return true;
+    case 'b': code = '\b'; return true;
+    case 'f': code = '\f'; return true;
+    case 'n': code = '\n'; return true;
+    case 'r': code = '\r'; return true;
+    case 't': code = '\t'; return true;
+    case 'v': code = '\v'; return true;
+    case '"': case '\'': case '?': case '\\': code = static_cast<unsigned char>(e); return true;
+    default: return false;
+    }
+}
+
+// Whether Qt's reader would take a value in content for a serialized one:
+// a value, or an element of it read as a list, that begins with "@Variant("
+// or "@DateTime(" once its quotes and unquoted blanks are dropped and its escapes
+// decoded ("\x40" is "@" too), a backslash at a line's end joining the next
+// line. Only what follows a line's first "=" is a value ("\=" belongs to the
+// key); inside a text, as in a path "/planes/x=@Variant(1).TQD", it is a
+// text like any other, and Qt writes a text's own leading "@" as "@@".
+bool HoldsSerializedValue(const std::string &content)
+{
+    static const std::string Serialized[] = {"@Variant(", "@DateTime("};
+    const std::size_t size = content.size();
+    const auto lineEnd = [&](std::size_t i) { return content[i] == '\n' || content[i] == '\r'; };
+    // Past a backslash that joins the next line to this one, or i as it is.
+    const auto joined = [&](std::size_t i) {
+        while (i + 1 < size && content[i] == '\\' && lineEnd(i + 1))
+            i += content.compare(i + 1, 2, "\r\n") == 0 ? 3 : 2;
+        return i;
+    };
+    std::size_t i = 0;
+    while (i < size) {
+        // The key: up to the line's first "=".
+        while ((i = joined(i)) < size && !lineEnd(i) && content[i] != '=')
+            i += content[i] == '\\' && i + 1 < size && !lineEnd(i + 1) ? 2 : 1;  // "\=" is the key's
+        if (i >= size || lineEnd(i)) {
+            ++i;
+            continue;
+        }
+        ++i;
+        // The value, element by element, as the characters that count:
+        // quotes and unquoted blanks dropped, escapes decoded.
+        std::u32string element;
+        bool quoted = false;
+        while ((i = joined(i)) < size && !lineEnd(i)) {
+            const char c = content[i++];
+            if (c == '"') {
+                quoted = !quoted;
+                continue;
+            }
+            if ((c == ' ' || c == '\t') && !quoted)
+                continue;
+            if (c == ',' && !quoted) {
+                element.clear();
+                continue;
+            }
+            char32_t code = static_cast<unsigned char>(c);
+            if (c == '\\' && i < size && !lineEnd(i) && !Unescaped(content, i, code))
+                continue;  // an escape Qt drops
+            if (element.size() < 10)
+                element += code;
+            for (const std::string &serialized : Serialized)
+                if (element.size() == serialized.size() && std::equal(element.begin(), element.end(), serialized.begin()))
+                    return true;
+        }
+    }
+    return false;
+}
+
 // Why Qt must not parse the settings file at path (empty when it may, or
 // when there is none): a file too large or not a regular file, or one that
-// holds a serialized Qt value ("@Variant(…)"). The program never writes
-// those, and a damaged one makes Qt's reader allocate without limit.
+// holds a serialized Qt value. The program never writes those, and a
+// damaged one makes Qt's reader allocate without limit.
 QString UnsafeStore(const QString &path)
 {
     if (!QFileInfo::exists(path))
@@ -100,17 +192,43 @@ QString UnsafeStore(const QString &path)
     if (const std::string problem = ReadSmallFile(QFile::encodeName(path).toStdString(), MaxReadSettingsBytes, content);
         !problem.empty())
         return QString::fromLocal8Bit(problem.c_str());
-    // Qt reads a value as serialized only when it starts with "@Variant(",
-    // after the "=" and any blanks or an opening quote; inside a text (a
-    // path such as "plane@Variant(1).TQD") it is a text like any other.
-    for (std::size_t at = content.find("@Variant("); at != std::string::npos; at = content.find("@Variant(", at + 1)) {
-        std::size_t before = at;
-        while (before > 0 && (content[before - 1] == ' ' || content[before - 1] == '\t' || content[before - 1] == '"'))
-            --before;
-        if (before > 0 && content[before - 1] == '=')
-            return QStringLiteral("it holds a serialized value, which Tethrix never writes");
-    }
+    if (HoldsSerializedValue(content))
+        return QStringLiteral("it holds a serialized value, which Tethrix never writes");
     return QString();
+}
+
+// Why the user's file at path gives Tethrix nothing it can use, though it
+// holds something (empty when it gives something, holds nothing but blanks,
+// or is not there): text in UTF-16, or only settings of names Tethrix does
+// not know. Written over, what it holds would be lost.
+QString UnusableStore(const QString &path)
+{
+    std::string content;
+    if (!ReadSmallFile(QFile::encodeName(path).toStdString(), MaxReadSettingsBytes, content).empty() ||
+        content.find_first_not_of(" \t\r\n") == std::string::npos)
+        return QString();
+    if (content.compare(0, 2, "\xFF\xFE") == 0 || content.compare(0, 2, "\xFE\xFF") == 0 ||
+        content.find('\0') != std::string::npos)
+        return QStringLiteral("it is written in UTF-16 or holds NUL bytes; Tethrix reads UTF-8 text");
+    const QSettings own(path, QSettings::IniFormat);
+    QStringList found;
+    for (const QString &key : own.allKeys()) {
+        if (KnownSettingName(key.toStdString()))
+            return QString();
+        if (found.size() < 3)
+            found << "'" + (key.size() <= 40 ? key : key.left(40) + "...") + "'";
+    }
+    if (found.isEmpty())
+        return QStringLiteral("it holds no settings, only other text");
+    return QStringLiteral("it holds no setting Tethrix keeps, only %1%2")
+        .arg(found.join(", "), own.allKeys().size() > found.size() ? QStringLiteral(" and others") : QString());
+}
+
+// Why the user's file must be neither read nor written, or empty.
+QString UnreadableStore(const QString &path)
+{
+    const QString unsafe = UnsafeStore(path);
+    return unsafe.isEmpty() ? UnusableStore(path) : unsafe;
 }
 
 [[noreturn]] void Refused(const QString &name, const QString &reason)
@@ -120,9 +238,9 @@ QString UnsafeStore(const QString &path)
 
 }  // namespace
 
-QString RecentName(int index) { return QStringLiteral("Mru/MRU%1").arg(index + 1); }
+QString RecentName(int index) { return QString::fromLatin1(StoredRecentPrefix) + QString::number(index + 1); }
 
-const char *const UnitsName = "Units";
+const char *const UnitsName = StoredUnitsName;
 
 QString FileName() { return ScopeFolder(QSettings::UserScope) + QStringLiteral("/Brelm/Tethrix.conf"); }
 
@@ -133,6 +251,8 @@ Loaded Load(const std::array<float, ConditionCount> &defaults)
     QString unsafe = UnsafeStore(path);
     if (unsafe.isEmpty())
         unsafe = UnreadableFallback();
+    if (unsafe.isEmpty())
+        unsafe = UnusableStore(path);
     if (!unsafe.isEmpty()) {
         loaded.refused = true;
         loaded.problems << QStringLiteral("The settings file %1 cannot be read (%2): it is kept as it is; the "
@@ -150,6 +270,11 @@ Loaded Load(const std::array<float, ConditionCount> &defaults)
                                .arg(store.fileName());
     for (int i = 0; i < ConditionCount; ++i)
         loaded.hasConditions = loaded.hasConditions || store.contains(ConditionNames[i]);
+    if (QFileInfo(path).isFile()) {
+        const QSettings own(path, QSettings::IniFormat);
+        for (int i = 0; i < ConditionCount; ++i)
+            loaded.conditionsBase[i] = own.value(ConditionNames[i]);
+    }
 
     std::vector<std::string> problems;
     for (int i = 0; loaded.hasConditions && i < ConditionCount; ++i) {
@@ -216,6 +341,31 @@ void Write(const QList<QPair<QString, QString>> &values)
         WriteMerged(values.first().first, [&](const Entries &) { return values; });
 }
 
+std::array<QString, ConditionCount> WriteConditions(ConditionsBase &base, const std::array<QString, ConditionCount> &texts,
+                                                    const std::array<bool, ConditionCount> &changed)
+{
+    std::array<QString, ConditionCount> kept;
+    WriteMerged(ConditionNames[0], [&](const Entries &entries) {
+        QList<QPair<QString, QString>> values;
+        for (int i = 0; i < ConditionCount; ++i) {
+            kept[i] = QString();
+            auto it = std::find_if(entries.begin(), entries.end(),
+                                   [&](const auto &e) { return e.first == ConditionNames[i]; });
+            const QVariant stored = it != entries.end() ? it->second : QVariant();
+            std::vector<std::string> problems;
+            if (!changed[i] && stored != base[i] && stored.typeId() == QMetaType::QString &&
+                CheckStoredCondition(ConditionNames[i], 0, StoredKind::Text, stored.toString().toStdString(), problems))
+                kept[i] = stored.toString();  // another instance's, since this one read the file
+            else
+                values.append({ConditionNames[i], texts[i]});
+        }
+        return values;
+    });
+    for (int i = 0; i < ConditionCount; ++i)
+        base[i] = kept[i].isNull() ? texts[i] : kept[i];
+    return kept;
+}
+
 QStringList WriteRecentFiles(const QStringList &base, const QStringList &mine)
 {
     QStringList merged;
@@ -259,7 +409,7 @@ void WriteMerged(const QString &first,
 
     // The user's own file only, not the administrator's defaults under it.
     // A file that was not read is never replaced: what it holds would be lost.
-    if (const QString unsafe = UnsafeStore(path); !unsafe.isEmpty())
+    if (const QString unsafe = UnreadableStore(path); !unsafe.isEmpty())
         Refused(first, QStringLiteral("the settings file cannot be read (%1) and is kept as it is").arg(unsafe));
     if (const QString unsafe = UnreadableFallback(); !unsafe.isEmpty())
         Refused(first, unsafe);

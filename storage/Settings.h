@@ -16,6 +16,7 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 #include <array>
 #include <optional>
@@ -36,11 +37,16 @@ extern const char *const *const ConditionNames;
 QString RecentName(int index);  // "Mru/MRU1" for index 0
 extern const char *const UnitsName;  // "Units"
 
+// The conditions as this instance read them from the user's own file or
+// last stored them there, value by value: invalid where there was none.
+using ConditionsBase = std::array<QVariant, ConditionCount>;
+
 // What the store held, checked value by value.
 struct Loaded {
     bool hasConditions = false;  // false on the first run: nothing stored yet
     bool refused = false;        // the file was not read: it is kept, and Write refuses it
     std::array<std::optional<float>, ConditionCount> conditions;  // empty: missing or bad
+    ConditionsBase conditionsBase;  // the user's own file's values, for WriteConditions
     QStringList recentFiles;     // always RecentCount entries; a bad one is empty
     DisplayUnits units = DisplayUnits::Imperial;  // imperial when missing or bad
     QStringList problems;        // one short line per bad setting
@@ -55,6 +61,15 @@ Loaded Load(const std::array<float, ConditionCount> &defaults);
 // Writes nothing when the store already holds exactly these texts. Throws
 // SettingsError and leaves the stored file as it was when it cannot.
 void Write(const QList<QPair<QString, QString>> &values);
+
+// Stores the conditions' texts (in ConditionNames' order) merged with what
+// another instance stored since this one read base: a condition this
+// instance did not change whose stored value another instance has since
+// replaced by a readable number keeps that value, which is returned in its
+// place (the others are returned empty). base becomes what is stored. Throws
+// as Write does, and then changes nothing.
+std::array<QString, ConditionCount> WriteConditions(ConditionsBase &base, const std::array<QString, ConditionCount> &texts,
+                                                    const std::array<bool, ConditionCount> &changed);
 
 // Stores the recent files, rewritten whole, with the entries another
 // instance stored since this one read base (those this list lacks) kept

@@ -6,6 +6,7 @@
 #include "Modules.h"
 #include "SafeFile.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <sys/stat.h>
@@ -79,9 +80,10 @@ std::string Trimmed(const std::string &s)
     return s.substr(a, b - a + 1);
 }
 
-// The values of a plain file's [General] section, or false when the file
-// holds anything that is not plain.
-bool ReadPlainFile(const std::string &content, std::map<std::string, std::string> &general)
+// The values of a plain file, named as QSettings names them ("Temp" in
+// [General], "Mru/MRU1"), or false when the file holds anything that is not
+// plain.
+bool ReadPlainFile(const std::string &content, std::map<std::string, std::string> &values)
 {
     std::string section = "General";
     size_t start = 0;
@@ -115,30 +117,42 @@ bool ReadPlainFile(const std::string &content, std::map<std::string, std::string
         for (char c : value)
             if (!Plain(c))
                 return false;
-        if (section != "General")
-            continue;
-        if (!general.emplace(key, value).second)
+        if (!values.emplace(section == "General" ? key : section + "/" + key, value).second)
             return false;  // a key given twice: QSettings decides
     }
     return true;
 }
 
-StoredConditions Interpret(const std::map<std::string, std::string> &general,
+StoredConditions Interpret(const std::map<std::string, std::string> &values,
                            const std::array<float, StoredConditionCount> &defaults)
 {
     StoredConditions c;
     for (const char *name : StoredConditionNames)
-        c.found = c.found || general.count(name) != 0;
+        c.found = c.found || values.count(name) != 0;
     for (int i = 0; c.found && i < StoredConditionCount; ++i) {
-        const auto it = general.find(StoredConditionNames[i]);
+        const auto it = values.find(StoredConditionNames[i]);
         c.values[i] = CheckStoredCondition(StoredConditionNames[i], defaults[i],
-                                           it == general.end() ? StoredKind::Missing : StoredKind::Text,
-                                           it == general.end() ? std::string() : it->second, c.problems);
+                                           it == values.end() ? StoredKind::Missing : StoredKind::Text,
+                                           it == values.end() ? std::string() : it->second, c.problems);
     }
     return c;
 }
 
 }  // namespace
+
+bool KnownSettingName(const std::string &name)
+{
+    if (name == StoredUnitsName)
+        return true;
+    for (const char *condition : StoredConditionNames)
+        if (name == condition)
+            return true;
+    const std::string prefix = StoredRecentPrefix;
+    for (int i = 1; i <= StoredRecentCount; ++i)
+        if (name == prefix + std::to_string(i))
+            return true;
+    return false;
+}
 
 std::optional<float> CheckStoredCondition(const std::string &name, float defaultValue, StoredKind kind,
                                           const std::string &text, std::vector<std::string> &problems)
@@ -183,9 +197,13 @@ StoredConditions ReadStoredConditions(const std::array<float, StoredConditionCou
         return StoredConditions();  // nothing stored yet: the defaults
     if (user && !others) {
         std::string content;
-        std::map<std::string, std::string> general;
-        if (ReadSmallFile(userFile, MaxDataFileBytes, content).empty() && ReadPlainFile(content, general))
-            return Interpret(general, defaults);
+        std::map<std::string, std::string> values;
+        // A file of names Tethrix does not know is refused by the window's
+        // reading, which says what it holds.
+        if (ReadSmallFile(userFile, MaxDataFileBytes, content).empty() && ReadPlainFile(content, values) &&
+            (values.empty() || std::any_of(values.begin(), values.end(),
+                                           [](const auto &v) { return KnownSettingName(v.first); })))
+            return Interpret(values, defaults);
     }
     // Anything else is read the way the window reads it.
     std::string problem;

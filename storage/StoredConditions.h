@@ -18,6 +18,15 @@
 // organization's, then the same in the system folders.
 std::vector<std::string> SettingsFiles(std::string &userFile);
 
+// The other names the settings file keeps: the units shown and the recent
+// files, "Mru/MRU1" to "Mru/MRU5".
+constexpr const char *StoredUnitsName = "Units";
+constexpr const char *StoredRecentPrefix = "Mru/MRU";
+constexpr int StoredRecentCount = 5;
+// Whether name ("Temp", "Mru/MRU2", as QSettings names them) is one of the
+// settings Tethrix keeps.
+bool KnownSettingName(const std::string &name);
+
 // A stored text longer than this is no condition and no path we wrote.
 constexpr std::size_t MaxStoredText = 4096;
 

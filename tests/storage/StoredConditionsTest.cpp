@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <cstdlib>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -50,7 +51,9 @@ TEST_F(StoredConditionsTest, reads_what_the_window_reads)
         "; comment\n[General]\nTemp=70\n",
         "\xEF\xBB\xBF[General]\nTemp=71\n",
         "[General]\nTemp=70\nTemp=71\n",
-        "[General]\nOther=1\n",                                          // nothing of ours: the first run
+        "[General]\nOther=1\n",                                          // nothing of ours: refused
+        "[General]\nArmLngth=20\n[Other]\nTemp=90\n",                     // another section's Temp is not ours
+        "",                                                               // nothing at all: the first run
         "[General]\nArmLngth=20\nPullMultiple=8\n",
         "[General]\nArmLngth=20\nPullMultiple=many\n",
     };
@@ -65,12 +68,34 @@ TEST_F(StoredConditionsTest, reads_what_the_window_reads)
             windowProblems.push_back(p.toStdString());
         EXPECT_EQ(calc.problems, windowProblems) << file.constData();
     }
+    // A file that exists but holds nothing Tethrix keeps is refused, kept,
+    // and said, as Qt's reader sees it: unknown names, text in UTF-16.
+    const QString utf16 = "[General]\nTemp=70\n";
+    const std::pair<QByteArray, const char *> unusable[] = {
+        {"[General]\nOther=1\n", "it holds no setting Tethrix keeps, only 'Other'"},
+        {"; my notes\n", "it holds no settings, only other text"},
+        {"\xFF\xFE" + QByteArray(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2),
+         "it is written in UTF-16 or holds NUL bytes; Tethrix reads UTF-8 text"},
+    };
+    for (const auto &[file, found] : unusable) {
+        Store(file);
+        const TethrixSettings::Loaded loaded = TethrixSettings::Load(Defaults);
+        EXPECT_TRUE(loaded.refused) << file.constData();
+        ASSERT_EQ(loaded.problems.size(), 1);
+        EXPECT_TRUE(loaded.problems[0].contains(found)) << loaded.problems[0].toStdString();
+        EXPECT_THROW(TethrixSettings::Write({{"Temp", "70"}}), SettingsError);
+        QFile kept(home.path() + "/Brelm/Tethrix.conf");
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), file);
+        EXPECT_EQ(ReadStoredConditions(Defaults).problems.size(), 1u);
+    }
+
     // A store from before the pull test was kept lacks its multiple without
     // fault; one it holds is read like the others.
     Store(files[0]);
     EXPECT_TRUE(ReadStoredConditions(Defaults).problems.empty());
     EXPECT_FALSE(ReadStoredConditions(Defaults).values[6]);
-    Store(files[9]);
+    Store("[General]\nArmLngth=20\nPullMultiple=8\n");
     EXPECT_EQ(ReadStoredConditions(Defaults).values[6], 8.0f);
 }
 
@@ -82,9 +107,53 @@ TEST_F(StoredConditionsTest, no_file_is_the_defaults_and_an_administrators_file_
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("[General]\nTemp=60\n");
     f.close();
-    const StoredConditions c = ReadStoredConditions(Defaults);
+    StoredConditions c = ReadStoredConditions(Defaults);
     EXPECT_TRUE(c.found);
     EXPECT_EQ(c.values[3], 60.0f);
+    // Beside the user's own plain file, the administrator's fills in what
+    // the user's lacks.
+    Store("[General]\nArmLngth=20\n");
+    c = ReadStoredConditions(Defaults);
+    EXPECT_EQ(c.values[0], 20.0f);
+    EXPECT_EQ(c.values[3], 60.0f);
+}
+
+// Every text Tethrix can store reads back, whatever Qt's writer escapes or
+// quotes in it; what Qt's reader would take for a serialized value, however
+// it is escaped, quoted or split, is refused unread.
+TEST_F(StoredConditionsTest, every_stored_text_reads_back_and_no_serialized_value_is_read)
+{
+    QStringList specials = {"=", "\"", "\\", ";", ",", "#", " ", "[", "]", "%", "@", "@@", "ü", "€", "😀", "\x7f"};
+    for (int c = 1; c < 32; ++c)
+        specials << QString(QChar(c));
+    for (const QString &special : specials) {
+        const QStringList mine = {special + "@Variant(1)", "/p/x" + special + "=@Variant(1).TQD",
+                                  "@DateTime(" + special + ")", special + " /p/a.TQD " + special, ""};
+        QList<QPair<QString, QString>> values;
+        for (int i = 0; i < TethrixSettings::RecentCount; ++i)
+            values.append({TethrixSettings::RecentName(i), mine[i]});
+        TethrixSettings::Write(values);
+        const TethrixSettings::Loaded loaded = TethrixSettings::Load(Defaults);
+        EXPECT_TRUE(loaded.problems.isEmpty()) << special.toStdString() << ": " << loaded.problems.join("|").toStdString();
+        EXPECT_EQ(loaded.recentFiles, mine);
+        EXPECT_TRUE(ReadStoredConditions(Defaults).problems.empty()) << special.toStdString();
+    }
+    const QByteArray serialized = "(\\0\\0\\0\\x2\\0\\0\\0\\x5)";  // an int, as Qt writes one
+    const QByteArray refused[] = {
+        "A=@Variant", "A = \"@Variant", "A=\\x40Variant", "A=\\100Variant", "A=\\x0040Variant", "A=\\\n@Variant",
+        "A=\\\r\n@Variant", "A=\"@\"Variant", "A=\"\" @Variant", "A=b, @Variant", "A=\"b\",@Variant", "A\\=B=@Variant",
+        "A=\t@Variant", "A=\\q@Variant", "A=@V\\x61riant", "A=@DateTime", "[S=1]\nA=@Variant",
+    };
+    for (const QByteArray &line : refused) {
+        Store(line + serialized + "\n");
+        const TethrixSettings::Loaded loaded = TethrixSettings::Load(Defaults);
+        EXPECT_TRUE(loaded.refused) << line.constData();
+    }
+    for (const QByteArray &line : {QByteArray("A=\"x=@Variant"), QByteArray("A=@@Variant"), QByteArray("A=\\x56@Variant"),
+                                   QByteArray("A=x\\\n@Variant"), QByteArray("A=\\t@Variant")}) {
+        Store("[General]\nTemp=70\n" + line + serialized + "\"\n");
+        EXPECT_FALSE(TethrixSettings::Load(Defaults).refused) << line.constData();
+    }
 }
 
 }  // namespace
@@ -138,4 +207,21 @@ TEST_F(StoredConditionsTest, recent_files_keep_what_another_instance_opened)
     EXPECT_EQ(TethrixSettings::MergeRecentFiles({"1", "2", "3", "4", "5"}, {"6", "1", "2", "3", "4"},
                                                 {"7", "1", "2", "3", "4"}),
               QStringList({"6", "7", "1", "2", "3"}));
+    // A file this instance dropped stays dropped, though the store holds it
+    // still: it was there when this instance read it.
+    EXPECT_EQ(TethrixSettings::MergeRecentFiles({"/a", "/b", "", "", ""}, {"/c", "/a", "", "", ""},
+                                                {"/a", "/b", "", "", ""}),
+              QStringList({"/c", "/a", "", "", ""}));
+
+    // Storing what is stored already leaves the file alone.
+    const QString file = home.path() + "/Brelm/Tethrix.conf";
+    const auto inode = [&] {
+        struct stat st {};
+        stat(QFile::encodeName(file).constData(), &st);
+        return st.st_ino;
+    };
+    const auto before = inode();
+    TethrixSettings::Write({{"Mru/MRU1", want[0]}, {"Mru/MRU2", want[1]}});
+    TethrixSettings::WriteRecentFiles(want, want);
+    EXPECT_EQ(inode(), before);
 }

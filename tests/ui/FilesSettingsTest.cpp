@@ -287,43 +287,55 @@ private slots:
         QCOMPARE(w->flightCase().Humidity, 50.0f);
     }
 
-    // A serialized Qt value (which this program never writes) makes Qt's
-    // reader allocate without limit when damaged: such a file is not parsed,
-    // and it is kept as it was, through a start, a saving and an exit.
-    void a_settings_file_with_a_serialized_value_is_not_parsed_and_kept()
+    // A file Tethrix cannot use is not parsed, or not taken for a first run,
+    // and it is kept as it was through a start, a saving and an exit: one
+    // with a serialized Qt value (which this program never writes, and which
+    // makes Qt's reader allocate without limit when damaged), one in UTF-16,
+    // one of names Tethrix does not keep.
+    void a_settings_file_tethrix_cannot_use_is_said_and_kept()
     {
-        w.reset();
-        const QByteArray damaged("[General]\nTemp=70\n[Mru]\nMRU1=@Variant(\\0\\0\\0\\N10__cxxabiv120__si_"
-                                 "class_type_in\x82" "7f)\n");
-        writeSettings(damaged);
-        w = std::make_unique<MainWindow>();
-        QCOMPARE(fx.messages.size(), 1);
-        QVERIFY(fx.messages[0].text.contains("it holds a serialized value, which Tethrix never writes"));
-        QVERIFY(fx.messages[0].text.contains("it is kept as it is"));
-        QCOMPARE(w->flightCase().Temprature, 75.0f);
-        write("A.TQD", "lt=5");
-        fx.nextOpen = files->filePath("A.TQD");
-        w->Open();
-        w->SetUnits(DisplayUnits::Metric);
-        w.reset();
-        QFile f(fx.settingsFile());
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), damaged);
+        const QString utf16 = "[General]\nTemp=70\n";
+        const std::pair<QByteArray, const char *> unusable[] = {
+            {"[General]\nTemp=70\n[Mru]\nMRU1=@Variant(\\0\\0\\0\\N10__cxxabiv120__si_class_type_in\x82" "7f)\n",
+             "it holds a serialized value, which Tethrix never writes"},
+            {"\xFF\xFE" + QByteArray(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2), "UTF-16"},
+            {"[Window]\nGeometry=1\n", "only 'Window/Geometry'"},
+        };
+        for (const auto &[damaged, found] : unusable) {
+            w.reset();
+            writeSettings(damaged);
+            fx.messages.clear();
+            w = std::make_unique<MainWindow>();
+            QCOMPARE(fx.messages.size(), 1);
+            QVERIFY2(fx.messages[0].text.contains(found), qPrintable(fx.messages[0].text));
+            QVERIFY(fx.messages[0].text.contains("it is kept as it is"));
+            QCOMPARE(w->flightCase().Temprature, 75.0f);
+            write("A.TQD", "lt=5");
+            fx.nextOpen = files->filePath("A.TQD");
+            w->Open();
+            w->SetUnits(DisplayUnits::Metric);
+            w.reset();
+            QFile f(fx.settingsFile());
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), damaged);
+        }
     }
 
     // A path that holds "@Variant(" is a text like any other: it reads back.
     void a_recent_file_named_like_a_serialized_value_reads_back()
     {
-        const QString name = files->filePath("plane@Variant(1).TQD");
-        write("plane@Variant(1).TQD", "lt=5");
-        fx.nextOpen = name;
-        w->Open();
-        w.reset();
-        fx.messages.clear();
-        w = std::make_unique<MainWindow>();
-        QVERIFY(fx.messages.isEmpty());
-        QCOMPARE(w->recentFiles().value(0), name);
-        QCOMPARE(w->flightCase().Temprature, 75.0f);
+        for (const char *file : {"plane@Variant(1).TQD", "x=@Variant(1).TQD"}) {
+            const QString name = files->filePath(file);
+            write(file, "lt=5");
+            fx.nextOpen = name;
+            w->Open();
+            w.reset();
+            fx.messages.clear();
+            w = std::make_unique<MainWindow>();
+            QVERIFY(fx.messages.isEmpty());
+            QCOMPARE(w->recentFiles().value(0), name);
+            QCOMPARE(w->flightCase().Temprature, 75.0f);
+        }
     }
 
     void each_bad_setting_is_reported_and_replaced_alone()
@@ -497,7 +509,7 @@ private slots:
     {
         w.reset();
         writeSettings("[General]\nArmLngth=" + QByteArray(4094, '0') + "20\nHndlAngl=0\nWndSpeed=0\nAltitude=100\n"
-                      "Humidity=50\n[Mru]\nMRU1=@@Variant(1).TQD\n");
+                      "Humidity=50\n[Mru]\nMRU1=@@Variant(1).TQD\nMRU2=/" + QByteArray(4095, 'p') + "\n");
         const QString system = fx.settingsDir->path() + "/system/Brelm/Tethrix.conf";
         QDir().mkpath(QFileInfo(system).path());
         QFile admin(system);
@@ -510,6 +522,7 @@ private slots:
         QCOMPARE(w->flightCase().ArmLngth, 20.0f);    // the user's own value
         QCOMPARE(w->flightCase().Temprature, 80.0f);  // the administrator's, where the user has none
         QCOMPARE(w->recentFiles().value(0), QString("@Variant(1).TQD"));
+        QCOMPARE(w->recentFiles().value(1), "/" + QString(4095, 'p'));
     }
 
     void a_refused_settings_write_is_reported()
