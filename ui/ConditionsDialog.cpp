@@ -3,6 +3,7 @@
 #include "Convert.h"
 #include "EngineError.h"
 #include "Figures.h"
+#include "InputNotes.h"
 #include "MainWindow.h"
 #include "Seams.h"
 #include "Settings.h"
@@ -262,21 +263,52 @@ void ConditionsDialog::Save()
         values[i] = *value;
     }
 
+    // Conditions that cannot be calculated are not kept: every later start
+    // would fail on them.
+    FlightCase withThese = form.flightCase();
+    for (int i = 0; i < ConditionKeyCount; ++i)
+        withThese.*(ConditionKey(i).field) = values[i];
+    const ConditionsRefusal refusal = RefuseConditions(form.flightCase(), withThese, form.units(), sep);
+    if (!refusal.error.empty())
+        throw AdvisedError(refusal.error + " These flying conditions are not saved.",
+                           QString::fromStdString(refusal.advice.text));
+
     // Stored imperial whatever is shown, so that every version reads them;
     // as typed, unless the text is too long to be read back (a flier may
-    // paste thousands of zeros): then the value's shortest exact text.
-    QList<QPair<QString, QString>> texts;
+    // paste thousands of zeros): then the value's shortest exact text. What
+    // this dialog left as it showed it keeps what another window stored
+    // since this one read the settings.
+    std::array<QString, ConditionKeyCount> texts;
+    std::array<bool, ConditionKeyCount> changed;
     for (int i = 0; i < ConditionKeyCount; ++i) {
         const QString typed = fields[i]->text();
         const bool asTyped = !metric && static_cast<std::size_t>(typed.size()) <= MaxStoredText;
-        texts.append({TethrixSettings::ConditionNames[i],
-                      asTyped ? typed : QString::fromStdString(FullPrecision(values[i]))});
+        texts[i] = asTyped ? typed : QString::fromStdString(FullPrecision(values[i]));
+        changed[i] = defaultsShown || typed != shownTexts[i];
     }
-    TethrixSettings::Write(texts);
+    const std::array<QString, ConditionKeyCount> kept =
+        TethrixSettings::WriteConditions(form.storedConditionsBase(), texts, changed);
 
+    QStringList others;
+    for (int i = 0; i < ConditionKeyCount; ++i) {
+        std::vector<std::string> unused;
+        if (kept[i].isNull())
+            continue;
+        values[i] = CheckStoredCondition(ConditionKey(i).key, values[i], StoredKind::Text, kept[i].toStdString(), unused)
+                        .value_or(values[i]);
+        others << QString::fromStdString(std::string(ConditionKey(i).caption) + " " +
+                                         FormatShown(ConditionKey(i).measure, form.units(), values[i], 4, sep) + " " +
+                                         form.caseEditor().UnitText(ConditionKey(i), ConditionKey(i).fieldUnit));
+    }
     for (int i = 0; i < ConditionKeyCount; ++i)
         form.SetCondition(ConditionKey(i), values[i]);
     accept();
+    if (!others.isEmpty())
+        UiSeams().message(parentWidget(), QStringLiteral("Tethrix"),
+                          QStringLiteral("Another Tethrix window saved %1 since this one read the settings: "
+                                         "that is kept, and in force here too.")
+                              .arg(others.join(", ")),
+                          QMessageBox::Information, QString());
 }
 
 void ConditionsDialog::FillAltitude()
@@ -294,6 +326,7 @@ void ConditionsDialog::FillAltitude()
 
 void ConditionsDialog::Defaults()
 {
+    defaultsShown = true;
     form.SetAdvancedDefaults();
     ShowConditions();
 }

@@ -36,6 +36,7 @@ private:
     MainWindow &form;
     std::array<QLineEdit *, ConditionKeyCount> fields{};
     std::array<QString, ConditionKeyCount> shownTexts;  // as ShowConditions put them
+    bool defaultsShown = false;  // Defaults was pressed: Save stores every condition
     QLineEdit *elevation = nullptr, *altimeter = nullptr;
     QLabel *altimeterNote = nullptr;  // a setting no altimeter shows, said after Fill
 };

@@ -17,6 +17,7 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <QVariant>
 
 #include <array>
 
@@ -55,6 +56,8 @@ public:
     float lapSpeed() const { return edited.LapSpeed(); }
     DisplayUnits units() const { return edited.Units(); }
     const CaseEditor &caseEditor() const { return edited; }
+    // The conditions as the settings file last held them, for the dialog's save.
+    std::array<QVariant, ConditionKeyCount> &storedConditionsBase() { return storedConditions; }
     // Shows every input, figure and unit in these units and stores the
     // choice; no stored value and no figure changes.
     void SetUnits(DisplayUnits units);
@@ -124,6 +127,9 @@ private:
     CaseEditor edited{DecimalSeparator()};
     QStringList RecentFiles;
     QStringList storedRecentFiles;  // as the settings file holds them
+    // The conditions as the settings file held them when read or last
+    // stored, so that a save keeps what another instance stored meanwhile.
+    std::array<QVariant, ConditionKeyCount> storedConditions;
     QString programFolder;
     QString lastFolder;  // of the last file opened or saved
     QString DialogFolder() const { return DialogFolderFor(programFolder, lastFolder); }

@@ -46,16 +46,19 @@ void MainWindow::LoadSettings()
         edited.SetStored(InputKeys[FirstConditionKey + i], loaded.conditions[i].value_or(defaultValues[i]));
     RecentFiles = loaded.recentFiles;
     storedRecentFiles = RecentFiles;
+    storedConditions = loaded.conditionsBase;
     settingsRefused = loaded.refused;
     if (!loaded.hasConditions && !loaded.refused) {
         // The first run stores the defaults and an empty recent-files list.
         QList<QPair<QString, QString>> values;
         for (int i = 0; i < ConditionCount; ++i)
-            values.append({ConditionNames[i], Text(FormatNumber(defaultValues[i], 4, DecimalSeparator()))});
+            values.append({ConditionNames[i], Text(FormatNumber(defaultValues[i], 4))});
         for (int i = 0; i < RecentCount; ++i)
             values.append({RecentName(i), RecentFiles.value(i)});
         try {
             Write(values);
+            for (int i = 0; i < ConditionCount; ++i)
+                storedConditions[i] = values[i].second;
         } catch (const std::exception &e) {
             problems << QString::fromUtf8(e.what());
         }

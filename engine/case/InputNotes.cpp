@@ -1,5 +1,7 @@
 #include "InputNotes.h"
 
+#include "Comparison.h"
+
 #include "Convert.h"
 #include "LineModel.h"
 
@@ -220,6 +222,21 @@ InputNote AdviceFor(const FlightCase &fc, DisplayUnits units, char separator)
         if (text.empty() && s)
             text = w.SensibleText(key).substr(1);
         return {&key, text};
+    }
+    return {};
+}
+
+ConditionsRefusal RefuseConditions(const FlightCase &edited, const FlightCase &withConditions, DisplayUnits units,
+                                   char separator)
+{
+    FlightCase builtIn = DefaultFlightCase(), editedWith = edited;
+    for (int i = FirstConditionKey; i < InputKeyCount; ++i)
+        builtIn.*(InputKeys[i].field) = editedWith.*(InputKeys[i].field) = withConditions.*(InputKeys[i].field);
+    const std::pair<const FlightCase *, const FlightCase *> trials[] = {{&builtIn, &builtIn}, {&editedWith, &edited}};
+    for (const auto &[trial, before] : trials) {
+        const PinnedCase solved = PinCase(*trial);
+        if (!solved.figures && (trial == before || PinCase(*before).figures))
+            return {solved.error, AdviceFor(*trial, units, separator)};
     }
     return {};
 }

@@ -31,6 +31,18 @@ std::vector<InputNote> NotesOn(const FlightCase &fc, double airspeedMph, Display
 // key when no single input's built-in value makes it succeed.
 InputNote AdviceFor(const FlightCase &fc, DisplayUnits units, char separator = '.');
 
+// Why the flying conditions of withConditions must not be kept for the next
+// start, with the advice on the condition to mend, or no key and no text:
+// they cannot be calculated for the built-in airplane, which every start and
+// a plain tethrix-calc calculate first, or for the airplane edited (whose
+// conditions are those in force), which calculates under its own.
+struct ConditionsRefusal {
+    std::string error;  // with its full stop; empty when the conditions may be kept
+    InputNote advice;
+};
+ConditionsRefusal RefuseConditions(const FlightCase &edited, const FlightCase &withConditions, DisplayUnits units,
+                                   char separator = '.');
+
 // A sentence when an altimeter setting (inHg, or hPa in metric) is outside
 // what any real altimeter shows, naming the other unit when it fits that;
 // empty otherwise.

@@ -121,6 +121,67 @@ private slots:
         QCOMPARE(fx.helpSections, QStringList{"WindSpeed"});
     }
 
+    // Two windows: each saves what its own dialog changed and keeps what the
+    // other saved since; the window that finds the other's value says so and
+    // takes it over.
+    void two_windows_keep_each_others_conditions()
+    {
+        auto other = std::make_unique<MainWindow>();
+        std::swap(w, other);
+        withDialog([](ConditionsDialog &d) {
+            d.findChild<QLineEdit *>("Humidity")->setText("33");
+            QTest::mouseClick(d.findChild<QPushButton *>("SaveBtn"), Qt::LeftButton);
+        });
+        std::swap(w, other);
+        withDialog([](ConditionsDialog &d) {
+            d.findChild<QLineEdit *>("Temprature")->setText("61");
+            QTest::mouseClick(d.findChild<QPushButton *>("SaveBtn"), Qt::LeftButton);
+        });
+        QCOMPARE(QSettings().value("Humidity").toString(), QString("33"));
+        QCOMPARE(QSettings().value("Temp").toString(), QString("61"));
+        QCOMPARE(fx.messages.size(), 1);
+        QCOMPARE(fx.messages[0].text, QString("Another Tethrix window saved Relative Humidity 33 percent since this "
+                                              "one read the settings: that is kept, and in force here too."));
+        QCOMPARE(w->flightCase().Humidity, 33.0f);
+        QCOMPARE(w->flightCase().Temprature, 61.0f);
+        // Defaults then Save means every condition, the other's too.
+        std::swap(w, other);
+        withDialog([](ConditionsDialog &d) {
+            QTest::mouseClick(d.findChild<QPushButton *>("DefaultsBtn"), Qt::LeftButton);
+            QTest::mouseClick(d.findChild<QPushButton *>("SaveBtn"), Qt::LeftButton);
+        });
+        QCOMPARE(QSettings().value("Temp").toString(), QString("75"));
+        QCOMPARE(QSettings().value("Humidity").toString(), QString("50"));
+        QCOMPARE(fx.messages.size(), 1);
+    }
+
+    // Conditions no start could calculate are refused like a bad text, with
+    // the reason, and nothing is stored; those the airplane in the window
+    // already fails under are no reason to refuse.
+    void conditions_that_cannot_be_calculated_are_not_stored()
+    {
+        withDialog([this](ConditionsDialog &d) {
+            d.findChild<QLineEdit *>("FieldElevation")->setText("1e38");
+            d.findChild<QLineEdit *>("AltimeterSetting")->setText("29.92");
+            QTest::mouseClick(d.findChild<QPushButton *>("FillAltitude"), Qt::LeftButton);
+            QCOMPARE(d.findChild<QLineEdit *>("Preasure")->text(), QString("1E38"));
+            QTest::mouseClick(d.findChild<QPushButton *>("SaveBtn"), Qt::LeftButton);
+            QVERIFY(d.isVisible());
+            QCOMPARE(fx.messages.size(), 1);
+            QCOMPARE(fx.messages[0].text, QString("The pressure altitude lies outside the atmosphere the program can "
+                                                  "model. These flying conditions are not saved."));
+            QCOMPARE(fx.messages[0].informative, QString("A sensible Preasure Altitude is -1000 to 15000 feet."));
+        });
+        QCOMPARE(QSettings().value("Altitude").toString(), QString("100"));
+        QCOMPARE(w->flightCase().Preasure, 100.0f);
+        w->flightCase().LapTime = 0;  // the airplane fails whatever the conditions
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, withDialog([](ConditionsDialog &d) {
+                                     d.findChild<QLineEdit *>("Temprature")->setText("80");
+                                     QTest::mouseClick(d.findChild<QPushButton *>("SaveBtn"), Qt::LeftButton);
+                                 }));
+        QCOMPARE(QSettings().value("Temp").toString(), QString("80"));
+    }
+
     void dialog_defaults_then_cancel_recalculates_but_keeps_the_store()
     {
         w->flightCase().ArmLngth = 30;
