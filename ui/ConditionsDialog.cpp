@@ -270,8 +270,7 @@ void ConditionsDialog::Save()
         withThese.*(ConditionKey(i).field) = values[i];
     const ConditionsRefusal refusal = RefuseConditions(form.flightCase(), withThese, form.units(), sep);
     if (!refusal.error.empty())
-        throw AdvisedError(refusal.error + " These flying conditions are not saved.",
-                           QString::fromStdString(refusal.advice.text));
+        throw AdvisedError(refusal.error, QString::fromStdString(refusal.advice.text));
 
     // Stored imperial whatever is shown, so that every version reads them;
     // as typed, unless the text is too long to be read back (a flier may

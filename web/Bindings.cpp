@@ -299,6 +299,15 @@ EXPORT void tx_altimeterNote(CaseEditor *e, const char *altimeter, uint32_t leng
     Start();
     Text(e->AltimeterNote(In(altimeter, length)));
 }
+// Why the conditions in force must not be kept for the next visit (they
+// fail for the built-in airplane every visit starts with), and the advice.
+EXPORT void tx_conditionsRefusal(CaseEditor *e)
+{
+    Start();
+    const ConditionsRefusal refusal = RefuseConditions(e->Case(), e->Case(), e->Units(), e->DecimalSeparator());
+    Text(refusal.error);
+    Note(refusal.advice);
+}
 EXPORT void tx_keepAsA(CaseEditor *e)
 {
     Start();

@@ -263,12 +263,15 @@ function bindField(input) {
   const {key} = input;
   const field = $(input.id);
   field.addEventListener('input', () => {
-    const error = core.setText(key, field.value, false);
+    let error = core.setText(key, field.value, false), advice = error ? core.advice() : null;
     if (field.value !== core.text(key)) field.value = core.text(key);
     showWhatIf();
-    if (!error && input.condition) storeConditions([key]);
+    // Conditions no visit could start with are not kept.
+    const refusal = !error && input.condition ? core.conditionsRefusal() : null;
+    if (refusal && refusal.error) ({error, advice} = refusal);
+    else if (refusal) storeConditions([key]);
     if (input.condition) showConditions();
-    showError(error, error ? core.advice() : null);
+    showError(error, advice);
     showHeading();
   });
   field.addEventListener('keydown', e => {

@@ -161,6 +161,12 @@ Module['CaseEditor'] = class CaseEditor {
     return note()[0];
   }
   conditionsSummary() { return text(_tx_conditionsSummary, this.core); }
+  // Why the conditions in force are not to be kept ('' when they may be), and the advice.
+  conditionsRefusal() {
+    call(_tx_conditionsRefusal, this.core);
+    const [error, id, text] = reply().texts;
+    return {error, advice: {id, text}};
+  }
   pressureAltitude(elevation, altimeter) {
     call(_tx_pressureAltitude, this.core, elevation, altimeter);
     const [error, text] = reply().texts;

@@ -236,7 +236,7 @@ ConditionsRefusal RefuseConditions(const FlightCase &edited, const FlightCase &w
     for (const auto &[trial, before] : trials) {
         const PinnedCase solved = PinCase(*trial);
         if (!solved.figures && (trial == before || PinCase(*before).figures))
-            return {solved.error, AdviceFor(*trial, units, separator)};
+            return {solved.error + " These flying conditions are not saved.", AdviceFor(*trial, units, separator)};
     }
     return {};
 }

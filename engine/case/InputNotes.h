@@ -37,7 +37,7 @@ InputNote AdviceFor(const FlightCase &fc, DisplayUnits units, char separator = '
 // a plain tethrix-calc calculate first, or for the airplane edited (whose
 // conditions are those in force), which calculates under its own.
 struct ConditionsRefusal {
-    std::string error;  // with its full stop; empty when the conditions may be kept
+    std::string error;  // the reason, and that they are not saved; empty when they may be kept
     InputNote advice;
 };
 ConditionsRefusal RefuseConditions(const FlightCase &edited, const FlightCase &withConditions, DisplayUnits units,

@@ -271,6 +271,10 @@ test('the flying conditions survive a reload and the page works offline', async 
   assert.deepEqual(await stored(other), {ArmLngth: '18', HndlAngl: '0', WndSpeed: '5', Temp: '61', Altitude: '100',
                                          Humidity: '33', PullMultiple: '10', PullLoad: '0'});
   await page.waitForFunction(() => document.getElementById('Humidity').value === '33');
+  // Conditions no visit could start with are said and not kept.
+  await other.fill('#Preasure', '1e38');
+  assert.match(await other.textContent('#Error'), /^The pressure altitude lies outside the atmosphere the program can model\. These flying conditions are not saved\.$/);
+  assert.equal((await stored(other)).Altitude, '100');
   await context.close();
 });
 
