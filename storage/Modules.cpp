@@ -1,6 +1,7 @@
 #include "Modules.h"
 
 #include <dlfcn.h>
+#include <link.h>
 #include <limits.h>
 #include <unistd.h>
 
@@ -20,17 +21,19 @@ std::string ProgramFolder()
     return FolderOf(std::string(path, static_cast<size_t>(n)));
 }
 
-// The folder of the file this code was loaded from: the module folder when
-// a module (the window's library, the settings reader) asks, the program's
-// folder when a program does.
-std::string LoaderFolder()
+// The folder of the module this code was loaded in (the window's library,
+// the settings reader), where the other modules are too; empty when it is
+// the program's own code.
+std::string ModuleFolder()
 {
     Dl_info info{};
-    if (dladdr(reinterpret_cast<void *>(&ModuleEntry), &info) == 0 || info.dli_fname == nullptr ||
-        std::string(info.dli_fname).find('/') == std::string::npos)
-        return ProgramFolder();
+    link_map *object = nullptr;
+    if (dladdr1(reinterpret_cast<void *>(&ModuleEntry), &info, reinterpret_cast<void **>(&object),
+                RTLD_DL_LINKMAP) == 0 ||
+        object == nullptr || object->l_name == nullptr || object->l_name[0] == '\0')
+        return std::string();  // the loader leaves the program's own name empty
     char resolved[PATH_MAX];
-    return realpath(info.dli_fname, resolved) != nullptr ? FolderOf(resolved) : FolderOf(info.dli_fname);
+    return realpath(object->l_name, resolved) != nullptr ? FolderOf(resolved) : FolderOf(object->l_name);
 }
 
 }  // namespace
@@ -38,16 +41,14 @@ std::string LoaderFolder()
 void *ModuleEntry(const std::string &name, const char *entry, std::string &error)
 {
     const std::string file = "libtethrix_" + name + ".so";
-    // Beside the code that asks (a module's siblings), then the installed
-    // module folder relative to the program's. A program run in its build
-    // tree (whose root holds CMakeCache.txt) also looks in the tree's module
-    // folder; nothing else is looked at, so an installed program never loads
-    // a library from where it was built.
-    const std::string loader = LoaderFolder(), program = ProgramFolder();
-    std::vector<std::string> candidates = {loader + "/" + file, program + "/" TETHRIX_MODULE_RELATIVE_DIR "/" + file};
-    for (const std::string &tree : {program + "/..", program + "/../.."})
-        if (access((tree + "/CMakeCache.txt").c_str(), F_OK) == 0)
-            candidates.push_back(tree + "/modules/" + file);
+    // Beside the module that asks, then in the module folder where it is
+    // installed relative to the program; nothing else is looked at, not the
+    // program's own folder, nor a build tree beside it. (The build tree
+    // mirrors that layout with a link to its module folder.)
+    std::vector<std::string> candidates;
+    if (const std::string module = ModuleFolder(); !module.empty())
+        candidates.push_back(module + "/" + file);
+    candidates.push_back(ProgramFolder() + "/" TETHRIX_MODULE_RELATIVE_DIR "/" + file);
     error.clear();
     for (const std::string &path : candidates) {
         if (access(path.c_str(), F_OK) != 0)

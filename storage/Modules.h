@@ -5,10 +5,10 @@
 
 #include <string>
 
-// Loads libtethrix_<name>.so from the program's module folder (installed
-// beside the program, or the build tree's) and returns the address of its
-// entry function, or nullptr with the reason in error. Loading twice gives
-// the module already loaded.
+// Loads libtethrix_<name>.so from the program's module folder (beside the
+// module that asks, or where the modules are installed relative to the
+// program) and returns the address of its entry function, or nullptr with
+// the reason in error. Loading twice gives the module already loaded.
 void *ModuleEntry(const std::string &name, const char *entry, std::string &error);
 
 template <class Module>

@@ -39,6 +39,32 @@ if "$scratch/usr/bin/tethrix-calc" --no-settings --report "$scratch/r.pdf" 2> "$
 fi
 grep -q "libtethrix_report.so is missing" "$scratch/err" || { cat "$scratch/err"; echo "the missing module is not named"; exit 1; }
 
+# Nor from a build tree beside them: with the settings module gone, a
+# CMakeCache.txt touched beside the programs and a library planted in that
+# tree's module folder, reading the stored settings (an organization-wide
+# file beside the user's, which only the settings module reads) names the
+# missing module and never runs the planted one; nor one beside the program.
+rm "$(find "$scratch/usr" -name libtethrix_settings.so)"
+touch "$scratch/usr/CMakeCache.txt"
+mkdir -p "$scratch/usr/modules" "$scratch/config/Brelm"
+printf '#include <unistd.h>\n__attribute__((constructor)) static void planted(void) { write(2, "planted\\n", 8); }\n' \
+  > "$scratch/planted.c"
+cc -shared -fPIC -o "$scratch/usr/modules/libtethrix_settings.so" "$scratch/planted.c"
+printf '[General]\nTemp=80\n' > "$scratch/config/Brelm/Tethrix.conf"
+printf '[General]\nTemp=80\n' > "$scratch/config/Brelm.conf"
+read_settings_beside() {  # the folder a library is planted in
+  XDG_CONFIG_HOME="$scratch/config" XDG_CONFIG_DIRS="$scratch/none" "$scratch/usr/bin/tethrix-calc" \
+    > /dev/null 2> "$scratch/err"
+  if grep -q "^planted$" "$scratch/err"; then
+    echo "tethrix-calc ran the library planted in $1"
+    exit 1
+  fi
+  grep -q "libtethrix_settings.so is missing" "$scratch/err" || { cat "$scratch/err"; echo "the missing settings module is not named"; exit 1; }
+}
+read_settings_beside usr/modules
+cp "$scratch/usr/modules/libtethrix_settings.so" "$scratch/usr/bin/"
+read_settings_beside usr/bin
+
 desktop-file-validate "$scratch/usr/share/applications/org.brelm.Tethrix.desktop"
 appstreamcli validate --no-net "$scratch/usr/share/metainfo/org.brelm.Tethrix.metainfo.xml"
 test -f "$scratch/usr/share/icons/hicolor/scalable/apps/org.brelm.Tethrix.svg"
