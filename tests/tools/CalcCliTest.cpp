@@ -19,10 +19,11 @@ struct CliRun {
     std::string out, err;
 };
 
-CliRun Calc(std::vector<std::string> args, const ReportRenderer &render = nullptr)
+CliRun Calc(std::vector<std::string> args, const ReportRenderer &render = nullptr,
+            const ConditionsReader &stored = nullptr)
 {
     std::ostringstream out, err;
-    const int status = RunCalc(args, out, err, CalcServices{render, nullptr});
+    const int status = RunCalc(args, out, err, CalcServices{render, stored});
     return {status, out.str(), err.str()};
 }
 
@@ -169,7 +170,9 @@ TEST(TethrixCalc, warnings_and_advice_name_the_key_and_what_is_sensible)
         {{"ll=-5"}, 0, "warning: ll: Line Length (Eye to Eye) is -5 feet, which has no physical meaning."},
         {{"hl=-1"}, 0, "warning: hl: Handle/Leadout Length is negative"},
         {{"WndSpeed=60"}, 0, "warning: WndSpeed: Wind Speed is at or above the airspeed, 52.47 mph."},
+        {{"WndSpeed=-60"}, 0, "warning: WndSpeed: Wind Speed is at or above the airspeed, 52.47 mph."},
         {{"Humidity=-3"}, 0, "it is calculated as 0 percent."},
+        {{"Humidity=100"}, 0, ""},
         {{"HndlAngl=-100"}, 0, "warning: HndlAngl: Handle Angle is beyond -90 to 90 degrees. A sensible"},
         {{"HndlAngl=200"}, 0, "it is calculated as 0 degrees."},
         {{"lt=1e30"}, 0, "it is calculated at 2.237 mph."},
@@ -284,7 +287,8 @@ TEST(TethrixCalc, options_that_cannot_be_combined_are_usage_errors)
     const std::vector<std::vector<std::string>> wrong = {
         {"--report"}, {"--report", ""}, {"--report", "a.pdf", "--report", "b.pdf"},
         {"--sweep", "lt=4:5:1", "--report", "a.pdf"}, {"--sweep", "lt=4:5:1", "--sweep", "ll=50:60:1"},
-        {"--sweep", "nl=-1e18:1:1"}, {"--sweep", "nl=1:2.5:1"}, {"--sweep", "ll=1e300:1e301:1e299"},
+        {"--sweep", "nl=-1e18:1:1"}, {"--sweep", "nl=1:2.5:1"}, {"--sweep", "nl=1:3:0.5"},
+        {"--sweep", "ll=1e300:1e301:1e299"},
         {"--sweep", "lt=inf:5:1"}, {"--sweep", "lt=4:5:1:2"}, {"-x"}, {"--hold=speed"},
         {"--sweep", "lt=4:5:1", "--hold=speed"}, {"--sweep", "ll=50:60:5", "--hold=fast"},
         {"--sweep", "ll=50:60:5", "--hold=speed", "--hold=laptime"}};
@@ -333,7 +337,10 @@ TEST(TethrixCalc, sweep_rows_equal_single_calculations)
 // table as it always was.
 TEST(TethrixCalc, a_line_length_sweep_holds_the_speed_or_the_lap_time)
 {
-    const std::vector<SweepRow> held = Sweep(DefaultFlightCase(), *FindInputKey("ll"), {45, 58, 71}, SweepHold::Speed);
+    // The last step, from short lines to long ones, is one the lap time of
+    // the row before would fly far too fast.
+    const std::vector<SweepRow> held =
+        Sweep(DefaultFlightCase(), *FindInputKey("ll"), {45, 58, 71, 10, 190}, SweepHold::Speed);
     const std::vector<SweepRow> plain = Sweep(DefaultFlightCase(), *FindInputKey("ll"), {45, 58, 71});
     ASSERT_TRUE(held[0].ok && held[1].ok && held[2].ok);
     const double speed = held[1].figures[3];  // ground speed
@@ -502,7 +509,12 @@ TEST(TethrixCalc, compare_prints_both_cases_and_the_change_in_every_form)
               std::string::npos) << text.out;
     EXPECT_NE(Calc({"--compare", a, b, "--json", "--units=metric"}).out.find(
                   "\"Differences\": [\"Line Diameter: A 0.381 mm, B 0.4572 mm\"]"), std::string::npos);
-    EXPECT_NE(Calc({"--compare", a, a, "--json"}).out.find("\"Differences\": []"), std::string::npos);
+    // The stored flying conditions are A's as well as B's.
+    const ConditionsReader hot = [](FlightCase &fc) {
+        fc.Temprature = 95;
+        return std::vector<std::string>();
+    };
+    EXPECT_NE(Calc({"--compare", a, a, "--json"}, nullptr, hot).out.find("\"Differences\": []"), std::string::npos);
     EXPECT_NE(text.out.find("Line Tension: A = 8.042 pounds, B = 8.042 pounds, no change\n"), std::string::npos);
     EXPECT_NE(text.out.find("Line Drag: A = 0.3773 pounds, B = 0.4339 pounds, change +0.05663\n"), std::string::npos);
 
@@ -524,7 +536,8 @@ TEST(TethrixCalc, compare_prints_both_cases_and_the_change_in_every_form)
     EXPECT_NE(formula.out.find("\nAirplane,,Eighteen,'@SUM(A1),\n"), std::string::npos) << formula.out;
     EXPECT_NE(formula.out.find(",-0.0566"), std::string::npos) << formula.out;
 
-    for (const std::vector<std::string> &bad : {std::vector<std::string>{"--compare", a}, {"--compare", a, b, "--sweep", "lt=4:5:1"},
+    for (const std::vector<std::string> &bad : {std::vector<std::string>{"--compare", a}, {"--compare", a, b, a},
+                                                {"--compare", a, b, "--sweep", "lt=4:5:1"},
                                                 {"--csv"}, {"--compare", a, b, "--csv", "--json"}})
         EXPECT_EQ(Calc(bad).status, 2);
     const CliRun fails = Calc({"--compare", TempFile("z.TQD", "lt=0\r\n"), b});
