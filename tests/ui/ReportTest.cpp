@@ -85,12 +85,15 @@ class ReportTest : public QObject {
         return t;
     }
 
-    // The print dialog answers "print to this PDF file".
+    // The print dialog answers "print to this PDF file", on this page if one
+    // is given.
     QString docName;
-    void printTo(const QString &pdf)
+    void printTo(const QString &pdf, const QPageLayout &page = QPageLayout())
     {
-        fx.print = [this, pdf](QPrinter *p) {
+        fx.print = [this, pdf, page](QPrinter *p) {
             docName = p->docName();  // what the dialog proposes the PDF file after
+            if (page.isValid())
+                p->setPageLayout(page);
             p->setOutputFormat(QPrinter::PdfFormat);
             p->setOutputFileName(pdf);
             return true;
@@ -200,7 +203,7 @@ private slots:
         QTemporaryDir dir;
         const QString pdf = dir.path() + "/report.pdf";
         QString title;
-        printTo(pdf);
+        printTo(pdf, QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()));
         w.findChild<QAction *>("Print1")->trigger();
         QVERIFY(fx.messages.isEmpty());
         QFile f(pdf);
@@ -210,7 +213,9 @@ private slots:
         QProcess info;
         info.start("pdfinfo", {pdf});
         QVERIFY(info.waitForFinished(10000));
-        QVERIFY(info.readAllStandardOutput().contains("Title:           Ringcruiser - Tethrix Print Job"));
+        const QByteArray about = info.readAllStandardOutput();
+        QVERIFY(about.contains("Title:           Ringcruiser - Tethrix Print Job"));
+        QVERIFY2(about.contains("Page size:       612 x 792 pts (letter)"), about.constData());  // the chosen page
         QCOMPARE(docName, QString("Ringcruiser - Tethrix Print Job"));
         const QString page = PageText(pdf);
         for (const char *line : {"Ringcruiser", "Input Data", "Number of Lines = 2", "Line Diameter = 0.015 inch",
