@@ -172,7 +172,9 @@ TEST(TethrixCalc, warnings_and_advice_name_the_key_and_what_is_sensible)
         {{"WndSpeed=60"}, 0, "warning: WndSpeed: Wind Speed is at or above the airspeed, 52.47 mph."},
         {{"WndSpeed=-60"}, 0, "warning: WndSpeed: Wind Speed is at or above the airspeed, 52.47 mph."},
         {{"Humidity=-3"}, 0, "it is calculated as 0 percent."},
-        {{"Humidity=100"}, 0, ""},
+        // The ends of the ranges are within them.
+        {{"Humidity=100", "HndlAngl=90", "wl=0"}, 0, ""},
+        {{"Humidity=0", "HndlAngl=-90"}, 0, ""},
         {{"HndlAngl=-100"}, 0, "warning: HndlAngl: Handle Angle is beyond -90 to 90 degrees. A sensible"},
         {{"HndlAngl=200"}, 0, "it is calculated as 0 degrees."},
         {{"lt=1e30"}, 0, "it is calculated at 2.237 mph."},
@@ -287,7 +289,7 @@ TEST(TethrixCalc, options_that_cannot_be_combined_are_usage_errors)
     const std::vector<std::vector<std::string>> wrong = {
         {"--report"}, {"--report", ""}, {"--report", "a.pdf", "--report", "b.pdf"},
         {"--sweep", "lt=4:5:1", "--report", "a.pdf"}, {"--sweep", "lt=4:5:1", "--sweep", "ll=50:60:1"},
-        {"--sweep", "nl=-1e18:1:1"}, {"--sweep", "nl=1:2.5:1"}, {"--sweep", "nl=1:3:0.5"},
+        {"--sweep", "nl=-1e18:1:1"}, {"--sweep", "nl=1:2.5:1"}, {"--sweep", "nl=1:3:0.5"}, {"--sweep", "nl=1:4:1"},
         {"--sweep", "ll=1e300:1e301:1e299"},
         {"--sweep", "lt=inf:5:1"}, {"--sweep", "lt=4:5:1:2"}, {"-x"}, {"--hold=speed"},
         {"--sweep", "lt=4:5:1", "--hold=speed"}, {"--sweep", "ll=50:60:5", "--hold=fast"},
@@ -405,6 +407,8 @@ TEST(TethrixCalc, sweep_reports_failed_rows_and_bad_ranges)
     EXPECT_EQ(Calc({"--sweep", "lt=4:5"}).status, 2);
     EXPECT_EQ(Calc({"--sweep", "lt=4:x:1"}).status, 2);
     EXPECT_EQ(Calc({"--sweep", "nl=1:3:1"}).status, 0);
+    // A sweep of the wind from calm has the downwind tension in every row.
+    EXPECT_NE(Calc({"--sweep", "WndSpeed=0:10:10"}).out.find(",Downwind Tension (pounds),Error\n0,"), std::string::npos);
     // A metric lap speed beyond single precision is written, not "inf".
     const CliRun huge = Calc({"--units=metric", "--sweep", "ll=0:1e38:1e34"});
     ASSERT_EQ(huge.status, 0) << huge.err;
