@@ -47,10 +47,10 @@ QString ScopeFolder(QSettings::Scope scope)
 
 // Every file Qt would read for the store, fallbacks included: the user's and
 // the system's files of the program and of the organization.
-QStringList StoreFiles()
+QStringList StoreFiles(const QString &userFolder)
 {
     QStringList files;
-    for (const QString &folder : {ScopeFolder(QSettings::UserScope), ScopeFolder(QSettings::SystemScope)})
+    for (const QString &folder : {userFolder, ScopeFolder(QSettings::SystemScope)})
         files << folder + QStringLiteral("/Brelm/Tethrix.conf") << folder + QStringLiteral("/Brelm.conf");
     std::string user;
     for (const std::string &file : SettingsFiles(user))
@@ -61,11 +61,12 @@ QStringList StoreFiles()
 
 // Why a file Qt would read for the store must not reach it (see
 // UnsafeStore), or empty: every file, the fallbacks too, is checked before
-// Qt opens any.
+// Qt opens any. userFile is the user's own (FileName()), whose folder is the
+// user scope's.
 QString UnsafeStore(const QString &path);
-QString UnreadableFallback()
+QString UnreadableFallback(const QString &userFile)
 {
-    for (const QString &file : StoreFiles())
+    for (const QString &file : StoreFiles(QFileInfo(QFileInfo(userFile).path()).path()))
         if (const QString why = UnsafeStore(file); !why.isEmpty())
             return QStringLiteral("%1: %2").arg(file, why);
     return QString();
@@ -250,7 +251,7 @@ Loaded Load(const std::array<float, ConditionCount> &defaults)
     const QString path = FileName();
     QString unsafe = UnsafeStore(path);
     if (unsafe.isEmpty())
-        unsafe = UnreadableFallback();
+        unsafe = UnreadableFallback(path);
     if (unsafe.isEmpty())
         unsafe = UnusableStore(path);
     if (!unsafe.isEmpty()) {
@@ -411,7 +412,7 @@ void WriteMerged(const QString &first,
     // A file that was not read is never replaced: what it holds would be lost.
     if (const QString unsafe = UnreadableStore(path); !unsafe.isEmpty())
         Refused(first, QStringLiteral("the settings file cannot be read (%1) and is kept as it is").arg(unsafe));
-    if (const QString unsafe = UnreadableFallback(); !unsafe.isEmpty())
+    if (const QString unsafe = UnreadableFallback(path); !unsafe.isEmpty())
         Refused(first, unsafe);
     Entries entries;
     if (QFileInfo(path).isFile()) {
