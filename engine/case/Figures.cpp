@@ -51,9 +51,11 @@ HighestTension HighestTensionOf(const double *figures, const FlightCase &fc)
 Checked<double> ShownValue(int index, const CalcEngine &engine, const FlightCase &fc, float groundSpeed)
 {
     const Checked<double> figure = Figures[index].value(engine, fc, groundSpeed);
-    if (!figure.ok())
-        return figure;
-    const double value = figure.value;
+    return figure.ok() ? FittedFigure(index, figure.value) : figure;
+}
+
+Checked<double> FittedFigure(int index, double value)
+{
     if (index < FirstBesideFigure) {
         if (const Checked<float> shown = ToSingle(value); !shown.ok())  // what the label would show must fit
             return Failed<double>(shown.error);

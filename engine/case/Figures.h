@@ -60,9 +60,11 @@ struct CaseFigures {
     float lapSpeed = 0;  // mph
 };
 
-// Figure index's value in the solved engine as it is shown: a trim figure
-// that does not fit single precision is the window's error; a figure beside
-// them is NaN instead.
+// Figure index's value as it is shown: a trim figure (before
+// FirstBesideFigure) that does not fit single precision is the window's
+// error; a figure beside them is NaN instead.
+Checked<double> FittedFigure(int index, double value);
+// The same, of the figure's value in the solved engine.
 Checked<double> ShownValue(int index, const CalcEngine &engine, const FlightCase &fc, float groundSpeed);
 
 // Recalculates fc and reads every figure, with the checks the window

@@ -2,6 +2,7 @@
 // faults, repeatability and the no-allocation promise.
 #include "CalcEngine.h"
 #include "EngineError.h"
+#include "Figures.h"
 
 #include <gtest/gtest.h>
 
@@ -186,6 +187,16 @@ INSTANTIATE_TEST_SUITE_P(Inputs, RecalculateFault, ::testing::Values(
           "flight radius"},
     Fault{"altitude_beyond_the_air", [](FlightCase &f) { f.Preasure = 3e38f; }, "pressure altitude"}),
     [](const auto &info) { return std::string(info.param.name); });
+
+// A trim figure too large for the window's labels fails the case; the first
+// figure beside them (Line Drag) and those after it show as none instead.
+TEST(Recalculate, only_the_trim_figures_must_fit_single_precision)
+{
+    EXPECT_FALSE(FittedFigure(FirstBesideFigure - 1, 1e39).ok());
+    EXPECT_TRUE(FittedFigure(FirstBesideFigure, 1e39).ok());
+    EXPECT_TRUE(std::isnan(FittedFigure(FirstBesideFigure, 1e39).value));
+    EXPECT_EQ(FittedFigure(FirstBesideFigure, -2.5).value, -2.5);
+}
 
 TEST(Recalculate, a_negative_lap_time_is_clamped_not_a_fault)
 {
