@@ -85,7 +85,7 @@ const ReportModule Module = {&RenderPdf, &Print};
 
 }  // namespace
 
-void DrawReport(QPainter &painter, int pageWidth, const ReportLines &lines)
+void DrawReport(QPainter &painter, int pageWidth, const ReportLines &lines, int pageHeight)
 {
     QFont font("Arial");
     auto setFont = [&](int points, bool bold) {
@@ -94,32 +94,47 @@ void DrawReport(QPainter &painter, int pageWidth, const ReportLines &lines)
         painter.setFont(font);
     };
     auto metrics = [&] { return QFontMetrics(painter.font(), painter.device()); };
-    auto draw = [&](int x, int y, const QString &text) {
-        painter.drawText(x, y + metrics().ascent(), text);  // x, y: the text's top-left corner
+    // Lays the page out (drawing it when paint is set) and returns where its
+    // last line ends.
+    auto layOut = [&](int width, bool paint) {
+        auto draw = [&](int x, int y, const QString &text) {
+            if (paint)
+                painter.drawText(x, y + metrics().ascent(), text);  // x, y: the text's top-left corner
+        };
+        auto centred = [&](const QString &text) { return (width - metrics().horizontalAdvance(text)) / 2; };
+
+        setFont(TitlePoints, true);
+        const int T = metrics().height();  // the line grid keeps the 28-point title's height
+        const QString title = Q(lines.airplaneName);
+        // A long name (the field takes 70 characters) is set smaller until
+        // it fits between the margins, never cut.
+        for (int points = TitlePoints; points > 8 && metrics().horizontalAdvance(title) > width - 2 * LeftMargin;)
+            setFont(--points, true);
+        draw(centred(title), T, title);
+
+        // Each row stands (k − previous k) line heights below the previous
+        // one, with the height last measured.
+        int y = 4 * T, k = 0, H = 0;
+        for (const ReportRow &row : ReportRows(lines)) {
+            setFont(BodyPoints, row.bold);
+            if (row.measure)
+                H = metrics().height();
+            y += (row.k - k) * H;
+            k = row.k;
+            const QString text = Q(row.text);
+            draw(row.centred ? centred(text) : LeftMargin, y, text);
+        }
+        return y + metrics().height();
     };
-    auto centred = [&](const QString &text) { return (pageWidth - metrics().horizontalAdvance(text)) / 2; };
-
-    setFont(TitlePoints, true);
-    const int T = metrics().height();  // the line grid keeps the 28-point title's height
-    const QString title = Q(lines.airplaneName);
-    // A long name (the field takes 70 characters) is set smaller until it
-    // fits between the margins, never cut.
-    for (int points = TitlePoints; points > 8 && metrics().horizontalAdvance(title) > pageWidth - 2 * LeftMargin;)
-        setFont(--points, true);
-    draw(centred(title), T, title);
-
-    // Each row stands (k − previous k) line heights below the previous one,
-    // with the height last measured.
-    int y = 4 * T, k = 0, H = 0;
-    for (const ReportRow &row : ReportRows(lines)) {
-        setFont(BodyPoints, row.bold);
-        if (row.measure)
-            H = metrics().height();
-        y += (row.k - k) * H;
-        k = row.k;
-        const QString text = Q(row.text);
-        draw(row.centred ? centred(text) : LeftMargin, y, text);
+    // The page's own grid wherever it fits; a page too short for it (a
+    // landscape one) takes all of it, drawn smaller.
+    const int bottom = layOut(pageWidth, false);
+    if (pageHeight > 0 && bottom > pageHeight) {
+        const double f = static_cast<double>(pageHeight) / bottom;
+        painter.scale(f, f);
+        pageWidth = static_cast<int>(pageWidth / f);
     }
+    layOut(pageWidth, true);
 }
 
 void PrintReport(QPaintDevice &device, const ReportLines &lines)
@@ -133,7 +148,7 @@ void PrintReport(QPaintDevice &device, const ReportLines &lines)
     if (!painter.begin(&device))
         throw std::runtime_error("The printer could not start the document");
     try {
-        DrawReport(painter, pageWidth, lines);
+        DrawReport(painter, pageWidth, lines, device.height());
     } catch (...) {
         if (auto *printer = dynamic_cast<QPrinter *>(&device))
             printer->abort();

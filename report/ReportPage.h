@@ -16,8 +16,9 @@ class QWidget;
 
 // Lays out and draws the page on an active painter whose device is pageWidth
 // device units wide: fonts, the line grid and margins scaled to the page, so
-// that every printer and the PDF give the same page.
-void DrawReport(QPainter &painter, int pageWidth, const ReportLines &lines);
+// that every printer and the PDF give the same page. A page shorter than
+// pageHeight's grid needs (0: never short) gets all of it, drawn smaller.
+void DrawReport(QPainter &painter, int pageWidth, const ReportLines &lines, int pageHeight = 0);
 
 // Prints on a printer or PDF writer: document title "Tethrix Print Job".
 // Throws std::runtime_error when the page cannot be produced; a failure

@@ -222,6 +222,11 @@ private slots:
                                  "Wing Area = 512 sq/in", "Relative Humidity = 50 Percent", "Computed Data",
                                  "Wing Loading = 11.81 oz/sq ft.", "Atmospheric Pressure = 29.81 in/Hg", "Printed "})
             QVERIFY2(page.contains(line), line);
+        // A page too short for the report (landscape) takes all of it, smaller.
+        printTo(dir.path() + "/wide.pdf", QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape, QMarginsF()));
+        w.findChild<QAction *>("Print1")->trigger();
+        const QString wide = PageText(dir.path() + "/wide.pdf");
+        QVERIFY2(wide.contains("Printed ") && wide.trimmed().endsWith("***"), qPrintable(wide.right(200)));
 
         // A page that cannot be produced is reported, not lost in silence.
         printTo(dir.path() + "/no/such/folder/report.pdf");
