@@ -1,0 +1,496 @@
+// Hangar: the records, their checks and the merge of an imported hangar.
+#include "Hangar.h"
+
+#include "DataFile.h"
+#include "NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <utility>
+
+namespace {
+
+const char *const FieldNames[] = {"engine", "prop", "fuel", "needle or timer setting", "handle spacing",
+                                  "tip weight"};
+
+bool SameNumber(double a, double b)
+{
+    return (std::isnan(a) && std::isnan(b)) || (a == b && std::signbit(a) == std::signbit(b));
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Digits from text[i], at least one; i is left after them.
+bool Digits(const std::string &text, std::size_t &i)
+{
+    const std::size_t start = i;
+    while (i < text.size() && IsDigit(text[i]))
+        ++i;
+    return i > start;
+}
+
+// The text of a data file's number: an optional sign, digits, optional
+// decimals and an optional exponent, nothing else.
+bool IsNumberText(const std::string &text, bool whole)
+{
+    std::size_t i = text[0] == '-' ? 1 : 0;
+    if (!Digits(text, i))
+        return false;
+    if (whole)
+        return i == text.size();
+    if (i < text.size() && text[i] == '.' && !Digits(text, ++i))
+        return false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        if (!Digits(text, i))
+            return false;
+    }
+    return i == text.size();
+}
+
+// Free text: valid UTF-8, no control characters but line breaks and tabs
+// where lines are allowed, at most max characters.
+std::string CheckText(const std::string &text, std::size_t max, const std::string &what, bool lines)
+{
+    if (!IsValidUtf8(text))
+        return "The " + what + " is not valid UTF-8 text";
+    for (unsigned char c : text)
+        if ((c < 32 && !(lines && (c == '\n' || c == '\t'))) || c == 127)
+            return lines ? "The " + what + " cannot hold control characters other than line breaks and tabs"
+                         : "The " + what + " cannot hold line breaks, tabs or other control characters";
+    if (CharacterCount(text) > max)
+        return "The " + what + " is longer than " + std::to_string(max) + " characters";
+    return {};
+}
+
+template <class T>
+auto FindById(std::vector<T> &list, const std::string &id)
+{
+    auto it = std::lower_bound(list.begin(), list.end(), id,
+                               [](const T &r, const std::string &key) { return r.id < key; });
+    return it != list.end() && it->id == id ? it : list.end();
+}
+
+template <class T>
+const T *FindConst(const std::vector<T> &list, const std::string &id)
+{
+    auto it = FindById(const_cast<std::vector<T> &>(list), id);
+    return it == list.end() ? nullptr : &*it;
+}
+
+template <class T>
+void InsertSorted(std::vector<T> &list, T record)
+{
+    auto it = std::lower_bound(list.begin(), list.end(), record.id,
+                               [](const T &r, const std::string &key) { return r.id < key; });
+    list.insert(it, std::move(record));
+}
+
+template <class T>
+bool SortAndCheckUnique(std::vector<T> &list)
+{
+    std::sort(list.begin(), list.end(), [](const T &a, const T &b) { return a.id < b.id; });
+    return std::adjacent_find(list.begin(), list.end(),
+                              [](const T &a, const T &b) { return a.id == b.id; }) == list.end();
+}
+
+std::string TooMany(std::size_t airplanes, std::size_t flights)
+{
+    if (airplanes > MaxAirplanes)
+        return "A hangar holds at most " + std::to_string(MaxAirplanes) + " airplanes";
+    if (flights > MaxFlights)
+        return "A hangar holds at most " + std::to_string(MaxFlights) + " flights";
+    return {};
+}
+
+}  // namespace
+
+std::size_t CharacterCount(const std::string &utf8)
+{
+    std::size_t n = 0;
+    for (unsigned char c : utf8)
+        n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+AirplaneInputs InputsOfCase(const FlightCase &fc)
+{
+    AirplaneInputs inputs;
+    inputs.text[0] = fc.AcName;
+    for (const DataFileEntry &e : ParseDataFile(DataFileText(fc)))
+        for (int k = 1; k < AirplaneInputCount; ++k)
+            if (e.key == InputKeys[k].key)
+                inputs.text[k] = e.value;
+    return inputs;
+}
+
+FlightCase CaseOfInputs(const AirplaneInputs &inputs, const FlightCase &base)
+{
+    FlightCase fc = base;
+    std::vector<DataFileEntry> entries;
+    for (int k = 0; k < AirplaneInputCount; ++k)
+        if (!inputs.text[k].empty())
+            entries.push_back({InputKeys[k].key, inputs.text[k]});
+    FlightCaseTarget target(fc);
+    ApplyDataFileEntries(entries, target);
+    return fc;
+}
+
+bool Airplane::operator==(const Airplane &o) const
+{
+    return id == o.id && inputs == o.inputs && notes == o.notes && created == o.created && changed == o.changed;
+}
+
+bool Flight::operator==(const Flight &o) const
+{
+    for (int i = 0; i < ConditionKeyCount; ++i)
+        if (!SameNumber(conditions[i], o.conditions[i]))
+            return false;
+    for (int i = 0; i < FigureCount; ++i)
+        if (!SameNumber(figures[i], o.figures[i]))
+            return false;
+    return id == o.id && airplaneId == o.airplaneId && flown == o.flown && changed == o.changed &&
+           inputs == o.inputs && SameNumber(lapTime, o.lapTime) && engine == o.engine && prop == o.prop &&
+           fuel == o.fuel && setting == o.setting && handleSpacing == o.handleSpacing &&
+           tipWeight == o.tipWeight && notes == o.notes;
+}
+
+Flight FlightOfCase(const FlightCase &fc, const Checked<CaseFigures> &solved)
+{
+    Flight f;
+    f.inputs = InputsOfCase(fc);
+    for (int i = 0; i < ConditionKeyCount; ++i)
+        f.conditions[i] = fc.*(InputKeys[FirstConditionKey + i].field);
+    for (int i = 0; i < FigureCount; ++i)
+        f.figures[i] = solved.ok() ? solved.value.values[i] : NAN;
+    return f;
+}
+
+std::string CheckName(const std::string &name)
+{
+    if (name.find_first_not_of(' ') == std::string::npos)
+        return "An airplane needs a name";
+    if (std::string e = CheckText(name, MaxNameLength, "airplane name", false); !e.empty())
+        return e;
+    return {};
+}
+
+std::string CheckInputs(const AirplaneInputs &inputs)
+{
+    if (std::string e = CheckName(inputs.Name()); !e.empty())
+        return e;
+    for (int k = 1; k < AirplaneInputCount; ++k) {
+        const std::string &text = inputs.text[k];
+        const std::string caption = InputKeys[k].caption;
+        if (text.empty())
+            return "The " + caption + " is missing";
+        const bool whole = InputKeys[k].field == nullptr;
+        if (text.size() > MaxNumberTextLength || !IsNumberText(text, whole))
+            return "'" + text.substr(0, MaxNumberTextLength) + "' is not a valid " +
+                   (whole ? "whole number" : "number") + " for the " + caption;
+        float v = 0;
+        const char *end = nullptr;
+        if (!whole && (ParseText(text.data(), text.data() + text.size(), v, end) != ParseResult::Ok ||
+                       !std::isfinite(v)))
+            return "'" + text + "' is out of range for the " + caption;
+        if (whole && text.size() > 10)
+            return "'" + text + "' is out of range for the " + caption;
+    }
+    return {};
+}
+
+std::string CheckTime(const std::string &time, const char *what)
+{
+    // "2026-12-09T04:30:00Z": digits where the pattern has 'd'.
+    static const char Pattern[] = "dddd-dd-ddTdd:dd:ddZ";
+    bool ok = time.size() == sizeof Pattern - 1;
+    for (std::size_t i = 0; ok && i < time.size(); ++i)
+        ok = Pattern[i] == 'd' ? IsDigit(time[i]) : time[i] == Pattern[i];
+    const auto at = [&](std::size_t i, std::size_t n) {
+        int v = 0;
+        for (std::size_t j = i; j < i + n; ++j)
+            v = v * 10 + (time[j] - '0');
+        return v;
+    };
+    if (ok) {
+        const int year = at(0, 4), month = at(5, 2), day = at(8, 2);
+        static const int Days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+        ok = month >= 1 && month <= 12 && day >= 1 &&
+             day <= Days[month - 1] + (month == 2 && leap) && at(11, 2) < 24 && at(14, 2) < 60 &&
+             at(17, 2) < 60;
+    }
+    if (ok)
+        return {};
+    return std::string("The ") + what + " time '" + time.substr(0, 40) +
+           "' is not a UTC time such as 2026-12-09T04:30:00Z";
+}
+
+std::string CheckId(const std::string &id)
+{
+    bool ok = !id.empty() && id.size() <= MaxIdLength;
+    for (char c : id)
+        ok = ok && (IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || c == '_');
+    return ok ? std::string() : "'" + id.substr(0, MaxIdLength) + "' is not an id: up to 64 letters, digits, - and _";
+}
+
+std::string CheckAirplane(const Airplane &a)
+{
+    for (const std::string &e : {CheckId(a.id), CheckInputs(a.inputs), CheckText(a.notes, MaxNotesLength, "notes", true),
+                                 CheckTime(a.created, "created"), CheckTime(a.changed, "changed")})
+        if (!e.empty())
+            return e;
+    return {};
+}
+
+std::string CheckFlight(const Flight &f)
+{
+    for (const std::string &e : {CheckId(f.id), CheckId(f.airplaneId), CheckTime(f.flown, "flown"),
+                                 CheckTime(f.changed, "changed"), CheckInputs(f.inputs)})
+        if (!e.empty())
+            return e;
+    for (int i = 0; i < ConditionKeyCount; ++i)
+        if (!std::isfinite(f.conditions[i]))
+            return std::string("The ") + InputKeys[FirstConditionKey + i].caption + " is not a number";
+    if (!std::isnan(f.lapTime) && !(f.lapTime > 0 && f.lapTime <= 3600))
+        return "A measured lap time must be more than 0 and at most 3600 seconds";
+    for (int i = 0; i < FigureCount; ++i)
+        if (std::isinf(f.figures[i]))
+            return std::string("The ") + Figures[i].caption + " is infinite";
+    const std::string *fields[] = {&f.engine, &f.prop, &f.fuel, &f.setting, &f.handleSpacing, &f.tipWeight};
+    for (int i = 0; i < 6; ++i)
+        if (std::string e = CheckText(*fields[i], MaxFieldLength, FieldNames[i], false); !e.empty())
+            return e;
+    return CheckText(f.notes, MaxNotesLength, "notes", true);
+}
+
+const Airplane *Hangar::FindAirplane(const std::string &id) const { return FindConst(airplanes, id); }
+const Flight *Hangar::FindFlight(const std::string &id) const { return FindConst(flights, id); }
+
+std::vector<const Airplane *> Hangar::AirplanesNamed(const std::string &name) const
+{
+    std::vector<const Airplane *> found;
+    for (const Airplane &a : airplanes)
+        if (a.Name() == name)
+            found.push_back(&a);
+    return found;
+}
+
+std::string Hangar::AddAirplane(const std::string &id, const FlightCase &fc, const std::string &notes,
+                                const std::string &now)
+{
+    if (FindAirplane(id))
+        return "There is already an airplane with the id " + id;
+    if (airplanes.size() >= MaxAirplanes)
+        return TooMany(airplanes.size() + 1, 0);
+    Airplane a{id, InputsOfCase(fc), notes, now, now};
+    if (std::string e = CheckAirplane(a); !e.empty())
+        return e;
+    InsertSorted(airplanes, std::move(a));
+    return {};
+}
+
+std::string Hangar::KeepAirplane(const std::string &id, const FlightCase &fc, const std::string &notes,
+                                 const std::string &now)
+{
+    auto it = FindById(airplanes, id);
+    if (it == airplanes.end())
+        return "The airplane is no longer in the hangar";
+    Airplane a = *it;
+    a.inputs = InputsOfCase(fc);
+    a.notes = notes;
+    a.changed = now;
+    if (std::string e = CheckAirplane(a); !e.empty())
+        return e;
+    *it = std::move(a);
+    return {};
+}
+
+std::string Hangar::Rename(const std::string &id, const std::string &name, const std::string &now)
+{
+    auto it = FindById(airplanes, id);
+    if (it == airplanes.end())
+        return "The airplane is no longer in the hangar";
+    Airplane a = *it;
+    a.inputs.text[0] = name;
+    a.changed = now;
+    if (std::string e = CheckAirplane(a); !e.empty())
+        return e;
+    *it = std::move(a);
+    return {};
+}
+
+std::string Hangar::Duplicate(const std::string &id, const std::string &newId, const std::string &newName,
+                              const std::string &now)
+{
+    const Airplane *original = FindAirplane(id);
+    if (!original)
+        return "The airplane is no longer in the hangar";
+    if (FindAirplane(newId))
+        return "There is already an airplane with the id " + newId;
+    if (airplanes.size() >= MaxAirplanes)
+        return TooMany(airplanes.size() + 1, 0);
+    Airplane a = *original;
+    a.id = newId;
+    a.inputs.text[0] = newName;
+    a.created = a.changed = now;
+    if (std::string e = CheckAirplane(a); !e.empty())
+        return e;
+    InsertSorted(airplanes, std::move(a));
+    return {};
+}
+
+std::string Hangar::DeleteAirplane(const std::string &id, bool withFlights)
+{
+    auto it = FindById(airplanes, id);
+    if (it == airplanes.end())
+        return "The airplane is no longer in the hangar";
+    airplanes.erase(it);
+    if (withFlights)
+        flights.erase(std::remove_if(flights.begin(), flights.end(),
+                                     [&](const Flight &f) { return f.airplaneId == id; }),
+                      flights.end());
+    return {};
+}
+
+std::string Hangar::LogFlight(const Flight &flight)
+{
+    if (!FindAirplane(flight.airplaneId))
+        return "The airplane of this flight is not in the hangar";
+    if (FindFlight(flight.id))
+        return "There is already a flight with the id " + flight.id;
+    if (flights.size() >= MaxFlights)
+        return TooMany(0, flights.size() + 1);
+    if (std::string e = CheckFlight(flight); !e.empty())
+        return e;
+    InsertSorted(flights, flight);
+    return {};
+}
+
+std::string Hangar::CorrectFlight(const Flight &flight, const std::string &now)
+{
+    auto it = FindById(flights, flight.id);
+    if (it == flights.end())
+        return "The flight is no longer in the log";
+    Flight f = flight;
+    f.airplaneId = it->airplaneId;
+    f.changed = now;
+    if (std::string e = CheckFlight(f); !e.empty())
+        return e;
+    *it = std::move(f);
+    return {};
+}
+
+std::string Hangar::DeleteFlight(const std::string &id)
+{
+    auto it = FindById(flights, id);
+    if (it == flights.end())
+        return "The flight is no longer in the log";
+    flights.erase(it);
+    return {};
+}
+
+std::vector<const Flight *> Hangar::FlightsOf(const std::string &airplaneId) const
+{
+    std::vector<const Flight *> found;
+    for (const Flight &f : flights)
+        if (f.airplaneId == airplaneId)
+            found.push_back(&f);
+    // The list is in the order of ids, so a stable sort keeps ties in it.
+    std::stable_sort(found.begin(), found.end(), [](const Flight *a, const Flight *b) { return a->flown > b->flown; });
+    return found;
+}
+
+std::string Hangar::LastFlown(const std::string &airplaneId) const
+{
+    std::string last;
+    for (const Flight &f : flights)
+        if (f.airplaneId == airplaneId && f.flown > last)
+            last = f.flown;
+    return last;
+}
+
+std::vector<std::string> Hangar::LastFlownOfAll() const
+{
+    std::vector<std::string> last(airplanes.size());
+    for (const Flight &f : flights) {
+        auto it = std::lower_bound(airplanes.begin(), airplanes.end(), f.airplaneId,
+                                   [](const Airplane &a, const std::string &key) { return a.id < key; });
+        if (it != airplanes.end() && it->id == f.airplaneId) {
+            std::string &l = last[static_cast<std::size_t>(it - airplanes.begin())];
+            l = std::max(l, f.flown);
+        }
+    }
+    return last;
+}
+
+Hangar Hangar::Extract(const std::string &airplaneId) const
+{
+    Hangar one;
+    if (const Airplane *a = FindAirplane(airplaneId))
+        one.airplanes.push_back(*a);
+    for (const Flight &f : flights)
+        if (f.airplaneId == airplaneId)
+            one.flights.push_back(f);
+    return one;
+}
+
+namespace {
+
+// Merges from into to by id, telling added and updated of each record
+// added or replaced.
+template <class T, class Added, class Updated>
+void MergeInto(std::vector<T> &to, const std::vector<T> &from, Added added, Updated updated)
+{
+    const std::size_t original = to.size();
+    for (const T &record : from) {
+        auto end = to.begin() + static_cast<std::ptrdiff_t>(original);
+        auto it = std::lower_bound(to.begin(), end, record.id,
+                                   [](const T &r, const std::string &key) { return r.id < key; });
+        if (it == end || it->id != record.id) {
+            to.push_back(record);
+            added(record);
+        } else if (record.changed > it->changed) {
+            *it = record;
+            updated(record);
+        }
+    }
+    std::inplace_merge(to.begin(), to.begin() + static_cast<std::ptrdiff_t>(original), to.end(),
+                       [](const T &a, const T &b) { return a.id < b.id; });
+}
+
+}  // namespace
+
+std::string Hangar::Import(const Hangar &other, ImportSummary &summary)
+{
+    summary = ImportSummary{};
+    std::vector<Airplane> newAirplanes = airplanes;
+    std::vector<Flight> newFlights = flights;
+    ImportSummary s;
+    MergeInto(newAirplanes, other.airplanes, [&](const Airplane &a) { s.addedAirplanes.push_back(a.Name()); },
+              [&](const Airplane &a) { s.updatedAirplanes.push_back(a.Name()); });
+    MergeInto(newFlights, other.flights, [&](const Flight &) { ++s.addedFlights; },
+              [&](const Flight &) { ++s.updatedFlights; });
+    if (std::string e = TooMany(newAirplanes.size(), newFlights.size()); !e.empty())
+        return e;
+    airplanes = std::move(newAirplanes);
+    flights = std::move(newFlights);
+    summary = std::move(s);
+    return {};
+}
+
+std::string Hangar::Assign(std::vector<Airplane> newAirplanes, std::vector<Flight> newFlights)
+{
+    if (std::string e = TooMany(newAirplanes.size(), newFlights.size()); !e.empty())
+        return e;
+    if (!SortAndCheckUnique(newAirplanes))
+        return "Two airplanes have the same id";
+    if (!SortAndCheckUnique(newFlights))
+        return "Two flights have the same id";
+    airplanes = std::move(newAirplanes);
+    flights = std::move(newFlights);
+    return {};
+}

@@ -1,0 +1,283 @@
+// The hangar: its checks, its exchange file and the merge of an import.
+#include "Hangar.h"
+#include "HangarFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+const char *const T0 = "2026-12-09T04:30:00Z";
+const char *const T1 = "2026-12-10T15:02:00Z";
+
+FlightCase Named(const std::string &name)
+{
+    FlightCase fc = DefaultFlightCase();
+    fc.AcName = name;
+    return fc;
+}
+
+Flight FlightOf(const std::string &id, const std::string &airplane, const std::string &flown)
+{
+    CaseFigures figures;
+    for (int i = 0; i < FigureCount; ++i)
+        figures.values[i] = 1.0 / (i + 3) * std::pow(10.0, i - 6);  // digits to the last bit
+    figures.values[FigureCount - 1] = NAN;
+    Flight f = FlightOfCase(Named("Ringcruiser"), Checked<CaseFigures>{figures, nullptr});
+    f.id = id;
+    f.airplaneId = airplane;
+    f.flown = f.changed = flown;
+    f.lapTime = 5.1;
+    f.conditions[3] = 97.3f;
+    f.engine = "Fox .35";
+    f.notes = "gusty\nwent wide in the wind";
+    return f;
+}
+
+// Two airplanes named in several scripts, and a log.
+Hangar Sample()
+{
+    Hangar h;
+    EXPECT_EQ(h.AddAirplane("b2", Named("Стрела ✈️ 🛩"), "ST .60\t12x6", T0), "");
+    EXPECT_EQ(h.AddAirplane("a1", Named("שחף עברית 日本語"), "", T0), "");
+    FlightCase odd = Named("Odd \"quoted\\\" one");
+    odd.Weight = 41.123456f;
+    odd.LineDia = 0.0000012f;
+    EXPECT_EQ(h.AddAirplane("c3", odd, "", T0), "");
+    EXPECT_EQ(h.LogFlight(FlightOf("f2", "a1", T1)), "");
+    EXPECT_EQ(h.LogFlight(FlightOf("f1", "a1", T0)), "");
+    Flight unmeasured = FlightOf("f3", "b2", T1);
+    unmeasured.lapTime = NAN;
+    unmeasured.figures.fill(NAN);
+    unmeasured.conditions[0] = -0.0f;
+    EXPECT_EQ(h.LogFlight(unmeasured), "");
+    return h;
+}
+
+std::string TextOf(const Hangar &h)
+{
+    const HangarText t = HangarFileText(h);
+    EXPECT_TRUE(t.ok()) << t.error;
+    return t.text;
+}
+
+TEST(HangarModel, refuses_what_a_flier_cannot_keep)
+{
+    struct Row {
+        const char *what;
+        std::string name, notes, time;
+        const char *message;
+    } rows[] = {
+        {"empty name", "", "", T0, "An airplane needs a name"},
+        {"blank name", "   ", "", T0, "An airplane needs a name"},
+        {"71 characters", std::string(71, 'x'), "", T0, "longer than 70"},
+        {"70 emoji fit", [] { std::string s; for (int i = 0; i < 70; ++i) s += "🛩"; return s; }(), "", T0, ""},
+        {"line break in a name", "A\nB", "", T0, "cannot hold line breaks"},
+        {"invalid UTF-8", "\xC3(", "", T0, "not valid UTF-8"},
+        {"notes too long", "A", std::string(4001, 'n'), T0, "longer than 4000"},
+        {"not a UTC time", "A", "", "2026-12-09 04:30", "is not a UTC time"},
+        {"no 30 February", "A", "", "2026-02-30T04:30:00Z", "is not a UTC time"},
+        {"29 February of a leap year", "A", "", "2028-02-29T23:59:59Z", ""},
+    };
+    for (const Row &row : rows) {
+        Hangar h;
+        const std::string e = h.AddAirplane("id", Named(row.name), row.notes, row.time);
+        if (*row.message == '\0')
+            EXPECT_EQ(e, "") << row.what;
+        else
+            EXPECT_NE(e.find(row.message), std::string::npos) << row.what << ": " << e;
+        EXPECT_EQ(h.Airplanes().size(), e.empty() ? 1u : 0u) << row.what;
+    }
+}
+
+TEST(HangarModel, refuses_bad_flights_and_changes_nothing)
+{
+    struct Row {
+        const char *what;
+        void (*spoil)(Flight &);
+        const char *message;
+    } rows[] = {
+        {"unknown airplane", [](Flight &f) { f.airplaneId = "zz"; }, "not in the hangar"},
+        {"lap time 0", [](Flight &f) { f.lapTime = 0; }, "lap time"},
+        {"infinite lap time", [](Flight &f) { f.lapTime = INFINITY; }, "lap time"},
+        {"condition not a number", [](Flight &f) { f.conditions[2] = NAN; }, "Wind Speed"},
+        {"infinite figure", [](Flight &f) { f.figures[1] = -INFINITY; }, "Line Tension"},
+        {"long prop", [](Flight &f) { f.prop = std::string(201, 'p'); }, "prop is longer than 200"},
+        {"tab in the fuel", [](Flight &f) { f.fuel = "10%\tnitro"; }, "fuel cannot hold"},
+        {"bad number input", [](Flight &f) { f.inputs.text[4] = "25,5"; }, "Inboard Wing Length"},
+        {"line count not whole", [](Flight &f) { f.inputs.text[1] = "2.0"; }, "whole number"},
+        {"input beyond single precision", [](Flight &f) { f.inputs.text[6] = "1e39"; }, "out of range"},
+        {"bad id", [](Flight &f) { f.id = "f 1"; }, "is not an id"},
+        {"id taken", [](Flight &f) { f.id = "f1"; }, "already a flight"},
+    };
+    for (const Row &row : rows) {
+        Hangar h = Sample();
+        const std::string before = TextOf(h);
+        Flight f = FlightOf("new", "a1", T1);
+        row.spoil(f);
+        const std::string e = h.LogFlight(f);
+        EXPECT_NE(e.find(row.message), std::string::npos) << row.what << ": " << e;
+        EXPECT_EQ(TextOf(h), before) << row.what;
+    }
+}
+
+TEST(HangarModel, keeps_renames_duplicates_and_deletes)
+{
+    Hangar h = Sample();
+    EXPECT_EQ(h.FlightsOf("a1").size(), 2u);
+    EXPECT_EQ(h.FlightsOf("a1")[0]->id, "f2");  // newest first
+    EXPECT_EQ(h.LastFlown("a1"), T1);
+    EXPECT_EQ(h.LastFlown("c3"), "");
+    EXPECT_EQ(h.LastFlownOfAll(), (std::vector<std::string>{T1, T1, ""}));
+
+    // An airplane opens as its data file would: four digits in the fields.
+    const FlightCase opened = CaseOfInputs(h.FindAirplane("c3")->inputs, DefaultFlightCase());
+    EXPECT_EQ(opened.Weight, 41.12f);
+    EXPECT_EQ(opened.AcName, "Odd \"quoted\\\" one");
+
+    EXPECT_EQ(h.Rename("a1", "Gull", T1), "");
+    EXPECT_EQ(h.FindAirplane("a1")->Name(), "Gull");
+    EXPECT_EQ(h.FindAirplane("a1")->changed, T1);
+    EXPECT_NE(h.Rename("a1", "", T1), "");
+    EXPECT_EQ(h.FindAirplane("a1")->Name(), "Gull");
+    EXPECT_EQ(h.Duplicate("a1", "a9", "Gull 2", T1), "");
+    EXPECT_EQ(h.FindAirplane("a9")->inputs.text[2], h.FindAirplane("a1")->inputs.text[2]);
+    EXPECT_TRUE(h.FlightsOf("a9").empty());
+    EXPECT_NE(h.Duplicate("a1", "b2", "Taken", T1), "");
+
+    Flight corrected = *h.FindFlight("f1");
+    corrected.lapTime = 5.3;
+    corrected.airplaneId = "b2";  // a correction keeps the flight's airplane
+    EXPECT_EQ(h.CorrectFlight(corrected, T1), "");
+    EXPECT_EQ(h.FindFlight("f1")->airplaneId, "a1");
+    EXPECT_EQ(h.FindFlight("f1")->changed, T1);
+
+    EXPECT_EQ(h.DeleteAirplane("a1", false), "");
+    EXPECT_EQ(h.FlightsOf("a1").size(), 2u);  // the log stays
+    EXPECT_EQ(h.DeleteAirplane("b2", true), "");
+    EXPECT_EQ(h.FindFlight("f3"), nullptr);
+    EXPECT_EQ(h.DeleteFlight("f1"), "");
+    EXPECT_NE(h.DeleteFlight("f1"), "");
+    EXPECT_EQ(h.Flights().size(), 1u);
+}
+
+TEST(HangarFile, reads_back_every_value_and_writes_the_same_bytes)
+{
+    const Hangar h = Sample();
+    const std::string text = TextOf(h);
+    EXPECT_EQ(text.rfind("{\"format\":\"tethrix-hangar\",\"version\":1,\n\"airplanes\":[\n{\"id\":\"a1\"", 0), 0u);
+    const HangarRead back = ReadHangarFile(text);
+    ASSERT_TRUE(back.ok()) << back.error;
+    ASSERT_EQ(back.hangar.Airplanes(), h.Airplanes());
+    ASSERT_EQ(back.hangar.Flights().size(), h.Flights().size());
+    for (std::size_t i = 0; i < h.Flights().size(); ++i) {
+        const Flight &a = h.Flights()[i], &b = back.hangar.Flights()[i];
+        EXPECT_TRUE(a == b) << a.id;
+        for (int k = 0; k < FigureCount; ++k)  // bit for bit
+            EXPECT_TRUE(std::isnan(a.figures[k]) ? std::isnan(b.figures[k])
+                                                 : std::memcmp(&a.figures[k], &b.figures[k], 8) == 0);
+    }
+    EXPECT_TRUE(std::signbit(back.hangar.FindFlight("f3")->conditions[0]));
+    EXPECT_EQ(TextOf(back.hangar), text);
+    // Escapes a script may write read as the characters they stand for.
+    std::string escaped = text;
+    escaped.replace(escaped.find("ST .60"), 2, "\\u0053\\u0054");
+    escaped.replace(escaped.find("🛩"), 4, "\\ud83d\\udee9");
+    EXPECT_EQ(TextOf(ReadHangarFile(escaped).hangar), text);
+}
+
+TEST(HangarFile, refuses_damaged_and_hostile_files_whole)
+{
+    const std::string good = TextOf(Sample());
+    const auto replaced = [&](const std::string &from, const std::string &to) {
+        std::string s = good;
+        s.replace(s.find(from), from.size(), to);
+        return s;
+    };
+    // Airplanes as short as they come, each valid: the count is what is wrong.
+    const auto airplanes = [](int count) {
+        std::string s = "{\"format\":\"tethrix-hangar\",\"version\":1,\"airplanes\":[";
+        for (int i = 0; i < count; ++i)
+            s += std::string(i ? "," : "") + "{\"id\":\"a" + std::to_string(i) +
+                 "\",\"inputs\":{\"an\":\"A\",\"nl\":\"2\",\"ls\":\"1\",\"ll\":\"1\",\"wl\":\"1\",\"hl\":\"1\","
+                 "\"wt\":\"1\",\"lt\":\"1\",\"wa\":\"1\"},\"notes\":\"\",\"created\":\"2026-12-09T04:30:00Z\","
+                 "\"changed\":\"2026-12-09T04:30:00Z\"}";
+        return s + "],\"flights\":[]}";
+    };
+    EXPECT_TRUE(ReadHangarFile(airplanes(10000)).ok());
+    std::string deep(100000, '[');
+    struct Row {
+        const char *what;
+        std::string text;
+        const char *reason;
+    } rows[] = {
+        {"truncated", good.substr(0, good.size() / 2), "ends too soon"},
+        {"empty", "", "ends too soon"},
+        {"number for a text", replaced("\"notes\":\"\"", "\"notes\":5"), "expected a text for the notes"},
+        {"text for a number", replaced("\"lapTime\":5.1", "\"lapTime\":\"5.1\""), "expected a number"},
+        {"bad input number", replaced("\"wt\":\"42.000000\"", "\"wt\":\"4x\""), "Airplane Weight"},
+        {"10,001 airplanes", airplanes(10001), "more than 10,000 airplanes"},
+        {"100,000 airplanes", airplanes(100000), "larger than 16 MiB"},
+        {"20 MiB", good + std::string(20 << 20, ' '), "larger than 16 MiB"},
+        {"deep nesting", replaced("\"airplanes\":[", "\"airplanes\":[" + deep), "expected '{'"},
+        {"invalid UTF-8", replaced("Стрела", "\xD0\x21"), "not valid UTF-8"},
+        {"duplicate key", replaced("\"notes\":\"\",", "\"notes\":\"\",\"notes\":\"\","), "'notes' of airplane 1 appears twice"},
+        {"duplicate id", replaced("\"id\":\"b2\"", "\"id\":\"a1\""), "same id"},
+        {"unknown key", replaced("\"notes\":\"\",", "\"colour\":\"red\",\"notes\":\"\","), "not one this version knows"},
+        {"missing key", replaced("\"tipWeight\":\"\",", ""), "has no 'tipWeight'"},
+        {"newer version", replaced("\"version\":1", "\"version\":2"), "version 2, from a newer Tethrix"},
+        {"another format", replaced("tethrix-hangar", "tethrix-hanger"), "format"},
+        {"lone surrogate", replaced("ST .60", "\\ud83d"), "lone surrogate"},
+        {"raw control character", replaced("ST .60", "S\x01"), "control character"},
+        {"trailing data", good + "{}", "follows the end"},
+        {"float out of range", replaced("\"Temp\":97.3", "\"Temp\":1e39"), "out of range"},
+    };
+    for (const Row &row : rows) {
+        Hangar kept = Sample();
+        const std::string before = TextOf(kept);
+        const HangarRead read = ReadHangarFile(row.text);
+        EXPECT_NE(read.error.find(row.reason), std::string::npos) << row.what << ": " << read.error;
+        EXPECT_TRUE(read.hangar.Airplanes().empty() && read.hangar.Flights().empty()) << row.what;
+        ImportSummary summary;
+        EXPECT_EQ(kept.Import(read.hangar, summary), "");
+        EXPECT_FALSE(summary.Changed()) << row.what;
+        EXPECT_EQ(TextOf(kept), before) << row.what;
+    }
+}
+
+TEST(HangarImport, adds_and_updates_by_id_and_never_deletes)
+{
+    Hangar phone = Sample();
+    Hangar desktop;
+    EXPECT_EQ(desktop.AddAirplane("d1", Named("Desk only"), "", T0), "");
+    ImportSummary s;
+    ASSERT_EQ(desktop.Import(ReadHangarFile(TextOf(phone)).hangar, s), "");
+    EXPECT_EQ(s.addedAirplanes.size(), 3u);
+    EXPECT_EQ(s.addedFlights, 3u);
+    const std::string once = TextOf(desktop);
+    ASSERT_EQ(desktop.Import(ReadHangarFile(TextOf(phone)).hangar, s), "");
+    EXPECT_FALSE(s.Changed());
+    EXPECT_EQ(TextOf(desktop), once);
+
+    // A newer copy updates; an older one does not; what the copy lacks stays.
+    EXPECT_EQ(phone.Rename("a1", "Gull", T1), "");
+    EXPECT_EQ(phone.DeleteAirplane("b2", true), "");
+    EXPECT_EQ(desktop.Rename("c3", "Renamed here", T1), "");
+    ASSERT_EQ(desktop.Import(ReadHangarFile(TextOf(phone)).hangar, s), "");
+    EXPECT_EQ(s.updatedAirplanes, std::vector<std::string>{"Gull"});
+    EXPECT_TRUE(s.addedAirplanes.empty());
+    EXPECT_EQ(desktop.FindAirplane("c3")->Name(), "Renamed here");
+    EXPECT_NE(desktop.FindAirplane("b2"), nullptr);
+    EXPECT_NE(desktop.FindFlight("f3"), nullptr);
+    EXPECT_NE(desktop.FindAirplane("d1"), nullptr);
+
+    // One airplane with its log travels alone.
+    Hangar one;
+    ASSERT_EQ(one.Import(ReadHangarFile(TextOf(desktop.Extract("a1"))).hangar, s), "");
+    EXPECT_EQ(s.addedAirplanes, std::vector<std::string>{"Gull"});
+    EXPECT_EQ(s.addedFlights, 2u);
+}
+
+}  // namespace
