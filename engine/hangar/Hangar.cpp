@@ -399,8 +399,9 @@ std::vector<const Flight *> Hangar::FlightsOf(const std::string &airplaneId) con
     for (const Flight &f : flights)
         if (f.airplaneId == airplaneId)
             found.push_back(&f);
-    // The list is in the order of ids, so a stable sort keeps ties in it.
-    std::stable_sort(found.begin(), found.end(), [](const Flight *a, const Flight *b) { return a->flown > b->flown; });
+    std::sort(found.begin(), found.end(), [](const Flight *a, const Flight *b) {
+        return a->flown != b->flown ? a->flown > b->flown : a->id < b->id;
+    });
     return found;
 }
 
@@ -458,8 +459,9 @@ void MergeInto(std::vector<T> &to, const std::vector<T> &from, Added added, Upda
             updated(record);
         }
     }
-    std::inplace_merge(to.begin(), to.begin() + static_cast<std::ptrdiff_t>(original), to.end(),
-                       [](const T &a, const T &b) { return a.id < b.id; });
+    // Ids are unique, so a plain sort puts the added ones in place (and,
+    // unlike a merge, takes no temporary buffer).
+    std::sort(to.begin(), to.end(), [](const T &a, const T &b) { return a.id < b.id; });
 }
 
 }  // namespace
