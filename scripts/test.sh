@@ -21,8 +21,9 @@ ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
   ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
 
 # A short bounded fuzzing run of the data-file reader, the number parser,
-# tethrix-calc's command line and the stored settings (libFuzzer with ASan
-# and UBSan); a crash, a sanitizer report or undefined behaviour fails.
+# tethrix-calc's command line, the stored settings and the hangar file
+# (libFuzzer with ASan and UBSan); a crash, a sanitizer report or undefined
+# behaviour fails.
 cmake -S . -B build-fuzz -DTETHRIX_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-fuzz -j"$jobs"
 fuzz() {  # target seconds [flags]
@@ -36,6 +37,7 @@ fuzz() {  # target seconds [flags]
 for target in DataFileFuzz ParseNumberFuzz CalcCliFuzz; do
   fuzz $target 20
 done
+fuzz HangarFileFuzz 10
 # Qt keeps the settings files it parsed for the next reader, so nearly every
 # input ends with more allocated than freed, and a leak check after each one
 # (stopping the process and scanning its heap) would take most of the time.
