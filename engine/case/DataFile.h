@@ -34,6 +34,8 @@ std::vector<DataFileEntry> ParseDataFile(const std::string &content);
 std::string NameFromFileBytes(const std::string &bytes);
 std::string NameToFileBytes(const std::string &utf8);
 bool IsValidUtf8(const std::string &text);
+// The UTF-8 bytes of the code point c.
+void AppendUtf8(std::string &out, char32_t c);
 
 // The C library's conversions as the reader uses them, without the locale:
 // leading white space, a sign, digits; conversion stops at the first

@@ -3,6 +3,7 @@
 // format has.
 #include "HangarFile.h"
 
+#include "Convert.h"
 #include "DataFile.h"
 #include "NumberText.h"
 
@@ -21,33 +22,21 @@ std::string *FlightTexts(Flight &f, int i)
     std::string *texts[] = {&f.engine, &f.prop, &f.fuel, &f.setting, &f.handleSpacing, &f.tipWeight, &f.notes};
     return texts[i];
 }
+const std::string &FlightText(const Flight &f, int i) { return *FlightTexts(const_cast<Flight &>(f), i); }
 
 // ---- Writing ----
 
-void PutString(std::string &out, const std::string &text)
+void PutString(std::string &out, const std::string &text) { AppendJsonString(out, text); }
+
+void PutKey(std::string &out, const char *key, bool first = false);
+
+void PutText(std::string &out, const char *key, const std::string &text, bool first = false)
 {
-    static const char Hex[] = "0123456789abcdef";
-    out += '"';
-    for (unsigned char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (c < 32) {
-            out += "\\u00";
-            out += Hex[c >> 4];
-            out += Hex[c & 15];
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    out += '"';
+    PutKey(out, key, first);
+    PutString(out, text);
 }
 
-void PutKey(std::string &out, const char *key, bool first = false)
+void PutKey(std::string &out, const char *key, bool first)
 {
     if (!first)
         out += ',';
@@ -71,39 +60,29 @@ void PutInputs(std::string &out, const AirplaneInputs &inputs)
 {
     PutKey(out, "inputs");
     out += '{';
-    for (int k = 0; k < AirplaneInputCount; ++k) {
-        PutKey(out, InputKeys[k].key, k == 0);
-        PutString(out, inputs.text[k]);
-    }
+    for (int k = 0; k < AirplaneInputCount; ++k)
+        PutText(out, InputKeys[k].key, inputs.text[k], k == 0);
     out += '}';
 }
 
 void PutAirplane(std::string &out, const Airplane &a)
 {
     out += '{';
-    PutKey(out, "id", true);
-    PutString(out, a.id);
+    PutText(out, "id", a.id, true);
     PutInputs(out, a.inputs);
-    PutKey(out, "notes");
-    PutString(out, a.notes);
-    PutKey(out, "created");
-    PutString(out, a.created);
-    PutKey(out, "changed");
-    PutString(out, a.changed);
+    PutText(out, "notes", a.notes);
+    PutText(out, "created", a.created);
+    PutText(out, "changed", a.changed);
     out += '}';
 }
 
 void PutFlight(std::string &out, const Flight &f)
 {
     out += '{';
-    PutKey(out, "id", true);
-    PutString(out, f.id);
-    PutKey(out, "airplane");
-    PutString(out, f.airplaneId);
-    PutKey(out, "flown");
-    PutString(out, f.flown);
-    PutKey(out, "changed");
-    PutString(out, f.changed);
+    PutText(out, "id", f.id, true);
+    PutText(out, "airplane", f.airplaneId);
+    PutText(out, "flown", f.flown);
+    PutText(out, "changed", f.changed);
     PutInputs(out, f.inputs);
     PutKey(out, "conditions");
     out += '{';
@@ -121,11 +100,8 @@ void PutFlight(std::string &out, const Flight &f)
         PutNumber(out, f.figures[i]);
     }
     out += '}';
-    Flight &g = const_cast<Flight &>(f);
-    for (int i = 0; i < FlightTextCount; ++i) {
-        PutKey(out, FlightTextKeys[i]);
-        PutString(out, *FlightTexts(g, i));
-    }
+    for (int i = 0; i < FlightTextCount; ++i)
+        PutText(out, FlightTextKeys[i], FlightText(f, i));
     out += '}';
 }
 
@@ -353,21 +329,7 @@ private:
                 return Fail("a lone surrogate in a text");
             c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
         }
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
+        AppendUtf8(out, static_cast<char32_t>(c));
         return true;
     }
 
