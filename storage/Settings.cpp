@@ -63,12 +63,14 @@ QStringList StoreFiles(const QString &userFolder)
 // UnsafeStore), or empty: every file, the fallbacks too, is checked before
 // Qt opens any. userFile is the user's own (FileName()), whose folder is the
 // user scope's.
-QString UnsafeStore(const QString &path);
+QString UnsafeStore(const QString &path, std::string &content);
 QString UnreadableFallback(const QString &userFile)
 {
+    std::string content;
     for (const QString &file : StoreFiles(QFileInfo(QFileInfo(userFile).path()).path()))
-        if (const QString why = UnsafeStore(file); !why.isEmpty())
-            return QStringLiteral("%1: %2").arg(file, why);
+        if (file != userFile)  // checked on its own, before the fallbacks
+            if (const QString why = UnsafeStore(file, content); !why.isEmpty())
+                return QStringLiteral("%1: %2").arg(file, why);
     return QString();
 }
 
@@ -185,11 +187,11 @@ bool HoldsSerializedValue(const std::string &content)
 // when there is none): a file too large or not a regular file, or one that
 // holds a serialized Qt value. The program never writes those, and a
 // damaged one makes Qt's reader allocate without limit.
-QString UnsafeStore(const QString &path)
+QString UnsafeStore(const QString &path, std::string &content)
 {
+    content.clear();
     if (!QFileInfo::exists(path))
         return QString();
-    std::string content;
     if (const std::string problem = ReadSmallFile(QFile::encodeName(path).toStdString(), MaxReadSettingsBytes, content);
         !problem.empty())
         return QString::fromLocal8Bit(problem.c_str());
@@ -198,15 +200,14 @@ QString UnsafeStore(const QString &path)
     return QString();
 }
 
-// Why the user's file at path gives Tethrix nothing it can use, though it
-// holds something (empty when it gives something, holds nothing but blanks,
-// or is not there): text in UTF-16, or only settings of names Tethrix does
-// not know. Written over, what it holds would be lost.
-QString UnusableStore(const QString &path)
+// Why the user's file at path, read safely as content, gives Tethrix nothing
+// it can use, though it holds something (empty when it gives something,
+// holds nothing but blanks, or is not there): text in UTF-16, or only
+// settings of names Tethrix does not know. Written over, what it holds
+// would be lost.
+QString UnusableStore(const QString &path, const std::string &content)
 {
-    std::string content;
-    if (!ReadSmallFile(QFile::encodeName(path).toStdString(), MaxReadSettingsBytes, content).empty() ||
-        content.find_first_not_of(" \t\r\n") == std::string::npos)
+    if (content.find_first_not_of(" \t\r\n") == std::string::npos)
         return QString();
     if (content.compare(0, 2, "\xFF\xFE") == 0 || content.compare(0, 2, "\xFE\xFF") == 0 ||
         content.find('\0') != std::string::npos)
@@ -228,8 +229,9 @@ QString UnusableStore(const QString &path)
 // Why the user's file must be neither read nor written, or empty.
 QString UnreadableStore(const QString &path)
 {
-    const QString unsafe = UnsafeStore(path);
-    return unsafe.isEmpty() ? UnusableStore(path) : unsafe;
+    std::string content;
+    const QString unsafe = UnsafeStore(path, content);
+    return unsafe.isEmpty() ? UnusableStore(path, content) : unsafe;
 }
 
 [[noreturn]] void Refused(const QString &name, const QString &reason)
@@ -249,11 +251,9 @@ Loaded Load(const std::array<float, ConditionCount> &defaults)
 {
     Loaded loaded;
     const QString path = FileName();
-    QString unsafe = UnsafeStore(path);
+    QString unsafe = UnreadableStore(path);
     if (unsafe.isEmpty())
         unsafe = UnreadableFallback(path);
-    if (unsafe.isEmpty())
-        unsafe = UnusableStore(path);
     if (!unsafe.isEmpty()) {
         loaded.refused = true;
         loaded.problems << QStringLiteral("The settings file %1 cannot be read (%2): it is kept as it is; the "
