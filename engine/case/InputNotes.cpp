@@ -230,10 +230,15 @@ ConditionsRefusal RefuseConditions(const FlightCase &edited, const FlightCase &w
                                    char separator)
 {
     FlightCase builtIn = DefaultFlightCase(), editedWith = edited;
-    for (int i = FirstConditionKey; i < InputKeyCount; ++i)
+    bool same = true;  // the conditions in force: the airplane edited has nothing to add
+    for (int i = FirstConditionKey; i < InputKeyCount; ++i) {
+        same = same && edited.*(InputKeys[i].field) == withConditions.*(InputKeys[i].field);
         builtIn.*(InputKeys[i].field) = editedWith.*(InputKeys[i].field) = withConditions.*(InputKeys[i].field);
+    }
     const std::pair<const FlightCase *, const FlightCase *> trials[] = {{&builtIn, &builtIn}, {&editedWith, &edited}};
     for (const auto &[trial, before] : trials) {
+        if (trial == &editedWith && same)
+            break;
         const PinnedCase solved = PinCase(*trial);
         if (!solved.figures && (trial == before || PinCase(*before).figures))
             return {solved.error + " These flying conditions are not saved.", AdviceFor(*trial, units, separator)};
