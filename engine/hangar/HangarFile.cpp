@@ -494,3 +494,49 @@ HangarRead ReadHangarFile(const std::string &content)
         return refuse(e);
     return result;
 }
+
+std::string AirplaneRecordText(const Airplane &airplane)
+{
+    std::string out;
+    PutAirplane(out, airplane);
+    return out;
+}
+
+std::string FlightRecordText(const Flight &flight)
+{
+    std::string out;
+    PutFlight(out, flight);
+    return out;
+}
+
+namespace {
+
+template <class Record, class ReadRecord, class CheckRecord>
+std::string ReadOneRecord(const std::string &text, Record &record, const char *what, ReadRecord read,
+                          CheckRecord check)
+{
+    if (text.size() > MaxHangarFileBytes || !IsValidUtf8(text))
+        return std::string("the ") + what + " is not valid UTF-8 text of at most 16 MiB";
+    Reader r(text);
+    Record read_{};
+    if (!read(r, read_, what))
+        return r.Error();
+    if (!r.AtEnd())
+        return std::string("something follows the end of the ") + what;
+    if (std::string e = check(read_); !e.empty())
+        return e;
+    record = std::move(read_);
+    return {};
+}
+
+}  // namespace
+
+std::string ReadAirplaneRecord(const std::string &text, Airplane &airplane)
+{
+    return ReadOneRecord(text, airplane, "airplane", ReadAirplane, CheckAirplane);
+}
+
+std::string ReadFlightRecord(const std::string &text, Flight &flight)
+{
+    return ReadOneRecord(text, flight, "flight", ReadFlight, CheckFlight);
+}

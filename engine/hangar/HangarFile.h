@@ -83,3 +83,12 @@ struct HangarRead {
     bool ok() const { return error.empty(); }
 };
 HangarRead ReadHangarFile(const std::string &content);
+
+// One record alone, as a line of the file holds it: what a store keeps per
+// airplane or flight, so that the window's database and the page's storage
+// hold exactly what an export writes. Reading checks the record as the file
+// reader does and gives the reason, without its full stop, or empty.
+std::string AirplaneRecordText(const Airplane &airplane);
+std::string FlightRecordText(const Flight &flight);
+std::string ReadAirplaneRecord(const std::string &text, Airplane &airplane);
+std::string ReadFlightRecord(const std::string &text, Flight &flight);

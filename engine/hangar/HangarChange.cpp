@@ -1,0 +1,62 @@
+#include "HangarChange.h"
+
+#include "HangarFile.h"
+
+namespace {
+
+// Walks two lists sorted by id, as a hangar keeps them.
+template <class Record>
+void Compare(const std::vector<Record> &before, const std::vector<Record> &after, std::vector<Record> &put,
+             std::vector<std::string> &removed)
+{
+    std::size_t b = 0, a = 0;
+    while (b < before.size() || a < after.size()) {
+        if (a == after.size() || (b < before.size() && before[b].id < after[a].id)) {
+            removed.push_back(before[b++].id);
+        } else if (b == before.size() || after[a].id < before[b].id) {
+            put.push_back(after[a++]);
+        } else {
+            if (!(before[b] == after[a]))
+                put.push_back(after[a]);
+            ++a;
+            ++b;
+        }
+    }
+}
+
+}  // namespace
+
+HangarChange Difference(const Hangar &before, const Hangar &after)
+{
+    HangarChange change;
+    Compare(before.Airplanes(), after.Airplanes(), change.putAirplanes, change.removedAirplanes);
+    Compare(before.Flights(), after.Flights(), change.putFlights, change.removedFlights);
+    return change;
+}
+
+Hangar HangarOfRecords(const std::vector<std::string> &airplaneRecords,
+                       const std::vector<std::string> &flightRecords, std::vector<std::string> &problems)
+{
+    std::vector<Airplane> airplanes;
+    std::vector<Flight> flights;
+    airplanes.reserve(airplaneRecords.size());
+    flights.reserve(flightRecords.size());
+    for (const std::string &text : airplaneRecords) {
+        Airplane a;
+        if (std::string e = ReadAirplaneRecord(text, a); !e.empty())
+            problems.push_back("An airplane cannot be read: " + e);
+        else
+            airplanes.push_back(std::move(a));
+    }
+    for (const std::string &text : flightRecords) {
+        Flight f;
+        if (std::string e = ReadFlightRecord(text, f); !e.empty())
+            problems.push_back("A flight cannot be read: " + e);
+        else
+            flights.push_back(std::move(f));
+    }
+    Hangar hangar;
+    if (std::string e = hangar.Assign(std::move(airplanes), std::move(flights)); !e.empty())
+        problems.push_back("The hangar cannot be read: " + e);
+    return hangar;
+}

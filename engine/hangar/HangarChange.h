@@ -1,0 +1,53 @@
+// HangarChange: what one edit of a hangar changed, record by record, so that
+// a store writes exactly those records in one transaction. Every edit runs
+// on a copy in the core (Hangar's operations) and the store keeps the
+// difference: two windows or two tabs that change different records never
+// overwrite each other's, since neither writes what it did not change.
+#pragma once
+
+#include "Hangar.h"
+
+#include <string>
+#include <vector>
+
+struct HangarChange {
+    std::vector<Airplane> putAirplanes;       // added or changed
+    std::vector<std::string> removedAirplanes;  // ids
+    std::vector<Flight> putFlights;
+    std::vector<std::string> removedFlights;
+    bool Empty() const
+    {
+        return putAirplanes.empty() && removedAirplanes.empty() && putFlights.empty() && removedFlights.empty();
+    }
+};
+
+// The records after holds that before does not, or holds otherwise, and
+// the ids before holds that after does not.
+HangarChange Difference(const Hangar &before, const Hangar &after);
+
+// An edit of a hangar: the edited copy and what changed, or the reason it
+// could not be made (and no change).
+struct HangarEdit {
+    Hangar hangar;
+    HangarChange change;
+    std::string error;
+    bool ok() const { return error.empty(); }
+};
+// Runs edit (a callable taking Hangar & and returning the reason or empty,
+// as Hangar's operations do) on a copy of hangar.
+template <class Edit>
+HangarEdit EditHangar(const Hangar &hangar, Edit edit)
+{
+    HangarEdit result{hangar, {}, {}};
+    result.error = edit(result.hangar);
+    if (result.ok())
+        result.change = Difference(hangar, result.hangar);
+    return result;
+}
+
+// The whole content of a store, one record text each (AirplaneRecordText,
+// FlightRecordText), read into a hangar. A record that cannot be read is
+// left out and named in problems: a store that gives problems must not be
+// written over, since what it could not read would be lost.
+Hangar HangarOfRecords(const std::vector<std::string> &airplaneRecords,
+                       const std::vector<std::string> &flightRecords, std::vector<std::string> &problems);
