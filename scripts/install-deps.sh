@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libglx-dev libopengl-dev qt6-qpa-plugins
+  qt6-base-dev qt6-charts-dev libqt6sql6-sqlite libqt6opengl6-dev libgl-dev libglx-dev libopengl-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-apps imagemagick poppler-utils fonts-liberation
