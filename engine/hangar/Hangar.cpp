@@ -139,6 +139,14 @@ FlightCase CaseOfInputs(const AirplaneInputs &inputs, const FlightCase &base)
     return fc;
 }
 
+std::string DataFileOfInputs(const AirplaneInputs &inputs)
+{
+    std::string bytes = "an=" + NameToFileBytes(inputs.text[0]) + "\r\n";
+    for (int k = 1; k < AirplaneInputCount; ++k)
+        bytes += std::string(InputKeys[k].key) + "=" + inputs.text[k] + "\r\n";
+    return bytes;
+}
+
 bool Airplane::operator==(const Airplane &o) const
 {
     return id == o.id && inputs == o.inputs && notes == o.notes && created == o.created && changed == o.changed;

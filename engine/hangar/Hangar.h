@@ -29,6 +29,10 @@ AirplaneInputs InputsOfCase(const FlightCase &fc);
 // base with the inputs applied as opening their data file applies them
 // (FlightCaseTarget): the flying conditions stay base's.
 FlightCase CaseOfInputs(const AirplaneInputs &inputs, const FlightCase &base);
+// The bytes of the data file that holds these inputs, in the order and form
+// DataFileText writes (the name in the file's encoding, CRLF line ends): a
+// face opens an airplane by opening these bytes as it opens a data file.
+std::string DataFileOfInputs(const AirplaneInputs &inputs);
 
 struct Airplane {
     std::string id;
