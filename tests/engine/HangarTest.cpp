@@ -1,11 +1,16 @@
 // The hangar: its checks, its exchange file and the merge of an import.
 #include "Hangar.h"
+#include "HangarChange.h"
 #include "HangarFile.h"
+#include "HangarLog.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
+#include <algorithm>
+#include <functional>
+#include <map>
 
 namespace {
 
@@ -278,6 +283,94 @@ TEST(HangarImport, adds_and_updates_by_id_and_never_deletes)
     ASSERT_EQ(one.Import(ReadHangarFile(TextOf(desktop.Extract("a1"))).hangar, s), "");
     EXPECT_EQ(s.addedAirplanes, std::vector<std::string>{"Gull"});
     EXPECT_EQ(s.addedFlights, 2u);
+}
+
+// A store keeps one record text per id and writes only what an edit changed:
+// what it holds after each edit reads back as the edited hangar.
+TEST(HangarChange, a_store_of_records_follows_every_edit)
+{
+    std::map<std::string, std::string> airplanes, flights;
+    const auto apply = [&](const HangarChange &c) {
+        for (const Airplane &a : c.putAirplanes)
+            airplanes[a.id] = AirplaneRecordText(a);
+        for (const std::string &id : c.removedAirplanes)
+            airplanes.erase(id);
+        for (const Flight &f : c.putFlights)
+            flights[f.id] = FlightRecordText(f);
+        for (const std::string &id : c.removedFlights)
+            flights.erase(id);
+    };
+    const auto stored = [&](std::vector<std::string> &problems) {
+        std::vector<std::string> a, f;
+        for (const auto &r : airplanes)
+            a.push_back(r.second);
+        for (const auto &r : flights)
+            f.push_back(r.second);
+        return HangarOfRecords(a, f, problems);
+    };
+    Hangar h;
+    apply(Difference(h, Sample()));
+    h = Sample();
+    struct Row {
+        const char *what;
+        std::function<std::string(Hangar &)> edit;
+        std::size_t put, removed;  // records written and removed
+    } rows[] = {
+        {"rename", [](Hangar &x) { return x.Rename("a1", "Gull", T1); }, 1, 0},
+        {"correct", [](Hangar &x) { Flight f = *x.FindFlight("f2"); f.lapTime = 4.8; return x.CorrectFlight(f, T1); }, 1, 0},
+        {"delete with flights", [](Hangar &x) { return x.DeleteAirplane("a1", true); }, 0, 3},
+        {"delete, log kept", [](Hangar &x) { return x.DeleteAirplane("b2", false); }, 0, 1},
+        {"fails", [](Hangar &x) { return x.Rename("zz", "No such", T1); }, 0, 0},
+    };
+    for (const Row &row : rows) {
+        const HangarEdit e = EditHangar(h, row.edit);
+        const HangarChange &c = e.change;
+        EXPECT_EQ(c.putAirplanes.size() + c.putFlights.size(), row.put) << row.what;
+        EXPECT_EQ(c.removedAirplanes.size() + c.removedFlights.size(), row.removed) << row.what;
+        if (!e.ok())
+            continue;
+        apply(c);
+        h = e.hangar;
+        std::vector<std::string> problems;
+        EXPECT_EQ(TextOf(stored(problems)), TextOf(h)) << row.what;
+        EXPECT_TRUE(problems.empty()) << row.what;
+    }
+    // A damaged record is named and left out; the rest still reads.
+    flights["f3"] = "{\"id\":\"f3\"";
+    airplanes["c3"] += "x";
+    std::vector<std::string> problems;
+    const Hangar damaged = stored(problems);
+    ASSERT_EQ(problems.size(), 2u);
+    EXPECT_NE(problems[0].find("An airplane cannot be read: something follows"), std::string::npos) << problems[0];
+    EXPECT_NE(problems[1].find("A flight cannot be read"), std::string::npos) << problems[1];
+    EXPECT_EQ(damaged.Airplanes().size(), h.Airplanes().size() - 1);
+}
+
+TEST(HangarLog, the_log_as_a_table_and_as_csv)
+{
+    Hangar h = Sample();
+    Flight hostile = FlightOf("f4", "a1", "2026-12-11T09:00:00Z");
+    hostile.notes = "=HYPERLINK(\"x\"),\"quoted\"";
+    hostile.conditions[2] = -5;  // a wind speed no one flies in, still a number
+    ASSERT_EQ(h.LogFlight(hostile), "");
+    const std::string csv = LogCsv(h, "a1", DisplayUnits::Imperial);
+    EXPECT_EQ(csv.rfind("Flown (UTC),Airplane Name,Number of Lines,Line Diameter (inches),", 0), 0u) << csv;
+    const std::size_t second = csv.find('\n') + 1;
+    EXPECT_EQ(csv.compare(second, 21, "2026-12-11T09:00:00Z,"), 0) << csv.substr(second, 40);  // newest first
+    EXPECT_NE(csv.find(",-5,"), std::string::npos);
+    EXPECT_NE(csv.find(",\"'=HYPERLINK(\"\"x\"\"),\"\"quoted\"\"\"\n"), std::string::npos) << csv;
+    // The titles and a1's three flights, two of whose notes hold a line break.
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 6);
+    const std::vector<LogColumn> metric = LogColumns(DisplayUnits::Metric);
+    ASSERT_EQ(metric.size(), std::size_t(LogColumnCount));
+    EXPECT_EQ(metric[LogFirstFigureColumn + 1].title, "Line Tension (N)");
+    EXPECT_EQ(metric[LogFirstConditionColumn + 3].title, "Temprature (°C)");
+    const std::vector<LogCell> row = LogRow(hostile, DisplayUnits::Metric, ',');
+    EXPECT_EQ(row[LogLapTimeColumn].text, "5,1");
+    EXPECT_EQ(row[LogFirstConditionColumn + 3].text, "36,28");  // 97.3 deg F
+    EXPECT_NEAR(row[LogFirstConditionColumn + 3].value, 36.28, 0.01);
+    EXPECT_TRUE(std::isnan(row[LogFirstFigureColumn + FigureCount - 1].value));
+    EXPECT_EQ(row[LogFirstFigureColumn + FigureCount - 1].text, "");
 }
 
 }  // namespace
