@@ -1,0 +1,92 @@
+#include "LapTaps.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+double Median(std::vector<double> v)
+{
+    if (v.empty())
+        return NAN;
+    const std::size_t mid = v.size() / 2;
+    std::nth_element(v.begin(), v.begin() + mid, v.end());
+    const double upper = v[mid];
+    if (v.size() % 2 == 1)
+        return upper;
+    return (*std::max_element(v.begin(), v.begin() + mid) + upper) / 2;
+}
+
+// The laps judged against a typical lap.
+std::vector<TimedLap> Judged(const std::vector<double> &taps, double typical)
+{
+    std::vector<TimedLap> laps;
+    double kept = taps.front();
+    for (std::size_t i = 1; i < taps.size(); ++i) {
+        const double lap = taps[i] - kept;
+        const double ratio = lap / typical;
+        if (ratio < DoubleTapFraction) {
+            laps.push_back({lap, LapKind::DoubleTap});
+            continue;
+        }
+        kept = taps[i];
+        if (std::fabs(ratio - 1) <= CountedLapBand)
+            laps.push_back({lap, LapKind::Counted});
+        else if (ratio >= MissedTapLow && ratio <= MissedTapHigh)
+            laps.push_back({lap, LapKind::MissedTap});
+        else
+            laps.push_back({lap, LapKind::Irregular});
+    }
+    return laps;
+}
+
+}  // namespace
+
+std::vector<TimedLap> LapsOfTaps(const std::vector<double> &taps)
+{
+    if (taps.size() < 2)
+        return {};
+    // The typical lap, first from every gap between taps, then from the laps
+    // that judging counts: a few wrong taps among many cannot move a median.
+    std::vector<double> gaps;
+    for (std::size_t i = 1; i < taps.size(); ++i)
+        gaps.push_back(taps[i] - taps[i - 1]);
+    double typical = Median(gaps);
+    std::vector<TimedLap> laps;
+    for (int pass = 0; pass < 3; ++pass) {
+        if (!(typical > 0)) {  // taps out of order, or all at once: nothing is a lap
+            for (std::size_t i = 1; i < taps.size(); ++i)
+                laps.push_back({taps[i] - taps[i - 1], LapKind::Irregular});
+            return laps;
+        }
+        laps = Judged(taps, typical);
+        std::vector<double> counted;
+        for (const TimedLap &lap : laps)
+            if (lap.kind == LapKind::Counted)
+                counted.push_back(lap.seconds);
+        const double next = Median(counted);
+        if (!(next > 0) || next == typical)
+            break;
+        typical = next;
+    }
+    return laps;
+}
+
+LapMean MeanOfLast(const std::vector<TimedLap> &laps, std::size_t n)
+{
+    LapMean m;
+    double sum = 0, low = INFINITY, high = -INFINITY;
+    for (auto lap = laps.rbegin(); lap != laps.rend() && m.count < n; ++lap) {
+        if (lap->kind != LapKind::Counted)
+            continue;
+        ++m.count;
+        sum += lap->seconds;
+        low = std::min(low, lap->seconds);
+        high = std::max(high, lap->seconds);
+    }
+    if (m.count > 0) {
+        m.mean = sum / m.count;
+        m.spread = high - low;
+    }
+    return m;
+}
