@@ -40,6 +40,9 @@ public:
     QString problem() const;
     // The content as last read or written.
     const Hangar &hangar() const;
+    // False when some records could not be read: hangar() holds the others
+    // (and access() is not Writable).
+    bool complete() const;
 
     // Reads again when another window or process has committed since; true
     // when the content changed.
