@@ -1,5 +1,7 @@
 #include "LapTaps.h"
 
+#include "Convert.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -88,5 +90,46 @@ LapMean MeanOfLast(const std::vector<TimedLap> &laps, std::size_t n)
         m.mean = sum / m.count;
         m.spread = high - low;
     }
+    return m;
+}
+
+namespace {
+
+std::string Seconds(double s, char sep) { return FormatNumber(s, s < 10 ? 4 : 5, sep) + " s"; }
+
+std::string MeanText(const LapMean &m, char sep)
+{
+    return "Mean of the last " + std::to_string(m.count) + ": " + Seconds(m.mean, sep) + ", spread " +
+           FormatNumber(std::round(m.spread * 100) / 100, 3, sep) + " s.";  // to the hundredth a person can tap
+}
+
+}  // namespace
+
+std::string LapLine(std::size_t number, const TimedLap &lap, char sep)
+{
+    static const char *const Why[] = {"", " (missed tap, left out)", " (double tap, left out)", " (irregular, left out)"};
+    return "Lap " + std::to_string(number) + ": " + Seconds(lap.seconds, sep) + Why[static_cast<int>(lap.kind)];
+}
+
+std::string LapSummary(const std::vector<TimedLap> &laps, bool started, char sep)
+{
+    if (laps.empty())
+        return started ? "Timing: tap at each pass." : "Tap once at the start, then at each pass.";
+    std::string text = "Last lap " + Seconds(laps.back().seconds, sep) + ".";
+    const LapMean five = MeanOfLast(laps, 5), ten = MeanOfLast(laps, 10);
+    if (five.count == 5)
+        text += " " + MeanText(five, sep);
+    if (ten.count == 10)
+        text += " " + MeanText(ten, sep);
+    if (five.count < 5)
+        text += " " + std::to_string(five.count) + (five.count == 1 ? " lap" : " laps") + " counted.";
+    return text;
+}
+
+LapMean LapToUse(const std::vector<TimedLap> &laps)
+{
+    LapMean m = MeanOfLast(laps, 10);
+    if (m.count < MinLapsToUse)
+        m = LapMean{};
     return m;
 }

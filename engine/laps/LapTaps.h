@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 // How a lap (or a tap) was judged.
@@ -45,3 +46,16 @@ constexpr double DoubleTapFraction = 0.7;
 // The first tap starts the timing; a tap that is a double tap gives an entry
 // of kind DoubleTap with the time since the tap kept before it.
 std::vector<TimedLap> LapsOfTaps(const std::vector<double> &tapTimes);
+
+// What the timers show, the same words in the window and the page.
+// "Lap 3: 4.903 s", with "(missed tap, left out)" and the like after a lap
+// not counted.
+std::string LapLine(std::size_t number, const TimedLap &lap, char decimalSeparator = '.');
+// "Last lap 4.903 s. Mean of the last 5: 4.901 s, spread 0.080 s." and the
+// same of the last 10 once there are ten; before any lap, what to do
+// (started: the first tap is in).
+std::string LapSummary(const std::vector<TimedLap> &laps, bool started, char decimalSeparator = '.');
+// The mean a flier takes as the Lap Time: of the last ten laps counted, or
+// of all of them from MinLapsToUse on; count 0 when there are too few.
+constexpr std::size_t MinLapsToUse = 3;
+LapMean LapToUse(const std::vector<TimedLap> &laps);

@@ -40,6 +40,13 @@ TEST(LapTaps, a_helpers_taps_give_the_lap_and_the_slips_are_left_out)
         EXPECT_NEAR(ten.mean, 4.90, 0.012) << seed;  // two reactions of 60 ms over ten laps
         EXPECT_LT(ten.spread, 0.241);
     }
+    // What the flier reads, before, during and after.
+    EXPECT_EQ(LapSummary({}, false), "Tap once at the start, then at each pass.");
+    EXPECT_EQ(LapSummary({{4.9, LapKind::Counted}}, true, ','), "Last lap 4,9 s. 1 lap counted.");
+    const std::vector<TimedLap> eleven = LapsOfTaps(Taps(11, 4.9, 0, 0));
+    EXPECT_EQ(LapSummary(eleven, true), "Last lap 4.9 s. Mean of the last 5: 4.9 s, spread 0 s. "
+                                        "Mean of the last 10: 4.9 s, spread 0 s.");
+    EXPECT_EQ(LapLine(3, {9.81, LapKind::MissedTap}), "Lap 3: 9.81 s (missed tap, left out)");
     using K = LapKind;
     const K C = K::Counted;
     const std::vector<double> even = Taps(8, 4.90, 0, 0);
@@ -68,11 +75,12 @@ TEST(LapTaps, a_helpers_taps_give_the_lap_and_the_slips_are_left_out)
         {"a pause", paused(7, 9.0), {C, C, C, C, C, C, K::Irregular, C}},
         {"taps out of order", {5, 4, 3}, {K::Irregular, K::Irregular}},
         {"one tap", {5}, {}},
+        {"too few to use", {5, 9.9, 14.8}, {C, C}},
     };
     for (const Row &row : rows) {
         const std::vector<TimedLap> laps = LapsOfTaps(row.taps);
         EXPECT_EQ(Kinds(laps), row.kinds) << row.what;
-        const LapMean m = MeanOfLast(laps, 10);
+        const LapMean m = LapToUse(laps);
         if (m.count > 0) {
             EXPECT_NEAR(m.mean, 4.90, 1e-9) << row.what;  // no slip averaged in
         }
