@@ -60,15 +60,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             close(fd);
         return std::string(name);
     }();
+    // So is a hangar file: in a scratch folder, not there at first, so that
+    // --add creates it and later inputs read and add to it.
+    static const std::string hangar = [] {
+        char name[] = "/tmp/tethrix-fuzz-hangar-XXXXXX";
+        return std::string(mkdtemp(name) != nullptr ? name : "/nonexistent") + "/hangar.json";
+    }();
     for (size_t i = 0; i < args.size(); ++i)
         if (args[i] == "--report" && i + 1 < args.size())
             args[++i] = scratch;
+        else if (args[i] == "--hangar" && i + 1 < args.size() && !args[i + 1].empty() && args[i + 1][0] != '-')
+            args[++i] = hangar;
     const ReportRenderer render = [](const ReportLines &, std::string &pdf) {
         pdf = "%PDF-1.4 stand-in\n";
         return std::string();
     };
     std::ostringstream out, err;
-    const int status = RunCalc(args, out, err, CalcServices{render, nullptr});
+    const int status = RunCalc(args, out, err, CalcServices{render, nullptr, nullptr});
     if (status < 0 || status > 2)
         __builtin_trap();
     // One verdict: an error leaves standard output empty and says why.

@@ -1,4 +1,5 @@
 #include "CalcCli.h"
+#include "CalcHangar.h"
 #include "CalcOutput.h"
 
 #include "CaseEditor.h"
@@ -36,6 +37,7 @@ void PrintHelp(std::string &out)
            "                   [--report FILE.pdf]\n"
            "       tethrix-calc --sweep KEY=FROM:TO:STEP [--hold=laptime|speed] [--units=...] [--json]\n"
            "                    [FILE.TQD] [KEY=VALUE ...]\n"
+           "       tethrix-calc --hangar [FILE] [--airplane NAME | --add A.TQD ... | --log [NAME]]\n"
            "Computes the trim figures of a control-line airplane. The flying conditions\n"
            "are the ones the window keeps (Advanced > Data Entry), unless --no-settings;\n"
            "a data file is applied next, as the window's File > Open does, then the\n"
@@ -89,8 +91,9 @@ void PrintHelp(std::string &out)
            "  --csv       with --compare: Figure,Unit,A,B,Change rows\n"
            "  --          every argument after this is a data file\n"
            "  --help      show this text\n"
-           "  --version   show the version\n\n"
-           "Exit status:\n"
+           "  --version   show the version\n\n";
+    AppendHangarHelp(out);
+    out += "Exit status:\n"
            "  0  success\n"
            "  1  the inputs cannot be calculated, or a file cannot be read or written;\n"
            "     the message on standard error says why, and nothing is printed on\n"
@@ -313,8 +316,10 @@ int RunSweep(const SweepRange &range, const FlightCase &fc, bool json, std::ostr
 // case is read whatever is done with it. Returns false, the message
 // written to err, when a file cannot be read; throws UsageError.
 bool ReadCase(CaseEditor &e, const std::vector<std::string> &files, const Options &o, DisplayUnits units,
-              std::ostream &err)
+              std::ostream &err, const std::string *airplane = nullptr)
 {
+    if (airplane != nullptr)
+        e.ReadFile(*airplane);
     for (const std::string &path : files) {
         std::string content;
         if (const std::string problem = ReadSmallFile(path, MaxDataFileBytes, content); !problem.empty()) {
@@ -357,8 +362,14 @@ bool ReadCase(CaseEditor &e, const std::vector<std::string> &files, const Option
     return true;
 }
 
-int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, const CalcServices &services)
+// airplane: a hangar's airplane as its data file, read in place of one.
+int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, const CalcServices &services,
+        const std::string *airplane = nullptr)
 {
+    if (airplane == nullptr && IsHangarCommand(args))
+        return RunHangar(args, out, err, services, [&](const std::vector<std::string> &rest, const std::string &file) {
+            return Run(rest, out, err, services, &file);
+        });
     const ReportRenderer &render = services.renderReport;
     Options o;
     std::optional<SweepRange> sweep;
@@ -367,6 +378,8 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
     DisplayUnits units = DisplayUnits::Imperial;
     try {
         o = ParseArguments(args);
+        if (airplane != nullptr && (!o.files.empty() || o.compare))
+            throw UsageError{"--airplane is read in place of a data file: give no data file with it"};
         units = o.units.value_or(DisplayUnits::Imperial);
         edited.SetUnits(units);
         other.SetUnits(units);
@@ -400,7 +413,7 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
                 other.SetStored(InputKeys[i], edited.Case().*(InputKeys[i].field));
             if (!ReadCase(other, {o.files[0]}, o, units, err) || !ReadCase(edited, {o.files[1]}, o, units, err))
                 return ExitFailure;
-        } else if (!ReadCase(edited, o.files, o, units, err)) {
+        } else if (!ReadCase(edited, o.files, o, units, err, airplane)) {
             return ExitFailure;
         }
     } catch (const UsageError &e) {

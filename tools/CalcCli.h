@@ -9,6 +9,7 @@
 #include "Units.h"
 
 struct FlightCase;
+struct HangarModule;
 struct ReportLines;
 
 // Draws the printed report as PDF bytes; returns an error message, empty on
@@ -19,10 +20,15 @@ using ReportRenderer = std::function<std::string(const ReportLines &lines, std::
 // problems met, one line each; they are warnings, not errors.
 using ConditionsReader = std::function<std::vector<std::string>(FlightCase &fc)>;
 
-// What the program supplies; tests and fuzzers run without either.
+// Loads the window's hangar store (the hangar module); nullptr with the
+// reason in problem when it cannot be loaded.
+using HangarLoader = std::function<const HangarModule *(std::string &problem)>;
+
+// What the program supplies; tests and fuzzers run without them.
 struct CalcServices {
     ReportRenderer renderReport;
     ConditionsReader readConditions;  // none: the built-in defaults
+    HangarLoader loadHangar;          // none: hangar files only
 };
 
 enum CalcExit : int {

@@ -1,8 +1,10 @@
 // tethrix-calc: figures on standard output; with --report, the printed page
 // as a PDF, drawn by the report module, the same as the window's File > Print.
-// A plain calculation loads no Qt library at all.
+// A plain calculation loads no Qt library at all, nor does a hangar file;
+// the window's own hangar is read through the hangar module (Qt SQL).
 #include "CalcCli.h"
 #include "Figures.h"
+#include "HangarModule.h"
 #include "Modules.h"
 #include "ReportPage.h"
 #include "SafeFile.h"
@@ -35,6 +37,9 @@ int main(int argc, char **argv)
             fc.*field(i) = stored.values[i].value_or(defaults[i]);
         return stored.problems;
     };
+    const HangarLoader loadHangar = [](std::string &problem) {
+        return LoadModule<HangarModule>("hangar", "TethrixHangarModule", problem);
+    };
     return RunCalc(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
-                   CalcServices{render, readConditions});
+                   CalcServices{render, readConditions, loadHangar});
 }

@@ -23,7 +23,7 @@ CliRun Calc(std::vector<std::string> args, const ReportRenderer &render = nullpt
             const ConditionsReader &stored = nullptr)
 {
     std::ostringstream out, err;
-    const int status = RunCalc(args, out, err, CalcServices{render, stored});
+    const int status = RunCalc(args, out, err, CalcServices{render, stored, nullptr});
     return {status, out.str(), err.str()};
 }
 

@@ -1,0 +1,628 @@
+#include "CalcHangar.h"
+
+#include "CaseEditor.h"
+#include "Convert.h"
+#include "DataFile.h"
+#include "HangarChange.h"
+#include "HangarFile.h"
+#include "HangarLog.h"
+#include "HangarModule.h"
+#include "SafeFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <optional>
+#include <ostream>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+struct Usage {
+    std::string message;
+};
+
+enum class Command { List, Airplane, Add, Log };
+
+struct HangarArgs {
+    std::optional<std::string> file;  // none: the window's hangar
+    Command command = Command::List;
+    std::optional<std::string> name;  // --airplane NAME, --log NAME
+    std::vector<std::string> rest;    // the rest of the command line, in order
+};
+
+// Picks the hangar's own options out of the command line and leaves the
+// rest, in order, to the command.
+HangarArgs ParseHangarArgs(const std::vector<std::string> &args)
+{
+    HangarArgs h;
+    bool hangar = false, command = false, onlyFiles = false;
+    const auto setCommand = [&](Command c) {
+        if (command)
+            throw Usage{"--airplane, --add and --log cannot be combined: give one of them"};
+        command = true;
+        h.command = c;
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        const bool next = i + 1 < args.size() && !args[i + 1].empty() && args[i + 1][0] != '-';
+        if (onlyFiles) {
+            h.rest.push_back(arg);
+        } else if (arg == "--") {
+            onlyFiles = true;
+            h.rest.push_back(arg);
+        } else if (arg == "--hangar") {
+            if (hangar)
+                throw Usage{"--hangar may be given once"};
+            hangar = true;
+            if (next)
+                h.file = args[++i];
+        } else if (arg == "--airplane") {
+            setCommand(Command::Airplane);
+            if (i + 1 >= args.size() || args[i + 1].empty())
+                throw Usage{"--airplane needs the name or id of an airplane"};
+            h.name = args[++i];
+        } else if (arg == "--add") {
+            setCommand(Command::Add);
+        } else if (arg == "--log") {
+            setCommand(Command::Log);
+            if (next)
+                h.name = args[++i];
+        } else {
+            h.rest.push_back(arg);
+        }
+    }
+    if (!hangar)
+        throw Usage{"--airplane, --add and --log go with --hangar [FILE] (try --help)"};
+    return h;
+}
+
+// ---- Where the hangar is: a file, or the window's store ----
+
+class Source {
+public:
+    Source(const HangarArgs &h, const CalcServices &services) : file(h.file), services(services)
+    {
+        where = file ? *file : "the window's hangar";
+    }
+    const std::string &Where() const { return where; }
+
+    // The content; the reason it cannot be read, or empty. missingIsEmpty:
+    // a file not there yet is an empty hangar (--add creates it).
+    std::string Read(Hangar &hangar, bool missingIsEmpty = false)
+    {
+        if (!file) {
+            if (std::string problem = Load(); !problem.empty())
+                return problem;
+            std::string path;
+            std::string problem = module->read(hangar, path);
+            Named(path);
+            return problem.empty() ? std::string() : "Cannot read " + where + ": " + problem;
+        }
+        struct stat st {};
+        if (missingIsEmpty && ::stat(file->c_str(), &st) != 0 && errno == ENOENT) {
+            hangar = Hangar();
+            return {};
+        }
+        std::string bytes;
+        std::string problem = ReadSmallFile(*file, MaxHangarFileBytes, bytes);
+        if (problem.empty()) {
+            HangarRead read = ReadHangarFile(bytes);
+            problem = read.error;
+            hangar = std::move(read.hangar);
+        }
+        return problem.empty() ? std::string() : "Cannot read the hangar " + *file + ": " + problem;
+    }
+
+    // Runs edit on the newest content and keeps what it changed: the file
+    // written whole through the safe-write path, the window's store in one
+    // transaction. The reason it failed (nothing kept), or empty.
+    std::string Edit(const std::function<std::string(Hangar &)> &edit)
+    {
+        if (!file) {
+            if (std::string problem = Load(); !problem.empty())
+                return problem;
+            HangarChange applied;
+            std::string path;
+            std::string problem = module->edit(edit, applied, path);
+            Named(path);
+            return problem.empty() ? std::string() : "Cannot change " + where + ": " + problem;
+        }
+        Hangar hangar;
+        if (std::string problem = Read(hangar, true); !problem.empty())
+            return problem;
+        const HangarEdit edited = EditHangar(hangar, edit);
+        if (!edited.ok())
+            return edited.error;
+        const HangarText text = HangarFileText(edited.hangar);
+        std::string problem = text.ok() ? WriteFileSafely(*file, text.text) : text.error;
+        return problem.empty() ? std::string() : "Cannot write the hangar " + *file + ": " + problem;
+    }
+
+private:
+    std::string Load()
+    {
+        if (module != nullptr)
+            return {};
+        std::string problem;
+        module = services.loadHangar(problem);
+        if (module == nullptr)
+            return "Cannot open the window's hangar: " + (problem.empty() ? std::string("it did not load") : problem);
+        return {};
+    }
+    void Named(const std::string &path)
+    {
+        if (!path.empty())
+            where = "the window's hangar " + path;
+    }
+
+    std::optional<std::string> file;
+    const CalcServices &services;
+    const HangarModule *module = nullptr;
+    std::string where;
+};
+
+// ---- Ids and times: the hangar's caller makes them ----
+
+// 32 hex digits from the system's random source.
+std::string NewId(std::string &problem)
+{
+    unsigned char bytes[16];
+    const int fd = ::open("/dev/urandom", O_RDONLY | O_CLOEXEC);
+    ssize_t got = -1;
+    if (fd >= 0) {
+        got = ::read(fd, bytes, sizeof bytes);
+        ::close(fd);
+    }
+    if (got != static_cast<ssize_t>(sizeof bytes)) {
+        problem = std::string("cannot make an airplane's id from /dev/urandom: ") + std::strerror(errno ? errno : EIO);
+        return {};
+    }
+    static const char hex[] = "0123456789abcdef";
+    std::string id;
+    for (unsigned char b : bytes) {
+        id += hex[b >> 4];
+        id += hex[b & 15];
+    }
+    return id;
+}
+
+std::string NowUtc()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
+    return text;
+}
+
+// ---- Finding an airplane by its name or id ----
+
+std::string Quoted(const std::string &text) { return "'" + text + "'"; }
+
+// The names held, for a message: at most a few.
+std::string NamesHeld(const Hangar &hangar, const std::string &where)
+{
+    const std::vector<Airplane> &all = hangar.Airplanes();
+    if (all.empty())
+        return where + " holds no airplanes";
+    std::vector<std::string> names;
+    for (const Airplane &a : all)
+        names.push_back(a.Name());
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    constexpr std::size_t Shown = 12;
+    std::string text = where + " holds ";
+    for (std::size_t i = 0; i < names.size() && i < Shown; ++i)
+        text += (i ? ", " : "") + Quoted(names[i]);
+    if (names.size() > Shown)
+        text += " and " + std::to_string(names.size() - Shown) + " other names (--hangar alone lists them)";
+    return text;
+}
+
+// The airplane NAME names (its name or its id): one, or the reason.
+std::string FindOne(const Hangar &hangar, const std::string &name, const std::string &where, const Airplane *&found)
+{
+    std::vector<const Airplane *> matches = hangar.AirplanesNamed(name);
+    if (const Airplane *byId = hangar.FindAirplane(name);
+        byId != nullptr && std::find(matches.begin(), matches.end(), byId) == matches.end())
+        matches.push_back(byId);
+    if (matches.size() == 1) {
+        found = matches.front();
+        return {};
+    }
+    if (matches.empty())
+        return "no airplane is named " + Quoted(name) + " or has that id: " + NamesHeld(hangar, where);
+    const std::vector<std::string> lastFlown = hangar.LastFlownOfAll();
+    std::string text = std::to_string(matches.size()) + " airplanes match " + Quoted(name) + ":";
+    for (const Airplane *a : matches) {
+        const std::string &last = lastFlown[static_cast<std::size_t>(a - hangar.Airplanes().data())];
+        text += (a == matches.front() ? " " : "; ") + Quoted(a->Name()) + " id " + a->id +
+                (last.empty() ? ", never flown" : ", last flown " + last);
+    }
+    return text + ". Give its id in place of the name";
+}
+
+// ---- Output ----
+
+bool Emit(std::ostream &out, std::ostream &err, const std::string &text, const char *done = "")
+{
+    errno = 0;
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    if (out && out.flush())
+        return true;
+    const int error = errno;
+    err << "tethrix-calc: " << done << "cannot write the output"
+        << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << "\n";
+    return false;
+}
+
+// A table's cells padded to their columns' widths, two blanks apart; line
+// breaks and tabs in a cell read as blanks.
+std::string TextTable(const std::vector<std::vector<std::string>> &rows)
+{
+    std::vector<std::size_t> widths;
+    for (const auto &row : rows)
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            widths.resize(std::max(widths.size(), row.size()));
+            widths[c] = std::max(widths[c], CharacterCount(row[c]));
+        }
+    std::string text;
+    for (const auto &row : rows) {
+        std::string line;
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            std::string cell = row[c];
+            for (char &ch : cell)
+                if (ch == '\n' || ch == '\t' || ch == '\r')
+                    ch = ' ';
+            line += cell;
+            if (c + 1 < row.size())
+                line.append(widths[c] - CharacterCount(row[c]) + 2, ' ');
+        }
+        text += line + "\n";
+    }
+    return text;
+}
+
+// The airplanes by name (then id): name, id, when last flown, how many flights.
+std::string AirplaneList(const Hangar &hangar, bool json)
+{
+    const std::vector<Airplane> &all = hangar.Airplanes();
+    const std::vector<std::string> lastFlown = hangar.LastFlownOfAll();
+    std::vector<std::size_t> flights(all.size(), 0);
+    for (const Flight &f : hangar.Flights()) {
+        const auto it = std::lower_bound(all.begin(), all.end(), f.airplaneId,
+                                         [](const Airplane &a, const std::string &id) { return a.id < id; });
+        if (it != all.end() && it->id == f.airplaneId)
+            ++flights[static_cast<std::size_t>(it - all.begin())];
+    }
+    std::vector<std::size_t> order(all.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return all[a].Name() != all[b].Name() ? all[a].Name() < all[b].Name() : all[a].id < all[b].id;
+    });
+    if (json) {
+        std::string text = "[";
+        for (std::size_t i : order) {
+            text += i == order.front() ? "\n" : ",\n";
+            text += "{\"name\": ";
+            AppendJsonString(text, all[i].Name());
+            text += ", \"id\": ";
+            AppendJsonString(text, all[i].id);
+            text += ", \"lastFlown\": ";
+            if (lastFlown[i].empty())
+                text += "null";
+            else
+                AppendJsonString(text, lastFlown[i]);
+            text += ", \"flights\": " + std::to_string(flights[i]) + "}";
+        }
+        return text + (order.empty() ? "]\n" : "\n]\n");
+    }
+    std::vector<std::vector<std::string>> rows = {{"Name", "Id", "Last flown (UTC)", "Flights"}};
+    for (std::size_t i : order)
+        rows.push_back({all[i].Name(), all[i].id, lastFlown[i].empty() ? "never" : lastFlown[i],
+                        std::to_string(flights[i])});
+    return TextTable(rows);
+}
+
+// The flights of the log, newest first (ties in the order of their ids).
+std::vector<const Flight *> AllFlights(const Hangar &hangar)
+{
+    std::vector<const Flight *> flights;
+    for (const Flight &f : hangar.Flights())
+        flights.push_back(&f);
+    std::stable_sort(flights.begin(), flights.end(), [](const Flight *a, const Flight *b) { return a->flown > b->flown; });
+    return flights;
+}
+
+int FigureIndex(const char *jsonKey)
+{
+    for (int i = 0; i < FigureCount; ++i)
+        if (std::strcmp(Figures[i].jsonKey, jsonKey) == 0)
+            return i;
+    return 0;
+}
+
+int ConditionIndex(const char *key)
+{
+    for (int i = 0; i < ConditionKeyCount; ++i)
+        if (NamesKey(key, InputKeys[FirstConditionKey + i].key))
+            return i;
+    return 0;
+}
+
+// The log as a short text table: when, the airplane, the lap time, the
+// weather, what the flier most often compares, the notes.
+std::string LogText(const std::vector<const Flight *> &flights, DisplayUnits units)
+{
+    if (flights.empty())
+        return "No flights logged.\n";
+    const int columns[] = {LogFlownColumn,
+                           1,  // the airplane's name as flown
+                           LogLapTimeColumn,
+                           LogFirstConditionColumn + ConditionIndex("Temp"),
+                           LogFirstConditionColumn + ConditionIndex("WndSpeed"),
+                           LogFirstFigureColumn + FigureIndex("DensityAltitude"),
+                           LogFirstFigureColumn + FigureIndex("LineTension"),
+                           LogFirstFlierColumn,      // engine
+                           LogFirstFlierColumn + 1,  // prop
+                           LogFirstFlierColumn + 6}; // notes
+    const std::vector<LogColumn> all = LogColumns(units);
+    std::vector<std::vector<std::string>> rows(1);
+    for (int c : columns)
+        rows[0].push_back(c == 1 ? "Airplane" : all[static_cast<std::size_t>(c)].title);
+    for (const Flight *f : flights) {
+        const std::vector<LogCell> cells = LogRow(*f, units);
+        std::vector<std::string> row;
+        for (int c : columns) {
+            const LogCell &cell = cells[static_cast<std::size_t>(c)];
+            row.push_back(cell.text.empty() && all[static_cast<std::size_t>(c)].numeric ? "-" : cell.text);
+        }
+        rows.push_back(std::move(row));
+    }
+    return TextTable(rows);
+}
+
+std::string LogJson(const std::vector<const Flight *> &flights)
+{
+    std::string text = "[";
+    for (const Flight *f : flights)
+        text += (f == flights.front() ? "\n" : ",\n") + FlightRecordText(*f);
+    return text + (flights.empty() ? "]\n" : "\n]\n");
+}
+
+// ---- The commands ----
+
+int List(Source &source, const HangarArgs &h, std::ostream &out, std::ostream &err)
+{
+    bool json = false;
+    for (const std::string &arg : h.rest)
+        if (arg == "--json" && !json)
+            json = true;
+        else
+            throw Usage{Quoted(arg) + " does not go with --hangar's list of airplanes (try --help)"};
+    Hangar hangar;
+    if (const std::string problem = source.Read(hangar); !problem.empty()) {
+        err << "tethrix-calc: " << problem << "\n";
+        return ExitFailure;
+    }
+    return Emit(out, err, AirplaneList(hangar, json)) ? ExitSuccess : ExitFailure;
+}
+
+int Calculate(Source &source, const HangarArgs &h, std::ostream &err, const AirplaneCalculation &calculate)
+{
+    Hangar hangar;
+    const Airplane *airplane = nullptr;
+    std::string problem = source.Read(hangar);
+    if (problem.empty())
+        problem = FindOne(hangar, *h.name, source.Where(), airplane);
+    if (!problem.empty()) {
+        err << "tethrix-calc: " << problem << "\n";
+        return ExitFailure;
+    }
+    return calculate(h.rest, DataFileOfInputs(airplane->inputs));
+}
+
+int Add(Source &source, const HangarArgs &h, std::ostream &out, std::ostream &err)
+{
+    std::vector<std::string> files;
+    bool json = false, onlyFiles = false;
+    for (const std::string &arg : h.rest) {
+        if (onlyFiles) {
+            files.push_back(arg);
+        } else if (arg == "--") {
+            onlyFiles = true;
+        } else if (arg == "--json" && !json) {
+            json = true;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            throw Usage{Quoted(arg) + " does not go with --add (try --help)"};
+        } else if (const std::size_t eq = arg.find('=');
+                   eq != std::string::npos && FindInputKey(arg.substr(0, eq)) != nullptr && !IsRegularFile(arg)) {
+            throw Usage{"--add takes data files, not KEY=VALUE inputs such as " + Quoted(arg)};
+        } else {
+            files.push_back(arg);
+        }
+    }
+    if (files.empty())
+        throw Usage{"--add needs one or more data files"};
+
+    // Every file read before anything is kept: all of them or none.
+    struct Added {
+        std::string id;
+        FlightCase fc;
+    };
+    std::vector<Added> added;
+    for (const std::string &path : files) {
+        std::string bytes;
+        std::string problem = ReadSmallFile(path, MaxDataFileBytes, bytes);
+        if (problem.empty() && ParseDataFile(bytes).empty())
+            problem = "it holds none of a data file's keys (an, nl, ls, ll, wl, hl, wt, lt, wa)";
+        if (!problem.empty()) {
+            err << "tethrix-calc: Cannot Open File " << path << ": " << problem << "\n"
+                << "tethrix-calc: nothing was added\n";
+            return ExitFailure;
+        }
+        CaseEditor editor;
+        editor.ReadFile(bytes);
+        std::string idProblem;
+        added.push_back({NewId(idProblem), editor.Case()});
+        if (!idProblem.empty()) {
+            err << "tethrix-calc: " << idProblem << "\n";
+            return ExitFailure;
+        }
+    }
+    const std::string now = NowUtc();
+    std::optional<std::size_t> failed;  // the file whose airplane the hangar refused
+    const std::string problem = source.Edit([&](Hangar &hangar) {
+        for (std::size_t i = 0; i < added.size(); ++i)
+            if (std::string e = hangar.AddAirplane(added[i].id, added[i].fc, "", now); !e.empty()) {
+                failed = i;
+                return e;
+            }
+        return std::string();
+    });
+    if (!problem.empty()) {
+        err << "tethrix-calc: " << (failed ? files[*failed] + ": " : std::string()) << problem
+            << "\ntethrix-calc: nothing was added\n";
+        return ExitFailure;
+    }
+    std::string text = json ? "[" : "";
+    for (const Added &a : added) {
+        if (json) {
+            text += &a == &added.front() ? "\n{\"name\": " : ",\n{\"name\": ";
+            AppendJsonString(text, a.fc.AcName);
+            text += ", \"id\": ";
+            AppendJsonString(text, a.id);
+            text += "}";
+        } else {
+            text += "Added " + Quoted(a.fc.AcName) + ", id " + a.id + "\n";
+        }
+    }
+    if (json)
+        text += "\n]\n";
+    return Emit(out, err, text, "the airplanes were added, but ") ? ExitSuccess : ExitFailure;
+}
+
+int Log(Source &source, const HangarArgs &h, std::ostream &out, std::ostream &err)
+{
+    bool json = false, csv = false;
+    std::optional<DisplayUnits> units;
+    for (std::size_t i = 0; i < h.rest.size(); ++i) {
+        const std::string &arg = h.rest[i];
+        if (arg == "--json" && !json) {
+            json = true;
+        } else if (arg == "--csv" && !csv) {
+            csv = true;
+        } else if ((arg == "--units" || arg.rfind("--units=", 0) == 0) && !units) {
+            if (arg == "--units" && i + 1 >= h.rest.size())
+                throw Usage{"--units needs imperial or metric"};
+            const std::string what = arg == "--units" ? h.rest[++i] : arg.substr(8);
+            DisplayUnits u;
+            if (!ParseDisplayUnits(what, u))
+                throw Usage{"--units takes imperial or metric, not " + Quoted(what)};
+            units = u;
+        } else {
+            throw Usage{Quoted(arg) + " does not go with --log (try --help)"};
+        }
+    }
+    if (json && csv)
+        throw Usage{"--csv and --json cannot be combined"};
+    if (csv && !h.name)
+        throw Usage{"--log --csv prints one airplane's log: give its name or id after --log"};
+    if (json && units)
+        throw Usage{"--log --json gives the flights' records, which are imperial: --units does not go with it"};
+
+    Hangar hangar;
+    if (const std::string problem = source.Read(hangar); !problem.empty()) {
+        err << "tethrix-calc: " << problem << "\n";
+        return ExitFailure;
+    }
+    std::vector<const Flight *> flights;
+    std::string airplaneId;
+    if (h.name) {
+        const Airplane *airplane = nullptr;
+        std::string problem = FindOne(hangar, *h.name, source.Where(), airplane);
+        if (airplane != nullptr) {
+            airplaneId = airplane->id;
+        } else if (hangar.FindAirplane(*h.name) == nullptr && !hangar.FlightsOf(*h.name).empty()) {
+            airplaneId = *h.name;  // a deleted airplane's id: its log was kept
+        } else {
+            err << "tethrix-calc: " << problem << "\n";
+            return ExitFailure;
+        }
+        flights = hangar.FlightsOf(airplaneId);
+    } else {
+        flights = AllFlights(hangar);
+    }
+    const DisplayUnits shown = units.value_or(DisplayUnits::Imperial);
+    const std::string text = csv ? LogCsv(hangar, airplaneId, shown) : json ? LogJson(flights) : LogText(flights, shown);
+    return Emit(out, err, text) ? ExitSuccess : ExitFailure;
+}
+
+}  // namespace
+
+bool IsHangarCommand(const std::vector<std::string> &args)
+{
+    bool hangar = false;
+    for (const std::string &arg : args) {
+        if (arg == "--")
+            break;
+        if (arg == "--help" || arg == "-h" || arg == "--version")
+            return false;
+        hangar = hangar || arg == "--hangar" || arg == "--airplane" || arg == "--add" || arg == "--log";
+    }
+    return hangar;
+}
+
+void AppendHangarHelp(std::string &out)
+{
+    out += "Hangar commands (FILE: a hangar file, as the window and the page export it;\n"
+           "without FILE, the window's own hangar):\n"
+           "  --hangar [FILE] [--json]\n"
+           "              list the airplanes: name, id, when last flown (UTC), flights\n"
+           "  --hangar [FILE] --airplane NAME [KEY=VALUE ...] [options]\n"
+           "              calculate an airplane (NAME: its name or its id) as its data\n"
+           "              file would be; every option above but --compare works with it\n"
+           "  --hangar [FILE] --add A.TQD ... [--json]\n"
+           "              keep each data file as a new airplane; a file that cannot be\n"
+           "              read adds none of them. FILE is created when not there yet\n"
+           "  --hangar [FILE] --log [NAME] [--csv|--json] [--units=imperial|metric]\n"
+           "              print the trim log, newest first, of every airplane or of\n"
+           "              NAME's: a short table; --csv every column of NAME's log, as\n"
+           "              the window exports it; --json the flights as the hangar file\n"
+           "              holds them (imperial)\n"
+           "  FILE is the argument after --hangar unless it starts with '-'. A NAME that\n"
+           "  matches no airplane, or several, is an error (exit status 1) naming what\n"
+           "  the hangar holds.\n\n";
+}
+
+int RunHangar(const std::vector<std::string> &args, std::ostream &out, std::ostream &err,
+              const CalcServices &services, const AirplaneCalculation &calculate)
+{
+    try {
+        const HangarArgs h = ParseHangarArgs(args);
+        if (!h.file && !services.loadHangar)
+            throw Usage{"the window's hangar is not available in this build: give a hangar file after --hangar"};
+        Source source(h, services);
+        switch (h.command) {
+        case Command::List:
+            return List(source, h, out, err);
+        case Command::Airplane:
+            return Calculate(source, h, err, calculate);
+        case Command::Add:
+            return Add(source, h, out, err);
+        case Command::Log:
+            return Log(source, h, out, err);
+        }
+    } catch (const Usage &u) {
+        err << "tethrix-calc: " << u.message << "\n";
+        return ExitUsage;
+    }
+    return ExitFailure;
+}
