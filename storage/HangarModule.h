@@ -17,3 +17,6 @@ struct HangarModule {
     // transaction, as the window does; the reason it failed, or empty.
     std::string (*edit)(const std::function<std::string(Hangar &)> &edit, HangarChange &applied, std::string &where);
 };
+
+// The module's entry, looked up by this name (LoadModule in Modules.h).
+extern "C" const HangarModule *TethrixHangarModule();

@@ -69,6 +69,7 @@ struct HangarStore::Private {
     qlonglong dataVersion = -1;  // what PRAGMA data_version gave at the last read
     int schema = 0;
     bool complete = true;
+    bool journalSet = false;  // write-ahead, asked once per connection
     bool haveFile = false;  // the file as opened, to notice one put in its place
     dev_t device = 0;
     ino_t inode = 0;
@@ -89,6 +90,7 @@ struct HangarStore::Private {
     QString Connect(bool readOnly, bool immutable = false)
     {
         Close();
+        journalSet = false;
         db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         if (!db.isValid()) {
             db = QSqlDatabase();
@@ -320,8 +322,6 @@ void HangarStore::Private::Open()
 // an existing one after a backup copy beside it; the reason, or empty.
 QString HangarStore::Private::Migrate()
 {
-    QVariant mode;
-    Run(QStringLiteral("PRAGMA journal_mode=WAL"), &mode);  // stays in the file
     if (schema > 0) {
         // hangar.sqlite.before-v2, or the first of hangar.sqlite.before-v2.1, .2 ... not taken.
         const QString base = QStringLiteral("%1.before-v%2").arg(path).arg(HangarSchemaVersion);
@@ -331,10 +331,12 @@ QString HangarStore::Private::Migrate()
         QSqlQuery q(db);
         q.prepare(QStringLiteral("VACUUM INTO ?"));
         q.addBindValue(backup);
-        if (!q.exec())
+        if (!q.exec()) {
+            QFile::remove(backup);  // what a full disk left of it
             return QStringLiteral("The hangar %1 was not brought up to date for this version of Tethrix, so "
                                   "the change was not kept: its backup copy %2 could not be made (%3).")
                 .arg(Shown(path), Shown(backup), Reason(q.lastError()));
+        }
     }
     const auto failed = [&](const QString &e) {
         Rollback();
@@ -379,30 +381,43 @@ QString HangarStore::Private::Migrate()
 // The rows of change, inside the open transaction; SQLite's reason, or empty.
 QString HangarStore::Private::Write(const HangarChange &change)
 {
-    QSqlQuery q(db);
-    const auto run = [&](const QString &sql, std::initializer_list<QVariant> values) {
-        if (!q.prepare(sql))
-            return false;
-        for (const QVariant &v : values)
-            q.addBindValue(v);
-        return q.exec();
-    };
     const auto text = [](const std::string &s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); };
-    for (const std::string &id : change.removedAirplanes)
-        if (!run(QStringLiteral("DELETE FROM airplanes WHERE id = ?"), {text(id)}))
+    // Each statement prepared once, run for every row of its kind.
+    const auto rows = [&](const QString &sql, std::size_t count, const auto &bind) {
+        if (count == 0)
+            return QString();
+        QSqlQuery q(db);
+        if (!q.prepare(sql))
             return Reason(q.lastError());
-    for (const std::string &id : change.removedFlights)
-        if (!run(QStringLiteral("DELETE FROM flights WHERE id = ?"), {text(id)}))
-            return Reason(q.lastError());
-    for (const Airplane &a : change.putAirplanes)
-        if (!run(QStringLiteral("INSERT OR REPLACE INTO airplanes (id, record) VALUES (?, ?)"),
-                 {text(a.id), text(AirplaneRecordText(a))}))
-            return Reason(q.lastError());
-    for (const Flight &f : change.putFlights)
-        if (!run(QStringLiteral("INSERT OR REPLACE INTO flights (id, airplane, flown, record) VALUES (?, ?, ?, ?)"),
-                 {text(f.id), text(f.airplaneId), text(f.flown), text(FlightRecordText(f))}))
-            return Reason(q.lastError());
-    return {};
+        for (std::size_t i = 0; i < count; ++i) {
+            bind(q, i);
+            if (!q.exec())
+                return Reason(q.lastError());
+        }
+        return QString();
+    };
+    QString e = rows(QStringLiteral("DELETE FROM airplanes WHERE id = ?"), change.removedAirplanes.size(),
+                     [&](QSqlQuery &q, std::size_t i) { q.bindValue(0, text(change.removedAirplanes[i])); });
+    if (e.isEmpty())
+        e = rows(QStringLiteral("DELETE FROM flights WHERE id = ?"), change.removedFlights.size(),
+                 [&](QSqlQuery &q, std::size_t i) { q.bindValue(0, text(change.removedFlights[i])); });
+    if (e.isEmpty())
+        e = rows(QStringLiteral("INSERT OR REPLACE INTO airplanes (id, record) VALUES (?, ?)"),
+                 change.putAirplanes.size(), [&](QSqlQuery &q, std::size_t i) {
+                     const Airplane &a = change.putAirplanes[i];
+                     q.bindValue(0, text(a.id));
+                     q.bindValue(1, text(AirplaneRecordText(a)));
+                 });
+    if (e.isEmpty())
+        e = rows(QStringLiteral("INSERT OR REPLACE INTO flights (id, airplane, flown, record) VALUES (?, ?, ?, ?)"),
+                 change.putFlights.size(), [&](QSqlQuery &q, std::size_t i) {
+                     const Flight &f = change.putFlights[i];
+                     q.bindValue(0, text(f.id));
+                     q.bindValue(1, text(f.airplaneId));
+                     q.bindValue(2, text(f.flown));
+                     q.bindValue(3, text(FlightRecordText(f)));
+                 });
+    return e;
 }
 
 QString HangarStore::DefaultPath()
@@ -472,6 +487,12 @@ QString HangarStore::edit(const std::function<std::string(Hangar &)> &edit, Hang
         if (QString e = d->Connect(false); !e.isEmpty())
             return QStringLiteral("The change was not kept: the hangar %1 could not be written (%2).")
                 .arg(Shown(d->path), e);
+    }
+    if (!d->journalSet) {
+        // Kept in the file; a database another tool switched back is
+        // switched again.
+        d->Run(QStringLiteral("PRAGMA journal_mode=WAL"));
+        d->journalSet = true;
     }
     if (d->schema < HangarSchemaVersion) {
         const QString e = d->Migrate();

@@ -1,8 +1,10 @@
 // The window's hangar in SQLite: what is committed survives crashes, full
 // disks and a second window; a database it cannot trust is never written.
 #include "HangarFile.h"
+#include "HangarModule.h"
 #include "HangarSchema.h"
 #include "HangarStore.h"
+#include "Modules.h"
 
 #include "../FullDisk.h"
 
@@ -420,6 +422,33 @@ TEST_F(HangarStoreTest, what_cannot_be_written_is_read_only)
         EXPECT_EQ(Bytes(file), before);
         chmod(QFile::encodeName(folder).constData(), 0755);
     }
+}
+
+// tethrix-calc's way to the window's hangar, without an application object.
+TEST_F(HangarStoreTest, the_module_reads_and_edits_the_windows_hangar)
+{
+    setenv("XDG_DATA_HOME", QFile::encodeName(dir.path() + "/xdg").constData(), 1);
+    const std::string expected = (dir.path() + "/xdg/Brelm/Tethrix/hangar.sqlite").toStdString();
+    std::string error, where;
+    const HangarModule *module = LoadModule<HangarModule>("hangar", "TethrixHangarModule", error);
+    ASSERT_NE(module, nullptr) << error;
+    Hangar read;
+    EXPECT_EQ(module->read(read, where), "");
+    EXPECT_EQ(where, expected);
+    EXPECT_FALSE(QFileInfo::exists(dir.path() + "/xdg"));
+    HangarChange applied;
+    EXPECT_EQ(module->edit(Add("a1"), applied, where), "");
+    ASSERT_EQ(applied.putAirplanes.size(), 1u);
+    EXPECT_EQ(module->edit([](Hangar &h) { return h.Rename("zz", "x", T1); }, applied, where),
+              "The airplane is no longer in the hangar");
+    EXPECT_TRUE(applied.Empty());
+    EXPECT_EQ(module->read(read, where), "");
+    EXPECT_EQ(HangarFileText(read).text, HangarFileText(HangarStore(QString::fromStdString(expected)).hangar()).text);
+    Put(QString::fromStdString(expected), "not a hangar");
+    const std::string why = module->read(read, where);
+    EXPECT_NE(why.find(expected + " cannot be read (file is not a database)"), std::string::npos) << why;
+    EXPECT_NE(why.back(), '.');
+    unsetenv("XDG_DATA_HOME");
 }
 
 }  // namespace
