@@ -101,7 +101,7 @@ public:
             std::string path;
             std::string problem = module->read(hangar, path);
             Named(path);
-            return problem.empty() ? std::string() : "Cannot read " + where + ": " + problem;
+            return problem.empty() ? std::string() : "Cannot read " + Where(problem) + ": " + problem;
         }
         struct stat st {};
         if (missingIsEmpty && ::stat(file->c_str(), &st) != 0 && errno == ENOENT) {
@@ -130,7 +130,7 @@ public:
             std::string path;
             std::string problem = module->edit(edit, applied, path);
             Named(path);
-            return problem.empty() ? std::string() : "Cannot change " + where + ": " + problem;
+            return problem.empty() ? std::string() : "Cannot change " + Where(problem) + ": " + problem;
         }
         Hangar hangar;
         if (std::string problem = Read(hangar, true); !problem.empty())
@@ -154,16 +154,22 @@ private:
             return "Cannot open the window's hangar: " + (problem.empty() ? std::string("it did not load") : problem);
         return {};
     }
+    // Where, for a message: the path once, not again when the store's own
+    // reason names it.
+    std::string Where(const std::string &problem) const
+    {
+        return path.empty() || problem.find(path) == std::string::npos ? where : "the window's hangar";
+    }
     void Named(const std::string &path)
     {
         if (!path.empty())
-            where = "the window's hangar " + path;
+            where = "the window's hangar " + (this->path = path);
     }
 
     std::optional<std::string> file;
     const CalcServices &services;
     const HangarModule *module = nullptr;
-    std::string where;
+    std::string where, path;  // path: the window's database
 };
 
 // ---- Ids and times: the hangar's caller makes them ----
