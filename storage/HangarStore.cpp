@@ -197,19 +197,21 @@ QString HangarStore::Private::Read(Hangar &out, bool inTransaction)
     flightRecords.reserve(flightCount.toULongLong());
     QSqlQuery q(db);
     q.setForwardOnly(true);
+    // Texts fetched as their bytes, as kept: no round trip through UTF-16.
     const auto record = [&](int column, std::vector<std::string> &into) {
-        const QByteArray bytes = q.value(column).toString().toUtf8();
+        const QByteArray bytes = q.value(column).toByteArray();
         if (bytes.size() > MaxRecordBytes)
             return false;
         into.emplace_back(bytes.constData(), std::size_t(bytes.size()));
         return true;
     };
-    if (!q.exec(QStringLiteral("SELECT id, record FROM airplanes ORDER BY id")))
+    if (!q.exec(QStringLiteral("SELECT CAST(id AS BLOB), CAST(record AS BLOB) FROM airplanes ORDER BY id")))
         return finish(Reason(q.lastError()));
     while (q.next())
         if (!record(0, airplaneIds) || !record(1, airplaneRecords))
             return finish(QStringLiteral("a record is too long"));
-    if (!q.exec(QStringLiteral("SELECT id, airplane, flown, record FROM flights ORDER BY id")))
+    if (!q.exec(QStringLiteral("SELECT CAST(id AS BLOB), CAST(airplane AS BLOB), CAST(flown AS BLOB), "
+                                   "CAST(record AS BLOB) FROM flights ORDER BY id")))
         return finish(Reason(q.lastError()));
     while (q.next())
         if (!record(0, flightIds) || !record(1, flightAirplanes) || !record(2, flightTimes) ||
