@@ -5,6 +5,7 @@
 // Nothing is decided here.
 #include "CaseEditor.h"
 #include "DataFile.h"
+#include "Reply.h"
 
 #include <emscripten/emscripten.h>
 
@@ -20,15 +21,21 @@ struct Reply {
     std::vector<std::string> texts;
     std::vector<double> numbers;
     std::vector<uint32_t> words;
-} reply;
+} answer;
 
-void Start()
+}  // namespace
+
+void reply::Start()
 {
-    reply.texts.clear();
-    reply.numbers.clear();
+    answer.texts.clear();
+    answer.numbers.clear();
 }
-void Text(std::string text) { reply.texts.push_back(std::move(text)); }
-void Number(double value) { reply.numbers.push_back(value); }
+void reply::Text(std::string text) { answer.texts.push_back(std::move(text)); }
+void reply::Number(double value) { answer.numbers.push_back(value); }
+
+using reply::Start, reply::Text, reply::Number;
+
+namespace {
 
 std::string In(const char *text, uint32_t length) { return std::string(text, length); }
 WhatIfField Field(int lapTime) { return lapTime ? WhatIfField::LapTime : WhatIfField::LineLength; }
@@ -48,10 +55,10 @@ void Note(const InputNote &note)
 
 EXPORT const uint32_t *tx_reply()
 {
-    std::vector<uint32_t> &w = reply.words;
-    w.assign({static_cast<uint32_t>(reply.texts.size()), static_cast<uint32_t>(reply.numbers.size()),
-              static_cast<uint32_t>(reinterpret_cast<uintptr_t>(reply.numbers.data()))});
-    for (const std::string &t : reply.texts) {
+    std::vector<uint32_t> &w = answer.words;
+    w.assign({static_cast<uint32_t>(answer.texts.size()), static_cast<uint32_t>(answer.numbers.size()),
+              static_cast<uint32_t>(reinterpret_cast<uintptr_t>(answer.numbers.data()))});
+    for (const std::string &t : answer.texts) {
         w.push_back(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(t.data())));
         w.push_back(static_cast<uint32_t>(t.size()));
     }

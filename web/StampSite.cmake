@@ -10,8 +10,9 @@ if(NOT FROM OR NOT TO)
   message(FATAL_ERROR "usage: cmake -DFROM=<files> -DTO=<site> -P StampSite.cmake")
 endif()
 
-set(TEXTS index.html app.js)  # name their build, as sw.js does
-set(FILES index.html app.js charts.js storage.js style.css tethrix.js tethrix.wasm manifest.webmanifest icon.svg)
+set(TEXTS index.html app.js hangar.js)  # name their build, as sw.js does
+set(FILES index.html app.js charts.js storage.js hangar.js hangarStore.js style.css tethrix.js tethrix.wasm
+          manifest.webmanifest icon.svg)
 
 # The page as it starts with nothing stored, drawn by the page itself
 # (scripts/prerender-web.sh) and built into index.html; the page test checks

@@ -4,8 +4,9 @@
 // only shows what it says.
 import createTethrix from './tethrix.js?b=@BUILD@';
 import {drawChart} from './charts.js?b=@BUILD@';
-import {CONDITIONS_KEY, UNITS_KEY, START_KEY, storageProblem, storageRead, storageWrite, readConditions,
-        conditionsProblem, storeConditions as store, hearOtherTabs} from './storage.js?b=@BUILD@';
+import {CONDITIONS_KEY, UNITS_KEY, START_KEY, CASE_KEY, storageProblem, storageRead, storageWrite, readConditions,
+        conditionsProblem, storeConditions as store, hearOtherTabs, readCase, storeCase,
+        forgetCase} from './storage.js?b=@BUILD@';
 
 // This build's name: every file the page loads is asked for under it.
 const BUILD = '@BUILD@';
@@ -258,6 +259,32 @@ hearOtherTabs(CONDITIONS, (texts, problems) => {
                            : conditionsProblem(problems));
 });
 
+// The case in progress (the airplane's fields as typed, the What-If texts
+// and the hangar's airplane open) is kept at every change of them, and
+// comes back on the next visit; Defaults starts afresh.
+const AIRPLANE_KEYS = INPUTS.filter(input => !input.condition).map(input => input.key);
+const session = {airplane: ''};  // the id of the hangar's airplane in the fields, or ''
+function keepCase() {
+  const texts = Object.fromEntries(AIRPLANE_KEYS.map(key => [key, core.text(key)]));
+  const problem = storeCase({texts, whatIf: [core.whatIfText(true), core.whatIfText(false)],
+                             units: core.metric() ? 'metric' : 'imperial', separator: core.separator(),
+                             airplane: session.airplane});
+  if (problem) showError(problem);
+  session.kept?.();  // the hangar shows which airplane is open
+}
+function restoreCase() {
+  const {kept, problem} = readCase(AIRPLANE_KEYS);
+  if (!kept) return problem;
+  const metric = core.metric(), separator = core.separator();
+  core.setMetric(kept.units === 'metric');  // the texts as typed, in their units
+  for (const [key, text] of Object.entries(kept.texts))
+    core.setText(key, key === 'an' || kept.separator === separator ? text : text.replaceAll(kept.separator, separator));
+  if (kept.whatIf) kept.whatIf.forEach((text, i) => core.setWhatIfText(i === 0, text));
+  core.setMetric(metric);
+  session.airplane = kept.airplane;
+  return '';
+}
+
 // Fields: every change of a text goes to the core; Enter recalculates.
 function bindField(input) {
   const {key} = input;
@@ -271,6 +298,7 @@ function bindField(input) {
     if (refusal && refusal.error) ({error, advice} = refusal);
     else if (refusal) storeConditions([key]);
     if (input.condition) showConditions();
+    else keepCase();
     showError(error, advice);
     showHeading();
   });
@@ -290,21 +318,24 @@ function bindField(input) {
     e.preventDefault();
     core.stepLines(e.key === 'ArrowUp' ? 1 : -1);
     field.value = core.text(key);
+    keepCase();
     showHeading();
   });
   field.addEventListener('blur', () => {
     core.setText(key, field.value, true);
     field.value = core.text(key);
+    keepCase();
     showHeading();
   });
 }
 
 for (const [id, lapTime] of [['WfLapTime', true], ['WfLineLength', false]]) {
-  $(id).addEventListener('input', () => core.setWhatIfText(lapTime, $(id).value));
+  $(id).addEventListener('input', () => { core.setWhatIfText(lapTime, $(id).value); keepCase(); });
   $(id).addEventListener('keydown', e => {
     if (e.key !== 'Enter') return;
     showError(core.whatIf(lapTime));
     showWhatIf();
+    keepCase();
   });
 }
 
@@ -324,6 +355,8 @@ $('OpenFile').addEventListener('change', async () => {
   const file = await chosenFile($('OpenFile'));
   if (!file) return;
   const error = core.open(file.name, file.bytes);
+  session.airplane = '';  // a data file, not the hangar's airplane
+  keepCase();
   showTexts();
   showFigures();
   showError(error, error ? core.advice() : null);
@@ -369,6 +402,7 @@ $('Save1').addEventListener('click', async () => {
   }
   core.savedAs(name);  // written: the airplane takes the file's name
   $('AcName').value = core.text('an');
+  keepCase();
 });
 
 $('Print1').addEventListener('click', () => {
@@ -403,6 +437,9 @@ $('Defaults1').addEventListener('click', () => {
   if (!confirm('Replace ' + (core.text('an') || 'this airplane') +
                ' with the built-in airplane? Its inputs are lost unless saved.')) return;
   core.defaults();
+  session.airplane = '';
+  forgetCase();
+  session.kept?.();
   showTexts();
   showError('');
   showFigures();
@@ -425,6 +462,7 @@ $('Units').addEventListener('change', () => {
   showTexts();
   showConditions();
   showFigures();
+  if (storageRead(CASE_KEY) !== null) keepCase();
 });
 
 // The page as it starts (the default airplane under the stored conditions
@@ -433,7 +471,8 @@ $('Units').addEventListener('change', () => {
 // calculated the same page again. A flier who acts before the charts are
 // drawn leaves the last kept start as it was. With nothing stored, the start
 // built into index.html (made by scripts/prerender-web.sh) is shown.
-const startedWith = {conditions: storageRead(CONDITIONS_KEY), units: storageRead(UNITS_KEY)};
+const startedWith = {conditions: storageRead(CONDITIONS_KEY), units: storageRead(UNITS_KEY),
+                     case: storageRead(CASE_KEY)};
 let touched = false, startKept = false;
 for (const type of ['input', 'change', 'keydown', 'click', 'toggle'])
   document.addEventListener(type, () => { touched = true; }, true);
@@ -482,6 +521,7 @@ buildPanels();
 for (const input of INPUTS) bindField(input);
 const storedProblem = loadConditions();
 core.setMetric(startedWith.units === 'metric');
+const caseProblem = restoreCase();
 showUnits();
 showTexts();
 showConditions();
@@ -492,12 +532,16 @@ if (window.tethrixStartDropped !== undefined) {
   dropped = `The start kept on this device was not this page's own (${window.tethrixStartDropped}): it was dropped.`;
   try { localStorage.removeItem(START_KEY); } catch {}
 }
-if (!$('Error').textContent) showError([storedProblem, storageProblem, dropped].filter(Boolean).join('\n'));
+if (!$('Error').textContent) showError([storedProblem, caseProblem, storageProblem, dropped].filter(Boolean).join('\n'));
 document.querySelector('main').hidden = false;
 document.querySelector('main').inert = false;
 $('Loading').hidden = true;
 document.body.dataset.readyAt = performance.now().toFixed(1);  // for the benchmark
 document.body.dataset.ready = 'true';
+
+// The hangar, once the first figures are on the screen: it never holds them up.
+requestAnimationFrame(() => setTimeout(() => import('./hangar.js?b=@BUILD@').then(hangar => hangar.startHangar(
+  {tethrix, core, session, keepCase, showTexts, showFigures, showError, recalculate, $})), 0));
 
 document.documentElement.dataset.build = BUILD;
 

@@ -5,7 +5,8 @@
 // the core; this only draws.
 
 const NS = 'http://www.w3.org/2000/svg';
-const CLASSES = {LineTension: 'tension', LeadoutPosition: 'leadout', LineProjection: 'bow', LeadoutRake: 'rake'};
+const CLASSES = {LineTension: 'tension', LeadoutPosition: 'leadout', LineProjection: 'bow', LeadoutRake: 'rake',
+                 LapTime: 'bow'};
 
 // Ticks at 1, 2, 2.5 or 5 × 10^n covering [lo, hi] with about n steps.
 export function niceTicks(lo, hi, steps = 5) {
@@ -28,7 +29,10 @@ function el(name, attrs, parent, text) {
   return e;
 }
 
-// chart: {title (a "\n" where a narrow chart breaks it), xTitle, rows, current, curves: [{key, name, unit}], widen(key, lo, hi) -> [lo, hi]}.
+// chart: {title (a "\n" where a narrow chart breaks it), xTitle, rows, current, curves: [{key, name, unit}],
+// widen(key, lo, hi) -> [lo, hi]}; optionally xTicks(lo, hi, about) and xText(x) for the input's ticks,
+// dots to mark every row, and
+// empty, what to say when there are too few rows to draw.
 export function drawChart(figure, chart) {
   figure.replaceChildren();
   const {title, xTitle, rows, current, curves} = chart;
@@ -46,11 +50,13 @@ export function drawChart(figure, chart) {
   lines.forEach((line, i) => el('text', {x: W / 2, y: 18 + 18 * i, 'text-anchor': 'middle', 'font-weight': 'bold'},
                                svg, line));
   if (ok.length < 2) {
-    el('text', {x: W / 2, y: H / 2, 'text-anchor': 'middle'}, svg, 'No figures to draw: ' + (rows[0]?.error || ''));
+    el('text', {x: W / 2, y: H / 2, 'text-anchor': 'middle'}, svg,
+       chart.empty || 'No figures to draw: ' + (rows[0]?.error || ''));
     return;
   }
   const xs = ok.map(r => r.input);
-  const xLo = Math.min(...xs), xHi = Math.max(...xs);
+  let xLo = Math.min(...xs), xHi = Math.max(...xs);
+  if (xHi === xLo) { xLo -= 1; xHi += 1; }  // rows at one input (flights of one day) stand in the middle
   const px = x => L + (x - xLo) / (xHi - xLo) * (W - L - R);
   const bottom = H + T - 34 - B;
 
@@ -79,9 +85,11 @@ export function drawChart(figure, chart) {
                   class: 'tick ' + cls}, svg, `${c.name} (${c.unit})`);
     }
   });
-  for (const t of niceTicks(xLo, xHi, narrow ? 4 : 6).filter(t => t >= xLo - 1e-9 && t <= xHi + 1e-9)) {
+  const xTicks = chart.xTicks ? chart.xTicks(xLo, xHi, narrow ? 3 : 6) : niceTicks(xLo, xHi, narrow ? 4 : 6);
+  for (const t of xTicks.filter(t => t >= xLo - 1e-9 && t <= xHi + 1e-9)) {
     el('line', {x1: px(t), x2: px(t), y1: bottom, y2: bottom + 5, class: 'axis'}, svg);
-    el('text', {x: px(t), y: bottom + 18, 'text-anchor': 'middle'}, svg, Number(t.toPrecision(6)));
+    el('text', {x: px(t), y: bottom + 18, 'text-anchor': 'middle'}, svg,
+       chart.xText ? chart.xText(t) : Number(t.toPrecision(6)));
   }
   el('line', {x1: L, x2: W - R, y1: bottom, y2: bottom, class: 'axis'}, svg);
   el('text', {x: W / 2, y: bottom + 36, 'text-anchor': 'middle'}, svg, xTitle);
@@ -91,6 +99,8 @@ export function drawChart(figure, chart) {
     const cls = CLASSES[c.key] || '';
     const d = ok.map((r, j) => `${j ? 'L' : 'M'}${px(r.input).toFixed(1)},${py(r.figures[c.key], i).toFixed(1)}`).join('');
     el('path', {d, class: cls, fill: 'none', 'stroke-width': 2}, svg);
+    if (chart.dots)
+      for (const r of ok) el('circle', {cx: px(r.input), cy: py(r.figures[c.key], i), r: 3, class: cls}, svg);
     if (here)
       el('circle', {cx: px(here.input), cy: py(here.figures[c.key], i), r: 4.5, class: 'marker ' + cls}, svg)
         .appendChild(document.createElementNS(NS, 'title')).textContent =

@@ -1,9 +1,10 @@
-// The browser's storage of the page: the flying conditions, the units and
-// the kept start. Blocked site data throws on every use, and a full one on
+// The browser's storage of the page: the flying conditions, the units, the
+// case in progress and the kept start. Blocked site data throws on every use, and a full one on
 // writing: the page works without it and says that nothing is kept.
 export const CONDITIONS_KEY = 'Tethrix.conditions';
 export const UNITS_KEY = 'Tethrix.units';  // "metric" or "imperial"
 export const START_KEY = 'Tethrix.start';
+export const CASE_KEY = 'Tethrix.case';
 const NOT_KEPT = 'Nothing will be kept on this device: ';
 
 // What went wrong with the storage last, for the page to say.
@@ -80,3 +81,34 @@ export function hearOtherTabs(keys, heard) {
     }
   });
 }
+
+// The case in progress, as the flier left it: {texts: the airplane's fields
+// as typed, by key; whatIf: [lap time, line length] texts; units and
+// separator they were typed in; airplane: the id of the hangar's airplane
+// open, or ''}. Stored as data only; what does not fit is dropped and said.
+export function readCase(keys, text = storageRead(CASE_KEY)) {
+  if (text === null) return {kept: null, problem: ''};
+  const dropped = why => ({kept: null, problem: `The case kept from the last visit could not be used (${why}): ` +
+                                                'the built-in airplane stands in for it.'});
+  let kept;
+  try {
+    kept = JSON.parse(text);
+  } catch (e) {
+    return dropped(e.message);
+  }
+  if (!kept || typeof kept !== 'object' || !kept.texts || typeof kept.texts !== 'object') return dropped('no texts');
+  const isText = t => typeof t === 'string' && t.length <= 1000;
+  const texts = {};
+  for (const key of keys)
+    if (Object.hasOwn(kept.texts, key)) {
+      if (!isText(kept.texts[key])) return dropped(`${key} is not a text`);
+      texts[key] = kept.texts[key];
+    }
+  const whatIf = Array.isArray(kept.whatIf) && kept.whatIf.length === 2 && kept.whatIf.every(isText) ? kept.whatIf
+                                                                                                     : null;
+  return {kept: {texts, whatIf, units: kept.units === 'metric' ? 'metric' : 'imperial',
+                 separator: kept.separator === ',' ? ',' : '.',
+                 airplane: isText(kept.airplane) ? kept.airplane : ''}, problem: ''};
+}
+export const storeCase = kept => storageWrite(CASE_KEY, JSON.stringify(kept));
+export function forgetCase() { try { localStorage.removeItem(CASE_KEY); } catch {} }

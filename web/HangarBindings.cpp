@@ -1,0 +1,356 @@
+// The flier's hangar and trim log as the page calls them. The page keeps
+// one hangar here, in memory, and every edit runs in the core on a copy
+// (EditHangar): the call answers the records it changed, the page writes
+// exactly those to its storage in one transaction, and only then commits
+// the copy (tx_hangarCommit), or drops it when the write failed. So what
+// is shown is always what is stored. Nothing is decided here.
+#include "CaseEditor.h"
+#include "Convert.h"
+#include "EngineError.h"
+#include "HangarChange.h"
+#include "HangarFile.h"
+#include "HangarLog.h"
+#include "Reply.h"
+
+#include <emscripten/emscripten.h>
+
+#include <cmath>
+#include <cstdint>
+
+using reply::Start, reply::Text, reply::Number;
+
+namespace {
+
+Hangar hangar;
+HangarEdit pending;  // an edit made, not yet stored
+ImportSummary imported;
+
+std::string In(const char *text, uint32_t length) { return std::string(text, length); }
+
+// Records one a line, as the page reads them from its storage.
+std::vector<std::string> Lines(const std::string &joined)
+{
+    std::vector<std::string> lines;
+    for (size_t at = 0; at < joined.size();) {
+        size_t end = joined.find('\n', at);
+        if (end == std::string::npos)
+            end = joined.size();
+        lines.push_back(joined.substr(at, end - at));
+        at = end + 1;
+    }
+    return lines;
+}
+
+// A flight's lap time as typed ("" for none) in the separator of the
+// fields, or the error.
+std::string LapTime(const std::string &text, char separator, double &lapTime)
+{
+    lapTime = NAN;
+    if (text.find_first_not_of(' ') == std::string::npos)
+        return {};
+    const std::optional<double> value = ParseWideNumber(text, separator);
+    if (!value)
+        return "Lap Time Measured: " + InvalidNumberMessage(text);
+    lapTime = *value;
+    return {};
+}
+
+struct FlierFields {
+    std::string lapTime, engine, prop, fuel, setting, handleSpacing, tipWeight, notes;
+};
+std::string Apply(const FlierFields &in, char separator, Flight &f)
+{
+    if (std::string e = LapTime(in.lapTime, separator, f.lapTime); !e.empty())
+        return e;
+    f.engine = in.engine;
+    f.prop = in.prop;
+    f.fuel = in.fuel;
+    f.setting = in.setting;
+    f.handleSpacing = in.handleSpacing;
+    f.tipWeight = in.tipWeight;
+    f.notes = in.notes;
+    return {};
+}
+DisplayUnits UnitsOf(int metric) { return metric ? DisplayUnits::Metric : DisplayUnits::Imperial; }
+
+// An edit as the page asks for it: which, and its texts. One function runs
+// them all, so that the copy, the edit and its difference are built once.
+enum class Edit { Add, Keep, Rename, Duplicate, Delete, LogFlight, Correct, DeleteFlight, Import };
+struct EditCall {
+    EditCall(Edit edit, std::string id = {}, std::string text = {}, std::string now = {}, std::string other = {},
+             CaseEditor *editor = nullptr, int flag = 0, FlierFields fields = {})
+        : edit(edit), id(std::move(id)), text(std::move(text)), now(std::move(now)), other(std::move(other)),
+          editor(editor), flag(flag), fields(std::move(fields))
+    {
+    }
+    Edit edit;
+    std::string id, text, now, other;  // other: a new id, or the airplane of a flight
+    CaseEditor *editor;
+    int flag;                          // with its flights; the fields' separator
+    FlierFields fields;
+    const Hangar *imported = nullptr;
+};
+
+std::string LogFlight(Hangar &h, const EditCall &c)
+{
+    if (!h.FindAirplane(c.other))
+        if (std::string error = h.AddAirplane(c.other, c.editor->Case(), "", c.now); !error.empty())
+            return error;
+    float groundSpeed = 0;
+    const FlightCase fc = c.editor->Case();
+    CalcEngine engine(fc, groundSpeed);
+    Flight f = FlightOfCase(fc, SolveCase(engine, fc, groundSpeed));
+    f.id = c.id;
+    f.airplaneId = c.other;
+    f.flown = f.changed = c.now;
+    if (std::string error = Apply(c.fields, c.editor->DecimalSeparator(), f); !error.empty())
+        return error;
+    return h.LogFlight(f);
+}
+
+std::string Correct(Hangar &h, const EditCall &c)
+{
+    const Flight *kept = h.FindFlight(c.id);
+    if (!kept)
+        return "The flight is no longer in the log";
+    Flight f = *kept;
+    if (std::string error = Apply(c.fields, static_cast<char>(c.flag), f); !error.empty())
+        return error;
+    return h.CorrectFlight(f, c.now);
+}
+
+std::string Run(Hangar &h, const EditCall &c)
+{
+    switch (c.edit) {
+    case Edit::Add: return h.AddAirplane(c.id, c.editor->Case(), c.text, c.now);
+    case Edit::Keep: return h.KeepAirplane(c.id, c.editor->Case(), c.text, c.now);
+    case Edit::Rename: return h.Rename(c.id, c.text, c.now);
+    case Edit::Duplicate: return h.Duplicate(c.id, c.other, c.text, c.now);
+    case Edit::Delete: return h.DeleteAirplane(c.id, c.flag != 0);
+    case Edit::LogFlight: return LogFlight(h, c);
+    case Edit::Correct: return Correct(h, c);
+    case Edit::DeleteFlight: return h.DeleteFlight(c.id);
+    case Edit::Import: return h.Import(*c.imported, imported);
+    }
+    return {};
+}
+
+// The answer of an edit: its error (with its full stop, or empty); the
+// counts of airplanes put and removed, flights put and removed; then the
+// texts {id, record} of each airplane put, the id of each removed, {id,
+// airplane id, record} of each flight put, the id of each removed.
+void Change(const EditCall &call)
+{
+    Start();
+    pending = EditHangar(hangar, [&call](Hangar &h) { return Run(h, call); });
+    Text(pending.ok() ? std::string() : WithFullStop(pending.error));
+    const HangarChange &c = pending.change;
+    for (size_t count : {c.putAirplanes.size(), c.removedAirplanes.size(), c.putFlights.size(), c.removedFlights.size()})
+        Number(static_cast<double>(count));
+    for (const Airplane &a : c.putAirplanes) {
+        Text(a.id);
+        Text(AirplaneRecordText(a));
+    }
+    for (const std::string &id : c.removedAirplanes)
+        Text(id);
+    for (const Flight &f : c.putFlights) {
+        Text(f.id);
+        Text(f.airplaneId);
+        Text(FlightRecordText(f));
+    }
+    for (const std::string &id : c.removedFlights)
+        Text(id);
+}
+
+}  // namespace
+
+#define EXPORT extern "C" EMSCRIPTEN_KEEPALIVE
+// The flier's fields of a flight, as eight (text, length) pairs.
+#define FLIER_ARGS                                                                                              \
+    const char *lt, uint32_t ltn, const char *en, uint32_t enn, const char *pr, uint32_t prn, const char *fu,     \
+        uint32_t fun, const char *se, uint32_t sen, const char *hs, uint32_t hsn, const char *tw, uint32_t twn,   \
+        const char *no, uint32_t non
+#define FLIER_FIELDS                                                                                          \
+    FlierFields                                                                                               \
+    {                                                                                                         \
+        In(lt, ltn), In(en, enn), In(pr, prn), In(fu, fun), In(se, sen), In(hs, hsn), In(tw, twn), In(no, non) \
+    }
+
+// The store's whole content read in, a record a line: the texts are the
+// records that could not be read, each with the reason. The hangar is then
+// not to be written over.
+EXPORT void tx_hangarLoad(const char *airplanes, uint32_t airplanesLength, const char *flights,
+                          uint32_t flightsLength)
+{
+    std::vector<std::string> problems;
+    Hangar read = HangarOfRecords(Lines(In(airplanes, airplanesLength)), Lines(In(flights, flightsLength)), problems);
+    hangar = std::move(read);
+    pending = {};
+    Start();
+    for (std::string &p : problems)
+        Text(std::move(p));
+}
+EXPORT void tx_hangarCommit()
+{
+    hangar = std::move(pending.hangar);
+    pending = {};
+}
+EXPORT void tx_hangarDrop() { pending = {}; }
+
+// The airplanes in the order of their ids: id, name, notes, when last flown.
+EXPORT void tx_hangarList()
+{
+    Start();
+    const std::vector<std::string> flown = hangar.LastFlownOfAll();
+    for (size_t i = 0; i < hangar.Airplanes().size(); ++i) {
+        const Airplane &a = hangar.Airplanes()[i];
+        Text(a.id);
+        Text(a.Name());
+        Text(a.notes);
+        Text(flown[i]);
+    }
+}
+
+// The airplane opened into the fields as its data file would open.
+EXPORT void tx_hangarOpen(CaseEditor *e, const char *id, uint32_t length)
+{
+    Start();
+    const Airplane *a = hangar.FindAirplane(In(id, length));
+    if (!a) {
+        Text("The airplane is no longer in the hangar.");
+        return;
+    }
+    Text(e->Open(a->Name(), DataFileOfInputs(a->inputs)));
+}
+
+EXPORT void tx_hangarAdd(CaseEditor *e, const char *id, uint32_t idn, const char *notes, uint32_t notesn,
+                         const char *now, uint32_t nown)
+{
+    Change({Edit::Add, In(id, idn), In(notes, notesn), In(now, nown), {}, e});
+}
+EXPORT void tx_hangarKeep(CaseEditor *e, const char *id, uint32_t idn, const char *notes, uint32_t notesn,
+                          const char *now, uint32_t nown)
+{
+    Change({Edit::Keep, In(id, idn), In(notes, notesn), In(now, nown), {}, e});
+}
+EXPORT void tx_hangarRename(const char *id, uint32_t idn, const char *name, uint32_t namen, const char *now,
+                            uint32_t nown)
+{
+    Change({Edit::Rename, In(id, idn), In(name, namen), In(now, nown)});
+}
+EXPORT void tx_hangarDuplicate(const char *id, uint32_t idn, const char *newId, uint32_t newIdn, const char *name,
+                               uint32_t namen, const char *now, uint32_t nown)
+{
+    Change({Edit::Duplicate, In(id, idn), In(name, namen), In(now, nown), In(newId, newIdn)});
+}
+EXPORT void tx_hangarDelete(const char *id, uint32_t idn, int withFlights)
+{
+    Change({Edit::Delete, In(id, idn), {}, {}, {}, nullptr, withFlights});
+}
+
+// A flight of the case in force, as solved now, with the flier's fields. An
+// airplane not in the hangar is kept first, from the same case, in the same
+// change.
+EXPORT void tx_hangarLogFlight(CaseEditor *e, const char *id, uint32_t idn, const char *airplane,
+                               uint32_t airplanen, const char *now, uint32_t nown, FLIER_ARGS)
+{
+    Change({Edit::LogFlight, In(id, idn), {}, In(now, nown), In(airplane, airplanen), e, 0, FLIER_FIELDS});
+}
+EXPORT void tx_hangarCorrect(const char *id, uint32_t idn, const char *now, uint32_t nown, int separator,
+                             FLIER_ARGS)
+{
+    Change({Edit::Correct, In(id, idn), {}, In(now, nown), {}, nullptr, separator, FLIER_FIELDS});
+}
+EXPORT void tx_hangarDeleteFlight(const char *id, uint32_t idn) { Change({Edit::DeleteFlight, In(id, idn)}); }
+
+// An exchange file merged in: the change, as every edit answers; then
+// tx_imported tells what it brought.
+EXPORT void tx_hangarImport(const char *bytes, uint32_t length)
+{
+    imported = {};
+    const HangarRead read = ReadHangarFile(In(bytes, length));
+    if (!read.ok()) {
+        pending = {};
+        Start();
+        Text(WithFullStop(read.error));
+        for (int i = 0; i < 4; ++i)
+            Number(0);
+        return;
+    }
+    EditCall call{Edit::Import};
+    call.imported = &read.hangar;
+    Change(call);
+}
+// The names of the airplanes added, then of those updated; numbers: how
+// many of each, then the flights added and updated.
+EXPORT void tx_imported()
+{
+    Start();
+    for (const auto *names : {&imported.addedAirplanes, &imported.updatedAirplanes}) {
+        Number(static_cast<double>(names->size()));
+        for (const std::string &name : *names)
+            Text(name);
+    }
+    Number(static_cast<double>(imported.addedFlights));
+    Number(static_cast<double>(imported.updatedFlights));
+}
+
+// The exchange file of the whole hangar (no id) or of one airplane with its
+// log: the error (with its full stop, or empty), then the text.
+EXPORT void tx_hangarFile(const char *id, uint32_t length)
+{
+    const std::string airplane = In(id, length);
+    const HangarText file = HangarFileText(airplane.empty() ? hangar : hangar.Extract(airplane));
+    Start();
+    Text(file.ok() ? std::string() : WithFullStop(file.error));
+    Text(file.text);
+}
+
+// The flier's fields of a flight to correct: the lap time in full (in the
+// fields' separator, empty when none) and the seven texts.
+EXPORT void tx_flightFields(const char *id, uint32_t length, int separator)
+{
+    Start();
+    const Flight *f = hangar.FindFlight(In(id, length));
+    if (!f)
+        return;
+    std::string lap = std::isnan(f->lapTime) ? std::string() : FullPrecision(f->lapTime);
+    for (char &c : lap)
+        if (c == '.')
+            c = static_cast<char>(separator);
+    Text(lap);
+    for (const std::string *t : {&f->engine, &f->prop, &f->fuel, &f->setting, &f->handleSpacing, &f->tipWeight, &f->notes})
+        Text(*t);
+}
+
+// The log's columns: titles; numbers: whether each is numeric, then the
+// columns of the lap time, the line tension and the density altitude.
+EXPORT void tx_logColumns(int metric)
+{
+    Start();
+    for (const LogColumn &c : LogColumns(UnitsOf(metric))) {
+        Text(c.title);
+        Number(c.numeric);
+    }
+    Number(LogLapTimeColumn);
+    Number(LogFirstFigureColumn + FigureIndex("LineTension"));
+    Number(LogFirstFigureColumn + FigureIndex("DensityAltitude"));
+}
+// An airplane's flights, newest first: each flight's id, then its cells'
+// texts; numbers: the cells' values (NaN for a text).
+EXPORT void tx_logRows(const char *id, uint32_t length, int metric, int separator)
+{
+    Start();
+    for (const Flight *f : hangar.FlightsOf(In(id, length))) {
+        Text(f->id);
+        for (LogCell &cell : LogRow(*f, UnitsOf(metric), static_cast<char>(separator))) {
+            Text(std::move(cell.text));
+            Number(cell.value);
+        }
+    }
+}
+EXPORT void tx_logCsv(const char *id, uint32_t length, int metric)
+{
+    Start();
+    Text(LogCsv(hangar, In(id, length), UnitsOf(metric)));
+}

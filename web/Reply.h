@@ -1,0 +1,12 @@
+// What a call of the page's C functions answers: a list of texts and a list
+// of numbers, which tx_reply hands to bindings.js. Bindings.cpp and
+// HangarBindings.cpp both answer through these.
+#pragma once
+
+#include <string>
+
+namespace reply {
+void Start();  // a new answer
+void Text(std::string text);
+void Number(double value);
+}  // namespace reply

@@ -1,0 +1,92 @@
+// The hangar in the core (HangarBindings.cpp) as the page uses it, built
+// into tethrix.js after bindings.js, whose call, text and reply it uses.
+// An edit answers {error, change}: the records it changed, which the page
+// stores before it commits the edit here (commit) or drops it (drop).
+
+// The flier's fields of a flight, in the order the core takes them.
+const FLIER_FIELDS = ['lapTime', 'engine', 'prop', 'fuel', 'setting', 'handleSpacing', 'tipWeight', 'notes'];
+const fieldsOf = fields => FLIER_FIELDS.map(name => String(fields[name] ?? ''));
+
+function change() {
+  const {texts, numbers} = reply();
+  // (No destructuring here: the build's minifier of this file loses it.)
+  const airplanesPut = numbers[0], airplanesRemoved = numbers[1], flightsPut = numbers[2], flightsRemoved = numbers[3];
+  let at = 1;
+  const next = () => texts[at++];
+  const out = {putAirplanes: [], removedAirplanes: [], putFlights: [], removedFlights: []};
+  for (let i = 0; i < airplanesPut; ++i) out.putAirplanes.push({id: next(), record: next()});
+  for (let i = 0; i < airplanesRemoved; ++i) out.removedAirplanes.push(next());
+  for (let i = 0; i < flightsPut; ++i) out.putFlights.push({id: next(), airplane: next(), record: next()});
+  for (let i = 0; i < flightsRemoved; ++i) out.removedFlights.push(next());
+  return {error: texts[0], change: out};
+}
+const edit = (fn, ...args) => { call(fn, ...args); return change(); };
+const separatorCode = separator => separator.charCodeAt(0);
+
+Module['hangar'] = {
+  // The store's records (texts), read into the hangar: the problems of those
+  // that could not be read.
+  load(airplanes, flights) {
+    call(_tx_hangarLoad, encoder.encode(airplanes.join('\n')), encoder.encode(flights.join('\n')));
+    return reply().texts;
+  },
+  commit() { call(_tx_hangarCommit); },
+  drop() { call(_tx_hangarDrop); },
+  list() {
+    call(_tx_hangarList);
+    return items(4, 0, ([id, name, notes, lastFlown]) => ({id, name, notes, lastFlown}));
+  },
+  open(editor, id) { return text(_tx_hangarOpen, editor.core, id); },
+  add: (editor, id, notes, now) => edit(_tx_hangarAdd, editor.core, id, notes, now),
+  keep: (editor, id, notes, now) => edit(_tx_hangarKeep, editor.core, id, notes, now),
+  rename: (id, name, now) => edit(_tx_hangarRename, id, name, now),
+  duplicate: (id, newId, name, now) => edit(_tx_hangarDuplicate, id, newId, name, now),
+  remove: (id, withFlights) => edit(_tx_hangarDelete, id, withFlights),
+  logFlight: (editor, id, airplane, now, fields) =>
+    edit(_tx_hangarLogFlight, editor.core, id, airplane, now, ...fieldsOf(fields)),
+  correct: (id, now, separator, fields) =>
+    edit(_tx_hangarCorrect, id, now, separatorCode(separator), ...fieldsOf(fields)),
+  deleteFlight: id => edit(_tx_hangarDeleteFlight, id),
+  // An exchange file's bytes merged in: the change, and what it brought.
+  import(bytes) {
+    const result = edit(_tx_hangarImport, bytes);
+    call(_tx_imported);
+    const {texts, numbers} = reply(), added = numbers[0], updated = numbers[1];
+    result.summary = {addedAirplanes: texts.slice(0, added), updatedAirplanes: texts.slice(added, added + updated),
+                      addedFlights: numbers[2], updatedFlights: numbers[3]};
+    return result;
+  },
+  // The exchange file of the hangar (id '') or of one airplane: {error, bytes}.
+  file(id = '') {
+    call(_tx_hangarFile, id);
+    const texts = reply(true).texts;
+    return {error: decoder.decode(texts[0]), bytes: texts[1]};
+  },
+  flightFields(id, separator) {
+    call(_tx_flightFields, id, separatorCode(separator));
+    const texts = reply().texts;
+    return Object.fromEntries(FLIER_FIELDS.map((name, i) => [name, texts[i] ?? '']));
+  },
+  // {columns: [{title, numeric}], lapTime, tension, densityAltitude: column indices}.
+  logColumns(metric) {
+    call(_tx_logColumns, metric);
+    const {texts, numbers} = reply(), n = texts.length;
+    return {columns: texts.map((title, i) => ({title, numeric: numbers[i] === 1})),
+            lapTime: numbers[n], tension: numbers[n + 1], densityAltitude: numbers[n + 2]};
+  },
+  // An airplane's flights, newest first: [{id, cells: [{text, value}]}].
+  logRows(id, metric, separator) {
+    call(_tx_logRows, id, metric, separatorCode(separator));
+    const {texts, numbers} = reply(), rows = [];
+    // Each row: its id and a text per cell; a number per cell.
+    const count = texts.length - numbers.length, cellsPerRow = count ? numbers.length / count : 0;
+    for (let r = 0; r < count; ++r) {
+      const at = r * (cellsPerRow + 1), cells = [];
+      for (let c = 0; c < cellsPerRow; ++c)
+        cells.push({text: texts[at + 1 + c], value: numbers[r * cellsPerRow + c]});
+      rows.push({id: texts[at], cells});
+    }
+    return rows;
+  },
+  csv(id, metric) { return text(_tx_logCsv, id, metric); },
+};
