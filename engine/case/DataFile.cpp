@@ -89,6 +89,10 @@ bool IsValidUtf8(const std::string &text)
 {
     char32_t c;
     for (size_t i = 0; i < text.size();) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {  // the common case, at once
+            ++i;
+            continue;
+        }
         const size_t n = DecodeUtf8(text, i, c);
         if (n == 0)
             return false;

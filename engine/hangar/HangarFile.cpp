@@ -121,6 +121,17 @@ void PutList(std::string &out, const char *key, const std::vector<T> &list, Put 
 
 // ---- Reading ----
 
+// What a value is, for a message: a text, or a callable that makes one only
+// when a message needs it (a record has dozens of values, and most reads
+// give none).
+std::string Text(const std::string &what) { return what; }
+std::string Text(const char *what) { return what; }
+template <class Make, class = decltype(std::declval<const Make &>()())>
+std::string Text(const Make &what)
+{
+    return what();
+}
+
 // A cursor over the text; the first failure is kept and ends the reading.
 class Reader {
 public:
@@ -155,13 +166,14 @@ public:
         }
         return false;
     }
-    bool Expect(char c, const std::string &what)
+    template <class Label>
+    bool Expect(char c, const Label &what)
     {
         if (Take(c))
             return true;
         if (AtEnd())
             return Fail("the file ends too soon");
-        return Fail(std::string("expected '") + c + "' " + what);
+        return Fail(std::string("expected '") + c + "' " + Text(what));
     }
     bool Peek(char c)
     {
@@ -169,13 +181,22 @@ public:
         return pos < s.size() && s[pos] == c;
     }
 
-    bool String(std::string &out, const std::string &what)
+    template <class Label>
+    bool String(std::string &out, const Label &what)
     {
         if (!Peek('"'))
-            return AtEnd() ? Fail("the file ends too soon") : Fail("expected a text for " + what);
+            return AtEnd() ? Fail("the file ends too soon") : Fail("expected a text for " + Text(what));
         ++pos;
         out.clear();
         while (pos < s.size()) {
+            // A run of plain characters at once.
+            std::size_t end = pos;
+            while (end < s.size() && s[end] != '"' && s[end] != '\\' && static_cast<unsigned char>(s[end]) >= 32)
+                ++end;
+            out.append(s, pos, end - pos);
+            pos = end;
+            if (pos >= s.size())
+                break;
             const unsigned char c = static_cast<unsigned char>(s[pos++]);
             if (c == '"')
                 return true;
@@ -203,7 +224,8 @@ public:
     }
 
     // A number token as JSON writes one; false (without failing) on null.
-    bool NumberOrNull(std::string &token, bool &isNull, const std::string &what)
+    template <class Label>
+    bool NumberOrNull(std::string &token, bool &isNull, const Label &what)
     {
         Blanks();
         isNull = s.compare(pos, 4, "null") == 0;
@@ -234,14 +256,14 @@ public:
         }
         if (!ok || pos - start > 40) {
             pos = start;
-            return AtEnd() ? Fail("the file ends too soon") : Fail("expected a number for " + what);
+            return AtEnd() ? Fail("the file ends too soon") : Fail("expected a number for " + Text(what));
         }
         token.assign(s, start, pos - start);
         return true;
     }
 
-    template <class T>
-    bool Number(T &v, bool nullAllowed, const std::string &what)
+    template <class T, class Label>
+    bool Number(T &v, bool nullAllowed, const Label &what)
     {
         std::string token;
         bool isNull = false;
@@ -249,7 +271,7 @@ public:
             return false;
         if (isNull) {
             if (!nullAllowed)
-                return Fail("expected a number for " + what);
+                return Fail("expected a number for " + Text(what));
             v = NAN;
             return true;
         }
@@ -257,7 +279,7 @@ public:
         T parsed = 0;
         if (ParseText(token.data(), token.data() + token.size(), parsed, end) != ParseResult::Ok ||
             end != token.data() + token.size())
-            return Fail("the number " + token + " for " + what + " is out of range");
+            return Fail("the number " + token + " for " + Text(what) + " is out of range");
         v = parsed;
         return true;
     }
@@ -267,16 +289,16 @@ public:
     template <class Member>
     bool Object(const char *const *keys, int count, const std::string &what, Member member)
     {
-        if (!Expect('{', "for " + what))
+        if (!Expect('{', [&] { return "for " + what; }))
             return false;
         std::uint32_t seen = 0;
         if (!Take('}')) {
             do {
                 std::string key;
-                if (!String(key, "a key of " + what))
+                if (!String(key, [&] { return "a key of " + what; }))
                     return false;
                 int i = 0;
-                while (i < count && key != keys[i])
+                while (i < count && (key[0] != keys[i][0] || key != keys[i]))  // the first letter before all
                     ++i;
                 if (i == count)
                     return Fail("the key '" + key.substr(0, 40) + "' of " + what + " is not one this version knows");
@@ -286,7 +308,7 @@ public:
                 if (!Expect(':', "after a key") || !member(i))
                     return false;
             } while (Take(','));
-            if (!Expect('}', "at the end of " + what))
+            if (!Expect('}', [&] { return "at the end of " + what; }))
                 return false;
         }
         for (int i = 0; i < count; ++i)
@@ -344,7 +366,9 @@ bool ReadInputs(Reader &r, AirplaneInputs &inputs, const std::string &what)
     for (int k = 0; k < AirplaneInputCount; ++k)
         Keys[k] = InputKeys[k].key;
     return r.Object(Keys, AirplaneInputCount, "the inputs of " + what,
-                    [&](int k) { return r.String(inputs.text[k], std::string("'") + Keys[k] + "' of " + what); });
+                    [&](int k) {
+        return r.String(inputs.text[k], [&] { return std::string("'") + Keys[k] + "' of " + what; });
+    });
 }
 
 bool ReadAirplane(Reader &r, Airplane &a, const std::string &what)
@@ -352,11 +376,11 @@ bool ReadAirplane(Reader &r, Airplane &a, const std::string &what)
     static const char *const Keys[] = {"id", "inputs", "notes", "created", "changed"};
     return r.Object(Keys, 5, what, [&](int i) {
         switch (i) {
-        case 0: return r.String(a.id, "the id of " + what);
+        case 0: return r.String(a.id, [&] { return "the id of " + what; });
         case 1: return ReadInputs(r, a.inputs, what);
-        case 2: return r.String(a.notes, "the notes of " + what);
-        case 3: return r.String(a.created, "the created time of " + what);
-        default: return r.String(a.changed, "the changed time of " + what);
+        case 2: return r.String(a.notes, [&] { return "the notes of " + what; });
+        case 3: return r.String(a.created, [&] { return "the created time of " + what; });
+        default: return r.String(a.changed, [&] { return "the changed time of " + what; });
         }
     });
 }
@@ -374,21 +398,22 @@ bool ReadFlight(Reader &r, Flight &f, const std::string &what)
         FigureKeys[i] = Figures[i].jsonKey;
     return r.Object(Keys, 15, what, [&](int i) {
         switch (i) {
-        case 0: return r.String(f.id, "the id of " + what);
-        case 1: return r.String(f.airplaneId, "the airplane of " + what);
-        case 2: return r.String(f.flown, "the flown time of " + what);
-        case 3: return r.String(f.changed, "the changed time of " + what);
+        case 0: return r.String(f.id, [&] { return "the id of " + what; });
+        case 1: return r.String(f.airplaneId, [&] { return "the airplane of " + what; });
+        case 2: return r.String(f.flown, [&] { return "the flown time of " + what; });
+        case 3: return r.String(f.changed, [&] { return "the changed time of " + what; });
         case 4: return ReadInputs(r, f.inputs, what);
         case 5:
             return r.Object(ConditionKeys, ConditionKeyCount, "the conditions of " + what, [&](int k) {
-                return r.Number(f.conditions[k], false, std::string("'") + ConditionKeys[k] + "' of " + what);
+                return r.Number(f.conditions[k], false,
+                                [&] { return std::string("'") + ConditionKeys[k] + "' of " + what; });
             });
-        case 6: return r.Number(f.lapTime, true, "the lap time of " + what);
+        case 6: return r.Number(f.lapTime, true, [&] { return "the lap time of " + what; });
         case 7:
             return r.Object(FigureKeys, FigureCount, "the figures of " + what, [&](int k) {
-                return r.Number(f.figures[k], true, std::string("'") + FigureKeys[k] + "' of " + what);
+                return r.Number(f.figures[k], true, [&] { return std::string("'") + FigureKeys[k] + "' of " + what; });
             });
-        default: return r.String(*FlightTexts(f, i - 8), std::string("the ") + Keys[i] + " of " + what);
+        default: return r.String(*FlightTexts(f, i - 8), [&] { return std::string("the ") + Keys[i] + " of " + what; });
         }
     });
 }
