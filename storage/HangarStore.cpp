@@ -35,6 +35,15 @@ QString Reason(const QSqlError &error)
     return text.isEmpty() ? QStringLiteral("unknown error") : text;
 }
 
+// The core's sentence as a clause inside one of ours.
+QString Clause(const std::string &sentence)
+{
+    QString text = QString::fromStdString(sentence);
+    if (!text.isEmpty())
+        text[0] = text[0].toLower();
+    return text;
+}
+
 QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)).toLower(); }
 
 // The closest folder of path that exists, and whether it can be written.
@@ -226,7 +235,7 @@ QString HangarStore::Private::Read(Hangar &out, bool inTransaction)
     out = HangarOfRecords(airplaneRecords, flightRecords, problems);
     complete = problems.empty();
     if (!problems.empty())
-        return finish(QString::fromStdString(problems.front()).toLower());
+        return finish(Clause(problems.front()));
     // Each record kept under its own id, the columns saying what it holds:
     // a row edited by hand to say otherwise would be written twice.
     bool consistent = out.Airplanes().size() == airplaneIds.size() && out.Flights().size() == flightIds.size();
@@ -299,9 +308,9 @@ void HangarStore::Private::Open()
         return unavailable(QStringLiteral("it was written by a newer version of Tethrix"));
     }
     if (QString e = Run(QStringLiteral("PRAGMA integrity_check"), &value); !e.isEmpty())
-        return unavailable(e);
+        return unavailable(QStringLiteral("it is damaged: ") + e);
     if (value.toString() != QLatin1String("ok"))
-        return unavailable(QStringLiteral("it is damaged: ") + value.toString());
+        return unavailable(QStringLiteral("it is damaged: ") + value.toString().simplified());
     if (schema == 0) {
         if (QString e = Run(QStringLiteral("SELECT count(*) FROM sqlite_master"), &value); !e.isEmpty())
             return unavailable(e);
