@@ -104,14 +104,16 @@ public:
             Named(path);
             return problem.empty() ? std::string() : "Cannot read " + Where(problem) + ": " + problem;
         }
-        struct stat st {};
-        if (missingIsEmpty && ::stat(file->c_str(), &st) != 0 && errno == ENOENT) {
+        std::string bytes;
+        std::string problem = FileBytes(bytes);
+        if (missingIsEmpty && problem.empty() && !exists) {
             hangar = Hangar();
             return {};
         }
-        std::string bytes;
-        std::string problem = ReadSmallFile(*file, MaxHangarFileBytes, bytes);
+        if (problem.empty() && !exists)
+            problem = std::strerror(ENOENT);
         if (problem.empty()) {
+            readBytes = bytes;
             HangarRead read = ReadHangarFile(bytes);
             problem = read.error;
             hangar = std::move(read.hangar);
@@ -140,11 +142,27 @@ public:
         if (!edited.ok())
             return edited.error;
         const HangarText text = HangarFileText(edited.hangar);
-        std::string problem = text.ok() ? WriteFileSafely(*file, text.text) : text.error;
+        std::string problem = text.error;
+        // Another program's change since it was read is not written over.
+        std::string now;
+        if (problem.empty() && (!FileBytes(now).empty() || (exists ? now != readBytes : !readBytes.empty())))
+            problem = "it changed while this command ran: nothing was written, try again";
+        if (problem.empty())
+            problem = WriteFileSafely(*file, text.text);
         return problem.empty() ? std::string() : "Cannot write the hangar " + *file + ": " + problem;
     }
 
 private:
+    // The file's bytes, or the reason they cannot be read; exists tells
+    // whether it is there at all.
+    std::string FileBytes(std::string &bytes)
+    {
+        struct stat st {};
+        exists = !(::stat(file->c_str(), &st) != 0 && errno == ENOENT);
+        bytes.clear();
+        return exists ? ReadSmallFile(*file, MaxHangarFileBytes, bytes) : std::string();
+    }
+
     std::string Load()
     {
         if (module != nullptr)
@@ -171,6 +189,8 @@ private:
     const CalcServices &services;
     const HangarModule *module = nullptr;
     std::string where, path;  // path: the window's database
+    std::string readBytes;    // the file as read; empty when it was not there
+    bool exists = false;
 };
 
 // ---- Ids and times: the hangar's caller makes them ----
