@@ -5,7 +5,7 @@
 import createTethrix from './tethrix.js?b=@BUILD@';
 import {drawChart} from './charts.js?b=@BUILD@';
 import {CONDITIONS_KEY, UNITS_KEY, START_KEY, CASE_KEY, storageProblem, storageRead, storageWrite, readConditions,
-        conditionsProblem, storeConditions as store, hearOtherTabs, readCase, storeCase,
+        conditionsProblem, storeConditions as store, hearOtherTabs, restoreCase, storeCase,
         forgetCase} from './storage.js?b=@BUILD@';
 
 // This build's name: every file the page loads is asked for under it.
@@ -265,24 +265,9 @@ hearOtherTabs(CONDITIONS, (texts, problems) => {
 const AIRPLANE_KEYS = INPUTS.filter(input => !input.condition).map(input => input.key);
 const session = {airplane: ''};  // the id of the hangar's airplane in the fields, or ''
 function keepCase() {
-  const texts = Object.fromEntries(AIRPLANE_KEYS.map(key => [key, core.text(key)]));
-  const problem = storeCase({texts, whatIf: [core.whatIfText(true), core.whatIfText(false)],
-                             units: core.metric() ? 'metric' : 'imperial', separator: core.separator(),
-                             airplane: session.airplane});
+  const problem = storeCase(core, AIRPLANE_KEYS, session.airplane);
   if (problem) showError(problem);
   session.kept?.();  // the hangar shows which airplane is open
-}
-function restoreCase() {
-  const {kept, problem} = readCase(AIRPLANE_KEYS);
-  if (!kept) return problem;
-  const metric = core.metric(), separator = core.separator();
-  core.setMetric(kept.units === 'metric');  // the texts as typed, in their units
-  for (const [key, text] of Object.entries(kept.texts))
-    core.setText(key, key === 'an' || kept.separator === separator ? text : text.replaceAll(kept.separator, separator));
-  if (kept.whatIf) kept.whatIf.forEach((text, i) => core.setWhatIfText(i === 0, text));
-  core.setMetric(metric);
-  session.airplane = kept.airplane;
-  return '';
 }
 
 // Fields: every change of a text goes to the core; Enter recalculates.
@@ -521,7 +506,7 @@ buildPanels();
 for (const input of INPUTS) bindField(input);
 const storedProblem = loadConditions();
 core.setMetric(startedWith.units === 'metric');
-const caseProblem = restoreCase();
+const caseProblem = restoreCase(core, AIRPLANE_KEYS, session);
 showUnits();
 showTexts();
 showConditions();

@@ -28,7 +28,8 @@ export async function startHangar(page) {
   // the airplane shown as open.
   let correcting = '', sort = null, shownAirplane = '';
 
-  const say = text => { $('HangarError').textContent = text; };
+  // An error, or what an edit did, under the panel's title; each replaces the other.
+  const say = text => { $('HangarError').textContent = text; $('HangarNote').textContent = ''; };
   const element = (tag, text, className) => {
     const e = document.createElement(tag);
     if (text !== undefined) e.textContent = text;
@@ -323,7 +324,7 @@ export async function startHangar(page) {
     });
     if (!result) return;
     show();
-    say(importText(file.name, summary));
+    $('HangarNote').textContent = importText(file.name, summary);
     if (airplanes.length && summary.addedAirplanes.length === airplanes.length) askToKeep();
   });
 
@@ -366,13 +367,20 @@ function dayTicks(lo, hi, about) {
 const why = e => (e && e.name === 'QuotaExceededError' ? 'the storage for this page on the device is full'
                                                        : (e && (e.message || e.name)) || 'the browser did not keep it');
 
-// What an import brought, in a sentence.
+// What an import brought, in the window's words: "From hangar.json: Added
+// 2 airplanes (Nobler, Shark) and 3 flights; updated 1 flight." or that
+// nothing changed.
 function importText(name, s) {
-  const names = list => (list.length ? ` (${list.join(', ')})` : '');
   const count = (n, one) => `${n} ${one}${n === 1 ? '' : 's'}`;
-  if (!s.addedAirplanes.length && !s.updatedAirplanes.length && !s.addedFlights && !s.updatedFlights)
-    return `Imported ${name}: nothing new, the hangar already holds all of it.`;
-  return `Imported ${name}: added ${count(s.addedAirplanes.length, 'airplane')}${names(s.addedAirplanes)} and ` +
-         `${count(s.addedFlights, 'flight')}; updated ${count(s.updatedAirplanes.length, 'airplane')}` +
-         `${names(s.updatedAirplanes)} and ${count(s.updatedFlights, 'flight')}. Nothing was deleted.`;
+  const airplanes = list => count(list.length, 'airplane') +
+    ` (${[...list.slice(0, 5), ...(list.length > 5 ? [`${list.length - 5} more`] : [])].join(', ')})`;
+  const part = (verb, list, flights) => {
+    const what = [...(list.length ? [airplanes(list)] : []), ...(flights ? [count(flights, 'flight')] : [])];
+    return what.length ? `${verb} ${what.join(' and ')}` : '';
+  };
+  const parts = [part('Added', s.addedAirplanes, s.addedFlights), part('updated', s.updatedAirplanes, s.updatedFlights)]
+    .filter(Boolean);
+  if (!parts.length) return `Nothing changed: the hangar already holds everything in ${name}.`;
+  const text = parts.join('; ') + '.';
+  return `From ${name}: ${text[0].toUpperCase()}${text.slice(1)}`;
 }

@@ -110,5 +110,28 @@ export function readCase(keys, text = storageRead(CASE_KEY)) {
                  separator: kept.separator === ',' ? ',' : '.',
                  airplane: isText(kept.airplane) ? kept.airplane : ''}, problem: ''};
 }
-export const storeCase = kept => storageWrite(CASE_KEY, JSON.stringify(kept));
+
+// The case in progress of core (a CaseEditor) kept, with the hangar's
+// airplane open (its id, or ''); answers what keeps it from being kept.
+export function storeCase(core, keys, airplane) {
+  const texts = Object.fromEntries(keys.map(key => [key, core.text(key)]));
+  return storageWrite(CASE_KEY, JSON.stringify({texts, whatIf: [core.whatIfText(true), core.whatIfText(false)],
+                                                units: core.metric() ? 'metric' : 'imperial',
+                                                separator: core.separator(), airplane}));
+}
+// The kept case put into core as typed (in the units and with the decimal
+// separator it was typed in), session.airplane set; answers what of it
+// could not be used.
+export function restoreCase(core, keys, session) {
+  const {kept, problem} = readCase(keys);
+  if (!kept) return problem;
+  const metric = core.metric(), separator = core.separator();
+  core.setMetric(kept.units === 'metric');
+  for (const [key, text] of Object.entries(kept.texts))
+    core.setText(key, key === 'an' || kept.separator === separator ? text : text.replaceAll(kept.separator, separator));
+  if (kept.whatIf) kept.whatIf.forEach((text, i) => core.setWhatIfText(i === 0, text));
+  core.setMetric(metric);
+  session.airplane = kept.airplane;
+  return '';
+}
 export function forgetCase() { try { localStorage.removeItem(CASE_KEY); } catch {} }

@@ -90,9 +90,10 @@ test('airplanes and flights kept, shown, exported and read by tethrix-calc', asy
   assert.equal(await page.textContent('#OpenAirplane'), 'No airplane of the hangar is open.');
   await page.fill('#Weight', '48');
   await keep(page, 'Nobler', 'Fox .35, 10x6');
-  await keep(page, HOSTILE, HOSTILE);
-  assert.deepEqual((await names(page)).sort(), ['Nobler', HOSTILE].sort());
-  assert.equal(await page.textContent('#OpenAirplane'), 'Open: ' + HOSTILE);
+  await page.fill('#Weight', '40');
+  await keep(page, 'Ringmaster', 'OS .35, 10x5');
+  assert.deepEqual((await names(page)).sort(), ['Nobler', 'Ringmaster']);
+  assert.equal(await page.textContent('#OpenAirplane'), 'Open: Ringmaster');
 
   // Three flights of Nobler, one in the heat, one without a lap time.
   await page.click('#Airplanes li:has-text("Nobler") >> text=Open');
@@ -158,6 +159,17 @@ test('airplanes and flights kept, shown, exported and read by tethrix-calc', asy
     await page.screenshot({path: join(shots, name + '.png')});
   }
 
+  // A name and notes of markup, quotes, right-to-left text and emoji: text, here and after a reload.
+  await keep(page, HOSTILE, HOSTILE);
+  await reload(page);
+  assert.equal(await page.textContent('#OpenAirplane'), 'Open: ' + HOSTILE);
+  assert.equal(await page.inputValue('#AcName'), HOSTILE);
+  assert.equal(await page.textContent(`#Airplanes li:nth-child(${(await names(page)).indexOf(HOSTILE) + 1}) .notes`),
+               HOSTILE);
+  assert.equal(await page.evaluate(() => window.owned), undefined);
+  assert.equal(await page.$$eval('#Hangar img', imgs => imgs.length), 0);
+  await page.click('#Airplanes li:has-text("Nobler") >> text=Open');
+
   // The export read by tethrix-calc: the same airplane, the same flights.
   const all = await download(page, '#ExportHangar', dir);
   assert.equal(all.name, 'tethrix-hangar.json');
@@ -166,6 +178,16 @@ test('airplanes and flights kept, shown, exported and read by tethrix-calc', asy
   const csv = await download(page, '#LogCsv', dir);
   const cli = args => execFileSync(calc, args, {encoding: 'utf8'});
   assert.equal(readFileSync(csv.path, 'utf8'), cli(['--hangar', all.path, '--log', 'Nobler', '--csv']));
+  // Printed: the log's table alone, under the airplane's name.
+  await page.evaluate(() => { window.print = () => { window.printed = [document.title, document.body.className]; }; });
+  await page.click('#PrintLog');
+  assert.deepEqual(await page.evaluate(() => window.printed), ['Nobler - Trim Log', 'print-log']);
+  await page.evaluate(() => document.body.classList.add('print-log'));
+  await page.emulateMedia({media: 'print'});
+  assert.deepEqual(await Promise.all(['#LogTable', 'main', '#LogFlight', '.row-actions'].map(s => page.isVisible(s))),
+                   [true, false, false, false]);
+  await page.emulateMedia({media: 'screen'});
+  await page.evaluate(() => document.body.classList.remove('print-log'));
   const fromFile = JSON.parse(cli(['--hangar', one.path, '--airplane', 'Nobler', '--json']));
   const shown = await pageFigures(page);
   for (const key of ['LineTension', 'LeadoutPosition', 'GroundSpeed', 'DensityAltitude'])
@@ -181,18 +203,19 @@ test('airplanes and flights kept, shown, exported and read by tethrix-calc', asy
   await until(page, () => document.getElementById('OpenAirplane').textContent === 'Open: Nobler II');
   answers.push('Nobler spare');
   await page.click('#Airplanes li:has-text("Nobler II") >> text=Duplicate');
-  await until(page, () => document.querySelectorAll('#Airplanes li').length === 3);
+  await until(page, () => document.querySelectorAll('#Airplanes li').length === 4);
   answers.push(true, false);  // delete it; keep its flights
   await page.click('#Airplanes li:has-text("Nobler II") >> text=Delete');
-  await until(page, () => document.querySelectorAll('#Airplanes li').length === 2);
+  await until(page, () => document.querySelectorAll('#Airplanes li').length === 3);
   assert.equal(await page.textContent('#OpenAirplane'), 'No airplane of the hangar is open.');
   await page.setInputFiles('#ImportHangar', all.path);
-  await until(page, () => document.getElementById('HangarError').textContent.startsWith('Imported'));
-  assert.equal(await page.textContent('#HangarError'),
-               'Imported tethrix-hangar.json: added 1 airplane (Nobler) and 0 flights; updated 0 airplanes and 0 flights. Nothing was deleted.');
+  await until(page, () => document.getElementById('HangarNote').textContent.startsWith('From'));
+  assert.equal(await page.textContent('#HangarNote'), 'From tethrix-hangar.json: Added 1 airplane (Nobler).');
   await page.setInputFiles('#ImportHangar', all.path);
-  await until(page, () => document.getElementById('HangarError').textContent.includes('nothing new'));
-  assert.deepEqual((await names(page)).sort(), ['Nobler', 'Nobler spare', HOSTILE].sort());
+  await until(page, () => document.getElementById('HangarNote').textContent.startsWith('Nothing changed'));
+  assert.equal(await page.textContent('#HangarNote'),
+               'Nothing changed: the hangar already holds everything in tethrix-hangar.json.');
+  assert.deepEqual((await names(page)).sort(), ['Nobler', 'Nobler spare', 'Ringmaster', HOSTILE].sort());
   await context.close();
 });
 
