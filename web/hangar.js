@@ -93,7 +93,7 @@ export async function startHangar(page) {
 
   // ---- The airplanes ----
   function show() {
-    airplanes = H.list();
+    airplanes = H.list().sort((a, b) => a.name.localeCompare(b.name) || (a.id < b.id ? -1 : 1));  // by name
     const list = $('Airplanes');
     list.replaceChildren(...airplanes.map(a => {
       const li = element('li');
