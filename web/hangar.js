@@ -109,7 +109,11 @@ export async function startHangar(page) {
       return li;
     }));
     const open = airplanes.find(a => a.id === session.airplane);
+    // An airplane deleted (in another tab, say) is no longer open here.
+    const gone = db && session.airplane && !open;
+    if (gone) session.airplane = '';
     shownAirplane = session.airplane;
+    if (gone) page.keepCase();
     $('OpenAirplane').replaceChildren(...(open ? ['Open: ', element('bdi', open.name)]
                                                : ['No airplane of the hangar is open.']));
     $('KeepChanges').disabled = !open;
@@ -290,7 +294,12 @@ export async function startHangar(page) {
     a.click();
     setTimeout(() => URL.revokeObjectURL(a.href), 1000);
   }
-  const openName = () => nameOf(session.airplane) || 'Tethrix';
+  // The open airplane's name as a file's, as the window proposes it: no
+  // folder separators or control characters, and never hidden.
+  const openName = () => {
+    const name = (nameOf(session.airplane) || '').trim().replace(/[\/\\\p{Cc}]/gu, '-');
+    return !name || name.startsWith('.') ? 'airplane' + name : name;
+  };
   $('ExportHangar').addEventListener('click', () => {
     const {error, bytes} = H.file('');
     if (error) say(error);

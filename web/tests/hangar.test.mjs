@@ -270,6 +270,21 @@ test('storage blocked, refused, promised or full: the page calculates and says s
   await cdp.send('Storage.overrideQuotaForOrigin', {origin});
   await keep(page, 'Kept');
   assert.equal(await page.textContent('#HangarError'), '');
+
+  // A record this page cannot read: said, and the hangar then changes nothing, so nothing of it is lost.
+  await page.evaluate(() => new Promise(done => {
+    indexedDB.open('Tethrix').onsuccess = e => {
+      const tx = e.target.result.transaction('flights', 'readwrite');
+      tx.objectStore('flights').put('{"id":"f1"', 'f1');
+      tx.oncomplete = done;
+    };
+  }));
+  await reload(page);
+  const readOnly = await page.textContent('#HangarError');
+  assert.match(readOnly, /^The hangar on this device holds records this page cannot read, so it changes nothing in it: A flight cannot be read: .+\.$/);
+  await page.click('#KeepAirplane');
+  assert.equal(await page.textContent('#HangarError'), readOnly);
+  assert.deepEqual(await names(page), ['Kept']);
   await context.close();
 });
 
