@@ -4,6 +4,9 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace {
 
@@ -37,6 +40,29 @@ Seams MakeDefaultSeams()
                    ? dialog.selectedFiles().first()
                    : QString();
     };
+    s.ask = [](QWidget *parent, const QString &title, const QString &text, const QStringList &buttons) {
+        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+        QList<QAbstractButton *> added;
+        for (const QString &b : buttons)
+            added << box.addButton(b, added.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
+        if (!added.isEmpty()) {
+            box.setDefaultButton(static_cast<QPushButton *>(added.first()));
+            box.setEscapeButton(added.last());
+        }
+        box.exec();
+        return int(added.indexOf(box.clickedButton()));
+    };
+    s.askText = [](QWidget *parent, const QString &title, const QString &label, QString &text) {
+        bool ok = false;
+        const QString typed = QInputDialog::getText(parent, title, label, QLineEdit::Normal, text, &ok);
+        if (ok)
+            text = typed;
+        return ok;
+    };
+    s.openFolder = [](QWidget *parent, const QString &dir) {
+        return QFileDialog::getExistingDirectory(parent, QString(), dir);
+    };
+    s.runDialog = [](QDialog *dialog) { return dialog->exec(); };
     // printDialog stays empty: the report module shows Qt's print dialog.
     return s;
 }

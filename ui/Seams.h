@@ -5,11 +5,13 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <stdexcept>
 #include <string>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -41,6 +43,17 @@ struct Seams {
     // Shows the print dialog for printer; true when the user chose Print.
     // Empty: the report module shows Qt's own.
     std::function<bool(QWidget *parent, QPrinter *printer)> printDialog;
+    // A question answered by one of the buttons (their texts, the first the
+    // default, the last what Escape picks): the index of the one chosen, or
+    // -1 when none is.
+    std::function<int(QWidget *parent, const QString &title, const QString &text, const QStringList &buttons)> ask;
+    // A line of text the flier types, starting from text; false when cancelled.
+    std::function<bool(QWidget *parent, const QString &title, const QString &label, QString &text)> askText;
+    // The folder the flier picks, or an empty text.
+    std::function<QString(QWidget *parent, const QString &dir)> openFolder;
+    // Runs one of the program's own forms (a flight's entry) until the flier
+    // closes it, and returns its result (QDialog::Accepted or Rejected).
+    std::function<int(QDialog *dialog)> runDialog;
 };
 
 // The seams in force; defaults use the real dialogs and viewer.

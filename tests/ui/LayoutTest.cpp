@@ -24,60 +24,6 @@ class LayoutTest : public QObject {
     QLabel *label(const char *name) { return w->findChild<QLabel *>(name); }
     void retype(const char *name, const QString &text) { Retype(field(name), text); }
 
-    // What of top's visible texts does not show whole: a text larger than
-    // the room its widget gives it, a widget one of its parents cuts, two
-    // texts on top of each other.
-    static QStringList CutTexts(QWidget &top)
-    {
-        QStringList cut;
-        QList<QPair<QWidget *, QRect>> shown;  // in top's coordinates
-        for (QWidget *x : top.findChildren<QWidget *>()) {
-            QString text;
-            QRect room;
-            int flags = Qt::AlignLeft | Qt::AlignTop;
-            if (auto *l = qobject_cast<QLabel *>(x)) {
-                text = l->text();
-                room = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
-                flags |= l->wordWrap() ? Qt::TextWordWrap : 0;
-            } else if (auto *b = qobject_cast<QPushButton *>(x)) {
-                QStyleOptionButton option;
-                option.initFrom(b);
-                text = option.text = b->text();
-                room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
-                flags |= Qt::TextShowMnemonic;
-            } else if (auto *e = qobject_cast<QLineEdit *>(x)) {
-                QStyleOptionFrame option;
-                option.initFrom(e);
-                option.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, e) : 0;
-                text = e->text();
-                // Less the field's own margins of 2 and 1 pixels.
-                room = e->style()->subElementRect(QStyle::SE_LineEditContents, &option, e)
-                           .marginsRemoved(e->textMargins())
-                           .adjusted(2, 1, -2, -1);
-            }
-            if (text.isEmpty() || !x->isVisibleTo(&top))
-                continue;
-            const QString name = QString("%1 '%2'").arg(x->objectName(), text.left(40));
-            const QRect need = QFontMetrics(x->font()).boundingRect(QRect(room.topLeft(), QSize(room.width(), 1 << 20)),
-                                                                    flags, text);
-            if (need.width() > room.width() || need.height() > room.height())
-                cut << QString("%1 needs %2 x %3, has %4 x %5")
-                           .arg(name).arg(need.width()).arg(need.height()).arg(room.width()).arg(room.height());
-            for (QWidget *p = x->parentWidget();; p = p->parentWidget()) {
-                if (!p->rect().contains(QRect(x->mapTo(p, QPoint(0, 0)), x->size())))
-                    cut << QString("%1 is cut by %2").arg(name, p->objectName());
-                if (p == &top)
-                    break;
-            }
-            const QRect at(x->mapTo(&top, QPoint(0, 0)), x->size());
-            for (const auto &[other, otherAt] : shown)
-                if (at.intersects(otherAt))
-                    cut << QString("%1 overlaps %2 '%3'").arg(name, other->objectName(), other->property("text").toString());
-            shown.append({x, at});
-        }
-        return cut;
-    }
-
 private slots:
     void init()
     {

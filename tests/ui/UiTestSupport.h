@@ -5,9 +5,14 @@
 #include "MainWindow.h"
 #include "Seams.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QLocale>
 #include <QSettings>
 #include <QStringList>
@@ -15,6 +20,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
 
 struct RecordedMessage {
     QString title, text;
@@ -28,8 +34,17 @@ public:
     QList<int> helpTopics;
     QStringList helpSections;  // the field F1 was pressed in, or empty
     QString nextOpen, nextSave;
+    QString proposedSave;  // the name the last Save dialog proposed
     QString dialogFolder;  // where the last Open dialog started
     std::function<bool(QPrinter *)> print = [](QPrinter *) { return false; };
+    // The hangar's questions: each answer in turn (-1 once none is left),
+    // the questions asked, the name typed (none: cancelled), the folder
+    // picked and what a form of the program's own gets filled with.
+    QList<int> answers;
+    QStringList questions;
+    std::optional<QString> nextText;
+    QString nextFolder;
+    std::function<int(QDialog *)> dialog = [](QDialog *) { return int(QDialog::Rejected); };
     std::unique_ptr<QTemporaryDir> settingsDir;
 
     void reset()
@@ -56,8 +71,27 @@ public:
             dialogFolder = dir;
             return nextOpen;
         };
-        s.saveFile = [this](QWidget *, const QString &, const QString &, const QString &) { return nextSave; };
+        s.saveFile = [this](QWidget *, const QString &, const QString &proposed, const QString &) {
+            proposedSave = proposed;
+            return nextSave;
+        };
         s.printDialog = [this](QWidget *, QPrinter *p) { return print(p); };
+        answers.clear();
+        questions.clear();
+        nextText.reset();
+        nextFolder.clear();
+        dialog = [](QDialog *) { return int(QDialog::Rejected); };
+        s.ask = [this](QWidget *, const QString &, const QString &text, const QStringList &) {
+            questions.append(text);
+            return answers.isEmpty() ? -1 : answers.takeFirst();
+        };
+        s.askText = [this](QWidget *, const QString &, const QString &, QString &text) {
+            if (nextText)
+                text = *nextText;
+            return nextText.has_value();
+        };
+        s.openFolder = [this](QWidget *, const QString &) { return nextFolder; };
+        s.runDialog = [this](QDialog *d) { return dialog(d); };
     }
 
     QString settingsFile() const { return settingsDir->path() + "/Brelm/Tethrix.conf"; }
@@ -93,6 +127,60 @@ inline void SaveShot(QWidget &window, const char *name)
 {
     if (const QByteArray dir = qgetenv("TETHRIX_SCREENSHOTS"); !dir.isEmpty())
         QVERIFY(window.grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(name)));
+}
+
+// What of top's visible texts does not show whole: a text larger than
+// the room its widget gives it, a widget one of its parents cuts, two
+// texts on top of each other.
+inline QStringList CutTexts(QWidget &top)
+{
+    QStringList cut;
+    QList<QPair<QWidget *, QRect>> shown;  // in top's coordinates
+    for (QWidget *x : top.findChildren<QWidget *>()) {
+        QString text;
+        QRect room;
+        int flags = Qt::AlignLeft | Qt::AlignTop;
+        if (auto *l = qobject_cast<QLabel *>(x)) {
+            text = l->text();
+            room = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
+            flags |= l->wordWrap() ? Qt::TextWordWrap : 0;
+        } else if (auto *b = qobject_cast<QPushButton *>(x)) {
+            QStyleOptionButton option;
+            option.initFrom(b);
+            text = option.text = b->text();
+            room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
+            flags |= Qt::TextShowMnemonic;
+        } else if (auto *e = qobject_cast<QLineEdit *>(x)) {
+            QStyleOptionFrame option;
+            option.initFrom(e);
+            option.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, e) : 0;
+            text = e->text();
+            // Less the field's own margins of 2 and 1 pixels.
+            room = e->style()->subElementRect(QStyle::SE_LineEditContents, &option, e)
+                       .marginsRemoved(e->textMargins())
+                       .adjusted(2, 1, -2, -1);
+        }
+        if (text.isEmpty() || !x->isVisibleTo(&top) || x->window() != &top)  // windows of their own apart
+            continue;
+        const QString name = QString("%1 '%2'").arg(x->objectName(), text.left(40));
+        const QRect need = QFontMetrics(x->font()).boundingRect(QRect(room.topLeft(), QSize(room.width(), 1 << 20)),
+                                                                flags, text);
+        if (need.width() > room.width() || need.height() > room.height())
+            cut << QString("%1 needs %2 x %3, has %4 x %5")
+                       .arg(name).arg(need.width()).arg(need.height()).arg(room.width()).arg(room.height());
+        for (QWidget *p = x->parentWidget();; p = p->parentWidget()) {
+            if (!p->rect().contains(QRect(x->mapTo(p, QPoint(0, 0)), x->size())))
+                cut << QString("%1 is cut by %2").arg(name, p->objectName());
+            if (p == &top)
+                break;
+        }
+        const QRect at(x->mapTo(&top, QPoint(0, 0)), x->size());
+        for (const auto &[other, otherAt] : shown)
+            if (at.intersects(otherAt))
+                cut << QString("%1 overlaps %2 '%3'").arg(name, other->objectName(), other->property("text").toString());
+        shown.append({x, at});
+    }
+    return cut;
 }
 
 // Every test program starts offscreen, on a screen of a common desktop's
