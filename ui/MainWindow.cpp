@@ -2,6 +2,7 @@
 #include "WindowWidgets.h"
 
 #include "Charts.h"
+#include "HangarDialog.h"
 #include "HeadingColours.h"
 #include "SpinEdit.h"
 #include "DataFile.h"
@@ -94,6 +95,9 @@ void MainWindow::changeEvent(QEvent *event)
     // chosen again against the panels' new background.
     if (event->type() == QEvent::FontChange && isVisible())
         FitTheScreen(true);
+    // Back in this window: what another window kept in the hangar shows.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && hangar != nullptr)
+        Guarded(this, [&] { hangar->Refresh(); });
     if (event->type() == QEvent::PaletteChange && Label2) {
         for (const char *name : {"Label1", "Label15"})
             if (auto *label = findChild<QLabel *>(name))
@@ -107,7 +111,11 @@ void MainWindow::SetAdvancedDefaults() { edited.ConditionDefaults(); }
 
 void MainWindow::SetCondition(const InputKey &key, float value) { edited.SetStored(key, value); }
 
-void MainWindow::ResetInputs() { ShowAllAndReport(edited.Defaults()); }
+void MainWindow::ResetInputs()
+{
+    hangarAirplane.clear();
+    ShowAllAndReport(edited.Defaults());
+}
 
 void MainWindow::ShowAllAndReport(const std::string &error)
 {

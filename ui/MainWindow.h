@@ -23,6 +23,7 @@
 
 class QAction;
 class QFrame;
+class HangarDialog;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -80,6 +81,18 @@ public:
     void ShowCharts();
     void ShowHelpContents();
     void ShowAbout();
+
+    // The hangar and the trim log, in a dialog created when first asked for.
+    void ShowHangar();
+    void LogFlight();
+    void ShowTrimLog();
+    HangarDialog *hangarDialog();
+    // The airplane of the hangar the fields hold (its id), or empty: a data
+    // file opened or the defaults forget it.
+    const std::string &openAirplane() const { return hangarAirplane; }
+    void SetOpenAirplane(const std::string &id) { hangarAirplane = id; }
+    // An airplane's data-file bytes opened as File > Open opens a file's.
+    void OpenAirplane(const std::string &id, const QString &name, const std::string &bytes);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -173,6 +186,8 @@ private:
     QAction *Imperial1 = nullptr;
     QAction *Metric1 = nullptr;
     QAction *MRUSeparator = nullptr;
+    HangarDialog *hangar = nullptr;  // created when first opened
+    std::string hangarAirplane;
     QWidget *charts = nullptr;  // the trim charts, created when first opened
     const ChartsModule *chartsModule = nullptr;
 };

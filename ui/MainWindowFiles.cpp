@@ -6,6 +6,7 @@
 #include "WindowWidgets.h"
 
 #include "ConditionsDialog.h"
+#include "HangarDialog.h"
 #include "Charts.h"
 #include "Convert.h"
 #include "DataFile.h"
@@ -133,6 +134,7 @@ void MainWindow::OpenRecent(int entry)
 
 void MainWindow::ApplyFile(const QString &path, const std::string &content)
 {
+    hangarAirplane.clear();  // the fields now hold the file's airplane
     ShowAllAndReport(edited.Open(path.toStdString(), content));
 }
 
@@ -297,3 +299,37 @@ void MainWindow::Print()
 void MainWindow::ShowHelpContents() { UiSeams().help(this, HelpContents, QString()); }
 
 void MainWindow::ShowAbout() { UiSeams().help(this, HelpAbout, QString()); }
+
+// ---- The hangar ----
+
+HangarDialog *MainWindow::hangarDialog()
+{
+    if (hangar == nullptr) {
+        hangar = new HangarDialog(*this);
+        PlaceBeside(hangar);
+    }
+    return hangar;
+}
+
+void MainWindow::ShowHangar()
+{
+    hangarDialog()->show();
+    hangar->raise();
+    hangar->activateWindow();
+}
+
+void MainWindow::LogFlight()
+{
+    // The log shows the entry just made.
+    if (hangarDialog()->LogFlight())
+        ShowTrimLog();
+}
+
+void MainWindow::ShowTrimLog() { hangarDialog()->ShowTrimLog(); }
+
+void MainWindow::OpenAirplane(const std::string &id, const QString &name, const std::string &bytes)
+{
+    hangarAirplane = id;
+    setWindowTitle(tr("%1 - Tethrix").arg(name));
+    ShowAllAndReport(edited.Open(name.toStdString(), bytes));
+}

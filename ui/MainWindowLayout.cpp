@@ -398,6 +398,12 @@ void MainWindow::createMenus()
     help->setObjectName("Help1");
     action(help, tr("&Contents"), "Contents1", &MainWindow::ShowHelpContents);
     action(help, tr("&About..."), "About1", &MainWindow::ShowAbout);
+
+    QMenu *hangarMenu = menuBar()->addMenu(tr("Han&gar"));
+    hangarMenu->setObjectName("Hangar1");
+    action(hangarMenu, tr("&Hangar..."), "Airplanes1", &MainWindow::ShowHangar);
+    action(hangarMenu, tr("&Log a Flight..."), "LogFlight1", &MainWindow::LogFlight);
+    action(hangarMenu, tr("&Trim Log..."), "TrimLog1", &MainWindow::ShowTrimLog);
 }
 
 void MainWindow::createInputPanel(QWidget *panel)

@@ -1,0 +1,110 @@
+#include "FlightDialog.h"
+
+#include "WindowWidgets.h"
+
+#include "Convert.h"
+#include "Figures.h"
+
+#include <QDateTime>
+#include <QDateTimeEdit>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTimeZone>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+const struct {
+    const char *name, *caption;
+} Fields[FlightDialog::FieldCount] = {
+    {"LapTimeMeasured", "Lap Time Measured (seconds):"},
+    {"FlightEngine", "Engine:"},
+    {"FlightProp", "Prop:"},
+    {"FlightFuel", "Fuel:"},
+    {"FlightSetting", "Needle or Timer Setting:"},
+    {"FlightHandleSpacing", "Handle Spacing:"},
+    {"FlightTipWeight", "Tip Weight:"},
+};
+
+std::string Flight::*const Texts[FlightDialog::FieldCount - 1] = {
+    &Flight::engine, &Flight::prop, &Flight::fuel, &Flight::setting, &Flight::handleSpacing, &Flight::tipWeight};
+
+QString LapText(double seconds, char separator)
+{
+    if (std::isnan(seconds))
+        return QString();
+    QString text = QString::number(seconds, 'g', 15);
+    return separator == '.' ? text : text.replace('.', QChar(separator));
+}
+
+}  // namespace
+
+FlightDialog::FlightDialog(const Flight &flight, char decimalSeparator, QWidget *parent)
+    : QDialog(parent), separator(decimalSeparator)
+{
+    setObjectName("FlightDialog");
+    auto *layout = new QVBoxLayout(this);
+    // What was calculated, for the flier to see what is logged with it.
+    auto *calculated = new QLabel(this);
+    calculated->setObjectName("FlightCalculated");
+    calculated->setTextFormat(Qt::PlainText);
+    calculated->setWordWrap(true);
+    const int tension = FigureIndex("LineTension");
+    QString figures = std::isnan(flight.figures[tension])
+                          ? tr("no figures")
+                          : Text(FigureText(Figures[tension], flight.figures[tension], decimalSeparator));
+    calculated->setText(tr("%1, lap time %2 s as calculated: %3")
+                            .arg(Text(flight.inputs.Name()), Text(flight.inputs.text[FindInputKey("lt") - InputKeys]),
+                                 figures));
+    layout->addWidget(calculated);
+
+    auto *form = new QFormLayout;
+    flown = new QDateTimeEdit(this);
+    flown->setObjectName("FlightFlown");
+    flown->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    flown->setCalendarPopup(true);
+    QDateTime when = QDateTime::fromString(Text(flight.flown), Qt::ISODate);
+    flown->setDateTime((when.isValid() ? when : QDateTime::currentDateTimeUtc()).toLocalTime());
+    form->addRow(tr("Flown (local time):"), flown);
+    for (int i = 0; i < FieldCount; ++i) {
+        fields[i] = new QLineEdit(this);
+        fields[i]->setObjectName(Fields[i].name);
+        fields[i]->setMaxLength(int(MaxFieldLength));
+        fields[i]->setText(i == 0 ? LapText(flight.lapTime, separator) : Text(flight.*Texts[i - 1]));
+        form->addRow(tr(Fields[i].caption), fields[i]);
+    }
+    notes = new QPlainTextEdit(Text(flight.notes), this);
+    notes->setObjectName("FlightNotes");
+    notes->setMaximumHeight(80);
+    form->addRow(tr("Notes:"), notes);
+    layout->addLayout(form);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName("FlightButtons");
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+QString FlightDialog::Take(Flight &flight) const
+{
+    QString lap = fields[0]->text().trimmed();
+    if (separator != '.')
+        lap.replace(QChar(separator), '.');
+    bool ok = true;
+    const double seconds = lap.isEmpty() ? NAN : lap.toDouble(&ok);
+    if (!ok || std::isinf(seconds))
+        return tr("The lap time measured must be a number of seconds, or empty");
+    flight.lapTime = seconds;
+    flight.flown = flown->dateTime().toUTC().toString(Qt::ISODate).toStdString();
+    for (int i = 1; i < FieldCount; ++i)
+        flight.*Texts[i - 1] = fields[i]->text().toStdString();
+    flight.notes = notes->toPlainText().toStdString();
+    if (const std::string why = CheckFlight(flight); !why.empty())
+        return Text(why);
+    return QString();
+}
