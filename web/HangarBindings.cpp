@@ -14,6 +14,7 @@
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -208,6 +209,23 @@ EXPORT void tx_hangarList()
         Text(a.Name());
         Text(a.notes);
         Text(flown[i]);
+    }
+}
+
+// The airplanes no longer in the hangar whose flights were kept: the id,
+// the name as last flown, and how many flights.
+EXPORT void tx_hangarDeleted()
+{
+    Start();
+    std::vector<std::string> seen;
+    for (const Flight &f : hangar.Flights()) {
+        if (hangar.FindAirplane(f.airplaneId) || std::find(seen.begin(), seen.end(), f.airplaneId) != seen.end())
+            continue;
+        seen.push_back(f.airplaneId);
+        const std::vector<const Flight *> flights = hangar.FlightsOf(f.airplaneId);
+        Text(f.airplaneId);
+        Text(flights.front()->inputs.Name());
+        Number(static_cast<double>(flights.size()));
     }
 }
 

@@ -27,6 +27,7 @@ export async function startHangar(page) {
   // The flight being corrected; the log's column sorted by, and which way;
   // the airplane shown as open.
   let correcting = '', sort = null, shownAirplane = '';
+  let logOf = null;  // a deleted airplane whose kept flights are shown: {id, name}, or null
 
   // An error, or what an edit did, under the panel's title; each replaces the other.
   const say = text => { $('HangarError').textContent = text; $('HangarNote').textContent = ''; };
@@ -117,12 +118,24 @@ export async function startHangar(page) {
     $('OpenAirplane').replaceChildren(...(open ? ['Open: ', element('bdi', open.name)]
                                                : ['No airplane of the hangar is open.']));
     $('KeepChanges').disabled = !open;
+    // Airplanes deleted with their flights kept: their logs can still be read.
+    const deleted = H.deleted();
+    if (logOf && !deleted.some(d => d.id === logOf.id)) logOf = null;
+    $('DeletedAirplanes').replaceChildren(...deleted.map(d => {
+      const li = element('li');
+      li.append(element('bdi', d.name, 'name'), element('span', `Deleted; ${d.flights} flight${d.flights === 1 ? '' : 's'} kept`, 'flown'));
+      const actions = element('span', undefined, 'actions');
+      actions.append(button('Show its log', () => { logOf = {id: d.id, name: d.name}; stopCorrecting(); show(); }));
+      li.append(actions);
+      return li;
+    }));
     $('LogFlight').textContent = correcting ? 'Keep the correction' : open ? 'Log a flight' :
                                  'Log a flight (keeps this airplane)';
-    showLog(open);
+    showLog(logOf || open);
   }
 
   function openAirplane(id) {
+    logOf = null;
     const error = H.open(core, id);
     session.airplane = id;
     $('AirplaneNotes').value = airplanes.find(a => a.id === id)?.notes || '';
@@ -138,6 +151,7 @@ export async function startHangar(page) {
     const id = newId(), first = airplanes.length === 0;
     if (!(await change(() => H.add(core, id, $('AirplaneNotes').value, now())))) return;
     session.airplane = id;
+    logOf = null;
     page.keepCase();
     show();
     if (first) askToKeep();
@@ -191,6 +205,7 @@ export async function startHangar(page) {
       return;
     }
     // The flight of the inputs in force, their figures brought up to date first.
+    logOf = null;
     page.recalculate();
     const airplane = session.airplane || newId(), first = airplanes.length === 0;
     if (!(await change(() => H.logFlight(core, newId(), airplane, now(), fields())))) return;
@@ -201,11 +216,12 @@ export async function startHangar(page) {
   });
   $('CancelCorrect').addEventListener('click', () => { stopCorrecting(); fillFields({}); show(); });
 
-  // The open airplane's log as a table, newest first or by the column
-  // tapped (numbers by value), and its chart.
+  // The log of the airplane open (or of a deleted one) as a table, newest
+  // first or by the column tapped (numbers by value), and its chart.
   function showLog(open) {
     $('LogArea').hidden = !open;
     if (!open) return;
+    $('LogTitle').replaceChildren('Trim log of ', element('bdi', open.name));
     const metric = core.metric(), {columns, lapTime, tension, densityAltitude} = H.logColumns(metric);
     const rows = H.logRows(open.id, metric, core.separator());
     if (sort) {
@@ -297,7 +313,7 @@ export async function startHangar(page) {
   // The open airplane's name as a file's, as the window proposes it: no
   // folder separators or control characters, and never hidden.
   const openName = () => {
-    const name = (nameOf(session.airplane) || '').trim().replace(/[\/\\\p{Cc}]/gu, '-');
+    const name = (logOf ? logOf.name : nameOf(session.airplane) || '').trim().replace(/[\/\\\p{Cc}]/gu, '-');
     return !name || name.startsWith('.') ? 'airplane' + name : name;
   };
   $('ExportHangar').addEventListener('click', () => {
@@ -306,12 +322,12 @@ export async function startHangar(page) {
     else download(bytes, 'tethrix-hangar.json', 'application/json');
   });
   $('ExportAirplane').addEventListener('click', () => {
-    const {error, bytes} = H.file(session.airplane);
+    const {error, bytes} = H.file(logOf ? logOf.id : session.airplane);
     if (error) say(error);
     else download(bytes, `${openName()}.tethrix-hangar.json`, 'application/json');
   });
   $('LogCsv').addEventListener('click', () =>
-    download(H.csv(session.airplane, core.metric()), `${openName()}.csv`, 'text/csv'));
+    download(H.csv(logOf ? logOf.id : session.airplane, core.metric()), `${openName()}.csv`, 'text/csv'));
   $('PrintLog').addEventListener('click', () => {
     const title = document.title;
     document.title = `${openName()} - Trim Log`;

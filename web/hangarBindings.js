@@ -36,6 +36,11 @@ Module['hangar'] = {
     call(_tx_hangarList);
     return items(4, 0, ([id, name, notes, lastFlown]) => ({id, name, notes, lastFlown}));
   },
+  // The airplanes deleted whose flights were kept: [{id, name, flights}].
+  deleted() {
+    call(_tx_hangarDeleted);
+    return items(2, 1, ([id, name], [flights]) => ({id, name, flights}));
+  },
   open(editor, id) { return text(_tx_hangarOpen, editor.core, id); },
   add: (editor, id, notes, now) => edit(_tx_hangarAdd, editor.core, id, notes, now),
   keep: (editor, id, notes, now) => edit(_tx_hangarKeep, editor.core, id, notes, now),

@@ -208,6 +208,11 @@ test('airplanes and flights kept, shown, exported and read by tethrix-calc', asy
   await page.click('#Airplanes li:has-text("Nobler II") >> text=Delete');
   await until(page, () => document.querySelectorAll('#Airplanes li').length === 3);
   assert.equal(await page.textContent('#OpenAirplane'), 'No airplane of the hangar is open.');
+  // Its flights kept, and their log still shown on request.
+  assert.equal(await page.textContent('#DeletedAirplanes'), 'NoblerDeleted; 3 flights keptShow its log');
+  await page.click('#DeletedAirplanes >> text=Show its log');
+  assert.equal(await page.textContent('#LogTitle'), 'Trim log of Nobler');
+  assert.equal((await logRows(page)).length, 3);
   await page.setInputFiles('#ImportHangar', all.path);
   await until(page, () => document.getElementById('HangarNote').textContent.startsWith('From'));
   assert.equal(await page.textContent('#HangarNote'), 'From tethrix-hangar.json: Added 1 airplane (Nobler).');
@@ -216,6 +221,7 @@ test('airplanes and flights kept, shown, exported and read by tethrix-calc', asy
   assert.equal(await page.textContent('#HangarNote'),
                'Nothing changed: the hangar already holds everything in tethrix-hangar.json.');
   assert.deepEqual((await names(page)).sort(), ['Nobler', 'Nobler spare', 'Ringmaster', HOSTILE].sort());
+  assert.equal(await page.textContent('#DeletedAirplanes'), '');
   await context.close();
 });
 
