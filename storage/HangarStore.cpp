@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -15,6 +16,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <dlfcn.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -59,6 +61,18 @@ QString WritableFolderProblem(const QString &folder)
     if (::access(QFile::encodeName(at).constData(), W_OK | X_OK) != 0)
         return SystemReason(errno) + " (" + Shown(at) + ")";
     return {};
+}
+
+// The system's error behind SQLite's last failure on connection, from the
+// SQLite that Qt's driver loaded (this code links none of its own), or 0.
+int SystemErrorOf(void *connection)
+{
+    using Call = int (*)(void *);
+    static const Call call = [] {
+        void *library = dlopen("libsqlite3.so.0", RTLD_LAZY | RTLD_NOLOAD);
+        return library != nullptr ? reinterpret_cast<Call>(dlsym(library, "sqlite3_system_errno")) : nullptr;
+    }();
+    return call != nullptr && connection != nullptr ? call(connection) : 0;
 }
 
 QString NewConnectionName()
@@ -126,12 +140,28 @@ struct HangarStore::Private {
         return {};
     }
 
+    // SQLite's reason, and for a failed read or write the system's (a
+    // quota, a file-size limit: SQLite says only "disk I/O error").
+    QString Why(const QSqlError &error) const
+    {
+        QString text = Reason(error);
+        const int code = error.nativeErrorCode().toInt() & 0xFF;
+        if (code != 10 && code != 13 && code != 14)  // SQLITE_IOERR, SQLITE_FULL, SQLITE_CANTOPEN
+            return text;
+        const QVariant handle = db.isValid() ? db.driver()->handle() : QVariant();
+        if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+            return text;
+        if (const int system = SystemErrorOf(*static_cast<void *const *>(handle.constData())); system != 0)
+            text += QStringLiteral(": ") + SystemReason(system);
+        return text;
+    }
+
     // Runs sql; its error, or empty. value: the first column of the first row.
     QString Run(const QString &sql, QVariant *value = nullptr)
     {
         QSqlQuery q(db);
         if (!q.exec(sql))
-            return Reason(q.lastError());
+            return Why(q.lastError());
         if (value != nullptr)
             *value = q.next() ? q.value(0) : QVariant();
         return {};
@@ -261,6 +291,9 @@ void HangarStore::Private::Open()
     dataVersion = -1;
     schema = 0;
     NoteFile();
+    if (path.isEmpty())
+        return Refuse(Access::Unavailable, QStringLiteral("The hangar cannot be kept: this system names no folder "
+                                                          "for the user's data."));
     const QByteArray file = QFile::encodeName(path);
     struct stat st {};
     if (::stat(file.constData(), &st) != 0) {
@@ -346,7 +379,7 @@ QString HangarStore::Private::Migrate()
             QFile::remove(backup);  // what a full disk left of it
             return QStringLiteral("The hangar %1 was not brought up to date for this version of Tethrix, so "
                                   "the change was not kept: its backup copy %2 could not be made (%3).")
-                .arg(Shown(path), Shown(backup), Reason(q.lastError()));
+                .arg(Shown(path), Shown(backup), Why(q.lastError()));
         }
     }
     const auto failed = [&](const QString &e) {
@@ -399,11 +432,11 @@ QString HangarStore::Private::Write(const HangarChange &change)
             return QString();
         QSqlQuery q(db);
         if (!q.prepare(sql))
-            return Reason(q.lastError());
+            return Why(q.lastError());
         for (std::size_t i = 0; i < count; ++i) {
             bind(q, i);
             if (!q.exec())
-                return Reason(q.lastError());
+                return Why(q.lastError());
         }
         return QString();
     };
@@ -433,7 +466,8 @@ QString HangarStore::Private::Write(const HangarChange &change)
 
 QString HangarStore::DefaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/hangar.sqlite");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/hangar.sqlite");  // none: no hangar
 }
 
 HangarStore::HangarStore(const QString &path) : d(new Private)

@@ -268,6 +268,7 @@ TEST_F(HangarStoreTest, a_full_disk_keeps_what_was_there)
             const QString e = store.edit(Add("new", std::string(4000, 'x')));
             EXPECT_TRUE(e.startsWith("The change was not kept: the hangar " + file + " could not be written ("))
                 << e.toStdString();
+            EXPECT_TRUE(e.endsWith(": file too large).")) << e.toStdString();
         }
         EXPECT_EQ(HangarFileText(store.hangar()).text, content);
         EXPECT_EQ(HangarFileText(HangarStore(file).hangar()).text, content);
