@@ -160,7 +160,9 @@ private:
         struct stat st {};
         exists = !(::stat(file->c_str(), &st) != 0 && errno == ENOENT);
         bytes.clear();
-        return exists ? ReadSmallFile(*file, MaxHangarFileBytes, bytes) : std::string();
+        // One byte more than a hangar file holds, so that the reader says
+        // what is too large in its own words.
+        return exists ? ReadSmallFile(*file, MaxHangarFileBytes + 1, bytes) : std::string();
     }
 
     std::string Load()

@@ -175,6 +175,7 @@ TEST(CalcHangar, failures_name_the_reason_and_change_nothing)
     const std::string damaged = Put("damaged.json", before.substr(0, before.size() / 2));
     const std::string newer = Put("newer.json", "{\"format\":\"tethrix-hangar\",\"version\":7}");
     const std::string data = Put("plain.TQD", "an=Plain\r\nwt=40\r\n");
+    const std::string huge = Put("huge.json", std::string(MaxHangarFileBytes + 1, ' '));
     const std::string folder = Folder();
     const struct {
         std::vector<std::string> args;
@@ -186,6 +187,7 @@ TEST(CalcHangar, failures_name_the_reason_and_change_nothing)
         {{"--hangar", folder, "--airplane", "Stunt"}, 1, "it is a folder, not a file"},
         {{"--hangar", damaged}, 1, "Cannot read the hangar " + damaged + ": "},
         {{"--hangar", damaged, "--add", data}, 1, "Cannot read the hangar " + damaged + ": "},
+        {{"--hangar", huge, "--add", data}, 1, "Cannot read the hangar " + huge + ": This is not a hangar file Tethrix can read: it is larger than 16 MiB\n"},
         {{"--hangar", newer, "--add", data}, 1, "version 7"},
         {{"--hangar", file, "--airplane", "Twin"}, 1,
          "tethrix-calc: 2 airplanes match 'Twin': 'Twin' id t1, never flown; 'Twin' id t2, never flown. Give its id "
