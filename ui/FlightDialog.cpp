@@ -4,6 +4,7 @@
 
 #include "Convert.h"
 #include "Figures.h"
+#include "HangarLog.h"
 
 #include <QDateTime>
 #include <QDateTimeEdit>
@@ -44,7 +45,7 @@ QString LapText(double seconds, char separator)
 
 }  // namespace
 
-FlightDialog::FlightDialog(const Flight &flight, char decimalSeparator, QWidget *parent)
+FlightDialog::FlightDialog(const Flight &flight, DisplayUnits units, char decimalSeparator, QWidget *parent)
     : QDialog(parent), separator(decimalSeparator)
 {
     setObjectName("FlightDialog");
@@ -54,13 +55,12 @@ FlightDialog::FlightDialog(const Flight &flight, char decimalSeparator, QWidget 
     calculated->setObjectName("FlightCalculated");
     calculated->setTextFormat(Qt::PlainText);
     calculated->setWordWrap(true);
-    const int tension = FigureIndex("LineTension");
-    QString figures = std::isnan(flight.figures[tension])
-                          ? tr("no figures")
-                          : Text(FigureText(Figures[tension], flight.figures[tension], decimalSeparator));
-    calculated->setText(tr("%1, lap time %2 s as calculated: %3")
-                            .arg(Text(flight.inputs.Name()), Text(flight.inputs.text[FindInputKey("lt") - InputKeys]),
-                                 figures));
+    const std::vector<LogColumn> columns = LogColumns(units);
+    const std::vector<LogCell> cells = LogRow(flight, units, decimalSeparator);
+    QStringList shown;
+    for (int c : {1 + int(FindInputKey("lt") - InputKeys), LogFirstFigureColumn + FigureIndex("LineTension")})
+        shown << tr("%1: %2").arg(Text(columns[c].title), cells[c].text.empty() ? tr("none") : Text(cells[c].text));
+    calculated->setText(tr("%1 as calculated: %2").arg(Text(flight.inputs.Name()), shown.join(QStringLiteral("; "))));
     layout->addWidget(calculated);
 
     auto *form = new QFormLayout;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Hangar.h"
+#include "Units.h"
 
 #include <QDialog>
 
@@ -16,8 +17,9 @@ class QPlainTextEdit;
 class FlightDialog : public QDialog {
     Q_OBJECT
 public:
-    // flight: the entry as it stands; decimalSeparator: the lap time's.
-    FlightDialog(const Flight &flight, char decimalSeparator, QWidget *parent = nullptr);
+    // flight: the entry as it stands, shown in these units; decimalSeparator:
+    // the lap time's.
+    FlightDialog(const Flight &flight, DisplayUnits units, char decimalSeparator, QWidget *parent = nullptr);
 
     // The typed fields into flight; the reason they cannot be kept (a
     // sentence), or empty.

@@ -488,7 +488,7 @@ void HangarDialog::Import()
 
 bool HangarDialog::AskFlight(Flight &flight, const QString &title)
 {
-    FlightDialog dialog(flight, MainWindow::DecimalSeparator(), this);
+    FlightDialog dialog(flight, form.units(), MainWindow::DecimalSeparator(), this);
     dialog.setWindowTitle(title);
     while (UiSeams().runDialog(&dialog) == QDialog::Accepted) {
         Flight typed = flight;

@@ -52,6 +52,7 @@ class HangarTest : public QObject {
     UiFixture fx;
     std::unique_ptr<QTemporaryDir> data;
     std::unique_ptr<MainWindow> w;
+    QStringList formCut;  // what of the flight forms filled did not show whole
 
     HangarDialog &hd() { return *w->hangarDialog(); }
     const Hangar &kept() { return hd().store().hangar(); }
@@ -71,10 +72,16 @@ class HangarTest : public QObject {
     void fillFlights(const QStringList &laps, QDateTime flown = QDateTime())
     {
         auto left = std::make_shared<QStringList>(laps);
-        fx.dialog = [left, flown](QDialog *d) mutable {
+        fx.dialog = [this, left, flown](QDialog *d) mutable {
             auto *form = qobject_cast<FlightDialog *>(d);
             if (form == nullptr || left->isEmpty())
                 return int(QDialog::Rejected);
+            // Shown at its size, every text whole.
+            form->show();
+            QCoreApplication::processEvents();
+            formCut += CutTexts(*form);
+            SaveShot(*form, "flight-form.png");
+            form->hide();
             form->field(0)->setText(left->takeFirst());
             form->field(1)->setText("Fox .35");
             form->notesField()->setPlainText("smooth\nwind calm");
@@ -488,6 +495,7 @@ private slots:
         cut = CutTexts(*hd().trimLog());
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
         SaveShot(*hd().trimLog(), "trim-log-desktop.png");
+        QVERIFY2(formCut.isEmpty(), qPrintable(formCut.join('\n')));
         QVERIFY(fx.messages.isEmpty());
     }
 };
