@@ -13,26 +13,6 @@
 #include <cstdint>
 #include <ctime>
 
-namespace {
-
-// What the last call answered, and where bindings.js finds it: the counts,
-// the numbers' address, then each text's address and length.
-struct Reply {
-    std::vector<std::string> texts;
-    std::vector<double> numbers;
-    std::vector<uint32_t> words;
-} answer;
-
-}  // namespace
-
-void reply::Start()
-{
-    answer.texts.clear();
-    answer.numbers.clear();
-}
-void reply::Text(std::string text) { answer.texts.push_back(std::move(text)); }
-void reply::Number(double value) { answer.numbers.push_back(value); }
-
 using reply::Start, reply::Text, reply::Number;
 
 namespace {
@@ -52,26 +32,6 @@ void Note(const InputNote &note)
 }  // namespace
 
 #define EXPORT extern "C" EMSCRIPTEN_KEEPALIVE
-
-EXPORT const uint32_t *tx_reply()
-{
-    std::vector<uint32_t> &w = answer.words;
-    w.assign({static_cast<uint32_t>(answer.texts.size()), static_cast<uint32_t>(answer.numbers.size()),
-              static_cast<uint32_t>(reinterpret_cast<uintptr_t>(answer.numbers.data()))});
-    for (const std::string &t : answer.texts) {
-        w.push_back(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(t.data())));
-        w.push_back(static_cast<uint32_t>(t.size()));
-    }
-    return w.data();
-}
-
-// Room for a call's texts, valid until the next call asks for room.
-EXPORT char *tx_arena(uint32_t size)
-{
-    static std::string arena;
-    arena.resize(size);
-    return arena.data();
-}
 
 // The table of inputs the page builds its fields from: key, caption, id and
 // unit texts, condition and number flags, an input after another.

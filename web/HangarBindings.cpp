@@ -1,12 +1,15 @@
-// The flier's hangar and trim log as the page calls them. The page keeps
+// The flier's hangar and trim log as the page calls them: a module of its
+// own (tethrix-hangar.wasm), which the page loads once its first figures
+// are shown, so that the calculator's module stays small. The case comes
+// over as the values of its nine inputs, a flight as the record the
+// calculator's module made of it (FlightBindings.cpp). The page keeps
 // one hangar here, in memory, and every edit runs in the core on a copy
 // (EditHangar): the call answers the records it changed, the page writes
 // exactly those to its storage in one transaction, and only then commits
 // the copy (tx_hangarCommit), or drops it when the write failed. So what
 // is shown is always what is stored. Nothing is decided here.
-#include "CaseEditor.h"
-#include "Convert.h"
 #include "EngineError.h"
+#include "FlierFields.h"
 #include "HangarChange.h"
 #include "HangarFile.h"
 #include "HangarLog.h"
@@ -42,70 +45,58 @@ std::vector<std::string> Lines(const std::string &joined)
     return lines;
 }
 
-// A flight's lap time as typed ("" for none) in the separator of the
-// fields, or the error.
-std::string LapTime(const std::string &text, char separator, double &lapTime)
-{
-    lapTime = NAN;
-    if (text.find_first_not_of(' ') == std::string::npos)
-        return {};
-    const std::optional<double> value = ParseWideNumber(text, separator);
-    if (!value)
-        return "Lap Time Measured: " + InvalidNumberMessage(text);
-    lapTime = *value;
-    return {};
-}
-
-struct FlierFields {
-    std::string lapTime, engine, prop, fuel, setting, handleSpacing, tipWeight, notes;
-};
-std::string Apply(const FlierFields &in, char separator, Flight &f)
-{
-    if (std::string e = LapTime(in.lapTime, separator, f.lapTime); !e.empty())
-        return e;
-    f.engine = in.engine;
-    f.prop = in.prop;
-    f.fuel = in.fuel;
-    f.setting = in.setting;
-    f.handleSpacing = in.handleSpacing;
-    f.tipWeight = in.tipWeight;
-    f.notes = in.notes;
-    return {};
-}
 DisplayUnits UnitsOf(int metric) { return metric ? DisplayUnits::Metric : DisplayUnits::Imperial; }
+
+// The case's nine inputs from their values, as the calculator's module
+// holds them (tx_caseInputs): what an airplane keeps of a case.
+FlightCase CaseOf(const char *name, uint32_t length, double lines, const double *values)
+{
+    FlightCase fc;
+    fc.AcName = In(name, length);
+    fc.NumLines = static_cast<int>(lines);
+    for (int k = 2; k < AirplaneInputCount; ++k)
+        fc.*(InputKeys[k].field) = static_cast<float>(values[k - 2]);
+    return fc;
+}
+// The case's inputs as the page hands them over: the name, then the line
+// count and the seven other values.
+#define CASE_ARGS                                                                                         \
+    const char *name, uint32_t namen, double nl, double ls, double ll, double wl, double hl, double wt,     \
+        double lt, double wa
+#define CASE_VALUES                                                                                       \
+    [&] {                                                                                                 \
+        const double values[] = {ls, ll, wl, hl, wt, lt, wa};                                             \
+        return CaseOf(name, namen, nl, values);                                                           \
+    }()
 
 // An edit as the page asks for it: which, and its texts. One function runs
 // them all, so that the copy, the edit and its difference are built once.
 enum class Edit { Add, Keep, Rename, Duplicate, Delete, LogFlight, Correct, DeleteFlight, Import };
 struct EditCall {
     EditCall(Edit edit, std::string id = {}, std::string text = {}, std::string now = {}, std::string other = {},
-             CaseEditor *editor = nullptr, int flag = 0, FlierFields fields = {})
+             FlightCase fc = {}, int flag = 0, flier::FlierFields fields = {})
         : edit(edit), id(std::move(id)), text(std::move(text)), now(std::move(now)), other(std::move(other)),
-          editor(editor), flag(flag), fields(std::move(fields))
+          fc(std::move(fc)), flag(flag), fields(std::move(fields))
     {
     }
     Edit edit;
     std::string id, text, now, other;  // other: a new id, or the airplane of a flight
-    CaseEditor *editor;
+    FlightCase fc;                     // the case an airplane is kept from
     int flag;                          // with its flights; the fields' separator
-    FlierFields fields;
+    flier::FlierFields fields;
     const Hangar *imported = nullptr;
 };
 
+// A flight as the calculator's module recorded it (text): its airplane
+// kept first, from the same case, when the hangar has it not.
 std::string LogFlight(Hangar &h, const EditCall &c)
 {
-    if (!h.FindAirplane(c.other))
-        if (std::string error = h.AddAirplane(c.other, c.editor->Case(), "", c.now); !error.empty())
-            return error;
-    float groundSpeed = 0;
-    const FlightCase fc = c.editor->Case();
-    CalcEngine engine(fc, groundSpeed);
-    Flight f = FlightOfCase(fc, SolveCase(engine, fc, groundSpeed));
-    f.id = c.id;
-    f.airplaneId = c.other;
-    f.flown = f.changed = c.now;
-    if (std::string error = Apply(c.fields, c.editor->DecimalSeparator(), f); !error.empty())
+    Flight f;
+    if (std::string error = ReadFlightRecord(c.text, f); !error.empty())
         return error;
+    if (!h.FindAirplane(f.airplaneId))
+        if (std::string error = h.AddAirplane(f.airplaneId, c.fc, "", f.flown); !error.empty())
+            return error;
     return h.LogFlight(f);
 }
 
@@ -115,7 +106,7 @@ std::string Correct(Hangar &h, const EditCall &c)
     if (!kept)
         return "The flight is no longer in the log";
     Flight f = *kept;
-    if (std::string error = Apply(c.fields, static_cast<char>(c.flag), f); !error.empty())
+    if (std::string error = flier::Apply(c.fields, static_cast<char>(c.flag), f); !error.empty())
         return error;
     return h.CorrectFlight(f, c.now);
 }
@@ -123,8 +114,8 @@ std::string Correct(Hangar &h, const EditCall &c)
 std::string Run(Hangar &h, const EditCall &c)
 {
     switch (c.edit) {
-    case Edit::Add: return h.AddAirplane(c.id, c.editor->Case(), c.text, c.now);
-    case Edit::Keep: return h.KeepAirplane(c.id, c.editor->Case(), c.text, c.now);
+    case Edit::Add: return h.AddAirplane(c.id, c.fc, c.text, c.now);
+    case Edit::Keep: return h.KeepAirplane(c.id, c.fc, c.text, c.now);
     case Edit::Rename: return h.Rename(c.id, c.text, c.now);
     case Edit::Duplicate: return h.Duplicate(c.id, c.other, c.text, c.now);
     case Edit::Delete: return h.DeleteAirplane(c.id, c.flag != 0);
@@ -166,16 +157,6 @@ void Change(const EditCall &call)
 }  // namespace
 
 #define EXPORT extern "C" EMSCRIPTEN_KEEPALIVE
-// The flier's fields of a flight, as eight (text, length) pairs.
-#define FLIER_ARGS                                                                                              \
-    const char *lt, uint32_t ltn, const char *en, uint32_t enn, const char *pr, uint32_t prn, const char *fu,     \
-        uint32_t fun, const char *se, uint32_t sen, const char *hs, uint32_t hsn, const char *tw, uint32_t twn,   \
-        const char *no, uint32_t non
-#define FLIER_FIELDS                                                                                          \
-    FlierFields                                                                                               \
-    {                                                                                                         \
-        In(lt, ltn), In(en, enn), In(pr, prn), In(fu, fun), In(se, sen), In(hs, hsn), In(tw, twn), In(no, non) \
-    }
 
 // The store's whole content read in, a record a line: the texts are the
 // records that could not be read, each with the reason. The hangar is then
@@ -229,27 +210,26 @@ EXPORT void tx_hangarDeleted()
     }
 }
 
-// The airplane opened into the fields as its data file would open.
-EXPORT void tx_hangarOpen(CaseEditor *e, const char *id, uint32_t length)
+// An airplane to open into the fields as its data file would open: the
+// error (or empty), its name and its data file's bytes.
+EXPORT void tx_hangarOpen(const char *id, uint32_t length)
 {
     Start();
     const Airplane *a = hangar.FindAirplane(In(id, length));
-    if (!a) {
-        Text("The airplane is no longer in the hangar.");
-        return;
-    }
-    Text(e->Open(a->Name(), DataFileOfInputs(a->inputs)));
+    Text(a ? "" : "The airplane is no longer in the hangar.");
+    Text(a ? a->Name() : "");
+    Text(a ? DataFileOfInputs(a->inputs) : "");
 }
 
-EXPORT void tx_hangarAdd(CaseEditor *e, const char *id, uint32_t idn, const char *notes, uint32_t notesn,
+EXPORT void tx_hangarAdd(CASE_ARGS, const char *id, uint32_t idn, const char *notes, uint32_t notesn,
                          const char *now, uint32_t nown)
 {
-    Change({Edit::Add, In(id, idn), In(notes, notesn), In(now, nown), {}, e});
+    Change({Edit::Add, In(id, idn), In(notes, notesn), In(now, nown), {}, CASE_VALUES});
 }
-EXPORT void tx_hangarKeep(CaseEditor *e, const char *id, uint32_t idn, const char *notes, uint32_t notesn,
+EXPORT void tx_hangarKeep(CASE_ARGS, const char *id, uint32_t idn, const char *notes, uint32_t notesn,
                           const char *now, uint32_t nown)
 {
-    Change({Edit::Keep, In(id, idn), In(notes, notesn), In(now, nown), {}, e});
+    Change({Edit::Keep, In(id, idn), In(notes, notesn), In(now, nown), {}, CASE_VALUES});
 }
 EXPORT void tx_hangarRename(const char *id, uint32_t idn, const char *name, uint32_t namen, const char *now,
                             uint32_t nown)
@@ -263,21 +243,20 @@ EXPORT void tx_hangarDuplicate(const char *id, uint32_t idn, const char *newId, 
 }
 EXPORT void tx_hangarDelete(const char *id, uint32_t idn, int withFlights)
 {
-    Change({Edit::Delete, In(id, idn), {}, {}, {}, nullptr, withFlights});
+    Change({Edit::Delete, In(id, idn), {}, {}, {}, {}, withFlights});
 }
 
-// A flight of the case in force, as solved now, with the flier's fields. An
-// airplane not in the hangar is kept first, from the same case, in the same
-// change.
-EXPORT void tx_hangarLogFlight(CaseEditor *e, const char *id, uint32_t idn, const char *airplane,
-                               uint32_t airplanen, const char *now, uint32_t nown, FLIER_ARGS)
+// A flight recorded by the calculator's module (tx_flightRecord), with the
+// case it was flown as: its airplane is kept first, from that case, in the
+// same change, when the hangar has it not.
+EXPORT void tx_hangarLogFlight(CASE_ARGS, const char *record, uint32_t length)
 {
-    Change({Edit::LogFlight, In(id, idn), {}, In(now, nown), In(airplane, airplanen), e, 0, FLIER_FIELDS});
+    Change({Edit::LogFlight, {}, In(record, length), {}, {}, CASE_VALUES});
 }
 EXPORT void tx_hangarCorrect(const char *id, uint32_t idn, const char *now, uint32_t nown, int separator,
                              FLIER_ARGS)
 {
-    Change({Edit::Correct, In(id, idn), {}, In(now, nown), {}, nullptr, separator, FLIER_FIELDS});
+    Change({Edit::Correct, In(id, idn), {}, In(now, nown), {}, {}, separator, FLIER_FIELDS});
 }
 EXPORT void tx_hangarDeleteFlight(const char *id, uint32_t idn) { Change({Edit::DeleteFlight, In(id, idn)}); }
 

@@ -12,7 +12,7 @@ endif()
 
 set(TEXTS index.html app.js hangar.js)  # name their build, as sw.js does
 set(FILES index.html app.js charts.js storage.js hangar.js hangarStore.js style.css tethrix.js tethrix.wasm
-          manifest.webmanifest icon.svg)
+          tethrix-hangar.js tethrix-hangar.wasm manifest.webmanifest icon.svg)
 
 # The page as it starts with nothing stored, drawn by the page itself
 # (scripts/prerender-web.sh) and built into index.html; the page test checks

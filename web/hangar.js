@@ -5,7 +5,9 @@
 // is kept. Every text stored is shown as text, never as markup.
 import {openStore, readStore, writeChange, announce, hearChanges} from './hangarStore.js?b=@BUILD@';
 import {drawChart} from './charts.js?b=@BUILD@';
+import createHangar from './tethrix-hangar.js?b=@BUILD@';
 
+const BUILD = '@BUILD@';
 const NOT_KEPT = 'Nothing will be kept on this device: ';
 const PROMISED = 'The browser has promised to keep the hangar on this device.';
 const NOT_PROMISED = 'The browser has not promised to keep the hangar: it may clear it when space runs short. ' +
@@ -22,7 +24,16 @@ const newId = () => crypto.randomUUID();
 export async function startHangar(page) {
   const started = performance.now();
   const {tethrix, core, session, $} = page;
-  const H = tethrix.hangar;
+  // The hangar's own module, loaded now: the calculator never waits for it.
+  let H;
+  try {
+    H = (await createHangar({locateFile: (path, folder) => folder + path + '?b=' + BUILD})).hangar;
+  } catch (e) {
+    $('HangarError').textContent = `The hangar could not be loaded: ${e.message || e}.`;
+    $('Hangar').hidden = false;
+    return;
+  }
+  const kase = () => tethrix.caseInputs(core);  // the case in the fields, as an airplane keeps it
   let db = null, generation = 0, readOnly = '', airplanes = [], queue = Promise.resolve();
   // The flight being corrected; the log's column sorted by, and which way;
   // the airplane shown as open.
@@ -136,7 +147,8 @@ export async function startHangar(page) {
 
   function openAirplane(id) {
     logOf = null;
-    const error = H.open(core, id);
+    const file = H.open(id);
+    const error = file.error || core.open(file.name, file.bytes);
     session.airplane = id;
     $('AirplaneNotes').value = airplanes.find(a => a.id === id)?.notes || '';
     page.keepCase();
@@ -149,7 +161,7 @@ export async function startHangar(page) {
 
   $('KeepAirplane').addEventListener('click', async () => {
     const id = newId(), first = airplanes.length === 0;
-    if (!(await change(() => H.add(core, id, $('AirplaneNotes').value, now())))) return;
+    if (!(await change(() => H.add(kase(), id, $('AirplaneNotes').value, now())))) return;
     session.airplane = id;
     logOf = null;
     page.keepCase();
@@ -157,7 +169,7 @@ export async function startHangar(page) {
     if (first) askToKeep();
   });
   $('KeepChanges').addEventListener('click', async () => {
-    if (await change(() => H.keep(core, session.airplane, $('AirplaneNotes').value, now()))) show();
+    if (await change(() => H.keep(kase(), session.airplane, $('AirplaneNotes').value, now()))) show();
   });
   async function rename(a) {
     const name = prompt(`New name for ${a.name}:`, a.name);
@@ -208,7 +220,9 @@ export async function startHangar(page) {
     logOf = null;
     page.recalculate();
     const airplane = session.airplane || newId(), first = airplanes.length === 0;
-    if (!(await change(() => H.logFlight(core, newId(), airplane, now(), fields())))) return;
+    const flight = tethrix.flightRecord(core, newId(), airplane, now(), fields());
+    if (flight.error) { say(flight.error); return; }
+    if (!(await change(() => H.logFlight(kase(), flight.record)))) return;
     if (session.airplane !== airplane) { session.airplane = airplane; page.keepCase(); }
     fillFields({});
     show();

@@ -1,11 +1,8 @@
 // The hangar in the core (HangarBindings.cpp) as the page uses it, built
-// into tethrix.js after bindings.js, whose call, text and reply it uses.
-// An edit answers {error, change}: the records it changed, which the page
-// stores before it commits the edit here (commit) or drops it (drop).
-
-// The flier's fields of a flight, in the order the core takes them.
-const FLIER_FIELDS = ['lapTime', 'engine', 'prop', 'fuel', 'setting', 'handleSpacing', 'tipWeight', 'notes'];
-const fieldsOf = fields => FLIER_FIELDS.map(name => String(fields[name] ?? ''));
+// into tethrix-hangar.js after wire.js, whose calls it makes. An edit
+// answers {error, change}: the records it changed, which the page stores
+// before it commits the edit here (commit) or drops it (drop). A case comes
+// as the calculator's module gives it ({name, values}: caseInputs).
 
 function change() {
   const {texts, numbers} = reply();
@@ -41,14 +38,19 @@ Module['hangar'] = {
     call(_tx_hangarDeleted);
     return items(2, 1, ([id, name], [flights]) => ({id, name, flights}));
   },
-  open(editor, id) { return text(_tx_hangarOpen, editor.core, id); },
-  add: (editor, id, notes, now) => edit(_tx_hangarAdd, editor.core, id, notes, now),
-  keep: (editor, id, notes, now) => edit(_tx_hangarKeep, editor.core, id, notes, now),
+  // The airplane's name and its data file's bytes, to open as a data file.
+  open(id) {
+    call(_tx_hangarOpen, id);
+    const texts = reply(true).texts;
+    return {error: decoder.decode(texts[0]), name: decoder.decode(texts[1]), bytes: texts[2]};
+  },
+  add: (kase, id, notes, now) => edit(_tx_hangarAdd, kase.name, ...kase.values, id, notes, now),
+  keep: (kase, id, notes, now) => edit(_tx_hangarKeep, kase.name, ...kase.values, id, notes, now),
   rename: (id, name, now) => edit(_tx_hangarRename, id, name, now),
   duplicate: (id, newId, name, now) => edit(_tx_hangarDuplicate, id, newId, name, now),
   remove: (id, withFlights) => edit(_tx_hangarDelete, id, withFlights),
-  logFlight: (editor, id, airplane, now, fields) =>
-    edit(_tx_hangarLogFlight, editor.core, id, airplane, now, ...fieldsOf(fields)),
+  // A flight's record (the calculator's flightRecord) with the case it was flown as.
+  logFlight: (kase, record) => edit(_tx_hangarLogFlight, kase.name, ...kase.values, record),
   correct: (id, now, separator, fields) =>
     edit(_tx_hangarCorrect, id, now, separatorCode(separator), ...fieldsOf(fields)),
   deleteFlight: id => edit(_tx_hangarDeleteFlight, id),
