@@ -137,6 +137,9 @@ struct HangarStore::Private {
             Close();
             return why;
         }
+        // Room for a large hangar's pages, so that reading it after the
+        // integrity check does not read the file again.
+        Run(QStringLiteral("PRAGMA cache_size = -32768"));
         return {};
     }
 
