@@ -193,6 +193,12 @@ void HangarDialog::Refresh()
         ShowOpenAirplane();
 }
 
+void HangarDialog::ShowUnits()
+{
+    if (log)
+        log->Reload();
+}
+
 void HangarDialog::ShowOpenAirplane()
 {
     const Airplane *open = hangarStore->hangar().FindAirplane(form.openAirplane());

@@ -34,6 +34,8 @@ public:
     MainWindow &window() { return form; }
     // Reads what another window committed and shows the hangar anew.
     void Refresh();
+    // The window's units changed: the log shows its numbers in them.
+    void ShowUnits();
 
     // The airplane selected in the list, or empty; Select picks one by id.
     std::string selectedId() const;

@@ -184,6 +184,8 @@ void MainWindow::SetUnits(DisplayUnits units)
         edited.SetUnits(units);
         ShowAll();
         StoreUnits();
+        if (hangar != nullptr)
+            hangar->ShowUnits();
     }
     RefreshCharts();
 }

@@ -399,6 +399,12 @@ private slots:
         QVERIFY(csv.startsWith("Flown (UTC),Airplane Name,"));
         QCOMPARE(csv.split('\n')[1].left(21), QByteArray("2026-07-01T10:00:00Z,"));
 
+        // The window's units are the log's.
+        w->SetUnits(DisplayUnits::Metric);
+        QCOMPARE(rows->headerData(LogFirstFigureColumn + FigureIndex("LineTension"), Qt::Horizontal).toString(),
+                 QString("Line Tension (N)"));
+        w->SetUnits(DisplayUnits::Imperial);
+
         auto *chart = log.findChild<QChartView *>("LogChart");
         QVERIFY(chart);
         QCOMPARE(chart->chart()->series().size(), 2);
