@@ -16,6 +16,15 @@ test -n "$(find "$scratch/usr" -name libtethrix_hangar.so)" || { echo "the hanga
 "$scratch/usr/bin/tethrix-calc" | grep -q "Wing Loading = 11.81 oz/sq ft." || { echo "tethrix-calc failed"; exit 1; }
 "$scratch/usr/bin/tethrix-calc" --version
 
+# The window's hangar through the installed module and Qt's SQLite driver:
+# reading an empty one creates nothing, the first airplane kept creates it.
+hangar() { XDG_DATA_HOME="$scratch/data" "$scratch/usr/bin/tethrix-calc" --hangar "$@"; }
+hangar > /dev/null || { echo "tethrix-calc cannot read the window's hangar"; exit 1; }
+test ! -e "$scratch/data" || { echo "reading the window's hangar created files"; exit 1; }
+printf 'an=Packaged\nnl=2\nls=0.015\nll=58\nwl=25.5\nhl=7\nwt=42\nlt=4.9\nwa=512\n' > "$scratch/Packaged.TQD"
+hangar --add "$scratch/Packaged.TQD" > /dev/null && hangar | grep -q "^Packaged " &&
+  test -f "$scratch/data/Brelm/Tethrix/hangar.sqlite" || { echo "the window's hangar does not keep an airplane"; exit 1; }
+
 # The window program, offscreen, must still be running after two seconds.
 QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$scratch/config" "$scratch/usr/bin/tethrix" --ignored-argument &
 pid=$!
