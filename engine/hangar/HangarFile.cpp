@@ -121,16 +121,32 @@ void PutList(std::string &out, const char *key, const std::vector<T> &list, Put 
 
 // ---- Reading ----
 
-// What a value is, for a message: a text, or a callable that makes one only
-// when a message needs it (a record has dozens of values, and most reads
-// give none).
-std::string Text(const std::string &what) { return what; }
-std::string Text(const char *what) { return what; }
-template <class Make, class = decltype(std::declval<const Make &>()())>
-std::string Text(const Make &what)
-{
-    return what();
-}
+// What a value is, for a message ("'lt' of flight 3"): its parts, put
+// together only when a message needs them (a record has dozens of values,
+// and most reads give none). Holds what it is given for the call only.
+class Label {
+public:
+    Label(const char *text) : head(text) {}
+    Label(const std::string &text) : tail(&text) {}
+    Label(const char *head_, const std::string &tail_) : head(head_), tail(&tail_) {}
+    Label(const char *head_, const char *name_, const char *middle_, const std::string &tail_)
+        : head(head_), name(name_), middle(middle_), tail(&tail_)
+    {
+    }
+    std::string Text() const
+    {
+        std::string text = head;
+        text += name;
+        text += middle;
+        if (tail != nullptr)
+            text += *tail;
+        return text;
+    }
+
+private:
+    const char *head = "", *name = "", *middle = "";
+    const std::string *tail = nullptr;
+};
 
 // A cursor over the text; the first failure is kept and ends the reading.
 class Reader {
@@ -166,14 +182,13 @@ public:
         }
         return false;
     }
-    template <class Label>
     bool Expect(char c, const Label &what)
     {
         if (Take(c))
             return true;
         if (AtEnd())
             return Fail("the file ends too soon");
-        return Fail(std::string("expected '") + c + "' " + Text(what));
+        return Fail(std::string("expected '") + c + "' " + what.Text());
     }
     bool Peek(char c)
     {
@@ -181,11 +196,10 @@ public:
         return pos < s.size() && s[pos] == c;
     }
 
-    template <class Label>
     bool String(std::string &out, const Label &what)
     {
         if (!Peek('"'))
-            return AtEnd() ? Fail("the file ends too soon") : Fail("expected a text for " + Text(what));
+            return AtEnd() ? Fail("the file ends too soon") : Fail("expected a text for " + what.Text());
         ++pos;
         out.clear();
         while (pos < s.size()) {
@@ -224,7 +238,6 @@ public:
     }
 
     // A number token as JSON writes one; false (without failing) on null.
-    template <class Label>
     bool NumberOrNull(std::string &token, bool &isNull, const Label &what)
     {
         Blanks();
@@ -256,13 +269,13 @@ public:
         }
         if (!ok || pos - start > 40) {
             pos = start;
-            return AtEnd() ? Fail("the file ends too soon") : Fail("expected a number for " + Text(what));
+            return AtEnd() ? Fail("the file ends too soon") : Fail("expected a number for " + what.Text());
         }
         token.assign(s, start, pos - start);
         return true;
     }
 
-    template <class T, class Label>
+    template <class T>
     bool Number(T &v, bool nullAllowed, const Label &what)
     {
         std::string token;
@@ -271,7 +284,7 @@ public:
             return false;
         if (isNull) {
             if (!nullAllowed)
-                return Fail("expected a number for " + Text(what));
+                return Fail("expected a number for " + what.Text());
             v = NAN;
             return true;
         }
@@ -279,7 +292,7 @@ public:
         T parsed = 0;
         if (ParseText(token.data(), token.data() + token.size(), parsed, end) != ParseResult::Ok ||
             end != token.data() + token.size())
-            return Fail("the number " + token + " for " + Text(what) + " is out of range");
+            return Fail("the number " + token + " for " + what.Text() + " is out of range");
         v = parsed;
         return true;
     }
@@ -289,13 +302,13 @@ public:
     template <class Member>
     bool Object(const char *const *keys, int count, const std::string &what, Member member)
     {
-        if (!Expect('{', [&] { return "for " + what; }))
+        if (!Expect('{', {"for ", what}))
             return false;
         std::uint32_t seen = 0;
         if (!Take('}')) {
             do {
                 std::string key;
-                if (!String(key, [&] { return "a key of " + what; }))
+                if (!String(key, {"a key of ", what}))
                     return false;
                 int i = 0;
                 while (i < count && (key[0] != keys[i][0] || key != keys[i]))  // the first letter before all
@@ -308,7 +321,7 @@ public:
                 if (!Expect(':', "after a key") || !member(i))
                     return false;
             } while (Take(','));
-            if (!Expect('}', [&] { return "at the end of " + what; }))
+            if (!Expect('}', {"at the end of ", what}))
                 return false;
         }
         for (int i = 0; i < count; ++i)
@@ -366,9 +379,7 @@ bool ReadInputs(Reader &r, AirplaneInputs &inputs, const std::string &what)
     for (int k = 0; k < AirplaneInputCount; ++k)
         Keys[k] = InputKeys[k].key;
     return r.Object(Keys, AirplaneInputCount, "the inputs of " + what,
-                    [&](int k) {
-        return r.String(inputs.text[k], [&] { return std::string("'") + Keys[k] + "' of " + what; });
-    });
+                    [&](int k) { return r.String(inputs.text[k], {"'", Keys[k], "' of ", what}); });
 }
 
 bool ReadAirplane(Reader &r, Airplane &a, const std::string &what)
@@ -376,11 +387,11 @@ bool ReadAirplane(Reader &r, Airplane &a, const std::string &what)
     static const char *const Keys[] = {"id", "inputs", "notes", "created", "changed"};
     return r.Object(Keys, 5, what, [&](int i) {
         switch (i) {
-        case 0: return r.String(a.id, [&] { return "the id of " + what; });
+        case 0: return r.String(a.id, {"the id of ", what});
         case 1: return ReadInputs(r, a.inputs, what);
-        case 2: return r.String(a.notes, [&] { return "the notes of " + what; });
-        case 3: return r.String(a.created, [&] { return "the created time of " + what; });
-        default: return r.String(a.changed, [&] { return "the changed time of " + what; });
+        case 2: return r.String(a.notes, {"the notes of ", what});
+        case 3: return r.String(a.created, {"the created time of ", what});
+        default: return r.String(a.changed, {"the changed time of ", what});
         }
     });
 }
@@ -398,22 +409,21 @@ bool ReadFlight(Reader &r, Flight &f, const std::string &what)
         FigureKeys[i] = Figures[i].jsonKey;
     return r.Object(Keys, 15, what, [&](int i) {
         switch (i) {
-        case 0: return r.String(f.id, [&] { return "the id of " + what; });
-        case 1: return r.String(f.airplaneId, [&] { return "the airplane of " + what; });
-        case 2: return r.String(f.flown, [&] { return "the flown time of " + what; });
-        case 3: return r.String(f.changed, [&] { return "the changed time of " + what; });
+        case 0: return r.String(f.id, {"the id of ", what});
+        case 1: return r.String(f.airplaneId, {"the airplane of ", what});
+        case 2: return r.String(f.flown, {"the flown time of ", what});
+        case 3: return r.String(f.changed, {"the changed time of ", what});
         case 4: return ReadInputs(r, f.inputs, what);
         case 5:
             return r.Object(ConditionKeys, ConditionKeyCount, "the conditions of " + what, [&](int k) {
-                return r.Number(f.conditions[k], false,
-                                [&] { return std::string("'") + ConditionKeys[k] + "' of " + what; });
+                return r.Number(f.conditions[k], false, {"'", ConditionKeys[k], "' of ", what});
             });
-        case 6: return r.Number(f.lapTime, true, [&] { return "the lap time of " + what; });
+        case 6: return r.Number(f.lapTime, true, {"the lap time of ", what});
         case 7:
             return r.Object(FigureKeys, FigureCount, "the figures of " + what, [&](int k) {
-                return r.Number(f.figures[k], true, [&] { return std::string("'") + FigureKeys[k] + "' of " + what; });
+                return r.Number(f.figures[k], true, {"'", FigureKeys[k], "' of ", what});
             });
-        default: return r.String(*FlightTexts(f, i - 8), [&] { return std::string("the ") + Keys[i] + " of " + what; });
+        default: return r.String(*FlightTexts(f, i - 8), {"the ", Keys[i], " of ", what});
         }
     });
 }
