@@ -553,8 +553,8 @@ QString HangarStore::edit(const std::function<std::string(Hangar &)> &edit, Hang
     QVariant value;
     if (QString e = d->Run(QStringLiteral("PRAGMA user_version"), &value); !e.isEmpty())
         return failed(e);
-    if (value.toInt() != d->schema) {
-        // Another program changed the schema since: a newer one.
+    if (value.toInt() > HangarSchemaVersion) {
+        // A newer Tethrix brought it up to its own schema since.
         d->Rollback();
         d->schema = value.toInt();
         d->Refuse(Access::ReadOnly, d->NewerProblem());

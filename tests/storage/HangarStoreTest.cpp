@@ -209,6 +209,12 @@ TEST_F(HangarStoreTest, two_windows_see_each_other_and_lose_nothing)
     one.refresh();
     EXPECT_EQ(one.hangar().Airplanes().size(), 82u);
     EXPECT_EQ(HangarStore(file).hangar().Airplanes().size(), 82u);
+
+    // A newer Tethrix that brought the database up to its schema meanwhile.
+    Sql(file, {"PRAGMA user_version = 3"});
+    EXPECT_TRUE(two.edit(Add("late")).contains("newer version of Tethrix"));
+    EXPECT_EQ(two.access(), HangarStore::Access::ReadOnly);
+    EXPECT_EQ(HangarStore(file).hangar().FindAirplane("late"), nullptr);
 }
 
 TEST_F(HangarStoreTest, a_killed_writer_loses_nothing_committed)
