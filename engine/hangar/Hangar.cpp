@@ -92,7 +92,9 @@ void InsertSorted(std::vector<T> &list, T record)
 template <class T>
 bool SortAndCheckUnique(std::vector<T> &list)
 {
-    std::sort(list.begin(), list.end(), [](const T &a, const T &b) { return a.id < b.id; });
+    const auto byId = [](const T &a, const T &b) { return a.id < b.id; };
+    if (!std::is_sorted(list.begin(), list.end(), byId))  // a store's and a file's come in order
+        std::sort(list.begin(), list.end(), byId);
     return std::adjacent_find(list.begin(), list.end(),
                               [](const T &a, const T &b) { return a.id == b.id; }) == list.end();
 }
@@ -192,9 +194,9 @@ std::string CheckInputs(const AirplaneInputs &inputs)
         return e;
     for (int k = 1; k < AirplaneInputCount; ++k) {
         const std::string &text = inputs.text[k];
-        const std::string caption = InputKeys[k].caption;
+        const char *const caption = InputKeys[k].caption;
         if (text.empty())
-            return "The " + caption + " is missing";
+            return std::string("The ") + caption + " is missing";
         const bool whole = InputKeys[k].field == nullptr;
         if (text.size() > MaxNumberTextLength || !IsNumberText(text, whole))
             return "'" + text.substr(0, MaxNumberTextLength) + "' is not a valid " +

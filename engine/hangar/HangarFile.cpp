@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -278,7 +279,7 @@ public:
     template <class T>
     bool Number(T &v, bool nullAllowed, const Label &what)
     {
-        std::string token;
+        std::string &token = numberToken;  // kept, so that no number allocates
         bool isNull = false;
         if (!NumberOrNull(token, isNull, what))
             return false;
@@ -305,18 +306,27 @@ public:
         if (!Expect('{', {"for ", what}))
             return false;
         std::uint32_t seen = 0;
+        int expected = 0;
         if (!Take('}')) {
             do {
-                std::string key;
-                if (!String(key, {"a key of ", what}))
-                    return false;
-                int i = 0;
-                while (i < count && (key[0] != keys[i][0] || key != keys[i]))  // the first letter before all
-                    ++i;
-                if (i == count)
-                    return Fail("the key '" + key.substr(0, 40) + "' of " + what + " is not one this version knows");
+                // The key after the last one first, as the writer orders them
+                // and plainly quoted; then any key, read as a text.
+                int i = expected < count ? TakeKey(keys[expected]) : -1;
+                if (i == 0) {
+                    i = expected;
+                } else {
+                    std::string &key = keyText;
+                    if (!String(key, {"a key of ", what}))
+                        return false;
+                    i = 0;
+                    while (i < count && (key[0] != keys[i][0] || key != keys[i]))
+                        ++i;
+                    if (i == count)
+                        return Fail("the key '" + key.substr(0, 40) + "' of " + what + " is not one this version knows");
+                }
+                expected = i + 1;
                 if (seen & (1u << i))
-                    return Fail("the key '" + key + "' of " + what + " appears twice");
+                    return Fail(std::string("the key '") + keys[i] + "' of " + what + " appears twice");
                 seen |= 1u << i;
                 if (!Expect(':', "after a key") || !member(i))
                     return false;
@@ -331,6 +341,17 @@ public:
     }
 
 private:
+    std::string numberToken, keyText;
+    // 0 and past it when "key" comes next exactly, else -1 with nothing taken.
+    int TakeKey(const char *key)
+    {
+        Blanks();
+        const std::size_t n = std::strlen(key);
+        if (pos + n + 2 > s.size() || s[pos] != '"' || s.compare(pos + 1, n, key) != 0 || s[pos + n + 1] != '"')
+            return -1;
+        pos += n + 2;
+        return 0;
+    }
     bool Hex4(unsigned &v)
     {
         v = 0;
