@@ -11,12 +11,10 @@ double Median(std::vector<double> v)
 {
     if (v.empty())
         return NAN;
+    // A sort, as TurnLaps' median does: the page's build keeps one sort of doubles.
+    std::sort(v.begin(), v.end());
     const std::size_t mid = v.size() / 2;
-    std::nth_element(v.begin(), v.begin() + mid, v.end());
-    const double upper = v[mid];
-    if (v.size() % 2 == 1)
-        return upper;
-    return (*std::max_element(v.begin(), v.begin() + mid) + upper) / 2;
+    return v.size() % 2 == 1 ? v[mid] : (v[mid - 1] + v[mid]) / 2;
 }
 
 // The laps judged against a typical lap.
@@ -133,3 +131,5 @@ LapMean LapToUse(const std::vector<TimedLap> &laps)
         m = LapMean{};
     return m;
 }
+
+std::string LapTimeText(double seconds, char sep) { return FormatNumber(seconds, 4, sep); }
