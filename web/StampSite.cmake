@@ -12,6 +12,9 @@ endif()
 
 set(TEXTS index.html app.js)  # name their build, as sw.js does
 set(FILES index.html app.js charts.js storage.js style.css tethrix.js tethrix.wasm manifest.webmanifest icon.svg)
+# The lap timer's modules, loaded when its panel opens (kept for offline use all the same).
+list(APPEND TEXTS laptimer.js)
+list(APPEND FILES laptimer.js laphook.js)
 
 # The page as it starts with nothing stored, drawn by the page itself
 # (scripts/prerender-web.sh) and built into index.html; the page test checks
