@@ -94,8 +94,8 @@ function tap(seconds) {
 // ---- The pilot's own turn ----
 
 // Readings of rate (radians a second) and gravity from the Generic Sensor
-// API where it exists, else from devicemotion; onFail(error) when neither
-// gives any.
+// API, gravity from devicemotion where its own sensor is missing or fails;
+// onFail(error, heard) when the gyroscope fails, heard whether it had read.
 function gyroscopeSource(onSample, onFail) {
   let gravity = null, heard = false;
   const gyroscope = new Gyroscope({frequency: 60});

@@ -60,6 +60,18 @@ test('a helper taps the passes, and the mean goes into Lap Time', async () => {
   mkdirSync(shots, {recursive: true});
   await page.locator('#LapTimer').screenshot({path: join(shots, 'lap-timer-taps.png')});
 
+  // The trim log, once its code provides the hand, is offered the mean.
+  await page.evaluate(async () => {
+    const hook = await import(`./laphook.js?b=${document.documentElement.dataset.build}`);
+    window.flights = [];
+    hook.provideFlightLog(flight => { window.flights.push(flight); return 'Logged.'; });
+  });
+  await page.tap('#LogFlight');
+  assert.equal(await page.textContent('#LapNote'), 'Logged.');
+  const [flight, ...more] = await page.evaluate(() => window.flights);
+  assert.deepEqual([{...flight, lapTime: flight.lapTime.toFixed(9)}, ...more],
+                   [{lapTime: '4.904000000', lapTimeText: '4.904', laps: 5, timedBy: 'taps'}]);
+
   await page.tap('#UseLapTime');
   assert.equal(await page.inputValue('#LapTime'), '4.904');
   assert.equal(await page.getAttribute('#Label2', 'class'), 'current');
