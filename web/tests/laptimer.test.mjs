@@ -76,7 +76,6 @@ test('a helper taps the passes, and the mean goes into Lap Time', async () => {
   assert.equal(await page.inputValue('#LapTime'), '4.904');
   assert.equal(await page.getAttribute('#Label2', 'class'), 'current');
   const timed = await pageFigures(page);
-  assert.notDeepEqual(await typed(page, '4.9'), timed);
   assert.deepEqual(await typed(page, '4.904'), timed);
 
   await page.tap('#StartAgainLaps');
@@ -144,6 +143,7 @@ test('the pilot\'s own turn times the laps, and a hold stops it', async () => {
   assert.ok(Math.abs(Number(lapTime) - 2.2) <= 0.002, lapTime);
   assert.equal(await page.getAttribute('#Label2', 'class'), 'current');
   const timed = await pageFigures(page);
+  assert.notDeepEqual(await typed(page, '4.9'), timed);  // the figures were the timed lap's
   assert.deepEqual(await typed(page, lapTime), timed);
   await context.close();
 });
