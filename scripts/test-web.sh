@@ -29,4 +29,4 @@ awk 'NR==FNR { want[FNR] = $0; next }
 (cd web/tests && npm ci --no-audit --no-fund --loglevel=error)
 (cd web/tests && TETHRIX_SITE=../../build-web/site TETHRIX_CALC=../../build/tools/tethrix-calc \
   TETHRIX_SCREENSHOTS=../../build-web/screenshots TETHRIX_WINDOW_ODD_TEXTS=../../build/odd-texts-window.json \
-  node --test page.test.mjs robustness.test.mjs hangar.test.mjs)
+  node --test page.test.mjs robustness.test.mjs hangar.test.mjs laptimer.test.mjs)

@@ -12,8 +12,8 @@
 
 #include <memory>
 
-LapTimerDialog::LapTimerDialog(std::function<void(double)> use, QWidget *parent)
-    : QDialog(parent), useLapTime(std::move(use))
+LapTimerDialog::LapTimerDialog(std::function<void(double)> onUse, QWidget *parent)
+    : QDialog(parent), useLapTime(std::move(onUse))
 {
     setObjectName("LapTimer");
     setWindowTitle(tr("Lap Timer"));

@@ -79,6 +79,9 @@ public:
     void OpenRecent(int entry);
     void EditConditions();
     void ShowCharts();
+    void ShowLapTimer();
+    // A timed lap's mean into Lap Time, as if typed, and recalculated.
+    void UseLapTime(double seconds);
     void ShowHelpContents();
     void ShowAbout();
 
@@ -190,4 +193,5 @@ private:
     std::string hangarAirplane;
     QWidget *charts = nullptr;  // the trim charts, created when first opened
     const ChartsModule *chartsModule = nullptr;
+    class LapTimerDialog *lapTimer = nullptr;  // created when first opened
 };

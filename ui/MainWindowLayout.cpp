@@ -379,6 +379,7 @@ void MainWindow::createMenus()
     advanced->setObjectName("Advanced1");
     action(advanced, tr("&Data Entry"), "Configure1", &MainWindow::EditConditions);
     action(advanced, tr("&Trim Charts..."), "Charts1", &MainWindow::ShowCharts);
+    action(advanced, tr("&Lap Timer..."), "LapTimer1", &MainWindow::ShowLapTimer);
     // Imperial or metric: one checked at a time.
     QMenu *unitsMenu = advanced->addMenu(tr("&Units"));
     unitsMenu->setObjectName("Units1");

@@ -10,8 +10,8 @@ if(NOT FROM OR NOT TO)
   message(FATAL_ERROR "usage: cmake -DFROM=<files> -DTO=<site> -P StampSite.cmake")
 endif()
 
-set(TEXTS index.html app.js hangar.js)  # name their build, as sw.js does
-set(FILES index.html app.js charts.js storage.js hangar.js hangarStore.js style.css tethrix.js tethrix.wasm
+set(TEXTS index.html app.js hangar.js laptimer.js)  # name their build, as sw.js does
+set(FILES index.html app.js charts.js storage.js hangar.js hangarStore.js laptimer.js laphook.js style.css tethrix.js tethrix.wasm
           tethrix-hangar.js tethrix-hangar.wasm manifest.webmanifest icon.svg)
 
 # The page as it starts with nothing stored, drawn by the page itself

@@ -502,6 +502,16 @@ function keepStart() {
     localStorage.setItem(START_KEY, JSON.stringify({build: BUILD, ...startedWith, ...data}));
   } catch {}
 }
+// The lap timer's code loads when its panel is first opened: the first
+// figures wait for none of it.
+let lapTimer = null;
+$('LapTimer').addEventListener('toggle', () => {
+  if (!$('LapTimer').open || lapTimer) return;
+  lapTimer = import('./laptimer.js?b=' + BUILD).then(m => m.openLapTimer(tethrix, core.separator())).catch(e => {
+    lapTimer = null;
+    $('LapNote').textContent = `The lap timer could not be loaded: ${e.message}`;
+  });
+});
 buildPanels();
 for (const input of INPUTS) bindField(input);
 const storedProblem = loadConditions();

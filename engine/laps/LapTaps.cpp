@@ -11,12 +11,13 @@ double Median(std::vector<double> v)
 {
     if (v.empty())
         return NAN;
+    // An insertion sort, as TurnLaps' median: a flight has at most some
+    // hundreds of laps, and the page downloads the smallest code there is.
+    for (std::size_t i = 1; i < v.size(); ++i)
+        for (std::size_t j = i; j > 0 && v[j] < v[j - 1]; --j)
+            std::swap(v[j], v[j - 1]);
     const std::size_t mid = v.size() / 2;
-    std::nth_element(v.begin(), v.begin() + mid, v.end());
-    const double upper = v[mid];
-    if (v.size() % 2 == 1)
-        return upper;
-    return (*std::max_element(v.begin(), v.begin() + mid) + upper) / 2;
+    return v.size() % 2 == 1 ? v[mid] : (v[mid - 1] + v[mid]) / 2;
 }
 
 // The laps judged against a typical lap.
@@ -133,3 +134,5 @@ LapMean LapToUse(const std::vector<TimedLap> &laps)
         m = LapMean{};
     return m;
 }
+
+std::string LapTimeText(double seconds, char sep) { return FormatNumber(seconds, 4, sep); }

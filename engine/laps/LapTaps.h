@@ -59,3 +59,6 @@ std::string LapSummary(const std::vector<TimedLap> &laps, bool started, char dec
 // of all of them from MinLapsToUse on; count 0 when there are too few.
 constexpr std::size_t MinLapsToUse = 3;
 LapMean LapToUse(const std::vector<TimedLap> &laps);
+// The mean as it goes into the Lap Time field: four significant digits, as
+// the field shows a lap time ("4.903").
+std::string LapTimeText(double seconds, char decimalSeparator = '.');

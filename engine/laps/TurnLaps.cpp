@@ -1,5 +1,7 @@
 #include "TurnLaps.h"
 
+#include "Convert.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -12,7 +14,11 @@ double Median(std::vector<double> v)
 {
     if (v.empty())
         return NAN;
-    std::sort(v.begin(), v.end());
+    // An insertion sort: some hundreds of laps at most, and the least code
+    // for the page to download.
+    for (std::size_t i = 1; i < v.size(); ++i)
+        for (std::size_t j = i; j > 0 && v[j] < v[j - 1]; --j)
+            std::swap(v[j], v[j - 1]);
     const std::size_t mid = v.size() / 2;
     return v.size() % 2 == 1 ? v[mid] : (v[mid - 1] + v[mid]) / 2;
 }
@@ -151,4 +157,16 @@ std::vector<TimedLap> TurnCounter::Laps() const
         if (lap.kind == LapKind::Counted && std::fabs(lap.seconds / typical - 1) > SteadyLapBand)
             lap.kind = LapKind::Irregular;
     return laps;
+}
+
+std::string TurnSummary(const TurnCounter &c, char sep)
+{
+    if (c.State() == TurnState::MeasuringBias)
+        return c.MovedWhileStill() ? "The phone moved: hold it still for a second to start."
+                                   : "Hold the phone still for a second.";
+    const std::vector<TimedLap> laps = c.Laps();
+    if (!laps.empty())
+        return LapSummary(laps, true, sep);
+    const double turns = std::floor(c.TurnedDegrees() / 36) / 10;  // in tenths, never ahead of the turn
+    return "Timing: " + FormatNumber(turns, turns < 1 ? 1 : 2, sep) + " turns so far. The first lap is left out.";
 }

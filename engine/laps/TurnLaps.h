@@ -14,6 +14,7 @@
 #include "LapTaps.h"
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 // One reading: time in seconds, the rotation rate in radians a second and
@@ -49,6 +50,11 @@ constexpr double SteadyLapBand = 0.15;
 // Gravity this much shorter than 9.8 m/s² is a phone in free fall or a
 // reading gone wrong: the sample turns the pilot by nothing known.
 constexpr double MinGravity = 4.0;
+
+class TurnCounter;
+// What the pilot's timer shows: while the bias is measured, what to do;
+// then the turns so far, and once laps are done, LapSummary's words.
+std::string TurnSummary(const TurnCounter &counter, char decimalSeparator = '.');
 
 enum class TurnState {
     MeasuringBias,  // the still second

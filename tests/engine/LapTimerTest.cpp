@@ -47,6 +47,7 @@ TEST(LapTaps, a_helpers_taps_give_the_lap_and_the_slips_are_left_out)
     EXPECT_EQ(LapSummary(eleven, true), "Last lap 4.9 s. Mean of the last 5: 4.9 s, spread 0 s. "
                                         "Mean of the last 10: 4.9 s, spread 0 s.");
     EXPECT_EQ(LapLine(3, {9.81, LapKind::MissedTap}), "Lap 3: 9.81 s (missed tap, left out)");
+    EXPECT_EQ(LapTimeText(4.90249, ','), "4,902");  // as Lap Time takes it
     using K = LapKind;
     const K C = K::Counted;
     const std::vector<double> even = Taps(8, 4.90, 0, 0);
@@ -174,7 +175,17 @@ TEST(TurnLaps, the_bias_waits_for_a_still_second_and_bad_readings_are_passed_ove
     }
     samples.insert(samples.begin() + 100, samples[50]);  // a sample out of order
     TurnCounter counter;
-    counter.Add(samples.data(), samples.size());
+    // What the pilot reads: still, moved, the turn under way, then the laps.
+    EXPECT_EQ(TurnSummary(counter), "Hold the phone still for a second.");
+    auto until = [&, next = std::size_t{0}](double t) mutable {
+        for (; next < samples.size() && samples[next].t < t; ++next)
+            counter.Add(&samples[next], 1);
+    };
+    until(1.2);
+    EXPECT_EQ(TurnSummary(counter), "The phone moved: hold it still for a second to start.");
+    until(2 + 0.55 * 5.2);
+    EXPECT_EQ(TurnSummary(counter, ','), "Timing: 0,5 turns so far. The first lap is left out.");
+    until(INFINITY);
     EXPECT_TRUE(counter.MovedWhileStill());
     EXPECT_EQ(counter.State(), TurnState::Timing);
     counter.Finish();
@@ -183,6 +194,7 @@ TEST(TurnLaps, the_bias_waits_for_a_still_second_and_bad_readings_are_passed_ove
     for (std::size_t k = 1; k < 4; ++k)
         EXPECT_NEAR(laps[k].seconds, 5.2, 0.02) << k;
     EXPECT_NEAR(counter.TurnedDegrees(), 360.0 * laps.size(), 360);
+    EXPECT_EQ(TurnSummary(counter).rfind("Last lap 5.", 0), 0u);
 }
 
 }  // namespace

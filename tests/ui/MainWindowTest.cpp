@@ -1,6 +1,7 @@
 // The main window driven as a flier drives it: typing, Enter, F1.
 #include "ConditionsDialog.h"
 #include "HeadingColours.h"
+#include "LapTimerDialog.h"
 #include "Convert.h"
 #include "MainWindow.h"
 #include "UiTestSupport.h"
@@ -16,6 +17,7 @@
 #include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QClipboard>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -311,6 +313,56 @@ private slots:
         QCOMPARE(fx.messages.size(), 1);
         QCOMPARE(fx.messages[0].text, QString("'z' is not a valid floating point value."));
         QCOMPARE(line->text(), QString("58"));
+    }
+
+    // Advanced > Lap Timer...: Space at each pass, on the dialog's clock. A
+    // pass left untapped and a double tap are marked and left out; the mean
+    // goes into Lap Time as if typed, and the figures are those of typing it.
+    void lap_timer_space_taps_the_mean_into_lap_time()
+    {
+        const auto advanced = w->findChild<QMenu *>("Advanced1")->actions();
+        QAction *item = w->findChild<QAction *>("LapTimer1");
+        QCOMPARE(advanced.indexOf(item), advanced.indexOf(w->findChild<QAction *>("Charts1")) + 1);
+        QCOMPARE(item->text(), QString("&Lap Timer..."));
+        item->trigger();
+        auto *timer = w->findChild<LapTimerDialog *>("LapTimer");
+        QVERIFY(timer != nullptr && timer->isVisible());
+        QTRY_VERIFY(timer->isActiveWindow());  // Space is its shortcut there
+        auto *use = timer->findChild<QPushButton *>("UseLapTime");
+        double now = 0;
+        timer->clock = [&now] { return now; };
+        for (double t : {0.0, 5.08, 10.22, 20.41, 25.49, 25.9}) {
+            now = t;
+            QTest::keyClick(timer, Qt::Key_Space);
+        }
+        QVERIFY(use->isEnabled());  // three laps counted
+        for (double t : {30.62, 35.7}) {
+            now = t;
+            QTest::keyClick(timer, Qt::Key_Space);
+        }
+        QStringList lines;
+        auto *list = timer->findChild<QListWidget *>("LapTimes");
+        for (int i = 0; i < list->count(); ++i)
+            lines << list->item(i)->text();
+        QCOMPARE(lines, QStringList({"Lap 7: 5.08 s", "Lap 6: 5.13 s", "Lap 5: 0.41 s (double tap, left out)",
+                                     "Lap 4: 5.08 s", "Lap 3: 10.19 s (missed tap, left out)", "Lap 2: 5.14 s",
+                                     "Lap 1: 5.08 s"}));
+        QCOMPARE(timer->findChild<QLabel *>("LapSummary")->text(),
+                 QString("Last lap 5.08 s. Mean of the last 5: 5.102 s, spread 0.06 s."));
+
+        use->click();
+        QCOMPARE(field("LapTime")->text(), QString("5.102"));
+        QCOMPARE(heading(), green);
+        const QStringList timed = resultTexts();
+        retype("LapTime", "5.102");
+        QTest::keyClick(field("LapTime"), Qt::Key_Return);
+        QCOMPARE(resultTexts(), timed);
+        QVERIFY(fx.messages.isEmpty());
+
+        // Start Again: nothing to use until three laps are counted again.
+        timer->findChild<QPushButton *>("StartAgain")->click();
+        QVERIFY(!use->isEnabled());
+        QCOMPARE(list->count(), 0);
     }
 
     void spin_field_clears_to_one_and_clamps_on_leaving()
