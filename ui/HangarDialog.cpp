@@ -174,6 +174,15 @@ void HangarDialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
+void HangarDialog::changeEvent(QEvent *event)
+{
+    // Back in the dialog: another window's changes, and which airplane the
+    // window's fields hold now, show.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Guarded(this, [&] { Refresh(); });
+    QDialog::changeEvent(event);
+}
+
 void HangarDialog::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_F1)
@@ -323,8 +332,11 @@ void HangarDialog::KeepAsNew()
 void HangarDialog::KeepOver()
 {
     const Airplane *open = hangarStore->hangar().FindAirplane(form.openAirplane());
-    if (open == nullptr)
+    if (open == nullptr) {
+        ShowOpenAirplane();
+        ShowStatus(tr("No airplane of the hangar is open in the window: keep the case as a new one."));
         return;
+    }
     const std::string id = open->id, now = Now();
     // The notes typed, when the notes shown are the open airplane's.
     const std::string keptNotes = selectedId() == id ? notes->toPlainText().toStdString() : open->notes;

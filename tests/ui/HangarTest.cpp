@@ -168,6 +168,11 @@ private slots:
         QCOMPARE(kept().Airplanes().size(), std::size_t(1));
         QCOMPARE(kept().Airplanes()[0].inputs.text[6], std::string("44.000000"));
         QCOMPARE(kept().Airplanes()[0].notes, std::string("Fox .35, 11x5"));
+        // A data file opened since: nothing is kept over the airplane.
+        w->Open();
+        hd().KeepOver();
+        QCOMPARE(kept().Airplanes()[0].inputs.text[6], std::string("44.000000"));
+        QCOMPARE(hd().statusText(), QString("No airplane of the hangar is open in the window: keep the case as a new one."));
         QVERIFY(fx.messages.isEmpty());
     }
 
