@@ -2,6 +2,7 @@
 
 #include "CaseEditor.h"
 #include "DataFile.h"
+#include "HangarLog.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -12,28 +13,6 @@
 namespace {
 
 QString Tr(const char *text) { return QCoreApplication::translate("HangarDialog", text); }
-
-// "2 airplanes (Nobler, Shark)": the first few names, then how many more.
-QString Airplanes(const std::vector<std::string> &names)
-{
-    constexpr std::size_t Named = 5;
-    QStringList shown;
-    for (std::size_t i = 0; i < names.size() && i < Named; ++i)
-        shown << QString::fromStdString(names[i]);
-    if (names.size() > Named)
-        shown << Tr("%1 more").arg(names.size() - Named);
-    return Count(names.size(), "airplane", "airplanes") + QStringLiteral(" (%1)").arg(shown.join(QStringLiteral(", ")));
-}
-
-QString Part(const char *verb, const std::vector<std::string> &airplanes, std::size_t flights)
-{
-    QStringList what;
-    if (!airplanes.empty())
-        what << Airplanes(airplanes);
-    if (flights)
-        what << Count(flights, "flight", "flights");
-    return what.isEmpty() ? QString() : Tr(verb) + ' ' + what.join(Tr(" and "));
-}
 
 }  // namespace
 
@@ -54,16 +33,7 @@ QString ShownTime(const std::string &utc, bool local)
 
 QString ImportSummaryText(const ImportSummary &s, const QString &fileName)
 {
-    if (!s.Changed())
-        return Tr("Nothing changed: the hangar already holds everything in %1.").arg(fileName);
-    QStringList parts;
-    for (const QString &part : {Part("Added", s.addedAirplanes, s.addedFlights),
-                                Part("updated", s.updatedAirplanes, s.updatedFlights)})
-        if (!part.isEmpty())
-            parts << part;
-    QString text = parts.join(QStringLiteral("; ")) + '.';
-    text[0] = text[0].toUpper();
-    return Tr("From %1: %2").arg(fileName, text);
+    return QString::fromStdString(ImportSummaryText(s, fileName.toStdString()));
 }
 
 QString ExportFileName(const QString &airplaneName)

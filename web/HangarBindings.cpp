@@ -278,18 +278,13 @@ EXPORT void tx_hangarImport(const char *bytes, uint32_t length)
     call.imported = &read.hangar;
     Change(call);
 }
-// The names of the airplanes added, then of those updated; numbers: how
-// many of each, then the flights added and updated.
-EXPORT void tx_imported()
+// What the last import brought, in the window's words (the file's name
+// given).
+EXPORT void tx_imported(const char *name, uint32_t length)
 {
     Start();
-    for (const auto *names : {&imported.addedAirplanes, &imported.updatedAirplanes}) {
-        Number(static_cast<double>(names->size()));
-        for (const std::string &name : *names)
-            Text(name);
-    }
-    Number(static_cast<double>(imported.addedFlights));
-    Number(static_cast<double>(imported.updatedFlights));
+    Text(ImportSummaryText(imported, In(name, length)));
+    Number(static_cast<double>(imported.addedAirplanes.size()));
 }
 
 // The exchange file of the whole hangar (no id) or of one airplane with its

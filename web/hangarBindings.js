@@ -54,13 +54,13 @@ Module['hangar'] = {
   correct: (id, now, separator, fields) =>
     edit(_tx_hangarCorrect, id, now, separatorCode(separator), ...fieldsOf(fields)),
   deleteFlight: id => edit(_tx_hangarDeleteFlight, id),
-  // An exchange file's bytes merged in: the change, and what it brought.
-  import(bytes) {
+  // An exchange file's bytes merged in: the change, and what it brought
+  // ({text, addedAirplanes: how many}).
+  import(bytes, name) {
     const result = edit(_tx_hangarImport, bytes);
-    call(_tx_imported);
-    const {texts, numbers} = reply(), added = numbers[0], updated = numbers[1];
-    result.summary = {addedAirplanes: texts.slice(0, added), updatedAirplanes: texts.slice(added, added + updated),
-                      addedFlights: numbers[2], updatedFlights: numbers[3]};
+    call(_tx_imported, name);
+    const {texts, numbers} = reply();
+    result.summary = {text: texts[0], addedAirplanes: numbers[0]};
     return result;
   },
   // The exchange file of the hangar (id '') or of one airplane: {error, bytes}.

@@ -106,3 +106,38 @@ std::string LogCsv(const Hangar &hangar, const std::string &airplaneId, DisplayU
     }
     return out;
 }
+
+namespace {
+
+std::string Count(std::size_t n, const char *one, const char *many)
+{
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+std::string ImportPart(const char *verb, const std::vector<std::string> &airplanes, std::size_t flights)
+{
+    constexpr std::size_t Named = 5;
+    std::string what;
+    if (!airplanes.empty()) {
+        what = Count(airplanes.size(), "airplane", "airplanes") + " (";
+        for (std::size_t i = 0; i < airplanes.size() && i < Named; ++i)
+            what += (i ? ", " : "") + airplanes[i];
+        if (airplanes.size() > Named)
+            what += ", " + std::to_string(airplanes.size() - Named) + " more";
+        what += ")";
+    }
+    if (flights)
+        what += (what.empty() ? "" : " and ") + Count(flights, "flight", "flights");
+    return what.empty() ? what : verb + (" " + what);
+}
+
+}  // namespace
+
+std::string ImportSummaryText(const ImportSummary &s, const std::string &fileName)
+{
+    if (!s.Changed())
+        return "Nothing changed: the hangar already holds everything in " + fileName + ".";
+    const std::string added = ImportPart("Added", s.addedAirplanes, s.addedFlights);
+    const std::string updated = ImportPart(added.empty() ? "Updated" : "updated", s.updatedAirplanes, s.updatedFlights);
+    return "From " + fileName + ": " + added + (added.empty() || updated.empty() ? "" : "; ") + updated + ".";
+}

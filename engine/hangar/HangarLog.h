@@ -1,5 +1,6 @@
 // HangarLog: an airplane's trim log as a table, the same columns and texts
-// in the window's table, the page's table, the CSV export and tethrix-calc.
+// in the window's table, the page's table, the CSV export and tethrix-calc;
+// and what an import brought, in the same words in the window and the page.
 #pragma once
 
 #include "Hangar.h"
@@ -35,3 +36,8 @@ std::vector<LogCell> LogRow(const Flight &flight, DisplayUnits units, char decim
 // The flights of airplaneId, newest first, as CSV with LogColumns' titles
 // (every text through AppendCsvField, "." as the separator).
 std::string LogCsv(const Hangar &hangar, const std::string &airplaneId, DisplayUnits units);
+
+// "From hangar.json: Added 2 airplanes (Nobler, Shark) and 3 flights;
+// updated 1 flight.", the first five names and how many more; or "Nothing
+// changed: the hangar already holds everything in hangar.json."
+std::string ImportSummaryText(const ImportSummary &summary, const std::string &fileName);
