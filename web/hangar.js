@@ -6,6 +6,7 @@
 import {openStore, readStore, writeChange, announce, hearChanges} from './hangarStore.js?b=@BUILD@';
 import {drawChart} from './charts.js?b=@BUILD@';
 import createHangar from './tethrix-hangar.js?b=@BUILD@';
+import {provideFlightLog} from './laphook.js?b=@BUILD@';
 
 const BUILD = '@BUILD@';
 const NOT_KEPT = 'Nothing will be kept on this device: ';
@@ -19,6 +20,14 @@ const FLIER = {lapTime: 'FlightLapTime', engine: 'FlightEngine', prop: 'FlightPr
 
 // Times as the hangar keeps them: UTC to the second.
 const now = () => new Date().toISOString().slice(0, 19) + 'Z';
+// A kept time as the flier reads it, in the device's own time zone, to the
+// minute, as the window shows it: "2026-06-03 17:30".
+const localTime = utc => {
+  const t = new Date(utc);
+  if (Number.isNaN(t.getTime())) return utc;
+  const two = n => String(n).padStart(2, '0');
+  return `${t.getFullYear()}-${two(t.getMonth() + 1)}-${two(t.getDate())} ${two(t.getHours())}:${two(t.getMinutes())}`;
+};
 const newId = () => crypto.randomUUID();
 
 export async function startHangar(page) {
@@ -110,7 +119,7 @@ export async function startHangar(page) {
     list.replaceChildren(...airplanes.map(a => {
       const li = element('li');
       const name = element('bdi', a.name, 'name');
-      const flown = element('span', a.lastFlown ? `Last flown ${a.lastFlown}` : 'Not flown yet', 'flown');
+      const flown = element('span', a.lastFlown ? `Last flown ${localTime(a.lastFlown)}` : 'Not flown yet', 'flown');
       const actions = element('span', undefined, 'actions');
       actions.append(button('Open', () => openAirplane(a.id)), button('Rename', () => rename(a)),
                      button('Duplicate', () => duplicate(a)), button('Delete', () => remove(a)));
@@ -140,7 +149,7 @@ export async function startHangar(page) {
       li.append(actions);
       return li;
     }));
-    $('LogFlight').textContent = correcting ? 'Keep the correction' : open ? 'Log a flight' :
+    $('KeepFlight').textContent = correcting ? 'Keep the correction' : open ? 'Log a flight' :
                                  'Log a flight (keeps this airplane)';
     showLog(logOf || open);
   }
@@ -207,7 +216,7 @@ export async function startHangar(page) {
     correcting = '';
     $('CancelCorrect').hidden = true;
   }
-  $('LogFlight').addEventListener('click', async () => {
+  $('KeepFlight').addEventListener('click', async () => {
     if (correcting) {
       if (await change(() => H.correct(correcting, now(), core.separator(), fields()))) {
         stopCorrecting();
@@ -216,17 +225,29 @@ export async function startHangar(page) {
       }
       return;
     }
-    // The flight of the inputs in force, their figures brought up to date first.
+    if (await logFlight(fields())) fillFields({});
+  });
+  // The flight of the inputs in force, their figures brought up to date
+  // first; whether it was kept (if not, the reason is shown).
+  async function logFlight(values) {
     logOf = null;
     page.recalculate();
     const airplane = session.airplane || newId(), first = airplanes.length === 0;
-    const flight = tethrix.flightRecord(core, newId(), airplane, now(), fields());
-    if (flight.error) { say(flight.error); return; }
-    if (!(await change(() => H.logFlight(kase(), flight.record)))) return;
+    const flight = tethrix.flightRecord(core, newId(), airplane, now(), values);
+    if (flight.error) { say(flight.error); return false; }
+    if (!(await change(() => H.logFlight(kase(), flight.record)))) return false;
     if (session.airplane !== airplane) { session.airplane = airplane; page.keepCase(); }
-    fillFields({});
     show();
     if (first) askToKeep();
+    return true;
+  }
+  // The lap timer's "Log this flight": its mean as the lap time measured,
+  // the flier's other fields as typed.
+  provideFlightLog(async ({lapTimeText}) => {
+    if (correcting) return 'The flight was not logged: a flight of the log is being corrected.';
+    const kept = await logFlight({...fields(), lapTime: lapTimeText});
+    return kept ? `Logged a flight with a lap time of ${lapTimeText} s.`
+                : `The flight was not logged: ${$('HangarError').textContent}`;
   });
   $('CancelCorrect').addEventListener('click', () => { stopCorrecting(); fillFields({}); show(); });
 
@@ -254,7 +275,7 @@ export async function startHangar(page) {
     head.append(element('th', ''));
     columns.forEach((c, i) => {
       const th = element('th');
-      th.append(button(c.title + (sort && sort.column === i ? (sort.down ? ' ▼' : ' ▲') : ''), () => {
+      th.append(button((i === 0 ? 'Flown (local time)' : c.title) + (sort && sort.column === i ? (sort.down ? ' ▼' : ' ▲') : ''), () => {
         sort = {column: i, down: Boolean(sort && sort.column === i && !sort.down)};
         show();
       }));
@@ -265,7 +286,7 @@ export async function startHangar(page) {
       const actions = element('td', undefined, 'row-actions');
       actions.append(button('Correct', () => correct(row.id)), button('Delete', () => deleteFlight(row)));
       tr.append(actions, ...row.cells.map((cell, i) =>
-        element('td', cell.text, columns[i].numeric ? 'number' : i === 0 ? 'flown' : '')));
+        element('td', i === 0 ? localTime(cell.text) : cell.text, columns[i].numeric ? 'number' : i === 0 ? 'flown' : '')));
       return tr;
     });
     const thead = element('thead'), tbody = element('tbody');
@@ -283,7 +304,7 @@ export async function startHangar(page) {
     $('FlightLapTime').focus();
   }
   async function deleteFlight(row) {
-    if (!confirm(`Delete the flight of ${row.cells[0].text} from the log?`)) return;
+    if (!confirm(`Delete the flight of ${localTime(row.cells[0].text)} from the log?`)) return;
     if (await change(() => H.deleteFlight(row.id))) {
       if (correcting === row.id) { stopCorrecting(); fillFields({}); }
       show();
@@ -357,14 +378,14 @@ export async function startHangar(page) {
     $('ImportHangar').value = '';
     let summary = null;
     const result = await change(() => {
-      const r = H.import(bytes);
+      const r = H.import(bytes, file.name);
       summary = r.summary;
       return r;
     });
     if (!result) return;
     show();
-    $('HangarNote').textContent = importText(file.name, summary);
-    if (airplanes.length && summary.addedAirplanes.length === airplanes.length) askToKeep();
+    $('HangarNote').textContent = summary.text;
+    if (airplanes.length && summary.addedAirplanes === airplanes.length) askToKeep();
   });
 
   // The units and the airplane open, as the page changes them.
@@ -406,20 +427,3 @@ function dayTicks(lo, hi, about) {
 const why = e => (e && e.name === 'QuotaExceededError' ? 'the storage for this page on the device is full'
                                                        : (e && (e.message || e.name)) || 'the browser did not keep it');
 
-// What an import brought, in the window's words: "From hangar.json: Added
-// 2 airplanes (Nobler, Shark) and 3 flights; updated 1 flight." or that
-// nothing changed.
-function importText(name, s) {
-  const count = (n, one) => `${n} ${one}${n === 1 ? '' : 's'}`;
-  const airplanes = list => count(list.length, 'airplane') +
-    ` (${[...list.slice(0, 5), ...(list.length > 5 ? [`${list.length - 5} more`] : [])].join(', ')})`;
-  const part = (verb, list, flights) => {
-    const what = [...(list.length ? [airplanes(list)] : []), ...(flights ? [count(flights, 'flight')] : [])];
-    return what.length ? `${verb} ${what.join(' and ')}` : '';
-  };
-  const parts = [part('Added', s.addedAirplanes, s.addedFlights), part('updated', s.updatedAirplanes, s.updatedFlights)]
-    .filter(Boolean);
-  if (!parts.length) return `Nothing changed: the hangar already holds everything in ${name}.`;
-  const text = parts.join('; ') + '.';
-  return `From ${name}: ${text[0].toUpperCase()}${text.slice(1)}`;
-}

@@ -222,7 +222,7 @@ try {
     await page.waitForSelector('body[data-hangar-ready="true"]');
     await page.click('#KeepAirplane');
     await page.waitForSelector('#Airplanes li');
-    await page.click('#LogFlight');
+    await page.click('#KeepFlight');
     await page.waitForSelector('#LogTable tbody tr');
     await page.evaluate(() => new Promise((resolve, reject) => {
       const request = indexedDB.open('Tethrix');

@@ -40,7 +40,7 @@ async function keep(page, name, notes = '') {
 async function logFlight(page, fields) {
   const count = (await logRows(page)).length;
   for (const [id, value] of Object.entries(fields)) await page.fill('#' + id, value);
-  await page.click('#LogFlight');
+  await page.click('#KeepFlight');
   await until(page, n => document.querySelectorAll('#LogTable tbody tr').length === n, count + 1);
 }
 async function download(page, button, dir) {
@@ -85,7 +85,8 @@ test('the case in progress comes back after a reload, offline and the next visit
 
 test('airplanes and flights kept, shown, exported and read by tethrix-calc', async () => {
   const dir = mkdtempSync(join(tmpdir(), 'tethrix-hangar-'));
-  const context = await chrome.newContext({...PHONE, acceptDownloads: true});
+  // In Berlin's summer time: the log shows the flier's own clock.
+  const context = await chrome.newContext({...PHONE, acceptDownloads: true, timezoneId: 'Europe/Berlin'});
   const page = await open(context);
   assert.equal(await page.textContent('#OpenAirplane'), 'No airplane of the hangar is open.');
   await page.fill('#Weight', '48');
@@ -114,10 +115,10 @@ test('airplanes and flights kept, shown, exported and read by tethrix-calc', asy
   // Newest first; a lap time typed that is no number is refused, nothing kept.
   const rows = await logRows(page);
   assert.deepEqual(rows.map(r => r[10]), ['', '4.85', '5.1']);
-  assert.deepEqual(rows.map(r => r[0]), ['2026-06-03T15:30:00Z', '2026-06-02T15:30:00Z', '2026-06-01T15:30:00Z']);
+  assert.deepEqual(rows.map(r => r[0]), ['2026-06-03 17:30', '2026-06-02 17:30', '2026-06-01 17:30']);
   assert.deepEqual(rows.map(r => r[14]), ['95', '95', '75']);
   await page.fill('#FlightLapTime', '5,x');
-  await page.click('#LogFlight');
+  await page.click('#KeepFlight');
   assert.equal(await page.textContent('#HangarError'), "Lap Time Measured: '5,x' is not a valid floating point value.");
   assert.equal((await logRows(page)).length, 3);
 
@@ -125,7 +126,7 @@ test('airplanes and flights kept, shown, exported and read by tethrix-calc', asy
   await page.click('#LogTable tbody tr:first-child >> text=Correct');
   assert.equal(await page.inputValue('#FlightFuel'), '10%');
   await page.fill('#FlightLapTime', '10.2');
-  await page.click('#LogFlight');
+  await page.click('#KeepFlight');
   await until(page, () => document.querySelector('#LogTable tbody td:nth-child(12)').textContent === '10.2');
   await page.click('#LogTable th:nth-child(12) button');
   assert.deepEqual((await logRows(page)).map(r => r[10]), ['4.85', '5.1', '10.2']);
@@ -184,7 +185,7 @@ test('airplanes and flights kept, shown, exported and read by tethrix-calc', asy
   assert.deepEqual(await page.evaluate(() => window.printed), ['Nobler - Trim Log', 'print-log']);
   await page.evaluate(() => document.body.classList.add('print-log'));
   await page.emulateMedia({media: 'print'});
-  assert.deepEqual(await Promise.all(['#LogTable', 'main', '#LogFlight', '.row-actions'].map(s => page.isVisible(s))),
+  assert.deepEqual(await Promise.all(['#LogTable', 'main', '#KeepFlight', '.row-actions'].map(s => page.isVisible(s))),
                    [true, false, false, false]);
   await page.emulateMedia({media: 'screen'});
   await page.evaluate(() => document.body.classList.remove('print-log'));
