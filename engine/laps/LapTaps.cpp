@@ -7,19 +7,6 @@
 
 namespace {
 
-double Median(std::vector<double> v)
-{
-    if (v.empty())
-        return NAN;
-    // An insertion sort, as TurnLaps' median: a flight has at most some
-    // hundreds of laps, and the page downloads the smallest code there is.
-    for (std::size_t i = 1; i < v.size(); ++i)
-        for (std::size_t j = i; j > 0 && v[j] < v[j - 1]; --j)
-            std::swap(v[j], v[j - 1]);
-    const std::size_t mid = v.size() / 2;
-    return v.size() % 2 == 1 ? v[mid] : (v[mid - 1] + v[mid]) / 2;
-}
-
 // The laps judged against a typical lap.
 std::vector<TimedLap> Judged(const std::vector<double> &taps, double typical)
 {
@@ -44,6 +31,19 @@ std::vector<TimedLap> Judged(const std::vector<double> &taps, double typical)
 }
 
 }  // namespace
+
+double Median(std::vector<double> v)
+{
+    if (v.empty())
+        return NAN;
+    // An insertion sort: a flight has at most some hundreds of laps, and the
+    // page downloads the smallest code there is.
+    for (std::size_t i = 1; i < v.size(); ++i)
+        for (std::size_t j = i; j > 0 && v[j] < v[j - 1]; --j)
+            std::swap(v[j], v[j - 1]);
+    const std::size_t mid = v.size() / 2;
+    return v.size() % 2 == 1 ? v[mid] : (v[mid - 1] + v[mid]) / 2;
+}
 
 std::vector<TimedLap> LapsOfTaps(const std::vector<double> &taps)
 {

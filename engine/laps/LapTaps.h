@@ -29,6 +29,9 @@ struct LapMean {
     double spread = 0;
 };
 LapMean MeanOfLast(const std::vector<TimedLap> &laps, std::size_t n);
+// The middle of the laps (seconds), the typical lap both timers judge by; NaN
+// for none.
+double Median(std::vector<double> laps);
 
 // The judging limits, as fractions of the typical lap (the median of the
 // laps counted). A person's reaction at a pass scatters by some 50 ms in a

@@ -10,19 +10,6 @@ namespace {
 constexpr double QuarterTurn = 1.5707963267948966;  // radians
 constexpr double FullTurn = 4 * QuarterTurn;
 
-double Median(std::vector<double> v)
-{
-    if (v.empty())
-        return NAN;
-    // An insertion sort: some hundreds of laps at most, and the least code
-    // for the page to download.
-    for (std::size_t i = 1; i < v.size(); ++i)
-        for (std::size_t j = i; j > 0 && v[j] < v[j - 1]; --j)
-            std::swap(v[j], v[j - 1]);
-    const std::size_t mid = v.size() / 2;
-    return v.size() % 2 == 1 ? v[mid] : (v[mid - 1] + v[mid]) / 2;
-}
-
 }  // namespace
 
 void TurnCounter::Add(const MotionSample *samples, std::size_t count)
