@@ -1,7 +1,6 @@
 #include "CalcHangar.h"
 #include "CalcHangarOutput.h"
 
-#include "CaseEditor.h"
 #include "Convert.h"
 #include "DataFile.h"
 #include "HangarChange.h"
@@ -354,18 +353,17 @@ int Add(Source &source, const HangarArgs &h, std::ostream &out, std::ostream &er
     std::vector<Added> added;
     for (const std::string &path : files) {
         std::string bytes;
+        FlightCase fc;
         std::string problem = ReadSmallFile(path, MaxDataFileBytes, bytes);
-        if (problem.empty() && ParseDataFile(bytes).empty())
-            problem = "it holds none of a data file's keys (an, nl, ls, ll, wl, hl, wt, lt, wa)";
+        if (problem.empty())
+            problem = CaseOfDataFile(bytes, '.', fc);
         if (!problem.empty()) {
             err << "tethrix-calc: Cannot Open File " << path << ": " << problem << "\n"
                 << "tethrix-calc: nothing was added\n";
             return ExitFailure;
         }
-        CaseEditor editor;
-        editor.ReadFile(bytes);
         std::string idProblem;
-        added.push_back({NewId(idProblem), editor.Case()});
+        added.push_back({NewId(idProblem), fc});
         if (!idProblem.empty()) {
             err << "tethrix-calc: " << idProblem << "\n";
             return ExitFailure;

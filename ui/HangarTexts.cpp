@@ -1,6 +1,5 @@
 #include "HangarTexts.h"
 
-#include "CaseEditor.h"
 #include "DataFile.h"
 #include "HangarLog.h"
 
@@ -38,25 +37,14 @@ QString ImportSummaryText(const ImportSummary &s, const QString &fileName)
 
 QString ExportFileName(const QString &airplaneName)
 {
-    QString name = airplaneName.trimmed();
-    for (QChar &c : name)
-        if (c == '/' || c == '\\' || c.category() == QChar::Other_Control)
-            c = '-';
-    if (name.isEmpty() || name.startsWith('.'))
-        name.prepend(QStringLiteral("airplane"));
-    return name + QStringLiteral(".tethrix-hangar.json");
+    return QString::fromStdString(FileNameOf(airplaneName.toStdString())) + QStringLiteral(".tethrix-hangar.json");
 }
 
 std::string ReadFileForHangar(const std::string &bytes, char decimalSeparator, FlightCase &fc)
 {
-    // A file with none of a data file's entries would keep the built-in
-    // airplane under its name: not what the flier has in that file.
-    if (ParseDataFile(bytes).empty())
-        return "it holds none of a data file's entries";
-    CaseEditor reader(decimalSeparator);
-    reader.ReadFile(bytes);
-    fc = reader.Case();
-    std::string why = CheckInputs(InputsOfCase(fc));
+    std::string why = CaseOfDataFile(bytes, decimalSeparator, fc);
+    if (why.empty())
+        why = CheckInputs(InputsOfCase(fc));
     if (!why.empty())
         why[0] = char(std::tolower(static_cast<unsigned char>(why[0])));
     return why;

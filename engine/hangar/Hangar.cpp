@@ -1,6 +1,7 @@
 // Hangar: the records, their checks and the merge of an imported hangar.
 #include "Hangar.h"
 
+#include "CaseEditor.h"
 #include "DataFile.h"
 #include "NumberText.h"
 
@@ -147,6 +148,16 @@ std::string DataFileOfInputs(const AirplaneInputs &inputs)
     for (int k = 1; k < AirplaneInputCount; ++k)
         bytes += std::string(InputKeys[k].key) + "=" + inputs.text[k] + "\r\n";
     return bytes;
+}
+
+std::string CaseOfDataFile(const std::string &bytes, char decimalSeparator, FlightCase &fc)
+{
+    if (ParseDataFile(bytes).empty())
+        return "it holds none of a data file's keys (an, nl, ls, ll, wl, hl, wt, lt, wa)";
+    CaseEditor reader(decimalSeparator);
+    reader.ReadFile(bytes);
+    fc = reader.Case();
+    return {};
 }
 
 bool Airplane::operator==(const Airplane &o) const

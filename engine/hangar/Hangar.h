@@ -33,6 +33,11 @@ FlightCase CaseOfInputs(const AirplaneInputs &inputs, const FlightCase &base);
 // DataFileText writes (the name in the file's encoding, CRLF line ends): a
 // face opens an airplane by opening these bytes as it opens a data file.
 std::string DataFileOfInputs(const AirplaneInputs &inputs);
+// The case a data file's bytes open to, as File > Open reads them, to keep
+// as an airplane; the reason it cannot be, without its full stop, or empty.
+// A file that holds none of a data file's keys is refused: it would keep
+// the built-in airplane under its name.
+std::string CaseOfDataFile(const std::string &bytes, char decimalSeparator, FlightCase &fc);
 
 struct Airplane {
     std::string id;

@@ -141,3 +141,25 @@ std::string ImportSummaryText(const ImportSummary &s, const std::string &fileNam
     const std::string updated = ImportPart(added.empty() ? "Updated" : "updated", s.updatedAirplanes, s.updatedFlights);
     return "From " + fileName + ": " + added + (added.empty() || updated.empty() ? "" : "; ") + updated + ".";
 }
+
+std::string FileNameOf(const std::string &airplaneName)
+{
+    const std::size_t first = airplaneName.find_first_not_of(" \t");
+    const std::size_t last = airplaneName.find_last_not_of(" \t");
+    std::string name;
+    if (first != std::string::npos)
+        for (std::size_t i = first; i <= last; ++i) {
+            const unsigned char c = static_cast<unsigned char>(airplaneName[i]);
+            const bool c1 = c == 0xC2 && i < last && static_cast<unsigned char>(airplaneName[i + 1]) >= 0x80 &&
+                            static_cast<unsigned char>(airplaneName[i + 1]) <= 0x9F;  // U+0080 .. U+009F
+            if (c == '/' || c == '\\' || c < 0x20 || c == 0x7F || c1) {
+                name += '-';
+                i += c1;
+            } else {
+                name += static_cast<char>(c);
+            }
+        }
+    if (name.empty() || name[0] == '.')
+        name.insert(0, "airplane");
+    return name;
+}

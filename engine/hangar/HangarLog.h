@@ -41,3 +41,9 @@ std::string LogCsv(const Hangar &hangar, const std::string &airplaneId, DisplayU
 // updated 1 flight.", the first five names and how many more; or "Nothing
 // changed: the hangar already holds everything in hangar.json."
 std::string ImportSummaryText(const ImportSummary &summary, const std::string &fileName);
+
+// An airplane's name as the name of a file exported from it, before its
+// extension: folder separators and control characters as '-', blanks at
+// either end dropped, and never a hidden file ("airplane" before a leading
+// dot or an empty name).
+std::string FileNameOf(const std::string &airplaneName);

@@ -363,7 +363,7 @@ private slots:
         QCOMPARE(fx.messages[0].text, QString("2 files could not be added:"));
         const QStringList why = fx.messages[0].informative.split('\n');
         QCOMPARE(why.size(), 2);
-        QCOMPARE(why[0], QString("c.TQD: it holds none of a data file's entries"));
+        QCOMPARE(why[0], QString("c.TQD: it holds none of a data file's keys (an, nl, ls, ll, wl, hl, wt, lt, wa)"));
         QVERIFY2(why[1].startsWith("d.TQD: ") && why[1].size() > 8, qPrintable(why[1]));
     }
 
