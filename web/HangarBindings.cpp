@@ -298,6 +298,13 @@ EXPORT void tx_hangarFile(const char *id, uint32_t length)
     Text(file.text);
 }
 
+// An airplane's name as an exported file's, before its extension.
+EXPORT void tx_fileName(const char *name, uint32_t length)
+{
+    Start();
+    Text(FileNameOf(In(name, length)));
+}
+
 // The flier's fields of a flight to correct: the lap time in full (in the
 // fields' separator, empty when none) and the seven texts.
 EXPORT void tx_flightFields(const char *id, uint32_t length, int separator)

@@ -345,12 +345,8 @@ export async function startHangar(page) {
     a.click();
     setTimeout(() => URL.revokeObjectURL(a.href), 1000);
   }
-  // The open airplane's name as a file's, as the window proposes it: no
-  // folder separators or control characters, and never hidden.
-  const openName = () => {
-    const name = (logOf ? logOf.name : nameOf(session.airplane) || '').trim().replace(/[\/\\\p{Cc}]/gu, '-');
-    return !name || name.startsWith('.') ? 'airplane' + name : name;
-  };
+  // The open airplane's name as a file's, as the window proposes it.
+  const openName = () => H.fileName(logOf ? logOf.name : nameOf(session.airplane) || '');
   $('ExportHangar').addEventListener('click', () => {
     const {error, bytes} = H.file('');
     if (error) say(error);

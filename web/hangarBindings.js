@@ -69,6 +69,11 @@ Module['hangar'] = {
     const texts = reply(true).texts;
     return {error: decoder.decode(texts[0]), bytes: texts[1]};
   },
+  // An airplane's name as an exported file's, before its extension.
+  fileName(name) {
+    call(_tx_fileName, name);
+    return reply().texts[0];
+  },
   flightFields(id, separator) {
     call(_tx_flightFields, id, separatorCode(separator));
     const texts = reply().texts;

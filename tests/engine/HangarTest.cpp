@@ -371,6 +371,10 @@ TEST(HangarLog, the_log_as_a_table_and_as_csv)
     EXPECT_NEAR(row[LogFirstConditionColumn + 3].value, 36.28, 0.01);
     EXPECT_TRUE(std::isnan(row[LogFirstFigureColumn + FigureCount - 1].value));
     EXPECT_EQ(row[LogFirstFigureColumn + FigureCount - 1].text, "");
+    // Exported files are named after the airplane, never a path or hidden.
+    EXPECT_EQ(FileNameOf(" Shark/45\\b \xC2\x85x "), "Shark-45-b -x");
+    EXPECT_EQ(FileNameOf(".hidden"), "airplane.hidden");
+    EXPECT_EQ(FileNameOf("  "), "airplane");
 }
 
 }  // namespace
