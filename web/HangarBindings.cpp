@@ -210,6 +210,37 @@ EXPORT void tx_hangarDeleted()
     }
 }
 
+// What the page keeps beside the records so that its next start can show
+// the list and the open airplane's log before it has read every flight:
+// numbers: how many airplanes, how many deleted airplanes with flights
+// kept, then each one's count of flights; texts: each airplane's id, when
+// last flown and its flights' ids, then each deleted one's id, name as
+// last flown and its flights' ids.
+EXPORT void tx_hangarIndex()
+{
+    Start();
+    const std::vector<std::string> flown = hangar.LastFlownOfAll();
+    std::vector<std::string> deleted;
+    for (const Flight &f : hangar.Flights())
+        if (!hangar.FindAirplane(f.airplaneId) && std::find(deleted.begin(), deleted.end(), f.airplaneId) == deleted.end())
+            deleted.push_back(f.airplaneId);
+    Number(static_cast<double>(hangar.Airplanes().size()));
+    Number(static_cast<double>(deleted.size()));
+    const auto entry = [](const std::string &id, const std::string &text, const std::vector<const Flight *> &flights) {
+        Text(id);
+        Text(text);
+        Number(static_cast<double>(flights.size()));
+        for (const Flight *f : flights)
+            Text(f->id);
+    };
+    for (size_t i = 0; i < hangar.Airplanes().size(); ++i)
+        entry(hangar.Airplanes()[i].id, flown[i], hangar.FlightsOf(hangar.Airplanes()[i].id));
+    for (const std::string &id : deleted) {
+        const std::vector<const Flight *> flights = hangar.FlightsOf(id);
+        entry(id, flights.front()->inputs.Name(), flights);
+    }
+}
+
 // An airplane to open into the fields as its data file would open: the
 // error (or empty), its name and its data file's bytes.
 EXPORT void tx_hangarOpen(const char *id, uint32_t length)

@@ -3,7 +3,7 @@
 // (hangarStore.js). Every edit is the core's; what it changed is stored in
 // one transaction before the page shows it, so what the page shows is what
 // is kept. Every text stored is shown as text, never as markup.
-import {openStore, readStore, writeChange, announce, hearChanges} from './hangarStore.js?b=@BUILD@';
+import {openStore, readStart, readStore, writeChange, writeIndex, announce, hearChanges} from './hangarStore.js?b=@BUILD@';
 import {drawChart} from './charts.js?b=@BUILD@';
 import createHangar from './tethrix-hangar.js?b=@BUILD@';
 import {provideFlightLog} from './laphook.js?b=@BUILD@';
@@ -48,6 +48,10 @@ export async function startHangar(page) {
   // the airplane shown as open.
   let correcting = '', sort = null, shownAirplane = '';
   let logOf = null;  // a deleted airplane whose kept flights are shown: {id, name}, or null
+  // Until every flight is read (just after the start), what the store's
+  // index says of the airplanes: the core then holds only the open
+  // airplane's flights, and whatever needs the others waits.
+  let early = null;
 
   // An error, or what an edit did, under the panel's title; each replaces the other.
   const say = text => { $('HangarError').textContent = text; $('HangarNote').textContent = ''; };
@@ -73,9 +77,23 @@ export async function startHangar(page) {
     generation = stored.generation;
     readOnly = problems.length ? 'The hangar on this device holds records this page cannot read, so it changes ' +
                                  `nothing in it: ${problems.join('; ')}.` : '';
+    early = null;
     show();
     if (readOnly) say(readOnly);
+    else keepIndex();
   }
+  // The start: the list and the open airplane's log from the index and the
+  // airplanes alone, when the index is the store's; then the rest, before
+  // any edit or anything that needs every flight.
+  async function start() {
+    const first = await readStart(db, session.airplane).catch(() => null);
+    if (!first || H.load(first.airplanes, first.flights).length) return load();
+    generation = first.generation;
+    early = first.index;
+    show();
+    serial(() => load().catch(e => say(NOT_KEPT + e.message)));
+  }
+  const keepIndex = () => { if (airplanes.length) writeIndex(db, generation, H.index()); };
 
   // One edit at a time: make() asks the core for it ({error, change}); it is
   // stored, then committed. A store another tab has changed since it was
@@ -94,6 +112,7 @@ export async function startHangar(page) {
           H.commit();
           generation = written;
           announce(generation);
+          keepIndex();
           say('');
           return result;
         } catch (e) {
@@ -114,14 +133,15 @@ export async function startHangar(page) {
 
   // ---- The airplanes ----
   function show() {
-    airplanes = H.list().sort((a, b) => a.name.localeCompare(b.name) || (a.id < b.id ? -1 : 1));  // by name
+    airplanes = H.list().map(a => (early ? {...a, lastFlown: early.airplanes[a.id].lastFlown} : a))
+      .sort((a, b) => a.name.localeCompare(b.name) || (a.id < b.id ? -1 : 1));  // by name
     const list = $('Airplanes');
     list.replaceChildren(...airplanes.map(a => {
       const li = element('li');
       const name = element('bdi', a.name, 'name');
       const flown = element('span', a.lastFlown ? `Last flown ${localTime(a.lastFlown)}` : 'Not flown yet', 'flown');
       const actions = element('span', undefined, 'actions');
-      actions.append(button('Open', () => openAirplane(a.id)), button('Rename', () => rename(a)),
+      actions.append(button('Open', () => serial(async () => openAirplane(a.id))), button('Rename', () => rename(a)),
                      button('Duplicate', () => duplicate(a)), button('Delete', () => remove(a)));
       li.append(name, flown);
       if (a.notes) li.append(element('span', a.notes, 'notes'));
@@ -138,14 +158,19 @@ export async function startHangar(page) {
     $('OpenAirplane').replaceChildren(...(open ? ['Open: ', element('bdi', open.name)]
                                                : ['No airplane of the hangar is open.']));
     $('KeepChanges').disabled = !open;
+    $('ExportHangar').disabled = Boolean(early);  // until every flight is read
     // Airplanes deleted with their flights kept: their logs can still be read.
-    const deleted = H.deleted();
+    const deleted = early ? early.deleted.map(d => ({id: d.id, name: d.name, flights: d.flights.length})) : H.deleted();
     if (logOf && !deleted.some(d => d.id === logOf.id)) logOf = null;
     $('DeletedAirplanes').replaceChildren(...deleted.map(d => {
       const li = element('li');
       li.append(element('bdi', d.name, 'name'), element('span', `Deleted; ${d.flights} flight${d.flights === 1 ? '' : 's'} kept`, 'flown'));
       const actions = element('span', undefined, 'actions');
-      actions.append(button('Show its log', () => { logOf = {id: d.id, name: d.name}; stopCorrecting(); show(); }));
+      actions.append(button('Show its log', () => serial(async () => {
+        logOf = {id: d.id, name: d.name};
+        stopCorrecting();
+        show();
+      })));
       li.append(actions);
       return li;
     }));
@@ -396,7 +421,7 @@ export async function startHangar(page) {
   let storeProblem = '';
   try {
     db = await openStore();
-    await load();
+    await start();
   } catch (e) {
     db = null;
     storeProblem = e.message || e.name;
@@ -409,6 +434,7 @@ export async function startHangar(page) {
   $('Hangar').hidden = false;
   document.body.dataset.hangarShownIn = (performance.now() - started).toFixed(1);  // for the benchmark
   if (db) await showPromise();
+  await queue;  // every flight read
   document.body.dataset.hangarReady = 'true';  // for the tests and the benchmark
 }
 

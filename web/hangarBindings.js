@@ -38,6 +38,28 @@ Module['hangar'] = {
     call(_tx_hangarDeleted);
     return items(2, 1, ([id, name], [flights]) => ({id, name, flights}));
   },
+  // What a start reads before the flights (tx_hangarIndex): {airplanes:
+  // {id: {lastFlown, flights: [ids]}}, deleted: [{id, name, flights: [ids]}]}.
+  index() {
+    call(_tx_hangarIndex);
+    const {texts, numbers} = reply(), out = {airplanes: {}, deleted: []};
+    let at = 0, n = 2;
+    const entry = () => {
+      const id = texts[at++], text = texts[at++], count = numbers[n++];
+      const flights = texts.slice(at, at + count);
+      at += count;
+      return [id, text, flights];
+    };
+    for (let i = 0; i < numbers[0]; ++i) {
+      const [id, lastFlown, flights] = entry();
+      out.airplanes[id] = {lastFlown, flights};
+    }
+    for (let i = 0; i < numbers[1]; ++i) {
+      const [id, name, flights] = entry();
+      out.deleted.push({id, name, flights});
+    }
+    return out;
+  },
   // The airplane's name and its data file's bytes, to open as a data file.
   open(id) {
     call(_tx_hangarOpen, id);

@@ -11,6 +11,11 @@
 //   airplanes  id -> the airplane's record text
 //   flights    id -> the flight's record text
 //   meta       "generation" -> a count
+//              "index" -> {generation, airplanes: {id: {lastFlown, flights:
+//              [ids]}}, deleted: [{id, name, flights: [ids]}]}: what a start
+//              reads before the flights, trusted only while its generation
+//              is the store's (another tab, or an older page, may have
+//              changed the records since)
 export const DATABASE = 'Tethrix';
 const VERSION = 1;
 const STORES = ['airplanes', 'flights', 'meta'];
@@ -56,6 +61,55 @@ export async function readStore(db) {
   // A value that is no text (not this page's) is handed on as one, for the core to refuse.
   const records = list => list.map(r => (typeof r === 'string' ? r : String(r)));
   return {airplanes: records(airplanes), flights: records(flights), generation: generationOf(meta)};
+}
+
+const isText = v => typeof v === 'string';
+const isIds = v => Array.isArray(v) && v.every(isText);
+function usableIndex(index, generation) {
+  if (!index || typeof index !== 'object' || index.generation !== generation) return null;
+  const {airplanes, deleted} = index;
+  if (!airplanes || typeof airplanes !== 'object' || !Array.isArray(deleted)) return null;
+  const ok = Object.values(airplanes).every(a => a && isText(a.lastFlown) && isIds(a.flights)) &&
+             deleted.every(d => d && isText(d.id) && isText(d.name) && isIds(d.flights));
+  return ok ? index : null;
+}
+
+// A start's first read, without the flights: the airplanes, the index and
+// the flights of the airplane open ({airplanes, flights, generation,
+// index}), or null when the index is missing, behind the store or does
+// not match what it indexes (the whole store must then be read).
+export async function readStart(db, open) {
+  const tx = db.transaction(STORES, 'readonly');
+  const meta = tx.objectStore('meta');
+  const store = tx.objectStore('airplanes');
+  const [airplanes, ids, generation, index] = await Promise.all([
+    done(store.getAll()), done(store.getAllKeys()), done(meta.get('generation')), done(meta.get('index'))]);
+  const usable = usableIndex(index, generationOf(generation));
+  const indexed = usable && Object.keys(usable.airplanes);
+  if (!usable || !airplanes.every(isText) || ids.length !== indexed.length ||
+      !ids.every(id => Object.hasOwn(usable.airplanes, id))) return null;
+  const flightIds = Object.hasOwn(usable.airplanes, open) ? usable.airplanes[open].flights : [];
+  const flights = await Promise.all(flightIds.map(id => done(tx.objectStore('flights').get(id))));
+  if (!flights.every(isText)) return null;
+  return {airplanes, flights, generation: usable.generation, index: usable};
+}
+
+// Keeps the index of the store as of generation, unless it has moved on.
+export function writeIndex(db, generation, index) {
+  return new Promise(resolve => {
+    let tx;
+    try {
+      tx = db.transaction(['meta'], 'readwrite');
+    } catch {
+      resolve();
+      return;
+    }
+    const meta = tx.objectStore('meta');
+    meta.get('generation').onsuccess = e => {
+      if (generationOf(e.target.result) === generation) meta.put({generation, ...index}, 'index');
+    };
+    tx.oncomplete = tx.onabort = tx.onerror = () => resolve();
+  });
 }
 
 // Writes a change (the core's records) over the store of generation:

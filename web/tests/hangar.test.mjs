@@ -136,8 +136,23 @@ test('airplanes and flights kept, shown, exported and read by tethrix-calc', asy
   assert.equal(await page.textContent('#Airplanes li:has-text("Nobler") .flown'), `Last flown ${rows[0][0]}`);
   assert.equal(await page.$$eval('#LogChart circle', c => c.length), 6);  // two curves, three flights
 
-  // Everything comes back, read from IndexedDB; nothing stored ran.
+  // Everything comes back, read from IndexedDB; nothing stored ran. An
+  // index of markup planted beside the records is what the start shows
+  // first, then the flights read put right.
+  await page.evaluate(lie => new Promise(done => {
+    indexedDB.open('Tethrix').onsuccess = e => {
+      const meta = e.target.result.transaction('meta', 'readwrite').objectStore('meta');
+      meta.get('index').onsuccess = i => {
+        const index = i.target.result;
+        for (const a of Object.values(index.airplanes)) a.lastFlown = lie;
+        index.deleted.push({id: 'gone', name: lie, flights: []});
+        meta.put(index, 'index').onsuccess = done;
+      };
+    };
+  }), HOSTILE);
   await reload(page);
+  assert.equal(await page.textContent('#Airplanes li:has-text("Nobler") .flown'), `Last flown ${rows[0][0]}`);
+  assert.equal(await page.textContent('#DeletedAirplanes'), '');
   assert.equal(await page.textContent('#OpenAirplane'), 'Open: Nobler');
   assert.equal(await page.inputValue('#AirplaneNotes'), 'Fox .35, 10x6');
   assert.equal((await logRows(page)).length, 3);
