@@ -10,7 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth x11-apps imagemagick poppler-utils fonts-liberation
   dpkg-dev file desktop-file-utils appstream
-  emscripten chromium python3
+  emscripten chromium python3 qt6-l10n-tools fonts-dejavu-core
 )
 # The web page's browser tests run on Node.js with npm; machines that came with
 # a Node.js of their own keep it.

@@ -1,0 +1,64 @@
+// Catalogue: the core's texts in the flier's language. The core speaks
+// English; a face that shows a core text hands it to Translate, which finds
+// it in the catalogue as it is, or finds the template it was made from
+// (Format.h) and fills the translated template with the arguments, each
+// translated in turn. A text the catalogue does not hold is shown as it
+// came. Data-file keys, settings, the exchange file and tethrix-calc's
+// standard output never pass through here.
+//
+// The catalogues are made from translations/tethrix_<language>.ts (the
+// "Tethrix" context) by scripts/translations.py: a line per text, the
+// English, then its translation (or its plural forms), separated by tabs,
+// with \n, \t and \\ escaped; a first line "#language<TAB>de" names it.
+#pragma once
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace lang {
+
+struct Language {
+    const char *code;        // as the catalogues are named: "de", "pt_BR"
+    const char *nativeName;  // as a flier of it names it: "Deutsch"
+};
+// English first, then the languages with catalogues.
+extern const Language Languages[];
+extern const int LanguageCount;
+
+// The language of ours that a locale name asks for ("de_DE.UTF-8",
+// "pt-BR", "uk"), or "en" when none: Portuguese is Brazil's.
+std::string LanguageOfLocale(const std::string &locale);
+// Whether a locale's region measures in metric units (all but the United
+// States, Liberia and Myanmar); a locale naming no region: its language's
+// usual one (English: imperial).
+bool MetricLocale(const std::string &locale);
+// Which of a language's plural forms n takes, in Qt's order of them:
+// one/other; French and Brazilian Portuguese count 0 as one; Russian,
+// Ukrainian and Polish one/few/many.
+int PluralForm(const std::string &language, long long n);
+
+class Catalogue {
+public:
+    // Reads a catalogue's text: the reason it cannot, or empty.
+    std::string Read(const std::string &text);
+    const std::string &LanguageCode() const { return language; }
+    std::string Translate(const std::string &english) const;
+    // A text with %n in it, in the form n takes, with n in place of %n.
+    std::string Count(const std::string &english, long long n) const;
+
+private:
+    struct Template {
+        std::vector<std::string> parts;  // the literal texts between the slots
+        std::vector<int> slots;          // which argument each slot takes (0 for %1)
+        const std::string *translation;
+    };
+    std::string Fill(const Template &t, const std::vector<std::string> &args) const;
+    bool Match(const Template &t, const std::string &text, size_t at, size_t slot,
+               std::vector<std::string> &args) const;
+    std::string language = "en";
+    std::unordered_map<std::string, std::vector<std::string>> texts;
+    std::vector<Template> templates;
+};
+
+}  // namespace lang

@@ -1,0 +1,22 @@
+#include "Format.h"
+
+#include <vector>
+
+namespace lang {
+
+std::string Format(const char *templ, std::initializer_list<std::string> args)
+{
+    const std::vector<std::string> list(args);
+    std::string out;
+    for (const char *p = templ; *p; ++p) {
+        if (p[0] == '%' && p[1] >= '1' && p[1] <= '9' && static_cast<size_t>(p[1] - '1') < list.size()) {
+            out += list[static_cast<size_t>(p[1] - '1')];
+            ++p;
+        } else {
+            out += *p;
+        }
+    }
+    return out;
+}
+
+}  // namespace lang
