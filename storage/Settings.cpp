@@ -2,6 +2,7 @@
 
 #include "StoredConditions.h"
 
+#include "Catalogue.h"
 #include "Convert.h"
 #include "EngineError.h"
 #include "SafeFile.h"
@@ -239,11 +240,20 @@ QString UnreadableStore(const QString &path)
     throw SettingsError(QStringLiteral("Failed to set data for '%1': %2").arg(name, reason).toStdString());
 }
 
+bool IsLanguage(const QString &code)
+{
+    for (int i = 0; i < lang::LanguageCount; ++i)
+        if (code == QLatin1String(lang::Languages[i].code))
+            return true;
+    return false;
+}
+
 }  // namespace
 
 QString RecentName(int index) { return QString::fromLatin1(StoredRecentPrefix) + QString::number(index + 1); }
 
 const char *const UnitsName = StoredUnitsName;
+const char *const LanguageName = StoredLanguageName;
 
 QString FileName() { return ScopeFolder(QSettings::UserScope) + QStringLiteral("/Brelm/Tethrix.conf"); }
 
@@ -298,7 +308,26 @@ Loaded Load(const std::array<float, ConditionCount> &defaults)
         units && !ParseDisplayUnits(units->toStdString(), loaded.units))
         loaded.problems << QStringLiteral("Invalid value for '%1': '%2' is neither Imperial nor Metric; %3")
                                .arg(UnitsName, *units, unitsInstead);
+    loaded.hasUnits = store.contains(UnitsName);
+    const QString languageInstead = QStringLiteral("the system's language is used");
+    if (const std::optional<QString> language = StoredText(store, LanguageName, languageInstead, loaded.problems)) {
+        if (language->isEmpty() || IsLanguage(*language))
+            loaded.language = *language;
+        else
+            loaded.problems << QStringLiteral("Invalid value for '%1': '%2' is no language of Tethrix; %3")
+                                   .arg(LanguageName, *language, languageInstead);
+    }
     return loaded;
+}
+
+QString StoredLanguage()
+{
+    // A file that must not be read (a FIFO, one too large) is not opened here either.
+    if (!UnreadableStore(FileName()).isEmpty() || !UnreadableFallback(FileName()).isEmpty())
+        return {};
+    const QSettings store = Store();
+    const QVariant v = store.value(LanguageName);
+    return v.typeId() == QMetaType::QString && IsLanguage(v.toString()) ? v.toString() : QString();
 }
 
 QStringList MergeRecentFiles(const QStringList &base, const QStringList &mine, const QStringList &stored)

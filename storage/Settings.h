@@ -4,6 +4,7 @@
 //   PullMultiple, PullLoad                                   conditions as text
 //   Mru/MRU1 … Mru/MRU5                                      recent files, newest first
 //   Units                                                    "Imperial" or "Metric" shown
+//   Language                                                 the window's ("de" …); none: the system's
 // Reading checks every value on its own: one bad value is reported and
 // replaced, the others keep theirs. Writing goes through the safe file
 // writer, so a full disk never costs the stored file.
@@ -36,6 +37,7 @@ constexpr int ConditionCount = StoredConditionCount;
 extern const char *const *const ConditionNames;
 QString RecentName(int index);  // "Mru/MRU1" for index 0
 extern const char *const UnitsName;  // "Units"
+extern const char *const LanguageName;  // "Language"
 
 // The conditions as this instance read them from the user's own file or
 // last stored them there, value by value: invalid where there was none.
@@ -49,6 +51,8 @@ struct Loaded {
     ConditionsBase conditionsBase;  // the user's own file's values, for WriteConditions
     QStringList recentFiles;     // always RecentCount entries; a bad one is empty
     DisplayUnits units = DisplayUnits::Imperial;  // imperial when missing or bad
+    bool hasUnits = false;       // whether the store named the units
+    QString language;            // a language of ours; empty when none or bad: the system's
     QStringList problems;        // one short line per bad setting
 };
 
@@ -56,6 +60,11 @@ struct Loaded {
 // that a store written under one locale reads under another) and the
 // recent files. defaults name the value used in place of a bad one.
 Loaded Load(const std::array<float, ConditionCount> &defaults);
+
+// The language the settings name for the window, read alone (the window's
+// texts are chosen before the rest is read): empty when none, or when what
+// they hold is no language of ours.
+QString StoredLanguage();
 
 // Stores the texts under their names, keeping every other stored value.
 // Writes nothing when the store already holds exactly these texts. Throws

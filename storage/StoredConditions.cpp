@@ -142,7 +142,7 @@ StoredConditions Interpret(const std::map<std::string, std::string> &values,
 
 bool KnownSettingName(const std::string &name)
 {
-    if (name == StoredUnitsName)
+    if (name == StoredUnitsName || name == StoredLanguageName)
         return true;
     for (const char *condition : StoredConditionNames)
         if (name == condition)

@@ -18,9 +18,10 @@
 // organization's, then the same in the system folders.
 std::vector<std::string> SettingsFiles(std::string &userFile);
 
-// The other names the settings file keeps: the units shown and the recent
-// files, "Mru/MRU1" to "Mru/MRU5".
+// The other names the settings file keeps: the units shown, the window's
+// language and the recent files, "Mru/MRU1" to "Mru/MRU5".
 constexpr const char *StoredUnitsName = "Units";
+constexpr const char *StoredLanguageName = "Language";  // "de", "pt_BR" …; none: the system's
 constexpr const char *StoredRecentPrefix = "Mru/MRU";
 constexpr int StoredRecentCount = 5;
 // Whether name ("Temp", "Mru/MRU2", as QSettings names them) is one of the

@@ -1,4 +1,5 @@
 #include "ConditionsDialog.h"
+#include "WindowLanguage.h"
 
 #include "Convert.h"
 #include "EngineError.h"
@@ -188,7 +189,7 @@ ConditionsDialog::ConditionsDialog(MainWindow &owner, QWidget *parent) : QDialog
     for (int i = ClassicConditionCount; i < ConditionKeyCount; ++i) {
         const InputKey &key = ConditionKey(i);
         fields[i] = new QLineEdit(added);
-        addRow(tr(key.caption), key.fieldName, fields[i], unitText(key));
+        addRow(Said(key.caption), key.fieldName, fields[i], unitText(key));
     }
     auto *from = new QLabel(tr("Pressure altitude from the field:"), added);
     from->setObjectName("FromTheField");

@@ -1,4 +1,5 @@
 #include "MainWindow.h"
+#include "WindowLanguage.h"
 #include "WindowWidgets.h"
 
 #include "Charts.h"
@@ -84,7 +85,7 @@ void MainWindow::ShowHeading()
     SetLabelColour(Label2, current ? headings::Role::Current : headings::Role::Stale,
                    palette().color(QPalette::Window));
     // Words for the state too, for fliers who cannot tell red from green.
-    const QString cue = current ? QString() : Text(edited.HeadingCue());
+    const QString cue = current ? QString() : Said(edited.HeadingCue());
     Label2->setToolTip(cue);
     Label2->setAccessibleDescription(cue);
 }
@@ -135,7 +136,7 @@ void MainWindow::ShowAll()
 
 void MainWindow::ShowConditions()
 {
-    SetWrappedText(conditionsLine, tr("Flying conditions: %1").arg(Text(edited.ConditionsSummary())));
+    SetWrappedText(conditionsLine, tr("Flying conditions: %1").arg(Said(edited.ConditionsSummary())));
     if (isVisible())
         FitTheScreen(false);
 }
@@ -165,12 +166,12 @@ void MainWindow::ShowFigures()
     }
     comparisonColumn->setVisible(edited.HasA());
     comparisonColumn->updateGeometry();
-    SetWrappedText(comparedWith, Text(edited.ComparisonSummary()));
-    lapSpeedLine->setText(edited.Figures()[0].value ? Text(edited.LapSpeedText()) : QString());  // once calculated
+    SetWrappedText(comparedWith, Said(edited.ComparisonSummary()));
+    lapSpeedLine->setText(edited.Figures()[0].value ? Said(edited.LapSpeedText()) : QString());  // once calculated
     clearA->setEnabled(edited.HasA());
     QStringList notes;
     for (const InputNote &note : edited.Notes())
-        notes << Text(note.text);
+        notes << Said(note.text);
     SetWrappedText(inputNotes, notes.join('\n'));
     inputNotes->setVisible(!notes.isEmpty());
     ShowHeading();
@@ -196,8 +197,8 @@ void MainWindow::ShowUnitNames()
     Imperial1->setChecked(units == DisplayUnits::Imperial);
     Metric1->setChecked(units == DisplayUnits::Metric);
     for (const auto &[label, key] : inputUnits)
-        label->setText(Text(edited.UnitText(*key, key->fieldUnit)));
-    whatIfUnit->setText(Text(edited.UnitText(*FindInputKey("ll"), "feet")));
+        label->setText(Said(edited.UnitText(*key, key->fieldUnit)));
+    whatIfUnit->setText(Said(edited.UnitText(*FindInputKey("ll"), "feet")));
 }
 
 void MainWindow::RecalculateAndShow()
@@ -205,7 +206,7 @@ void MainWindow::RecalculateAndShow()
     const std::string error = edited.Recalculate();
     ShowFigures();  // a fault shows the labels rewritten before it
     if (!error.empty())
-        throw AdvisedError(error, Text(edited.Advice().text));
+        throw AdvisedError(error, Said(edited.Advice().text));
     RefreshCharts();
 }
 
@@ -221,7 +222,7 @@ void MainWindow::InputEdited(const InputKey &key, QLineEdit *field)
     ShowTexts();  // the line count's "1", the What-If copies
     ShowHeading();
     if (!error.empty())
-        throw AdvisedError(error, Text(edited.Advice().text));
+        throw AdvisedError(error, Said(edited.Advice().text));
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

@@ -139,6 +139,8 @@ private:
     void LoadSettings();
     void SaveRecentFiles();
     void StoreUnits();
+    void createLanguageMenu(QMenu *advanced);
+    void ChooseLanguage(const QString &code);  // empty: the system's
 
     CaseEditor edited{DecimalSeparator()};
     QStringList RecentFiles;

@@ -15,6 +15,7 @@
 #include "ReportPage.h"
 #include "Seams.h"
 #include "Settings.h"
+#include "WindowLanguage.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,6 +57,11 @@ void MainWindow::LoadSettings()
             values.append({ConditionNames[i], Text(FormatNumber(defaultValues[i], 4))});
         for (int i = 0; i < RecentCount; ++i)
             values.append({RecentName(i), RecentFiles.value(i)});
+        // A flier whose system measures in metric starts in metric.
+        if (!loaded.hasUnits && SystemMeasuresMetric()) {
+            edited.SetUnits(DisplayUnits::Metric);
+            values.append({QString::fromLatin1(UnitsName), QString::fromLatin1(DisplayUnitsName(DisplayUnits::Metric))});
+        }
         try {
             Write(values);
             for (int i = 0; i < ConditionCount; ++i)

@@ -2,6 +2,7 @@
 // always stood, the additions in room of their own, and the fitting of both
 // to their texts and the screen.
 #include "MainWindow.h"
+#include "WindowLanguage.h"
 #include "WindowWidgets.h"
 
 #include "Charts.h"
@@ -328,7 +329,7 @@ void MainWindow::FitTheScreen(bool shrink)
 
 QLabel *MainWindow::MakeResultLabel(int figure, QWidget *panel)
 {
-    auto *label = new QLabel(tr(Figures[figure].caption), panel);
+    auto *label = new QLabel(Said(Figures[figure].caption), panel);
     label->setObjectName(Figures[figure].labelName);
     label->setTextFormat(Qt::PlainText);
     resultLabels[figure] = label;
@@ -394,6 +395,7 @@ void MainWindow::createMenus()
         connect(a, &QAction::triggered, this, [this, which = which] { Guarded(this, [&] { SetUnits(which); }); });
         (which == DisplayUnits::Imperial ? Imperial1 : Metric1) = a;
     }
+    createLanguageMenu(advanced);
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName("Help1");
@@ -423,7 +425,7 @@ void MainWindow::createInputPanel(QWidget *panel)
                                                          "WtLabel",     "LapTmeLabel",   "WngAreaLabel"};
     for (int r = 0; r < FirstConditionKey; ++r) {
         const InputKey &key = InputKeys[r];
-        auto *caption = new QLabel(tr(key.caption), panel);
+        auto *caption = new QLabel(Said(key.caption), panel);
         caption->setObjectName(captionNames[r]);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(caption, r, 0);

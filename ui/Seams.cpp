@@ -1,4 +1,5 @@
 #include "Seams.h"
+#include "WindowLanguage.h"
 
 #include "Help.h"
 
@@ -77,8 +78,9 @@ Seams &UiSeams()
 
 void ShowError(QWidget *parent, const QString &text, const QString &informative)
 {
-    QString message = text;
+    // A core text comes in English: it is shown in the window's language.
+    QString message = Said(text);
     if (!message.endsWith('.'))
         message += '.';
-    UiSeams().message(parent, QStringLiteral("Tethrix"), message, QMessageBox::Critical, informative);
+    UiSeams().message(parent, QStringLiteral("Tethrix"), message, QMessageBox::Critical, Said(informative));
 }

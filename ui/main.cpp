@@ -2,6 +2,8 @@
 #include "MainWindow.h"
 #include "SafeFile.h"
 #include "Seams.h"
+#include "Settings.h"
+#include "WindowLanguage.h"
 
 #include <QApplication>
 
@@ -14,6 +16,7 @@ int main(int, char **argv)
     QApplication::setApplicationName("Tethrix");
     QApplication::setOrganizationName("Brelm");
     QApplication::setApplicationVersion(TETHRIX_VERSION);
+    InstallLanguage(TethrixSettings::StoredLanguage());
     try {
         MainWindow window;
         window.show();

@@ -123,13 +123,13 @@ std::string Catalogue::Read(const std::string &text)
         Template t{{""}, {}, &translation.front()};
         for (size_t i = 0; i < english.size(); ++i) {
             if (english[i] == '%' && i + 1 < english.size() && english[i + 1] >= '1' && english[i + 1] <= '9') {
-                t.slots.push_back(english[++i] - '1');
+                t.argumentOf.push_back(english[++i] - '1');
                 t.parts.emplace_back();
             } else {
                 t.parts.back() += english[i];
             }
         }
-        if (!t.slots.empty())
+        if (!t.argumentOf.empty())
             templates.push_back(std::move(t));
     }
     const auto literal = [](const Template &t) {
@@ -147,11 +147,11 @@ bool Catalogue::Match(const Template &t, const std::string &text, size_t at, siz
                       std::vector<std::string> &args) const
 {
     const std::string &next = t.parts[slot + 1];
-    const bool last = slot + 1 == t.slots.size();
+    const bool last = slot + 1 == t.argumentOf.size();
     for (size_t end = text.find(next, at + 1); end != std::string::npos; end = text.find(next, end + 1)) {
         if (last && end + next.size() != text.size())
             continue;
-        args[static_cast<size_t>(t.slots[slot])] = text.substr(at, end - at);
+        args[static_cast<size_t>(t.argumentOf[slot])] = text.substr(at, end - at);
         if (last || Match(t, text, end + next.size(), slot + 1, args))
             return true;
     }

@@ -49,8 +49,8 @@ public:
 
 private:
     struct Template {
-        std::vector<std::string> parts;  // the literal texts between the slots
-        std::vector<int> slots;          // which argument each slot takes (0 for %1)
+        std::vector<std::string> parts;  // the literal texts around the arguments
+        std::vector<int> argumentOf;     // which argument each place between them takes (0: %1)
         const std::string *translation;
     };
     std::string Fill(const Template &t, const std::vector<std::string> &args) const;
