@@ -10,18 +10,16 @@ namespace {
 
 #include "LogInverses.inc"
 
-// The exp table and the log table's log c, made at first use.
+// The exp table and the log table's log c and c (= 1/(1/c), in two
+// doubles), made at first use.
 struct Tables {
     uint64_t exp[256];
-    double logc[128];
-    Tables()
-    {
-        tmath::BuildGlibcExpTable(exp);
-        for (int i = 0; i < 128; ++i)
-            logc[i] = tmath::LogOfInverse(LogInverses[i]);
-    }
+    double logc[128], chi[128], clo[128];
+    Tables();
 };
-const Tables &Built()
+// Inlined: exp and log, run hundreds of times a calculation, then test
+// only the guard of the tables' first use.
+__attribute__((always_inline)) inline const Tables &Built()
 {
     static const Tables tables;
     return tables;
@@ -50,19 +48,19 @@ constexpr double ExpC2 = 0x1.ffffffffffdbdp-2, ExpC3 = 0x1.555555555543cp-3, Exp
                  ExpC5 = 0x1.1111167a4d017p-7;
 
 // Results that under- or overflow: 2^k is scaled back into range first.
-double ExpSpecialCase(double tmp, uint64_t sbits, uint64_t ki, tmath::MultiplyAdd fma)
+double ExpSpecialCase(double tmp, uint64_t sbits, uint64_t ki)
 {
     if ((ki & 0x80000000) == 0) {
         sbits -= 1009ull << 52;
         const double scale = FromBits(sbits);
-        return 0x1p1009 * fma(scale, tmp, scale);
+        return 0x1p1009 * (scale + scale * tmp);
     }
     sbits += 1022ull << 52;
     const double scale = FromBits(sbits);
     double y = scale + scale * tmp;
     if (y < 1.0) {
         // Rounded once to the subnormal precision, not twice.
-        double lo = fma(scale, tmp, scale - y);
+        double lo = scale - y + scale * tmp;
         const double hi = 1.0 + y;
         lo = 1.0 - hi + y + lo;
         y = (hi + lo) - 1.0;
@@ -96,6 +94,20 @@ void TwoProduct(double a, double b, double &p, double &e)
     const double bh = tb - (tb - b), bl = b - bh;
     p = a * b;
     e = ((ah * bh - p) + ah * bl + al * bh) + al * bl;
+}
+
+Tables::Tables()
+{
+    tmath::BuildExpTable(exp);
+    for (int i = 0; i < 128; ++i) {
+        const double invc = LogInverses[i];
+        logc[i] = tmath::LogOfInverse(invc);
+        // chi = 1/invc rounded; clo the rest, from 1 − chi·invc exactly.
+        double p, e;
+        chi[i] = 1 / invc;
+        TwoProduct(chi[i], invc, p, e);
+        clo[i] = ((1 - p) - e) / invc;
+    }
 }
 
 // Exactly a + b = s + e.
@@ -152,7 +164,7 @@ Fixed operator/(Fixed a, uint32_t n)  // truncated
 
 namespace tmath {
 
-double GlibcExp(double x, MultiplyAdd fused, MultiplyAdd other)
+double exp(double x)
 {
     uint32_t abstop = Top12(x) & 0x7ff;
     if (abstop - Top12(0x1p-54) >= Top12(512.0) - Top12(0x1p-54)) {
@@ -163,30 +175,29 @@ double GlibcExp(double x, MultiplyAdd fused, MultiplyAdd other)
                 return 0.0;
             if (abstop >= Top12(INFINITY))
                 return 1.0 + x;
-            return Bits(x) >> 63 ? 0.0 : HUGE_VAL;
+            return Bits(x) >> 63 ? 0.0 : x * 0x1p1023;  // ∞, raising the overflow
         }
         abstop = 0;  // large |x|: the special case below
     }
-    double kd = other(InvLn2N, x, Shift);
+    double kd = InvLn2N * x + Shift;
     const uint64_t ki = Bits(kd);
     kd -= Shift;
-    const double r = other(kd, NegLn2loN, other(kd, NegLn2hiN, x));
+    const double r = x + kd * NegLn2hiN + kd * NegLn2loN;
     const uint64_t idx = 2 * (ki % 128);
     const uint64_t top = ki << (52 - 7);
     const uint64_t *table = Built().exp;
     const double tail = FromBits(table[idx]);
     const uint64_t sbits = table[idx + 1] + top;
     const double r2 = r * r;
-    const double tmp = other(r2 * r2, other(r, ExpC5, ExpC4), fused(r2, other(r, ExpC3, ExpC2), tail + r));
+    const double tmp = tail + r + r2 * (ExpC2 + r * ExpC3) + r2 * r2 * (ExpC4 + r * ExpC5);
     if (abstop == 0)
-        return ExpSpecialCase(tmp, sbits, ki, fused);
+        return ExpSpecialCase(tmp, sbits, ki);
     const double scale = FromBits(sbits);
-    return fused(scale, tmp, scale);
+    return scale + scale * tmp;
 }
 
-double GlibcLog(double x, MultiplyAdd reduce, MultiplyAdd fused, MultiplyAdd other)
+double log(double x)
 {
-    const MultiplyAdd fma = other;
     uint64_t ix = Bits(x);
     const uint32_t top = static_cast<uint32_t>(ix >> 48);
     constexpr uint64_t Lo = 0x3fee000000000000ull;  // 1 − 2^-4
@@ -196,28 +207,29 @@ double GlibcLog(double x, MultiplyAdd reduce, MultiplyAdd fused, MultiplyAdd oth
         if (ix == Bits(1.0))
             return 0;
         const double r = x - 1.0, r2 = r * r, r3 = r * r2;
-        const double poly =
-            fma(r3,
-                fma(r3, fma(r3, LogB[10], fma(r2, LogB[9], fma(r, LogB[8], LogB[7]))),
-                    fma(r2, LogB[6], fma(r, LogB[5], LogB[4]))),
-                fma(r2, LogB[3], fused(r, LogB[2], LogB[1])));
+        double y = r3 * (LogB[1] + r * LogB[2] + r2 * LogB[3] +
+                         r3 * (LogB[4] + r * LogB[5] + r2 * LogB[6] +
+                               r3 * (LogB[7] + r * LogB[8] + r2 * LogB[9] + r3 * LogB[10])));
         double w = r * 0x1p27;
         const double rhi = r + w - w, rlo = r - rhi;
         w = rhi * rhi * LogB[0];  // exact
         const double hi = r + w;
         double lo = r - hi + w;
-        lo = fma(LogB[0] * rlo, rhi + r, lo);
-        double y = fused(r3, poly, lo);
+        lo += LogB[0] * rlo * (rhi + r);
+        y += lo;
         y += hi;
         return y;
     }
     if (top - 0x0010 >= 0x7ff0 - 0x0010) {
+        // The faults the hardware's status flags would show are raised
+        // here too, and a NaN is made positive: its sign bit is no
+        // processor's to choose.
         if (ix * 2 == 0)
-            return -HUGE_VAL;
+            return -1.0 / std::fabs(x);  // −∞, a division by zero
         if (ix == Bits(INFINITY))
             return x;
         if ((top & 0x8000) || (top & 0x7ff0) == 0x7ff0)
-            return std::nan("");
+            return std::fabs((x - x) / (x - x));  // NaN, an invalid operation
         ix = Bits(x * 0x1p52);  // subnormal: normalize
         ix -= 52ull << 52;
     }
@@ -225,17 +237,19 @@ double GlibcLog(double x, MultiplyAdd reduce, MultiplyAdd fused, MultiplyAdd oth
     const int i = static_cast<int>((tmp >> (52 - 7)) % 128);
     const int k = static_cast<int>(static_cast<int64_t>(tmp) >> 52);
     const uint64_t iz = ix - (tmp & 0xfffull << 52);
-    const double invc = LogInverses[i], logc = Built().logc[i], z = FromBits(iz);
-    const double r = reduce(z, invc, -1.0);
+    const Tables &t = Built();
+    const double invc = LogInverses[i], logc = t.logc[i], z = FromBits(iz);
+    // r = z/c − 1 = (z − c)·invc, z − chi exact (chi within a factor 2 of z).
+    const double r = (z - t.chi[i] - t.clo[i]) * invc;
     const double kd = static_cast<double>(k);
-    const double w = fma(kd, Ln2hi, logc);
+    const double w = kd * Ln2hi + logc;
     const double hi = w + r;
-    const double lo = fma(kd, Ln2lo, w - hi + r);
+    const double lo = w - hi + r + kd * Ln2lo;
     const double r2 = r * r;
-    return fma(r * r2, fma(r2, fma(r, LogA[4], LogA[3]), fma(r, LogA[2], LogA[1])), fma(r2, LogA[0], lo)) + hi;
+    return lo + r2 * LogA[0] + r * r2 * (LogA[1] + r * LogA[2] + r2 * (LogA[3] + r * LogA[4])) + hi;
 }
 
-void BuildGlibcExpTable(uint64_t (&table)[256])
+void BuildExpTable(uint64_t (&table)[256])
 {
     // e^(ln 2/128) from its series, ln 2 to 160 bits; then its powers.
     const Fixed step = Fixed{0x40F34326, 0x03F2F6AF, 0xC9E3B398, 0xD1CF79AB, 0xB17217F7, 0} / 128;
@@ -263,72 +277,6 @@ void BuildGlibcExpTable(uint64_t (&table)[256])
     }
 }
 
-double ExactFma(double a, double b, double c)
-{
-    // Factors within 2^±400 and a sum within 2^±800: Dekker's splitting
-    // cannot overflow, nothing is subnormal, and no scaling is needed. The
-    // engine's exponentials and logarithms stay there.
-    const uint32_t ta = Top12(a) & 0x7ff, tb = Top12(b) & 0x7ff, tc = Top12(c) & 0x7ff;
-    if (ta - 623 < 800 && tb - 623 < 800 && (c == 0 || tc - 223 < 1600) && ta + tb - 1646 < 800) {
-        double ph, pl, sh, sl, v, w;
-        TwoProduct(a, b, ph, pl);
-        TwoSum(c, ph, sh, sl);
-        TwoSum(sl, pl, v, w);
-        if (w != 0 && (Bits(v) & 1) == 0)
-            v = FromBits(Bits(v) + ((w > 0) == (v > 0) ? 1 : -1));
-        return sh + v;
-    }
-    if (!std::isfinite(a) || !std::isfinite(b) || !std::isfinite(c) || a == 0 || b == 0)
-        return a * b + c;  // exact or not a number either way
-    // Scale the factors near 1 so that splitting cannot overflow; the
-    // scaling is undone exactly unless the result leaves the normal range.
-    int ea, eb;
-    const double ma = std::frexp(a, &ea), mb = std::frexp(b, &eb);
-    const int e = ea + eb;
-    const double cs = std::ldexp(c, -e);
-    if (e > 900 || e < -900 || (c != 0 && !std::isnormal(cs)))
-        return std::fma(a, b, c);  // outside the range of the engine's uses
-    double ph, pl, sh, sl, v, w;
-    TwoProduct(ma, mb, ph, pl);
-    TwoSum(cs, ph, sh, sl);
-    // v = (sl + pl) rounded to odd: the sum then rounds once, correctly.
-    TwoSum(sl, pl, v, w);
-    if (w != 0 && (Bits(v) & 1) == 0)
-        v = FromBits(Bits(v) + ((w > 0) == (v > 0) ? 1 : -1));
-    const double result = sh + v;
-    return std::ldexp(result, e);
-}
-
-double QuickFma(double a, double b, double c)
-{
-    const double p = a * b;
-    double s, e;
-    TwoSum(c, p, s, e);  // s + e = c + p exactly
-    // a·b = p + pe with |pe| at most half an ulp of p; the result rounds
-    // s + e + pe, which is s itself when that stays clear of half an ulp of
-    // s (the smaller half below a power of two).
-    const uint32_t ts = Top12(s) & 0x7ff, tp = Top12(p) & 0x7ff;
-    if (ts > 200 && ts < 2000 && tp > 100 && tp < 2000) {
-        const double halfUlpS = FromBits(static_cast<uint64_t>(ts - ((Bits(s) << 12) == 0 ? 54 : 53)) << 52);
-        const double halfUlpP = FromBits(static_cast<uint64_t>(tp - 53) << 52);
-        if (std::fabs(e) + halfUlpP < halfUlpS)
-            return s;
-    }
-    return ExactFma(a, b, c);
-}
-
-double ProductLessOne(double a, double b, double)
-{
-    double p, e;
-    TwoProduct(a, b, p, e);
-    return (p - 1) + e;  // p − 1 is exact: p lies within a factor 2 of 1
-}
-
-#ifndef TETHRIX_NATIVE_MATH
-double exp(double x) { return GlibcExp(x, &QuickFma, &PlainMultiplyAdd); }
-double log(double x) { return GlibcLog(x, &ProductLessOne, &QuickFma, &PlainMultiplyAdd); }
-#endif
-
 }  // namespace tmath
 
 namespace {
@@ -341,13 +289,17 @@ const double TanSeries[] = {0x1.5555555555555p-2, 0x1.1111111111111p-3, 0x1.ba1b
 const double SinSeries[] = {-0x1.5555555555555p-3, 0x1.1111111111111p-7, -0x1.a01a01a01a01ap-13, 0x1.71de3a556c734p-19, -0x1.ae64567f544e4p-26, 0x1.6124613a86d09p-33, -0x1.ae7f3e733b81fp-41, 0x1.952c77030ad4ap-49, -0x1.2f49b46814157p-57, 0x1.71b8ef6dcf572p-66, -0x1.761b41316381ap-75, 0x1.3f3ccdd165fa9p-84};
 const double CosSeries[] = {-0x1.0000000000000p-1, 0x1.5555555555555p-5, -0x1.6c16c16c16c17p-10, 0x1.a01a01a01a01ap-16, -0x1.27e4fb7789f5cp-22, 0x1.1eed8eff8d898p-29, -0x1.93974a8c07c9dp-37, 0x1.ae7f3e733b81fp-45, -0x1.6827863b97d97p-53, 0x1.e542ba4020225p-62, -0x1.0ce396db7f853p-70, 0x1.f2cf01972f578p-80};
 
-// t·P(t), P's coefficients c[0..11] of t⁰…t¹¹, by Horner.
+// t·P(t), P's coefficients c[0..11] of t⁰…t¹¹: its even and odd
+// coefficients by Horner in t², side by side, for half the latency.
 double TailOf(const double (&c)[12], double t)
 {
-    double p = c[11];
-    for (int i = 10; i >= 0; --i)
-        p = p * t + c[i];
-    return p * t;
+    const double t2 = t * t;
+    double even = c[10], odd = c[11];
+    for (int i = 8; i >= 0; i -= 2) {
+        even = even * t2 + c[i];
+        odd = odd * t2 + c[i + 1];
+    }
+    return (even + odd * t) * t;
 }
 
 // lead + tail rounded once when that rounding is certain: the exact
@@ -358,7 +310,12 @@ bool CertainSum(double lead, double tail, double &out)
     const double hi = lead + tail;
     const double lo = (lead - hi) + tail;  // exact, |lead| > |tail|
     const double bound = std::fabs(tail) * 0x1p-49;  // twelve roundings; the series' cut is far below
-    const double gap = std::fmin(std::nextafter(hi, HUGE_VAL) - hi, hi - std::nextafter(hi, -HUGE_VAL));
+    // The nearer neighbour's distance: an ulp of hi, half of one below a
+    // power of two (hi is normal, above 2^-970, so the ulp is too).
+    const uint64_t exponent = Bits(hi) & 0x7ff0000000000000ull;
+    double gap = FromBits(exponent - (52ull << 52));
+    if ((Bits(hi) & 0x000fffffffffffffull) == 0)
+        gap /= 2;
     if (std::fabs(lo) + bound < gap / 2) {
         out = hi;
         return true;
@@ -397,12 +354,10 @@ double RoundedCos(double x, double (*slow)(double))
     return slow(x);
 }
 
-#ifndef TETHRIX_NATIVE_MATH
 double sin(double x) { return RoundedSin(x, &WideSin); }
 double cos(double x) { return RoundedCos(x, &WideCos); }
 double tan(double x) { return RoundedTan(x, &WideTan); }
 double atan(double x) { return RoundedAtan(x, &WideAtan); }
 double asin(double x) { return RoundedAsin(x, &WideAsin); }
-#endif
 
 }  // namespace tmath

@@ -1,7 +1,6 @@
 // Sine, cosine, tangent, arctangent and arcsine carried in two doubles (an
 // unevaluated sum, some 104 bits) and rounded once to double: the slow path
-// of the correctly rounded functions where the C library's are not the
-// native ones. Every step is an exact transformation (Knuth's two-sum,
+// of the correctly rounded functions of PortableMath. Every step is an exact transformation (Knuth's two-sum,
 // Dekker's product) or a double-double operation with a relative error
 // near 2^-104, so the result rounds wrong only where the function lies
 // within about 2^-100 of a midpoint between two doubles.
@@ -173,27 +172,54 @@ int ReduceLarge(double x, Wide &r)
     return quadrant & 3;
 }
 
+// (−1)^(n/2)/n! for n = 0 … 29 in two doubles: n! is exact in them, then
+// one division each. Worked out at first use.
+struct TaylorCoefficients {
+    Wide c[30];
+    TaylorCoefficients()
+    {
+        Wide factorial{1, 0};
+        for (int n = 0; n < 30; ++n) {
+            if (n > 1)
+                factorial = factorial * Wide{static_cast<double>(n), 0};
+            c[n] = Wide{n / 2 % 2 ? -1.0 : 1.0, 0} / factorial;
+        }
+    }
+};
+const Wide *Taylor()
+{
+    static const TaylorCoefficients coefficients;
+    return coefficients.c;
+}
+
+// Σ c[n]·r2^((n − first)/2) for n = first, first + 2, … 29, by Horner: the
+// terms from r^17 on, below 2^-53 of the sum for |r| below 0.8, in doubles,
+// the rest in two.
+Wide SeriesIn(Wide r2, int first)
+{
+    const Wide *c = Taylor();
+    const int top = 29 - (29 - first) % 2;  // the last n of first's parity
+    double small = c[top].hi;
+    int n = top - 2;
+    for (; n >= 17; n -= 2)
+        small = small * r2.hi + c[n].hi;
+    Wide p{small, 0};
+    for (; n >= first; n -= 2)
+        p = p * r2 + c[n];
+    return p;
+}
+
 // Taylor series of sin r and cos r, |r| below 0.8: the last term taken,
 // r^29/29!, is below 2^-110.
 Wide SinOf(Wide r)
 {
     const Wide r2 = r * r;
-    Wide term = r, sum = r;
-    for (int n = 3; n <= 29; n += 2) {
-        term = -(term * r2 / Wide{static_cast<double>((n - 1) * n), 0});
-        sum = sum + term;
-    }
-    return sum;
+    return r + r * r2 * SeriesIn(r2, 3);
 }
 Wide CosOf(Wide r)
 {
     const Wide r2 = r * r;
-    Wide term{1, 0}, sum{1, 0};
-    for (int n = 2; n <= 28; n += 2) {
-        term = -(term * r2 / Wide{static_cast<double>((n - 1) * n), 0});
-        sum = sum + term;
-    }
-    return sum;
+    return Wide{1, 0} + r2 * SeriesIn(r2, 2);
 }
 
 // arctan y for 0 ≤ y ≤ 1: arctan(k/8) + arctan t, t = (y − k/8)/(1 + y·k/8)

@@ -82,9 +82,9 @@ const char *CalcEngine::Recalculate(float lapTime)
     // Airspeed from the lap time on the line-end radius, less a small
     // allowance proportional to the line length (its 1.6° and 32′ terms come
     // to 0.00063 ft per foot of line).
-    const double c1 = tmath::cos(0.027925268031909273);  // cos 1.6°
+    static const double c1 = tmath::cos(0.027925268031909273);  // cos 1.6°
     const Extended p = 1 - c1 * OneThird;
-    const double c2 = tmath::cos(0.00930842267730309);   // cos 32′
+    static const double c2 = tmath::cos(0.00930842267730309);   // cos 32′
     const double radiusAllowance = ToDouble((p - c2 * 2 * OneThird) * AllowancePerFoot * fc.LineLength);  // ft
     if (const char *error = CheckDivisor(radiusAllowance, lap))
         return error;  // a zero lap time faults here, before any solve
