@@ -6,8 +6,8 @@ cd "$(dirname "$0")/.."
 export NODE_PATH=/usr/share/nodejs  # emscripten's own modules, whichever Node runs it
 jobs=$(nproc)
 
-emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build build-web -j"$jobs"
+cmake --preset web > /dev/null
+cmake --build --preset web -j"$jobs"
 
 # Every outcome of the seeded random cases and the edge cases, against the
 # native engine's reference. Exp and log are the native library's own
