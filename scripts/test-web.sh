@@ -25,8 +25,14 @@ awk 'NR==FNR { want[FNR] = $0; next }
            exit (bad || listed != 10000 || differ * 200 > listed) }' \
   build-web/identity-reference.txt build-web/identity.txt
 
-# The page in a real browser.
 (cd web/tests && npm ci --no-audit --no-fund --loglevel=error)
+# The page's scripts against their JSDoc types and types/page.d.ts, which
+# derive what the page reads of each C function's answer from its layout.
+(cd web/tests && node_modules/.bin/tsc -p ../tsconfig.json)
+echo "web types: tsc --checkJs finds nothing"
+
+# Every answer of the C functions against its layout (the modules under
+# Node), then the page in a real browser.
 (cd web/tests && TETHRIX_SITE=../../build-web/site TETHRIX_CALC=../../build/tools/tethrix-calc \
   TETHRIX_SCREENSHOTS=../../build-web/screenshots TETHRIX_WINDOW_ODD_TEXTS=../../build/odd-texts-window.json \
-  node --test page.test.mjs robustness.test.mjs hangar.test.mjs laptimer.test.mjs)
+  node --test replies.test.mjs page.test.mjs robustness.test.mjs hangar.test.mjs laptimer.test.mjs)
