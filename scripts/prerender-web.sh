@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export NODE_PATH=/usr/share/nodejs
-emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build build-web -j"$(nproc)" --target web_site
+cmake --preset web > /dev/null
+cmake --build --preset web -j"$(nproc)" --target web_site
 (cd web/tests && npm ci --no-audit --no-fund --loglevel=error && TETHRIX_SITE=../../build-web/site node prerender.mjs ../start.html)
-cmake --build build-web -j"$(nproc)" --target web_site
+cmake --build --preset web -j"$(nproc)" --target web_site

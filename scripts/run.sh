@@ -3,8 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
+cmake --preset native
+cmake --build --preset native -j"$(nproc)"
 if [ -x build/ui/tethrix ]; then
   exec build/ui/tethrix "$@"
 else

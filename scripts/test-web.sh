@@ -6,8 +6,8 @@ cd "$(dirname "$0")/.."
 export NODE_PATH=/usr/share/nodejs  # emscripten's own modules, whichever Node runs it
 jobs=$(nproc)
 
-emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build build-web -j"$jobs"
+cmake --preset web > /dev/null
+cmake --build --preset web -j"$jobs"
 
 # Every outcome of the seeded random cases, the summed ones and the edge
 # cases, against the native engine's reference: both builds compute with the
@@ -21,8 +21,14 @@ awk 'NR==FNR { want[FNR] = $0; next }
            exit (bad || differ || listed != 10000 || FNR != 10002) }' \
   build-web/identity-reference.txt build-web/identity.txt
 
-# The page in a real browser.
 (cd web/tests && npm ci --no-audit --no-fund --loglevel=error)
+# The page's scripts against their JSDoc types and types/page.d.ts, which
+# derive what the page reads of each C function's answer from its layout.
+(cd web/tests && node_modules/.bin/tsc -p ../tsconfig.json)
+echo "web types: tsc --checkJs finds nothing"
+
+# Every answer of the C functions against its layout (the modules under
+# Node), then the page in a real browser.
 (cd web/tests && TETHRIX_SITE=../../build-web/site TETHRIX_CALC=../../build/tools/tethrix-calc \
   TETHRIX_SCREENSHOTS=../../build-web/screenshots TETHRIX_WINDOW_ODD_TEXTS=../../build/odd-texts-window.json \
-  node --test page.test.mjs robustness.test.mjs hangar.test.mjs laptimer.test.mjs)
+  node --test replies.test.mjs page.test.mjs robustness.test.mjs hangar.test.mjs laptimer.test.mjs)

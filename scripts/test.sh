@@ -7,25 +7,28 @@ bash scripts/install-deps.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs"
+# New and changed C++ lines follow .clang-format.
+bash scripts/check-format.sh
+
+# The builds are CMakePresets.json's: native (build/), sanitize, fuzz and web.
+cmake --preset native
+cmake --build --preset native -j"$jobs"
+ctest --preset native -j"$jobs"
 
 # The Debian package: built, unpacked, started and validated.
 (cd build && cpack > /dev/null)
 bash tests/package/check-package.sh build
 
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTETHRIX_SANITIZE=ON -DTETHRIX_BUILD_BENCH=OFF
-cmake --build build-sanitize -j"$jobs"
-ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+cmake --preset sanitize
+cmake --build --preset sanitize -j"$jobs"
+ctest --preset sanitize -j"$jobs"
 
 # A short bounded fuzzing run of the data-file reader, the number parser,
 # tethrix-calc's command line, the stored settings and the hangar file
 # (libFuzzer with ASan and UBSan); a crash, a sanitizer report or undefined
 # behaviour fails.
-cmake -S . -B build-fuzz -DTETHRIX_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build-fuzz -j"$jobs"
+cmake --preset fuzz
+cmake --build --preset fuzz -j"$jobs"
 fuzz() {  # target seconds [flags]
   local target=$1 seconds=$2
   local corpus=build-fuzz/corpus/$target

@@ -1,12 +1,18 @@
-// tethrix-calc's standard output of a calculation and of a comparison, as
-// scripts read it: numbers at full precision with a point, keys and
-// headers in English, whatever the locale.
+// tethrix-calc's standard output of a calculation, a sweep and a
+// comparison, as scripts read it: numbers at full precision with a point,
+// keys and headers in English, whatever the locale.
 #include "CalcOutput.h"
+#include "CalcArguments.h"
+#include "CalcCli.h"
 
 #include "Convert.h"
+#include "SweepThreads.h"
 #include "Sweep.h"
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <ostream>
 
 void AppendFiguresJson(std::string &text, const CaseFigures &figures, const FlightCase &fc, DisplayUnits units)
 {
@@ -121,4 +127,102 @@ void AppendConditions(std::string &text, const FlightCase &fc, DisplayUnits unit
             AppendFullPrecision(text, ToShown(key.measure, units, fc.*(key.field)));
     }
     text += "}";
+}
+
+// Writes text to out and checks that it got there.
+bool Emit(std::ostream &out, const std::string &text)
+{
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    return static_cast<bool>(out);
+}
+
+std::string WriteProblem()
+{
+    const int error = errno;
+    return std::string("cannot write the output") + (error != 0 ? std::string(": ") + std::strerror(error) : "");
+}
+
+// A sweep this long is solved on every usable core, one engine each.
+constexpr long ThreadedRows = 2048;
+
+int RunSweep(const SweepRange &range, const FlightCase &fc, bool json, std::ostream &out, std::ostream &err)
+{
+    // Rows go out as they are computed, through one reused buffer.
+    const bool windy = SweepIsWindy(fc, *range.key);
+    std::string buffer = json ? "[\n" : SweepCsvHeader(*range.key, range.hold, range.units, windy);
+    bool first = true;
+    bool failed = false;
+    SweepRow shown;
+    errno = 0;
+    const auto write = [&](const SweepRow &solved) {
+        if (failed)
+            return;
+        // Imperial rows go out as solved, without a copy.
+        const SweepRow &row = range.units == DisplayUnits::Imperial
+                                  ? solved
+                                  : (shown = ShownRow(solved, *range.key, range.units));
+        if (json) {
+            if (!first)
+                buffer += ",\n";
+            AppendSweepJsonRow(buffer, *range.key, row, range.hold, windy);
+        } else {
+            AppendSweepCsvRow(buffer, row, range.hold, windy);
+        }
+        first = false;
+        if (buffer.size() >= 1 << 16) {
+            failed = !Emit(out, buffer);
+            buffer.clear();
+        }
+    };
+    const long rows = SweepCount(range.from, range.to, range.step);
+    const int threads = UsableCores();
+    if (rows >= ThreadedRows && threads > 1) {
+        SweepOnThreads(
+            rows, threads,
+            [&](long first, long count, std::vector<SweepRow> &block) {
+                block.clear();
+                SweepEach(
+                    fc, *range.key, range.from, range.step, first, count,
+                    [&](const SweepRow &row) { block.push_back(row); }, range.hold, range.units);
+            },
+            write);
+    } else {
+        SweepEach(fc, *range.key, range.from, range.to, range.step, write, range.hold, range.units);
+    }
+    if (json)
+        buffer += "\n]\n";
+    if (failed || !Emit(out, buffer) || !out.flush()) {
+        err << "tethrix-calc: " << WriteProblem() << "\n";
+        return ExitFailure;
+    }
+    return ExitSuccess;
+}
+
+std::string CaseOutput(const CaseFigures &figures, const FlightCase &fc, DisplayUnits units, bool json,
+                       const std::vector<InputNote> &notes)
+{
+    std::string text;
+    if (json) {
+        text = "{";
+        AppendFiguresJson(text, figures, fc, units);
+        text += ", ";
+        AppendConditions(text, fc, units);
+        text += ", \"units\": ";
+        AppendJsonString(text, units == DisplayUnits::Metric ? "metric" : "imperial");
+        text += ", \"Warnings\": [";
+        for (const InputNote &note : notes) {
+            if (&note != &notes.front())
+                text += ", ";
+            AppendJsonString(text, std::string(note.key->key) + ": " + note.text);
+        }
+        text += "]}\n";
+    } else {
+        const HighestTension highest = HighestTensionOf(figures.values, fc);
+        for (int i = 0; i < FigureCount; ++i)
+            if (FigureShown(Figures[i], fc))
+                text += FigureText(Figures[i], figures.values[i], '.', units, highest.pounds, highest.downwind) + "\n";
+        text += "Lap Speed = " + FormatShown(Measure::Speed, units, figures.lapSpeed, 4) +
+                ShownUnit(Measure::Speed, units, " mph") + "\n";
+    }
+    return text;
 }

@@ -1,10 +1,32 @@
-// tethrix-calc's standard output: the figures, the conditions and the
-// comparison of two cases, as text, JSON or CSV.
+// tethrix-calc's standard output: the figures, the conditions, a sweep's
+// table and the comparison of two cases, as text, JSON or CSV, and the
+// checked writes that put them there.
 #pragma once
 
 #include "Comparison.h"
+#include "InputNotes.h"
 
+#include <iosfwd>
 #include <string>
+#include <vector>
+
+struct SweepRange;
+
+// Writes text to out and checks that it got there.
+bool Emit(std::ostream &out, const std::string &text);
+// "cannot write the output", with the reason errno holds.
+std::string WriteProblem();
+
+// One calculated case: each figure fc shows as a line of text and the lap
+// speed, or, with json, one object with the figures, the conditions, the
+// units and the notes on its inputs as "Warnings".
+std::string CaseOutput(const CaseFigures &figures, const FlightCase &fc, DisplayUnits units, bool json,
+                       const std::vector<InputNote> &notes);
+
+// --sweep: the table (CSV, or a JSON array with json) written to out as its
+// rows are solved; a write that fails is told on err. Returns the exit
+// status.
+int RunSweep(const SweepRange &range, const FlightCase &fc, bool json, std::ostream &out, std::ostream &err);
 
 // Every figure fc shows and the lap speed as JSON members, in the units
 // shown; a figure too large to show is null.

@@ -1,8 +1,10 @@
 // The flier's case as the page calls it: plain C functions, each answering
 // with a list of texts and a list of numbers that bindings.js reads back and
-// shapes into the strings, objects and arrays the page uses. Texts come in
-// as (pointer, length) in an arena bindings.js fills; bytes stay bytes.
-// Nothing is decided here.
+// shapes into the strings, objects and arrays the page uses. The order of
+// each answer is written once, as its layout in bindings.js (REPLIES), and
+// web/tests/replies.test.mjs holds every answer to it: an answer changed
+// here changes its layout there. Texts come in as (pointer, length) in an
+// arena bindings.js fills; bytes stay bytes. Nothing is decided here.
 #include "CaseEditor.h"
 #include "DataFile.h"
 #include "Reply.h"
@@ -114,7 +116,8 @@ EXPORT void tx_figureLines(CaseEditor *e)
 // once). Texts: what the figures' lines say, as one text from which the
 // handler builds fifteen lines (each line's figure then its comparison with
 // A, every one ended by a newline: no figure's text holds one); the lap
-// speed's text; A's name and what differs from A; the heading's cue; then the notes as {id, text}.
+// speed's text; A's name and what differs from A; the heading's cue; then
+// the notes as {id, text}.
 // Numbers: the figures in the units shown (NaN where there is none), the lap
 // speed as the figures, whether the figures belong to the inputs.
 EXPORT void tx_shown(CaseEditor *e)

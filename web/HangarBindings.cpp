@@ -7,7 +7,8 @@
 // (EditHangar): the call answers the records it changed, the page writes
 // exactly those to its storage in one transaction, and only then commits
 // the copy (tx_hangarCommit), or drops it when the write failed. So what
-// is shown is always what is stored. Nothing is decided here.
+// is shown is always what is stored. The order of each answer is its
+// layout in hangarBindings.js (HANGAR_REPLIES). Nothing is decided here.
 #include "EngineError.h"
 #include "FlierFields.h"
 #include "HangarChange.h"

@@ -1,7 +1,8 @@
 // The lap timers as the page calls them: the helper's taps and the pilot's
 // motion samples go in as numbers, the judged laps and their texts come
 // back, laid out as Bindings.cpp lays out its answers (counts, the numbers'
-// address, each text's address and length) for laptimer.js to read.
+// address, each text's address and length), in the order of their layout
+// in bindings.js (REPLIES.tx_lapReply), which judgedLaps reads.
 // Nothing is decided here.
 #include "LapTaps.h"
 #include "TurnLaps.h"

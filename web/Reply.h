@@ -1,6 +1,7 @@
 // What a call of the page's C functions answers: a list of texts and a list
 // of numbers, which tx_reply hands to bindings.js. Bindings.cpp and
-// HangarBindings.cpp both answer through these.
+// HangarBindings.cpp both answer through these, each answer in the order of
+// its layout (REPLIES in bindings.js, HANGAR_REPLIES in hangarBindings.js).
 #pragma once
 
 #include <string>

@@ -11,6 +11,7 @@ import {CONDITIONS_KEY, UNITS_KEY, START_KEY, CASE_KEY, storageProblem, storageR
 // This build's name: every file the page loads is asked for under it.
 const BUILD = '@BUILD@';
 
+/** @type {(id: any) => any} */
 const $ = id => document.getElementById(id);
 
 const tethrix = await createTethrix({locateFile: (path, folder) => folder + path + '?b=' + BUILD});
@@ -464,6 +465,7 @@ for (const type of ['input', 'change', 'keydown', 'click', 'toggle'])
 // The page's markup as it stands, each field's value written in, without
 // the charts (whose width is not known): the start built into the page.
 function startMarkup() {
+  /** @type {any} */
   const main = document.querySelector('main'), copy = main.cloneNode(true);
   const live = main.querySelectorAll('input, select'), kept = copy.querySelectorAll('input, select');
   live.forEach((field, i) => {

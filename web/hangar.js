@@ -129,6 +129,7 @@ export async function startHangar(page) {
   }
   // Edits and reads of the store one after another: a read never lands
   // between an edit made and its commit.
+  /** @returns {Promise<any>} */
   function serial(run) { return (queue = queue.then(run, run)); }
 
   // ---- The airplanes ----
@@ -290,6 +291,7 @@ export async function startHangar(page) {
       rows.sort((a, b) => {
         const x = key(a), y = key(b);
         if (numeric) {
+          // @ts-expect-error: true and false subtract as 1 and 0
           if (Number.isNaN(x.value) || Number.isNaN(y.value)) return Number.isNaN(x.value) - Number.isNaN(y.value);
           return down ? y.value - x.value : x.value - y.value;
         }
@@ -397,6 +399,7 @@ export async function startHangar(page) {
     if (!file) return;
     const bytes = file.size > MAX_FILE ? new Uint8Array(MAX_FILE + 1) : new Uint8Array(await file.arrayBuffer());
     $('ImportHangar').value = '';
+    /** @type {any} */
     let summary = null;
     const result = await change(() => {
       const r = H.import(bytes, file.name);

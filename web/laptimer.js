@@ -5,8 +5,8 @@
 // motion samples, and hands the mean to Lap Time as if typed.
 import {flightLog, onFlightLog} from './laphook.js?b=@BUILD@';
 
+/** @type {(id: any) => any} */
 const $ = id => document.getElementById(id);
-const decoder = new TextDecoder();
 
 // A press this long stops the pilot's timer; shorter touches (a lit screen
 // in a pocket gets touched) do nothing.
@@ -27,30 +27,14 @@ const SENSORS_MISSING = 'Motion sensors are missing or were refused here: tap at
 let tethrix, separator;
 let taps = [];
 let shown = {laps: [], use: {count: 0, mean: 0, text: ''}, timedBy: 'taps'};
+/** @type {any} */
 let flight = null;  // the pilot's timer while it runs
 
-// The core's answer to the last lap call: {texts, numbers}.
-function answer() {
-  const at = tethrix._tx_lapReply() >> 2, words = tethrix.HEAPU32, bytes = tethrix.HEAPU8;
-  const texts = [];
-  for (let i = 0; i < words[at]; ++i) {
-    const start = words[at + 3 + 2 * i];
-    texts.push(decoder.decode(bytes.subarray(start, start + words[at + 4 + 2 * i])));
-  }
-  const first = words[at + 2] >> 3;
-  return {texts, numbers: tethrix.HEAPF64.slice(first, first + words[at + 1])};
-}
 // The numbers the next call reads (taps, or samples of seven numbers); the
 // room for them first, as making it may move the core's memory.
 function put(numbers) {
   const at = tethrix._tx_lapIn(numbers.length) >> 3;
   tethrix.HEAPF64.set(numbers, at);
-}
-// The laps of an answer: summary, each lap's line and kind, the mean to use.
-function lapsOf({texts, numbers}) {
-  const n = texts.length - 2, laps = [];
-  for (let i = 0; i < n; ++i) laps.push({line: texts[1 + i], counted: numbers[2 * i + 1] === 0});
-  return {summary: texts[0], laps, use: {count: numbers[2 * n], mean: numbers[2 * n + 1], text: texts[n + 1]}};
 }
 
 // Each lap's line into a list, the newest on top.
@@ -78,7 +62,7 @@ function say(text) { $('LapNote').textContent = text; }
 function judgeTaps() {
   put(taps);
   tethrix._tx_lapsOfTaps(separator.charCodeAt(0));
-  show(lapsOf(answer()), 'taps');
+  show(tethrix.judgedLaps(), 'taps');
 }
 
 // ---- The helper's taps: the press is the pass ----
@@ -160,9 +144,11 @@ async function timeMyLaps() {
   if (flight) return;
   say('');
   // Asked on the tap itself: iOS grants the sensors only from one.
-  if (typeof DeviceMotionEvent !== 'undefined' && typeof DeviceMotionEvent.requestPermission === 'function') {
+  // (iOS's requestPermission is in no standard, nor in TypeScript's types.)
+  const motion = typeof DeviceMotionEvent !== 'undefined' ? /** @type {any} */ (DeviceMotionEvent) : undefined;
+  if (motion && typeof motion.requestPermission === 'function') {
     let granted = 'denied';
-    try { granted = await DeviceMotionEvent.requestPermission(); } catch {}
+    try { granted = await motion.requestPermission(); } catch {}
     if (granted !== 'granted') { say(SENSORS_MISSING); return; }
   }
   const counter = tethrix._tx_turnNew();
@@ -210,7 +196,7 @@ function flush(finish) {
   put(flight.samples);
   flight.samples = [];
   tethrix._tx_turnAdd(flight.counter, finish, separator.charCodeAt(0));
-  const judged = lapsOf(answer());
+  const judged = tethrix.judgedLaps();
   $('TurnSummary').textContent = judged.summary;
   list($('TurnLaps'), judged.laps.slice(-5));
   return judged;
