@@ -32,6 +32,7 @@ const HANGAR_REPLIES = /** @type {const} */ ({
   // cell (NaN for a text), as many cells to each flight.
   tx_logRows: {texts: [['texts']], numbers: [['values']]},
   tx_logCsv: {texts: ['text']},
+  tx_hangarIndex: {texts: [['texts']], numbers: [['numbers']]},  // index() reads it
 });
 Module['replies'] = HANGAR_REPLIES;  // for the tests
 

@@ -167,6 +167,7 @@ test("every answer falls into its layout's places", () => {
   H.file(); hangar('tx_hangarFile');
   edit(() => H.remove('a2', false), 'tx_hangarDelete');
   H.deleted(); hangar('tx_hangarDeleted');
+  H.index(); hangar('tx_hangarIndex');
   edit(() => H.deleteFlight('f1'), 'tx_hangarDeleteFlight');
   // An import answers as every edit does, then tx_imported says what it
   // brought; its answer is read here before that call.
