@@ -26,7 +26,7 @@ declare var _tx_hangarLoad: CFunction, _tx_hangarCommit: CFunction, _tx_hangarDr
   _tx_hangarKeep: CFunction, _tx_hangarRename: CFunction, _tx_hangarDuplicate: CFunction,
   _tx_hangarDelete: CFunction, _tx_hangarLogFlight: CFunction, _tx_hangarCorrect: CFunction,
   _tx_hangarDeleteFlight: CFunction, _tx_hangarImport: CFunction, _tx_imported: CFunction,
-  _tx_hangarFile: CFunction, _tx_fileName: CFunction, _tx_flightFields: CFunction, _tx_logColumns: CFunction,
+  _tx_hangarFile: CFunction, _tx_hangarIndex: CFunction, _tx_fileName: CFunction, _tx_flightFields: CFunction, _tx_logColumns: CFunction,
   _tx_logRows: CFunction, _tx_logCsv: CFunction;
 
 // ---- An answer's layout (wire.js's read) and what read makes of it ----
