@@ -53,8 +53,10 @@ function show(judged, timedBy) {
   $('UseLapTime').disabled = !judged.use.count;
   showLogButton();
 }
+// The hangar opens after the page is ready: the button's place is kept
+// until then, so that Time my laps never moves under a thumb.
 function showLogButton() {
-  $('LogFlight').hidden = !flightLog();
+  $('LogFlight').classList.toggle('unplaced', !flightLog());
   $('LogFlight').disabled = !shown.use.count;
 }
 function say(text) { $('LapNote').textContent = text; }

@@ -22,6 +22,10 @@ async function openTimer(context, before) {
   await page.waitForSelector('body[data-ready="true"]');
   await page.tap('#LapTimer summary');
   await page.waitForFunction(() => document.getElementById('LapSummary').textContent !== '');
+  // The hangar comes after the page is ready; nothing under a thumb moves when it does.
+  const placed = await page.locator('#TimeMyLaps').boundingBox();
+  await page.waitForSelector('body[data-hangar-ready="true"]');
+  assert.deepEqual(await page.locator('#TimeMyLaps').boundingBox(), placed);
   return page;
 }
 const lines = page => page.$$eval('#LapTimes li', items => items.map(li => li.textContent));
@@ -111,7 +115,7 @@ test('the pilot\'s own turn times the laps, and a hold stops it', async () => {
   const page = await openTimer(context);
   const land = await fly(page, {lapSeconds: 2.2});
   await page.tap('#TimeMyLaps');
-  assert.ok(await page.isVisible('#LapTiming'));
+  await page.waitForSelector('#LapTiming', {state: 'visible'});
   await waitForLaps(page, '3 laps counted');
   await page.screenshot({path: join(shots, 'lap-timer-turn.png')});
   // Touches do nothing while timing: a tap on the cover, or where a field is.
