@@ -132,7 +132,8 @@ std::string Catalogue::Read(const std::string &text)
         }
         if (!t.argumentOf.empty())
             templates.push_back(std::move(t));
-        else if (const size_t n = english.find("%n"); n != std::string::npos && english.find("%n", n + 2) == std::string::npos)
+        else if (const size_t n = english.find("%n");
+                 n != std::string::npos && english.find("%n", n + 2) == std::string::npos)
             counted.push_back({english.substr(0, n), english.substr(n + 2), &translation});
     }
     const auto literal = [](const Template &t) {

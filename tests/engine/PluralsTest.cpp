@@ -44,7 +44,8 @@ TEST(Plurals, a_count_is_translated_in_the_form_its_number_takes)
     EXPECT_EQ(lang::Plural(1, "%n flight", "%n flights"), "1 flight");
     EXPECT_EQ(lang::Plural(0, "%n flight", "%n flights"), "0 flights");
     // Inside a template, and never for a text that only looks like one.
-    EXPECT_EQ(ru.Translate(lang::Format("Deleted %1 and its %2.", {"Nobler", lang::Plural(3, "%n flight", "%n flights")})),
+    EXPECT_EQ(ru.Translate(
+                  lang::Format("Deleted %1 and its %2.", {"Nobler", lang::Plural(3, "%n flight", "%n flights")})),
               "Удалён Nobler и его 3 полёта.");
     for (const char *text : {"flights", "x flights", "1.5 flights", " 2 flights", "99999999999999999999 flights"})
         EXPECT_EQ(ru.Translate(text), text);
