@@ -15,7 +15,6 @@ static void EnsureHelpResources()
 {
     static const bool registered = [] {
         Q_INIT_RESOURCE(help);
-        Q_INIT_RESOURCE(help_languages);
         return true;
     }();
     (void)registered;

@@ -2,9 +2,11 @@
 // has its page, and the search finds pages by their words.
 #include "Help.h"
 #include "UiTestSupport.h"
+#include "Catalogue.h"
 
 #include <QFile>
 #include <QListWidget>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
 #include <QLineEdit>
@@ -80,6 +82,41 @@ private slots:
         // A field's own section: the page scrolled to its anchor.
         viewer.showTopic(HelpMainInputs, "WingArea");
         QVERIFY(viewer.currentPage().endsWith("topic2.html#WingArea"));
+    }
+
+    // Each language's help: every page written in it, with the English
+    // page's links and anchors, and found by its own words.
+    void every_language_has_every_page_with_its_links()
+    {
+        const auto read = [](const QString &path) {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+        };
+        const auto marks = [](const QString &html) {
+            QStringList found;
+            for (const auto &m : QRegularExpression("(?:href|id|name)=\"([^\"]+)\"").globalMatch(html))
+                found << m.captured(1);
+            return found;
+        };
+        QLocale::setDefault(QLocale::c());
+        QList<QPair<QString, QString>> english;
+        for (const auto &page : HelpPages())
+            english.append({page.second, read(page.second)});
+        for (int i = 1; i < lang::LanguageCount; ++i) {
+            const QString language = lang::Languages[i].code;
+            QLocale::setDefault(QLocale(language));
+            for (const auto &[path, html] : english) {
+                const QString translated = read(path);
+                QVERIFY2(translated != html, qPrintable(language + ": " + path + " is not translated"));
+                QCOMPARE(marks(translated), marks(html));
+            }
+            HelpViewer viewer;
+            const QString title = HelpPages().value(1).first;  // the main inputs' page
+            viewer.findChild<QLineEdit *>("HelpSearch")->setText(title.section(' ', 0, 0));
+            QVERIFY2(viewer.findChild<QListWidget *>("HelpResults")->findItems(title, Qt::MatchExactly).size() == 1,
+                     qPrintable(language + ": " + title));
+        }
+        QLocale::setDefault(QLocale::c());
     }
 };
 
