@@ -30,8 +30,8 @@ std::vector<FlightCase> TypicalCases(int n, bool holdConditions)
         fc.Weight = 38.0f + static_cast<float>(i % 9);
         fc.NumLines = 1 + i % 3;
         if (!holdConditions) {
-            fc.Temprature = 40.0f + static_cast<float>(i % 13) * 5;
-            fc.Preasure = static_cast<float>(i % 11) * 500;
+            fc.Temperature = 40.0f + static_cast<float>(i % 13) * 5;
+            fc.PressureAltitude = static_cast<float>(i % 11) * 500;
             fc.Humidity = static_cast<float>(i % 7) * 15;
         }
         cases.push_back(fc);

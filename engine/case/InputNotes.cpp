@@ -36,7 +36,7 @@ const Sensible *SensibleFor(const InputKey &key)
 // handle/leadout length when it is the larger part; none when they fit.
 const InputKey *LinesBlamedOn(const FlightCase &fc)
 {
-    const double lineFeet = fc.LineLength, handleFeet = fc.HndlLngth / 12.0;
+    const double lineFeet = fc.LineLength, handleFeet = fc.HandleLength / 12.0;
     const double metres = (lineFeet + handleFeet) * UnitFactors::MetresPerFoot;
     if (metres >= LineLengthRange.low && metres <= LineLengthRange.high)
         return nullptr;
@@ -130,7 +130,7 @@ Finding Examine(const InputKey &key, const FlightCase &fc, double airspeedMph, c
     double offset = 0;         // of the rest of that, imperial
     if (IsInput(key, "ll") && LinesBlamedOn(fc) == &key) {
         range = &LineLengthRange;
-        offset = fc.HndlLngth / 12.0;
+        offset = fc.HandleLength / 12.0;
         within = " for lines, handle and leadouts";
     } else if (IsInput(key, "hl") && LinesBlamedOn(fc) == &key) {
         range = &LineLengthRange;

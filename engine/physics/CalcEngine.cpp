@@ -73,9 +73,9 @@ const char *CalcEngine::Recalculate(float lapTime)
     const Extended lap = lapTime;
 
     lacft.SetLineCount(static_cast<unsigned>(fc.NumLines));
-    lacft.SetLineDiameter(double(fc.LineDia) * 1000.0);  // thousandths of an inch
-    lacft.SetGeometry(fc.LineLength + fc.HndlLngth * (1 / 12.0), fc.ArmLngth * (1 / 12.0),
-                       fc.WingLength * (1 / 12.0), fc.HndlAngl);
+    lacft.SetLineDiameter(double(fc.LineDiameter) * 1000.0);  // thousandths of an inch
+    lacft.SetGeometry(fc.LineLength + fc.HandleLength * (1 / 12.0), fc.ArmLength * (1 / 12.0),
+                       fc.WingLength * (1 / 12.0), fc.HandleAngle);
     lacft.SetWeight(fc.Weight);
     lacft.SetWingArea(fc.WingArea);
 
@@ -93,8 +93,8 @@ const char *CalcEngine::Recalculate(float lapTime)
     const double airspeed = ToDouble(radiusSpeed - allowanceSpeed);  // mph
     lacft.SetSpeeds(airspeed, fc.WindSpeed);
 
-    if (const char *error = air.SetConditions(double(fc.Preasure) * MetresPerFoot * 0.001,  // km
-                                              fc.Temprature / FahrenheitPerKelvin + KelvinAtZeroFahrenheit,
+    if (const char *error = air.SetConditions(double(fc.PressureAltitude) * MetresPerFoot * 0.001,  // km
+                                              fc.Temperature / FahrenheitPerKelvin + KelvinAtZeroFahrenheit,
                                               fc.Humidity))
         return error;
     air.ToImperial();
@@ -184,8 +184,8 @@ Checked<double> WingLoading(const FlightCase &fc)
 
 Checked<float> LapSpeed(const FlightCase &fc)
 {
-    const Checked<float> r = ToSingle(ToDouble(fc.HndlLngth * FeetPerInchL + fc.LineLength +
-                                               fc.WingLength * FeetPerInchL + fc.ArmLngth * FeetPerInchL));
+    const Checked<float> r = ToSingle(ToDouble(fc.HandleLength * FeetPerInchL + fc.LineLength +
+                                               fc.WingLength * FeetPerInchL + fc.ArmLength * FeetPerInchL));
     if (!r.ok())
         return r;
     const Extended circle = r.value * LapCircle;
@@ -202,14 +202,14 @@ const Extended WhatIfCircle = TETHRIX_EXTENDED(6.28);
 Checked<float> WhatIfLineLength(float lapSpeed, const FlightCase &fc, float lapTime)
 {
     const Extended radius = (FeetPerSecondPerMph * lapSpeed) * (1 / WhatIfCircle * lapTime);
-    return ToSingle(ToDouble(radius - FeetPerInchL * fc.HndlLngth - FeetPerInchL * fc.WingLength -
-                             FeetPerInchL * fc.ArmLngth));
+    return ToSingle(ToDouble(radius - FeetPerInchL * fc.HandleLength - FeetPerInchL * fc.WingLength -
+                             FeetPerInchL * fc.ArmLength));
 }
 
 Checked<float> WhatIfLapTime(float lapSpeed, const FlightCase &fc, float lineLength)
 {
-    const Checked<float> r = ToSingle(ToDouble(FeetPerInchL * fc.HndlLngth + FeetPerInchL * fc.WingLength +
-                                               FeetPerInchL * fc.ArmLngth + lineLength));
+    const Checked<float> r = ToSingle(ToDouble(FeetPerInchL * fc.HandleLength + FeetPerInchL * fc.WingLength +
+                                               FeetPerInchL * fc.ArmLength + lineLength));
     if (!r.ok())
         return r;
     const Extended circumference = WhatIfCircle * r.value;
@@ -223,7 +223,7 @@ float LapTimeAtSameSpeed(const FlightCase &fc, float lineLength)
 {
     // The flight path's radius as the lap speed takes it.
     const auto radius = [&fc](float line) {
-        return double(fc.HndlLngth) / 12 + double(line) + double(fc.WingLength) / 12 + double(fc.ArmLngth) / 12;
+        return double(fc.HandleLength) / 12 + double(line) + double(fc.WingLength) / 12 + double(fc.ArmLength) / 12;
     };
     const double from = radius(fc.LineLength), to = radius(lineLength);
     const double lap = double(fc.LapTime) * (to / from);

@@ -16,19 +16,19 @@
 struct FlightCase {
     std::string AcName;  // at most 70 characters typed
     int NumLines = 0;
-    float LineDia = 0;     // inches
-    float LineLength = 0;  // feet, eye to eye
-    float WingLength = 0;  // inches, inboard wing
-    float HndlLngth = 0;   // inches, handle/leadout
-    float Weight = 0;      // ounces
-    float LapTime = 0;     // seconds
-    float WingArea = 0;    // square inches
-    float ArmLngth = 0;    // inches
-    float HndlAngl = 0;    // degrees
-    float WindSpeed = 0;   // mph
-    float Temprature = 0;  // °F
-    float Preasure = 0;    // feet, pressure altitude
-    float Humidity = 0;    // percent
+    float LineDiameter = 0;      // inches
+    float LineLength = 0;        // feet, eye to eye
+    float WingLength = 0;        // inches, inboard wing
+    float HandleLength = 0;      // inches, handle/leadout
+    float Weight = 0;            // ounces
+    float LapTime = 0;           // seconds
+    float WingArea = 0;          // square inches
+    float ArmLength = 0;         // inches
+    float HandleAngle = 0;       // degrees
+    float WindSpeed = 0;         // mph
+    float Temperature = 0;       // °F
+    float PressureAltitude = 0;  // feet
+    float Humidity = 0;          // percent
     float PullMultiple = 0;  // the pull test's load over the airplane's weight
     float PullLoad = 0;      // pounds: a fixed pull-test load in place of the multiple; 0 or less: none
 };

@@ -16,7 +16,7 @@ TEST(DataFile, writes_the_nine_lines_in_order_with_a_point)
     FlightCase fc = DefaultFlightCase();
     EXPECT_EQ(DataFileText(fc), "an=Ringcruiser\r\nnl=2\r\nls=0.015000\r\nll=58.000000\r\nwl=25.500000\r\n"
                                 "hl=7.000000\r\nwt=42.000000\r\nlt=4.900000\r\nwa=512.000000\r\n");
-    fc.HndlAngl = 5;  // the flying conditions are not part of the file
+    fc.HandleAngle = 5;  // the flying conditions are not part of the file
     fc.Weight = -1.5f;
     EXPECT_NE(DataFileText(fc).find("wt=-1.500000\r\n"), std::string::npos);
     EXPECT_EQ(DataFileText(fc).find("5.000000"), std::string::npos);

@@ -76,16 +76,16 @@ INSTANTIATE_TEST_SUITE_P(Table, ReferenceCase, ::testing::Values(
              52.471, 60.083, 53.018, 8.0422, 0.83875, 9.8570, 580.85, 5.6302, 29.813, 62.208, 1346.4, 1.1977, 11.8125},
     EndToEnd{"B_wind_angle_one_line_hot_high_humid",
              [](FlightCase &f) {
-                 f.WindSpeed = 5; f.HndlAngl = 10; f.NumLines = 1; f.LineDia = 0.018f;
-                 f.Temprature = 90; f.Preasure = 3000; f.Humidity = 80;
+                 f.WindSpeed = 5; f.HandleAngle = 10; f.NumLines = 1; f.LineDiameter = 0.018f;
+                 f.Temperature = 90; f.PressureAltitude = 3000; f.Humidity = 80;
              },
              52.451, 60.060, 52.785, 6.5795, 0.49160, 5.0290, 603.18, 3.5840, 26.819, 62.185, 6146.9, 0.86235, 11.8125},
-    EndToEnd{"C_no_arm", [](FlightCase &f) { f.ArmLngth = 0; },
+    EndToEnd{"C_no_arm", [](FlightCase &f) { f.ArmLength = 0; },
              51.161, 58.583, 53.018, 7.8412, 0.80779, 9.1894, 566.34, 5.5612, 29.813, 60.708, 1346.4, 1.1977, 11.8125},
     EndToEnd{"D_three_lines_fast",
              [](FlightCase &f) {
                  f.NumLines = 3; f.LapTime = 4.2f; f.LineLength = 60; f.WingLength = 24;
-                 f.Weight = 48; f.WingArea = 600; f.HndlLngth = 6;
+                 f.Weight = 48; f.WingArea = 600; f.HandleLength = 6;
              },
              63.169, 62.000, 63.680, 12.909, 1.0700, 13.628, 699.28, 8.4516, 29.813, 64.000, 1346.4, 1.8585, 11.52}),
     [](const auto &info) { return std::string(info.param.name); });
@@ -136,7 +136,7 @@ TEST(Recalculate, engines_on_two_threads_give_what_each_gives_alone)
     // that differ in every model, leave each other's figures alone.
     const auto solve = [](float lapTime, float temperature, int count) {
         FlightCase fc = DefaultFlightCase();
-        fc.Temprature = temperature;
+        fc.Temperature = temperature;
         float groundSpeed = 0;
         CalcEngine engine(fc, groundSpeed);
         std::vector<double> figures;
@@ -178,14 +178,14 @@ TEST_P(RecalculateFault, is_reported_and_leaves_the_ground_speed_alone)
 
 INSTANTIATE_TEST_SUITE_P(Inputs, RecalculateFault, ::testing::Values(
     Fault{"lap_time_zero", [](FlightCase &f) { f.LapTime = 0; }, "Floating point division by zero"},
-    Fault{"absolute_zero", [](FlightCase &f) { f.Temprature = -459.67f; }, "absolute zero"},
-    Fault{"below_absolute_zero", [](FlightCase &f) { f.Temprature = -500; }, "absolute zero"},
-    Fault{"boiling_and_saturated", [](FlightCase &f) { f.Temprature = 215; f.Humidity = 100; }, "too hot and humid"},
-    Fault{"vapour_in_thin_air", [](FlightCase &f) { f.Preasure = 1e6f; }, "too thin at this pressure altitude"},
+    Fault{"absolute_zero", [](FlightCase &f) { f.Temperature = -459.67f; }, "absolute zero"},
+    Fault{"below_absolute_zero", [](FlightCase &f) { f.Temperature = -500; }, "absolute zero"},
+    Fault{"boiling_and_saturated", [](FlightCase &f) { f.Temperature = 215; f.Humidity = 100; }, "too hot and humid"},
+    Fault{"vapour_in_thin_air", [](FlightCase &f) { f.PressureAltitude = 1e6f; }, "too thin at this pressure altitude"},
     Fault{"radius_behind_the_flier",
-          [](FlightCase &f) { f.LineLength = 0; f.HndlLngth = 1; f.ArmLngth = 96; f.HndlAngl = 179; },
+          [](FlightCase &f) { f.LineLength = 0; f.HandleLength = 1; f.ArmLength = 96; f.HandleAngle = 179; },
           "flight radius"},
-    Fault{"altitude_beyond_the_air", [](FlightCase &f) { f.Preasure = 3e38f; }, "pressure altitude"}),
+    Fault{"altitude_beyond_the_air", [](FlightCase &f) { f.PressureAltitude = 3e38f; }, "pressure altitude"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // A trim figure too large for the window's labels fails the case; the first
@@ -213,7 +213,7 @@ TEST(Recalculate, a_negative_lap_time_is_clamped_not_a_fault)
 TEST(Sweep, the_lap_time_at_the_same_speed_grows_with_the_flight_path)
 {
     FlightCase fc = DefaultFlightCase();
-    const double path = fc.HndlLngth / 12.0 + fc.LineLength + fc.WingLength / 12.0 + fc.ArmLngth / 12.0;
+    const double path = fc.HandleLength / 12.0 + fc.LineLength + fc.WingLength / 12.0 + fc.ArmLength / 12.0;
     const float longer = static_cast<float>(2 * path - (path - fc.LineLength));
     EXPECT_NEAR(LapTimeAtSameSpeed(fc, longer), 2 * fc.LapTime, 1e-5);
     EXPECT_NEAR(LapTimeAtSameSpeed(fc, fc.LineLength / 2), fc.LapTime * (path - fc.LineLength / 2) / path, 1e-5);

@@ -49,7 +49,7 @@ Hangar Sample()
     EXPECT_EQ(h.AddAirplane("a1", Named("שחף עברית 日本語"), "", T0), "");
     FlightCase odd = Named("Odd \"quoted\\\" one");
     odd.Weight = 41.123456f;
-    odd.LineDia = 0.0000012f;
+    odd.LineDiameter = 0.0000012f;
     EXPECT_EQ(h.AddAirplane("c3", odd, "", T0), "");
     EXPECT_EQ(h.LogFlight(FlightOf("f2", "a1", T1)), "");
     EXPECT_EQ(h.LogFlight(FlightOf("f1", "a1", T0)), "");

@@ -33,22 +33,22 @@ inline FlightCase MakeCase(Random &r)
     const int adversarial = r.below(4);
     // Typical airplanes and days.
     fc.NumLines = 1 + r.below(3);
-    fc.LineDia = r.between(0.008, 0.03);
+    fc.LineDiameter = r.between(0.008, 0.03);
     fc.LineLength = r.between(20, 90);
     fc.WingLength = r.between(0, 40);
-    fc.HndlLngth = r.between(0, 12);
+    fc.HandleLength = r.between(0, 12);
     fc.Weight = r.between(8, 120);
     fc.LapTime = r.between(3, 7);
     fc.WingArea = r.between(150, 1000);
-    fc.ArmLngth = r.between(0, 30);
-    fc.HndlAngl = r.between(-45, 45);
+    fc.ArmLength = r.between(0, 30);
+    fc.HandleAngle = r.between(-45, 45);
     fc.WindSpeed = r.between(0, 25);
-    fc.Temprature = r.between(-30, 120);
-    fc.Preasure = r.between(-2000, 15000);
+    fc.Temperature = r.between(-30, 120);
+    fc.PressureAltitude = r.between(-2000, 15000);
     fc.Humidity = r.between(0, 100);
-    float *fields[] = {&fc.LineDia, &fc.LineLength, &fc.WingLength, &fc.HndlLngth, &fc.Weight,
-                       &fc.LapTime, &fc.WingArea,   &fc.ArmLngth,   &fc.HndlAngl,  &fc.WindSpeed,
-                       &fc.Temprature, &fc.Preasure, &fc.Humidity};
+    float *fields[] = {&fc.LineDiameter, &fc.LineLength, &fc.WingLength, &fc.HandleLength, &fc.Weight,
+                       &fc.LapTime, &fc.WingArea,   &fc.ArmLength,   &fc.HandleAngle,  &fc.WindSpeed,
+                       &fc.Temperature, &fc.PressureAltitude, &fc.Humidity};
     if (kind >= 5 && kind <= 7) {
         // Extreme: some inputs anywhere in the single-precision range.
         for (float *f : fields)
@@ -61,20 +61,20 @@ inline FlightCase MakeCase(Random &r)
         switch (r.below(12)) {
         case 0: fc.LapTime = r.below(2) ? 0.0f : -0.0f; break;
         case 1: fc.WindSpeed = r.between(40, 200); break;                        // wind near the airspeed
-        case 2: fc.Temprature = r.between(-600, -440); break;                    // near absolute zero
-        case 3: fc.Temprature = r.between(150, 400), fc.Humidity = r.between(50, 150); break;  // too humid
+        case 2: fc.Temperature = r.between(-600, -440); break;                    // near absolute zero
+        case 3: fc.Temperature = r.between(150, 400), fc.Humidity = r.between(50, 150); break;  // too humid
         case 4: {
             const float altitude = r.between(-4e6, 4e6);
-            fc.Preasure = altitude * static_cast<float>(r.below(2) ? 1 : 1e6);
+            fc.PressureAltitude = altitude * static_cast<float>(r.below(2) ? 1 : 1e6);
             break;
         }
-        case 5: fc.ArmLngth = r.between(500, 5000), fc.HndlAngl = r.between(90, 180); break;  // radius behind
-        case 6: fc.HndlAngl = r.between(-400, 400); break;
+        case 5: fc.ArmLength = r.between(500, 5000), fc.HandleAngle = r.between(90, 180); break;  // radius behind
+        case 6: fc.HandleAngle = r.between(-400, 400); break;
         case 7: fc.WingLength = fc.LineLength * 12 + r.between(-1, 1); break;     // wing as long as the lines
         case 8: fc.WingArea = r.below(2) ? 0.0f : r.extreme(); break;
         case 9: fc.LineLength = r.extreme(), fc.LapTime = r.extreme(); break;
-        case 10: fc.Weight = r.extreme(), fc.LineDia = r.extreme(); break;
-        default: fc.Temprature = r.extreme(), fc.Humidity = r.extreme(); break;
+        case 10: fc.Weight = r.extreme(), fc.LineDiameter = r.extreme(); break;
+        default: fc.Temperature = r.extreme(), fc.Humidity = r.extreme(); break;
         }
     }
     if (kind == 9 && adversarial > 0) {
@@ -84,26 +84,26 @@ inline FlightCase MakeCase(Random &r)
         const float sign = (r.next() & 1) ? 1.0f : -1.0f;
         switch (r.below(5)) {
         case 0:  // from the thinnest air the model takes, where its viscosity overflows
-            fc.Preasure = static_cast<float>(Power(r, 50, 16));
-            fc.Temprature = static_cast<float>(-459.67 + Power(r, -8, 135));
+            fc.PressureAltitude = static_cast<float>(Power(r, 50, 16));
+            fc.Temperature = static_cast<float>(-459.67 + Power(r, -8, 135));
             fc.Humidity = r.between(0, 100);
             break;
         case 1:
-            fc.Temprature = static_cast<float>(-459.67 + Power(r, -8, 135));
+            fc.Temperature = static_cast<float>(-459.67 + Power(r, -8, 135));
             fc.Humidity = r.between(0, 100);
             break;
         case 2:
-            fc.HndlAngl = static_cast<float>((r.below(5) - 2) * 90);
-            fc.ArmLngth = (fc.LineLength + fc.HndlLngth / 12.0f) * 12.0f * r.between(0.999, 1.001);
+            fc.HandleAngle = static_cast<float>((r.below(5) - 2) * 90);
+            fc.ArmLength = (fc.LineLength + fc.HandleLength / 12.0f) * 12.0f * r.between(0.999, 1.001);
             if (r.below(2))
-                fc.ArmLngth = (fc.LineLength + fc.HndlLngth * (1 / 12.0f)) * 12;
+                fc.ArmLength = (fc.LineLength + fc.HandleLength * (1 / 12.0f)) * 12;
             break;
         case 3:
             fc.WindSpeed = r.between(40, 70);
             fc.LapTime = r.between(4.5, 5.5);
             break;
         default:
-            fc.Preasure = sign * static_cast<float>(Power(r, 10, 118));
+            fc.PressureAltitude = sign * static_cast<float>(Power(r, 10, 118));
             break;
         }
     }
@@ -180,18 +180,18 @@ void EdgeCases(Visit visit)
             for (int j = -8; j <= 127; j += 9)
                 for (float humidity : {0.0f, 60.0f}) {
                     fc = DefaultFlightCase();
-                    fc.Preasure = static_cast<float>(std::ldexp(1.0 + k / 64.0, e));
-                    fc.Temprature = static_cast<float>(-459.67 + std::ldexp(1.1, j));
+                    fc.PressureAltitude = static_cast<float>(std::ldexp(1.0 + k / 64.0, e));
+                    fc.Temperature = static_cast<float>(-459.67 + std::ldexp(1.1, j));
                     fc.Humidity = humidity;
                     visit(fc);
                 }
     for (int angle = -180; angle <= 180; angle += 90)
         for (int step = -100; step <= 100; ++step) {
             fc = DefaultFlightCase();
-            fc.HndlAngl = static_cast<float>(angle);
-            fc.ArmLngth = std::nextafter((fc.LineLength + fc.HndlLngth / 12.0f) * 12.0f, step < 0 ? 0.0f : 1e9f);
+            fc.HandleAngle = static_cast<float>(angle);
+            fc.ArmLength = std::nextafter((fc.LineLength + fc.HandleLength / 12.0f) * 12.0f, step < 0 ? 0.0f : 1e9f);
             for (int i = 0; i < (step < 0 ? -step : step); ++i)
-                fc.ArmLngth = std::nextafter(fc.ArmLngth, step < 0 ? 0.0f : 1e9f);
+                fc.ArmLength = std::nextafter(fc.ArmLength, step < 0 ? 0.0f : 1e9f);
             visit(fc);
         }
     for (int wind = 4500; wind <= 6000; ++wind) {

@@ -139,7 +139,7 @@ TEST_F(HangarStoreTest, keeps_every_field_and_creates_the_file_with_the_first_ch
         [](Hangar &h) {
             FlightCase odd = Named("שחף \"quoted\\\" 日本語");
             odd.Weight = 41.123456f;
-            odd.LineDia = 0.0000012f;
+            odd.LineDiameter = 0.0000012f;
             return h.AddAirplane("a1", odd, "", T0);
         },
         [](Hangar &h) { return h.LogFlight(FlightOf("f2", "a1", T1)); },

@@ -515,7 +515,7 @@ TEST(TethrixCalc, compare_prints_both_cases_and_the_change_in_every_form)
                   "\"Differences\": [\"Line Diameter: A 0.381 mm, B 0.4572 mm\"]"), std::string::npos);
     // The stored flying conditions are A's as well as B's.
     const ConditionsReader hot = [](FlightCase &fc) {
-        fc.Temprature = 95;
+        fc.Temperature = 95;
         return std::vector<std::string>();
     };
     EXPECT_NE(Calc({"--compare", a, a, "--json"}, nullptr, hot).out.find("\"Differences\": []"), std::string::npos);

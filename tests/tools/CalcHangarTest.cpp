@@ -134,7 +134,7 @@ TEST(CalcHangar, an_airplane_calculates_as_its_data_file_with_every_option)
     const std::string stunt = Put("stunt.TQD", DataFileOfInputs(Sample().FindAirplane("s1")->inputs));
     const std::string twin = Put("twin.TQD", DataFileOfInputs(Sample().FindAirplane("t2")->inputs));
     const ConditionsReader hot = [](FlightCase &fc) {
-        fc.Temprature = 95;
+        fc.Temperature = 95;
         return std::vector<std::string>{"a stored warning"};
     };
     const ReportRenderer render = [&](const ReportLines &, std::string &pdf) {

@@ -266,8 +266,8 @@ private slots:
         // With the hand swung round behind the flier, lines shorter than the
         // arm put the airplane on the wrong side of the centre.
         FlightCase &fc = w->flightCase();
-        fc.HndlAngl = 179.9f;
-        fc.HndlLngth = 0;
+        fc.HandleAngle = 179.9f;
+        fc.HandleLength = 0;
         w->findChild<QLineEdit *>("LineLength")->setText("1.6");
         w->findChild<QLineEdit *>("HndlLngth")->setText("0");
         QTest::keyClick(w->findChild<QLineEdit *>("LineLength"), Qt::Key_Return);

@@ -51,15 +51,15 @@ private slots:
             d.findChild<QLineEdit *>("PullMultiple")->setText("8");
             QTest::mouseClick(d.findChild<QPushButton *>("SaveBtn"), Qt::LeftButton);
         });
-        QCOMPARE(w->flightCase().Temprature, 90.0f);
-        QCOMPARE(w->flightCase().Preasure, 12000.0f);
+        QCOMPARE(w->flightCase().Temperature, 90.0f);
+        QCOMPARE(w->flightCase().PressureAltitude, 12000.0f);
         QCOMPARE(QSettings().value("Altitude").toString(), QString("1.2E4"));
         QCOMPARE(QSettings().value("PullMultiple").toString(), QString("8"));
         QVERIFY(w->findChild<QLabel *>("DensAltLbl")->text().contains("1.6"));  // recalculated
         QCOMPARE(w->findChild<QLabel *>("PullTestLbl")->text(), QString("Pull Test = 21 pounds, 2.61 x Line Tension"));
         w.reset();
         w = std::make_unique<MainWindow>();
-        QCOMPARE(w->flightCase().Temprature, 90.0f);
+        QCOMPARE(w->flightCase().Temperature, 90.0f);
         QCOMPARE(w->flightCase().PullMultiple, 8.0f);
     }
 
@@ -86,7 +86,7 @@ private slots:
             QVERIFY(!note->isVisibleTo(&d));
             QTest::mouseClick(d.findChild<QPushButton *>("SaveBtn"), Qt::LeftButton);
         });
-        QCOMPARE(w->flightCase().Preasure, 1000.09f);
+        QCOMPARE(w->flightCase().PressureAltitude, 1000.09f);
         QCOMPARE(QSettings().value("Altitude").toString(), QString("1000.09"));
     }
 
@@ -100,7 +100,7 @@ private slots:
         QCOMPARE(QSettings().value("ArmLngth").toString(), QString("21.5"));
         w.reset();
         w = std::make_unique<MainWindow>();
-        QCOMPARE(w->flightCase().ArmLngth, 21.5f);
+        QCOMPARE(w->flightCase().ArmLength, 21.5f);
         QVERIFY(fx.messages.isEmpty());
     }
 
@@ -113,7 +113,7 @@ private slots:
             QVERIFY(d.isVisible());
             QCOMPARE(fx.messages.size(), 1);
             QCOMPARE(fx.messages[0].text, QString("'warm' is not a valid floating point value."));
-            QCOMPARE(w->flightCase().HndlAngl, 0.0f);
+            QCOMPARE(w->flightCase().HandleAngle, 0.0f);
             QTest::keyClick(d.findChild<QLineEdit *>("WindSpeed"), Qt::Key_F1);
         });
         QCOMPARE(QSettings().value("Temp").toString(), QString("75"));
@@ -143,7 +143,7 @@ private slots:
         QCOMPARE(fx.messages[0].text, QString("Another Tethrix window saved Relative Humidity 33 percent since this "
                                               "one read the settings: that is kept, and in force here too."));
         QCOMPARE(w->flightCase().Humidity, 33.0f);
-        QCOMPARE(w->flightCase().Temprature, 61.0f);
+        QCOMPARE(w->flightCase().Temperature, 61.0f);
         // Defaults then Save means every condition, the other's too.
         std::swap(w, other);
         withDialog([](ConditionsDialog &d) {
@@ -173,7 +173,7 @@ private slots:
             QCOMPARE(fx.messages[0].informative, QString("A sensible Preasure Altitude is -1000 to 15000 feet."));
         });
         QCOMPARE(QSettings().value("Altitude").toString(), QString("100"));
-        QCOMPARE(w->flightCase().Preasure, 100.0f);
+        QCOMPARE(w->flightCase().PressureAltitude, 100.0f);
         w->flightCase().LapTime = 0;  // the airplane fails whatever the conditions
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, withDialog([](ConditionsDialog &d) {
                                      d.findChild<QLineEdit *>("Temprature")->setText("80");
@@ -184,7 +184,7 @@ private slots:
 
     void dialog_defaults_then_cancel_recalculates_but_keeps_the_store()
     {
-        w->flightCase().ArmLngth = 30;
+        w->flightCase().ArmLength = 30;
         withDialog([](ConditionsDialog &d) {
             QCOMPARE(d.findChild<QLineEdit *>("ArmLngth")->text(), QString("30"));
             QTest::mouseClick(d.findChild<QPushButton *>("DefaultsBtn"), Qt::LeftButton);
@@ -193,7 +193,7 @@ private slots:
             QVERIFY(d.isVisible());  // Escape does nothing of its own
             QTest::mouseClick(d.findChild<QPushButton *>("ClxclBtn"), Qt::LeftButton);
         });
-        QCOMPARE(w->flightCase().ArmLngth, 18.0f);
+        QCOMPARE(w->flightCase().ArmLength, 18.0f);
         QCOMPARE(qRound(w->lapSpeed() * 100), 5436);
     }
 

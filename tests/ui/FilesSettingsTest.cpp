@@ -309,7 +309,7 @@ private slots:
             QCOMPARE(fx.messages.size(), 1);
             QVERIFY2(fx.messages[0].text.contains(found), qPrintable(fx.messages[0].text));
             QVERIFY(fx.messages[0].text.contains("it is kept as it is"));
-            QCOMPARE(w->flightCase().Temprature, 75.0f);
+            QCOMPARE(w->flightCase().Temperature, 75.0f);
             write("A.TQD", "lt=5");
             fx.nextOpen = files->filePath("A.TQD");
             w->Open();
@@ -334,7 +334,7 @@ private slots:
             w = std::make_unique<MainWindow>();
             QVERIFY(fx.messages.isEmpty());
             QCOMPARE(w->recentFiles().value(0), name);
-            QCOMPARE(w->flightCase().Temprature, 75.0f);
+            QCOMPARE(w->flightCase().Temperature, 75.0f);
         }
     }
 
@@ -356,10 +356,10 @@ private slots:
             "Invalid data type for 'Mru/MRU2': the entry is dropped.",
             "The stored 'Mru/MRU3' is longer than 4096 characters: the entry is dropped."}));
         const FlightCase &fc = w->flightCase();
-        QCOMPARE(fc.ArmLngth, 18.0f);
-        QCOMPARE(fc.HndlAngl, 1.5f);
+        QCOMPARE(fc.ArmLength, 18.0f);
+        QCOMPARE(fc.HandleAngle, 1.5f);
         QCOMPARE(fc.WindSpeed, 2.5f);  // stored under a comma locale, read under another
-        QCOMPARE(fc.Temprature, 75.0f);
+        QCOMPARE(fc.Temperature, 75.0f);
         QCOMPARE(w->recentFiles(), (QStringList{path("A.TQD"), "", "", "/b.TQD", ""}));
 
         // The good entries keep their places when the list is written back.
@@ -496,7 +496,7 @@ private slots:
         w = std::make_unique<MainWindow>();
         QCOMPARE(fx.messages.size(), 1);
         QVERIFY(fx.messages[0].text.contains("it holds a serialized value"));
-        QCOMPARE(w->flightCase().Temprature, 75.0f);
+        QCOMPARE(w->flightCase().Temperature, 75.0f);
         w.reset();
         QVERIFY(admin.open(QIODevice::ReadOnly));
         QCOMPARE(admin.readAll(), damaged);
@@ -519,8 +519,8 @@ private slots:
         fx.messages.clear();
         w = std::make_unique<MainWindow>();
         QCOMPARE(fx.messages.size(), 0);
-        QCOMPARE(w->flightCase().ArmLngth, 20.0f);    // the user's own value
-        QCOMPARE(w->flightCase().Temprature, 80.0f);  // the administrator's, where the user has none
+        QCOMPARE(w->flightCase().ArmLength, 20.0f);    // the user's own value
+        QCOMPARE(w->flightCase().Temperature, 80.0f);  // the administrator's, where the user has none
         QCOMPARE(w->recentFiles().value(0), QString("@Variant(1).TQD"));
         QCOMPARE(w->recentFiles().value(1), "/" + QString(4095, 'p'));
     }

@@ -220,7 +220,7 @@ private slots:
         QTest::keyClick(field("LapTime"), Qt::Key_Return);
         QCOMPARE(w->flightCase().LapTime, 4.9f);
         retype("LineDia", ".");
-        QCOMPARE(w->flightCase().LineDia, 0.0f);
+        QCOMPARE(w->flightCase().LineDiameter, 0.0f);
         fx.messages.clear();
         field("WingArea")->setText("1E39");  // does not fit single precision
         QCOMPARE(fx.messages.size(), 1);
@@ -281,7 +281,7 @@ private slots:
 
     void engine_errors_reach_the_error_box()
     {
-        w->flightCase().Temprature = -500;
+        w->flightCase().Temperature = -500;
         QTest::keyClick(field("LineLength"), Qt::Key_Return);
         QCOMPARE(fx.messages.size(), 1);
         QVERIFY(fx.messages[0].text.contains("absolute zero"));

@@ -186,8 +186,8 @@ private slots:
             OpenConditionsDialog->findChild<QPushButton *>("SaveBtn")->click();
         });
         w->EditConditions();
-        QCOMPARE(w->flightCase().Temprature, 75.0f);  // left as shown: not moved by rounding
-        QCOMPARE(w->flightCase().Preasure, static_cast<float>(500 / 0.3048));
+        QCOMPARE(w->flightCase().Temperature, 75.0f);  // left as shown: not moved by rounding
+        QCOMPARE(w->flightCase().PressureAltitude, static_cast<float>(500 / 0.3048));
         store.sync();
         QCOMPARE(store.value("Temp").toString(), QString("75"));
         QCOMPARE(store.value("Altitude").toString(), QString::fromStdString(FullPrecision(float(500 / 0.3048))));

@@ -23,7 +23,7 @@ int main()
                 fc.LapTime = 4.4f + 0.02f * static_cast<float>(i % 50);
                 fc.LineLength = 52.0f + static_cast<float>(i % 17);
                 if (varying)
-                    fc.Temprature = 40.0f + static_cast<float>(i % 13) * 5;
+                    fc.Temperature = 40.0f + static_cast<float>(i % 13) * 5;
                 sink += engine.Recalculate(fc.LapTime) != nullptr;
                 sink += groundSpeed;
             }
