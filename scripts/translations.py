@@ -19,8 +19,9 @@ context, "Tethrix", so that every face translates them alike.
       the same for tethrix-calc, as lines "english<TAB>translation…" with
       \\n, \\t and \\\\ escaped.
   translations.py check
-      fails on any text missing or unfinished and any placeholder lost or
-      added, in every catalogue, and on any warning of lrelease.
+      fails on any text of the sources missing from a catalogue, any text
+      unfinished, any placeholder lost or added, in every catalogue, and on
+      any warning of lrelease.
 """
 import glob
 import html
@@ -195,8 +196,12 @@ def placeholders(text):
 
 def check():
     problems = []
+    wanted = {(c, s) for c, s, _ in window_messages()} | {(CONTEXT, s) for s in core_texts()}
     for language in LANGUAGES:
         _, messages = read_ts(ts_path(language))
+        held = {(c, s) for c, s, _, _ in messages}
+        for context, source in sorted(wanted - held):
+            problems.append(f'{language} {context}: {source!r} is missing (translations.py update adds it)')
         for context, source, numerus, value in messages:
             where = f'{language} {context}: {source!r}'
             if value is None:
