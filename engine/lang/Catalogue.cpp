@@ -238,6 +238,23 @@ Catalogue::Rendering Catalogue::Render(const std::string &english, Renderings &d
             return best.english == 0;
         });
     }
+    // Sentences and lines, each its own text: "%1 is negative. A sensible %1 is …".
+    for (size_t at = 0; best.english > 0 && at + 1 < english.size(); ++at) {
+        const size_t skip = english[at] == '\n' ? 1 : english.compare(at, 2, ". ") == 0 ? 2 : 0;
+        if (skip == 0)
+            continue;
+        const size_t headEnd = skip == 2 ? at + 1 : at;
+        const Rendering head = Render(english.substr(0, headEnd), done);
+        const Rendering tail = Render(english.substr(at + skip), done);
+        if (head.english + tail.english < best.english)
+            best = {head.text + english.substr(headEnd, at + skip - headEnd) + tail.text, head.english + tail.english};
+    }
+    // A message given a full stop where it is shown.
+    if (best.english > 0 && english.size() > 1 && english.back() == '.') {
+        const Rendering bare = Render(english.substr(0, english.size() - 1), done);
+        if (bare.english < best.english)
+            best = {bare.text + ".", bare.english};
+    }
     done[english] = best;
     return best;
 }
