@@ -213,12 +213,19 @@ Catalogue::Rendering Catalogue::Render(const std::string &english, Renderings &d
     if (const auto seen = done.find(english); seen != done.end())
         return seen->second;
     Rendering best{english, Letters(english)};
-    const size_t unit = NumberEnd(english);
-    if (unit > 0 && unit < english.size()) {
-        if (const auto found = texts.find(english.substr(unit)); found != texts.end())
-            best = {english.substr(0, unit) + found->second.front(), 0};
-    }
     done.emplace(english, best);  // as it is, while a template made of nothing else is tried on it
+    // A number and its unit, perhaps after a caption: "Arm Length 18 inches".
+    for (size_t at = 0; best.english > 0 && at < english.size(); at = english.find(' ', at + 1)) {
+        const size_t from = at == 0 ? 0 : at + 1, unit = from + NumberEnd(english.substr(from));
+        if (unit == from)
+            continue;
+        const Rendering caption = at == 0 ? Rendering{"", 0} : Render(english.substr(0, at), done);
+        const auto found = texts.find(english.substr(unit));
+        if (caption.english == 0 && (unit == english.size() || found != texts.end()))
+            best = {caption.text + english.substr(at, unit - at) +
+                        (unit == english.size() ? "" : found->second.front()),
+                    0};
+    }
     for (const Template &t : templates) {
         if (best.english == 0)
             break;
@@ -238,12 +245,14 @@ Catalogue::Rendering Catalogue::Render(const std::string &english, Renderings &d
             return best.english == 0;
         });
     }
-    // Sentences and lines, each its own text: "%1 is negative. A sensible %1 is …".
+    // Lines, sentences and the items of a list, each its own text:
+    // "%1 is negative. A sensible %1 is …", "Arm Length 18 inches, Wind Speed …".
     for (size_t at = 0; best.english > 0 && at + 1 < english.size(); ++at) {
-        const size_t skip = english[at] == '\n' ? 1 : english.compare(at, 2, ". ") == 0 ? 2 : 0;
+        const bool stop = english[at + 1] == ' ' && (english[at] == '.' || english[at] == ',' || english[at] == ';');
+        const size_t skip = english[at] == '\n' ? 1 : stop ? 2 : 0;
         if (skip == 0)
             continue;
-        const size_t headEnd = skip == 2 ? at + 1 : at;
+        const size_t headEnd = english[at] == '.' ? at + 1 : at;
         const Rendering head = Render(english.substr(0, headEnd), done);
         const Rendering tail = Render(english.substr(at + skip), done);
         if (head.english + tail.english < best.english)

@@ -47,9 +47,10 @@ public:
     // that leaves the fewest letters in English wins, its arguments being
     // translated in turn; on a tie the template with the most literal text
     // ("%1 = %2" only where nothing more particular fits). A number with a
-    // unit the catalogue holds after it ("12.5 inches") keeps the number;
-    // sentences and lines are translated each on its own, and a message
-    // given a full stop as the one without it.
+    // unit the catalogue holds after it ("12.5 inches", "Arm Length 18
+    // inches") keeps the number; lines, sentences and the items of a list
+    // are translated each on its own, and a message given a full stop as
+    // the one without it.
     std::string Translate(const std::string &english) const;
     // A text with %n in it, in the form n takes, with n in place of %n.
     std::string Count(const std::string &english, long long n) const;

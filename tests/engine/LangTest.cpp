@@ -60,6 +60,7 @@ TEST(Lang, translate_prefers_the_split_whose_arguments_translate_and_longer_temp
         {"Line Length is 500 feet, outside the 10 to 300 feet the line model takes. It is calculated as 300 feet.",
          "Leinenlänge ist 500 Fuß, außerhalb 10 bis 300 Fuß. Gerechnet wird mit 300 Fuß."},
         {"A: ", "A: "},  // an empty argument
+        {"Line Length 60 feet, Wing Area 12,5", "Leinenlänge 60 Fuß, Flügelfläche 12,5"},
         {"The Wing Area is missing. 12.5 feet\nLine Length", "Flügelfläche fehlt. 12.5 Fuß\nLeinenlänge"},
         {"Lap 3: 4.5 feet (Wing Area)", "Runde 3: 4.5 Fuß (Flügelfläche)"},
         {"Lap 3: odd (unknown)", "Runde 3: odd (unknown)"},
