@@ -254,9 +254,14 @@ Catalogue::Rendering Catalogue::Render(const std::string &english, Renderings &d
             continue;
         const size_t headEnd = english[at] == '.' ? at + 1 : at;
         const Rendering head = Render(english.substr(0, headEnd), done);
-        const Rendering tail = Render(english.substr(at + skip), done);
+        // A sentence the catalogue holds with the blank before it, as
+        // " Numbers here take a decimal point ('.')." is.
+        const auto spaced = skip == 2 ? texts.find(english.substr(at + 1)) : texts.end();
+        const size_t tailAt = spaced != texts.end() ? at + 1 : at + skip;
+        const Rendering tail = spaced != texts.end() ? Rendering{spaced->second.front(), 0}
+                                                     : Render(english.substr(tailAt), done);
         if (head.english + tail.english < best.english)
-            best = {head.text + english.substr(headEnd, at + skip - headEnd) + tail.text, head.english + tail.english};
+            best = {head.text + english.substr(headEnd, tailAt - headEnd) + tail.text, head.english + tail.english};
     }
     // A message given a full stop where it is shown.
     if (best.english > 0 && english.size() > 1 && english.back() == '.') {

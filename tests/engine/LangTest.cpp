@@ -2,6 +2,9 @@
 // whole in another language.
 #include "Catalogue.h"
 #include "Format.h"
+#include "HangarLog.h"
+#include "InputNotes.h"
+#include "LapTaps.h"
 
 #include <gtest/gtest.h>
 
@@ -74,4 +77,28 @@ TEST(Lang, a_template_made_of_an_argument_alone_ends)
     const lang::Catalogue c = Read("#language\tde\n%1\t[%1]\nA\tB\n");
     EXPECT_EQ(c.Translate("A"), "B");
     EXPECT_EQ(c.Translate("xyz"), "xyz");
+}
+
+TEST(Lang, composed_messages_of_the_core_translate_whole_with_their_numbers)
+{
+    const lang::Catalogue de = Read("#language\tde\n"
+                                    "Line Length (Eye to Eye)\tLeinenlänge (Öse zu Öse)\n"
+                                    "%1 takes a number, such as %2.\t%1 nimmt eine Zahl, etwa %2.\n"
+                                    " Numbers here take a decimal comma (',').\t Zahlen hier mit Dezimalkomma (',').\n"
+                                    "%1 s\t%1 s\n"
+                                    "Lap %1: %2 (missed tap, left out)\tRunde %1: %2 (Tippen verpasst, ausgelassen)\n"
+                                    "From %1: %2.\tAus %1: %2.\n"
+                                    "Added %1\tNeu: %1\n"
+                                    "%1 airplanes (%2)\t%1 Flugzeuge (%2)\n"
+                                    "%1 and %2\t%1 und %2\n"
+                                    "%1 flights\t%1 Flüge\n");
+    EXPECT_EQ(de.Translate(AdviceOnText(*FindInputKey("ll"), DisplayUnits::Imperial, ',', "1.5").text),
+              "Leinenlänge (Öse zu Öse) nimmt eine Zahl, etwa 58. Zahlen hier mit Dezimalkomma (',').");
+    EXPECT_EQ(de.Translate(LapLine(3, {12.345, LapKind::MissedTap}, ',')),
+              "Runde 3: 12,345 s (Tippen verpasst, ausgelassen)");
+    ImportSummary added;
+    added.addedAirplanes = {"Ringcruiser", "Nobler"};
+    added.addedFlights = 2;
+    EXPECT_EQ(de.Translate(ImportSummaryText(added, "club.json")),
+              "Aus club.json: Neu: 2 Flugzeuge (Ringcruiser, Nobler) und 2 Flüge.");
 }
