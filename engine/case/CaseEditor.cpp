@@ -556,10 +556,12 @@ ReportLines CaseEditor::Report(const std::tm &localTime, std::string &error)
         else if (i >= FirstConditionKey)
             lines.conditionTexts.push_back(FormatShown(key.measure, units, fc.*(key.field), 4, separator));
     }
-    for (int i = 0; i < FigureCount; ++i)
-        lines.resultTexts.push_back(!figures[static_cast<size_t>(i)].shown ? std::string()
-                                    : figures[static_cast<size_t>(i)].text +
-                                          (pinned ? "   (" + ComparisonText(i) + ")" : std::string()));
+    for (int i = 0; i < FigureCount; ++i) {
+        const ShownFigure &f = figures[static_cast<size_t>(i)];
+        lines.resultTexts.push_back(!f.shown ? std::string()
+                                    : pinned ? lang::Format("%1   (%2)", {f.text, ComparisonText(i)})
+                                             : f.text);
+    }
     lines.comparedWith = AText();
     lines.differences = Differences();
     lines.firstLineFigure = FigureIndex("LineProjection");

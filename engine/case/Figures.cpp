@@ -70,7 +70,7 @@ int FigureIndex(const std::string &jsonKey)
     for (int i = 0; i < FigureCount; ++i)
         if (jsonKey == Figures[i].jsonKey)
             return i;
-    ProgramFault("No figure '" + jsonKey + "'");
+    ProgramFault(lang::Format("No figure '%1'", {jsonKey}));
 }
 
 Checked<CaseFigures> SolveCase(CalcEngine &engine, const FlightCase &fc, const float &groundSpeed)
@@ -116,9 +116,11 @@ namespace {
 // "Line Tension = 12.5 pounds", or the caption and why no value shows.
 std::string CaptionAndValue(const FigureInfo &figure, double value, char sep, DisplayUnits units)
 {
-    if (!ToSingle(value).ok())
+    const Checked<float> shown = ToSingle(value);
+    if (!shown.ok())
         return lang::Format("%1 is too large to show", {figure.caption});
-    return lang::Format("%1 = %2", {figure.caption, FigureValueText(figure, value, sep, units).substr(3)});
+    return lang::Format("%1 = %2", {figure.caption, FormatShown(figure.measure, units, shown.value, 4, sep) +
+                                                        ShownUnit(figure.measure, units, figure.unit)});
 }
 
 }  // namespace
