@@ -62,6 +62,17 @@ size_t Letters(const std::string &s)
     return n;
 }
 
+size_t Letters(const std::vector<std::string> &parts)
+{
+    size_t n = 0;
+    for (const std::string &p : parts)
+        n += Letters(p);
+    return n;
+}
+
+// A template with fewer letters than this is little more than punctuation.
+constexpr size_t FewLetters = 5;
+
 // Where a number that text starts with ends ("-1,5e+03 inches": at the
 // space); 0 when it starts with none.
 size_t NumberEnd(const std::string &text)
@@ -235,11 +246,18 @@ Catalogue::Rendering Catalogue::Render(const std::string &english, Renderings &d
         Match(t, english, t.parts[0].size(), 0, args, [&](const std::vector<std::string> &found) {
             std::vector<std::string> shown;
             size_t left = 0;
+            bool worded = false, touched = false;  // arguments with letters, and of them some translated
             for (const std::string &a : found) {
                 const Rendering r = a.empty() ? Rendering{a, 0} : Render(a, done);
                 shown.push_back(r.text);
                 left += r.english;
+                worded = worded || Letters(a) > 0;
+                touched = touched || (Letters(a) > 0 && r.english < Letters(a));
             }
+            // "%1 and %2", "A: %1" fit inside a name as well as around it:
+            // they take arguments only when some of them translate.
+            if (worded && !touched && Letters(t.parts) < FewLetters)
+                return false;
             if (left < best.english)
                 best = {Fill(*t.translation, shown), left};
             return best.english == 0;

@@ -25,6 +25,7 @@ const char *const German = "#language\tde\n"
                            "The %1 is missing\t%1 fehlt\n"
                            "Lap %1: %2\tRunde %1: %2\n"
                            "A: %1\tA: %1\n"
+                           "%1 and %2\t%1 und %2\n"
                            "%1 is %2, outside the %3 the line model takes%4.\t%1 ist %2, außerhalb %3%4.\n"
                            "%1 It is calculated as %2.\t%1 Gerechnet wird mit %2.\n";
 
@@ -66,7 +67,10 @@ TEST(Lang, translate_prefers_the_split_whose_arguments_translate_and_longer_temp
         {"Line Length 60 feet, Wing Area 12,5", "Leinenlänge 60 Fuß, Flügelfläche 12,5"},
         {"The Wing Area is missing. 12.5 feet\nLine Length", "Flügelfläche fehlt. 12.5 Fuß\nLeinenlänge"},
         {"Lap 3: 4.5 feet (Wing Area)", "Runde 3: 4.5 Fuß (Flügelfläche)"},
-        {"Lap 3: odd (unknown)", "Runde 3: odd (unknown)"},
+        // A short template ("Lap %1: %2", "%1 and %2", "A: %1") takes no
+        // arguments nothing of which translates: it would reach into names.
+        {"Lap 3: odd (unknown)", "Lap 3: odd (unknown)"},
+        {"A: Nobler and Son", "A: Nobler and Son"},
     };
     for (const auto &row : rows)
         EXPECT_EQ(de.Translate(row.english), row.german) << row.english;
