@@ -40,6 +40,9 @@ QT_BIN = os.environ.get('QT_BIN', '/usr/lib/qt6/bin')
 # The sources of the "Tethrix" context: everything a flier reads that is not
 # the window's own.
 CORE_SOURCES = ['engine/*/*.cpp', 'tools/*.cpp', 'report/*.cpp', 'storage/*.cpp', 'controls/*.cpp']
+# Their headers hold texts too (report lines, messages as constants), beside
+# keys and names: of those, only texts of more than one word are taken.
+CORE_HEADERS = [p[:-len('.cpp')] + '.h' for p in CORE_SOURCES]
 PAGE_SOURCES = ['web/*.js']
 PAGE_MARKUP = ['web/index.html', 'web/manifest.webmanifest']
 PLACEHOLDER = re.compile(r'%(?:\d|n|s)|\{[a-z]+\}')
@@ -56,22 +59,62 @@ def looks_like_text(s):
         return False  # names, keys, switches, paths
     if s.startswith(('"', '<', '{', '--', 'http')) or re.search(r'\.(h|cpp|js|css|json|png|svg|wasm)$', s):
         return False
+    if SQL.match(s):
+        return False  # the hangar store's statements
     return True
 
 
-def c_literals(source):
+SQL = re.compile(r'(CREATE|PRAGMA|SELECT|INSERT|UPDATE|DELETE|ALTER|DROP|BEGIN|COMMIT|ROLLBACK)\b')
+
+
+C_LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"')
+
+
+def c_source(source):
     source = re.sub(r'//[^\n]*', '', source)
     source = re.sub(r'(?m)^\s*#\s*include[^\n]*', '', source)
     source = re.sub(r'setObjectName\("[^"]*"\)', '', source)
-    source = re.sub(r'"\s*\n\s*"', '', source)  # adjacent literals are one
-    for m in re.finditer(r'"((?:[^"\\\n]|\\.)*)"', source):
-        text = m.group(1)
-        if '\\' in text:
-            try:
-                text = text.encode('utf8').decode('unicode_escape').encode('latin1').decode('utf8')
-            except (UnicodeDecodeError, UnicodeEncodeError):
-                pass
-        yield text
+    return re.sub(r'"\s*\n\s*"', '', source)  # adjacent literals are one
+
+
+def c_text(literal):
+    if '\\' in literal:
+        try:
+            return literal.encode('utf8').decode('unicode_escape').encode('latin1').decode('utf8')
+        except (UnicodeDecodeError, UnicodeEncodeError):
+            pass
+    return literal
+
+
+def c_literals(source):
+    for m in C_LITERAL.finditer(c_source(source)):
+        yield c_text(m.group(1))
+
+
+def format_templates(source):
+    """The templates of lang::Format: every literal of its first argument
+    (a choice of two with ?: gives both), texts however few their letters."""
+    source = c_source(source)
+    for m in re.finditer(r'\blang::Format\(', source):
+        depth, at = 0, m.end()
+        while at < len(source):
+            c = source[at]
+            if c == '"':
+                end = C_LITERAL.match(source, at)
+                if end is None:
+                    break
+                yield c_text(end.group(1))
+                at = end.end()
+                continue
+            if c in '([{':
+                depth += 1
+            elif c in ')]}':
+                if depth == 0:
+                    break
+                depth -= 1
+            elif c == ',' and depth == 0:
+                break
+            at += 1
 
 
 def js_literals(source):
@@ -95,13 +138,18 @@ def markup_texts(source):
 
 def core_texts():
     found = set()
-    for pattern, read in [(CORE_SOURCES, c_literals), (PAGE_SOURCES, js_literals), (PAGE_MARKUP, markup_texts)]:
+    header_texts = lambda source: (t for t in c_literals(source) if ' ' in t.strip())
+    for pattern, read in [(CORE_SOURCES, c_literals), (CORE_HEADERS, header_texts), (PAGE_SOURCES, js_literals),
+                          (PAGE_MARKUP, markup_texts)]:
         for glob_pattern in pattern:
             for path in sorted(glob.glob(os.path.join(ROOT, glob_pattern))):
                 if '/engine/lang/' in path:
                     continue  # the languages' own names, and the catalogue's reader
                 with open(path, encoding='utf8') as f:
-                    found.update(t for t in read(f.read()) if looks_like_text(t))
+                    source = f.read()
+                found.update(t for t in read(source) if looks_like_text(t))
+                if read is c_literals:
+                    found.update(format_templates(source))
     return sorted(found)
 
 

@@ -59,7 +59,7 @@ QString WritableFolderProblem(const QString &folder)
         at = parent;
     }
     if (::access(QFile::encodeName(at).constData(), W_OK | X_OK) != 0)
-        return SystemReason(errno) + " (" + Shown(at) + ")";
+        return QStringLiteral("%1 (%2)").arg(SystemReason(errno), Shown(at));
     return {};
 }
 
@@ -155,7 +155,7 @@ struct HangarStore::Private {
         if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
             return text;
         if (const int system = SystemErrorOf(*static_cast<void *const *>(handle.constData())); system != 0)
-            text += QStringLiteral(": ") + SystemReason(system);
+            text = QStringLiteral("%1: %2").arg(text, SystemReason(system));
         return text;
     }
 

@@ -1,4 +1,5 @@
 #include "Modules.h"
+#include "Format.h"
 
 #include <dlfcn.h>
 #include <link.h>
@@ -61,9 +62,9 @@ void *ModuleEntry(const std::string &name, const char *entry, std::string &error
         }
         if (void *address = dlsym(handle, entry))
             return address;
-        error = "the module " + path + " has no " + entry;
+        error = lang::Format("the module %1 has no %2", {path, entry});
         return nullptr;
     }
-    error = "the program's module " + file + " is missing";
+    error = lang::Format("the program's module %1 is missing", {file});
     return nullptr;
 }

@@ -1,4 +1,5 @@
 #include "SafeFile.h"
+#include "Format.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -30,7 +31,7 @@ std::string SizeReason(std::size_t maxBytes)
 {
     if (maxBytes == MaxDataFileBytes)
         return DataFileTooLarge;
-    return "it is larger than " + std::to_string(maxBytes) + " bytes";
+    return lang::Format("it is larger than %1 bytes", {std::to_string(maxBytes)});
 }
 
 mode_t CurrentUmask()

@@ -223,8 +223,10 @@ QString UnusableStore(const QString &path, const std::string &content)
     }
     if (found.isEmpty())
         return QStringLiteral("it holds no settings, only other text");
-    return QStringLiteral("it holds no setting Tethrix keeps, only %1%2")
-        .arg(found.join(", "), own.allKeys().size() > found.size() ? QStringLiteral(" and others") : QString());
+    return (own.allKeys().size() > found.size()
+                ? QStringLiteral("it holds no setting Tethrix keeps, only %1 and others")
+                : QStringLiteral("it holds no setting Tethrix keeps, only %1"))
+        .arg(found.join(", "));
 }
 
 // Why the user's file must be neither read nor written, or empty.

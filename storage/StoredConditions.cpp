@@ -5,6 +5,7 @@
 #include "Figures.h"
 #include "Modules.h"
 #include "SafeFile.h"
+#include "Format.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -157,29 +158,30 @@ bool KnownSettingName(const std::string &name)
 std::optional<float> CheckStoredCondition(const std::string &name, float defaultValue, StoredKind kind,
                                           const std::string &text, std::vector<std::string> &problems)
 {
-    const std::string instead = "the default " + FormatNumber(defaultValue, 4) + " is used";
+    const std::string instead = lang::Format("the default %1 is used", {FormatNumber(defaultValue, 4)});
     switch (kind) {
     case StoredKind::Missing:
         for (int i = FirstLaterCondition; i < StoredConditionCount; ++i)
             if (name == StoredConditionNames[i])
                 return std::nullopt;  // stored since: the default, without a word
-        problems.push_back("The stored '" + name + "' is missing: " + instead);
+        problems.push_back(lang::Format("The stored '%1' is missing: %2", {name, instead}));
         return std::nullopt;
     case StoredKind::NotText:
-        problems.push_back("Invalid data type for '" + name + "': " + instead);
+        problems.push_back(lang::Format("Invalid data type for '%1': %2", {name, instead}));
         return std::nullopt;
     case StoredKind::Text:
         break;
     }
     if (text.size() > MaxStoredText) {
-        problems.push_back("The stored '" + name + "' is longer than " + std::to_string(MaxStoredText) +
-                           " characters: " + instead);
+        problems.push_back(lang::Format("The stored '%1' is longer than %2 characters: %3",
+                                        {name, std::to_string(MaxStoredText), instead}));
         return std::nullopt;
     }
     for (char sep : {'.', ','})
         if (const std::optional<float> value = ParseNumber(text, sep))
             return value;
-    problems.push_back("'" + Shown(text) + "' is not a valid floating point value for '" + name + "': " + instead);
+    problems.push_back(
+        lang::Format("'%1' is not a valid floating point value for '%2': %3", {Shown(text), name, instead}));
     return std::nullopt;
 }
 
@@ -210,7 +212,7 @@ StoredConditions ReadStoredConditions(const std::array<float, StoredConditionCou
     const SettingsModule *module = LoadModule<SettingsModule>("settings", "TethrixSettingsModule", problem);
     if (module == nullptr) {
         StoredConditions c;
-        c.problems.push_back("The stored settings cannot be read (" + problem + "): the defaults are used");
+        c.problems.push_back(lang::Format("The stored settings cannot be read (%1): the defaults are used", {problem}));
         return c;
     }
     return module->readConditions(defaults);

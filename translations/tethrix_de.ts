@@ -419,6 +419,14 @@
       <translation>Eingabedaten</translation>
     </message>
     <message>
+      <source>L&amp;anguage</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Language</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Lap Speed is on the whole circle of arm, handle, lines and inboard wing; Ground Speed on the circle through the handle.</source>
       <translation>Die Rundengeschwindigkeit gilt für den ganzen Kreis aus Arm, Griff, Leinen und Innenflügel, die Grundgeschwindigkeit für den Kreis durch den Griff.</translation>
     </message>
@@ -437,6 +445,14 @@
     <message>
       <source>Printing is not available: %1</source>
       <translation>Drucken ist nicht verfügbar: %1</translation>
+    </message>
+    <message>
+      <source>Tethrix will speak %1 from its next start.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The System's</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The trim charts cannot open: %1</source>
@@ -501,40 +517,8 @@ tethrix-calc: es wurde nichts hinzugefügt
 </translation>
     </message>
     <message>
-      <source> (A's value, then the change from it)</source>
-      <translation> (Wert von A, dann die Änderung dazu)</translation>
-    </message>
-    <message>
-      <source> (at byte </source>
-      <translation> (bei Byte </translation>
-    </message>
-    <message>
       <source> (default </source>
       <translation> (Vorgabe </translation>
-    </message>
-    <message>
-      <source> (double tap, left out)</source>
-      <translation> (doppelt getippt, nicht gezählt)</translation>
-    </message>
-    <message>
-      <source> (irregular, left out)</source>
-      <translation> (unregelmäßig, nicht gezählt)</translation>
-    </message>
-    <message>
-      <source> (missed tap, left out)</source>
-      <translation> (Tippen verpasst, nicht gezählt)</translation>
-    </message>
-    <message>
-      <source> A sensible </source>
-      <translation> Ein sinnvoller Wert für </translation>
-    </message>
-    <message>
-      <source> It is calculated as </source>
-      <translation> Gerechnet wird mit </translation>
-    </message>
-    <message>
-      <source> It reads like </source>
-      <translation> Das sieht aus wie </translation>
     </message>
     <message>
       <source> Numbers here take a decimal comma (',').</source>
@@ -549,18 +533,6 @@ tethrix-calc: es wurde nichts hinzugefügt
       <translation> Prozent</translation>
     </message>
     <message>
-      <source> The airspeed on these lines is outside </source>
-      <translation> Die Fluggeschwindigkeit an diesen Leinen liegt außerhalb </translation>
-    </message>
-    <message>
-      <source> These flying conditions are not saved.</source>
-      <translation> Diese Flugbedingungen werden nicht gespeichert.</translation>
-    </message>
-    <message>
-      <source> airplanes</source>
-      <translation> Modelle</translation>
-    </message>
-    <message>
       <source> airplanes match </source>
       <translation> Modelle passen zu </translation>
     </message>
@@ -569,40 +541,8 @@ tethrix-calc: es wurde nichts hinzugefügt
       <translation> und </translation>
     </message>
     <message>
-      <source> and others</source>
-      <translation> und andere</translation>
-    </message>
-    <message>
-      <source> appears twice</source>
-      <translation> kommt doppelt vor</translation>
-    </message>
-    <message>
-      <source> bytes</source>
-      <translation> Bytes</translation>
-    </message>
-    <message>
-      <source> cannot hold control characters other than line breaks and tabs</source>
-      <translation> darf außer Zeilenumbrüchen und Tabulatoren keine Steuerzeichen enthalten</translation>
-    </message>
-    <message>
-      <source> cannot hold line breaks, tabs or other control characters</source>
-      <translation> darf keine Zeilenumbrüche, Tabulatoren oder anderen Steuerzeichen enthalten</translation>
-    </message>
-    <message>
       <source> cannot run: </source>
       <translation> kann nicht laufen: </translation>
-    </message>
-    <message>
-      <source> characters</source>
-      <translation> Zeichen</translation>
-    </message>
-    <message>
-      <source> characters: </source>
-      <translation> Zeichen: </translation>
-    </message>
-    <message>
-      <source> counted.</source>
-      <translation> gezählt.</translation>
     </message>
     <message>
       <source> deg</source>
@@ -633,44 +573,12 @@ tethrix-calc: es wurde nichts hinzugefügt
       <translation> Fuß</translation>
     </message>
     <message>
-      <source> flights</source>
-      <translation> Flüge</translation>
-    </message>
-    <message>
-      <source> for </source>
-      <translation> für </translation>
-    </message>
-    <message>
-      <source> for lines, handle and leadouts</source>
-      <translation> für Leinen, Griff und Leinenausgänge</translation>
-    </message>
-    <message>
-      <source> for the </source>
-      <translation> für </translation>
-    </message>
-    <message>
-      <source> gives an airspeed outside </source>
-      <translation> ergibt eine Fluggeschwindigkeit außerhalb </translation>
-    </message>
-    <message>
-      <source> has no </source>
-      <translation> hat kein </translation>
-    </message>
-    <message>
-      <source> has no '</source>
-      <translation> hat kein '</translation>
-    </message>
-    <message>
       <source> holds </source>
       <translation> enthält </translation>
     </message>
     <message>
       <source> holds no airplanes</source>
       <translation> enthält keine Modelle</translation>
-    </message>
-    <message>
-      <source> hp)</source>
-      <translation> hp)</translation>
     </message>
     <message>
       <source> id </source>
@@ -689,140 +597,28 @@ tethrix-calc: es wurde nichts hinzugefügt
       <translation> Zoll</translation>
     </message>
     <message>
-      <source> is </source>
-      <translation> ist </translation>
-    </message>
-    <message>
-      <source> is at or above the airspeed, </source>
-      <translation> erreicht oder übersteigt die Fluggeschwindigkeit, </translation>
-    </message>
-    <message>
-      <source> is beyond -90 to 90 degrees</source>
-      <translation> liegt außerhalb von -90 bis 90 Grad</translation>
-    </message>
-    <message>
-      <source> is empty</source>
-      <translation> ist leer</translation>
-    </message>
-    <message>
-      <source> is infinite</source>
-      <translation> ist unendlich</translation>
-    </message>
-    <message>
-      <source> is longer than </source>
-      <translation> ist länger als </translation>
-    </message>
-    <message>
-      <source> is missing</source>
-      <translation> fehlt</translation>
-    </message>
-    <message>
-      <source> is negative, which has no physical meaning.</source>
-      <translation> ist negativ, was physikalisch keinen Sinn ergibt.</translation>
-    </message>
-    <message>
-      <source> is not a number</source>
-      <translation> ist keine Zahl</translation>
-    </message>
-    <message>
-      <source> is not one this version knows</source>
-      <translation> ist dieser Version unbekannt</translation>
-    </message>
-    <message>
       <source> is not the file of build </source>
       <translation> ist nicht die Datei von Build </translation>
-    </message>
-    <message>
-      <source> is not valid UTF-8 text</source>
-      <translation> ist kein gültiger UTF-8-Text</translation>
-    </message>
-    <message>
-      <source> is not valid UTF-8 text of at most 16 MiB</source>
-      <translation> ist kein gültiger UTF-8-Text von höchstens 16 MiB</translation>
-    </message>
-    <message>
-      <source> is out of range</source>
-      <translation> liegt außerhalb des Bereichs</translation>
-    </message>
-    <message>
-      <source> is outside 0 to 100 percent; it is calculated as </source>
-      <translation> liegt außerhalb von 0 bis 100 Prozent; gerechnet wird mit </translation>
-    </message>
-    <message>
-      <source> is outside the </source>
-      <translation> liegt außerhalb der </translation>
     </message>
     <message>
       <source> is too large to show</source>
       <translation> ist zu groß für die Anzeige</translation>
     </message>
     <message>
-      <source> is used</source>
-      <translation> wird verwendet</translation>
-    </message>
-    <message>
-      <source> kg)</source>
-      <translation> kg)</translation>
-    </message>
-    <message>
-      <source> lap</source>
-      <translation> Runde</translation>
-    </message>
-    <message>
       <source> laps</source>
       <translation> Runden</translation>
-    </message>
-    <message>
-      <source> more</source>
-      <translation> weitere</translation>
     </message>
     <message>
       <source> mph</source>
       <translation> mph</translation>
     </message>
     <message>
-      <source> mph the line model takes</source>
-      <translation> mph des Leinenmodells</translation>
-    </message>
-    <message>
-      <source> must be </source>
-      <translation> muss </translation>
-    </message>
-    <message>
-      <source> must be -90 to 90 degrees.</source>
-      <translation> muss zwischen -90 und 90 Grad liegen.</translation>
-    </message>
-    <message>
-      <source> must be 0 to 100 percent.</source>
-      <translation> muss zwischen 0 und 100 Prozent liegen.</translation>
-    </message>
-    <message>
-      <source> must be below the airspeed, </source>
-      <translation> muss unter der Fluggeschwindigkeit liegen, </translation>
-    </message>
-    <message>
-      <source> must be more than </source>
-      <translation> muss größer sein als </translation>
-    </message>
-    <message>
       <source> needs </source>
       <translation> braucht </translation>
     </message>
     <message>
-      <source> of </source>
-      <translation> von </translation>
-    </message>
-    <message>
-      <source> of any real altimeter.</source>
-      <translation> jedes echten Höhenmessers.</translation>
-    </message>
-    <message>
       <source> or has that id: </source>
       <translation> oder hat diese ID: </translation>
-    </message>
-    <message>
-      <source> or more.</source>
-      <translation> oder mehr betragen.</translation>
     </message>
     <message>
       <source> other names (--hangar alone lists them)</source>
@@ -837,10 +633,6 @@ tethrix-calc: es wurde nichts hinzugefügt
       <translation> oz/sq ft.</translation>
     </message>
     <message>
-      <source> percent.</source>
-      <translation> Prozent.</translation>
-    </message>
-    <message>
       <source> pounds</source>
       <translation> Pfund</translation>
     </message>
@@ -853,32 +645,8 @@ tethrix-calc: es wurde nichts hinzugefügt
       <translation> Sekunden</translation>
     </message>
     <message>
-      <source> shows '</source>
-      <translation> zeigt '</translation>
-    </message>
-    <message>
       <source> sq/in</source>
       <translation> sq/in</translation>
-    </message>
-    <message>
-      <source> takes a number, such as </source>
-      <translation> erwartet eine Zahl, etwa </translation>
-    </message>
-    <message>
-      <source> the line model takes</source>
-      <translation> des Leinenmodells</translation>
-    </message>
-    <message>
-      <source> time '</source>
-      <translation> Zeit '</translation>
-    </message>
-    <message>
-      <source> to </source>
-      <translation> bis </translation>
-    </message>
-    <message>
-      <source> turns so far. The first lap is left out.</source>
-      <translation> Runden bisher. Die erste Runde zählt nicht.</translation>
     </message>
     <message>
       <source> watts</source>
@@ -889,16 +657,180 @@ tethrix-calc: es wurde nichts hinzugefügt
       <translation> durch das eingebaute Modell ersetzt werden? Seine Eingaben gehen verloren, wenn sie nicht gespeichert sind.</translation>
     </message>
     <message>
-      <source> x Downwind Tension</source>
-      <translation> x Leinenzug Rückenwind</translation>
-    </message>
-    <message>
-      <source> x Line Tension</source>
-      <translation> x Leinenzug</translation>
-    </message>
-    <message>
       <source> x weight</source>
       <translation> x Gewicht</translation>
+    </message>
+    <message>
+      <source>%1   (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2 hp)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2 kg)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (at byte %2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 = %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 These flying conditions are not saved.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 airplane (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 airplanes (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 and %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 flight</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 flights</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 gives an airspeed outside the %2 to %3 mph the line model takes: it is calculated at %4 mph.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 has no '%2'</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, beyond what fliers meet.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, outside the %3 the line model takes for lines, handle and leadouts.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, outside the %3 the line model takes.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, which has no physical meaning.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is at or above the airspeed, %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is beyond -90 to 90 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is beyond -90 to 90 degrees; it is calculated as 0 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is empty: a calculation uses %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is empty: the figures use %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is negative, which has no physical meaning.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is outside 0 to 100 percent; it is calculated as %2 percent.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is too large to show</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 lap counted.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 laps counted.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 more</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be %2 or more.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be -90 to 90 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be 0 to 100 percent.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be below the airspeed, %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be more than %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 shows '%2': a calculation uses %3.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 shows '%2': the figures use %3.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 takes a number, such as %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 to %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1, %2 x Downwind Tension</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1, %2 x Line Tension</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
+    </message>
+    <message>
+      <source>%1: A %2, B %3</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>%s %s %s at %s</source>
@@ -941,56 +873,48 @@ tethrix-calc: es wurde nichts hinzugefügt
       <translation>' (siehe --help)</translation>
     </message>
     <message>
-      <source>' is longer than </source>
-      <translation>' ist länger als </translation>
-    </message>
-    <message>
-      <source>' is missing: </source>
-      <translation>' fehlt: </translation>
-    </message>
-    <message>
-      <source>' is not a UTC time such as 2026-12-09T04:30:00Z</source>
-      <translation>' ist keine UTC-Zeit wie 2026-12-09T04:30:00Z</translation>
-    </message>
-    <message>
-      <source>' is not a valid </source>
-      <translation>' ist ungültig als </translation>
-    </message>
-    <message>
-      <source>' is not a valid floating point value</source>
-      <translation>' ist keine gültige Gleitkommazahl</translation>
-    </message>
-    <message>
-      <source>' is not a valid floating point value for '</source>
-      <translation>' ist keine gültige Gleitkommazahl für '</translation>
-    </message>
-    <message>
-      <source>' is not a valid whole number</source>
-      <translation>' ist keine gültige ganze Zahl</translation>
-    </message>
-    <message>
-      <source>' is not an id: up to 64 letters, digits, - and _</source>
-      <translation>' ist keine ID: bis zu 64 Buchstaben, Ziffern, - und _</translation>
-    </message>
-    <message>
-      <source>' is out of range for the </source>
-      <translation>' liegt außerhalb des Bereichs für </translation>
-    </message>
-    <message>
-      <source>' of </source>
-      <translation>' von </translation>
-    </message>
-    <message>
       <source>' || s.compare(pos + 1, n, key) != 0 || s[pos + n + 1] != '</source>
       <translation>' || s.compare(pos + 1, n, key) != 0 || s[pos + n + 1] != '</translation>
+    </message>
+    <message>
+      <source>'%1' is not a valid floating point value</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid floating point value for '%2': %3</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid number for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid whole number</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid whole number for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not an id: up to 64 letters, digits, - and _</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is out of range for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' of %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>(max-width: 759px)</source>
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
-      <source>): the defaults are used</source>
-      <translation>): es gelten die Vorgaben</translation>
+      <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>,
@@ -1031,24 +955,12 @@ tethrix-calc: es wurde nichts hinzugefügt
       <translation>, "units": </translation>
     </message>
     <message>
-      <source>, beyond what fliers meet.</source>
-      <translation>, jenseits dessen, was beim Fliegen vorkommt.</translation>
-    </message>
-    <message>
       <source>, change </source>
       <translation>, Änderung </translation>
     </message>
     <message>
-      <source>, from a newer Tethrix; this one reads version </source>
-      <translation>, von einem neueren Tethrix; dieses liest Version </translation>
-    </message>
-    <message>
       <source>, id </source>
       <translation>, ID </translation>
-    </message>
-    <message>
-      <source>, is at or below the </source>
-      <translation>, liegt auf oder unter dem </translation>
     </message>
     <message>
       <source>, last flown </source>
@@ -1061,18 +973,6 @@ tethrix-calc: es wurde nichts hinzugefügt
     <message>
       <source>, no change</source>
       <translation>, keine Änderung</translation>
-    </message>
-    <message>
-      <source>, outside the </source>
-      <translation>, außerhalb der </translation>
-    </message>
-    <message>
-      <source>, spread </source>
-      <translation>, Streuung </translation>
-    </message>
-    <message>
-      <source>, which has no physical meaning.</source>
-      <translation>, was physikalisch keinen Sinn ergibt.</translation>
     </message>
     <message>
       <source>,Lap Speed (</source>
@@ -1103,36 +1003,28 @@ tethrix-calc: es wurde nichts hinzugefügt
       <translation>1 Runde</translation>
     </message>
     <message>
-      <source>: a calculation uses </source>
-      <translation>: eine Rechnung verwendet </translation>
+      <source>A %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: it does not prove the lines and handle for this flight.</source>
-      <translation>: sie ist für diesen Flug kein Nachweis für Leinen und Griff.</translation>
+      <source>A %1, %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: it is calculated at </source>
-      <translation>: gerechnet wird mit </translation>
+      <source>A %1, no change</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: the figures use </source>
-      <translation>: die Werte verwenden </translation>
+      <source>A flight cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>; it is calculated as 0 degrees.</source>
-      <translation>; gerechnet wird mit 0 Grad.</translation>
+      <source>A hangar holds at most %1 airplanes</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>; this field takes </source>
-      <translation>; dieses Feld erwartet </translation>
-    </message>
-    <message>
-      <source>A flight cannot be read: </source>
-      <translation>Ein Flug ist nicht lesbar: </translation>
-    </message>
-    <message>
-      <source>A hangar holds at most </source>
-      <translation>Ein Hangar enthält höchstens </translation>
+      <source>A hangar holds at most %1 flights</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>A measured lap time must be more than 0 and at most 3600 seconds</source>
@@ -1216,16 +1108,24 @@ Optionen:
 </translation>
     </message>
     <message>
+      <source>A sensible %1 is %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>A too large to show</source>
       <translation>A zu groß für die Anzeige</translation>
     </message>
     <message>
-      <source>Added</source>
-      <translation>Hinzugefügt</translation>
+      <source>A: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Added </source>
       <translation>Hinzugefügt: </translation>
+    </message>
+    <message>
+      <source>Added %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Airplane</source>
@@ -1268,16 +1168,16 @@ Optionen:
       <translation>Altitude= kann nicht zusammen mit Elevation= und Altimeter= angegeben werden</translation>
     </message>
     <message>
-      <source>An airplane cannot be read: </source>
-      <translation>Ein Modell ist nicht lesbar: </translation>
+      <source>An airplane cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>An airplane needs a name</source>
       <translation>Ein Modell braucht einen Namen</translation>
     </message>
     <message>
-      <source>An altimeter setting of </source>
-      <translation>Eine Höhenmessereinstellung von </translation>
+      <source>An altimeter setting of %1 %2 is outside the %3 to %4 %2 of any real altimeter.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>An interpolation table needs at least two points.</source>
@@ -1308,10 +1208,6 @@ Optionen:
       <translation>Aug</translation>
     </message>
     <message>
-      <source>BEGIN IMMEDIATE</source>
-      <translation>BEGIN IMMEDIATE</translation>
-    </message>
-    <message>
       <source>Brelm</source>
       <translation>Brelm</translation>
     </message>
@@ -1324,8 +1220,8 @@ Optionen:
       <translation>Abbrechen</translation>
     </message>
     <message>
-      <source>Cannot Open File </source>
-      <translation>Datei kann nicht geöffnet werden: </translation>
+      <source>Cannot Open File %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Cannot change </source>
@@ -1360,8 +1256,8 @@ Optionen:
       <translation>A löschen</translation>
     </message>
     <message>
-      <source>Compared with </source>
-      <translation>Verglichen mit </translation>
+      <source>Compared with %1 (A's value, then the change from it)</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Computed Data</source>
@@ -1370,14 +1266,6 @@ Optionen:
     <message>
       <source>Correct</source>
       <translation>Korrigieren</translation>
-    </message>
-    <message>
-      <source>DELETE FROM airplanes WHERE id = ?</source>
-      <translation>DELETE FROM airplanes WHERE id = ?</translation>
-    </message>
-    <message>
-      <source>DELETE FROM flights WHERE id = ?</source>
-      <translation>DELETE FROM flights WHERE id = ?</translation>
     </message>
     <message>
       <source>Date flown (UTC)</source>
@@ -1418,10 +1306,6 @@ Optionen:
     <message>
       <source>Downwind Tension</source>
       <translation>Leinenzug Rückenwind</translation>
-    </message>
-    <message>
-      <source>Downwind Tension, </source>
-      <translation>Leinenzug mit Rückenwind, </translation>
     </message>
     <message>
       <source>Duplicate</source>
@@ -1506,6 +1390,10 @@ Optionen:
       <translation>Platzhöhe</translation>
     </message>
     <message>
+      <source>Figures are out of date: press Enter</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Files and printing</source>
       <translation>Dateien und Drucken</translation>
     </message>
@@ -1528,6 +1416,14 @@ Optionen:
     <message>
       <source>Flights</source>
       <translation>Flüge</translation>
+    </message>
+    <message>
+      <source>Floating point division by zero</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Floating point overflow</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Flown (UTC)</source>
@@ -1554,8 +1450,12 @@ Optionen:
       <translation>Fr</translation>
     </message>
     <message>
-      <source>From </source>
-      <translation>Aus </translation>
+      <source>From %1: %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>From %1: %2; %3.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Fuel</source>
@@ -1661,14 +1561,6 @@ exportieren; ohne FILE der Hangar des Fensters):
       <translation>Luftfeuchte</translation>
     </message>
     <message>
-      <source>INSERT OR REPLACE INTO airplanes (id, record) VALUES (?, ?)</source>
-      <translation>INSERT OR REPLACE INTO airplanes (id, record) VALUES (?, ?)</translation>
-    </message>
-    <message>
-      <source>INSERT OR REPLACE INTO flights (id, airplane, flown, record) VALUES (?, ?, ?, ?)</source>
-      <translation>INSERT OR REPLACE INTO flights (id, airplane, flown, record) VALUES (?, ?, ?, ?)</translation>
-    </message>
-    <message>
       <source>Id</source>
       <translation>ID</translation>
     </message>
@@ -1697,16 +1589,28 @@ exportieren; ohne FILE der Hangar des Fensters):
       <translation>Die Abszissen einer Interpolationstabelle müssen streng steigen.</translation>
     </message>
     <message>
-      <source>Invalid data type for '</source>
-      <translation>Ungültiger Datentyp für '</translation>
-    </message>
-    <message>
       <source>Invalid data type for '%1': %2</source>
       <translation>Ungültiger Datentyp für '%1': %2</translation>
     </message>
     <message>
+      <source>Invalid floating point operation</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Invalid value for '%1': '%2' is neither Imperial nor Metric; %3</source>
       <translation>Ungültiger Wert für '%1': '%2' ist weder Imperial noch Metric; %3</translation>
+    </message>
+    <message>
+      <source>Invalid value for '%1': '%2' is no language of Tethrix; %3</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>It is calculated as %1.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>It reads like %1; this field takes %2.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Jan</source>
@@ -1741,8 +1645,20 @@ exportieren; ohne FILE der Hangar des Fensters):
       <translation>Auf diesem Gerät für den nächsten Besuch gespeichert.</translation>
     </message>
     <message>
-      <source>Lap </source>
-      <translation>Runde </translation>
+      <source>Lap %1: %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (double tap, left out)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (irregular, left out)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (missed tap, left out)</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Lap Speed</source>
@@ -1751,6 +1667,10 @@ exportieren; ohne FILE der Hangar des Fensters):
     <message>
       <source>Lap Speed = </source>
       <translation>Rundengeschwindigkeit = </translation>
+    </message>
+    <message>
+      <source>Lap Speed = %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Lap Speed: A = </source>
@@ -1793,8 +1713,8 @@ exportieren; ohne FILE der Hangar des Fensters):
       <translation>Zuletzt geflogen (UTC)</translation>
     </message>
     <message>
-      <source>Last lap </source>
-      <translation>Letzte Runde </translation>
+      <source>Last lap %1.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Leadout Position</source>
@@ -1847,10 +1767,6 @@ exportieren; ohne FILE der Hangar des Fensters):
     <message>
       <source>Line Tension</source>
       <translation>Leinenzug</translation>
-    </message>
-    <message>
-      <source>Line Tension, </source>
-      <translation>Leinenzug, </translation>
     </message>
     <message>
       <source>Line Weight</source>
@@ -1909,8 +1825,8 @@ exportieren; ohne FILE der Hangar des Fensters):
       <translation>Mai</translation>
     </message>
     <message>
-      <source>Mean of the last </source>
-      <translation>Mittel der letzten </translation>
+      <source>Mean of the last %1: %2, spread %3 s.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Metric</source>
@@ -1945,12 +1861,12 @@ exportieren; ohne FILE der Hangar des Fensters):
       <translation>Kein Modell aus dem Hangar ist geöffnet.</translation>
     </message>
     <message>
-      <source>No chart sweeps '</source>
-      <translation>Kein Diagramm variiert '</translation>
+      <source>No chart sweeps '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>No figure '</source>
-      <translation>Kein Wert '</translation>
+      <source>No figure '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>No figures to draw: </source>
@@ -1983,8 +1899,8 @@ exportieren; ohne FILE der Hangar des Fensters):
       <translation>Notizen zum Flug</translation>
     </message>
     <message>
-      <source>Nothing changed: the hangar already holds everything in </source>
-      <translation>Nichts geändert: der Hangar enthält bereits alles aus </translation>
+      <source>Nothing changed: the hangar already holds everything in %1.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Nothing will be kept on this device: </source>
@@ -2019,30 +1935,6 @@ exportieren; ohne FILE der Hangar des Fensters):
       <translation>Geöffnet: </translation>
     </message>
     <message>
-      <source>PRAGMA cache_size = -32768</source>
-      <translation>PRAGMA cache_size = -32768</translation>
-    </message>
-    <message>
-      <source>PRAGMA data_version</source>
-      <translation>PRAGMA data_version</translation>
-    </message>
-    <message>
-      <source>PRAGMA integrity_check</source>
-      <translation>PRAGMA integrity_check</translation>
-    </message>
-    <message>
-      <source>PRAGMA journal_mode=WAL</source>
-      <translation>PRAGMA journal_mode=WAL</translation>
-    </message>
-    <message>
-      <source>PRAGMA user_version</source>
-      <translation>PRAGMA user_version</translation>
-    </message>
-    <message>
-      <source>PRAGMA user_version = %1</source>
-      <translation>PRAGMA user_version = %1</translation>
-    </message>
-    <message>
       <source>Preasure</source>
       <translation>Druckhöhe</translation>
     </message>
@@ -2071,8 +1963,8 @@ exportieren; ohne FILE der Hangar des Fensters):
       <translation>Logbuch drucken</translation>
     </message>
     <message>
-      <source>Printed </source>
-      <translation>Gedruckt </translation>
+      <source>Printed %1 %2 %3 %4:%5:%6 %7</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Prop</source>
@@ -2117,26 +2009,6 @@ exportieren; ohne FILE der Hangar des Fensters):
     <message>
       <source>Results</source>
       <translation>Ergebnisse</translation>
-    </message>
-    <message>
-      <source>SELECT CAST(id AS BLOB), CAST(airplane AS BLOB), CAST(flown AS BLOB), CAST(record AS BLOB) FROM flights ORDER BY id</source>
-      <translation>SELECT CAST(id AS BLOB), CAST(airplane AS BLOB), CAST(flown AS BLOB), CAST(record AS BLOB) FROM flights ORDER BY id</translation>
-    </message>
-    <message>
-      <source>SELECT CAST(id AS BLOB), CAST(record AS BLOB) FROM airplanes ORDER BY id</source>
-      <translation>SELECT CAST(id AS BLOB), CAST(record AS BLOB) FROM airplanes ORDER BY id</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM airplanes</source>
-      <translation>SELECT count(*) FROM airplanes</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM flights</source>
-      <translation>SELECT count(*) FROM flights</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM sqlite_master</source>
-      <translation>SELECT count(*) FROM sqlite_master</translation>
     </message>
     <message>
       <source>Sat</source>
@@ -2203,12 +2075,44 @@ exportieren; ohne FILE der Hangar des Fensters):
       <translation>Tethrix-Datendatei</translation>
     </message>
     <message>
-      <source>The </source>
-      <translation>Feld </translation>
+      <source>Tethrix Print Job</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>The Pull Test, </source>
-      <translation>Die Zugprüfung, </translation>
+      <source>The %1 cannot hold control characters other than line breaks and tabs</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 cannot hold line breaks, tabs or other control characters</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is infinite</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is longer than %2 characters</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is missing</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is not a number</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is not valid UTF-8 text</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 time '%2' is not a UTC time such as 2026-12-09T04:30:00Z</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The Pull Test, %1, is at or below the %2, %3: it does not prove the lines and handle for this flight.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The air is too hot and humid: the water vapour pressure reaches the air pressure.</source>
@@ -2225,6 +2129,10 @@ exportieren; ohne FILE der Hangar des Fensters):
     <message>
       <source>The airplane of this flight is not in the hangar</source>
       <translation>Das Modell dieses Flugs ist nicht im Hangar</translation>
+    </message>
+    <message>
+      <source>The airspeed on these lines is outside the %1 to %2 mph the line model takes: it is calculated at %3 mph.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The altimeter setting must be more than 0.</source>
@@ -2257,6 +2165,10 @@ exportieren; ohne FILE der Hangar des Fensters):
     <message>
       <source>The field elevation lies outside the atmosphere the program can model.</source>
       <translation>Die Platzhöhe liegt außerhalb der Atmosphäre, die das Programm abbilden kann.</translation>
+    </message>
+    <message>
+      <source>The figures belong to the inputs shown.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The flight is no longer in the log</source>
@@ -2311,8 +2223,8 @@ exportieren; ohne FILE der Hangar des Fensters):
       <translation>Der Hangar kann nicht gespeichert werden: dieses System nennt keinen Ordner für Benutzerdaten.</translation>
     </message>
     <message>
-      <source>The hangar cannot be read: </source>
-      <translation>Der Hangar ist nicht lesbar: </translation>
+      <source>The hangar cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The hangar could not be loaded: %s.</source>
@@ -2371,16 +2283,16 @@ exportieren; ohne FILE der Hangar des Fensters):
       <translation>Der auf diesem Gerät gespeicherte Start gehörte nicht zu dieser Seite (%s): er wurde verworfen.</translation>
     </message>
     <message>
-      <source>The stored '</source>
-      <translation>Der gespeicherte Wert '</translation>
-    </message>
-    <message>
       <source>The stored '%1' is longer than %2 characters: %3</source>
       <translation>Der gespeicherte Wert '%1' ist länger als %2 Zeichen: %3</translation>
     </message>
     <message>
-      <source>The stored settings cannot be read (</source>
-      <translation>Die gespeicherten Einstellungen sind nicht lesbar (</translation>
+      <source>The stored '%1' is missing: %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The stored settings cannot be read (%1): the defaults are used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The temperature is at or below absolute zero (-459.67 deg. F).</source>
@@ -2395,16 +2307,16 @@ exportieren; ohne FILE der Hangar des Fensters):
       <translation>Die Windgeschwindigkeit ist gleich der Fluggeschwindigkeit.</translation>
     </message>
     <message>
-      <source>There is already a flight with the id </source>
-      <translation>Es gibt bereits einen Flug mit der ID </translation>
+      <source>There is already a flight with the id %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>There is already an airplane with the id </source>
-      <translation>Es gibt bereits ein Modell mit der ID </translation>
+      <source>There is already an airplane with the id %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>This is not a hangar file Tethrix can read: </source>
-      <translation>Dies ist keine Hangar-Datei, die Tethrix lesen kann: </translation>
+      <source>This is not a hangar file Tethrix can read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Thu</source>
@@ -2419,8 +2331,8 @@ exportieren; ohne FILE der Hangar des Fensters):
       <translation>Drehungen werden gemessen. Zum Beenden hier 1.5 s gedrückt halten.</translation>
     </message>
     <message>
-      <source>Timing: </source>
-      <translation>Zeitnahme: </translation>
+      <source>Timing: %1 turns so far. The first lap is left out.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Timing: tap at each pass.</source>
@@ -2475,12 +2387,12 @@ exportieren; ohne FILE der Hangar des Fensters):
       <translation>Einheiten</translation>
     </message>
     <message>
-      <source>Unknown input '</source>
-      <translation>Unbekannte Eingabe '</translation>
+      <source>Unknown input '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>Updated</source>
-      <translation>Aktualisiert</translation>
+      <source>Updated %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
@@ -2570,8 +2482,8 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>ein unmaskiertes Steuerzeichen in einem Text</translation>
     </message>
     <message>
-      <source>a key of </source>
-      <translation>ein Schlüssel von </translation>
+      <source>a key of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>a lone surrogate in a text</source>
@@ -2590,8 +2502,8 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>nach einem Schlüssel</translation>
     </message>
     <message>
-      <source>airplane </source>
-      <translation>Modell </translation>
+      <source>airplane %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>airplane name</source>
@@ -2606,8 +2518,8 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>ein anderer Tethrix-Tab hat eine ältere Version davon geöffnet</translation>
     </message>
     <message>
-      <source>at the end of </source>
-      <translation>am Ende von </translation>
+      <source>at the end of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>at the end of the </source>
@@ -2654,16 +2566,16 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>alle Flugbedingungen sind gespeichert</translation>
     </message>
     <message>
-      <source>expected '</source>
-      <translation>erwartet: '</translation>
+      <source>expected '%1' %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>expected a number for </source>
-      <translation>Zahl erwartet für </translation>
+      <source>expected a number for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>expected a text for </source>
-      <translation>Text erwartet für </translation>
+      <source>expected a text for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>far left</source>
@@ -2680,12 +2592,12 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
 </translation>
     </message>
     <message>
-      <source>flight </source>
-      <translation>Flug </translation>
+      <source>flight %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>for </source>
-      <translation>für </translation>
+      <source>for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>for the </source>
@@ -2756,8 +2668,12 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>es enthält mehr als 10,000 Modelle</translation>
     </message>
     <message>
-      <source>it holds no setting Tethrix keeps, only %1%2</source>
-      <translation>es enthält keine Einstellung, die Tethrix speichert, nur %1%2</translation>
+      <source>it holds no setting Tethrix keeps, only %1</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>it holds no setting Tethrix keeps, only %1 and others</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it holds no settings, only other text</source>
@@ -2776,8 +2692,8 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>es ist ein Ordner, keine Datei</translation>
     </message>
     <message>
-      <source>it is a hangar file of version </source>
-      <translation>es ist eine Hangar-Datei der Version </translation>
+      <source>it is a hangar file of version %1, from a newer Tethrix; this one reads version %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it is a pipe, not a regular file</source>
@@ -2788,8 +2704,12 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>es ist beschädigt: </translation>
     </message>
     <message>
-      <source>it is larger than </source>
-      <translation>es ist größer als </translation>
+      <source>it is larger than %1 bytes</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>it is larger than 1 MiB, far too large for a Tethrix data file</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it is larger than 16 MiB</source>
@@ -2884,8 +2804,8 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>scale </translation>
     </message>
     <message>
-      <source>something follows the end of the </source>
-      <translation>nach dem Ende folgt noch etwas: </translation>
+      <source>something follows the end of the %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>something follows the end of the hangar</source>
@@ -2952,12 +2872,16 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>tethrix: </translation>
     </message>
     <message>
-      <source>the </source>
-      <translation>der </translation>
+      <source>the %1 is not valid UTF-8 text of at most 16 MiB</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the airplane of </source>
-      <translation>das Modell von </translation>
+      <source>the %1 of %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>the airplane of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the airplanes were added, but </source>
@@ -2976,16 +2900,16 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>das eingebaute Modell tritt an seine Stelle.</translation>
     </message>
     <message>
-      <source>the changed time of </source>
-      <translation>die Änderungszeit von </translation>
+      <source>the changed time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the conditions of </source>
-      <translation>die Bedingungen von </translation>
+      <source>the conditions of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the created time of </source>
-      <translation>die Erstellungszeit von </translation>
+      <source>the created time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the data file must come before the KEY=VALUE inputs</source>
@@ -2996,8 +2920,8 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>dem Datum</translation>
     </message>
     <message>
-      <source>the default </source>
-      <translation>die Vorgabe </translation>
+      <source>the default %1 is used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the density altitude</source>
@@ -3008,8 +2932,8 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>der Eintrag wird verworfen</translation>
     </message>
     <message>
-      <source>the figures of </source>
-      <translation>die Werte von </translation>
+      <source>the figures of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the file</source>
@@ -3024,44 +2948,48 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>die Datei endet zu früh</translation>
     </message>
     <message>
-      <source>the flown time of </source>
-      <translation>der Flugzeitpunkt von </translation>
+      <source>the flown time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the format</source>
       <translation>das Format</translation>
     </message>
     <message>
-      <source>the id of </source>
-      <translation>die ID von </translation>
+      <source>the id of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the inputs of </source>
-      <translation>die Eingaben von </translation>
+      <source>the inputs of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the key '</source>
-      <translation>der Schlüssel '</translation>
+      <source>the key '%1' of %2 appears twice</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the lap time of </source>
-      <translation>die Rundenzeit von </translation>
+      <source>the key '%1' of %2 is not one this version knows</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the module </source>
-      <translation>das Modul </translation>
+      <source>the lap time of %1</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>the module %1 has no %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the module could not be loaded</source>
       <translation>das Modul konnte nicht geladen werden</translation>
     </message>
     <message>
-      <source>the notes of </source>
-      <translation>die Notizen von </translation>
+      <source>the notes of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the number </source>
-      <translation>die Zahl </translation>
+      <source>the number %1 for %2 is out of range</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the number of lines runs over whole numbers from 1 to 3</source>
@@ -3072,8 +3000,8 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>die Anzahl Leinen ändert sich in ganzen Schritten</translation>
     </message>
     <message>
-      <source>the program's module </source>
-      <translation>das Programmmodul </translation>
+      <source>the program's module %1 is missing</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the same unit in both systems</source>
@@ -3106,6 +3034,10 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     <message>
       <source>the sweep range must read FROM:TO:STEP</source>
       <translation>der Sweep-Bereich muss FROM:TO:STEP lauten</translation>
+    </message>
+    <message>
+      <source>the system's language is used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the version</source>
@@ -3164,8 +3096,8 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>unbekannte Option '</translation>
     </message>
     <message>
-      <source>whole number</source>
-      <translation>ganze Zahl</translation>
+      <source>updated %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>width=device-width, initial-scale=1</source>

@@ -517,40 +517,8 @@ tethrix-calc: no se añadió nada
 </translation>
     </message>
     <message>
-      <source> (A's value, then the change from it)</source>
-      <translation> (el valor de A y luego el cambio respecto a él)</translation>
-    </message>
-    <message>
-      <source> (at byte </source>
-      <translation> (en el byte </translation>
-    </message>
-    <message>
       <source> (default </source>
       <translation> (predeterminado </translation>
-    </message>
-    <message>
-      <source> (double tap, left out)</source>
-      <translation> (toque doble, descartada)</translation>
-    </message>
-    <message>
-      <source> (irregular, left out)</source>
-      <translation> (irregular, descartada)</translation>
-    </message>
-    <message>
-      <source> (missed tap, left out)</source>
-      <translation> (toque perdido, descartada)</translation>
-    </message>
-    <message>
-      <source> A sensible </source>
-      <translation> Un valor razonable de </translation>
-    </message>
-    <message>
-      <source> It is calculated as </source>
-      <translation> Se calcula como </translation>
-    </message>
-    <message>
-      <source> It reads like </source>
-      <translation> Parece estar en </translation>
     </message>
     <message>
       <source> Numbers here take a decimal comma (',').</source>
@@ -565,18 +533,6 @@ tethrix-calc: no se añadió nada
       <translation> por ciento</translation>
     </message>
     <message>
-      <source> The airspeed on these lines is outside </source>
-      <translation> La velocidad aerodinámica con estas líneas está fuera de </translation>
-    </message>
-    <message>
-      <source> These flying conditions are not saved.</source>
-      <translation> Estas condiciones de vuelo no se guardan.</translation>
-    </message>
-    <message>
-      <source> airplanes</source>
-      <translation> aviones</translation>
-    </message>
-    <message>
       <source> airplanes match </source>
       <translation> aviones coinciden con </translation>
     </message>
@@ -585,40 +541,8 @@ tethrix-calc: no se añadió nada
       <translation> y </translation>
     </message>
     <message>
-      <source> and others</source>
-      <translation> y otros</translation>
-    </message>
-    <message>
-      <source> appears twice</source>
-      <translation> aparece dos veces</translation>
-    </message>
-    <message>
-      <source> bytes</source>
-      <translation> bytes</translation>
-    </message>
-    <message>
-      <source> cannot hold control characters other than line breaks and tabs</source>
-      <translation> no puede contener caracteres de control salvo saltos de línea y tabulaciones</translation>
-    </message>
-    <message>
-      <source> cannot hold line breaks, tabs or other control characters</source>
-      <translation> no puede contener saltos de línea, tabulaciones ni otros caracteres de control</translation>
-    </message>
-    <message>
       <source> cannot run: </source>
       <translation> no puede ejecutarse: </translation>
-    </message>
-    <message>
-      <source> characters</source>
-      <translation> caracteres</translation>
-    </message>
-    <message>
-      <source> characters: </source>
-      <translation> caracteres: </translation>
-    </message>
-    <message>
-      <source> counted.</source>
-      <translation> contadas.</translation>
     </message>
     <message>
       <source> deg</source>
@@ -649,44 +573,12 @@ tethrix-calc: no se añadió nada
       <translation> pies</translation>
     </message>
     <message>
-      <source> flights</source>
-      <translation> vuelos</translation>
-    </message>
-    <message>
-      <source> for </source>
-      <translation> para </translation>
-    </message>
-    <message>
-      <source> for lines, handle and leadouts</source>
-      <translation> para líneas, manija y guías</translation>
-    </message>
-    <message>
-      <source> for the </source>
-      <translation> para </translation>
-    </message>
-    <message>
-      <source> gives an airspeed outside </source>
-      <translation> da una velocidad aerodinámica fuera de </translation>
-    </message>
-    <message>
-      <source> has no </source>
-      <translation> no tiene </translation>
-    </message>
-    <message>
-      <source> has no '</source>
-      <translation> no tiene '</translation>
-    </message>
-    <message>
       <source> holds </source>
       <translation> contiene </translation>
     </message>
     <message>
       <source> holds no airplanes</source>
       <translation> no contiene aviones</translation>
-    </message>
-    <message>
-      <source> hp)</source>
-      <translation> hp)</translation>
     </message>
     <message>
       <source> id </source>
@@ -705,140 +597,28 @@ tethrix-calc: no se añadió nada
       <translation> pulgadas</translation>
     </message>
     <message>
-      <source> is </source>
-      <translation> es </translation>
-    </message>
-    <message>
-      <source> is at or above the airspeed, </source>
-      <translation> es igual o mayor que la velocidad aerodinámica, </translation>
-    </message>
-    <message>
-      <source> is beyond -90 to 90 degrees</source>
-      <translation> está fuera de -90 a 90 grados</translation>
-    </message>
-    <message>
-      <source> is empty</source>
-      <translation> está vacío</translation>
-    </message>
-    <message>
-      <source> is infinite</source>
-      <translation> es infinito</translation>
-    </message>
-    <message>
-      <source> is longer than </source>
-      <translation> tiene más de </translation>
-    </message>
-    <message>
-      <source> is missing</source>
-      <translation> falta</translation>
-    </message>
-    <message>
-      <source> is negative, which has no physical meaning.</source>
-      <translation> es negativo, lo que no tiene sentido físico.</translation>
-    </message>
-    <message>
-      <source> is not a number</source>
-      <translation> no es un número</translation>
-    </message>
-    <message>
-      <source> is not one this version knows</source>
-      <translation> no es uno que esta versión conozca</translation>
-    </message>
-    <message>
       <source> is not the file of build </source>
       <translation> no es el archivo de la compilación </translation>
-    </message>
-    <message>
-      <source> is not valid UTF-8 text</source>
-      <translation> no es texto UTF-8 válido</translation>
-    </message>
-    <message>
-      <source> is not valid UTF-8 text of at most 16 MiB</source>
-      <translation> no es texto UTF-8 válido de 16 MiB como máximo</translation>
-    </message>
-    <message>
-      <source> is out of range</source>
-      <translation> está fuera de rango</translation>
-    </message>
-    <message>
-      <source> is outside 0 to 100 percent; it is calculated as </source>
-      <translation> está fuera de 0 a 100 por ciento; se calcula como </translation>
-    </message>
-    <message>
-      <source> is outside the </source>
-      <translation> está fuera de </translation>
     </message>
     <message>
       <source> is too large to show</source>
       <translation> es demasiado grande para mostrarse</translation>
     </message>
     <message>
-      <source> is used</source>
-      <translation> se usa</translation>
-    </message>
-    <message>
-      <source> kg)</source>
-      <translation> kg)</translation>
-    </message>
-    <message>
-      <source> lap</source>
-      <translation> vuelta</translation>
-    </message>
-    <message>
       <source> laps</source>
       <translation> vueltas</translation>
-    </message>
-    <message>
-      <source> more</source>
-      <translation> más</translation>
     </message>
     <message>
       <source> mph</source>
       <translation> mph</translation>
     </message>
     <message>
-      <source> mph the line model takes</source>
-      <translation> mph que admite el modelo de líneas</translation>
-    </message>
-    <message>
-      <source> must be </source>
-      <translation> debe ser </translation>
-    </message>
-    <message>
-      <source> must be -90 to 90 degrees.</source>
-      <translation> debe estar entre -90 y 90 grados.</translation>
-    </message>
-    <message>
-      <source> must be 0 to 100 percent.</source>
-      <translation> debe estar entre 0 y 100 por ciento.</translation>
-    </message>
-    <message>
-      <source> must be below the airspeed, </source>
-      <translation> debe ser menor que la velocidad aerodinámica, </translation>
-    </message>
-    <message>
-      <source> must be more than </source>
-      <translation> debe ser mayor que </translation>
-    </message>
-    <message>
       <source> needs </source>
       <translation> necesita </translation>
     </message>
     <message>
-      <source> of </source>
-      <translation> de </translation>
-    </message>
-    <message>
-      <source> of any real altimeter.</source>
-      <translation> de cualquier altímetro real.</translation>
-    </message>
-    <message>
       <source> or has that id: </source>
       <translation> o tiene ese id: </translation>
-    </message>
-    <message>
-      <source> or more.</source>
-      <translation> o más.</translation>
     </message>
     <message>
       <source> other names (--hangar alone lists them)</source>
@@ -853,10 +633,6 @@ tethrix-calc: no se añadió nada
       <translation> oz/sq ft.</translation>
     </message>
     <message>
-      <source> percent.</source>
-      <translation> por ciento.</translation>
-    </message>
-    <message>
       <source> pounds</source>
       <translation> libras</translation>
     </message>
@@ -869,32 +645,8 @@ tethrix-calc: no se añadió nada
       <translation> segundos</translation>
     </message>
     <message>
-      <source> shows '</source>
-      <translation> muestra '</translation>
-    </message>
-    <message>
       <source> sq/in</source>
       <translation> sq/in</translation>
-    </message>
-    <message>
-      <source> takes a number, such as </source>
-      <translation> admite un número, como </translation>
-    </message>
-    <message>
-      <source> the line model takes</source>
-      <translation> que admite el modelo de líneas</translation>
-    </message>
-    <message>
-      <source> time '</source>
-      <translation> hora '</translation>
-    </message>
-    <message>
-      <source> to </source>
-      <translation> a </translation>
-    </message>
-    <message>
-      <source> turns so far. The first lap is left out.</source>
-      <translation> vueltas hasta ahora. La primera vuelta se descarta.</translation>
     </message>
     <message>
       <source> watts</source>
@@ -905,16 +657,180 @@ tethrix-calc: no se añadió nada
       <translation> por el avión incorporado? Sus datos se pierden si no se guardan.</translation>
     </message>
     <message>
-      <source> x Downwind Tension</source>
-      <translation> x tensión a favor del viento</translation>
-    </message>
-    <message>
-      <source> x Line Tension</source>
-      <translation> x tensión de líneas</translation>
-    </message>
-    <message>
       <source> x weight</source>
       <translation> x peso</translation>
+    </message>
+    <message>
+      <source>%1   (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2 hp)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2 kg)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (at byte %2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 = %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 These flying conditions are not saved.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 airplane (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 airplanes (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 and %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 flight</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 flights</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 gives an airspeed outside the %2 to %3 mph the line model takes: it is calculated at %4 mph.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 has no '%2'</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, beyond what fliers meet.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, outside the %3 the line model takes for lines, handle and leadouts.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, outside the %3 the line model takes.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, which has no physical meaning.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is at or above the airspeed, %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is beyond -90 to 90 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is beyond -90 to 90 degrees; it is calculated as 0 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is empty: a calculation uses %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is empty: the figures use %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is negative, which has no physical meaning.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is outside 0 to 100 percent; it is calculated as %2 percent.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is too large to show</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 lap counted.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 laps counted.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 more</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be %2 or more.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be -90 to 90 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be 0 to 100 percent.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be below the airspeed, %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be more than %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 shows '%2': a calculation uses %3.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 shows '%2': the figures use %3.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 takes a number, such as %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 to %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1, %2 x Downwind Tension</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1, %2 x Line Tension</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
+    </message>
+    <message>
+      <source>%1: A %2, B %3</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>%s %s %s at %s</source>
@@ -957,56 +873,48 @@ tethrix-calc: no se añadió nada
       <translation>' (pruebe --help)</translation>
     </message>
     <message>
-      <source>' is longer than </source>
-      <translation>' tiene más de </translation>
-    </message>
-    <message>
-      <source>' is missing: </source>
-      <translation>' falta: </translation>
-    </message>
-    <message>
-      <source>' is not a UTC time such as 2026-12-09T04:30:00Z</source>
-      <translation>' no es una hora UTC como 2026-12-09T04:30:00Z</translation>
-    </message>
-    <message>
-      <source>' is not a valid </source>
-      <translation>' no es válido como </translation>
-    </message>
-    <message>
-      <source>' is not a valid floating point value</source>
-      <translation>' no es un valor de coma flotante válido</translation>
-    </message>
-    <message>
-      <source>' is not a valid floating point value for '</source>
-      <translation>' no es un valor de coma flotante válido para '</translation>
-    </message>
-    <message>
-      <source>' is not a valid whole number</source>
-      <translation>' no es un número entero válido</translation>
-    </message>
-    <message>
-      <source>' is not an id: up to 64 letters, digits, - and _</source>
-      <translation>' no es un id: hasta 64 letras, dígitos, - y _</translation>
-    </message>
-    <message>
-      <source>' is out of range for the </source>
-      <translation>' está fuera de rango para </translation>
-    </message>
-    <message>
-      <source>' of </source>
-      <translation>' de </translation>
-    </message>
-    <message>
       <source>' || s.compare(pos + 1, n, key) != 0 || s[pos + n + 1] != '</source>
       <translation>' || s.compare(pos + 1, n, key) != 0 || s[pos + n + 1] != '</translation>
+    </message>
+    <message>
+      <source>'%1' is not a valid floating point value</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid floating point value for '%2': %3</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid number for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid whole number</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid whole number for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not an id: up to 64 letters, digits, - and _</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is out of range for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' of %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>(max-width: 759px)</source>
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
-      <source>): the defaults are used</source>
-      <translation>): se usan los valores predeterminados</translation>
+      <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>,
@@ -1047,24 +955,12 @@ tethrix-calc: no se añadió nada
       <translation>, "units": </translation>
     </message>
     <message>
-      <source>, beyond what fliers meet.</source>
-      <translation>, más allá de lo que encuentran los pilotos.</translation>
-    </message>
-    <message>
       <source>, change </source>
       <translation>, cambio </translation>
     </message>
     <message>
-      <source>, from a newer Tethrix; this one reads version </source>
-      <translation>, de un Tethrix más reciente; este lee la versión </translation>
-    </message>
-    <message>
       <source>, id </source>
       <translation>, id </translation>
-    </message>
-    <message>
-      <source>, is at or below the </source>
-      <translation>, es igual o menor que </translation>
     </message>
     <message>
       <source>, last flown </source>
@@ -1077,18 +973,6 @@ tethrix-calc: no se añadió nada
     <message>
       <source>, no change</source>
       <translation>, sin cambio</translation>
-    </message>
-    <message>
-      <source>, outside the </source>
-      <translation>, fuera de </translation>
-    </message>
-    <message>
-      <source>, spread </source>
-      <translation>, dispersión </translation>
-    </message>
-    <message>
-      <source>, which has no physical meaning.</source>
-      <translation>, lo que no tiene sentido físico.</translation>
     </message>
     <message>
       <source>,Lap Speed (</source>
@@ -1119,36 +1003,28 @@ tethrix-calc: no se añadió nada
       <translation>1 vuelta</translation>
     </message>
     <message>
-      <source>: a calculation uses </source>
-      <translation>: un cálculo usa </translation>
+      <source>A %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: it does not prove the lines and handle for this flight.</source>
-      <translation>: no comprueba las líneas ni la manija para este vuelo.</translation>
+      <source>A %1, %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: it is calculated at </source>
-      <translation>: se calcula a </translation>
+      <source>A %1, no change</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: the figures use </source>
-      <translation>: los valores usan </translation>
+      <source>A flight cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>; it is calculated as 0 degrees.</source>
-      <translation>; se calcula como 0 grados.</translation>
+      <source>A hangar holds at most %1 airplanes</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>; this field takes </source>
-      <translation>; este campo admite </translation>
-    </message>
-    <message>
-      <source>A flight cannot be read: </source>
-      <translation>No se puede leer un vuelo: </translation>
-    </message>
-    <message>
-      <source>A hangar holds at most </source>
-      <translation>Un hangar contiene como máximo </translation>
+      <source>A hangar holds at most %1 flights</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>A measured lap time must be more than 0 and at most 3600 seconds</source>
@@ -1232,16 +1108,24 @@ Opciones:
 </translation>
     </message>
     <message>
+      <source>A sensible %1 is %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>A too large to show</source>
       <translation>A es demasiado grande para mostrarse</translation>
     </message>
     <message>
-      <source>Added</source>
-      <translation>Añadidos:</translation>
+      <source>A: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Added </source>
       <translation>Añadido </translation>
+    </message>
+    <message>
+      <source>Added %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Airplane</source>
@@ -1284,16 +1168,16 @@ Opciones:
       <translation>Altitude= no puede darse junto con Elevation= y Altimeter=</translation>
     </message>
     <message>
-      <source>An airplane cannot be read: </source>
-      <translation>No se puede leer un avión: </translation>
+      <source>An airplane cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>An airplane needs a name</source>
       <translation>Un avión necesita un nombre</translation>
     </message>
     <message>
-      <source>An altimeter setting of </source>
-      <translation>Un reglaje de altímetro de </translation>
+      <source>An altimeter setting of %1 %2 is outside the %3 to %4 %2 of any real altimeter.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>An interpolation table needs at least two points.</source>
@@ -1324,10 +1208,6 @@ Opciones:
       <translation>ago</translation>
     </message>
     <message>
-      <source>BEGIN IMMEDIATE</source>
-      <translation>BEGIN IMMEDIATE</translation>
-    </message>
-    <message>
       <source>Brelm</source>
       <translation>Brelm</translation>
     </message>
@@ -1340,8 +1220,8 @@ Opciones:
       <translation>Cancelar</translation>
     </message>
     <message>
-      <source>Cannot Open File </source>
-      <translation>No se puede abrir el archivo </translation>
+      <source>Cannot Open File %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Cannot change </source>
@@ -1376,8 +1256,8 @@ Opciones:
       <translation>Borrar A</translation>
     </message>
     <message>
-      <source>Compared with </source>
-      <translation>Comparado con </translation>
+      <source>Compared with %1 (A's value, then the change from it)</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Computed Data</source>
@@ -1386,14 +1266,6 @@ Opciones:
     <message>
       <source>Correct</source>
       <translation>Corregir</translation>
-    </message>
-    <message>
-      <source>DELETE FROM airplanes WHERE id = ?</source>
-      <translation>DELETE FROM airplanes WHERE id = ?</translation>
-    </message>
-    <message>
-      <source>DELETE FROM flights WHERE id = ?</source>
-      <translation>DELETE FROM flights WHERE id = ?</translation>
     </message>
     <message>
       <source>Date flown (UTC)</source>
@@ -1434,10 +1306,6 @@ Opciones:
     <message>
       <source>Downwind Tension</source>
       <translation>Tensión a favor del viento</translation>
-    </message>
-    <message>
-      <source>Downwind Tension, </source>
-      <translation>Tensión a favor del viento, </translation>
     </message>
     <message>
       <source>Duplicate</source>
@@ -1522,6 +1390,10 @@ Opciones:
       <translation>Elevación del campo</translation>
     </message>
     <message>
+      <source>Figures are out of date: press Enter</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Files and printing</source>
       <translation>Archivos e impresión</translation>
     </message>
@@ -1544,6 +1416,14 @@ Opciones:
     <message>
       <source>Flights</source>
       <translation>Vuelos</translation>
+    </message>
+    <message>
+      <source>Floating point division by zero</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Floating point overflow</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Flown (UTC)</source>
@@ -1570,8 +1450,12 @@ Opciones:
       <translation>vie</translation>
     </message>
     <message>
-      <source>From </source>
-      <translation>Desde </translation>
+      <source>From %1: %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>From %1: %2; %3.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Fuel</source>
@@ -1678,14 +1562,6 @@ la página; sin FILE, el hangar propio de la ventana):
       <translation>Humedad</translation>
     </message>
     <message>
-      <source>INSERT OR REPLACE INTO airplanes (id, record) VALUES (?, ?)</source>
-      <translation>INSERT OR REPLACE INTO airplanes (id, record) VALUES (?, ?)</translation>
-    </message>
-    <message>
-      <source>INSERT OR REPLACE INTO flights (id, airplane, flown, record) VALUES (?, ?, ?, ?)</source>
-      <translation>INSERT OR REPLACE INTO flights (id, airplane, flown, record) VALUES (?, ?, ?, ?)</translation>
-    </message>
-    <message>
       <source>Id</source>
       <translation>Id</translation>
     </message>
@@ -1714,12 +1590,12 @@ la página; sin FILE, el hangar propio de la ventana):
       <translation>Las abscisas de la tabla de interpolación deben ser estrictamente crecientes.</translation>
     </message>
     <message>
-      <source>Invalid data type for '</source>
-      <translation>Tipo de datos no válido para '</translation>
-    </message>
-    <message>
       <source>Invalid data type for '%1': %2</source>
       <translation>Tipo de datos no válido para '%1': %2</translation>
+    </message>
+    <message>
+      <source>Invalid floating point operation</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Invalid value for '%1': '%2' is neither Imperial nor Metric; %3</source>
@@ -1728,6 +1604,14 @@ la página; sin FILE, el hangar propio de la ventana):
     <message>
       <source>Invalid value for '%1': '%2' is no language of Tethrix; %3</source>
       <translation>Valor no válido para '%1': '%2' no es un idioma de Tethrix; %3</translation>
+    </message>
+    <message>
+      <source>It is calculated as %1.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>It reads like %1; this field takes %2.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Jan</source>
@@ -1762,8 +1646,20 @@ la página; sin FILE, el hangar propio de la ventana):
       <translation>Se guarda en este dispositivo para la próxima visita.</translation>
     </message>
     <message>
-      <source>Lap </source>
-      <translation>Vuelta </translation>
+      <source>Lap %1: %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (double tap, left out)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (irregular, left out)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (missed tap, left out)</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Lap Speed</source>
@@ -1772,6 +1668,10 @@ la página; sin FILE, el hangar propio de la ventana):
     <message>
       <source>Lap Speed = </source>
       <translation>Velocidad de vuelta = </translation>
+    </message>
+    <message>
+      <source>Lap Speed = %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Lap Speed: A = </source>
@@ -1814,8 +1714,8 @@ la página; sin FILE, el hangar propio de la ventana):
       <translation>Último vuelo (UTC)</translation>
     </message>
     <message>
-      <source>Last lap </source>
-      <translation>Última vuelta </translation>
+      <source>Last lap %1.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Leadout Position</source>
@@ -1868,10 +1768,6 @@ la página; sin FILE, el hangar propio de la ventana):
     <message>
       <source>Line Tension</source>
       <translation>Tensión de líneas</translation>
-    </message>
-    <message>
-      <source>Line Tension, </source>
-      <translation>Tensión de líneas, </translation>
     </message>
     <message>
       <source>Line Weight</source>
@@ -1930,8 +1826,8 @@ la página; sin FILE, el hangar propio de la ventana):
       <translation>may</translation>
     </message>
     <message>
-      <source>Mean of the last </source>
-      <translation>Media de las últimas </translation>
+      <source>Mean of the last %1: %2, spread %3 s.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Metric</source>
@@ -1966,12 +1862,12 @@ la página; sin FILE, el hangar propio de la ventana):
       <translation>No hay ningún avión del hangar abierto.</translation>
     </message>
     <message>
-      <source>No chart sweeps '</source>
-      <translation>Ningún gráfico barre '</translation>
+      <source>No chart sweeps '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>No figure '</source>
-      <translation>No hay ningún valor '</translation>
+      <source>No figure '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>No figures to draw: </source>
@@ -2004,8 +1900,8 @@ la página; sin FILE, el hangar propio de la ventana):
       <translation>Notas sobre el vuelo</translation>
     </message>
     <message>
-      <source>Nothing changed: the hangar already holds everything in </source>
-      <translation>Nada cambió: el hangar ya contiene todo lo de </translation>
+      <source>Nothing changed: the hangar already holds everything in %1.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Nothing will be kept on this device: </source>
@@ -2040,30 +1936,6 @@ la página; sin FILE, el hangar propio de la ventana):
       <translation>Abierto: </translation>
     </message>
     <message>
-      <source>PRAGMA cache_size = -32768</source>
-      <translation>PRAGMA cache_size = -32768</translation>
-    </message>
-    <message>
-      <source>PRAGMA data_version</source>
-      <translation>PRAGMA data_version</translation>
-    </message>
-    <message>
-      <source>PRAGMA integrity_check</source>
-      <translation>PRAGMA integrity_check</translation>
-    </message>
-    <message>
-      <source>PRAGMA journal_mode=WAL</source>
-      <translation>PRAGMA journal_mode=WAL</translation>
-    </message>
-    <message>
-      <source>PRAGMA user_version</source>
-      <translation>PRAGMA user_version</translation>
-    </message>
-    <message>
-      <source>PRAGMA user_version = %1</source>
-      <translation>PRAGMA user_version = %1</translation>
-    </message>
-    <message>
       <source>Preasure</source>
       <translation>Presión</translation>
     </message>
@@ -2092,8 +1964,8 @@ la página; sin FILE, el hangar propio de la ventana):
       <translation>Imprimir la bitácora</translation>
     </message>
     <message>
-      <source>Printed </source>
-      <translation>Impreso el </translation>
+      <source>Printed %1 %2 %3 %4:%5:%6 %7</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Prop</source>
@@ -2138,26 +2010,6 @@ la página; sin FILE, el hangar propio de la ventana):
     <message>
       <source>Results</source>
       <translation>Results</translation>
-    </message>
-    <message>
-      <source>SELECT CAST(id AS BLOB), CAST(airplane AS BLOB), CAST(flown AS BLOB), CAST(record AS BLOB) FROM flights ORDER BY id</source>
-      <translation>SELECT CAST(id AS BLOB), CAST(airplane AS BLOB), CAST(flown AS BLOB), CAST(record AS BLOB) FROM flights ORDER BY id</translation>
-    </message>
-    <message>
-      <source>SELECT CAST(id AS BLOB), CAST(record AS BLOB) FROM airplanes ORDER BY id</source>
-      <translation>SELECT CAST(id AS BLOB), CAST(record AS BLOB) FROM airplanes ORDER BY id</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM airplanes</source>
-      <translation>SELECT count(*) FROM airplanes</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM flights</source>
-      <translation>SELECT count(*) FROM flights</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM sqlite_master</source>
-      <translation>SELECT count(*) FROM sqlite_master</translation>
     </message>
     <message>
       <source>Sat</source>
@@ -2224,12 +2076,44 @@ la página; sin FILE, el hangar propio de la ventana):
       <translation>Archivo de datos de Tethrix</translation>
     </message>
     <message>
-      <source>The </source>
-      <translation>El campo </translation>
+      <source>Tethrix Print Job</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>The Pull Test, </source>
-      <translation>La prueba de tracción, </translation>
+      <source>The %1 cannot hold control characters other than line breaks and tabs</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 cannot hold line breaks, tabs or other control characters</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is infinite</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is longer than %2 characters</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is missing</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is not a number</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is not valid UTF-8 text</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 time '%2' is not a UTC time such as 2026-12-09T04:30:00Z</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The Pull Test, %1, is at or below the %2, %3: it does not prove the lines and handle for this flight.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The air is too hot and humid: the water vapour pressure reaches the air pressure.</source>
@@ -2246,6 +2130,10 @@ la página; sin FILE, el hangar propio de la ventana):
     <message>
       <source>The airplane of this flight is not in the hangar</source>
       <translation>El avión de este vuelo no está en el hangar</translation>
+    </message>
+    <message>
+      <source>The airspeed on these lines is outside the %1 to %2 mph the line model takes: it is calculated at %3 mph.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The altimeter setting must be more than 0.</source>
@@ -2278,6 +2166,10 @@ la página; sin FILE, el hangar propio de la ventana):
     <message>
       <source>The field elevation lies outside the atmosphere the program can model.</source>
       <translation>La elevación del campo queda fuera de la atmósfera que el programa puede modelar.</translation>
+    </message>
+    <message>
+      <source>The figures belong to the inputs shown.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The flight is no longer in the log</source>
@@ -2332,8 +2224,8 @@ la página; sin FILE, el hangar propio de la ventana):
       <translation>No se puede guardar el hangar: este sistema no indica ninguna carpeta para los datos del usuario.</translation>
     </message>
     <message>
-      <source>The hangar cannot be read: </source>
-      <translation>No se puede leer el hangar: </translation>
+      <source>The hangar cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The hangar could not be loaded: %s.</source>
@@ -2392,16 +2284,16 @@ la página; sin FILE, el hangar propio de la ventana):
       <translation>El inicio guardado en este dispositivo no era de esta página (%s): se descartó.</translation>
     </message>
     <message>
-      <source>The stored '</source>
-      <translation>El valor guardado '</translation>
-    </message>
-    <message>
       <source>The stored '%1' is longer than %2 characters: %3</source>
       <translation>El valor guardado '%1' tiene más de %2 caracteres: %3</translation>
     </message>
     <message>
-      <source>The stored settings cannot be read (</source>
-      <translation>No se puede leer la configuración guardada (</translation>
+      <source>The stored '%1' is missing: %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The stored settings cannot be read (%1): the defaults are used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The temperature is at or below absolute zero (-459.67 deg. F).</source>
@@ -2416,16 +2308,16 @@ la página; sin FILE, el hangar propio de la ventana):
       <translation>La velocidad del viento es igual a la velocidad aerodinámica.</translation>
     </message>
     <message>
-      <source>There is already a flight with the id </source>
-      <translation>Ya hay un vuelo con el id </translation>
+      <source>There is already a flight with the id %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>There is already an airplane with the id </source>
-      <translation>Ya hay un avión con el id </translation>
+      <source>There is already an airplane with the id %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>This is not a hangar file Tethrix can read: </source>
-      <translation>Este no es un archivo de hangar que Tethrix pueda leer: </translation>
+      <source>This is not a hangar file Tethrix can read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Thu</source>
@@ -2440,8 +2332,8 @@ la página; sin FILE, el hangar propio de la ventana):
       <translation>Cronometrando sus vueltas. Mantenga pulsado aquí 1.5 s para detener.</translation>
     </message>
     <message>
-      <source>Timing: </source>
-      <translation>Cronometrando: </translation>
+      <source>Timing: %1 turns so far. The first lap is left out.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Timing: tap at each pass.</source>
@@ -2496,12 +2388,12 @@ la página; sin FILE, el hangar propio de la ventana):
       <translation>Unidades</translation>
     </message>
     <message>
-      <source>Unknown input '</source>
-      <translation>Entrada desconocida '</translation>
+      <source>Unknown input '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>Updated</source>
-      <translation>Actualizados:</translation>
+      <source>Updated %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
@@ -2591,8 +2483,8 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>un carácter de control sin escapar en un texto</translation>
     </message>
     <message>
-      <source>a key of </source>
-      <translation>una clave de </translation>
+      <source>a key of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>a lone surrogate in a text</source>
@@ -2611,8 +2503,8 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>tras una clave</translation>
     </message>
     <message>
-      <source>airplane </source>
-      <translation>avión </translation>
+      <source>airplane %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>airplane name</source>
@@ -2627,8 +2519,8 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>otra pestaña de Tethrix tiene abierta una versión anterior</translation>
     </message>
     <message>
-      <source>at the end of </source>
-      <translation>al final de </translation>
+      <source>at the end of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>at the end of the </source>
@@ -2675,16 +2567,16 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>todas las condiciones de vuelo están guardadas</translation>
     </message>
     <message>
-      <source>expected '</source>
-      <translation>se esperaba '</translation>
+      <source>expected '%1' %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>expected a number for </source>
-      <translation>se esperaba un número para </translation>
+      <source>expected a number for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>expected a text for </source>
-      <translation>se esperaba un texto para </translation>
+      <source>expected a text for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>far left</source>
@@ -2701,12 +2593,12 @@ unidades métricas entre corchetes, para --units=metric):
 </translation>
     </message>
     <message>
-      <source>flight </source>
-      <translation>vuelo </translation>
+      <source>flight %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>for </source>
-      <translation>para </translation>
+      <source>for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>for the </source>
@@ -2777,8 +2669,12 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>contiene más de 10,000 aviones</translation>
     </message>
     <message>
-      <source>it holds no setting Tethrix keeps, only %1%2</source>
-      <translation>no contiene ningún ajuste que Tethrix guarde, solo %1%2</translation>
+      <source>it holds no setting Tethrix keeps, only %1</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>it holds no setting Tethrix keeps, only %1 and others</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it holds no settings, only other text</source>
@@ -2797,8 +2693,8 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>es una carpeta, no un archivo</translation>
     </message>
     <message>
-      <source>it is a hangar file of version </source>
-      <translation>es un archivo de hangar de la versión </translation>
+      <source>it is a hangar file of version %1, from a newer Tethrix; this one reads version %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it is a pipe, not a regular file</source>
@@ -2809,8 +2705,12 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>está dañado: </translation>
     </message>
     <message>
-      <source>it is larger than </source>
-      <translation>ocupa más de </translation>
+      <source>it is larger than %1 bytes</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>it is larger than 1 MiB, far too large for a Tethrix data file</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it is larger than 16 MiB</source>
@@ -2905,8 +2805,8 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>scale </translation>
     </message>
     <message>
-      <source>something follows the end of the </source>
-      <translation>hay algo tras el final de </translation>
+      <source>something follows the end of the %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>something follows the end of the hangar</source>
@@ -2973,12 +2873,16 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>tethrix: </translation>
     </message>
     <message>
-      <source>the </source>
-      <translation>el </translation>
+      <source>the %1 is not valid UTF-8 text of at most 16 MiB</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the airplane of </source>
-      <translation>el avión de </translation>
+      <source>the %1 of %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>the airplane of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the airplanes were added, but </source>
@@ -2997,16 +2901,16 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>el avión incorporado ocupa su lugar.</translation>
     </message>
     <message>
-      <source>the changed time of </source>
-      <translation>la hora de modificación de </translation>
+      <source>the changed time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the conditions of </source>
-      <translation>las condiciones de </translation>
+      <source>the conditions of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the created time of </source>
-      <translation>la hora de creación de </translation>
+      <source>the created time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the data file must come before the KEY=VALUE inputs</source>
@@ -3017,8 +2921,8 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>la fecha</translation>
     </message>
     <message>
-      <source>the default </source>
-      <translation>el valor predeterminado </translation>
+      <source>the default %1 is used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the density altitude</source>
@@ -3029,8 +2933,8 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>la entrada se descarta</translation>
     </message>
     <message>
-      <source>the figures of </source>
-      <translation>los valores de </translation>
+      <source>the figures of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the file</source>
@@ -3045,44 +2949,48 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>el archivo termina antes de tiempo</translation>
     </message>
     <message>
-      <source>the flown time of </source>
-      <translation>la hora de vuelo de </translation>
+      <source>the flown time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the format</source>
       <translation>el formato</translation>
     </message>
     <message>
-      <source>the id of </source>
-      <translation>el id de </translation>
+      <source>the id of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the inputs of </source>
-      <translation>los datos de </translation>
+      <source>the inputs of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the key '</source>
-      <translation>la clave '</translation>
+      <source>the key '%1' of %2 appears twice</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the lap time of </source>
-      <translation>el tiempo de vuelta de </translation>
+      <source>the key '%1' of %2 is not one this version knows</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the module </source>
-      <translation>el módulo </translation>
+      <source>the lap time of %1</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>the module %1 has no %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the module could not be loaded</source>
       <translation>no se pudo cargar el módulo</translation>
     </message>
     <message>
-      <source>the notes of </source>
-      <translation>las notas de </translation>
+      <source>the notes of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the number </source>
-      <translation>el número </translation>
+      <source>the number %1 for %2 is out of range</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the number of lines runs over whole numbers from 1 to 3</source>
@@ -3093,8 +3001,8 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>el número de líneas avanza de entero en entero</translation>
     </message>
     <message>
-      <source>the program's module </source>
-      <translation>el módulo del programa </translation>
+      <source>the program's module %1 is missing</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the same unit in both systems</source>
@@ -3189,8 +3097,8 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>opción desconocida '</translation>
     </message>
     <message>
-      <source>whole number</source>
-      <translation>número entero</translation>
+      <source>updated %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>width=device-width, initial-scale=1</source>

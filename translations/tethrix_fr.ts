@@ -419,6 +419,14 @@
       <translation>Données d’entrée</translation>
     </message>
     <message>
+      <source>L&amp;anguage</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Language</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Lap Speed is on the whole circle of arm, handle, lines and inboard wing; Ground Speed on the circle through the handle.</source>
       <translation>La vitesse au tour se mesure sur le cercle complet du bras, de la poignée, des câbles et de l’aile intérieure ; la vitesse sol sur le cercle passant par la poignée.</translation>
     </message>
@@ -437,6 +445,14 @@
     <message>
       <source>Printing is not available: %1</source>
       <translation>L’impression n’est pas disponible : %1</translation>
+    </message>
+    <message>
+      <source>Tethrix will speak %1 from its next start.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The System's</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The trim charts cannot open: %1</source>
@@ -501,40 +517,8 @@ tethrix-calc : rien n’a été ajouté
 </translation>
     </message>
     <message>
-      <source> (A's value, then the change from it)</source>
-      <translation> (valeur de A, puis l’écart)</translation>
-    </message>
-    <message>
-      <source> (at byte </source>
-      <translation> (à l’octet </translation>
-    </message>
-    <message>
       <source> (default </source>
       <translation> (par défaut </translation>
-    </message>
-    <message>
-      <source> (double tap, left out)</source>
-      <translation> (double touche, écarté)</translation>
-    </message>
-    <message>
-      <source> (irregular, left out)</source>
-      <translation> (irrégulier, écarté)</translation>
-    </message>
-    <message>
-      <source> (missed tap, left out)</source>
-      <translation> (touche manquée, écarté)</translation>
-    </message>
-    <message>
-      <source> A sensible </source>
-      <translation> En pratique, </translation>
-    </message>
-    <message>
-      <source> It is calculated as </source>
-      <translation> Le calcul utilise </translation>
-    </message>
-    <message>
-      <source> It reads like </source>
-      <translation> On dirait des </translation>
     </message>
     <message>
       <source> Numbers here take a decimal comma (',').</source>
@@ -549,18 +533,6 @@ tethrix-calc : rien n’a été ajouté
       <translation> pour cent</translation>
     </message>
     <message>
-      <source> The airspeed on these lines is outside </source>
-      <translation> La vitesse sur ces câbles est hors de </translation>
-    </message>
-    <message>
-      <source> These flying conditions are not saved.</source>
-      <translation> Ces conditions de vol ne sont pas enregistrées.</translation>
-    </message>
-    <message>
-      <source> airplanes</source>
-      <translation> avions</translation>
-    </message>
-    <message>
       <source> airplanes match </source>
       <translation> avions correspondent à </translation>
     </message>
@@ -569,40 +541,8 @@ tethrix-calc : rien n’a été ajouté
       <translation> et </translation>
     </message>
     <message>
-      <source> and others</source>
-      <translation> et d’autres</translation>
-    </message>
-    <message>
-      <source> appears twice</source>
-      <translation> apparaît deux fois</translation>
-    </message>
-    <message>
-      <source> bytes</source>
-      <translation> octets</translation>
-    </message>
-    <message>
-      <source> cannot hold control characters other than line breaks and tabs</source>
-      <translation> ne peut contenir de caractères de contrôle autres que les sauts de ligne et les tabulations</translation>
-    </message>
-    <message>
-      <source> cannot hold line breaks, tabs or other control characters</source>
-      <translation> ne peut contenir ni saut de ligne, ni tabulation, ni autre caractère de contrôle</translation>
-    </message>
-    <message>
       <source> cannot run: </source>
       <translation> ne peut pas s’exécuter : </translation>
-    </message>
-    <message>
-      <source> characters</source>
-      <translation> caractères</translation>
-    </message>
-    <message>
-      <source> characters: </source>
-      <translation> caractères : </translation>
-    </message>
-    <message>
-      <source> counted.</source>
-      <translation> comptés.</translation>
     </message>
     <message>
       <source> deg</source>
@@ -633,44 +573,12 @@ tethrix-calc : rien n’a été ajouté
       <translation> pieds</translation>
     </message>
     <message>
-      <source> flights</source>
-      <translation> vols</translation>
-    </message>
-    <message>
-      <source> for </source>
-      <translation> pour </translation>
-    </message>
-    <message>
-      <source> for lines, handle and leadouts</source>
-      <translation> pour les câbles, la poignée et les sorties de câbles</translation>
-    </message>
-    <message>
-      <source> for the </source>
-      <translation> pour le champ </translation>
-    </message>
-    <message>
-      <source> gives an airspeed outside </source>
-      <translation> donne une vitesse hors de </translation>
-    </message>
-    <message>
-      <source> has no </source>
-      <translation> n’a pas de </translation>
-    </message>
-    <message>
-      <source> has no '</source>
-      <translation> n’a pas de '</translation>
-    </message>
-    <message>
       <source> holds </source>
       <translation> contient </translation>
     </message>
     <message>
       <source> holds no airplanes</source>
       <translation> ne contient aucun avion</translation>
-    </message>
-    <message>
-      <source> hp)</source>
-      <translation> ch)</translation>
     </message>
     <message>
       <source> id </source>
@@ -689,140 +597,28 @@ tethrix-calc : rien n’a été ajouté
       <translation> pouces</translation>
     </message>
     <message>
-      <source> is </source>
-      <translation> est </translation>
-    </message>
-    <message>
-      <source> is at or above the airspeed, </source>
-      <translation> est égale ou supérieure à la vitesse de vol, </translation>
-    </message>
-    <message>
-      <source> is beyond -90 to 90 degrees</source>
-      <translation> est hors de -90 à 90 degrés</translation>
-    </message>
-    <message>
-      <source> is empty</source>
-      <translation> est vide</translation>
-    </message>
-    <message>
-      <source> is infinite</source>
-      <translation> est infini</translation>
-    </message>
-    <message>
-      <source> is longer than </source>
-      <translation> dépasse </translation>
-    </message>
-    <message>
-      <source> is missing</source>
-      <translation> est manquant</translation>
-    </message>
-    <message>
-      <source> is negative, which has no physical meaning.</source>
-      <translation> est négatif, ce qui n’a pas de sens physique.</translation>
-    </message>
-    <message>
-      <source> is not a number</source>
-      <translation> n’est pas un nombre</translation>
-    </message>
-    <message>
-      <source> is not one this version knows</source>
-      <translation> n’est pas connu de cette version</translation>
-    </message>
-    <message>
       <source> is not the file of build </source>
       <translation> n’est pas le fichier de la version </translation>
-    </message>
-    <message>
-      <source> is not valid UTF-8 text</source>
-      <translation> n’est pas un texte UTF-8 valide</translation>
-    </message>
-    <message>
-      <source> is not valid UTF-8 text of at most 16 MiB</source>
-      <translation> n’est pas un texte UTF-8 valide d’au plus 16 Mio</translation>
-    </message>
-    <message>
-      <source> is out of range</source>
-      <translation> est hors limites</translation>
-    </message>
-    <message>
-      <source> is outside 0 to 100 percent; it is calculated as </source>
-      <translation> est hors de 0 à 100 pour cent ; le calcul utilise </translation>
-    </message>
-    <message>
-      <source> is outside the </source>
-      <translation> est hors de la plage </translation>
     </message>
     <message>
       <source> is too large to show</source>
       <translation> est trop grand pour être affiché</translation>
     </message>
     <message>
-      <source> is used</source>
-      <translation> est utilisé</translation>
-    </message>
-    <message>
-      <source> kg)</source>
-      <translation> kg)</translation>
-    </message>
-    <message>
-      <source> lap</source>
-      <translation> tour</translation>
-    </message>
-    <message>
       <source> laps</source>
       <translation> tours</translation>
-    </message>
-    <message>
-      <source> more</source>
-      <translation> de plus</translation>
     </message>
     <message>
       <source> mph</source>
       <translation> mph</translation>
     </message>
     <message>
-      <source> mph the line model takes</source>
-      <translation> mph du modèle des câbles</translation>
-    </message>
-    <message>
-      <source> must be </source>
-      <translation> doit être </translation>
-    </message>
-    <message>
-      <source> must be -90 to 90 degrees.</source>
-      <translation> doit être entre -90 et 90 degrés.</translation>
-    </message>
-    <message>
-      <source> must be 0 to 100 percent.</source>
-      <translation> doit être entre 0 et 100 pour cent.</translation>
-    </message>
-    <message>
-      <source> must be below the airspeed, </source>
-      <translation> doit être inférieure à la vitesse de vol, </translation>
-    </message>
-    <message>
-      <source> must be more than </source>
-      <translation> doit être supérieur à </translation>
-    </message>
-    <message>
       <source> needs </source>
       <translation> exige </translation>
     </message>
     <message>
-      <source> of </source>
-      <translation> de </translation>
-    </message>
-    <message>
-      <source> of any real altimeter.</source>
-      <translation> d’un altimètre réel.</translation>
-    </message>
-    <message>
       <source> or has that id: </source>
       <translation> ou a cet id : </translation>
-    </message>
-    <message>
-      <source> or more.</source>
-      <translation> ou plus.</translation>
     </message>
     <message>
       <source> other names (--hangar alone lists them)</source>
@@ -837,10 +633,6 @@ tethrix-calc : rien n’a été ajouté
       <translation> oz/sq ft.</translation>
     </message>
     <message>
-      <source> percent.</source>
-      <translation> pour cent.</translation>
-    </message>
-    <message>
       <source> pounds</source>
       <translation> livres</translation>
     </message>
@@ -853,32 +645,8 @@ tethrix-calc : rien n’a été ajouté
       <translation> secondes</translation>
     </message>
     <message>
-      <source> shows '</source>
-      <translation> affiche '</translation>
-    </message>
-    <message>
       <source> sq/in</source>
       <translation> sq/in</translation>
-    </message>
-    <message>
-      <source> takes a number, such as </source>
-      <translation> attend un nombre, par exemple </translation>
-    </message>
-    <message>
-      <source> the line model takes</source>
-      <translation> du modèle des câbles</translation>
-    </message>
-    <message>
-      <source> time '</source>
-      <translation> heure '</translation>
-    </message>
-    <message>
-      <source> to </source>
-      <translation> à </translation>
-    </message>
-    <message>
-      <source> turns so far. The first lap is left out.</source>
-      <translation> tours jusqu’ici. Le premier tour est écarté.</translation>
     </message>
     <message>
       <source> watts</source>
@@ -889,16 +657,180 @@ tethrix-calc : rien n’a été ajouté
       <translation> par l’avion intégré ? Ses données sont perdues si elles ne sont pas enregistrées.</translation>
     </message>
     <message>
-      <source> x Downwind Tension</source>
-      <translation> x tension vent arrière</translation>
-    </message>
-    <message>
-      <source> x Line Tension</source>
-      <translation> x tension des câbles</translation>
-    </message>
-    <message>
       <source> x weight</source>
       <translation> x poids</translation>
+    </message>
+    <message>
+      <source>%1   (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2 hp)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2 kg)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (at byte %2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 = %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 These flying conditions are not saved.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 airplane (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 airplanes (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 and %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 flight</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 flights</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 gives an airspeed outside the %2 to %3 mph the line model takes: it is calculated at %4 mph.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 has no '%2'</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, beyond what fliers meet.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, outside the %3 the line model takes for lines, handle and leadouts.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, outside the %3 the line model takes.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, which has no physical meaning.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is at or above the airspeed, %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is beyond -90 to 90 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is beyond -90 to 90 degrees; it is calculated as 0 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is empty: a calculation uses %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is empty: the figures use %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is negative, which has no physical meaning.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is outside 0 to 100 percent; it is calculated as %2 percent.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is too large to show</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 lap counted.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 laps counted.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 more</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be %2 or more.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be -90 to 90 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be 0 to 100 percent.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be below the airspeed, %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be more than %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 shows '%2': a calculation uses %3.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 shows '%2': the figures use %3.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 takes a number, such as %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 to %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1, %2 x Downwind Tension</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1, %2 x Line Tension</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1: %2</source>
+      <translation>%1 : %2</translation>
+    </message>
+    <message>
+      <source>%1: A %2, B %3</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>%s %s %s at %s</source>
@@ -941,56 +873,48 @@ tethrix-calc : rien n’a été ajouté
       <translation>' (essayez --help)</translation>
     </message>
     <message>
-      <source>' is longer than </source>
-      <translation>' dépasse </translation>
-    </message>
-    <message>
-      <source>' is missing: </source>
-      <translation>' est manquant : </translation>
-    </message>
-    <message>
-      <source>' is not a UTC time such as 2026-12-09T04:30:00Z</source>
-      <translation>' n’est pas une heure UTC comme 2026-12-09T04:30:00Z</translation>
-    </message>
-    <message>
-      <source>' is not a valid </source>
-      <translation>' n’est pas un </translation>
-    </message>
-    <message>
-      <source>' is not a valid floating point value</source>
-      <translation>' n’est pas un nombre à virgule flottante valide</translation>
-    </message>
-    <message>
-      <source>' is not a valid floating point value for '</source>
-      <translation>' n’est pas un nombre à virgule flottante valide pour '</translation>
-    </message>
-    <message>
-      <source>' is not a valid whole number</source>
-      <translation>' n’est pas un nombre entier valide</translation>
-    </message>
-    <message>
-      <source>' is not an id: up to 64 letters, digits, - and _</source>
-      <translation>' n’est pas un id : jusqu’à 64 lettres, chiffres, - et _</translation>
-    </message>
-    <message>
-      <source>' is out of range for the </source>
-      <translation>' est hors limites pour le champ </translation>
-    </message>
-    <message>
-      <source>' of </source>
-      <translation>' de </translation>
-    </message>
-    <message>
       <source>' || s.compare(pos + 1, n, key) != 0 || s[pos + n + 1] != '</source>
       <translation>' || s.compare(pos + 1, n, key) != 0 || s[pos + n + 1] != '</translation>
+    </message>
+    <message>
+      <source>'%1' is not a valid floating point value</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid floating point value for '%2': %3</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid number for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid whole number</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid whole number for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not an id: up to 64 letters, digits, - and _</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is out of range for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' of %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>(max-width: 759px)</source>
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
-      <source>): the defaults are used</source>
-      <translation>) : les valeurs par défaut sont utilisées</translation>
+      <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>,
@@ -1031,24 +955,12 @@ tethrix-calc : rien n’a été ajouté
       <translation>, "units": </translation>
     </message>
     <message>
-      <source>, beyond what fliers meet.</source>
-      <translation>, au-delà de ce que rencontrent les pilotes.</translation>
-    </message>
-    <message>
       <source>, change </source>
       <translation>, écart </translation>
     </message>
     <message>
-      <source>, from a newer Tethrix; this one reads version </source>
-      <translation>, d’une version plus récente de Tethrix ; celle-ci lit la version </translation>
-    </message>
-    <message>
       <source>, id </source>
       <translation>, id </translation>
-    </message>
-    <message>
-      <source>, is at or below the </source>
-      <translation>, est égal ou inférieur à la </translation>
     </message>
     <message>
       <source>, last flown </source>
@@ -1061,18 +973,6 @@ tethrix-calc : rien n’a été ajouté
     <message>
       <source>, no change</source>
       <translation>, sans changement</translation>
-    </message>
-    <message>
-      <source>, outside the </source>
-      <translation>, hors de la plage </translation>
-    </message>
-    <message>
-      <source>, spread </source>
-      <translation>, dispersion </translation>
-    </message>
-    <message>
-      <source>, which has no physical meaning.</source>
-      <translation>, ce qui n’a pas de sens physique.</translation>
     </message>
     <message>
       <source>,Lap Speed (</source>
@@ -1103,36 +1003,28 @@ tethrix-calc : rien n’a été ajouté
       <translation>1 tour</translation>
     </message>
     <message>
-      <source>: a calculation uses </source>
-      <translation> : un calcul utilise </translation>
+      <source>A %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: it does not prove the lines and handle for this flight.</source>
-      <translation> : il ne prouve pas les câbles et la poignée pour ce vol.</translation>
+      <source>A %1, %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: it is calculated at </source>
-      <translation> : le calcul se fait à </translation>
+      <source>A %1, no change</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: the figures use </source>
-      <translation> : les valeurs utilisent </translation>
+      <source>A flight cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>; it is calculated as 0 degrees.</source>
-      <translation> ; le calcul utilise 0 degré.</translation>
+      <source>A hangar holds at most %1 airplanes</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>; this field takes </source>
-      <translation> ; ce champ attend des </translation>
-    </message>
-    <message>
-      <source>A flight cannot be read: </source>
-      <translation>Un vol ne peut pas être lu : </translation>
-    </message>
-    <message>
-      <source>A hangar holds at most </source>
-      <translation>Un hangar contient au plus </translation>
+      <source>A hangar holds at most %1 flights</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>A measured lap time must be more than 0 and at most 3600 seconds</source>
@@ -1216,16 +1108,24 @@ Options :
 </translation>
     </message>
     <message>
+      <source>A sensible %1 is %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>A too large to show</source>
       <translation>A trop grand pour être affiché</translation>
     </message>
     <message>
-      <source>Added</source>
-      <translation>Ajouté</translation>
+      <source>A: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Added </source>
       <translation>Ajouté </translation>
+    </message>
+    <message>
+      <source>Added %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Airplane</source>
@@ -1268,16 +1168,16 @@ Options :
       <translation>Altitude= ne peut pas être donné avec Elevation= et Altimeter=</translation>
     </message>
     <message>
-      <source>An airplane cannot be read: </source>
-      <translation>Un avion ne peut pas être lu : </translation>
+      <source>An airplane cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>An airplane needs a name</source>
       <translation>Un avion doit avoir un nom</translation>
     </message>
     <message>
-      <source>An altimeter setting of </source>
-      <translation>Un calage altimétrique de </translation>
+      <source>An altimeter setting of %1 %2 is outside the %3 to %4 %2 of any real altimeter.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>An interpolation table needs at least two points.</source>
@@ -1308,10 +1208,6 @@ Options :
       <translation>août</translation>
     </message>
     <message>
-      <source>BEGIN IMMEDIATE</source>
-      <translation>BEGIN IMMEDIATE</translation>
-    </message>
-    <message>
       <source>Brelm</source>
       <translation>Brelm</translation>
     </message>
@@ -1324,8 +1220,8 @@ Options :
       <translation>Annuler</translation>
     </message>
     <message>
-      <source>Cannot Open File </source>
-      <translation>Impossible d’ouvrir le fichier </translation>
+      <source>Cannot Open File %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Cannot change </source>
@@ -1360,8 +1256,8 @@ Options :
       <translation>Effacer A</translation>
     </message>
     <message>
-      <source>Compared with </source>
-      <translation>Comparé à </translation>
+      <source>Compared with %1 (A's value, then the change from it)</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Computed Data</source>
@@ -1370,14 +1266,6 @@ Options :
     <message>
       <source>Correct</source>
       <translation>Corriger</translation>
-    </message>
-    <message>
-      <source>DELETE FROM airplanes WHERE id = ?</source>
-      <translation>DELETE FROM airplanes WHERE id = ?</translation>
-    </message>
-    <message>
-      <source>DELETE FROM flights WHERE id = ?</source>
-      <translation>DELETE FROM flights WHERE id = ?</translation>
     </message>
     <message>
       <source>Date flown (UTC)</source>
@@ -1418,10 +1306,6 @@ Options :
     <message>
       <source>Downwind Tension</source>
       <translation>Tension vent arrière</translation>
-    </message>
-    <message>
-      <source>Downwind Tension, </source>
-      <translation>tension vent arrière, </translation>
     </message>
     <message>
       <source>Duplicate</source>
@@ -1506,6 +1390,10 @@ Options :
       <translation>Altitude du terrain</translation>
     </message>
     <message>
+      <source>Figures are out of date: press Enter</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Files and printing</source>
       <translation>Fichiers et impression</translation>
     </message>
@@ -1528,6 +1416,14 @@ Options :
     <message>
       <source>Flights</source>
       <translation>Vols</translation>
+    </message>
+    <message>
+      <source>Floating point division by zero</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Floating point overflow</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Flown (UTC)</source>
@@ -1554,8 +1450,12 @@ Options :
       <translation>ven.</translation>
     </message>
     <message>
-      <source>From </source>
-      <translation>Depuis </translation>
+      <source>From %1: %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>From %1: %2; %3.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Fuel</source>
@@ -1663,14 +1563,6 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
       <translation>Humidité</translation>
     </message>
     <message>
-      <source>INSERT OR REPLACE INTO airplanes (id, record) VALUES (?, ?)</source>
-      <translation>INSERT OR REPLACE INTO airplanes (id, record) VALUES (?, ?)</translation>
-    </message>
-    <message>
-      <source>INSERT OR REPLACE INTO flights (id, airplane, flown, record) VALUES (?, ?, ?, ?)</source>
-      <translation>INSERT OR REPLACE INTO flights (id, airplane, flown, record) VALUES (?, ?, ?, ?)</translation>
-    </message>
-    <message>
       <source>Id</source>
       <translation>Id</translation>
     </message>
@@ -1699,16 +1591,28 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
       <translation>Les abscisses d’une table d’interpolation doivent être strictement croissantes.</translation>
     </message>
     <message>
-      <source>Invalid data type for '</source>
-      <translation>Type de données non valide pour '</translation>
-    </message>
-    <message>
       <source>Invalid data type for '%1': %2</source>
       <translation>Type de données non valide pour '%1' : %2</translation>
     </message>
     <message>
+      <source>Invalid floating point operation</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Invalid value for '%1': '%2' is neither Imperial nor Metric; %3</source>
       <translation>Valeur non valide pour '%1' : '%2' n’est ni Imperial ni Metric ; %3</translation>
+    </message>
+    <message>
+      <source>Invalid value for '%1': '%2' is no language of Tethrix; %3</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>It is calculated as %1.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>It reads like %1; this field takes %2.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Jan</source>
@@ -1743,8 +1647,20 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
       <translation>Conservé sur cet appareil pour la prochaine visite.</translation>
     </message>
     <message>
-      <source>Lap </source>
-      <translation>Tour </translation>
+      <source>Lap %1: %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (double tap, left out)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (irregular, left out)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (missed tap, left out)</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Lap Speed</source>
@@ -1753,6 +1669,10 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     <message>
       <source>Lap Speed = </source>
       <translation>Vitesse au tour = </translation>
+    </message>
+    <message>
+      <source>Lap Speed = %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Lap Speed: A = </source>
@@ -1795,8 +1715,8 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
       <translation>Dernier vol (UTC)</translation>
     </message>
     <message>
-      <source>Last lap </source>
-      <translation>Dernier tour </translation>
+      <source>Last lap %1.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Leadout Position</source>
@@ -1849,10 +1769,6 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     <message>
       <source>Line Tension</source>
       <translation>Tension des câbles</translation>
-    </message>
-    <message>
-      <source>Line Tension, </source>
-      <translation>tension des câbles, </translation>
     </message>
     <message>
       <source>Line Weight</source>
@@ -1911,8 +1827,8 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
       <translation>mai</translation>
     </message>
     <message>
-      <source>Mean of the last </source>
-      <translation>Moyenne des derniers </translation>
+      <source>Mean of the last %1: %2, spread %3 s.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Metric</source>
@@ -1947,12 +1863,12 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
       <translation>Aucun avion du hangar n’est ouvert.</translation>
     </message>
     <message>
-      <source>No chart sweeps '</source>
-      <translation>Aucune courbe ne balaie '</translation>
+      <source>No chart sweeps '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>No figure '</source>
-      <translation>Aucune valeur '</translation>
+      <source>No figure '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>No figures to draw: </source>
@@ -1985,8 +1901,8 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
       <translation>Notes sur le vol</translation>
     </message>
     <message>
-      <source>Nothing changed: the hangar already holds everything in </source>
-      <translation>Rien n’a changé : le hangar contient déjà tout ce qui est dans </translation>
+      <source>Nothing changed: the hangar already holds everything in %1.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Nothing will be kept on this device: </source>
@@ -2021,30 +1937,6 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
       <translation>Ouvert : </translation>
     </message>
     <message>
-      <source>PRAGMA cache_size = -32768</source>
-      <translation>PRAGMA cache_size = -32768</translation>
-    </message>
-    <message>
-      <source>PRAGMA data_version</source>
-      <translation>PRAGMA data_version</translation>
-    </message>
-    <message>
-      <source>PRAGMA integrity_check</source>
-      <translation>PRAGMA integrity_check</translation>
-    </message>
-    <message>
-      <source>PRAGMA journal_mode=WAL</source>
-      <translation>PRAGMA journal_mode=WAL</translation>
-    </message>
-    <message>
-      <source>PRAGMA user_version</source>
-      <translation>PRAGMA user_version</translation>
-    </message>
-    <message>
-      <source>PRAGMA user_version = %1</source>
-      <translation>PRAGMA user_version = %1</translation>
-    </message>
-    <message>
       <source>Preasure</source>
       <translation>Altitude-pression</translation>
     </message>
@@ -2073,8 +1965,8 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
       <translation>Imprimer le carnet</translation>
     </message>
     <message>
-      <source>Printed </source>
-      <translation>Imprimé le </translation>
+      <source>Printed %1 %2 %3 %4:%5:%6 %7</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Prop</source>
@@ -2119,26 +2011,6 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     <message>
       <source>Results</source>
       <translation>Résultats</translation>
-    </message>
-    <message>
-      <source>SELECT CAST(id AS BLOB), CAST(airplane AS BLOB), CAST(flown AS BLOB), CAST(record AS BLOB) FROM flights ORDER BY id</source>
-      <translation>SELECT CAST(id AS BLOB), CAST(airplane AS BLOB), CAST(flown AS BLOB), CAST(record AS BLOB) FROM flights ORDER BY id</translation>
-    </message>
-    <message>
-      <source>SELECT CAST(id AS BLOB), CAST(record AS BLOB) FROM airplanes ORDER BY id</source>
-      <translation>SELECT CAST(id AS BLOB), CAST(record AS BLOB) FROM airplanes ORDER BY id</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM airplanes</source>
-      <translation>SELECT count(*) FROM airplanes</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM flights</source>
-      <translation>SELECT count(*) FROM flights</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM sqlite_master</source>
-      <translation>SELECT count(*) FROM sqlite_master</translation>
     </message>
     <message>
       <source>Sat</source>
@@ -2205,12 +2077,44 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
       <translation>Fichier de données Tethrix</translation>
     </message>
     <message>
-      <source>The </source>
-      <translation>Le champ </translation>
+      <source>Tethrix Print Job</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>The Pull Test, </source>
-      <translation>L’essai de traction, </translation>
+      <source>The %1 cannot hold control characters other than line breaks and tabs</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 cannot hold line breaks, tabs or other control characters</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is infinite</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is longer than %2 characters</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is missing</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is not a number</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is not valid UTF-8 text</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 time '%2' is not a UTC time such as 2026-12-09T04:30:00Z</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The Pull Test, %1, is at or below the %2, %3: it does not prove the lines and handle for this flight.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The air is too hot and humid: the water vapour pressure reaches the air pressure.</source>
@@ -2227,6 +2131,10 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     <message>
       <source>The airplane of this flight is not in the hangar</source>
       <translation>L’avion de ce vol n’est pas dans le hangar</translation>
+    </message>
+    <message>
+      <source>The airspeed on these lines is outside the %1 to %2 mph the line model takes: it is calculated at %3 mph.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The altimeter setting must be more than 0.</source>
@@ -2259,6 +2167,10 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     <message>
       <source>The field elevation lies outside the atmosphere the program can model.</source>
       <translation>L’altitude du terrain sort de l’atmosphère que le programme sait modéliser.</translation>
+    </message>
+    <message>
+      <source>The figures belong to the inputs shown.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The flight is no longer in the log</source>
@@ -2313,8 +2225,8 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
       <translation>Le hangar ne peut pas être gardé : ce système n’indique aucun dossier pour les données de l’utilisateur.</translation>
     </message>
     <message>
-      <source>The hangar cannot be read: </source>
-      <translation>Le hangar ne peut pas être lu : </translation>
+      <source>The hangar cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The hangar could not be loaded: %s.</source>
@@ -2373,16 +2285,16 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
       <translation>Le départ gardé sur cet appareil n’était pas celui de cette page (%s) : il a été abandonné.</translation>
     </message>
     <message>
-      <source>The stored '</source>
-      <translation>La valeur enregistrée '</translation>
-    </message>
-    <message>
       <source>The stored '%1' is longer than %2 characters: %3</source>
       <translation>La valeur enregistrée '%1' dépasse %2 caractères : %3</translation>
     </message>
     <message>
-      <source>The stored settings cannot be read (</source>
-      <translation>Les réglages enregistrés ne peuvent pas être lus (</translation>
+      <source>The stored '%1' is missing: %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The stored settings cannot be read (%1): the defaults are used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The temperature is at or below absolute zero (-459.67 deg. F).</source>
@@ -2397,16 +2309,16 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
       <translation>La vitesse du vent est égale à la vitesse de vol.</translation>
     </message>
     <message>
-      <source>There is already a flight with the id </source>
-      <translation>Il existe déjà un vol avec l’id </translation>
+      <source>There is already a flight with the id %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>There is already an airplane with the id </source>
-      <translation>Il existe déjà un avion avec l’id </translation>
+      <source>There is already an airplane with the id %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>This is not a hangar file Tethrix can read: </source>
-      <translation>Ce n’est pas un fichier de hangar que Tethrix sait lire : </translation>
+      <source>This is not a hangar file Tethrix can read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Thu</source>
@@ -2421,8 +2333,8 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
       <translation>Chronométrage de vos tours. Appuyez ici 1,5 s pour arrêter.</translation>
     </message>
     <message>
-      <source>Timing: </source>
-      <translation>Chronométrage : </translation>
+      <source>Timing: %1 turns so far. The first lap is left out.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Timing: tap at each pass.</source>
@@ -2477,12 +2389,12 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
       <translation>Unités</translation>
     </message>
     <message>
-      <source>Unknown input '</source>
-      <translation>Entrée inconnue '</translation>
+      <source>Unknown input '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>Updated</source>
-      <translation>Mis à jour</translation>
+      <source>Updated %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
@@ -2572,8 +2484,8 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>un caractère de contrôle non échappé dans un texte</translation>
     </message>
     <message>
-      <source>a key of </source>
-      <translation>une clé de </translation>
+      <source>a key of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>a lone surrogate in a text</source>
@@ -2592,8 +2504,8 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>après une clé</translation>
     </message>
     <message>
-      <source>airplane </source>
-      <translation>avion </translation>
+      <source>airplane %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>airplane name</source>
@@ -2608,8 +2520,8 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>un autre onglet de Tethrix en a une version plus ancienne ouverte</translation>
     </message>
     <message>
-      <source>at the end of </source>
-      <translation>à la fin de </translation>
+      <source>at the end of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>at the end of the </source>
@@ -2656,16 +2568,16 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>toutes les conditions de vol sont enregistrées</translation>
     </message>
     <message>
-      <source>expected '</source>
-      <translation>attendu : '</translation>
+      <source>expected '%1' %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>expected a number for </source>
-      <translation>nombre attendu pour </translation>
+      <source>expected a number for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>expected a text for </source>
-      <translation>texte attendu pour </translation>
+      <source>expected a text for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>far left</source>
@@ -2682,12 +2594,12 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
 </translation>
     </message>
     <message>
-      <source>flight </source>
-      <translation>vol </translation>
+      <source>flight %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>for </source>
-      <translation>pour </translation>
+      <source>for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>for the </source>
@@ -2758,8 +2670,12 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>il contient plus de 10 000 avions</translation>
     </message>
     <message>
-      <source>it holds no setting Tethrix keeps, only %1%2</source>
-      <translation>il ne contient aucun réglage que garde Tethrix, seulement %1%2</translation>
+      <source>it holds no setting Tethrix keeps, only %1</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>it holds no setting Tethrix keeps, only %1 and others</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it holds no settings, only other text</source>
@@ -2778,8 +2694,8 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>c’est un dossier, pas un fichier</translation>
     </message>
     <message>
-      <source>it is a hangar file of version </source>
-      <translation>c’est un fichier de hangar de version </translation>
+      <source>it is a hangar file of version %1, from a newer Tethrix; this one reads version %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it is a pipe, not a regular file</source>
@@ -2790,8 +2706,12 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>il est endommagé : </translation>
     </message>
     <message>
-      <source>it is larger than </source>
-      <translation>il dépasse </translation>
+      <source>it is larger than %1 bytes</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>it is larger than 1 MiB, far too large for a Tethrix data file</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it is larger than 16 MiB</source>
@@ -2886,8 +2806,8 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>échelle </translation>
     </message>
     <message>
-      <source>something follows the end of the </source>
-      <translation>quelque chose suit la fin du </translation>
+      <source>something follows the end of the %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>something follows the end of the hangar</source>
@@ -2954,12 +2874,16 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>tethrix : </translation>
     </message>
     <message>
-      <source>the </source>
-      <translation>la plage de </translation>
+      <source>the %1 is not valid UTF-8 text of at most 16 MiB</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the airplane of </source>
-      <translation>l’avion de </translation>
+      <source>the %1 of %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>the airplane of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the airplanes were added, but </source>
@@ -2978,16 +2902,16 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>l’avion intégré le remplace.</translation>
     </message>
     <message>
-      <source>the changed time of </source>
-      <translation>l’heure de modification de </translation>
+      <source>the changed time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the conditions of </source>
-      <translation>les conditions de </translation>
+      <source>the conditions of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the created time of </source>
-      <translation>l’heure de création de </translation>
+      <source>the created time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the data file must come before the KEY=VALUE inputs</source>
@@ -2998,8 +2922,8 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>la date</translation>
     </message>
     <message>
-      <source>the default </source>
-      <translation>la valeur par défaut </translation>
+      <source>the default %1 is used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the density altitude</source>
@@ -3010,8 +2934,8 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>l’entrée est abandonnée</translation>
     </message>
     <message>
-      <source>the figures of </source>
-      <translation>les valeurs de </translation>
+      <source>the figures of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the file</source>
@@ -3026,44 +2950,48 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>le fichier se termine trop tôt</translation>
     </message>
     <message>
-      <source>the flown time of </source>
-      <translation>l’heure de vol de </translation>
+      <source>the flown time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the format</source>
       <translation>le format</translation>
     </message>
     <message>
-      <source>the id of </source>
-      <translation>l’id de </translation>
+      <source>the id of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the inputs of </source>
-      <translation>les entrées de </translation>
+      <source>the inputs of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the key '</source>
-      <translation>la clé '</translation>
+      <source>the key '%1' of %2 appears twice</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the lap time of </source>
-      <translation>le temps au tour de </translation>
+      <source>the key '%1' of %2 is not one this version knows</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the module </source>
-      <translation>le module </translation>
+      <source>the lap time of %1</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>the module %1 has no %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the module could not be loaded</source>
       <translation>le module n’a pas pu être chargé</translation>
     </message>
     <message>
-      <source>the notes of </source>
-      <translation>les notes de </translation>
+      <source>the notes of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the number </source>
-      <translation>le nombre </translation>
+      <source>the number %1 for %2 is out of range</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the number of lines runs over whole numbers from 1 to 3</source>
@@ -3074,8 +3002,8 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>le nombre de câbles avance par nombres entiers</translation>
     </message>
     <message>
-      <source>the program's module </source>
-      <translation>le module du programme </translation>
+      <source>the program's module %1 is missing</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the same unit in both systems</source>
@@ -3108,6 +3036,10 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     <message>
       <source>the sweep range must read FROM:TO:STEP</source>
       <translation>la plage de balayage doit s’écrire FROM:TO:STEP</translation>
+    </message>
+    <message>
+      <source>the system's language is used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the version</source>
@@ -3166,8 +3098,8 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>option inconnue '</translation>
     </message>
     <message>
-      <source>whole number</source>
-      <translation>nombre entier</translation>
+      <source>updated %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>width=device-width, initial-scale=1</source>

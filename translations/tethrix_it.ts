@@ -517,40 +517,8 @@ tethrix-calc: non è stato aggiunto nulla
 </translation>
     </message>
     <message>
-      <source> (A's value, then the change from it)</source>
-      <translation> (valore di A, poi la variazione rispetto ad A)</translation>
-    </message>
-    <message>
-      <source> (at byte </source>
-      <translation> (al byte </translation>
-    </message>
-    <message>
       <source> (default </source>
       <translation> (predefinito </translation>
-    </message>
-    <message>
-      <source> (double tap, left out)</source>
-      <translation> (doppio tocco, escluso)</translation>
-    </message>
-    <message>
-      <source> (irregular, left out)</source>
-      <translation> (irregolare, escluso)</translation>
-    </message>
-    <message>
-      <source> (missed tap, left out)</source>
-      <translation> (tocco mancato, escluso)</translation>
-    </message>
-    <message>
-      <source> A sensible </source>
-      <translation> Un valore sensato per </translation>
-    </message>
-    <message>
-      <source> It is calculated as </source>
-      <translation> Viene calcolato come </translation>
-    </message>
-    <message>
-      <source> It reads like </source>
-      <translation> Sembra espresso in </translation>
     </message>
     <message>
       <source> Numbers here take a decimal comma (',').</source>
@@ -565,18 +533,6 @@ tethrix-calc: non è stato aggiunto nulla
       <translation> percento</translation>
     </message>
     <message>
-      <source> The airspeed on these lines is outside </source>
-      <translation> Con questi cavi la velocità all'aria non è compresa entro </translation>
-    </message>
-    <message>
-      <source> These flying conditions are not saved.</source>
-      <translation> Queste condizioni di volo non vengono salvate.</translation>
-    </message>
-    <message>
-      <source> airplanes</source>
-      <translation> modelli</translation>
-    </message>
-    <message>
       <source> airplanes match </source>
       <translation> modelli corrispondono a </translation>
     </message>
@@ -585,40 +541,8 @@ tethrix-calc: non è stato aggiunto nulla
       <translation> e </translation>
     </message>
     <message>
-      <source> and others</source>
-      <translation> e altri</translation>
-    </message>
-    <message>
-      <source> appears twice</source>
-      <translation> compare due volte</translation>
-    </message>
-    <message>
-      <source> bytes</source>
-      <translation> byte</translation>
-    </message>
-    <message>
-      <source> cannot hold control characters other than line breaks and tabs</source>
-      <translation> non può contenere caratteri di controllo oltre a interruzioni di riga e tabulazioni</translation>
-    </message>
-    <message>
-      <source> cannot hold line breaks, tabs or other control characters</source>
-      <translation> non può contenere interruzioni di riga, tabulazioni o altri caratteri di controllo</translation>
-    </message>
-    <message>
       <source> cannot run: </source>
       <translation> non può essere eseguita: </translation>
-    </message>
-    <message>
-      <source> characters</source>
-      <translation> caratteri</translation>
-    </message>
-    <message>
-      <source> characters: </source>
-      <translation> caratteri: </translation>
-    </message>
-    <message>
-      <source> counted.</source>
-      <translation> nel conteggio.</translation>
     </message>
     <message>
       <source> deg</source>
@@ -649,44 +573,12 @@ tethrix-calc: non è stato aggiunto nulla
       <translation> piedi</translation>
     </message>
     <message>
-      <source> flights</source>
-      <translation> voli</translation>
-    </message>
-    <message>
-      <source> for </source>
-      <translation> per </translation>
-    </message>
-    <message>
-      <source> for lines, handle and leadouts</source>
-      <translation> per cavi, manopola e uscite cavi</translation>
-    </message>
-    <message>
-      <source> for the </source>
-      <translation> valido per il campo </translation>
-    </message>
-    <message>
-      <source> gives an airspeed outside </source>
-      <translation> dà una velocità all'aria non compresa entro </translation>
-    </message>
-    <message>
-      <source> has no </source>
-      <translation> non ha </translation>
-    </message>
-    <message>
-      <source> has no '</source>
-      <translation> non ha '</translation>
-    </message>
-    <message>
       <source> holds </source>
       <translation> contiene </translation>
     </message>
     <message>
       <source> holds no airplanes</source>
       <translation> non contiene modelli</translation>
-    </message>
-    <message>
-      <source> hp)</source>
-      <translation> hp)</translation>
     </message>
     <message>
       <source> id </source>
@@ -705,140 +597,28 @@ tethrix-calc: non è stato aggiunto nulla
       <translation> pollici</translation>
     </message>
     <message>
-      <source> is </source>
-      <translation> è </translation>
-    </message>
-    <message>
-      <source> is at or above the airspeed, </source>
-      <translation> è pari o superiore alla velocità all'aria, </translation>
-    </message>
-    <message>
-      <source> is beyond -90 to 90 degrees</source>
-      <translation> è fuori dall'intervallo da -90 a 90 gradi</translation>
-    </message>
-    <message>
-      <source> is empty</source>
-      <translation> (campo vuoto)</translation>
-    </message>
-    <message>
-      <source> is infinite</source>
-      <translation> è infinito</translation>
-    </message>
-    <message>
-      <source> is longer than </source>
-      <translation> è più lungo di </translation>
-    </message>
-    <message>
-      <source> is missing</source>
-      <translation> manca</translation>
-    </message>
-    <message>
-      <source> is negative, which has no physical meaning.</source>
-      <translation> ha un valore negativo, privo di significato fisico.</translation>
-    </message>
-    <message>
-      <source> is not a number</source>
-      <translation> non è un numero</translation>
-    </message>
-    <message>
-      <source> is not one this version knows</source>
-      <translation> non è tra quelle note a questa versione</translation>
-    </message>
-    <message>
       <source> is not the file of build </source>
       <translation> non è il file della build </translation>
-    </message>
-    <message>
-      <source> is not valid UTF-8 text</source>
-      <translation> non è testo UTF-8 valido</translation>
-    </message>
-    <message>
-      <source> is not valid UTF-8 text of at most 16 MiB</source>
-      <translation> non è testo UTF-8 valido di al massimo 16 MiB</translation>
-    </message>
-    <message>
-      <source> is out of range</source>
-      <translation> è fuori intervallo</translation>
-    </message>
-    <message>
-      <source> is outside 0 to 100 percent; it is calculated as </source>
-      <translation> è fuori dall'intervallo da 0 a 100 percento; viene calcolato come </translation>
-    </message>
-    <message>
-      <source> is outside the </source>
-      <translation> è fuori dall'intervallo </translation>
     </message>
     <message>
       <source> is too large to show</source>
       <translation> è troppo grande da mostrare</translation>
     </message>
     <message>
-      <source> is used</source>
-      <translation> è in uso</translation>
-    </message>
-    <message>
-      <source> kg)</source>
-      <translation> kg)</translation>
-    </message>
-    <message>
-      <source> lap</source>
-      <translation> giro</translation>
-    </message>
-    <message>
       <source> laps</source>
       <translation> giri</translation>
-    </message>
-    <message>
-      <source> more</source>
-      <translation> altri</translation>
     </message>
     <message>
       <source> mph</source>
       <translation> mph</translation>
     </message>
     <message>
-      <source> mph the line model takes</source>
-      <translation> mph ammesso dal modello di calcolo dei cavi</translation>
-    </message>
-    <message>
-      <source> must be </source>
-      <translation> deve essere </translation>
-    </message>
-    <message>
-      <source> must be -90 to 90 degrees.</source>
-      <translation> deve essere tra -90 e 90 gradi.</translation>
-    </message>
-    <message>
-      <source> must be 0 to 100 percent.</source>
-      <translation> deve essere tra 0 e 100 percento.</translation>
-    </message>
-    <message>
-      <source> must be below the airspeed, </source>
-      <translation> deve essere inferiore alla velocità all'aria, </translation>
-    </message>
-    <message>
-      <source> must be more than </source>
-      <translation> deve essere maggiore di </translation>
-    </message>
-    <message>
       <source> needs </source>
       <translation> richiede </translation>
     </message>
     <message>
-      <source> of </source>
-      <translation> di </translation>
-    </message>
-    <message>
-      <source> of any real altimeter.</source>
-      <translation> di qualunque altimetro reale.</translation>
-    </message>
-    <message>
       <source> or has that id: </source>
       <translation> o ha quell'id: </translation>
-    </message>
-    <message>
-      <source> or more.</source>
-      <translation> o più.</translation>
     </message>
     <message>
       <source> other names (--hangar alone lists them)</source>
@@ -853,10 +633,6 @@ tethrix-calc: non è stato aggiunto nulla
       <translation> oz/sq ft.</translation>
     </message>
     <message>
-      <source> percent.</source>
-      <translation> percento.</translation>
-    </message>
-    <message>
       <source> pounds</source>
       <translation> libbre</translation>
     </message>
@@ -869,32 +645,8 @@ tethrix-calc: non è stato aggiunto nulla
       <translation> secondi</translation>
     </message>
     <message>
-      <source> shows '</source>
-      <translation> mostra '</translation>
-    </message>
-    <message>
       <source> sq/in</source>
       <translation> sq/in</translation>
-    </message>
-    <message>
-      <source> takes a number, such as </source>
-      <translation> vuole un numero, ad esempio </translation>
-    </message>
-    <message>
-      <source> the line model takes</source>
-      <translation> ammesso dal modello di calcolo</translation>
-    </message>
-    <message>
-      <source> time '</source>
-      <translation> (ora) '</translation>
-    </message>
-    <message>
-      <source> to </source>
-      <translation> – </translation>
-    </message>
-    <message>
-      <source> turns so far. The first lap is left out.</source>
-      <translation> giri finora. Il primo giro è escluso.</translation>
     </message>
     <message>
       <source> watts</source>
@@ -905,16 +657,180 @@ tethrix-calc: non è stato aggiunto nulla
       <translation> con il modello predefinito? I suoi dati vanno persi se non sono stati salvati.</translation>
     </message>
     <message>
-      <source> x Downwind Tension</source>
-      <translation> x tensione sottovento</translation>
-    </message>
-    <message>
-      <source> x Line Tension</source>
-      <translation> x tensione cavi</translation>
-    </message>
-    <message>
       <source> x weight</source>
       <translation> x peso</translation>
+    </message>
+    <message>
+      <source>%1   (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2 hp)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2 kg)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (at byte %2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 = %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 These flying conditions are not saved.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 airplane (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 airplanes (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 and %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 flight</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 flights</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 gives an airspeed outside the %2 to %3 mph the line model takes: it is calculated at %4 mph.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 has no '%2'</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, beyond what fliers meet.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, outside the %3 the line model takes for lines, handle and leadouts.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, outside the %3 the line model takes.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, which has no physical meaning.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is at or above the airspeed, %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is beyond -90 to 90 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is beyond -90 to 90 degrees; it is calculated as 0 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is empty: a calculation uses %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is empty: the figures use %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is negative, which has no physical meaning.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is outside 0 to 100 percent; it is calculated as %2 percent.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is too large to show</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 lap counted.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 laps counted.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 more</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be %2 or more.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be -90 to 90 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be 0 to 100 percent.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be below the airspeed, %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be more than %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 shows '%2': a calculation uses %3.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 shows '%2': the figures use %3.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 takes a number, such as %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 to %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1, %2 x Downwind Tension</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1, %2 x Line Tension</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
+    </message>
+    <message>
+      <source>%1: A %2, B %3</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>%s %s %s at %s</source>
@@ -957,56 +873,48 @@ tethrix-calc: non è stato aggiunto nulla
       <translation>' (vedi --help)</translation>
     </message>
     <message>
-      <source>' is longer than </source>
-      <translation>' è più lungo di </translation>
-    </message>
-    <message>
-      <source>' is missing: </source>
-      <translation>' manca: </translation>
-    </message>
-    <message>
-      <source>' is not a UTC time such as 2026-12-09T04:30:00Z</source>
-      <translation>' non è un'ora UTC come 2026-12-09T04:30:00Z</translation>
-    </message>
-    <message>
-      <source>' is not a valid </source>
-      <translation>' non è un </translation>
-    </message>
-    <message>
-      <source>' is not a valid floating point value</source>
-      <translation>' non è un numero decimale valido</translation>
-    </message>
-    <message>
-      <source>' is not a valid floating point value for '</source>
-      <translation>' non è un numero decimale valido per '</translation>
-    </message>
-    <message>
-      <source>' is not a valid whole number</source>
-      <translation>' non è un numero intero valido</translation>
-    </message>
-    <message>
-      <source>' is not an id: up to 64 letters, digits, - and _</source>
-      <translation>' non è un id: fino a 64 lettere, cifre, - e _</translation>
-    </message>
-    <message>
-      <source>' is out of range for the </source>
-      <translation>' è fuori intervallo per il campo </translation>
-    </message>
-    <message>
-      <source>' of </source>
-      <translation>' di </translation>
-    </message>
-    <message>
       <source>' || s.compare(pos + 1, n, key) != 0 || s[pos + n + 1] != '</source>
       <translation>' || s.compare(pos + 1, n, key) != 0 || s[pos + n + 1] != '</translation>
+    </message>
+    <message>
+      <source>'%1' is not a valid floating point value</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid floating point value for '%2': %3</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid number for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid whole number</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid whole number for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not an id: up to 64 letters, digits, - and _</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is out of range for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' of %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>(max-width: 759px)</source>
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
-      <source>): the defaults are used</source>
-      <translation>): si usano i valori predefiniti</translation>
+      <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>,
@@ -1047,24 +955,12 @@ tethrix-calc: non è stato aggiunto nulla
       <translation>, "units": </translation>
     </message>
     <message>
-      <source>, beyond what fliers meet.</source>
-      <translation>, oltre quanto si incontra in volo.</translation>
-    </message>
-    <message>
       <source>, change </source>
       <translation>, variazione </translation>
     </message>
     <message>
-      <source>, from a newer Tethrix; this one reads version </source>
-      <translation>, da un Tethrix più recente; questo legge la versione </translation>
-    </message>
-    <message>
       <source>, id </source>
       <translation>, id </translation>
-    </message>
-    <message>
-      <source>, is at or below the </source>
-      <translation>, è pari o inferiore alla </translation>
     </message>
     <message>
       <source>, last flown </source>
@@ -1077,18 +973,6 @@ tethrix-calc: non è stato aggiunto nulla
     <message>
       <source>, no change</source>
       <translation>, nessuna variazione</translation>
-    </message>
-    <message>
-      <source>, outside the </source>
-      <translation>, fuori dall'intervallo </translation>
-    </message>
-    <message>
-      <source>, spread </source>
-      <translation>, dispersione </translation>
-    </message>
-    <message>
-      <source>, which has no physical meaning.</source>
-      <translation>, valore privo di significato fisico.</translation>
     </message>
     <message>
       <source>,Lap Speed (</source>
@@ -1119,36 +1003,28 @@ tethrix-calc: non è stato aggiunto nulla
       <translation>1 giro</translation>
     </message>
     <message>
-      <source>: a calculation uses </source>
-      <translation>: un calcolo usa </translation>
+      <source>A %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: it does not prove the lines and handle for this flight.</source>
-      <translation>: non garantisce cavi e manopola per questo volo.</translation>
+      <source>A %1, %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: it is calculated at </source>
-      <translation>: viene calcolata a </translation>
+      <source>A %1, no change</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: the figures use </source>
-      <translation>: i valori calcolati usano </translation>
+      <source>A flight cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>; it is calculated as 0 degrees.</source>
-      <translation>; viene calcolato come 0 gradi.</translation>
+      <source>A hangar holds at most %1 airplanes</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>; this field takes </source>
-      <translation>; questo campo vuole </translation>
-    </message>
-    <message>
-      <source>A flight cannot be read: </source>
-      <translation>Impossibile leggere un volo: </translation>
-    </message>
-    <message>
-      <source>A hangar holds at most </source>
-      <translation>Un hangar contiene al massimo </translation>
+      <source>A hangar holds at most %1 flights</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>A measured lap time must be more than 0 and at most 3600 seconds</source>
@@ -1232,16 +1108,24 @@ Opzioni:
 </translation>
     </message>
     <message>
+      <source>A sensible %1 is %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>A too large to show</source>
       <translation>A troppo grande da mostrare</translation>
     </message>
     <message>
-      <source>Added</source>
-      <translation>Aggiunti</translation>
+      <source>A: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Added </source>
       <translation>Aggiunto </translation>
+    </message>
+    <message>
+      <source>Added %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Airplane</source>
@@ -1284,16 +1168,16 @@ Opzioni:
       <translation>Altitude= non può essere indicato insieme a Elevation= e Altimeter=</translation>
     </message>
     <message>
-      <source>An airplane cannot be read: </source>
-      <translation>Impossibile leggere un modello: </translation>
+      <source>An airplane cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>An airplane needs a name</source>
       <translation>Un modello deve avere un nome</translation>
     </message>
     <message>
-      <source>An altimeter setting of </source>
-      <translation>Un regolaggio altimetrico di </translation>
+      <source>An altimeter setting of %1 %2 is outside the %3 to %4 %2 of any real altimeter.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>An interpolation table needs at least two points.</source>
@@ -1324,10 +1208,6 @@ Opzioni:
       <translation>Ago</translation>
     </message>
     <message>
-      <source>BEGIN IMMEDIATE</source>
-      <translation>BEGIN IMMEDIATE</translation>
-    </message>
-    <message>
       <source>Brelm</source>
       <translation>Brelm</translation>
     </message>
@@ -1340,8 +1220,8 @@ Opzioni:
       <translation>Annulla</translation>
     </message>
     <message>
-      <source>Cannot Open File </source>
-      <translation>Impossibile aprire il file </translation>
+      <source>Cannot Open File %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Cannot change </source>
@@ -1376,8 +1256,8 @@ Opzioni:
       <translation>Cancella A</translation>
     </message>
     <message>
-      <source>Compared with </source>
-      <translation>Confronto con </translation>
+      <source>Compared with %1 (A's value, then the change from it)</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Computed Data</source>
@@ -1386,14 +1266,6 @@ Opzioni:
     <message>
       <source>Correct</source>
       <translation>Correggi</translation>
-    </message>
-    <message>
-      <source>DELETE FROM airplanes WHERE id = ?</source>
-      <translation>DELETE FROM airplanes WHERE id = ?</translation>
-    </message>
-    <message>
-      <source>DELETE FROM flights WHERE id = ?</source>
-      <translation>DELETE FROM flights WHERE id = ?</translation>
     </message>
     <message>
       <source>Date flown (UTC)</source>
@@ -1434,10 +1306,6 @@ Opzioni:
     <message>
       <source>Downwind Tension</source>
       <translation>Tensione sottovento</translation>
-    </message>
-    <message>
-      <source>Downwind Tension, </source>
-      <translation>Tensione sottovento, </translation>
     </message>
     <message>
       <source>Duplicate</source>
@@ -1522,6 +1390,10 @@ Opzioni:
       <translation>Quota del campo</translation>
     </message>
     <message>
+      <source>Figures are out of date: press Enter</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Files and printing</source>
       <translation>File e stampa</translation>
     </message>
@@ -1544,6 +1416,14 @@ Opzioni:
     <message>
       <source>Flights</source>
       <translation>Voli</translation>
+    </message>
+    <message>
+      <source>Floating point division by zero</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Floating point overflow</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Flown (UTC)</source>
@@ -1570,8 +1450,12 @@ Opzioni:
       <translation>Ven</translation>
     </message>
     <message>
-      <source>From </source>
-      <translation>Da </translation>
+      <source>From %1: %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>From %1: %2; %3.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Fuel</source>
@@ -1678,14 +1562,6 @@ pagina; senza FILE, l'hangar della finestra):
       <translation>Umidità</translation>
     </message>
     <message>
-      <source>INSERT OR REPLACE INTO airplanes (id, record) VALUES (?, ?)</source>
-      <translation>INSERT OR REPLACE INTO airplanes (id, record) VALUES (?, ?)</translation>
-    </message>
-    <message>
-      <source>INSERT OR REPLACE INTO flights (id, airplane, flown, record) VALUES (?, ?, ?, ?)</source>
-      <translation>INSERT OR REPLACE INTO flights (id, airplane, flown, record) VALUES (?, ?, ?, ?)</translation>
-    </message>
-    <message>
       <source>Id</source>
       <translation>Id</translation>
     </message>
@@ -1714,12 +1590,12 @@ pagina; senza FILE, l'hangar della finestra):
       <translation>Le ascisse della tabella di interpolazione devono essere strettamente crescenti.</translation>
     </message>
     <message>
-      <source>Invalid data type for '</source>
-      <translation>Tipo di dato non valido per '</translation>
-    </message>
-    <message>
       <source>Invalid data type for '%1': %2</source>
       <translation>Tipo di dato non valido per '%1': %2</translation>
+    </message>
+    <message>
+      <source>Invalid floating point operation</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Invalid value for '%1': '%2' is neither Imperial nor Metric; %3</source>
@@ -1728,6 +1604,14 @@ pagina; senza FILE, l'hangar della finestra):
     <message>
       <source>Invalid value for '%1': '%2' is no language of Tethrix; %3</source>
       <translation>Valore non valido per '%1': '%2' non è una lingua di Tethrix; %3</translation>
+    </message>
+    <message>
+      <source>It is calculated as %1.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>It reads like %1; this field takes %2.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Jan</source>
@@ -1762,8 +1646,20 @@ pagina; senza FILE, l'hangar della finestra):
       <translation>Conservato su questo dispositivo per la prossima visita.</translation>
     </message>
     <message>
-      <source>Lap </source>
-      <translation>Giro </translation>
+      <source>Lap %1: %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (double tap, left out)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (irregular, left out)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (missed tap, left out)</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Lap Speed</source>
@@ -1772,6 +1668,10 @@ pagina; senza FILE, l'hangar della finestra):
     <message>
       <source>Lap Speed = </source>
       <translation>Velocità sul giro = </translation>
+    </message>
+    <message>
+      <source>Lap Speed = %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Lap Speed: A = </source>
@@ -1814,8 +1714,8 @@ pagina; senza FILE, l'hangar della finestra):
       <translation>Ultimo volo (UTC)</translation>
     </message>
     <message>
-      <source>Last lap </source>
-      <translation>Ultimo giro </translation>
+      <source>Last lap %1.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Leadout Position</source>
@@ -1868,10 +1768,6 @@ pagina; senza FILE, l'hangar della finestra):
     <message>
       <source>Line Tension</source>
       <translation>Tensione cavi</translation>
-    </message>
-    <message>
-      <source>Line Tension, </source>
-      <translation>Tensione cavi, </translation>
     </message>
     <message>
       <source>Line Weight</source>
@@ -1930,8 +1826,8 @@ pagina; senza FILE, l'hangar della finestra):
       <translation>Mag</translation>
     </message>
     <message>
-      <source>Mean of the last </source>
-      <translation>Media degli ultimi </translation>
+      <source>Mean of the last %1: %2, spread %3 s.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Metric</source>
@@ -1966,12 +1862,12 @@ pagina; senza FILE, l'hangar della finestra):
       <translation>Nessun modello dell'hangar è aperto.</translation>
     </message>
     <message>
-      <source>No chart sweeps '</source>
-      <translation>Nessun grafico varia '</translation>
+      <source>No chart sweeps '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>No figure '</source>
-      <translation>Nessun valore '</translation>
+      <source>No figure '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>No figures to draw: </source>
@@ -2004,8 +1900,8 @@ pagina; senza FILE, l'hangar della finestra):
       <translation>Note sul volo</translation>
     </message>
     <message>
-      <source>Nothing changed: the hangar already holds everything in </source>
-      <translation>Nessuna modifica: l'hangar contiene già tutto ciò che è in </translation>
+      <source>Nothing changed: the hangar already holds everything in %1.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Nothing will be kept on this device: </source>
@@ -2040,30 +1936,6 @@ pagina; senza FILE, l'hangar della finestra):
       <translation>Aperto: </translation>
     </message>
     <message>
-      <source>PRAGMA cache_size = -32768</source>
-      <translation>PRAGMA cache_size = -32768</translation>
-    </message>
-    <message>
-      <source>PRAGMA data_version</source>
-      <translation>PRAGMA data_version</translation>
-    </message>
-    <message>
-      <source>PRAGMA integrity_check</source>
-      <translation>PRAGMA integrity_check</translation>
-    </message>
-    <message>
-      <source>PRAGMA journal_mode=WAL</source>
-      <translation>PRAGMA journal_mode=WAL</translation>
-    </message>
-    <message>
-      <source>PRAGMA user_version</source>
-      <translation>PRAGMA user_version</translation>
-    </message>
-    <message>
-      <source>PRAGMA user_version = %1</source>
-      <translation>PRAGMA user_version = %1</translation>
-    </message>
-    <message>
       <source>Preasure</source>
       <translation>Pressione</translation>
     </message>
@@ -2092,8 +1964,8 @@ pagina; senza FILE, l'hangar della finestra):
       <translation>Stampa il diario</translation>
     </message>
     <message>
-      <source>Printed </source>
-      <translation>Stampato </translation>
+      <source>Printed %1 %2 %3 %4:%5:%6 %7</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Prop</source>
@@ -2138,26 +2010,6 @@ pagina; senza FILE, l'hangar della finestra):
     <message>
       <source>Results</source>
       <translation>Risultati</translation>
-    </message>
-    <message>
-      <source>SELECT CAST(id AS BLOB), CAST(airplane AS BLOB), CAST(flown AS BLOB), CAST(record AS BLOB) FROM flights ORDER BY id</source>
-      <translation>SELECT CAST(id AS BLOB), CAST(airplane AS BLOB), CAST(flown AS BLOB), CAST(record AS BLOB) FROM flights ORDER BY id</translation>
-    </message>
-    <message>
-      <source>SELECT CAST(id AS BLOB), CAST(record AS BLOB) FROM airplanes ORDER BY id</source>
-      <translation>SELECT CAST(id AS BLOB), CAST(record AS BLOB) FROM airplanes ORDER BY id</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM airplanes</source>
-      <translation>SELECT count(*) FROM airplanes</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM flights</source>
-      <translation>SELECT count(*) FROM flights</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM sqlite_master</source>
-      <translation>SELECT count(*) FROM sqlite_master</translation>
     </message>
     <message>
       <source>Sat</source>
@@ -2224,12 +2076,44 @@ pagina; senza FILE, l'hangar della finestra):
       <translation>File di dati Tethrix</translation>
     </message>
     <message>
-      <source>The </source>
-      <translation>Il campo </translation>
+      <source>Tethrix Print Job</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>The Pull Test, </source>
-      <translation>La prova di trazione, </translation>
+      <source>The %1 cannot hold control characters other than line breaks and tabs</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 cannot hold line breaks, tabs or other control characters</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is infinite</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is longer than %2 characters</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is missing</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is not a number</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is not valid UTF-8 text</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 time '%2' is not a UTC time such as 2026-12-09T04:30:00Z</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The Pull Test, %1, is at or below the %2, %3: it does not prove the lines and handle for this flight.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The air is too hot and humid: the water vapour pressure reaches the air pressure.</source>
@@ -2246,6 +2130,10 @@ pagina; senza FILE, l'hangar della finestra):
     <message>
       <source>The airplane of this flight is not in the hangar</source>
       <translation>Il modello di questo volo non è nell'hangar</translation>
+    </message>
+    <message>
+      <source>The airspeed on these lines is outside the %1 to %2 mph the line model takes: it is calculated at %3 mph.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The altimeter setting must be more than 0.</source>
@@ -2278,6 +2166,10 @@ pagina; senza FILE, l'hangar della finestra):
     <message>
       <source>The field elevation lies outside the atmosphere the program can model.</source>
       <translation>La quota del campo è fuori dall'atmosfera che il programma sa modellare.</translation>
+    </message>
+    <message>
+      <source>The figures belong to the inputs shown.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The flight is no longer in the log</source>
@@ -2332,8 +2224,8 @@ pagina; senza FILE, l'hangar della finestra):
       <translation>Impossibile tenere l'hangar: questo sistema non indica alcuna cartella per i dati dell'utente.</translation>
     </message>
     <message>
-      <source>The hangar cannot be read: </source>
-      <translation>Impossibile leggere l'hangar: </translation>
+      <source>The hangar cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The hangar could not be loaded: %s.</source>
@@ -2392,16 +2284,16 @@ pagina; senza FILE, l'hangar della finestra):
       <translation>L'avvio conservato su questo dispositivo non era di questa pagina (%s): è stato scartato.</translation>
     </message>
     <message>
-      <source>The stored '</source>
-      <translation>Il valore memorizzato '</translation>
-    </message>
-    <message>
       <source>The stored '%1' is longer than %2 characters: %3</source>
       <translation>Il valore memorizzato '%1' è più lungo di %2 caratteri: %3</translation>
     </message>
     <message>
-      <source>The stored settings cannot be read (</source>
-      <translation>Impossibile leggere le impostazioni memorizzate (</translation>
+      <source>The stored '%1' is missing: %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The stored settings cannot be read (%1): the defaults are used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The temperature is at or below absolute zero (-459.67 deg. F).</source>
@@ -2416,16 +2308,16 @@ pagina; senza FILE, l'hangar della finestra):
       <translation>La velocità del vento è uguale alla velocità all'aria.</translation>
     </message>
     <message>
-      <source>There is already a flight with the id </source>
-      <translation>Esiste già un volo con l'id </translation>
+      <source>There is already a flight with the id %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>There is already an airplane with the id </source>
-      <translation>Esiste già un modello con l'id </translation>
+      <source>There is already an airplane with the id %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>This is not a hangar file Tethrix can read: </source>
-      <translation>Questo non è un file hangar che Tethrix sa leggere: </translation>
+      <source>This is not a hangar file Tethrix can read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Thu</source>
@@ -2440,8 +2332,8 @@ pagina; senza FILE, l'hangar della finestra):
       <translation>Cronometraggio dei tuoi giri. Tieni premuto qui per 1.5 s per fermare.</translation>
     </message>
     <message>
-      <source>Timing: </source>
-      <translation>Cronometraggio: </translation>
+      <source>Timing: %1 turns so far. The first lap is left out.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Timing: tap at each pass.</source>
@@ -2496,12 +2388,12 @@ pagina; senza FILE, l'hangar della finestra):
       <translation>Unità</translation>
     </message>
     <message>
-      <source>Unknown input '</source>
-      <translation>Input sconosciuto '</translation>
+      <source>Unknown input '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>Updated</source>
-      <translation>Aggiornati</translation>
+      <source>Updated %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
@@ -2591,8 +2483,8 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>un carattere di controllo non protetto da escape in un testo</translation>
     </message>
     <message>
-      <source>a key of </source>
-      <translation>una chiave di </translation>
+      <source>a key of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>a lone surrogate in a text</source>
@@ -2611,8 +2503,8 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>dopo una chiave</translation>
     </message>
     <message>
-      <source>airplane </source>
-      <translation>modello </translation>
+      <source>airplane %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>airplane name</source>
@@ -2627,8 +2519,8 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>un'altra scheda di Tethrix ne tiene aperta una versione precedente</translation>
     </message>
     <message>
-      <source>at the end of </source>
-      <translation>alla fine di </translation>
+      <source>at the end of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>at the end of the </source>
@@ -2675,16 +2567,16 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>ogni condizione di volo è memorizzata</translation>
     </message>
     <message>
-      <source>expected '</source>
-      <translation>atteso '</translation>
+      <source>expected '%1' %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>expected a number for </source>
-      <translation>atteso un numero per </translation>
+      <source>expected a number for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>expected a text for </source>
-      <translation>atteso un testo per </translation>
+      <source>expected a text for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>far left</source>
@@ -2701,12 +2593,12 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
 </translation>
     </message>
     <message>
-      <source>flight </source>
-      <translation>volo </translation>
+      <source>flight %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>for </source>
-      <translation>per </translation>
+      <source>for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>for the </source>
@@ -2777,8 +2669,12 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>contiene più di 10.000 modelli</translation>
     </message>
     <message>
-      <source>it holds no setting Tethrix keeps, only %1%2</source>
-      <translation>non contiene nessuna impostazione di Tethrix, solo %1%2</translation>
+      <source>it holds no setting Tethrix keeps, only %1</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>it holds no setting Tethrix keeps, only %1 and others</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it holds no settings, only other text</source>
@@ -2797,8 +2693,8 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>è una cartella, non un file</translation>
     </message>
     <message>
-      <source>it is a hangar file of version </source>
-      <translation>è un file hangar della versione </translation>
+      <source>it is a hangar file of version %1, from a newer Tethrix; this one reads version %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it is a pipe, not a regular file</source>
@@ -2809,8 +2705,12 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>è danneggiato: </translation>
     </message>
     <message>
-      <source>it is larger than </source>
-      <translation>è più grande di </translation>
+      <source>it is larger than %1 bytes</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>it is larger than 1 MiB, far too large for a Tethrix data file</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it is larger than 16 MiB</source>
@@ -2905,8 +2805,8 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>scale </translation>
     </message>
     <message>
-      <source>something follows the end of the </source>
-      <translation>c'è altro dopo la fine del campo </translation>
+      <source>something follows the end of the %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>something follows the end of the hangar</source>
@@ -2973,12 +2873,16 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>tethrix: </translation>
     </message>
     <message>
-      <source>the </source>
-      <translation>il </translation>
+      <source>the %1 is not valid UTF-8 text of at most 16 MiB</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the airplane of </source>
-      <translation>il modello di </translation>
+      <source>the %1 of %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>the airplane of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the airplanes were added, but </source>
@@ -2997,16 +2901,16 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>al suo posto c'è il modello predefinito.</translation>
     </message>
     <message>
-      <source>the changed time of </source>
-      <translation>l'ora di modifica di </translation>
+      <source>the changed time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the conditions of </source>
-      <translation>le condizioni di </translation>
+      <source>the conditions of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the created time of </source>
-      <translation>l'ora di creazione di </translation>
+      <source>the created time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the data file must come before the KEY=VALUE inputs</source>
@@ -3017,8 +2921,8 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>data</translation>
     </message>
     <message>
-      <source>the default </source>
-      <translation>il predefinito </translation>
+      <source>the default %1 is used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the density altitude</source>
@@ -3029,8 +2933,8 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>la voce viene scartata</translation>
     </message>
     <message>
-      <source>the figures of </source>
-      <translation>i valori di </translation>
+      <source>the figures of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the file</source>
@@ -3045,44 +2949,48 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>il file finisce troppo presto</translation>
     </message>
     <message>
-      <source>the flown time of </source>
-      <translation>l'ora del volo di </translation>
+      <source>the flown time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the format</source>
       <translation>il formato</translation>
     </message>
     <message>
-      <source>the id of </source>
-      <translation>l'id di </translation>
+      <source>the id of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the inputs of </source>
-      <translation>gli input di </translation>
+      <source>the inputs of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the key '</source>
-      <translation>la chiave '</translation>
+      <source>the key '%1' of %2 appears twice</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the lap time of </source>
-      <translation>il tempo sul giro di </translation>
+      <source>the key '%1' of %2 is not one this version knows</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the module </source>
-      <translation>il modulo </translation>
+      <source>the lap time of %1</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>the module %1 has no %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the module could not be loaded</source>
       <translation>impossibile caricare il modulo</translation>
     </message>
     <message>
-      <source>the notes of </source>
-      <translation>le note di </translation>
+      <source>the notes of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the number </source>
-      <translation>il numero </translation>
+      <source>the number %1 for %2 is out of range</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the number of lines runs over whole numbers from 1 to 3</source>
@@ -3093,8 +3001,8 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>il numero di cavi avanza per numeri interi</translation>
     </message>
     <message>
-      <source>the program's module </source>
-      <translation>il modulo del programma </translation>
+      <source>the program's module %1 is missing</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the same unit in both systems</source>
@@ -3189,8 +3097,8 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>opzione sconosciuta '</translation>
     </message>
     <message>
-      <source>whole number</source>
-      <translation>numero intero</translation>
+      <source>updated %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>width=device-width, initial-scale=1</source>

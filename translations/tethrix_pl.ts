@@ -419,6 +419,14 @@
       <translation>Dane wejściowe</translation>
     </message>
     <message>
+      <source>L&amp;anguage</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Language</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Lap Speed is on the whole circle of arm, handle, lines and inboard wing; Ground Speed on the circle through the handle.</source>
       <translation>Prędkość na okrążeniu liczy się po całym okręgu ramienia, rączki, linek i skrzydła wewnętrznego; prędkość względem ziemi – po okręgu przechodzącym przez rączkę.</translation>
     </message>
@@ -437,6 +445,14 @@
     <message>
       <source>Printing is not available: %1</source>
       <translation>Drukowanie jest niedostępne: %1</translation>
+    </message>
+    <message>
+      <source>Tethrix will speak %1 from its next start.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The System's</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The trim charts cannot open: %1</source>
@@ -501,40 +517,8 @@ tethrix-calc: niczego nie dodano
 </translation>
     </message>
     <message>
-      <source> (A's value, then the change from it)</source>
-      <translation> (wartość A, a po niej zmiana względem niej)</translation>
-    </message>
-    <message>
-      <source> (at byte </source>
-      <translation> (przy bajcie </translation>
-    </message>
-    <message>
       <source> (default </source>
       <translation> (domyślnie </translation>
-    </message>
-    <message>
-      <source> (double tap, left out)</source>
-      <translation> (podwójne stuknięcie, pominięte)</translation>
-    </message>
-    <message>
-      <source> (irregular, left out)</source>
-      <translation> (nieregularne, pominięte)</translation>
-    </message>
-    <message>
-      <source> (missed tap, left out)</source>
-      <translation> (brak stuknięcia, pominięte)</translation>
-    </message>
-    <message>
-      <source> A sensible </source>
-      <translation> Zwykle: </translation>
-    </message>
-    <message>
-      <source> It is calculated as </source>
-      <translation> Do obliczeń przyjęto </translation>
-    </message>
-    <message>
-      <source> It reads like </source>
-      <translation> Wygląda na wartość w </translation>
     </message>
     <message>
       <source> Numbers here take a decimal comma (',').</source>
@@ -549,18 +533,6 @@ tethrix-calc: niczego nie dodano
       <translation> %</translation>
     </message>
     <message>
-      <source> The airspeed on these lines is outside </source>
-      <translation> Prędkość lotu na tych linkach jest spoza </translation>
-    </message>
-    <message>
-      <source> These flying conditions are not saved.</source>
-      <translation> Tych warunków lotu nie zapisano.</translation>
-    </message>
-    <message>
-      <source> airplanes</source>
-      <translation> modeli</translation>
-    </message>
-    <message>
       <source> airplanes match </source>
       <translation> modele pasują do </translation>
     </message>
@@ -569,40 +541,8 @@ tethrix-calc: niczego nie dodano
       <translation> i </translation>
     </message>
     <message>
-      <source> and others</source>
-      <translation> i inne</translation>
-    </message>
-    <message>
-      <source> appears twice</source>
-      <translation> występuje dwukrotnie</translation>
-    </message>
-    <message>
-      <source> bytes</source>
-      <translation> bajtów</translation>
-    </message>
-    <message>
-      <source> cannot hold control characters other than line breaks and tabs</source>
-      <translation> nie może zawierać znaków sterujących poza znakami nowego wiersza i tabulacji</translation>
-    </message>
-    <message>
-      <source> cannot hold line breaks, tabs or other control characters</source>
-      <translation> nie może zawierać znaków nowego wiersza, tabulacji ani innych znaków sterujących</translation>
-    </message>
-    <message>
       <source> cannot run: </source>
       <translation> nie może się odbyć: </translation>
-    </message>
-    <message>
-      <source> characters</source>
-      <translation> znaków</translation>
-    </message>
-    <message>
-      <source> characters: </source>
-      <translation> znaków: </translation>
-    </message>
-    <message>
-      <source> counted.</source>
-      <translation> zaliczone.</translation>
     </message>
     <message>
       <source> deg</source>
@@ -633,44 +573,12 @@ tethrix-calc: niczego nie dodano
       <translation> ft</translation>
     </message>
     <message>
-      <source> flights</source>
-      <translation> lotów</translation>
-    </message>
-    <message>
-      <source> for </source>
-      <translation> dla </translation>
-    </message>
-    <message>
-      <source> for lines, handle and leadouts</source>
-      <translation> dla linek, rączki i wyprowadzeń</translation>
-    </message>
-    <message>
-      <source> for the </source>
-      <translation> dla pola </translation>
-    </message>
-    <message>
-      <source> gives an airspeed outside </source>
-      <translation> daje prędkość lotu spoza </translation>
-    </message>
-    <message>
-      <source> has no </source>
-      <translation> nie ma </translation>
-    </message>
-    <message>
-      <source> has no '</source>
-      <translation> nie ma '</translation>
-    </message>
-    <message>
       <source> holds </source>
       <translation> zawiera </translation>
     </message>
     <message>
       <source> holds no airplanes</source>
       <translation> nie zawiera modeli</translation>
-    </message>
-    <message>
-      <source> hp)</source>
-      <translation> hp)</translation>
     </message>
     <message>
       <source> id </source>
@@ -689,140 +597,28 @@ tethrix-calc: niczego nie dodano
       <translation> in</translation>
     </message>
     <message>
-      <source> is </source>
-      <translation> wynosi </translation>
-    </message>
-    <message>
-      <source> is at or above the airspeed, </source>
-      <translation> nie jest mniejsza od prędkości lotu, </translation>
-    </message>
-    <message>
-      <source> is beyond -90 to 90 degrees</source>
-      <translation> wykracza poza zakres od -90 do 90 stopni</translation>
-    </message>
-    <message>
-      <source> is empty</source>
-      <translation> – pole jest puste</translation>
-    </message>
-    <message>
-      <source> is infinite</source>
-      <translation> ma wartość nieskończoną</translation>
-    </message>
-    <message>
-      <source> is longer than </source>
-      <translation> ma więcej niż </translation>
-    </message>
-    <message>
-      <source> is missing</source>
-      <translation> – brak</translation>
-    </message>
-    <message>
-      <source> is negative, which has no physical meaning.</source>
-      <translation> ma wartość ujemną, co nie ma sensu fizycznego.</translation>
-    </message>
-    <message>
-      <source> is not a number</source>
-      <translation> nie jest liczbą</translation>
-    </message>
-    <message>
-      <source> is not one this version knows</source>
-      <translation> jest nieznany tej wersji</translation>
-    </message>
-    <message>
       <source> is not the file of build </source>
       <translation> nie jest plikiem kompilacji </translation>
-    </message>
-    <message>
-      <source> is not valid UTF-8 text</source>
-      <translation> nie jest prawidłowym tekstem UTF-8</translation>
-    </message>
-    <message>
-      <source> is not valid UTF-8 text of at most 16 MiB</source>
-      <translation> nie jest prawidłowym tekstem UTF-8 o rozmiarze najwyżej 16 MiB</translation>
-    </message>
-    <message>
-      <source> is out of range</source>
-      <translation> wykracza poza zakres</translation>
-    </message>
-    <message>
-      <source> is outside 0 to 100 percent; it is calculated as </source>
-      <translation> leży poza zakresem od 0 do 100 %; do obliczeń przyjęto </translation>
-    </message>
-    <message>
-      <source> is outside the </source>
-      <translation> leży poza zakresem </translation>
     </message>
     <message>
       <source> is too large to show</source>
       <translation> – wartość zbyt duża, by ją pokazać</translation>
     </message>
     <message>
-      <source> is used</source>
-      <translation> zostaje użyta</translation>
-    </message>
-    <message>
-      <source> kg)</source>
-      <translation> kg)</translation>
-    </message>
-    <message>
-      <source> lap</source>
-      <translation> okrążenie</translation>
-    </message>
-    <message>
       <source> laps</source>
       <translation> okr.</translation>
-    </message>
-    <message>
-      <source> more</source>
-      <translation> innych</translation>
     </message>
     <message>
       <source> mph</source>
       <translation> mph</translation>
     </message>
     <message>
-      <source> mph the line model takes</source>
-      <translation> mph przyjmowanego przez model linek</translation>
-    </message>
-    <message>
-      <source> must be </source>
-      <translation> musi wynosić </translation>
-    </message>
-    <message>
-      <source> must be -90 to 90 degrees.</source>
-      <translation> musi wynosić od -90 do 90 stopni.</translation>
-    </message>
-    <message>
-      <source> must be 0 to 100 percent.</source>
-      <translation> musi wynosić od 0 do 100 %.</translation>
-    </message>
-    <message>
-      <source> must be below the airspeed, </source>
-      <translation> musi być mniejsza od prędkości lotu, </translation>
-    </message>
-    <message>
-      <source> must be more than </source>
-      <translation> musi wynosić więcej niż </translation>
-    </message>
-    <message>
       <source> needs </source>
       <translation> wymaga </translation>
     </message>
     <message>
-      <source> of </source>
-      <translation> w rekordzie </translation>
-    </message>
-    <message>
-      <source> of any real altimeter.</source>
-      <translation> spotykanym w prawdziwych wysokościomierzach.</translation>
-    </message>
-    <message>
       <source> or has that id: </source>
       <translation> ani nie ma takiego id: </translation>
-    </message>
-    <message>
-      <source> or more.</source>
-      <translation> lub więcej.</translation>
     </message>
     <message>
       <source> other names (--hangar alone lists them)</source>
@@ -837,10 +633,6 @@ tethrix-calc: niczego nie dodano
       <translation> oz/ft²</translation>
     </message>
     <message>
-      <source> percent.</source>
-      <translation> %.</translation>
-    </message>
-    <message>
       <source> pounds</source>
       <translation> lb</translation>
     </message>
@@ -853,32 +645,8 @@ tethrix-calc: niczego nie dodano
       <translation> s</translation>
     </message>
     <message>
-      <source> shows '</source>
-      <translation> – w polu jest '</translation>
-    </message>
-    <message>
       <source> sq/in</source>
       <translation> in²</translation>
-    </message>
-    <message>
-      <source> takes a number, such as </source>
-      <translation> – wpisz liczbę, np. </translation>
-    </message>
-    <message>
-      <source> the line model takes</source>
-      <translation> przyjmowanym przez model linek</translation>
-    </message>
-    <message>
-      <source> time '</source>
-      <translation> – czas '</translation>
-    </message>
-    <message>
-      <source> to </source>
-      <translation> do </translation>
-    </message>
-    <message>
-      <source> turns so far. The first lap is left out.</source>
-      <translation> obr. do tej pory. Pierwsze okrążenie jest pomijane.</translation>
     </message>
     <message>
       <source> watts</source>
@@ -889,16 +657,180 @@ tethrix-calc: niczego nie dodano
       <translation> modelem wbudowanym? Jego dane przepadną, jeśli nie zostały zapisane.</translation>
     </message>
     <message>
-      <source> x Downwind Tension</source>
-      <translation> x naciąg z wiatrem</translation>
-    </message>
-    <message>
-      <source> x Line Tension</source>
-      <translation> x naciąg linek</translation>
-    </message>
-    <message>
       <source> x weight</source>
       <translation> x masa</translation>
+    </message>
+    <message>
+      <source>%1   (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2 hp)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2 kg)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (at byte %2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 = %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 These flying conditions are not saved.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 airplane (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 airplanes (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 and %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 flight</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 flights</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 gives an airspeed outside the %2 to %3 mph the line model takes: it is calculated at %4 mph.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 has no '%2'</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, beyond what fliers meet.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, outside the %3 the line model takes for lines, handle and leadouts.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, outside the %3 the line model takes.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, which has no physical meaning.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is at or above the airspeed, %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is beyond -90 to 90 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is beyond -90 to 90 degrees; it is calculated as 0 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is empty: a calculation uses %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is empty: the figures use %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is negative, which has no physical meaning.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is outside 0 to 100 percent; it is calculated as %2 percent.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is too large to show</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 lap counted.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 laps counted.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 more</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be %2 or more.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be -90 to 90 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be 0 to 100 percent.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be below the airspeed, %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be more than %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 shows '%2': a calculation uses %3.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 shows '%2': the figures use %3.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 takes a number, such as %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 to %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1, %2 x Downwind Tension</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1, %2 x Line Tension</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
+    </message>
+    <message>
+      <source>%1: A %2, B %3</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>%s %s %s at %s</source>
@@ -941,56 +873,48 @@ tethrix-calc: niczego nie dodano
       <translation>' (zobacz --help)</translation>
     </message>
     <message>
-      <source>' is longer than </source>
-      <translation>' ma więcej niż </translation>
-    </message>
-    <message>
-      <source>' is missing: </source>
-      <translation>' nie istnieje: </translation>
-    </message>
-    <message>
-      <source>' is not a UTC time such as 2026-12-09T04:30:00Z</source>
-      <translation>' nie jest czasem UTC w postaci 2026-12-09T04:30:00Z</translation>
-    </message>
-    <message>
-      <source>' is not a valid </source>
-      <translation>' nie jest prawidłową </translation>
-    </message>
-    <message>
-      <source>' is not a valid floating point value</source>
-      <translation>' nie jest prawidłową liczbą zmiennoprzecinkową</translation>
-    </message>
-    <message>
-      <source>' is not a valid floating point value for '</source>
-      <translation>' nie jest prawidłową liczbą zmiennoprzecinkową dla '</translation>
-    </message>
-    <message>
-      <source>' is not a valid whole number</source>
-      <translation>' nie jest prawidłową liczbą całkowitą</translation>
-    </message>
-    <message>
-      <source>' is not an id: up to 64 letters, digits, - and _</source>
-      <translation>' nie jest identyfikatorem: do 64 liter, cyfr, - i _</translation>
-    </message>
-    <message>
-      <source>' is out of range for the </source>
-      <translation>' wykracza poza zakres pola </translation>
-    </message>
-    <message>
-      <source>' of </source>
-      <translation>' w rekordzie </translation>
-    </message>
-    <message>
       <source>' || s.compare(pos + 1, n, key) != 0 || s[pos + n + 1] != '</source>
       <translation>' || s.compare(pos + 1, n, key) != 0 || s[pos + n + 1] != '</translation>
+    </message>
+    <message>
+      <source>'%1' is not a valid floating point value</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid floating point value for '%2': %3</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid number for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid whole number</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid whole number for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not an id: up to 64 letters, digits, - and _</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is out of range for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' of %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>(max-width: 759px)</source>
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
-      <source>): the defaults are used</source>
-      <translation>): przyjęto wartości domyślne</translation>
+      <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>,
@@ -1031,24 +955,12 @@ tethrix-calc: niczego nie dodano
       <translation>, "units": </translation>
     </message>
     <message>
-      <source>, beyond what fliers meet.</source>
-      <translation>, poza tym, co spotyka się w praktyce.</translation>
-    </message>
-    <message>
       <source>, change </source>
       <translation>, zmiana </translation>
     </message>
     <message>
-      <source>, from a newer Tethrix; this one reads version </source>
-      <translation>, z nowszej wersji Tethrix; ta wersja czyta wersję </translation>
-    </message>
-    <message>
       <source>, id </source>
       <translation>, id </translation>
-    </message>
-    <message>
-      <source>, is at or below the </source>
-      <translation>, nie przekracza </translation>
     </message>
     <message>
       <source>, last flown </source>
@@ -1061,18 +973,6 @@ tethrix-calc: niczego nie dodano
     <message>
       <source>, no change</source>
       <translation>, bez zmian</translation>
-    </message>
-    <message>
-      <source>, outside the </source>
-      <translation>, poza zakresem </translation>
-    </message>
-    <message>
-      <source>, spread </source>
-      <translation>, rozrzut </translation>
-    </message>
-    <message>
-      <source>, which has no physical meaning.</source>
-      <translation>, co nie ma sensu fizycznego.</translation>
     </message>
     <message>
       <source>,Lap Speed (</source>
@@ -1103,36 +1003,28 @@ tethrix-calc: niczego nie dodano
       <translation>1 okrążeniu</translation>
     </message>
     <message>
-      <source>: a calculation uses </source>
-      <translation>: obliczenie przyjmie </translation>
+      <source>A %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: it does not prove the lines and handle for this flight.</source>
-      <translation>: próba nie potwierdza wytrzymałości linek i rączki w tym locie.</translation>
+      <source>A %1, %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: it is calculated at </source>
-      <translation>: do obliczeń przyjęto </translation>
+      <source>A %1, no change</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: the figures use </source>
-      <translation>: wyniki przyjmują </translation>
+      <source>A flight cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>; it is calculated as 0 degrees.</source>
-      <translation>; do obliczeń przyjęto 0 stopni.</translation>
+      <source>A hangar holds at most %1 airplanes</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>; this field takes </source>
-      <translation>; to pole przyjmuje </translation>
-    </message>
-    <message>
-      <source>A flight cannot be read: </source>
-      <translation>Nie można odczytać lotu: </translation>
-    </message>
-    <message>
-      <source>A hangar holds at most </source>
-      <translation>Hangar mieści najwyżej </translation>
+      <source>A hangar holds at most %1 flights</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>A measured lap time must be more than 0 and at most 3600 seconds</source>
@@ -1215,16 +1107,24 @@ Opcje:
 </translation>
     </message>
     <message>
+      <source>A sensible %1 is %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>A too large to show</source>
       <translation>A: wartość zbyt duża, by ją pokazać</translation>
     </message>
     <message>
-      <source>Added</source>
-      <translation>Dodano</translation>
+      <source>A: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Added </source>
       <translation>Dodano </translation>
+    </message>
+    <message>
+      <source>Added %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Airplane</source>
@@ -1267,16 +1167,16 @@ Opcje:
       <translation>Altitude= nie może być podane razem z Elevation= i Altimeter=</translation>
     </message>
     <message>
-      <source>An airplane cannot be read: </source>
-      <translation>Nie można odczytać modelu: </translation>
+      <source>An airplane cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>An airplane needs a name</source>
       <translation>Model musi mieć nazwę</translation>
     </message>
     <message>
-      <source>An altimeter setting of </source>
-      <translation>Nastawa wysokościomierza </translation>
+      <source>An altimeter setting of %1 %2 is outside the %3 to %4 %2 of any real altimeter.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>An interpolation table needs at least two points.</source>
@@ -1307,10 +1207,6 @@ Opcje:
       <translation>sie</translation>
     </message>
     <message>
-      <source>BEGIN IMMEDIATE</source>
-      <translation>BEGIN IMMEDIATE</translation>
-    </message>
-    <message>
       <source>Brelm</source>
       <translation>Brelm</translation>
     </message>
@@ -1323,8 +1219,8 @@ Opcje:
       <translation>Anuluj</translation>
     </message>
     <message>
-      <source>Cannot Open File </source>
-      <translation>Nie można otworzyć pliku </translation>
+      <source>Cannot Open File %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Cannot change </source>
@@ -1359,8 +1255,8 @@ Opcje:
       <translation>Wyczyść A</translation>
     </message>
     <message>
-      <source>Compared with </source>
-      <translation>Porównanie z </translation>
+      <source>Compared with %1 (A's value, then the change from it)</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Computed Data</source>
@@ -1369,14 +1265,6 @@ Opcje:
     <message>
       <source>Correct</source>
       <translation>Popraw</translation>
-    </message>
-    <message>
-      <source>DELETE FROM airplanes WHERE id = ?</source>
-      <translation>DELETE FROM airplanes WHERE id = ?</translation>
-    </message>
-    <message>
-      <source>DELETE FROM flights WHERE id = ?</source>
-      <translation>DELETE FROM flights WHERE id = ?</translation>
     </message>
     <message>
       <source>Date flown (UTC)</source>
@@ -1417,10 +1305,6 @@ Opcje:
     <message>
       <source>Downwind Tension</source>
       <translation>Naciąg z wiatrem</translation>
-    </message>
-    <message>
-      <source>Downwind Tension, </source>
-      <translation>naciągu z wiatrem, </translation>
     </message>
     <message>
       <source>Duplicate</source>
@@ -1505,6 +1389,10 @@ Opcje:
       <translation>Wysokość lotniska</translation>
     </message>
     <message>
+      <source>Figures are out of date: press Enter</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Files and printing</source>
       <translation>Pliki i drukowanie</translation>
     </message>
@@ -1527,6 +1415,14 @@ Opcje:
     <message>
       <source>Flights</source>
       <translation>Loty</translation>
+    </message>
+    <message>
+      <source>Floating point division by zero</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Floating point overflow</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Flown (UTC)</source>
@@ -1553,8 +1449,12 @@ Opcje:
       <translation>pią</translation>
     </message>
     <message>
-      <source>From </source>
-      <translation>Z pliku </translation>
+      <source>From %1: %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>From %1: %2; %3.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Fuel</source>
@@ -1660,14 +1560,6 @@ bez FILE: własny hangar okna):
       <translation>Humidity</translation>
     </message>
     <message>
-      <source>INSERT OR REPLACE INTO airplanes (id, record) VALUES (?, ?)</source>
-      <translation>INSERT OR REPLACE INTO airplanes (id, record) VALUES (?, ?)</translation>
-    </message>
-    <message>
-      <source>INSERT OR REPLACE INTO flights (id, airplane, flown, record) VALUES (?, ?, ?, ?)</source>
-      <translation>INSERT OR REPLACE INTO flights (id, airplane, flown, record) VALUES (?, ?, ?, ?)</translation>
-    </message>
-    <message>
       <source>Id</source>
       <translation>Id</translation>
     </message>
@@ -1696,16 +1588,28 @@ bez FILE: własny hangar okna):
       <translation>Odcięte tablicy interpolacji muszą być ściśle rosnące.</translation>
     </message>
     <message>
-      <source>Invalid data type for '</source>
-      <translation>Nieprawidłowy typ danych dla '</translation>
-    </message>
-    <message>
       <source>Invalid data type for '%1': %2</source>
       <translation>Nieprawidłowy typ danych dla '%1': %2</translation>
     </message>
     <message>
+      <source>Invalid floating point operation</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Invalid value for '%1': '%2' is neither Imperial nor Metric; %3</source>
       <translation>Nieprawidłowa wartość dla '%1': '%2' to ani Imperial, ani Metric; %3</translation>
+    </message>
+    <message>
+      <source>Invalid value for '%1': '%2' is no language of Tethrix; %3</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>It is calculated as %1.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>It reads like %1; this field takes %2.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Jan</source>
@@ -1740,8 +1644,20 @@ bez FILE: własny hangar okna):
       <translation>Zachowane na tym urządzeniu do następnej wizyty.</translation>
     </message>
     <message>
-      <source>Lap </source>
-      <translation>Okrążenie </translation>
+      <source>Lap %1: %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (double tap, left out)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (irregular, left out)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (missed tap, left out)</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Lap Speed</source>
@@ -1750,6 +1666,10 @@ bez FILE: własny hangar okna):
     <message>
       <source>Lap Speed = </source>
       <translation>Prędkość na okrążeniu = </translation>
+    </message>
+    <message>
+      <source>Lap Speed = %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Lap Speed: A = </source>
@@ -1792,8 +1712,8 @@ bez FILE: własny hangar okna):
       <translation>Ostatni lot (UTC)</translation>
     </message>
     <message>
-      <source>Last lap </source>
-      <translation>Ostatnie okrążenie </translation>
+      <source>Last lap %1.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Leadout Position</source>
@@ -1846,10 +1766,6 @@ bez FILE: własny hangar okna):
     <message>
       <source>Line Tension</source>
       <translation>Naciąg linek</translation>
-    </message>
-    <message>
-      <source>Line Tension, </source>
-      <translation>naciągu linek, </translation>
     </message>
     <message>
       <source>Line Weight</source>
@@ -1908,8 +1824,8 @@ bez FILE: własny hangar okna):
       <translation>maj</translation>
     </message>
     <message>
-      <source>Mean of the last </source>
-      <translation>Średnia z ostatnich </translation>
+      <source>Mean of the last %1: %2, spread %3 s.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Metric</source>
@@ -1944,12 +1860,12 @@ bez FILE: własny hangar okna):
       <translation>Nie otwarto żadnego modelu z hangaru.</translation>
     </message>
     <message>
-      <source>No chart sweeps '</source>
-      <translation>Żaden wykres nie obejmuje '</translation>
+      <source>No chart sweeps '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>No figure '</source>
-      <translation>Brak wielkości '</translation>
+      <source>No figure '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>No figures to draw: </source>
@@ -1982,8 +1898,8 @@ bez FILE: własny hangar okna):
       <translation>Notatki o locie</translation>
     </message>
     <message>
-      <source>Nothing changed: the hangar already holds everything in </source>
-      <translation>Nic się nie zmieniło: hangar zawiera już wszystko z </translation>
+      <source>Nothing changed: the hangar already holds everything in %1.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Nothing will be kept on this device: </source>
@@ -2018,30 +1934,6 @@ bez FILE: własny hangar okna):
       <translation>Otwarty: </translation>
     </message>
     <message>
-      <source>PRAGMA cache_size = -32768</source>
-      <translation>PRAGMA cache_size = -32768</translation>
-    </message>
-    <message>
-      <source>PRAGMA data_version</source>
-      <translation>PRAGMA data_version</translation>
-    </message>
-    <message>
-      <source>PRAGMA integrity_check</source>
-      <translation>PRAGMA integrity_check</translation>
-    </message>
-    <message>
-      <source>PRAGMA journal_mode=WAL</source>
-      <translation>PRAGMA journal_mode=WAL</translation>
-    </message>
-    <message>
-      <source>PRAGMA user_version</source>
-      <translation>PRAGMA user_version</translation>
-    </message>
-    <message>
-      <source>PRAGMA user_version = %1</source>
-      <translation>PRAGMA user_version = %1</translation>
-    </message>
-    <message>
       <source>Preasure</source>
       <translation>Ciśnienie</translation>
     </message>
@@ -2070,8 +1962,8 @@ bez FILE: własny hangar okna):
       <translation>Drukuj dziennik</translation>
     </message>
     <message>
-      <source>Printed </source>
-      <translation>Wydrukowano </translation>
+      <source>Printed %1 %2 %3 %4:%5:%6 %7</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Prop</source>
@@ -2116,26 +2008,6 @@ bez FILE: własny hangar okna):
     <message>
       <source>Results</source>
       <translation>Wyniki</translation>
-    </message>
-    <message>
-      <source>SELECT CAST(id AS BLOB), CAST(airplane AS BLOB), CAST(flown AS BLOB), CAST(record AS BLOB) FROM flights ORDER BY id</source>
-      <translation>SELECT CAST(id AS BLOB), CAST(airplane AS BLOB), CAST(flown AS BLOB), CAST(record AS BLOB) FROM flights ORDER BY id</translation>
-    </message>
-    <message>
-      <source>SELECT CAST(id AS BLOB), CAST(record AS BLOB) FROM airplanes ORDER BY id</source>
-      <translation>SELECT CAST(id AS BLOB), CAST(record AS BLOB) FROM airplanes ORDER BY id</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM airplanes</source>
-      <translation>SELECT count(*) FROM airplanes</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM flights</source>
-      <translation>SELECT count(*) FROM flights</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM sqlite_master</source>
-      <translation>SELECT count(*) FROM sqlite_master</translation>
     </message>
     <message>
       <source>Sat</source>
@@ -2202,12 +2074,44 @@ bez FILE: własny hangar okna):
       <translation>Plik danych Tethrix</translation>
     </message>
     <message>
-      <source>The </source>
-      <translation>Pole </translation>
+      <source>Tethrix Print Job</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>The Pull Test, </source>
-      <translation>Obciążenie próby, </translation>
+      <source>The %1 cannot hold control characters other than line breaks and tabs</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 cannot hold line breaks, tabs or other control characters</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is infinite</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is longer than %2 characters</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is missing</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is not a number</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is not valid UTF-8 text</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 time '%2' is not a UTC time such as 2026-12-09T04:30:00Z</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The Pull Test, %1, is at or below the %2, %3: it does not prove the lines and handle for this flight.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The air is too hot and humid: the water vapour pressure reaches the air pressure.</source>
@@ -2224,6 +2128,10 @@ bez FILE: własny hangar okna):
     <message>
       <source>The airplane of this flight is not in the hangar</source>
       <translation>Modelu, do którego należy ten lot, nie ma w hangarze</translation>
+    </message>
+    <message>
+      <source>The airspeed on these lines is outside the %1 to %2 mph the line model takes: it is calculated at %3 mph.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The altimeter setting must be more than 0.</source>
@@ -2256,6 +2164,10 @@ bez FILE: własny hangar okna):
     <message>
       <source>The field elevation lies outside the atmosphere the program can model.</source>
       <translation>Wysokość lotniska leży poza atmosferą, którą program potrafi modelować.</translation>
+    </message>
+    <message>
+      <source>The figures belong to the inputs shown.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The flight is no longer in the log</source>
@@ -2310,8 +2222,8 @@ bez FILE: własny hangar okna):
       <translation>Nie można przechowywać hangaru: ten system nie wskazuje folderu na dane użytkownika.</translation>
     </message>
     <message>
-      <source>The hangar cannot be read: </source>
-      <translation>Nie można odczytać hangaru: </translation>
+      <source>The hangar cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The hangar could not be loaded: %s.</source>
@@ -2370,16 +2282,16 @@ bez FILE: własny hangar okna):
       <translation>Zachowany na tym urządzeniu stan startowy nie pochodził z tej strony (%s): odrzucono go.</translation>
     </message>
     <message>
-      <source>The stored '</source>
-      <translation>Zapisane ustawienie '</translation>
-    </message>
-    <message>
       <source>The stored '%1' is longer than %2 characters: %3</source>
       <translation>Zapisane ustawienie '%1' ma więcej niż %2 znaków: %3</translation>
     </message>
     <message>
-      <source>The stored settings cannot be read (</source>
-      <translation>Nie można odczytać zapisanych ustawień (</translation>
+      <source>The stored '%1' is missing: %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The stored settings cannot be read (%1): the defaults are used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The temperature is at or below absolute zero (-459.67 deg. F).</source>
@@ -2394,16 +2306,16 @@ bez FILE: własny hangar okna):
       <translation>Prędkość wiatru jest równa prędkości lotu.</translation>
     </message>
     <message>
-      <source>There is already a flight with the id </source>
-      <translation>Istnieje już lot o id </translation>
+      <source>There is already a flight with the id %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>There is already an airplane with the id </source>
-      <translation>Istnieje już model o id </translation>
+      <source>There is already an airplane with the id %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>This is not a hangar file Tethrix can read: </source>
-      <translation>To nie jest plik hangaru, który Tethrix potrafi odczytać: </translation>
+      <source>This is not a hangar file Tethrix can read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Thu</source>
@@ -2418,8 +2330,8 @@ bez FILE: własny hangar okna):
       <translation>Mierzę twoje obroty. Przytrzymaj tutaj przez 1,5 s, aby zatrzymać.</translation>
     </message>
     <message>
-      <source>Timing: </source>
-      <translation>Pomiar: </translation>
+      <source>Timing: %1 turns so far. The first lap is left out.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Timing: tap at each pass.</source>
@@ -2474,12 +2386,12 @@ bez FILE: własny hangar okna):
       <translation>Jednostki</translation>
     </message>
     <message>
-      <source>Unknown input '</source>
-      <translation>Nieznana dana wejściowa '</translation>
+      <source>Unknown input '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>Updated</source>
-      <translation>Zaktualizowano</translation>
+      <source>Updated %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
@@ -2569,8 +2481,8 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>niezakodowany znak sterujący w tekście</translation>
     </message>
     <message>
-      <source>a key of </source>
-      <translation>klucz w rekordzie </translation>
+      <source>a key of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>a lone surrogate in a text</source>
@@ -2589,8 +2501,8 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>po kluczu</translation>
     </message>
     <message>
-      <source>airplane </source>
-      <translation>model </translation>
+      <source>airplane %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>airplane name</source>
@@ -2605,8 +2517,8 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>inna karta Tethrix ma otwartą jego starszą wersję</translation>
     </message>
     <message>
-      <source>at the end of </source>
-      <translation>na końcu: </translation>
+      <source>at the end of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>at the end of the </source>
@@ -2653,16 +2565,16 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>każdy warunek lotu jest zapisywany</translation>
     </message>
     <message>
-      <source>expected '</source>
-      <translation>oczekiwano '</translation>
+      <source>expected '%1' %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>expected a number for </source>
-      <translation>oczekiwano liczby: </translation>
+      <source>expected a number for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>expected a text for </source>
-      <translation>oczekiwano tekstu: </translation>
+      <source>expected a text for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>far left</source>
@@ -2679,12 +2591,12 @@ jednostki metryczne w nawiasach, dla --units=metric):
 </translation>
     </message>
     <message>
-      <source>flight </source>
-      <translation>lot </translation>
+      <source>flight %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>for </source>
-      <translation>dla </translation>
+      <source>for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>for the </source>
@@ -2755,8 +2667,12 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>zawiera ponad 10 000 modeli</translation>
     </message>
     <message>
-      <source>it holds no setting Tethrix keeps, only %1%2</source>
-      <translation>nie zawiera żadnego ustawienia Tethrix, tylko %1%2</translation>
+      <source>it holds no setting Tethrix keeps, only %1</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>it holds no setting Tethrix keeps, only %1 and others</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it holds no settings, only other text</source>
@@ -2775,8 +2691,8 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>to folder, a nie plik</translation>
     </message>
     <message>
-      <source>it is a hangar file of version </source>
-      <translation>to plik hangaru w wersji </translation>
+      <source>it is a hangar file of version %1, from a newer Tethrix; this one reads version %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it is a pipe, not a regular file</source>
@@ -2787,8 +2703,12 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>jest uszkodzony: </translation>
     </message>
     <message>
-      <source>it is larger than </source>
-      <translation>jest większy niż </translation>
+      <source>it is larger than %1 bytes</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>it is larger than 1 MiB, far too large for a Tethrix data file</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it is larger than 16 MiB</source>
@@ -2883,8 +2803,8 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>skala </translation>
     </message>
     <message>
-      <source>something follows the end of the </source>
-      <translation>coś występuje po końcu: </translation>
+      <source>something follows the end of the %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>something follows the end of the hangar</source>
@@ -2951,12 +2871,16 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>tethrix: </translation>
     </message>
     <message>
-      <source>the </source>
-      <translation>zakresu </translation>
+      <source>the %1 is not valid UTF-8 text of at most 16 MiB</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the airplane of </source>
-      <translation>model w rekordzie </translation>
+      <source>the %1 of %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>the airplane of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the airplanes were added, but </source>
@@ -2975,16 +2899,16 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>zastępuje je model wbudowany.</translation>
     </message>
     <message>
-      <source>the changed time of </source>
-      <translation>czas zmiany w rekordzie </translation>
+      <source>the changed time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the conditions of </source>
-      <translation>warunki w rekordzie </translation>
+      <source>the conditions of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the created time of </source>
-      <translation>czas utworzenia w rekordzie </translation>
+      <source>the created time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the data file must come before the KEY=VALUE inputs</source>
@@ -2995,8 +2919,8 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>daty</translation>
     </message>
     <message>
-      <source>the default </source>
-      <translation>wartość domyślna </translation>
+      <source>the default %1 is used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the density altitude</source>
@@ -3007,8 +2931,8 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>wpis zostaje pominięty</translation>
     </message>
     <message>
-      <source>the figures of </source>
-      <translation>wyniki w rekordzie </translation>
+      <source>the figures of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the file</source>
@@ -3023,44 +2947,48 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>plik kończy się przedwcześnie</translation>
     </message>
     <message>
-      <source>the flown time of </source>
-      <translation>czas lotu w rekordzie </translation>
+      <source>the flown time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the format</source>
       <translation>format</translation>
     </message>
     <message>
-      <source>the id of </source>
-      <translation>id w rekordzie </translation>
+      <source>the id of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the inputs of </source>
-      <translation>dane wejściowe w rekordzie </translation>
+      <source>the inputs of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the key '</source>
-      <translation>klucz '</translation>
+      <source>the key '%1' of %2 appears twice</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the lap time of </source>
-      <translation>czas okrążenia w rekordzie </translation>
+      <source>the key '%1' of %2 is not one this version knows</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the module </source>
-      <translation>moduł </translation>
+      <source>the lap time of %1</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>the module %1 has no %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the module could not be loaded</source>
       <translation>nie udało się wczytać modułu</translation>
     </message>
     <message>
-      <source>the notes of </source>
-      <translation>notatki w rekordzie </translation>
+      <source>the notes of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the number </source>
-      <translation>liczba </translation>
+      <source>the number %1 for %2 is out of range</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the number of lines runs over whole numbers from 1 to 3</source>
@@ -3071,8 +2999,8 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>liczba linek zmienia się o liczby całkowite</translation>
     </message>
     <message>
-      <source>the program's module </source>
-      <translation>moduł programu </translation>
+      <source>the program's module %1 is missing</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the same unit in both systems</source>
@@ -3105,6 +3033,10 @@ jednostki metryczne w nawiasach, dla --units=metric):
     <message>
       <source>the sweep range must read FROM:TO:STEP</source>
       <translation>zakres przebiegu musi mieć postać FROM:TO:STEP</translation>
+    </message>
+    <message>
+      <source>the system's language is used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the version</source>
@@ -3163,8 +3095,8 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>nieznana opcja '</translation>
     </message>
     <message>
-      <source>whole number</source>
-      <translation>liczbą całkowitą</translation>
+      <source>updated %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>width=device-width, initial-scale=1</source>

@@ -419,6 +419,14 @@
       <translation>Dados de entrada</translation>
     </message>
     <message>
+      <source>L&amp;anguage</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Language</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Lap Speed is on the whole circle of arm, handle, lines and inboard wing; Ground Speed on the circle through the handle.</source>
       <translation>A velocidade de volta é medida no círculo completo de braço, manete, cabos e asa interna; a velocidade no solo, no círculo que passa pelo manete.</translation>
     </message>
@@ -437,6 +445,14 @@
     <message>
       <source>Printing is not available: %1</source>
       <translation>A impressão não está disponível: %1</translation>
+    </message>
+    <message>
+      <source>Tethrix will speak %1 from its next start.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The System's</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The trim charts cannot open: %1</source>
@@ -501,40 +517,8 @@ tethrix-calc: nada foi adicionado
 </translation>
     </message>
     <message>
-      <source> (A's value, then the change from it)</source>
-      <translation> (o valor de A e depois a variação em relação a ele)</translation>
-    </message>
-    <message>
-      <source> (at byte </source>
-      <translation> (no byte </translation>
-    </message>
-    <message>
       <source> (default </source>
       <translation> (padrão </translation>
-    </message>
-    <message>
-      <source> (double tap, left out)</source>
-      <translation> (toque duplo, descartada)</translation>
-    </message>
-    <message>
-      <source> (irregular, left out)</source>
-      <translation> (irregular, descartada)</translation>
-    </message>
-    <message>
-      <source> (missed tap, left out)</source>
-      <translation> (toque perdido, descartada)</translation>
-    </message>
-    <message>
-      <source> A sensible </source>
-      <translation> Um valor razoável de </translation>
-    </message>
-    <message>
-      <source> It is calculated as </source>
-      <translation> É calculado como </translation>
-    </message>
-    <message>
-      <source> It reads like </source>
-      <translation> Parece estar em </translation>
     </message>
     <message>
       <source> Numbers here take a decimal comma (',').</source>
@@ -549,18 +533,6 @@ tethrix-calc: nada foi adicionado
       <translation> por cento</translation>
     </message>
     <message>
-      <source> The airspeed on these lines is outside </source>
-      <translation> A velocidade do ar com estes cabos está fora de </translation>
-    </message>
-    <message>
-      <source> These flying conditions are not saved.</source>
-      <translation> Estas condições de voo não são salvas.</translation>
-    </message>
-    <message>
-      <source> airplanes</source>
-      <translation> aviões</translation>
-    </message>
-    <message>
       <source> airplanes match </source>
       <translation> aviões correspondem a </translation>
     </message>
@@ -569,40 +541,8 @@ tethrix-calc: nada foi adicionado
       <translation> e </translation>
     </message>
     <message>
-      <source> and others</source>
-      <translation> e outros</translation>
-    </message>
-    <message>
-      <source> appears twice</source>
-      <translation> aparece duas vezes</translation>
-    </message>
-    <message>
-      <source> bytes</source>
-      <translation> bytes</translation>
-    </message>
-    <message>
-      <source> cannot hold control characters other than line breaks and tabs</source>
-      <translation> não pode conter caracteres de controle além de quebras de linha e tabulações</translation>
-    </message>
-    <message>
-      <source> cannot hold line breaks, tabs or other control characters</source>
-      <translation> não pode conter quebras de linha, tabulações nem outros caracteres de controle</translation>
-    </message>
-    <message>
       <source> cannot run: </source>
       <translation> não pode ser executado: </translation>
-    </message>
-    <message>
-      <source> characters</source>
-      <translation> caracteres</translation>
-    </message>
-    <message>
-      <source> characters: </source>
-      <translation> caracteres: </translation>
-    </message>
-    <message>
-      <source> counted.</source>
-      <translation> contadas.</translation>
     </message>
     <message>
       <source> deg</source>
@@ -633,44 +573,12 @@ tethrix-calc: nada foi adicionado
       <translation> pés</translation>
     </message>
     <message>
-      <source> flights</source>
-      <translation> voos</translation>
-    </message>
-    <message>
-      <source> for </source>
-      <translation> para </translation>
-    </message>
-    <message>
-      <source> for lines, handle and leadouts</source>
-      <translation> para cabos, manete e guias</translation>
-    </message>
-    <message>
-      <source> for the </source>
-      <translation> para </translation>
-    </message>
-    <message>
-      <source> gives an airspeed outside </source>
-      <translation> dá uma velocidade do ar fora de </translation>
-    </message>
-    <message>
-      <source> has no </source>
-      <translation> não tem </translation>
-    </message>
-    <message>
-      <source> has no '</source>
-      <translation> não tem '</translation>
-    </message>
-    <message>
       <source> holds </source>
       <translation> contém </translation>
     </message>
     <message>
       <source> holds no airplanes</source>
       <translation> não contém aviões</translation>
-    </message>
-    <message>
-      <source> hp)</source>
-      <translation> hp)</translation>
     </message>
     <message>
       <source> id </source>
@@ -689,140 +597,28 @@ tethrix-calc: nada foi adicionado
       <translation> polegadas</translation>
     </message>
     <message>
-      <source> is </source>
-      <translation> é </translation>
-    </message>
-    <message>
-      <source> is at or above the airspeed, </source>
-      <translation> é igual ou maior que a velocidade do ar, </translation>
-    </message>
-    <message>
-      <source> is beyond -90 to 90 degrees</source>
-      <translation> está fora de -90 a 90 graus</translation>
-    </message>
-    <message>
-      <source> is empty</source>
-      <translation> está vazio</translation>
-    </message>
-    <message>
-      <source> is infinite</source>
-      <translation> é infinito</translation>
-    </message>
-    <message>
-      <source> is longer than </source>
-      <translation> tem mais de </translation>
-    </message>
-    <message>
-      <source> is missing</source>
-      <translation> está faltando</translation>
-    </message>
-    <message>
-      <source> is negative, which has no physical meaning.</source>
-      <translation> é negativo, o que não tem sentido físico.</translation>
-    </message>
-    <message>
-      <source> is not a number</source>
-      <translation> não é um número</translation>
-    </message>
-    <message>
-      <source> is not one this version knows</source>
-      <translation> não é um que esta versão conheça</translation>
-    </message>
-    <message>
       <source> is not the file of build </source>
       <translation> não é o arquivo da compilação </translation>
-    </message>
-    <message>
-      <source> is not valid UTF-8 text</source>
-      <translation> não é texto UTF-8 válido</translation>
-    </message>
-    <message>
-      <source> is not valid UTF-8 text of at most 16 MiB</source>
-      <translation> não é texto UTF-8 válido de no máximo 16 MiB</translation>
-    </message>
-    <message>
-      <source> is out of range</source>
-      <translation> está fora do intervalo</translation>
-    </message>
-    <message>
-      <source> is outside 0 to 100 percent; it is calculated as </source>
-      <translation> está fora de 0 a 100 por cento; é calculado como </translation>
-    </message>
-    <message>
-      <source> is outside the </source>
-      <translation> está fora de </translation>
     </message>
     <message>
       <source> is too large to show</source>
       <translation> é grande demais para exibir</translation>
     </message>
     <message>
-      <source> is used</source>
-      <translation> é usado</translation>
-    </message>
-    <message>
-      <source> kg)</source>
-      <translation> kg)</translation>
-    </message>
-    <message>
-      <source> lap</source>
-      <translation> volta</translation>
-    </message>
-    <message>
       <source> laps</source>
       <translation> voltas</translation>
-    </message>
-    <message>
-      <source> more</source>
-      <translation> mais</translation>
     </message>
     <message>
       <source> mph</source>
       <translation> mph</translation>
     </message>
     <message>
-      <source> mph the line model takes</source>
-      <translation> mph que o modelo dos cabos admite</translation>
-    </message>
-    <message>
-      <source> must be </source>
-      <translation> deve ser </translation>
-    </message>
-    <message>
-      <source> must be -90 to 90 degrees.</source>
-      <translation> deve estar entre -90 e 90 graus.</translation>
-    </message>
-    <message>
-      <source> must be 0 to 100 percent.</source>
-      <translation> deve estar entre 0 e 100 por cento.</translation>
-    </message>
-    <message>
-      <source> must be below the airspeed, </source>
-      <translation> deve ser menor que a velocidade do ar, </translation>
-    </message>
-    <message>
-      <source> must be more than </source>
-      <translation> deve ser maior que </translation>
-    </message>
-    <message>
       <source> needs </source>
       <translation> precisa de </translation>
     </message>
     <message>
-      <source> of </source>
-      <translation> de </translation>
-    </message>
-    <message>
-      <source> of any real altimeter.</source>
-      <translation> de qualquer altímetro real.</translation>
-    </message>
-    <message>
       <source> or has that id: </source>
       <translation> ou tem esse id: </translation>
-    </message>
-    <message>
-      <source> or more.</source>
-      <translation> ou mais.</translation>
     </message>
     <message>
       <source> other names (--hangar alone lists them)</source>
@@ -837,10 +633,6 @@ tethrix-calc: nada foi adicionado
       <translation> oz/sq ft.</translation>
     </message>
     <message>
-      <source> percent.</source>
-      <translation> por cento.</translation>
-    </message>
-    <message>
       <source> pounds</source>
       <translation> libras</translation>
     </message>
@@ -853,32 +645,8 @@ tethrix-calc: nada foi adicionado
       <translation> segundos</translation>
     </message>
     <message>
-      <source> shows '</source>
-      <translation> mostra '</translation>
-    </message>
-    <message>
       <source> sq/in</source>
       <translation> sq/in</translation>
-    </message>
-    <message>
-      <source> takes a number, such as </source>
-      <translation> aceita um número, como </translation>
-    </message>
-    <message>
-      <source> the line model takes</source>
-      <translation> que o modelo dos cabos admite</translation>
-    </message>
-    <message>
-      <source> time '</source>
-      <translation> hora '</translation>
-    </message>
-    <message>
-      <source> to </source>
-      <translation> a </translation>
-    </message>
-    <message>
-      <source> turns so far. The first lap is left out.</source>
-      <translation> voltas até agora. A primeira volta é descartada.</translation>
     </message>
     <message>
       <source> watts</source>
@@ -889,16 +657,180 @@ tethrix-calc: nada foi adicionado
       <translation> pelo avião embutido? Os dados dele se perdem se não forem salvos.</translation>
     </message>
     <message>
-      <source> x Downwind Tension</source>
-      <translation> x tensão a favor do vento</translation>
-    </message>
-    <message>
-      <source> x Line Tension</source>
-      <translation> x tensão nos cabos</translation>
-    </message>
-    <message>
       <source> x weight</source>
       <translation> x peso</translation>
+    </message>
+    <message>
+      <source>%1   (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2 hp)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2 kg)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (at byte %2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 = %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 These flying conditions are not saved.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 airplane (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 airplanes (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 and %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 flight</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 flights</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 gives an airspeed outside the %2 to %3 mph the line model takes: it is calculated at %4 mph.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 has no '%2'</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, beyond what fliers meet.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, outside the %3 the line model takes for lines, handle and leadouts.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, outside the %3 the line model takes.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, which has no physical meaning.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is at or above the airspeed, %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is beyond -90 to 90 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is beyond -90 to 90 degrees; it is calculated as 0 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is empty: a calculation uses %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is empty: the figures use %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is negative, which has no physical meaning.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is outside 0 to 100 percent; it is calculated as %2 percent.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is too large to show</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 lap counted.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 laps counted.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 more</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be %2 or more.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be -90 to 90 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be 0 to 100 percent.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be below the airspeed, %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be more than %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 shows '%2': a calculation uses %3.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 shows '%2': the figures use %3.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 takes a number, such as %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 to %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1, %2 x Downwind Tension</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1, %2 x Line Tension</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
+    </message>
+    <message>
+      <source>%1: A %2, B %3</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>%s %s %s at %s</source>
@@ -941,56 +873,48 @@ tethrix-calc: nada foi adicionado
       <translation>' (tente --help)</translation>
     </message>
     <message>
-      <source>' is longer than </source>
-      <translation>' tem mais de </translation>
-    </message>
-    <message>
-      <source>' is missing: </source>
-      <translation>' está faltando: </translation>
-    </message>
-    <message>
-      <source>' is not a UTC time such as 2026-12-09T04:30:00Z</source>
-      <translation>' não é uma hora UTC como 2026-12-09T04:30:00Z</translation>
-    </message>
-    <message>
-      <source>' is not a valid </source>
-      <translation>' não é válido como </translation>
-    </message>
-    <message>
-      <source>' is not a valid floating point value</source>
-      <translation>' não é um valor de ponto flutuante válido</translation>
-    </message>
-    <message>
-      <source>' is not a valid floating point value for '</source>
-      <translation>' não é um valor de ponto flutuante válido para '</translation>
-    </message>
-    <message>
-      <source>' is not a valid whole number</source>
-      <translation>' não é um número inteiro válido</translation>
-    </message>
-    <message>
-      <source>' is not an id: up to 64 letters, digits, - and _</source>
-      <translation>' não é um id: até 64 letras, dígitos, - e _</translation>
-    </message>
-    <message>
-      <source>' is out of range for the </source>
-      <translation>' está fora do intervalo para </translation>
-    </message>
-    <message>
-      <source>' of </source>
-      <translation>' de </translation>
-    </message>
-    <message>
       <source>' || s.compare(pos + 1, n, key) != 0 || s[pos + n + 1] != '</source>
       <translation>' || s.compare(pos + 1, n, key) != 0 || s[pos + n + 1] != '</translation>
+    </message>
+    <message>
+      <source>'%1' is not a valid floating point value</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid floating point value for '%2': %3</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid number for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid whole number</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid whole number for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not an id: up to 64 letters, digits, - and _</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is out of range for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' of %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>(max-width: 759px)</source>
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
-      <source>): the defaults are used</source>
-      <translation>): os valores padrão são usados</translation>
+      <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>,
@@ -1031,24 +955,12 @@ tethrix-calc: nada foi adicionado
       <translation>, "units": </translation>
     </message>
     <message>
-      <source>, beyond what fliers meet.</source>
-      <translation>, além do que os pilotos encontram.</translation>
-    </message>
-    <message>
       <source>, change </source>
       <translation>, variação </translation>
     </message>
     <message>
-      <source>, from a newer Tethrix; this one reads version </source>
-      <translation>, de um Tethrix mais novo; este lê a versão </translation>
-    </message>
-    <message>
       <source>, id </source>
       <translation>, id </translation>
-    </message>
-    <message>
-      <source>, is at or below the </source>
-      <translation>, é igual ou menor que </translation>
     </message>
     <message>
       <source>, last flown </source>
@@ -1061,18 +973,6 @@ tethrix-calc: nada foi adicionado
     <message>
       <source>, no change</source>
       <translation>, sem variação</translation>
-    </message>
-    <message>
-      <source>, outside the </source>
-      <translation>, fora de </translation>
-    </message>
-    <message>
-      <source>, spread </source>
-      <translation>, dispersão </translation>
-    </message>
-    <message>
-      <source>, which has no physical meaning.</source>
-      <translation>, o que não tem sentido físico.</translation>
     </message>
     <message>
       <source>,Lap Speed (</source>
@@ -1103,36 +1003,28 @@ tethrix-calc: nada foi adicionado
       <translation>1 volta</translation>
     </message>
     <message>
-      <source>: a calculation uses </source>
-      <translation>: um cálculo usa </translation>
+      <source>A %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: it does not prove the lines and handle for this flight.</source>
-      <translation>: não comprova os cabos nem o manete para este voo.</translation>
+      <source>A %1, %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: it is calculated at </source>
-      <translation>: é calculado a </translation>
+      <source>A %1, no change</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: the figures use </source>
-      <translation>: os valores usam </translation>
+      <source>A flight cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>; it is calculated as 0 degrees.</source>
-      <translation>; é calculado como 0 graus.</translation>
+      <source>A hangar holds at most %1 airplanes</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>; this field takes </source>
-      <translation>; este campo aceita </translation>
-    </message>
-    <message>
-      <source>A flight cannot be read: </source>
-      <translation>Não é possível ler um voo: </translation>
-    </message>
-    <message>
-      <source>A hangar holds at most </source>
-      <translation>Um hangar contém no máximo </translation>
+      <source>A hangar holds at most %1 flights</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>A measured lap time must be more than 0 and at most 3600 seconds</source>
@@ -1216,16 +1108,24 @@ Opções:
 </translation>
     </message>
     <message>
+      <source>A sensible %1 is %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>A too large to show</source>
       <translation>A é grande demais para exibir</translation>
     </message>
     <message>
-      <source>Added</source>
-      <translation>Adicionados:</translation>
+      <source>A: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Added </source>
       <translation>Adicionado </translation>
+    </message>
+    <message>
+      <source>Added %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Airplane</source>
@@ -1268,16 +1168,16 @@ Opções:
       <translation>Altitude= não pode ser dado junto com Elevation= e Altimeter=</translation>
     </message>
     <message>
-      <source>An airplane cannot be read: </source>
-      <translation>Não é possível ler um avião: </translation>
+      <source>An airplane cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>An airplane needs a name</source>
       <translation>Um avião precisa de um nome</translation>
     </message>
     <message>
-      <source>An altimeter setting of </source>
-      <translation>Um ajuste de altímetro de </translation>
+      <source>An altimeter setting of %1 %2 is outside the %3 to %4 %2 of any real altimeter.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>An interpolation table needs at least two points.</source>
@@ -1308,10 +1208,6 @@ Opções:
       <translation>ago</translation>
     </message>
     <message>
-      <source>BEGIN IMMEDIATE</source>
-      <translation>BEGIN IMMEDIATE</translation>
-    </message>
-    <message>
       <source>Brelm</source>
       <translation>Brelm</translation>
     </message>
@@ -1324,8 +1220,8 @@ Opções:
       <translation>Cancelar</translation>
     </message>
     <message>
-      <source>Cannot Open File </source>
-      <translation>Não é possível abrir o arquivo </translation>
+      <source>Cannot Open File %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Cannot change </source>
@@ -1360,8 +1256,8 @@ Opções:
       <translation>Limpar A</translation>
     </message>
     <message>
-      <source>Compared with </source>
-      <translation>Comparado com </translation>
+      <source>Compared with %1 (A's value, then the change from it)</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Computed Data</source>
@@ -1370,14 +1266,6 @@ Opções:
     <message>
       <source>Correct</source>
       <translation>Corrigir</translation>
-    </message>
-    <message>
-      <source>DELETE FROM airplanes WHERE id = ?</source>
-      <translation>DELETE FROM airplanes WHERE id = ?</translation>
-    </message>
-    <message>
-      <source>DELETE FROM flights WHERE id = ?</source>
-      <translation>DELETE FROM flights WHERE id = ?</translation>
     </message>
     <message>
       <source>Date flown (UTC)</source>
@@ -1418,10 +1306,6 @@ Opções:
     <message>
       <source>Downwind Tension</source>
       <translation>Tensão a favor do vento</translation>
-    </message>
-    <message>
-      <source>Downwind Tension, </source>
-      <translation>Tensão a favor do vento, </translation>
     </message>
     <message>
       <source>Duplicate</source>
@@ -1506,6 +1390,10 @@ Opções:
       <translation>Elevação do campo</translation>
     </message>
     <message>
+      <source>Figures are out of date: press Enter</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Files and printing</source>
       <translation>Arquivos e impressão</translation>
     </message>
@@ -1528,6 +1416,14 @@ Opções:
     <message>
       <source>Flights</source>
       <translation>Voos</translation>
+    </message>
+    <message>
+      <source>Floating point division by zero</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Floating point overflow</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Flown (UTC)</source>
@@ -1554,8 +1450,12 @@ Opções:
       <translation>sex</translation>
     </message>
     <message>
-      <source>From </source>
-      <translation>De </translation>
+      <source>From %1: %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>From %1: %2; %3.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Fuel</source>
@@ -1662,14 +1562,6 @@ exportam; sem FILE, o próprio hangar da janela):
       <translation>Umidade</translation>
     </message>
     <message>
-      <source>INSERT OR REPLACE INTO airplanes (id, record) VALUES (?, ?)</source>
-      <translation>INSERT OR REPLACE INTO airplanes (id, record) VALUES (?, ?)</translation>
-    </message>
-    <message>
-      <source>INSERT OR REPLACE INTO flights (id, airplane, flown, record) VALUES (?, ?, ?, ?)</source>
-      <translation>INSERT OR REPLACE INTO flights (id, airplane, flown, record) VALUES (?, ?, ?, ?)</translation>
-    </message>
-    <message>
       <source>Id</source>
       <translation>Id</translation>
     </message>
@@ -1698,16 +1590,28 @@ exportam; sem FILE, o próprio hangar da janela):
       <translation>As abscissas da tabela de interpolação devem ser estritamente crescentes.</translation>
     </message>
     <message>
-      <source>Invalid data type for '</source>
-      <translation>Tipo de dado inválido para '</translation>
-    </message>
-    <message>
       <source>Invalid data type for '%1': %2</source>
       <translation>Tipo de dado inválido para '%1': %2</translation>
     </message>
     <message>
+      <source>Invalid floating point operation</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Invalid value for '%1': '%2' is neither Imperial nor Metric; %3</source>
       <translation>Valor inválido para '%1': '%2' não é Imperial nem Metric; %3</translation>
+    </message>
+    <message>
+      <source>Invalid value for '%1': '%2' is no language of Tethrix; %3</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>It is calculated as %1.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>It reads like %1; this field takes %2.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Jan</source>
@@ -1742,8 +1646,20 @@ exportam; sem FILE, o próprio hangar da janela):
       <translation>Guardado neste dispositivo para a próxima visita.</translation>
     </message>
     <message>
-      <source>Lap </source>
-      <translation>Volta </translation>
+      <source>Lap %1: %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (double tap, left out)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (irregular, left out)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (missed tap, left out)</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Lap Speed</source>
@@ -1752,6 +1668,10 @@ exportam; sem FILE, o próprio hangar da janela):
     <message>
       <source>Lap Speed = </source>
       <translation>Velocidade de volta = </translation>
+    </message>
+    <message>
+      <source>Lap Speed = %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Lap Speed: A = </source>
@@ -1794,8 +1714,8 @@ exportam; sem FILE, o próprio hangar da janela):
       <translation>Último voo (UTC)</translation>
     </message>
     <message>
-      <source>Last lap </source>
-      <translation>Última volta </translation>
+      <source>Last lap %1.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Leadout Position</source>
@@ -1848,10 +1768,6 @@ exportam; sem FILE, o próprio hangar da janela):
     <message>
       <source>Line Tension</source>
       <translation>Tensão nos cabos</translation>
-    </message>
-    <message>
-      <source>Line Tension, </source>
-      <translation>Tensão nos cabos, </translation>
     </message>
     <message>
       <source>Line Weight</source>
@@ -1910,8 +1826,8 @@ exportam; sem FILE, o próprio hangar da janela):
       <translation>mai</translation>
     </message>
     <message>
-      <source>Mean of the last </source>
-      <translation>Média das últimas </translation>
+      <source>Mean of the last %1: %2, spread %3 s.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Metric</source>
@@ -1946,12 +1862,12 @@ exportam; sem FILE, o próprio hangar da janela):
       <translation>Nenhum avião do hangar está aberto.</translation>
     </message>
     <message>
-      <source>No chart sweeps '</source>
-      <translation>Nenhum gráfico varre '</translation>
+      <source>No chart sweeps '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>No figure '</source>
-      <translation>Nenhum valor '</translation>
+      <source>No figure '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>No figures to draw: </source>
@@ -1984,8 +1900,8 @@ exportam; sem FILE, o próprio hangar da janela):
       <translation>Notas sobre o voo</translation>
     </message>
     <message>
-      <source>Nothing changed: the hangar already holds everything in </source>
-      <translation>Nada mudou: o hangar já contém tudo o que há em </translation>
+      <source>Nothing changed: the hangar already holds everything in %1.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Nothing will be kept on this device: </source>
@@ -2020,30 +1936,6 @@ exportam; sem FILE, o próprio hangar da janela):
       <translation>Aberto: </translation>
     </message>
     <message>
-      <source>PRAGMA cache_size = -32768</source>
-      <translation>PRAGMA cache_size = -32768</translation>
-    </message>
-    <message>
-      <source>PRAGMA data_version</source>
-      <translation>PRAGMA data_version</translation>
-    </message>
-    <message>
-      <source>PRAGMA integrity_check</source>
-      <translation>PRAGMA integrity_check</translation>
-    </message>
-    <message>
-      <source>PRAGMA journal_mode=WAL</source>
-      <translation>PRAGMA journal_mode=WAL</translation>
-    </message>
-    <message>
-      <source>PRAGMA user_version</source>
-      <translation>PRAGMA user_version</translation>
-    </message>
-    <message>
-      <source>PRAGMA user_version = %1</source>
-      <translation>PRAGMA user_version = %1</translation>
-    </message>
-    <message>
       <source>Preasure</source>
       <translation>Pressão</translation>
     </message>
@@ -2072,8 +1964,8 @@ exportam; sem FILE, o próprio hangar da janela):
       <translation>Imprimir o diário</translation>
     </message>
     <message>
-      <source>Printed </source>
-      <translation>Impresso em </translation>
+      <source>Printed %1 %2 %3 %4:%5:%6 %7</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Prop</source>
@@ -2118,26 +2010,6 @@ exportam; sem FILE, o próprio hangar da janela):
     <message>
       <source>Results</source>
       <translation>Results</translation>
-    </message>
-    <message>
-      <source>SELECT CAST(id AS BLOB), CAST(airplane AS BLOB), CAST(flown AS BLOB), CAST(record AS BLOB) FROM flights ORDER BY id</source>
-      <translation>SELECT CAST(id AS BLOB), CAST(airplane AS BLOB), CAST(flown AS BLOB), CAST(record AS BLOB) FROM flights ORDER BY id</translation>
-    </message>
-    <message>
-      <source>SELECT CAST(id AS BLOB), CAST(record AS BLOB) FROM airplanes ORDER BY id</source>
-      <translation>SELECT CAST(id AS BLOB), CAST(record AS BLOB) FROM airplanes ORDER BY id</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM airplanes</source>
-      <translation>SELECT count(*) FROM airplanes</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM flights</source>
-      <translation>SELECT count(*) FROM flights</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM sqlite_master</source>
-      <translation>SELECT count(*) FROM sqlite_master</translation>
     </message>
     <message>
       <source>Sat</source>
@@ -2204,12 +2076,44 @@ exportam; sem FILE, o próprio hangar da janela):
       <translation>Arquivo de dados do Tethrix</translation>
     </message>
     <message>
-      <source>The </source>
-      <translation>O campo </translation>
+      <source>Tethrix Print Job</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>The Pull Test, </source>
-      <translation>O teste de tração, </translation>
+      <source>The %1 cannot hold control characters other than line breaks and tabs</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 cannot hold line breaks, tabs or other control characters</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is infinite</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is longer than %2 characters</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is missing</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is not a number</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is not valid UTF-8 text</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 time '%2' is not a UTC time such as 2026-12-09T04:30:00Z</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The Pull Test, %1, is at or below the %2, %3: it does not prove the lines and handle for this flight.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The air is too hot and humid: the water vapour pressure reaches the air pressure.</source>
@@ -2226,6 +2130,10 @@ exportam; sem FILE, o próprio hangar da janela):
     <message>
       <source>The airplane of this flight is not in the hangar</source>
       <translation>O avião deste voo não está no hangar</translation>
+    </message>
+    <message>
+      <source>The airspeed on these lines is outside the %1 to %2 mph the line model takes: it is calculated at %3 mph.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The altimeter setting must be more than 0.</source>
@@ -2258,6 +2166,10 @@ exportam; sem FILE, o próprio hangar da janela):
     <message>
       <source>The field elevation lies outside the atmosphere the program can model.</source>
       <translation>A elevação do campo fica fora da atmosfera que o programa consegue modelar.</translation>
+    </message>
+    <message>
+      <source>The figures belong to the inputs shown.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The flight is no longer in the log</source>
@@ -2312,8 +2224,8 @@ exportam; sem FILE, o próprio hangar da janela):
       <translation>Não é possível guardar o hangar: este sistema não indica nenhuma pasta para os dados do usuário.</translation>
     </message>
     <message>
-      <source>The hangar cannot be read: </source>
-      <translation>Não é possível ler o hangar: </translation>
+      <source>The hangar cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The hangar could not be loaded: %s.</source>
@@ -2372,16 +2284,16 @@ exportam; sem FILE, o próprio hangar da janela):
       <translation>O início guardado neste dispositivo não era desta página (%s): foi descartado.</translation>
     </message>
     <message>
-      <source>The stored '</source>
-      <translation>O valor salvo '</translation>
-    </message>
-    <message>
       <source>The stored '%1' is longer than %2 characters: %3</source>
       <translation>O valor salvo '%1' tem mais de %2 caracteres: %3</translation>
     </message>
     <message>
-      <source>The stored settings cannot be read (</source>
-      <translation>Não é possível ler as configurações salvas (</translation>
+      <source>The stored '%1' is missing: %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The stored settings cannot be read (%1): the defaults are used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The temperature is at or below absolute zero (-459.67 deg. F).</source>
@@ -2396,16 +2308,16 @@ exportam; sem FILE, o próprio hangar da janela):
       <translation>A velocidade do vento é igual à velocidade do ar.</translation>
     </message>
     <message>
-      <source>There is already a flight with the id </source>
-      <translation>Já existe um voo com o id </translation>
+      <source>There is already a flight with the id %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>There is already an airplane with the id </source>
-      <translation>Já existe um avião com o id </translation>
+      <source>There is already an airplane with the id %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>This is not a hangar file Tethrix can read: </source>
-      <translation>Este não é um arquivo de hangar que o Tethrix consiga ler: </translation>
+      <source>This is not a hangar file Tethrix can read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Thu</source>
@@ -2420,8 +2332,8 @@ exportam; sem FILE, o próprio hangar da janela):
       <translation>Cronometrando suas voltas. Segure aqui por 1.5 s para parar.</translation>
     </message>
     <message>
-      <source>Timing: </source>
-      <translation>Cronometrando: </translation>
+      <source>Timing: %1 turns so far. The first lap is left out.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Timing: tap at each pass.</source>
@@ -2476,12 +2388,12 @@ exportam; sem FILE, o próprio hangar da janela):
       <translation>Unidades</translation>
     </message>
     <message>
-      <source>Unknown input '</source>
-      <translation>Entrada desconhecida '</translation>
+      <source>Unknown input '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>Updated</source>
-      <translation>Atualizados:</translation>
+      <source>Updated %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
@@ -2571,8 +2483,8 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>um caractere de controle sem escape em um texto</translation>
     </message>
     <message>
-      <source>a key of </source>
-      <translation>uma chave de </translation>
+      <source>a key of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>a lone surrogate in a text</source>
@@ -2591,8 +2503,8 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>depois de uma chave</translation>
     </message>
     <message>
-      <source>airplane </source>
-      <translation>avião </translation>
+      <source>airplane %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>airplane name</source>
@@ -2607,8 +2519,8 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>outra aba do Tethrix mantém aberta uma versão anterior</translation>
     </message>
     <message>
-      <source>at the end of </source>
-      <translation>no fim de </translation>
+      <source>at the end of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>at the end of the </source>
@@ -2655,16 +2567,16 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>todas as condições de voo estão salvas</translation>
     </message>
     <message>
-      <source>expected '</source>
-      <translation>esperado '</translation>
+      <source>expected '%1' %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>expected a number for </source>
-      <translation>esperado um número para </translation>
+      <source>expected a number for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>expected a text for </source>
-      <translation>esperado um texto para </translation>
+      <source>expected a text for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>far left</source>
@@ -2681,12 +2593,12 @@ unidades métricas entre colchetes, para --units=metric):
 </translation>
     </message>
     <message>
-      <source>flight </source>
-      <translation>voo </translation>
+      <source>flight %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>for </source>
-      <translation>para </translation>
+      <source>for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>for the </source>
@@ -2757,8 +2669,12 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>contém mais de 10,000 aviões</translation>
     </message>
     <message>
-      <source>it holds no setting Tethrix keeps, only %1%2</source>
-      <translation>não contém nenhuma configuração que o Tethrix guarde, só %1%2</translation>
+      <source>it holds no setting Tethrix keeps, only %1</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>it holds no setting Tethrix keeps, only %1 and others</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it holds no settings, only other text</source>
@@ -2777,8 +2693,8 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>é uma pasta, não um arquivo</translation>
     </message>
     <message>
-      <source>it is a hangar file of version </source>
-      <translation>é um arquivo de hangar da versão </translation>
+      <source>it is a hangar file of version %1, from a newer Tethrix; this one reads version %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it is a pipe, not a regular file</source>
@@ -2789,8 +2705,12 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>está danificado: </translation>
     </message>
     <message>
-      <source>it is larger than </source>
-      <translation>tem mais de </translation>
+      <source>it is larger than %1 bytes</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>it is larger than 1 MiB, far too large for a Tethrix data file</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it is larger than 16 MiB</source>
@@ -2885,8 +2805,8 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>scale </translation>
     </message>
     <message>
-      <source>something follows the end of the </source>
-      <translation>há algo depois do fim de </translation>
+      <source>something follows the end of the %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>something follows the end of the hangar</source>
@@ -2953,12 +2873,16 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>tethrix: </translation>
     </message>
     <message>
-      <source>the </source>
-      <translation>o </translation>
+      <source>the %1 is not valid UTF-8 text of at most 16 MiB</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the airplane of </source>
-      <translation>o avião de </translation>
+      <source>the %1 of %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>the airplane of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the airplanes were added, but </source>
@@ -2977,16 +2901,16 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>o avião embutido fica no lugar dele.</translation>
     </message>
     <message>
-      <source>the changed time of </source>
-      <translation>a hora de alteração de </translation>
+      <source>the changed time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the conditions of </source>
-      <translation>as condições de </translation>
+      <source>the conditions of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the created time of </source>
-      <translation>a hora de criação de </translation>
+      <source>the created time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the data file must come before the KEY=VALUE inputs</source>
@@ -2997,8 +2921,8 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>a data</translation>
     </message>
     <message>
-      <source>the default </source>
-      <translation>o valor padrão </translation>
+      <source>the default %1 is used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the density altitude</source>
@@ -3009,8 +2933,8 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>a entrada é descartada</translation>
     </message>
     <message>
-      <source>the figures of </source>
-      <translation>os valores de </translation>
+      <source>the figures of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the file</source>
@@ -3025,44 +2949,48 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>o arquivo termina cedo demais</translation>
     </message>
     <message>
-      <source>the flown time of </source>
-      <translation>a hora do voo de </translation>
+      <source>the flown time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the format</source>
       <translation>o formato</translation>
     </message>
     <message>
-      <source>the id of </source>
-      <translation>o id de </translation>
+      <source>the id of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the inputs of </source>
-      <translation>os dados de </translation>
+      <source>the inputs of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the key '</source>
-      <translation>a chave '</translation>
+      <source>the key '%1' of %2 appears twice</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the lap time of </source>
-      <translation>o tempo de volta de </translation>
+      <source>the key '%1' of %2 is not one this version knows</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the module </source>
-      <translation>o módulo </translation>
+      <source>the lap time of %1</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>the module %1 has no %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the module could not be loaded</source>
       <translation>não foi possível carregar o módulo</translation>
     </message>
     <message>
-      <source>the notes of </source>
-      <translation>as notas de </translation>
+      <source>the notes of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the number </source>
-      <translation>o número </translation>
+      <source>the number %1 for %2 is out of range</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the number of lines runs over whole numbers from 1 to 3</source>
@@ -3073,8 +3001,8 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>o número de cabos avança de inteiro em inteiro</translation>
     </message>
     <message>
-      <source>the program's module </source>
-      <translation>o módulo do programa </translation>
+      <source>the program's module %1 is missing</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the same unit in both systems</source>
@@ -3107,6 +3035,10 @@ unidades métricas entre colchetes, para --units=metric):
     <message>
       <source>the sweep range must read FROM:TO:STEP</source>
       <translation>o intervalo da varredura deve ter a forma FROM:TO:STEP</translation>
+    </message>
+    <message>
+      <source>the system's language is used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the version</source>
@@ -3165,8 +3097,8 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>opção desconhecida '</translation>
     </message>
     <message>
-      <source>whole number</source>
-      <translation>número inteiro</translation>
+      <source>updated %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>width=device-width, initial-scale=1</source>

@@ -419,6 +419,14 @@
       <translation>Входные данные</translation>
     </message>
     <message>
+      <source>L&amp;anguage</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Language</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Lap Speed is on the whole circle of arm, handle, lines and inboard wing; Ground Speed on the circle through the handle.</source>
       <translation>Скорость на круге — по всей окружности руки, ручки, корд и внутренней консоли; путевая скорость — по окружности через ручку.</translation>
     </message>
@@ -437,6 +445,14 @@
     <message>
       <source>Printing is not available: %1</source>
       <translation>Печать недоступна: %1</translation>
+    </message>
+    <message>
+      <source>Tethrix will speak %1 from its next start.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The System's</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The trim charts cannot open: %1</source>
@@ -501,40 +517,8 @@ tethrix-calc: ничего не добавлено
 </translation>
     </message>
     <message>
-      <source> (A's value, then the change from it)</source>
-      <translation> (значение A, затем изменение от него)</translation>
-    </message>
-    <message>
-      <source> (at byte </source>
-      <translation> (на байте </translation>
-    </message>
-    <message>
       <source> (default </source>
       <translation> (по умолчанию </translation>
-    </message>
-    <message>
-      <source> (double tap, left out)</source>
-      <translation> (двойное касание, не учтено)</translation>
-    </message>
-    <message>
-      <source> (irregular, left out)</source>
-      <translation> (неравномерный, не учтён)</translation>
-    </message>
-    <message>
-      <source> (missed tap, left out)</source>
-      <translation> (пропущенное касание, не учтено)</translation>
-    </message>
-    <message>
-      <source> A sensible </source>
-      <translation> Разумное значение: </translation>
-    </message>
-    <message>
-      <source> It is calculated as </source>
-      <translation> Расчёт ведётся как </translation>
-    </message>
-    <message>
-      <source> It reads like </source>
-      <translation> Похоже на </translation>
     </message>
     <message>
       <source> Numbers here take a decimal comma (',').</source>
@@ -549,18 +533,6 @@ tethrix-calc: ничего не добавлено
       <translation> %</translation>
     </message>
     <message>
-      <source> The airspeed on these lines is outside </source>
-      <translation> Воздушная скорость на этих кордах вне диапазона </translation>
-    </message>
-    <message>
-      <source> These flying conditions are not saved.</source>
-      <translation> Эти условия полёта не сохраняются.</translation>
-    </message>
-    <message>
-      <source> airplanes</source>
-      <translation> моделей</translation>
-    </message>
-    <message>
       <source> airplanes match </source>
       <translation> моделей подходят под </translation>
     </message>
@@ -569,40 +541,8 @@ tethrix-calc: ничего не добавлено
       <translation> и </translation>
     </message>
     <message>
-      <source> and others</source>
-      <translation> и другие</translation>
-    </message>
-    <message>
-      <source> appears twice</source>
-      <translation> встречается дважды</translation>
-    </message>
-    <message>
-      <source> bytes</source>
-      <translation> байт</translation>
-    </message>
-    <message>
-      <source> cannot hold control characters other than line breaks and tabs</source>
-      <translation> не может содержать управляющих символов, кроме переводов строки и табуляции</translation>
-    </message>
-    <message>
-      <source> cannot hold line breaks, tabs or other control characters</source>
-      <translation> не может содержать переводов строки, табуляции и других управляющих символов</translation>
-    </message>
-    <message>
       <source> cannot run: </source>
       <translation> не может работать: </translation>
-    </message>
-    <message>
-      <source> characters</source>
-      <translation> символов</translation>
-    </message>
-    <message>
-      <source> characters: </source>
-      <translation> символов: </translation>
-    </message>
-    <message>
-      <source> counted.</source>
-      <translation> в зачёте.</translation>
     </message>
     <message>
       <source> deg</source>
@@ -633,44 +573,12 @@ tethrix-calc: ничего не добавлено
       <translation> фут.</translation>
     </message>
     <message>
-      <source> flights</source>
-      <translation> полётов</translation>
-    </message>
-    <message>
-      <source> for </source>
-      <translation> для </translation>
-    </message>
-    <message>
-      <source> for lines, handle and leadouts</source>
-      <translation> для корд, ручки и выводов</translation>
-    </message>
-    <message>
-      <source> for the </source>
-      <translation> для </translation>
-    </message>
-    <message>
-      <source> gives an airspeed outside </source>
-      <translation> даёт воздушную скорость вне диапазона </translation>
-    </message>
-    <message>
-      <source> has no </source>
-      <translation> не содержит </translation>
-    </message>
-    <message>
-      <source> has no '</source>
-      <translation> не содержит '</translation>
-    </message>
-    <message>
       <source> holds </source>
       <translation> содержит </translation>
     </message>
     <message>
       <source> holds no airplanes</source>
       <translation> не содержит моделей</translation>
-    </message>
-    <message>
-      <source> hp)</source>
-      <translation> hp)</translation>
     </message>
     <message>
       <source> id </source>
@@ -689,140 +597,28 @@ tethrix-calc: ничего не добавлено
       <translation> дюйм.</translation>
     </message>
     <message>
-      <source> is </source>
-      <translation> — </translation>
-    </message>
-    <message>
-      <source> is at or above the airspeed, </source>
-      <translation> не меньше воздушной скорости, </translation>
-    </message>
-    <message>
-      <source> is beyond -90 to 90 degrees</source>
-      <translation> выходит за пределы от -90 до 90 градусов</translation>
-    </message>
-    <message>
-      <source> is empty</source>
-      <translation> пусто</translation>
-    </message>
-    <message>
-      <source> is infinite</source>
-      <translation> бесконечно</translation>
-    </message>
-    <message>
-      <source> is longer than </source>
-      <translation> длиннее </translation>
-    </message>
-    <message>
-      <source> is missing</source>
-      <translation> отсутствует</translation>
-    </message>
-    <message>
-      <source> is negative, which has no physical meaning.</source>
-      <translation> отрицательно, что не имеет физического смысла.</translation>
-    </message>
-    <message>
-      <source> is not a number</source>
-      <translation> не число</translation>
-    </message>
-    <message>
-      <source> is not one this version knows</source>
-      <translation> неизвестен этой версии</translation>
-    </message>
-    <message>
       <source> is not the file of build </source>
       <translation> не является файлом сборки </translation>
-    </message>
-    <message>
-      <source> is not valid UTF-8 text</source>
-      <translation> не является корректным текстом UTF-8</translation>
-    </message>
-    <message>
-      <source> is not valid UTF-8 text of at most 16 MiB</source>
-      <translation> не является корректным текстом UTF-8 размером не более 16 MiB</translation>
-    </message>
-    <message>
-      <source> is out of range</source>
-      <translation> вне допустимого диапазона</translation>
-    </message>
-    <message>
-      <source> is outside 0 to 100 percent; it is calculated as </source>
-      <translation> вне диапазона от 0 до 100 процентов; расчёт ведётся как </translation>
-    </message>
-    <message>
-      <source> is outside the </source>
-      <translation> вне диапазона </translation>
     </message>
     <message>
       <source> is too large to show</source>
       <translation> слишком велико для отображения</translation>
     </message>
     <message>
-      <source> is used</source>
-      <translation> используется</translation>
-    </message>
-    <message>
-      <source> kg)</source>
-      <translation> kg)</translation>
-    </message>
-    <message>
-      <source> lap</source>
-      <translation> круг</translation>
-    </message>
-    <message>
       <source> laps</source>
       <translation> кругов</translation>
-    </message>
-    <message>
-      <source> more</source>
-      <translation> ещё</translation>
     </message>
     <message>
       <source> mph</source>
       <translation> mph</translation>
     </message>
     <message>
-      <source> mph the line model takes</source>
-      <translation> mph (диапазон расчёта корд)</translation>
-    </message>
-    <message>
-      <source> must be </source>
-      <translation> должно быть </translation>
-    </message>
-    <message>
-      <source> must be -90 to 90 degrees.</source>
-      <translation> должно быть от -90 до 90 градусов.</translation>
-    </message>
-    <message>
-      <source> must be 0 to 100 percent.</source>
-      <translation> должно быть от 0 до 100 процентов.</translation>
-    </message>
-    <message>
-      <source> must be below the airspeed, </source>
-      <translation> должно быть меньше воздушной скорости, </translation>
-    </message>
-    <message>
-      <source> must be more than </source>
-      <translation> должно быть больше </translation>
-    </message>
-    <message>
       <source> needs </source>
       <translation> требует </translation>
     </message>
     <message>
-      <source> of </source>
-      <translation> из </translation>
-    </message>
-    <message>
-      <source> of any real altimeter.</source>
-      <translation> любого реального высотомера.</translation>
-    </message>
-    <message>
       <source> or has that id: </source>
       <translation> или имеет этот id: </translation>
-    </message>
-    <message>
-      <source> or more.</source>
-      <translation> или больше.</translation>
     </message>
     <message>
       <source> other names (--hangar alone lists them)</source>
@@ -837,10 +633,6 @@ tethrix-calc: ничего не добавлено
       <translation> oz/sq ft.</translation>
     </message>
     <message>
-      <source> percent.</source>
-      <translation> процентов.</translation>
-    </message>
-    <message>
       <source> pounds</source>
       <translation> фунт.</translation>
     </message>
@@ -853,32 +645,8 @@ tethrix-calc: ничего не добавлено
       <translation> с</translation>
     </message>
     <message>
-      <source> shows '</source>
-      <translation> показывает '</translation>
-    </message>
-    <message>
       <source> sq/in</source>
       <translation> sq/in</translation>
-    </message>
-    <message>
-      <source> takes a number, such as </source>
-      <translation> принимает число, например </translation>
-    </message>
-    <message>
-      <source> the line model takes</source>
-      <translation> (диапазон расчёта корд)</translation>
-    </message>
-    <message>
-      <source> time '</source>
-      <translation> время '</translation>
-    </message>
-    <message>
-      <source> to </source>
-      <translation> – </translation>
-    </message>
-    <message>
-      <source> turns so far. The first lap is left out.</source>
-      <translation> кр. пройдено. Первый круг не засчитывается.</translation>
     </message>
     <message>
       <source> watts</source>
@@ -889,16 +657,180 @@ tethrix-calc: ничего не добавлено
       <translation> встроенной моделью? Её данные пропадут, если их не сохранить.</translation>
     </message>
     <message>
-      <source> x Downwind Tension</source>
-      <translation> x натяжение по ветру</translation>
-    </message>
-    <message>
-      <source> x Line Tension</source>
-      <translation> x натяжение корд</translation>
-    </message>
-    <message>
       <source> x weight</source>
       <translation> x вес</translation>
+    </message>
+    <message>
+      <source>%1   (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2 hp)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2 kg)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (at byte %2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 = %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 These flying conditions are not saved.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 airplane (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 airplanes (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 and %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 flight</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 flights</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 gives an airspeed outside the %2 to %3 mph the line model takes: it is calculated at %4 mph.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 has no '%2'</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, beyond what fliers meet.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, outside the %3 the line model takes for lines, handle and leadouts.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, outside the %3 the line model takes.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, which has no physical meaning.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is at or above the airspeed, %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is beyond -90 to 90 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is beyond -90 to 90 degrees; it is calculated as 0 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is empty: a calculation uses %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is empty: the figures use %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is negative, which has no physical meaning.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is outside 0 to 100 percent; it is calculated as %2 percent.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is too large to show</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 lap counted.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 laps counted.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 more</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be %2 or more.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be -90 to 90 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be 0 to 100 percent.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be below the airspeed, %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be more than %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 shows '%2': a calculation uses %3.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 shows '%2': the figures use %3.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 takes a number, such as %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 to %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1, %2 x Downwind Tension</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1, %2 x Line Tension</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
+    </message>
+    <message>
+      <source>%1: A %2, B %3</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>%s %s %s at %s</source>
@@ -941,56 +873,48 @@ tethrix-calc: ничего не добавлено
       <translation>' (см. --help)</translation>
     </message>
     <message>
-      <source>' is longer than </source>
-      <translation>' длиннее </translation>
-    </message>
-    <message>
-      <source>' is missing: </source>
-      <translation>' отсутствует: </translation>
-    </message>
-    <message>
-      <source>' is not a UTC time such as 2026-12-09T04:30:00Z</source>
-      <translation>' не является временем UTC вида 2026-12-09T04:30:00Z</translation>
-    </message>
-    <message>
-      <source>' is not a valid </source>
-      <translation>' не является допустимым значением: </translation>
-    </message>
-    <message>
-      <source>' is not a valid floating point value</source>
-      <translation>' не является допустимым числом с плавающей точкой</translation>
-    </message>
-    <message>
-      <source>' is not a valid floating point value for '</source>
-      <translation>' не является допустимым числом с плавающей точкой для '</translation>
-    </message>
-    <message>
-      <source>' is not a valid whole number</source>
-      <translation>' не является допустимым целым числом</translation>
-    </message>
-    <message>
-      <source>' is not an id: up to 64 letters, digits, - and _</source>
-      <translation>' не является id: до 64 букв, цифр, - и _</translation>
-    </message>
-    <message>
-      <source>' is out of range for the </source>
-      <translation>' вне диапазона для </translation>
-    </message>
-    <message>
-      <source>' of </source>
-      <translation>' из </translation>
-    </message>
-    <message>
       <source>' || s.compare(pos + 1, n, key) != 0 || s[pos + n + 1] != '</source>
       <translation>' || s.compare(pos + 1, n, key) != 0 || s[pos + n + 1] != '</translation>
+    </message>
+    <message>
+      <source>'%1' is not a valid floating point value</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid floating point value for '%2': %3</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid number for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid whole number</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid whole number for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not an id: up to 64 letters, digits, - and _</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is out of range for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' of %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>(max-width: 759px)</source>
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
-      <source>): the defaults are used</source>
-      <translation>): используются значения по умолчанию</translation>
+      <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>,
@@ -1031,24 +955,12 @@ tethrix-calc: ничего не добавлено
       <translation>, "units": </translation>
     </message>
     <message>
-      <source>, beyond what fliers meet.</source>
-      <translation>, за пределами того, что встречается на практике.</translation>
-    </message>
-    <message>
       <source>, change </source>
       <translation>, изменение </translation>
     </message>
     <message>
-      <source>, from a newer Tethrix; this one reads version </source>
-      <translation>, из более новой версии Tethrix; эта читает версию </translation>
-    </message>
-    <message>
       <source>, id </source>
       <translation>, id </translation>
-    </message>
-    <message>
-      <source>, is at or below the </source>
-      <translation>, не превышает </translation>
     </message>
     <message>
       <source>, last flown </source>
@@ -1061,18 +973,6 @@ tethrix-calc: ничего не добавлено
     <message>
       <source>, no change</source>
       <translation>, без изменений</translation>
-    </message>
-    <message>
-      <source>, outside the </source>
-      <translation>, вне диапазона </translation>
-    </message>
-    <message>
-      <source>, spread </source>
-      <translation>, разброс </translation>
-    </message>
-    <message>
-      <source>, which has no physical meaning.</source>
-      <translation>, что не имеет физического смысла.</translation>
     </message>
     <message>
       <source>,Lap Speed (</source>
@@ -1103,36 +1003,28 @@ tethrix-calc: ничего не добавлено
       <translation>1 круга</translation>
     </message>
     <message>
-      <source>: a calculation uses </source>
-      <translation>: в расчёте используется </translation>
+      <source>A %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: it does not prove the lines and handle for this flight.</source>
-      <translation>: это не подтверждает прочность корд и ручки для этого полёта.</translation>
+      <source>A %1, %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: it is calculated at </source>
-      <translation>: расчёт ведётся при </translation>
+      <source>A %1, no change</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: the figures use </source>
-      <translation>: в величинах используется </translation>
+      <source>A flight cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>; it is calculated as 0 degrees.</source>
-      <translation>; расчёт ведётся как при 0 градусах.</translation>
+      <source>A hangar holds at most %1 airplanes</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>; this field takes </source>
-      <translation>; это поле принимает </translation>
-    </message>
-    <message>
-      <source>A flight cannot be read: </source>
-      <translation>Не удаётся прочитать полёт: </translation>
-    </message>
-    <message>
-      <source>A hangar holds at most </source>
-      <translation>Ангар вмещает не более </translation>
+      <source>A hangar holds at most %1 flights</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>A measured lap time must be more than 0 and at most 3600 seconds</source>
@@ -1215,16 +1107,24 @@ Options:
 </translation>
     </message>
     <message>
+      <source>A sensible %1 is %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>A too large to show</source>
       <translation>A слишком велико для отображения</translation>
     </message>
     <message>
-      <source>Added</source>
-      <translation>Добавлено</translation>
+      <source>A: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Added </source>
       <translation>Добавлено: </translation>
+    </message>
+    <message>
+      <source>Added %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Airplane</source>
@@ -1267,16 +1167,16 @@ Options:
       <translation>Altitude= нельзя задавать вместе с Elevation= и Altimeter=</translation>
     </message>
     <message>
-      <source>An airplane cannot be read: </source>
-      <translation>Не удаётся прочитать модель: </translation>
+      <source>An airplane cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>An airplane needs a name</source>
       <translation>У модели должно быть название</translation>
     </message>
     <message>
-      <source>An altimeter setting of </source>
-      <translation>Установка высотомера </translation>
+      <source>An altimeter setting of %1 %2 is outside the %3 to %4 %2 of any real altimeter.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>An interpolation table needs at least two points.</source>
@@ -1307,10 +1207,6 @@ Options:
       <translation>авг</translation>
     </message>
     <message>
-      <source>BEGIN IMMEDIATE</source>
-      <translation>BEGIN IMMEDIATE</translation>
-    </message>
-    <message>
       <source>Brelm</source>
       <translation>Brelm</translation>
     </message>
@@ -1323,8 +1219,8 @@ Options:
       <translation>Отмена</translation>
     </message>
     <message>
-      <source>Cannot Open File </source>
-      <translation>Не удаётся открыть файл </translation>
+      <source>Cannot Open File %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Cannot change </source>
@@ -1359,8 +1255,8 @@ Options:
       <translation>Сбросить A</translation>
     </message>
     <message>
-      <source>Compared with </source>
-      <translation>В сравнении с </translation>
+      <source>Compared with %1 (A's value, then the change from it)</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Computed Data</source>
@@ -1369,14 +1265,6 @@ Options:
     <message>
       <source>Correct</source>
       <translation>Исправить</translation>
-    </message>
-    <message>
-      <source>DELETE FROM airplanes WHERE id = ?</source>
-      <translation>DELETE FROM airplanes WHERE id = ?</translation>
-    </message>
-    <message>
-      <source>DELETE FROM flights WHERE id = ?</source>
-      <translation>DELETE FROM flights WHERE id = ?</translation>
     </message>
     <message>
       <source>Date flown (UTC)</source>
@@ -1417,10 +1305,6 @@ Options:
     <message>
       <source>Downwind Tension</source>
       <translation>Натяжение по ветру</translation>
-    </message>
-    <message>
-      <source>Downwind Tension, </source>
-      <translation>натяжение по ветру, </translation>
     </message>
     <message>
       <source>Duplicate</source>
@@ -1505,6 +1389,10 @@ Options:
       <translation>Высота площадки</translation>
     </message>
     <message>
+      <source>Figures are out of date: press Enter</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Files and printing</source>
       <translation>Файлы и печать</translation>
     </message>
@@ -1527,6 +1415,14 @@ Options:
     <message>
       <source>Flights</source>
       <translation>Полёты</translation>
+    </message>
+    <message>
+      <source>Floating point division by zero</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Floating point overflow</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Flown (UTC)</source>
@@ -1553,8 +1449,12 @@ Options:
       <translation>Пт</translation>
     </message>
     <message>
-      <source>From </source>
-      <translation>Из </translation>
+      <source>From %1: %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>From %1: %2; %3.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Fuel</source>
@@ -1661,14 +1561,6 @@ without FILE, the window's own hangar):
       <translation>Влажность</translation>
     </message>
     <message>
-      <source>INSERT OR REPLACE INTO airplanes (id, record) VALUES (?, ?)</source>
-      <translation>INSERT OR REPLACE INTO airplanes (id, record) VALUES (?, ?)</translation>
-    </message>
-    <message>
-      <source>INSERT OR REPLACE INTO flights (id, airplane, flown, record) VALUES (?, ?, ?, ?)</source>
-      <translation>INSERT OR REPLACE INTO flights (id, airplane, flown, record) VALUES (?, ?, ?, ?)</translation>
-    </message>
-    <message>
       <source>Id</source>
       <translation>ID</translation>
     </message>
@@ -1697,16 +1589,28 @@ without FILE, the window's own hangar):
       <translation>Абсциссы таблицы интерполяции должны строго возрастать.</translation>
     </message>
     <message>
-      <source>Invalid data type for '</source>
-      <translation>Недопустимый тип данных для '</translation>
-    </message>
-    <message>
       <source>Invalid data type for '%1': %2</source>
       <translation>Недопустимый тип данных для '%1': %2</translation>
     </message>
     <message>
+      <source>Invalid floating point operation</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Invalid value for '%1': '%2' is neither Imperial nor Metric; %3</source>
       <translation>Недопустимое значение для '%1': '%2' — не Imperial и не Metric; %3</translation>
+    </message>
+    <message>
+      <source>Invalid value for '%1': '%2' is no language of Tethrix; %3</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>It is calculated as %1.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>It reads like %1; this field takes %2.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Jan</source>
@@ -1741,8 +1645,20 @@ without FILE, the window's own hangar):
       <translation>Сохранено на этом устройстве до следующего посещения.</translation>
     </message>
     <message>
-      <source>Lap </source>
-      <translation>Круг </translation>
+      <source>Lap %1: %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (double tap, left out)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (irregular, left out)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (missed tap, left out)</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Lap Speed</source>
@@ -1751,6 +1667,10 @@ without FILE, the window's own hangar):
     <message>
       <source>Lap Speed = </source>
       <translation>Скорость на круге = </translation>
+    </message>
+    <message>
+      <source>Lap Speed = %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Lap Speed: A = </source>
@@ -1793,8 +1713,8 @@ without FILE, the window's own hangar):
       <translation>Последний полёт (UTC)</translation>
     </message>
     <message>
-      <source>Last lap </source>
-      <translation>Последний круг </translation>
+      <source>Last lap %1.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Leadout Position</source>
@@ -1847,10 +1767,6 @@ without FILE, the window's own hangar):
     <message>
       <source>Line Tension</source>
       <translation>Натяжение корд</translation>
-    </message>
-    <message>
-      <source>Line Tension, </source>
-      <translation>натяжение корд, </translation>
     </message>
     <message>
       <source>Line Weight</source>
@@ -1909,8 +1825,8 @@ without FILE, the window's own hangar):
       <translation>мая</translation>
     </message>
     <message>
-      <source>Mean of the last </source>
-      <translation>Среднее за последние </translation>
+      <source>Mean of the last %1: %2, spread %3 s.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Metric</source>
@@ -1945,12 +1861,12 @@ without FILE, the window's own hangar):
       <translation>Не открыта ни одна модель из ангара.</translation>
     </message>
     <message>
-      <source>No chart sweeps '</source>
-      <translation>Ни один график не перебирает '</translation>
+      <source>No chart sweeps '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>No figure '</source>
-      <translation>Нет величины '</translation>
+      <source>No figure '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>No figures to draw: </source>
@@ -1983,8 +1899,8 @@ without FILE, the window's own hangar):
       <translation>Заметки о полёте</translation>
     </message>
     <message>
-      <source>Nothing changed: the hangar already holds everything in </source>
-      <translation>Ничего не изменилось: в ангаре уже есть всё из </translation>
+      <source>Nothing changed: the hangar already holds everything in %1.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Nothing will be kept on this device: </source>
@@ -2019,30 +1935,6 @@ without FILE, the window's own hangar):
       <translation>Открыто: </translation>
     </message>
     <message>
-      <source>PRAGMA cache_size = -32768</source>
-      <translation>PRAGMA cache_size = -32768</translation>
-    </message>
-    <message>
-      <source>PRAGMA data_version</source>
-      <translation>PRAGMA data_version</translation>
-    </message>
-    <message>
-      <source>PRAGMA integrity_check</source>
-      <translation>PRAGMA integrity_check</translation>
-    </message>
-    <message>
-      <source>PRAGMA journal_mode=WAL</source>
-      <translation>PRAGMA journal_mode=WAL</translation>
-    </message>
-    <message>
-      <source>PRAGMA user_version</source>
-      <translation>PRAGMA user_version</translation>
-    </message>
-    <message>
-      <source>PRAGMA user_version = %1</source>
-      <translation>PRAGMA user_version = %1</translation>
-    </message>
-    <message>
       <source>Preasure</source>
       <translation>Давление</translation>
     </message>
@@ -2071,8 +1963,8 @@ without FILE, the window's own hangar):
       <translation>Печать журнала</translation>
     </message>
     <message>
-      <source>Printed </source>
-      <translation>Напечатано </translation>
+      <source>Printed %1 %2 %3 %4:%5:%6 %7</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Prop</source>
@@ -2117,26 +2009,6 @@ without FILE, the window's own hangar):
     <message>
       <source>Results</source>
       <translation>Результаты</translation>
-    </message>
-    <message>
-      <source>SELECT CAST(id AS BLOB), CAST(airplane AS BLOB), CAST(flown AS BLOB), CAST(record AS BLOB) FROM flights ORDER BY id</source>
-      <translation>SELECT CAST(id AS BLOB), CAST(airplane AS BLOB), CAST(flown AS BLOB), CAST(record AS BLOB) FROM flights ORDER BY id</translation>
-    </message>
-    <message>
-      <source>SELECT CAST(id AS BLOB), CAST(record AS BLOB) FROM airplanes ORDER BY id</source>
-      <translation>SELECT CAST(id AS BLOB), CAST(record AS BLOB) FROM airplanes ORDER BY id</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM airplanes</source>
-      <translation>SELECT count(*) FROM airplanes</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM flights</source>
-      <translation>SELECT count(*) FROM flights</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM sqlite_master</source>
-      <translation>SELECT count(*) FROM sqlite_master</translation>
     </message>
     <message>
       <source>Sat</source>
@@ -2203,12 +2075,44 @@ without FILE, the window's own hangar):
       <translation>Файл данных Tethrix</translation>
     </message>
     <message>
-      <source>The </source>
-      <translation />
+      <source>Tethrix Print Job</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>The Pull Test, </source>
-      <translation>Проверка на прочность, </translation>
+      <source>The %1 cannot hold control characters other than line breaks and tabs</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 cannot hold line breaks, tabs or other control characters</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is infinite</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is longer than %2 characters</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is missing</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is not a number</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is not valid UTF-8 text</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 time '%2' is not a UTC time such as 2026-12-09T04:30:00Z</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The Pull Test, %1, is at or below the %2, %3: it does not prove the lines and handle for this flight.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The air is too hot and humid: the water vapour pressure reaches the air pressure.</source>
@@ -2225,6 +2129,10 @@ without FILE, the window's own hangar):
     <message>
       <source>The airplane of this flight is not in the hangar</source>
       <translation>Модели этого полёта нет в ангаре</translation>
+    </message>
+    <message>
+      <source>The airspeed on these lines is outside the %1 to %2 mph the line model takes: it is calculated at %3 mph.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The altimeter setting must be more than 0.</source>
@@ -2257,6 +2165,10 @@ without FILE, the window's own hangar):
     <message>
       <source>The field elevation lies outside the atmosphere the program can model.</source>
       <translation>Высота площадки выходит за пределы атмосферы, которую может моделировать программа.</translation>
+    </message>
+    <message>
+      <source>The figures belong to the inputs shown.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The flight is no longer in the log</source>
@@ -2311,8 +2223,8 @@ without FILE, the window's own hangar):
       <translation>Ангар нельзя хранить: система не указывает папку для данных пользователя.</translation>
     </message>
     <message>
-      <source>The hangar cannot be read: </source>
-      <translation>Не удаётся прочитать ангар: </translation>
+      <source>The hangar cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The hangar could not be loaded: %s.</source>
@@ -2371,16 +2283,16 @@ without FILE, the window's own hangar):
       <translation>Старт, сохранённый на этом устройстве, принадлежит не этой странице (%s): он отброшен.</translation>
     </message>
     <message>
-      <source>The stored '</source>
-      <translation>Сохранённое '</translation>
-    </message>
-    <message>
       <source>The stored '%1' is longer than %2 characters: %3</source>
       <translation>Сохранённое '%1' длиннее %2 символов: %3</translation>
     </message>
     <message>
-      <source>The stored settings cannot be read (</source>
-      <translation>Не удаётся прочитать сохранённые настройки (</translation>
+      <source>The stored '%1' is missing: %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The stored settings cannot be read (%1): the defaults are used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The temperature is at or below absolute zero (-459.67 deg. F).</source>
@@ -2395,16 +2307,16 @@ without FILE, the window's own hangar):
       <translation>Скорость ветра равна воздушной скорости.</translation>
     </message>
     <message>
-      <source>There is already a flight with the id </source>
-      <translation>Уже есть полёт с id </translation>
+      <source>There is already a flight with the id %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>There is already an airplane with the id </source>
-      <translation>Уже есть модель с id </translation>
+      <source>There is already an airplane with the id %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>This is not a hangar file Tethrix can read: </source>
-      <translation>Это не файл ангара, который Tethrix может прочитать: </translation>
+      <source>This is not a hangar file Tethrix can read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Thu</source>
@@ -2419,8 +2331,8 @@ without FILE, the window's own hangar):
       <translation>Идёт отсчёт кругов. Для остановки удерживайте здесь 1.5 с.</translation>
     </message>
     <message>
-      <source>Timing: </source>
-      <translation>Отсчёт: </translation>
+      <source>Timing: %1 turns so far. The first lap is left out.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Timing: tap at each pass.</source>
@@ -2475,12 +2387,12 @@ without FILE, the window's own hangar):
       <translation>Единицы</translation>
     </message>
     <message>
-      <source>Unknown input '</source>
-      <translation>Неизвестный входной параметр '</translation>
+      <source>Unknown input '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>Updated</source>
-      <translation>Обновлено</translation>
+      <source>Updated %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
@@ -2570,8 +2482,8 @@ in brackets, for --units=metric):
       <translation>неэкранированный управляющий символ в тексте</translation>
     </message>
     <message>
-      <source>a key of </source>
-      <translation>ключ </translation>
+      <source>a key of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>a lone surrogate in a text</source>
@@ -2590,8 +2502,8 @@ in brackets, for --units=metric):
       <translation>после ключа</translation>
     </message>
     <message>
-      <source>airplane </source>
-      <translation>модель </translation>
+      <source>airplane %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>airplane name</source>
@@ -2606,8 +2518,8 @@ in brackets, for --units=metric):
       <translation>другая вкладка Tethrix держит открытой его более старую версию</translation>
     </message>
     <message>
-      <source>at the end of </source>
-      <translation>в конце </translation>
+      <source>at the end of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>at the end of the </source>
@@ -2654,16 +2566,16 @@ in brackets, for --units=metric):
       <translation>сохранены все условия полёта</translation>
     </message>
     <message>
-      <source>expected '</source>
-      <translation>ожидалось '</translation>
+      <source>expected '%1' %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>expected a number for </source>
-      <translation>ожидалось число для </translation>
+      <source>expected a number for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>expected a text for </source>
-      <translation>ожидался текст для </translation>
+      <source>expected a text for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>far left</source>
@@ -2680,12 +2592,12 @@ in brackets, for --units=metric):
 </translation>
     </message>
     <message>
-      <source>flight </source>
-      <translation>полёт </translation>
+      <source>flight %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>for </source>
-      <translation>для </translation>
+      <source>for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>for the </source>
@@ -2756,8 +2668,12 @@ in brackets, for --units=metric):
       <translation>в нём больше 10,000 моделей</translation>
     </message>
     <message>
-      <source>it holds no setting Tethrix keeps, only %1%2</source>
-      <translation>в нём нет ни одной настройки, которую хранит Tethrix, только %1%2</translation>
+      <source>it holds no setting Tethrix keeps, only %1</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>it holds no setting Tethrix keeps, only %1 and others</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it holds no settings, only other text</source>
@@ -2776,8 +2692,8 @@ in brackets, for --units=metric):
       <translation>это папка, а не файл</translation>
     </message>
     <message>
-      <source>it is a hangar file of version </source>
-      <translation>это файл ангара версии </translation>
+      <source>it is a hangar file of version %1, from a newer Tethrix; this one reads version %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it is a pipe, not a regular file</source>
@@ -2788,8 +2704,12 @@ in brackets, for --units=metric):
       <translation>он повреждён: </translation>
     </message>
     <message>
-      <source>it is larger than </source>
-      <translation>он больше </translation>
+      <source>it is larger than %1 bytes</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>it is larger than 1 MiB, far too large for a Tethrix data file</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it is larger than 16 MiB</source>
@@ -2884,8 +2804,8 @@ in brackets, for --units=metric):
       <translation>масштаб </translation>
     </message>
     <message>
-      <source>something follows the end of the </source>
-      <translation>что-то следует после конца </translation>
+      <source>something follows the end of the %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>something follows the end of the hangar</source>
@@ -2952,12 +2872,16 @@ in brackets, for --units=metric):
       <translation>tethrix: </translation>
     </message>
     <message>
-      <source>the </source>
-      <translation />
+      <source>the %1 is not valid UTF-8 text of at most 16 MiB</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the airplane of </source>
-      <translation>модель </translation>
+      <source>the %1 of %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>the airplane of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the airplanes were added, but </source>
@@ -2976,16 +2900,16 @@ in brackets, for --units=metric):
       <translation>вместо него используется встроенная модель.</translation>
     </message>
     <message>
-      <source>the changed time of </source>
-      <translation>время изменения </translation>
+      <source>the changed time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the conditions of </source>
-      <translation>условия </translation>
+      <source>the conditions of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the created time of </source>
-      <translation>время создания </translation>
+      <source>the created time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the data file must come before the KEY=VALUE inputs</source>
@@ -2996,8 +2920,8 @@ in brackets, for --units=metric):
       <translation>дата</translation>
     </message>
     <message>
-      <source>the default </source>
-      <translation>значение по умолчанию </translation>
+      <source>the default %1 is used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the density altitude</source>
@@ -3008,8 +2932,8 @@ in brackets, for --units=metric):
       <translation>запись отброшена</translation>
     </message>
     <message>
-      <source>the figures of </source>
-      <translation>величины </translation>
+      <source>the figures of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the file</source>
@@ -3024,44 +2948,48 @@ in brackets, for --units=metric):
       <translation>файл обрывается слишком рано</translation>
     </message>
     <message>
-      <source>the flown time of </source>
-      <translation>время полёта </translation>
+      <source>the flown time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the format</source>
       <translation>формат</translation>
     </message>
     <message>
-      <source>the id of </source>
-      <translation>id </translation>
+      <source>the id of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the inputs of </source>
-      <translation>входные данные </translation>
+      <source>the inputs of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the key '</source>
-      <translation>ключ '</translation>
+      <source>the key '%1' of %2 appears twice</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the lap time of </source>
-      <translation>время круга </translation>
+      <source>the key '%1' of %2 is not one this version knows</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the module </source>
-      <translation>модуль </translation>
+      <source>the lap time of %1</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>the module %1 has no %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the module could not be loaded</source>
       <translation>не удалось загрузить модуль</translation>
     </message>
     <message>
-      <source>the notes of </source>
-      <translation>заметки </translation>
+      <source>the notes of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the number </source>
-      <translation>число </translation>
+      <source>the number %1 for %2 is out of range</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the number of lines runs over whole numbers from 1 to 3</source>
@@ -3072,8 +3000,8 @@ in brackets, for --units=metric):
       <translation>число корд меняется только целыми шагами</translation>
     </message>
     <message>
-      <source>the program's module </source>
-      <translation>модуль программы </translation>
+      <source>the program's module %1 is missing</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the same unit in both systems</source>
@@ -3106,6 +3034,10 @@ in brackets, for --units=metric):
     <message>
       <source>the sweep range must read FROM:TO:STEP</source>
       <translation>диапазон перебора должен иметь вид FROM:TO:STEP</translation>
+    </message>
+    <message>
+      <source>the system's language is used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the version</source>
@@ -3164,8 +3096,8 @@ in brackets, for --units=metric):
       <translation>неизвестный параметр '</translation>
     </message>
     <message>
-      <source>whole number</source>
-      <translation>целое число</translation>
+      <source>updated %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>width=device-width, initial-scale=1</source>

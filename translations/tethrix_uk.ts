@@ -419,6 +419,14 @@
       <translation>Вхідні дані</translation>
     </message>
     <message>
+      <source>L&amp;anguage</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Language</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Lap Speed is on the whole circle of arm, handle, lines and inboard wing; Ground Speed on the circle through the handle.</source>
       <translation>Швидкість на колі — по всьому колу руки, ручки, корд і внутрішньої консолі; шляхова швидкість — по колу через ручку.</translation>
     </message>
@@ -437,6 +445,14 @@
     <message>
       <source>Printing is not available: %1</source>
       <translation>Друк недоступний: %1</translation>
+    </message>
+    <message>
+      <source>Tethrix will speak %1 from its next start.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The System's</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The trim charts cannot open: %1</source>
@@ -501,40 +517,8 @@ tethrix-calc: нічого не додано
 </translation>
     </message>
     <message>
-      <source> (A's value, then the change from it)</source>
-      <translation> (значення A, далі зміна від нього)</translation>
-    </message>
-    <message>
-      <source> (at byte </source>
-      <translation> (на байті </translation>
-    </message>
-    <message>
       <source> (default </source>
       <translation> (типово </translation>
-    </message>
-    <message>
-      <source> (double tap, left out)</source>
-      <translation> (подвійний дотик, не враховано)</translation>
-    </message>
-    <message>
-      <source> (irregular, left out)</source>
-      <translation> (нерівне, не враховано)</translation>
-    </message>
-    <message>
-      <source> (missed tap, left out)</source>
-      <translation> (пропущений дотик, не враховано)</translation>
-    </message>
-    <message>
-      <source> A sensible </source>
-      <translation> Розумне значення: </translation>
-    </message>
-    <message>
-      <source> It is calculated as </source>
-      <translation> У розрахунку береться </translation>
-    </message>
-    <message>
-      <source> It reads like </source>
-      <translation> Схоже на </translation>
     </message>
     <message>
       <source> Numbers here take a decimal comma (',').</source>
@@ -549,18 +533,6 @@ tethrix-calc: нічого не додано
       <translation> %</translation>
     </message>
     <message>
-      <source> The airspeed on these lines is outside </source>
-      <translation> Повітряна швидкість на цих кордах поза діапазоном </translation>
-    </message>
-    <message>
-      <source> These flying conditions are not saved.</source>
-      <translation> Ці умови польоту не зберігаються.</translation>
-    </message>
-    <message>
-      <source> airplanes</source>
-      <translation> моделей</translation>
-    </message>
-    <message>
       <source> airplanes match </source>
       <translation> моделей відповідають </translation>
     </message>
@@ -569,40 +541,8 @@ tethrix-calc: нічого не додано
       <translation> і </translation>
     </message>
     <message>
-      <source> and others</source>
-      <translation> та інші</translation>
-    </message>
-    <message>
-      <source> appears twice</source>
-      <translation> трапляється двічі</translation>
-    </message>
-    <message>
-      <source> bytes</source>
-      <translation> байтів</translation>
-    </message>
-    <message>
-      <source> cannot hold control characters other than line breaks and tabs</source>
-      <translation> не може містити керівних символів, крім розривів рядка й табуляції</translation>
-    </message>
-    <message>
-      <source> cannot hold line breaks, tabs or other control characters</source>
-      <translation> не може містити розривів рядка, табуляції чи інших керівних символів</translation>
-    </message>
-    <message>
       <source> cannot run: </source>
       <translation> не може працювати: </translation>
-    </message>
-    <message>
-      <source> characters</source>
-      <translation> символів</translation>
-    </message>
-    <message>
-      <source> characters: </source>
-      <translation> символів: </translation>
-    </message>
-    <message>
-      <source> counted.</source>
-      <translation> у заліку.</translation>
     </message>
     <message>
       <source> deg</source>
@@ -633,44 +573,12 @@ tethrix-calc: нічого не додано
       <translation> фут.</translation>
     </message>
     <message>
-      <source> flights</source>
-      <translation> польотів</translation>
-    </message>
-    <message>
-      <source> for </source>
-      <translation> для </translation>
-    </message>
-    <message>
-      <source> for lines, handle and leadouts</source>
-      <translation> для корд, ручки й виводів</translation>
-    </message>
-    <message>
-      <source> for the </source>
-      <translation> для </translation>
-    </message>
-    <message>
-      <source> gives an airspeed outside </source>
-      <translation> дає повітряну швидкість поза діапазоном </translation>
-    </message>
-    <message>
-      <source> has no </source>
-      <translation> не має </translation>
-    </message>
-    <message>
-      <source> has no '</source>
-      <translation> не має '</translation>
-    </message>
-    <message>
       <source> holds </source>
       <translation> містить </translation>
     </message>
     <message>
       <source> holds no airplanes</source>
       <translation> не містить моделей</translation>
-    </message>
-    <message>
-      <source> hp)</source>
-      <translation> hp)</translation>
     </message>
     <message>
       <source> id </source>
@@ -689,140 +597,28 @@ tethrix-calc: нічого не додано
       <translation> дюйм.</translation>
     </message>
     <message>
-      <source> is </source>
-      <translation> — </translation>
-    </message>
-    <message>
-      <source> is at or above the airspeed, </source>
-      <translation> не менша за повітряну швидкість, </translation>
-    </message>
-    <message>
-      <source> is beyond -90 to 90 degrees</source>
-      <translation> виходить за межі від -90 до 90 градусів</translation>
-    </message>
-    <message>
-      <source> is empty</source>
-      <translation> порожнє</translation>
-    </message>
-    <message>
-      <source> is infinite</source>
-      <translation> нескінченне</translation>
-    </message>
-    <message>
-      <source> is longer than </source>
-      <translation> довше за </translation>
-    </message>
-    <message>
-      <source> is missing</source>
-      <translation> відсутнє</translation>
-    </message>
-    <message>
-      <source> is negative, which has no physical meaning.</source>
-      <translation> від'ємне, що не має фізичного сенсу.</translation>
-    </message>
-    <message>
-      <source> is not a number</source>
-      <translation> не є числом</translation>
-    </message>
-    <message>
-      <source> is not one this version knows</source>
-      <translation> невідомий цій версії</translation>
-    </message>
-    <message>
       <source> is not the file of build </source>
       <translation> не є файлом збірки </translation>
-    </message>
-    <message>
-      <source> is not valid UTF-8 text</source>
-      <translation> не є коректним текстом UTF-8</translation>
-    </message>
-    <message>
-      <source> is not valid UTF-8 text of at most 16 MiB</source>
-      <translation> не є коректним текстом UTF-8 розміром до 16 MiB</translation>
-    </message>
-    <message>
-      <source> is out of range</source>
-      <translation> поза допустимим діапазоном</translation>
-    </message>
-    <message>
-      <source> is outside 0 to 100 percent; it is calculated as </source>
-      <translation> поза межами від 0 до 100 відсотків; у розрахунку береться </translation>
-    </message>
-    <message>
-      <source> is outside the </source>
-      <translation> поза діапазоном </translation>
     </message>
     <message>
       <source> is too large to show</source>
       <translation> завелике для показу</translation>
     </message>
     <message>
-      <source> is used</source>
-      <translation> використовується</translation>
-    </message>
-    <message>
-      <source> kg)</source>
-      <translation> kg)</translation>
-    </message>
-    <message>
-      <source> lap</source>
-      <translation> коло</translation>
-    </message>
-    <message>
       <source> laps</source>
       <translation> кіл</translation>
-    </message>
-    <message>
-      <source> more</source>
-      <translation> ще</translation>
     </message>
     <message>
       <source> mph</source>
       <translation> mph</translation>
     </message>
     <message>
-      <source> mph the line model takes</source>
-      <translation> mph (діапазон розрахунку корд)</translation>
-    </message>
-    <message>
-      <source> must be </source>
-      <translation> має бути </translation>
-    </message>
-    <message>
-      <source> must be -90 to 90 degrees.</source>
-      <translation> має бути від -90 до 90 градусів.</translation>
-    </message>
-    <message>
-      <source> must be 0 to 100 percent.</source>
-      <translation> має бути від 0 до 100 відсотків.</translation>
-    </message>
-    <message>
-      <source> must be below the airspeed, </source>
-      <translation> має бути меншою за повітряну швидкість, </translation>
-    </message>
-    <message>
-      <source> must be more than </source>
-      <translation> має бути більше за </translation>
-    </message>
-    <message>
       <source> needs </source>
       <translation> потребує </translation>
     </message>
     <message>
-      <source> of </source>
-      <translation> з </translation>
-    </message>
-    <message>
-      <source> of any real altimeter.</source>
-      <translation> будь-якого справжнього висотоміра.</translation>
-    </message>
-    <message>
       <source> or has that id: </source>
       <translation> або має такий id: </translation>
-    </message>
-    <message>
-      <source> or more.</source>
-      <translation> або більше.</translation>
     </message>
     <message>
       <source> other names (--hangar alone lists them)</source>
@@ -837,10 +633,6 @@ tethrix-calc: нічого не додано
       <translation> oz/sq ft.</translation>
     </message>
     <message>
-      <source> percent.</source>
-      <translation> відсотків.</translation>
-    </message>
-    <message>
       <source> pounds</source>
       <translation> фунт.</translation>
     </message>
@@ -853,32 +645,8 @@ tethrix-calc: нічого не додано
       <translation> с</translation>
     </message>
     <message>
-      <source> shows '</source>
-      <translation> показує '</translation>
-    </message>
-    <message>
       <source> sq/in</source>
       <translation> sq/in</translation>
-    </message>
-    <message>
-      <source> takes a number, such as </source>
-      <translation> приймає число, наприклад </translation>
-    </message>
-    <message>
-      <source> the line model takes</source>
-      <translation> (діапазон розрахунку корд)</translation>
-    </message>
-    <message>
-      <source> time '</source>
-      <translation> час '</translation>
-    </message>
-    <message>
-      <source> to </source>
-      <translation> – </translation>
-    </message>
-    <message>
-      <source> turns so far. The first lap is left out.</source>
-      <translation> кола пройдено. Перше коло не зараховується.</translation>
     </message>
     <message>
       <source> watts</source>
@@ -889,16 +657,180 @@ tethrix-calc: нічого не додано
       <translation> вбудованою моделлю? Її дані буде втрачено, якщо їх не зберегти.</translation>
     </message>
     <message>
-      <source> x Downwind Tension</source>
-      <translation> x натяг за вітром</translation>
-    </message>
-    <message>
-      <source> x Line Tension</source>
-      <translation> x натяг корд</translation>
-    </message>
-    <message>
       <source> x weight</source>
       <translation> x вага</translation>
+    </message>
+    <message>
+      <source>%1   (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2 hp)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2 kg)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 (at byte %2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 = %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 These flying conditions are not saved.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 airplane (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 airplanes (%2)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 and %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 flight</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 flights</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 gives an airspeed outside the %2 to %3 mph the line model takes: it is calculated at %4 mph.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 has no '%2'</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, beyond what fliers meet.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, outside the %3 the line model takes for lines, handle and leadouts.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, outside the %3 the line model takes.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is %2, which has no physical meaning.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is at or above the airspeed, %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is beyond -90 to 90 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is beyond -90 to 90 degrees; it is calculated as 0 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is empty: a calculation uses %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is empty: the figures use %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is negative, which has no physical meaning.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is outside 0 to 100 percent; it is calculated as %2 percent.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 is too large to show</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 lap counted.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 laps counted.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 more</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be %2 or more.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be -90 to 90 degrees.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be 0 to 100 percent.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be below the airspeed, %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 must be more than %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 shows '%2': a calculation uses %3.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 shows '%2': the figures use %3.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 takes a number, such as %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1 to %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1, %2 x Downwind Tension</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1, %2 x Line Tension</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
+    </message>
+    <message>
+      <source>%1: A %2, B %3</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>%s %s %s at %s</source>
@@ -941,56 +873,48 @@ tethrix-calc: нічого не додано
       <translation>' (див. --help)</translation>
     </message>
     <message>
-      <source>' is longer than </source>
-      <translation>' довше за </translation>
-    </message>
-    <message>
-      <source>' is missing: </source>
-      <translation>' відсутнє: </translation>
-    </message>
-    <message>
-      <source>' is not a UTC time such as 2026-12-09T04:30:00Z</source>
-      <translation>' не є часом UTC на зразок 2026-12-09T04:30:00Z</translation>
-    </message>
-    <message>
-      <source>' is not a valid </source>
-      <translation>' не є допустимим значенням: </translation>
-    </message>
-    <message>
-      <source>' is not a valid floating point value</source>
-      <translation>' не є допустимим числом з рухомою комою</translation>
-    </message>
-    <message>
-      <source>' is not a valid floating point value for '</source>
-      <translation>' не є допустимим числом з рухомою комою для '</translation>
-    </message>
-    <message>
-      <source>' is not a valid whole number</source>
-      <translation>' не є допустимим цілим числом</translation>
-    </message>
-    <message>
-      <source>' is not an id: up to 64 letters, digits, - and _</source>
-      <translation>' не є id: до 64 літер, цифр, - і _</translation>
-    </message>
-    <message>
-      <source>' is out of range for the </source>
-      <translation>' поза діапазоном для </translation>
-    </message>
-    <message>
-      <source>' of </source>
-      <translation>' з </translation>
-    </message>
-    <message>
       <source>' || s.compare(pos + 1, n, key) != 0 || s[pos + n + 1] != '</source>
       <translation>' || s.compare(pos + 1, n, key) != 0 || s[pos + n + 1] != '</translation>
+    </message>
+    <message>
+      <source>'%1' is not a valid floating point value</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid floating point value for '%2': %3</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid number for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid whole number</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not a valid whole number for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is not an id: up to 64 letters, digits, - and _</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' is out of range for the %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>'%1' of %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>(max-width: 759px)</source>
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
-      <source>): the defaults are used</source>
-      <translation>): використано типові значення</translation>
+      <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>,
@@ -1031,24 +955,12 @@ tethrix-calc: нічого не додано
       <translation>, "units": </translation>
     </message>
     <message>
-      <source>, beyond what fliers meet.</source>
-      <translation>, за межами того, що трапляється на практиці.</translation>
-    </message>
-    <message>
       <source>, change </source>
       <translation>, зміна </translation>
     </message>
     <message>
-      <source>, from a newer Tethrix; this one reads version </source>
-      <translation>, з новішої версії Tethrix; ця читає версію </translation>
-    </message>
-    <message>
       <source>, id </source>
       <translation>, id </translation>
-    </message>
-    <message>
-      <source>, is at or below the </source>
-      <translation>, не перевищує </translation>
     </message>
     <message>
       <source>, last flown </source>
@@ -1061,18 +973,6 @@ tethrix-calc: нічого не додано
     <message>
       <source>, no change</source>
       <translation>, без змін</translation>
-    </message>
-    <message>
-      <source>, outside the </source>
-      <translation>, поза діапазоном </translation>
-    </message>
-    <message>
-      <source>, spread </source>
-      <translation>, розкид </translation>
-    </message>
-    <message>
-      <source>, which has no physical meaning.</source>
-      <translation>, що не має фізичного сенсу.</translation>
     </message>
     <message>
       <source>,Lap Speed (</source>
@@ -1103,36 +1003,28 @@ tethrix-calc: нічого не додано
       <translation>1 кола</translation>
     </message>
     <message>
-      <source>: a calculation uses </source>
-      <translation>: у розрахунку використано </translation>
+      <source>A %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: it does not prove the lines and handle for this flight.</source>
-      <translation>: це не доводить міцності корд і ручки для цього польоту.</translation>
+      <source>A %1, %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: it is calculated at </source>
-      <translation>: у розрахунку береться </translation>
+      <source>A %1, no change</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>: the figures use </source>
-      <translation>: у величинах використано </translation>
+      <source>A flight cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>; it is calculated as 0 degrees.</source>
-      <translation>; у розрахунку береться 0 градусів.</translation>
+      <source>A hangar holds at most %1 airplanes</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>; this field takes </source>
-      <translation>; це поле приймає </translation>
-    </message>
-    <message>
-      <source>A flight cannot be read: </source>
-      <translation>Не вдається прочитати політ: </translation>
-    </message>
-    <message>
-      <source>A hangar holds at most </source>
-      <translation>Ангар вміщує щонайбільше </translation>
+      <source>A hangar holds at most %1 flights</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>A measured lap time must be more than 0 and at most 3600 seconds</source>
@@ -1215,16 +1107,24 @@ Options:
 </translation>
     </message>
     <message>
+      <source>A sensible %1 is %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>A too large to show</source>
       <translation>A завелике для показу</translation>
     </message>
     <message>
-      <source>Added</source>
-      <translation>Додано</translation>
+      <source>A: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Added </source>
       <translation>Додано: </translation>
+    </message>
+    <message>
+      <source>Added %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Airplane</source>
@@ -1267,16 +1167,16 @@ Options:
       <translation>Altitude= не можна задавати разом з Elevation= і Altimeter=</translation>
     </message>
     <message>
-      <source>An airplane cannot be read: </source>
-      <translation>Не вдається прочитати модель: </translation>
+      <source>An airplane cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>An airplane needs a name</source>
       <translation>Моделі потрібна назва</translation>
     </message>
     <message>
-      <source>An altimeter setting of </source>
-      <translation>Установка висотоміра </translation>
+      <source>An altimeter setting of %1 %2 is outside the %3 to %4 %2 of any real altimeter.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>An interpolation table needs at least two points.</source>
@@ -1307,10 +1207,6 @@ Options:
       <translation>серп</translation>
     </message>
     <message>
-      <source>BEGIN IMMEDIATE</source>
-      <translation>BEGIN IMMEDIATE</translation>
-    </message>
-    <message>
       <source>Brelm</source>
       <translation>Brelm</translation>
     </message>
@@ -1323,8 +1219,8 @@ Options:
       <translation>Скасувати</translation>
     </message>
     <message>
-      <source>Cannot Open File </source>
-      <translation>Не вдається відкрити файл </translation>
+      <source>Cannot Open File %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Cannot change </source>
@@ -1359,8 +1255,8 @@ Options:
       <translation>Скинути A</translation>
     </message>
     <message>
-      <source>Compared with </source>
-      <translation>У порівнянні з </translation>
+      <source>Compared with %1 (A's value, then the change from it)</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Computed Data</source>
@@ -1369,14 +1265,6 @@ Options:
     <message>
       <source>Correct</source>
       <translation>Виправити</translation>
-    </message>
-    <message>
-      <source>DELETE FROM airplanes WHERE id = ?</source>
-      <translation>DELETE FROM airplanes WHERE id = ?</translation>
-    </message>
-    <message>
-      <source>DELETE FROM flights WHERE id = ?</source>
-      <translation>DELETE FROM flights WHERE id = ?</translation>
     </message>
     <message>
       <source>Date flown (UTC)</source>
@@ -1417,10 +1305,6 @@ Options:
     <message>
       <source>Downwind Tension</source>
       <translation>Натяг за вітром</translation>
-    </message>
-    <message>
-      <source>Downwind Tension, </source>
-      <translation>натяг за вітром, </translation>
     </message>
     <message>
       <source>Duplicate</source>
@@ -1505,6 +1389,10 @@ Options:
       <translation>Висота майданчика</translation>
     </message>
     <message>
+      <source>Figures are out of date: press Enter</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Files and printing</source>
       <translation>Файли й друк</translation>
     </message>
@@ -1527,6 +1415,14 @@ Options:
     <message>
       <source>Flights</source>
       <translation>Польоти</translation>
+    </message>
+    <message>
+      <source>Floating point division by zero</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Floating point overflow</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Flown (UTC)</source>
@@ -1553,8 +1449,12 @@ Options:
       <translation>Пт</translation>
     </message>
     <message>
-      <source>From </source>
-      <translation>З </translation>
+      <source>From %1: %2.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>From %1: %2; %3.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Fuel</source>
@@ -1662,14 +1562,6 @@ without FILE, the window's own hangar):
       <translation>Вологість</translation>
     </message>
     <message>
-      <source>INSERT OR REPLACE INTO airplanes (id, record) VALUES (?, ?)</source>
-      <translation>INSERT OR REPLACE INTO airplanes (id, record) VALUES (?, ?)</translation>
-    </message>
-    <message>
-      <source>INSERT OR REPLACE INTO flights (id, airplane, flown, record) VALUES (?, ?, ?, ?)</source>
-      <translation>INSERT OR REPLACE INTO flights (id, airplane, flown, record) VALUES (?, ?, ?, ?)</translation>
-    </message>
-    <message>
       <source>Id</source>
       <translation>ID</translation>
     </message>
@@ -1698,16 +1590,28 @@ without FILE, the window's own hangar):
       <translation>Абсциси таблиці інтерполяції мають строго зростати.</translation>
     </message>
     <message>
-      <source>Invalid data type for '</source>
-      <translation>Неприпустимий тип даних для '</translation>
-    </message>
-    <message>
       <source>Invalid data type for '%1': %2</source>
       <translation>Неприпустимий тип даних для '%1': %2</translation>
     </message>
     <message>
+      <source>Invalid floating point operation</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Invalid value for '%1': '%2' is neither Imperial nor Metric; %3</source>
       <translation>Неприпустиме значення для '%1': '%2' — не Imperial і не Metric; %3</translation>
+    </message>
+    <message>
+      <source>Invalid value for '%1': '%2' is no language of Tethrix; %3</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>It is calculated as %1.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>It reads like %1; this field takes %2.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Jan</source>
@@ -1742,8 +1646,20 @@ without FILE, the window's own hangar):
       <translation>Збережено на цьому пристрої до наступного відвідування.</translation>
     </message>
     <message>
-      <source>Lap </source>
-      <translation>Коло </translation>
+      <source>Lap %1: %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (double tap, left out)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (irregular, left out)</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap %1: %2 (missed tap, left out)</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Lap Speed</source>
@@ -1752,6 +1668,10 @@ without FILE, the window's own hangar):
     <message>
       <source>Lap Speed = </source>
       <translation>Швидкість на колі = </translation>
+    </message>
+    <message>
+      <source>Lap Speed = %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Lap Speed: A = </source>
@@ -1794,8 +1714,8 @@ without FILE, the window's own hangar):
       <translation>Останній політ (UTC)</translation>
     </message>
     <message>
-      <source>Last lap </source>
-      <translation>Останнє коло </translation>
+      <source>Last lap %1.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Leadout Position</source>
@@ -1848,10 +1768,6 @@ without FILE, the window's own hangar):
     <message>
       <source>Line Tension</source>
       <translation>Натяг корд</translation>
-    </message>
-    <message>
-      <source>Line Tension, </source>
-      <translation>натяг корд, </translation>
     </message>
     <message>
       <source>Line Weight</source>
@@ -1910,8 +1826,8 @@ without FILE, the window's own hangar):
       <translation>трав</translation>
     </message>
     <message>
-      <source>Mean of the last </source>
-      <translation>Середнє за останні </translation>
+      <source>Mean of the last %1: %2, spread %3 s.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Metric</source>
@@ -1946,12 +1862,12 @@ without FILE, the window's own hangar):
       <translation>Не відкрито жодної моделі з ангара.</translation>
     </message>
     <message>
-      <source>No chart sweeps '</source>
-      <translation>Жоден графік не перебирає '</translation>
+      <source>No chart sweeps '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>No figure '</source>
-      <translation>Немає величини '</translation>
+      <source>No figure '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>No figures to draw: </source>
@@ -1984,8 +1900,8 @@ without FILE, the window's own hangar):
       <translation>Нотатки про політ</translation>
     </message>
     <message>
-      <source>Nothing changed: the hangar already holds everything in </source>
-      <translation>Нічого не змінилося: в ангарі вже є все з </translation>
+      <source>Nothing changed: the hangar already holds everything in %1.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Nothing will be kept on this device: </source>
@@ -2020,30 +1936,6 @@ without FILE, the window's own hangar):
       <translation>Відкрито: </translation>
     </message>
     <message>
-      <source>PRAGMA cache_size = -32768</source>
-      <translation>PRAGMA cache_size = -32768</translation>
-    </message>
-    <message>
-      <source>PRAGMA data_version</source>
-      <translation>PRAGMA data_version</translation>
-    </message>
-    <message>
-      <source>PRAGMA integrity_check</source>
-      <translation>PRAGMA integrity_check</translation>
-    </message>
-    <message>
-      <source>PRAGMA journal_mode=WAL</source>
-      <translation>PRAGMA journal_mode=WAL</translation>
-    </message>
-    <message>
-      <source>PRAGMA user_version</source>
-      <translation>PRAGMA user_version</translation>
-    </message>
-    <message>
-      <source>PRAGMA user_version = %1</source>
-      <translation>PRAGMA user_version = %1</translation>
-    </message>
-    <message>
       <source>Preasure</source>
       <translation>Тиск</translation>
     </message>
@@ -2072,8 +1964,8 @@ without FILE, the window's own hangar):
       <translation>Друкувати журнал</translation>
     </message>
     <message>
-      <source>Printed </source>
-      <translation>Надруковано </translation>
+      <source>Printed %1 %2 %3 %4:%5:%6 %7</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Prop</source>
@@ -2118,26 +2010,6 @@ without FILE, the window's own hangar):
     <message>
       <source>Results</source>
       <translation>Результати</translation>
-    </message>
-    <message>
-      <source>SELECT CAST(id AS BLOB), CAST(airplane AS BLOB), CAST(flown AS BLOB), CAST(record AS BLOB) FROM flights ORDER BY id</source>
-      <translation>SELECT CAST(id AS BLOB), CAST(airplane AS BLOB), CAST(flown AS BLOB), CAST(record AS BLOB) FROM flights ORDER BY id</translation>
-    </message>
-    <message>
-      <source>SELECT CAST(id AS BLOB), CAST(record AS BLOB) FROM airplanes ORDER BY id</source>
-      <translation>SELECT CAST(id AS BLOB), CAST(record AS BLOB) FROM airplanes ORDER BY id</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM airplanes</source>
-      <translation>SELECT count(*) FROM airplanes</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM flights</source>
-      <translation>SELECT count(*) FROM flights</translation>
-    </message>
-    <message>
-      <source>SELECT count(*) FROM sqlite_master</source>
-      <translation>SELECT count(*) FROM sqlite_master</translation>
     </message>
     <message>
       <source>Sat</source>
@@ -2204,12 +2076,44 @@ without FILE, the window's own hangar):
       <translation>Файл даних Tethrix</translation>
     </message>
     <message>
-      <source>The </source>
-      <translation />
+      <source>Tethrix Print Job</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>The Pull Test, </source>
-      <translation>Перевірка на міцність, </translation>
+      <source>The %1 cannot hold control characters other than line breaks and tabs</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 cannot hold line breaks, tabs or other control characters</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is infinite</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is longer than %2 characters</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is missing</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is not a number</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 is not valid UTF-8 text</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The %1 time '%2' is not a UTC time such as 2026-12-09T04:30:00Z</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The Pull Test, %1, is at or below the %2, %3: it does not prove the lines and handle for this flight.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The air is too hot and humid: the water vapour pressure reaches the air pressure.</source>
@@ -2226,6 +2130,10 @@ without FILE, the window's own hangar):
     <message>
       <source>The airplane of this flight is not in the hangar</source>
       <translation>Моделі цього польоту немає в ангарі</translation>
+    </message>
+    <message>
+      <source>The airspeed on these lines is outside the %1 to %2 mph the line model takes: it is calculated at %3 mph.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The altimeter setting must be more than 0.</source>
@@ -2258,6 +2166,10 @@ without FILE, the window's own hangar):
     <message>
       <source>The field elevation lies outside the atmosphere the program can model.</source>
       <translation>Висота майданчика лежить поза атмосферою, яку може моделювати програма.</translation>
+    </message>
+    <message>
+      <source>The figures belong to the inputs shown.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The flight is no longer in the log</source>
@@ -2312,8 +2224,8 @@ without FILE, the window's own hangar):
       <translation>Ангар не можна зберігати: система не вказує теки для даних користувача.</translation>
     </message>
     <message>
-      <source>The hangar cannot be read: </source>
-      <translation>Не вдається прочитати ангар: </translation>
+      <source>The hangar cannot be read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The hangar could not be loaded: %s.</source>
@@ -2372,16 +2284,16 @@ without FILE, the window's own hangar):
       <translation>Старт, збережений на цьому пристрої, належить не цій сторінці (%s): його відкинуто.</translation>
     </message>
     <message>
-      <source>The stored '</source>
-      <translation>Збережене '</translation>
-    </message>
-    <message>
       <source>The stored '%1' is longer than %2 characters: %3</source>
       <translation>Збережене '%1' довше за %2 символів: %3</translation>
     </message>
     <message>
-      <source>The stored settings cannot be read (</source>
-      <translation>Не вдається прочитати збережені налаштування (</translation>
+      <source>The stored '%1' is missing: %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The stored settings cannot be read (%1): the defaults are used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The temperature is at or below absolute zero (-459.67 deg. F).</source>
@@ -2396,16 +2308,16 @@ without FILE, the window's own hangar):
       <translation>Швидкість вітру дорівнює повітряній швидкості.</translation>
     </message>
     <message>
-      <source>There is already a flight with the id </source>
-      <translation>Уже є політ з id </translation>
+      <source>There is already a flight with the id %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>There is already an airplane with the id </source>
-      <translation>Уже є модель з id </translation>
+      <source>There is already an airplane with the id %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>This is not a hangar file Tethrix can read: </source>
-      <translation>Це не файл ангара, який Tethrix може прочитати: </translation>
+      <source>This is not a hangar file Tethrix can read: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Thu</source>
@@ -2420,8 +2332,8 @@ without FILE, the window's own hangar):
       <translation>Іде відлік кіл. Щоб зупинити, утримуйте тут 1.5 с.</translation>
     </message>
     <message>
-      <source>Timing: </source>
-      <translation>Відлік: </translation>
+      <source>Timing: %1 turns so far. The first lap is left out.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Timing: tap at each pass.</source>
@@ -2476,12 +2388,12 @@ without FILE, the window's own hangar):
       <translation>Одиниці</translation>
     </message>
     <message>
-      <source>Unknown input '</source>
-      <translation>Невідомий вхідний параметр '</translation>
+      <source>Unknown input '%1'</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>Updated</source>
-      <translation>Оновлено</translation>
+      <source>Updated %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
@@ -2571,8 +2483,8 @@ in brackets, for --units=metric):
       <translation>неекранований керівний символ у тексті</translation>
     </message>
     <message>
-      <source>a key of </source>
-      <translation>ключ </translation>
+      <source>a key of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>a lone surrogate in a text</source>
@@ -2591,8 +2503,8 @@ in brackets, for --units=metric):
       <translation>після ключа</translation>
     </message>
     <message>
-      <source>airplane </source>
-      <translation>модель </translation>
+      <source>airplane %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>airplane name</source>
@@ -2607,8 +2519,8 @@ in brackets, for --units=metric):
       <translation>інша вкладка Tethrix тримає відкритою його старішу версію</translation>
     </message>
     <message>
-      <source>at the end of </source>
-      <translation>наприкінці </translation>
+      <source>at the end of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>at the end of the </source>
@@ -2655,16 +2567,16 @@ in brackets, for --units=metric):
       <translation>збережено всі умови польоту</translation>
     </message>
     <message>
-      <source>expected '</source>
-      <translation>очікувалося '</translation>
+      <source>expected '%1' %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>expected a number for </source>
-      <translation>очікувалося число для </translation>
+      <source>expected a number for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>expected a text for </source>
-      <translation>очікувався текст для </translation>
+      <source>expected a text for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>far left</source>
@@ -2681,12 +2593,12 @@ in brackets, for --units=metric):
 </translation>
     </message>
     <message>
-      <source>flight </source>
-      <translation>політ </translation>
+      <source>flight %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>for </source>
-      <translation>для </translation>
+      <source>for %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>for the </source>
@@ -2757,8 +2669,12 @@ in brackets, for --units=metric):
       <translation>у ньому понад 10,000 моделей</translation>
     </message>
     <message>
-      <source>it holds no setting Tethrix keeps, only %1%2</source>
-      <translation>у ньому немає жодного налаштування, яке зберігає Tethrix, лише %1%2</translation>
+      <source>it holds no setting Tethrix keeps, only %1</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>it holds no setting Tethrix keeps, only %1 and others</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it holds no settings, only other text</source>
@@ -2777,8 +2693,8 @@ in brackets, for --units=metric):
       <translation>це тека, а не файл</translation>
     </message>
     <message>
-      <source>it is a hangar file of version </source>
-      <translation>це файл ангара версії </translation>
+      <source>it is a hangar file of version %1, from a newer Tethrix; this one reads version %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it is a pipe, not a regular file</source>
@@ -2789,8 +2705,12 @@ in brackets, for --units=metric):
       <translation>його пошкоджено: </translation>
     </message>
     <message>
-      <source>it is larger than </source>
-      <translation>він більший за </translation>
+      <source>it is larger than %1 bytes</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>it is larger than 1 MiB, far too large for a Tethrix data file</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>it is larger than 16 MiB</source>
@@ -2885,8 +2805,8 @@ in brackets, for --units=metric):
       <translation>масштаб </translation>
     </message>
     <message>
-      <source>something follows the end of the </source>
-      <translation>щось іде після кінця </translation>
+      <source>something follows the end of the %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>something follows the end of the hangar</source>
@@ -2953,12 +2873,16 @@ in brackets, for --units=metric):
       <translation>tethrix: </translation>
     </message>
     <message>
-      <source>the </source>
-      <translation />
+      <source>the %1 is not valid UTF-8 text of at most 16 MiB</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the airplane of </source>
-      <translation>модель </translation>
+      <source>the %1 of %2</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>the airplane of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the airplanes were added, but </source>
@@ -2977,16 +2901,16 @@ in brackets, for --units=metric):
       <translation>замість нього використано вбудовану модель.</translation>
     </message>
     <message>
-      <source>the changed time of </source>
-      <translation>час зміни </translation>
+      <source>the changed time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the conditions of </source>
-      <translation>умови </translation>
+      <source>the conditions of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the created time of </source>
-      <translation>час створення </translation>
+      <source>the created time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the data file must come before the KEY=VALUE inputs</source>
@@ -2997,8 +2921,8 @@ in brackets, for --units=metric):
       <translation>дата</translation>
     </message>
     <message>
-      <source>the default </source>
-      <translation>типове значення </translation>
+      <source>the default %1 is used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the density altitude</source>
@@ -3009,8 +2933,8 @@ in brackets, for --units=metric):
       <translation>запис відкинуто</translation>
     </message>
     <message>
-      <source>the figures of </source>
-      <translation>величини </translation>
+      <source>the figures of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the file</source>
@@ -3025,44 +2949,48 @@ in brackets, for --units=metric):
       <translation>файл закінчується зарано</translation>
     </message>
     <message>
-      <source>the flown time of </source>
-      <translation>час польоту </translation>
+      <source>the flown time of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the format</source>
       <translation>формат</translation>
     </message>
     <message>
-      <source>the id of </source>
-      <translation>id </translation>
+      <source>the id of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the inputs of </source>
-      <translation>вхідні дані </translation>
+      <source>the inputs of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the key '</source>
-      <translation>ключ '</translation>
+      <source>the key '%1' of %2 appears twice</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the lap time of </source>
-      <translation>час кола </translation>
+      <source>the key '%1' of %2 is not one this version knows</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the module </source>
-      <translation>модуль </translation>
+      <source>the lap time of %1</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>the module %1 has no %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the module could not be loaded</source>
       <translation>не вдалося завантажити модуль</translation>
     </message>
     <message>
-      <source>the notes of </source>
-      <translation>нотатки </translation>
+      <source>the notes of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-      <source>the number </source>
-      <translation>число </translation>
+      <source>the number %1 for %2 is out of range</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the number of lines runs over whole numbers from 1 to 3</source>
@@ -3073,8 +3001,8 @@ in brackets, for --units=metric):
       <translation>кількість корд змінюється лише цілими кроками</translation>
     </message>
     <message>
-      <source>the program's module </source>
-      <translation>модуль програми </translation>
+      <source>the program's module %1 is missing</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the same unit in both systems</source>
@@ -3107,6 +3035,10 @@ in brackets, for --units=metric):
     <message>
       <source>the sweep range must read FROM:TO:STEP</source>
       <translation>діапазон перебору має мати вигляд FROM:TO:STEP</translation>
+    </message>
+    <message>
+      <source>the system's language is used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the version</source>
@@ -3165,8 +3097,8 @@ in brackets, for --units=metric):
       <translation>невідомий параметр '</translation>
     </message>
     <message>
-      <source>whole number</source>
-      <translation>ціле число</translation>
+      <source>updated %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>width=device-width, initial-scale=1</source>

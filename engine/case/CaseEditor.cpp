@@ -3,6 +3,7 @@
 #include "Convert.h"
 #include "DataFile.h"
 #include "EngineError.h"
+#include "Format.h"
 
 #include <algorithm>
 #include <climits>
@@ -21,7 +22,7 @@ const ChartRange &ChartRangeFor(const std::string &key)
     for (const ChartRange &r : ChartRanges)
         if (key == r.key)
             return r;
-    ProgramFault("No chart sweeps '" + key + "'");
+    ProgramFault(lang::Format("No chart sweeps '%1'", {key}));
 }
 
 std::vector<double> ChartValues(double at, const ChartRange &range)
@@ -372,8 +373,11 @@ std::string CaseEditor::UnreadText(const InputKey &key) const
         return std::string();
     const std::string &shown = Text(key);
     const std::string value = InputValueText(key, fc.*(key.field), units, key.digits, separator);
-    return std::string(key.caption) + (shown.empty() ? " is empty" : " shows '" + shown + "'") +
-           (current ? ": the figures use " : ": a calculation uses ") + value + ".";
+    if (shown.empty())
+        return lang::Format(current ? "%1 is empty: the figures use %2." : "%1 is empty: a calculation uses %2.",
+                            {key.caption, value});
+    return lang::Format(current ? "%1 shows '%2': the figures use %3." : "%1 shows '%2': a calculation uses %3.",
+                        {key.caption, shown, value});
 }
 
 std::string CaseEditor::HeadingCue() const
@@ -401,8 +405,8 @@ const ShownFigure &CaseEditor::Figure(const std::string &jsonKey) const
 
 std::string CaseEditor::LapSpeedText() const
 {
-    return "Lap Speed = " + FormatShown(Measure::Speed, units, lapSpeed, 4, separator) +
-           ShownUnit(Measure::Speed, units, " mph");
+    return lang::Format("Lap Speed = %1", {FormatShown(Measure::Speed, units, lapSpeed, 4, separator) +
+                                           ShownUnit(Measure::Speed, units, " mph")});
 }
 
 void CaseEditor::SetWhatIfText(WhatIfField field, const std::string &text) { whatIfTexts[Index(field)] = text; }
@@ -492,7 +496,7 @@ std::string CaseEditor::OpenA(const std::string &fileName, const std::string &by
     return std::string();
 }
 
-std::string CaseEditor::AText() const { return pinned ? "A: " + pinned->fc.AcName : std::string(); }
+std::string CaseEditor::AText() const { return pinned ? lang::Format("A: %1", {pinned->fc.AcName}) : std::string(); }
 
 std::vector<std::string> CaseEditor::Differences() const
 {
@@ -552,10 +556,12 @@ ReportLines CaseEditor::Report(const std::tm &localTime, std::string &error)
         else if (i >= FirstConditionKey)
             lines.conditionTexts.push_back(FormatShown(key.measure, units, fc.*(key.field), 4, separator));
     }
-    for (int i = 0; i < FigureCount; ++i)
-        lines.resultTexts.push_back(!figures[static_cast<size_t>(i)].shown ? std::string()
-                                    : figures[static_cast<size_t>(i)].text +
-                                          (pinned ? "   (" + ComparisonText(i) + ")" : std::string()));
+    for (int i = 0; i < FigureCount; ++i) {
+        const ShownFigure &f = figures[static_cast<size_t>(i)];
+        lines.resultTexts.push_back(!f.shown ? std::string()
+                                    : pinned ? lang::Format("%1   (%2)", {f.text, ComparisonText(i)})
+                                             : f.text);
+    }
     lines.comparedWith = AText();
     lines.differences = Differences();
     lines.firstLineFigure = FigureIndex("LineProjection");

@@ -3,6 +3,7 @@
 #include "Convert.h"
 #include "DataFile.h"
 #include "EngineError.h"
+#include "Format.h"
 
 #include <cfloat>
 #include <cmath>
@@ -41,8 +42,8 @@ std::vector<std::string> InputDifferences(const FlightCase &a, const FlightCase 
         int digits = key.field ? key.digits : 10;
         if (FormatShown(key.measure, units, va, digits, sep) == FormatShown(key.measure, units, vb, digits, sep))
             digits = 7;  // as many as single precision holds
-        lines.push_back(std::string(key.caption) + ": A " + InputValueText(key, va, units, digits, sep) + ", B " +
-                        InputValueText(key, vb, units, digits, sep));
+        lines.push_back(lang::Format("%1: A %2, B %3", {key.caption, InputValueText(key, va, units, digits, sep),
+                                                        InputValueText(key, vb, units, digits, sep)}));
     }
     return lines;
 }
@@ -53,14 +54,16 @@ std::string ComparisonText(const FigureInfo &figure, double a, std::optional<dou
     const Checked<float> shownA = ToSingle(a);
     if (!shownA.ok())
         return "A too large to show";
-    std::string text = "A " + FormatShown(figure.measure, units, shownA.value, 4, sep);
+    const std::string value = FormatShown(figure.measure, units, shownA.value, 4, sep);
+    const std::string text = lang::Format("A %1", {value});
     if (!current || std::isnan(*current))
         return text;
     if (*current == a)
-        return text + ", no change";
+        return lang::Format("A %1, no change", {value});
     // The change as shown: in the figure's units, from the full values.
     const double change = ToShown(figure.measure, units, *current) - ToShown(figure.measure, units, a);
     if (!(std::fabs(change) <= FLT_MAX))
         return text;
-    return text + ", " + (change > 0 ? "+" : "") + FormatNumber(static_cast<float>(change), 4, sep);
+    return lang::Format("A %1, %2",
+                        {value, (change > 0 ? "+" : "") + FormatNumber(static_cast<float>(change), 4, sep)});
 }

@@ -5,6 +5,7 @@
 #include "Convert.h"
 #include "EngineError.h"
 #include "NumberText.h"
+#include "Format.h"
 
 #include <algorithm>
 #include <charconv>
@@ -335,5 +336,5 @@ std::string CutName(const std::string &name)
 
 std::string OpenFailure(const std::string &fileName, const std::string &reason)
 {
-    return "Cannot Open File " + fileName + "\n" + reason;
+    return lang::Format("Cannot Open File %1", {fileName}) + "\n" + reason;
 }

@@ -2,6 +2,7 @@
 
 #include "Convert.h"
 #include "EngineError.h"
+#include "Format.h"
 
 #include <cctype>
 #include <cfloat>
@@ -69,7 +70,7 @@ int FigureIndex(const std::string &jsonKey)
     for (int i = 0; i < FigureCount; ++i)
         if (jsonKey == Figures[i].jsonKey)
             return i;
-    ProgramFault("No figure '" + jsonKey + "'");
+    ProgramFault(lang::Format("No figure '%1'", {jsonKey}));
 }
 
 Checked<CaseFigures> SolveCase(CalcEngine &engine, const FlightCase &fc, const float &groundSpeed)
@@ -110,24 +111,38 @@ std::string FigureValueText(const FigureInfo &figure, double value, char sep, Di
            ShownUnit(figure.measure, units, figure.unit);
 }
 
+namespace {
+
+// "Line Tension = 12.5 pounds", or the caption and why no value shows.
+std::string CaptionAndValue(const FigureInfo &figure, double value, char sep, DisplayUnits units)
+{
+    const Checked<float> shown = ToSingle(value);
+    if (!shown.ok())
+        return lang::Format("%1 is too large to show", {figure.caption});
+    return lang::Format("%1 = %2", {figure.caption, FormatShown(figure.measure, units, shown.value, 4, sep) +
+                                                        ShownUnit(figure.measure, units, figure.unit)});
+}
+
+}  // namespace
+
 std::string FigureText(const FigureInfo &figure, double value, char sep, DisplayUnits units, double highestTension,
                        bool downwind)
 {
-    std::string text = figure.caption + FigureValueText(figure, value, sep, units);
+    std::string text = CaptionAndValue(figure, value, sep, units);
     if (!FitsSingle(value))
         return text;
     // Mechanical horsepower: 550 foot-pounds-force per second, 745.69987158227022 W.
     if (std::strcmp(figure.jsonKey, "LinePower") == 0)
-        text += " (" + FormatNumber(static_cast<float>(value / 745.69987158227022), 4, sep) + " hp)";
+        text = lang::Format("%1 (%2 hp)", {text, FormatNumber(static_cast<float>(value / 745.69987158227022), 4, sep)});
     if (std::strcmp(figure.jsonKey, "PullTest") != 0)
         return text;
     // Rule books give test loads in kilograms.
     if (units == DisplayUnits::Metric)
-        text += " (" + FormatShown(Measure::Load, units, value, 4, sep) + " kg)";
+        text = lang::Format("%1 (%2 kg)", {text, FormatShown(Measure::Load, units, value, 4, sep)});
     // The margin a pull test leaves over the highest pull in flight.
     const double margin = value / highestTension;
     if (std::isfinite(margin) && margin >= 0 && margin <= FLT_MAX)
-        text += ", " + FormatNumber(static_cast<float>(margin), 3, sep) +
-                (downwind ? " x Downwind Tension" : " x Line Tension");
+        text = lang::Format(downwind ? "%1, %2 x Downwind Tension" : "%1, %2 x Line Tension",
+                            {text, FormatNumber(static_cast<float>(margin), 3, sep)});
     return text;
 }

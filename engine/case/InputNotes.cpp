@@ -3,6 +3,7 @@
 #include "Comparison.h"
 
 #include "Convert.h"
+#include "Format.h"
 #include "LineModel.h"
 
 #include <cmath>
@@ -55,12 +56,13 @@ struct Writer {
     // "0.008 to 0.04 inches".
     std::string Range(const InputKey &key, double low, double high, int digits = 6) const
     {
-        return FormatShown(key.measure, units, low, digits, separator) + " to " + Value(key, high, digits);
+        return lang::Format("%1 to %2",
+                            {FormatShown(key.measure, units, low, digits, separator), Value(key, high, digits)});
     }
     std::string SensibleText(const InputKey &key) const
     {
         const Sensible *s = SensibleFor(key);
-        return s ? std::string(" A sensible ") + key.caption + " is " + Range(key, s->low, s->high) + "." : "";
+        return s ? " " + lang::Format("A sensible %1 is %2.", {key.caption, Range(key, s->low, s->high)}) : "";
     }
 };
 
@@ -79,34 +81,35 @@ Finding Examine(const InputKey &key, const FlightCase &fc, double airspeedMph, c
     const std::string caption = key.caption;
     if (IsInput(key, "lt") || IsInput(key, "ll") || IsInput(key, "wt") || IsInput(key, "wa")) {
         if (!(v > 0)) {
-            f.what = caption + " is " + w.Value(key, v) + ", which has no physical meaning.";
-            f.must = caption + " must be more than " + w.Value(key, 0) + ".";
+            f.what = lang::Format("%1 is %2, which has no physical meaning.", {caption, w.Value(key, v)});
+            f.must = lang::Format("%1 must be more than %2.", {caption, w.Value(key, 0)});
         }
     } else if (IsInput(key, "wl") || IsInput(key, "hl") || IsInput(key, "ArmLngth") || IsInput(key, "PullMultiple")) {
         if (v < 0) {
-            f.what = caption + " is negative, which has no physical meaning.";
-            f.must = caption + " must be " + w.Value(key, 0) + " or more.";
+            f.what = lang::Format("%1 is negative, which has no physical meaning.", {caption});
+            f.must = lang::Format("%1 must be %2 or more.", {caption, w.Value(key, 0)});
         }
     } else if (IsInput(key, "Humidity")) {
         if (v < 0 || v > 100) {
-            f.what = caption + " is outside 0 to 100 percent; it is calculated as " + (v > 100 ? "100" : "0") +
-                     " percent.";
-            f.must = caption + " must be 0 to 100 percent.";
+            f.what = lang::Format("%1 is outside 0 to 100 percent; it is calculated as %2 percent.",
+                                  {caption, v > 100 ? "100" : "0"});
+            f.must = lang::Format("%1 must be 0 to 100 percent.", {caption});
         }
     } else if (IsInput(key, "HndlAngl")) {
         if (std::fabs(v) > 90) {
-            f.what = caption + " is beyond -90 to 90 degrees" +
-                     (std::fabs(v * UnitFactors::RadPerDeg) > UnitFactors::Pi ? std::string("; it is calculated as 0 degrees.") : ".");
-            f.must = caption + " must be -90 to 90 degrees.";
+            f.what = std::fabs(v * UnitFactors::RadPerDeg) > UnitFactors::Pi
+                         ? lang::Format("%1 is beyond -90 to 90 degrees; it is calculated as 0 degrees.", {caption})
+                         : lang::Format("%1 is beyond -90 to 90 degrees.", {caption});
+            f.must = lang::Format("%1 must be -90 to 90 degrees.", {caption});
         }
     } else if (IsInput(key, "Temp") || IsInput(key, "Altitude")) {
         const Sensible *s = SensibleFor(key);
         if (!(v >= s->low && v <= s->high))
-            f.what = caption + " is " + w.Value(key, v, 4) + ", beyond what fliers meet.";
+            f.what = lang::Format("%1 is %2, beyond what fliers meet.", {caption, w.Value(key, v, 4)});
     } else if (IsInput(key, "WndSpeed")) {
         if (airspeedMph > 0 && std::fabs(v) >= airspeedMph) {
-            f.what = caption + " is at or above the airspeed, " + w.Value(key, airspeedMph, 4) + ".";
-            f.must = caption + " must be below the airspeed, " + w.Value(key, airspeedMph, 4) + ".";
+            f.what = lang::Format("%1 is at or above the airspeed, %2.", {caption, w.Value(key, airspeedMph, 4)});
+            f.must = lang::Format("%1 must be below the airspeed, %2.", {caption, w.Value(key, airspeedMph, 4)});
         }
     }
 
@@ -126,16 +129,16 @@ Finding Examine(const InputKey &key, const FlightCase &fc, double airspeedMph, c
         modelValue = WingAreaSquareMetres(v);
         perImperial = WingAreaSquareMetres(1);
     }
-    const char *within = "";  // what else the range holds
+    bool withHandle = false;   // the range holds the handle and leadouts too
     double offset = 0;         // of the rest of that, imperial
     if (IsInput(key, "ll") && LinesBlamedOn(fc) == &key) {
         range = &LineLengthRange;
         offset = fc.HandleLength / 12.0;
-        within = " for lines, handle and leadouts";
+        withHandle = true;
     } else if (IsInput(key, "hl") && LinesBlamedOn(fc) == &key) {
         range = &LineLengthRange;
         offset = fc.LineLength * 12.0;
-        within = " for lines, handle and leadouts";
+        withHandle = true;
     } else if (IsInput(key, "ArmLngth")) {
         range = &ArmLengthRange;
     } else if (IsInput(key, "wl")) {
@@ -147,24 +150,29 @@ Finding Examine(const InputKey &key, const FlightCase &fc, double airspeedMph, c
     }
     if (range && !(modelValue >= range->low && modelValue <= range->high)) {
         const double used = (modelValue > range->high ? range->high : range->low) / perImperial - offset;
+        const std::string taken = w.Range(key, range->low / perImperial, range->high / perImperial, 4);
         if (f.what.empty())
-            f.what = caption + " is " + w.Value(key, v) + ", outside the " +
-                     w.Range(key, range->low / perImperial, range->high / perImperial, 4) +
-                     " the line model takes" + within + ".";
-        f.what += " It is calculated as " + w.Value(key, used, 4) + ".";
+            f.what = withHandle ? lang::Format("%1 is %2, outside the %3 the line model takes for lines, handle and "
+                                               "leadouts.",
+                                               {caption, w.Value(key, v), taken})
+                                : lang::Format("%1 is %2, outside the %3 the line model takes.",
+                                               {caption, w.Value(key, v), taken});
+        f.what += " " + lang::Format("It is calculated as %1.", {w.Value(key, used, 4)});
     }
     // A lap time too short or too long for the model's airspeeds flies at
     // the nearer one; on lines the model shortened, the lines are to blame.
     const double slowest = AirspeedRange.low * MphPerMetrePerSecond, fastest = AirspeedRange.high * MphPerMetrePerSecond;
     const bool airspeedReplaced = airspeedMph > 0 && (airspeedMph <= slowest || airspeedMph >= fastest);
-    const std::string airspeedRange = "the " + FormatNumber(slowest, 4, w.separator) + " to " +
-                                      FormatNumber(fastest, 4, w.separator) + " mph the line model takes";
-    const std::string airspeedUsed = FormatNumber(airspeedMph, 4, w.separator) + " mph";
+    const std::string low = FormatNumber(slowest, 4, w.separator), high = FormatNumber(fastest, 4, w.separator);
+    const std::string used = FormatNumber(airspeedMph, 4, w.separator);
     if (IsInput(key, "lt") && f.what.empty() && airspeedReplaced && !LinesBlamedOn(fc))
-        f.what = caption + " gives an airspeed outside " + airspeedRange + ": it is calculated at " + airspeedUsed + ".";
+        f.what = lang::Format("%1 gives an airspeed outside the %2 to %3 mph the line model takes: it is calculated "
+                              "at %4 mph.",
+                              {caption, low, high, used});
     else if (airspeedReplaced && range == &LineLengthRange && !f.what.empty())
-        f.what += " The airspeed on these lines is outside " + airspeedRange + ": it is calculated at " +
-                  airspeedUsed + ".";
+        f.what += " " + lang::Format("The airspeed on these lines is outside the %1 to %2 mph the line model takes: "
+                                     "it is calculated at %3 mph.",
+                                     {low, high, used});
     return f;
 }
 
@@ -180,9 +188,9 @@ std::string PullTestNote(const FlightCase &fc, const double *figures, const Writ
         return FormatShown(Measure::Force, w.units, pounds, 4, w.separator) +
                ShownUnit(Measure::Force, w.units, " pounds");
     };
-    return "The Pull Test, " + force(pull) + ", is at or below the " +
-           (highest.downwind ? "Downwind Tension, " : "Line Tension, ") + force(highest.pounds) +
-           ": it does not prove the lines and handle for this flight.";
+    return lang::Format("The Pull Test, %1, is at or below the %2, %3: it does not prove the lines and handle for "
+                        "this flight.",
+                        {force(pull), highest.downwind ? "Downwind Tension" : "Line Tension", force(highest.pounds)});
 }
 
 }  // namespace
@@ -241,7 +249,8 @@ ConditionsRefusal RefuseConditions(const FlightCase &edited, const FlightCase &w
             break;
         const PinnedCase solved = PinCase(*trial);
         if (!solved.figures && (trial == before || PinCase(*before).figures))
-            return {solved.error + " These flying conditions are not saved.", AdviceFor(*trial, units, separator)};
+            return {lang::Format("%1 These flying conditions are not saved.", {solved.error}),
+                    AdviceFor(*trial, units, separator)};
     }
     return {};
 }
@@ -255,19 +264,19 @@ std::string AltimeterSettingNote(float setting, DisplayUnits units, char separat
     const Span &shown = Real[units == DisplayUnits::Metric], &other = Real[units != DisplayUnits::Metric];
     if (setting >= shown.low && setting <= shown.high)
         return std::string();
-    std::string note = "An altimeter setting of " + FormatNumber(setting, 6, separator) + " " + shown.unit +
-                       " is outside the " + FormatNumber(static_cast<float>(shown.low), 4, separator) + " to " +
-                       FormatNumber(static_cast<float>(shown.high), 4, separator) + " " + shown.unit +
-                       " of any real altimeter.";
+    std::string note = lang::Format("An altimeter setting of %1 %2 is outside the %3 to %4 %2 of any real altimeter.",
+                                    {FormatNumber(setting, 6, separator), shown.unit,
+                                     FormatNumber(static_cast<float>(shown.low), 4, separator),
+                                     FormatNumber(static_cast<float>(shown.high), 4, separator)});
     if (setting >= other.low && setting <= other.high)
-        note += std::string(" It reads like ") + other.unit + "; this field takes " + shown.unit + ".";
+        note += " " + lang::Format("It reads like %1; this field takes %2.", {other.unit, shown.unit});
     return note;
 }
 
 InputNote AdviceOnText(const InputKey &key, DisplayUnits units, char separator, const std::string &typed)
 {
-    std::string text = std::string(key.caption) + " takes a number, such as " +
-                       FormatShown(key.measure, units, key.defaultValue, 4, separator) + ".";
+    std::string text = lang::Format("%1 takes a number, such as %2.",
+                                    {key.caption, FormatShown(key.measure, units, key.defaultValue, 4, separator)});
     // The other mark is never read as a decimal one ("1,500" may be fifteen
     // hundred): say which one is.
     if (typed.find(separator == ',' ? '.' : ',') != std::string::npos)

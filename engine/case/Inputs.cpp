@@ -6,6 +6,7 @@
 #include "Convert.h"
 #include "EngineError.h"
 #include "LineCountField.h"
+#include "Format.h"
 
 #include <algorithm>
 #include <cctype>
@@ -53,14 +54,14 @@ const InputKey &InputKeyNamed(const std::string &key)
 {
     if (const InputKey *k = FindInputKey(key))
         return *k;
-    ProgramFault("Unknown input '" + key + "'");
+    ProgramFault(lang::Format("Unknown input '%1'", {key}));
 }
 
 std::string SetInput(FlightCase &fc, const std::string &key, const std::string &value, DisplayUnits units)
 {
     const InputKey *k = FindInputKey(key);
     if (k == nullptr)
-        return "Unknown input '" + key + "'";
+        return lang::Format("Unknown input '%1'", {key});
     if (k->field != nullptr) {
         const std::optional<float> v = ParseShown(k->measure, units, value);
         if (!v)
@@ -73,7 +74,7 @@ std::string SetInput(FlightCase &fc, const std::string &key, const std::string &
         // number is an error here, not a 1: a script must hear of it.
         int n = 0;
         if (!LineCountField::ReadWholeNumber(value, n))
-            return "'" + value + "' is not a valid whole number";
+            return lang::Format("'%1' is not a valid whole number", {value});
         fc.NumLines = LineCountField::Clamp(n);  // as the field takes it when left
     }
     return std::string();

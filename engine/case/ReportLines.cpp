@@ -2,6 +2,7 @@
 
 #include "Convert.h"
 #include "Figures.h"
+#include "Format.h"
 
 std::string PrintedLine(const std::tm &t)
 {
@@ -13,9 +14,10 @@ std::string PrintedLine(const std::tm &t)
         std::string s = std::to_string(v);
         return s.size() < width ? std::string(width - s.size(), pad) + s : s;
     };
-    return std::string("Printed ") + Days[(t.tm_wday % 7 + 7) % 7] + " " + Months[(t.tm_mon % 12 + 12) % 12] + " " +
-           padded(t.tm_mday, 2, '0') + " " + padded(t.tm_hour, 2, '0') + ":" + padded(t.tm_min, 2, '0') + ":" +
-           padded(t.tm_sec, 2, '0') + " " + padded(t.tm_year + 1900, 4, ' ');
+    return lang::Format("Printed %1 %2 %3 %4:%5:%6 %7",
+                        {Days[(t.tm_wday % 7 + 7) % 7], Months[(t.tm_mon % 12 + 12) % 12], padded(t.tm_mday, 2, '0'),
+                         padded(t.tm_hour, 2, '0'), padded(t.tm_min, 2, '0'), padded(t.tm_sec, 2, '0'),
+                         padded(t.tm_year + 1900, 4, ' ')});
 }
 
 std::string ReportDocumentTitle(const std::string &airplaneName)

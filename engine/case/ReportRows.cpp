@@ -3,6 +3,7 @@
 #include "ReportLines.h"
 
 #include "Figures.h"
+#include "Format.h"
 
 namespace {
 
@@ -14,20 +15,22 @@ std::vector<ReportRow> ReportRows(const ReportLines &l)
 {
     std::vector<ReportRow> rows;
     rows.push_back({0, l.inputHeading, true, false, false});
-    rows.push_back({2, At(l.inputCaptions, 0) + " = " + std::to_string(l.numLines), false, false, true});
+    rows.push_back(
+        {2, lang::Format("%1 = %2", {At(l.inputCaptions, 0), std::to_string(l.numLines)}), false, false, true});
     // Line diameter … wing area, then the conditions after a gap.
     for (size_t i = 0; i < 7; ++i) {
         const InputKey &key = InputKeys[i + 2];
-        rows.push_back({3 + int(i),
-                        At(l.inputCaptions, i + 1) + " = " + At(l.inputTexts, i) +
-                            ShownUnit(key.measure, l.units, key.reportUnit),
-                        false, false, false});
+        rows.push_back(
+            {3 + int(i),
+             lang::Format("%1 = %2", {At(l.inputCaptions, i + 1),
+                                      At(l.inputTexts, i) + ShownUnit(key.measure, l.units, key.reportUnit)}),
+             false, false, false});
     }
     auto condition = [&](int i, int k) {
         const InputKey &key = InputKeys[FirstConditionKey + i];
         return ReportRow{k,
-                         std::string(key.caption) + " = " + At(l.conditionTexts, static_cast<size_t>(i)) +
-                             ShownUnit(key.measure, l.units, key.reportUnit),
+                         lang::Format("%1 = %2", {key.caption, At(l.conditionTexts, static_cast<size_t>(i)) +
+                                                                   ShownUnit(key.measure, l.units, key.reportUnit)}),
                          false, false, false};
     };
     for (int i = 0; i < ClassicConditionCount; ++i)
@@ -52,8 +55,8 @@ std::vector<ReportRow> ReportRows(const ReportLines &l)
     for (int i = ClassicConditionCount; i < ConditionKeyCount; ++i)
         rows.push_back(condition(i, k++));
     if (!l.comparedWith.empty()) {
-        rows.push_back({k++, "Compared with " + l.comparedWith + " (A's value, then the change from it)", false, false,
-                        true});
+        rows.push_back({k++, lang::Format("Compared with %1 (A's value, then the change from it)", {l.comparedWith}),
+                        false, false, true});
         for (const std::string &difference : l.differences)
             rows.push_back({k++, difference, false, false, false});
     }

@@ -4,6 +4,7 @@
 #include "CaseEditor.h"
 #include "DataFile.h"
 #include "NumberText.h"
+#include "Format.h"
 
 #include <algorithm>
 #include <cmath>
@@ -57,13 +58,14 @@ bool IsNumberText(const std::string &text, bool whole)
 std::string CheckText(const std::string &text, std::size_t max, const std::string &what, bool lines)
 {
     if (!IsValidUtf8(text))
-        return "The " + what + " is not valid UTF-8 text";
+        return lang::Format("The %1 is not valid UTF-8 text", {what});
     for (unsigned char c : text)
         if ((c < 32 && !(lines && (c == '\n' || c == '\t'))) || c == 127)
-            return lines ? "The " + what + " cannot hold control characters other than line breaks and tabs"
-                         : "The " + what + " cannot hold line breaks, tabs or other control characters";
+            return lang::Format(lines ? "The %1 cannot hold control characters other than line breaks and tabs"
+                                      : "The %1 cannot hold line breaks, tabs or other control characters",
+                                {what});
     if (CharacterCount(text) > max)
-        return "The " + what + " is longer than " + std::to_string(max) + " characters";
+        return lang::Format("The %1 is longer than %2 characters", {what, std::to_string(max)});
     return {};
 }
 
@@ -103,9 +105,9 @@ bool SortAndCheckUnique(std::vector<T> &list)
 std::string TooMany(std::size_t airplanes, std::size_t flights)
 {
     if (airplanes > MaxAirplanes)
-        return "A hangar holds at most " + std::to_string(MaxAirplanes) + " airplanes";
+        return lang::Format("A hangar holds at most %1 airplanes", {std::to_string(MaxAirplanes)});
     if (flights > MaxFlights)
-        return "A hangar holds at most " + std::to_string(MaxFlights) + " flights";
+        return lang::Format("A hangar holds at most %1 flights", {std::to_string(MaxFlights)});
     return {};
 }
 
@@ -207,18 +209,19 @@ std::string CheckInputs(const AirplaneInputs &inputs)
         const std::string &text = inputs.text[k];
         const char *const caption = InputKeys[k].caption;
         if (text.empty())
-            return std::string("The ") + caption + " is missing";
+            return lang::Format("The %1 is missing", {caption});
         const bool whole = InputKeys[k].field == nullptr;
         if (text.size() > MaxNumberTextLength || !IsNumberText(text, whole))
-            return "'" + text.substr(0, MaxNumberTextLength) + "' is not a valid " +
-                   (whole ? "whole number" : "number") + " for the " + caption;
+            return lang::Format(whole ? "'%1' is not a valid whole number for the %2"
+                                      : "'%1' is not a valid number for the %2",
+                                {text.substr(0, MaxNumberTextLength), caption});
         float v = 0;
         const char *end = nullptr;
         if (!whole && (ParseText(text.data(), text.data() + text.size(), v, end) != ParseResult::Ok ||
                        !std::isfinite(v)))
-            return "'" + text + "' is out of range for the " + caption;
+            return lang::Format("'%1' is out of range for the %2", {text, caption});
         if (whole && text.size() > 10)
-            return "'" + text + "' is out of range for the " + caption;
+            return lang::Format("'%1' is out of range for the %2", {text, caption});
     }
     return {};
 }
@@ -246,8 +249,7 @@ std::string CheckTime(const std::string &time, const char *what)
     }
     if (ok)
         return {};
-    return std::string("The ") + what + " time '" + time.substr(0, 40) +
-           "' is not a UTC time such as 2026-12-09T04:30:00Z";
+    return lang::Format("The %1 time '%2' is not a UTC time such as 2026-12-09T04:30:00Z", {what, time.substr(0, 40)});
 }
 
 std::string CheckId(const std::string &id)
@@ -255,7 +257,8 @@ std::string CheckId(const std::string &id)
     bool ok = !id.empty() && id.size() <= MaxIdLength;
     for (char c : id)
         ok = ok && (IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || c == '_');
-    return ok ? std::string() : "'" + id.substr(0, MaxIdLength) + "' is not an id: up to 64 letters, digits, - and _";
+    return ok ? std::string()
+              : lang::Format("'%1' is not an id: up to 64 letters, digits, - and _", {id.substr(0, MaxIdLength)});
 }
 
 std::string CheckAirplane(const Airplane &a)
@@ -275,12 +278,12 @@ std::string CheckFlight(const Flight &f)
             return e;
     for (int i = 0; i < ConditionKeyCount; ++i)
         if (!std::isfinite(f.conditions[i]))
-            return std::string("The ") + InputKeys[FirstConditionKey + i].caption + " is not a number";
+            return lang::Format("The %1 is not a number", {InputKeys[FirstConditionKey + i].caption});
     if (!std::isnan(f.lapTime) && !(f.lapTime > 0 && f.lapTime <= 3600))
         return "A measured lap time must be more than 0 and at most 3600 seconds";
     for (int i = 0; i < FigureCount; ++i)
         if (std::isinf(f.figures[i]))
-            return std::string("The ") + Figures[i].caption + " is infinite";
+            return lang::Format("The %1 is infinite", {Figures[i].caption});
     const std::string *fields[] = {&f.engine, &f.prop, &f.fuel, &f.setting, &f.handleSpacing, &f.tipWeight};
     for (int i = 0; i < 6; ++i)
         if (std::string e = CheckText(*fields[i], MaxFieldLength, FieldNames[i], false); !e.empty())
@@ -304,7 +307,7 @@ std::string Hangar::AddAirplane(const std::string &id, const FlightCase &fc, con
                                 const std::string &now)
 {
     if (FindAirplane(id))
-        return "There is already an airplane with the id " + id;
+        return lang::Format("There is already an airplane with the id %1", {id});
     if (airplanes.size() >= MaxAirplanes)
         return TooMany(airplanes.size() + 1, 0);
     Airplane a{id, InputsOfCase(fc), notes, now, now};
@@ -351,7 +354,7 @@ std::string Hangar::Duplicate(const std::string &id, const std::string &newId, c
     if (!original)
         return "The airplane is no longer in the hangar";
     if (FindAirplane(newId))
-        return "There is already an airplane with the id " + newId;
+        return lang::Format("There is already an airplane with the id %1", {newId});
     if (airplanes.size() >= MaxAirplanes)
         return TooMany(airplanes.size() + 1, 0);
     Airplane a = *original;
@@ -382,7 +385,7 @@ std::string Hangar::LogFlight(const Flight &flight)
     if (!FindAirplane(flight.airplaneId))
         return "The airplane of this flight is not in the hangar";
     if (FindFlight(flight.id))
-        return "There is already a flight with the id " + flight.id;
+        return lang::Format("There is already a flight with the id %1", {flight.id});
     if (flights.size() >= MaxFlights)
         return TooMany(0, flights.size() + 1);
     if (std::string e = CheckFlight(flight); !e.empty())

@@ -1,6 +1,7 @@
 #include "HangarChange.h"
 
 #include "HangarFile.h"
+#include "Format.h"
 
 namespace {
 
@@ -44,19 +45,19 @@ Hangar HangarOfRecords(const std::vector<std::string> &airplaneRecords,
     for (const std::string &text : airplaneRecords) {
         Airplane a;
         if (std::string e = ReadAirplaneRecord(text, a); !e.empty())
-            problems.push_back("An airplane cannot be read: " + e);
+            problems.push_back(lang::Format("An airplane cannot be read: %1", {e}));
         else
             airplanes.push_back(std::move(a));
     }
     for (const std::string &text : flightRecords) {
         Flight f;
         if (std::string e = ReadFlightRecord(text, f); !e.empty())
-            problems.push_back("A flight cannot be read: " + e);
+            problems.push_back(lang::Format("A flight cannot be read: %1", {e}));
         else
             flights.push_back(std::move(f));
     }
     Hangar hangar;
     if (std::string e = hangar.Assign(std::move(airplanes), std::move(flights)); !e.empty())
-        problems.push_back("The hangar cannot be read: " + e);
+        problems.push_back(lang::Format("The hangar cannot be read: %1", {e}));
     return hangar;
 }

@@ -6,6 +6,7 @@
 #include "Convert.h"
 #include "DataFile.h"
 #include "NumberText.h"
+#include "Format.h"
 
 #include <cmath>
 #include <cstdint>
@@ -127,25 +128,22 @@ void PutList(std::string &out, const char *key, const std::vector<T> &list, Put 
 // and most reads give none). Holds what it is given for the call only.
 class Label {
 public:
-    Label(const char *text) : head(text) {}
+    Label(const char *text) : templ(text) {}
     Label(const std::string &text) : tail(&text) {}
-    Label(const char *head_, const std::string &tail_) : head(head_), tail(&tail_) {}
-    Label(const char *head_, const char *name_, const char *middle_, const std::string &tail_)
-        : head(head_), name(name_), middle(middle_), tail(&tail_)
-    {
-    }
+    // templ: "the id of %1", "'%1' of %2" (name, then tail).
+    Label(const char *templ_, const std::string &tail_) : templ(templ_), tail(&tail_) {}
+    Label(const char *templ_, const char *name_, const std::string &tail_) : templ(templ_), name(name_), tail(&tail_) {}
     std::string Text() const
     {
-        std::string text = head;
-        text += name;
-        text += middle;
-        if (tail != nullptr)
-            text += *tail;
-        return text;
+        if (templ == nullptr)
+            return *tail;
+        if (tail == nullptr)
+            return templ;
+        return name ? lang::Format(templ, {name, *tail}) : lang::Format(templ, {*tail});
     }
 
 private:
-    const char *head = "", *name = "", *middle = "";
+    const char *templ = nullptr, *name = nullptr;
     const std::string *tail = nullptr;
 };
 
@@ -159,7 +157,7 @@ public:
     bool Fail(const std::string &why)
     {
         if (error.empty())
-            error = why + " (at byte " + std::to_string(pos + 1) + ")";
+            error = lang::Format("%1 (at byte %2)", {why, std::to_string(pos + 1)});
         return false;
     }
 
@@ -189,7 +187,7 @@ public:
             return true;
         if (AtEnd())
             return Fail("the file ends too soon");
-        return Fail(std::string("expected '") + c + "' " + what.Text());
+        return Fail(lang::Format("expected '%1' %2", {std::string(1, c), what.Text()}));
     }
     bool Peek(char c)
     {
@@ -200,7 +198,8 @@ public:
     bool String(std::string &out, const Label &what)
     {
         if (!Peek('"'))
-            return AtEnd() ? Fail("the file ends too soon") : Fail("expected a text for " + what.Text());
+            return AtEnd() ? Fail("the file ends too soon")
+                           : Fail(lang::Format("expected a text for %1", {what.Text()}));
         ++pos;
         out.clear();
         while (pos < s.size()) {
@@ -270,7 +269,8 @@ public:
         }
         if (!ok || pos - start > 40) {
             pos = start;
-            return AtEnd() ? Fail("the file ends too soon") : Fail("expected a number for " + what.Text());
+            return AtEnd() ? Fail("the file ends too soon")
+                           : Fail(lang::Format("expected a number for %1", {what.Text()}));
         }
         token.assign(s, start, pos - start);
         return true;
@@ -285,7 +285,7 @@ public:
             return false;
         if (isNull) {
             if (!nullAllowed)
-                return Fail("expected a number for " + what.Text());
+                return Fail(lang::Format("expected a number for %1", {what.Text()}));
             v = NAN;
             return true;
         }
@@ -293,7 +293,7 @@ public:
         T parsed = 0;
         if (ParseText(token.data(), token.data() + token.size(), parsed, end) != ParseResult::Ok ||
             end != token.data() + token.size())
-            return Fail("the number " + token + " for " + what.Text() + " is out of range");
+            return Fail(lang::Format("the number %1 for %2 is out of range", {token, what.Text()}));
         v = parsed;
         return true;
     }
@@ -303,7 +303,7 @@ public:
     template <class Member>
     bool Object(const char *const *keys, int count, const std::string &what, Member member)
     {
-        if (!Expect('{', {"for ", what}))
+        if (!Expect('{', {"for %1", what}))
             return false;
         std::uint32_t seen = 0;
         int expected = 0;
@@ -316,27 +316,28 @@ public:
                     i = expected;
                 } else {
                     std::string &key = keyText;
-                    if (!String(key, {"a key of ", what}))
+                    if (!String(key, {"a key of %1", what}))
                         return false;
                     i = 0;
                     while (i < count && (key[0] != keys[i][0] || key != keys[i]))
                         ++i;
                     if (i == count)
-                        return Fail("the key '" + key.substr(0, 40) + "' of " + what + " is not one this version knows");
+                        return Fail(lang::Format("the key '%1' of %2 is not one this version knows",
+                                                 {key.substr(0, 40), what}));
                 }
                 expected = i + 1;
                 if (seen & (1u << i))
-                    return Fail(std::string("the key '") + keys[i] + "' of " + what + " appears twice");
+                    return Fail(lang::Format("the key '%1' of %2 appears twice", {keys[i], what}));
                 seen |= 1u << i;
                 if (!Expect(':', "after a key") || !member(i))
                     return false;
             } while (Take(','));
-            if (!Expect('}', {"at the end of ", what}))
+            if (!Expect('}', {"at the end of %1", what}))
                 return false;
         }
         for (int i = 0; i < count; ++i)
             if (!(seen & (1u << i)))
-                return Fail(what + " has no '" + keys[i] + "'");
+                return Fail(lang::Format("%1 has no '%2'", {what, keys[i]}));
         return true;
     }
 
@@ -399,8 +400,9 @@ bool ReadInputs(Reader &r, AirplaneInputs &inputs, const std::string &what)
     const char *Keys[AirplaneInputCount];
     for (int k = 0; k < AirplaneInputCount; ++k)
         Keys[k] = InputKeys[k].key;
-    return r.Object(Keys, AirplaneInputCount, "the inputs of " + what,
-                    [&](int k) { return r.String(inputs.text[k], {"'", Keys[k], "' of ", what}); });
+    return r.Object(Keys, AirplaneInputCount, lang::Format("the inputs of %1", {what}), [&](int k) {
+        return r.String(inputs.text[k], {"'%1' of %2", Keys[k], what});
+    });
 }
 
 bool ReadAirplane(Reader &r, Airplane &a, const std::string &what)
@@ -408,11 +410,11 @@ bool ReadAirplane(Reader &r, Airplane &a, const std::string &what)
     static const char *const Keys[] = {"id", "inputs", "notes", "created", "changed"};
     return r.Object(Keys, 5, what, [&](int i) {
         switch (i) {
-        case 0: return r.String(a.id, {"the id of ", what});
+        case 0: return r.String(a.id, {"the id of %1", what});
         case 1: return ReadInputs(r, a.inputs, what);
-        case 2: return r.String(a.notes, {"the notes of ", what});
-        case 3: return r.String(a.created, {"the created time of ", what});
-        default: return r.String(a.changed, {"the changed time of ", what});
+        case 2: return r.String(a.notes, {"the notes of %1", what});
+        case 3: return r.String(a.created, {"the created time of %1", what});
+        default: return r.String(a.changed, {"the changed time of %1", what});
         }
     });
 }
@@ -430,21 +432,21 @@ bool ReadFlight(Reader &r, Flight &f, const std::string &what)
         FigureKeys[i] = Figures[i].jsonKey;
     return r.Object(Keys, 15, what, [&](int i) {
         switch (i) {
-        case 0: return r.String(f.id, {"the id of ", what});
-        case 1: return r.String(f.airplaneId, {"the airplane of ", what});
-        case 2: return r.String(f.flown, {"the flown time of ", what});
-        case 3: return r.String(f.changed, {"the changed time of ", what});
+        case 0: return r.String(f.id, {"the id of %1", what});
+        case 1: return r.String(f.airplaneId, {"the airplane of %1", what});
+        case 2: return r.String(f.flown, {"the flown time of %1", what});
+        case 3: return r.String(f.changed, {"the changed time of %1", what});
         case 4: return ReadInputs(r, f.inputs, what);
         case 5:
-            return r.Object(ConditionKeys, ConditionKeyCount, "the conditions of " + what, [&](int k) {
-                return r.Number(f.conditions[k], false, {"'", ConditionKeys[k], "' of ", what});
+            return r.Object(ConditionKeys, ConditionKeyCount, lang::Format("the conditions of %1", {what}), [&](int k) {
+                return r.Number(f.conditions[k], false, {"'%1' of %2", ConditionKeys[k], what});
             });
-        case 6: return r.Number(f.lapTime, true, {"the lap time of ", what});
+        case 6: return r.Number(f.lapTime, true, {"the lap time of %1", what});
         case 7:
-            return r.Object(FigureKeys, FigureCount, "the figures of " + what, [&](int k) {
-                return r.Number(f.figures[k], true, {"'", FigureKeys[k], "' of ", what});
+            return r.Object(FigureKeys, FigureCount, lang::Format("the figures of %1", {what}), [&](int k) {
+                return r.Number(f.figures[k], true, {"'%1' of %2", FigureKeys[k], what});
             });
-        default: return r.String(*FlightTexts(f, i - 8), {"the ", Keys[i], " of ", what});
+        default: return r.String(*FlightTexts(f, i - 8), {"the %1 of %2", Keys[i], what});
         }
     });
 }
@@ -490,7 +492,7 @@ HangarRead ReadHangarFile(const std::string &content)
 {
     HangarRead result;
     const auto refuse = [&](const std::string &why) {
-        result.error = "This is not a hangar file Tethrix can read: " + why;
+        result.error = lang::Format("This is not a hangar file Tethrix can read: %1", {why});
         return result;
     };
     if (content.size() > MaxHangarFileBytes)
@@ -517,28 +519,29 @@ HangarRead ReadHangarFile(const std::string &content)
             if (!r.Number(version, false, "the version"))
                 return false;
             if (version > HangarFileVersion && version == std::floor(version) && version < 1e9)
-                return r.Fail("it is a hangar file of version " + std::to_string(static_cast<long>(version)) +
-                              ", from a newer Tethrix; this one reads version " +
-                              std::to_string(HangarFileVersion));
+                return r.Fail(
+                    lang::Format("it is a hangar file of version %1, from a newer Tethrix; this one reads "
+                                 "version %2",
+                                 {std::to_string(static_cast<long>(version)), std::to_string(HangarFileVersion)}));
             return version == HangarFileVersion || r.Fail("its version is not a hangar file version");
         }
         case 2:
             return List(r, "airplanes", MaxAirplanes, "it holds more than 10,000 airplanes", [&](std::size_t n) {
-                const std::string what = "airplane " + std::to_string(n);
+                const std::string what = lang::Format("airplane %1", {std::to_string(n)});
                 airplanes.emplace_back();
                 if (!ReadAirplane(r, airplanes.back(), what))
                     return false;
                 const std::string e = CheckAirplane(airplanes.back());
-                return e.empty() || r.Fail(what + ": " + e);
+                return e.empty() || r.Fail(lang::Format("%1: %2", {what, e}));
             });
         default:
             return List(r, "flights", MaxFlights, "it holds more than 1,000,000 flights", [&](std::size_t n) {
-                const std::string what = "flight " + std::to_string(n);
+                const std::string what = lang::Format("flight %1", {std::to_string(n)});
                 flights.emplace_back();
                 if (!ReadFlight(r, flights.back(), what))
                     return false;
                 const std::string e = CheckFlight(flights.back());
-                return e.empty() || r.Fail(what + ": " + e);
+                return e.empty() || r.Fail(lang::Format("%1: %2", {what, e}));
             });
         }
     });
@@ -572,13 +575,13 @@ std::string ReadOneRecord(const std::string &text, Record &record, const char *w
                           CheckRecord check)
 {
     if (text.size() > MaxHangarFileBytes || !IsValidUtf8(text))
-        return std::string("the ") + what + " is not valid UTF-8 text of at most 16 MiB";
+        return lang::Format("the %1 is not valid UTF-8 text of at most 16 MiB", {what});
     Reader r(text);
     Record read_{};
     if (!read(r, read_, what))
         return r.Error();
     if (!r.AtEnd())
-        return std::string("something follows the end of the ") + what;
+        return lang::Format("something follows the end of the %1", {what});
     if (std::string e = check(read_); !e.empty())
         return e;
     record = std::move(read_);

@@ -3,6 +3,7 @@
 #include "Convert.h"
 #include "Figures.h"
 #include "Sweep.h"
+#include "Format.h"
 
 #include <cmath>
 
@@ -15,7 +16,7 @@ std::string Titled(const std::string &caption, std::string unit)
 {
     while (!unit.empty() && unit.front() == ' ')
         unit.erase(0, 1);
-    return unit.empty() ? caption : caption + " (" + unit + ")";
+    return unit.empty() ? caption : lang::Format("%1 (%2)", {caption, unit});
 }
 
 LogCell NumberCell(Measure m, DisplayUnits units, double imperial, int digits, char sep)
@@ -109,26 +110,25 @@ std::string LogCsv(const Hangar &hangar, const std::string &airplaneId, DisplayU
 
 namespace {
 
-std::string Count(std::size_t n, const char *one, const char *many)
-{
-    return std::to_string(n) + " " + (n == 1 ? one : many);
-}
-
+// verb is "Added %1", "Updated %1" or "updated %1".
 std::string ImportPart(const char *verb, const std::vector<std::string> &airplanes, std::size_t flights)
 {
     constexpr std::size_t Named = 5;
     std::string what;
     if (!airplanes.empty()) {
-        what = Count(airplanes.size(), "airplane", "airplanes") + " (";
+        std::string names;
         for (std::size_t i = 0; i < airplanes.size() && i < Named; ++i)
-            what += (i ? ", " : "") + airplanes[i];
+            names += (i ? ", " : "") + airplanes[i];
         if (airplanes.size() > Named)
-            what += ", " + std::to_string(airplanes.size() - Named) + " more";
-        what += ")";
+            names += ", " + lang::Format("%1 more", {std::to_string(airplanes.size() - Named)});
+        what = lang::Format(airplanes.size() == 1 ? "%1 airplane (%2)" : "%1 airplanes (%2)",
+                            {std::to_string(airplanes.size()), names});
     }
-    if (flights)
-        what += (what.empty() ? "" : " and ") + Count(flights, "flight", "flights");
-    return what.empty() ? what : verb + (" " + what);
+    if (flights) {
+        const std::string counted = lang::Format(flights == 1 ? "%1 flight" : "%1 flights", {std::to_string(flights)});
+        what = what.empty() ? counted : lang::Format("%1 and %2", {what, counted});
+    }
+    return what.empty() ? what : lang::Format(verb, {what});
 }
 
 }  // namespace
@@ -136,10 +136,13 @@ std::string ImportPart(const char *verb, const std::vector<std::string> &airplan
 std::string ImportSummaryText(const ImportSummary &s, const std::string &fileName)
 {
     if (!s.Changed())
-        return "Nothing changed: the hangar already holds everything in " + fileName + ".";
-    const std::string added = ImportPart("Added", s.addedAirplanes, s.addedFlights);
-    const std::string updated = ImportPart(added.empty() ? "Updated" : "updated", s.updatedAirplanes, s.updatedFlights);
-    return "From " + fileName + ": " + added + (added.empty() || updated.empty() ? "" : "; ") + updated + ".";
+        return lang::Format("Nothing changed: the hangar already holds everything in %1.", {fileName});
+    const std::string added = ImportPart("Added %1", s.addedAirplanes, s.addedFlights);
+    const std::string updated = ImportPart(added.empty() ? "Updated %1" : "updated %1", s.updatedAirplanes,
+                                           s.updatedFlights);
+    if (added.empty() || updated.empty())
+        return lang::Format("From %1: %2.", {fileName, added + updated});
+    return lang::Format("From %1: %2; %3.", {fileName, added, updated});
 }
 
 std::string FileNameOf(const std::string &airplaneName)

@@ -43,6 +43,14 @@ public:
     // Reads a catalogue's text: the reason it cannot, or empty.
     std::string Read(const std::string &text);
     const std::string &LanguageCode() const { return language; }
+    // Of the ways a text splits into a template and its arguments, the one
+    // that leaves the fewest letters in English wins, its arguments being
+    // translated in turn; on a tie the template with the most literal text
+    // ("%1 = %2" only where nothing more particular fits). A number with a
+    // unit the catalogue holds after it ("12.5 inches", "Arm Length 18
+    // inches") keeps the number; lines, sentences and the items of a list
+    // are translated each on its own, and a message given a full stop as
+    // the one without it.
     std::string Translate(const std::string &english) const;
     // A text with %n in it, in the form n takes, with n in place of %n.
     std::string Count(const std::string &english, long long n) const;
@@ -59,9 +67,18 @@ private:
         const std::vector<std::string> *forms;
     };
     bool TranslateCount(const std::string &english, std::string &out) const;
-    std::string Fill(const Template &t, const std::vector<std::string> &args) const;
-    bool Match(const Template &t, const std::string &text, size_t at, size_t slot,
-               std::vector<std::string> &args) const;
+    // A translation and how many letters of it are still English.
+    struct Rendering {
+        std::string text;
+        size_t english;
+    };
+    using Renderings = std::unordered_map<std::string, Rendering>;
+    Rendering Render(const std::string &english, Renderings &done) const;
+    // Every way t's parts split text from at onwards, the arguments of
+    // each handed to found; stops when found returns true.
+    template <typename Found>
+    bool Match(const Template &t, const std::string &text, size_t at, size_t slot, std::vector<std::string> &args,
+               const Found &found) const;
     std::string language = "en";
     std::unordered_map<std::string, std::vector<std::string>> texts;
     std::vector<Template> templates;

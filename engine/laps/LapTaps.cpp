@@ -1,6 +1,7 @@
 #include "LapTaps.h"
 
 #include "Convert.h"
+#include "Format.h"
 
 #include <algorithm>
 #include <cmath>
@@ -96,34 +97,37 @@ LapMean MeanOfLast(const std::vector<TimedLap> &laps, std::size_t n)
 
 namespace {
 
-std::string Seconds(double s, char sep) { return FormatNumber(s, s < 10 ? 4 : 5, sep) + " s"; }
+std::string Seconds(double s, char sep) { return lang::Format("%1 s", {FormatNumber(s, s < 10 ? 4 : 5, sep)}); }
 
 std::string MeanText(const LapMean &m, char sep)
 {
-    return "Mean of the last " + std::to_string(m.count) + ": " + Seconds(m.mean, sep) + ", spread " +
-           FormatNumber(std::round(m.spread * 100) / 100, 3, sep) + " s.";  // to the hundredth a person can tap
+    return lang::Format("Mean of the last %1: %2, spread %3 s.",
+                        {std::to_string(m.count), Seconds(m.mean, sep),
+                         FormatNumber(std::round(m.spread * 100) / 100, 3, sep)});  // to the hundredth a person can tap
 }
 
 }  // namespace
 
 std::string LapLine(std::size_t number, const TimedLap &lap, char sep)
 {
-    static const char *const Why[] = {"", " (missed tap, left out)", " (double tap, left out)", " (irregular, left out)"};
-    return "Lap " + std::to_string(number) + ": " + Seconds(lap.seconds, sep) + Why[static_cast<int>(lap.kind)];
+    static const char *const Line[] = {"Lap %1: %2", "Lap %1: %2 (missed tap, left out)",
+                                       "Lap %1: %2 (double tap, left out)", "Lap %1: %2 (irregular, left out)"};
+    return lang::Format(Line[static_cast<int>(lap.kind)], {std::to_string(number), Seconds(lap.seconds, sep)});
 }
 
 std::string LapSummary(const std::vector<TimedLap> &laps, bool started, char sep)
 {
     if (laps.empty())
         return started ? "Timing: tap at each pass." : "Tap once at the start, then at each pass.";
-    std::string text = "Last lap " + Seconds(laps.back().seconds, sep) + ".";
+    std::string text = lang::Format("Last lap %1.", {Seconds(laps.back().seconds, sep)});
     const LapMean five = MeanOfLast(laps, 5), ten = MeanOfLast(laps, 10);
     if (five.count == 5)
         text += " " + MeanText(five, sep);
     if (ten.count == 10)
         text += " " + MeanText(ten, sep);
     if (five.count < 5)
-        text += " " + std::to_string(five.count) + (five.count == 1 ? " lap" : " laps") + " counted.";
+        text += " " +
+                lang::Format(five.count == 1 ? "%1 lap counted." : "%1 laps counted.", {std::to_string(five.count)});
     return text;
 }
 

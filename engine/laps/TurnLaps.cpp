@@ -1,6 +1,7 @@
 #include "TurnLaps.h"
 
 #include "Convert.h"
+#include "Format.h"
 
 #include <algorithm>
 #include <cmath>
@@ -155,5 +156,6 @@ std::string TurnSummary(const TurnCounter &c, char sep)
     if (!laps.empty())
         return LapSummary(laps, true, sep);
     const double turns = std::floor(c.TurnedDegrees() / 36) / 10;  // in tenths, never ahead of the turn
-    return "Timing: " + FormatNumber(turns, turns < 1 ? 1 : 2, sep) + " turns so far. The first lap is left out.";
+    return lang::Format("Timing: %1 turns so far. The first lap is left out.",
+                        {FormatNumber(turns, turns < 1 ? 1 : 2, sep)});
 }

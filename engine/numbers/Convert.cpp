@@ -122,7 +122,10 @@ void AppendJsonString(std::string &out, const std::string &text)
 
 std::string InvalidNumberMessage(const std::string &text)
 {
-    return "'" + text + "' is not a valid floating point value";
+    // A template, so that a face finds it in its catalogue (this library
+    // stands below the one that makes texts from templates).
+    std::string message = "'%1' is not a valid floating point value";
+    return message.replace(message.find("%1"), 2, text);
 }
 
 namespace {

@@ -23,6 +23,12 @@ void *operator new(std::size_t size)
         return p;
     throw std::bad_alloc();
 }
+// The form std::stable_sort's buffer takes: it too is freed by the delete below.
+void *operator new(std::size_t size, const std::nothrow_t &) noexcept
+{
+    ++allocations;
+    return std::malloc(size ? size : 1);
+}
 void operator delete(void *p) noexcept { std::free(p); }
 void operator delete(void *p, std::size_t) noexcept { std::free(p); }
 
