@@ -159,9 +159,9 @@ void MainWindow::ShowTexts()
 void MainWindow::ShowFigures()
 {
     for (int i = 0; i < FigureCount; ++i) {
-        resultLabels[i]->setText(Text(edited.Figures()[i].text));
+        resultLabels[i]->setText(Said(edited.Figures()[i].text));
         resultLabels[i]->setVisible(edited.Figures()[i].shown);
-        comparisonLabels[i]->setText(Text(edited.ComparisonText(i)));
+        comparisonLabels[i]->setText(Said(edited.ComparisonText(i)));
         comparisonLabels[i]->setVisible(!resultLabels[i]->isHidden());
     }
     comparisonColumn->setVisible(edited.HasA());
