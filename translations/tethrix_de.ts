@@ -40,7 +40,7 @@
     </message>
     <message>
       <source>%1: %2</source>
-      <translation type="unfinished" />
+      <translation>%1: %2</translation>
     </message>
     <message>
       <source>Flown (local time):</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
       <source>none</source>
-      <translation type="unfinished" />
+      <translation>keine Angabe</translation>
     </message>
   </context>
   <context>
@@ -83,7 +83,7 @@
     </message>
     <message>
       <source>%1: %2</source>
-      <translation type="unfinished" />
+      <translation>%1: %2</translation>
     </message>
     <message>
       <source>Add a Folder</source>
@@ -452,7 +452,7 @@
     </message>
     <message>
       <source>feet</source>
-      <translation type="unfinished" />
+      <translation>Fuß</translation>
     </message>
   </context>
   <context>
@@ -467,30 +467,38 @@
     <message>
       <source>
 The same inputs and flying conditions as A.</source>
-      <translation type="unfinished" />
+      <translation>
+Dieselben Eingaben und Flugbedingungen wie A.</translation>
     </message>
     <message>
       <source>
 tethrix-calc: nothing was added
 </source>
-      <translation type="unfinished" />
+      <translation>
+tethrix-calc: es wurde nichts hinzugefügt
+</translation>
     </message>
     <message>
       <source>
 {"name": </source>
-      <translation type="unfinished" />
+      <translation>
+{"name": </translation>
     </message>
     <message>
       <source>  Elevation   field elevation, feet [m], with
   Altimeter   the altimeter setting there, inHg [hPa]: the pressure altitude,
               in place of Altitude
 </source>
-      <translation type="unfinished" />
+      <translation>  Elevation   Platzhöhe, Fuß [m], mit
+  Altimeter   der dortigen Höhenmessereinstellung, inHg [hPa]: die Druckhöhe,
+              anstelle von Altitude
+</translation>
     </message>
     <message>
       <source> (--no-settings uses the built-in ones)
 </source>
-      <translation type="unfinished" />
+      <translation> (mit --no-settings gelten die eingebauten)
+</translation>
     </message>
     <message>
       <source> (A's value, then the change from it)</source>
@@ -1169,7 +1177,43 @@ Options:
   --version   show the version
 
 </source>
-      <translation type="unfinished" />
+      <translation>Eine Anzahl Leinen außerhalb von 1 bis 3 wird als die nähere Grenze genommen,
+wie es das Feld im Fenster tut.
+
+Optionen:
+  --json      ein JSON-Objekt mit allen Werten in voller Genauigkeit ausgeben;
+              mit --sweep ein JSON-Array mit einem Objekt pro Zeile
+  --report F  zusätzlich den Druckbericht als PDF-Datei F schreiben
+  --units=imperial|metric
+              die Einheiten der KEY=VALUE-Eingaben, des Sweep-Bereichs und
+              aller ausgegebenen Werte (Vorgabe imperial, gleich was das
+              Fenster zeigt); Datendateien und gespeicherte Bedingungen sind
+              in jedem Fall imperial, und --json behält seine Schlüssel und
+              ergänzt "units"
+  --no-settings
+              die eingebauten Flugbedingungen statt der gespeicherten verwenden
+  --sweep KEY=FROM:TO:STEP
+              eine CSV-Tabelle ausgeben: KEY von FROM bis TO in Schritten von
+              STEP (höchstens 100000 Zeilen) mit allen Werten und der
+              Rundengeschwindigkeit in voller Genauigkeit; eine Zeile, die
+              sich nicht berechnen lässt, enthält stattdessen die Meldung
+  --hold=laptime|speed
+              was ein Sweep der Leinenlänge (ll) festhält: die Rundenzeit (die
+              Vorgabe; die Geschwindigkeit steigt mit der Länge) oder die
+              Geschwindigkeit (die Rundenzeit wächst mit der Flugbahn; auf ll
+              folgt eine Spalte "lt (Sekunden) bei gleicher Geschwindigkeit",
+              in --json "lt")
+  --compare A.TQD B.TQD
+              beide Fälle und die Änderung von A nach B ausgeben, Wert für
+              Wert; die KEY=VALUE-Eingaben gelten für beide; mit --json ein
+              Objekt mit "A", "B" und "Change", mit --csv eine Tabelle,
+              und --report druckt B im Vergleich mit A
+  --csv       mit --compare: Zeilen Figure,Unit,A,B,Change
+  --          jedes Argument danach ist eine Datendatei
+  --help      diesen Text anzeigen
+  --version   die Version anzeigen
+
+</translation>
     </message>
     <message>
       <source>A too large to show</source>
@@ -1418,7 +1462,16 @@ Options:
      combined (--sweep with --report or --compare, --hold without --sweep,
      --compare without two files)
 </source>
-      <translation type="unfinished" />
+      <translation>Exit-Status:
+  0  Erfolg
+  1  die Eingaben lassen sich nicht berechnen, oder eine Datei lässt sich
+     nicht lesen oder schreiben; die Meldung auf der Standardfehlerausgabe
+     sagt, warum, und auf der Standardausgabe erscheint nichts
+  2  ein Aufruffehler: ein unbekannter Schlüssel oder eine unbekannte Option,
+     ein Wert, der keine Zahl ist, eine fehlende oder doppelte Option oder
+     Optionen, die nicht zusammenpassen (--sweep mit --report oder
+     --compare, --hold ohne --sweep, --compare ohne zwei Dateien)
+</translation>
     </message>
     <message>
       <source>Export the hangar</source>
@@ -1569,7 +1622,27 @@ without FILE, the window's own hangar):
   the hangar holds.
 
 </source>
-      <translation type="unfinished" />
+      <translation>Hangar-Befehle (FILE: eine Hangar-Datei, wie Fenster und Seite sie
+exportieren; ohne FILE der Hangar des Fensters):
+  --hangar [FILE] [--json]
+              die Modelle auflisten: Name, ID, zuletzt geflogen (UTC), Flüge
+  --hangar [FILE] --airplane NAME [KEY=VALUE ...] [Optionen]
+              ein Modell (NAME: sein Name oder seine ID) so berechnen wie
+              seine Datendatei; alle Optionen oben außer --compare gehen damit
+  --hangar [FILE] --add A.TQD ... [--json]
+              jede Datendatei als neues Modell speichern; lässt sich eine
+              Datei nicht lesen, wird keine hinzugefügt. FILE wird angelegt,
+              wenn es noch nicht existiert
+  --hangar [FILE] --log [NAME] [--csv|--json] [--units=imperial|metric]
+              das Trimmlogbuch ausgeben, neueste zuerst, aller Modelle oder
+              das von NAME: eine kurze Tabelle; --csv alle Spalten des
+              Logbuchs von NAME, wie das Fenster es exportiert; --json die
+              Flüge, wie die Hangar-Datei sie enthält (imperial)
+  FILE ist das Argument nach --hangar, außer es beginnt mit '-'. Ein NAME,
+  der zu keinem oder zu mehreren Modellen passt, ist ein Fehler (Exit-Status
+  1), dessen Meldung nennt, was der Hangar enthält.
+
+</translation>
     </message>
     <message>
       <source>Hold the lap time</source>
@@ -1890,7 +1963,8 @@ without FILE, the window's own hangar):
     <message>
       <source>No flights logged.
 </source>
-      <translation type="unfinished" />
+      <translation>Keine Flüge eingetragen.
+</translation>
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2423,7 +2497,21 @@ A file whose name contains '=' can be given after '--'.
 Keys (any letter case; numbers with '.' as decimal point; metric units
 in brackets, for --units=metric):
 </source>
-      <translation type="unfinished" />
+      <translation>Aufruf: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
+                    [--report FILE.pdf]
+        tethrix-calc --sweep KEY=FROM:TO:STEP [--hold=laptime|speed] [--units=...] [--json]
+                     [FILE.TQD] [KEY=VALUE ...]
+        tethrix-calc --hangar [FILE] [--airplane NAME | --add A.TQD ... | --log [NAME]]
+Berechnet die Trimmwerte eines Fesselflugmodells. Es gelten die
+Flugbedingungen, die das Fenster speichert (Erweitert &gt; Dateneingabe), außer
+mit --no-settings; danach wird eine Datendatei angewendet, wie Datei &gt; Öffnen
+im Fenster es tut, dann die KEY=VALUE-Eingaben. tethrix-calc ändert die
+gespeicherten Einstellungen nie.
+Eine Datei, deren Name '=' enthält, kann nach '--' angegeben werden.
+
+Schlüssel (Groß- oder Kleinschreibung beliebig; Zahlen mit '.' als
+Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
+</translation>
     </message>
     <message>
       <source>Use as Lap Time</source>
@@ -2588,7 +2676,8 @@ in brackets, for --units=metric):
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
 </source>
-      <translation type="unfinished" />
+      <translation>Gegenprobe der Rechenfehler: die Prüfungen fanden %u, die Hardware %u
+</translation>
     </message>
     <message>
       <source>flight </source>
@@ -2837,7 +2926,8 @@ in brackets, for --units=metric):
     <message>
       <source>tethrix-calc: nothing was added
 </source>
-      <translation type="unfinished" />
+      <translation>tethrix-calc: es wurde nichts hinzugefügt
+</translation>
     </message>
     <message>
       <source>tethrix-calc: stored flying conditions: </source>
@@ -2846,7 +2936,8 @@ in brackets, for --units=metric):
     <message>
       <source>tethrix-calc: unexpected error
 </source>
-      <translation type="unfinished" />
+      <translation>tethrix-calc: unerwarteter Fehler
+</translation>
     </message>
     <message>
       <source>tethrix-calc: warning: </source>
@@ -3177,11 +3268,11 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>chart</source>
-      <translation type="unfinished" />
+      <translation>Das Diagramm</translation>
     </message>
     <message>
       <source>table</source>
-      <translation type="unfinished" />
+      <translation>Die Tabelle</translation>
     </message>
   </context>
   <context>

@@ -40,7 +40,7 @@
     </message>
     <message>
       <source>%1: %2</source>
-      <translation type="unfinished" />
+      <translation>%1: %2</translation>
     </message>
     <message>
       <source>Flown (local time):</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
       <source>none</source>
-      <translation type="unfinished" />
+      <translation>sin valor</translation>
     </message>
   </context>
   <context>
@@ -83,7 +83,7 @@
     </message>
     <message>
       <source>%1: %2</source>
-      <translation type="unfinished" />
+      <translation>%1: %2</translation>
     </message>
     <message>
       <source>Add a Folder</source>
@@ -419,6 +419,14 @@
       <translation>Datos de entrada</translation>
     </message>
     <message>
+      <source>L&amp;anguage</source>
+      <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+      <source>Language</source>
+      <translation>Idioma</translation>
+    </message>
+    <message>
       <source>Lap Speed is on the whole circle of arm, handle, lines and inboard wing; Ground Speed on the circle through the handle.</source>
       <translation>La velocidad de vuelta se mide en el círculo completo de brazo, manija, líneas y ala interior; la velocidad sobre el suelo, en el círculo que pasa por la manija.</translation>
     </message>
@@ -439,6 +447,14 @@
       <translation>La impresión no está disponible: %1</translation>
     </message>
     <message>
+      <source>Tethrix will speak %1 from its next start.</source>
+      <translation>Tethrix usará %1 desde su próximo inicio.</translation>
+    </message>
+    <message>
+      <source>The System's</source>
+      <translation>El del sistema</translation>
+    </message>
+    <message>
       <source>The trim charts cannot open: %1</source>
       <translation>No se pueden abrir los gráficos de trimado: %1</translation>
     </message>
@@ -452,7 +468,7 @@
     </message>
     <message>
       <source>feet</source>
-      <translation type="unfinished" />
+      <translation>pies</translation>
     </message>
   </context>
   <context>
@@ -467,30 +483,38 @@
     <message>
       <source>
 The same inputs and flying conditions as A.</source>
-      <translation type="unfinished" />
+      <translation>
+Los mismos datos y condiciones de vuelo que A.</translation>
     </message>
     <message>
       <source>
 tethrix-calc: nothing was added
 </source>
-      <translation type="unfinished" />
+      <translation>
+tethrix-calc: no se añadió nada
+</translation>
     </message>
     <message>
       <source>
 {"name": </source>
-      <translation type="unfinished" />
+      <translation>
+{"name": </translation>
     </message>
     <message>
       <source>  Elevation   field elevation, feet [m], with
   Altimeter   the altimeter setting there, inHg [hPa]: the pressure altitude,
               in place of Altitude
 </source>
-      <translation type="unfinished" />
+      <translation>  Elevation   elevación del campo, pies [m], junto con
+  Altimeter   el reglaje del altímetro allí, inHg [hPa]: dan la altitud de
+              presión, en lugar de Altitude
+</translation>
     </message>
     <message>
       <source> (--no-settings uses the built-in ones)
 </source>
-      <translation type="unfinished" />
+      <translation> (--no-settings usa las incorporadas)
+</translation>
     </message>
     <message>
       <source> (A's value, then the change from it)</source>
@@ -1169,7 +1193,43 @@ Options:
   --version   show the version
 
 </source>
-      <translation type="unfinished" />
+      <translation>Un número de líneas fuera de 1 a 3 se toma como el más cercano de los dos, como
+hace el campo de la ventana.
+
+Opciones:
+  --json      imprime un objeto JSON con todos los valores a precisión completa;
+              con --sweep, un array JSON con un objeto por fila
+  --report F  escribe además el informe impreso como el archivo PDF F
+  --units=imperial|metric
+              las unidades de las entradas KEY=VALUE, del rango del barrido y
+              de todos los valores impresos (imperiales de forma
+              predeterminada, muestre lo que muestre la ventana); los archivos
+              de datos y las condiciones guardadas son imperiales en cualquier
+              caso, y --json conserva sus claves y añade "units"
+  --no-settings
+              usa las condiciones de vuelo incorporadas, no las guardadas
+  --sweep KEY=FROM:TO:STEP
+              imprime una tabla CSV: KEY de FROM a TO en pasos de STEP (como
+              máximo 100000 filas) con todos los valores y la velocidad de
+              vuelta a precisión completa; una fila que no se puede calcular
+              lleva el mensaje en su lugar
+  --hold=laptime|speed
+              lo que mantiene fijo un barrido de la longitud de líneas (ll): el
+              tiempo de vuelta (lo predeterminado; la velocidad crece con la
+              longitud) o la velocidad (el tiempo de vuelta crece con la
+              trayectoria; una columna "lt (seconds) at the same speed" sigue
+              a ll, y "lt" en --json)
+  --compare A.TQD B.TQD
+              imprime ambos casos y el cambio de A a B, valor por valor; las
+              entradas KEY=VALUE se aplican a ambos; con --json un objeto con
+              "A", "B" y "Change", con --csv una tabla, y --report imprime B
+              comparado con A
+  --csv       con --compare: filas Figure,Unit,A,B,Change
+  --          todo argumento que siga a este es un archivo de datos
+  --help      muestra este texto
+  --version   muestra la versión
+
+</translation>
     </message>
     <message>
       <source>A too large to show</source>
@@ -1418,7 +1478,16 @@ Options:
      combined (--sweep with --report or --compare, --hold without --sweep,
      --compare without two files)
 </source>
-      <translation type="unfinished" />
+      <translation>Estado de salida:
+  0  éxito
+  1  los datos no se pueden calcular, o un archivo no se puede leer o
+     escribir; el mensaje en la salida de error estándar dice por qué, y no
+     se imprime nada en la salida estándar
+  2  un error de uso: una clave u opción desconocida, un valor que no es un
+     número, una opción que falta o se repite, u opciones que no se pueden
+     combinar (--sweep con --report o --compare, --hold sin --sweep,
+     --compare sin dos archivos)
+</translation>
     </message>
     <message>
       <source>Export the hangar</source>
@@ -1569,7 +1638,28 @@ without FILE, the window's own hangar):
   the hangar holds.
 
 </source>
-      <translation type="unfinished" />
+      <translation>Órdenes del hangar (FILE: un archivo de hangar, como lo exportan la ventana y
+la página; sin FILE, el hangar propio de la ventana):
+  --hangar [FILE] [--json]
+              lista los aviones: nombre, id, último vuelo (UTC), vuelos
+  --hangar [FILE] --airplane NAME [KEY=VALUE ...] [opciones]
+              calcula un avión (NAME: su nombre o su id) como se calcularía su
+              archivo de datos; todas las opciones anteriores salvo --compare
+              funcionan con él
+  --hangar [FILE] --add A.TQD ... [--json]
+              guarda cada archivo de datos como un avión nuevo; si un archivo
+              no se puede leer, no se añade ninguno. FILE se crea si aún no
+              existe
+  --hangar [FILE] --log [NAME] [--csv|--json] [--units=imperial|metric]
+              imprime la bitácora de trimado, lo más reciente primero, de todos
+              los aviones o de NAME: una tabla breve; --csv todas las columnas
+              de la bitácora de NAME, como la exporta la ventana; --json los
+              vuelos tal como los guarda el archivo de hangar (imperiales)
+  FILE es el argumento que sigue a --hangar, salvo que empiece por '-'. Un
+  NAME que no coincide con ningún avión, o que coincide con varios, es un
+  error (estado de salida 1) que nombra lo que contiene el hangar.
+
+</translation>
     </message>
     <message>
       <source>Hold the lap time</source>
@@ -1634,6 +1724,10 @@ without FILE, the window's own hangar):
     <message>
       <source>Invalid value for '%1': '%2' is neither Imperial nor Metric; %3</source>
       <translation>Valor no válido para '%1': '%2' no es Imperial ni Metric; %3</translation>
+    </message>
+    <message>
+      <source>Invalid value for '%1': '%2' is no language of Tethrix; %3</source>
+      <translation>Valor no válido para '%1': '%2' no es un idioma de Tethrix; %3</translation>
     </message>
     <message>
       <source>Jan</source>
@@ -1890,7 +1984,8 @@ without FILE, the window's own hangar):
     <message>
       <source>No flights logged.
 </source>
-      <translation type="unfinished" />
+      <translation>No hay vuelos registrados.
+</translation>
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2423,7 +2518,21 @@ A file whose name contains '=' can be given after '--'.
 Keys (any letter case; numbers with '.' as decimal point; metric units
 in brackets, for --units=metric):
 </source>
-      <translation type="unfinished" />
+      <translation>Uso: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
+                [--report FILE.pdf]
+    tethrix-calc --sweep KEY=FROM:TO:STEP [--hold=laptime|speed] [--units=...] [--json]
+                 [FILE.TQD] [KEY=VALUE ...]
+    tethrix-calc --hangar [FILE] [--airplane NAME | --add A.TQD ... | --log [NAME]]
+Calcula los valores de trimado de un avión de vuelo circular. Las condiciones
+de vuelo son las que guarda la ventana (Avanzado &gt; Entrada de datos), salvo
+con --no-settings; después se aplica un archivo de datos, como hace Archivo &gt;
+Abrir en la ventana, y luego las entradas KEY=VALUE. tethrix-calc nunca
+cambia la configuración guardada.
+Un archivo cuyo nombre contenga '=' puede indicarse tras '--'.
+
+Claves (en mayúsculas o minúsculas; números con '.' como separador decimal;
+unidades métricas entre corchetes, para --units=metric):
+</translation>
     </message>
     <message>
       <source>Use as Lap Time</source>
@@ -2588,7 +2697,8 @@ in brackets, for --units=metric):
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
 </source>
-      <translation type="unfinished" />
+      <translation>comprobación cruzada de fallos: las comprobaciones hallaron %u, el hardware %u
+</translation>
     </message>
     <message>
       <source>flight </source>
@@ -2837,7 +2947,8 @@ in brackets, for --units=metric):
     <message>
       <source>tethrix-calc: nothing was added
 </source>
-      <translation type="unfinished" />
+      <translation>tethrix-calc: no se añadió nada
+</translation>
     </message>
     <message>
       <source>tethrix-calc: stored flying conditions: </source>
@@ -2846,7 +2957,8 @@ in brackets, for --units=metric):
     <message>
       <source>tethrix-calc: unexpected error
 </source>
-      <translation type="unfinished" />
+      <translation>tethrix-calc: error inesperado
+</translation>
     </message>
     <message>
       <source>tethrix-calc: warning: </source>
@@ -3017,6 +3129,10 @@ in brackets, for --units=metric):
       <translation>el rango del barrido debe tener la forma FROM:TO:STEP</translation>
     </message>
     <message>
+      <source>the system's language is used</source>
+      <translation>se usa el idioma del sistema</translation>
+    </message>
+    <message>
       <source>the version</source>
       <translation>la versión</translation>
     </message>
@@ -3177,11 +3293,11 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>chart</source>
-      <translation type="unfinished" />
+      <translation>el gráfico</translation>
     </message>
     <message>
       <source>table</source>
-      <translation type="unfinished" />
+      <translation>la tabla</translation>
     </message>
   </context>
   <context>

@@ -40,7 +40,7 @@
     </message>
     <message>
       <source>%1: %2</source>
-      <translation type="unfinished" />
+      <translation>%1 : %2</translation>
     </message>
     <message>
       <source>Flown (local time):</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
       <source>none</source>
-      <translation type="unfinished" />
+      <translation>non renseigné</translation>
     </message>
   </context>
   <context>
@@ -83,7 +83,7 @@
     </message>
     <message>
       <source>%1: %2</source>
-      <translation type="unfinished" />
+      <translation>%1 : %2</translation>
     </message>
     <message>
       <source>Add a Folder</source>
@@ -452,7 +452,7 @@
     </message>
     <message>
       <source>feet</source>
-      <translation type="unfinished" />
+      <translation>pieds</translation>
     </message>
   </context>
   <context>
@@ -467,30 +467,38 @@
     <message>
       <source>
 The same inputs and flying conditions as A.</source>
-      <translation type="unfinished" />
+      <translation>
+Les mêmes entrées et conditions de vol que A.</translation>
     </message>
     <message>
       <source>
 tethrix-calc: nothing was added
 </source>
-      <translation type="unfinished" />
+      <translation>
+tethrix-calc : rien n’a été ajouté
+</translation>
     </message>
     <message>
       <source>
 {"name": </source>
-      <translation type="unfinished" />
+      <translation>
+{"name": </translation>
     </message>
     <message>
       <source>  Elevation   field elevation, feet [m], with
   Altimeter   the altimeter setting there, inHg [hPa]: the pressure altitude,
               in place of Altitude
 </source>
-      <translation type="unfinished" />
+      <translation>  Elevation   altitude du terrain, pieds [m], avec
+  Altimeter   le calage altimétrique du lieu, inHg [hPa] : l’altitude-
+              pression, à la place de la clé Altitude
+</translation>
     </message>
     <message>
       <source> (--no-settings uses the built-in ones)
 </source>
-      <translation type="unfinished" />
+      <translation> (--no-settings utilise les conditions intégrées)
+</translation>
     </message>
     <message>
       <source> (A's value, then the change from it)</source>
@@ -1169,7 +1177,43 @@ Options:
   --version   show the version
 
 </source>
-      <translation type="unfinished" />
+      <translation>Un nombre de câbles hors de 1 à 3 est ramené à la limite la plus proche,
+comme le fait le champ de la fenêtre.
+
+Options :
+  --json      affiche un objet JSON avec toutes les valeurs en pleine
+              précision ; avec --sweep, un tableau JSON d’un objet par ligne
+  --report F  écrit aussi le rapport imprimé dans le fichier PDF F
+  --units=imperial|metric
+              les unités des entrées KEY=VALUE, de la plage de balayage et de
+              toutes les valeurs affichées (imperial par défaut, quoi que
+              montre la fenêtre) ; les fichiers de données et les conditions
+              enregistrées sont impériaux dans tous les cas, et --json garde
+              ses clés et ajoute "units"
+  --no-settings
+              utilise les conditions de vol intégrées, pas celles enregistrées
+  --sweep KEY=FROM:TO:STEP
+              affiche un tableau CSV : KEY de FROM à TO par pas de STEP (au
+              plus 100000 lignes) avec toutes les valeurs et la vitesse au
+              tour en pleine précision ; une ligne qui ne peut pas être
+              calculée porte le message à la place
+  --hold=laptime|speed
+              ce que garde un balayage de la longueur des câbles (ll) : le
+              temps au tour (par défaut ; la vitesse augmente avec la
+              longueur) ou la vitesse (le temps au tour croît avec la
+              trajectoire ; une colonne "lt (secondes) à la même vitesse"
+              suit ll, et "lt" dans --json)
+  --compare A.TQD B.TQD
+              affiche les deux cas et l’écart de A à B, valeur par valeur ;
+              les entrées KEY=VALUE s’appliquent aux deux ; avec --json un
+              objet avec "A", "B" et "Change", avec --csv un tableau, et
+              --report imprime B comparé à A
+  --csv       avec --compare : lignes Figure,Unit,A,B,Change
+  --          tout argument qui suit est un fichier de données
+  --help      affiche ce texte
+  --version   affiche la version
+
+</translation>
     </message>
     <message>
       <source>A too large to show</source>
@@ -1418,7 +1462,16 @@ Options:
      combined (--sweep with --report or --compare, --hold without --sweep,
      --compare without two files)
 </source>
-      <translation type="unfinished" />
+      <translation>Code de sortie :
+  0  succès
+  1  les entrées ne peuvent pas être calculées, ou un fichier ne peut pas
+     être lu ou écrit ; le message sur la sortie d’erreur standard dit
+     pourquoi, et rien n’est affiché sur la sortie standard
+  2  une erreur d’utilisation : une clé ou une option inconnue, une valeur
+     qui n’est pas un nombre, une option manquante ou répétée, ou des
+     options incompatibles (--sweep avec --report ou --compare, --hold sans
+     --sweep, --compare sans deux fichiers)
+</translation>
     </message>
     <message>
       <source>Export the hangar</source>
@@ -1569,7 +1622,29 @@ without FILE, the window's own hangar):
   the hangar holds.
 
 </source>
-      <translation type="unfinished" />
+      <translation>Commandes du hangar (FILE : un fichier de hangar, tel que la fenêtre et la
+page l’exportent ; sans FILE, le hangar de la fenêtre) :
+  --hangar [FILE] [--json]
+              liste les avions : nom, id, dernier vol (UTC), vols
+  --hangar [FILE] --airplane NAME [KEY=VALUE ...] [options]
+              calcule un avion (NAME : son nom ou son id) comme le serait
+              son fichier de données ; toutes les options ci-dessus sauf
+              --compare s’y appliquent
+  --hangar [FILE] --add A.TQD ... [--json]
+              garde chaque fichier de données comme nouvel avion ; si un
+              fichier ne peut pas être lu, aucun n’est ajouté. FILE est créé
+              s’il n’existe pas encore
+  --hangar [FILE] --log [NAME] [--csv|--json] [--units=imperial|metric]
+              affiche le carnet de réglage, les plus récents en premier, de
+              tous les avions ou de NAME : un tableau court ; --csv toutes
+              les colonnes du carnet de NAME, comme la fenêtre l’exporte ;
+              --json les vols tels que le fichier de hangar les contient
+              (impérial)
+  FILE est l’argument qui suit --hangar, sauf s’il commence par '-'. Un NAME
+  qui ne correspond à aucun avion, ou à plusieurs, est une erreur (code de
+  sortie 1) dont le message nomme ce que contient le hangar.
+
+</translation>
     </message>
     <message>
       <source>Hold the lap time</source>
@@ -1890,7 +1965,8 @@ without FILE, the window's own hangar):
     <message>
       <source>No flights logged.
 </source>
-      <translation type="unfinished" />
+      <translation>Aucun vol noté.
+</translation>
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2423,7 +2499,21 @@ A file whose name contains '=' can be given after '--'.
 Keys (any letter case; numbers with '.' as decimal point; metric units
 in brackets, for --units=metric):
 </source>
-      <translation type="unfinished" />
+      <translation>Usage : tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
+                    [--report FILE.pdf]
+        tethrix-calc --sweep KEY=FROM:TO:STEP [--hold=laptime|speed] [--units=...] [--json]
+                     [FILE.TQD] [KEY=VALUE ...]
+        tethrix-calc --hangar [FILE] [--airplane NAME | --add A.TQD ... | --log [NAME]]
+Calcule les valeurs de réglage d’un modèle de vol circulaire commandé. Les
+conditions de vol sont celles que garde la fenêtre (Avancé &gt; Saisie des
+données), sauf avec --no-settings ; un fichier de données est appliqué
+ensuite, comme le fait Fichier &gt; Ouvrir dans la fenêtre, puis les entrées
+KEY=VALUE. tethrix-calc ne modifie jamais les réglages enregistrés.
+Un fichier dont le nom contient '=' peut être donné après '--'.
+
+Clés (majuscules ou minuscules ; nombres avec '.' comme séparateur
+décimal ; unités métriques entre crochets, pour --units=metric) :
+</translation>
     </message>
     <message>
       <source>Use as Lap Time</source>
@@ -2588,7 +2678,8 @@ in brackets, for --units=metric):
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
 </source>
-      <translation type="unfinished" />
+      <translation>contre-vérification des erreurs : les contrôles en ont trouvé %u, le matériel %u
+</translation>
     </message>
     <message>
       <source>flight </source>
@@ -2837,7 +2928,8 @@ in brackets, for --units=metric):
     <message>
       <source>tethrix-calc: nothing was added
 </source>
-      <translation type="unfinished" />
+      <translation>tethrix-calc : rien n’a été ajouté
+</translation>
     </message>
     <message>
       <source>tethrix-calc: stored flying conditions: </source>
@@ -2846,7 +2938,8 @@ in brackets, for --units=metric):
     <message>
       <source>tethrix-calc: unexpected error
 </source>
-      <translation type="unfinished" />
+      <translation>tethrix-calc : erreur inattendue
+</translation>
     </message>
     <message>
       <source>tethrix-calc: warning: </source>
@@ -3177,11 +3270,11 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>chart</source>
-      <translation type="unfinished" />
+      <translation>la courbe</translation>
     </message>
     <message>
       <source>table</source>
-      <translation type="unfinished" />
+      <translation>le tableau</translation>
     </message>
   </context>
   <context>

@@ -40,7 +40,7 @@
     </message>
     <message>
       <source>%1: %2</source>
-      <translation type="unfinished" />
+      <translation>%1: %2</translation>
     </message>
     <message>
       <source>Flown (local time):</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
       <source>none</source>
-      <translation type="unfinished" />
+      <translation>nessun valore</translation>
     </message>
   </context>
   <context>
@@ -83,7 +83,7 @@
     </message>
     <message>
       <source>%1: %2</source>
-      <translation type="unfinished" />
+      <translation>%1: %2</translation>
     </message>
     <message>
       <source>Add a Folder</source>
@@ -419,6 +419,14 @@
       <translation>Dati di input</translation>
     </message>
     <message>
+      <source>L&amp;anguage</source>
+      <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+      <source>Language</source>
+      <translation>Lingua</translation>
+    </message>
+    <message>
       <source>Lap Speed is on the whole circle of arm, handle, lines and inboard wing; Ground Speed on the circle through the handle.</source>
       <translation>La velocità sul giro è sull'intero cerchio di braccio, manopola, cavi e semiala interna; la velocità al suolo sul cerchio che passa per la manopola.</translation>
     </message>
@@ -439,6 +447,14 @@
       <translation>Stampa non disponibile: %1</translation>
     </message>
     <message>
+      <source>Tethrix will speak %1 from its next start.</source>
+      <translation>Tethrix userà %1 dal prossimo avvio.</translation>
+    </message>
+    <message>
+      <source>The System's</source>
+      <translation>Quella del sistema</translation>
+    </message>
+    <message>
       <source>The trim charts cannot open: %1</source>
       <translation>Impossibile aprire i grafici di messa a punto: %1</translation>
     </message>
@@ -452,7 +468,7 @@
     </message>
     <message>
       <source>feet</source>
-      <translation type="unfinished" />
+      <translation>piedi</translation>
     </message>
   </context>
   <context>
@@ -467,30 +483,38 @@
     <message>
       <source>
 The same inputs and flying conditions as A.</source>
-      <translation type="unfinished" />
+      <translation>
+Gli stessi input e le stesse condizioni di volo di A.</translation>
     </message>
     <message>
       <source>
 tethrix-calc: nothing was added
 </source>
-      <translation type="unfinished" />
+      <translation>
+tethrix-calc: non è stato aggiunto nulla
+</translation>
     </message>
     <message>
       <source>
 {"name": </source>
-      <translation type="unfinished" />
+      <translation>
+{"name": </translation>
     </message>
     <message>
       <source>  Elevation   field elevation, feet [m], with
   Altimeter   the altimeter setting there, inHg [hPa]: the pressure altitude,
               in place of Altitude
 </source>
-      <translation type="unfinished" />
+      <translation>  Elevation   quota del campo, piedi [m], insieme a
+  Altimeter   il regolaggio altimetrico del luogo, inHg [hPa]: danno
+              l'altitudine di pressione, al posto di Altitude
+</translation>
     </message>
     <message>
       <source> (--no-settings uses the built-in ones)
 </source>
-      <translation type="unfinished" />
+      <translation> (--no-settings usa quelle predefinite)
+</translation>
     </message>
     <message>
       <source> (A's value, then the change from it)</source>
@@ -1169,7 +1193,43 @@ Options:
   --version   show the version
 
 </source>
-      <translation type="unfinished" />
+      <translation>Un numero di cavi fuori da 1 a 3 viene preso come il più vicino dei due, come
+fa il campo della finestra.
+
+Opzioni:
+  --json      stampa un oggetto JSON con tutti i valori a piena precisione;
+              con --sweep, un array JSON con un oggetto per riga
+  --report F  scrive anche il rapporto di stampa come file PDF F
+  --units=imperial|metric
+              le unità degli input KEY=VALUE, dell'intervallo di sweep e di
+              tutti i valori stampati (imperiali se non indicato altrimenti,
+              qualunque cosa mostri la finestra); i file di dati e le
+              condizioni memorizzate sono comunque in unità imperiali, e
+              --json mantiene le sue chiavi e aggiunge "units"
+  --no-settings
+              usa le condizioni di volo predefinite, non quelle memorizzate
+  --sweep KEY=FROM:TO:STEP
+              stampa una tabella CSV: KEY da FROM a TO con passo STEP (al
+              massimo 100000 righe) con tutti i valori e la velocità sul giro
+              a piena precisione; una riga che non si può calcolare riporta
+              invece il messaggio
+  --hold=laptime|speed
+              cosa tiene costante uno sweep della lunghezza cavi (ll): il tempo
+              sul giro (predefinito; la velocità cresce con la lunghezza) o la
+              velocità (il tempo sul giro cresce con la traiettoria; una
+              colonna "lt (seconds) at the same speed" segue ll, e "lt" in
+              --json)
+  --compare A.TQD B.TQD
+              stampa entrambi i casi e la variazione da A a B, valore per
+              valore; gli input KEY=VALUE valgono per entrambi; con --json un
+              oggetto con "A", "B" e "Change", con --csv una tabella, e
+              --report stampa B confrontato con A
+  --csv       con --compare: righe Figure,Unit,A,B,Change
+  --          ogni argomento dopo questo è un file di dati
+  --help      mostra questo testo
+  --version   mostra la versione
+
+</translation>
     </message>
     <message>
       <source>A too large to show</source>
@@ -1418,7 +1478,16 @@ Options:
      combined (--sweep with --report or --compare, --hold without --sweep,
      --compare without two files)
 </source>
-      <translation type="unfinished" />
+      <translation>Codice di uscita:
+  0  successo
+  1  gli input non si possono calcolare, o un file non si può leggere o
+     scrivere; il messaggio sullo standard error spiega perché, e sullo
+     standard output non viene stampato nulla
+  2  un errore d'uso: una chiave o un'opzione sconosciuta, un valore che non
+     è un numero, un'opzione mancante o ripetuta, o opzioni che non si
+     possono combinare (--sweep con --report o --compare, --hold senza
+     --sweep, --compare senza due file)
+</translation>
     </message>
     <message>
       <source>Export the hangar</source>
@@ -1569,7 +1638,28 @@ without FILE, the window's own hangar):
   the hangar holds.
 
 </source>
-      <translation type="unfinished" />
+      <translation>Comandi dell'hangar (FILE: un file hangar, come lo esportano la finestra e la
+pagina; senza FILE, l'hangar della finestra):
+  --hangar [FILE] [--json]
+              elenca i modelli: nome, id, ultimo volo (UTC), voli
+  --hangar [FILE] --airplane NAME [KEY=VALUE ...] [opzioni]
+              calcola un modello (NAME: il suo nome o il suo id) come si
+              calcolerebbe il suo file di dati; tutte le opzioni sopra tranne
+              --compare valgono anche qui
+  --hangar [FILE] --add A.TQD ... [--json]
+              salva ogni file di dati come nuovo modello; se un file non si
+              può leggere, non ne viene aggiunto nessuno. FILE viene creato se
+              non esiste ancora
+  --hangar [FILE] --log [NAME] [--csv|--json] [--units=imperial|metric]
+              stampa il diario di volo, dal più recente, di tutti i modelli o
+              di NAME: una tabella breve; --csv tutte le colonne del diario di
+              NAME, come lo esporta la finestra; --json i voli come li
+              contiene il file hangar (in unità imperiali)
+  FILE è l'argomento dopo --hangar, se non inizia con '-'. Un NAME che non
+  corrisponde a nessun modello, o a più di uno, è un errore (codice di
+  uscita 1) che elenca il contenuto dell'hangar.
+
+</translation>
     </message>
     <message>
       <source>Hold the lap time</source>
@@ -1634,6 +1724,10 @@ without FILE, the window's own hangar):
     <message>
       <source>Invalid value for '%1': '%2' is neither Imperial nor Metric; %3</source>
       <translation>Valore non valido per '%1': '%2' non è né Imperial né Metric; %3</translation>
+    </message>
+    <message>
+      <source>Invalid value for '%1': '%2' is no language of Tethrix; %3</source>
+      <translation>Valore non valido per '%1': '%2' non è una lingua di Tethrix; %3</translation>
     </message>
     <message>
       <source>Jan</source>
@@ -1890,7 +1984,8 @@ without FILE, the window's own hangar):
     <message>
       <source>No flights logged.
 </source>
-      <translation type="unfinished" />
+      <translation>Nessun volo registrato.
+</translation>
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2423,7 +2518,21 @@ A file whose name contains '=' can be given after '--'.
 Keys (any letter case; numbers with '.' as decimal point; metric units
 in brackets, for --units=metric):
 </source>
-      <translation type="unfinished" />
+      <translation>Uso: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
+                [--report FILE.pdf]
+    tethrix-calc --sweep KEY=FROM:TO:STEP [--hold=laptime|speed] [--units=...] [--json]
+                 [FILE.TQD] [KEY=VALUE ...]
+    tethrix-calc --hangar [FILE] [--airplane NAME | --add A.TQD ... | --log [NAME]]
+Calcola i valori di messa a punto di un modello in volo vincolato circolare.
+Le condizioni di volo sono quelle memorizzate dalla finestra (Avanzate &gt;
+Inserimento dati), salvo con --no-settings; poi si applica un file di dati,
+come fa File &gt; Apri nella finestra, e infine gli input KEY=VALUE. tethrix-calc
+non modifica mai le impostazioni memorizzate.
+Un file il cui nome contiene '=' si può indicare dopo '--'.
+
+Chiavi (maiuscole o minuscole indifferenti; numeri con '.' come separatore
+decimale; unità metriche tra parentesi quadre, per --units=metric):
+</translation>
     </message>
     <message>
       <source>Use as Lap Time</source>
@@ -2588,7 +2697,8 @@ in brackets, for --units=metric):
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
 </source>
-      <translation type="unfinished" />
+      <translation>verifica incrociata degli errori di calcolo: i controlli hanno trovato %u, l'hardware %u
+</translation>
     </message>
     <message>
       <source>flight </source>
@@ -2837,7 +2947,8 @@ in brackets, for --units=metric):
     <message>
       <source>tethrix-calc: nothing was added
 </source>
-      <translation type="unfinished" />
+      <translation>tethrix-calc: non è stato aggiunto nulla
+</translation>
     </message>
     <message>
       <source>tethrix-calc: stored flying conditions: </source>
@@ -2846,7 +2957,8 @@ in brackets, for --units=metric):
     <message>
       <source>tethrix-calc: unexpected error
 </source>
-      <translation type="unfinished" />
+      <translation>tethrix-calc: errore imprevisto
+</translation>
     </message>
     <message>
       <source>tethrix-calc: warning: </source>
@@ -3017,6 +3129,10 @@ in brackets, for --units=metric):
       <translation>l'intervallo di sweep deve avere la forma FROM:TO:STEP</translation>
     </message>
     <message>
+      <source>the system's language is used</source>
+      <translation>si usa la lingua del sistema</translation>
+    </message>
+    <message>
       <source>the version</source>
       <translation>la versione</translation>
     </message>
@@ -3177,11 +3293,11 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>chart</source>
-      <translation type="unfinished" />
+      <translation>il grafico</translation>
     </message>
     <message>
       <source>table</source>
-      <translation type="unfinished" />
+      <translation>la tabella</translation>
     </message>
   </context>
   <context>

@@ -40,7 +40,7 @@
     </message>
     <message>
       <source>%1: %2</source>
-      <translation type="unfinished" />
+      <translation>%1: %2</translation>
     </message>
     <message>
       <source>Flown (local time):</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
       <source>none</source>
-      <translation type="unfinished" />
+      <translation>brak</translation>
     </message>
   </context>
   <context>
@@ -83,7 +83,7 @@
     </message>
     <message>
       <source>%1: %2</source>
-      <translation type="unfinished" />
+      <translation>%1: %2</translation>
     </message>
     <message>
       <source>Add a Folder</source>
@@ -452,7 +452,7 @@
     </message>
     <message>
       <source>feet</source>
-      <translation type="unfinished" />
+      <translation>ft</translation>
     </message>
   </context>
   <context>
@@ -467,30 +467,38 @@
     <message>
       <source>
 The same inputs and flying conditions as A.</source>
-      <translation type="unfinished" />
+      <translation>
+Te same dane wejściowe i warunki lotu co A.</translation>
     </message>
     <message>
       <source>
 tethrix-calc: nothing was added
 </source>
-      <translation type="unfinished" />
+      <translation>
+tethrix-calc: niczego nie dodano
+</translation>
     </message>
     <message>
       <source>
 {"name": </source>
-      <translation type="unfinished" />
+      <translation>
+{"name": </translation>
     </message>
     <message>
       <source>  Elevation   field elevation, feet [m], with
   Altimeter   the altimeter setting there, inHg [hPa]: the pressure altitude,
               in place of Altitude
 </source>
-      <translation type="unfinished" />
+      <translation>  Elevation   wysokość lotniska, ft [m], razem z
+  Altimeter   nastawą wysokościomierza w tym miejscu, inHg [hPa]: wysokość
+              ciśnieniowa zamiast Altitude
+</translation>
     </message>
     <message>
       <source> (--no-settings uses the built-in ones)
 </source>
-      <translation type="unfinished" />
+      <translation> (--no-settings używa wbudowanych)
+</translation>
     </message>
     <message>
       <source> (A's value, then the change from it)</source>
@@ -1169,7 +1177,42 @@ Options:
   --version   show the version
 
 </source>
-      <translation type="unfinished" />
+      <translation>Liczba linek spoza zakresu od 1 do 3 zostaje zastąpiona bliższą z tych
+wartości, tak jak w polu okna.
+
+Opcje:
+  --json      wypisuje jeden obiekt JSON ze wszystkimi wynikami w pełnej
+              dokładności; z --sweep tablicę JSON z jednym obiektem na wiersz
+  --report F  zapisuje też drukowany raport jako plik PDF F
+  --units=imperial|metric
+              jednostki danych KEY=VALUE, zakresu przebiegu i wszystkich
+              wypisywanych wyników (domyślnie imperial, niezależnie od tego,
+              co pokazuje okno); pliki danych i zapisane warunki są zawsze
+              w jednostkach imperialnych, a --json zachowuje swoje klucze
+              i dodaje "units"
+  --no-settings
+              używa wbudowanych warunków lotu zamiast zapisanych
+  --sweep KEY=FROM:TO:STEP
+              wypisuje tabelę CSV: KEY od FROM do TO co STEP (najwyżej 100000
+              wierszy) ze wszystkimi wynikami i prędkością na okrążeniu
+              w pełnej dokładności; wiersz, którego nie da się obliczyć,
+              zawiera zamiast nich komunikat
+  --hold=laptime|speed
+              co jest stałe w przebiegu długości linek (ll): czas okrążenia
+              (domyślnie; prędkość rośnie z długością) albo prędkość (czas
+              okrążenia rośnie z drogą lotu; po ll następuje kolumna "lt (s)
+              przy tej samej prędkości", a w --json "lt")
+  --compare A.TQD B.TQD
+              wypisuje oba zestawy danych i zmianę od A do B, wynik po
+              wyniku; dane KEY=VALUE dotyczą obu; z --json jeden obiekt
+              z "A", "B" i "Change", z --csv tabelę, a --report drukuje
+              B w porównaniu z A
+  --csv       z --compare: wiersze Figure,Unit,A,B,Change
+  --          każdy argument po tej opcji jest plikiem danych
+  --help      pokazuje ten tekst
+  --version   pokazuje wersję
+
+</translation>
     </message>
     <message>
       <source>A too large to show</source>
@@ -1418,7 +1461,16 @@ Options:
      combined (--sweep with --report or --compare, --hold without --sweep,
      --compare without two files)
 </source>
-      <translation type="unfinished" />
+      <translation>Kod wyjścia:
+  0  powodzenie
+  1  nie można obliczyć danych albo nie można odczytać lub zapisać pliku;
+     komunikat na standardowym wyjściu błędów podaje przyczynę, a na
+     standardowe wyjście nic nie jest wypisywane
+  2  błąd użycia: nieznany klucz lub opcja, wartość, która nie jest
+     liczbą, brakująca lub powtórzona opcja albo opcje, których nie można
+     łączyć (--sweep z --report lub --compare, --hold bez --sweep,
+     --compare bez dwóch plików)
+</translation>
     </message>
     <message>
       <source>Export the hangar</source>
@@ -1569,7 +1621,27 @@ without FILE, the window's own hangar):
   the hangar holds.
 
 </source>
-      <translation type="unfinished" />
+      <translation>Polecenia hangaru (FILE: plik hangaru, taki jak eksportują okno i strona;
+bez FILE: własny hangar okna):
+  --hangar [FILE] [--json]
+              wypisuje modele: nazwa, id, ostatni lot (UTC), liczba lotów
+  --hangar [FILE] --airplane NAME [KEY=VALUE ...] [options]
+              oblicza model (NAME: jego nazwa lub id) tak jak jego plik
+              danych; działa z nim każda z powyższych opcji oprócz --compare
+  --hangar [FILE] --add A.TQD ... [--json]
+              zapisuje każdy plik danych jako nowy model; gdy któregoś pliku
+              nie da się odczytać, nie dodaje żadnego. FILE zostaje
+              utworzony, jeśli jeszcze nie istnieje
+  --hangar [FILE] --log [NAME] [--csv|--json] [--units=imperial|metric]
+              wypisuje dziennik regulacji, od najnowszych, wszystkich modeli
+              lub modelu NAME: krótka tabela; --csv wszystkie kolumny
+              dziennika modelu NAME, tak jak eksportuje je okno; --json loty
+              tak, jak przechowuje je plik hangaru (jednostki imperialne)
+  FILE to argument po --hangar, chyba że zaczyna się od '-'. NAME, który
+  nie pasuje do żadnego modelu albo pasuje do kilku, jest błędem (kod
+  wyjścia 1), a komunikat wymienia zawartość hangaru.
+
+</translation>
     </message>
     <message>
       <source>Hold the lap time</source>
@@ -1890,7 +1962,8 @@ without FILE, the window's own hangar):
     <message>
       <source>No flights logged.
 </source>
-      <translation type="unfinished" />
+      <translation>Nie zapisano żadnych lotów.
+</translation>
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2423,7 +2496,21 @@ A file whose name contains '=' can be given after '--'.
 Keys (any letter case; numbers with '.' as decimal point; metric units
 in brackets, for --units=metric):
 </source>
-      <translation type="unfinished" />
+      <translation>Użycie: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
+                    [--report FILE.pdf]
+        tethrix-calc --sweep KEY=FROM:TO:STEP [--hold=laptime|speed] [--units=...] [--json]
+                     [FILE.TQD] [KEY=VALUE ...]
+        tethrix-calc --hangar [FILE] [--airplane NAME | --add A.TQD ... | --log [NAME]]
+Oblicza parametry regulacji modelu latającego na uwięzi. Warunki lotu są
+takie, jakie przechowuje okno (Zaawansowane &gt; Dane wejściowe), chyba że
+podano --no-settings; potem stosowany jest plik danych, tak jak w oknie
+Plik &gt; Otwórz, a na końcu dane KEY=VALUE. tethrix-calc nigdy nie zmienia
+zapisanych ustawień.
+Plik, którego nazwa zawiera '=', można podać po '--'.
+
+Klucze (dowolna wielkość liter; liczby z '.' jako separatorem dziesiętnym;
+jednostki metryczne w nawiasach, dla --units=metric):
+</translation>
     </message>
     <message>
       <source>Use as Lap Time</source>
@@ -2588,7 +2675,8 @@ in brackets, for --units=metric):
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
 </source>
-      <translation type="unfinished" />
+      <translation>kontrola krzyżowa wyjątków: sprawdzenia wykryły %u, sprzęt %u
+</translation>
     </message>
     <message>
       <source>flight </source>
@@ -2837,7 +2925,8 @@ in brackets, for --units=metric):
     <message>
       <source>tethrix-calc: nothing was added
 </source>
-      <translation type="unfinished" />
+      <translation>tethrix-calc: niczego nie dodano
+</translation>
     </message>
     <message>
       <source>tethrix-calc: stored flying conditions: </source>
@@ -2846,7 +2935,8 @@ in brackets, for --units=metric):
     <message>
       <source>tethrix-calc: unexpected error
 </source>
-      <translation type="unfinished" />
+      <translation>tethrix-calc: nieoczekiwany błąd
+</translation>
     </message>
     <message>
       <source>tethrix-calc: warning: </source>
@@ -3177,11 +3267,11 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>chart</source>
-      <translation type="unfinished" />
+      <translation>wykresu</translation>
     </message>
     <message>
       <source>table</source>
-      <translation type="unfinished" />
+      <translation>tabeli</translation>
     </message>
   </context>
   <context>

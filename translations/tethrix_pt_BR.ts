@@ -40,7 +40,7 @@
     </message>
     <message>
       <source>%1: %2</source>
-      <translation type="unfinished" />
+      <translation>%1: %2</translation>
     </message>
     <message>
       <source>Flown (local time):</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
       <source>none</source>
-      <translation type="unfinished" />
+      <translation>nenhum</translation>
     </message>
   </context>
   <context>
@@ -83,7 +83,7 @@
     </message>
     <message>
       <source>%1: %2</source>
-      <translation type="unfinished" />
+      <translation>%1: %2</translation>
     </message>
     <message>
       <source>Add a Folder</source>
@@ -452,7 +452,7 @@
     </message>
     <message>
       <source>feet</source>
-      <translation type="unfinished" />
+      <translation>pés</translation>
     </message>
   </context>
   <context>
@@ -467,30 +467,38 @@
     <message>
       <source>
 The same inputs and flying conditions as A.</source>
-      <translation type="unfinished" />
+      <translation>
+Os mesmos dados de entrada e as mesmas condições de voo de A.</translation>
     </message>
     <message>
       <source>
 tethrix-calc: nothing was added
 </source>
-      <translation type="unfinished" />
+      <translation>
+tethrix-calc: nada foi adicionado
+</translation>
     </message>
     <message>
       <source>
 {"name": </source>
-      <translation type="unfinished" />
+      <translation>
+{"name": </translation>
     </message>
     <message>
       <source>  Elevation   field elevation, feet [m], with
   Altimeter   the altimeter setting there, inHg [hPa]: the pressure altitude,
               in place of Altitude
 </source>
-      <translation type="unfinished" />
+      <translation>  Elevation   elevação do campo, pés [m], junto com
+  Altimeter   o ajuste do altímetro no local, inHg [hPa]: a altitude-pressão,
+              no lugar de Altitude
+</translation>
     </message>
     <message>
       <source> (--no-settings uses the built-in ones)
 </source>
-      <translation type="unfinished" />
+      <translation> (--no-settings usa as embutidas)
+</translation>
     </message>
     <message>
       <source> (A's value, then the change from it)</source>
@@ -1169,7 +1177,43 @@ Options:
   --version   show the version
 
 </source>
-      <translation type="unfinished" />
+      <translation>Um número de cabos fora de 1 a 3 é tomado como o mais próximo deles, como
+faz o campo da janela.
+
+Opções:
+  --json      imprime um objeto JSON com todos os valores em precisão total;
+              com --sweep, um array JSON com um objeto por linha
+  --report F  também grava o relatório impresso como o arquivo PDF F
+  --units=imperial|metric
+              as unidades das entradas KEY=VALUE, do intervalo da varredura
+              e de todos os valores impressos (padrão imperial, não importa
+              o que a janela mostre); arquivos de dados e condições salvas
+              são imperiais de qualquer forma, e --json mantém suas chaves
+              e acrescenta "units"
+  --no-settings
+              usa as condições de voo embutidas, não as salvas
+  --sweep KEY=FROM:TO:STEP
+              imprime uma tabela CSV: KEY de FROM a TO em passos de STEP (no
+              máximo 100000 linhas) com todos os valores e a velocidade de
+              volta em precisão total; uma linha que não pode ser calculada
+              traz a mensagem no lugar deles
+  --hold=laptime|speed
+              o que uma varredura do comprimento dos cabos (ll) mantém: o
+              tempo de volta (o padrão; a velocidade sobe com o comprimento)
+              ou a velocidade (o tempo de volta cresce com a trajetória; uma
+              coluna "lt (segundos) na mesma velocidade" vem depois de ll,
+              e "lt" no --json)
+  --compare A.TQD B.TQD
+              imprime os dois casos e a variação de A para B, valor por
+              valor; as entradas KEY=VALUE valem para os dois; com --json um
+              objeto com "A", "B" e "Change", com --csv uma tabela, e
+              --report imprime B comparado com A
+  --csv       com --compare: linhas Figure,Unit,A,B,Change
+  --          todo argumento depois deste é um arquivo de dados
+  --help      mostra este texto
+  --version   mostra a versão
+
+</translation>
     </message>
     <message>
       <source>A too large to show</source>
@@ -1418,7 +1462,16 @@ Options:
      combined (--sweep with --report or --compare, --hold without --sweep,
      --compare without two files)
 </source>
-      <translation type="unfinished" />
+      <translation>Código de saída:
+  0  sucesso
+  1  as entradas não podem ser calculadas, ou um arquivo não pode ser lido
+     ou gravado; a mensagem na saída de erro padrão diz por quê, e nada é
+     impresso na saída padrão
+  2  erro de uso: uma chave ou opção desconhecida, um valor que não é um
+     número, uma opção faltando ou repetida, ou opções que não podem ser
+     combinadas (--sweep com --report ou --compare, --hold sem --sweep,
+     --compare sem dois arquivos)
+</translation>
     </message>
     <message>
       <source>Export the hangar</source>
@@ -1569,7 +1622,28 @@ without FILE, the window's own hangar):
   the hangar holds.
 
 </source>
-      <translation type="unfinished" />
+      <translation>Comandos do hangar (FILE: um arquivo de hangar, como a janela e a página o
+exportam; sem FILE, o próprio hangar da janela):
+  --hangar [FILE] [--json]
+              lista os aviões: nome, id, último voo (UTC), voos
+  --hangar [FILE] --airplane NAME [KEY=VALUE ...] [options]
+              calcula um avião (NAME: o nome ou o id dele) como o arquivo de
+              dados dele seria calculado; toda opção acima, menos --compare,
+              funciona com ele
+  --hangar [FILE] --add A.TQD ... [--json]
+              salva cada arquivo de dados como um avião novo; se um arquivo
+              não puder ser lido, nenhum é adicionado. FILE é criado quando
+              ainda não existe
+  --hangar [FILE] --log [NAME] [--csv|--json] [--units=imperial|metric]
+              imprime o diário de trimagem, do mais recente ao mais antigo,
+              de todos os aviões ou do avião NAME: uma tabela curta; --csv
+              todas as colunas do diário de NAME, como a janela as exporta;
+              --json os voos como o arquivo de hangar os guarda (imperiais)
+  FILE é o argumento depois de --hangar, a menos que comece com '-'. Um NAME
+  que não corresponda a nenhum avião, ou a vários, é um erro (código de
+  saída 1) que cita o que o hangar contém.
+
+</translation>
     </message>
     <message>
       <source>Hold the lap time</source>
@@ -1890,7 +1964,8 @@ without FILE, the window's own hangar):
     <message>
       <source>No flights logged.
 </source>
-      <translation type="unfinished" />
+      <translation>Nenhum voo registrado.
+</translation>
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2423,7 +2498,21 @@ A file whose name contains '=' can be given after '--'.
 Keys (any letter case; numbers with '.' as decimal point; metric units
 in brackets, for --units=metric):
 </source>
-      <translation type="unfinished" />
+      <translation>Uso: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
+                 [--report FILE.pdf]
+     tethrix-calc --sweep KEY=FROM:TO:STEP [--hold=laptime|speed] [--units=...] [--json]
+                  [FILE.TQD] [KEY=VALUE ...]
+     tethrix-calc --hangar [FILE] [--airplane NAME | --add A.TQD ... | --log [NAME]]
+Calcula os valores de trimagem de um aeromodelo de voo circular controlado.
+As condições de voo são as que a janela guarda (Avançado &gt; Entrada de dados),
+a menos que se use --no-settings; depois se aplica um arquivo de dados, como
+faz Arquivo &gt; Abrir na janela, e então as entradas KEY=VALUE. O tethrix-calc
+nunca altera as configurações salvas.
+Um arquivo cujo nome contém '=' pode ser informado depois de '--'.
+
+Chaves (maiúsculas ou minúsculas; números com '.' como separador decimal;
+unidades métricas entre colchetes, para --units=metric):
+</translation>
     </message>
     <message>
       <source>Use as Lap Time</source>
@@ -2588,7 +2677,8 @@ in brackets, for --units=metric):
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
 </source>
-      <translation type="unfinished" />
+      <translation>verificação cruzada de exceções: as verificações acharam %u, o hardware %u
+</translation>
     </message>
     <message>
       <source>flight </source>
@@ -2837,7 +2927,8 @@ in brackets, for --units=metric):
     <message>
       <source>tethrix-calc: nothing was added
 </source>
-      <translation type="unfinished" />
+      <translation>tethrix-calc: nada foi adicionado
+</translation>
     </message>
     <message>
       <source>tethrix-calc: stored flying conditions: </source>
@@ -2846,7 +2937,8 @@ in brackets, for --units=metric):
     <message>
       <source>tethrix-calc: unexpected error
 </source>
-      <translation type="unfinished" />
+      <translation>tethrix-calc: erro inesperado
+</translation>
     </message>
     <message>
       <source>tethrix-calc: warning: </source>
@@ -3177,11 +3269,11 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>chart</source>
-      <translation type="unfinished" />
+      <translation>o gráfico</translation>
     </message>
     <message>
       <source>table</source>
-      <translation type="unfinished" />
+      <translation>a tabela</translation>
     </message>
   </context>
   <context>

@@ -40,7 +40,7 @@
     </message>
     <message>
       <source>%1: %2</source>
-      <translation type="unfinished" />
+      <translation>%1: %2</translation>
     </message>
     <message>
       <source>Flown (local time):</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
       <source>none</source>
-      <translation type="unfinished" />
+      <translation>нет</translation>
     </message>
   </context>
   <context>
@@ -83,7 +83,7 @@
     </message>
     <message>
       <source>%1: %2</source>
-      <translation type="unfinished" />
+      <translation>%1: %2</translation>
     </message>
     <message>
       <source>Add a Folder</source>
@@ -452,7 +452,7 @@
     </message>
     <message>
       <source>feet</source>
-      <translation type="unfinished" />
+      <translation>фут.</translation>
     </message>
   </context>
   <context>
@@ -467,30 +467,38 @@
     <message>
       <source>
 The same inputs and flying conditions as A.</source>
-      <translation type="unfinished" />
+      <translation>
+Те же входные данные и условия полёта, что и у A.</translation>
     </message>
     <message>
       <source>
 tethrix-calc: nothing was added
 </source>
-      <translation type="unfinished" />
+      <translation>
+tethrix-calc: ничего не добавлено
+</translation>
     </message>
     <message>
       <source>
 {"name": </source>
-      <translation type="unfinished" />
+      <translation>
+{"name": </translation>
     </message>
     <message>
       <source>  Elevation   field elevation, feet [m], with
   Altimeter   the altimeter setting there, inHg [hPa]: the pressure altitude,
               in place of Altitude
 </source>
-      <translation type="unfinished" />
+      <translation>  Elevation   высота площадки, футы [m], вместе с
+  Altimeter   установкой высотомера на ней, inHg [hPa]: барометрическая
+              высота вместо Altitude
+</translation>
     </message>
     <message>
       <source> (--no-settings uses the built-in ones)
 </source>
-      <translation type="unfinished" />
+      <translation> (с --no-settings используются встроенные)
+</translation>
     </message>
     <message>
       <source> (A's value, then the change from it)</source>
@@ -1169,7 +1177,42 @@ Options:
   --version   show the version
 
 </source>
-      <translation type="unfinished" />
+      <translation>Число корд вне диапазона от 1 до 3 заменяется ближайшим из них, как это
+делает поле в окне.
+
+Параметры:
+  --json      вывести один объект JSON со всеми величинами с полной точностью;
+              с --sweep — массив JSON, по одному объекту на строку
+  --report F  также записать печатный отчёт в PDF-файл F
+  --units=imperial|metric
+              единицы входных данных KEY=VALUE, диапазона перебора и всех
+              выводимых величин (по умолчанию imperial, что бы ни показывало
+              окно); файлы данных и сохранённые условия в любом случае
+              в имперских единицах, а --json сохраняет свои ключи
+              и добавляет "units"
+  --no-settings
+              использовать встроенные условия полёта, а не сохранённые
+  --sweep KEY=FROM:TO:STEP
+              вывести таблицу CSV: KEY от FROM до TO с шагом STEP (не более
+              100000 строк) со всеми величинами и скоростью на круге
+              с полной точностью; в строке, которую нельзя рассчитать,
+              вместо них стоит сообщение
+  --hold=laptime|speed
+              что сохраняет перебор длины корд (ll): время круга
+              (по умолчанию; скорость растёт вместе с длиной) или скорость
+              (время круга растёт вместе с траекторией полёта; после ll идёт
+              столбец "lt (seconds) at the same speed", а в --json — "lt")
+  --compare A.TQD B.TQD
+              вывести оба варианта и изменение от A к B, величину
+              за величиной; входные данные KEY=VALUE применяются к обоим;
+              с --json — один объект с "A", "B" и "Change", с --csv —
+              таблица, а --report печатает B в сравнении с A
+  --csv       с --compare: строки Figure,Unit,A,B,Change
+  --          все аргументы после этого — файлы данных
+  --help      показать этот текст
+  --version   показать версию
+
+</translation>
     </message>
     <message>
       <source>A too large to show</source>
@@ -1418,7 +1461,16 @@ Options:
      combined (--sweep with --report or --compare, --hold without --sweep,
      --compare without two files)
 </source>
-      <translation type="unfinished" />
+      <translation>Код выхода:
+  0  успех
+  1  входные данные нельзя рассчитать или файл не удаётся прочитать
+     или записать; сообщение в стандартном потоке ошибок объясняет
+     причину, а в стандартный вывод ничего не выводится
+  2  ошибка вызова: неизвестный ключ или параметр, значение, которое
+     не является числом, отсутствующий или повторённый параметр или
+     несовместимые параметры (--sweep с --report или --compare, --hold
+     без --sweep, --compare без двух файлов)
+</translation>
     </message>
     <message>
       <source>Export the hangar</source>
@@ -1569,7 +1621,28 @@ without FILE, the window's own hangar):
   the hangar holds.
 
 </source>
-      <translation type="unfinished" />
+      <translation>Команды ангара (FILE — файл ангара, как его экспортируют окно и страница;
+без FILE — собственный ангар окна):
+  --hangar [FILE] [--json]
+              список моделей: название, id, последний полёт (UTC), полёты
+  --hangar [FILE] --airplane NAME [KEY=VALUE ...] [параметры]
+              рассчитать модель (NAME — её название или id) так же, как
+              её файл данных; с ней работают все параметры выше, кроме
+              --compare
+  --hangar [FILE] --add A.TQD ... [--json]
+              сохранить каждый файл данных как новую модель; если какой-то
+              файл не читается, не добавляется ни одна. FILE создаётся,
+              если его ещё нет
+  --hangar [FILE] --log [NAME] [--csv|--json] [--units=imperial|metric]
+              вывести журнал полётов, сначала новые, всех моделей или
+              модели NAME: краткая таблица; --csv — все столбцы журнала
+              NAME, как его экспортирует окно; --json — полёты в том виде,
+              в каком их хранит файл ангара (в имперских единицах)
+  FILE — аргумент после --hangar, если он не начинается с '-'. Если NAME
+  не подходит ни к одной модели или подходит к нескольким, это ошибка
+  (код выхода 1), и в сообщении перечислено, что есть в ангаре.
+
+</translation>
     </message>
     <message>
       <source>Hold the lap time</source>
@@ -1890,7 +1963,8 @@ without FILE, the window's own hangar):
     <message>
       <source>No flights logged.
 </source>
-      <translation type="unfinished" />
+      <translation>Записанных полётов нет.
+</translation>
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2423,7 +2497,21 @@ A file whose name contains '=' can be given after '--'.
 Keys (any letter case; numbers with '.' as decimal point; metric units
 in brackets, for --units=metric):
 </source>
-      <translation type="unfinished" />
+      <translation>Вызов: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
+                   [--report FILE.pdf]
+       tethrix-calc --sweep KEY=FROM:TO:STEP [--hold=laptime|speed] [--units=...] [--json]
+                    [FILE.TQD] [KEY=VALUE ...]
+       tethrix-calc --hangar [FILE] [--airplane NAME | --add A.TQD ... | --log [NAME]]
+Рассчитывает параметры регулировки кордовой модели самолёта. Условия полёта
+берутся те, что хранит окно (Дополнительно &gt; Ввод данных), если не задан
+--no-settings; затем применяется файл данных, как при «Файл &gt; Открыть»
+в окне, и после него входные данные KEY=VALUE. tethrix-calc никогда
+не меняет сохранённые настройки.
+Файл, в имени которого есть '=', можно указать после '--'.
+
+Ключи (регистр букв любой; в числах десятичная точка '.'; метрические
+единицы в скобках, для --units=metric):
+</translation>
     </message>
     <message>
       <source>Use as Lap Time</source>
@@ -2588,7 +2676,8 @@ in brackets, for --units=metric):
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
 </source>
-      <translation type="unfinished" />
+      <translation>сверка ошибок вычислений: проверки нашли %u, процессор %u
+</translation>
     </message>
     <message>
       <source>flight </source>
@@ -2837,7 +2926,8 @@ in brackets, for --units=metric):
     <message>
       <source>tethrix-calc: nothing was added
 </source>
-      <translation type="unfinished" />
+      <translation>tethrix-calc: ничего не добавлено
+</translation>
     </message>
     <message>
       <source>tethrix-calc: stored flying conditions: </source>
@@ -2846,7 +2936,8 @@ in brackets, for --units=metric):
     <message>
       <source>tethrix-calc: unexpected error
 </source>
-      <translation type="unfinished" />
+      <translation>tethrix-calc: непредвиденная ошибка
+</translation>
     </message>
     <message>
       <source>tethrix-calc: warning: </source>
@@ -3177,11 +3268,11 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>chart</source>
-      <translation type="unfinished" />
+      <translation>график</translation>
     </message>
     <message>
       <source>table</source>
-      <translation type="unfinished" />
+      <translation>таблицу</translation>
     </message>
   </context>
   <context>

@@ -40,7 +40,7 @@
     </message>
     <message>
       <source>%1: %2</source>
-      <translation type="unfinished" />
+      <translation>%1: %2</translation>
     </message>
     <message>
       <source>Flown (local time):</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
       <source>none</source>
-      <translation type="unfinished" />
+      <translation>немає</translation>
     </message>
   </context>
   <context>
@@ -83,7 +83,7 @@
     </message>
     <message>
       <source>%1: %2</source>
-      <translation type="unfinished" />
+      <translation>%1: %2</translation>
     </message>
     <message>
       <source>Add a Folder</source>
@@ -452,7 +452,7 @@
     </message>
     <message>
       <source>feet</source>
-      <translation type="unfinished" />
+      <translation>фут.</translation>
     </message>
   </context>
   <context>
@@ -467,30 +467,38 @@
     <message>
       <source>
 The same inputs and flying conditions as A.</source>
-      <translation type="unfinished" />
+      <translation>
+Ті самі вхідні дані й умови польоту, що й у A.</translation>
     </message>
     <message>
       <source>
 tethrix-calc: nothing was added
 </source>
-      <translation type="unfinished" />
+      <translation>
+tethrix-calc: нічого не додано
+</translation>
     </message>
     <message>
       <source>
 {"name": </source>
-      <translation type="unfinished" />
+      <translation>
+{"name": </translation>
     </message>
     <message>
       <source>  Elevation   field elevation, feet [m], with
   Altimeter   the altimeter setting there, inHg [hPa]: the pressure altitude,
               in place of Altitude
 </source>
-      <translation type="unfinished" />
+      <translation>  Elevation   висота майданчика, фути [m], разом з
+  Altimeter   установкою висотоміра на ньому, inHg [hPa]: барометрична
+              висота замість Altitude
+</translation>
     </message>
     <message>
       <source> (--no-settings uses the built-in ones)
 </source>
-      <translation type="unfinished" />
+      <translation> (з --no-settings використовуються вбудовані)
+</translation>
     </message>
     <message>
       <source> (A's value, then the change from it)</source>
@@ -1169,7 +1177,42 @@ Options:
   --version   show the version
 
 </source>
-      <translation type="unfinished" />
+      <translation>Кількість корд поза діапазоном від 1 до 3 замінюється найближчою з них,
+як це робить поле у вікні.
+
+Параметри:
+  --json      вивести один об'єкт JSON з усіма величинами з повною точністю;
+              з --sweep — масив JSON, по одному об'єкту на рядок
+  --report F  також записати друкований звіт у PDF-файл F
+  --units=imperial|metric
+              одиниці вхідних даних KEY=VALUE, діапазону перебору й усіх
+              виведених величин (типово imperial, хоч би що показувало
+              вікно); файли даних і збережені умови в будь-якому разі
+              в імперських одиницях, а --json зберігає свої ключі
+              і додає "units"
+  --no-settings
+              використати вбудовані умови польоту, а не збережені
+  --sweep KEY=FROM:TO:STEP
+              вивести таблицю CSV: KEY від FROM до TO з кроком STEP
+              (щонайбільше 100000 рядків) з усіма величинами й швидкістю
+              на колі з повною точністю; у рядку, який не можна
+              розрахувати, замість них стоїть повідомлення
+  --hold=laptime|speed
+              що зберігає перебір довжини корд (ll): час кола (типово;
+              швидкість зростає разом з довжиною) або швидкість (час кола
+              зростає разом з траєкторією польоту; після ll іде стовпець
+              "lt (seconds) at the same speed", а в --json — "lt")
+  --compare A.TQD B.TQD
+              вивести обидва варіанти й зміну від A до B, величину
+              за величиною; вхідні дані KEY=VALUE застосовуються до обох;
+              з --json — один об'єкт з "A", "B" і "Change", з --csv —
+              таблиця, а --report друкує B у порівнянні з A
+  --csv       з --compare: рядки Figure,Unit,A,B,Change
+  --          усі аргументи після цього — файли даних
+  --help      показати цей текст
+  --version   показати версію
+
+</translation>
     </message>
     <message>
       <source>A too large to show</source>
@@ -1418,7 +1461,16 @@ Options:
      combined (--sweep with --report or --compare, --hold without --sweep,
      --compare without two files)
 </source>
-      <translation type="unfinished" />
+      <translation>Код виходу:
+  0  успіх
+  1  вхідні дані не можна розрахувати або файл не вдається прочитати
+     чи записати; повідомлення в стандартному потоці помилок пояснює
+     причину, а в стандартний вивід нічого не виводиться
+  2  помилка виклику: невідомий ключ або параметр, значення, яке
+     не є числом, відсутній або повторений параметр чи несумісні
+     параметри (--sweep з --report або --compare, --hold без --sweep,
+     --compare без двох файлів)
+</translation>
     </message>
     <message>
       <source>Export the hangar</source>
@@ -1569,7 +1621,29 @@ without FILE, the window's own hangar):
   the hangar holds.
 
 </source>
-      <translation type="unfinished" />
+      <translation>Команди ангара (FILE — файл ангара, як його експортують вікно й сторінка;
+без FILE — власний ангар вікна):
+  --hangar [FILE] [--json]
+              список моделей: назва, id, останній політ (UTC), польоти
+  --hangar [FILE] --airplane NAME [KEY=VALUE ...] [параметри]
+              розрахувати модель (NAME — її назва або id) так само, як
+              її файл даних; з нею працюють усі параметри вище, крім
+              --compare
+  --hangar [FILE] --add A.TQD ... [--json]
+              зберегти кожен файл даних як нову модель; якщо якийсь файл
+              не читається, не додається жодна. FILE створюється, якщо
+              його ще немає
+  --hangar [FILE] --log [NAME] [--csv|--json] [--units=imperial|metric]
+              вивести журнал польотів, спершу нові, усіх моделей або
+              моделі NAME: коротка таблиця; --csv — усі стовпці журналу
+              NAME, як його експортує вікно; --json — польоти в тому
+              вигляді, у якому їх зберігає файл ангара (в імперських
+              одиницях)
+  FILE — аргумент після --hangar, якщо він не починається з '-'. Якщо NAME
+  не відповідає жодній моделі або відповідає кільком, це помилка
+  (код виходу 1), і в повідомленні перелічено, що є в ангарі.
+
+</translation>
     </message>
     <message>
       <source>Hold the lap time</source>
@@ -1890,7 +1964,8 @@ without FILE, the window's own hangar):
     <message>
       <source>No flights logged.
 </source>
-      <translation type="unfinished" />
+      <translation>Записаних польотів немає.
+</translation>
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2423,7 +2498,21 @@ A file whose name contains '=' can be given after '--'.
 Keys (any letter case; numbers with '.' as decimal point; metric units
 in brackets, for --units=metric):
 </source>
-      <translation type="unfinished" />
+      <translation>Виклик: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
+                    [--report FILE.pdf]
+        tethrix-calc --sweep KEY=FROM:TO:STEP [--hold=laptime|speed] [--units=...] [--json]
+                     [FILE.TQD] [KEY=VALUE ...]
+        tethrix-calc --hangar [FILE] [--airplane NAME | --add A.TQD ... | --log [NAME]]
+Розраховує параметри регулювання кордової моделі літака. Умови польоту
+беруться ті, що зберігає вікно (Додатково &gt; Введення даних), якщо не задано
+--no-settings; далі застосовується файл даних, як у вікні «Файл &gt; Відкрити»,
+а після нього вхідні дані KEY=VALUE. tethrix-calc ніколи не змінює
+збережених налаштувань.
+Файл, у назві якого є '=', можна вказати після '--'.
+
+Ключі (регістр літер будь-який; у числах десяткова крапка '.'; метричні
+одиниці в дужках, для --units=metric):
+</translation>
     </message>
     <message>
       <source>Use as Lap Time</source>
@@ -2588,7 +2677,8 @@ in brackets, for --units=metric):
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
 </source>
-      <translation type="unfinished" />
+      <translation>звірка помилок обчислень: перевірки знайшли %u, процесор %u
+</translation>
     </message>
     <message>
       <source>flight </source>
@@ -2837,7 +2927,8 @@ in brackets, for --units=metric):
     <message>
       <source>tethrix-calc: nothing was added
 </source>
-      <translation type="unfinished" />
+      <translation>tethrix-calc: нічого не додано
+</translation>
     </message>
     <message>
       <source>tethrix-calc: stored flying conditions: </source>
@@ -2846,7 +2937,8 @@ in brackets, for --units=metric):
     <message>
       <source>tethrix-calc: unexpected error
 </source>
-      <translation type="unfinished" />
+      <translation>tethrix-calc: неочікувана помилка
+</translation>
     </message>
     <message>
       <source>tethrix-calc: warning: </source>
@@ -3177,11 +3269,11 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>chart</source>
-      <translation type="unfinished" />
+      <translation>графік</translation>
     </message>
     <message>
       <source>table</source>
-      <translation type="unfinished" />
+      <translation>таблицю</translation>
     </message>
   </context>
   <context>

@@ -15,6 +15,7 @@ static void EnsureHelpResources()
 {
     static const bool registered = [] {
         Q_INIT_RESOURCE(help);
+        Q_INIT_RESOURCE(help_languages);
         return true;
     }();
     (void)registered;

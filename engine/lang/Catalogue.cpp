@@ -99,6 +99,7 @@ std::string Catalogue::Read(const std::string &text)
     language = "en";
     texts.clear();
     templates.clear();
+    counted.clear();
     int number = 0;
     for (const std::string &line : Split(text, '\n')) {
         ++number;
@@ -131,6 +132,9 @@ std::string Catalogue::Read(const std::string &text)
         }
         if (!t.argumentOf.empty())
             templates.push_back(std::move(t));
+        else if (const size_t n = english.find("%n");
+                 n != std::string::npos && english.find("%n", n + 2) == std::string::npos)
+            counted.push_back({english.substr(0, n), english.substr(n + 2), &translation});
     }
     const auto literal = [](const Template &t) {
         size_t n = 0;
@@ -178,6 +182,8 @@ std::string Catalogue::Translate(const std::string &english) const
 {
     if (const auto found = texts.find(english); found != texts.end())
         return found->second.front();
+    if (std::string out; TranslateCount(english, out))
+        return out;
     for (const Template &t : templates) {
         if (english.compare(0, t.parts[0].size(), t.parts[0]) != 0)
             continue;
@@ -186,6 +192,27 @@ std::string Catalogue::Translate(const std::string &english) const
             return Fill(t, args);
     }
     return english;
+}
+
+bool Catalogue::TranslateCount(const std::string &english, std::string &out) const
+{
+    for (const Counted &c : counted) {
+        if (english.size() <= c.before.size() + c.after.size() || english.compare(0, c.before.size(), c.before) != 0 ||
+            english.compare(english.size() - c.after.size(), c.after.size(), c.after) != 0)
+            continue;
+        const std::string number = english.substr(c.before.size(), english.size() - c.before.size() - c.after.size());
+        if (number.empty() || number.size() > 18 || number.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        long long n = 0;
+        for (const char digit : number)
+            n = n * 10 + (digit - '0');
+        const size_t form = static_cast<size_t>(PluralForm(language, n));
+        out = (*c.forms)[std::min(form, c.forms->size() - 1)];
+        for (size_t at; (at = out.find("%n")) != std::string::npos;)
+            out.replace(at, 2, number);
+        return true;
+    }
+    return false;
 }
 
 std::string Catalogue::Count(const std::string &english, long long n) const

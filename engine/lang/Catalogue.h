@@ -53,12 +53,19 @@ private:
         std::vector<int> argumentOf;     // which argument each place between them takes (0: %1)
         const std::string *translation;
     };
+    // A text with %n (and no %1 …): the text around the number, and its forms.
+    struct Counted {
+        std::string before, after;
+        const std::vector<std::string> *forms;
+    };
+    bool TranslateCount(const std::string &english, std::string &out) const;
     std::string Fill(const Template &t, const std::vector<std::string> &args) const;
     bool Match(const Template &t, const std::string &text, size_t at, size_t slot,
                std::vector<std::string> &args) const;
     std::string language = "en";
     std::unordered_map<std::string, std::vector<std::string>> texts;
     std::vector<Template> templates;
+    std::vector<Counted> counted;
 };
 
 }  // namespace lang

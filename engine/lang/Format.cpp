@@ -19,4 +19,12 @@ std::string Format(const char *templ, std::initializer_list<std::string> args)
     return out;
 }
 
+std::string Plural(long long n, const char *one, const char *many)
+{
+    std::string text = n == 1 ? one : many;
+    for (size_t at; (at = text.find("%n")) != std::string::npos;)
+        text.replace(at, 2, std::to_string(n));
+    return text;
+}
+
 }  // namespace lang

@@ -13,5 +13,9 @@ namespace lang {
 
 // templ with %1 … %9 replaced by args (a %k without its argument is kept).
 std::string Format(const char *templ, std::initializer_list<std::string> args);
+// A count in English: one when n is 1, else many, with n in place of %n
+// ("%n flight", "%n flights"). The catalogue holds both under the forms of
+// each language, so that "2 flights" becomes the form 2 takes there.
+std::string Plural(long long n, const char *one, const char *many);
 
 }  // namespace lang
