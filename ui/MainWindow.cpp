@@ -179,7 +179,8 @@ void MainWindow::ShowFigures()
     comparisonColumn->setVisible(edited.HasA());
     comparisonColumn->updateGeometry();
     SetWrappedText(comparedWith, Said(edited.ComparisonSummary()));
-    lapSpeedLine->setText(edited.Figures()[0].value ? SaidFigure(edited.LapSpeedText()) : QString());  // once calculated
+    // Once calculated.
+    lapSpeedLine->setText(edited.Figures()[0].value ? SaidFigure(edited.LapSpeedText()) : QString());
     clearA->setEnabled(edited.HasA());
     QStringList notes;
     for (const InputNote &note : edited.Notes())
