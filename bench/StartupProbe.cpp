@@ -1,8 +1,10 @@
-// Started by StartupBench: starts the program's main window ("main") as the
-// program does, shows it and quits at once.
+// Started by StartupBench: starts the program's main window as the program
+// does, in English ("main") or with the German catalogues installed ("de"),
+// shows it and quits at once.
 #include "ProbeSignal.h"
 #include "MainWindow.h"
 #include "Seams.h"
+#include "WindowLanguage.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -18,6 +20,8 @@ int main(int argc, char **argv)
     QApplication::setOrganizationName("Brelm");
     QApplication::setApplicationName("Tethrix");
     UiSeams().message = [](QWidget *, const QString &, const QString &, QMessageBox::Icon, const QString &) {};
+    if (argc > 1 && std::strcmp(argv[1], "de") == 0)
+        InstallLanguage(QStringLiteral("de"));
     auto w = std::make_unique<MainWindow>();
     w->show();
     QCoreApplication::processEvents();

@@ -43,6 +43,11 @@ const ConditionRow ClassicRows[ClassicConditionCount] = {
     {"HndlLngthLabel", "TempLbl", 101}, {"WtLabel", "PreasLbl", 129},       {"LapTmeLabel", "uLapTimLbl", 157},
 };
 
+// The buttons' texts, left to right.
+const char *const ButtonTexts[] = {QT_TRANSLATE_NOOP("ConditionsDialog", "&Defaults"),
+                                   QT_TRANSLATE_NOOP("ConditionsDialog", "&Save"),
+                                   QT_TRANSLATE_NOOP("ConditionsDialog", "&Cancel")};
+
 const InputKey &ConditionKey(int row) { return InputKeys[FirstConditionKey + row]; }
 
 int ConditionRowOf(const char *key)
@@ -61,7 +66,7 @@ bool ClassicFits(const QWidget &dialog, double f)
     const QFontMetrics metrics(dialog.font());
     QStyle *style = dialog.style();
     for (int i = 0; i < ClassicConditionCount; ++i)
-        if (metrics.horizontalAdvance(ConditionsDialog::tr(ConditionKey(i).caption)) > (CaptionRight - CaptionLeft) * f)
+        if (metrics.horizontalAdvance(Said(ConditionKey(i).caption)) > (CaptionRight - CaptionLeft) * f)
             return false;
     QStyleOptionFrame field;
     field.initFrom(&dialog);
@@ -75,7 +80,7 @@ bool ClassicFits(const QWidget &dialog, double f)
     button.initFrom(&dialog);
     button.rect = QRect(0, 0, qRound(ButtonSize.width() * f), qRound(ButtonSize.height() * f));
     const QRect room = style->subElementRect(QStyle::SE_PushButtonContents, &button);
-    for (const char *caption : {"&Defaults", "&Save", "&Cancel"}) {
+    for (const char *caption : ButtonTexts) {
         const QSize need = metrics.size(Qt::TextShowMnemonic, ConditionsDialog::tr(caption));
         if (need.width() > room.width() || need.height() > room.height())
             return false;
@@ -104,16 +109,14 @@ ConditionsDialog::ConditionsDialog(MainWindow &owner, QWidget *parent) : QDialog
     auto at = [f](int x, int y, int w, int h) {
         return QRect(qRound(x * f), qRound(y * f), qRound(w * f), qRound(h * f));
     };
-    auto unitText = [this](const InputKey &key) {
-        return QString::fromStdString(ShownUnit(key.measure, form.units(), key.fieldUnit));
-    };
+    auto unitText = [this](const InputKey &key) { return Said(ShownUnit(key.measure, form.units(), key.fieldUnit)); };
 
     // The classic dialog: six rows, the hint, the bar and the three buttons
     // where they have always been.
     for (int i = 0; i < ClassicConditionCount; ++i) {
         const ConditionRow &r = ClassicRows[i];
         const InputKey &key = ConditionKey(i);
-        auto *caption = new QLabel(tr(key.caption), this);
+        auto *caption = new QLabel(Said(key.caption), this);
         caption->setObjectName(r.captionName);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         caption->setGeometry(at(CaptionLeft, r.top, CaptionRight - CaptionLeft, RowHeight));
@@ -135,10 +138,14 @@ ConditionsDialog::ConditionsDialog(MainWindow &owner, QWidget *parent) : QDialog
     bar->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     bar->setGeometry(at(1, 216, 345, 4));
 
-    const struct { const char *name, *text; int left; void (ConditionsDialog::*handler)(); } buttons[] = {
-        {"DefaultsBtn", "&Defaults", 23, &ConditionsDialog::Defaults},
-        {"SaveBtn", "&Save", 136, &ConditionsDialog::Save},
-        {"ClxclBtn", "&Cancel", 249, &ConditionsDialog::Cancel},
+    const struct {
+        const char *name, *text;
+        int left;
+        void (ConditionsDialog::*handler)();
+    } buttons[] = {
+        {"DefaultsBtn", ButtonTexts[0], 23, &ConditionsDialog::Defaults},
+        {"SaveBtn", ButtonTexts[1], 136, &ConditionsDialog::Save},
+        {"ClxclBtn", ButtonTexts[2], 249, &ConditionsDialog::Cancel},
     };
     QWidget *previous = fields[ClassicConditionCount - 1];
     for (int i = 0; i + 1 < ClassicConditionCount; ++i)
@@ -194,11 +201,11 @@ ConditionsDialog::ConditionsDialog(MainWindow &owner, QWidget *parent) : QDialog
     auto *from = new QLabel(tr("Pressure altitude from the field:"), added);
     from->setObjectName("FromTheField");
     grid->addWidget(from, row++, 0, 1, 5);
-    const bool metric = form.units() == DisplayUnits::Metric;
     elevation = new QLineEdit(added);
-    addRow(tr("Field Elevation"), "FieldElevation", elevation, metric ? "m" : "feet");
+    addRow(tr("Field Elevation"), "FieldElevation", elevation, Said(ShownUnit(Measure::Length, form.units(), "feet")));
     altimeter = new QLineEdit(added);
-    addRow(tr("Altimeter Setting"), "AltimeterSetting", altimeter, metric ? "hPa" : "in/Hg");
+    addRow(tr("Altimeter Setting"), "AltimeterSetting", altimeter,
+           Said(ShownUnit(Measure::Pressure, form.units(), "in/Hg")));
     auto *fill = new QPushButton(tr("&Fill"), added);
     fill->setObjectName("FillAltitude");
     fill->setToolTip(tr("Fill Preasure Altitude from the field elevation and the altimeter setting"));
@@ -305,9 +312,9 @@ void ConditionsDialog::Save()
     accept();
     if (!others.isEmpty())
         UiSeams().message(parentWidget(), QStringLiteral("Tethrix"),
-                          QStringLiteral("Another Tethrix window saved %1 since this one read the settings: "
-                                         "that is kept, and in force here too.")
-                              .arg(others.join(", ")),
+                          tr("Another Tethrix window saved %1 since this one read the settings: "
+                             "that is kept, and in force here too.")
+                              .arg(Said(others.join(", "))),
                           QMessageBox::Information, QString());
 }
 

@@ -1,4 +1,5 @@
 #include "FlightDialog.h"
+#include "WindowLanguage.h"
 
 #include "WindowWidgets.h"
 
@@ -23,13 +24,13 @@ namespace {
 const struct {
     const char *name, *caption;
 } Fields[FlightDialog::FieldCount] = {
-    {"LapTimeMeasured", "Lap Time Measured (seconds):"},
-    {"FlightEngine", "Engine:"},
-    {"FlightProp", "Prop:"},
-    {"FlightFuel", "Fuel:"},
-    {"FlightSetting", "Needle or Timer Setting:"},
-    {"FlightHandleSpacing", "Handle Spacing:"},
-    {"FlightTipWeight", "Tip Weight:"},
+    {"LapTimeMeasured", QT_TRANSLATE_NOOP("FlightDialog", "Lap Time Measured (seconds):")},
+    {"FlightEngine", QT_TRANSLATE_NOOP("FlightDialog", "Engine:")},
+    {"FlightProp", QT_TRANSLATE_NOOP("FlightDialog", "Prop:")},
+    {"FlightFuel", QT_TRANSLATE_NOOP("FlightDialog", "Fuel:")},
+    {"FlightSetting", QT_TRANSLATE_NOOP("FlightDialog", "Needle or Timer Setting:")},
+    {"FlightHandleSpacing", QT_TRANSLATE_NOOP("FlightDialog", "Handle Spacing:")},
+    {"FlightTipWeight", QT_TRANSLATE_NOOP("FlightDialog", "Tip Weight:")},
 };
 
 std::string Flight::*const Texts[FlightDialog::FieldCount - 1] = {
@@ -59,7 +60,7 @@ FlightDialog::FlightDialog(const Flight &flight, DisplayUnits units, char decima
     const std::vector<LogCell> cells = LogRow(flight, units, decimalSeparator);
     QStringList shown;
     for (int c : {1 + int(FindInputKey("lt") - InputKeys), LogFirstFigureColumn + FigureIndex("LineTension")})
-        shown << tr("%1: %2").arg(Text(columns[c].title), cells[c].text.empty() ? tr("none") : Text(cells[c].text));
+        shown << tr("%1: %2").arg(Said(columns[c].title), cells[c].text.empty() ? tr("none") : Text(cells[c].text));
     calculated->setText(tr("%1 as calculated: %2").arg(Text(flight.inputs.Name()), shown.join(QStringLiteral("; "))));
     layout->addWidget(calculated);
 
@@ -105,6 +106,6 @@ QString FlightDialog::Take(Flight &flight) const
         flight.*Texts[i - 1] = fields[i]->text().toStdString();
     flight.notes = notes->toPlainText().toStdString();
     if (const std::string why = CheckFlight(flight); !why.empty())
-        return Text(why);
+        return Said(why);
     return QString();
 }

@@ -1,4 +1,5 @@
 #include "HangarDialog.h"
+#include "WindowLanguage.h"
 
 #include "FlightDialog.h"
 #include "HangarTexts.h"
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QUuid>
 #include <QVBoxLayout>
@@ -32,6 +34,7 @@
 namespace {
 
 const QString HangarFileFilter = QStringLiteral("Tethrix Hangar File (*.json)");
+constexpr int ListMinimumWidth = 380;  // the airplanes' list at the classic font
 
 // Sorted by the value kept beside the text: the flight counts as numbers,
 // the times as the UTC texts they are shown from.
@@ -85,7 +88,7 @@ HangarDialog::HangarDialog(MainWindow &window, const QString &storePath)
     list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     list->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     list->header()->setStretchLastSection(false);
-    list->setMinimumWidth(380);
+    list->setMinimumWidth(ListMinimumWidth);
     connect(list, &QTreeWidget::itemSelectionChanged, this, [this] { ShowSelection(); });
     connect(list, &QTreeWidget::itemDoubleClicked, this, [this] { Guarded(this, [&] { OpenSelected(); }); });
     auto *left = new QVBoxLayout;
@@ -107,21 +110,29 @@ HangarDialog::HangarDialog(MainWindow &window, const QString &storePath)
         void (HangarDialog::*act)();
         bool writes, selection;
     } actions[] = {
-        {"OpenAirplaneBtn", "&Open", "Open the selected airplane in the window's fields", &HangarDialog::OpenSelected, false, true},
-        {"KeepNewBtn", "&Keep as New", "Keep the window's case, with the notes typed, as a new airplane", &HangarDialog::KeepAsNew, true, false},
-        {"KeepOverBtn", "Keep O&ver", "Keep the window's case over the airplane open in it", &HangarDialog::KeepOver, true, false},
+        {"OpenAirplaneBtn", QT_TR_NOOP("&Open"), QT_TR_NOOP("Open the selected airplane in the window's fields"),
+         &HangarDialog::OpenSelected, false, true},
+        {"KeepNewBtn", QT_TR_NOOP("&Keep as New"),
+         QT_TR_NOOP("Keep the window's case, with the notes typed, as a new airplane"), &HangarDialog::KeepAsNew, true,
+         false},
+        {"KeepOverBtn", QT_TR_NOOP("Keep O&ver"), QT_TR_NOOP("Keep the window's case over the airplane open in it"),
+         &HangarDialog::KeepOver, true, false},
         {nullptr, nullptr, nullptr, nullptr, false, false},
-        {"RenameBtn", "&Rename...", "", &HangarDialog::RenameSelected, true, true},
-        {"DuplicateBtn", "D&uplicate...", "", &HangarDialog::DuplicateSelected, true, true},
-        {"DeleteBtn", "&Delete...", "", &HangarDialog::DeleteSelected, true, true},
+        {"RenameBtn", QT_TR_NOOP("&Rename..."), "", &HangarDialog::RenameSelected, true, true},
+        {"DuplicateBtn", QT_TR_NOOP("D&uplicate..."), "", &HangarDialog::DuplicateSelected, true, true},
+        {"DeleteBtn", QT_TR_NOOP("&Delete..."), "", &HangarDialog::DeleteSelected, true, true},
         {nullptr, nullptr, nullptr, nullptr, false, false},
-        {"AddFolderBtn", "Add a &Folder...", "Add every .TQD data file of a folder", &HangarDialog::AddFolder, true, false},
-        {"ImportBtn", "&Import...", "Add and update airplanes and flights from a hangar file", &HangarDialog::Import, true, false},
-        {"ExportHangarBtn", "E&xport Hangar...", "", &HangarDialog::ExportHangar, false, false},
-        {"ExportAirplaneBtn", "Export &Airplane...", "The selected airplane with its log", &HangarDialog::ExportAirplane, false, true},
+        {"AddFolderBtn", QT_TR_NOOP("Add a &Folder..."), QT_TR_NOOP("Add every .TQD data file of a folder"),
+         &HangarDialog::AddFolder, true, false},
+        {"ImportBtn", QT_TR_NOOP("&Import..."), QT_TR_NOOP("Add and update airplanes and flights from a hangar file"),
+         &HangarDialog::Import, true, false},
+        {"ExportHangarBtn", QT_TR_NOOP("E&xport Hangar..."), "", &HangarDialog::ExportHangar, false, false},
+        {"ExportAirplaneBtn", QT_TR_NOOP("Export &Airplane..."), QT_TR_NOOP("The selected airplane with its log"),
+         &HangarDialog::ExportAirplane, false, true},
         {nullptr, nullptr, nullptr, nullptr, false, false},
-        {"LogFlightBtn", "&Log a Flight...", "Log a flight of the window's case", &HangarDialog::LogAFlight, true, false},
-        {"TrimLogBtn", "&Trim Log...", "", &HangarDialog::ShowTrimLog, false, false},
+        {"LogFlightBtn", QT_TR_NOOP("&Log a Flight..."), QT_TR_NOOP("Log a flight of the window's case"),
+         &HangarDialog::LogAFlight, true, false},
+        {"TrimLogBtn", QT_TR_NOOP("&Trim Log..."), "", &HangarDialog::ShowTrimLog, false, false},
     };
     for (const auto &a : actions) {
         if (a.name == nullptr) {
@@ -221,7 +232,7 @@ bool HangarDialog::Writable() const { return hangarStore->access() == HangarStor
 void HangarDialog::ShowHangar()
 {
     const Hangar &h = hangarStore->hangar();
-    problem->setText(hangarStore->problem());
+    problem->setText(Said(hangarStore->problem()));
     problem->setVisible(!hangarStore->problem().isEmpty());
     const std::string keep = selectedId();
     {
@@ -246,6 +257,14 @@ void HangarDialog::ShowHangar()
         }
         list->setSortingEnabled(true);
     }
+    // Room for every heading whole and the columns that fit their contents,
+    // however large the font or long the headings' words.
+    QHeaderView *header = list->header();
+    const QAbstractItemView *view = list;
+    int columns = 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < header->count(); ++c)
+        columns += std::max(header->sectionSizeHint(c), c == 0 ? 0 : view->sizeHintForColumn(c));
+    list->setMinimumWidth(std::max(ListMinimumWidth, columns));
     Select(keep);
     for (QPushButton *b : writers)
         b->setEnabled(Writable());
@@ -391,11 +410,11 @@ void HangarDialog::DeleteSelected()
                           {tr("Delete"), tr("Cancel")}) != 0)
             return;
     } else {
-        const int answer = UiSeams().ask(
-            this, tr("Delete Airplane"),
-            tr("Delete %1 from the hangar? Its %2 stay in the trim log unless you delete them with it.")
-                .arg(name, Count(flights, "flight", "flights")),
-            {tr("Delete, Keep the Log"), tr("Delete with Its Flights"), tr("Cancel")});
+        const int answer =
+            UiSeams().ask(this, tr("Delete Airplane"),
+                          tr("Delete %1 from the hangar? Its %2 stay in the trim log unless you delete them with it.")
+                              .arg(name, Count(flights, Flights)),
+                          {tr("Delete, Keep the Log"), tr("Delete with Its Flights"), tr("Cancel")});
         if (answer != 0 && answer != 1)
             return;
         withFlights = answer == 1;
@@ -405,7 +424,7 @@ void HangarDialog::DeleteSelected()
     if (form.openAirplane() == id)
         form.SetOpenAirplane(std::string());
     ShowHangar();
-    ShowStatus(withFlights ? tr("Deleted %1 and its %2.").arg(name, Count(flights, "flight", "flights"))
+    ShowStatus(withFlights ? tr("Deleted %1 and its %2.").arg(name, Count(flights, Flights))
                            : tr("Deleted %1.").arg(name));
 }
 
@@ -442,11 +461,10 @@ void HangarDialog::AddFolder()
             return;
     }
     ShowStatus(entries.isEmpty() ? tr("%1 holds no .TQD data files.").arg(folder)
-                                 : tr("Added %1 from %2.").arg(Count(found.size(), "airplane", "airplanes"), folder));
+                                 : tr("Added %1 from %2.").arg(Count(found.size(), Airplanes), folder));
     if (!refused.isEmpty())
-        UiSeams().message(this, tr("Add a Folder"),
-                          tr("%1 could not be added:").arg(Count(refused.size(), "file", "files")), QMessageBox::Warning,
-                          refused.join('\n'));
+        UiSeams().message(this, tr("Add a Folder"), tr("%1 could not be added:").arg(Count(refused.size(), Files)),
+                          QMessageBox::Warning, refused.join('\n'));
 }
 
 QString HangarDialog::WriteExport(const QString &proposed, const std::string &text)

@@ -1,4 +1,5 @@
 #include "HangarTexts.h"
+#include "WindowLanguage.h"
 
 #include "DataFile.h"
 #include "HangarLog.h"
@@ -15,10 +16,12 @@ QString Tr(const char *text) { return QCoreApplication::translate("HangarDialog"
 
 }  // namespace
 
-QString Count(std::size_t n, const char *one, const char *many)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(Tr(n == 1 ? one : many));
-}
+const Noun Flights{QT_TRANSLATE_NOOP("HangarDialog", "%1 flight"), QT_TRANSLATE_NOOP("HangarDialog", "%1 flights")};
+const Noun Airplanes{QT_TRANSLATE_NOOP("HangarDialog", "%1 airplane"),
+                     QT_TRANSLATE_NOOP("HangarDialog", "%1 airplanes")};
+const Noun Files{QT_TRANSLATE_NOOP("HangarDialog", "%1 file"), QT_TRANSLATE_NOOP("HangarDialog", "%1 files")};
+
+QString Count(std::size_t n, const Noun &noun) { return Tr(n == 1 ? noun.one : noun.many).arg(n); }
 
 QString ShownTime(const std::string &utc, bool local)
 {
@@ -32,7 +35,7 @@ QString ShownTime(const std::string &utc, bool local)
 
 QString ImportSummaryText(const ImportSummary &s, const QString &fileName)
 {
-    return QString::fromStdString(ImportSummaryText(s, fileName.toStdString()));
+    return Said(ImportSummaryText(s, fileName.toStdString()));
 }
 
 QString ExportFileName(const QString &airplaneName)

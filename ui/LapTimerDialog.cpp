@@ -1,6 +1,7 @@
 #include "LapTimerDialog.h"
 
 #include "MainWindow.h"
+#include "WindowLanguage.h"
 
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
@@ -78,9 +79,9 @@ void LapTimerDialog::UseLapTime()
 void LapTimerDialog::ShowLaps()
 {
     const char sep = MainWindow::DecimalSeparator();
-    summary->setText(QString::fromStdString(LapSummary(judged, !taps.empty(), sep)));
+    summary->setText(Said(LapSummary(judged, !taps.empty(), sep)));
     list->clear();
     for (std::size_t i = judged.size(); i-- > 0;)  // the newest on top
-        list->addItem(QString::fromStdString(LapLine(i + 1, judged[i], sep)));
+        list->addItem(Said(LapLine(i + 1, judged[i], sep)));
     use->setEnabled(LapToUse(judged).count > 0);
 }

@@ -38,6 +38,18 @@ namespace {
 
 bool IsEnter(const QKeyEvent *e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
 
+// A figure's text in the window's language ("Line Tension = 8.042 pounds"):
+// the caption and what follows its " = " each translated, so that a
+// catalogue that holds the caption and the value's unit translates the
+// whole; a text not made so, whole.
+QString SaidFigure(const std::string &text)
+{
+    const size_t equals = text.find(" = ");
+    if (equals == std::string::npos)
+        return Said(text);
+    return MainWindow::tr("%1 = %2").arg(Said(text.substr(0, equals)), Said(text.substr(equals + 3)));
+}
+
 }  // namespace
 
 void MainWindow::FormCreate()
@@ -159,15 +171,16 @@ void MainWindow::ShowTexts()
 void MainWindow::ShowFigures()
 {
     for (int i = 0; i < FigureCount; ++i) {
-        resultLabels[i]->setText(Text(edited.Figures()[i].text));
+        resultLabels[i]->setText(SaidFigure(edited.Figures()[i].text));
         resultLabels[i]->setVisible(edited.Figures()[i].shown);
-        comparisonLabels[i]->setText(Text(edited.ComparisonText(i)));
+        comparisonLabels[i]->setText(Said(edited.ComparisonText(i)));
         comparisonLabels[i]->setVisible(!resultLabels[i]->isHidden());
     }
     comparisonColumn->setVisible(edited.HasA());
     comparisonColumn->updateGeometry();
     SetWrappedText(comparedWith, Said(edited.ComparisonSummary()));
-    lapSpeedLine->setText(edited.Figures()[0].value ? Said(edited.LapSpeedText()) : QString());  // once calculated
+    // Once calculated.
+    lapSpeedLine->setText(edited.Figures()[0].value ? SaidFigure(edited.LapSpeedText()) : QString());
     clearA->setEnabled(edited.HasA());
     QStringList notes;
     for (const InputNote &note : edited.Notes())

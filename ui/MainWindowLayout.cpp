@@ -129,10 +129,11 @@ QString Text(const std::string &s) { return QString::fromStdString(s); }
 void SetWrappedText(QLabel *label, const QString &text)
 {
     label->setText(text);
-    const QFontMetrics metrics(label->font());
+    // Whole pixels up: a word 0.3 pixels wider than its room is cut.
+    const QFontMetricsF metrics(label->font());
     int widest = 0;
     for (const QString &word : text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
-        widest = std::max(widest, metrics.horizontalAdvance(word));
+        widest = std::max(widest, int(std::ceil(metrics.horizontalAdvance(word))));
     label->setMinimumWidth(widest + 2 * label->margin() + label->contentsMargins().left() +
                            label->contentsMargins().right());
 }
@@ -220,10 +221,13 @@ void MainWindow::createAdditions()
     box->addSpacing(6);
     // Two setups side by side.
     auto *compareRow = new QHBoxLayout;
-    const struct { const char *name, *text; void (MainWindow::*act)(); } compareButtons[] = {
-        {"KeepAsA", "Keep as A", &MainWindow::KeepAsA},
-        {"OpenA", "Open A...", &MainWindow::OpenA},
-        {"ClearA", "Clear A", &MainWindow::ClearA},
+    const struct {
+        const char *name, *text;
+        void (MainWindow::*act)();
+    } compareButtons[] = {
+        {"KeepAsA", QT_TR_NOOP("Keep as A"), &MainWindow::KeepAsA},
+        {"OpenA", QT_TR_NOOP("Open A..."), &MainWindow::OpenA},
+        {"ClearA", QT_TR_NOOP("Clear A"), &MainWindow::ClearA},
     };
     for (const auto &b : compareButtons) {
         auto *button = new QPushButton(tr(b.text), extras);

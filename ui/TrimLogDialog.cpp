@@ -1,4 +1,5 @@
 #include "TrimLogDialog.h"
+#include "WindowLanguage.h"
 
 #include "HangarDialog.h"
 #include "HangarTexts.h"
@@ -131,10 +132,10 @@ TrimLogDialog::TrimLogDialog(HangarDialog &hangar) : QDialog(&hangar), hangar(ha
         void (TrimLogDialog::*act)();
         bool writes, selection;
     } actions[] = {
-        {"CorrectFlightBtn", "&Correct...", &TrimLogDialog::CorrectSelected, true, true},
-        {"DeleteFlightBtn", "&Delete...", &TrimLogDialog::DeleteSelected, true, true},
-        {"ExportLogCsvBtn", "Export C&SV...", &TrimLogDialog::ExportCsv, false, false},
-        {"PrintLogBtn", "&Print...", &TrimLogDialog::Print, false, false},
+        {"CorrectFlightBtn", QT_TR_NOOP("&Correct..."), &TrimLogDialog::CorrectSelected, true, true},
+        {"DeleteFlightBtn", QT_TR_NOOP("&Delete..."), &TrimLogDialog::DeleteSelected, true, true},
+        {"ExportLogCsvBtn", QT_TR_NOOP("Export C&SV..."), &TrimLogDialog::ExportCsv, false, false},
+        {"PrintLogBtn", QT_TR_NOOP("&Print..."), &TrimLogDialog::Print, false, false},
     };
     for (const auto &a : actions) {
         auto *button = new QPushButton(tr(a.text), this);
@@ -212,7 +213,7 @@ void TrimLogDialog::ShowRows()
     const std::vector<LogColumn> columns = LogColumns(units);
     QStringList titles;
     for (const LogColumn &c : columns)
-        titles << Text(c.title);
+        titles << Said(c.title);
     if (local)
         titles[LogFlownColumn] = tr("Flown (local time)");
     rows->clear();
@@ -243,7 +244,7 @@ void TrimLogDialog::ShowRows()
     setWindowTitle(name.isEmpty() ? tr("Trim Log") : tr("Trim Log: %1").arg(name));
     summary->setText(name.isEmpty()    ? tr("The hangar holds no airplane yet.")
                      : flights.empty() ? tr("No flight of %1 is logged yet.").arg(name)
-                                       : tr("%1 of %2, newest first.").arg(Count(flights.size(), "flight", "flights"), name));
+                                       : tr("%1 of %2, newest first.").arg(Count(flights.size(), Flights), name));
     for (QPushButton *b : needSelection)
         b->setEnabled(false);
     SelectFlight(keep);
@@ -260,9 +261,9 @@ void TrimLogDialog::ShowChart()
     const int tension = FigureColumn("LineTension"), altitude = FigureColumn("DensityAltitude");
     LogChartData data;
     data.dates = against->currentIndex() == 0;
-    data.xTitle = data.dates ? tr("Date Flown") : Text(columns[altitude].title);
-    data.lapTitle = Text(columns[LogLapTimeColumn].title);
-    data.tensionTitle = Text(columns[tension].title);
+    data.xTitle = data.dates ? tr("Date Flown") : Said(columns[altitude].title);
+    data.lapTitle = Said(columns[LogLapTimeColumn].title);
+    data.tensionTitle = Said(columns[tension].title);
     // A scale is titled by its unit, the text in the title's parentheses.
     const auto unit = [](const QString &title) { return title.section('(', -1).chopped(1); };
     data.lapUnit = unit(data.lapTitle);

@@ -16,6 +16,7 @@ lang::Catalogue &Core()
     return catalogue;
 }
 QString current = QStringLiteral("en");
+std::function<std::string(const std::string &)> transformed;
 
 QString SystemLocale()
 {
@@ -58,7 +59,15 @@ QString CurrentLanguage() { return current; }
 
 bool SystemMeasuresMetric() { return lang::MetricLocale(SystemLocale().toStdString()); }
 
-QString Said(const std::string &english) { return QString::fromStdString(Core().Translate(english)); }
+QString Said(const std::string &english)
+{
+    return QString::fromStdString(transformed ? transformed(english) : Core().Translate(english));
+}
 QString Said(const QString &english) { return Said(english.toStdString()); }
 
 const lang::Catalogue &CoreCatalogue() { return Core(); }
+
+void TransformCoreTexts(std::function<std::string(const std::string &)> transform)
+{
+    transformed = std::move(transform);
+}

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <string>
 
 namespace lang {
@@ -25,3 +26,6 @@ QString Said(const std::string &english);
 QString Said(const QString &english);
 inline QString Said(const char *english) { return Said(std::string(english)); }
 const lang::Catalogue &CoreCatalogue();
+// Tests: every core text that Said shows made by transform instead of the
+// catalogue (a made-up language); an empty transform: the catalogue again.
+void TransformCoreTexts(std::function<std::string(const std::string &)> transform);
