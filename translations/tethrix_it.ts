@@ -4,8 +4,20 @@
   <context>
     <name>ConditionsDialog</name>
     <message>
+      <source>&amp;Cancel</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>&amp;Defaults</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>&amp;Fill</source>
       <translation>&amp;Compila</translation>
+    </message>
+    <message>
+      <source>&amp;Save</source>
+      <translation>&amp;Salva</translation>
     </message>
     <message>
       <source>Advanced Input Data</source>
@@ -14,6 +26,10 @@
     <message>
       <source>Altimeter Setting</source>
       <translation>Regolaggio altimetrico</translation>
+    </message>
+    <message>
+      <source>Another Tethrix window saved %1 since this one read the settings: that is kept, and in force here too.</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Field Elevation</source>
@@ -43,16 +59,44 @@
       <translation>%1: %2</translation>
     </message>
     <message>
+      <source>Engine:</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Flown (local time):</source>
       <translation>Data volo (ora locale):</translation>
+    </message>
+    <message>
+      <source>Fuel:</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Handle Spacing:</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Lap Time Measured (seconds):</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Needle or Timer Setting:</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Notes:</source>
       <translation>Note:</translation>
     </message>
     <message>
+      <source>Prop:</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>The lap time measured must be a number of seconds, or empty</source>
       <translation>Il tempo sul giro misurato deve essere un numero di secondi, o vuoto</translation>
+    </message>
+    <message>
+      <source>Tip Weight:</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>none</source>
@@ -86,8 +130,48 @@
       <translation>%1: %2</translation>
     </message>
     <message>
+      <source>&amp;Delete...</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>&amp;Import...</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>&amp;Keep as New</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>&amp;Log a Flight...</source>
+      <translation>&amp;Registra un volo...</translation>
+    </message>
+    <message>
+      <source>&amp;Open</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>&amp;Rename...</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>&amp;Trim Log...</source>
+      <translation>&amp;Diario di volo...</translation>
+    </message>
+    <message>
+      <source>Add a &amp;Folder...</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Add a Folder</source>
       <translation>Aggiungi una cartella</translation>
+    </message>
+    <message>
+      <source>Add and update airplanes and flights from a hangar file</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Add every .TQD data file of a folder</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Added %1 from %2.</source>
@@ -112,6 +196,10 @@
     <message>
       <source>Close</source>
       <translation>Chiudi</translation>
+    </message>
+    <message>
+      <source>D&amp;uplicate...</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Delete</source>
@@ -150,6 +238,14 @@
       <translation>Duplica modello</translation>
     </message>
     <message>
+      <source>E&amp;xport Hangar...</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Export &amp;Airplane...</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Exported %1 and its log to %2.</source>
       <translation>Esportato %1 con il suo diario in %2.</translation>
     </message>
@@ -164,6 +260,18 @@
     <message>
       <source>Hangar</source>
       <translation>Hangar</translation>
+    </message>
+    <message>
+      <source>Keep O&amp;ver</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Keep the window's case over the airplane open in it</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Keep the window's case, with the notes typed, as a new airplane</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Kept %1 as a new airplane and logged its flight.</source>
@@ -188,6 +296,10 @@
     <message>
       <source>Log a Flight of %1</source>
       <translation>Registra un volo di %1</translation>
+    </message>
+    <message>
+      <source>Log a flight of the window's case</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Logged a flight of %1.</source>
@@ -220,6 +332,10 @@
     <message>
       <source>Open in the window: %1</source>
       <translation>Aperto nella finestra: %1</translation>
+    </message>
+    <message>
+      <source>Open the selected airplane in the window's fields</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Opened %1.</source>
@@ -260,6 +376,10 @@
     <message>
       <source>The new name</source>
       <translation>il nuovo nome</translation>
+    </message>
+    <message>
+      <source>The selected airplane with its log</source>
+      <translation type="unfinished" />
     </message>
   </context>
   <context>
@@ -305,6 +425,10 @@
     <message>
       <source>%1 - Tethrix</source>
       <translation>%1 - Tethrix</translation>
+    </message>
+    <message>
+      <source>%1 = %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>%1 cannot be compared: %2</source>
@@ -391,6 +515,10 @@
       <translation>Impossibile scrivere il rapporto %1: %2</translation>
     </message>
     <message>
+      <source>Clear A</source>
+      <translation>Cancella A</translation>
+    </message>
+    <message>
       <source>Computed Data</source>
       <translation>Dati calcolati</translation>
     </message>
@@ -419,6 +547,10 @@
       <translation>Dati di input</translation>
     </message>
     <message>
+      <source>Keep as A</source>
+      <translation>Fissa come A</translation>
+    </message>
+    <message>
       <source>L&amp;anguage</source>
       <translation>&amp;Lingua</translation>
     </message>
@@ -437,6 +569,10 @@
     <message>
       <source>Line Length</source>
       <translation>Lunghezza cavi</translation>
+    </message>
+    <message>
+      <source>Open A...</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Press &lt;Enter&gt; in any field to Recalculate</source>
@@ -689,23 +825,7 @@ tethrix-calc: non è stato aggiunto nulla
       <translation type="unfinished" />
     </message>
     <message>
-      <source>%1 airplane (%2)</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
-      <source>%1 airplanes (%2)</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>%1 and %2</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
-      <source>%1 flight</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
-      <source>%1 flights</source>
       <translation type="unfinished" />
     </message>
     <message>
@@ -762,14 +882,6 @@ tethrix-calc: non è stato aggiunto nulla
     </message>
     <message>
       <source>%1 is too large to show</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
-      <source>%1 lap counted.</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
-      <source>%1 laps counted.</source>
       <translation type="unfinished" />
     </message>
     <message>
@@ -830,6 +942,46 @@ tethrix-calc: non è stato aggiunto nulla
     </message>
     <message>
       <source>%1: A %2, B %3</source>
+      <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+      <source>%n airplane</source>
+      <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+      <source>%n airplanes</source>
+      <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+      <source>%n file</source>
+      <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+      <source>%n files</source>
+      <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+      <source>%n flight</source>
+      <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+      <source>%n flights</source>
+      <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+      <source>%n lap</source>
+      <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+      <source>%n lap counted.</source>
+      <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+      <source>%n laps</source>
+      <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+      <source>%n laps counted.</source>
       <translation type="unfinished" />
     </message>
     <message>
@@ -3223,6 +3375,18 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>%1: tempo sul giro e tensione cavi</translation>
     </message>
     <message>
+      <source>&amp;Correct...</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>&amp;Delete...</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>&amp;Print...</source>
+      <translation>S&amp;tampa...</translation>
+    </message>
+    <message>
       <source>Airplane:</source>
       <translation>Modello:</translation>
     </message>
@@ -3277,6 +3441,10 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     <message>
       <source>Deleted %1.</source>
       <translation>Eliminato %1.</translation>
+    </message>
+    <message>
+      <source>Export C&amp;SV...</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Exported the trim log of %1 to %2.</source>

@@ -413,7 +413,7 @@ void HangarDialog::DeleteSelected()
         const int answer =
             UiSeams().ask(this, tr("Delete Airplane"),
                           tr("Delete %1 from the hangar? Its %2 stay in the trim log unless you delete them with it.")
-                              .arg(name, Count(flights, Flights)),
+                              .arg(name, Count(flights, lang::Flights)),
                           {tr("Delete, Keep the Log"), tr("Delete with Its Flights"), tr("Cancel")});
         if (answer != 0 && answer != 1)
             return;
@@ -424,7 +424,7 @@ void HangarDialog::DeleteSelected()
     if (form.openAirplane() == id)
         form.SetOpenAirplane(std::string());
     ShowHangar();
-    ShowStatus(withFlights ? tr("Deleted %1 and its %2.").arg(name, Count(flights, Flights))
+    ShowStatus(withFlights ? tr("Deleted %1 and its %2.").arg(name, Count(flights, lang::Flights))
                            : tr("Deleted %1.").arg(name));
 }
 
@@ -461,9 +461,9 @@ void HangarDialog::AddFolder()
             return;
     }
     ShowStatus(entries.isEmpty() ? tr("%1 holds no .TQD data files.").arg(folder)
-                                 : tr("Added %1 from %2.").arg(Count(found.size(), Airplanes), folder));
+                                 : tr("Added %1 from %2.").arg(Count(found.size(), lang::Airplanes), folder));
     if (!refused.isEmpty())
-        UiSeams().message(this, tr("Add a Folder"), tr("%1 could not be added:").arg(Count(refused.size(), Files)),
+        UiSeams().message(this, tr("Add a Folder"), tr("%1 could not be added:").arg(Count(refused.size(), lang::Files)),
                           QMessageBox::Warning, refused.join('\n'));
 }
 

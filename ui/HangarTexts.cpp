@@ -10,18 +10,7 @@
 
 #include <cctype>
 
-namespace {
-
-QString Tr(const char *text) { return QCoreApplication::translate("HangarDialog", text); }
-
-}  // namespace
-
-const Noun Flights{QT_TRANSLATE_NOOP("HangarDialog", "%1 flight"), QT_TRANSLATE_NOOP("HangarDialog", "%1 flights")};
-const Noun Airplanes{QT_TRANSLATE_NOOP("HangarDialog", "%1 airplane"),
-                     QT_TRANSLATE_NOOP("HangarDialog", "%1 airplanes")};
-const Noun Files{QT_TRANSLATE_NOOP("HangarDialog", "%1 file"), QT_TRANSLATE_NOOP("HangarDialog", "%1 files")};
-
-QString Count(std::size_t n, const Noun &noun) { return Tr(n == 1 ? noun.one : noun.many).arg(n); }
+QString Count(std::size_t n, const lang::Noun &noun) { return Said(lang::CountOf(static_cast<long long>(n), noun)); }
 
 QString ShownTime(const std::string &utc, bool local)
 {

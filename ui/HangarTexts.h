@@ -3,19 +3,16 @@
 // for an export, and a data file read for the hangar.
 #pragma once
 
+#include "Format.h"
 #include "Hangar.h"
 
 #include <QString>
 
 #include <string>
 
-// What is counted: its texts for one and for more, "%1 flight" and "%1 flights".
-struct Noun {
-    const char *one, *many;
-};
-extern const Noun Flights, Airplanes, Files;
-// "1 flight", "3 flights": a count with its noun.
-QString Count(std::size_t n, const Noun &noun);
+// "1 flight", "3 flights": a count with its noun (lang::Flights …), in
+// the form the number takes in the window's language.
+QString Count(std::size_t n, const lang::Noun &noun);
 
 // A kept UTC time ("2026-12-09T15:02:00Z") as shown: in local time
 // "2026-12-09 16:02", or in UTC "2026-12-09 15:02 UTC"; empty stays empty,

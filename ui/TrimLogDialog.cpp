@@ -244,7 +244,7 @@ void TrimLogDialog::ShowRows()
     setWindowTitle(name.isEmpty() ? tr("Trim Log") : tr("Trim Log: %1").arg(name));
     summary->setText(name.isEmpty()    ? tr("The hangar holds no airplane yet.")
                      : flights.empty() ? tr("No flight of %1 is logged yet.").arg(name)
-                                       : tr("%1 of %2, newest first.").arg(Count(flights.size(), Flights), name));
+                                       : tr("%1 of %2, newest first.").arg(Count(flights.size(), lang::Flights), name));
     for (QPushButton *b : needSelection)
         b->setEnabled(false);
     SelectFlight(keep);

@@ -121,11 +121,10 @@ std::string ImportPart(const char *verb, const std::vector<std::string> &airplan
             names += (i ? ", " : "") + airplanes[i];
         if (airplanes.size() > Named)
             names += ", " + lang::Format("%1 more", {std::to_string(airplanes.size() - Named)});
-        what = lang::Format(airplanes.size() == 1 ? "%1 airplane (%2)" : "%1 airplanes (%2)",
-                            {std::to_string(airplanes.size()), names});
+        what = lang::Format("%1 (%2)", {lang::CountOf(static_cast<long long>(airplanes.size()), lang::Airplanes), names});
     }
     if (flights) {
-        const std::string counted = lang::Format(flights == 1 ? "%1 flight" : "%1 flights", {std::to_string(flights)});
+        const std::string counted = lang::CountOf(static_cast<long long>(flights), lang::Flights);
         what = what.empty() ? counted : lang::Format("%1 and %2", {what, counted});
     }
     return what.empty() ? what : lang::Format(verb, {what});

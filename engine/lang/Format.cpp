@@ -19,6 +19,9 @@ std::string Format(const char *templ, std::initializer_list<std::string> args)
     return out;
 }
 
+const Noun Airplanes{"%n airplane", "%n airplanes"}, Flights{"%n flight", "%n flights"}, Files{"%n file", "%n files"},
+    Laps{"%n lap", "%n laps"};
+
 std::string Plural(long long n, const char *one, const char *many)
 {
     std::string text = n == 1 ? one : many;

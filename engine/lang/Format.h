@@ -17,5 +17,11 @@ std::string Format(const char *templ, std::initializer_list<std::string> args);
 // ("%n flight", "%n flights"). The catalogue holds both under the forms of
 // each language, so that "2 flights" becomes the form 2 takes there.
 std::string Plural(long long n, const char *one, const char *many);
+// What is counted, in its two English texts, for the faces as much as the core.
+struct Noun {
+    const char *one, *many;
+};
+extern const Noun Airplanes, Flights, Files, Laps;
+inline std::string CountOf(long long n, const Noun &noun) { return Plural(n, noun.one, noun.many); }
 
 }  // namespace lang

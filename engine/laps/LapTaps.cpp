@@ -127,7 +127,7 @@ std::string LapSummary(const std::vector<TimedLap> &laps, bool started, char sep
         text += " " + MeanText(ten, sep);
     if (five.count < 5)
         text += " " +
-                lang::Format(five.count == 1 ? "%1 lap counted." : "%1 laps counted.", {std::to_string(five.count)});
+                lang::Plural(five.count, "%n lap counted.", "%n laps counted.");
     return text;
 }
 
