@@ -52,15 +52,15 @@ QString SaidFigure(const std::string &text)
 
 }  // namespace
 
-void MainWindow::FormCreate()
+void MainWindow::StartFromSettings()
 {
-    RecentFiles.clear();
+    recentFilePaths.clear();
     LoadSettings();  // the conditions, the recent files and the units
     programFolder = QCoreApplication::applicationDirPath();
     Guarded(this, [&] { ResetInputs(); });
 }
 
-void MainWindow::FormDestroy()
+void MainWindow::SaveRecentFilesOnce()
 {
     if (!recentFilesSaved) {
         recentFilesSaved = true;
@@ -71,7 +71,7 @@ void MainWindow::FormDestroy()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // The list is written when the window goes, however it is closed.
-    FormDestroy();
+    SaveRecentFilesOnce();
     QMainWindow::closeEvent(event);
 }
 
@@ -94,12 +94,12 @@ char MainWindow::DecimalSeparator()
 void MainWindow::ShowHeading()
 {
     const bool current = edited.Current();
-    SetLabelColour(Label2, current ? headings::Role::Current : headings::Role::Stale,
+    SetLabelColour(figuresHeading, current ? headings::Role::Current : headings::Role::Stale,
                    palette().color(QPalette::Window));
     // Words for the state too, for fliers who cannot tell red from green.
     const QString cue = current ? QString() : Said(edited.HeadingCue());
-    Label2->setToolTip(cue);
-    Label2->setAccessibleDescription(cue);
+    figuresHeading->setToolTip(cue);
+    figuresHeading->setAccessibleDescription(cue);
 }
 
 void MainWindow::changeEvent(QEvent *event)
@@ -111,7 +111,7 @@ void MainWindow::changeEvent(QEvent *event)
     // Back in this window: what another window kept in the hangar shows.
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && hangar != nullptr)
         Guarded(this, [&] { hangar->Refresh(); });
-    if (event->type() == QEvent::PaletteChange && Label2) {
+    if (event->type() == QEvent::PaletteChange && figuresHeading) {
         for (const char *name : {"Label1", "Label15"})
             if (auto *label = findChild<QLabel *>(name))
                 SetLabelColour(label, headings::Role::Title, palette().color(QPalette::Window));
@@ -161,7 +161,7 @@ void MainWindow::ShowTexts()
             const QSignalBlocker quiet(field);
             field->setText(Text(edited.Text(*key)));
         }
-    for (auto [field, which] : {std::pair{WfLapTime, WhatIfField::LapTime}, {WfLineLength, WhatIfField::LineLength}})
+    for (auto [field, which] : {std::pair{whatIfLapTime, WhatIfField::LapTime}, {whatIfLineLength, WhatIfField::LineLength}})
         if (field->text() != Text(edited.WhatIfText(which))) {
             const QSignalBlocker quiet(field);
             field->setText(Text(edited.WhatIfText(which)));
@@ -207,8 +207,8 @@ void MainWindow::SetUnits(DisplayUnits units)
 void MainWindow::ShowUnitNames()
 {
     const DisplayUnits units = edited.Units();
-    Imperial1->setChecked(units == DisplayUnits::Imperial);
-    Metric1->setChecked(units == DisplayUnits::Metric);
+    imperialAction->setChecked(units == DisplayUnits::Imperial);
+    metricAction->setChecked(units == DisplayUnits::Metric);
     for (const auto &[label, key] : inputUnits)
         label->setText(Said(edited.UnitText(*key, key->fieldUnit)));
     whatIfUnit->setText(Said(edited.UnitText(*FindInputKey("ll"), "feet")));
@@ -250,7 +250,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     if (type != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
-    if (watched == WfLapTime || watched == WfLineLength)
+    if (watched == whatIfLapTime || watched == whatIfLineLength)
         return WhatIfKeyDown(key, static_cast<QLineEdit *>(watched));
     for (const auto &f : mainFields)
         if (watched == f.first)
@@ -281,7 +281,7 @@ bool MainWindow::WhatIfKeyDown(QKeyEvent *event, QLineEdit *field)
     if (IsEnter(event))
         Guarded(this, [&] {
             const std::string error =
-                edited.WhatIf(field == WfLapTime ? WhatIfField::LapTime : WhatIfField::LineLength);
+                edited.WhatIf(field == whatIfLapTime ? WhatIfField::LapTime : WhatIfField::LineLength);
             ShowTexts();
             if (!error.empty())
                 throw std::runtime_error(error);

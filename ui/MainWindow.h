@@ -62,7 +62,7 @@ public:
     // Shows every input, figure and unit in these units and stores the
     // choice; no stored value and no figure changes.
     void SetUnits(DisplayUnits units);
-    const QStringList &recentFiles() const { return RecentFiles; }
+    const QStringList &recentFiles() const { return recentFilePaths; }
     // The decimal separator of the user's locale.
     static char DecimalSeparator();
 
@@ -108,16 +108,16 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void createMenus();
-    void createPanels();
-    void createInputPanel(QWidget *panel);
-    void createResultPanel(QWidget *panel);
+    void CreateMenus();
+    void CreatePanels();
+    void CreateInputPanel(QWidget *panel);
+    void CreateResultPanel(QWidget *panel);
     // The additions to the classic window, below and beside its panels.
-    void createAdditions();
+    void CreateAdditions();
     QLabel *MakeResultLabel(int figure, QWidget *panel);
     void PlaceComparisons();  // A's values at their figures' heights
-    void FormCreate();
-    void FormDestroy();
+    void StartFromSettings();
+    void SaveRecentFilesOnce();
 
     // A main field's text changed, however: the core reads it.
     void InputEdited(const InputKey &key, QLineEdit *field);
@@ -139,11 +139,11 @@ private:
     void LoadSettings();
     void SaveRecentFiles();
     void StoreUnits();
-    void createLanguageMenu(QMenu *advanced);
+    void CreateLanguageMenu(QMenu *advanced);
     void ChooseLanguage(const QString &code);  // empty: the system's
 
     CaseEditor edited{DecimalSeparator()};
-    QStringList RecentFiles;
+    QStringList recentFilePaths;
     QStringList storedRecentFiles;  // as the settings file holds them
     // The conditions as the settings file held them when read or last
     // stored, so that a save keeps what another instance stored meanwhile.
@@ -159,15 +159,15 @@ private:
     bool settingsRefused = false;  // the settings file was kept unread
     bool centred = false;
 
-    QLineEdit *AcName = nullptr;
-    SpinEdit *NumLines = nullptr;
-    QLineEdit *WfLapTime = nullptr;
-    QLineEdit *WfLineLength = nullptr;
+    QLineEdit *airplaneNameField = nullptr;
+    SpinEdit *lineCountField = nullptr;
+    QLineEdit *whatIfLapTime = nullptr;
+    QLineEdit *whatIfLineLength = nullptr;
     QLabel *whatIfUnit = nullptr;
     QLabel *inputNotes = nullptr;  // the notes on the inputs, under the figures
     QLabel *lapSpeedLine = nullptr;  // "Lap Speed = 54.36 mph", under the added figures
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
+    QLabel *inputsHeading = nullptr;
+    QLabel *figuresHeading = nullptr;
     std::array<QLabel *, FigureCount> resultLabels{};  // in the order of Figures
     std::array<QLabel *, FigureCount> comparisonLabels{};  // beside them: A's value and the change
     QGridLayout *panelGrid = nullptr;
@@ -186,11 +186,11 @@ private:
     };
     QList<NumberField> numberFields;  // sized by FitTheScreen
 
-    QMenu *File1 = nullptr;
-    std::array<QAction *, 5> MRU{};
-    QAction *Imperial1 = nullptr;
-    QAction *Metric1 = nullptr;
-    QAction *MRUSeparator = nullptr;
+    QMenu *fileMenu = nullptr;
+    std::array<QAction *, 5> recentFileActions{};
+    QAction *imperialAction = nullptr;
+    QAction *metricAction = nullptr;
+    QAction *recentFilesSeparator = nullptr;
     HangarDialog *hangar = nullptr;  // created when first opened
     std::string hangarAirplane;
     QWidget *charts = nullptr;  // the trim charts, created when first opened

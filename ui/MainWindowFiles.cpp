@@ -46,8 +46,8 @@ void MainWindow::LoadSettings()
     edited.SetUnits(loaded.units);
     for (int i = 0; i < ConditionCount; ++i)
         edited.SetStored(InputKeys[FirstConditionKey + i], loaded.conditions[i].value_or(defaultValues[i]));
-    RecentFiles = loaded.recentFiles;
-    storedRecentFiles = RecentFiles;
+    recentFilePaths = loaded.recentFiles;
+    storedRecentFiles = recentFilePaths;
     storedConditions = loaded.conditionsBase;
     settingsRefused = loaded.refused;
     if (!loaded.hasConditions && !loaded.refused) {
@@ -56,7 +56,7 @@ void MainWindow::LoadSettings()
         for (int i = 0; i < ConditionCount; ++i)
             values.append({ConditionNames[i], Text(FormatNumber(defaultValues[i], 4))});
         for (int i = 0; i < RecentCount; ++i)
-            values.append({RecentName(i), RecentFiles.value(i)});
+            values.append({RecentName(i), recentFilePaths.value(i)});
         // A flier whose system measures in metric starts in metric.
         if (!loaded.hasUnits && SystemMeasuresMetric()) {
             edited.SetUnits(DisplayUnits::Metric);
@@ -79,12 +79,12 @@ void MainWindow::SaveRecentFiles()
     // Written only when the list changed, so that a run that opens nothing
     // leaves the settings file alone, and never into a file that was kept
     // unread.
-    if (RecentFiles == storedRecentFiles || settingsRefused)
+    if (recentFilePaths == storedRecentFiles || settingsRefused)
         return;
     // Files another instance opened meanwhile are kept too.
     Guarded(this, [&] {
-        RecentFiles = TethrixSettings::WriteRecentFiles(storedRecentFiles, RecentFiles);
-        storedRecentFiles = RecentFiles;
+        recentFilePaths = TethrixSettings::WriteRecentFiles(storedRecentFiles, recentFilePaths);
+        storedRecentFiles = recentFilePaths;
     });
 }
 
@@ -95,30 +95,30 @@ void MainWindow::StoreUnits()
 
 void MainWindow::AddRecentFile(const QString &path)
 {
-    if (RecentFiles.contains(path))
+    if (recentFilePaths.contains(path))
         return;  // a listed file keeps its place
-    RecentFiles.prepend(path);
-    while (RecentFiles.size() > TethrixSettings::RecentCount)
-        RecentFiles.removeLast();
+    recentFilePaths.prepend(path);
+    while (recentFilePaths.size() > TethrixSettings::RecentCount)
+        recentFilePaths.removeLast();
 }
 
 void MainWindow::ShowRecentFiles()
 {
     for (int i = 0; i < TethrixSettings::RecentCount; ++i) {
-        const QString entry = RecentFiles.value(i);
+        const QString entry = recentFilePaths.value(i);
         if (!entry.isEmpty()) {
-            MRUSeparator->setVisible(true);
-            MRU[i]->setVisible(true);
-            MRU[i]->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(entry));
+            recentFilesSeparator->setVisible(true);
+            recentFileActions[i]->setVisible(true);
+            recentFileActions[i]->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(entry));
         } else {
-            MRU[i]->setVisible(false);
+            recentFileActions[i]->setVisible(false);
         }
     }
 }
 
 void MainWindow::OpenRecent(int entry)
 {
-    const QString path = RecentFiles.value(entry);
+    const QString path = recentFilePaths.value(entry);
     std::string content;
     const QString problem = ReadSmallFile(path, MaxDataFileBytes, content);
     if (problem.isEmpty()) {
@@ -127,9 +127,9 @@ void MainWindow::OpenRecent(int entry)
         return;
     }
     ReportOpenFailure(path, problem);
-    RecentFiles[entry] = QString();
-    MRUSeparator->setVisible(false);
-    for (QAction *a : MRU) {
+    recentFilePaths[entry] = QString();
+    recentFilesSeparator->setVisible(false);
+    for (QAction *a : recentFileActions) {
         a->setVisible(false);
         a->setText(QString());
     }

@@ -11,7 +11,7 @@
 #include <QActionGroup>
 #include <QMenu>
 
-void MainWindow::createLanguageMenu(QMenu *advanced)
+void MainWindow::CreateLanguageMenu(QMenu *advanced)
 {
     QMenu *menu = advanced->addMenu(tr("L&anguage"));
     menu->setObjectName("Language1");

@@ -151,19 +151,19 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName("Form1");
     setWindowTitle("Tethrix");
-    createMenus();
-    createPanels();
-    createInputPanel(inputPanel);
-    createResultPanel(resultPanel);
-    createAdditions();
+    CreateMenus();
+    CreatePanels();
+    CreateInputPanel(inputPanel);
+    CreateResultPanel(resultPanel);
+    CreateAdditions();
     resize(ClassicWindow);
 
-    FormCreate();
+    StartFromSettings();
 }
 
-MainWindow::~MainWindow() { FormDestroy(); }
+MainWindow::~MainWindow() { SaveRecentFilesOnce(); }
 
-void MainWindow::createPanels()
+void MainWindow::CreatePanels()
 {
     // The classic window, 696 × 445, holds the menu and the two panels; what
     // was added to it stands below and beside them in room of its own:
@@ -201,7 +201,7 @@ void MainWindow::createPanels()
     setCentralWidget(scroll);
 }
 
-void MainWindow::createAdditions()
+void MainWindow::CreateAdditions()
 {
     QWidget *central = panelGrid->parentWidget();
     // Under the input panel: the conditions in force, which a button opens,
@@ -351,34 +351,34 @@ void MainWindow::PlaceComparisons()
     }
 }
 
-void MainWindow::createMenus()
+void MainWindow::CreateMenus()
 {
-    File1 = menuBar()->addMenu(tr("&File"));
-    File1->setObjectName("File1");
+    fileMenu = menuBar()->addMenu(tr("&File"));
+    fileMenu->setObjectName("File1");
     auto action = [this](QMenu *menu, const QString &text, const char *name, auto handler) {
         QAction *a = menu->addAction(text);
         a->setObjectName(name);
         connect(a, &QAction::triggered, this, [this, handler] { Guarded(this, [&] { (this->*handler)(); }); });
         return a;
     };
-    action(File1, tr("&Open..."), "Open1", &MainWindow::Open);
-    action(File1, tr("&Save"), "Save1", &MainWindow::Save);
-    File1->addSeparator()->setObjectName("N2");
-    action(File1, tr("&Print..."), "Print1", &MainWindow::Print);
-    File1->addSeparator()->setObjectName("N1");
+    action(fileMenu, tr("&Open..."), "Open1", &MainWindow::Open);
+    action(fileMenu, tr("&Save"), "Save1", &MainWindow::Save);
+    fileMenu->addSeparator()->setObjectName("N2");
+    action(fileMenu, tr("&Print..."), "Print1", &MainWindow::Print);
+    fileMenu->addSeparator()->setObjectName("N1");
     for (int i = 0; i < 5; ++i) {
-        MRU[i] = File1->addAction(QString());
-        MRU[i]->setObjectName(QStringLiteral("MRU%1").arg(i + 1));
-        MRU[i]->setVisible(false);
-        connect(MRU[i], &QAction::triggered, this, [this, i] { Guarded(this, [&] { OpenRecent(i); }); });
+        recentFileActions[i] = fileMenu->addAction(QString());
+        recentFileActions[i]->setObjectName(QStringLiteral("MRU%1").arg(i + 1));
+        recentFileActions[i]->setVisible(false);
+        connect(recentFileActions[i], &QAction::triggered, this, [this, i] { Guarded(this, [&] { OpenRecent(i); }); });
     }
-    MRUSeparator = File1->addSeparator();
-    MRUSeparator->setObjectName("MRUSeparator");
-    MRUSeparator->setVisible(false);
-    QAction *exit = File1->addAction(tr("E&xit"));
+    recentFilesSeparator = fileMenu->addSeparator();
+    recentFilesSeparator->setObjectName("MRUSeparator");
+    recentFilesSeparator->setVisible(false);
+    QAction *exit = fileMenu->addAction(tr("E&xit"));
     exit->setObjectName("Exit1");
     connect(exit, &QAction::triggered, this, &QWidget::close);
-    connect(File1, &QMenu::aboutToShow, this, [this] { Guarded(this, [&] { ShowRecentFiles(); }); });
+    connect(fileMenu, &QMenu::aboutToShow, this, [this] { Guarded(this, [&] { ShowRecentFiles(); }); });
 
     QMenu *advanced = menuBar()->addMenu(tr("&Advanced"));
     advanced->setObjectName("Advanced1");
@@ -397,9 +397,9 @@ void MainWindow::createMenus()
         a->setChecked(which == DisplayUnits::Imperial);
         group->addAction(a);
         connect(a, &QAction::triggered, this, [this, which = which] { Guarded(this, [&] { SetUnits(which); }); });
-        (which == DisplayUnits::Imperial ? Imperial1 : Metric1) = a;
+        (which == DisplayUnits::Imperial ? imperialAction : metricAction) = a;
     }
-    createLanguageMenu(advanced);
+    CreateLanguageMenu(advanced);
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName("Help1");
@@ -413,11 +413,11 @@ void MainWindow::createMenus()
     action(hangarMenu, tr("&Trim Log..."), "TrimLog1", &MainWindow::ShowTrimLog);
 }
 
-void MainWindow::createInputPanel(QWidget *panel)
+void MainWindow::CreateInputPanel(QWidget *panel)
 {
     auto *box = new QVBoxLayout(panel);
-    Label1 = MakeHeading(tr("Input Data"), "Label1", panel, 16);
-    box->addWidget(Label1, 0, Qt::AlignHCenter);
+    inputsHeading = MakeHeading(tr("Input Data"), "Label1", panel, 16);
+    box->addWidget(inputsHeading, 0, Qt::AlignHCenter);
     box->addWidget(MakeBar(panel));
 
     auto *grid = new QGridLayout;
@@ -435,17 +435,17 @@ void MainWindow::createInputPanel(QWidget *panel)
         grid->addWidget(caption, r, 0);
         QLineEdit *field = nullptr;
         if (key.field == nullptr && r == 1) {
-            NumLines = new SpinEdit(panel);
-            NumLines->MinValue = LineCountField::Min;
-            NumLines->MaxValue = LineCountField::Max;
-            field = NumLines;
+            lineCountField = new SpinEdit(panel);
+            lineCountField->MinValue = LineCountField::Min;
+            lineCountField->MaxValue = LineCountField::Max;
+            field = lineCountField;
         } else {
             field = new QLineEdit(panel);
         }
         field->setObjectName(key.fieldName);
         if (r == 0) {
-            AcName = field;
-            AcName->setMaxLength(MaxNameLength);
+            airplaneNameField = field;
+            airplaneNameField->setMaxLength(MaxNameLength);
             grid->addWidget(field, r, 1, 1, 2);
         } else {
             numberFields.push_back({field, NumberFieldWidth, key.digits > 4 ? LongArea : LongNumber});
@@ -479,12 +479,12 @@ void MainWindow::createInputPanel(QWidget *panel)
     }
 }
 
-void MainWindow::createResultPanel(QWidget *panel)
+void MainWindow::CreateResultPanel(QWidget *panel)
 {
     auto *box = new QVBoxLayout(panel);
-    Label2 = MakeHeading(tr("Computed Data"), "Label2", panel, 16);
+    figuresHeading = MakeHeading(tr("Computed Data"), "Label2", panel, 16);
     ShowHeading();
-    box->addWidget(Label2, 0, Qt::AlignHCenter);
+    box->addWidget(figuresHeading, 0, Qt::AlignHCenter);
     box->addWidget(MakeBar(panel));
     for (int i = 0; i < ClassicFigureCount; ++i) {
         if (Figures[i].gapBefore)
@@ -500,28 +500,28 @@ void MainWindow::createResultPanel(QWidget *panel)
     lapCaption->setObjectName("Label18");
     auto *lineCaption = new QLabel(tr("Line Length"), panel);
     lineCaption->setObjectName("Label19");
-    WfLapTime = new QLineEdit("5", panel);
-    WfLapTime->setObjectName("WfLapTime");
-    numberFields.push_back({WfLapTime, 40, LongWhatIf});
-    WfLineLength = new QLineEdit("58", panel);
-    WfLineLength->setObjectName("WfLineLength");
-    numberFields.push_back({WfLineLength, 41, LongWhatIf});
+    whatIfLapTime = new QLineEdit("5", panel);
+    whatIfLapTime->setObjectName("WfLapTime");
+    numberFields.push_back({whatIfLapTime, 40, LongWhatIf});
+    whatIfLineLength = new QLineEdit("58", panel);
+    whatIfLineLength->setObjectName("WfLineLength");
+    numberFields.push_back({whatIfLineLength, 41, LongWhatIf});
     row->addWidget(lapCaption);
-    row->addWidget(WfLapTime);
+    row->addWidget(whatIfLapTime);
     row->addSpacing(12);
     row->addWidget(lineCaption);
-    row->addWidget(WfLineLength);
+    row->addWidget(whatIfLineLength);
     // The length's unit, which follows the units shown; the lap time is in seconds either way.
     whatIfUnit = new QLabel(tr("feet"), panel);
     whatIfUnit->setObjectName("WfLineLengthUnit");
     row->addWidget(whatIfUnit);
     row->addStretch();
     box->addLayout(row);
-    for (auto [field, which] : {std::pair{WfLapTime, WhatIfField::LapTime}, {WfLineLength, WhatIfField::LineLength}}) {
+    for (auto [field, which] : {std::pair{whatIfLapTime, WhatIfField::LapTime}, {whatIfLineLength, WhatIfField::LineLength}}) {
         field->installEventFilter(this);
         connect(field, &QLineEdit::textChanged, this,
                 [this, field = field, which = which] { edited.SetWhatIfText(which, field->text().toStdString()); });
     }
-    setTabOrder(WfLapTime, WfLineLength);
+    setTabOrder(whatIfLapTime, whatIfLineLength);
 }
 
