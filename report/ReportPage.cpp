@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFont>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -20,6 +21,14 @@ namespace {
 constexpr int LeftMargin = 40;  // device units, whatever the resolution
 constexpr int TitlePoints = 28;
 constexpr int BodyPoints = 12;
+
+// Arial, as the page has always asked; where it is not installed its
+// metric twin Liberation Sans, then DejaVu Sans, which nearly every Linux
+// system has. Both hold the Latin, Cyrillic and Greek letters.
+QStringList ReportFonts()
+{
+    return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+}
 
 QString Q(const std::string &s) { return QString::fromUtf8(s.c_str(), static_cast<qsizetype>(s.size())); }
 
@@ -89,7 +98,11 @@ const ReportModule Module = {&RenderPdf, &Print};
 void DrawReport(QPainter &painter, int pageWidth, const ReportLines &lines, int pageHeight,
                 const std::vector<ReportRow> *rows)
 {
-    QFont font("Arial");
+    // Arial, or the fonts that stand in for it; a letter that is not in the
+    // first (Cyrillic, Polish, Greek in a name or another language's page)
+    // comes from the next that has it.
+    QFont font;
+    font.setFamilies(ReportFonts());
     auto setFont = [&](int points, bool bold) {
         font.setPointSize(points);
         font.setBold(bold);
@@ -146,6 +159,11 @@ void PrintReport(QPaintDevice &device, const ReportLines &lines, const std::vect
         printer->setDocName(Q(ReportDocumentTitle(lines.airplaneName)));
     else if (auto *pdf = dynamic_cast<QPdfWriter *>(&device))
         pdf->setTitle(Q(ReportDocumentTitle(lines.airplaneName)));
+    // Without a font the page would come out blank and look printed.
+    QFont font;
+    font.setFamilies(ReportFonts());
+    if (QFontInfo(font).family().isEmpty())
+        throw std::runtime_error("No font is installed to draw the report with");
     const int pageWidth = device.width();
     QPainter painter;
     if (!painter.begin(&device))
