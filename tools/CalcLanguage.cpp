@@ -5,9 +5,7 @@
 #include "Catalogue.h"
 #include "ReportLines.h"
 
-#include <algorithm>
 #include <cctype>
-#include <cstring>
 #include <optional>
 
 namespace {
@@ -147,7 +145,7 @@ std::vector<ReportRow> SaidReportRows(const ReportLines &lines)
         mark(marked.comparedWith);
     std::vector<std::string> pieces;
     for (std::string &piece : current->Texts())
-        if (piece.find('%') == std::string::npos)  // templates match whole texts only
+        if (!piece.empty() && piece.find('%') == std::string::npos)  // templates match whole texts only
             pieces.push_back(std::move(piece));
     std::vector<ReportRow> rows = ReportRows(marked);
     for (ReportRow &row : rows) {
