@@ -22,12 +22,12 @@ constexpr int LeftMargin = 40;  // device units, whatever the resolution
 constexpr int TitlePoints = 28;
 constexpr int BodyPoints = 12;
 
-// Arial, as the page has always asked; where it is not installed its
-// metric twin Liberation Sans, then DejaVu Sans, which nearly every Linux
-// system has. Both hold the Latin, Cyrillic and Greek letters.
 QStringList ReportFonts()
 {
-    return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    QStringList families;
+    for (const char *family : ReportFontFamilies)
+        families << QString::fromLatin1(family);
+    return families;
 }
 
 QString Q(const std::string &s) { return QString::fromUtf8(s.c_str(), static_cast<qsizetype>(s.size())); }

@@ -10,6 +10,13 @@
 #include <string>
 #include <vector>
 
+// The page's font: Arial, as it has always asked; where that is not
+// installed its metric twin, then the sans face nearly every Linux system
+// has (a plain fontconfig may offer a mathematical face for Arial). Both
+// hold the Latin, Cyrillic and Greek letters; a letter the first lacks comes
+// from the next.
+inline constexpr const char *ReportFontFamilies[] = {"Arial", "Liberation Sans", "DejaVu Sans"};
+
 class QPainter;
 class QPaintDevice;
 class QPrinter;

@@ -31,7 +31,7 @@ bool ReadCase(CaseEditor &e, const std::vector<std::string> &files, const CalcAr
     for (const std::string &path : files) {
         std::string content;
         if (const std::string problem = ReadSmallFile(path, MaxDataFileBytes, content); !problem.empty()) {
-            err << "tethrix-calc: " << Say("Cannot Open File ") << path << ": " << Say(problem) << "\n";
+            err << Say("tethrix-calc: Cannot Open File ") << path << ": " << Say(problem) << "\n";
             return false;
         }
         e.ReadFile(content);
@@ -62,9 +62,9 @@ bool ReadCase(CaseEditor &e, const std::vector<std::string> &files, const CalcAr
     if (elevation) {
         std::string text;
         if (const std::string problem = e.PressureAltitudeText(*elevation, *altimeter, text); !problem.empty())
-            throw UsageError{"Elevation, Altimeter: " + Say(problem)};
+            throw UsageError{Say("Elevation, Altimeter: ") + Say(problem)};
         if (const std::string note = e.AltimeterNote(*altimeter); !note.empty())
-            err << Say("tethrix-calc: warning: ") << "Altimeter: " << Say(note) << "\n";
+            err << Say("tethrix-calc: warning: Altimeter: ") << Say(note) << "\n";
         e.SetInput("Altitude", text);
     }
     return true;
@@ -177,7 +177,7 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         if (problem.empty())
             problem = WriteFileSafely(*o.report, pdf);
         if (!problem.empty()) {
-            err << "tethrix-calc: " << Say("Cannot write the report ") << *o.report << ": " << Say(problem) << "\n";
+            err << Say("tethrix-calc: Cannot write the report ") << *o.report << ": " << Say(problem) << "\n";
             return ExitFailure;
         }
     }

@@ -360,7 +360,7 @@ int Add(Source &source, const HangarArgs &h, std::ostream &out, std::ostream &er
         if (problem.empty())
             problem = CaseOfDataFile(bytes, '.', fc);
         if (!problem.empty()) {
-            err << "tethrix-calc: " << Say("Cannot Open File ") << path << ": " << Say(problem) << "\n"
+            err << Say("tethrix-calc: Cannot Open File ") << path << ": " << Say(problem) << "\n"
                 << Say("tethrix-calc: nothing was added\n");
             return ExitFailure;
         }
@@ -382,8 +382,8 @@ int Add(Source &source, const HangarArgs &h, std::ostream &out, std::ostream &er
         return std::string();
     });
     if (!problem.empty()) {
-        err << "tethrix-calc: " << (failed ? files[*failed] + ": " : std::string()) << Say(problem) << "\n"
-            << Say("tethrix-calc: nothing was added\n");
+        err << "tethrix-calc: " << (failed ? files[*failed] + ": " : std::string()) << Say(problem)
+            << Say("\ntethrix-calc: nothing was added\n");
         return ExitFailure;
     }
     std::string text = json ? "[" : "";
