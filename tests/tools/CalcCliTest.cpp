@@ -1,7 +1,6 @@
 // tethrix-calc as scripts use it: output, keys, exit status.
 #include "CalcCli.h"
 #include "Convert.h"
-#include "ReportLines.h"
 #include "Sweep.h"
 
 #include <gtest/gtest.h>
@@ -21,10 +20,10 @@ struct CliRun {
 };
 
 CliRun Calc(std::vector<std::string> args, const ReportRenderer &render = nullptr,
-            const ConditionsReader &stored = nullptr, const std::string &language = "")
+            const ConditionsReader &stored = nullptr)
 {
     std::ostringstream out, err;
-    const int status = RunCalc(args, out, err, CalcServices{render, stored, nullptr, language});
+    const int status = RunCalc(args, out, err, CalcServices{render, stored, nullptr, {}});
     return {status, out.str(), err.str()};
 }
 
@@ -551,55 +550,3 @@ TEST(TethrixCalc, compare_prints_both_cases_and_the_change_in_every_form)
     EXPECT_EQ(fails.out, "");
 }
 
-
-TEST(TethrixCalc, a_language_changes_help_and_standard_error_never_standard_output)
-{
-    const std::string a = TempFile("la.TQD", "an=Lap Time\r\nls=0.015\r\n"), b = TempFile("lb.TQD", "ls=0.018\r\n");
-    const std::vector<std::vector<std::string>> same = {
-        {"lt=5"}, {"--json", "Temp=90"}, {"--sweep", "lt=4:5:0.5"}, {"--compare", a, b, "--csv"}, {"lt=0"}};
-    for (const auto &args : same)
-        for (const auto &[lang, env] : {std::pair{"--lang=de", ""}, {"--lang=pt-BR", "ru"}, {"", "uk_UA.UTF-8"}}) {
-            std::vector<std::string> asked = args;
-            if (*lang)
-                asked.insert(asked.begin(), lang);
-            const CliRun english = Calc(args), other = Calc(asked, nullptr, nullptr, env);
-            EXPECT_EQ(other.out, english.out) << args[0] << " " << lang << env;
-            EXPECT_EQ(other.status, english.status) << args[0];
-        }
-    // A file that cannot be read: the reason in German, the path as it is.
-    const CliRun folder = Calc({"--lang", "de", "/tmp"});
-    EXPECT_EQ(folder.status, 1);
-    EXPECT_EQ(folder.err, "tethrix-calc: Datei kann nicht geöffnet werden: /tmp: es ist ein Ordner, keine Datei\n");
-    EXPECT_NE(Calc({"--help"}, nullptr, nullptr, "uk").out.find("(типово 75)"), std::string::npos);
-    EXPECT_NE(Calc({"--help"}).out.find("  --lang CODE the language of --help"), std::string::npos);
-
-    for (const std::vector<std::string> &bad : {std::vector<std::string>{"--lang", "xx"}, {"--lang"}, {"--lang="}}) {
-        const CliRun r = Calc(bad, nullptr, nullptr, "de");
-        EXPECT_EQ(r.status, 2) << bad.back();
-        EXPECT_NE(r.err.find("en, de, fr, es, it, pl, pt_BR, ru, uk"), std::string::npos) << r.err;
-    }
-    EXPECT_EQ(Calc({"--lang", "de", "--lang=fr"}).status, 2);
-    EXPECT_EQ(Calc({"--", "--lang"}).err.rfind("tethrix-calc: Cannot Open File --lang: ", 0), 0u);
-    const CliRun unknown = Calc({"lt=5"}, nullptr, nullptr, "klingon");
-    EXPECT_EQ(unknown.out, Calc({"lt=5"}).out);
-    EXPECT_EQ(unknown.err.rfind("tethrix-calc: warning: TETHRIX_LANG=klingon is not a language", 0), 0u);
-
-    // The report in Russian: captions and units translated, what was typed
-    // and the name compared with as they are; in English, the rows as ever.
-    std::vector<ReportRow> drawn;
-    const ReportRenderer keep = [&](const ReportLines &lines, const std::vector<ReportRow> &rows, std::string &pdf) {
-        drawn = rows;
-        pdf = lines.airplaneName;
-        return std::string();
-    };
-    const std::string pdf = ::testing::TempDir() + "ru.pdf";
-    ASSERT_EQ(Calc({"--lang", "ru", "--compare", a, b, "--report", pdf}, keep).status, 0);
-    std::string page;
-    for (const ReportRow &row : drawn)
-        page += row.text + "\n";
-    for (const char *row : {"Входные данные\n", "Диаметр корд = 0.018 дюйм.\n", "В сравнении с A: Lap Time (",
-                            "Температура = 75 °F\n", "\n*** Tethrix - control-line trim calculator"})
-        EXPECT_NE(page.find(row), std::string::npos) << row << "\n" << page;
-    ASSERT_EQ(Calc({"--compare", a, b, "--report", pdf}, keep).status, 0);
-    EXPECT_EQ(drawn.front().text, "Input Data");
-}
