@@ -71,12 +71,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             args[++i] = scratch;
         else if (args[i] == "--hangar" && i + 1 < args.size() && !args[i + 1].empty() && args[i + 1][0] != '-')
             args[++i] = hangar;
-    const ReportRenderer render = [](const ReportLines &, std::string &pdf) {
+    const ReportRenderer render = [](const ReportLines &, const std::vector<ReportRow> &, std::string &pdf) {
         pdf = "%PDF-1.4 stand-in\n";
         return std::string();
     };
     std::ostringstream out, err;
-    const int status = RunCalc(args, out, err, CalcServices{render, nullptr, nullptr});
+    const int status = RunCalc(args, out, err, CalcServices{render, nullptr, nullptr, {}});
     if (status < 0 || status > 2)
         __builtin_trap();
     // One verdict: an error leaves standard output empty and says why.

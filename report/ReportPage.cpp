@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFont>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -21,9 +22,18 @@ constexpr int LeftMargin = 40;  // device units, whatever the resolution
 constexpr int TitlePoints = 28;
 constexpr int BodyPoints = 12;
 
+QStringList ReportFonts()
+{
+    QStringList families;
+    for (const char *family : ReportFontFamilies)
+        families << QString::fromLatin1(family);
+    return families;
+}
+
 QString Q(const std::string &s) { return QString::fromUtf8(s.c_str(), static_cast<qsizetype>(s.size())); }
 
-void DrawPdf(const ReportLines &lines, std::string &pdf, const QPageLayout *layout, int resolution)
+void DrawPdf(const ReportLines &lines, const std::vector<ReportRow> *rows, std::string &pdf, const QPageLayout *layout,
+             int resolution)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -34,12 +44,12 @@ void DrawPdf(const ReportLines &lines, std::string &pdf, const QPageLayout *layo
         else
             writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setResolution(resolution);
-        PrintReport(writer, lines);
+        PrintReport(writer, lines, rows);
     }
     pdf = buffer.data().toStdString();
 }
 
-std::string RenderPdf(const ReportLines &lines, std::string &pdf)
+std::string RenderPdf(const ReportLines &lines, const std::vector<ReportRow> *rows, std::string &pdf)
 {
     // Fonts need a GUI application; no display is needed for a PDF.
     std::unique_ptr<QGuiApplication> app;
@@ -52,7 +62,7 @@ std::string RenderPdf(const ReportLines &lines, std::string &pdf)
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
     try {
-        DrawPdf(lines, pdf, nullptr, 600);
+        DrawPdf(lines, rows, pdf, nullptr, 600);
     } catch (const std::exception &e) {
         return e.what();
     }
@@ -76,7 +86,7 @@ bool Print(QWidget *parent, const ReportLines &lines, const PrintDialogSeam &dia
     // printer's own PDF output cannot tell a full disk and would leave half
     // a file.
     const QPageLayout layout = printer.pageLayout();
-    DrawPdf(lines, pdf, &layout, printer.resolution());
+    DrawPdf(lines, nullptr, pdf, &layout, printer.resolution());
     pdfPath = QFile::encodeName(printer.outputFileName()).toStdString();
     return true;
 }
@@ -85,9 +95,14 @@ const ReportModule Module = {&RenderPdf, &Print};
 
 }  // namespace
 
-void DrawReport(QPainter &painter, int pageWidth, const ReportLines &lines, int pageHeight)
+void DrawReport(QPainter &painter, int pageWidth, const ReportLines &lines, int pageHeight,
+                const std::vector<ReportRow> *rows)
 {
-    QFont font("Arial");
+    // Arial, or the fonts that stand in for it; a letter that is not in the
+    // first (Cyrillic, Polish, Greek in a name or another language's page)
+    // comes from the next that has it.
+    QFont font;
+    font.setFamilies(ReportFonts());
     auto setFont = [&](int points, bool bold) {
         font.setPointSize(points);
         font.setBold(bold);
@@ -115,7 +130,8 @@ void DrawReport(QPainter &painter, int pageWidth, const ReportLines &lines, int 
         // Each row stands (k − previous k) line heights below the previous
         // one, with the height last measured.
         int y = 4 * T, k = 0, H = 0;
-        for (const ReportRow &row : ReportRows(lines)) {
+        const std::vector<ReportRow> own = rows != nullptr ? std::vector<ReportRow>() : ReportRows(lines);
+        for (const ReportRow &row : rows != nullptr ? *rows : own) {
             setFont(BodyPoints, row.bold);
             if (row.measure)
                 H = metrics().height();
@@ -137,18 +153,23 @@ void DrawReport(QPainter &painter, int pageWidth, const ReportLines &lines, int 
     layOut(pageWidth, true);
 }
 
-void PrintReport(QPaintDevice &device, const ReportLines &lines)
+void PrintReport(QPaintDevice &device, const ReportLines &lines, const std::vector<ReportRow> *rows)
 {
     if (auto *printer = dynamic_cast<QPrinter *>(&device))
         printer->setDocName(Q(ReportDocumentTitle(lines.airplaneName)));
     else if (auto *pdf = dynamic_cast<QPdfWriter *>(&device))
         pdf->setTitle(Q(ReportDocumentTitle(lines.airplaneName)));
+    // Without a font the page would come out blank and look printed.
+    QFont font;
+    font.setFamilies(ReportFonts());
+    if (QFontInfo(font).family().isEmpty())
+        throw std::runtime_error("No font is installed to draw the report with");
     const int pageWidth = device.width();
     QPainter painter;
     if (!painter.begin(&device))
         throw std::runtime_error("The printer could not start the document");
     try {
-        DrawReport(painter, pageWidth, lines, device.height());
+        DrawReport(painter, pageWidth, lines, device.height(), rows);
     } catch (...) {
         if (auto *printer = dynamic_cast<QPrinter *>(&device))
             printer->abort();

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-charts-dev libqt6sql6-sqlite libqt6opengl6-dev libgl-dev libglx-dev libopengl-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  xvfb xauth x11-apps imagemagick poppler-utils fonts-liberation
+  xvfb xauth x11-apps imagemagick poppler-utils fonts-liberation locales
   dpkg-dev file desktop-file-utils appstream
   emscripten chromium python3 qt6-l10n-tools fonts-dejavu-core
 )

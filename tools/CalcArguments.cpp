@@ -1,9 +1,11 @@
 #include "CalcArguments.h"
 #include "CalcHangar.h"
+#include "CalcLanguage.h"
 
 #include "CalcEngine.h"
 #include "Convert.h"
 #include "Figures.h"
+#include "Format.h"
 #include "SafeFile.h"
 
 #include <algorithm>
@@ -13,75 +15,87 @@ bool IsFieldKey(const std::string &key) { return NamesKey(key, "Elevation") || N
 void AppendCalcHelp(std::string &out)
 {
     const FlightCase defaults = DefaultFlightCase();
-    out += "Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]\n"
-           "                   [--report FILE.pdf]\n"
-           "       tethrix-calc --sweep KEY=FROM:TO:STEP [--hold=laptime|speed] [--units=...] [--json]\n"
-           "                    [FILE.TQD] [KEY=VALUE ...]\n"
-           "       tethrix-calc --hangar [FILE] [--airplane NAME | --add A.TQD ... | --log [NAME]]\n"
-           "Computes the trim figures of a control-line airplane. The flying conditions\n"
-           "are the ones the window keeps (Advanced > Data Entry), unless --no-settings;\n"
-           "a data file is applied next, as the window's File > Open does, then the\n"
-           "KEY=VALUE inputs. tethrix-calc never changes the stored settings.\n"
-           "A file whose name contains '=' can be given after '--'.\n\n"
-           "Keys (any letter case; numbers with '.' as decimal point; metric units\n"
-           "in brackets, for --units=metric):\n";
+    out += Say("Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]\n"
+               "                   [--report FILE.pdf]\n"
+               "       tethrix-calc --sweep KEY=FROM:TO:STEP [--hold=laptime|speed] [--units=...] [--json]\n"
+               "                    [FILE.TQD] [KEY=VALUE ...]\n"
+               "       tethrix-calc --hangar [FILE] [--airplane NAME | --add A.TQD ... | --log [NAME]]\n"
+               "Computes the trim figures of a control-line airplane. The flying conditions\n"
+               "are the ones the window keeps (Advanced > Data Entry), unless --no-settings;\n"
+               "a data file is applied next, as the window's File > Open does, then the\n"
+               "KEY=VALUE inputs. tethrix-calc never changes the stored settings.\n"
+               "A file whose name contains '=' can be given after '--'.\n\n"
+               "Keys (any letter case; numbers with '.' as decimal point; metric units\n"
+               "in brackets, for --units=metric):\n");
     for (const InputKey &k : InputKeys) {
         std::string line = "  " + std::string(k.key);
         line.resize(std::max<size_t>(line.size() + 2, 12), ' ');
-        line += k.meaning;
+        line += Say(k.meaning);
         if (*k.unit)
-            line += std::string(", ") + k.unit;
+            line += ", " + Say(k.unit);
         if (k.measure != Measure::None)
             line += std::string(" [") + MetricUnit(k.measure) + "]";
-        line += " (default ";
+        line += Say(" (default ");
         line += k.field ? FormatNumber(defaults.*(k.field), k.digits)
                         : (std::string(k.key) == "an" ? defaults.AcName : std::to_string(defaults.NumLines));
         out += line + ")\n";
     }
-    out += "  Elevation   field elevation, feet [m], with\n"
-           "  Altimeter   the altimeter setting there, inHg [hPa]: the pressure altitude,\n"
-           "              in place of Altitude\n";
-    out += "A number of lines outside 1 to 3 is taken as the nearer of them, as the\n"
-           "window's field does.\n\n"
-           "Options:\n"
-           "  --json      print one JSON object with every figure at full precision;\n"
-           "              with --sweep, a JSON array of one object per row\n"
-           "  --report F  also write the printed report as the PDF file F\n"
-           "  --units=imperial|metric\n"
-           "              the units of the KEY=VALUE inputs, the sweep range and every\n"
-           "              figure printed (default imperial, whatever the window shows);\n"
-           "              data files and stored conditions are imperial either way, and\n"
-           "              --json keeps its keys and adds \"units\"\n"
-           "  --no-settings\n"
-           "              use the built-in flying conditions, not the stored ones\n"
-           "  --sweep KEY=FROM:TO:STEP\n"
-           "              print a CSV table: KEY from FROM to TO by STEP (at most 100000\n"
-           "              rows) with every figure and the lap speed at full precision;\n"
-           "              a row that cannot be calculated carries the message instead\n"
-           "  --hold=laptime|speed\n"
-           "              what a sweep of the line length (ll) holds: the lap time (the\n"
-           "              default; the speed rises with the length) or the speed (the lap\n"
-           "              time grows with the flight path; a column \"lt (seconds) at the\n"
-           "              same speed\" follows ll, and \"lt\" in --json)\n"
-           "  --compare A.TQD B.TQD\n"
-           "              print both cases and the change from A to B, figure by figure;\n"
-           "              the KEY=VALUE inputs apply to both; with --json one object\n"
-           "              with \"A\", \"B\" and \"Change\", with --csv a table, and\n"
-           "              --report prints B compared with A\n"
-           "  --csv       with --compare: Figure,Unit,A,B,Change rows\n"
-           "  --          every argument after this is a data file\n"
-           "  --help      show this text\n"
-           "  --version   show the version\n\n";
+    out += Say("  Elevation   field elevation, feet [m], with\n"
+               "  Altimeter   the altimeter setting there, inHg [hPa]: the pressure altitude,\n"
+               "              in place of Altitude\n");
+    std::string options = Say("A number of lines outside 1 to 3 is taken as the nearer of them, as the\n"
+                              "window's field does.\n\n"
+                              "Options:\n"
+                              "  --json      print one JSON object with every figure at full precision;\n"
+                              "              with --sweep, a JSON array of one object per row\n"
+                              "  --report F  also write the printed report as the PDF file F\n"
+                              "  --units=imperial|metric\n"
+                              "              the units of the KEY=VALUE inputs, the sweep range and every\n"
+                              "              figure printed (default imperial, whatever the window shows);\n"
+                              "              data files and stored conditions are imperial either way, and\n"
+                              "              --json keeps its keys and adds \"units\"\n"
+                              "  --no-settings\n"
+                              "              use the built-in flying conditions, not the stored ones\n"
+                              "  --sweep KEY=FROM:TO:STEP\n"
+                              "              print a CSV table: KEY from FROM to TO by STEP (at most 100000\n"
+                              "              rows) with every figure and the lap speed at full precision;\n"
+                              "              a row that cannot be calculated carries the message instead\n"
+                              "  --hold=laptime|speed\n"
+                              "              what a sweep of the line length (ll) holds: the lap time (the\n"
+                              "              default; the speed rises with the length) or the speed (the lap\n"
+                              "              time grows with the flight path; a column \"lt (seconds) at the\n"
+                              "              same speed\" follows ll, and \"lt\" in --json)\n"
+                              "  --compare A.TQD B.TQD\n"
+                              "              print both cases and the change from A to B, figure by figure;\n"
+                              "              the KEY=VALUE inputs apply to both; with --json one object\n"
+                              "              with \"A\", \"B\" and \"Change\", with --csv a table, and\n"
+                              "              --report prints B compared with A\n"
+                              "  --csv       with --compare: Figure,Unit,A,B,Change rows\n"
+                              "  --          every argument after this is a data file\n"
+                              "  --help      show this text\n"
+                              "  --version   show the version\n\n");
+    // --lang at the end of the options, before their blank line, so that
+    // the translations of the block above still match it.
+    if (options.size() > 1 && options.compare(options.size() - 2, 2, "\n\n") == 0)
+        options.pop_back();
+    out += options;
+    out += lang::Format(Say("  --lang CODE the language of --help and of the messages on standard error,\n"
+                            "              one of %1\n"
+                            "              (TETHRIX_LANG=CODE does the same); standard output is the same\n"
+                            "              in every language\n")
+                            .c_str(),
+                        {CalcLanguageList()});
+    out += "\n";
     AppendHangarHelp(out);
-    out += "Exit status:\n"
-           "  0  success\n"
-           "  1  the inputs cannot be calculated, or a file cannot be read or written;\n"
-           "     the message on standard error says why, and nothing is printed on\n"
-           "     standard output\n"
-           "  2  a usage error: an unknown key or option, a value that is not a\n"
-           "     number, a missing or repeated option, or options that cannot be\n"
-           "     combined (--sweep with --report or --compare, --hold without --sweep,\n"
-           "     --compare without two files)\n";
+    out += Say("Exit status:\n"
+               "  0  success\n"
+               "  1  the inputs cannot be calculated, or a file cannot be read or written;\n"
+               "     the message on standard error says why, and nothing is printed on\n"
+               "     standard output\n"
+               "  2  a usage error: an unknown key or option, a value that is not a\n"
+               "     number, a missing or repeated option, or options that cannot be\n"
+               "     combined (--sweep with --report or --compare, --hold without --sweep,\n"
+               "     --compare without two files)\n");
 }
 
 CalcArgs ParseCalcArgs(const std::vector<std::string> &args)
@@ -90,12 +104,12 @@ CalcArgs ParseCalcArgs(const std::vector<std::string> &args)
     bool onlyFiles = false;
     auto takeValue = [&](size_t &i, const char *what) -> const std::string & {
         if (i + 1 >= args.size() || args[i + 1].empty())
-            throw UsageError{std::string(args[i]) + " needs " + what};
+            throw UsageError{std::string(args[i]) + Say(" needs ") + Say(what)};
         return args[++i];
     };
     auto addFile = [&](const std::string &arg) {
         if (!o.inputs.empty())
-            throw UsageError{"the data file must come before the KEY=VALUE inputs"};
+            throw UsageError{Say("the data file must come before the KEY=VALUE inputs")};
         o.files.push_back(arg);
     };
     for (size_t i = 0; i < args.size(); ++i) {
@@ -106,29 +120,29 @@ CalcArgs ParseCalcArgs(const std::vector<std::string> &args)
             onlyFiles = true;
         } else if (arg == "--report") {
             if (o.report)
-                throw UsageError{"--report may be given once"};
+                throw UsageError{Say("--report may be given once")};
             o.report = takeValue(i, "a PDF file name");
         } else if (arg == "--sweep") {
             if (o.sweep)
-                throw UsageError{"--sweep may be given once"};
+                throw UsageError{Say("--sweep may be given once")};
             o.sweep = takeValue(i, "KEY=FROM:TO:STEP");
         } else if (arg.rfind("--hold=", 0) == 0 || arg == "--hold") {
             if (o.hold)
-                throw UsageError{"--hold may be given once"};
+                throw UsageError{Say("--hold may be given once")};
             const std::string what = arg == "--hold" ? takeValue(i, "speed or laptime") : arg.substr(7);
             if (what == "speed")
                 o.hold = SweepHold::Speed;
             else if (what == "laptime")
                 o.hold = SweepHold::LapTime;
             else
-                throw UsageError{"--hold takes speed or laptime, not '" + what + "'"};
+                throw UsageError{Say("--hold takes speed or laptime, not '") + what + Say("'")};
         } else if (arg.rfind("--units=", 0) == 0 || arg == "--units") {
             if (o.units)
-                throw UsageError{"--units may be given once"};
+                throw UsageError{Say("--units may be given once")};
             const std::string what = arg == "--units" ? takeValue(i, "imperial or metric") : arg.substr(8);
             DisplayUnits units;
             if (!ParseDisplayUnits(what, units))
-                throw UsageError{"--units takes imperial or metric, not '" + what + "'"};
+                throw UsageError{Say("--units takes imperial or metric, not '") + what + Say("'")};
             o.units = units;
         } else if (arg == "--json") {
             o.json = true;
@@ -143,7 +157,7 @@ CalcArgs ParseCalcArgs(const std::vector<std::string> &args)
         } else if (arg == "--version") {
             o.version = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
-            throw UsageError{"unknown option '" + arg + "' (try --help)"};
+            throw UsageError{Say("unknown option '") + arg + Say("' (try --help)")};
         } else if (const size_t eq = arg.find('='); eq != std::string::npos) {
             const std::string key = arg.substr(0, eq);
             if (FindInputKey(key) != nullptr || IsFieldKey(key))
@@ -151,23 +165,23 @@ CalcArgs ParseCalcArgs(const std::vector<std::string> &args)
             else if (IsRegularFile(arg))
                 addFile(arg);
             else
-                throw UsageError{"unknown key '" + key + "' (try --help)"};
+                throw UsageError{Say("unknown key '") + key + Say("' (try --help)")};
         } else {
             addFile(arg);
         }
     }
     if (o.sweep && o.report)
-        throw UsageError{"--sweep and --report cannot be combined: a report shows one case"};
+        throw UsageError{Say("--sweep and --report cannot be combined: a report shows one case")};
     if (o.hold && !o.sweep)
-        throw UsageError{"--hold goes with --sweep"};
+        throw UsageError{Say("--hold goes with --sweep")};
     if (o.compare && o.files.size() != 2)
-        throw UsageError{"--compare needs two data files, A and B"};
+        throw UsageError{Say("--compare needs two data files, A and B")};
     if (o.compare && o.sweep)
-        throw UsageError{"--compare and --sweep cannot be combined"};
+        throw UsageError{Say("--compare and --sweep cannot be combined")};
     if (o.csv && !o.compare)
-        throw UsageError{"--csv goes with --compare"};
+        throw UsageError{Say("--csv goes with --compare")};
     if (o.csv && o.json)
-        throw UsageError{"--csv and --json cannot be combined"};
+        throw UsageError{Say("--csv and --json cannot be combined")};
     return o;
 }
 
@@ -176,29 +190,29 @@ SweepRange ParseSweep(const std::string &argument, SweepHold hold, DisplayUnits 
     const size_t eq = argument.find('=');
     const InputKey *key = eq == std::string::npos ? nullptr : FindInputKey(argument.substr(0, eq));
     if (key == nullptr || std::string(key->key) == "an")
-        throw UsageError{"--sweep needs a numeric key, as in lt=4:6:0.1 (try --help)"};
+        throw UsageError{Say("--sweep needs a numeric key, as in lt=4:6:0.1 (try --help)")};
     const std::string range = argument.substr(eq + 1);
     const size_t c1 = range.find(':');
     const size_t c2 = c1 == std::string::npos ? c1 : range.find(':', c1 + 1);
     if (c2 == std::string::npos || range.find(':', c2 + 1) != std::string::npos)
-        throw UsageError{"the sweep range must read FROM:TO:STEP"};
+        throw UsageError{Say("the sweep range must read FROM:TO:STEP")};
     if (const std::string problem = SweepHoldProblem(*key, hold); !problem.empty())
-        throw UsageError{"--hold=speed: " + problem};
+        throw UsageError{Say("--hold=speed: ") + Say(problem)};
     SweepRange s{key, 0, 0, 0, hold, units};
     for (auto [value, text] : {std::pair{&s.from, range.substr(0, c1)},
                                {&s.to, range.substr(c1 + 1, c2 - c1 - 1)},
                                {&s.step, range.substr(c2 + 1)}}) {
         const std::optional<double> v = ParseWideNumber(text);
         if (!v)
-            throw UsageError{InvalidNumberMessage(text)};
+            throw UsageError{Say(InvalidNumberMessage(text))};
         *value = *v;
     }
     const auto imperial = [&](double v) { return FromShown(key->measure, units, v); };
     if (const std::string problem = SweepLimitsProblem(*key, imperial(s.from), imperial(s.to), s.step);
         !problem.empty())
-        throw UsageError{"the sweep of " + std::string(key->key) + " cannot run: " + problem};
+        throw UsageError{Say("the sweep of ") + std::string(key->key) + Say(" cannot run: ") + Say(problem)};
     if (SweepCount(s.from, s.to, s.step) == 0)
-        throw UsageError{"the sweep range is empty or has more than " + std::to_string(MaxSweepRows) +
-                         " rows (STEP must be non-zero and lead from FROM to TO)"};
+        throw UsageError{Say("the sweep range is empty or has more than ") + std::to_string(MaxSweepRows) +
+                         Say(" rows (STEP must be non-zero and lead from FROM to TO)")};
     return s;
 }

@@ -4,11 +4,13 @@
 #include "CalcCli.h"
 #include "CalcArguments.h"
 #include "CalcHangar.h"
+#include "CalcLanguage.h"
 #include "CalcOutput.h"
 
 #include "CaseEditor.h"
 #include "DataFile.h"
 #include "EngineError.h"
+#include "ReportLines.h"
 #include "SafeFile.h"
 
 #include <cerrno>
@@ -29,7 +31,7 @@ bool ReadCase(CaseEditor &e, const std::vector<std::string> &files, const CalcAr
     for (const std::string &path : files) {
         std::string content;
         if (const std::string problem = ReadSmallFile(path, MaxDataFileBytes, content); !problem.empty()) {
-            err << "tethrix-calc: Cannot Open File " << path << ": " << problem << "\n";
+            err << Say("tethrix-calc: Cannot Open File ") << path << ": " << Say(problem) << "\n";
             return false;
         }
         e.ReadFile(content);
@@ -46,23 +48,23 @@ bool ReadCase(CaseEditor &e, const std::vector<std::string> &files, const CalcAr
         altitude = altitude || NamesKey(key, "Altitude");
     }
     if ((elevation || altimeter) && altitude)
-        throw UsageError{"Altitude= cannot be given with Elevation= and Altimeter="};
+        throw UsageError{Say("Altitude= cannot be given with Elevation= and Altimeter=")};
     if (elevation.has_value() != altimeter.has_value())
-        throw UsageError{"Elevation= and Altimeter= go together"};
+        throw UsageError{Say("Elevation= and Altimeter= go together")};
     for (const auto &[key, value] : o.inputs)
         if (IsFieldKey(key))
             continue;
         else if (const std::string problem = e.SetInput(key, value); !problem.empty()) {
             const InputKey *input = FindInputKey(key);
-            throw UsageError{key + ": " + problem +
-                             (input ? " " + AdviceOnText(*input, units, '.', value).text : std::string())};
+            throw UsageError{key + ": " + Say(problem) +
+                             (input ? " " + Say(AdviceOnText(*input, units, '.', value).text) : std::string())};
         }
     if (elevation) {
         std::string text;
         if (const std::string problem = e.PressureAltitudeText(*elevation, *altimeter, text); !problem.empty())
-            throw UsageError{"Elevation, Altimeter: " + problem};
+            throw UsageError{Say("Elevation, Altimeter: ") + Say(problem)};
         if (const std::string note = e.AltimeterNote(*altimeter); !note.empty())
-            err << "tethrix-calc: warning: Altimeter: " << note << "\n";
+            err << Say("tethrix-calc: warning: Altimeter: ") << Say(note) << "\n";
         e.SetInput("Altitude", text);
     }
     return true;
@@ -85,7 +87,7 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
     try {
         o = ParseCalcArgs(args);
         if (airplane != nullptr && (!o.files.empty() || o.compare))
-            throw UsageError{"--airplane is read in place of a data file: give no data file with it"};
+            throw UsageError{Say("--airplane is read in place of a data file: give no data file with it")};
         units = o.units.value_or(DisplayUnits::Imperial);
         edited.SetUnits(units);
         other.SetUnits(units);
@@ -97,21 +99,22 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
                 text = std::string("tethrix-calc ") + TETHRIX_VERSION + "\n";
             errno = 0;
             if (!Emit(out, text) || !out.flush()) {
-                err << "tethrix-calc: " << WriteProblem() << "\n";
+                err << "tethrix-calc: " << Say(WriteProblem()) << "\n";
                 return ExitFailure;
             }
             return ExitSuccess;
         }
         if (o.report && !render)
-            throw UsageError{"--report is not available in this build"};
+            throw UsageError{Say("--report is not available in this build")};
         if (o.sweep)
             sweep = ParseSweep(*o.sweep, o.hold.value_or(SweepHold::LapTime), units);
         if (!o.noSettings && services.readConditions) {
             for (const std::string &problem : services.readConditions(edited.Case()))
-                err << "tethrix-calc: warning: " << problem << "\n";
+                err << Say("tethrix-calc: warning: ") << Say(problem) << "\n";
             // Conditions kept by the window change the figures: say which.
             if (const std::string changed = edited.ConditionsSummary(true); !changed.empty())
-                err << "tethrix-calc: stored flying conditions: " << changed << " (--no-settings uses the built-in ones)\n";
+                err << Say("tethrix-calc: stored flying conditions: ") << Say(changed)
+                    << Say(" (--no-settings uses the built-in ones)\n");
         }
         if (o.compare) {
             // A and B alike: the same flying conditions, each file, the same inputs.
@@ -140,7 +143,7 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         const PinnedCase a = PinCase(other.Case()), b = PinCase(fc);
         for (const auto &[name, side] : {std::pair{"A", &a}, {"B", &b}})
             if (!side->figures) {
-                err << "tethrix-calc: " << name << ": " << side->error << "\n";
+                err << "tethrix-calc: " << name << ": " << Say(side->error) << "\n";
                 return ExitFailure;
             }
         text = ComparisonOutput(a, b, o.json ? CompareFormat::Json : o.csv ? CompareFormat::Csv : CompareFormat::Text,
@@ -149,10 +152,10 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
     } else {
         const Checked<CaseFigures> solved = SolveCase(engine, fc, groundSpeed);
         if (!solved.ok()) {
-            err << "tethrix-calc: " << solved.error << "\n";
+            err << "tethrix-calc: " << Say(solved.error) << "\n";
             // The input behind it, by its key, and what would fix it.
             if (const InputNote advice = AdviceFor(fc, units); advice.key)
-                err << "tethrix-calc: " << advice.key->key << ": " << advice.text << "\n";
+                err << "tethrix-calc: " << advice.key->key << ": " << Say(advice.text) << "\n";
             return ExitFailure;
         }
         const CaseFigures &figures = solved.value;
@@ -160,7 +163,7 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         text = CaseOutput(figures, fc, units, o.json, notes);
     }
     for (const InputNote &note : notes)
-        err << "tethrix-calc: warning: " << note.key->key << ": " << note.text << "\n";
+        err << Say("tethrix-calc: warning: ") << note.key->key << ": " << Say(note.text) << "\n";
     // The report before the figures, so that a report that cannot be
     // written leaves standard output empty.
     if (o.report) {
@@ -170,17 +173,17 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         std::string problem, pdf;
         const ReportLines lines = edited.Report(local, problem);
         if (problem.empty())
-            problem = render(lines, pdf);
+            problem = render(lines, SaidReportRows(lines), pdf);
         if (problem.empty())
             problem = WriteFileSafely(*o.report, pdf);
         if (!problem.empty()) {
-            err << "tethrix-calc: Cannot write the report " << *o.report << ": " << problem << "\n";
+            err << Say("tethrix-calc: Cannot write the report ") << *o.report << ": " << Say(problem) << "\n";
             return ExitFailure;
         }
     }
     errno = 0;
     if (!Emit(out, text) || !out.flush()) {
-        err << "tethrix-calc: " << WriteProblem() << "\n";
+        err << "tethrix-calc: " << Say(WriteProblem()) << "\n";
         return ExitFailure;
     }
     return ExitSuccess;
@@ -192,9 +195,20 @@ int RunCalc(const std::vector<std::string> &args, std::ostream &out, std::ostrea
             const CalcServices &services)
 {
     try {
-        return Run(args, out, err, services);
+        std::vector<std::string> rest = args;
+        std::string language, warning;
+        try {
+            language = TakeCalcLanguage(rest, services.language, warning);
+        } catch (const UsageError &e) {
+            err << "tethrix-calc: " << e.message << "\n";
+            return ExitUsage;
+        }
+        const CalcSpeech speech(language);
+        if (!warning.empty())
+            err << "tethrix-calc: warning: " << warning << "\n";
+        return Run(rest, out, err, services);
     } catch (const std::exception &e) {
-        err << "tethrix-calc: " << e.what() << "\n";
+        err << "tethrix-calc: " << Say(e.what()) << "\n";
     } catch (...) {
         err << "tethrix-calc: unexpected error\n";
     }

@@ -11,10 +11,13 @@
 struct FlightCase;
 struct HangarModule;
 struct ReportLines;
+struct ReportRow;
 
-// Draws the printed report as PDF bytes; returns an error message, empty on
-// success. Supplied by the program, which has the fonts.
-using ReportRenderer = std::function<std::string(const ReportLines &lines, std::string &pdf)>;
+// Draws the printed report as PDF bytes, its rows as given (in the flier's
+// language); returns an error message, empty on success. Supplied by the
+// program, which has the fonts.
+using ReportRenderer =
+    std::function<std::string(const ReportLines &lines, const std::vector<ReportRow> &rows, std::string &pdf)>;
 
 // Puts the stored flying conditions (the window's) into fc and returns the
 // problems met, one line each; they are warnings, not errors.
@@ -29,6 +32,7 @@ struct CalcServices {
     ReportRenderer renderReport;
     ConditionsReader readConditions;  // none: the built-in defaults
     HangarLoader loadHangar;          // none: hangar files only
+    std::string language;             // TETHRIX_LANG's value; empty: not set
 };
 
 enum CalcExit : int {

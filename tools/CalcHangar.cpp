@@ -1,5 +1,6 @@
 #include "CalcHangar.h"
 #include "CalcHangarOutput.h"
+#include "CalcLanguage.h"
 
 #include "Convert.h"
 #include "DataFile.h"
@@ -43,7 +44,7 @@ HangarArgs ParseHangarArgs(const std::vector<std::string> &args)
     bool hangar = false, command = false, onlyFiles = false;
     const auto setCommand = [&](Command c) {
         if (command)
-            throw Usage{"--airplane, --add and --log cannot be combined: give one of them"};
+            throw Usage{Say("--airplane, --add and --log cannot be combined: give one of them")};
         command = true;
         h.command = c;
     };
@@ -57,14 +58,14 @@ HangarArgs ParseHangarArgs(const std::vector<std::string> &args)
             h.rest.push_back(arg);
         } else if (arg == "--hangar") {
             if (hangar)
-                throw Usage{"--hangar may be given once"};
+                throw Usage{Say("--hangar may be given once")};
             hangar = true;
             if (next)
                 h.file = args[++i];
         } else if (arg == "--airplane") {
             setCommand(Command::Airplane);
             if (i + 1 >= args.size() || args[i + 1].empty())
-                throw Usage{"--airplane needs the name or id of an airplane"};
+                throw Usage{Say("--airplane needs the name or id of an airplane")};
             h.name = args[++i];
         } else if (arg == "--add") {
             setCommand(Command::Add);
@@ -77,7 +78,7 @@ HangarArgs ParseHangarArgs(const std::vector<std::string> &args)
         }
     }
     if (!hangar)
-        throw Usage{"--airplane, --add and --log go with --hangar [FILE] (try --help)"};
+        throw Usage{Say("--airplane, --add and --log go with --hangar [FILE] (try --help)")};
     return h;
 }
 
@@ -87,7 +88,7 @@ class Source {
 public:
     Source(const HangarArgs &h, const CalcServices &services) : file(h.file), services(services)
     {
-        where = file ? *file : "the window's hangar";
+        where = file ? *file : Say("the window's hangar");
     }
     const std::string &Where() const { return where; }
 
@@ -101,7 +102,7 @@ public:
             std::string path;
             std::string problem = module->read(hangar, path);
             Named(path);
-            return problem.empty() ? std::string() : "Cannot read " + Where(problem) + ": " + problem;
+            return problem.empty() ? std::string() : Say("Cannot read ") + Where(problem) + ": " + Say(problem);
         }
         std::string bytes;
         std::string problem = FileBytes(bytes);
@@ -117,7 +118,7 @@ public:
             problem = read.error;
             hangar = std::move(read.hangar);
         }
-        return problem.empty() ? std::string() : "Cannot read the hangar " + *file + ": " + problem;
+        return problem.empty() ? std::string() : Say("Cannot read the hangar ") + *file + ": " + Say(problem);
     }
 
     // Runs edit on the newest content and keeps what it changed: the file
@@ -132,14 +133,14 @@ public:
             std::string path;
             std::string problem = module->edit(edit, applied, path);
             Named(path);
-            return problem.empty() ? std::string() : "Cannot change " + Where(problem) + ": " + problem;
+            return problem.empty() ? std::string() : Say("Cannot change ") + Where(problem) + ": " + Say(problem);
         }
         Hangar hangar;
         if (std::string problem = Read(hangar, true); !problem.empty())
             return problem;
         const HangarEdit edited = EditHangar(hangar, edit);
         if (!edited.ok())
-            return edited.error;
+            return Say(edited.error);
         const HangarText text = HangarFileText(edited.hangar);
         std::string problem = text.error;
         // Another program's change since it was read is not written over.
@@ -148,7 +149,7 @@ public:
             problem = "it changed while this command ran: nothing was written, try again";
         if (problem.empty())
             problem = WriteFileSafely(*file, text.text);
-        return problem.empty() ? std::string() : "Cannot write the hangar " + *file + ": " + problem;
+        return problem.empty() ? std::string() : Say("Cannot write the hangar ") + *file + ": " + Say(problem);
     }
 
 private:
@@ -171,19 +172,20 @@ private:
         std::string problem;
         module = services.loadHangar(problem);
         if (module == nullptr)
-            return "Cannot open the window's hangar: " + (problem.empty() ? std::string("it did not load") : problem);
+            return Say("Cannot open the window's hangar: ") +
+                   Say(problem.empty() ? std::string("it did not load") : problem);
         return {};
     }
     // Where, for a message: the path once, not again when the store's own
     // reason names it.
     std::string Where(const std::string &problem) const
     {
-        return path.empty() || problem.find(path) == std::string::npos ? where : "the window's hangar";
+        return path.empty() || problem.find(path) == std::string::npos ? where : Say("the window's hangar");
     }
     void Named(const std::string &path)
     {
         if (!path.empty())
-            where = "the window's hangar " + (this->path = path);
+            where = Say("the window's hangar ") + (this->path = path);
     }
 
     std::optional<std::string> file;
@@ -207,7 +209,7 @@ std::string NewId(std::string &problem)
         ::close(fd);
     }
     if (got != static_cast<ssize_t>(sizeof bytes)) {
-        problem = std::string("cannot make an airplane's id from /dev/urandom: ") + std::strerror(errno ? errno : EIO);
+        problem = Say("cannot make an airplane's id from /dev/urandom: ") + std::strerror(errno ? errno : EIO);
         return {};
     }
     static const char hex[] = "0123456789abcdef";
@@ -238,18 +240,18 @@ std::string NamesHeld(const Hangar &hangar, const std::string &where)
 {
     const std::vector<Airplane> &all = hangar.Airplanes();
     if (all.empty())
-        return where + " holds no airplanes";
+        return where + Say(" holds no airplanes");
     std::vector<std::string> names;
     for (const Airplane &a : all)
         names.push_back(a.Name());
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());
     constexpr std::size_t Shown = 12;
-    std::string text = where + " holds ";
+    std::string text = where + Say(" holds ");
     for (std::size_t i = 0; i < names.size() && i < Shown; ++i)
         text += (i ? ", " : "") + Quoted(names[i]);
     if (names.size() > Shown)
-        text += " and " + std::to_string(names.size() - Shown) + " other names (--hangar alone lists them)";
+        text += Say(" and ") + std::to_string(names.size() - Shown) + Say(" other names (--hangar alone lists them)");
     return text;
 }
 
@@ -265,15 +267,15 @@ std::string FindOne(const Hangar &hangar, const std::string &name, const std::st
         return {};
     }
     if (matches.empty())
-        return "no airplane is named " + Quoted(name) + " or has that id: " + NamesHeld(hangar, where);
+        return Say("no airplane is named ") + Quoted(name) + Say(" or has that id: ") + NamesHeld(hangar, where);
     const std::vector<std::string> lastFlown = hangar.LastFlownOfAll();
-    std::string text = std::to_string(matches.size()) + " airplanes match " + Quoted(name) + ":";
+    std::string text = std::to_string(matches.size()) + Say(" airplanes match ") + Quoted(name) + ":";
     for (const Airplane *a : matches) {
         const std::string &last = lastFlown[static_cast<std::size_t>(a - hangar.Airplanes().data())];
-        text += (a == matches.front() ? " " : "; ") + Quoted(a->Name()) + " id " + a->id +
-                (last.empty() ? ", never flown" : ", last flown " + last);
+        text += (a == matches.front() ? " " : "; ") + Quoted(a->Name()) + Say(" id ") + a->id +
+                (last.empty() ? Say(", never flown") : Say(", last flown ") + last);
     }
-    return text + ". Give its id in place of the name";
+    return text + Say(". Give its id in place of the name");
 }
 
 // ---- Output ----
@@ -285,7 +287,7 @@ bool Emit(std::ostream &out, std::ostream &err, const std::string &text, const c
     if (out && out.flush())
         return true;
     const int error = errno;
-    err << "tethrix-calc: " << done << "cannot write the output"
+    err << "tethrix-calc: " << Say(done) << Say("cannot write the output")
         << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << "\n";
     return false;
 }
@@ -299,7 +301,7 @@ int List(Source &source, const HangarArgs &h, std::ostream &out, std::ostream &e
         if (arg == "--json" && !json)
             json = true;
         else
-            throw Usage{Quoted(arg) + " does not go with --hangar's list of airplanes (try --help)"};
+            throw Usage{Quoted(arg) + Say(" does not go with --hangar's list of airplanes (try --help)")};
     Hangar hangar;
     if (const std::string problem = source.Read(hangar); !problem.empty()) {
         err << "tethrix-calc: " << problem << "\n";
@@ -334,16 +336,16 @@ int Add(Source &source, const HangarArgs &h, std::ostream &out, std::ostream &er
         } else if (arg == "--json" && !json) {
             json = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
-            throw Usage{Quoted(arg) + " does not go with --add (try --help)"};
+            throw Usage{Quoted(arg) + Say(" does not go with --add (try --help)")};
         } else if (const std::size_t eq = arg.find('=');
                    eq != std::string::npos && FindInputKey(arg.substr(0, eq)) != nullptr && !IsRegularFile(arg)) {
-            throw Usage{"--add takes data files, not KEY=VALUE inputs such as " + Quoted(arg)};
+            throw Usage{Say("--add takes data files, not KEY=VALUE inputs such as ") + Quoted(arg)};
         } else {
             files.push_back(arg);
         }
     }
     if (files.empty())
-        throw Usage{"--add needs one or more data files"};
+        throw Usage{Say("--add needs one or more data files")};
 
     // Every file read before anything is kept: all of them or none.
     struct Added {
@@ -358,8 +360,8 @@ int Add(Source &source, const HangarArgs &h, std::ostream &out, std::ostream &er
         if (problem.empty())
             problem = CaseOfDataFile(bytes, '.', fc);
         if (!problem.empty()) {
-            err << "tethrix-calc: Cannot Open File " << path << ": " << problem << "\n"
-                << "tethrix-calc: nothing was added\n";
+            err << Say("tethrix-calc: Cannot Open File ") << path << ": " << Say(problem) << "\n"
+                << Say("tethrix-calc: nothing was added\n");
             return ExitFailure;
         }
         std::string idProblem;
@@ -380,8 +382,8 @@ int Add(Source &source, const HangarArgs &h, std::ostream &out, std::ostream &er
         return std::string();
     });
     if (!problem.empty()) {
-        err << "tethrix-calc: " << (failed ? files[*failed] + ": " : std::string()) << problem
-            << "\ntethrix-calc: nothing was added\n";
+        err << "tethrix-calc: " << (failed ? files[*failed] + ": " : std::string()) << Say(problem)
+            << Say("\ntethrix-calc: nothing was added\n");
         return ExitFailure;
     }
     std::string text = json ? "[" : "";
@@ -413,22 +415,22 @@ int Log(Source &source, const HangarArgs &h, std::ostream &out, std::ostream &er
             csv = true;
         } else if ((arg == "--units" || arg.rfind("--units=", 0) == 0) && !units) {
             if (arg == "--units" && i + 1 >= h.rest.size())
-                throw Usage{"--units needs imperial or metric"};
+                throw Usage{Say("--units needs imperial or metric")};
             const std::string what = arg == "--units" ? h.rest[++i] : arg.substr(8);
             DisplayUnits u;
             if (!ParseDisplayUnits(what, u))
-                throw Usage{"--units takes imperial or metric, not " + Quoted(what)};
+                throw Usage{Say("--units takes imperial or metric, not ") + Quoted(what)};
             units = u;
         } else {
-            throw Usage{Quoted(arg) + " does not go with --log (try --help)"};
+            throw Usage{Quoted(arg) + Say(" does not go with --log (try --help)")};
         }
     }
     if (json && csv)
-        throw Usage{"--csv and --json cannot be combined"};
+        throw Usage{Say("--csv and --json cannot be combined")};
     if (csv && !h.name)
-        throw Usage{"--log --csv prints one airplane's log: give its name or id after --log"};
+        throw Usage{Say("--log --csv prints one airplane's log: give its name or id after --log")};
     if (json && units)
-        throw Usage{"--log --json gives the flights' records, which are imperial: --units does not go with it"};
+        throw Usage{Say("--log --json gives the flights' records, which are imperial: --units does not go with it")};
 
     Hangar hangar;
     if (const std::string problem = source.Read(hangar); !problem.empty()) {
@@ -478,7 +480,7 @@ int RunHangar(const std::vector<std::string> &args, std::ostream &out, std::ostr
     try {
         const HangarArgs h = ParseHangarArgs(args);
         if (!h.file && !services.loadHangar)
-            throw Usage{"the window's hangar is not available in this build: give a hangar file after --hangar"};
+            throw Usage{Say("the window's hangar is not available in this build: give a hangar file after --hangar")};
         Source source(h, services);
         switch (h.command) {
         case Command::List:

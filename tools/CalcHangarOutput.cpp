@@ -1,4 +1,5 @@
 #include "CalcHangarOutput.h"
+#include "CalcLanguage.h"
 #include "CalcHangar.h"
 
 #include "Convert.h"
@@ -147,23 +148,23 @@ std::string LogJson(const std::vector<const Flight *> &flights)
 
 void AppendHangarHelp(std::string &out)
 {
-    out += "Hangar commands (FILE: a hangar file, as the window and the page export it;\n"
-           "without FILE, the window's own hangar):\n"
-           "  --hangar [FILE] [--json]\n"
-           "              list the airplanes: name, id, when last flown (UTC), flights\n"
-           "  --hangar [FILE] --airplane NAME [KEY=VALUE ...] [options]\n"
-           "              calculate an airplane (NAME: its name or its id) as its data\n"
-           "              file would be; every option above but --compare works with it\n"
-           "  --hangar [FILE] --add A.TQD ... [--json]\n"
-           "              keep each data file as a new airplane; a file that cannot be\n"
-           "              read adds none of them. FILE is created when not there yet\n"
-           "  --hangar [FILE] --log [NAME] [--csv|--json] [--units=imperial|metric]\n"
-           "              print the trim log, newest first, of every airplane or of\n"
-           "              NAME's: a short table; --csv every column of NAME's log, as\n"
-           "              the window exports it; --json the flights as the hangar file\n"
-           "              holds them (imperial)\n"
-           "  FILE is the argument after --hangar unless it starts with '-'. A NAME that\n"
-           "  matches no airplane, or several, is an error (exit status 1) naming what\n"
-           "  the hangar holds.\n\n";
+    out += Say("Hangar commands (FILE: a hangar file, as the window and the page export it;\n"
+               "without FILE, the window's own hangar):\n"
+               "  --hangar [FILE] [--json]\n"
+               "              list the airplanes: name, id, when last flown (UTC), flights\n"
+               "  --hangar [FILE] --airplane NAME [KEY=VALUE ...] [options]\n"
+               "              calculate an airplane (NAME: its name or its id) as its data\n"
+               "              file would be; every option above but --compare works with it\n"
+               "  --hangar [FILE] --add A.TQD ... [--json]\n"
+               "              keep each data file as a new airplane; a file that cannot be\n"
+               "              read adds none of them. FILE is created when not there yet\n"
+               "  --hangar [FILE] --log [NAME] [--csv|--json] [--units=imperial|metric]\n"
+               "              print the trim log, newest first, of every airplane or of\n"
+               "              NAME's: a short table; --csv every column of NAME's log, as\n"
+               "              the window exports it; --json the flights as the hangar file\n"
+               "              holds them (imperial)\n"
+               "  FILE is the argument after --hangar unless it starts with '-'. A NAME that\n"
+               "  matches no airplane, or several, is an error (exit status 1) naming what\n"
+               "  the hangar holds.\n\n");
 }
 

@@ -2,6 +2,7 @@
 // comparison, as scripts read it: numbers at full precision with a point,
 // keys and headers in English, whatever the locale.
 #include "CalcOutput.h"
+#include "CalcLanguage.h"
 #include "CalcArguments.h"
 #include "CalcCli.h"
 
@@ -192,7 +193,7 @@ int RunSweep(const SweepRange &range, const FlightCase &fc, bool json, std::ostr
     if (json)
         buffer += "\n]\n";
     if (failed || !Emit(out, buffer) || !out.flush()) {
-        err << "tethrix-calc: " << WriteProblem() << "\n";
+        err << "tethrix-calc: " << Say(WriteProblem()) << "\n";
         return ExitFailure;
     }
     return ExitSuccess;

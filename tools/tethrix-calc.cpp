@@ -10,6 +10,7 @@
 #include "SafeFile.h"
 #include "StoredConditions.h"
 
+#include <cstdlib>
 #include <iostream>
 
 int main(int argc, char **argv)
@@ -18,14 +19,18 @@ int main(int argc, char **argv)
 #ifdef TETHRIX_CALC_BARE
     // The benchmarks' reference: the same calculation with no stored
     // settings and no report, the code a build without Qt would have.
-    return RunCalc(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    CalcServices bare;
+    if (const char *language = std::getenv("TETHRIX_LANG"))
+        bare.language = language;
+    return RunCalc(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, bare);
 #endif
-    const ReportRenderer render = [](const ReportLines &lines, std::string &pdf) -> std::string {
+    const ReportRenderer render = [](const ReportLines &lines, const std::vector<ReportRow> &rows,
+                                     std::string &pdf) -> std::string {
         std::string problem;
         const ReportModule *report = LoadModule<ReportModule>("report", "TethrixReportModule", problem);
         if (report == nullptr)
             return problem;
-        return report->renderPdf(lines, pdf);
+        return report->renderPdf(lines, &rows, pdf);
     };
     const ConditionsReader readConditions = [](FlightCase &fc) {
         const auto field = [](int i) { return InputKeys[FirstConditionKey + i].field; };
@@ -40,6 +45,7 @@ int main(int argc, char **argv)
     const HangarLoader loadHangar = [](std::string &problem) {
         return LoadModule<HangarModule>("hangar", "TethrixHangarModule", problem);
     };
+    const char *language = std::getenv("TETHRIX_LANG");
     return RunCalc(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
-                   CalcServices{render, readConditions, loadHangar});
+                   CalcServices{render, readConditions, loadHangar, language ? language : ""});
 }

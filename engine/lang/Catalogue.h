@@ -54,6 +54,9 @@ public:
     std::string Translate(const std::string &english) const;
     // A text with %n in it, in the form n takes, with n in place of %n.
     std::string Count(const std::string &english, long long n) const;
+    // The English of every text it holds, for a face that translates a text
+    // made of them piece by piece.
+    std::vector<std::string> Texts() const;
 
 private:
     struct Template {

@@ -12,6 +12,9 @@ dpkg-deb -x "$deb" "$scratch"
 
 dpkg-deb --field "$deb" Depends | grep -q "libqt6widgets6" || { echo "Qt runtime dependency missing"; exit 1; }
 dpkg-deb --field "$deb" Depends | grep -q "libqt6sql6-sqlite" || { echo "Qt's SQLite driver missing from Depends"; exit 1; }
+for font in fonts-liberation fonts-dejavu-core; do
+  dpkg-deb --field "$deb" Depends | grep -q "$font" || { echo "the report's font $font missing from Depends"; exit 1; }
+done
 test -n "$(find "$scratch/usr" -name libtethrix_hangar.so)" || { echo "the hangar module is not shipped"; exit 1; }
 "$scratch/usr/bin/tethrix-calc" | grep -q "Wing Loading = 11.81 oz/sq ft." || { echo "tethrix-calc failed"; exit 1; }
 "$scratch/usr/bin/tethrix-calc" --version

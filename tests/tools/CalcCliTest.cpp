@@ -23,7 +23,7 @@ CliRun Calc(std::vector<std::string> args, const ReportRenderer &render = nullpt
             const ConditionsReader &stored = nullptr)
 {
     std::ostringstream out, err;
-    const int status = RunCalc(args, out, err, CalcServices{render, stored, nullptr});
+    const int status = RunCalc(args, out, err, CalcServices{render, stored, nullptr, {}});
     return {status, out.str(), err.str()};
 }
 
@@ -282,7 +282,7 @@ TEST(TethrixCalc, a_write_error_on_standard_output_is_exit_status_1)
 
 TEST(TethrixCalc, options_that_cannot_be_combined_are_usage_errors)
 {
-    const ReportRenderer render = [](const ReportLines &, std::string &pdf) {
+    const ReportRenderer render = [](const ReportLines &, const std::vector<ReportRow> &, std::string &pdf) {
         pdf = "%PDF";
         return std::string();
     };

@@ -137,7 +137,7 @@ TEST(CalcHangar, an_airplane_calculates_as_its_data_file_with_every_option)
         fc.Temperature = 95;
         return std::vector<std::string>{"a stored warning"};
     };
-    const ReportRenderer render = [&](const ReportLines &, std::string &pdf) {
+    const ReportRenderer render = [&](const ReportLines &, const std::vector<ReportRow> &, std::string &pdf) {
         pdf = "%PDF";
         return std::string();
     };
@@ -159,7 +159,7 @@ TEST(CalcHangar, an_airplane_calculates_as_its_data_file_with_every_option)
         std::vector<std::string> direct = {c.dataFile}, hangar = {"--hangar", file, "--airplane", c.name};
         direct.insert(direct.end(), c.options.begin(), c.options.end());
         hangar.insert(hangar.end(), c.options.begin(), c.options.end());
-        const Result a = Calc(direct, {render, hot, nullptr}), b = Calc(hangar, {render, hot, nullptr});
+        const Result a = Calc(direct, {render, hot, nullptr, {}}), b = Calc(hangar, {render, hot, nullptr, {}});
         EXPECT_EQ(b.status, a.status) << c.name << " " << b.err;
         EXPECT_EQ(b.out, a.out) << c.name;
         EXPECT_EQ(b.err, a.err) << c.name;

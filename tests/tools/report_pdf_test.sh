@@ -31,6 +31,30 @@ for line in "Line Length (Eye to Eye) = 17.68 m" "Temprature = 32 °C" "Wing Are
             "Line Tension = " " N" "Atmospheric Pressure = " " hPa"; do
   grep -qF -- "$line" "$dir/metric.txt" || { echo "missing in metric: $line"; cat "$dir/metric.txt"; exit 1; }
 done
+# Cyrillic and Polish letters come back from the page, in a name and in a
+# report in Russian; an English report keeps its English rows.
+printf 'an=Зірка Łódź\r\nlt=5.25\r\n' > "$dir/star.TQD"
+"$calc" "$dir/star.TQD" --lang ru --report "$dir/ru.pdf" > "$dir/ru.out"
+"$calc" "$dir/star.TQD" > "$dir/en.out"
+cmp -s "$dir/ru.out" "$dir/en.out" || { echo "--lang ru changed the figures"; exit 1; }
+pdftotext -layout "$dir/ru.pdf" "$dir/ru.txt"
+for line in "Зірка Łódź" "Входные данные" "Диаметр корд = 0.015 дюйм." "Время круга = 5.25 с" \
+            "Расчётные данные" "Радиус полёта = 62.21 фут." "Напечатано " "*** Tethrix"; do
+  grep -qF -- "$line" "$dir/ru.txt" || { echo "missing in Russian: $line"; cat "$dir/ru.txt"; exit 1; }
+done
+! grep -q "Input Data\|Line Diameter" "$dir/ru.txt" || { echo "English left in Russian"; cat "$dir/ru.txt"; exit 1; }
+"$calc" "$dir/star.TQD" --report "$dir/star.pdf" > /dev/null
+pdftotext -layout "$dir/star.pdf" "$dir/star.txt"
+grep -qF "Зірка Łódź" "$dir/star.txt" && grep -qF "Line Diameter = 0.015 inch" "$dir/star.txt" ||
+  { echo "the name or the English rows are missing"; cat "$dir/star.txt"; exit 1; }
+# With no font at all the page would be blank: it is an error, not a report.
+mkdir "$dir/nofonts"
+printf '<?xml version="1.0"?>\n<fontconfig><dir>%s</dir><cachedir>%s</cachedir></fontconfig>\n' \
+  "$dir/nofonts" "$dir/nofonts" > "$dir/nofonts.conf"
+code=$(set +e; FONTCONFIG_FILE=$dir/nofonts.conf "$calc" --report "$dir/blank.pdf" > "$dir/out" 2> "$dir/err"; echo $?)
+[ "$code" = 1 ] && [ ! -e "$dir/blank.pdf" ] && [ ! -s "$dir/out" ] || { echo "a blank page: status $code"; exit 1; }
+grep -q "^tethrix-calc: Cannot write the report $dir/blank.pdf: No font is installed" "$dir/err" || { cat "$dir/err"; exit 1; }
+rm -r "$dir/nofonts" "$dir/nofonts.conf"
 # A report or output that cannot be written is status 1, and an existing
 # report survives a full disk whole.
 status() { set +e; "$@" > "$dir/out" 2> "$dir/err"; echo $?; set -e; }
