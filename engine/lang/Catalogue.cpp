@@ -201,4 +201,10 @@ std::string Catalogue::Count(const std::string &english, long long n) const
     return text;
 }
 
+const std::vector<std::string> *Catalogue::Forms(const std::string &english) const
+{
+    const auto found = texts.find(english);
+    return found == texts.end() ? nullptr : &found->second;
+}
+
 }  // namespace lang
