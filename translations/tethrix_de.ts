@@ -419,6 +419,14 @@
       <translation>Eingabedaten</translation>
     </message>
     <message>
+      <source>L&amp;anguage</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Language</source>
+      <translation>Sprache</translation>
+    </message>
+    <message>
       <source>Lap Speed is on the whole circle of arm, handle, lines and inboard wing; Ground Speed on the circle through the handle.</source>
       <translation>Die Rundengeschwindigkeit gilt für den ganzen Kreis aus Arm, Griff, Leinen und Innenflügel, die Grundgeschwindigkeit für den Kreis durch den Griff.</translation>
     </message>
@@ -437,6 +445,14 @@
     <message>
       <source>Printing is not available: %1</source>
       <translation>Drucken ist nicht verfügbar: %1</translation>
+    </message>
+    <message>
+      <source>Tethrix will speak %1 from its next start.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The System's</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The trim charts cannot open: %1</source>
@@ -892,6 +908,13 @@ tethrix-calc: nothing was added
       <source> x weight</source>
       <translation> x Gewicht</translation>
     </message>
+    <message numerus="yes">
+      <source>%n lap(s)</source>
+      <translation>
+        <numerusform>%n Runde</numerusform>
+        <numerusform>%n Runden</numerusform>
+      </translation>
+    </message>
     <message>
       <source>%s %s %s at %s</source>
       <translation>%s %s %s um %s</translation>
@@ -1089,10 +1112,6 @@ tethrix-calc: nothing was added
     <message>
       <source>0 0 %s %s</source>
       <translation>0 0 %s %s</translation>
-    </message>
-    <message>
-      <source>1 lap</source>
-      <translation>1 Runde</translation>
     </message>
     <message>
       <source>: a calculation uses </source>
@@ -1363,9 +1382,12 @@ Options:
       <source>Delete the flights of %s too? OK deletes them; Cancel keeps them in the log.</source>
       <translation>Die Flüge von %s ebenfalls löschen? OK löscht sie; Abbrechen behält sie im Logbuch.</translation>
     </message>
-    <message>
-      <source>Deleted; %s flight%s kept</source>
-      <translation>Gelöscht; %s Flug-Log%s behalten</translation>
+    <message numerus="yes">
+      <source>Deleted; %n flight(s) kept</source>
+      <translation>
+        <numerusform>Gelöscht; %n Flug behalten</numerusform>
+        <numerusform>Gelöscht; %n Flüge behalten</numerusform>
+      </translation>
     </message>
     <message>
       <source>Density Altitude</source>
@@ -1636,6 +1658,10 @@ without FILE, the window's own hangar):
       <translation>Ungültiger Wert für '%1': '%2' ist weder Imperial noch Metric; %3</translation>
     </message>
     <message>
+      <source>Invalid value for '%1': '%2' is no language of Tethrix; %3</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Jan</source>
       <translation>Jan</translation>
     </message>
@@ -1666,6 +1692,10 @@ without FILE, the window's own hangar):
     <message>
       <source>Kept on this device for the next visit.</source>
       <translation>Auf diesem Gerät für den nächsten Besuch gespeichert.</translation>
+    </message>
+    <message>
+      <source>Language</source>
+      <translation>Sprache</translation>
     </message>
     <message>
       <source>Lap </source>
@@ -2269,6 +2299,10 @@ without FILE, the window's own hangar):
       <translation>Die Bewegungssensoren haben aufgehört%s.</translation>
     </message>
     <message>
+      <source>The page stays in English: %s</source>
+      <translation>Die Seite bleibt auf Englisch: %s</translation>
+    </message>
+    <message>
       <source>The phone moved: hold it still for a second to start.</source>
       <translation>Das Handy hat sich bewegt: zum Starten eine Sekunde lang stillhalten.</translation>
     </message>
@@ -2365,8 +2399,8 @@ without FILE, the window's own hangar):
       <translation>Trimmrechner für Fesselflugmodelle</translation>
     </message>
     <message>
-      <source>Trim figures against %s\n</source>
-      <translation>Trimmwerte über %s\n</translation>
+      <source>Trim figures against %s</source>
+      <translation>Trimmwerte über %s</translation>
     </message>
     <message>
       <source>Trim figures against Lap Time (seconds)</source>
@@ -2464,6 +2498,10 @@ in brackets, for --units=metric):
     <message>
       <source>Wing area</source>
       <translation>Flügelfläche</translation>
+    </message>
+    <message>
+      <source>[aria-label], [title]</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>], "units": </source>
@@ -2795,6 +2833,10 @@ in brackets, for --units=metric):
       <translation>scale </translation>
     </message>
     <message>
+      <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>something follows the end of the </source>
       <translation>nach dem Ende folgt noch etwas: </translation>
     </message>
@@ -3015,6 +3057,10 @@ in brackets, for --units=metric):
     <message>
       <source>the sweep range must read FROM:TO:STEP</source>
       <translation>der Sweep-Bereich muss FROM:TO:STEP lauten</translation>
+    </message>
+    <message>
+      <source>the system's language is used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the version</source>

@@ -419,6 +419,14 @@
       <translation>Données d’entrée</translation>
     </message>
     <message>
+      <source>L&amp;anguage</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Language</source>
+      <translation>Langue</translation>
+    </message>
+    <message>
       <source>Lap Speed is on the whole circle of arm, handle, lines and inboard wing; Ground Speed on the circle through the handle.</source>
       <translation>La vitesse au tour se mesure sur le cercle complet du bras, de la poignée, des câbles et de l’aile intérieure ; la vitesse sol sur le cercle passant par la poignée.</translation>
     </message>
@@ -437,6 +445,14 @@
     <message>
       <source>Printing is not available: %1</source>
       <translation>L’impression n’est pas disponible : %1</translation>
+    </message>
+    <message>
+      <source>Tethrix will speak %1 from its next start.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The System's</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The trim charts cannot open: %1</source>
@@ -892,6 +908,13 @@ tethrix-calc: nothing was added
       <source> x weight</source>
       <translation> x poids</translation>
     </message>
+    <message numerus="yes">
+      <source>%n lap(s)</source>
+      <translation>
+        <numerusform>%n tour</numerusform>
+        <numerusform>%n tours</numerusform>
+      </translation>
+    </message>
     <message>
       <source>%s %s %s at %s</source>
       <translation>%s %s %s à %s</translation>
@@ -1089,10 +1112,6 @@ tethrix-calc: nothing was added
     <message>
       <source>0 0 %s %s</source>
       <translation>0 0 %s %s</translation>
-    </message>
-    <message>
-      <source>1 lap</source>
-      <translation>1 tour</translation>
     </message>
     <message>
       <source>: a calculation uses </source>
@@ -1363,9 +1382,12 @@ Options:
       <source>Delete the flights of %s too? OK deletes them; Cancel keeps them in the log.</source>
       <translation>Supprimer aussi les vols de %s ? OK les supprime ; Annuler les garde dans le carnet.</translation>
     </message>
-    <message>
-      <source>Deleted; %s flight%s kept</source>
-      <translation>Supprimé ; %s vol%s conservé(s)</translation>
+    <message numerus="yes">
+      <source>Deleted; %n flight(s) kept</source>
+      <translation>
+        <numerusform>Supprimé ; %n vol conservé</numerusform>
+        <numerusform>Supprimé ; %n vols conservés</numerusform>
+      </translation>
     </message>
     <message>
       <source>Density Altitude</source>
@@ -1636,6 +1658,10 @@ without FILE, the window's own hangar):
       <translation>Valeur non valide pour '%1' : '%2' n’est ni Imperial ni Metric ; %3</translation>
     </message>
     <message>
+      <source>Invalid value for '%1': '%2' is no language of Tethrix; %3</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Jan</source>
       <translation>janv.</translation>
     </message>
@@ -1666,6 +1692,10 @@ without FILE, the window's own hangar):
     <message>
       <source>Kept on this device for the next visit.</source>
       <translation>Conservé sur cet appareil pour la prochaine visite.</translation>
+    </message>
+    <message>
+      <source>Language</source>
+      <translation>Langue</translation>
     </message>
     <message>
       <source>Lap </source>
@@ -2269,6 +2299,10 @@ without FILE, the window's own hangar):
       <translation>Les capteurs de mouvement se sont arrêtés%s.</translation>
     </message>
     <message>
+      <source>The page stays in English: %s</source>
+      <translation>La page reste en anglais : %s</translation>
+    </message>
+    <message>
       <source>The phone moved: hold it still for a second to start.</source>
       <translation>Le téléphone a bougé : tenez-le immobile une seconde pour démarrer.</translation>
     </message>
@@ -2365,8 +2399,8 @@ without FILE, the window's own hangar):
       <translation>Calculateur de réglage pour modèles de vol circulaire commandé</translation>
     </message>
     <message>
-      <source>Trim figures against %s\n</source>
-      <translation>Valeurs de réglage en fonction de %s\n</translation>
+      <source>Trim figures against %s</source>
+      <translation>Valeurs de réglage selon %s</translation>
     </message>
     <message>
       <source>Trim figures against Lap Time (seconds)</source>
@@ -2464,6 +2498,10 @@ in brackets, for --units=metric):
     <message>
       <source>Wing area</source>
       <translation>Surface alaire</translation>
+    </message>
+    <message>
+      <source>[aria-label], [title]</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>], "units": </source>
@@ -2795,6 +2833,10 @@ in brackets, for --units=metric):
       <translation>échelle </translation>
     </message>
     <message>
+      <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>something follows the end of the </source>
       <translation>quelque chose suit la fin du </translation>
     </message>
@@ -3015,6 +3057,10 @@ in brackets, for --units=metric):
     <message>
       <source>the sweep range must read FROM:TO:STEP</source>
       <translation>la plage de balayage doit s’écrire FROM:TO:STEP</translation>
+    </message>
+    <message>
+      <source>the system's language is used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the version</source>

@@ -419,6 +419,14 @@
       <translation>Dati di input</translation>
     </message>
     <message>
+      <source>L&amp;anguage</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Language</source>
+      <translation>Lingua</translation>
+    </message>
+    <message>
       <source>Lap Speed is on the whole circle of arm, handle, lines and inboard wing; Ground Speed on the circle through the handle.</source>
       <translation>La velocità sul giro è sull'intero cerchio di braccio, manopola, cavi e semiala interna; la velocità al suolo sul cerchio che passa per la manopola.</translation>
     </message>
@@ -437,6 +445,14 @@
     <message>
       <source>Printing is not available: %1</source>
       <translation>Stampa non disponibile: %1</translation>
+    </message>
+    <message>
+      <source>Tethrix will speak %1 from its next start.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The System's</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The trim charts cannot open: %1</source>
@@ -892,6 +908,13 @@ tethrix-calc: nothing was added
       <source> x weight</source>
       <translation> x peso</translation>
     </message>
+    <message numerus="yes">
+      <source>%n lap(s)</source>
+      <translation>
+        <numerusform>%n giro</numerusform>
+        <numerusform>%n giri</numerusform>
+      </translation>
+    </message>
     <message>
       <source>%s %s %s at %s</source>
       <translation>%s %s %s a %s</translation>
@@ -1089,10 +1112,6 @@ tethrix-calc: nothing was added
     <message>
       <source>0 0 %s %s</source>
       <translation>0 0 %s %s</translation>
-    </message>
-    <message>
-      <source>1 lap</source>
-      <translation>1 giro</translation>
     </message>
     <message>
       <source>: a calculation uses </source>
@@ -1363,9 +1382,12 @@ Options:
       <source>Delete the flights of %s too? OK deletes them; Cancel keeps them in the log.</source>
       <translation>Eliminare anche i voli di %s? OK li elimina; Annulla li conserva nel diario.</translation>
     </message>
-    <message>
-      <source>Deleted; %s flight%s kept</source>
-      <translation>Eliminato; voli conservati: %s%s</translation>
+    <message numerus="yes">
+      <source>Deleted; %n flight(s) kept</source>
+      <translation>
+        <numerusform>Eliminato; %n volo conservato</numerusform>
+        <numerusform>Eliminato; %n voli conservati</numerusform>
+      </translation>
     </message>
     <message>
       <source>Density Altitude</source>
@@ -1636,6 +1658,10 @@ without FILE, the window's own hangar):
       <translation>Valore non valido per '%1': '%2' non è né Imperial né Metric; %3</translation>
     </message>
     <message>
+      <source>Invalid value for '%1': '%2' is no language of Tethrix; %3</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Jan</source>
       <translation>Gen</translation>
     </message>
@@ -1666,6 +1692,10 @@ without FILE, the window's own hangar):
     <message>
       <source>Kept on this device for the next visit.</source>
       <translation>Conservato su questo dispositivo per la prossima visita.</translation>
+    </message>
+    <message>
+      <source>Language</source>
+      <translation>Lingua</translation>
     </message>
     <message>
       <source>Lap </source>
@@ -2269,6 +2299,10 @@ without FILE, the window's own hangar):
       <translation>I sensori di movimento si sono fermati%s.</translation>
     </message>
     <message>
+      <source>The page stays in English: %s</source>
+      <translation>La pagina resta in inglese: %s</translation>
+    </message>
+    <message>
       <source>The phone moved: hold it still for a second to start.</source>
       <translation>Il telefono si è mosso: tienilo fermo per un secondo per iniziare.</translation>
     </message>
@@ -2365,8 +2399,8 @@ without FILE, the window's own hangar):
       <translation>Calcolatore di messa a punto per modelli in volo vincolato circolare</translation>
     </message>
     <message>
-      <source>Trim figures against %s\n</source>
-      <translation>Valori di messa a punto in funzione di %s\n</translation>
+      <source>Trim figures against %s</source>
+      <translation>Valori di messa a punto rispetto a %s</translation>
     </message>
     <message>
       <source>Trim figures against Lap Time (seconds)</source>
@@ -2464,6 +2498,10 @@ in brackets, for --units=metric):
     <message>
       <source>Wing area</source>
       <translation>Superficie alare</translation>
+    </message>
+    <message>
+      <source>[aria-label], [title]</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>], "units": </source>
@@ -2795,6 +2833,10 @@ in brackets, for --units=metric):
       <translation>scale </translation>
     </message>
     <message>
+      <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>something follows the end of the </source>
       <translation>c'è altro dopo la fine del campo </translation>
     </message>
@@ -3015,6 +3057,10 @@ in brackets, for --units=metric):
     <message>
       <source>the sweep range must read FROM:TO:STEP</source>
       <translation>l'intervallo di sweep deve avere la forma FROM:TO:STEP</translation>
+    </message>
+    <message>
+      <source>the system's language is used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the version</source>

@@ -419,6 +419,14 @@
       <translation>Dane wejściowe</translation>
     </message>
     <message>
+      <source>L&amp;anguage</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Language</source>
+      <translation>Język</translation>
+    </message>
+    <message>
       <source>Lap Speed is on the whole circle of arm, handle, lines and inboard wing; Ground Speed on the circle through the handle.</source>
       <translation>Prędkość na okrążeniu liczy się po całym okręgu ramienia, rączki, linek i skrzydła wewnętrznego; prędkość względem ziemi – po okręgu przechodzącym przez rączkę.</translation>
     </message>
@@ -437,6 +445,14 @@
     <message>
       <source>Printing is not available: %1</source>
       <translation>Drukowanie jest niedostępne: %1</translation>
+    </message>
+    <message>
+      <source>Tethrix will speak %1 from its next start.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The System's</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The trim charts cannot open: %1</source>
@@ -892,6 +908,14 @@ tethrix-calc: nothing was added
       <source> x weight</source>
       <translation> x masa</translation>
     </message>
+    <message numerus="yes">
+      <source>%n lap(s)</source>
+      <translation>
+        <numerusform>%n okrążenie</numerusform>
+        <numerusform>%n okrążenia</numerusform>
+        <numerusform>%n okrążeń</numerusform>
+      </translation>
+    </message>
     <message>
       <source>%s %s %s at %s</source>
       <translation>%s %s %s przy %s</translation>
@@ -1089,10 +1113,6 @@ tethrix-calc: nothing was added
     <message>
       <source>0 0 %s %s</source>
       <translation>0 0 %s %s</translation>
-    </message>
-    <message>
-      <source>1 lap</source>
-      <translation>1 okrążeniu</translation>
     </message>
     <message>
       <source>: a calculation uses </source>
@@ -1363,9 +1383,13 @@ Options:
       <source>Delete the flights of %s too? OK deletes them; Cancel keeps them in the log.</source>
       <translation>Usunąć też loty modelu %s? OK je usuwa; Anuluj zostawia je w dzienniku.</translation>
     </message>
-    <message>
-      <source>Deleted; %s flight%s kept</source>
-      <translation>Usunięto; zachowane loty: %s%s</translation>
+    <message numerus="yes">
+      <source>Deleted; %n flight(s) kept</source>
+      <translation>
+        <numerusform>Usunięto; zachowano %n lot</numerusform>
+        <numerusform>Usunięto; zachowano %n loty</numerusform>
+        <numerusform>Usunięto; zachowano %n lotów</numerusform>
+      </translation>
     </message>
     <message>
       <source>Density Altitude</source>
@@ -1636,6 +1660,10 @@ without FILE, the window's own hangar):
       <translation>Nieprawidłowa wartość dla '%1': '%2' to ani Imperial, ani Metric; %3</translation>
     </message>
     <message>
+      <source>Invalid value for '%1': '%2' is no language of Tethrix; %3</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Jan</source>
       <translation>sty</translation>
     </message>
@@ -1666,6 +1694,10 @@ without FILE, the window's own hangar):
     <message>
       <source>Kept on this device for the next visit.</source>
       <translation>Zachowane na tym urządzeniu do następnej wizyty.</translation>
+    </message>
+    <message>
+      <source>Language</source>
+      <translation>Język</translation>
     </message>
     <message>
       <source>Lap </source>
@@ -2269,6 +2301,10 @@ without FILE, the window's own hangar):
       <translation>Czujniki ruchu przestały działać%s.</translation>
     </message>
     <message>
+      <source>The page stays in English: %s</source>
+      <translation>Strona pozostaje po angielsku: %s</translation>
+    </message>
+    <message>
       <source>The phone moved: hold it still for a second to start.</source>
       <translation>Telefon się poruszył: przytrzymaj go nieruchomo przez sekundę, aby zacząć.</translation>
     </message>
@@ -2365,8 +2401,8 @@ without FILE, the window's own hangar):
       <translation>Kalkulator regulacji modeli latających na uwięzi</translation>
     </message>
     <message>
-      <source>Trim figures against %s\n</source>
-      <translation>Parametry regulacji w funkcji: %s\n</translation>
+      <source>Trim figures against %s</source>
+      <translation>Wartości wyważenia względem %s</translation>
     </message>
     <message>
       <source>Trim figures against Lap Time (seconds)</source>
@@ -2464,6 +2500,10 @@ in brackets, for --units=metric):
     <message>
       <source>Wing area</source>
       <translation>Powierzchnia skrzydła</translation>
+    </message>
+    <message>
+      <source>[aria-label], [title]</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>], "units": </source>
@@ -2795,6 +2835,10 @@ in brackets, for --units=metric):
       <translation>skala </translation>
     </message>
     <message>
+      <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>something follows the end of the </source>
       <translation>coś występuje po końcu: </translation>
     </message>
@@ -3015,6 +3059,10 @@ in brackets, for --units=metric):
     <message>
       <source>the sweep range must read FROM:TO:STEP</source>
       <translation>zakres przebiegu musi mieć postać FROM:TO:STEP</translation>
+    </message>
+    <message>
+      <source>the system's language is used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the version</source>

@@ -419,6 +419,14 @@
       <translation>Dados de entrada</translation>
     </message>
     <message>
+      <source>L&amp;anguage</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Language</source>
+      <translation>Idioma</translation>
+    </message>
+    <message>
       <source>Lap Speed is on the whole circle of arm, handle, lines and inboard wing; Ground Speed on the circle through the handle.</source>
       <translation>A velocidade de volta é medida no círculo completo de braço, manete, cabos e asa interna; a velocidade no solo, no círculo que passa pelo manete.</translation>
     </message>
@@ -437,6 +445,14 @@
     <message>
       <source>Printing is not available: %1</source>
       <translation>A impressão não está disponível: %1</translation>
+    </message>
+    <message>
+      <source>Tethrix will speak %1 from its next start.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The System's</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The trim charts cannot open: %1</source>
@@ -892,6 +908,13 @@ tethrix-calc: nothing was added
       <source> x weight</source>
       <translation> x peso</translation>
     </message>
+    <message numerus="yes">
+      <source>%n lap(s)</source>
+      <translation>
+        <numerusform>%n volta</numerusform>
+        <numerusform>%n voltas</numerusform>
+      </translation>
+    </message>
     <message>
       <source>%s %s %s at %s</source>
       <translation>%s %s %s em %s</translation>
@@ -1089,10 +1112,6 @@ tethrix-calc: nothing was added
     <message>
       <source>0 0 %s %s</source>
       <translation>0 0 %s %s</translation>
-    </message>
-    <message>
-      <source>1 lap</source>
-      <translation>1 volta</translation>
     </message>
     <message>
       <source>: a calculation uses </source>
@@ -1363,9 +1382,12 @@ Options:
       <source>Delete the flights of %s too? OK deletes them; Cancel keeps them in the log.</source>
       <translation>Excluir também os voos de %s? OK os exclui; Cancelar os mantém no diário.</translation>
     </message>
-    <message>
-      <source>Deleted; %s flight%s kept</source>
-      <translation>Excluído; %s voo%s no diário</translation>
+    <message numerus="yes">
+      <source>Deleted; %n flight(s) kept</source>
+      <translation>
+        <numerusform>Excluído; %n voo mantido</numerusform>
+        <numerusform>Excluído; %n voos mantidos</numerusform>
+      </translation>
     </message>
     <message>
       <source>Density Altitude</source>
@@ -1636,6 +1658,10 @@ without FILE, the window's own hangar):
       <translation>Valor inválido para '%1': '%2' não é Imperial nem Metric; %3</translation>
     </message>
     <message>
+      <source>Invalid value for '%1': '%2' is no language of Tethrix; %3</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Jan</source>
       <translation>jan</translation>
     </message>
@@ -1666,6 +1692,10 @@ without FILE, the window's own hangar):
     <message>
       <source>Kept on this device for the next visit.</source>
       <translation>Guardado neste dispositivo para a próxima visita.</translation>
+    </message>
+    <message>
+      <source>Language</source>
+      <translation>Idioma</translation>
     </message>
     <message>
       <source>Lap </source>
@@ -2269,6 +2299,10 @@ without FILE, the window's own hangar):
       <translation>Os sensores de movimento pararam%s.</translation>
     </message>
     <message>
+      <source>The page stays in English: %s</source>
+      <translation>A página continua em inglês: %s</translation>
+    </message>
+    <message>
       <source>The phone moved: hold it still for a second to start.</source>
       <translation>O celular se mexeu: segure-o parado por um segundo para começar.</translation>
     </message>
@@ -2365,8 +2399,8 @@ without FILE, the window's own hangar):
       <translation>Calculadora de trimagem para aeromodelos de voo circular controlado (VCC)</translation>
     </message>
     <message>
-      <source>Trim figures against %s\n</source>
-      <translation>Valores de trimagem em função de %s\n</translation>
+      <source>Trim figures against %s</source>
+      <translation>Valores de ajuste em função de %s</translation>
     </message>
     <message>
       <source>Trim figures against Lap Time (seconds)</source>
@@ -2464,6 +2498,10 @@ in brackets, for --units=metric):
     <message>
       <source>Wing area</source>
       <translation>Área da asa</translation>
+    </message>
+    <message>
+      <source>[aria-label], [title]</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>], "units": </source>
@@ -2795,6 +2833,10 @@ in brackets, for --units=metric):
       <translation>scale </translation>
     </message>
     <message>
+      <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>something follows the end of the </source>
       <translation>há algo depois do fim de </translation>
     </message>
@@ -3015,6 +3057,10 @@ in brackets, for --units=metric):
     <message>
       <source>the sweep range must read FROM:TO:STEP</source>
       <translation>o intervalo da varredura deve ter a forma FROM:TO:STEP</translation>
+    </message>
+    <message>
+      <source>the system's language is used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the version</source>

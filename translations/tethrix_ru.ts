@@ -419,6 +419,14 @@
       <translation>Входные данные</translation>
     </message>
     <message>
+      <source>L&amp;anguage</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Language</source>
+      <translation>Язык</translation>
+    </message>
+    <message>
       <source>Lap Speed is on the whole circle of arm, handle, lines and inboard wing; Ground Speed on the circle through the handle.</source>
       <translation>Скорость на круге — по всей окружности руки, ручки, корд и внутренней консоли; путевая скорость — по окружности через ручку.</translation>
     </message>
@@ -437,6 +445,14 @@
     <message>
       <source>Printing is not available: %1</source>
       <translation>Печать недоступна: %1</translation>
+    </message>
+    <message>
+      <source>Tethrix will speak %1 from its next start.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The System's</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The trim charts cannot open: %1</source>
@@ -892,6 +908,14 @@ tethrix-calc: nothing was added
       <source> x weight</source>
       <translation> x вес</translation>
     </message>
+    <message numerus="yes">
+      <source>%n lap(s)</source>
+      <translation>
+        <numerusform>%n круг</numerusform>
+        <numerusform>%n круга</numerusform>
+        <numerusform>%n кругов</numerusform>
+      </translation>
+    </message>
     <message>
       <source>%s %s %s at %s</source>
       <translation>%s %s %s в %s</translation>
@@ -1089,10 +1113,6 @@ tethrix-calc: nothing was added
     <message>
       <source>0 0 %s %s</source>
       <translation>0 0 %s %s</translation>
-    </message>
-    <message>
-      <source>1 lap</source>
-      <translation>1 круга</translation>
     </message>
     <message>
       <source>: a calculation uses </source>
@@ -1363,9 +1383,13 @@ Options:
       <source>Delete the flights of %s too? OK deletes them; Cancel keeps them in the log.</source>
       <translation>Удалить и полёты модели %s? OK удаляет их; «Отмена» оставляет их в журнале.</translation>
     </message>
-    <message>
-      <source>Deleted; %s flight%s kept</source>
-      <translation>Удалено; сохранено полётов: %s%s</translation>
+    <message numerus="yes">
+      <source>Deleted; %n flight(s) kept</source>
+      <translation>
+        <numerusform>Удалено; сохранён %n полёт</numerusform>
+        <numerusform>Удалено; сохранено %n полёта</numerusform>
+        <numerusform>Удалено; сохранено %n полётов</numerusform>
+      </translation>
     </message>
     <message>
       <source>Density Altitude</source>
@@ -1636,6 +1660,10 @@ without FILE, the window's own hangar):
       <translation>Недопустимое значение для '%1': '%2' — не Imperial и не Metric; %3</translation>
     </message>
     <message>
+      <source>Invalid value for '%1': '%2' is no language of Tethrix; %3</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Jan</source>
       <translation>янв</translation>
     </message>
@@ -1666,6 +1694,10 @@ without FILE, the window's own hangar):
     <message>
       <source>Kept on this device for the next visit.</source>
       <translation>Сохранено на этом устройстве до следующего посещения.</translation>
+    </message>
+    <message>
+      <source>Language</source>
+      <translation>Язык</translation>
     </message>
     <message>
       <source>Lap </source>
@@ -2269,6 +2301,10 @@ without FILE, the window's own hangar):
       <translation>Датчики движения остановились%s.</translation>
     </message>
     <message>
+      <source>The page stays in English: %s</source>
+      <translation>Страница остаётся на английском: %s</translation>
+    </message>
+    <message>
       <source>The phone moved: hold it still for a second to start.</source>
       <translation>Телефон сдвинулся: для старта подержите его неподвижно секунду.</translation>
     </message>
@@ -2365,8 +2401,8 @@ without FILE, the window's own hangar):
       <translation>Калькулятор регулировки кордовых моделей самолётов</translation>
     </message>
     <message>
-      <source>Trim figures against %s\n</source>
-      <translation>Параметры регулировки по оси X: %s\n</translation>
+      <source>Trim figures against %s</source>
+      <translation>Параметры настройки в зависимости от %s</translation>
     </message>
     <message>
       <source>Trim figures against Lap Time (seconds)</source>
@@ -2464,6 +2500,10 @@ in brackets, for --units=metric):
     <message>
       <source>Wing area</source>
       <translation>Площадь крыла</translation>
+    </message>
+    <message>
+      <source>[aria-label], [title]</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>], "units": </source>
@@ -2795,6 +2835,10 @@ in brackets, for --units=metric):
       <translation>масштаб </translation>
     </message>
     <message>
+      <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>something follows the end of the </source>
       <translation>что-то следует после конца </translation>
     </message>
@@ -3015,6 +3059,10 @@ in brackets, for --units=metric):
     <message>
       <source>the sweep range must read FROM:TO:STEP</source>
       <translation>диапазон перебора должен иметь вид FROM:TO:STEP</translation>
+    </message>
+    <message>
+      <source>the system's language is used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the version</source>

@@ -419,6 +419,14 @@
       <translation>Вхідні дані</translation>
     </message>
     <message>
+      <source>L&amp;anguage</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Language</source>
+      <translation>Мова</translation>
+    </message>
+    <message>
       <source>Lap Speed is on the whole circle of arm, handle, lines and inboard wing; Ground Speed on the circle through the handle.</source>
       <translation>Швидкість на колі — по всьому колу руки, ручки, корд і внутрішньої консолі; шляхова швидкість — по колу через ручку.</translation>
     </message>
@@ -437,6 +445,14 @@
     <message>
       <source>Printing is not available: %1</source>
       <translation>Друк недоступний: %1</translation>
+    </message>
+    <message>
+      <source>Tethrix will speak %1 from its next start.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>The System's</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>The trim charts cannot open: %1</source>
@@ -892,6 +908,14 @@ tethrix-calc: nothing was added
       <source> x weight</source>
       <translation> x вага</translation>
     </message>
+    <message numerus="yes">
+      <source>%n lap(s)</source>
+      <translation>
+        <numerusform>%n коло</numerusform>
+        <numerusform>%n кола</numerusform>
+        <numerusform>%n кіл</numerusform>
+      </translation>
+    </message>
     <message>
       <source>%s %s %s at %s</source>
       <translation>%s %s %s о %s</translation>
@@ -1089,10 +1113,6 @@ tethrix-calc: nothing was added
     <message>
       <source>0 0 %s %s</source>
       <translation>0 0 %s %s</translation>
-    </message>
-    <message>
-      <source>1 lap</source>
-      <translation>1 кола</translation>
     </message>
     <message>
       <source>: a calculation uses </source>
@@ -1363,9 +1383,13 @@ Options:
       <source>Delete the flights of %s too? OK deletes them; Cancel keeps them in the log.</source>
       <translation>Видалити й польоти моделі %s? OK видаляє їх; «Скасувати» залишає їх у журналі.</translation>
     </message>
-    <message>
-      <source>Deleted; %s flight%s kept</source>
-      <translation>Видалено; збережено польотів: %s%s</translation>
+    <message numerus="yes">
+      <source>Deleted; %n flight(s) kept</source>
+      <translation>
+        <numerusform>Видалено; збережено %n політ</numerusform>
+        <numerusform>Видалено; збережено %n польоти</numerusform>
+        <numerusform>Видалено; збережено %n польотів</numerusform>
+      </translation>
     </message>
     <message>
       <source>Density Altitude</source>
@@ -1636,6 +1660,10 @@ without FILE, the window's own hangar):
       <translation>Неприпустиме значення для '%1': '%2' — не Imperial і не Metric; %3</translation>
     </message>
     <message>
+      <source>Invalid value for '%1': '%2' is no language of Tethrix; %3</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Jan</source>
       <translation>січ</translation>
     </message>
@@ -1666,6 +1694,10 @@ without FILE, the window's own hangar):
     <message>
       <source>Kept on this device for the next visit.</source>
       <translation>Збережено на цьому пристрої до наступного відвідування.</translation>
+    </message>
+    <message>
+      <source>Language</source>
+      <translation>Мова</translation>
     </message>
     <message>
       <source>Lap </source>
@@ -2269,6 +2301,10 @@ without FILE, the window's own hangar):
       <translation>Датчики руху зупинилися%s.</translation>
     </message>
     <message>
+      <source>The page stays in English: %s</source>
+      <translation>Сторінка залишається англійською: %s</translation>
+    </message>
+    <message>
       <source>The phone moved: hold it still for a second to start.</source>
       <translation>Телефон зрушив: щоб почати, потримайте його нерухомо секунду.</translation>
     </message>
@@ -2365,8 +2401,8 @@ without FILE, the window's own hangar):
       <translation>Калькулятор регулювання кордових моделей літаків</translation>
     </message>
     <message>
-      <source>Trim figures against %s\n</source>
-      <translation>Параметри регулювання за віссю X: %s\n</translation>
+      <source>Trim figures against %s</source>
+      <translation>Параметри налаштування залежно від %s</translation>
     </message>
     <message>
       <source>Trim figures against Lap Time (seconds)</source>
@@ -2464,6 +2500,10 @@ in brackets, for --units=metric):
     <message>
       <source>Wing area</source>
       <translation>Площа крила</translation>
+    </message>
+    <message>
+      <source>[aria-label], [title]</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>], "units": </source>
@@ -2795,6 +2835,10 @@ in brackets, for --units=metric):
       <translation>масштаб </translation>
     </message>
     <message>
+      <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>something follows the end of the </source>
       <translation>щось іде після кінця </translation>
     </message>
@@ -3015,6 +3059,10 @@ in brackets, for --units=metric):
     <message>
       <source>the sweep range must read FROM:TO:STEP</source>
       <translation>діапазон перебору має мати вигляд FROM:TO:STEP</translation>
+    </message>
+    <message>
+      <source>the system's language is used</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the version</source>
