@@ -13,7 +13,12 @@ endif()
 set(TEXTS index.html app.js hangar.js laptimer.js)  # name their build, as sw.js does
 set(FILES index.html app.js language.js charts.js storage.js hangar.js hangarStore.js laptimer.js laphook.js style.css tethrix.js tethrix.wasm
           tethrix-hangar.js tethrix-hangar.wasm manifest.webmanifest icon.svg)
-# Each language's catalogue and manifest (English is the page's own).
+# Each language's catalogue and manifest (English is the page's own); without
+# LANGUAGES, those whose catalogues are in FROM.
+if(NOT DEFINED LANGUAGES)
+  file(GLOB catalogues RELATIVE ${FROM} ${FROM}/tethrix-*.txt)
+  list(TRANSFORM catalogues REPLACE "^tethrix-(.*)\\.txt$" "\\1" OUTPUT_VARIABLE LANGUAGES)
+endif()
 string(REPLACE "," ";" LANGUAGES "${LANGUAGES}")
 foreach(language ${LANGUAGES})
   list(APPEND FILES tethrix-${language}.txt manifest-${language}.webmanifest)

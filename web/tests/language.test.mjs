@@ -9,7 +9,7 @@ import {servePage, openPage} from './support.mjs';
 
 let url, chrome;
 servePage(shared => ({url, chrome} = shared));
-const shots = join(import.meta.dirname, '..', '..', 'docs', 'screenshots');
+const shots = process.env.TETHRIX_SCREENSHOTS || join(import.meta.dirname, '..', '..', 'docs', 'screenshots');
 
 // Before any of the page's scripts: the texts a flier sees, and those of
 // the first frame in which any are seen.
