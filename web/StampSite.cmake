@@ -13,7 +13,7 @@ endif()
 set(TEXTS index.html app.js hangar.js laptimer.js)  # name their build, as sw.js does
 set(FILES index.html app.js language.js charts.js storage.js hangar.js hangarStore.js laptimer.js laphook.js style.css tethrix.js tethrix.wasm
           tethrix-hangar.js tethrix-hangar.wasm manifest.webmanifest icon.svg)
-# Each language's catalogue and manifest (English is the page's own); without
+# Each language's catalogue, manifest and start (English is the page's own); without
 # LANGUAGES, those whose catalogues are in FROM.
 if(NOT DEFINED LANGUAGES)
   file(GLOB catalogues RELATIVE ${FROM} ${FROM}/tethrix-*.txt)
@@ -21,7 +21,7 @@ if(NOT DEFINED LANGUAGES)
 endif()
 string(REPLACE "," ";" LANGUAGES "${LANGUAGES}")
 foreach(language ${LANGUAGES})
-  list(APPEND FILES tethrix-${language}.txt manifest-${language}.webmanifest)
+  list(APPEND FILES tethrix-${language}.txt manifest-${language}.webmanifest start-${language}.json)
 endforeach()
 string(REPLACE ";" " " OTHER_LANGUAGES "${LANGUAGES}")
 

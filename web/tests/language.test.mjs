@@ -3,9 +3,10 @@
 // plurals as the language has them.
 import {test} from 'node:test';
 import assert from 'node:assert/strict';
-import {mkdirSync} from 'node:fs';
+import {mkdirSync, readFileSync} from 'node:fs';
 import {join} from 'node:path';
-import {servePage, openPage} from './support.mjs';
+import {servePage, openPage, site} from './support.mjs';
+import {LOCALES, keptStart} from './prerender.mjs';
 
 let url, chrome;
 servePage(shared => ({url, chrome} = shared));
@@ -26,8 +27,10 @@ const WATCH_FIRST_PAINT = () => {
   };
   window.visibleTexts = visibleTexts;
   const look = () => {
-    if (document.body && !document.documentElement.classList.contains('translating') && visibleTexts().length)
+    if (document.body && !document.documentElement.classList.contains('translating') && visibleTexts().length) {
       window.firstPaint = visibleTexts();
+      window.firstPaintInert = document.querySelector('main').inert;  // a start, before the calculator
+    }
     else
       requestAnimationFrame(look);
   };
@@ -43,10 +46,11 @@ const speaking = (language, options = {}) => async () => {
 const untranslated = (page, texts) => page.evaluate(ts => ts.filter(t => window.tethrixSpeech.said(t) !== t), texts);
 
 test('a first visit speaks the browser\'s first language we have, from its first paint', async () => {
-  for (const [locale, lang, units, figure] of [
-    ['de-DE', 'de', 'metric', /^Leinenzug|= \d+,\d+ /], ['pt-PT', 'pt-BR', 'metric', /= \d+,\d+ /],
-    ['uk-UA', 'uk', 'metric', /= \d+,\d+ /], ['en-GB', 'en', 'metric', /= \d+\.\d+ /],
-    ['en-US', 'en', 'imperial', /= \d+\.\d+ pounds/], ['ja-JP', 'en', 'metric', /= \d+\.\d+ /]]) {
+  // The start built in for a language is its usual locale's: another waits for the calculator.
+  for (const [locale, lang, units, figure, builtStart] of [
+    ['de-DE', 'de', 'metric', /^Leinenzug|= \d+,\d+ /, true], ['pt-PT', 'pt-BR', 'metric', /= \d+,\d+ /, false],
+    ['uk-UA', 'uk', 'metric', /= \d+,\d+ /, true], ['en-GB', 'en', 'metric', /= \d+\.\d+ /, false],
+    ['en-US', 'en', 'imperial', /= \d+\.\d+ pounds/, true], ['ja-JP', 'en', 'metric', /= \d+\.\d+ /, false]]) {
     const context = await speaking(null, {locale})();
     const page = await openPage(context, url);
     assert.equal(await page.getAttribute('html', 'lang'), lang, locale);
@@ -55,11 +59,19 @@ test('a first visit speaks the browser\'s first language we have, from its first
     await page.waitForFunction(() => window.firstPaint);
     const first = await page.evaluate(() => window.firstPaint);
     assert.deepEqual(await untranslated(page, first), [], `${locale}: English first`);
+    assert.equal(await page.evaluate(() => window.firstPaintInert), builtStart, `${locale}: a start built in`);
     // English outside the United States first says it is loading (the start built in is American).
     if (lang !== 'en' || locale === 'en-US')
       assert.ok(first.some(t => figure.test(t)), `${locale}: the first paint shows the figures`);
     await context.close();
   }
+});
+
+test("each language's start built in is the page's own start in its usual locale", async () => {
+  for (const [language, locale] of Object.entries(LOCALES))
+    assert.deepEqual(await keptStart(chrome, url, locale),
+                     JSON.parse(readFileSync(join(site, `start-${language}.json`), 'utf8')),
+                     `web/starts/start-${language}.json is not the page's start: run scripts/prerender-web.sh`);
 });
 
 test('every text shown in German is German where the catalogue has it, without escapes', async () => {
