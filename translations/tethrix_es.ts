@@ -924,8 +924,8 @@ tethrix-calc: nothing was added
       <translation>%s (%s)</translation>
     </message>
     <message>
-      <source>%s (%s), scale %s</source>
-      <translation>%s (%s), escala %s</translation>
+      <source>%s (%s), %s</source>
+      <translation>%s (%s), %s</translation>
     </message>
     <message>
       <source>%s - Trim Log</source>
@@ -2616,14 +2616,6 @@ in brackets, for --units=metric):
       <translation>se esperaba un texto para </translation>
     </message>
     <message>
-      <source>far left</source>
-      <translation>izquierda exterior</translation>
-    </message>
-    <message>
-      <source>far right</source>
-      <translation>derecha exterior</translation>
-    </message>
-    <message>
       <source>fault cross-check: the checks found %u, the hardware %u
 </source>
       <translation type="unfinished" />
@@ -2831,6 +2823,22 @@ in brackets, for --units=metric):
     <message>
       <source>scale </source>
       <translation>scale </translation>
+    </message>
+    <message>
+      <source>scale far left</source>
+      <translation>escala en el extremo izquierdo</translation>
+    </message>
+    <message>
+      <source>scale far right</source>
+      <translation>escala en el extremo derecho</translation>
+    </message>
+    <message>
+      <source>scale left</source>
+      <translation>escala a la izquierda</translation>
+    </message>
+    <message>
+      <source>scale right</source>
+      <translation>escala a la derecha</translation>
     </message>
     <message>
       <source>script, style, [translate="no"]</source>

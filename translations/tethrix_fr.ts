@@ -924,8 +924,8 @@ tethrix-calc: nothing was added
       <translation>%s (%s)</translation>
     </message>
     <message>
-      <source>%s (%s), scale %s</source>
-      <translation>%s (%s), échelle %s</translation>
+      <source>%s (%s), %s</source>
+      <translation>%s (%s), %s</translation>
     </message>
     <message>
       <source>%s - Trim Log</source>
@@ -2616,14 +2616,6 @@ in brackets, for --units=metric):
       <translation>texte attendu pour </translation>
     </message>
     <message>
-      <source>far left</source>
-      <translation>tout à gauche</translation>
-    </message>
-    <message>
-      <source>far right</source>
-      <translation>tout à droite</translation>
-    </message>
-    <message>
       <source>fault cross-check: the checks found %u, the hardware %u
 </source>
       <translation type="unfinished" />
@@ -2831,6 +2823,22 @@ in brackets, for --units=metric):
     <message>
       <source>scale </source>
       <translation>échelle </translation>
+    </message>
+    <message>
+      <source>scale far left</source>
+      <translation>échelle tout à gauche</translation>
+    </message>
+    <message>
+      <source>scale far right</source>
+      <translation>échelle tout à droite</translation>
+    </message>
+    <message>
+      <source>scale left</source>
+      <translation>échelle à gauche</translation>
+    </message>
+    <message>
+      <source>scale right</source>
+      <translation>échelle à droite</translation>
     </message>
     <message>
       <source>script, style, [translate="no"]</source>

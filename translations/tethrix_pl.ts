@@ -925,8 +925,8 @@ tethrix-calc: nothing was added
       <translation>%s (%s)</translation>
     </message>
     <message>
-      <source>%s (%s), scale %s</source>
-      <translation>%s (%s), skala %s</translation>
+      <source>%s (%s), %s</source>
+      <translation>%s (%s), %s</translation>
     </message>
     <message>
       <source>%s - Trim Log</source>
@@ -2618,14 +2618,6 @@ in brackets, for --units=metric):
       <translation>oczekiwano tekstu: </translation>
     </message>
     <message>
-      <source>far left</source>
-      <translation>skrajnie z lewej</translation>
-    </message>
-    <message>
-      <source>far right</source>
-      <translation>skrajnie z prawej</translation>
-    </message>
-    <message>
       <source>fault cross-check: the checks found %u, the hardware %u
 </source>
       <translation type="unfinished" />
@@ -2833,6 +2825,22 @@ in brackets, for --units=metric):
     <message>
       <source>scale </source>
       <translation>skala </translation>
+    </message>
+    <message>
+      <source>scale far left</source>
+      <translation>skala skrajnie po lewej</translation>
+    </message>
+    <message>
+      <source>scale far right</source>
+      <translation>skala skrajnie po prawej</translation>
+    </message>
+    <message>
+      <source>scale left</source>
+      <translation>skala po lewej</translation>
+    </message>
+    <message>
+      <source>scale right</source>
+      <translation>skala po prawej</translation>
     </message>
     <message>
       <source>script, style, [translate="no"]</source>

@@ -10,7 +10,7 @@ if(NOT FROM OR NOT TO)
   message(FATAL_ERROR "usage: cmake -DFROM=<files> -DTO=<site> -P StampSite.cmake")
 endif()
 
-set(TEXTS index.html app.js hangar.js laptimer.js)  # name their build, as sw.js does
+set(TEXTS index.html app.js charts.js hangar.js laptimer.js)  # name their build, as sw.js does
 set(FILES index.html app.js language.js charts.js storage.js hangar.js hangarStore.js laptimer.js laphook.js style.css tethrix.js tethrix.wasm
           tethrix-hangar.js tethrix-hangar.wasm manifest.webmanifest icon.svg)
 # Each language's catalogue, manifest and start (English is the page's own); without

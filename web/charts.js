@@ -4,6 +4,8 @@
 // the text's colour. Figures, curves and the least span of a scale come from
 // the core; this only draws.
 
+import {said, T as saidWith} from './language.js?b=@BUILD@';
+
 const NS = 'http://www.w3.org/2000/svg';
 const CLASSES = {LineTension: 'tension', LeadoutPosition: 'leadout', LineProjection: 'bow', LeadoutRake: 'rake',
                  LapTime: 'bow'};
@@ -104,11 +106,11 @@ export function drawChart(figure, chart) {
     if (here)
       el('circle', {cx: px(here.input), cy: py(here.figures[c.key], i), r: 4.5, class: 'marker ' + cls}, svg)
         .appendChild(document.createElementNS(NS, 'title')).textContent =
-          `${c.name} ${Number(here.figures[c.key].toPrecision(4))} ${c.unit} at ${Number(here.input.toPrecision(4))}`;
+          saidWith('%s %s %s at %s', c.name, Number(here.figures[c.key].toPrecision(4)), c.unit, Number(here.input.toPrecision(4)));
     // The legend names each curve, its unit and the side of its scale.
-    const where = scales[i].left ? (i < 2 ? 'left' : 'far left') : (i < 2 ? 'right' : 'far right');
+    const where = scales[i].left ? (i < 2 ? 'scale left' : 'scale far left') : (i < 2 ? 'scale right' : 'scale far right');
     const lx = narrow ? 12 : 12 + (i % 2) * (W / 2), ly = narrow ? bottom + 60 + i * 20 : bottom + 60 + (i >> 1) * 20;
     el('rect', {x: lx, y: ly - 6, width: 14, height: 4, class: cls}, svg);
-    el('text', {x: lx + 20, y: ly}, svg, `${c.name} (${c.unit}), scale ${where}`);
+    el('text', {x: lx + 20, y: ly}, svg, saidWith('%s (%s), %s', c.name, c.unit, said(where)));
   });
 }
