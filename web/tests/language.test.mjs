@@ -156,6 +156,11 @@ test('a Ukrainian page on a phone fits its screen', async () => {
   assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth));
   assert.deepEqual(await page.evaluate(() => [...document.querySelectorAll('button, label, h1, h2, h3, summary, li')]
     .filter(e => e.checkVisibility() && e.scrollWidth > e.clientWidth + 1).map(e => e.id || e.textContent)), []);
+  // The charts' titles and legends inside their drawings.
+  assert.deepEqual(await page.evaluate(() => [...document.querySelectorAll('.charts svg text')].filter(t => {
+    const box = t.getBBox();
+    return box.x < -0.5 || box.x + box.width > t.ownerSVGElement.viewBox.baseVal.width + 0.5;
+  }).map(t => t.textContent)), []);
   mkdirSync(shots, {recursive: true});
   await page.screenshot({path: join(shots, 'page-uk-phone.png'), fullPage: true});
   await context.close();
