@@ -31,4 +31,4 @@ echo "web types: tsc --checkJs finds nothing"
 # Node), then the page in a real browser.
 (cd web/tests && TETHRIX_SITE=../../build-web/site TETHRIX_CALC=../../build/tools/tethrix-calc \
   TETHRIX_SCREENSHOTS=../../build-web/screenshots TETHRIX_WINDOW_ODD_TEXTS=../../build/odd-texts-window.json \
-  node --test replies.test.mjs page.test.mjs robustness.test.mjs hangar.test.mjs laptimer.test.mjs)
+  node --test replies.test.mjs page.test.mjs robustness.test.mjs hangar.test.mjs laptimer.test.mjs language.test.mjs)

@@ -18,6 +18,9 @@ context, "Tethrix", so that every face translates them alike.
   translations.py core TS OUT
       the same for tethrix-calc, as lines "english<TAB>translation…" with
       \\n, \\t and \\\\ escaped.
+  translations.py manifest TS IN OUT
+      the page's manifest IN with its name, short name and description in
+      the language of TS (and that language named), as OUT.
   translations.py check
       fails on any text of the sources missing from a catalogue, any text
       unfinished, any placeholder lost or added, in every catalogue, and on
@@ -129,6 +132,7 @@ def js_literals(source):
 
 def markup_texts(source):
     source = re.sub(r'<script.*?</script>|<style.*?</style>', '', source, flags=re.S)
+    source = re.sub(r'<(\w+)[^>]*translate="no".*?</\1>', '', source, flags=re.S)  # names in their own language
     for m in re.finditer(r'>([^<>]+)<', source):
         yield html.unescape(m.group(1).strip())
     for m in re.finditer(r'(?:title|placeholder|aria-label|alt|content|"name"|"short_name"|"description")'
@@ -298,6 +302,17 @@ def main(argv):
             for source, value in sorted(texts.items()):
                 forms = value if isinstance(value, list) else [value]
                 f.write('\t'.join(escape(t) for t in [source, *forms]) + '\n')
+        return 0
+    if argv[:1] == ['manifest'] and len(argv) == 4:
+        language, texts = catalogue(argv[1])
+        with open(argv[2], encoding='utf8') as f:
+            manifest = json.load(f)
+        for key in ('name', 'short_name', 'description'):
+            manifest[key] = texts.get(manifest[key], manifest[key])
+        manifest['lang'] = language.replace('_', '-')
+        with open(argv[3], 'w', encoding='utf8') as f:
+            json.dump(manifest, f, ensure_ascii=False, indent=2)
+            f.write('\n')
         return 0
     print(__doc__, file=sys.stderr)
     return 2

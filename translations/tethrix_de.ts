@@ -556,7 +556,7 @@
     </message>
     <message>
       <source>Language</source>
-      <translation type="unfinished" />
+      <translation>Sprache</translation>
     </message>
     <message>
       <source>Lap Speed is on the whole circle of arm, handle, lines and inboard wing; Ground Speed on the circle through the handle.</source>
@@ -635,6 +635,14 @@ tethrix-calc: es wurde nichts hinzugefügt
 {"name": </source>
       <translation>
 {"name": </translation>
+    </message>
+    <message>
+      <source>  --lang CODE the language of --help and of the messages on standard error,
+              one of %1
+              (TETHRIX_LANG=CODE does the same); standard output is the same
+              in every language
+</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>  Elevation   field elevation, feet [m], with
@@ -733,16 +741,16 @@ tethrix-calc: es wurde nichts hinzugefügt
       <translation> Zoll</translation>
     </message>
     <message>
+      <source> is not a language of tethrix-calc (</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source> is not the file of build </source>
       <translation> ist nicht die Datei von Build </translation>
     </message>
     <message>
       <source> is too large to show</source>
       <translation> ist zu groß für die Anzeige</translation>
-    </message>
-    <message>
-      <source> laps</source>
-      <translation> Runden</translation>
     </message>
     <message>
       <source> mph</source>
@@ -977,6 +985,13 @@ tethrix-calc: es wurde nichts hinzugefügt
       <translation type="unfinished" />
     </message>
     <message numerus="yes">
+      <source>%n lap(s)</source>
+      <translation>
+        <numerusform>%n Runde</numerusform>
+        <numerusform>%n Runden</numerusform>
+      </translation>
+    </message>
+    <message numerus="yes">
       <source>%n laps</source>
       <translation type="unfinished" />
     </message>
@@ -993,8 +1008,8 @@ tethrix-calc: es wurde nichts hinzugefügt
       <translation>%s (%s)</translation>
     </message>
     <message>
-      <source>%s (%s), scale %s</source>
-      <translation>%s (%s), Skala %s</translation>
+      <source>%s (%s), %s</source>
+      <translation>%s (%s), %s</translation>
     </message>
     <message>
       <source>%s - Trim Log</source>
@@ -1065,6 +1080,10 @@ tethrix-calc: es wurde nichts hinzugefügt
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
+      <source>): English is used</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
       <translation type="unfinished" />
     </message>
@@ -1127,6 +1146,10 @@ tethrix-calc: es wurde nichts hinzugefügt
       <translation>, keine Änderung</translation>
     </message>
     <message>
+      <source>, not '</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>,Lap Speed (</source>
       <translation>,Rundengeschwindigkeit (</translation>
     </message>
@@ -1149,10 +1172,6 @@ tethrix-calc: es wurde nichts hinzugefügt
     <message>
       <source>0 0 %s %s</source>
       <translation>0 0 %s %s</translation>
-    </message>
-    <message>
-      <source>1 lap</source>
-      <translation>1 Runde</translation>
     </message>
     <message>
       <source>A %1</source>
@@ -1340,10 +1359,6 @@ Optionen:
       <translation>Apr</translation>
     </message>
     <message>
-      <source>Arial</source>
-      <translation>Arial</translation>
-    </message>
-    <message>
       <source>Arm Length</source>
       <translation>Armlänge</translation>
     </message>
@@ -1432,6 +1447,10 @@ Optionen:
       <translation>Standardwerte</translation>
     </message>
     <message>
+      <source>DejaVu Sans</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Delete</source>
       <translation>Löschen</translation>
     </message>
@@ -1447,9 +1466,12 @@ Optionen:
       <source>Delete the flights of %s too? OK deletes them; Cancel keeps them in the log.</source>
       <translation>Die Flüge von %s ebenfalls löschen? OK löscht sie; Abbrechen behält sie im Logbuch.</translation>
     </message>
-    <message>
-      <source>Deleted; %s flight%s kept</source>
-      <translation>Gelöscht; %s Flug-Log%s behalten</translation>
+    <message numerus="yes">
+      <source>Deleted; %n flight(s) kept</source>
+      <translation>
+        <numerusform>Gelöscht; %n Flug behalten</numerusform>
+        <numerusform>Gelöscht; %n Flüge behalten</numerusform>
+      </translation>
     </message>
     <message>
       <source>Density Altitude</source>
@@ -1797,6 +1819,10 @@ exportieren; ohne FILE der Hangar des Fensters):
       <translation>Auf diesem Gerät für den nächsten Besuch gespeichert.</translation>
     </message>
     <message>
+      <source>Language</source>
+      <translation>Sprache</translation>
+    </message>
+    <message>
       <source>Lap %1: %2</source>
       <translation type="unfinished" />
     </message>
@@ -1879,6 +1905,10 @@ exportieren; ohne FILE der Hangar des Fensters):
     <message>
       <source>Leadout Rake</source>
       <translation>Rücklage der Leinenausgänge</translation>
+    </message>
+    <message>
+      <source>Liberation Sans</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Line Diameter</source>
@@ -2033,6 +2063,10 @@ exportieren; ohne FILE der Hangar des Fensters):
 </source>
       <translation>Keine Flüge eingetragen.
 </translation>
+    </message>
+    <message>
+      <source>No font is installed to draw the report with</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2407,6 +2441,10 @@ exportieren; ohne FILE der Hangar des Fensters):
       <translation>Die Bewegungssensoren haben aufgehört%s.</translation>
     </message>
     <message>
+      <source>The page stays in English: %s</source>
+      <translation>Die Seite bleibt auf Englisch: %s</translation>
+    </message>
+    <message>
       <source>The phone moved: hold it still for a second to start.</source>
       <translation>Das Handy hat sich bewegt: zum Starten eine Sekunde lang stillhalten.</translation>
     </message>
@@ -2503,8 +2541,8 @@ exportieren; ohne FILE der Hangar des Fensters):
       <translation>Trimmrechner für Fesselflugmodelle</translation>
     </message>
     <message>
-      <source>Trim figures against %s\n</source>
-      <translation>Trimmwerte über %s\n</translation>
+      <source>Trim figures against %s</source>
+      <translation>Trimmwerte über %s</translation>
     </message>
     <message>
       <source>Trim figures against Lap Time (seconds)</source>
@@ -2618,6 +2656,10 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>Flügelfläche</translation>
     </message>
     <message>
+      <source>[aria-label], [title]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>], "units": </source>
       <translation>], "units": </translation>
     </message>
@@ -2728,14 +2770,6 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     <message>
       <source>expected a text for %1</source>
       <translation type="unfinished" />
-    </message>
-    <message>
-      <source>far left</source>
-      <translation>ganz links</translation>
-    </message>
-    <message>
-      <source>far right</source>
-      <translation>ganz rechts</translation>
     </message>
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
@@ -2954,6 +2988,26 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     <message>
       <source>scale </source>
       <translation>scale </translation>
+    </message>
+    <message>
+      <source>scale far left</source>
+      <translation>Skala ganz links</translation>
+    </message>
+    <message>
+      <source>scale far right</source>
+      <translation>Skala ganz rechts</translation>
+    </message>
+    <message>
+      <source>scale left</source>
+      <translation>Skala links</translation>
+    </message>
+    <message>
+      <source>scale right</source>
+      <translation>Skala rechts</translation>
+    </message>
+    <message>
+      <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>something follows the end of the %1</source>

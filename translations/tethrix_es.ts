@@ -637,6 +637,14 @@ tethrix-calc: no se añadió nada
 {"name": </translation>
     </message>
     <message>
+      <source>  --lang CODE the language of --help and of the messages on standard error,
+              one of %1
+              (TETHRIX_LANG=CODE does the same); standard output is the same
+              in every language
+</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>  Elevation   field elevation, feet [m], with
   Altimeter   the altimeter setting there, inHg [hPa]: the pressure altitude,
               in place of Altitude
@@ -733,16 +741,16 @@ tethrix-calc: no se añadió nada
       <translation> pulgadas</translation>
     </message>
     <message>
+      <source> is not a language of tethrix-calc (</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source> is not the file of build </source>
       <translation> no es el archivo de la compilación </translation>
     </message>
     <message>
       <source> is too large to show</source>
       <translation> es demasiado grande para mostrarse</translation>
-    </message>
-    <message>
-      <source> laps</source>
-      <translation> vueltas</translation>
     </message>
     <message>
       <source> mph</source>
@@ -977,6 +985,13 @@ tethrix-calc: no se añadió nada
       <translation type="unfinished" />
     </message>
     <message numerus="yes">
+      <source>%n lap(s)</source>
+      <translation>
+        <numerusform>%n vuelta</numerusform>
+        <numerusform>%n vueltas</numerusform>
+      </translation>
+    </message>
+    <message numerus="yes">
       <source>%n laps</source>
       <translation type="unfinished" />
     </message>
@@ -993,8 +1008,8 @@ tethrix-calc: no se añadió nada
       <translation>%s (%s)</translation>
     </message>
     <message>
-      <source>%s (%s), scale %s</source>
-      <translation>%s (%s), escala %s</translation>
+      <source>%s (%s), %s</source>
+      <translation>%s (%s), %s</translation>
     </message>
     <message>
       <source>%s - Trim Log</source>
@@ -1065,6 +1080,10 @@ tethrix-calc: no se añadió nada
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
+      <source>): English is used</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
       <translation type="unfinished" />
     </message>
@@ -1127,6 +1146,10 @@ tethrix-calc: no se añadió nada
       <translation>, sin cambio</translation>
     </message>
     <message>
+      <source>, not '</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>,Lap Speed (</source>
       <translation>,Velocidad de vuelta (</translation>
     </message>
@@ -1149,10 +1172,6 @@ tethrix-calc: no se añadió nada
     <message>
       <source>0 0 %s %s</source>
       <translation>0 0 %s %s</translation>
-    </message>
-    <message>
-      <source>1 lap</source>
-      <translation>1 vuelta</translation>
     </message>
     <message>
       <source>A %1</source>
@@ -1340,10 +1359,6 @@ Opciones:
       <translation>abr</translation>
     </message>
     <message>
-      <source>Arial</source>
-      <translation>Arial</translation>
-    </message>
-    <message>
       <source>Arm Length</source>
       <translation>Longitud del brazo</translation>
     </message>
@@ -1432,6 +1447,10 @@ Opciones:
       <translation>Predeterminados</translation>
     </message>
     <message>
+      <source>DejaVu Sans</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Delete</source>
       <translation>Eliminar</translation>
     </message>
@@ -1447,9 +1466,12 @@ Opciones:
       <source>Delete the flights of %s too? OK deletes them; Cancel keeps them in the log.</source>
       <translation>¿Eliminar también los vuelos de %s? Aceptar los elimina; Cancelar los conserva en la bitácora.</translation>
     </message>
-    <message>
-      <source>Deleted; %s flight%s kept</source>
-      <translation>Eliminado; %s vuelo%s en la bitácora</translation>
+    <message numerus="yes">
+      <source>Deleted; %n flight(s) kept</source>
+      <translation>
+        <numerusform>Eliminado; %n vuelo conservado</numerusform>
+        <numerusform>Eliminado; %n vuelos conservados</numerusform>
+      </translation>
     </message>
     <message>
       <source>Density Altitude</source>
@@ -1798,6 +1820,10 @@ la página; sin FILE, el hangar propio de la ventana):
       <translation>Se guarda en este dispositivo para la próxima visita.</translation>
     </message>
     <message>
+      <source>Language</source>
+      <translation>Idioma</translation>
+    </message>
+    <message>
       <source>Lap %1: %2</source>
       <translation type="unfinished" />
     </message>
@@ -1880,6 +1906,10 @@ la página; sin FILE, el hangar propio de la ventana):
     <message>
       <source>Leadout Rake</source>
       <translation>Inclinación de guías</translation>
+    </message>
+    <message>
+      <source>Liberation Sans</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Line Diameter</source>
@@ -2034,6 +2064,10 @@ la página; sin FILE, el hangar propio de la ventana):
 </source>
       <translation>No hay vuelos registrados.
 </translation>
+    </message>
+    <message>
+      <source>No font is installed to draw the report with</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2408,6 +2442,10 @@ la página; sin FILE, el hangar propio de la ventana):
       <translation>Los sensores de movimiento se detuvieron%s.</translation>
     </message>
     <message>
+      <source>The page stays in English: %s</source>
+      <translation>La página sigue en inglés: %s</translation>
+    </message>
+    <message>
       <source>The phone moved: hold it still for a second to start.</source>
       <translation>El teléfono se movió: manténgalo quieto un segundo para empezar.</translation>
     </message>
@@ -2504,8 +2542,8 @@ la página; sin FILE, el hangar propio de la ventana):
       <translation>Calculadora de trimado para aeromodelos de vuelo circular</translation>
     </message>
     <message>
-      <source>Trim figures against %s\n</source>
-      <translation>Valores de trimado frente a %s\n</translation>
+      <source>Trim figures against %s</source>
+      <translation>Valores de ajuste según %s</translation>
     </message>
     <message>
       <source>Trim figures against Lap Time (seconds)</source>
@@ -2619,6 +2657,10 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>Superficie alar</translation>
     </message>
     <message>
+      <source>[aria-label], [title]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>], "units": </source>
       <translation>], "units": </translation>
     </message>
@@ -2729,14 +2771,6 @@ unidades métricas entre corchetes, para --units=metric):
     <message>
       <source>expected a text for %1</source>
       <translation type="unfinished" />
-    </message>
-    <message>
-      <source>far left</source>
-      <translation>izquierda exterior</translation>
-    </message>
-    <message>
-      <source>far right</source>
-      <translation>derecha exterior</translation>
     </message>
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
@@ -2955,6 +2989,26 @@ unidades métricas entre corchetes, para --units=metric):
     <message>
       <source>scale </source>
       <translation>scale </translation>
+    </message>
+    <message>
+      <source>scale far left</source>
+      <translation>escala en el extremo izquierdo</translation>
+    </message>
+    <message>
+      <source>scale far right</source>
+      <translation>escala en el extremo derecho</translation>
+    </message>
+    <message>
+      <source>scale left</source>
+      <translation>escala a la izquierda</translation>
+    </message>
+    <message>
+      <source>scale right</source>
+      <translation>escala a la derecha</translation>
+    </message>
+    <message>
+      <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>something follows the end of the %1</source>

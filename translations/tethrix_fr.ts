@@ -556,7 +556,7 @@
     </message>
     <message>
       <source>Language</source>
-      <translation type="unfinished" />
+      <translation>Langue</translation>
     </message>
     <message>
       <source>Lap Speed is on the whole circle of arm, handle, lines and inboard wing; Ground Speed on the circle through the handle.</source>
@@ -635,6 +635,14 @@ tethrix-calc : rien n’a été ajouté
 {"name": </source>
       <translation>
 {"name": </translation>
+    </message>
+    <message>
+      <source>  --lang CODE the language of --help and of the messages on standard error,
+              one of %1
+              (TETHRIX_LANG=CODE does the same); standard output is the same
+              in every language
+</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>  Elevation   field elevation, feet [m], with
@@ -733,16 +741,16 @@ tethrix-calc : rien n’a été ajouté
       <translation> pouces</translation>
     </message>
     <message>
+      <source> is not a language of tethrix-calc (</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source> is not the file of build </source>
       <translation> n’est pas le fichier de la version </translation>
     </message>
     <message>
       <source> is too large to show</source>
       <translation> est trop grand pour être affiché</translation>
-    </message>
-    <message>
-      <source> laps</source>
-      <translation> tours</translation>
     </message>
     <message>
       <source> mph</source>
@@ -977,6 +985,13 @@ tethrix-calc : rien n’a été ajouté
       <translation type="unfinished" />
     </message>
     <message numerus="yes">
+      <source>%n lap(s)</source>
+      <translation>
+        <numerusform>%n tour</numerusform>
+        <numerusform>%n tours</numerusform>
+      </translation>
+    </message>
+    <message numerus="yes">
       <source>%n laps</source>
       <translation type="unfinished" />
     </message>
@@ -993,8 +1008,8 @@ tethrix-calc : rien n’a été ajouté
       <translation>%s (%s)</translation>
     </message>
     <message>
-      <source>%s (%s), scale %s</source>
-      <translation>%s (%s), échelle %s</translation>
+      <source>%s (%s), %s</source>
+      <translation>%s (%s), %s</translation>
     </message>
     <message>
       <source>%s - Trim Log</source>
@@ -1065,6 +1080,10 @@ tethrix-calc : rien n’a été ajouté
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
+      <source>): English is used</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
       <translation type="unfinished" />
     </message>
@@ -1127,6 +1146,10 @@ tethrix-calc : rien n’a été ajouté
       <translation>, sans changement</translation>
     </message>
     <message>
+      <source>, not '</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>,Lap Speed (</source>
       <translation>,Vitesse au tour (</translation>
     </message>
@@ -1149,10 +1172,6 @@ tethrix-calc : rien n’a été ajouté
     <message>
       <source>0 0 %s %s</source>
       <translation>0 0 %s %s</translation>
-    </message>
-    <message>
-      <source>1 lap</source>
-      <translation>1 tour</translation>
     </message>
     <message>
       <source>A %1</source>
@@ -1340,10 +1359,6 @@ Options :
       <translation>avr.</translation>
     </message>
     <message>
-      <source>Arial</source>
-      <translation>Arial</translation>
-    </message>
-    <message>
       <source>Arm Length</source>
       <translation>Longueur du bras</translation>
     </message>
@@ -1432,6 +1447,10 @@ Options :
       <translation>Par défaut</translation>
     </message>
     <message>
+      <source>DejaVu Sans</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Delete</source>
       <translation>Supprimer</translation>
     </message>
@@ -1447,9 +1466,12 @@ Options :
       <source>Delete the flights of %s too? OK deletes them; Cancel keeps them in the log.</source>
       <translation>Supprimer aussi les vols de %s ? OK les supprime ; Annuler les garde dans le carnet.</translation>
     </message>
-    <message>
-      <source>Deleted; %s flight%s kept</source>
-      <translation>Supprimé ; %s vol%s conservé(s)</translation>
+    <message numerus="yes">
+      <source>Deleted; %n flight(s) kept</source>
+      <translation>
+        <numerusform>Supprimé ; %n vol conservé</numerusform>
+        <numerusform>Supprimé ; %n vols conservés</numerusform>
+      </translation>
     </message>
     <message>
       <source>Density Altitude</source>
@@ -1799,6 +1821,10 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
       <translation>Conservé sur cet appareil pour la prochaine visite.</translation>
     </message>
     <message>
+      <source>Language</source>
+      <translation>Langue</translation>
+    </message>
+    <message>
       <source>Lap %1: %2</source>
       <translation type="unfinished" />
     </message>
@@ -1881,6 +1907,10 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     <message>
       <source>Leadout Rake</source>
       <translation>Angle des sorties</translation>
+    </message>
+    <message>
+      <source>Liberation Sans</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Line Diameter</source>
@@ -2035,6 +2065,10 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
 </source>
       <translation>Aucun vol noté.
 </translation>
+    </message>
+    <message>
+      <source>No font is installed to draw the report with</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2409,6 +2443,10 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
       <translation>Les capteurs de mouvement se sont arrêtés%s.</translation>
     </message>
     <message>
+      <source>The page stays in English: %s</source>
+      <translation>La page reste en anglais : %s</translation>
+    </message>
+    <message>
       <source>The phone moved: hold it still for a second to start.</source>
       <translation>Le téléphone a bougé : tenez-le immobile une seconde pour démarrer.</translation>
     </message>
@@ -2505,8 +2543,8 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
       <translation>Calculateur de réglage pour modèles de vol circulaire commandé</translation>
     </message>
     <message>
-      <source>Trim figures against %s\n</source>
-      <translation>Valeurs de réglage en fonction de %s\n</translation>
+      <source>Trim figures against %s</source>
+      <translation>Valeurs de réglage selon %s</translation>
     </message>
     <message>
       <source>Trim figures against Lap Time (seconds)</source>
@@ -2620,6 +2658,10 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>Surface alaire</translation>
     </message>
     <message>
+      <source>[aria-label], [title]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>], "units": </source>
       <translation>], "units": </translation>
     </message>
@@ -2730,14 +2772,6 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     <message>
       <source>expected a text for %1</source>
       <translation type="unfinished" />
-    </message>
-    <message>
-      <source>far left</source>
-      <translation>tout à gauche</translation>
-    </message>
-    <message>
-      <source>far right</source>
-      <translation>tout à droite</translation>
     </message>
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
@@ -2956,6 +2990,26 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     <message>
       <source>scale </source>
       <translation>échelle </translation>
+    </message>
+    <message>
+      <source>scale far left</source>
+      <translation>échelle tout à gauche</translation>
+    </message>
+    <message>
+      <source>scale far right</source>
+      <translation>échelle tout à droite</translation>
+    </message>
+    <message>
+      <source>scale left</source>
+      <translation>échelle à gauche</translation>
+    </message>
+    <message>
+      <source>scale right</source>
+      <translation>échelle à droite</translation>
+    </message>
+    <message>
+      <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>something follows the end of the %1</source>

@@ -637,6 +637,14 @@ tethrix-calc: non è stato aggiunto nulla
 {"name": </translation>
     </message>
     <message>
+      <source>  --lang CODE the language of --help and of the messages on standard error,
+              one of %1
+              (TETHRIX_LANG=CODE does the same); standard output is the same
+              in every language
+</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>  Elevation   field elevation, feet [m], with
   Altimeter   the altimeter setting there, inHg [hPa]: the pressure altitude,
               in place of Altitude
@@ -733,16 +741,16 @@ tethrix-calc: non è stato aggiunto nulla
       <translation> pollici</translation>
     </message>
     <message>
+      <source> is not a language of tethrix-calc (</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source> is not the file of build </source>
       <translation> non è il file della build </translation>
     </message>
     <message>
       <source> is too large to show</source>
       <translation> è troppo grande da mostrare</translation>
-    </message>
-    <message>
-      <source> laps</source>
-      <translation> giri</translation>
     </message>
     <message>
       <source> mph</source>
@@ -977,6 +985,13 @@ tethrix-calc: non è stato aggiunto nulla
       <translation type="unfinished" />
     </message>
     <message numerus="yes">
+      <source>%n lap(s)</source>
+      <translation>
+        <numerusform>%n giro</numerusform>
+        <numerusform>%n giri</numerusform>
+      </translation>
+    </message>
+    <message numerus="yes">
       <source>%n laps</source>
       <translation type="unfinished" />
     </message>
@@ -993,8 +1008,8 @@ tethrix-calc: non è stato aggiunto nulla
       <translation>%s (%s)</translation>
     </message>
     <message>
-      <source>%s (%s), scale %s</source>
-      <translation>%s (%s), scala %s</translation>
+      <source>%s (%s), %s</source>
+      <translation>%s (%s), %s</translation>
     </message>
     <message>
       <source>%s - Trim Log</source>
@@ -1065,6 +1080,10 @@ tethrix-calc: non è stato aggiunto nulla
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
+      <source>): English is used</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
       <translation type="unfinished" />
     </message>
@@ -1127,6 +1146,10 @@ tethrix-calc: non è stato aggiunto nulla
       <translation>, nessuna variazione</translation>
     </message>
     <message>
+      <source>, not '</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>,Lap Speed (</source>
       <translation>,Velocità sul giro (</translation>
     </message>
@@ -1149,10 +1172,6 @@ tethrix-calc: non è stato aggiunto nulla
     <message>
       <source>0 0 %s %s</source>
       <translation>0 0 %s %s</translation>
-    </message>
-    <message>
-      <source>1 lap</source>
-      <translation>1 giro</translation>
     </message>
     <message>
       <source>A %1</source>
@@ -1340,10 +1359,6 @@ Opzioni:
       <translation>Apr</translation>
     </message>
     <message>
-      <source>Arial</source>
-      <translation>Arial</translation>
-    </message>
-    <message>
       <source>Arm Length</source>
       <translation>Lunghezza braccio</translation>
     </message>
@@ -1432,6 +1447,10 @@ Opzioni:
       <translation>Predefiniti</translation>
     </message>
     <message>
+      <source>DejaVu Sans</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Delete</source>
       <translation>Elimina</translation>
     </message>
@@ -1447,9 +1466,12 @@ Opzioni:
       <source>Delete the flights of %s too? OK deletes them; Cancel keeps them in the log.</source>
       <translation>Eliminare anche i voli di %s? OK li elimina; Annulla li conserva nel diario.</translation>
     </message>
-    <message>
-      <source>Deleted; %s flight%s kept</source>
-      <translation>Eliminato; voli conservati: %s%s</translation>
+    <message numerus="yes">
+      <source>Deleted; %n flight(s) kept</source>
+      <translation>
+        <numerusform>Eliminato; %n volo conservato</numerusform>
+        <numerusform>Eliminato; %n voli conservati</numerusform>
+      </translation>
     </message>
     <message>
       <source>Density Altitude</source>
@@ -1798,6 +1820,10 @@ pagina; senza FILE, l'hangar della finestra):
       <translation>Conservato su questo dispositivo per la prossima visita.</translation>
     </message>
     <message>
+      <source>Language</source>
+      <translation>Lingua</translation>
+    </message>
+    <message>
       <source>Lap %1: %2</source>
       <translation type="unfinished" />
     </message>
@@ -1880,6 +1906,10 @@ pagina; senza FILE, l'hangar della finestra):
     <message>
       <source>Leadout Rake</source>
       <translation>Inclinazione uscite cavi</translation>
+    </message>
+    <message>
+      <source>Liberation Sans</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Line Diameter</source>
@@ -2034,6 +2064,10 @@ pagina; senza FILE, l'hangar della finestra):
 </source>
       <translation>Nessun volo registrato.
 </translation>
+    </message>
+    <message>
+      <source>No font is installed to draw the report with</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2408,6 +2442,10 @@ pagina; senza FILE, l'hangar della finestra):
       <translation>I sensori di movimento si sono fermati%s.</translation>
     </message>
     <message>
+      <source>The page stays in English: %s</source>
+      <translation>La pagina resta in inglese: %s</translation>
+    </message>
+    <message>
       <source>The phone moved: hold it still for a second to start.</source>
       <translation>Il telefono si è mosso: tienilo fermo per un secondo per iniziare.</translation>
     </message>
@@ -2504,8 +2542,8 @@ pagina; senza FILE, l'hangar della finestra):
       <translation>Calcolatore di messa a punto per modelli in volo vincolato circolare</translation>
     </message>
     <message>
-      <source>Trim figures against %s\n</source>
-      <translation>Valori di messa a punto in funzione di %s\n</translation>
+      <source>Trim figures against %s</source>
+      <translation>Valori di messa a punto rispetto a %s</translation>
     </message>
     <message>
       <source>Trim figures against Lap Time (seconds)</source>
@@ -2619,6 +2657,10 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>Superficie alare</translation>
     </message>
     <message>
+      <source>[aria-label], [title]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>], "units": </source>
       <translation>], "units": </translation>
     </message>
@@ -2729,14 +2771,6 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     <message>
       <source>expected a text for %1</source>
       <translation type="unfinished" />
-    </message>
-    <message>
-      <source>far left</source>
-      <translation>all'estrema sinistra</translation>
-    </message>
-    <message>
-      <source>far right</source>
-      <translation>all'estrema destra</translation>
     </message>
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
@@ -2955,6 +2989,26 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     <message>
       <source>scale </source>
       <translation>scale </translation>
+    </message>
+    <message>
+      <source>scale far left</source>
+      <translation>scala all'estrema sinistra</translation>
+    </message>
+    <message>
+      <source>scale far right</source>
+      <translation>scala all'estrema destra</translation>
+    </message>
+    <message>
+      <source>scale left</source>
+      <translation>scala a sinistra</translation>
+    </message>
+    <message>
+      <source>scale right</source>
+      <translation>scala a destra</translation>
+    </message>
+    <message>
+      <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>something follows the end of the %1</source>

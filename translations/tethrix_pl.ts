@@ -556,7 +556,7 @@
     </message>
     <message>
       <source>Language</source>
-      <translation type="unfinished" />
+      <translation>Język</translation>
     </message>
     <message>
       <source>Lap Speed is on the whole circle of arm, handle, lines and inboard wing; Ground Speed on the circle through the handle.</source>
@@ -635,6 +635,14 @@ tethrix-calc: niczego nie dodano
 {"name": </source>
       <translation>
 {"name": </translation>
+    </message>
+    <message>
+      <source>  --lang CODE the language of --help and of the messages on standard error,
+              one of %1
+              (TETHRIX_LANG=CODE does the same); standard output is the same
+              in every language
+</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>  Elevation   field elevation, feet [m], with
@@ -733,16 +741,16 @@ tethrix-calc: niczego nie dodano
       <translation> in</translation>
     </message>
     <message>
+      <source> is not a language of tethrix-calc (</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source> is not the file of build </source>
       <translation> nie jest plikiem kompilacji </translation>
     </message>
     <message>
       <source> is too large to show</source>
       <translation> – wartość zbyt duża, by ją pokazać</translation>
-    </message>
-    <message>
-      <source> laps</source>
-      <translation> okr.</translation>
     </message>
     <message>
       <source> mph</source>
@@ -977,6 +985,14 @@ tethrix-calc: niczego nie dodano
       <translation type="unfinished" />
     </message>
     <message numerus="yes">
+      <source>%n lap(s)</source>
+      <translation>
+        <numerusform>%n okrążenie</numerusform>
+        <numerusform>%n okrążenia</numerusform>
+        <numerusform>%n okrążeń</numerusform>
+      </translation>
+    </message>
+    <message numerus="yes">
       <source>%n laps</source>
       <translation type="unfinished" />
     </message>
@@ -993,8 +1009,8 @@ tethrix-calc: niczego nie dodano
       <translation>%s (%s)</translation>
     </message>
     <message>
-      <source>%s (%s), scale %s</source>
-      <translation>%s (%s), skala %s</translation>
+      <source>%s (%s), %s</source>
+      <translation>%s (%s), %s</translation>
     </message>
     <message>
       <source>%s - Trim Log</source>
@@ -1065,6 +1081,10 @@ tethrix-calc: niczego nie dodano
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
+      <source>): English is used</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
       <translation type="unfinished" />
     </message>
@@ -1127,6 +1147,10 @@ tethrix-calc: niczego nie dodano
       <translation>, bez zmian</translation>
     </message>
     <message>
+      <source>, not '</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>,Lap Speed (</source>
       <translation>,Prędkość na okrążeniu (</translation>
     </message>
@@ -1149,10 +1173,6 @@ tethrix-calc: niczego nie dodano
     <message>
       <source>0 0 %s %s</source>
       <translation>0 0 %s %s</translation>
-    </message>
-    <message>
-      <source>1 lap</source>
-      <translation>1 okrążeniu</translation>
     </message>
     <message>
       <source>A %1</source>
@@ -1339,10 +1359,6 @@ Opcje:
       <translation>kwi</translation>
     </message>
     <message>
-      <source>Arial</source>
-      <translation>Arial</translation>
-    </message>
-    <message>
       <source>Arm Length</source>
       <translation>Długość ramienia</translation>
     </message>
@@ -1431,6 +1447,10 @@ Opcje:
       <translation>Domyślne</translation>
     </message>
     <message>
+      <source>DejaVu Sans</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Delete</source>
       <translation>Usuń</translation>
     </message>
@@ -1446,9 +1466,13 @@ Opcje:
       <source>Delete the flights of %s too? OK deletes them; Cancel keeps them in the log.</source>
       <translation>Usunąć też loty modelu %s? OK je usuwa; Anuluj zostawia je w dzienniku.</translation>
     </message>
-    <message>
-      <source>Deleted; %s flight%s kept</source>
-      <translation>Usunięto; zachowane loty: %s%s</translation>
+    <message numerus="yes">
+      <source>Deleted; %n flight(s) kept</source>
+      <translation>
+        <numerusform>Usunięto; zachowano %n lot</numerusform>
+        <numerusform>Usunięto; zachowano %n loty</numerusform>
+        <numerusform>Usunięto; zachowano %n lotów</numerusform>
+      </translation>
     </message>
     <message>
       <source>Density Altitude</source>
@@ -1796,6 +1820,10 @@ bez FILE: własny hangar okna):
       <translation>Zachowane na tym urządzeniu do następnej wizyty.</translation>
     </message>
     <message>
+      <source>Language</source>
+      <translation>Język</translation>
+    </message>
+    <message>
       <source>Lap %1: %2</source>
       <translation type="unfinished" />
     </message>
@@ -1878,6 +1906,10 @@ bez FILE: własny hangar okna):
     <message>
       <source>Leadout Rake</source>
       <translation>Odchylenie wyprowadzeń</translation>
+    </message>
+    <message>
+      <source>Liberation Sans</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Line Diameter</source>
@@ -2032,6 +2064,10 @@ bez FILE: własny hangar okna):
 </source>
       <translation>Nie zapisano żadnych lotów.
 </translation>
+    </message>
+    <message>
+      <source>No font is installed to draw the report with</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2406,6 +2442,10 @@ bez FILE: własny hangar okna):
       <translation>Czujniki ruchu przestały działać%s.</translation>
     </message>
     <message>
+      <source>The page stays in English: %s</source>
+      <translation>Strona pozostaje po angielsku: %s</translation>
+    </message>
+    <message>
       <source>The phone moved: hold it still for a second to start.</source>
       <translation>Telefon się poruszył: przytrzymaj go nieruchomo przez sekundę, aby zacząć.</translation>
     </message>
@@ -2502,8 +2542,8 @@ bez FILE: własny hangar okna):
       <translation>Kalkulator regulacji modeli latających na uwięzi</translation>
     </message>
     <message>
-      <source>Trim figures against %s\n</source>
-      <translation>Parametry regulacji w funkcji: %s\n</translation>
+      <source>Trim figures against %s</source>
+      <translation>Wartości wyważenia względem %s</translation>
     </message>
     <message>
       <source>Trim figures against Lap Time (seconds)</source>
@@ -2617,6 +2657,10 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>Powierzchnia skrzydła</translation>
     </message>
     <message>
+      <source>[aria-label], [title]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>], "units": </source>
       <translation>], "units": </translation>
     </message>
@@ -2727,14 +2771,6 @@ jednostki metryczne w nawiasach, dla --units=metric):
     <message>
       <source>expected a text for %1</source>
       <translation type="unfinished" />
-    </message>
-    <message>
-      <source>far left</source>
-      <translation>skrajnie z lewej</translation>
-    </message>
-    <message>
-      <source>far right</source>
-      <translation>skrajnie z prawej</translation>
     </message>
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
@@ -2953,6 +2989,26 @@ jednostki metryczne w nawiasach, dla --units=metric):
     <message>
       <source>scale </source>
       <translation>skala </translation>
+    </message>
+    <message>
+      <source>scale far left</source>
+      <translation>skala skrajnie po lewej</translation>
+    </message>
+    <message>
+      <source>scale far right</source>
+      <translation>skala skrajnie po prawej</translation>
+    </message>
+    <message>
+      <source>scale left</source>
+      <translation>skala po lewej</translation>
+    </message>
+    <message>
+      <source>scale right</source>
+      <translation>skala po prawej</translation>
+    </message>
+    <message>
+      <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>something follows the end of the %1</source>

@@ -556,7 +556,7 @@
     </message>
     <message>
       <source>Language</source>
-      <translation type="unfinished" />
+      <translation>Idioma</translation>
     </message>
     <message>
       <source>Lap Speed is on the whole circle of arm, handle, lines and inboard wing; Ground Speed on the circle through the handle.</source>
@@ -635,6 +635,14 @@ tethrix-calc: nada foi adicionado
 {"name": </source>
       <translation>
 {"name": </translation>
+    </message>
+    <message>
+      <source>  --lang CODE the language of --help and of the messages on standard error,
+              one of %1
+              (TETHRIX_LANG=CODE does the same); standard output is the same
+              in every language
+</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>  Elevation   field elevation, feet [m], with
@@ -733,16 +741,16 @@ tethrix-calc: nada foi adicionado
       <translation> polegadas</translation>
     </message>
     <message>
+      <source> is not a language of tethrix-calc (</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source> is not the file of build </source>
       <translation> não é o arquivo da compilação </translation>
     </message>
     <message>
       <source> is too large to show</source>
       <translation> é grande demais para exibir</translation>
-    </message>
-    <message>
-      <source> laps</source>
-      <translation> voltas</translation>
     </message>
     <message>
       <source> mph</source>
@@ -977,6 +985,13 @@ tethrix-calc: nada foi adicionado
       <translation type="unfinished" />
     </message>
     <message numerus="yes">
+      <source>%n lap(s)</source>
+      <translation>
+        <numerusform>%n volta</numerusform>
+        <numerusform>%n voltas</numerusform>
+      </translation>
+    </message>
+    <message numerus="yes">
       <source>%n laps</source>
       <translation type="unfinished" />
     </message>
@@ -993,8 +1008,8 @@ tethrix-calc: nada foi adicionado
       <translation>%s (%s)</translation>
     </message>
     <message>
-      <source>%s (%s), scale %s</source>
-      <translation>%s (%s), escala %s</translation>
+      <source>%s (%s), %s</source>
+      <translation>%s (%s), %s</translation>
     </message>
     <message>
       <source>%s - Trim Log</source>
@@ -1065,6 +1080,10 @@ tethrix-calc: nada foi adicionado
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
+      <source>): English is used</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
       <translation type="unfinished" />
     </message>
@@ -1127,6 +1146,10 @@ tethrix-calc: nada foi adicionado
       <translation>, sem variação</translation>
     </message>
     <message>
+      <source>, not '</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>,Lap Speed (</source>
       <translation>,Velocidade de volta (</translation>
     </message>
@@ -1149,10 +1172,6 @@ tethrix-calc: nada foi adicionado
     <message>
       <source>0 0 %s %s</source>
       <translation>0 0 %s %s</translation>
-    </message>
-    <message>
-      <source>1 lap</source>
-      <translation>1 volta</translation>
     </message>
     <message>
       <source>A %1</source>
@@ -1340,10 +1359,6 @@ Opções:
       <translation>abr</translation>
     </message>
     <message>
-      <source>Arial</source>
-      <translation>Arial</translation>
-    </message>
-    <message>
       <source>Arm Length</source>
       <translation>Comprimento do braço</translation>
     </message>
@@ -1432,6 +1447,10 @@ Opções:
       <translation>Padrões</translation>
     </message>
     <message>
+      <source>DejaVu Sans</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Delete</source>
       <translation>Excluir</translation>
     </message>
@@ -1447,9 +1466,12 @@ Opções:
       <source>Delete the flights of %s too? OK deletes them; Cancel keeps them in the log.</source>
       <translation>Excluir também os voos de %s? OK os exclui; Cancelar os mantém no diário.</translation>
     </message>
-    <message>
-      <source>Deleted; %s flight%s kept</source>
-      <translation>Excluído; %s voo%s no diário</translation>
+    <message numerus="yes">
+      <source>Deleted; %n flight(s) kept</source>
+      <translation>
+        <numerusform>Excluído; %n voo mantido</numerusform>
+        <numerusform>Excluído; %n voos mantidos</numerusform>
+      </translation>
     </message>
     <message>
       <source>Density Altitude</source>
@@ -1798,6 +1820,10 @@ exportam; sem FILE, o próprio hangar da janela):
       <translation>Guardado neste dispositivo para a próxima visita.</translation>
     </message>
     <message>
+      <source>Language</source>
+      <translation>Idioma</translation>
+    </message>
+    <message>
       <source>Lap %1: %2</source>
       <translation type="unfinished" />
     </message>
@@ -1880,6 +1906,10 @@ exportam; sem FILE, o próprio hangar da janela):
     <message>
       <source>Leadout Rake</source>
       <translation>Inclinação das guias</translation>
+    </message>
+    <message>
+      <source>Liberation Sans</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Line Diameter</source>
@@ -2034,6 +2064,10 @@ exportam; sem FILE, o próprio hangar da janela):
 </source>
       <translation>Nenhum voo registrado.
 </translation>
+    </message>
+    <message>
+      <source>No font is installed to draw the report with</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2408,6 +2442,10 @@ exportam; sem FILE, o próprio hangar da janela):
       <translation>Os sensores de movimento pararam%s.</translation>
     </message>
     <message>
+      <source>The page stays in English: %s</source>
+      <translation>A página continua em inglês: %s</translation>
+    </message>
+    <message>
       <source>The phone moved: hold it still for a second to start.</source>
       <translation>O celular se mexeu: segure-o parado por um segundo para começar.</translation>
     </message>
@@ -2504,8 +2542,8 @@ exportam; sem FILE, o próprio hangar da janela):
       <translation>Calculadora de trimagem para aeromodelos de voo circular controlado (VCC)</translation>
     </message>
     <message>
-      <source>Trim figures against %s\n</source>
-      <translation>Valores de trimagem em função de %s\n</translation>
+      <source>Trim figures against %s</source>
+      <translation>Valores de ajuste em função de %s</translation>
     </message>
     <message>
       <source>Trim figures against Lap Time (seconds)</source>
@@ -2619,6 +2657,10 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>Área da asa</translation>
     </message>
     <message>
+      <source>[aria-label], [title]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>], "units": </source>
       <translation>], "units": </translation>
     </message>
@@ -2729,14 +2771,6 @@ unidades métricas entre colchetes, para --units=metric):
     <message>
       <source>expected a text for %1</source>
       <translation type="unfinished" />
-    </message>
-    <message>
-      <source>far left</source>
-      <translation>esquerda externa</translation>
-    </message>
-    <message>
-      <source>far right</source>
-      <translation>direita externa</translation>
     </message>
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
@@ -2955,6 +2989,26 @@ unidades métricas entre colchetes, para --units=metric):
     <message>
       <source>scale </source>
       <translation>scale </translation>
+    </message>
+    <message>
+      <source>scale far left</source>
+      <translation>escala na extrema esquerda</translation>
+    </message>
+    <message>
+      <source>scale far right</source>
+      <translation>escala na extrema direita</translation>
+    </message>
+    <message>
+      <source>scale left</source>
+      <translation>escala à esquerda</translation>
+    </message>
+    <message>
+      <source>scale right</source>
+      <translation>escala à direita</translation>
+    </message>
+    <message>
+      <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>something follows the end of the %1</source>

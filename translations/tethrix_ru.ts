@@ -556,7 +556,7 @@
     </message>
     <message>
       <source>Language</source>
-      <translation type="unfinished" />
+      <translation>Язык</translation>
     </message>
     <message>
       <source>Lap Speed is on the whole circle of arm, handle, lines and inboard wing; Ground Speed on the circle through the handle.</source>
@@ -635,6 +635,14 @@ tethrix-calc: ничего не добавлено
 {"name": </source>
       <translation>
 {"name": </translation>
+    </message>
+    <message>
+      <source>  --lang CODE the language of --help and of the messages on standard error,
+              one of %1
+              (TETHRIX_LANG=CODE does the same); standard output is the same
+              in every language
+</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>  Elevation   field elevation, feet [m], with
@@ -733,16 +741,16 @@ tethrix-calc: ничего не добавлено
       <translation> дюйм.</translation>
     </message>
     <message>
+      <source> is not a language of tethrix-calc (</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source> is not the file of build </source>
       <translation> не является файлом сборки </translation>
     </message>
     <message>
       <source> is too large to show</source>
       <translation> слишком велико для отображения</translation>
-    </message>
-    <message>
-      <source> laps</source>
-      <translation> кругов</translation>
     </message>
     <message>
       <source> mph</source>
@@ -977,6 +985,14 @@ tethrix-calc: ничего не добавлено
       <translation type="unfinished" />
     </message>
     <message numerus="yes">
+      <source>%n lap(s)</source>
+      <translation>
+        <numerusform>%n круг</numerusform>
+        <numerusform>%n круга</numerusform>
+        <numerusform>%n кругов</numerusform>
+      </translation>
+    </message>
+    <message numerus="yes">
       <source>%n laps</source>
       <translation type="unfinished" />
     </message>
@@ -993,8 +1009,8 @@ tethrix-calc: ничего не добавлено
       <translation>%s (%s)</translation>
     </message>
     <message>
-      <source>%s (%s), scale %s</source>
-      <translation>%s (%s), масштаб %s</translation>
+      <source>%s (%s), %s</source>
+      <translation>%s (%s), %s</translation>
     </message>
     <message>
       <source>%s - Trim Log</source>
@@ -1065,6 +1081,10 @@ tethrix-calc: ничего не добавлено
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
+      <source>): English is used</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
       <translation type="unfinished" />
     </message>
@@ -1127,6 +1147,10 @@ tethrix-calc: ничего не добавлено
       <translation>, без изменений</translation>
     </message>
     <message>
+      <source>, not '</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>,Lap Speed (</source>
       <translation>,Lap Speed (</translation>
     </message>
@@ -1149,10 +1173,6 @@ tethrix-calc: ничего не добавлено
     <message>
       <source>0 0 %s %s</source>
       <translation>0 0 %s %s</translation>
-    </message>
-    <message>
-      <source>1 lap</source>
-      <translation>1 круга</translation>
     </message>
     <message>
       <source>A %1</source>
@@ -1339,10 +1359,6 @@ Options:
       <translation>апр</translation>
     </message>
     <message>
-      <source>Arial</source>
-      <translation>Arial</translation>
-    </message>
-    <message>
       <source>Arm Length</source>
       <translation>Длина руки</translation>
     </message>
@@ -1431,6 +1447,10 @@ Options:
       <translation>По умолчанию</translation>
     </message>
     <message>
+      <source>DejaVu Sans</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Delete</source>
       <translation>Удалить</translation>
     </message>
@@ -1446,9 +1466,13 @@ Options:
       <source>Delete the flights of %s too? OK deletes them; Cancel keeps them in the log.</source>
       <translation>Удалить и полёты модели %s? OK удаляет их; «Отмена» оставляет их в журнале.</translation>
     </message>
-    <message>
-      <source>Deleted; %s flight%s kept</source>
-      <translation>Удалено; сохранено полётов: %s%s</translation>
+    <message numerus="yes">
+      <source>Deleted; %n flight(s) kept</source>
+      <translation>
+        <numerusform>Удалено; сохранён %n полёт</numerusform>
+        <numerusform>Удалено; сохранено %n полёта</numerusform>
+        <numerusform>Удалено; сохранено %n полётов</numerusform>
+      </translation>
     </message>
     <message>
       <source>Density Altitude</source>
@@ -1797,6 +1821,10 @@ without FILE, the window's own hangar):
       <translation>Сохранено на этом устройстве до следующего посещения.</translation>
     </message>
     <message>
+      <source>Language</source>
+      <translation>Язык</translation>
+    </message>
+    <message>
       <source>Lap %1: %2</source>
       <translation type="unfinished" />
     </message>
@@ -1879,6 +1907,10 @@ without FILE, the window's own hangar):
     <message>
       <source>Leadout Rake</source>
       <translation>Наклон выводов</translation>
+    </message>
+    <message>
+      <source>Liberation Sans</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Line Diameter</source>
@@ -2033,6 +2065,10 @@ without FILE, the window's own hangar):
 </source>
       <translation>Записанных полётов нет.
 </translation>
+    </message>
+    <message>
+      <source>No font is installed to draw the report with</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2407,6 +2443,10 @@ without FILE, the window's own hangar):
       <translation>Датчики движения остановились%s.</translation>
     </message>
     <message>
+      <source>The page stays in English: %s</source>
+      <translation>Страница остаётся на английском: %s</translation>
+    </message>
+    <message>
       <source>The phone moved: hold it still for a second to start.</source>
       <translation>Телефон сдвинулся: для старта подержите его неподвижно секунду.</translation>
     </message>
@@ -2503,8 +2543,8 @@ without FILE, the window's own hangar):
       <translation>Калькулятор регулировки кордовых моделей самолётов</translation>
     </message>
     <message>
-      <source>Trim figures against %s\n</source>
-      <translation>Параметры регулировки по оси X: %s\n</translation>
+      <source>Trim figures against %s</source>
+      <translation>Параметры настройки в зависимости от %s</translation>
     </message>
     <message>
       <source>Trim figures against Lap Time (seconds)</source>
@@ -2618,6 +2658,10 @@ in brackets, for --units=metric):
       <translation>Площадь крыла</translation>
     </message>
     <message>
+      <source>[aria-label], [title]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>], "units": </source>
       <translation>], "units": </translation>
     </message>
@@ -2728,14 +2772,6 @@ in brackets, for --units=metric):
     <message>
       <source>expected a text for %1</source>
       <translation type="unfinished" />
-    </message>
-    <message>
-      <source>far left</source>
-      <translation>far left</translation>
-    </message>
-    <message>
-      <source>far right</source>
-      <translation>far right</translation>
     </message>
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
@@ -2954,6 +2990,26 @@ in brackets, for --units=metric):
     <message>
       <source>scale </source>
       <translation>масштаб </translation>
+    </message>
+    <message>
+      <source>scale far left</source>
+      <translation>шкала крайняя слева</translation>
+    </message>
+    <message>
+      <source>scale far right</source>
+      <translation>шкала крайняя справа</translation>
+    </message>
+    <message>
+      <source>scale left</source>
+      <translation>шкала слева</translation>
+    </message>
+    <message>
+      <source>scale right</source>
+      <translation>шкала справа</translation>
+    </message>
+    <message>
+      <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>something follows the end of the %1</source>

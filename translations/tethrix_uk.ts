@@ -556,7 +556,7 @@
     </message>
     <message>
       <source>Language</source>
-      <translation type="unfinished" />
+      <translation>Мова</translation>
     </message>
     <message>
       <source>Lap Speed is on the whole circle of arm, handle, lines and inboard wing; Ground Speed on the circle through the handle.</source>
@@ -635,6 +635,14 @@ tethrix-calc: нічого не додано
 {"name": </source>
       <translation>
 {"name": </translation>
+    </message>
+    <message>
+      <source>  --lang CODE the language of --help and of the messages on standard error,
+              one of %1
+              (TETHRIX_LANG=CODE does the same); standard output is the same
+              in every language
+</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>  Elevation   field elevation, feet [m], with
@@ -733,16 +741,16 @@ tethrix-calc: нічого не додано
       <translation> дюйм.</translation>
     </message>
     <message>
+      <source> is not a language of tethrix-calc (</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source> is not the file of build </source>
       <translation> не є файлом збірки </translation>
     </message>
     <message>
       <source> is too large to show</source>
       <translation> завелике для показу</translation>
-    </message>
-    <message>
-      <source> laps</source>
-      <translation> кіл</translation>
     </message>
     <message>
       <source> mph</source>
@@ -977,6 +985,14 @@ tethrix-calc: нічого не додано
       <translation type="unfinished" />
     </message>
     <message numerus="yes">
+      <source>%n lap(s)</source>
+      <translation>
+        <numerusform>%n коло</numerusform>
+        <numerusform>%n кола</numerusform>
+        <numerusform>%n кіл</numerusform>
+      </translation>
+    </message>
+    <message numerus="yes">
       <source>%n laps</source>
       <translation type="unfinished" />
     </message>
@@ -993,8 +1009,8 @@ tethrix-calc: нічого не додано
       <translation>%s (%s)</translation>
     </message>
     <message>
-      <source>%s (%s), scale %s</source>
-      <translation>%s (%s), масштаб %s</translation>
+      <source>%s (%s), %s</source>
+      <translation>%s (%s), %s</translation>
     </message>
     <message>
       <source>%s - Trim Log</source>
@@ -1065,6 +1081,10 @@ tethrix-calc: нічого не додано
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
+      <source>): English is used</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
       <translation type="unfinished" />
     </message>
@@ -1127,6 +1147,10 @@ tethrix-calc: нічого не додано
       <translation>, без змін</translation>
     </message>
     <message>
+      <source>, not '</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>,Lap Speed (</source>
       <translation>,Lap Speed (</translation>
     </message>
@@ -1149,10 +1173,6 @@ tethrix-calc: нічого не додано
     <message>
       <source>0 0 %s %s</source>
       <translation>0 0 %s %s</translation>
-    </message>
-    <message>
-      <source>1 lap</source>
-      <translation>1 кола</translation>
     </message>
     <message>
       <source>A %1</source>
@@ -1339,10 +1359,6 @@ Options:
       <translation>квіт</translation>
     </message>
     <message>
-      <source>Arial</source>
-      <translation>Arial</translation>
-    </message>
-    <message>
       <source>Arm Length</source>
       <translation>Довжина руки</translation>
     </message>
@@ -1431,6 +1447,10 @@ Options:
       <translation>Типові</translation>
     </message>
     <message>
+      <source>DejaVu Sans</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>Delete</source>
       <translation>Видалити</translation>
     </message>
@@ -1446,9 +1466,13 @@ Options:
       <source>Delete the flights of %s too? OK deletes them; Cancel keeps them in the log.</source>
       <translation>Видалити й польоти моделі %s? OK видаляє їх; «Скасувати» залишає їх у журналі.</translation>
     </message>
-    <message>
-      <source>Deleted; %s flight%s kept</source>
-      <translation>Видалено; збережено польотів: %s%s</translation>
+    <message numerus="yes">
+      <source>Deleted; %n flight(s) kept</source>
+      <translation>
+        <numerusform>Видалено; збережено %n політ</numerusform>
+        <numerusform>Видалено; збережено %n польоти</numerusform>
+        <numerusform>Видалено; збережено %n польотів</numerusform>
+      </translation>
     </message>
     <message>
       <source>Density Altitude</source>
@@ -1798,6 +1822,10 @@ without FILE, the window's own hangar):
       <translation>Збережено на цьому пристрої до наступного відвідування.</translation>
     </message>
     <message>
+      <source>Language</source>
+      <translation>Мова</translation>
+    </message>
+    <message>
       <source>Lap %1: %2</source>
       <translation type="unfinished" />
     </message>
@@ -1880,6 +1908,10 @@ without FILE, the window's own hangar):
     <message>
       <source>Leadout Rake</source>
       <translation>Нахил виводів</translation>
+    </message>
+    <message>
+      <source>Liberation Sans</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Line Diameter</source>
@@ -2034,6 +2066,10 @@ without FILE, the window's own hangar):
 </source>
       <translation>Записаних польотів немає.
 </translation>
+    </message>
+    <message>
+      <source>No font is installed to draw the report with</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2408,6 +2444,10 @@ without FILE, the window's own hangar):
       <translation>Датчики руху зупинилися%s.</translation>
     </message>
     <message>
+      <source>The page stays in English: %s</source>
+      <translation>Сторінка залишається англійською: %s</translation>
+    </message>
+    <message>
       <source>The phone moved: hold it still for a second to start.</source>
       <translation>Телефон зрушив: щоб почати, потримайте його нерухомо секунду.</translation>
     </message>
@@ -2504,8 +2544,8 @@ without FILE, the window's own hangar):
       <translation>Калькулятор регулювання кордових моделей літаків</translation>
     </message>
     <message>
-      <source>Trim figures against %s\n</source>
-      <translation>Параметри регулювання за віссю X: %s\n</translation>
+      <source>Trim figures against %s</source>
+      <translation>Параметри налаштування залежно від %s</translation>
     </message>
     <message>
       <source>Trim figures against Lap Time (seconds)</source>
@@ -2619,6 +2659,10 @@ in brackets, for --units=metric):
       <translation>Площа крила</translation>
     </message>
     <message>
+      <source>[aria-label], [title]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>], "units": </source>
       <translation>], "units": </translation>
     </message>
@@ -2729,14 +2773,6 @@ in brackets, for --units=metric):
     <message>
       <source>expected a text for %1</source>
       <translation type="unfinished" />
-    </message>
-    <message>
-      <source>far left</source>
-      <translation>far left</translation>
-    </message>
-    <message>
-      <source>far right</source>
-      <translation>far right</translation>
     </message>
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
@@ -2955,6 +2991,26 @@ in brackets, for --units=metric):
     <message>
       <source>scale </source>
       <translation>масштаб </translation>
+    </message>
+    <message>
+      <source>scale far left</source>
+      <translation>шкала крайня ліворуч</translation>
+    </message>
+    <message>
+      <source>scale far right</source>
+      <translation>шкала крайня праворуч</translation>
+    </message>
+    <message>
+      <source>scale left</source>
+      <translation>шкала ліворуч</translation>
+    </message>
+    <message>
+      <source>scale right</source>
+      <translation>шкала праворуч</translation>
+    </message>
+    <message>
+      <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>something follows the end of the %1</source>

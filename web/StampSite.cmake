@@ -1,5 +1,5 @@
 # Makes one build of the page from its files in FROM into TO:
-#   cmake -DFROM=<files> -DTO=<site> -P StampSite.cmake
+#   cmake -DFROM=<files> -DTO=<site> -DLANGUAGES=de,fr,… -P StampSite.cmake
 #
 # A build is named after its content. Every URL the page asks for carries
 # that name ("?b=<build>"), so no cache anywhere can hand an old tethrix.wasm
@@ -10,9 +10,20 @@ if(NOT FROM OR NOT TO)
   message(FATAL_ERROR "usage: cmake -DFROM=<files> -DTO=<site> -P StampSite.cmake")
 endif()
 
-set(TEXTS index.html app.js hangar.js laptimer.js)  # name their build, as sw.js does
-set(FILES index.html app.js charts.js storage.js hangar.js hangarStore.js laptimer.js laphook.js style.css tethrix.js tethrix.wasm
+set(TEXTS index.html app.js charts.js hangar.js laptimer.js)  # name their build, as sw.js does
+set(FILES index.html app.js language.js charts.js storage.js hangar.js hangarStore.js laptimer.js laphook.js style.css tethrix.js tethrix.wasm
           tethrix-hangar.js tethrix-hangar.wasm manifest.webmanifest icon.svg)
+# Each language's catalogue, manifest and start (English is the page's own); without
+# LANGUAGES, those whose catalogues are in FROM.
+if(NOT DEFINED LANGUAGES)
+  file(GLOB catalogues RELATIVE ${FROM} ${FROM}/tethrix-*.txt)
+  list(TRANSFORM catalogues REPLACE "^tethrix-(.*)\\.txt$" "\\1" OUTPUT_VARIABLE LANGUAGES)
+endif()
+string(REPLACE "," ";" LANGUAGES "${LANGUAGES}")
+foreach(language ${LANGUAGES})
+  list(APPEND FILES tethrix-${language}.txt manifest-${language}.webmanifest start-${language}.json)
+endforeach()
+string(REPLACE ";" " " OTHER_LANGUAGES "${LANGUAGES}")
 
 # The page as it starts with nothing stored, drawn by the page itself
 # (scripts/prerender-web.sh) and built into index.html; the page test checks
@@ -83,6 +94,7 @@ foreach(file ${FILES})
     endif()
     string(REPLACE "@BUILD@" "${build}" text "${text}")
     if(file STREQUAL "index.html")
+      string(REPLACE "@LANGUAGES@" "en ${OTHER_LANGUAGES}" text "${text}")
       file(READ ${START} start)
       string(REPLACE "<!--@START@-->" "${start}" text "${text}")
       inline_script_sums("${text}" scripts)

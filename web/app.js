@@ -3,6 +3,7 @@
 // current, what a file or a page holds: all of that is the core's; this file
 // only shows what it says.
 import createTethrix from './tethrix.js?b=@BUILD@';
+import {LANGUAGE_KEY, useLanguage, said, T, count, separatorOf, translateTree, pageLanguage} from './language.js?b=@BUILD@';
 import {drawChart} from './charts.js?b=@BUILD@';
 import {CONDITIONS_KEY, UNITS_KEY, START_KEY, CASE_KEY, storageProblem, storageRead, storageWrite, readConditions,
         conditionsProblem, storeConditions as store, hearOtherTabs, restoreCase, storeCase,
@@ -15,6 +16,7 @@ const BUILD = '@BUILD@';
 const $ = id => document.getElementById(id);
 
 const tethrix = await createTethrix({locateFile: (path, folder) => folder + path + '?b=' + BUILD});
+const languageProblem = await useLanguage(tethrix);
 // A kept start on the screen (see keepStart) gives way to the page itself
 // before anything is bound to its elements; its charts stay until the
 // page's own are drawn (they belong to the same figures).
@@ -24,20 +26,14 @@ if (window.tethrixPage) {
   $('ChartLapTime').append(...charts[0].childNodes);
   $('ChartLineLength').append(...charts[1].childNodes);
 }
+translateTree(document.body);
 
-// The decimal separator of the browser's language, which a phone's decimal
+// The decimal separator of the page's language, which a phone's decimal
 // keypad shows: the fields read and show numbers with it (and only with it:
 // "1,500" in English is no 1.5). Files and stored texts keep the point.
-function localeSeparator() {
-  try {
-    const part = new Intl.NumberFormat(navigator.language).formatToParts(1.5).find(p => p.type === 'decimal');
-    return part && part.value === ',' ? ',' : '.';
-  } catch (e) {
-    return '.';
-  }
-}
-const core = new tethrix.CaseEditor(localeSeparator());
+const core = new tethrix.CaseEditor(separatorOf(pageLanguage()));
 window.tethrixSession = core;  // for the tests and the benchmarks
+window.tethrixSpeech = {said, count};  // for the tests
 // The core's table of inputs: key, caption, id, unit, condition, number.
 const INPUTS = tethrix.inputs();
 const CONDITIONS = INPUTS.filter(input => input.condition).map(input => input.key);
@@ -50,7 +46,7 @@ function buildPanels() {
     const rows = $(input.condition ? 'ConditionRows' : 'MainRows');
     const label = document.createElement('label');
     label.htmlFor = input.id;
-    label.textContent = input.caption;
+    label.textContent = said(input.caption);
     const field = document.createElement('input');
     field.id = input.id;
     field.autocomplete = 'off';
@@ -80,13 +76,14 @@ function buildPanels() {
 // concerns, it stands under that field too, with what would mend it, and
 // comes into view.
 function showError(text, advice = null) {
-  $('Error').textContent = text || '';
+  text = said(text || '');
+  $('Error').textContent = text;
   const beside = $('FieldError');
   const field = text && advice && advice.id ? $(advice.id) : null;
   if (!field) { beside.hidden = true; beside.textContent = ''; return; }
   const after = field.nextElementSibling && field.nextElementSibling.tagName === 'SPAN' ? field.nextElementSibling : field;
   after.after(beside);
-  beside.textContent = text + (advice.text ? '\n' + advice.text : '');
+  beside.textContent = text + (advice.text ? '\n' + said(advice.text) : '');
   beside.hidden = false;
   if (field.closest('details') && !field.closest('details').open) field.closest('details').open = true;
   // The field in the middle of the screen, its error just under it.
@@ -95,17 +92,17 @@ function showError(text, advice = null) {
 }
 
 // The flying conditions in force, on one line under their panel's title.
-function showConditions() { $('ConditionsLine').textContent = core.conditionsSummary(); }
+function showConditions() { $('ConditionsLine').textContent = said(core.conditionsSummary()); }
 
 // Each field's unit beside it, in the units shown.
 function showUnits() {
   for (const input of INPUTS) {
     const unit = $(input.id).nextElementSibling;
-    if (unit && unit.tagName === 'SPAN') unit.textContent = core.unitText(input.key, unit.dataset.imperial);
+    if (unit && unit.tagName === 'SPAN') unit.textContent = said(core.unitText(input.key, unit.dataset.imperial));
   }
-  $('WfLineLengthUnit').textContent = core.unitText('ll', 'feet');
-  $('FieldElevationUnit').textContent = core.unitText('Altitude', 'feet');
-  $('AltimeterSettingUnit').textContent = core.metric() ? 'hPa' : 'in/Hg';
+  $('WfLineLengthUnit').textContent = said(core.unitText('ll', 'feet'));
+  $('FieldElevationUnit').textContent = said(core.unitText('Altitude', 'feet'));
+  $('AltimeterSettingUnit').textContent = said(core.metric() ? 'hPa' : 'in/Hg');
   $('Units').value = core.metric() ? 'metric' : 'imperial';
 }
 
@@ -121,7 +118,7 @@ function showTexts() {
 
 function showHeading({current, headingCue} = {current: core.current(), headingCue: core.headingCue()}) {
   $('Label2').className = current ? 'current' : 'stale';
-  write($('HeadingCue'), headingCue);
+  write($('HeadingCue'), said(headingCue));
 }
 
 // A line is written only where it changed: Enter rewrites what it must.
@@ -131,16 +128,16 @@ function showFigures() {
   FIGURES.forEach((f, i) => {
     const li = $(f.name), compare = lines[2 * i + 1];
     li.hidden = !lines[2 * i];  // a figure the case does not show (the downwind tension without wind)
-    write(li.firstChild, lines[2 * i]);
-    write(li.lastChild, compare ? ` (${compare})` : '');
+    write(li.firstChild, said(lines[2 * i]));
+    write(li.lastChild, compare ? ` (${said(compare)})` : '');
     const value = String(values[i]);
     if (li.dataset.value !== value) li.dataset.value = value;
   });
-  write($('LapSpeed'), shown.lapSpeedText);
+  write($('LapSpeed'), said(shown.lapSpeedText));
   $('LapSpeed').dataset.value = shown.lapSpeed;
   // Notes on inputs with no physical meaning, for the figures shown.
-  write($('Notes'), shown.notes.map(note => note.text).join('\n'));
-  write($('ComparedWith'), shown.aText);
+  write($('Notes'), shown.notes.map(note => said(note.text)).join('\n'));
+  write($('ComparedWith'), said(shown.aText));
   $('ClearA').disabled = !shown.aText;
   showHeading(shown);
   drawChartsAfterPaint();
@@ -165,8 +162,8 @@ function chartRowsOf(key, holdSpeed) {
 function drawCharts() {
   const holdSpeed = $('ChartHold').value === 'speed';
   chartRows = {lap: core.shownCalculated('lt'), line: core.shownCalculated('ll'), holdSpeed,
-               curves: CURVES.map(c => ({...c, unit: core.figureUnit(c.key)})),
-               lineUnit: core.unitText('ll', 'feet'), lapRows: chartRowsOf('lt', false),
+               curves: CURVES.map(c => ({...c, name: said(c.name), unit: said(core.figureUnit(c.key))})),
+               lineUnit: said(core.unitText('ll', 'feet')), lapRows: chartRowsOf('lt', false),
                lineRows: chartRowsOf('ll', holdSpeed)};
   renderCharts();
   keepStart();
@@ -182,11 +179,12 @@ function drawChartsAfterPaint() {
 function renderCharts() {
   if (!chartRows) return;
   const widen = (key, lo, hi) => tethrix.realChange(key, lo, hi);
-  const lineTitle = `Line Length (${chartRows.lineUnit})`;
-  drawChart($('ChartLapTime'), {title: 'Trim figures against Lap Time (seconds)', xTitle: 'Lap Time (seconds)',
+  const lineTitle = T('Line Length (%s)', chartRows.lineUnit);
+  drawChart($('ChartLapTime'), {title: said('Trim figures against Lap Time (seconds)'), xTitle: said('Lap Time (seconds)'),
                                 rows: chartRows.lapRows, current: chartRows.lap, curves: chartRows.curves, widen});
   drawChart($('ChartLineLength'), {
-    title: `Trim figures against ${lineTitle}\n` + (chartRows.holdSpeed ? 'at the same speed' : 'with the lap time held'),
+    title: T('Trim figures against %s', lineTitle) + '\n' +
+           said(chartRows.holdSpeed ? 'at the same speed' : 'with the lap time held'),
     xTitle: lineTitle, rows: chartRows.lineRows, current: chartRows.line, curves: chartRows.curves, widen});
 }
 // The line length chart holds the lap time or the speed, as on the desktop.
@@ -256,7 +254,7 @@ hearOtherTabs(CONDITIONS, (texts, problems) => {
   if (!changed.length && !problems.length) return;
   showConditions();
   showHeading();
-  showError(changed.length ? `Flying conditions changed in another tab: ${changed.join(', ')}.`
+  showError(changed.length ? T('Flying conditions changed in another tab: %s.', changed.map(said).join(', '))
                            : conditionsProblem(problems));
 });
 
@@ -420,8 +418,8 @@ $('Print1').addEventListener('click', () => {
 
 // The built-in airplane replaces the one shown only when the flier says so.
 $('Defaults1').addEventListener('click', () => {
-  if (!confirm('Replace ' + (core.text('an') || 'this airplane') +
-               ' with the built-in airplane? Its inputs are lost unless saved.')) return;
+  if (!confirm(said('Replace ') + (core.text('an') || said('this airplane')) +
+               said(' with the built-in airplane? Its inputs are lost unless saved.'))) return;
   core.defaults();
   session.airplane = '';
   forgetCase();
@@ -437,6 +435,14 @@ $('DefaultsBtn').addEventListener('click', () => {
   showConditions();
   storeConditions(CONDITIONS);
   recalculate();
+});
+
+// The language: kept, and the page starts again in it.
+$('Language').value = pageLanguage();
+$('Language').addEventListener('change', () => {
+  const problem = storageWrite(LANGUAGE_KEY, $('Language').value);
+  if (problem) showError(problem);
+  else location.reload();
 });
 
 // Units: a matter of showing and typing; the conditions stay kept in imperial.
@@ -480,14 +486,16 @@ window.tethrixStartMarkup = startMarkup;  // for the tests and scripts/prerender
 // The page as it stands as data, never as markup: of each element but the
 // charts' drawings, in order, its tag and id (which must be those of the
 // start built in), class, whether hidden, text (of an element holding no
-// other) and a field's value; each chart as its elements and attributes.
+// other), a field's value and the texts beside the elements it holds; each chart as its elements and attributes.
 const startElements = root => [...root.querySelectorAll('*')].filter(e => !e.closest('figure'));
+const ownTexts = e => [...e.childNodes].filter(node => node.nodeType === Node.TEXT_NODE);  // beside its elements
 const chartData = e => [e.localName, Object.fromEntries([...e.attributes].map(a => [a.name, a.value])),
                         e.childElementCount ? [...e.children].map(chartData) : e.textContent];
 function startData() {
   const elements = startElements(document.querySelector('main')).map(e =>
     [e.tagName, e.id, e.className, e.hidden, e.childElementCount ? null : e.textContent,
-     (e.tagName === 'INPUT' && e.type !== 'file') || e.tagName === 'SELECT' ? e.value : null]);
+     (e.tagName === 'INPUT' && e.type !== 'file') || e.tagName === 'SELECT' ? e.value : null,
+     e.childElementCount ? ownTexts(e).map(node => node.data) : null]);
   const charts = {};
   for (const figure of document.querySelectorAll('.charts figure'))
     if (figure.firstElementChild) charts[figure.id] = chartData(figure.firstElementChild);
@@ -501,7 +509,9 @@ function keepStart() {
   const shape = list => list.map(([tag, id]) => tag + '#' + id).join(' ');
   if (shape(data.elements) !== shape(startElements($('BuiltStart').content).map(e => [e.tagName, e.id]))) return;
   try {
-    localStorage.setItem(START_KEY, JSON.stringify({build: BUILD, ...startedWith, ...data}));
+    const outside = window.tethrixOutsideTexts().map(node => node.data);
+    localStorage.setItem(START_KEY, JSON.stringify({build: BUILD, ...startedWith, language: pageLanguage(), outside,
+                                                    ...data}));
   } catch {}
 }
 // The lap timer's code loads when its panel is first opened: the first
@@ -511,12 +521,16 @@ $('LapTimer').addEventListener('toggle', () => {
   if (!$('LapTimer').open || lapTimer) return;
   lapTimer = import('./laptimer.js?b=' + BUILD).then(m => m.openLapTimer(tethrix, core.separator())).catch(e => {
     lapTimer = null;
-    $('LapNote').textContent = `The lap timer could not be loaded: ${e.message}`;
+    $('LapNote').textContent = T('The lap timer could not be loaded: %s', e.message);
   });
 });
 buildPanels();
 for (const input of INPUTS) bindField(input);
 const storedProblem = loadConditions();
+// A first visit from a country that measures in metric starts in metric.
+if (startedWith.units === null && startedWith.conditions === null && startedWith.case === null &&
+    tethrix.metricLocale(navigator.language) && !storageWrite(UNITS_KEY, 'metric'))
+  startedWith.units = 'metric';
 core.setMetric(startedWith.units === 'metric');
 const caseProblem = restoreCase(core, AIRPLANE_KEYS, session);
 showUnits();
@@ -526,12 +540,14 @@ recalculate();
 // What is stored and cannot be used, or a kept start that was dropped.
 let dropped = '';
 if (window.tethrixStartDropped !== undefined) {
-  dropped = `The start kept on this device was not this page's own (${window.tethrixStartDropped}): it was dropped.`;
+  dropped = T("The start kept on this device was not this page's own (%s): it was dropped.", window.tethrixStartDropped);
   try { localStorage.removeItem(START_KEY); } catch {}
 }
-if (!$('Error').textContent) showError([storedProblem, caseProblem, storageProblem, dropped].filter(Boolean).join('\n'));
+if (!$('Error').textContent)
+  showError([storedProblem, caseProblem, storageProblem, dropped, languageProblem].filter(Boolean).join('\n'));
 document.querySelector('main').hidden = false;
 document.querySelector('main').inert = false;
+document.documentElement.classList.remove('translating');
 $('Loading').hidden = true;
 document.body.dataset.readyAt = performance.now().toFixed(1);  // for the benchmark
 document.body.dataset.ready = 'true';

@@ -33,11 +33,14 @@ const REPLIES = /** @type {const} */ ({
   // each lap's line, seconds and kind (0 for a lap counted), then the mean
   // to use: how many laps, the seconds, the text for Lap Time.
   tx_lapReply: {texts: ['summary', ['laps', 'line'], 'useText'], numbers: [['laps', 'seconds', 'kind'], 'useCount', 'useMean']},
+  // The languages (LanguageBindings.cpp): English, then each of ours.
+  tx_languages: {texts: [['languages', 'code', 'name']]},
+  tx_pluralForms: {texts: [['forms']]},
   // One text: the functions that text() calls.
   tx_text: TEXT, tx_setText: TEXT, tx_stepLines: TEXT, tx_headingCue: TEXT, tx_recalculate: TEXT,
   tx_whatIfText: TEXT, tx_whatIf: TEXT, tx_open: TEXT, tx_defaults: TEXT, tx_unitText: TEXT, tx_figureUnit: TEXT,
   tx_storedText: TEXT, tx_setStoredText: TEXT, tx_conditionsSummary: TEXT, tx_altimeterNote: TEXT, tx_keepAsA: TEXT,
-  tx_openA: TEXT,
+  tx_openA: TEXT, tx_useCatalogue: TEXT, tx_said: TEXT,
 });
 // The page's calls, each a property of the module (createTethrix's).
 const TETHRIX = {
@@ -46,6 +49,20 @@ const TETHRIX = {
     call(_tx_inputs);
     return read(REPLIES.tx_inputs).inputs.map(({key, caption, id, unit, condition, number}) =>
       ({key, caption, id, unit, condition: Boolean(condition), number: Boolean(number)}));
+  },
+  languages: () => {
+    call(_tx_languages);
+    return read(REPLIES.tx_languages).languages;
+  },
+  metricLocale: locale => Boolean(call(_tx_metricLocale, locale)),
+  // The page's language: its catalogue's text (translations.py core) read,
+  // or why not; then a text of the core or of the page in that language,
+  // and a %n text's plural forms (none when it has no translation).
+  useCatalogue: catalogue => text(_tx_useCatalogue, catalogue),
+  said: english => text(_tx_said, english),
+  pluralForms: english => {
+    call(_tx_pluralForms, english);
+    return read(REPLIES.tx_pluralForms).forms;
   },
   acceptsLineChar: c => Boolean(call(_tx_acceptsLineChar, c)),
   maxFileBytes: () => call(_tx_maxFileBytes),

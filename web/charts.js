@@ -4,6 +4,8 @@
 // the text's colour. Figures, curves and the least span of a scale come from
 // the core; this only draws.
 
+import {said, T as saidWith} from './language.js?b=@BUILD@';
+
 const NS = 'http://www.w3.org/2000/svg';
 const CLASSES = {LineTension: 'tension', LeadoutPosition: 'leadout', LineProjection: 'bow', LeadoutRake: 'rake',
                  LapTime: 'bow'};
@@ -29,6 +31,16 @@ function el(name, attrs, parent, text) {
   return e;
 }
 
+// A text wider than its room (a long translation) is pressed into it.
+function fit(text, room) {
+  const width = text.getComputedTextLength();
+  if (width > room) {
+    text.setAttribute('textLength', room.toFixed(1));
+    text.setAttribute('lengthAdjust', 'spacingAndGlyphs');
+  }
+  return text;
+}
+
 // chart: {title (a "\n" where a narrow chart breaks it), xTitle, rows, current, curves: [{key, name, unit}],
 // widen(key, lo, hi) -> [lo, hi]}; optionally xTicks(lo, hi, about) and xText(x) for the input's ticks,
 // dots to mark every row, and
@@ -47,8 +59,8 @@ export function drawChart(figure, chart) {
   const H = narrow ? 300 + 20 * curves.length : 380;
   const svg = el('svg', {viewBox: `0 0 ${W} ${H + T - 34}`, role: 'img', 'aria-label': title.replace('\n', ' ')},
                  figure);
-  lines.forEach((line, i) => el('text', {x: W / 2, y: 18 + 18 * i, 'text-anchor': 'middle', 'font-weight': 'bold'},
-                               svg, line));
+  lines.forEach((line, i) => fit(el('text', {x: W / 2, y: 18 + 18 * i, 'text-anchor': 'middle', 'font-weight': 'bold'},
+                                   svg, line), W - 8));
   if (ok.length < 2) {
     el('text', {x: W / 2, y: H / 2, 'text-anchor': 'middle'}, svg,
        chart.empty || 'No figures to draw: ' + (rows[0]?.error || ''));
@@ -104,11 +116,12 @@ export function drawChart(figure, chart) {
     if (here)
       el('circle', {cx: px(here.input), cy: py(here.figures[c.key], i), r: 4.5, class: 'marker ' + cls}, svg)
         .appendChild(document.createElementNS(NS, 'title')).textContent =
-          `${c.name} ${Number(here.figures[c.key].toPrecision(4))} ${c.unit} at ${Number(here.input.toPrecision(4))}`;
+          saidWith('%s %s %s at %s', c.name, Number(here.figures[c.key].toPrecision(4)), c.unit, Number(here.input.toPrecision(4)));
     // The legend names each curve, its unit and the side of its scale.
-    const where = scales[i].left ? (i < 2 ? 'left' : 'far left') : (i < 2 ? 'right' : 'far right');
+    const where = scales[i].left ? (i < 2 ? 'scale left' : 'scale far left') : (i < 2 ? 'scale right' : 'scale far right');
     const lx = narrow ? 12 : 12 + (i % 2) * (W / 2), ly = narrow ? bottom + 60 + i * 20 : bottom + 60 + (i >> 1) * 20;
     el('rect', {x: lx, y: ly - 6, width: 14, height: 4, class: cls}, svg);
-    el('text', {x: lx + 20, y: ly}, svg, `${c.name} (${c.unit}), scale ${where}`);
+    fit(el('text', {x: lx + 20, y: ly}, svg, saidWith('%s (%s), %s', c.name, c.unit, said(where))),
+        (narrow ? W : lx + W / 2) - lx - 24);
   });
 }

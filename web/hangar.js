@@ -7,6 +7,7 @@ import {openStore, readStart, readStore, writeChange, writeIndex, announce, hear
 import {drawChart} from './charts.js?b=@BUILD@';
 import createHangar from './tethrix-hangar.js?b=@BUILD@';
 import {provideFlightLog} from './laphook.js?b=@BUILD@';
+import {said, T, count} from './language.js?b=@BUILD@';
 
 const BUILD = '@BUILD@';
 const NOT_KEPT = 'Nothing will be kept on this device: ';
@@ -38,7 +39,7 @@ export async function startHangar(page) {
   try {
     H = (await createHangar({locateFile: (path, folder) => folder + path + '?b=' + BUILD})).hangar;
   } catch (e) {
-    $('HangarError').textContent = `The hangar could not be loaded: ${e.message || e}.`;
+    $('HangarError').textContent = T('The hangar could not be loaded: %s.', e.message || e);
     $('Hangar').hidden = false;
     return;
   }
@@ -54,7 +55,7 @@ export async function startHangar(page) {
   let early = null;
 
   // An error, or what an edit did, under the panel's title; each replaces the other.
-  const say = text => { $('HangarError').textContent = text; $('HangarNote').textContent = ''; };
+  const say = text => { $('HangarError').textContent = said(text); $('HangarNote').textContent = ''; };
   const element = (tag, text, className) => {
     const e = document.createElement(tag);
     if (text !== undefined) e.textContent = text;
@@ -62,7 +63,7 @@ export async function startHangar(page) {
     return e;
   };
   const button = (text, action) => {
-    const b = element('button', text);
+    const b = element('button', said(text));
     b.type = 'button';
     b.addEventListener('click', action);
     return b;
@@ -156,8 +157,8 @@ export async function startHangar(page) {
     if (gone) session.airplane = '';
     shownAirplane = session.airplane;
     if (gone) page.keepCase();
-    $('OpenAirplane').replaceChildren(...(open ? ['Open: ', element('bdi', open.name)]
-                                               : ['No airplane of the hangar is open.']));
+    $('OpenAirplane').replaceChildren(...(open ? [said('Open: '), element('bdi', open.name)]
+                                               : [said('No airplane of the hangar is open.')]));
     $('KeepChanges').disabled = !open;
     $('ExportHangar').disabled = Boolean(early);  // until every flight is read
     // Airplanes deleted with their flights kept: their logs can still be read.
@@ -165,7 +166,7 @@ export async function startHangar(page) {
     if (logOf && !deleted.some(d => d.id === logOf.id)) logOf = null;
     $('DeletedAirplanes').replaceChildren(...deleted.map(d => {
       const li = element('li');
-      li.append(element('bdi', d.name, 'name'), element('span', `Deleted; ${d.flights} flight${d.flights === 1 ? '' : 's'} kept`, 'flown'));
+      li.append(element('bdi', d.name, 'name'), element('span', count('Deleted; %n flight(s) kept', d.flights), 'flown'));
       const actions = element('span', undefined, 'actions');
       actions.append(button('Show its log', () => serial(async () => {
         logOf = {id: d.id, name: d.name};
@@ -175,8 +176,8 @@ export async function startHangar(page) {
       li.append(actions);
       return li;
     }));
-    $('KeepFlight').textContent = correcting ? 'Keep the correction' : open ? 'Log a flight' :
-                                 'Log a flight (keeps this airplane)';
+    $('KeepFlight').textContent = said(correcting ? 'Keep the correction' : open ? 'Log a flight' :
+                                      'Log a flight (keeps this airplane)');
     showLog(logOf || open);
   }
 
@@ -207,16 +208,16 @@ export async function startHangar(page) {
     if (await change(() => H.keep(kase(), session.airplane, $('AirplaneNotes').value, now()))) show();
   });
   async function rename(a) {
-    const name = prompt(`New name for ${a.name}:`, a.name);
+    const name = prompt(T('New name for %s:', a.name), a.name);
     if (name !== null && await change(() => H.rename(a.id, name, now()))) show();
   }
   async function duplicate(a) {
-    const name = prompt(`Name of the copy of ${a.name}:`, `${a.name} copy`);
+    const name = prompt(T('Name of the copy of %s:', a.name), T('%s copy', a.name));
     if (name !== null && await change(() => H.duplicate(a.id, newId(), name, now()))) show();
   }
   async function remove(a) {
-    if (!confirm(`Delete ${a.name} from the hangar?`)) return;
-    const withFlights = confirm(`Delete the flights of ${a.name} too? OK deletes them; Cancel keeps them in the log.`);
+    if (!confirm(T('Delete %s from the hangar?', a.name))) return;
+    const withFlights = confirm(T('Delete the flights of %s too? OK deletes them; Cancel keeps them in the log.', a.name));
     if (!(await change(() => H.remove(a.id, withFlights)))) return;
     if (session.airplane === a.id) { session.airplane = ''; page.keepCase(); }
     show();
@@ -227,12 +228,12 @@ export async function startHangar(page) {
   async function askToKeep() {
     let promised = false;
     try { promised = await navigator.storage.persist(); } catch {}
-    $('HangarStatus').textContent = promised ? PROMISED : NOT_PROMISED;
+    $('HangarStatus').textContent = said(promised ? PROMISED : NOT_PROMISED);
   }
   async function showPromise() {
     let promised = false;
     try { promised = await navigator.storage.persisted(); } catch {}
-    $('HangarStatus').textContent = airplanes.length ? (promised ? PROMISED : NOT_PROMISED) : '';
+    $('HangarStatus').textContent = airplanes.length ? said(promised ? PROMISED : NOT_PROMISED) : '';
   }
 
   // ---- Flights ----
@@ -282,7 +283,7 @@ export async function startHangar(page) {
   function showLog(open) {
     $('LogArea').hidden = !open;
     if (!open) return;
-    $('LogTitle').replaceChildren('Trim log of ', element('bdi', open.name));
+    $('LogTitle').replaceChildren(said('Trim log of '), element('bdi', open.name));
     const metric = core.metric(), {columns, lapTime, tension, densityAltitude} = H.logColumns(metric);
     const rows = H.logRows(open.id, metric, core.separator());
     if (sort) {
@@ -331,7 +332,7 @@ export async function startHangar(page) {
     $('FlightLapTime').focus();
   }
   async function deleteFlight(row) {
-    if (!confirm(`Delete the flight of ${localTime(row.cells[0].text)} from the log?`)) return;
+    if (!confirm(T('Delete the flight of %s from the log?', localTime(row.cells[0].text)))) return;
     if (await change(() => H.deleteFlight(row.id))) {
       if (correcting === row.id) { stopCorrecting(); fillFields({}); }
       show();
@@ -408,7 +409,7 @@ export async function startHangar(page) {
     });
     if (!result) return;
     show();
-    $('HangarNote').textContent = summary.text;
+    $('HangarNote').textContent = said(summary.text);
     if (airplanes.length && summary.addedAirplanes === airplanes.length) askToKeep();
   });
 

@@ -4,6 +4,7 @@
 // the laps and words what is shown; this file gathers the taps and the
 // motion samples, and hands the mean to Lap Time as if typed.
 import {flightLog, onFlightLog} from './laphook.js?b=@BUILD@';
+import {said, count} from './language.js?b=@BUILD@';
 
 /** @type {(id: any) => any} */
 const $ = id => document.getElementById(id);
@@ -41,14 +42,14 @@ function put(numbers) {
 function list(element, laps) {
   element.replaceChildren(...laps.map(lap => {
     const li = document.createElement('li');
-    li.textContent = lap.line;
+    li.textContent = said(lap.line);
     if (!lap.counted) li.className = 'left-out';
     return li;
   }).reverse());
 }
 function show(judged, timedBy) {
   shown = {...judged, timedBy};
-  $('LapSummary').textContent = judged.summary;
+  $('LapSummary').textContent = said(judged.summary);
   list($('LapTimes'), judged.laps);
   $('UseLapTime').disabled = !judged.use.count;
   showLogButton();
@@ -59,7 +60,7 @@ function showLogButton() {
   $('LogFlight').classList.toggle('unplaced', !flightLog());
   $('LogFlight').disabled = !shown.use.count;
 }
-function say(text) { $('LapNote').textContent = text; }
+function say(text) { $('LapNote').textContent = said(text); }
 
 function judgeTaps() {
   put(taps);
@@ -199,7 +200,7 @@ function flush(finish) {
   flight.samples = [];
   tethrix._tx_turnAdd(flight.counter, finish, separator.charCodeAt(0));
   const judged = tethrix.judgedLaps();
-  $('TurnSummary').textContent = judged.summary;
+  $('TurnSummary').textContent = said(judged.summary);
   list($('TurnLaps'), judged.laps.slice(-5));
   return judged;
 }
@@ -218,7 +219,7 @@ function endFlight(note, keep) {
   tethrix._tx_turnDelete(counter);
   $('LapTiming').hidden = true;
   if (keep) show(judged, 'turns');
-  say(note.replace('{laps}', judged.laps.length === 1 ? '1 lap' : judged.laps.length + ' laps'));
+  say(said(note).replace('{laps}', count('%n lap(s)', judged.laps.length)));
 }
 function hidden() {
   if (document.visibilityState === 'hidden')

@@ -346,4 +346,10 @@ std::vector<std::string> Catalogue::Texts() const
     return english;
 }
 
+const std::vector<std::string> *Catalogue::Forms(const std::string &english) const
+{
+    const auto found = texts.find(english);
+    return found == texts.end() ? nullptr : &found->second;
+}
+
 }  // namespace lang

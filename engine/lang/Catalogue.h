@@ -57,6 +57,9 @@ public:
     // The English of every text it holds, for a face that translates a text
     // made of them piece by piece.
     std::vector<std::string> Texts() const;
+    // A text's plural forms as the catalogue holds them (one for a text
+    // without %n), or none: for a face that picks the form itself.
+    const std::vector<std::string> *Forms(const std::string &english) const;
 
 private:
     struct Template {

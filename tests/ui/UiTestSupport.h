@@ -4,6 +4,7 @@
 
 #include "MainWindow.h"
 #include "Seams.h"
+#include "WindowLanguage.h"
 
 #include <QDialog>
 #include <QDir>
@@ -96,11 +97,11 @@ public:
 
     QString settingsFile() const { return settingsDir->path() + "/Brelm/Tethrix.conf"; }
 
-    // A fresh start in the C locale (reset), then the main window, shown and
-    // activated when asked.
+    // A fresh start in the C locale (the language's, when the tests run in
+    // another), reset, then the main window, shown and activated when asked.
     std::unique_ptr<MainWindow> start(bool show = true)
     {
-        QLocale::setDefault(QLocale::c());
+        QLocale::setDefault(CurrentLanguage() == "en" ? QLocale::c() : QLocale(CurrentLanguage()));
         reset();
         auto window = std::make_unique<MainWindow>();
         if (show) {
@@ -199,6 +200,8 @@ inline QStringList CutTexts(QWidget &top)
         QApplication app(argc, argv);                                                               \
         QApplication::setApplicationName("Tethrix");                                                \
         QApplication::setOrganizationName("Brelm");                                                 \
+        if (qEnvironmentVariableIsSet("TETHRIX_TEST_LANGUAGE"))                                     \
+            InstallLanguage(qEnvironmentVariable("TETHRIX_TEST_LANGUAGE"));                         \
         TestClass tc;                                                                               \
         return QTest::qExec(&tc, argc, argv);                                                       \
     }

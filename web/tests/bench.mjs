@@ -6,6 +6,7 @@
 //   worker yet), at desktop speed and at 4× CPU throttling;
 //   repeat visit (the page's service worker installed; the snapshot from
 //   the server again);
+//   both again in German (a browser in German, its own snapshot);
 //   Enter to figures painted at 4× throttling, and Enter's handler alone
 //   (the snapshot's Enter writes the next case's figures, saved as HTML);
 // then one recalculation in the page against tethrix-calc's native one,
@@ -36,15 +37,19 @@ const MARK_PAINT = () => {
 const {server, url} = await serve();
 const chromium = await browser();
 const snapshotDir = mkdtempSync(join(tmpdir(), 'tethrix-static-'));
-let snapshotServer;
+const germanDir = mkdtempSync(join(tmpdir(), 'tethrix-static-de-'));
+let snapshotServer, germanServer;
 try {
   // The snapshot: the page as drawn, its scripts, preloads and service
   // worker gone; its figures for the next Enter saved beside it.
-  const drawn = await (await chromium.newContext({serviceWorkers: 'block'})).newPage();
-  await drawn.goto(url);
-  await drawn.waitForSelector('body[data-ready="true"]');
-  await drawn.waitForSelector('#ChartLineLength svg');
-  const snapshot = await drawn.evaluate(() => {
+  const drawnIn = async locale => {
+    const drawn = await (await chromium.newContext({serviceWorkers: 'block', locale})).newPage();
+    await drawn.goto(url);
+    await drawn.waitForSelector('body[data-ready="true"]');
+    await drawn.waitForSelector('#ChartLineLength svg');
+    return drawn;
+  };
+  const snapshotOf = drawn => drawn.evaluate(() => {
     const doc = document.documentElement.cloneNode(true);
     for (const gone of doc.querySelectorAll('script, link[rel="modulepreload"], link[rel="preload"], link[rel="manifest"]'))
       gone.remove();
@@ -53,6 +58,7 @@ try {
     delete doc.querySelector('body').dataset.readyAt;
     return '<!doctype html>\n' + doc.outerHTML;
   });
+  const drawn = await drawnIn('en-US'), snapshot = await snapshotOf(drawn);
   const figuresAt = async lapTime => drawn.evaluate(t => {
     const field = document.getElementById('LapTime');
     field.value = t;
@@ -68,6 +74,12 @@ try {
   for (const file of ['style.css', 'icon.svg']) copyFileSync(join(site, file), join(snapshotDir, file));
   const staticSite = await serve({root: () => snapshotDir});
   snapshotServer = staticSite.server;
+  const drawnInGerman = await drawnIn('de-DE');
+  writeFileSync(join(germanDir, 'index.html'), await snapshotOf(drawnInGerman));
+  await drawnInGerman.context().close();
+  for (const file of ['style.css', 'icon.svg']) copyFileSync(join(site, file), join(germanDir, file));
+  const germanSite = await serve({root: () => germanDir});
+  germanServer = germanSite.server;
 
   const sessions = new Map();
   const throttled = async (page, rate) => {
@@ -78,8 +90,8 @@ try {
     await page.waitForFunction(() => window.tethrixPaintedAt !== undefined);
     return page.evaluate(() => window.tethrixPaintedAt);
   };
-  const firstVisit = async (address, rate) => {
-    const context = await chromium.newContext();
+  const firstVisit = async (address, rate, locale = 'en-US') => {
+    const context = await chromium.newContext({locale});
     const page = await context.newPage();
     await page.addInitScript(MARK_PAINT);
     await throttled(page, rate);
@@ -102,6 +114,36 @@ try {
       snap.push(await firstVisit(staticSite.url, rate));
     }
     compare(`first visit to figures painted${rate > 1 ? `, ${rate}× throttled` : ''}`, 1.3, app, snap);
+  }
+  {
+    const app = [], snap = [];
+    for (let i = 0; i < ROUNDS; ++i) {
+      app.push(await firstVisit(url, 1, 'de-DE'));
+      snap.push(await firstVisit(germanSite.url, 1, 'de-DE'));
+    }
+    compare('first visit in German to figures painted', 1.3, app, snap);
+  }
+  // Repeat visits in German: the kept start, in German, at once.
+  {
+    const app = [], snap = [];
+    const germanApp = await (await chromium.newContext({locale: 'de-DE'})).newPage();
+    await germanApp.addInitScript(MARK_PAINT);
+    await germanApp.goto(url);
+    await germanApp.waitForSelector('body[data-ready="true"]');
+    await germanApp.evaluate(() => navigator.serviceWorker.ready);
+    await germanApp.waitForFunction(() => localStorage.getItem('Tethrix.start'));
+    const germanSnap = await (await chromium.newContext({locale: 'de-DE'})).newPage();
+    await germanSnap.addInitScript(MARK_PAINT);
+    await germanSnap.goto(germanSite.url);
+    for (let i = 0; i < ROUNDS; ++i) {
+      await germanApp.reload();
+      app.push(await painted(germanApp));
+      await germanSnap.reload();
+      snap.push(await painted(germanSnap));
+    }
+    compare('repeat visit in German to figures painted', 1.2, app, snap);
+    await germanApp.context().close();
+    await germanSnap.context().close();
   }
 
   // Repeat visits: the page once its service worker holds the build.
@@ -279,5 +321,7 @@ try {
   await chromium.close();
   server.close();
   if (snapshotServer) snapshotServer.close();
+  if (germanServer) germanServer.close();
   rmSync(snapshotDir, {recursive: true, force: true});
+  rmSync(germanDir, {recursive: true, force: true});
 }

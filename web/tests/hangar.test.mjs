@@ -194,6 +194,13 @@ test('airplanes and flights kept, shown, exported and read by tethrix-calc', asy
   const csv = await download(page, '#LogCsv', dir);
   const cli = args => execFileSync(calc, args, {encoding: 'utf8'});
   assert.equal(readFileSync(csv.path, 'utf8'), cli(['--hangar', all.path, '--log', 'Nobler', '--csv']));
+  // In German the exports stay as they are: nothing of them is translated.
+  await page.evaluate(() => localStorage.setItem('Tethrix.language', 'de'));
+  await reload(page);
+  assert.equal(readFileSync((await download(page, '#LogCsv', dir)).path, 'utf8'), readFileSync(csv.path, 'utf8'));
+  assert.equal(readFileSync((await download(page, '#ExportAirplane', dir)).path, 'utf8'), readFileSync(one.path, 'utf8'));
+  await page.evaluate(() => localStorage.removeItem('Tethrix.language'));
+  await reload(page);
   // Printed: the log's table alone, under the airplane's name.
   await page.evaluate(() => { window.print = () => { window.printed = [document.title, document.body.className]; }; });
   await page.click('#PrintLog');

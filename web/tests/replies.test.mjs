@@ -70,6 +70,7 @@ function hold(mod, layouts, name, at = mod._tx_reply()) {
 
 test('every C function that answers has a layout, and every layout names one', () => {
   const calculator = [...answering('Bindings.cpp', ''), ...answering('FlightBindings.cpp', ''),
+                      ...answering('LanguageBindings.cpp', ''),
                       ...answering('LapBindings.cpp', 'tx_lapReply')].filter(Boolean);
   assert.deepEqual([...new Set(calculator)].sort(), Object.keys(tethrix.replies).sort());
   assert.deepEqual(answering('HangarBindings.cpp', '').sort(), Object.keys(hangarModule.replies).sort());
@@ -83,6 +84,12 @@ test("every answer falls into its layout's places", () => {
 
   const curves = tethrix.chartCurves(); calc('tx_chartCurves');
   const inputs = tethrix.inputs(); calc('tx_inputs');
+  tethrix.languages(); calc('tx_languages');
+  tethrix.useCatalogue('#language\tde\n%n lap(s)\t%n Runde\t%n Runden\n'); calc('tx_useCatalogue');
+  tethrix.said('Lap Time'); calc('tx_said');
+  assert.deepEqual(tethrix.pluralForms('%n lap(s)'), ['%n Runde', '%n Runden']); calc('tx_pluralForms');
+  tethrix.pluralForms('Lap Time'); calc('tx_pluralForms');
+  tethrix.useCatalogue('');
   tethrix.realChange('LineTension', 8, 8.1); calc('tx_realChange');
   const lines = core.figureLines(); calc('tx_figureLines');
   assert.equal(inputs.length > 0 && lines.length > 0 && curves.length, 4);

@@ -20,7 +20,9 @@ declare var _tx_inputs: CFunction, _tx_acceptsLineChar: CFunction, _tx_maxFileBy
   _tx_shownCalculated: CFunction, _tx_metric: CFunction, _tx_setMetric: CFunction, _tx_unitText: CFunction,
   _tx_figureUnit: CFunction, _tx_storedText: CFunction, _tx_setStoredText: CFunction, _tx_advice: CFunction,
   _tx_conditionsSummary: CFunction, _tx_conditionsRefusal: CFunction, _tx_pressureAltitude: CFunction,
-  _tx_altimeterNote: CFunction, _tx_keepAsA: CFunction, _tx_openA: CFunction, _tx_clearA: CFunction;
+  _tx_altimeterNote: CFunction, _tx_keepAsA: CFunction, _tx_openA: CFunction, _tx_clearA: CFunction,
+  _tx_languages: CFunction, _tx_metricLocale: CFunction, _tx_useCatalogue: CFunction, _tx_said: CFunction,
+  _tx_pluralForms: CFunction;
 declare var _tx_hangarLoad: CFunction, _tx_hangarCommit: CFunction, _tx_hangarDrop: CFunction,
   _tx_hangarList: CFunction, _tx_hangarDeleted: CFunction, _tx_hangarOpen: CFunction, _tx_hangarAdd: CFunction,
   _tx_hangarKeep: CFunction, _tx_hangarRename: CFunction, _tx_hangarDuplicate: CFunction,
@@ -103,6 +105,10 @@ declare module '*/hangarStore.js?b=@BUILD@' {
   const m: typeof import('../hangarStore.js');
   export = m;
 }
+declare module '*/language.js?b=@BUILD@' {
+  const m: typeof import('../language.js');
+  export = m;
+}
 declare module '*/laphook.js?b=@BUILD@' {
   const m: typeof import('../laphook.js');
   export = m;
@@ -114,6 +120,10 @@ interface Window {
   tethrixStartMarkup?: unknown;
   tethrixStartDropped?: unknown;
   tethrixSession?: unknown;  // for the tests and the benchmarks
+  tethrixLanguage?: string;  // the page's language, and its catalogue's text on the way (index.html)
+  tethrixCatalogue?: Promise<string>;
+  tethrixOutsideTexts?: () => Text[];
+  tethrixSpeech?: unknown;  // for the tests
   showSaveFilePicker?: (options?: unknown) => Promise<any>;
 }
 
