@@ -19,39 +19,6 @@ std::string Lower(std::string s)
     return s;
 }
 
-// A letter or digit of a word; every byte of a UTF-8 sequence counts.
-bool WordByte(char c) { return std::isalnum(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0x80; }
-
-// text with each of the catalogue's texts in it translated, the longest
-// first where several start at a place, and only where it stands as whole
-// words: "Lap Time" in "Lap Time = 5.25 seconds", never "Id" in "Idle".
-std::string TranslatePieces(const lang::Catalogue &catalogue, const std::vector<std::string> &pieces,
-                            const std::string &text)
-{
-    std::string out;
-    for (size_t i = 0; i < text.size();) {
-        const std::string *found = nullptr;
-        if (i == 0 || !WordByte(text[i - 1]) || !WordByte(text[i]))
-            for (const std::string &piece : pieces) {
-                const size_t end = i + piece.size();
-                if (found != nullptr && piece.size() <= found->size())
-                    continue;
-                if (text.compare(i, piece.size(), piece) != 0)
-                    continue;
-                if (end < text.size() && WordByte(piece.back()) && WordByte(text[end]))
-                    continue;
-                found = &piece;
-            }
-        if (found != nullptr) {
-            out += catalogue.Translate(*found);
-            i += found->size();
-        } else {
-            out += text[i++];
-        }
-    }
-    return out;
-}
-
 }  // namespace
 
 std::string CalcLanguageOf(const std::string &code)
@@ -143,14 +110,9 @@ std::vector<ReportRow> SaidReportRows(const ReportLines &lines)
         mark(text);
     if (!marked.comparedWith.empty())
         mark(marked.comparedWith);
-    std::vector<std::string> pieces;
-    for (std::string &piece : current->Texts())
-        if (!piece.empty() && piece.find('%') == std::string::npos)  // templates match whole texts only
-            pieces.push_back(std::move(piece));
     std::vector<ReportRow> rows = ReportRows(marked);
     for (ReportRow &row : rows) {
-        // The banner is one sentence: whole, or as it is.
-        const std::string said = row.text == ReportBanner ? Say(row.text) : TranslatePieces(*current, pieces, row.text);
+        const std::string said = Say(row.text);
         row.text.clear();
         for (size_t i = 0; i < said.size(); ++i) {
             const size_t end = said[i] == '\x01' ? said.find('\x01', i + 1) : std::string::npos;

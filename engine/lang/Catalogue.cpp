@@ -337,15 +337,6 @@ std::string Catalogue::Count(const std::string &english, long long n) const
     return text;
 }
 
-std::vector<std::string> Catalogue::Texts() const
-{
-    std::vector<std::string> english;
-    english.reserve(texts.size());
-    for (const auto &entry : texts)
-        english.push_back(entry.first);
-    return english;
-}
-
 const std::vector<std::string> *Catalogue::Forms(const std::string &english) const
 {
     const auto found = texts.find(english);

@@ -54,9 +54,6 @@ public:
     std::string Translate(const std::string &english) const;
     // A text with %n in it, in the form n takes, with n in place of %n.
     std::string Count(const std::string &english, long long n) const;
-    // The English of every text it holds, for a face that translates a text
-    // made of them piece by piece.
-    std::vector<std::string> Texts() const;
     // A text's plural forms as the catalogue holds them (one for a text
     // without %n), or none: for a face that picks the form itself.
     const std::vector<std::string> *Forms(const std::string &english) const;
