@@ -2752,6 +2752,10 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>°F</translation>
     </message>
     <message>
+      <source>degrees</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>degrees F</source>
       <translation>Grad Fahrenheit</translation>
     </message>
@@ -2776,6 +2780,10 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
 </source>
       <translation>Gegenprobe der Rechenfehler: die Prüfungen fanden %u, die Hardware %u
 </translation>
+    </message>
+    <message>
+      <source>feet</source>
+      <translation>Fuß</translation>
     </message>
     <message>
       <source>flight %1</source>
@@ -2808,6 +2816,10 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     <message>
       <source>inch of mercury as altimeter settings use it: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</source>
       <translation>Zoll Quecksilbersäule, wie bei Höhenmessereinstellungen üblich: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</translation>
+    </message>
+    <message>
+      <source>inches</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>input, select</source>
@@ -2942,6 +2954,10 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>marker </translation>
     </message>
     <message>
+      <source>mph</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>needle or timer setting</source>
       <translation>Einstellung Nadel oder Timer</translation>
     </message>
@@ -2974,8 +2990,20 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>Unze pro Quadratfuß: 28.349523125 g pro 9.290304 dm² (0.3048 m zum Quadrat), beides exakt</translation>
     </message>
     <message>
+      <source>ounces</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>percent</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>pound-force: 0.45359237 kg under standard gravity 9.80665 m/s² (3rd CGPM, 1901), 4.4482216152605 N exactly</source>
       <translation>Pound-force: 0.45359237 kg unter Normfallbeschleunigung 9.80665 m/s² (3. CGPM, 1901), genau 4.4482216152605 N</translation>
+    </message>
+    <message>
+      <source>pounds</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>rotate(-90 %s %s)</source>
@@ -3007,6 +3035,10 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>seconds</source>
       <translation type="unfinished" />
     </message>
     <message>

@@ -2753,6 +2753,10 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>°F</translation>
     </message>
     <message>
+      <source>degrees</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>degrees F</source>
       <translation>grados F</translation>
     </message>
@@ -2777,6 +2781,10 @@ unidades métricas entre corchetes, para --units=metric):
 </source>
       <translation>comprobación cruzada de fallos: las comprobaciones hallaron %u, el hardware %u
 </translation>
+    </message>
+    <message>
+      <source>feet</source>
+      <translation>pies</translation>
     </message>
     <message>
       <source>flight %1</source>
@@ -2809,6 +2817,10 @@ unidades métricas entre corchetes, para --units=metric):
     <message>
       <source>inch of mercury as altimeter settings use it: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</source>
       <translation>pulgada de mercurio como la usan los reglajes de altímetro: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</translation>
+    </message>
+    <message>
+      <source>inches</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>input, select</source>
@@ -2943,6 +2955,10 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>marker </translation>
     </message>
     <message>
+      <source>mph</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>needle or timer setting</source>
       <translation>ajuste de aguja o temporizador</translation>
     </message>
@@ -2975,8 +2991,20 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>onza por pie cuadrado: 28.349523125 g por 9.290304 dm² (0.3048 m al cuadrado), ambos exactos</translation>
     </message>
     <message>
+      <source>ounces</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>percent</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>pound-force: 0.45359237 kg under standard gravity 9.80665 m/s² (3rd CGPM, 1901), 4.4482216152605 N exactly</source>
       <translation>libra-fuerza: 0.45359237 kg bajo la gravedad estándar de 9.80665 m/s² (3.ª CGPM, 1901), 4.4482216152605 N exactos</translation>
+    </message>
+    <message>
+      <source>pounds</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>rotate(-90 %s %s)</source>
@@ -3008,6 +3036,10 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>seconds</source>
       <translation type="unfinished" />
     </message>
     <message>

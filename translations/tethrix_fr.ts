@@ -2754,6 +2754,10 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>°F</translation>
     </message>
     <message>
+      <source>degrees</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>degrees F</source>
       <translation>degrés F</translation>
     </message>
@@ -2778,6 +2782,10 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
 </source>
       <translation>contre-vérification des erreurs : les contrôles en ont trouvé %u, le matériel %u
 </translation>
+    </message>
+    <message>
+      <source>feet</source>
+      <translation>pieds</translation>
     </message>
     <message>
       <source>flight %1</source>
@@ -2810,6 +2818,10 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     <message>
       <source>inch of mercury as altimeter settings use it: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</source>
       <translation>pouce de mercure tel que l’utilisent les calages altimétriques : 33,8638866667 hPa (1013,25 hPa = 29,9213 inHg)</translation>
+    </message>
+    <message>
+      <source>inches</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>input, select</source>
@@ -2944,6 +2956,10 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>marker </translation>
     </message>
     <message>
+      <source>mph</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>needle or timer setting</source>
       <translation>réglage pointeau ou minuterie</translation>
     </message>
@@ -2976,8 +2992,20 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>once par pied carré : 28,349523125 g pour 9,290304 dm² (0,3048 m au carré), tous deux exacts</translation>
     </message>
     <message>
+      <source>ounces</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>percent</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>pound-force: 0.45359237 kg under standard gravity 9.80665 m/s² (3rd CGPM, 1901), 4.4482216152605 N exactly</source>
       <translation>livre-force : 0,45359237 kg sous la pesanteur normale de 9,80665 m/s² (3e CGPM, 1901), 4,4482216152605 N exactement</translation>
+    </message>
+    <message>
+      <source>pounds</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>rotate(-90 %s %s)</source>
@@ -3009,6 +3037,10 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>seconds</source>
       <translation type="unfinished" />
     </message>
     <message>

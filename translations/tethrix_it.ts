@@ -2753,6 +2753,10 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>°F</translation>
     </message>
     <message>
+      <source>degrees</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>degrees F</source>
       <translation>gradi F</translation>
     </message>
@@ -2777,6 +2781,10 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
 </source>
       <translation>verifica incrociata degli errori di calcolo: i controlli hanno trovato %u, l'hardware %u
 </translation>
+    </message>
+    <message>
+      <source>feet</source>
+      <translation>piedi</translation>
     </message>
     <message>
       <source>flight %1</source>
@@ -2809,6 +2817,10 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     <message>
       <source>inch of mercury as altimeter settings use it: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</source>
       <translation>pollice di mercurio come lo usano i regolaggi altimetrici: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</translation>
+    </message>
+    <message>
+      <source>inches</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>input, select</source>
@@ -2943,6 +2955,10 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>marker </translation>
     </message>
     <message>
+      <source>mph</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>needle or timer setting</source>
       <translation>regolazione spillo o timer</translation>
     </message>
@@ -2975,8 +2991,20 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>oncia per piede quadrato: 28.349523125 g per 9.290304 dm² (0.3048 m al quadrato), entrambi esatti</translation>
     </message>
     <message>
+      <source>ounces</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>percent</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>pound-force: 0.45359237 kg under standard gravity 9.80665 m/s² (3rd CGPM, 1901), 4.4482216152605 N exactly</source>
       <translation>libbra-forza: 0.45359237 kg in gravità standard 9.80665 m/s² (3ª CGPM, 1901), 4.4482216152605 N esatti</translation>
+    </message>
+    <message>
+      <source>pounds</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>rotate(-90 %s %s)</source>
@@ -3008,6 +3036,10 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>seconds</source>
       <translation type="unfinished" />
     </message>
     <message>

@@ -2753,6 +2753,10 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>°F</translation>
     </message>
     <message>
+      <source>degrees</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>degrees F</source>
       <translation>°F</translation>
     </message>
@@ -2777,6 +2781,10 @@ jednostki metryczne w nawiasach, dla --units=metric):
 </source>
       <translation>kontrola krzyżowa wyjątków: sprawdzenia wykryły %u, sprzęt %u
 </translation>
+    </message>
+    <message>
+      <source>feet</source>
+      <translation>ft</translation>
     </message>
     <message>
       <source>flight %1</source>
@@ -2809,6 +2817,10 @@ jednostki metryczne w nawiasach, dla --units=metric):
     <message>
       <source>inch of mercury as altimeter settings use it: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</source>
       <translation>cal słupa rtęci, jak w nastawach wysokościomierza: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</translation>
+    </message>
+    <message>
+      <source>inches</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>input, select</source>
@@ -2943,6 +2955,10 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>marker </translation>
     </message>
     <message>
+      <source>mph</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>needle or timer setting</source>
       <translation>ustawienie iglicy lub timera</translation>
     </message>
@@ -2975,8 +2991,20 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>uncja na stopę kwadratową: 28.349523125 g na 9.290304 dm² (0.3048 m do kwadratu), obie wartości dokładne</translation>
     </message>
     <message>
+      <source>ounces</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>percent</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>pound-force: 0.45359237 kg under standard gravity 9.80665 m/s² (3rd CGPM, 1901), 4.4482216152605 N exactly</source>
       <translation>funt-siła: 0.45359237 kg przy normalnym przyspieszeniu ziemskim 9.80665 m/s² (3. CGPM, 1901), dokładnie 4.4482216152605 N</translation>
+    </message>
+    <message>
+      <source>pounds</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>rotate(-90 %s %s)</source>
@@ -3008,6 +3036,10 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>seconds</source>
       <translation type="unfinished" />
     </message>
     <message>

@@ -2753,6 +2753,10 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>°F</translation>
     </message>
     <message>
+      <source>degrees</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>degrees F</source>
       <translation>graus F</translation>
     </message>
@@ -2777,6 +2781,10 @@ unidades métricas entre colchetes, para --units=metric):
 </source>
       <translation>verificação cruzada de exceções: as verificações acharam %u, o hardware %u
 </translation>
+    </message>
+    <message>
+      <source>feet</source>
+      <translation>pés</translation>
     </message>
     <message>
       <source>flight %1</source>
@@ -2809,6 +2817,10 @@ unidades métricas entre colchetes, para --units=metric):
     <message>
       <source>inch of mercury as altimeter settings use it: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</source>
       <translation>polegada de mercúrio como usada nos ajustes de altímetro: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</translation>
+    </message>
+    <message>
+      <source>inches</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>input, select</source>
@@ -2943,6 +2955,10 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>marker </translation>
     </message>
     <message>
+      <source>mph</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>needle or timer setting</source>
       <translation>ajuste da agulha ou timer</translation>
     </message>
@@ -2975,8 +2991,20 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>onça por pé quadrado: 28.349523125 g por 9.290304 dm² (0.3048 m ao quadrado), ambos exatos</translation>
     </message>
     <message>
+      <source>ounces</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>percent</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>pound-force: 0.45359237 kg under standard gravity 9.80665 m/s² (3rd CGPM, 1901), 4.4482216152605 N exactly</source>
       <translation>libra-força: 0.45359237 kg sob a gravidade padrão de 9.80665 m/s² (3ª CGPM, 1901), exatamente 4.4482216152605 N</translation>
+    </message>
+    <message>
+      <source>pounds</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>rotate(-90 %s %s)</source>
@@ -3008,6 +3036,10 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>seconds</source>
       <translation type="unfinished" />
     </message>
     <message>

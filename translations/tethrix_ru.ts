@@ -2754,6 +2754,10 @@ in brackets, for --units=metric):
       <translation>°F</translation>
     </message>
     <message>
+      <source>degrees</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>degrees F</source>
       <translation>°F</translation>
     </message>
@@ -2778,6 +2782,10 @@ in brackets, for --units=metric):
 </source>
       <translation>сверка ошибок вычислений: проверки нашли %u, процессор %u
 </translation>
+    </message>
+    <message>
+      <source>feet</source>
+      <translation>фут.</translation>
     </message>
     <message>
       <source>flight %1</source>
@@ -2810,6 +2818,10 @@ in brackets, for --units=metric):
     <message>
       <source>inch of mercury as altimeter settings use it: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</source>
       <translation>дюйм ртутного столба, как в установках высотомера: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</translation>
+    </message>
+    <message>
+      <source>inches</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>input, select</source>
@@ -2944,6 +2956,10 @@ in brackets, for --units=metric):
       <translation>marker </translation>
     </message>
     <message>
+      <source>mph</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>needle or timer setting</source>
       <translation>настройка иглы или таймера</translation>
     </message>
@@ -2976,8 +2992,20 @@ in brackets, for --units=metric):
       <translation>унция на квадратный фут: 28.349523125 г на 9.290304 dm² (0.3048 м в квадрате), оба значения точные</translation>
     </message>
     <message>
+      <source>ounces</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>percent</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>pound-force: 0.45359237 kg under standard gravity 9.80665 m/s² (3rd CGPM, 1901), 4.4482216152605 N exactly</source>
       <translation>фунт-сила: 0.45359237 кг при стандартном ускорении свободного падения 9.80665 м/с² (3-я ГКМВ, 1901), ровно 4.4482216152605 Н</translation>
+    </message>
+    <message>
+      <source>pounds</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>rotate(-90 %s %s)</source>
@@ -3009,6 +3037,10 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>seconds</source>
       <translation type="unfinished" />
     </message>
     <message>

@@ -2755,6 +2755,10 @@ in brackets, for --units=metric):
       <translation>°F</translation>
     </message>
     <message>
+      <source>degrees</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>degrees F</source>
       <translation>°F</translation>
     </message>
@@ -2779,6 +2783,10 @@ in brackets, for --units=metric):
 </source>
       <translation>звірка помилок обчислень: перевірки знайшли %u, процесор %u
 </translation>
+    </message>
+    <message>
+      <source>feet</source>
+      <translation>фут.</translation>
     </message>
     <message>
       <source>flight %1</source>
@@ -2811,6 +2819,10 @@ in brackets, for --units=metric):
     <message>
       <source>inch of mercury as altimeter settings use it: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</source>
       <translation>дюйм ртутного стовпа, як в установках висотоміра: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</translation>
+    </message>
+    <message>
+      <source>inches</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>input, select</source>
@@ -2945,6 +2957,10 @@ in brackets, for --units=metric):
       <translation>marker </translation>
     </message>
     <message>
+      <source>mph</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>needle or timer setting</source>
       <translation>налаштування голки або таймера</translation>
     </message>
@@ -2977,8 +2993,20 @@ in brackets, for --units=metric):
       <translation>унція на квадратний фут: 28.349523125 г на 9.290304 dm² (0.3048 м у квадраті), обидва значення точні</translation>
     </message>
     <message>
+      <source>ounces</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>percent</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
       <source>pound-force: 0.45359237 kg under standard gravity 9.80665 m/s² (3rd CGPM, 1901), 4.4482216152605 N exactly</source>
       <translation>фунт-сила: 0.45359237 кг за стандартного прискорення вільного падіння 9.80665 м/с² (3-тя ГКМВ, 1901), рівно 4.4482216152605 Н</translation>
+    </message>
+    <message>
+      <source>pounds</source>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>rotate(-90 %s %s)</source>
@@ -3010,6 +3038,10 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>script, style, [translate="no"]</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>seconds</source>
       <translation type="unfinished" />
     </message>
     <message>
