@@ -194,7 +194,7 @@ static void BM_SweepRowsAgainstRecalculate(benchmark::State &state)
 {
     constexpr long Rows = 40001;
     const FlightCase base = DefaultFlightCase();
-    const InputKey &lapTime = *FindInputKey("lt");
+    const InputKey &lapTime = KeyOf(Input::LapTime);
     std::vector<double> ratios;
     double sink = 0;
     for (auto _ : state) {

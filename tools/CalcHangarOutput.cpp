@@ -38,21 +38,7 @@ std::string TextTable(const std::vector<std::vector<std::string>> &rows)
     return text;
 }
 
-int FigureIndex(const char *jsonKey)
-{
-    for (int i = 0; i < FigureCount; ++i)
-        if (std::strcmp(Figures[i].jsonKey, jsonKey) == 0)
-            return i;
-    return 0;
-}
-
-int ConditionIndex(const char *key)
-{
-    for (int i = 0; i < ConditionKeyCount; ++i)
-        if (NamesKey(key, InputKeys[FirstConditionKey + i].key))
-            return i;
-    return 0;
-}
+int ConditionIndex(Input input) { return static_cast<int>(input) - FirstConditionKey; }
 
 }  // namespace
 
@@ -115,10 +101,10 @@ std::string LogText(const std::vector<const Flight *> &flights, DisplayUnits uni
     const int columns[] = {LogFlownColumn,
                            1,  // the airplane's name as flown
                            LogLapTimeColumn,
-                           LogFirstConditionColumn + ConditionIndex("Temp"),
-                           LogFirstConditionColumn + ConditionIndex("WndSpeed"),
-                           LogFirstFigureColumn + FigureIndex("DensityAltitude"),
-                           LogFirstFigureColumn + FigureIndex("LineTension"),
+                           LogFirstConditionColumn + ConditionIndex(Input::Temperature),
+                           LogFirstConditionColumn + ConditionIndex(Input::WindSpeed),
+                           LogFirstFigureColumn + FigureIndex(FigureId::DensityAltitude),
+                           LogFirstFigureColumn + FigureIndex(FigureId::LineTension),
                            LogFirstFlierColumn,      // engine
                            LogFirstFlierColumn + 1,  // prop
                            LogFirstFlierColumn + 6}; // notes

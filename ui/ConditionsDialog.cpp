@@ -50,13 +50,7 @@ const char *const ButtonTexts[] = {QT_TRANSLATE_NOOP("ConditionsDialog", "&Defau
 
 const InputKey &ConditionKey(int row) { return InputKeys[FirstConditionKey + row]; }
 
-int ConditionRowOf(const char *key)
-{
-    for (int i = 0; i < ConditionKeyCount; ++i)
-        if (IsInput(ConditionKey(i), key))
-            return i;
-    ProgramFault(std::string("No condition '") + key + "'");
-}
+int ConditionRowOf(Input input) { return static_cast<int>(input) - FirstConditionKey; }
 
 // Whether the classic dialog, its places and sizes times f, shows every
 // text whole in the dialog's font: the captions and units, a field's
@@ -122,7 +116,7 @@ ConditionsDialog::ConditionsDialog(MainWindow &owner, QWidget *parent) : QDialog
         caption->setGeometry(at(CaptionLeft, r.top, CaptionRight - CaptionLeft, RowHeight));
         fields[i] = new QLineEdit(this);
         fields[i]->setObjectName(key.fieldName);
-        fields[i]->setGeometry(at(IsInput(key, "WndSpeed") ? FieldLeft + 1 : FieldLeft, r.top, FieldWidth, RowHeight));
+        fields[i]->setGeometry(at(IsInput(key, Input::WindSpeed) ? FieldLeft + 1 : FieldLeft, r.top, FieldWidth, RowHeight));
         fields[i]->installEventFilter(this);
         auto *unit = new QLabel(unitText(key), this);
         unit->setObjectName(r.unitName);
@@ -325,7 +319,7 @@ void ConditionsDialog::FillAltitude()
                                                                       altimeter->text().toStdString(), text);
     if (!problem.empty())
         throw std::runtime_error(problem);
-    fields[ConditionRowOf("Altitude")]->setText(QString::fromStdString(text));  // stored when Saved, as if typed
+    fields[ConditionRowOf(Input::PressureAltitude)]->setText(QString::fromStdString(text));  // stored when Saved, as if typed
     const QString note = QString::fromStdString(form.caseEditor().AltimeterNote(altimeter->text().toStdString()));
     altimeterNote->setText(note);
     altimeterNote->setVisible(!note.isEmpty());

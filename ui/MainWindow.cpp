@@ -211,7 +211,7 @@ void MainWindow::ShowUnitNames()
     metricAction->setChecked(units == DisplayUnits::Metric);
     for (const auto &[label, key] : inputUnits)
         label->setText(Said(edited.UnitText(*key, key->fieldUnit)));
-    whatIfUnit->setText(Said(edited.UnitText(*FindInputKey("ll"), "feet")));
+    whatIfUnit->setText(Said(edited.UnitText(KeyOf(Input::LineLength), "feet")));
 }
 
 void MainWindow::RecalculateAndShow()

@@ -364,8 +364,8 @@ EXPORT void tx_logColumns(int metric)
         Number(c.numeric);
     }
     Number(LogLapTimeColumn);
-    Number(LogFirstFigureColumn + FigureIndex("LineTension"));
-    Number(LogFirstFigureColumn + FigureIndex("DensityAltitude"));
+    Number(LogFirstFigureColumn + FigureIndex(FigureId::LineTension));
+    Number(LogFirstFigureColumn + FigureIndex(FigureId::DensityAltitude));
 }
 // An airplane's flights, newest first: each flight's id, then its cells'
 // texts; numbers: the cells' values (NaN for a text).

@@ -101,13 +101,13 @@ std::string CaseEditor::SetText(const std::string &keyName, const std::string &t
     if (shown != text)
         current = false;  // any change of a text leaves the figures behind
     shown = text;
-    if (IsInput(key, "an")) {
+    if (IsInput(key, Input::AirplaneName)) {
         shown = CutName(text);
         if (!shown.empty())
             fc.AcName = shown;
         return std::string();
     }
-    if (IsInput(key, "nl")) {
+    if (IsInput(key, Input::LineCount)) {
         int n = LineCountField::Min;
         if (!LineCountField::ReadWholeNumber(text, n)) {
             n = LineCountField::Min;
@@ -154,9 +154,9 @@ std::string CaseEditor::StepLineCount(int delta)
 void CaseEditor::CopyToWhatIf(const InputKey &key, const std::string &text)
 {
     // The What-If fields start from the lap time and line length typed.
-    if (IsInput(key, "lt")) {
+    if (IsInput(key, Input::LapTime)) {
         whatIfTexts[Index(WhatIfField::LapTime)] = text;
-    } else if (IsInput(key, "ll")) {
+    } else if (IsInput(key, Input::LineLength)) {
         whatIfTexts[Index(WhatIfField::LineLength)] = whatIfLengthText = text;
         whatIfLength = fc.LineLength;
     }
@@ -243,9 +243,9 @@ std::string CaseEditor::ConditionsSummary(bool changedOnly) const
 void CaseEditor::ShowStored(const InputKey &key)
 {
     unread[IndexOf(key)] = false;
-    if (IsInput(key, "an"))
+    if (IsInput(key, Input::AirplaneName))
         TextOf(key) = fc.AcName;
-    else if (IsInput(key, "nl"))
+    else if (IsInput(key, Input::LineCount))
         TextOf(key) = std::to_string(LineCountField::Clamp(fc.NumLines));
     else
         TextOf(key) = FormatShown(key.measure, units, fc.*(key.field), key.digits, separator);
@@ -395,7 +395,7 @@ std::string CaseEditor::HeadingCue() const
 
 double CaseEditor::TensionShown() const
 {
-    return Figure("LineTension").value.value_or(NAN);
+    return figures[FigureIndex(FigureId::LineTension)].value.value_or(NAN);
 }
 
 const ShownFigure &CaseEditor::Figure(const std::string &jsonKey) const
@@ -534,7 +534,7 @@ void CaseEditor::SavedAs(const std::string &path)
 {
     const std::string name = CutName(NameFromPath(path));
     fc.AcName = name;
-    texts[IndexOf(InputKeyNamed("an"))] = name;
+    texts[IndexOf(KeyOf(Input::AirplaneName))] = name;
 }
 
 ReportLines CaseEditor::Report(const std::tm &localTime, std::string &error)
@@ -564,7 +564,7 @@ ReportLines CaseEditor::Report(const std::tm &localTime, std::string &error)
     }
     lines.comparedWith = AText();
     lines.differences = Differences();
-    lines.firstLineFigure = FigureIndex("LineProjection");
+    lines.firstLineFigure = FigureIndex(FigureId::LineProjection);
     lines.printed = PrintedLine(localTime);
     return lines;
 }

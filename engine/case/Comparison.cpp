@@ -33,7 +33,7 @@ std::vector<std::string> InputDifferences(const FlightCase &a, const FlightCase 
 {
     std::vector<std::string> lines;
     for (const InputKey &key : InputKeys) {
-        if (IsInput(key, "an"))
+        if (IsInput(key, Input::AirplaneName))
             continue;
         const double va = GetNumericInput(a, key), vb = GetNumericInput(b, key);
         if (va == vb || (std::isnan(va) && std::isnan(vb)))

@@ -285,12 +285,12 @@ void FlightCaseTarget::Changed(const InputKey &key)
 void FlightCaseTarget::SetName(const std::string &name)
 {
     fc.AcName = CutName(name);
-    Changed(InputKeyNamed("an"));
+    Changed(KeyOf(Input::AirplaneName));
 }
 
 void FlightCaseTarget::SetLines(int count)
 {
-    Changed(InputKeyNamed("nl"));
+    Changed(KeyOf(Input::LineCount));
     fc.NumLines = count;
     const int shown = LineCountField::Clamp(count);
     if (shown != shownLines)

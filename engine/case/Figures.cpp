@@ -42,8 +42,8 @@ bool FigureShown(const FigureInfo &figure, const FlightCase &fc) { return !figur
 
 HighestTension HighestTensionOf(const double *figures, const FlightCase &fc)
 {
-    const double upwind = figures[FigureIndex("LineTension")];
-    const int downwind = FigureIndex("DownwindTension");
+    const double upwind = figures[FigureIndex(FigureId::LineTension)];
+    const int downwind = FigureIndex(FigureId::DownwindTension);
     if (FigureShown(Figures[downwind], fc) && figures[downwind] > upwind)
         return {figures[downwind], true};
     return {upwind, false};
@@ -132,9 +132,9 @@ std::string FigureText(const FigureInfo &figure, double value, char sep, Display
     if (!FitsSingle(value))
         return text;
     // Mechanical horsepower: 550 foot-pounds-force per second, 745.69987158227022 W.
-    if (std::strcmp(figure.jsonKey, "LinePower") == 0)
+    if (&figure == &Figures[FigureIndex(FigureId::LinePower)])
         text = lang::Format("%1 (%2 hp)", {text, FormatNumber(static_cast<float>(value / 745.69987158227022), 4, sep)});
-    if (std::strcmp(figure.jsonKey, "PullTest") != 0)
+    if (&figure != &Figures[FigureIndex(FigureId::PullTest)])
         return text;
     // Rule books give test loads in kilograms.
     if (units == DisplayUnits::Metric)

@@ -50,6 +50,14 @@ struct HighestTension {
 };
 HighestTension HighestTensionOf(const double *figures, const FlightCase &fc);
 
+// The figures by name, in the order of Figures, for the code that means
+// one of them; the JSON keys are for files, the command line and the page.
+enum class FigureId {
+    LeadoutPosition, LineTension, WingLoading, GroundSpeed, FlightRadius, LineProjection, LineWeight,
+    LineReynolds, LineDragArea, DensityAltitude, AirPressure, LeadoutRake, LineDrag, LinePower, PullTest,
+    DownwindTension,
+};
+constexpr int FigureIndex(FigureId figure) { return static_cast<int>(figure); }
 // The index in Figures of the figure with this JSON key; a name no figure
 // has is a fault of the program.
 int FigureIndex(const std::string &jsonKey);
@@ -115,6 +123,15 @@ constexpr int FirstPullTestKey = 15;
 constexpr int ConditionKeyCount = InputKeyCount - FirstConditionKey;
 extern const InputKey InputKeys[InputKeyCount];
 
+// The inputs by name, in the order of InputKeys, for the code that means
+// one of them; the keys' texts are for files, settings and the command line.
+enum class Input {
+    AirplaneName, LineCount, LineDiameter, LineLength, WingLength, HandleLength, Weight, LapTime, WingArea,
+    ArmLength, HandleAngle, WindSpeed, Temperature, PressureAltitude, Humidity, PullMultiple, PullLoad,
+};
+inline const InputKey &KeyOf(Input input) { return InputKeys[static_cast<int>(input)]; }
+inline bool IsInput(const InputKey &key, Input input) { return &key == &KeyOf(input); }
+
 const InputKey *FindInputKey(const std::string &key);
 // The same, for a key that must be one: any other is a fault of the
 // program, "Unknown input 'key'".
@@ -122,8 +139,6 @@ const InputKey &InputKeyNamed(const std::string &key);
 // Whether typed names the key name, regardless of case ("altitude" names
 // "Altitude").
 bool NamesKey(const std::string &typed, const char *name);
-// Whether key is the input of that exact name.
-bool IsInput(const InputKey &key, const char *name);
 // Stores value (text, "." separator) into the field key names, as the
 // flight case stores it, the value given in the units shown. Returns the
 // error, without its full stop ("Unknown input 'key'", or the value's), or

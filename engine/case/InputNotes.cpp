@@ -13,20 +13,30 @@ namespace {
 
 // The range a flier would call sensible, imperial, for every numeric input.
 struct Sensible {
-    const char *key;
+    Input input;
     double low, high;
 };
 constexpr Sensible SensibleRanges[] = {
-    {"ls", 0.008, 0.04}, {"ll", 10, 100},       {"wl", 0, 60},          {"hl", 0, 12},
-    {"wt", 1, 200},      {"lt", 2, 10},         {"wa", 50, 1500},       {"ArmLngth", 0, 36},
-    {"HndlAngl", -90, 90}, {"WndSpeed", 0, 25}, {"Temp", -40, 120},     {"Altitude", -1000, 15000},
-    {"Humidity", 0, 100}, {"PullMultiple", 1, 40},
+    {Input::LineDiameter, 0.008, 0.04},
+    {Input::LineLength, 10, 100},
+    {Input::WingLength, 0, 60},
+    {Input::HandleLength, 0, 12},
+    {Input::Weight, 1, 200},
+    {Input::LapTime, 2, 10},
+    {Input::WingArea, 50, 1500},
+    {Input::ArmLength, 0, 36},
+    {Input::HandleAngle, -90, 90},
+    {Input::WindSpeed, 0, 25},
+    {Input::Temperature, -40, 120},
+    {Input::PressureAltitude, -1000, 15000},
+    {Input::Humidity, 0, 100},
+    {Input::PullMultiple, 1, 40},
 };
 
 const Sensible *SensibleFor(const InputKey &key)
 {
     for (const Sensible &s : SensibleRanges)
-        if (IsInput(key, s.key))
+        if (IsInput(key, s.input))
             return &s;
     return nullptr;
 }
@@ -79,34 +89,34 @@ Finding Examine(const InputKey &key, const FlightCase &fc, double airspeedMph, c
         return f;
     const double v = fc.*(key.field);
     const std::string caption = key.caption;
-    if (IsInput(key, "lt") || IsInput(key, "ll") || IsInput(key, "wt") || IsInput(key, "wa")) {
+    if (IsInput(key, Input::LapTime) || IsInput(key, Input::LineLength) || IsInput(key, Input::Weight) || IsInput(key, Input::WingArea)) {
         if (!(v > 0)) {
             f.what = lang::Format("%1 is %2, which has no physical meaning.", {caption, w.Value(key, v)});
             f.must = lang::Format("%1 must be more than %2.", {caption, w.Value(key, 0)});
         }
-    } else if (IsInput(key, "wl") || IsInput(key, "hl") || IsInput(key, "ArmLngth") || IsInput(key, "PullMultiple")) {
+    } else if (IsInput(key, Input::WingLength) || IsInput(key, Input::HandleLength) || IsInput(key, Input::ArmLength) || IsInput(key, Input::PullMultiple)) {
         if (v < 0) {
             f.what = lang::Format("%1 is negative, which has no physical meaning.", {caption});
             f.must = lang::Format("%1 must be %2 or more.", {caption, w.Value(key, 0)});
         }
-    } else if (IsInput(key, "Humidity")) {
+    } else if (IsInput(key, Input::Humidity)) {
         if (v < 0 || v > 100) {
             f.what = lang::Format("%1 is outside 0 to 100 percent; it is calculated as %2 percent.",
                                   {caption, v > 100 ? "100" : "0"});
             f.must = lang::Format("%1 must be 0 to 100 percent.", {caption});
         }
-    } else if (IsInput(key, "HndlAngl")) {
+    } else if (IsInput(key, Input::HandleAngle)) {
         if (std::fabs(v) > 90) {
             f.what = std::fabs(v * UnitFactors::RadPerDeg) > UnitFactors::Pi
                          ? lang::Format("%1 is beyond -90 to 90 degrees; it is calculated as 0 degrees.", {caption})
                          : lang::Format("%1 is beyond -90 to 90 degrees.", {caption});
             f.must = lang::Format("%1 must be -90 to 90 degrees.", {caption});
         }
-    } else if (IsInput(key, "Temp") || IsInput(key, "Altitude")) {
+    } else if (IsInput(key, Input::Temperature) || IsInput(key, Input::PressureAltitude)) {
         const Sensible *s = SensibleFor(key);
         if (!(v >= s->low && v <= s->high))
             f.what = lang::Format("%1 is %2, beyond what fliers meet.", {caption, w.Value(key, v, 4)});
-    } else if (IsInput(key, "WndSpeed")) {
+    } else if (IsInput(key, Input::WindSpeed)) {
         if (airspeedMph > 0 && std::fabs(v) >= airspeedMph) {
             f.what = lang::Format("%1 is at or above the airspeed, %2.", {caption, w.Value(key, airspeedMph, 4)});
             f.must = lang::Format("%1 must be below the airspeed, %2.", {caption, w.Value(key, airspeedMph, 4)});
@@ -116,36 +126,36 @@ Finding Examine(const InputKey &key, const FlightCase &fc, double airspeedMph, c
     // The line model's own ranges, v converted as the engine hands it over.
     const ModelRange *range = nullptr;
     double modelValue = 0, perImperial = 1;
-    if (IsInput(key, "ls")) {
+    if (IsInput(key, Input::LineDiameter)) {
         range = &LineDiameterRange;
         modelValue = LineDiameterMetres(v * 1000.0);
         perImperial = LineDiameterMetres(1000);
-    } else if (IsInput(key, "wt")) {
+    } else if (IsInput(key, Input::Weight)) {
         range = &WeightRange;
         modelValue = WeightKilograms(v);
         perImperial = WeightKilograms(1);
-    } else if (IsInput(key, "wa")) {
+    } else if (IsInput(key, Input::WingArea)) {
         range = &WingAreaRange;
         modelValue = WingAreaSquareMetres(v);
         perImperial = WingAreaSquareMetres(1);
     }
     bool withHandle = false;   // the range holds the handle and leadouts too
     double offset = 0;         // of the rest of that, imperial
-    if (IsInput(key, "ll") && LinesBlamedOn(fc) == &key) {
+    if (IsInput(key, Input::LineLength) && LinesBlamedOn(fc) == &key) {
         range = &LineLengthRange;
         offset = fc.HandleLength / 12.0;
         withHandle = true;
-    } else if (IsInput(key, "hl") && LinesBlamedOn(fc) == &key) {
+    } else if (IsInput(key, Input::HandleLength) && LinesBlamedOn(fc) == &key) {
         range = &LineLengthRange;
         offset = fc.LineLength * 12.0;
         withHandle = true;
-    } else if (IsInput(key, "ArmLngth")) {
+    } else if (IsInput(key, Input::ArmLength)) {
         range = &ArmLengthRange;
-    } else if (IsInput(key, "wl")) {
+    } else if (IsInput(key, Input::WingLength)) {
         range = &WingLengthRange;
     }
     if (range == &LineLengthRange || range == &ArmLengthRange || range == &WingLengthRange) {
-        perImperial = UnitFactors::MetresPerFoot / (IsInput(key, "ll") ? 1 : 12);
+        perImperial = UnitFactors::MetresPerFoot / (IsInput(key, Input::LineLength) ? 1 : 12);
         modelValue = (v + offset) * perImperial;
     }
     if (range && !(modelValue >= range->low && modelValue <= range->high)) {
@@ -165,7 +175,7 @@ Finding Examine(const InputKey &key, const FlightCase &fc, double airspeedMph, c
     const bool airspeedReplaced = airspeedMph > 0 && (airspeedMph <= slowest || airspeedMph >= fastest);
     const std::string low = FormatNumber(slowest, 4, w.separator), high = FormatNumber(fastest, 4, w.separator);
     const std::string used = FormatNumber(airspeedMph, 4, w.separator);
-    if (IsInput(key, "lt") && f.what.empty() && airspeedReplaced && !LinesBlamedOn(fc))
+    if (IsInput(key, Input::LapTime) && f.what.empty() && airspeedReplaced && !LinesBlamedOn(fc))
         f.what = lang::Format("%1 gives an airspeed outside the %2 to %3 mph the line model takes: it is calculated "
                               "at %4 mph.",
                               {caption, low, high, used});
@@ -180,7 +190,7 @@ Finding Examine(const InputKey &key, const FlightCase &fc, double airspeedMph, c
 // nothing: its load and that pull, by name; empty when it exceeds it.
 std::string PullTestNote(const FlightCase &fc, const double *figures, const Writer &w)
 {
-    const double pull = figures[FigureIndex("PullTest")];
+    const double pull = figures[FigureIndex(FigureId::PullTest)];
     const HighestTension highest = HighestTensionOf(figures, fc);
     if (!(pull <= highest.pounds))
         return std::string();

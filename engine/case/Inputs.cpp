@@ -40,7 +40,6 @@ bool NamesKey(const std::string &typed, const char *name)
            });
 }
 
-bool IsInput(const InputKey &key, const char *name) { return std::strcmp(key.key, name) == 0; }
 
 const InputKey *FindInputKey(const std::string &key)
 {

@@ -83,7 +83,7 @@ void Run(const FlightCase &base, const InputKey &key, long count, Next next,
     HeldSpeed held;
     if (hold == SweepHold::Speed && SweepHoldProblem(key, hold).empty()) {
         held.base = &base;
-        held.figure = FigureIndex("GroundSpeed");
+        held.figure = FigureIndex(FigureId::GroundSpeed);
         // When the base case has no ground speed, the flight path's length
         // alone sets the lap time.
         const Checked<CaseFigures> figures = SolveCase(engine, fc, groundSpeed);
@@ -179,7 +179,7 @@ SweepRow ShownRow(const SweepRow &row, const InputKey &key, DisplayUnits units)
 
 bool SweepIsWindy(const FlightCase &base, const InputKey &key)
 {
-    return base.WindSpeed != 0 || IsInput(key, "WndSpeed");
+    return base.WindSpeed != 0 || IsInput(key, Input::WindSpeed);
 }
 
 namespace {

@@ -94,8 +94,8 @@ TEST(CaseEditor, a_field_showing_what_it_could_not_read_keeps_the_figures_from_b
     EXPECT_EQ(comma.SetText("lt", "5,2"), "");
     EXPECT_FLOAT_EQ(comma.Case().LapTime, 5.2f);
     EXPECT_EQ(comma.SetText("Temp", "61,5"), "");
-    EXPECT_EQ(comma.StoredText(*FindInputKey("Temp")), "61.5");  // kept with the point
-    EXPECT_EQ(comma.SetStoredText(*FindInputKey("Temp"), "59.5"), "");
+    EXPECT_EQ(comma.StoredText(KeyOf(Input::Temperature)), "61.5");  // kept with the point
+    EXPECT_EQ(comma.SetStoredText(KeyOf(Input::Temperature), "59.5"), "");
     EXPECT_EQ(comma.Text("Temp"), "59,5");
 
     // After a failure, a new unreadable text is what the advice names.
@@ -201,7 +201,7 @@ TEST(CaseEditor, units_change_what_is_shown_never_what_is_stored)
     const std::string tension = FigureText(e, "LineTension");
     e.SetUnits(DisplayUnits::Metric);
     EXPECT_EQ(e.Text("ll"), "17.68");
-    EXPECT_EQ(e.UnitText(*FindInputKey("ll"), "feet"), "m");
+    EXPECT_EQ(e.UnitText(KeyOf(Input::LineLength), "feet"), "m");
     EXPECT_TRUE(e.Current());
     EXPECT_NE(FigureText(e, "LineTension"), tension);
     EXPECT_EQ(e.SetText("ll", "18"), "");  // metres
@@ -210,7 +210,7 @@ TEST(CaseEditor, units_change_what_is_shown_never_what_is_stored)
     EXPECT_EQ(e.Case().Weight, before.Weight);
     EXPECT_EQ(FigureText(e, "LineTension"), tension);  // the last calculation's, again in pounds
     // Conditions are kept imperial whatever is shown.
-    const InputKey &temp = *FindInputKey("Temp");
+    const InputKey &temp = KeyOf(Input::Temperature);
     e.SetUnits(DisplayUnits::Metric);
     EXPECT_EQ(e.SetText("Temp", "30"), "");
     EXPECT_EQ(e.StoredText(temp), "86");
@@ -266,6 +266,16 @@ TEST(CaseEditor, errors_come_back_as_the_message_of_the_first_thing_wrong)
     // A key no table has is the asking face's fault: the program stops.
     EXPECT_DEATH(e.Text("lines"), "Unknown input 'lines'");
     EXPECT_DEATH(FigureIndex("Tension"), "No figure 'Tension'");
+
+    // The names the code uses stand for the tables' rows they say.
+    EXPECT_STREQ(KeyOf(Input::AirplaneName).key, "an");
+    EXPECT_STREQ(KeyOf(Input::LapTime).key, "lt");
+    EXPECT_STREQ(KeyOf(Input::ArmLength).key, "ArmLngth");
+    EXPECT_STREQ(KeyOf(Input::PressureAltitude).key, "Altitude");
+    EXPECT_STREQ(KeyOf(Input::PullLoad).key, "PullLoad");
+    EXPECT_STREQ(Figures[FigureIndex(FigureId::LineTension)].jsonKey, "LineTension");
+    EXPECT_STREQ(Figures[FigureIndex(FigureId::DownwindTension)].jsonKey, "DownwindTension");
+    EXPECT_EQ(&KeyOf(Input::PullLoad), &InputKeys[InputKeyCount - 1]);
 }
 
 TEST(CaseEditor, files_open_bounded_and_save_renames_the_airplane_and_its_field)
@@ -365,7 +375,7 @@ TEST(Sweep, the_row_limit_is_exact_and_csv_texts_stay_texts)
     SweepRow row;
     row.input = -5;
     row.error = "say \"no\", twice";
-    const std::string csv = SweepCsv(*FindInputKey("lt"), {row});
+    const std::string csv = SweepCsv(KeyOf(Input::LapTime), {row});
     EXPECT_NE(csv.find("\n-5,"), std::string::npos) << csv;
     EXPECT_NE(csv.find(",\"say \"\"no\"\", twice\"\n"), std::string::npos) << csv;
     for (const auto &[text, field] : {std::pair{"=SUM(A1)", "'=SUM(A1)"}, {"+1", "'+1"}, {"-2", "'-2"},
@@ -375,7 +385,7 @@ TEST(Sweep, the_row_limit_is_exact_and_csv_texts_stay_texts)
         AppendCsvField(out, text);
         EXPECT_EQ(out, field) << text;
     }
-    EXPECT_EQ(ReadableSweepCsv("-Lap, Time", *FindInputKey("lt"), {}).rfind("\"'-Lap, Time\",", 0), 0u);
+    EXPECT_EQ(ReadableSweepCsv("-Lap, Time", KeyOf(Input::LapTime), {}).rfind("\"'-Lap, Time\",", 0), 0u);
 }
 
 // Two setups side by side: A beside the case edited, figure by figure.
@@ -399,7 +409,7 @@ TEST(CaseEditor, a_case_kept_as_a_shows_the_change_two_calculations_give)
         b.KeepAsA();
         b.SetText(key, to);
         ASSERT_EQ(b.Recalculate(), "");
-        const int i = FigureIndex("LineTension"), j = FigureIndex("LinePower");
+        const int i = FigureIndex(FigureId::LineTension), j = FigureIndex(FigureId::LinePower);
         const double changed = *b.Figures()[i].value, power = *b.Figures()[j].value;
         const double before = *e.Figures()[i].value;
         EXPECT_EQ(b.ComparisonText(i), "A " + FormatNumber(float(before), 4) + ", " +
@@ -416,7 +426,7 @@ TEST(CaseEditor, a_case_kept_as_a_shows_the_change_two_calculations_give)
         EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const ReportRow &r) { return r.text.empty(); }), 0);
         EXPECT_EQ(lines.resultTexts[j], b.Figures()[j].text + "   (" + b.ComparisonText(j) + ")");
         b.SetUnits(DisplayUnits::Metric);
-        EXPECT_EQ(b.ComparisonText(FigureIndex("FlightRadius")).substr(0, 8), "A 18.96,");
+        EXPECT_EQ(b.ComparisonText(FigureIndex(FigureId::FlightRadius)).substr(0, 8), "A 18.96,");
         b.ClearA();
         EXPECT_EQ(b.ComparisonText(i), "");
         EXPECT_TRUE(b.Report(Noon(), error).comparedWith.empty());
@@ -426,7 +436,7 @@ TEST(CaseEditor, a_case_kept_as_a_shows_the_change_two_calculations_give)
     // be calculated is not kept.
     ASSERT_EQ(e.OpenA("B.TQD", "an=Heavy\r\nwt=56\r\n"), "");
     EXPECT_EQ(e.AText(), "A: Heavy");
-    EXPECT_EQ(e.ComparisonText(FigureIndex("PullTest")), "A 35, -8.75");
+    EXPECT_EQ(e.ComparisonText(FigureIndex(FigureId::PullTest)), "A 35, -8.75");
     // What differs is named, each with its unit, in full where it rounds alike.
     EXPECT_EQ(e.ComparisonSummary(), "A: Heavy\nAirplane Weight: A 56 ounces, B 42 ounces");
     e.SetText("nl", "3");

@@ -96,7 +96,7 @@ TEST(Lang, composed_messages_of_the_core_translate_whole_with_their_numbers)
                                     "%1 airplanes (%2)\t%1 Flugzeuge (%2)\n"
                                     "%1 and %2\t%1 und %2\n"
                                     "%1 flights\t%1 Flüge\n");
-    EXPECT_EQ(de.Translate(AdviceOnText(*FindInputKey("ll"), DisplayUnits::Imperial, ',', "1.5").text),
+    EXPECT_EQ(de.Translate(AdviceOnText(KeyOf(Input::LineLength), DisplayUnits::Imperial, ',', "1.5").text),
               "Leinenlänge (Öse zu Öse) nimmt eine Zahl, etwa 58. Zahlen hier mit Dezimalkomma (',').");
     EXPECT_EQ(de.Translate(LapLine(3, {12.345, LapKind::MissedTap}, ',')),
               "Runde 3: 12,345 s (Tippen verpasst, ausgelassen)");

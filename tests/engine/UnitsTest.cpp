@@ -113,7 +113,7 @@ TEST(LeadoutRake, is_the_angle_of_the_leadout_offset_over_the_inboard_wing)
     const Checked<CaseFigures> solved = SolveCase(engine, fc, gs);
     ASSERT_TRUE(solved.ok()) << solved.error;
     const CaseFigures &f = solved.value;
-    const double rake = f.values[FigureIndex("LeadoutRake")];
+    const double rake = f.values[FigureIndex(FigureId::LeadoutRake)];
     EXPECT_NEAR(rake, 1.5, 0.05);
     EXPECT_NEAR(std::tan(rake * M_PI / 180) * 25.5, engine.LeadoutPosition(), 1e-12);
 

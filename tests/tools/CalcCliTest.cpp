@@ -342,8 +342,8 @@ TEST(TethrixCalc, a_line_length_sweep_holds_the_speed_or_the_lap_time)
     // The last step, from short lines to long ones, is one the lap time of
     // the row before would fly far too fast.
     const std::vector<SweepRow> held =
-        Sweep(DefaultFlightCase(), *FindInputKey("ll"), {45, 58, 71, 10, 190}, SweepHold::Speed);
-    const std::vector<SweepRow> plain = Sweep(DefaultFlightCase(), *FindInputKey("ll"), {45, 58, 71});
+        Sweep(DefaultFlightCase(), KeyOf(Input::LineLength), {45, 58, 71, 10, 190}, SweepHold::Speed);
+    const std::vector<SweepRow> plain = Sweep(DefaultFlightCase(), KeyOf(Input::LineLength), {45, 58, 71});
     ASSERT_TRUE(held[0].ok && held[1].ok && held[2].ok);
     const double speed = held[1].figures[3];  // ground speed
     EXPECT_EQ(held[1].lapTime, 4.9f);
@@ -370,7 +370,7 @@ TEST(TethrixCalc, a_line_length_sweep_holds_the_speed_or_the_lap_time)
 
 TEST(TethrixCalc, a_long_sweep_written_by_a_second_thread_holds_every_row_in_order)
 {
-    const InputKey &lap = *FindInputKey("lt");
+    const InputKey &lap = KeyOf(Input::LapTime);
     for (const bool json : {false, true}) {
         std::vector<std::string> args = {"--sweep", "lt=-0.1:0.4999:0.0001"};  // 6000 rows, failing ones first
         if (json)

@@ -237,7 +237,7 @@ private slots:
     // window's inputs, conditions and figures; a correction keeps its id.
     void log_correct_and_delete_a_flight()
     {
-        w->SetCondition(InputKeyNamed("Temp"), 95);
+        w->SetCondition(KeyOf(Input::Temperature), 95);
         fillFlights({"5.1"});
         w->findChild<QAction *>("LogFlight1")->trigger();
         QCOMPARE(kept().Airplanes().size(), std::size_t(1));
@@ -249,7 +249,7 @@ private slots:
         QCOMPARE(f.lapTime, 5.1);
         QCOMPARE(f.engine, std::string("Fox .35"));
         QCOMPARE(f.notes, std::string("smooth\nwind calm"));
-        QCOMPARE(f.conditions[FindInputKey("Temp") - InputKeys - FirstConditionKey], 95.0f);
+        QCOMPARE(f.conditions[&KeyOf(Input::Temperature) - InputKeys - FirstConditionKey], 95.0f);
         for (int i = 0; i < FigureCount; ++i)
             if (w->caseEditor().Figures()[i].shown)
                 QCOMPARE(f.figures[i], *w->caseEditor().Figures()[i].value);
@@ -406,7 +406,7 @@ private slots:
 
         // The window's units are the log's.
         w->SetUnits(DisplayUnits::Metric);
-        QCOMPARE(rows->headerData(LogFirstFigureColumn + FigureIndex("LineTension"), Qt::Horizontal).toString(),
+        QCOMPARE(rows->headerData(LogFirstFigureColumn + FigureIndex(FigureId::LineTension), Qt::Horizontal).toString(),
                  QString("Line Tension (N)"));
         w->SetUnits(DisplayUnits::Imperial);
 
@@ -485,7 +485,7 @@ private slots:
             logFlights({"5.1"}, QDateTime(QDate(2026, 6, 20), QTime(9, 30)));
         }
         for (auto [temp, lap] : {std::pair{62.0f, "5.25"}, {95.0f, "5.05"}, {80.0f, "5.12"}}) {
-            w->SetCondition(InputKeyNamed("Temp"), temp);
+            w->SetCondition(KeyOf(Input::Temperature), temp);
             Retype(w->findChild<QLineEdit *>("LapTime"), lap);
             logFlights({lap}, QDateTime(QDate(2026, 7, int(temp) / 4), QTime(17, 10)));
         }

@@ -142,10 +142,10 @@ private slots:
             w->KeepAsA();
             retype("LapTime", "4.6");
         }
-        w->SetCondition(InputKeyNamed("WndSpeed"), wind);
+        w->SetCondition(KeyOf(Input::WindSpeed), wind);
         if (nonsense) {
-            w->SetCondition(InputKeyNamed("Humidity"), 150);
-            w->SetCondition(InputKeyNamed("HndlAngl"), 200);
+            w->SetCondition(KeyOf(Input::Humidity), 150);
+            w->SetCondition(KeyOf(Input::HandleAngle), 200);
             field("LineDia")->setText("0");
             field("Weight")->setText("-3");
         }
