@@ -854,7 +854,7 @@ tethrix-calc: es wurde nichts hinzugefügt
     </message>
     <message>
       <source>%1 is at or above the airspeed, %2.</source>
-      <translation>%1 ist gleich oder größer als die Fluggeschwindigkeit, %2.</translation>
+      <translation>%1 ist gleich oder größer als die Fluggeschwindigkeit (%2).</translation>
     </message>
     <message>
       <source>%1 is beyond -90 to 90 degrees.</source>
@@ -902,7 +902,7 @@ tethrix-calc: es wurde nichts hinzugefügt
     </message>
     <message>
       <source>%1 must be below the airspeed, %2.</source>
-      <translation>%1 muss unter der Fluggeschwindigkeit liegen, %2.</translation>
+      <translation>%1 muss unter der Fluggeschwindigkeit (%2) liegen.</translation>
     </message>
     <message>
       <source>%1 must be more than %2.</source>

@@ -854,7 +854,7 @@ tethrix-calc : rien n’a été ajouté
     </message>
     <message>
       <source>%1 is at or above the airspeed, %2.</source>
-      <translation>%1 est égal ou supérieur à la vitesse de vol, %2.</translation>
+      <translation>%1 est égal ou supérieur à la vitesse de vol (%2).</translation>
     </message>
     <message>
       <source>%1 is beyond -90 to 90 degrees.</source>
@@ -902,7 +902,7 @@ tethrix-calc : rien n’a été ajouté
     </message>
     <message>
       <source>%1 must be below the airspeed, %2.</source>
-      <translation>%1 doit être inférieur à la vitesse de vol, %2.</translation>
+      <translation>%1 doit être inférieur à la vitesse de vol (%2).</translation>
     </message>
     <message>
       <source>%1 must be more than %2.</source>
