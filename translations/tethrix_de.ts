@@ -5,11 +5,11 @@
     <name>ConditionsDialog</name>
     <message>
       <source>&amp;Cancel</source>
-      <translation type="unfinished" />
+      <translation>&amp;Abbrechen</translation>
     </message>
     <message>
       <source>&amp;Defaults</source>
-      <translation type="unfinished" />
+      <translation>S&amp;tandardwerte</translation>
     </message>
     <message>
       <source>&amp;Fill</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
       <source>Another Tethrix window saved %1 since this one read the settings: that is kept, and in force here too.</source>
-      <translation type="unfinished" />
+      <translation>Ein anderes Tethrix-Fenster hat %1 gespeichert, seit dieses die Einstellungen gelesen hat: das bleibt erhalten und gilt auch hier.</translation>
     </message>
     <message>
       <source>Field Elevation</source>
@@ -60,7 +60,7 @@
     </message>
     <message>
       <source>Engine:</source>
-      <translation type="unfinished" />
+      <translation>Motor:</translation>
     </message>
     <message>
       <source>Flown (local time):</source>
@@ -68,19 +68,19 @@
     </message>
     <message>
       <source>Fuel:</source>
-      <translation type="unfinished" />
+      <translation>Treibstoff:</translation>
     </message>
     <message>
       <source>Handle Spacing:</source>
-      <translation type="unfinished" />
+      <translation>Leinenabstand am Griff:</translation>
     </message>
     <message>
       <source>Lap Time Measured (seconds):</source>
-      <translation type="unfinished" />
+      <translation>Gemessene Rundenzeit (Sekunden):</translation>
     </message>
     <message>
       <source>Needle or Timer Setting:</source>
-      <translation type="unfinished" />
+      <translation>Einstellung Nadel oder Timer:</translation>
     </message>
     <message>
       <source>Notes:</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
       <source>Prop:</source>
-      <translation type="unfinished" />
+      <translation>Luftschraube:</translation>
     </message>
     <message>
       <source>The lap time measured must be a number of seconds, or empty</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
       <source>Tip Weight:</source>
-      <translation type="unfinished" />
+      <translation>Ausgleichsgewicht:</translation>
     </message>
     <message>
       <source>none</source>
@@ -131,15 +131,15 @@
     </message>
     <message>
       <source>&amp;Delete...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Löschen...</translation>
     </message>
     <message>
       <source>&amp;Import...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Importieren...</translation>
     </message>
     <message>
       <source>&amp;Keep as New</source>
-      <translation type="unfinished" />
+      <translation>Als &amp;neu speichern</translation>
     </message>
     <message>
       <source>&amp;Log a Flight...</source>
@@ -147,11 +147,11 @@
     </message>
     <message>
       <source>&amp;Open</source>
-      <translation type="unfinished" />
+      <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
       <source>&amp;Rename...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Umbenennen...</translation>
     </message>
     <message>
       <source>&amp;Trim Log...</source>
@@ -159,7 +159,7 @@
     </message>
     <message>
       <source>Add a &amp;Folder...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Ordner hinzufügen...</translation>
     </message>
     <message>
       <source>Add a Folder</source>
@@ -167,11 +167,11 @@
     </message>
     <message>
       <source>Add and update airplanes and flights from a hangar file</source>
-      <translation type="unfinished" />
+      <translation>Modelle und Flüge aus einer Hangar-Datei hinzufügen und aktualisieren</translation>
     </message>
     <message>
       <source>Add every .TQD data file of a folder</source>
-      <translation type="unfinished" />
+      <translation>Alle .TQD-Datendateien eines Ordners hinzufügen</translation>
     </message>
     <message>
       <source>Added %1 from %2.</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
       <source>D&amp;uplicate...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Duplizieren...</translation>
     </message>
     <message>
       <source>Delete</source>
@@ -239,11 +239,11 @@
     </message>
     <message>
       <source>E&amp;xport Hangar...</source>
-      <translation type="unfinished" />
+      <translation>Hangar e&amp;xportieren...</translation>
     </message>
     <message>
       <source>Export &amp;Airplane...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Modell exportieren...</translation>
     </message>
     <message>
       <source>Exported %1 and its log to %2.</source>
@@ -263,15 +263,15 @@
     </message>
     <message>
       <source>Keep O&amp;ver</source>
-      <translation type="unfinished" />
+      <translation>Ü&amp;berschreiben</translation>
     </message>
     <message>
       <source>Keep the window's case over the airplane open in it</source>
-      <translation type="unfinished" />
+      <translation>Den Fall im Fenster über das dort geöffnete Modell speichern</translation>
     </message>
     <message>
       <source>Keep the window's case, with the notes typed, as a new airplane</source>
-      <translation type="unfinished" />
+      <translation>Den Fall im Fenster mit den eingegebenen Notizen als neues Modell speichern</translation>
     </message>
     <message>
       <source>Kept %1 as a new airplane and logged its flight.</source>
@@ -299,7 +299,7 @@
     </message>
     <message>
       <source>Log a flight of the window's case</source>
-      <translation type="unfinished" />
+      <translation>Einen Flug mit dem Fall im Fenster eintragen</translation>
     </message>
     <message>
       <source>Logged a flight of %1.</source>
@@ -335,7 +335,7 @@
     </message>
     <message>
       <source>Open the selected airplane in the window's fields</source>
-      <translation type="unfinished" />
+      <translation>Das gewählte Modell in den Feldern des Fensters öffnen</translation>
     </message>
     <message>
       <source>Opened %1.</source>
@@ -379,7 +379,7 @@
     </message>
     <message>
       <source>The selected airplane with its log</source>
-      <translation type="unfinished" />
+      <translation>Das gewählte Modell mit seinem Logbuch</translation>
     </message>
   </context>
   <context>
@@ -428,7 +428,7 @@
     </message>
     <message>
       <source>%1 = %2</source>
-      <translation type="unfinished" />
+      <translation>%1 = %2</translation>
     </message>
     <message>
       <source>%1 cannot be compared: %2</source>
@@ -552,7 +552,7 @@
     </message>
     <message>
       <source>L&amp;anguage</source>
-      <translation type="unfinished" />
+      <translation>&amp;Sprache</translation>
     </message>
     <message>
       <source>Language</source>
@@ -572,7 +572,7 @@
     </message>
     <message>
       <source>Open A...</source>
-      <translation type="unfinished" />
+      <translation>A öffnen...</translation>
     </message>
     <message>
       <source>Press &lt;Enter&gt; in any field to Recalculate</source>
@@ -584,11 +584,11 @@
     </message>
     <message>
       <source>Tethrix will speak %1 from its next start.</source>
-      <translation type="unfinished" />
+      <translation>Tethrix spricht ab dem nächsten Start %1.</translation>
     </message>
     <message>
       <source>The System's</source>
-      <translation type="unfinished" />
+      <translation>Systemsprache</translation>
     </message>
     <message>
       <source>The trim charts cannot open: %1</source>
@@ -806,143 +806,143 @@ tethrix-calc: es wurde nichts hinzugefügt
     </message>
     <message>
       <source>%1   (%2)</source>
-      <translation type="unfinished" />
+      <translation>%1   (%2)</translation>
     </message>
     <message>
       <source>%1 (%2 hp)</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2 hp)</translation>
     </message>
     <message>
       <source>%1 (%2 kg)</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2 kg)</translation>
     </message>
     <message>
       <source>%1 (%2)</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2)</translation>
     </message>
     <message>
       <source>%1 (at byte %2)</source>
-      <translation type="unfinished" />
+      <translation>%1 (bei Byte %2)</translation>
     </message>
     <message>
       <source>%1 = %2</source>
-      <translation type="unfinished" />
+      <translation>%1 = %2</translation>
     </message>
     <message>
       <source>%1 These flying conditions are not saved.</source>
-      <translation type="unfinished" />
+      <translation>%1 Diese Flugbedingungen werden nicht gespeichert.</translation>
     </message>
     <message>
       <source>%1 and %2</source>
-      <translation type="unfinished" />
+      <translation>%1 und %2</translation>
     </message>
     <message>
       <source>%1 gives an airspeed outside the %2 to %3 mph the line model takes: it is calculated at %4 mph.</source>
-      <translation type="unfinished" />
+      <translation>%1 ergibt eine Fluggeschwindigkeit außerhalb der %2 bis %3 mph, die das Leinenmodell abdeckt: gerechnet wird mit %4 mph.</translation>
     </message>
     <message>
       <source>%1 has no '%2'</source>
-      <translation type="unfinished" />
+      <translation>%1 hat kein '%2'</translation>
     </message>
     <message>
       <source>%1 is %2, beyond what fliers meet.</source>
-      <translation type="unfinished" />
+      <translation>%1 ist %2, jenseits dessen, was Flieger erleben.</translation>
     </message>
     <message>
       <source>%1 is %2, outside the %3 the line model takes for lines, handle and leadouts.</source>
-      <translation type="unfinished" />
+      <translation>%1 ist %2, außerhalb der %3, die das Leinenmodell für Leinen, Griff und Leinenausgänge abdeckt.</translation>
     </message>
     <message>
       <source>%1 is %2, outside the %3 the line model takes.</source>
-      <translation type="unfinished" />
+      <translation>%1 ist %2, außerhalb der %3, die das Leinenmodell abdeckt.</translation>
     </message>
     <message>
       <source>%1 is %2, which has no physical meaning.</source>
-      <translation type="unfinished" />
+      <translation>%1 ist %2, was physikalisch keinen Sinn hat.</translation>
     </message>
     <message>
       <source>%1 is at or above the airspeed, %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 ist gleich oder größer als die Fluggeschwindigkeit (%2).</translation>
     </message>
     <message>
       <source>%1 is beyond -90 to 90 degrees.</source>
-      <translation type="unfinished" />
+      <translation>%1 liegt außerhalb von -90 bis 90 Grad.</translation>
     </message>
     <message>
       <source>%1 is beyond -90 to 90 degrees; it is calculated as 0 degrees.</source>
-      <translation type="unfinished" />
+      <translation>%1 liegt außerhalb von -90 bis 90 Grad; gerechnet wird mit 0 Grad.</translation>
     </message>
     <message>
       <source>%1 is empty: a calculation uses %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 ist leer: eine Berechnung verwendet %2.</translation>
     </message>
     <message>
       <source>%1 is empty: the figures use %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 ist leer: die Werte verwenden %2.</translation>
     </message>
     <message>
       <source>%1 is negative, which has no physical meaning.</source>
-      <translation type="unfinished" />
+      <translation>%1 ist negativ, was physikalisch keinen Sinn hat.</translation>
     </message>
     <message>
       <source>%1 is outside 0 to 100 percent; it is calculated as %2 percent.</source>
-      <translation type="unfinished" />
+      <translation>%1 liegt außerhalb von 0 bis 100 Prozent; gerechnet wird mit %2 Prozent.</translation>
     </message>
     <message>
       <source>%1 is too large to show</source>
-      <translation type="unfinished" />
+      <translation>%1 ist zu groß für die Anzeige</translation>
     </message>
     <message>
       <source>%1 more</source>
-      <translation type="unfinished" />
+      <translation>%1 weitere</translation>
     </message>
     <message>
       <source>%1 must be %2 or more.</source>
-      <translation type="unfinished" />
+      <translation>%1 muss mindestens %2 sein.</translation>
     </message>
     <message>
       <source>%1 must be -90 to 90 degrees.</source>
-      <translation type="unfinished" />
+      <translation>%1 muss zwischen -90 und 90 Grad liegen.</translation>
     </message>
     <message>
       <source>%1 must be 0 to 100 percent.</source>
-      <translation type="unfinished" />
+      <translation>%1 muss zwischen 0 und 100 Prozent liegen.</translation>
     </message>
     <message>
       <source>%1 must be below the airspeed, %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 muss unter der Fluggeschwindigkeit (%2) liegen.</translation>
     </message>
     <message>
       <source>%1 must be more than %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 muss größer als %2 sein.</translation>
     </message>
     <message>
       <source>%1 s</source>
-      <translation type="unfinished" />
+      <translation>%1 s</translation>
     </message>
     <message>
       <source>%1 shows '%2': a calculation uses %3.</source>
-      <translation type="unfinished" />
+      <translation>%1 zeigt '%2': eine Berechnung verwendet %3.</translation>
     </message>
     <message>
       <source>%1 shows '%2': the figures use %3.</source>
-      <translation type="unfinished" />
+      <translation>%1 zeigt '%2': die Werte verwenden %3.</translation>
     </message>
     <message>
       <source>%1 takes a number, such as %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 erwartet eine Zahl, etwa %2.</translation>
     </message>
     <message>
       <source>%1 to %2</source>
-      <translation type="unfinished" />
+      <translation>%1 bis %2</translation>
     </message>
     <message>
       <source>%1, %2 x Downwind Tension</source>
-      <translation type="unfinished" />
+      <translation>%1, %2 x Leinenzug Rückenwind</translation>
     </message>
     <message>
       <source>%1, %2 x Line Tension</source>
-      <translation type="unfinished" />
+      <translation>%1, %2 x Leinenzug</translation>
     </message>
     <message>
       <source>%1: %2</source>
@@ -950,39 +950,63 @@ tethrix-calc: es wurde nichts hinzugefügt
     </message>
     <message>
       <source>%1: A %2, B %3</source>
-      <translation type="unfinished" />
+      <translation>%1: A %2, B %3</translation>
     </message>
     <message numerus="yes">
       <source>%n airplane</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n Modell</numerusform>
+        <numerusform>%n Modelle</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n airplanes</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n Modell</numerusform>
+        <numerusform>%n Modelle</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n file</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n Datei</numerusform>
+        <numerusform>%n Dateien</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n files</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n Datei</numerusform>
+        <numerusform>%n Dateien</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n flight</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n Flug</numerusform>
+        <numerusform>%n Flüge</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n flights</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n Flug</numerusform>
+        <numerusform>%n Flüge</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n lap</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n Runde</numerusform>
+        <numerusform>%n Runden</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n lap counted.</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n Runde gezählt.</numerusform>
+        <numerusform>%n Runden gezählt.</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n lap(s)</source>
@@ -993,11 +1017,17 @@ tethrix-calc: es wurde nichts hinzugefügt
     </message>
     <message numerus="yes">
       <source>%n laps</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n Runde</numerusform>
+        <numerusform>%n Runden</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n laps counted.</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n Runde gezählt.</numerusform>
+        <numerusform>%n Runden gezählt.</numerusform>
+      </translation>
     </message>
     <message>
       <source>%s %s %s at %s</source>
@@ -1045,35 +1075,35 @@ tethrix-calc: es wurde nichts hinzugefügt
     </message>
     <message>
       <source>'%1' is not a valid floating point value</source>
-      <translation type="unfinished" />
+      <translation>'%1' ist keine gültige Gleitkommazahl</translation>
     </message>
     <message>
       <source>'%1' is not a valid floating point value for '%2': %3</source>
-      <translation type="unfinished" />
+      <translation>'%1' ist keine gültige Gleitkommazahl für '%2': %3</translation>
     </message>
     <message>
       <source>'%1' is not a valid number for the %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' ist keine gültige Zahl für %2</translation>
     </message>
     <message>
       <source>'%1' is not a valid whole number</source>
-      <translation type="unfinished" />
+      <translation>'%1' ist keine gültige ganze Zahl</translation>
     </message>
     <message>
       <source>'%1' is not a valid whole number for the %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' ist keine gültige ganze Zahl für %2</translation>
     </message>
     <message>
       <source>'%1' is not an id: up to 64 letters, digits, - and _</source>
-      <translation type="unfinished" />
+      <translation>'%1' ist keine ID: bis zu 64 Buchstaben, Ziffern, - und _</translation>
     </message>
     <message>
       <source>'%1' is out of range for the %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' liegt außerhalb des Bereichs für %2</translation>
     </message>
     <message>
       <source>'%1' of %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' von %2</translation>
     </message>
     <message>
       <source>(max-width: 759px)</source>
@@ -1085,7 +1115,7 @@ tethrix-calc: es wurde nichts hinzugefügt
     </message>
     <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
-      <translation type="unfinished" />
+      <translation>*** Tethrix - Trimmrechner für Fesselflug - Werte für Flieger, von Fliegern ***</translation>
     </message>
     <message>
       <source>,
@@ -1175,27 +1205,27 @@ tethrix-calc: es wurde nichts hinzugefügt
     </message>
     <message>
       <source>A %1</source>
-      <translation type="unfinished" />
+      <translation>A %1</translation>
     </message>
     <message>
       <source>A %1, %2</source>
-      <translation type="unfinished" />
+      <translation>A %1, %2</translation>
     </message>
     <message>
       <source>A %1, no change</source>
-      <translation type="unfinished" />
+      <translation>A %1, keine Änderung</translation>
     </message>
     <message>
       <source>A flight cannot be read: %1</source>
-      <translation type="unfinished" />
+      <translation>Ein Flug kann nicht gelesen werden: %1</translation>
     </message>
     <message>
       <source>A hangar holds at most %1 airplanes</source>
-      <translation type="unfinished" />
+      <translation>Ein Hangar fasst höchstens %1 Modelle</translation>
     </message>
     <message>
       <source>A hangar holds at most %1 flights</source>
-      <translation type="unfinished" />
+      <translation>Ein Hangar fasst höchstens %1 Flüge</translation>
     </message>
     <message>
       <source>A measured lap time must be more than 0 and at most 3600 seconds</source>
@@ -1280,7 +1310,7 @@ Optionen:
     </message>
     <message>
       <source>A sensible %1 is %2.</source>
-      <translation type="unfinished" />
+      <translation>Ein sinnvoller Wert für %1 ist %2.</translation>
     </message>
     <message>
       <source>A too large to show</source>
@@ -1288,7 +1318,7 @@ Optionen:
     </message>
     <message>
       <source>A: %1</source>
-      <translation type="unfinished" />
+      <translation>A: %1</translation>
     </message>
     <message>
       <source>Added </source>
@@ -1296,7 +1326,7 @@ Optionen:
     </message>
     <message>
       <source>Added %1</source>
-      <translation type="unfinished" />
+      <translation>%1 hinzugefügt</translation>
     </message>
     <message>
       <source>Airplane</source>
@@ -1340,7 +1370,7 @@ Optionen:
     </message>
     <message>
       <source>An airplane cannot be read: %1</source>
-      <translation type="unfinished" />
+      <translation>Ein Modell kann nicht gelesen werden: %1</translation>
     </message>
     <message>
       <source>An airplane needs a name</source>
@@ -1348,7 +1378,7 @@ Optionen:
     </message>
     <message>
       <source>An altimeter setting of %1 %2 is outside the %3 to %4 %2 of any real altimeter.</source>
-      <translation type="unfinished" />
+      <translation>Eine Höhenmessereinstellung von %1 %2 liegt außerhalb der %3 bis %4 %2 jedes echten Höhenmessers.</translation>
     </message>
     <message>
       <source>An interpolation table needs at least two points.</source>
@@ -1388,7 +1418,7 @@ Optionen:
     </message>
     <message>
       <source>Cannot Open File %1</source>
-      <translation type="unfinished" />
+      <translation>Datei %1 kann nicht geöffnet werden</translation>
     </message>
     <message>
       <source>Cannot change </source>
@@ -1424,7 +1454,7 @@ Optionen:
     </message>
     <message>
       <source>Compared with %1 (A's value, then the change from it)</source>
-      <translation type="unfinished" />
+      <translation>Verglichen mit %1 (Wert von A, dann die Änderung dazu)</translation>
     </message>
     <message>
       <source>Computed Data</source>
@@ -1565,7 +1595,7 @@ Optionen:
     </message>
     <message>
       <source>Figures are out of date: press Enter</source>
-      <translation type="unfinished" />
+      <translation>Die Werte sind veraltet: Enter drücken</translation>
     </message>
     <message>
       <source>Files and printing</source>
@@ -1593,11 +1623,11 @@ Optionen:
     </message>
     <message>
       <source>Floating point division by zero</source>
-      <translation type="unfinished" />
+      <translation>Gleitkomma-Division durch null</translation>
     </message>
     <message>
       <source>Floating point overflow</source>
-      <translation type="unfinished" />
+      <translation>Gleitkomma-Überlauf</translation>
     </message>
     <message>
       <source>Flown (UTC)</source>
@@ -1625,11 +1655,11 @@ Optionen:
     </message>
     <message>
       <source>From %1: %2.</source>
-      <translation type="unfinished" />
+      <translation>Aus %1: %2.</translation>
     </message>
     <message>
       <source>From %1: %2; %3.</source>
-      <translation type="unfinished" />
+      <translation>Aus %1: %2; %3.</translation>
     </message>
     <message>
       <source>Fuel</source>
@@ -1768,7 +1798,7 @@ exportieren; ohne FILE der Hangar des Fensters):
     </message>
     <message>
       <source>Invalid floating point operation</source>
-      <translation type="unfinished" />
+      <translation>Ungültige Gleitkommaoperation</translation>
     </message>
     <message>
       <source>Invalid value for '%1': '%2' is neither Imperial nor Metric; %3</source>
@@ -1776,15 +1806,15 @@ exportieren; ohne FILE der Hangar des Fensters):
     </message>
     <message>
       <source>Invalid value for '%1': '%2' is no language of Tethrix; %3</source>
-      <translation type="unfinished" />
+      <translation>Ungültiger Wert für '%1': '%2' ist keine Sprache von Tethrix; %3</translation>
     </message>
     <message>
       <source>It is calculated as %1.</source>
-      <translation type="unfinished" />
+      <translation>Gerechnet wird mit %1.</translation>
     </message>
     <message>
       <source>It reads like %1; this field takes %2.</source>
-      <translation type="unfinished" />
+      <translation>Das sieht nach %1 aus; dieses Feld erwartet %2.</translation>
     </message>
     <message>
       <source>Jan</source>
@@ -1824,19 +1854,19 @@ exportieren; ohne FILE der Hangar des Fensters):
     </message>
     <message>
       <source>Lap %1: %2</source>
-      <translation type="unfinished" />
+      <translation>Runde %1: %2</translation>
     </message>
     <message>
       <source>Lap %1: %2 (double tap, left out)</source>
-      <translation type="unfinished" />
+      <translation>Runde %1: %2 (doppelt getippt, ausgelassen)</translation>
     </message>
     <message>
       <source>Lap %1: %2 (irregular, left out)</source>
-      <translation type="unfinished" />
+      <translation>Runde %1: %2 (unregelmäßig, ausgelassen)</translation>
     </message>
     <message>
       <source>Lap %1: %2 (missed tap, left out)</source>
-      <translation type="unfinished" />
+      <translation>Runde %1: %2 (Tippen verpasst, ausgelassen)</translation>
     </message>
     <message>
       <source>Lap Speed</source>
@@ -1848,7 +1878,7 @@ exportieren; ohne FILE der Hangar des Fensters):
     </message>
     <message>
       <source>Lap Speed = %1</source>
-      <translation type="unfinished" />
+      <translation>Rundengeschwindigkeit = %1</translation>
     </message>
     <message>
       <source>Lap Speed: A = </source>
@@ -1892,7 +1922,7 @@ exportieren; ohne FILE der Hangar des Fensters):
     </message>
     <message>
       <source>Last lap %1.</source>
-      <translation type="unfinished" />
+      <translation>Letzte Runde %1.</translation>
     </message>
     <message>
       <source>Leadout Position</source>
@@ -2008,7 +2038,7 @@ exportieren; ohne FILE der Hangar des Fensters):
     </message>
     <message>
       <source>Mean of the last %1: %2, spread %3 s.</source>
-      <translation type="unfinished" />
+      <translation>Mittel der letzten %1: %2, Streuung %3 s.</translation>
     </message>
     <message>
       <source>Metric</source>
@@ -2044,11 +2074,11 @@ exportieren; ohne FILE der Hangar des Fensters):
     </message>
     <message>
       <source>No chart sweeps '%1'</source>
-      <translation type="unfinished" />
+      <translation>Kein Diagramm läuft über '%1'</translation>
     </message>
     <message>
       <source>No figure '%1'</source>
-      <translation type="unfinished" />
+      <translation>Kein Wert '%1'</translation>
     </message>
     <message>
       <source>No figures to draw: </source>
@@ -2086,7 +2116,7 @@ exportieren; ohne FILE der Hangar des Fensters):
     </message>
     <message>
       <source>Nothing changed: the hangar already holds everything in %1.</source>
-      <translation type="unfinished" />
+      <translation>Nichts geändert: der Hangar enthält bereits alles aus %1.</translation>
     </message>
     <message>
       <source>Nothing will be kept on this device: </source>
@@ -2150,7 +2180,7 @@ exportieren; ohne FILE der Hangar des Fensters):
     </message>
     <message>
       <source>Printed %1 %2 %3 %4:%5:%6 %7</source>
-      <translation type="unfinished" />
+      <translation>Gedruckt %1 %2 %3 %4:%5:%6 %7</translation>
     </message>
     <message>
       <source>Prop</source>
@@ -2262,43 +2292,43 @@ exportieren; ohne FILE der Hangar des Fensters):
     </message>
     <message>
       <source>Tethrix Print Job</source>
-      <translation type="unfinished" />
+      <translation>Tethrix-Druckauftrag</translation>
     </message>
     <message>
       <source>The %1 cannot hold control characters other than line breaks and tabs</source>
-      <translation type="unfinished" />
+      <translation>%1 darf außer Zeilenumbrüchen und Tabulatoren keine Steuerzeichen enthalten</translation>
     </message>
     <message>
       <source>The %1 cannot hold line breaks, tabs or other control characters</source>
-      <translation type="unfinished" />
+      <translation>%1 darf keine Zeilenumbrüche, Tabulatoren oder andere Steuerzeichen enthalten</translation>
     </message>
     <message>
       <source>The %1 is infinite</source>
-      <translation type="unfinished" />
+      <translation>%1 ist unendlich</translation>
     </message>
     <message>
       <source>The %1 is longer than %2 characters</source>
-      <translation type="unfinished" />
+      <translation>%1 ist länger als %2 Zeichen</translation>
     </message>
     <message>
       <source>The %1 is missing</source>
-      <translation type="unfinished" />
+      <translation>%1 fehlt</translation>
     </message>
     <message>
       <source>The %1 is not a number</source>
-      <translation type="unfinished" />
+      <translation>%1 ist keine Zahl</translation>
     </message>
     <message>
       <source>The %1 is not valid UTF-8 text</source>
-      <translation type="unfinished" />
+      <translation>%1 ist kein gültiger UTF-8-Text</translation>
     </message>
     <message>
       <source>The %1 time '%2' is not a UTC time such as 2026-12-09T04:30:00Z</source>
-      <translation type="unfinished" />
+      <translation>Die Zeit '%2' (%1) ist keine UTC-Zeit wie 2026-12-09T04:30:00Z</translation>
     </message>
     <message>
       <source>The Pull Test, %1, is at or below the %2, %3: it does not prove the lines and handle for this flight.</source>
-      <translation type="unfinished" />
+      <translation>Die Zugprüfung, %1, liegt bei oder unter %2, %3: sie weist Leinen und Griff für diesen Flug nicht nach.</translation>
     </message>
     <message>
       <source>The air is too hot and humid: the water vapour pressure reaches the air pressure.</source>
@@ -2318,7 +2348,7 @@ exportieren; ohne FILE der Hangar des Fensters):
     </message>
     <message>
       <source>The airspeed on these lines is outside the %1 to %2 mph the line model takes: it is calculated at %3 mph.</source>
-      <translation type="unfinished" />
+      <translation>Die Fluggeschwindigkeit an diesen Leinen liegt außerhalb der %1 bis %2 mph, die das Leinenmodell abdeckt: gerechnet wird mit %3 mph.</translation>
     </message>
     <message>
       <source>The altimeter setting must be more than 0.</source>
@@ -2354,7 +2384,7 @@ exportieren; ohne FILE der Hangar des Fensters):
     </message>
     <message>
       <source>The figures belong to the inputs shown.</source>
-      <translation type="unfinished" />
+      <translation>Die Werte gehören zu den angezeigten Eingaben.</translation>
     </message>
     <message>
       <source>The flight is no longer in the log</source>
@@ -2410,7 +2440,7 @@ exportieren; ohne FILE der Hangar des Fensters):
     </message>
     <message>
       <source>The hangar cannot be read: %1</source>
-      <translation type="unfinished" />
+      <translation>Der Hangar kann nicht gelesen werden: %1</translation>
     </message>
     <message>
       <source>The hangar could not be loaded: %s.</source>
@@ -2478,11 +2508,11 @@ exportieren; ohne FILE der Hangar des Fensters):
     </message>
     <message>
       <source>The stored '%1' is missing: %2</source>
-      <translation type="unfinished" />
+      <translation>Der gespeicherte Wert '%1' fehlt: %2</translation>
     </message>
     <message>
       <source>The stored settings cannot be read (%1): the defaults are used</source>
-      <translation type="unfinished" />
+      <translation>Die gespeicherten Einstellungen können nicht gelesen werden (%1): die Standardwerte werden verwendet</translation>
     </message>
     <message>
       <source>The temperature is at or below absolute zero (-459.67 deg. F).</source>
@@ -2498,15 +2528,15 @@ exportieren; ohne FILE der Hangar des Fensters):
     </message>
     <message>
       <source>There is already a flight with the id %1</source>
-      <translation type="unfinished" />
+      <translation>Es gibt bereits einen Flug mit der ID %1</translation>
     </message>
     <message>
       <source>There is already an airplane with the id %1</source>
-      <translation type="unfinished" />
+      <translation>Es gibt bereits ein Modell mit der ID %1</translation>
     </message>
     <message>
       <source>This is not a hangar file Tethrix can read: %1</source>
-      <translation type="unfinished" />
+      <translation>Dies ist keine Hangar-Datei, die Tethrix lesen kann: %1</translation>
     </message>
     <message>
       <source>Thu</source>
@@ -2522,7 +2552,7 @@ exportieren; ohne FILE der Hangar des Fensters):
     </message>
     <message>
       <source>Timing: %1 turns so far. The first lap is left out.</source>
-      <translation type="unfinished" />
+      <translation>Zeitmessung: bisher %1 Drehungen. Die erste Runde wird ausgelassen.</translation>
     </message>
     <message>
       <source>Timing: tap at each pass.</source>
@@ -2578,11 +2608,11 @@ exportieren; ohne FILE der Hangar des Fensters):
     </message>
     <message>
       <source>Unknown input '%1'</source>
-      <translation type="unfinished" />
+      <translation>Unbekannte Eingabe '%1'</translation>
     </message>
     <message>
       <source>Updated %1</source>
-      <translation type="unfinished" />
+      <translation>%1 aktualisiert</translation>
     </message>
     <message>
       <source>Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
@@ -2677,7 +2707,7 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>a key of %1</source>
-      <translation type="unfinished" />
+      <translation>ein Schlüssel von %1</translation>
     </message>
     <message>
       <source>a lone surrogate in a text</source>
@@ -2697,7 +2727,7 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>airplane %1</source>
-      <translation type="unfinished" />
+      <translation>Modell %1</translation>
     </message>
     <message>
       <source>airplane name</source>
@@ -2713,7 +2743,7 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>at the end of %1</source>
-      <translation type="unfinished" />
+      <translation>am Ende von %1</translation>
     </message>
     <message>
       <source>at the end of the </source>
@@ -2765,15 +2795,15 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>expected '%1' %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' erwartet %2</translation>
     </message>
     <message>
       <source>expected a number for %1</source>
-      <translation type="unfinished" />
+      <translation>Zahl erwartet für %1</translation>
     </message>
     <message>
       <source>expected a text for %1</source>
-      <translation type="unfinished" />
+      <translation>Text erwartet für %1</translation>
     </message>
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
@@ -2787,11 +2817,11 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>flight %1</source>
-      <translation type="unfinished" />
+      <translation>Flug %1</translation>
     </message>
     <message>
       <source>for %1</source>
-      <translation type="unfinished" />
+      <translation>für %1</translation>
     </message>
     <message>
       <source>for the </source>
@@ -2867,11 +2897,11 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>it holds no setting Tethrix keeps, only %1</source>
-      <translation type="unfinished" />
+      <translation>sie enthält keine Einstellung, die Tethrix speichert, nur %1</translation>
     </message>
     <message>
       <source>it holds no setting Tethrix keeps, only %1 and others</source>
-      <translation type="unfinished" />
+      <translation>sie enthält keine Einstellung, die Tethrix speichert, nur %1 und andere</translation>
     </message>
     <message>
       <source>it holds no settings, only other text</source>
@@ -2891,7 +2921,7 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>it is a hangar file of version %1, from a newer Tethrix; this one reads version %2</source>
-      <translation type="unfinished" />
+      <translation>es ist eine Hangar-Datei der Version %1 von einem neueren Tethrix; dieses liest Version %2</translation>
     </message>
     <message>
       <source>it is a pipe, not a regular file</source>
@@ -2903,11 +2933,11 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>it is larger than %1 bytes</source>
-      <translation type="unfinished" />
+      <translation>sie ist größer als %1 Bytes</translation>
     </message>
     <message>
       <source>it is larger than 1 MiB, far too large for a Tethrix data file</source>
-      <translation type="unfinished" />
+      <translation>sie ist größer als 1 MiB, viel zu groß für eine Tethrix-Datendatei</translation>
     </message>
     <message>
       <source>it is larger than 16 MiB</source>
@@ -3043,7 +3073,7 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>something follows the end of the %1</source>
-      <translation type="unfinished" />
+      <translation>nach dem Ende von %1 folgt noch etwas</translation>
     </message>
     <message>
       <source>something follows the end of the hangar</source>
@@ -3111,15 +3141,15 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>the %1 is not valid UTF-8 text of at most 16 MiB</source>
-      <translation type="unfinished" />
+      <translation>%1 ist kein gültiger UTF-8-Text von höchstens 16 MiB</translation>
     </message>
     <message>
       <source>the %1 of %2</source>
-      <translation type="unfinished" />
+      <translation>%1 von %2</translation>
     </message>
     <message>
       <source>the airplane of %1</source>
-      <translation type="unfinished" />
+      <translation>das Modell von %1</translation>
     </message>
     <message>
       <source>the airplanes were added, but </source>
@@ -3139,15 +3169,15 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>the changed time of %1</source>
-      <translation type="unfinished" />
+      <translation>die Änderungszeit von %1</translation>
     </message>
     <message>
       <source>the conditions of %1</source>
-      <translation type="unfinished" />
+      <translation>die Bedingungen von %1</translation>
     </message>
     <message>
       <source>the created time of %1</source>
-      <translation type="unfinished" />
+      <translation>die Erstellungszeit von %1</translation>
     </message>
     <message>
       <source>the data file must come before the KEY=VALUE inputs</source>
@@ -3159,7 +3189,7 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>the default %1 is used</source>
-      <translation type="unfinished" />
+      <translation>der Standardwert %1 wird verwendet</translation>
     </message>
     <message>
       <source>the density altitude</source>
@@ -3171,7 +3201,7 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>the figures of %1</source>
-      <translation type="unfinished" />
+      <translation>die Werte von %1</translation>
     </message>
     <message>
       <source>the file</source>
@@ -3187,7 +3217,7 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>the flown time of %1</source>
-      <translation type="unfinished" />
+      <translation>das Flugdatum von %1</translation>
     </message>
     <message>
       <source>the format</source>
@@ -3195,27 +3225,27 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>the id of %1</source>
-      <translation type="unfinished" />
+      <translation>die ID von %1</translation>
     </message>
     <message>
       <source>the inputs of %1</source>
-      <translation type="unfinished" />
+      <translation>die Eingaben von %1</translation>
     </message>
     <message>
       <source>the key '%1' of %2 appears twice</source>
-      <translation type="unfinished" />
+      <translation>der Schlüssel '%1' von %2 kommt doppelt vor</translation>
     </message>
     <message>
       <source>the key '%1' of %2 is not one this version knows</source>
-      <translation type="unfinished" />
+      <translation>den Schlüssel '%1' von %2 kennt diese Version nicht</translation>
     </message>
     <message>
       <source>the lap time of %1</source>
-      <translation type="unfinished" />
+      <translation>die Rundenzeit von %1</translation>
     </message>
     <message>
       <source>the module %1 has no %2</source>
-      <translation type="unfinished" />
+      <translation>dem Modul %1 fehlt %2</translation>
     </message>
     <message>
       <source>the module could not be loaded</source>
@@ -3223,11 +3253,11 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>the notes of %1</source>
-      <translation type="unfinished" />
+      <translation>die Notizen von %1</translation>
     </message>
     <message>
       <source>the number %1 for %2 is out of range</source>
-      <translation type="unfinished" />
+      <translation>die Zahl %1 für %2 liegt außerhalb des Bereichs</translation>
     </message>
     <message>
       <source>the number of lines runs over whole numbers from 1 to 3</source>
@@ -3239,7 +3269,7 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>the program's module %1 is missing</source>
-      <translation type="unfinished" />
+      <translation>das Programmmodul %1 fehlt</translation>
     </message>
     <message>
       <source>the same unit in both systems</source>
@@ -3275,7 +3305,7 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>the system's language is used</source>
-      <translation type="unfinished" />
+      <translation>die Sprache des Systems wird verwendet</translation>
     </message>
     <message>
       <source>the version</source>
@@ -3335,7 +3365,7 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>updated %1</source>
-      <translation type="unfinished" />
+      <translation>%1 aktualisiert</translation>
     </message>
     <message>
       <source>width=device-width, initial-scale=1</source>
@@ -3461,11 +3491,11 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>&amp;Correct...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Korrigieren...</translation>
     </message>
     <message>
       <source>&amp;Delete...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Löschen...</translation>
     </message>
     <message>
       <source>&amp;Print...</source>
@@ -3529,7 +3559,7 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>Export C&amp;SV...</source>
-      <translation type="unfinished" />
+      <translation>&amp;CSV exportieren...</translation>
     </message>
     <message>
       <source>Exported the trim log of %1 to %2.</source>

@@ -5,11 +5,11 @@
     <name>ConditionsDialog</name>
     <message>
       <source>&amp;Cancel</source>
-      <translation type="unfinished" />
+      <translation>&amp;Annuler</translation>
     </message>
     <message>
       <source>&amp;Defaults</source>
-      <translation type="unfinished" />
+      <translation>Par &amp;défaut</translation>
     </message>
     <message>
       <source>&amp;Fill</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
       <source>Another Tethrix window saved %1 since this one read the settings: that is kept, and in force here too.</source>
-      <translation type="unfinished" />
+      <translation>Une autre fenêtre de Tethrix a enregistré %1 depuis que celle-ci a lu les réglages : c’est conservé, et en vigueur ici aussi.</translation>
     </message>
     <message>
       <source>Field Elevation</source>
@@ -60,7 +60,7 @@
     </message>
     <message>
       <source>Engine:</source>
-      <translation type="unfinished" />
+      <translation>Moteur :</translation>
     </message>
     <message>
       <source>Flown (local time):</source>
@@ -68,19 +68,19 @@
     </message>
     <message>
       <source>Fuel:</source>
-      <translation type="unfinished" />
+      <translation>Carburant :</translation>
     </message>
     <message>
       <source>Handle Spacing:</source>
-      <translation type="unfinished" />
+      <translation>Écartement de la poignée :</translation>
     </message>
     <message>
       <source>Lap Time Measured (seconds):</source>
-      <translation type="unfinished" />
+      <translation>Temps au tour mesuré (secondes) :</translation>
     </message>
     <message>
       <source>Needle or Timer Setting:</source>
-      <translation type="unfinished" />
+      <translation>Réglage du pointeau ou de la minuterie :</translation>
     </message>
     <message>
       <source>Notes:</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
       <source>Prop:</source>
-      <translation type="unfinished" />
+      <translation>Hélice :</translation>
     </message>
     <message>
       <source>The lap time measured must be a number of seconds, or empty</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
       <source>Tip Weight:</source>
-      <translation type="unfinished" />
+      <translation>Masselotte de saumon :</translation>
     </message>
     <message>
       <source>none</source>
@@ -131,15 +131,15 @@
     </message>
     <message>
       <source>&amp;Delete...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Supprimer...</translation>
     </message>
     <message>
       <source>&amp;Import...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Importer...</translation>
     </message>
     <message>
       <source>&amp;Keep as New</source>
-      <translation type="unfinished" />
+      <translation>&amp;Garder comme nouveau</translation>
     </message>
     <message>
       <source>&amp;Log a Flight...</source>
@@ -147,11 +147,11 @@
     </message>
     <message>
       <source>&amp;Open</source>
-      <translation type="unfinished" />
+      <translation>&amp;Ouvrir</translation>
     </message>
     <message>
       <source>&amp;Rename...</source>
-      <translation type="unfinished" />
+      <translation>Reno&amp;mmer...</translation>
     </message>
     <message>
       <source>&amp;Trim Log...</source>
@@ -159,7 +159,7 @@
     </message>
     <message>
       <source>Add a &amp;Folder...</source>
-      <translation type="unfinished" />
+      <translation>Ajouter un &amp;dossier...</translation>
     </message>
     <message>
       <source>Add a Folder</source>
@@ -167,11 +167,11 @@
     </message>
     <message>
       <source>Add and update airplanes and flights from a hangar file</source>
-      <translation type="unfinished" />
+      <translation>Ajouter et mettre à jour des avions et des vols depuis un fichier de hangar</translation>
     </message>
     <message>
       <source>Add every .TQD data file of a folder</source>
-      <translation type="unfinished" />
+      <translation>Ajouter tous les fichiers de données .TQD d’un dossier</translation>
     </message>
     <message>
       <source>Added %1 from %2.</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
       <source>D&amp;uplicate...</source>
-      <translation type="unfinished" />
+      <translation>D&amp;upliquer...</translation>
     </message>
     <message>
       <source>Delete</source>
@@ -239,11 +239,11 @@
     </message>
     <message>
       <source>E&amp;xport Hangar...</source>
-      <translation type="unfinished" />
+      <translation>E&amp;xporter le hangar...</translation>
     </message>
     <message>
       <source>Export &amp;Airplane...</source>
-      <translation type="unfinished" />
+      <translation>Exporter l’&amp;avion...</translation>
     </message>
     <message>
       <source>Exported %1 and its log to %2.</source>
@@ -263,15 +263,15 @@
     </message>
     <message>
       <source>Keep O&amp;ver</source>
-      <translation type="unfinished" />
+      <translation>&amp;Remplacer</translation>
     </message>
     <message>
       <source>Keep the window's case over the airplane open in it</source>
-      <translation type="unfinished" />
+      <translation>Garder le cas de la fenêtre à la place de l’avion qui y est ouvert</translation>
     </message>
     <message>
       <source>Keep the window's case, with the notes typed, as a new airplane</source>
-      <translation type="unfinished" />
+      <translation>Garder le cas de la fenêtre, avec les notes saisies, comme nouvel avion</translation>
     </message>
     <message>
       <source>Kept %1 as a new airplane and logged its flight.</source>
@@ -299,7 +299,7 @@
     </message>
     <message>
       <source>Log a flight of the window's case</source>
-      <translation type="unfinished" />
+      <translation>Noter un vol du cas de la fenêtre</translation>
     </message>
     <message>
       <source>Logged a flight of %1.</source>
@@ -335,7 +335,7 @@
     </message>
     <message>
       <source>Open the selected airplane in the window's fields</source>
-      <translation type="unfinished" />
+      <translation>Ouvrir l’avion sélectionné dans les champs de la fenêtre</translation>
     </message>
     <message>
       <source>Opened %1.</source>
@@ -379,7 +379,7 @@
     </message>
     <message>
       <source>The selected airplane with its log</source>
-      <translation type="unfinished" />
+      <translation>L’avion sélectionné avec son carnet</translation>
     </message>
   </context>
   <context>
@@ -428,7 +428,7 @@
     </message>
     <message>
       <source>%1 = %2</source>
-      <translation type="unfinished" />
+      <translation>%1 = %2</translation>
     </message>
     <message>
       <source>%1 cannot be compared: %2</source>
@@ -552,7 +552,7 @@
     </message>
     <message>
       <source>L&amp;anguage</source>
-      <translation type="unfinished" />
+      <translation>&amp;Langue</translation>
     </message>
     <message>
       <source>Language</source>
@@ -572,7 +572,7 @@
     </message>
     <message>
       <source>Open A...</source>
-      <translation type="unfinished" />
+      <translation>Ouvrir A...</translation>
     </message>
     <message>
       <source>Press &lt;Enter&gt; in any field to Recalculate</source>
@@ -584,11 +584,11 @@
     </message>
     <message>
       <source>Tethrix will speak %1 from its next start.</source>
-      <translation type="unfinished" />
+      <translation>Tethrix parlera %1 à son prochain démarrage.</translation>
     </message>
     <message>
       <source>The System's</source>
-      <translation type="unfinished" />
+      <translation>Langue du système</translation>
     </message>
     <message>
       <source>The trim charts cannot open: %1</source>
@@ -806,143 +806,143 @@ tethrix-calc : rien n’a été ajouté
     </message>
     <message>
       <source>%1   (%2)</source>
-      <translation type="unfinished" />
+      <translation>%1   (%2)</translation>
     </message>
     <message>
       <source>%1 (%2 hp)</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2 hp)</translation>
     </message>
     <message>
       <source>%1 (%2 kg)</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2 kg)</translation>
     </message>
     <message>
       <source>%1 (%2)</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2)</translation>
     </message>
     <message>
       <source>%1 (at byte %2)</source>
-      <translation type="unfinished" />
+      <translation>%1 (à l’octet %2)</translation>
     </message>
     <message>
       <source>%1 = %2</source>
-      <translation type="unfinished" />
+      <translation>%1 = %2</translation>
     </message>
     <message>
       <source>%1 These flying conditions are not saved.</source>
-      <translation type="unfinished" />
+      <translation>%1 Ces conditions de vol ne sont pas enregistrées.</translation>
     </message>
     <message>
       <source>%1 and %2</source>
-      <translation type="unfinished" />
+      <translation>%1 et %2</translation>
     </message>
     <message>
       <source>%1 gives an airspeed outside the %2 to %3 mph the line model takes: it is calculated at %4 mph.</source>
-      <translation type="unfinished" />
+      <translation>%1 donne une vitesse de vol hors des %2 à %3 mph que couvre le modèle des câbles : le calcul se fait à %4 mph.</translation>
     </message>
     <message>
       <source>%1 has no '%2'</source>
-      <translation type="unfinished" />
+      <translation>%1 n’a pas de '%2'</translation>
     </message>
     <message>
       <source>%1 is %2, beyond what fliers meet.</source>
-      <translation type="unfinished" />
+      <translation>%1 vaut %2, au-delà de ce que rencontrent les pilotes.</translation>
     </message>
     <message>
       <source>%1 is %2, outside the %3 the line model takes for lines, handle and leadouts.</source>
-      <translation type="unfinished" />
+      <translation>%1 vaut %2, hors des %3 que couvre le modèle des câbles pour les câbles, la poignée et les sorties.</translation>
     </message>
     <message>
       <source>%1 is %2, outside the %3 the line model takes.</source>
-      <translation type="unfinished" />
+      <translation>%1 vaut %2, hors des %3 que couvre le modèle des câbles.</translation>
     </message>
     <message>
       <source>%1 is %2, which has no physical meaning.</source>
-      <translation type="unfinished" />
+      <translation>%1 vaut %2, ce qui n’a aucun sens physique.</translation>
     </message>
     <message>
       <source>%1 is at or above the airspeed, %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 est égal ou supérieur à la vitesse de vol (%2).</translation>
     </message>
     <message>
       <source>%1 is beyond -90 to 90 degrees.</source>
-      <translation type="unfinished" />
+      <translation>%1 est hors de -90 à 90 degrés.</translation>
     </message>
     <message>
       <source>%1 is beyond -90 to 90 degrees; it is calculated as 0 degrees.</source>
-      <translation type="unfinished" />
+      <translation>%1 est hors de -90 à 90 degrés ; le calcul se fait avec 0 degré.</translation>
     </message>
     <message>
       <source>%1 is empty: a calculation uses %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 est vide : un calcul utilise %2.</translation>
     </message>
     <message>
       <source>%1 is empty: the figures use %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 est vide : les valeurs utilisent %2.</translation>
     </message>
     <message>
       <source>%1 is negative, which has no physical meaning.</source>
-      <translation type="unfinished" />
+      <translation>%1 est négatif, ce qui n’a aucun sens physique.</translation>
     </message>
     <message>
       <source>%1 is outside 0 to 100 percent; it is calculated as %2 percent.</source>
-      <translation type="unfinished" />
+      <translation>%1 est hors de 0 à 100 pour cent ; le calcul se fait avec %2 pour cent.</translation>
     </message>
     <message>
       <source>%1 is too large to show</source>
-      <translation type="unfinished" />
+      <translation>%1 est trop grand pour être affiché</translation>
     </message>
     <message>
       <source>%1 more</source>
-      <translation type="unfinished" />
+      <translation>%1 de plus</translation>
     </message>
     <message>
       <source>%1 must be %2 or more.</source>
-      <translation type="unfinished" />
+      <translation>%1 doit valoir au moins %2.</translation>
     </message>
     <message>
       <source>%1 must be -90 to 90 degrees.</source>
-      <translation type="unfinished" />
+      <translation>%1 doit être compris entre -90 et 90 degrés.</translation>
     </message>
     <message>
       <source>%1 must be 0 to 100 percent.</source>
-      <translation type="unfinished" />
+      <translation>%1 doit être compris entre 0 et 100 pour cent.</translation>
     </message>
     <message>
       <source>%1 must be below the airspeed, %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 doit être inférieur à la vitesse de vol (%2).</translation>
     </message>
     <message>
       <source>%1 must be more than %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 doit être supérieur à %2.</translation>
     </message>
     <message>
       <source>%1 s</source>
-      <translation type="unfinished" />
+      <translation>%1 s</translation>
     </message>
     <message>
       <source>%1 shows '%2': a calculation uses %3.</source>
-      <translation type="unfinished" />
+      <translation>%1 indique '%2' : un calcul utilise %3.</translation>
     </message>
     <message>
       <source>%1 shows '%2': the figures use %3.</source>
-      <translation type="unfinished" />
+      <translation>%1 indique '%2' : les valeurs utilisent %3.</translation>
     </message>
     <message>
       <source>%1 takes a number, such as %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 attend un nombre, par exemple %2.</translation>
     </message>
     <message>
       <source>%1 to %2</source>
-      <translation type="unfinished" />
+      <translation>%1 à %2</translation>
     </message>
     <message>
       <source>%1, %2 x Downwind Tension</source>
-      <translation type="unfinished" />
+      <translation>%1, %2 x Tension vent arrière</translation>
     </message>
     <message>
       <source>%1, %2 x Line Tension</source>
-      <translation type="unfinished" />
+      <translation>%1, %2 x Tension des câbles</translation>
     </message>
     <message>
       <source>%1: %2</source>
@@ -950,39 +950,63 @@ tethrix-calc : rien n’a été ajouté
     </message>
     <message>
       <source>%1: A %2, B %3</source>
-      <translation type="unfinished" />
+      <translation>%1 : A %2, B %3</translation>
     </message>
     <message numerus="yes">
       <source>%n airplane</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n avion</numerusform>
+        <numerusform>%n avions</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n airplanes</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n avion</numerusform>
+        <numerusform>%n avions</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n file</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n fichier</numerusform>
+        <numerusform>%n fichiers</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n files</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n fichier</numerusform>
+        <numerusform>%n fichiers</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n flight</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n vol</numerusform>
+        <numerusform>%n vols</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n flights</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n vol</numerusform>
+        <numerusform>%n vols</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n lap</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n tour</numerusform>
+        <numerusform>%n tours</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n lap counted.</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n tour compté.</numerusform>
+        <numerusform>%n tours comptés.</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n lap(s)</source>
@@ -993,11 +1017,17 @@ tethrix-calc : rien n’a été ajouté
     </message>
     <message numerus="yes">
       <source>%n laps</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n tour</numerusform>
+        <numerusform>%n tours</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n laps counted.</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n tour compté.</numerusform>
+        <numerusform>%n tours comptés.</numerusform>
+      </translation>
     </message>
     <message>
       <source>%s %s %s at %s</source>
@@ -1045,35 +1075,35 @@ tethrix-calc : rien n’a été ajouté
     </message>
     <message>
       <source>'%1' is not a valid floating point value</source>
-      <translation type="unfinished" />
+      <translation>'%1' n’est pas un nombre à virgule flottante valide</translation>
     </message>
     <message>
       <source>'%1' is not a valid floating point value for '%2': %3</source>
-      <translation type="unfinished" />
+      <translation>'%1' n’est pas un nombre à virgule flottante valide pour '%2' : %3</translation>
     </message>
     <message>
       <source>'%1' is not a valid number for the %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' n’est pas un nombre valide pour %2</translation>
     </message>
     <message>
       <source>'%1' is not a valid whole number</source>
-      <translation type="unfinished" />
+      <translation>'%1' n’est pas un nombre entier valide</translation>
     </message>
     <message>
       <source>'%1' is not a valid whole number for the %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' n’est pas un nombre entier valide pour %2</translation>
     </message>
     <message>
       <source>'%1' is not an id: up to 64 letters, digits, - and _</source>
-      <translation type="unfinished" />
+      <translation>'%1' n’est pas un id : jusqu’à 64 lettres, chiffres, - et _</translation>
     </message>
     <message>
       <source>'%1' is out of range for the %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' est hors limites pour %2</translation>
     </message>
     <message>
       <source>'%1' of %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' de %2</translation>
     </message>
     <message>
       <source>(max-width: 759px)</source>
@@ -1085,7 +1115,7 @@ tethrix-calc : rien n’a été ajouté
     </message>
     <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
-      <translation type="unfinished" />
+      <translation>*** Tethrix - calculateur de réglage pour le vol circulaire - des valeurs pour les pilotes, par des pilotes ***</translation>
     </message>
     <message>
       <source>,
@@ -1175,27 +1205,27 @@ tethrix-calc : rien n’a été ajouté
     </message>
     <message>
       <source>A %1</source>
-      <translation type="unfinished" />
+      <translation>A %1</translation>
     </message>
     <message>
       <source>A %1, %2</source>
-      <translation type="unfinished" />
+      <translation>A %1, %2</translation>
     </message>
     <message>
       <source>A %1, no change</source>
-      <translation type="unfinished" />
+      <translation>A %1, sans changement</translation>
     </message>
     <message>
       <source>A flight cannot be read: %1</source>
-      <translation type="unfinished" />
+      <translation>Un vol ne peut pas être lu : %1</translation>
     </message>
     <message>
       <source>A hangar holds at most %1 airplanes</source>
-      <translation type="unfinished" />
+      <translation>Un hangar contient au plus %1 avions</translation>
     </message>
     <message>
       <source>A hangar holds at most %1 flights</source>
-      <translation type="unfinished" />
+      <translation>Un hangar contient au plus %1 vols</translation>
     </message>
     <message>
       <source>A measured lap time must be more than 0 and at most 3600 seconds</source>
@@ -1280,7 +1310,7 @@ Options :
     </message>
     <message>
       <source>A sensible %1 is %2.</source>
-      <translation type="unfinished" />
+      <translation>Une valeur raisonnable pour %1 est %2.</translation>
     </message>
     <message>
       <source>A too large to show</source>
@@ -1288,7 +1318,7 @@ Options :
     </message>
     <message>
       <source>A: %1</source>
-      <translation type="unfinished" />
+      <translation>A : %1</translation>
     </message>
     <message>
       <source>Added </source>
@@ -1296,7 +1326,7 @@ Options :
     </message>
     <message>
       <source>Added %1</source>
-      <translation type="unfinished" />
+      <translation>%1 ajouté</translation>
     </message>
     <message>
       <source>Airplane</source>
@@ -1340,7 +1370,7 @@ Options :
     </message>
     <message>
       <source>An airplane cannot be read: %1</source>
-      <translation type="unfinished" />
+      <translation>Un avion ne peut pas être lu : %1</translation>
     </message>
     <message>
       <source>An airplane needs a name</source>
@@ -1348,7 +1378,7 @@ Options :
     </message>
     <message>
       <source>An altimeter setting of %1 %2 is outside the %3 to %4 %2 of any real altimeter.</source>
-      <translation type="unfinished" />
+      <translation>Un calage altimétrique de %1 %2 est hors des %3 à %4 %2 de tout altimètre réel.</translation>
     </message>
     <message>
       <source>An interpolation table needs at least two points.</source>
@@ -1388,7 +1418,7 @@ Options :
     </message>
     <message>
       <source>Cannot Open File %1</source>
-      <translation type="unfinished" />
+      <translation>Impossible d’ouvrir le fichier %1</translation>
     </message>
     <message>
       <source>Cannot change </source>
@@ -1424,7 +1454,7 @@ Options :
     </message>
     <message>
       <source>Compared with %1 (A's value, then the change from it)</source>
-      <translation type="unfinished" />
+      <translation>Comparé à %1 (valeur de A, puis l’écart par rapport à elle)</translation>
     </message>
     <message>
       <source>Computed Data</source>
@@ -1565,7 +1595,7 @@ Options :
     </message>
     <message>
       <source>Figures are out of date: press Enter</source>
-      <translation type="unfinished" />
+      <translation>Les valeurs ne sont plus à jour : appuyez sur Entrée</translation>
     </message>
     <message>
       <source>Files and printing</source>
@@ -1593,11 +1623,11 @@ Options :
     </message>
     <message>
       <source>Floating point division by zero</source>
-      <translation type="unfinished" />
+      <translation>Division par zéro en virgule flottante</translation>
     </message>
     <message>
       <source>Floating point overflow</source>
-      <translation type="unfinished" />
+      <translation>Dépassement en virgule flottante</translation>
     </message>
     <message>
       <source>Flown (UTC)</source>
@@ -1625,11 +1655,11 @@ Options :
     </message>
     <message>
       <source>From %1: %2.</source>
-      <translation type="unfinished" />
+      <translation>De %1 : %2.</translation>
     </message>
     <message>
       <source>From %1: %2; %3.</source>
-      <translation type="unfinished" />
+      <translation>De %1 : %2 ; %3.</translation>
     </message>
     <message>
       <source>Fuel</source>
@@ -1770,7 +1800,7 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     </message>
     <message>
       <source>Invalid floating point operation</source>
-      <translation type="unfinished" />
+      <translation>Opération en virgule flottante invalide</translation>
     </message>
     <message>
       <source>Invalid value for '%1': '%2' is neither Imperial nor Metric; %3</source>
@@ -1778,15 +1808,15 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     </message>
     <message>
       <source>Invalid value for '%1': '%2' is no language of Tethrix; %3</source>
-      <translation type="unfinished" />
+      <translation>Valeur invalide pour '%1' : '%2' n’est pas une langue de Tethrix ; %3</translation>
     </message>
     <message>
       <source>It is calculated as %1.</source>
-      <translation type="unfinished" />
+      <translation>Le calcul se fait avec %1.</translation>
     </message>
     <message>
       <source>It reads like %1; this field takes %2.</source>
-      <translation type="unfinished" />
+      <translation>Cela ressemble à %1 ; ce champ attend %2.</translation>
     </message>
     <message>
       <source>Jan</source>
@@ -1826,19 +1856,19 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     </message>
     <message>
       <source>Lap %1: %2</source>
-      <translation type="unfinished" />
+      <translation>Tour %1 : %2</translation>
     </message>
     <message>
       <source>Lap %1: %2 (double tap, left out)</source>
-      <translation type="unfinished" />
+      <translation>Tour %1 : %2 (double appui, écarté)</translation>
     </message>
     <message>
       <source>Lap %1: %2 (irregular, left out)</source>
-      <translation type="unfinished" />
+      <translation>Tour %1 : %2 (irrégulier, écarté)</translation>
     </message>
     <message>
       <source>Lap %1: %2 (missed tap, left out)</source>
-      <translation type="unfinished" />
+      <translation>Tour %1 : %2 (appui manqué, écarté)</translation>
     </message>
     <message>
       <source>Lap Speed</source>
@@ -1850,7 +1880,7 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     </message>
     <message>
       <source>Lap Speed = %1</source>
-      <translation type="unfinished" />
+      <translation>Vitesse au tour = %1</translation>
     </message>
     <message>
       <source>Lap Speed: A = </source>
@@ -1894,7 +1924,7 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     </message>
     <message>
       <source>Last lap %1.</source>
-      <translation type="unfinished" />
+      <translation>Dernier tour %1.</translation>
     </message>
     <message>
       <source>Leadout Position</source>
@@ -2010,7 +2040,7 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     </message>
     <message>
       <source>Mean of the last %1: %2, spread %3 s.</source>
-      <translation type="unfinished" />
+      <translation>Moyenne des %1 derniers : %2, dispersion %3 s.</translation>
     </message>
     <message>
       <source>Metric</source>
@@ -2046,11 +2076,11 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     </message>
     <message>
       <source>No chart sweeps '%1'</source>
-      <translation type="unfinished" />
+      <translation>Aucune courbe ne balaie '%1'</translation>
     </message>
     <message>
       <source>No figure '%1'</source>
-      <translation type="unfinished" />
+      <translation>Aucune valeur '%1'</translation>
     </message>
     <message>
       <source>No figures to draw: </source>
@@ -2088,7 +2118,7 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     </message>
     <message>
       <source>Nothing changed: the hangar already holds everything in %1.</source>
-      <translation type="unfinished" />
+      <translation>Rien n’a changé : le hangar contient déjà tout ce qui est dans %1.</translation>
     </message>
     <message>
       <source>Nothing will be kept on this device: </source>
@@ -2152,7 +2182,7 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     </message>
     <message>
       <source>Printed %1 %2 %3 %4:%5:%6 %7</source>
-      <translation type="unfinished" />
+      <translation>Imprimé %1 %2 %3 %4:%5:%6 %7</translation>
     </message>
     <message>
       <source>Prop</source>
@@ -2264,43 +2294,43 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     </message>
     <message>
       <source>Tethrix Print Job</source>
-      <translation type="unfinished" />
+      <translation>Impression Tethrix</translation>
     </message>
     <message>
       <source>The %1 cannot hold control characters other than line breaks and tabs</source>
-      <translation type="unfinished" />
+      <translation>%1 ne peut contenir d’autres caractères de contrôle que des sauts de ligne et des tabulations</translation>
     </message>
     <message>
       <source>The %1 cannot hold line breaks, tabs or other control characters</source>
-      <translation type="unfinished" />
+      <translation>%1 ne peut contenir ni sauts de ligne, ni tabulations, ni autres caractères de contrôle</translation>
     </message>
     <message>
       <source>The %1 is infinite</source>
-      <translation type="unfinished" />
+      <translation>%1 est infini</translation>
     </message>
     <message>
       <source>The %1 is longer than %2 characters</source>
-      <translation type="unfinished" />
+      <translation>%1 dépasse %2 caractères</translation>
     </message>
     <message>
       <source>The %1 is missing</source>
-      <translation type="unfinished" />
+      <translation>%1 manque</translation>
     </message>
     <message>
       <source>The %1 is not a number</source>
-      <translation type="unfinished" />
+      <translation>%1 n’est pas un nombre</translation>
     </message>
     <message>
       <source>The %1 is not valid UTF-8 text</source>
-      <translation type="unfinished" />
+      <translation>%1 n’est pas un texte UTF-8 valide</translation>
     </message>
     <message>
       <source>The %1 time '%2' is not a UTC time such as 2026-12-09T04:30:00Z</source>
-      <translation type="unfinished" />
+      <translation>L’heure '%2' (%1) n’est pas une heure UTC comme 2026-12-09T04:30:00Z</translation>
     </message>
     <message>
       <source>The Pull Test, %1, is at or below the %2, %3: it does not prove the lines and handle for this flight.</source>
-      <translation type="unfinished" />
+      <translation>L’essai de traction, %1, est égal ou inférieur à %2, %3 : il ne valide pas les câbles et la poignée pour ce vol.</translation>
     </message>
     <message>
       <source>The air is too hot and humid: the water vapour pressure reaches the air pressure.</source>
@@ -2320,7 +2350,7 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     </message>
     <message>
       <source>The airspeed on these lines is outside the %1 to %2 mph the line model takes: it is calculated at %3 mph.</source>
-      <translation type="unfinished" />
+      <translation>La vitesse de vol sur ces câbles est hors des %1 à %2 mph que couvre le modèle des câbles : le calcul se fait à %3 mph.</translation>
     </message>
     <message>
       <source>The altimeter setting must be more than 0.</source>
@@ -2356,7 +2386,7 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     </message>
     <message>
       <source>The figures belong to the inputs shown.</source>
-      <translation type="unfinished" />
+      <translation>Les valeurs correspondent aux entrées affichées.</translation>
     </message>
     <message>
       <source>The flight is no longer in the log</source>
@@ -2412,7 +2442,7 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     </message>
     <message>
       <source>The hangar cannot be read: %1</source>
-      <translation type="unfinished" />
+      <translation>Le hangar ne peut pas être lu : %1</translation>
     </message>
     <message>
       <source>The hangar could not be loaded: %s.</source>
@@ -2480,11 +2510,11 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     </message>
     <message>
       <source>The stored '%1' is missing: %2</source>
-      <translation type="unfinished" />
+      <translation>La valeur enregistrée '%1' manque : %2</translation>
     </message>
     <message>
       <source>The stored settings cannot be read (%1): the defaults are used</source>
-      <translation type="unfinished" />
+      <translation>Les réglages enregistrés ne peuvent pas être lus (%1) : les valeurs par défaut sont utilisées</translation>
     </message>
     <message>
       <source>The temperature is at or below absolute zero (-459.67 deg. F).</source>
@@ -2500,15 +2530,15 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     </message>
     <message>
       <source>There is already a flight with the id %1</source>
-      <translation type="unfinished" />
+      <translation>Il existe déjà un vol avec l’id %1</translation>
     </message>
     <message>
       <source>There is already an airplane with the id %1</source>
-      <translation type="unfinished" />
+      <translation>Il existe déjà un avion avec l’id %1</translation>
     </message>
     <message>
       <source>This is not a hangar file Tethrix can read: %1</source>
-      <translation type="unfinished" />
+      <translation>Ce n’est pas un fichier de hangar que Tethrix sait lire : %1</translation>
     </message>
     <message>
       <source>Thu</source>
@@ -2524,7 +2554,7 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     </message>
     <message>
       <source>Timing: %1 turns so far. The first lap is left out.</source>
-      <translation type="unfinished" />
+      <translation>Chronométrage : %1 tours jusqu’ici. Le premier tour est écarté.</translation>
     </message>
     <message>
       <source>Timing: tap at each pass.</source>
@@ -2580,11 +2610,11 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     </message>
     <message>
       <source>Unknown input '%1'</source>
-      <translation type="unfinished" />
+      <translation>Entrée inconnue '%1'</translation>
     </message>
     <message>
       <source>Updated %1</source>
-      <translation type="unfinished" />
+      <translation>%1 mis à jour</translation>
     </message>
     <message>
       <source>Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
@@ -2679,7 +2709,7 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>a key of %1</source>
-      <translation type="unfinished" />
+      <translation>une clé de %1</translation>
     </message>
     <message>
       <source>a lone surrogate in a text</source>
@@ -2699,7 +2729,7 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>airplane %1</source>
-      <translation type="unfinished" />
+      <translation>avion %1</translation>
     </message>
     <message>
       <source>airplane name</source>
@@ -2715,7 +2745,7 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>at the end of %1</source>
-      <translation type="unfinished" />
+      <translation>à la fin de %1</translation>
     </message>
     <message>
       <source>at the end of the </source>
@@ -2767,15 +2797,15 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>expected '%1' %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' attendu %2</translation>
     </message>
     <message>
       <source>expected a number for %1</source>
-      <translation type="unfinished" />
+      <translation>nombre attendu pour %1</translation>
     </message>
     <message>
       <source>expected a text for %1</source>
-      <translation type="unfinished" />
+      <translation>texte attendu pour %1</translation>
     </message>
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
@@ -2789,11 +2819,11 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>flight %1</source>
-      <translation type="unfinished" />
+      <translation>vol %1</translation>
     </message>
     <message>
       <source>for %1</source>
-      <translation type="unfinished" />
+      <translation>pour %1</translation>
     </message>
     <message>
       <source>for the </source>
@@ -2869,11 +2899,11 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>it holds no setting Tethrix keeps, only %1</source>
-      <translation type="unfinished" />
+      <translation>il ne contient aucun réglage que Tethrix conserve, seulement %1</translation>
     </message>
     <message>
       <source>it holds no setting Tethrix keeps, only %1 and others</source>
-      <translation type="unfinished" />
+      <translation>il ne contient aucun réglage que Tethrix conserve, seulement %1 et d’autres</translation>
     </message>
     <message>
       <source>it holds no settings, only other text</source>
@@ -2893,7 +2923,7 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>it is a hangar file of version %1, from a newer Tethrix; this one reads version %2</source>
-      <translation type="unfinished" />
+      <translation>c’est un fichier de hangar de version %1, d’un Tethrix plus récent ; celui-ci lit la version %2</translation>
     </message>
     <message>
       <source>it is a pipe, not a regular file</source>
@@ -2905,11 +2935,11 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>it is larger than %1 bytes</source>
-      <translation type="unfinished" />
+      <translation>il dépasse %1 octets</translation>
     </message>
     <message>
       <source>it is larger than 1 MiB, far too large for a Tethrix data file</source>
-      <translation type="unfinished" />
+      <translation>il dépasse 1 Mio, bien trop pour un fichier de données Tethrix</translation>
     </message>
     <message>
       <source>it is larger than 16 MiB</source>
@@ -3045,7 +3075,7 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>something follows the end of the %1</source>
-      <translation type="unfinished" />
+      <translation>quelque chose suit la fin de %1</translation>
     </message>
     <message>
       <source>something follows the end of the hangar</source>
@@ -3113,15 +3143,15 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>the %1 is not valid UTF-8 text of at most 16 MiB</source>
-      <translation type="unfinished" />
+      <translation>%1 n’est pas un texte UTF-8 valide d’au plus 16 Mio</translation>
     </message>
     <message>
       <source>the %1 of %2</source>
-      <translation type="unfinished" />
+      <translation>%1 de %2</translation>
     </message>
     <message>
       <source>the airplane of %1</source>
-      <translation type="unfinished" />
+      <translation>l’avion de %1</translation>
     </message>
     <message>
       <source>the airplanes were added, but </source>
@@ -3141,15 +3171,15 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>the changed time of %1</source>
-      <translation type="unfinished" />
+      <translation>l’heure de modification de %1</translation>
     </message>
     <message>
       <source>the conditions of %1</source>
-      <translation type="unfinished" />
+      <translation>les conditions de %1</translation>
     </message>
     <message>
       <source>the created time of %1</source>
-      <translation type="unfinished" />
+      <translation>l’heure de création de %1</translation>
     </message>
     <message>
       <source>the data file must come before the KEY=VALUE inputs</source>
@@ -3161,7 +3191,7 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>the default %1 is used</source>
-      <translation type="unfinished" />
+      <translation>la valeur par défaut %1 est utilisée</translation>
     </message>
     <message>
       <source>the density altitude</source>
@@ -3173,7 +3203,7 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>the figures of %1</source>
-      <translation type="unfinished" />
+      <translation>les valeurs de %1</translation>
     </message>
     <message>
       <source>the file</source>
@@ -3189,7 +3219,7 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>the flown time of %1</source>
-      <translation type="unfinished" />
+      <translation>l’heure du vol de %1</translation>
     </message>
     <message>
       <source>the format</source>
@@ -3197,27 +3227,27 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>the id of %1</source>
-      <translation type="unfinished" />
+      <translation>l’id de %1</translation>
     </message>
     <message>
       <source>the inputs of %1</source>
-      <translation type="unfinished" />
+      <translation>les entrées de %1</translation>
     </message>
     <message>
       <source>the key '%1' of %2 appears twice</source>
-      <translation type="unfinished" />
+      <translation>la clé '%1' de %2 apparaît deux fois</translation>
     </message>
     <message>
       <source>the key '%1' of %2 is not one this version knows</source>
-      <translation type="unfinished" />
+      <translation>la clé '%1' de %2 est inconnue de cette version</translation>
     </message>
     <message>
       <source>the lap time of %1</source>
-      <translation type="unfinished" />
+      <translation>le temps au tour de %1</translation>
     </message>
     <message>
       <source>the module %1 has no %2</source>
-      <translation type="unfinished" />
+      <translation>le module %1 n’a pas de %2</translation>
     </message>
     <message>
       <source>the module could not be loaded</source>
@@ -3225,11 +3255,11 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>the notes of %1</source>
-      <translation type="unfinished" />
+      <translation>les notes de %1</translation>
     </message>
     <message>
       <source>the number %1 for %2 is out of range</source>
-      <translation type="unfinished" />
+      <translation>le nombre %1 pour %2 est hors limites</translation>
     </message>
     <message>
       <source>the number of lines runs over whole numbers from 1 to 3</source>
@@ -3241,7 +3271,7 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>the program's module %1 is missing</source>
-      <translation type="unfinished" />
+      <translation>le module %1 du programme manque</translation>
     </message>
     <message>
       <source>the same unit in both systems</source>
@@ -3277,7 +3307,7 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>the system's language is used</source>
-      <translation type="unfinished" />
+      <translation>la langue du système est utilisée</translation>
     </message>
     <message>
       <source>the version</source>
@@ -3337,7 +3367,7 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>updated %1</source>
-      <translation type="unfinished" />
+      <translation>%1 mis à jour</translation>
     </message>
     <message>
       <source>width=device-width, initial-scale=1</source>
@@ -3463,11 +3493,11 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>&amp;Correct...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Corriger...</translation>
     </message>
     <message>
       <source>&amp;Delete...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Supprimer...</translation>
     </message>
     <message>
       <source>&amp;Print...</source>
@@ -3531,7 +3561,7 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>Export C&amp;SV...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Exporter en CSV...</translation>
     </message>
     <message>
       <source>Exported the trim log of %1 to %2.</source>
