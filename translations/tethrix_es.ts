@@ -1307,7 +1307,7 @@ Opciones:
     </message>
     <message>
       <source>Added %1</source>
-      <translation>Se añadieron %1</translation>
+      <translation>se añadieron %1</translation>
     </message>
     <message>
       <source>Airplane</source>
@@ -2575,7 +2575,7 @@ la página; sin FILE, el hangar propio de la ventana):
     </message>
     <message>
       <source>Updated %1</source>
-      <translation>Se actualizaron %1</translation>
+      <translation>se actualizaron %1</translation>
     </message>
     <message>
       <source>Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]

@@ -1307,7 +1307,7 @@ Opzioni:
     </message>
     <message>
       <source>Added %1</source>
-      <translation>Aggiunti %1</translation>
+      <translation>aggiunti %1</translation>
     </message>
     <message>
       <source>Airplane</source>
@@ -2575,7 +2575,7 @@ pagina; senza FILE, l'hangar della finestra):
     </message>
     <message>
       <source>Updated %1</source>
-      <translation>Aggiornati %1</translation>
+      <translation>aggiornati %1</translation>
     </message>
     <message>
       <source>Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
