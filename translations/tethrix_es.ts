@@ -5,11 +5,11 @@
     <name>ConditionsDialog</name>
     <message>
       <source>&amp;Cancel</source>
-      <translation type="unfinished" />
+      <translation>&amp;Cancelar</translation>
     </message>
     <message>
       <source>&amp;Defaults</source>
-      <translation type="unfinished" />
+      <translation>&amp;Predeterminados</translation>
     </message>
     <message>
       <source>&amp;Fill</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
       <source>Another Tethrix window saved %1 since this one read the settings: that is kept, and in force here too.</source>
-      <translation type="unfinished" />
+      <translation>Otra ventana de Tethrix guardó %1 después de que esta leyera los ajustes: eso se conserva y rige también aquí.</translation>
     </message>
     <message>
       <source>Field Elevation</source>
@@ -60,7 +60,7 @@
     </message>
     <message>
       <source>Engine:</source>
-      <translation type="unfinished" />
+      <translation>Motor:</translation>
     </message>
     <message>
       <source>Flown (local time):</source>
@@ -68,19 +68,19 @@
     </message>
     <message>
       <source>Fuel:</source>
-      <translation type="unfinished" />
+      <translation>Combustible:</translation>
     </message>
     <message>
       <source>Handle Spacing:</source>
-      <translation type="unfinished" />
+      <translation>Separación de la manija:</translation>
     </message>
     <message>
       <source>Lap Time Measured (seconds):</source>
-      <translation type="unfinished" />
+      <translation>Tiempo de vuelta medido (segundos):</translation>
     </message>
     <message>
       <source>Needle or Timer Setting:</source>
-      <translation type="unfinished" />
+      <translation>Ajuste de aguja o temporizador:</translation>
     </message>
     <message>
       <source>Notes:</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
       <source>Prop:</source>
-      <translation type="unfinished" />
+      <translation>Hélice:</translation>
     </message>
     <message>
       <source>The lap time measured must be a number of seconds, or empty</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
       <source>Tip Weight:</source>
-      <translation type="unfinished" />
+      <translation>Peso en punta:</translation>
     </message>
     <message>
       <source>none</source>
@@ -131,15 +131,15 @@
     </message>
     <message>
       <source>&amp;Delete...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Eliminar...</translation>
     </message>
     <message>
       <source>&amp;Import...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Importar...</translation>
     </message>
     <message>
       <source>&amp;Keep as New</source>
-      <translation type="unfinished" />
+      <translation>Guardar como &amp;nuevo</translation>
     </message>
     <message>
       <source>&amp;Log a Flight...</source>
@@ -147,11 +147,11 @@
     </message>
     <message>
       <source>&amp;Open</source>
-      <translation type="unfinished" />
+      <translation>&amp;Abrir</translation>
     </message>
     <message>
       <source>&amp;Rename...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Renombrar...</translation>
     </message>
     <message>
       <source>&amp;Trim Log...</source>
@@ -159,7 +159,7 @@
     </message>
     <message>
       <source>Add a &amp;Folder...</source>
-      <translation type="unfinished" />
+      <translation>Añadir una &amp;carpeta...</translation>
     </message>
     <message>
       <source>Add a Folder</source>
@@ -167,11 +167,11 @@
     </message>
     <message>
       <source>Add and update airplanes and flights from a hangar file</source>
-      <translation type="unfinished" />
+      <translation>Añadir y actualizar aviones y vuelos desde un archivo de hangar</translation>
     </message>
     <message>
       <source>Add every .TQD data file of a folder</source>
-      <translation type="unfinished" />
+      <translation>Añadir todos los archivos de datos .TQD de una carpeta</translation>
     </message>
     <message>
       <source>Added %1 from %2.</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
       <source>D&amp;uplicate...</source>
-      <translation type="unfinished" />
+      <translation>D&amp;uplicar...</translation>
     </message>
     <message>
       <source>Delete</source>
@@ -239,11 +239,11 @@
     </message>
     <message>
       <source>E&amp;xport Hangar...</source>
-      <translation type="unfinished" />
+      <translation>E&amp;xportar hangar...</translation>
     </message>
     <message>
       <source>Export &amp;Airplane...</source>
-      <translation type="unfinished" />
+      <translation>Ex&amp;portar avión...</translation>
     </message>
     <message>
       <source>Exported %1 and its log to %2.</source>
@@ -263,15 +263,15 @@
     </message>
     <message>
       <source>Keep O&amp;ver</source>
-      <translation type="unfinished" />
+      <translation>&amp;Sobrescribir</translation>
     </message>
     <message>
       <source>Keep the window's case over the airplane open in it</source>
-      <translation type="unfinished" />
+      <translation>Guardar el caso de la ventana sobre el avión abierto en ella</translation>
     </message>
     <message>
       <source>Keep the window's case, with the notes typed, as a new airplane</source>
-      <translation type="unfinished" />
+      <translation>Guardar el caso de la ventana, con las notas escritas, como avión nuevo</translation>
     </message>
     <message>
       <source>Kept %1 as a new airplane and logged its flight.</source>
@@ -299,7 +299,7 @@
     </message>
     <message>
       <source>Log a flight of the window's case</source>
-      <translation type="unfinished" />
+      <translation>Registrar un vuelo del caso de la ventana</translation>
     </message>
     <message>
       <source>Logged a flight of %1.</source>
@@ -335,7 +335,7 @@
     </message>
     <message>
       <source>Open the selected airplane in the window's fields</source>
-      <translation type="unfinished" />
+      <translation>Abrir el avión seleccionado en los campos de la ventana</translation>
     </message>
     <message>
       <source>Opened %1.</source>
@@ -379,7 +379,7 @@
     </message>
     <message>
       <source>The selected airplane with its log</source>
-      <translation type="unfinished" />
+      <translation>El avión seleccionado con su bitácora</translation>
     </message>
   </context>
   <context>
@@ -428,7 +428,7 @@
     </message>
     <message>
       <source>%1 = %2</source>
-      <translation type="unfinished" />
+      <translation>%1 = %2</translation>
     </message>
     <message>
       <source>%1 cannot be compared: %2</source>
@@ -572,7 +572,7 @@
     </message>
     <message>
       <source>Open A...</source>
-      <translation type="unfinished" />
+      <translation>Abrir A...</translation>
     </message>
     <message>
       <source>Press &lt;Enter&gt; in any field to Recalculate</source>
@@ -806,143 +806,143 @@ tethrix-calc: no se añadió nada
     </message>
     <message>
       <source>%1   (%2)</source>
-      <translation type="unfinished" />
+      <translation>%1   (%2)</translation>
     </message>
     <message>
       <source>%1 (%2 hp)</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2 hp)</translation>
     </message>
     <message>
       <source>%1 (%2 kg)</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2 kg)</translation>
     </message>
     <message>
       <source>%1 (%2)</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2)</translation>
     </message>
     <message>
       <source>%1 (at byte %2)</source>
-      <translation type="unfinished" />
+      <translation>%1 (en el byte %2)</translation>
     </message>
     <message>
       <source>%1 = %2</source>
-      <translation type="unfinished" />
+      <translation>%1 = %2</translation>
     </message>
     <message>
       <source>%1 These flying conditions are not saved.</source>
-      <translation type="unfinished" />
+      <translation>%1 Estas condiciones de vuelo no se guardan.</translation>
     </message>
     <message>
       <source>%1 and %2</source>
-      <translation type="unfinished" />
+      <translation>%1 y %2</translation>
     </message>
     <message>
       <source>%1 gives an airspeed outside the %2 to %3 mph the line model takes: it is calculated at %4 mph.</source>
-      <translation type="unfinished" />
+      <translation>%1 da una velocidad aerodinámica fuera de los %2 a %3 mph que admite el modelo de las líneas: se calcula a %4 mph.</translation>
     </message>
     <message>
       <source>%1 has no '%2'</source>
-      <translation type="unfinished" />
+      <translation>%1 no tiene '%2'</translation>
     </message>
     <message>
       <source>%1 is %2, beyond what fliers meet.</source>
-      <translation type="unfinished" />
+      <translation>%1 es %2, más de lo que se encuentra en la pista de vuelo.</translation>
     </message>
     <message>
       <source>%1 is %2, outside the %3 the line model takes for lines, handle and leadouts.</source>
-      <translation type="unfinished" />
+      <translation>%1 es %2, fuera del intervalo de %3 que el modelo de las líneas admite para líneas, manija y guías.</translation>
     </message>
     <message>
       <source>%1 is %2, outside the %3 the line model takes.</source>
-      <translation type="unfinished" />
+      <translation>%1 es %2, fuera del intervalo de %3 que admite el modelo de las líneas.</translation>
     </message>
     <message>
       <source>%1 is %2, which has no physical meaning.</source>
-      <translation type="unfinished" />
+      <translation>%1 es %2, lo que no tiene sentido físico.</translation>
     </message>
     <message>
       <source>%1 is at or above the airspeed, %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 es igual o mayor que la velocidad aerodinámica, %2.</translation>
     </message>
     <message>
       <source>%1 is beyond -90 to 90 degrees.</source>
-      <translation type="unfinished" />
+      <translation>%1 está fuera de -90 a 90 grados.</translation>
     </message>
     <message>
       <source>%1 is beyond -90 to 90 degrees; it is calculated as 0 degrees.</source>
-      <translation type="unfinished" />
+      <translation>%1 está fuera de -90 a 90 grados; se calcula como 0 grados.</translation>
     </message>
     <message>
       <source>%1 is empty: a calculation uses %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 está vacío: un cálculo usa %2.</translation>
     </message>
     <message>
       <source>%1 is empty: the figures use %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 está vacío: los valores usan %2.</translation>
     </message>
     <message>
       <source>%1 is negative, which has no physical meaning.</source>
-      <translation type="unfinished" />
+      <translation>%1 es negativo, lo que no tiene sentido físico.</translation>
     </message>
     <message>
       <source>%1 is outside 0 to 100 percent; it is calculated as %2 percent.</source>
-      <translation type="unfinished" />
+      <translation>%1 está fuera de 0 a 100 por ciento; se calcula como %2 por ciento.</translation>
     </message>
     <message>
       <source>%1 is too large to show</source>
-      <translation type="unfinished" />
+      <translation>%1 es demasiado grande para mostrarse</translation>
     </message>
     <message>
       <source>%1 more</source>
-      <translation type="unfinished" />
+      <translation>%1 más</translation>
     </message>
     <message>
       <source>%1 must be %2 or more.</source>
-      <translation type="unfinished" />
+      <translation>%1 debe ser %2 o más.</translation>
     </message>
     <message>
       <source>%1 must be -90 to 90 degrees.</source>
-      <translation type="unfinished" />
+      <translation>%1 debe estar entre -90 y 90 grados.</translation>
     </message>
     <message>
       <source>%1 must be 0 to 100 percent.</source>
-      <translation type="unfinished" />
+      <translation>%1 debe estar entre 0 y 100 por ciento.</translation>
     </message>
     <message>
       <source>%1 must be below the airspeed, %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 debe ser menor que la velocidad aerodinámica, %2.</translation>
     </message>
     <message>
       <source>%1 must be more than %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 debe ser mayor que %2.</translation>
     </message>
     <message>
       <source>%1 s</source>
-      <translation type="unfinished" />
+      <translation>%1 s</translation>
     </message>
     <message>
       <source>%1 shows '%2': a calculation uses %3.</source>
-      <translation type="unfinished" />
+      <translation>%1 muestra '%2': un cálculo usa %3.</translation>
     </message>
     <message>
       <source>%1 shows '%2': the figures use %3.</source>
-      <translation type="unfinished" />
+      <translation>%1 muestra '%2': los valores usan %3.</translation>
     </message>
     <message>
       <source>%1 takes a number, such as %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 admite un número, como %2.</translation>
     </message>
     <message>
       <source>%1 to %2</source>
-      <translation type="unfinished" />
+      <translation>%1 a %2</translation>
     </message>
     <message>
       <source>%1, %2 x Downwind Tension</source>
-      <translation type="unfinished" />
+      <translation>%1, %2 x tensión a favor del viento</translation>
     </message>
     <message>
       <source>%1, %2 x Line Tension</source>
-      <translation type="unfinished" />
+      <translation>%1, %2 x tensión de líneas</translation>
     </message>
     <message>
       <source>%1: %2</source>
@@ -950,39 +950,63 @@ tethrix-calc: no se añadió nada
     </message>
     <message>
       <source>%1: A %2, B %3</source>
-      <translation type="unfinished" />
+      <translation>%1: A %2, B %3</translation>
     </message>
     <message numerus="yes">
       <source>%n airplane</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n avión</numerusform>
+        <numerusform>%n aviones</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n airplanes</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n avión</numerusform>
+        <numerusform>%n aviones</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n file</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n archivo</numerusform>
+        <numerusform>%n archivos</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n files</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n archivo</numerusform>
+        <numerusform>%n archivos</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n flight</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n vuelo</numerusform>
+        <numerusform>%n vuelos</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n flights</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n vuelo</numerusform>
+        <numerusform>%n vuelos</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n lap</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n vuelta</numerusform>
+        <numerusform>%n vueltas</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n lap counted.</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n vuelta contada.</numerusform>
+        <numerusform>%n vueltas contadas.</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n lap(s)</source>
@@ -993,11 +1017,17 @@ tethrix-calc: no se añadió nada
     </message>
     <message numerus="yes">
       <source>%n laps</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n vuelta</numerusform>
+        <numerusform>%n vueltas</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n laps counted.</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n vuelta contada.</numerusform>
+        <numerusform>%n vueltas contadas.</numerusform>
+      </translation>
     </message>
     <message>
       <source>%s %s %s at %s</source>
@@ -1045,35 +1075,35 @@ tethrix-calc: no se añadió nada
     </message>
     <message>
       <source>'%1' is not a valid floating point value</source>
-      <translation type="unfinished" />
+      <translation>'%1' no es un valor de coma flotante válido</translation>
     </message>
     <message>
       <source>'%1' is not a valid floating point value for '%2': %3</source>
-      <translation type="unfinished" />
+      <translation>'%1' no es un valor de coma flotante válido para '%2': %3</translation>
     </message>
     <message>
       <source>'%1' is not a valid number for the %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' no es un número válido para %2</translation>
     </message>
     <message>
       <source>'%1' is not a valid whole number</source>
-      <translation type="unfinished" />
+      <translation>'%1' no es un número entero válido</translation>
     </message>
     <message>
       <source>'%1' is not a valid whole number for the %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' no es un número entero válido para %2</translation>
     </message>
     <message>
       <source>'%1' is not an id: up to 64 letters, digits, - and _</source>
-      <translation type="unfinished" />
+      <translation>'%1' no es un id: hasta 64 letras, dígitos, - y _</translation>
     </message>
     <message>
       <source>'%1' is out of range for the %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' está fuera de rango para %2</translation>
     </message>
     <message>
       <source>'%1' of %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' de %2</translation>
     </message>
     <message>
       <source>(max-width: 759px)</source>
@@ -1085,7 +1115,7 @@ tethrix-calc: no se añadió nada
     </message>
     <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
-      <translation type="unfinished" />
+      <translation>*** Tethrix - calculadora de trimado para vuelo circular - valores de pilotos para pilotos ***</translation>
     </message>
     <message>
       <source>,
@@ -1175,27 +1205,27 @@ tethrix-calc: no se añadió nada
     </message>
     <message>
       <source>A %1</source>
-      <translation type="unfinished" />
+      <translation>A %1</translation>
     </message>
     <message>
       <source>A %1, %2</source>
-      <translation type="unfinished" />
+      <translation>A %1, %2</translation>
     </message>
     <message>
       <source>A %1, no change</source>
-      <translation type="unfinished" />
+      <translation>A %1, sin cambio</translation>
     </message>
     <message>
       <source>A flight cannot be read: %1</source>
-      <translation type="unfinished" />
+      <translation>No se puede leer un vuelo: %1</translation>
     </message>
     <message>
       <source>A hangar holds at most %1 airplanes</source>
-      <translation type="unfinished" />
+      <translation>Un hangar contiene como máximo %1 aviones</translation>
     </message>
     <message>
       <source>A hangar holds at most %1 flights</source>
-      <translation type="unfinished" />
+      <translation>Un hangar contiene como máximo %1 vuelos</translation>
     </message>
     <message>
       <source>A measured lap time must be more than 0 and at most 3600 seconds</source>
@@ -1280,7 +1310,7 @@ Opciones:
     </message>
     <message>
       <source>A sensible %1 is %2.</source>
-      <translation type="unfinished" />
+      <translation>Un valor razonable de %1 va de %2.</translation>
     </message>
     <message>
       <source>A too large to show</source>
@@ -1288,7 +1318,7 @@ Opciones:
     </message>
     <message>
       <source>A: %1</source>
-      <translation type="unfinished" />
+      <translation>A: %1</translation>
     </message>
     <message>
       <source>Added </source>
@@ -1296,7 +1326,7 @@ Opciones:
     </message>
     <message>
       <source>Added %1</source>
-      <translation type="unfinished" />
+      <translation>se añadieron %1</translation>
     </message>
     <message>
       <source>Airplane</source>
@@ -1340,7 +1370,7 @@ Opciones:
     </message>
     <message>
       <source>An airplane cannot be read: %1</source>
-      <translation type="unfinished" />
+      <translation>No se puede leer un avión: %1</translation>
     </message>
     <message>
       <source>An airplane needs a name</source>
@@ -1348,7 +1378,7 @@ Opciones:
     </message>
     <message>
       <source>An altimeter setting of %1 %2 is outside the %3 to %4 %2 of any real altimeter.</source>
-      <translation type="unfinished" />
+      <translation>Un reglaje del altímetro de %1 %2 está fuera de los %3 a %4 %2 de cualquier altímetro real.</translation>
     </message>
     <message>
       <source>An interpolation table needs at least two points.</source>
@@ -1388,7 +1418,7 @@ Opciones:
     </message>
     <message>
       <source>Cannot Open File %1</source>
-      <translation type="unfinished" />
+      <translation>No se puede abrir el archivo %1</translation>
     </message>
     <message>
       <source>Cannot change </source>
@@ -1424,7 +1454,7 @@ Opciones:
     </message>
     <message>
       <source>Compared with %1 (A's value, then the change from it)</source>
-      <translation type="unfinished" />
+      <translation>Comparado con %1 (el valor de A y luego el cambio respecto a él)</translation>
     </message>
     <message>
       <source>Computed Data</source>
@@ -1565,7 +1595,7 @@ Opciones:
     </message>
     <message>
       <source>Figures are out of date: press Enter</source>
-      <translation type="unfinished" />
+      <translation>Los valores no están al día: pulse Enter</translation>
     </message>
     <message>
       <source>Files and printing</source>
@@ -1593,11 +1623,11 @@ Opciones:
     </message>
     <message>
       <source>Floating point division by zero</source>
-      <translation type="unfinished" />
+      <translation>División de coma flotante por cero</translation>
     </message>
     <message>
       <source>Floating point overflow</source>
-      <translation type="unfinished" />
+      <translation>Desbordamiento de coma flotante</translation>
     </message>
     <message>
       <source>Flown (UTC)</source>
@@ -1625,11 +1655,11 @@ Opciones:
     </message>
     <message>
       <source>From %1: %2.</source>
-      <translation type="unfinished" />
+      <translation>De %1: %2.</translation>
     </message>
     <message>
       <source>From %1: %2; %3.</source>
-      <translation type="unfinished" />
+      <translation>De %1: %2; %3.</translation>
     </message>
     <message>
       <source>Fuel</source>
@@ -1769,7 +1799,7 @@ la página; sin FILE, el hangar propio de la ventana):
     </message>
     <message>
       <source>Invalid floating point operation</source>
-      <translation type="unfinished" />
+      <translation>Operación de coma flotante no válida</translation>
     </message>
     <message>
       <source>Invalid value for '%1': '%2' is neither Imperial nor Metric; %3</source>
@@ -1781,11 +1811,11 @@ la página; sin FILE, el hangar propio de la ventana):
     </message>
     <message>
       <source>It is calculated as %1.</source>
-      <translation type="unfinished" />
+      <translation>Se calcula como %1.</translation>
     </message>
     <message>
       <source>It reads like %1; this field takes %2.</source>
-      <translation type="unfinished" />
+      <translation>Parece estar en %1; este campo admite %2.</translation>
     </message>
     <message>
       <source>Jan</source>
@@ -1825,19 +1855,19 @@ la página; sin FILE, el hangar propio de la ventana):
     </message>
     <message>
       <source>Lap %1: %2</source>
-      <translation type="unfinished" />
+      <translation>Vuelta %1: %2</translation>
     </message>
     <message>
       <source>Lap %1: %2 (double tap, left out)</source>
-      <translation type="unfinished" />
+      <translation>Vuelta %1: %2 (toque doble, descartada)</translation>
     </message>
     <message>
       <source>Lap %1: %2 (irregular, left out)</source>
-      <translation type="unfinished" />
+      <translation>Vuelta %1: %2 (irregular, descartada)</translation>
     </message>
     <message>
       <source>Lap %1: %2 (missed tap, left out)</source>
-      <translation type="unfinished" />
+      <translation>Vuelta %1: %2 (toque perdido, descartada)</translation>
     </message>
     <message>
       <source>Lap Speed</source>
@@ -1849,7 +1879,7 @@ la página; sin FILE, el hangar propio de la ventana):
     </message>
     <message>
       <source>Lap Speed = %1</source>
-      <translation type="unfinished" />
+      <translation>Velocidad de vuelta = %1</translation>
     </message>
     <message>
       <source>Lap Speed: A = </source>
@@ -1893,7 +1923,7 @@ la página; sin FILE, el hangar propio de la ventana):
     </message>
     <message>
       <source>Last lap %1.</source>
-      <translation type="unfinished" />
+      <translation>Última vuelta %1.</translation>
     </message>
     <message>
       <source>Leadout Position</source>
@@ -2009,7 +2039,7 @@ la página; sin FILE, el hangar propio de la ventana):
     </message>
     <message>
       <source>Mean of the last %1: %2, spread %3 s.</source>
-      <translation type="unfinished" />
+      <translation>Media de las últimas %1: %2, dispersión %3 s.</translation>
     </message>
     <message>
       <source>Metric</source>
@@ -2045,11 +2075,11 @@ la página; sin FILE, el hangar propio de la ventana):
     </message>
     <message>
       <source>No chart sweeps '%1'</source>
-      <translation type="unfinished" />
+      <translation>Ningún gráfico recorre '%1'</translation>
     </message>
     <message>
       <source>No figure '%1'</source>
-      <translation type="unfinished" />
+      <translation>No existe el valor '%1'</translation>
     </message>
     <message>
       <source>No figures to draw: </source>
@@ -2087,7 +2117,7 @@ la página; sin FILE, el hangar propio de la ventana):
     </message>
     <message>
       <source>Nothing changed: the hangar already holds everything in %1.</source>
-      <translation type="unfinished" />
+      <translation>Nada cambió: el hangar ya contiene todo lo de %1.</translation>
     </message>
     <message>
       <source>Nothing will be kept on this device: </source>
@@ -2151,7 +2181,7 @@ la página; sin FILE, el hangar propio de la ventana):
     </message>
     <message>
       <source>Printed %1 %2 %3 %4:%5:%6 %7</source>
-      <translation type="unfinished" />
+      <translation>Impreso %1 %2 %3 %4:%5:%6 %7</translation>
     </message>
     <message>
       <source>Prop</source>
@@ -2263,43 +2293,43 @@ la página; sin FILE, el hangar propio de la ventana):
     </message>
     <message>
       <source>Tethrix Print Job</source>
-      <translation type="unfinished" />
+      <translation>Trabajo de impresión de Tethrix</translation>
     </message>
     <message>
       <source>The %1 cannot hold control characters other than line breaks and tabs</source>
-      <translation type="unfinished" />
+      <translation>%1 no puede contener caracteres de control salvo saltos de línea y tabulaciones</translation>
     </message>
     <message>
       <source>The %1 cannot hold line breaks, tabs or other control characters</source>
-      <translation type="unfinished" />
+      <translation>%1 no puede contener saltos de línea, tabulaciones ni otros caracteres de control</translation>
     </message>
     <message>
       <source>The %1 is infinite</source>
-      <translation type="unfinished" />
+      <translation>%1 es infinito</translation>
     </message>
     <message>
       <source>The %1 is longer than %2 characters</source>
-      <translation type="unfinished" />
+      <translation>%1 tiene más de %2 caracteres</translation>
     </message>
     <message>
       <source>The %1 is missing</source>
-      <translation type="unfinished" />
+      <translation>Falta %1</translation>
     </message>
     <message>
       <source>The %1 is not a number</source>
-      <translation type="unfinished" />
+      <translation>%1 no es un número</translation>
     </message>
     <message>
       <source>The %1 is not valid UTF-8 text</source>
-      <translation type="unfinished" />
+      <translation>%1 no es texto UTF-8 válido</translation>
     </message>
     <message>
       <source>The %1 time '%2' is not a UTC time such as 2026-12-09T04:30:00Z</source>
-      <translation type="unfinished" />
+      <translation>La hora de %1 '%2' no es una hora UTC como 2026-12-09T04:30:00Z</translation>
     </message>
     <message>
       <source>The Pull Test, %1, is at or below the %2, %3: it does not prove the lines and handle for this flight.</source>
-      <translation type="unfinished" />
+      <translation>La prueba de tracción, %1, es igual o menor que %2, %3: no garantiza las líneas ni la manija para este vuelo.</translation>
     </message>
     <message>
       <source>The air is too hot and humid: the water vapour pressure reaches the air pressure.</source>
@@ -2319,7 +2349,7 @@ la página; sin FILE, el hangar propio de la ventana):
     </message>
     <message>
       <source>The airspeed on these lines is outside the %1 to %2 mph the line model takes: it is calculated at %3 mph.</source>
-      <translation type="unfinished" />
+      <translation>La velocidad aerodinámica con estas líneas está fuera de los %1 a %2 mph que admite el modelo de las líneas: se calcula a %3 mph.</translation>
     </message>
     <message>
       <source>The altimeter setting must be more than 0.</source>
@@ -2355,7 +2385,7 @@ la página; sin FILE, el hangar propio de la ventana):
     </message>
     <message>
       <source>The figures belong to the inputs shown.</source>
-      <translation type="unfinished" />
+      <translation>Los valores corresponden a los datos mostrados.</translation>
     </message>
     <message>
       <source>The flight is no longer in the log</source>
@@ -2411,7 +2441,7 @@ la página; sin FILE, el hangar propio de la ventana):
     </message>
     <message>
       <source>The hangar cannot be read: %1</source>
-      <translation type="unfinished" />
+      <translation>No se puede leer el hangar: %1</translation>
     </message>
     <message>
       <source>The hangar could not be loaded: %s.</source>
@@ -2479,11 +2509,11 @@ la página; sin FILE, el hangar propio de la ventana):
     </message>
     <message>
       <source>The stored '%1' is missing: %2</source>
-      <translation type="unfinished" />
+      <translation>Falta el '%1' guardado: %2</translation>
     </message>
     <message>
       <source>The stored settings cannot be read (%1): the defaults are used</source>
-      <translation type="unfinished" />
+      <translation>No se pueden leer los ajustes guardados (%1): se usan los predeterminados</translation>
     </message>
     <message>
       <source>The temperature is at or below absolute zero (-459.67 deg. F).</source>
@@ -2499,15 +2529,15 @@ la página; sin FILE, el hangar propio de la ventana):
     </message>
     <message>
       <source>There is already a flight with the id %1</source>
-      <translation type="unfinished" />
+      <translation>Ya hay un vuelo con el id %1</translation>
     </message>
     <message>
       <source>There is already an airplane with the id %1</source>
-      <translation type="unfinished" />
+      <translation>Ya hay un avión con el id %1</translation>
     </message>
     <message>
       <source>This is not a hangar file Tethrix can read: %1</source>
-      <translation type="unfinished" />
+      <translation>No es un archivo de hangar que Tethrix pueda leer: %1</translation>
     </message>
     <message>
       <source>Thu</source>
@@ -2523,7 +2553,7 @@ la página; sin FILE, el hangar propio de la ventana):
     </message>
     <message>
       <source>Timing: %1 turns so far. The first lap is left out.</source>
-      <translation type="unfinished" />
+      <translation>Cronometrando: %1 vueltas hasta ahora. La primera vuelta se descarta.</translation>
     </message>
     <message>
       <source>Timing: tap at each pass.</source>
@@ -2579,11 +2609,11 @@ la página; sin FILE, el hangar propio de la ventana):
     </message>
     <message>
       <source>Unknown input '%1'</source>
-      <translation type="unfinished" />
+      <translation>Dato de entrada desconocido '%1'</translation>
     </message>
     <message>
       <source>Updated %1</source>
-      <translation type="unfinished" />
+      <translation>se actualizaron %1</translation>
     </message>
     <message>
       <source>Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
@@ -2678,7 +2708,7 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>a key of %1</source>
-      <translation type="unfinished" />
+      <translation>una clave de %1</translation>
     </message>
     <message>
       <source>a lone surrogate in a text</source>
@@ -2698,7 +2728,7 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>airplane %1</source>
-      <translation type="unfinished" />
+      <translation>avión %1</translation>
     </message>
     <message>
       <source>airplane name</source>
@@ -2714,7 +2744,7 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>at the end of %1</source>
-      <translation type="unfinished" />
+      <translation>al final de %1</translation>
     </message>
     <message>
       <source>at the end of the </source>
@@ -2766,15 +2796,15 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>expected '%1' %2</source>
-      <translation type="unfinished" />
+      <translation>se esperaba '%1' %2</translation>
     </message>
     <message>
       <source>expected a number for %1</source>
-      <translation type="unfinished" />
+      <translation>se esperaba un número para %1</translation>
     </message>
     <message>
       <source>expected a text for %1</source>
-      <translation type="unfinished" />
+      <translation>se esperaba un texto para %1</translation>
     </message>
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
@@ -2788,11 +2818,11 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>flight %1</source>
-      <translation type="unfinished" />
+      <translation>vuelo %1</translation>
     </message>
     <message>
       <source>for %1</source>
-      <translation type="unfinished" />
+      <translation>para %1</translation>
     </message>
     <message>
       <source>for the </source>
@@ -2868,11 +2898,11 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>it holds no setting Tethrix keeps, only %1</source>
-      <translation type="unfinished" />
+      <translation>no contiene ningún ajuste que Tethrix guarde, solo %1</translation>
     </message>
     <message>
       <source>it holds no setting Tethrix keeps, only %1 and others</source>
-      <translation type="unfinished" />
+      <translation>no contiene ningún ajuste que Tethrix guarde, solo %1 y otros</translation>
     </message>
     <message>
       <source>it holds no settings, only other text</source>
@@ -2892,7 +2922,7 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>it is a hangar file of version %1, from a newer Tethrix; this one reads version %2</source>
-      <translation type="unfinished" />
+      <translation>es un archivo de hangar de la versión %1, de un Tethrix más reciente; este lee la versión %2</translation>
     </message>
     <message>
       <source>it is a pipe, not a regular file</source>
@@ -2904,11 +2934,11 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>it is larger than %1 bytes</source>
-      <translation type="unfinished" />
+      <translation>ocupa más de %1 bytes</translation>
     </message>
     <message>
       <source>it is larger than 1 MiB, far too large for a Tethrix data file</source>
-      <translation type="unfinished" />
+      <translation>ocupa más de 1 MiB, demasiado para un archivo de datos de Tethrix</translation>
     </message>
     <message>
       <source>it is larger than 16 MiB</source>
@@ -3044,7 +3074,7 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>something follows the end of the %1</source>
-      <translation type="unfinished" />
+      <translation>hay algo tras el final de %1</translation>
     </message>
     <message>
       <source>something follows the end of the hangar</source>
@@ -3112,15 +3142,15 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>the %1 is not valid UTF-8 text of at most 16 MiB</source>
-      <translation type="unfinished" />
+      <translation>%1 no es texto UTF-8 válido de 16 MiB como máximo</translation>
     </message>
     <message>
       <source>the %1 of %2</source>
-      <translation type="unfinished" />
+      <translation>%1 de %2</translation>
     </message>
     <message>
       <source>the airplane of %1</source>
-      <translation type="unfinished" />
+      <translation>el avión de %1</translation>
     </message>
     <message>
       <source>the airplanes were added, but </source>
@@ -3140,15 +3170,15 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>the changed time of %1</source>
-      <translation type="unfinished" />
+      <translation>la hora de modificación de %1</translation>
     </message>
     <message>
       <source>the conditions of %1</source>
-      <translation type="unfinished" />
+      <translation>las condiciones de %1</translation>
     </message>
     <message>
       <source>the created time of %1</source>
-      <translation type="unfinished" />
+      <translation>la hora de creación de %1</translation>
     </message>
     <message>
       <source>the data file must come before the KEY=VALUE inputs</source>
@@ -3160,7 +3190,7 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>the default %1 is used</source>
-      <translation type="unfinished" />
+      <translation>se usa %1 predeterminado</translation>
     </message>
     <message>
       <source>the density altitude</source>
@@ -3172,7 +3202,7 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>the figures of %1</source>
-      <translation type="unfinished" />
+      <translation>los valores de %1</translation>
     </message>
     <message>
       <source>the file</source>
@@ -3188,7 +3218,7 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>the flown time of %1</source>
-      <translation type="unfinished" />
+      <translation>la hora de vuelo de %1</translation>
     </message>
     <message>
       <source>the format</source>
@@ -3196,27 +3226,27 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>the id of %1</source>
-      <translation type="unfinished" />
+      <translation>el id de %1</translation>
     </message>
     <message>
       <source>the inputs of %1</source>
-      <translation type="unfinished" />
+      <translation>los datos de entrada de %1</translation>
     </message>
     <message>
       <source>the key '%1' of %2 appears twice</source>
-      <translation type="unfinished" />
+      <translation>la clave '%1' de %2 aparece dos veces</translation>
     </message>
     <message>
       <source>the key '%1' of %2 is not one this version knows</source>
-      <translation type="unfinished" />
+      <translation>esta versión no conoce la clave '%1' de %2</translation>
     </message>
     <message>
       <source>the lap time of %1</source>
-      <translation type="unfinished" />
+      <translation>el tiempo de vuelta de %1</translation>
     </message>
     <message>
       <source>the module %1 has no %2</source>
-      <translation type="unfinished" />
+      <translation>el módulo %1 no tiene %2</translation>
     </message>
     <message>
       <source>the module could not be loaded</source>
@@ -3224,11 +3254,11 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>the notes of %1</source>
-      <translation type="unfinished" />
+      <translation>las notas de %1</translation>
     </message>
     <message>
       <source>the number %1 for %2 is out of range</source>
-      <translation type="unfinished" />
+      <translation>el número %1 para %2 está fuera de rango</translation>
     </message>
     <message>
       <source>the number of lines runs over whole numbers from 1 to 3</source>
@@ -3240,7 +3270,7 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>the program's module %1 is missing</source>
-      <translation type="unfinished" />
+      <translation>falta el módulo %1 del programa</translation>
     </message>
     <message>
       <source>the same unit in both systems</source>
@@ -3336,7 +3366,7 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>updated %1</source>
-      <translation type="unfinished" />
+      <translation>se actualizaron %1</translation>
     </message>
     <message>
       <source>width=device-width, initial-scale=1</source>
@@ -3462,11 +3492,11 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>&amp;Correct...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Corregir...</translation>
     </message>
     <message>
       <source>&amp;Delete...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Eliminar...</translation>
     </message>
     <message>
       <source>&amp;Print...</source>
@@ -3530,7 +3560,7 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>Export C&amp;SV...</source>
-      <translation type="unfinished" />
+      <translation>Exportar C&amp;SV...</translation>
     </message>
     <message>
       <source>Exported the trim log of %1 to %2.</source>

@@ -5,11 +5,11 @@
     <name>ConditionsDialog</name>
     <message>
       <source>&amp;Cancel</source>
-      <translation type="unfinished" />
+      <translation>&amp;Annulla</translation>
     </message>
     <message>
       <source>&amp;Defaults</source>
-      <translation type="unfinished" />
+      <translation>&amp;Predefiniti</translation>
     </message>
     <message>
       <source>&amp;Fill</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
       <source>Another Tethrix window saved %1 since this one read the settings: that is kept, and in force here too.</source>
-      <translation type="unfinished" />
+      <translation>Un'altra finestra di Tethrix ha salvato %1 dopo che questa aveva letto le impostazioni: resta così e vale anche qui.</translation>
     </message>
     <message>
       <source>Field Elevation</source>
@@ -60,7 +60,7 @@
     </message>
     <message>
       <source>Engine:</source>
-      <translation type="unfinished" />
+      <translation>Motore:</translation>
     </message>
     <message>
       <source>Flown (local time):</source>
@@ -68,19 +68,19 @@
     </message>
     <message>
       <source>Fuel:</source>
-      <translation type="unfinished" />
+      <translation>Miscela:</translation>
     </message>
     <message>
       <source>Handle Spacing:</source>
-      <translation type="unfinished" />
+      <translation>Interasse manopola:</translation>
     </message>
     <message>
       <source>Lap Time Measured (seconds):</source>
-      <translation type="unfinished" />
+      <translation>Tempo sul giro misurato (secondi):</translation>
     </message>
     <message>
       <source>Needle or Timer Setting:</source>
-      <translation type="unfinished" />
+      <translation>Regolazione spillo o timer:</translation>
     </message>
     <message>
       <source>Notes:</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
       <source>Prop:</source>
-      <translation type="unfinished" />
+      <translation>Elica:</translation>
     </message>
     <message>
       <source>The lap time measured must be a number of seconds, or empty</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
       <source>Tip Weight:</source>
-      <translation type="unfinished" />
+      <translation>Peso d'estremità:</translation>
     </message>
     <message>
       <source>none</source>
@@ -131,15 +131,15 @@
     </message>
     <message>
       <source>&amp;Delete...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Elimina...</translation>
     </message>
     <message>
       <source>&amp;Import...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Importa...</translation>
     </message>
     <message>
       <source>&amp;Keep as New</source>
-      <translation type="unfinished" />
+      <translation>Salva come &amp;nuovo</translation>
     </message>
     <message>
       <source>&amp;Log a Flight...</source>
@@ -147,11 +147,11 @@
     </message>
     <message>
       <source>&amp;Open</source>
-      <translation type="unfinished" />
+      <translation>&amp;Apri</translation>
     </message>
     <message>
       <source>&amp;Rename...</source>
-      <translation type="unfinished" />
+      <translation>Rin&amp;omina...</translation>
     </message>
     <message>
       <source>&amp;Trim Log...</source>
@@ -159,7 +159,7 @@
     </message>
     <message>
       <source>Add a &amp;Folder...</source>
-      <translation type="unfinished" />
+      <translation>Aggiungi una &amp;cartella...</translation>
     </message>
     <message>
       <source>Add a Folder</source>
@@ -167,11 +167,11 @@
     </message>
     <message>
       <source>Add and update airplanes and flights from a hangar file</source>
-      <translation type="unfinished" />
+      <translation>Aggiungi e aggiorna modelli e voli da un file hangar</translation>
     </message>
     <message>
       <source>Add every .TQD data file of a folder</source>
-      <translation type="unfinished" />
+      <translation>Aggiungi tutti i file di dati .TQD di una cartella</translation>
     </message>
     <message>
       <source>Added %1 from %2.</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
       <source>D&amp;uplicate...</source>
-      <translation type="unfinished" />
+      <translation>D&amp;uplica...</translation>
     </message>
     <message>
       <source>Delete</source>
@@ -239,11 +239,11 @@
     </message>
     <message>
       <source>E&amp;xport Hangar...</source>
-      <translation type="unfinished" />
+      <translation>Esporta &amp;hangar...</translation>
     </message>
     <message>
       <source>Export &amp;Airplane...</source>
-      <translation type="unfinished" />
+      <translation>Esporta &amp;modello...</translation>
     </message>
     <message>
       <source>Exported %1 and its log to %2.</source>
@@ -263,15 +263,15 @@
     </message>
     <message>
       <source>Keep O&amp;ver</source>
-      <translation type="unfinished" />
+      <translation>&amp;Sovrascrivi</translation>
     </message>
     <message>
       <source>Keep the window's case over the airplane open in it</source>
-      <translation type="unfinished" />
+      <translation>Salva la configurazione della finestra sul modello aperto in essa</translation>
     </message>
     <message>
       <source>Keep the window's case, with the notes typed, as a new airplane</source>
-      <translation type="unfinished" />
+      <translation>Salva la configurazione della finestra, con le note scritte, come nuovo modello</translation>
     </message>
     <message>
       <source>Kept %1 as a new airplane and logged its flight.</source>
@@ -299,7 +299,7 @@
     </message>
     <message>
       <source>Log a flight of the window's case</source>
-      <translation type="unfinished" />
+      <translation>Registra un volo della configurazione della finestra</translation>
     </message>
     <message>
       <source>Logged a flight of %1.</source>
@@ -335,7 +335,7 @@
     </message>
     <message>
       <source>Open the selected airplane in the window's fields</source>
-      <translation type="unfinished" />
+      <translation>Apri il modello selezionato nei campi della finestra</translation>
     </message>
     <message>
       <source>Opened %1.</source>
@@ -379,7 +379,7 @@
     </message>
     <message>
       <source>The selected airplane with its log</source>
-      <translation type="unfinished" />
+      <translation>Il modello selezionato con il suo diario</translation>
     </message>
   </context>
   <context>
@@ -428,7 +428,7 @@
     </message>
     <message>
       <source>%1 = %2</source>
-      <translation type="unfinished" />
+      <translation>%1 = %2</translation>
     </message>
     <message>
       <source>%1 cannot be compared: %2</source>
@@ -572,7 +572,7 @@
     </message>
     <message>
       <source>Open A...</source>
-      <translation type="unfinished" />
+      <translation>Apri A...</translation>
     </message>
     <message>
       <source>Press &lt;Enter&gt; in any field to Recalculate</source>
@@ -806,143 +806,143 @@ tethrix-calc: non è stato aggiunto nulla
     </message>
     <message>
       <source>%1   (%2)</source>
-      <translation type="unfinished" />
+      <translation>%1   (%2)</translation>
     </message>
     <message>
       <source>%1 (%2 hp)</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2 hp)</translation>
     </message>
     <message>
       <source>%1 (%2 kg)</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2 kg)</translation>
     </message>
     <message>
       <source>%1 (%2)</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2)</translation>
     </message>
     <message>
       <source>%1 (at byte %2)</source>
-      <translation type="unfinished" />
+      <translation>%1 (al byte %2)</translation>
     </message>
     <message>
       <source>%1 = %2</source>
-      <translation type="unfinished" />
+      <translation>%1 = %2</translation>
     </message>
     <message>
       <source>%1 These flying conditions are not saved.</source>
-      <translation type="unfinished" />
+      <translation>%1 Queste condizioni di volo non vengono salvate.</translation>
     </message>
     <message>
       <source>%1 and %2</source>
-      <translation type="unfinished" />
+      <translation>%1 e %2</translation>
     </message>
     <message>
       <source>%1 gives an airspeed outside the %2 to %3 mph the line model takes: it is calculated at %4 mph.</source>
-      <translation type="unfinished" />
+      <translation>%1 dà una velocità all'aria fuori dai %2–%3 mph ammessi dal modello dei cavi: viene calcolata a %4 mph.</translation>
     </message>
     <message>
       <source>%1 has no '%2'</source>
-      <translation type="unfinished" />
+      <translation>%1 non ha '%2'</translation>
     </message>
     <message>
       <source>%1 is %2, beyond what fliers meet.</source>
-      <translation type="unfinished" />
+      <translation>%1 è %2, oltre quanto si incontra sul campo di volo.</translation>
     </message>
     <message>
       <source>%1 is %2, outside the %3 the line model takes for lines, handle and leadouts.</source>
-      <translation type="unfinished" />
+      <translation>%1 è %2, fuori dall'intervallo %3 che il modello dei cavi ammette per cavi, manopola e uscite cavi.</translation>
     </message>
     <message>
       <source>%1 is %2, outside the %3 the line model takes.</source>
-      <translation type="unfinished" />
+      <translation>%1 è %2, fuori dall'intervallo %3 ammesso dal modello dei cavi.</translation>
     </message>
     <message>
       <source>%1 is %2, which has no physical meaning.</source>
-      <translation type="unfinished" />
+      <translation>%1 è %2, il che non ha senso fisico.</translation>
     </message>
     <message>
       <source>%1 is at or above the airspeed, %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 è pari o superiore alla velocità all'aria, %2.</translation>
     </message>
     <message>
       <source>%1 is beyond -90 to 90 degrees.</source>
-      <translation type="unfinished" />
+      <translation>%1 è fuori da -90 a 90 gradi.</translation>
     </message>
     <message>
       <source>%1 is beyond -90 to 90 degrees; it is calculated as 0 degrees.</source>
-      <translation type="unfinished" />
+      <translation>%1 è fuori da -90 a 90 gradi; viene calcolato come 0 gradi.</translation>
     </message>
     <message>
       <source>%1 is empty: a calculation uses %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 è vuoto: un calcolo usa %2.</translation>
     </message>
     <message>
       <source>%1 is empty: the figures use %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 è vuoto: i valori usano %2.</translation>
     </message>
     <message>
       <source>%1 is negative, which has no physical meaning.</source>
-      <translation type="unfinished" />
+      <translation>%1 è negativo, il che non ha senso fisico.</translation>
     </message>
     <message>
       <source>%1 is outside 0 to 100 percent; it is calculated as %2 percent.</source>
-      <translation type="unfinished" />
+      <translation>%1 è fuori da 0 a 100 percento; viene calcolato come %2 percento.</translation>
     </message>
     <message>
       <source>%1 is too large to show</source>
-      <translation type="unfinished" />
+      <translation>%1 è troppo grande da mostrare</translation>
     </message>
     <message>
       <source>%1 more</source>
-      <translation type="unfinished" />
+      <translation>altri %1</translation>
     </message>
     <message>
       <source>%1 must be %2 or more.</source>
-      <translation type="unfinished" />
+      <translation>%1 deve essere %2 o più.</translation>
     </message>
     <message>
       <source>%1 must be -90 to 90 degrees.</source>
-      <translation type="unfinished" />
+      <translation>%1 deve essere tra -90 e 90 gradi.</translation>
     </message>
     <message>
       <source>%1 must be 0 to 100 percent.</source>
-      <translation type="unfinished" />
+      <translation>%1 deve essere tra 0 e 100 percento.</translation>
     </message>
     <message>
       <source>%1 must be below the airspeed, %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 deve essere inferiore alla velocità all'aria, %2.</translation>
     </message>
     <message>
       <source>%1 must be more than %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 deve essere maggiore di %2.</translation>
     </message>
     <message>
       <source>%1 s</source>
-      <translation type="unfinished" />
+      <translation>%1 s</translation>
     </message>
     <message>
       <source>%1 shows '%2': a calculation uses %3.</source>
-      <translation type="unfinished" />
+      <translation>%1 mostra '%2': un calcolo usa %3.</translation>
     </message>
     <message>
       <source>%1 shows '%2': the figures use %3.</source>
-      <translation type="unfinished" />
+      <translation>%1 mostra '%2': i valori usano %3.</translation>
     </message>
     <message>
       <source>%1 takes a number, such as %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 richiede un numero, come %2.</translation>
     </message>
     <message>
       <source>%1 to %2</source>
-      <translation type="unfinished" />
+      <translation>da %1 a %2</translation>
     </message>
     <message>
       <source>%1, %2 x Downwind Tension</source>
-      <translation type="unfinished" />
+      <translation>%1, %2 x tensione sottovento</translation>
     </message>
     <message>
       <source>%1, %2 x Line Tension</source>
-      <translation type="unfinished" />
+      <translation>%1, %2 x tensione cavi</translation>
     </message>
     <message>
       <source>%1: %2</source>
@@ -950,39 +950,63 @@ tethrix-calc: non è stato aggiunto nulla
     </message>
     <message>
       <source>%1: A %2, B %3</source>
-      <translation type="unfinished" />
+      <translation>%1: A %2, B %3</translation>
     </message>
     <message numerus="yes">
       <source>%n airplane</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n modello</numerusform>
+        <numerusform>%n modelli</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n airplanes</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n modello</numerusform>
+        <numerusform>%n modelli</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n file</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n file</numerusform>
+        <numerusform>%n file</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n files</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n file</numerusform>
+        <numerusform>%n file</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n flight</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n volo</numerusform>
+        <numerusform>%n voli</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n flights</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n volo</numerusform>
+        <numerusform>%n voli</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n lap</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n giro</numerusform>
+        <numerusform>%n giri</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n lap counted.</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n giro contato.</numerusform>
+        <numerusform>%n giri contati.</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n lap(s)</source>
@@ -993,11 +1017,17 @@ tethrix-calc: non è stato aggiunto nulla
     </message>
     <message numerus="yes">
       <source>%n laps</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n giro</numerusform>
+        <numerusform>%n giri</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n laps counted.</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n giro contato.</numerusform>
+        <numerusform>%n giri contati.</numerusform>
+      </translation>
     </message>
     <message>
       <source>%s %s %s at %s</source>
@@ -1045,35 +1075,35 @@ tethrix-calc: non è stato aggiunto nulla
     </message>
     <message>
       <source>'%1' is not a valid floating point value</source>
-      <translation type="unfinished" />
+      <translation>'%1' non è un valore in virgola mobile valido</translation>
     </message>
     <message>
       <source>'%1' is not a valid floating point value for '%2': %3</source>
-      <translation type="unfinished" />
+      <translation>'%1' non è un valore in virgola mobile valido per '%2': %3</translation>
     </message>
     <message>
       <source>'%1' is not a valid number for the %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' non è un numero valido per %2</translation>
     </message>
     <message>
       <source>'%1' is not a valid whole number</source>
-      <translation type="unfinished" />
+      <translation>'%1' non è un numero intero valido</translation>
     </message>
     <message>
       <source>'%1' is not a valid whole number for the %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' non è un numero intero valido per %2</translation>
     </message>
     <message>
       <source>'%1' is not an id: up to 64 letters, digits, - and _</source>
-      <translation type="unfinished" />
+      <translation>'%1' non è un id: fino a 64 lettere, cifre, - e _</translation>
     </message>
     <message>
       <source>'%1' is out of range for the %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' è fuori intervallo per %2</translation>
     </message>
     <message>
       <source>'%1' of %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' di %2</translation>
     </message>
     <message>
       <source>(max-width: 759px)</source>
@@ -1085,7 +1115,7 @@ tethrix-calc: non è stato aggiunto nulla
     </message>
     <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
-      <translation type="unfinished" />
+      <translation>*** Tethrix - calcolatore di messa a punto per il volo vincolato - valori di piloti per piloti ***</translation>
     </message>
     <message>
       <source>,
@@ -1175,27 +1205,27 @@ tethrix-calc: non è stato aggiunto nulla
     </message>
     <message>
       <source>A %1</source>
-      <translation type="unfinished" />
+      <translation>A %1</translation>
     </message>
     <message>
       <source>A %1, %2</source>
-      <translation type="unfinished" />
+      <translation>A %1, %2</translation>
     </message>
     <message>
       <source>A %1, no change</source>
-      <translation type="unfinished" />
+      <translation>A %1, nessuna variazione</translation>
     </message>
     <message>
       <source>A flight cannot be read: %1</source>
-      <translation type="unfinished" />
+      <translation>Impossibile leggere un volo: %1</translation>
     </message>
     <message>
       <source>A hangar holds at most %1 airplanes</source>
-      <translation type="unfinished" />
+      <translation>Un hangar contiene al massimo %1 modelli</translation>
     </message>
     <message>
       <source>A hangar holds at most %1 flights</source>
-      <translation type="unfinished" />
+      <translation>Un hangar contiene al massimo %1 voli</translation>
     </message>
     <message>
       <source>A measured lap time must be more than 0 and at most 3600 seconds</source>
@@ -1280,7 +1310,7 @@ Opzioni:
     </message>
     <message>
       <source>A sensible %1 is %2.</source>
-      <translation type="unfinished" />
+      <translation>Un valore sensato di %1 va %2.</translation>
     </message>
     <message>
       <source>A too large to show</source>
@@ -1288,7 +1318,7 @@ Opzioni:
     </message>
     <message>
       <source>A: %1</source>
-      <translation type="unfinished" />
+      <translation>A: %1</translation>
     </message>
     <message>
       <source>Added </source>
@@ -1296,7 +1326,7 @@ Opzioni:
     </message>
     <message>
       <source>Added %1</source>
-      <translation type="unfinished" />
+      <translation>aggiunti %1</translation>
     </message>
     <message>
       <source>Airplane</source>
@@ -1340,7 +1370,7 @@ Opzioni:
     </message>
     <message>
       <source>An airplane cannot be read: %1</source>
-      <translation type="unfinished" />
+      <translation>Impossibile leggere un modello: %1</translation>
     </message>
     <message>
       <source>An airplane needs a name</source>
@@ -1348,7 +1378,7 @@ Opzioni:
     </message>
     <message>
       <source>An altimeter setting of %1 %2 is outside the %3 to %4 %2 of any real altimeter.</source>
-      <translation type="unfinished" />
+      <translation>Un regolaggio altimetrico di %1 %2 è fuori dai %3–%4 %2 di qualsiasi altimetro reale.</translation>
     </message>
     <message>
       <source>An interpolation table needs at least two points.</source>
@@ -1388,7 +1418,7 @@ Opzioni:
     </message>
     <message>
       <source>Cannot Open File %1</source>
-      <translation type="unfinished" />
+      <translation>Impossibile aprire il file %1</translation>
     </message>
     <message>
       <source>Cannot change </source>
@@ -1424,7 +1454,7 @@ Opzioni:
     </message>
     <message>
       <source>Compared with %1 (A's value, then the change from it)</source>
-      <translation type="unfinished" />
+      <translation>Confrontato con %1 (il valore di A, poi la variazione rispetto a esso)</translation>
     </message>
     <message>
       <source>Computed Data</source>
@@ -1565,7 +1595,7 @@ Opzioni:
     </message>
     <message>
       <source>Figures are out of date: press Enter</source>
-      <translation type="unfinished" />
+      <translation>I valori non sono aggiornati: premi Invio</translation>
     </message>
     <message>
       <source>Files and printing</source>
@@ -1593,11 +1623,11 @@ Opzioni:
     </message>
     <message>
       <source>Floating point division by zero</source>
-      <translation type="unfinished" />
+      <translation>Divisione in virgola mobile per zero</translation>
     </message>
     <message>
       <source>Floating point overflow</source>
-      <translation type="unfinished" />
+      <translation>Overflow in virgola mobile</translation>
     </message>
     <message>
       <source>Flown (UTC)</source>
@@ -1625,11 +1655,11 @@ Opzioni:
     </message>
     <message>
       <source>From %1: %2.</source>
-      <translation type="unfinished" />
+      <translation>Da %1: %2.</translation>
     </message>
     <message>
       <source>From %1: %2; %3.</source>
-      <translation type="unfinished" />
+      <translation>Da %1: %2; %3.</translation>
     </message>
     <message>
       <source>Fuel</source>
@@ -1769,7 +1799,7 @@ pagina; senza FILE, l'hangar della finestra):
     </message>
     <message>
       <source>Invalid floating point operation</source>
-      <translation type="unfinished" />
+      <translation>Operazione in virgola mobile non valida</translation>
     </message>
     <message>
       <source>Invalid value for '%1': '%2' is neither Imperial nor Metric; %3</source>
@@ -1781,11 +1811,11 @@ pagina; senza FILE, l'hangar della finestra):
     </message>
     <message>
       <source>It is calculated as %1.</source>
-      <translation type="unfinished" />
+      <translation>Viene calcolato come %1.</translation>
     </message>
     <message>
       <source>It reads like %1; this field takes %2.</source>
-      <translation type="unfinished" />
+      <translation>Sembra in %1; questo campo richiede %2.</translation>
     </message>
     <message>
       <source>Jan</source>
@@ -1825,19 +1855,19 @@ pagina; senza FILE, l'hangar della finestra):
     </message>
     <message>
       <source>Lap %1: %2</source>
-      <translation type="unfinished" />
+      <translation>Giro %1: %2</translation>
     </message>
     <message>
       <source>Lap %1: %2 (double tap, left out)</source>
-      <translation type="unfinished" />
+      <translation>Giro %1: %2 (doppio tocco, escluso)</translation>
     </message>
     <message>
       <source>Lap %1: %2 (irregular, left out)</source>
-      <translation type="unfinished" />
+      <translation>Giro %1: %2 (irregolare, escluso)</translation>
     </message>
     <message>
       <source>Lap %1: %2 (missed tap, left out)</source>
-      <translation type="unfinished" />
+      <translation>Giro %1: %2 (tocco mancato, escluso)</translation>
     </message>
     <message>
       <source>Lap Speed</source>
@@ -1849,7 +1879,7 @@ pagina; senza FILE, l'hangar della finestra):
     </message>
     <message>
       <source>Lap Speed = %1</source>
-      <translation type="unfinished" />
+      <translation>Velocità sul giro = %1</translation>
     </message>
     <message>
       <source>Lap Speed: A = </source>
@@ -1893,7 +1923,7 @@ pagina; senza FILE, l'hangar della finestra):
     </message>
     <message>
       <source>Last lap %1.</source>
-      <translation type="unfinished" />
+      <translation>Ultimo giro %1.</translation>
     </message>
     <message>
       <source>Leadout Position</source>
@@ -2009,7 +2039,7 @@ pagina; senza FILE, l'hangar della finestra):
     </message>
     <message>
       <source>Mean of the last %1: %2, spread %3 s.</source>
-      <translation type="unfinished" />
+      <translation>Media degli ultimi %1: %2, dispersione %3 s.</translation>
     </message>
     <message>
       <source>Metric</source>
@@ -2045,11 +2075,11 @@ pagina; senza FILE, l'hangar della finestra):
     </message>
     <message>
       <source>No chart sweeps '%1'</source>
-      <translation type="unfinished" />
+      <translation>Nessun grafico varia '%1'</translation>
     </message>
     <message>
       <source>No figure '%1'</source>
-      <translation type="unfinished" />
+      <translation>Nessun valore '%1'</translation>
     </message>
     <message>
       <source>No figures to draw: </source>
@@ -2087,7 +2117,7 @@ pagina; senza FILE, l'hangar della finestra):
     </message>
     <message>
       <source>Nothing changed: the hangar already holds everything in %1.</source>
-      <translation type="unfinished" />
+      <translation>Nessuna modifica: l'hangar contiene già tutto ciò che è in %1.</translation>
     </message>
     <message>
       <source>Nothing will be kept on this device: </source>
@@ -2151,7 +2181,7 @@ pagina; senza FILE, l'hangar della finestra):
     </message>
     <message>
       <source>Printed %1 %2 %3 %4:%5:%6 %7</source>
-      <translation type="unfinished" />
+      <translation>Stampato %1 %2 %3 %4:%5:%6 %7</translation>
     </message>
     <message>
       <source>Prop</source>
@@ -2263,43 +2293,43 @@ pagina; senza FILE, l'hangar della finestra):
     </message>
     <message>
       <source>Tethrix Print Job</source>
-      <translation type="unfinished" />
+      <translation>Lavoro di stampa Tethrix</translation>
     </message>
     <message>
       <source>The %1 cannot hold control characters other than line breaks and tabs</source>
-      <translation type="unfinished" />
+      <translation>%1 non può contenere caratteri di controllo diversi da a capo e tabulazioni</translation>
     </message>
     <message>
       <source>The %1 cannot hold line breaks, tabs or other control characters</source>
-      <translation type="unfinished" />
+      <translation>%1 non può contenere a capo, tabulazioni o altri caratteri di controllo</translation>
     </message>
     <message>
       <source>The %1 is infinite</source>
-      <translation type="unfinished" />
+      <translation>%1 è infinito</translation>
     </message>
     <message>
       <source>The %1 is longer than %2 characters</source>
-      <translation type="unfinished" />
+      <translation>%1 è più lungo di %2 caratteri</translation>
     </message>
     <message>
       <source>The %1 is missing</source>
-      <translation type="unfinished" />
+      <translation>Manca %1</translation>
     </message>
     <message>
       <source>The %1 is not a number</source>
-      <translation type="unfinished" />
+      <translation>%1 non è un numero</translation>
     </message>
     <message>
       <source>The %1 is not valid UTF-8 text</source>
-      <translation type="unfinished" />
+      <translation>%1 non è testo UTF-8 valido</translation>
     </message>
     <message>
       <source>The %1 time '%2' is not a UTC time such as 2026-12-09T04:30:00Z</source>
-      <translation type="unfinished" />
+      <translation>L'ora di %1 '%2' non è un'ora UTC come 2026-12-09T04:30:00Z</translation>
     </message>
     <message>
       <source>The Pull Test, %1, is at or below the %2, %3: it does not prove the lines and handle for this flight.</source>
-      <translation type="unfinished" />
+      <translation>La prova di trazione, %1, è pari o inferiore a %2, %3: non collauda cavi e manopola per questo volo.</translation>
     </message>
     <message>
       <source>The air is too hot and humid: the water vapour pressure reaches the air pressure.</source>
@@ -2319,7 +2349,7 @@ pagina; senza FILE, l'hangar della finestra):
     </message>
     <message>
       <source>The airspeed on these lines is outside the %1 to %2 mph the line model takes: it is calculated at %3 mph.</source>
-      <translation type="unfinished" />
+      <translation>La velocità all'aria con questi cavi è fuori dai %1–%2 mph ammessi dal modello dei cavi: viene calcolata a %3 mph.</translation>
     </message>
     <message>
       <source>The altimeter setting must be more than 0.</source>
@@ -2355,7 +2385,7 @@ pagina; senza FILE, l'hangar della finestra):
     </message>
     <message>
       <source>The figures belong to the inputs shown.</source>
-      <translation type="unfinished" />
+      <translation>I valori corrispondono agli input mostrati.</translation>
     </message>
     <message>
       <source>The flight is no longer in the log</source>
@@ -2411,7 +2441,7 @@ pagina; senza FILE, l'hangar della finestra):
     </message>
     <message>
       <source>The hangar cannot be read: %1</source>
-      <translation type="unfinished" />
+      <translation>Impossibile leggere l'hangar: %1</translation>
     </message>
     <message>
       <source>The hangar could not be loaded: %s.</source>
@@ -2479,11 +2509,11 @@ pagina; senza FILE, l'hangar della finestra):
     </message>
     <message>
       <source>The stored '%1' is missing: %2</source>
-      <translation type="unfinished" />
+      <translation>Manca il valore memorizzato di '%1': %2</translation>
     </message>
     <message>
       <source>The stored settings cannot be read (%1): the defaults are used</source>
-      <translation type="unfinished" />
+      <translation>Impossibile leggere le impostazioni memorizzate (%1): si usano quelle predefinite</translation>
     </message>
     <message>
       <source>The temperature is at or below absolute zero (-459.67 deg. F).</source>
@@ -2499,15 +2529,15 @@ pagina; senza FILE, l'hangar della finestra):
     </message>
     <message>
       <source>There is already a flight with the id %1</source>
-      <translation type="unfinished" />
+      <translation>Esiste già un volo con l'id %1</translation>
     </message>
     <message>
       <source>There is already an airplane with the id %1</source>
-      <translation type="unfinished" />
+      <translation>Esiste già un modello con l'id %1</translation>
     </message>
     <message>
       <source>This is not a hangar file Tethrix can read: %1</source>
-      <translation type="unfinished" />
+      <translation>Non è un file hangar che Tethrix possa leggere: %1</translation>
     </message>
     <message>
       <source>Thu</source>
@@ -2523,7 +2553,7 @@ pagina; senza FILE, l'hangar della finestra):
     </message>
     <message>
       <source>Timing: %1 turns so far. The first lap is left out.</source>
-      <translation type="unfinished" />
+      <translation>Cronometraggio: %1 giri finora. Il primo giro è escluso.</translation>
     </message>
     <message>
       <source>Timing: tap at each pass.</source>
@@ -2579,11 +2609,11 @@ pagina; senza FILE, l'hangar della finestra):
     </message>
     <message>
       <source>Unknown input '%1'</source>
-      <translation type="unfinished" />
+      <translation>Input sconosciuto '%1'</translation>
     </message>
     <message>
       <source>Updated %1</source>
-      <translation type="unfinished" />
+      <translation>aggiornati %1</translation>
     </message>
     <message>
       <source>Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
@@ -2678,7 +2708,7 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>a key of %1</source>
-      <translation type="unfinished" />
+      <translation>una chiave di %1</translation>
     </message>
     <message>
       <source>a lone surrogate in a text</source>
@@ -2698,7 +2728,7 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>airplane %1</source>
-      <translation type="unfinished" />
+      <translation>modello %1</translation>
     </message>
     <message>
       <source>airplane name</source>
@@ -2714,7 +2744,7 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>at the end of %1</source>
-      <translation type="unfinished" />
+      <translation>alla fine di %1</translation>
     </message>
     <message>
       <source>at the end of the </source>
@@ -2766,15 +2796,15 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>expected '%1' %2</source>
-      <translation type="unfinished" />
+      <translation>atteso '%1' %2</translation>
     </message>
     <message>
       <source>expected a number for %1</source>
-      <translation type="unfinished" />
+      <translation>atteso un numero per %1</translation>
     </message>
     <message>
       <source>expected a text for %1</source>
-      <translation type="unfinished" />
+      <translation>atteso un testo per %1</translation>
     </message>
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
@@ -2788,11 +2818,11 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>flight %1</source>
-      <translation type="unfinished" />
+      <translation>volo %1</translation>
     </message>
     <message>
       <source>for %1</source>
-      <translation type="unfinished" />
+      <translation>per %1</translation>
     </message>
     <message>
       <source>for the </source>
@@ -2868,11 +2898,11 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>it holds no setting Tethrix keeps, only %1</source>
-      <translation type="unfinished" />
+      <translation>non contiene alcuna impostazione che Tethrix conservi, solo %1</translation>
     </message>
     <message>
       <source>it holds no setting Tethrix keeps, only %1 and others</source>
-      <translation type="unfinished" />
+      <translation>non contiene alcuna impostazione che Tethrix conservi, solo %1 e altre</translation>
     </message>
     <message>
       <source>it holds no settings, only other text</source>
@@ -2892,7 +2922,7 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>it is a hangar file of version %1, from a newer Tethrix; this one reads version %2</source>
-      <translation type="unfinished" />
+      <translation>è un file hangar della versione %1, di un Tethrix più recente; questo legge la versione %2</translation>
     </message>
     <message>
       <source>it is a pipe, not a regular file</source>
@@ -2904,11 +2934,11 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>it is larger than %1 bytes</source>
-      <translation type="unfinished" />
+      <translation>è più grande di %1 byte</translation>
     </message>
     <message>
       <source>it is larger than 1 MiB, far too large for a Tethrix data file</source>
-      <translation type="unfinished" />
+      <translation>è più grande di 1 MiB, troppo per un file di dati Tethrix</translation>
     </message>
     <message>
       <source>it is larger than 16 MiB</source>
@@ -3044,7 +3074,7 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>something follows the end of the %1</source>
-      <translation type="unfinished" />
+      <translation>c'è qualcosa dopo la fine di %1</translation>
     </message>
     <message>
       <source>something follows the end of the hangar</source>
@@ -3112,15 +3142,15 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>the %1 is not valid UTF-8 text of at most 16 MiB</source>
-      <translation type="unfinished" />
+      <translation>%1 non è testo UTF-8 valido di al massimo 16 MiB</translation>
     </message>
     <message>
       <source>the %1 of %2</source>
-      <translation type="unfinished" />
+      <translation>%1 di %2</translation>
     </message>
     <message>
       <source>the airplane of %1</source>
-      <translation type="unfinished" />
+      <translation>il modello di %1</translation>
     </message>
     <message>
       <source>the airplanes were added, but </source>
@@ -3140,15 +3170,15 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>the changed time of %1</source>
-      <translation type="unfinished" />
+      <translation>l'ora di modifica di %1</translation>
     </message>
     <message>
       <source>the conditions of %1</source>
-      <translation type="unfinished" />
+      <translation>le condizioni di %1</translation>
     </message>
     <message>
       <source>the created time of %1</source>
-      <translation type="unfinished" />
+      <translation>l'ora di creazione di %1</translation>
     </message>
     <message>
       <source>the data file must come before the KEY=VALUE inputs</source>
@@ -3160,7 +3190,7 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>the default %1 is used</source>
-      <translation type="unfinished" />
+      <translation>si usa il valore predefinito di %1</translation>
     </message>
     <message>
       <source>the density altitude</source>
@@ -3172,7 +3202,7 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>the figures of %1</source>
-      <translation type="unfinished" />
+      <translation>i valori di %1</translation>
     </message>
     <message>
       <source>the file</source>
@@ -3188,7 +3218,7 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>the flown time of %1</source>
-      <translation type="unfinished" />
+      <translation>l'ora del volo di %1</translation>
     </message>
     <message>
       <source>the format</source>
@@ -3196,27 +3226,27 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>the id of %1</source>
-      <translation type="unfinished" />
+      <translation>l'id di %1</translation>
     </message>
     <message>
       <source>the inputs of %1</source>
-      <translation type="unfinished" />
+      <translation>gli input di %1</translation>
     </message>
     <message>
       <source>the key '%1' of %2 appears twice</source>
-      <translation type="unfinished" />
+      <translation>la chiave '%1' di %2 compare due volte</translation>
     </message>
     <message>
       <source>the key '%1' of %2 is not one this version knows</source>
-      <translation type="unfinished" />
+      <translation>questa versione non conosce la chiave '%1' di %2</translation>
     </message>
     <message>
       <source>the lap time of %1</source>
-      <translation type="unfinished" />
+      <translation>il tempo sul giro di %1</translation>
     </message>
     <message>
       <source>the module %1 has no %2</source>
-      <translation type="unfinished" />
+      <translation>il modulo %1 non ha %2</translation>
     </message>
     <message>
       <source>the module could not be loaded</source>
@@ -3224,11 +3254,11 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>the notes of %1</source>
-      <translation type="unfinished" />
+      <translation>le note di %1</translation>
     </message>
     <message>
       <source>the number %1 for %2 is out of range</source>
-      <translation type="unfinished" />
+      <translation>il numero %1 per %2 è fuori intervallo</translation>
     </message>
     <message>
       <source>the number of lines runs over whole numbers from 1 to 3</source>
@@ -3240,7 +3270,7 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>the program's module %1 is missing</source>
-      <translation type="unfinished" />
+      <translation>manca il modulo %1 del programma</translation>
     </message>
     <message>
       <source>the same unit in both systems</source>
@@ -3336,7 +3366,7 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>updated %1</source>
-      <translation type="unfinished" />
+      <translation>aggiornati %1</translation>
     </message>
     <message>
       <source>width=device-width, initial-scale=1</source>
@@ -3462,11 +3492,11 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>&amp;Correct...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Correggi...</translation>
     </message>
     <message>
       <source>&amp;Delete...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Elimina...</translation>
     </message>
     <message>
       <source>&amp;Print...</source>
@@ -3530,7 +3560,7 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>Export C&amp;SV...</source>
-      <translation type="unfinished" />
+      <translation>Esporta C&amp;SV...</translation>
     </message>
     <message>
       <source>Exported the trim log of %1 to %2.</source>
