@@ -2523,7 +2523,7 @@ bez FILE: własny hangar okna):
     </message>
     <message>
       <source>Timing: %1 turns so far. The first lap is left out.</source>
-      <translation>Pomiar: dotychczasowe obroty: %1. Pierwsze okrążenie jest pomijane.</translation>
+      <translation>Pomiar: liczba obrotów do tej pory: %1. Pierwsze okrążenie jest pomijane.</translation>
     </message>
     <message>
       <source>Timing: tap at each pass.</source>
