@@ -5,11 +5,11 @@
     <name>ConditionsDialog</name>
     <message>
       <source>&amp;Cancel</source>
-      <translation type="unfinished" />
+      <translation>&amp;Anuluj</translation>
     </message>
     <message>
       <source>&amp;Defaults</source>
-      <translation type="unfinished" />
+      <translation>&amp;Domyślne</translation>
     </message>
     <message>
       <source>&amp;Fill</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
       <source>Another Tethrix window saved %1 since this one read the settings: that is kept, and in force here too.</source>
-      <translation type="unfinished" />
+      <translation>Inne okno Tethrix zapisało %1, odkąd to okno wczytało ustawienia: ten zapis zostaje i obowiązuje także tutaj.</translation>
     </message>
     <message>
       <source>Field Elevation</source>
@@ -60,7 +60,7 @@
     </message>
     <message>
       <source>Engine:</source>
-      <translation type="unfinished" />
+      <translation>Silnik:</translation>
     </message>
     <message>
       <source>Flown (local time):</source>
@@ -68,19 +68,19 @@
     </message>
     <message>
       <source>Fuel:</source>
-      <translation type="unfinished" />
+      <translation>Paliwo:</translation>
     </message>
     <message>
       <source>Handle Spacing:</source>
-      <translation type="unfinished" />
+      <translation>Rozstaw rączki:</translation>
     </message>
     <message>
       <source>Lap Time Measured (seconds):</source>
-      <translation type="unfinished" />
+      <translation>Zmierzony czas okrążenia (s):</translation>
     </message>
     <message>
       <source>Needle or Timer Setting:</source>
-      <translation type="unfinished" />
+      <translation>Ustawienie iglicy lub timera:</translation>
     </message>
     <message>
       <source>Notes:</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
       <source>Prop:</source>
-      <translation type="unfinished" />
+      <translation>Śmigło:</translation>
     </message>
     <message>
       <source>The lap time measured must be a number of seconds, or empty</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
       <source>Tip Weight:</source>
-      <translation type="unfinished" />
+      <translation>Ciężarek końcówki:</translation>
     </message>
     <message>
       <source>none</source>
@@ -131,15 +131,15 @@
     </message>
     <message>
       <source>&amp;Delete...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Usuń...</translation>
     </message>
     <message>
       <source>&amp;Import...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Importuj...</translation>
     </message>
     <message>
       <source>&amp;Keep as New</source>
-      <translation type="unfinished" />
+      <translation>Zapisz jako &amp;nowy</translation>
     </message>
     <message>
       <source>&amp;Log a Flight...</source>
@@ -147,11 +147,11 @@
     </message>
     <message>
       <source>&amp;Open</source>
-      <translation type="unfinished" />
+      <translation>&amp;Otwórz</translation>
     </message>
     <message>
       <source>&amp;Rename...</source>
-      <translation type="unfinished" />
+      <translation>Zmień n&amp;azwę...</translation>
     </message>
     <message>
       <source>&amp;Trim Log...</source>
@@ -159,7 +159,7 @@
     </message>
     <message>
       <source>Add a &amp;Folder...</source>
-      <translation type="unfinished" />
+      <translation>Dodaj &amp;folder...</translation>
     </message>
     <message>
       <source>Add a Folder</source>
@@ -167,11 +167,11 @@
     </message>
     <message>
       <source>Add and update airplanes and flights from a hangar file</source>
-      <translation type="unfinished" />
+      <translation>Dodaj i zaktualizuj modele i loty z pliku hangaru</translation>
     </message>
     <message>
       <source>Add every .TQD data file of a folder</source>
-      <translation type="unfinished" />
+      <translation>Dodaj wszystkie pliki danych .TQD z folderu</translation>
     </message>
     <message>
       <source>Added %1 from %2.</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
       <source>D&amp;uplicate...</source>
-      <translation type="unfinished" />
+      <translation>Du&amp;plikuj...</translation>
     </message>
     <message>
       <source>Delete</source>
@@ -239,11 +239,11 @@
     </message>
     <message>
       <source>E&amp;xport Hangar...</source>
-      <translation type="unfinished" />
+      <translation>E&amp;ksportuj hangar...</translation>
     </message>
     <message>
       <source>Export &amp;Airplane...</source>
-      <translation type="unfinished" />
+      <translation>Eksportuj &amp;model...</translation>
     </message>
     <message>
       <source>Exported %1 and its log to %2.</source>
@@ -263,15 +263,15 @@
     </message>
     <message>
       <source>Keep O&amp;ver</source>
-      <translation type="unfinished" />
+      <translation>Nadpi&amp;sz</translation>
     </message>
     <message>
       <source>Keep the window's case over the airplane open in it</source>
-      <translation type="unfinished" />
+      <translation>Nadpisz otwarty w oknie model danymi z okna</translation>
     </message>
     <message>
       <source>Keep the window's case, with the notes typed, as a new airplane</source>
-      <translation type="unfinished" />
+      <translation>Zapisz dane z okna, wraz z wpisanymi notatkami, jako nowy model</translation>
     </message>
     <message>
       <source>Kept %1 as a new airplane and logged its flight.</source>
@@ -299,7 +299,7 @@
     </message>
     <message>
       <source>Log a flight of the window's case</source>
-      <translation type="unfinished" />
+      <translation>Zapisz w dzienniku lot z danymi z okna</translation>
     </message>
     <message>
       <source>Logged a flight of %1.</source>
@@ -335,7 +335,7 @@
     </message>
     <message>
       <source>Open the selected airplane in the window's fields</source>
-      <translation type="unfinished" />
+      <translation>Otwórz wybrany model w polach okna</translation>
     </message>
     <message>
       <source>Opened %1.</source>
@@ -379,7 +379,7 @@
     </message>
     <message>
       <source>The selected airplane with its log</source>
-      <translation type="unfinished" />
+      <translation>Wybrany model wraz z dziennikiem</translation>
     </message>
   </context>
   <context>
@@ -428,7 +428,7 @@
     </message>
     <message>
       <source>%1 = %2</source>
-      <translation type="unfinished" />
+      <translation>%1 = %2</translation>
     </message>
     <message>
       <source>%1 cannot be compared: %2</source>
@@ -552,7 +552,7 @@
     </message>
     <message>
       <source>L&amp;anguage</source>
-      <translation type="unfinished" />
+      <translation>&amp;Język</translation>
     </message>
     <message>
       <source>Language</source>
@@ -572,7 +572,7 @@
     </message>
     <message>
       <source>Open A...</source>
-      <translation type="unfinished" />
+      <translation>Otwórz A...</translation>
     </message>
     <message>
       <source>Press &lt;Enter&gt; in any field to Recalculate</source>
@@ -584,11 +584,11 @@
     </message>
     <message>
       <source>Tethrix will speak %1 from its next start.</source>
-      <translation type="unfinished" />
+      <translation>Od następnego uruchomienia Tethrix będzie używać języka: %1.</translation>
     </message>
     <message>
       <source>The System's</source>
-      <translation type="unfinished" />
+      <translation>Systemowy</translation>
     </message>
     <message>
       <source>The trim charts cannot open: %1</source>
@@ -806,143 +806,143 @@ tethrix-calc: niczego nie dodano
     </message>
     <message>
       <source>%1   (%2)</source>
-      <translation type="unfinished" />
+      <translation>%1   (%2)</translation>
     </message>
     <message>
       <source>%1 (%2 hp)</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2 hp)</translation>
     </message>
     <message>
       <source>%1 (%2 kg)</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2 kg)</translation>
     </message>
     <message>
       <source>%1 (%2)</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2)</translation>
     </message>
     <message>
       <source>%1 (at byte %2)</source>
-      <translation type="unfinished" />
+      <translation>%1 (w bajcie %2)</translation>
     </message>
     <message>
       <source>%1 = %2</source>
-      <translation type="unfinished" />
+      <translation>%1 = %2</translation>
     </message>
     <message>
       <source>%1 These flying conditions are not saved.</source>
-      <translation type="unfinished" />
+      <translation>%1 Te warunki lotu nie są zapisane.</translation>
     </message>
     <message>
       <source>%1 and %2</source>
-      <translation type="unfinished" />
+      <translation>%1 i %2</translation>
     </message>
     <message>
       <source>%1 gives an airspeed outside the %2 to %3 mph the line model takes: it is calculated at %4 mph.</source>
-      <translation type="unfinished" />
+      <translation>%1 daje prędkość lotu spoza zakresu %2–%3 mph, który obejmuje model linek: obliczenia przyjmują %4 mph.</translation>
     </message>
     <message>
       <source>%1 has no '%2'</source>
-      <translation type="unfinished" />
+      <translation>%1: brak '%2'</translation>
     </message>
     <message>
       <source>%1 is %2, beyond what fliers meet.</source>
-      <translation type="unfinished" />
+      <translation>%1 wynosi %2 – takich wartości na lotnisku się nie spotyka.</translation>
     </message>
     <message>
       <source>%1 is %2, outside the %3 the line model takes for lines, handle and leadouts.</source>
-      <translation type="unfinished" />
+      <translation>%1 wynosi %2, poza zakresem %3, który model linek obejmuje dla linek, rączki i wyprowadzeń.</translation>
     </message>
     <message>
       <source>%1 is %2, outside the %3 the line model takes.</source>
-      <translation type="unfinished" />
+      <translation>%1 wynosi %2, poza zakresem %3, który obejmuje model linek.</translation>
     </message>
     <message>
       <source>%1 is %2, which has no physical meaning.</source>
-      <translation type="unfinished" />
+      <translation>%1 wynosi %2, co nie ma sensu fizycznego.</translation>
     </message>
     <message>
       <source>%1 is at or above the airspeed, %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 jest równa prędkości lotu (%2) lub większa.</translation>
     </message>
     <message>
       <source>%1 is beyond -90 to 90 degrees.</source>
-      <translation type="unfinished" />
+      <translation>%1 wykracza poza zakres od -90 do 90 stopni.</translation>
     </message>
     <message>
       <source>%1 is beyond -90 to 90 degrees; it is calculated as 0 degrees.</source>
-      <translation type="unfinished" />
+      <translation>%1 wykracza poza zakres od -90 do 90 stopni; obliczenia przyjmują 0 stopni.</translation>
     </message>
     <message>
       <source>%1 is empty: a calculation uses %2.</source>
-      <translation type="unfinished" />
+      <translation>%1: pole jest puste; obliczenia przyjmują %2.</translation>
     </message>
     <message>
       <source>%1 is empty: the figures use %2.</source>
-      <translation type="unfinished" />
+      <translation>%1: pole jest puste; wyniki przyjmują %2.</translation>
     </message>
     <message>
       <source>%1 is negative, which has no physical meaning.</source>
-      <translation type="unfinished" />
+      <translation>%1: wartość ujemna nie ma sensu fizycznego.</translation>
     </message>
     <message>
       <source>%1 is outside 0 to 100 percent; it is calculated as %2 percent.</source>
-      <translation type="unfinished" />
+      <translation>%1 wykracza poza zakres od 0 do 100 procent; obliczenia przyjmują %2 procent.</translation>
     </message>
     <message>
       <source>%1 is too large to show</source>
-      <translation type="unfinished" />
+      <translation>%1: wartość za duża, by ją pokazać</translation>
     </message>
     <message>
       <source>%1 more</source>
-      <translation type="unfinished" />
+      <translation>jeszcze %1</translation>
     </message>
     <message>
       <source>%1 must be %2 or more.</source>
-      <translation type="unfinished" />
+      <translation>%1 musi wynosić co najmniej %2.</translation>
     </message>
     <message>
       <source>%1 must be -90 to 90 degrees.</source>
-      <translation type="unfinished" />
+      <translation>%1 musi mieścić się w zakresie od -90 do 90 stopni.</translation>
     </message>
     <message>
       <source>%1 must be 0 to 100 percent.</source>
-      <translation type="unfinished" />
+      <translation>%1 musi mieścić się w zakresie od 0 do 100 procent.</translation>
     </message>
     <message>
       <source>%1 must be below the airspeed, %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 musi być mniejsza od prędkości lotu (%2).</translation>
     </message>
     <message>
       <source>%1 must be more than %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 musi wynosić więcej niż %2.</translation>
     </message>
     <message>
       <source>%1 s</source>
-      <translation type="unfinished" />
+      <translation>%1 s</translation>
     </message>
     <message>
       <source>%1 shows '%2': a calculation uses %3.</source>
-      <translation type="unfinished" />
+      <translation>%1 pokazuje '%2'; obliczenia przyjmują %3.</translation>
     </message>
     <message>
       <source>%1 shows '%2': the figures use %3.</source>
-      <translation type="unfinished" />
+      <translation>%1 pokazuje '%2'; wyniki przyjmują %3.</translation>
     </message>
     <message>
       <source>%1 takes a number, such as %2.</source>
-      <translation type="unfinished" />
+      <translation>%1: wpisz liczbę, np. %2.</translation>
     </message>
     <message>
       <source>%1 to %2</source>
-      <translation type="unfinished" />
+      <translation>%1 do %2</translation>
     </message>
     <message>
       <source>%1, %2 x Downwind Tension</source>
-      <translation type="unfinished" />
+      <translation>%1, %2 x naciąg z wiatrem</translation>
     </message>
     <message>
       <source>%1, %2 x Line Tension</source>
-      <translation type="unfinished" />
+      <translation>%1, %2 x naciąg linek</translation>
     </message>
     <message>
       <source>%1: %2</source>
@@ -950,39 +950,71 @@ tethrix-calc: niczego nie dodano
     </message>
     <message>
       <source>%1: A %2, B %3</source>
-      <translation type="unfinished" />
+      <translation>%1: A %2, B %3</translation>
     </message>
     <message numerus="yes">
       <source>%n airplane</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n model</numerusform>
+        <numerusform>%n modele</numerusform>
+        <numerusform>%n modeli</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n airplanes</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n model</numerusform>
+        <numerusform>%n modele</numerusform>
+        <numerusform>%n modeli</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n file</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n plik</numerusform>
+        <numerusform>%n pliki</numerusform>
+        <numerusform>%n plików</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n files</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n plik</numerusform>
+        <numerusform>%n pliki</numerusform>
+        <numerusform>%n plików</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n flight</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n lot</numerusform>
+        <numerusform>%n loty</numerusform>
+        <numerusform>%n lotów</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n flights</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n lot</numerusform>
+        <numerusform>%n loty</numerusform>
+        <numerusform>%n lotów</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n lap</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n okrążenie</numerusform>
+        <numerusform>%n okrążenia</numerusform>
+        <numerusform>%n okrążeń</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n lap counted.</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>Policzono %n okrążenie.</numerusform>
+        <numerusform>Policzono %n okrążenia.</numerusform>
+        <numerusform>Policzono %n okrążeń.</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n lap(s)</source>
@@ -994,11 +1026,19 @@ tethrix-calc: niczego nie dodano
     </message>
     <message numerus="yes">
       <source>%n laps</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n okrążenie</numerusform>
+        <numerusform>%n okrążenia</numerusform>
+        <numerusform>%n okrążeń</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n laps counted.</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>Policzono %n okrążenie.</numerusform>
+        <numerusform>Policzono %n okrążenia.</numerusform>
+        <numerusform>Policzono %n okrążeń.</numerusform>
+      </translation>
     </message>
     <message>
       <source>%s %s %s at %s</source>
@@ -1046,35 +1086,35 @@ tethrix-calc: niczego nie dodano
     </message>
     <message>
       <source>'%1' is not a valid floating point value</source>
-      <translation type="unfinished" />
+      <translation>'%1' nie jest prawidłową liczbą zmiennoprzecinkową</translation>
     </message>
     <message>
       <source>'%1' is not a valid floating point value for '%2': %3</source>
-      <translation type="unfinished" />
+      <translation>'%1' nie jest prawidłową liczbą zmiennoprzecinkową dla '%2': %3</translation>
     </message>
     <message>
       <source>'%1' is not a valid number for the %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' nie jest prawidłową liczbą dla pola %2</translation>
     </message>
     <message>
       <source>'%1' is not a valid whole number</source>
-      <translation type="unfinished" />
+      <translation>'%1' nie jest prawidłową liczbą całkowitą</translation>
     </message>
     <message>
       <source>'%1' is not a valid whole number for the %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' nie jest prawidłową liczbą całkowitą dla pola %2</translation>
     </message>
     <message>
       <source>'%1' is not an id: up to 64 letters, digits, - and _</source>
-      <translation type="unfinished" />
+      <translation>'%1' nie jest id: do 64 liter, cyfr, - i _</translation>
     </message>
     <message>
       <source>'%1' is out of range for the %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' jest poza zakresem dla pola %2</translation>
     </message>
     <message>
       <source>'%1' of %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' (%2)</translation>
     </message>
     <message>
       <source>(max-width: 759px)</source>
@@ -1086,7 +1126,7 @@ tethrix-calc: niczego nie dodano
     </message>
     <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
-      <translation type="unfinished" />
+      <translation>*** Tethrix - kalkulator regulacji modeli na uwięzi - wyniki dla modelarzy, od modelarzy ***</translation>
     </message>
     <message>
       <source>,
@@ -1176,27 +1216,27 @@ tethrix-calc: niczego nie dodano
     </message>
     <message>
       <source>A %1</source>
-      <translation type="unfinished" />
+      <translation>A %1</translation>
     </message>
     <message>
       <source>A %1, %2</source>
-      <translation type="unfinished" />
+      <translation>A %1, %2</translation>
     </message>
     <message>
       <source>A %1, no change</source>
-      <translation type="unfinished" />
+      <translation>A %1, bez zmian</translation>
     </message>
     <message>
       <source>A flight cannot be read: %1</source>
-      <translation type="unfinished" />
+      <translation>Nie można odczytać lotu: %1</translation>
     </message>
     <message>
       <source>A hangar holds at most %1 airplanes</source>
-      <translation type="unfinished" />
+      <translation>Hangar mieści najwyżej %1 modeli</translation>
     </message>
     <message>
       <source>A hangar holds at most %1 flights</source>
-      <translation type="unfinished" />
+      <translation>Hangar mieści najwyżej %1 lotów</translation>
     </message>
     <message>
       <source>A measured lap time must be more than 0 and at most 3600 seconds</source>
@@ -1280,7 +1320,7 @@ Opcje:
     </message>
     <message>
       <source>A sensible %1 is %2.</source>
-      <translation type="unfinished" />
+      <translation>%1: rozsądna wartość to %2.</translation>
     </message>
     <message>
       <source>A too large to show</source>
@@ -1288,7 +1328,7 @@ Opcje:
     </message>
     <message>
       <source>A: %1</source>
-      <translation type="unfinished" />
+      <translation>A: %1</translation>
     </message>
     <message>
       <source>Added </source>
@@ -1296,7 +1336,7 @@ Opcje:
     </message>
     <message>
       <source>Added %1</source>
-      <translation type="unfinished" />
+      <translation>Dodano %1</translation>
     </message>
     <message>
       <source>Airplane</source>
@@ -1340,7 +1380,7 @@ Opcje:
     </message>
     <message>
       <source>An airplane cannot be read: %1</source>
-      <translation type="unfinished" />
+      <translation>Nie można odczytać modelu: %1</translation>
     </message>
     <message>
       <source>An airplane needs a name</source>
@@ -1348,7 +1388,7 @@ Opcje:
     </message>
     <message>
       <source>An altimeter setting of %1 %2 is outside the %3 to %4 %2 of any real altimeter.</source>
-      <translation type="unfinished" />
+      <translation>Nastawa wysokościomierza %1 %2 wykracza poza zakres %3–%4 %2 każdego prawdziwego wysokościomierza.</translation>
     </message>
     <message>
       <source>An interpolation table needs at least two points.</source>
@@ -1388,7 +1428,7 @@ Opcje:
     </message>
     <message>
       <source>Cannot Open File %1</source>
-      <translation type="unfinished" />
+      <translation>Nie można otworzyć pliku %1</translation>
     </message>
     <message>
       <source>Cannot change </source>
@@ -1424,7 +1464,7 @@ Opcje:
     </message>
     <message>
       <source>Compared with %1 (A's value, then the change from it)</source>
-      <translation type="unfinished" />
+      <translation>W porównaniu z %1 (wartość A, potem zmiana względem niej)</translation>
     </message>
     <message>
       <source>Computed Data</source>
@@ -1566,7 +1606,7 @@ Opcje:
     </message>
     <message>
       <source>Figures are out of date: press Enter</source>
-      <translation type="unfinished" />
+      <translation>Wyniki są nieaktualne: naciśnij Enter</translation>
     </message>
     <message>
       <source>Files and printing</source>
@@ -1594,11 +1634,11 @@ Opcje:
     </message>
     <message>
       <source>Floating point division by zero</source>
-      <translation type="unfinished" />
+      <translation>Dzielenie zmiennoprzecinkowe przez zero</translation>
     </message>
     <message>
       <source>Floating point overflow</source>
-      <translation type="unfinished" />
+      <translation>Przepełnienie zmiennoprzecinkowe</translation>
     </message>
     <message>
       <source>Flown (UTC)</source>
@@ -1626,11 +1666,11 @@ Opcje:
     </message>
     <message>
       <source>From %1: %2.</source>
-      <translation type="unfinished" />
+      <translation>Z pliku %1: %2.</translation>
     </message>
     <message>
       <source>From %1: %2; %3.</source>
-      <translation type="unfinished" />
+      <translation>Z pliku %1: %2; %3.</translation>
     </message>
     <message>
       <source>Fuel</source>
@@ -1769,7 +1809,7 @@ bez FILE: własny hangar okna):
     </message>
     <message>
       <source>Invalid floating point operation</source>
-      <translation type="unfinished" />
+      <translation>Nieprawidłowa operacja zmiennoprzecinkowa</translation>
     </message>
     <message>
       <source>Invalid value for '%1': '%2' is neither Imperial nor Metric; %3</source>
@@ -1777,15 +1817,15 @@ bez FILE: własny hangar okna):
     </message>
     <message>
       <source>Invalid value for '%1': '%2' is no language of Tethrix; %3</source>
-      <translation type="unfinished" />
+      <translation>Nieprawidłowa wartość dla '%1': '%2' nie jest językiem Tethrix; %3</translation>
     </message>
     <message>
       <source>It is calculated as %1.</source>
-      <translation type="unfinished" />
+      <translation>Obliczenia przyjmują %1.</translation>
     </message>
     <message>
       <source>It reads like %1; this field takes %2.</source>
-      <translation type="unfinished" />
+      <translation>Wygląda to na %1; to pole przyjmuje %2.</translation>
     </message>
     <message>
       <source>Jan</source>
@@ -1825,19 +1865,19 @@ bez FILE: własny hangar okna):
     </message>
     <message>
       <source>Lap %1: %2</source>
-      <translation type="unfinished" />
+      <translation>Okrążenie %1: %2</translation>
     </message>
     <message>
       <source>Lap %1: %2 (double tap, left out)</source>
-      <translation type="unfinished" />
+      <translation>Okrążenie %1: %2 (podwójne stuknięcie, pominięte)</translation>
     </message>
     <message>
       <source>Lap %1: %2 (irregular, left out)</source>
-      <translation type="unfinished" />
+      <translation>Okrążenie %1: %2 (nieregularne, pominięte)</translation>
     </message>
     <message>
       <source>Lap %1: %2 (missed tap, left out)</source>
-      <translation type="unfinished" />
+      <translation>Okrążenie %1: %2 (brak stuknięcia, pominięte)</translation>
     </message>
     <message>
       <source>Lap Speed</source>
@@ -1849,7 +1889,7 @@ bez FILE: własny hangar okna):
     </message>
     <message>
       <source>Lap Speed = %1</source>
-      <translation type="unfinished" />
+      <translation>Prędkość na okrążeniu = %1</translation>
     </message>
     <message>
       <source>Lap Speed: A = </source>
@@ -1893,7 +1933,7 @@ bez FILE: własny hangar okna):
     </message>
     <message>
       <source>Last lap %1.</source>
-      <translation type="unfinished" />
+      <translation>Ostatnie okrążenie: %1.</translation>
     </message>
     <message>
       <source>Leadout Position</source>
@@ -2009,7 +2049,7 @@ bez FILE: własny hangar okna):
     </message>
     <message>
       <source>Mean of the last %1: %2, spread %3 s.</source>
-      <translation type="unfinished" />
+      <translation>Średnia (ostatnie %1): %2, rozrzut %3 s.</translation>
     </message>
     <message>
       <source>Metric</source>
@@ -2045,11 +2085,11 @@ bez FILE: własny hangar okna):
     </message>
     <message>
       <source>No chart sweeps '%1'</source>
-      <translation type="unfinished" />
+      <translation>Żaden wykres nie przebiega po '%1'</translation>
     </message>
     <message>
       <source>No figure '%1'</source>
-      <translation type="unfinished" />
+      <translation>Brak wyniku '%1'</translation>
     </message>
     <message>
       <source>No figures to draw: </source>
@@ -2087,7 +2127,7 @@ bez FILE: własny hangar okna):
     </message>
     <message>
       <source>Nothing changed: the hangar already holds everything in %1.</source>
-      <translation type="unfinished" />
+      <translation>Nic się nie zmieniło: hangar zawiera już wszystko z %1.</translation>
     </message>
     <message>
       <source>Nothing will be kept on this device: </source>
@@ -2151,7 +2191,7 @@ bez FILE: własny hangar okna):
     </message>
     <message>
       <source>Printed %1 %2 %3 %4:%5:%6 %7</source>
-      <translation type="unfinished" />
+      <translation>Wydrukowano %1 %2 %3 %4:%5:%6 %7</translation>
     </message>
     <message>
       <source>Prop</source>
@@ -2263,43 +2303,43 @@ bez FILE: własny hangar okna):
     </message>
     <message>
       <source>Tethrix Print Job</source>
-      <translation type="unfinished" />
+      <translation>Wydruk Tethrix</translation>
     </message>
     <message>
       <source>The %1 cannot hold control characters other than line breaks and tabs</source>
-      <translation type="unfinished" />
+      <translation>%1: niedozwolone znaki sterujące inne niż podziały wierszy i tabulatory</translation>
     </message>
     <message>
       <source>The %1 cannot hold line breaks, tabs or other control characters</source>
-      <translation type="unfinished" />
+      <translation>%1: niedozwolone podziały wierszy, tabulatory i inne znaki sterujące</translation>
     </message>
     <message>
       <source>The %1 is infinite</source>
-      <translation type="unfinished" />
+      <translation>%1: wartość nieskończona</translation>
     </message>
     <message>
       <source>The %1 is longer than %2 characters</source>
-      <translation type="unfinished" />
+      <translation>%1: więcej niż %2 znaków</translation>
     </message>
     <message>
       <source>The %1 is missing</source>
-      <translation type="unfinished" />
+      <translation>Brak: %1</translation>
     </message>
     <message>
       <source>The %1 is not a number</source>
-      <translation type="unfinished" />
+      <translation>%1: to nie jest liczba</translation>
     </message>
     <message>
       <source>The %1 is not valid UTF-8 text</source>
-      <translation type="unfinished" />
+      <translation>%1: to nie jest prawidłowy tekst UTF-8</translation>
     </message>
     <message>
       <source>The %1 time '%2' is not a UTC time such as 2026-12-09T04:30:00Z</source>
-      <translation type="unfinished" />
+      <translation>Czas %1 '%2' nie jest czasem UTC w postaci 2026-12-09T04:30:00Z</translation>
     </message>
     <message>
       <source>The Pull Test, %1, is at or below the %2, %3: it does not prove the lines and handle for this flight.</source>
-      <translation type="unfinished" />
+      <translation>Próba wytrzymałości (%1) nie przekracza wartości %2 (%3): nie potwierdza, że linki i rączka wytrzymają ten lot.</translation>
     </message>
     <message>
       <source>The air is too hot and humid: the water vapour pressure reaches the air pressure.</source>
@@ -2319,7 +2359,7 @@ bez FILE: własny hangar okna):
     </message>
     <message>
       <source>The airspeed on these lines is outside the %1 to %2 mph the line model takes: it is calculated at %3 mph.</source>
-      <translation type="unfinished" />
+      <translation>Prędkość lotu na tych linkach wykracza poza zakres %1–%2 mph, który obejmuje model linek: obliczenia przyjmują %3 mph.</translation>
     </message>
     <message>
       <source>The altimeter setting must be more than 0.</source>
@@ -2355,7 +2395,7 @@ bez FILE: własny hangar okna):
     </message>
     <message>
       <source>The figures belong to the inputs shown.</source>
-      <translation type="unfinished" />
+      <translation>Wyniki odpowiadają pokazanym danym wejściowym.</translation>
     </message>
     <message>
       <source>The flight is no longer in the log</source>
@@ -2411,7 +2451,7 @@ bez FILE: własny hangar okna):
     </message>
     <message>
       <source>The hangar cannot be read: %1</source>
-      <translation type="unfinished" />
+      <translation>Nie można odczytać hangaru: %1</translation>
     </message>
     <message>
       <source>The hangar could not be loaded: %s.</source>
@@ -2479,11 +2519,11 @@ bez FILE: własny hangar okna):
     </message>
     <message>
       <source>The stored '%1' is missing: %2</source>
-      <translation type="unfinished" />
+      <translation>Brak zapisanego ustawienia '%1': %2</translation>
     </message>
     <message>
       <source>The stored settings cannot be read (%1): the defaults are used</source>
-      <translation type="unfinished" />
+      <translation>Nie można odczytać zapisanych ustawień (%1): używane są wartości domyślne</translation>
     </message>
     <message>
       <source>The temperature is at or below absolute zero (-459.67 deg. F).</source>
@@ -2499,15 +2539,15 @@ bez FILE: własny hangar okna):
     </message>
     <message>
       <source>There is already a flight with the id %1</source>
-      <translation type="unfinished" />
+      <translation>Istnieje już lot o id %1</translation>
     </message>
     <message>
       <source>There is already an airplane with the id %1</source>
-      <translation type="unfinished" />
+      <translation>Istnieje już model o id %1</translation>
     </message>
     <message>
       <source>This is not a hangar file Tethrix can read: %1</source>
-      <translation type="unfinished" />
+      <translation>To nie jest plik hangaru, który Tethrix potrafi odczytać: %1</translation>
     </message>
     <message>
       <source>Thu</source>
@@ -2523,7 +2563,7 @@ bez FILE: własny hangar okna):
     </message>
     <message>
       <source>Timing: %1 turns so far. The first lap is left out.</source>
-      <translation type="unfinished" />
+      <translation>Pomiar: liczba obrotów do tej pory: %1. Pierwsze okrążenie jest pomijane.</translation>
     </message>
     <message>
       <source>Timing: tap at each pass.</source>
@@ -2579,11 +2619,11 @@ bez FILE: własny hangar okna):
     </message>
     <message>
       <source>Unknown input '%1'</source>
-      <translation type="unfinished" />
+      <translation>Nieznane dane wejściowe '%1'</translation>
     </message>
     <message>
       <source>Updated %1</source>
-      <translation type="unfinished" />
+      <translation>Zaktualizowano %1</translation>
     </message>
     <message>
       <source>Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
@@ -2678,7 +2718,7 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>a key of %1</source>
-      <translation type="unfinished" />
+      <translation>klucz (%1)</translation>
     </message>
     <message>
       <source>a lone surrogate in a text</source>
@@ -2698,7 +2738,7 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>airplane %1</source>
-      <translation type="unfinished" />
+      <translation>model %1</translation>
     </message>
     <message>
       <source>airplane name</source>
@@ -2714,7 +2754,7 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>at the end of %1</source>
-      <translation type="unfinished" />
+      <translation>na końcu (%1)</translation>
     </message>
     <message>
       <source>at the end of the </source>
@@ -2766,15 +2806,15 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>expected '%1' %2</source>
-      <translation type="unfinished" />
+      <translation>oczekiwano '%1' %2</translation>
     </message>
     <message>
       <source>expected a number for %1</source>
-      <translation type="unfinished" />
+      <translation>oczekiwano liczby (%1)</translation>
     </message>
     <message>
       <source>expected a text for %1</source>
-      <translation type="unfinished" />
+      <translation>oczekiwano tekstu (%1)</translation>
     </message>
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
@@ -2788,11 +2828,11 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>flight %1</source>
-      <translation type="unfinished" />
+      <translation>lot %1</translation>
     </message>
     <message>
       <source>for %1</source>
-      <translation type="unfinished" />
+      <translation>na początku (%1)</translation>
     </message>
     <message>
       <source>for the </source>
@@ -2868,11 +2908,11 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>it holds no setting Tethrix keeps, only %1</source>
-      <translation type="unfinished" />
+      <translation>nie zawiera żadnego ustawienia, które Tethrix przechowuje, tylko %1</translation>
     </message>
     <message>
       <source>it holds no setting Tethrix keeps, only %1 and others</source>
-      <translation type="unfinished" />
+      <translation>nie zawiera żadnego ustawienia, które Tethrix przechowuje, tylko %1 i inne</translation>
     </message>
     <message>
       <source>it holds no settings, only other text</source>
@@ -2892,7 +2932,7 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>it is a hangar file of version %1, from a newer Tethrix; this one reads version %2</source>
-      <translation type="unfinished" />
+      <translation>to plik hangaru w wersji %1, z nowszego Tethrix; ta wersja czyta wersję %2</translation>
     </message>
     <message>
       <source>it is a pipe, not a regular file</source>
@@ -2904,11 +2944,11 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>it is larger than %1 bytes</source>
-      <translation type="unfinished" />
+      <translation>jest większy niż %1 bajtów</translation>
     </message>
     <message>
       <source>it is larger than 1 MiB, far too large for a Tethrix data file</source>
-      <translation type="unfinished" />
+      <translation>jest większy niż 1 MiB, o wiele za duży na plik danych Tethrix</translation>
     </message>
     <message>
       <source>it is larger than 16 MiB</source>
@@ -3044,7 +3084,7 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>something follows the end of the %1</source>
-      <translation type="unfinished" />
+      <translation>po końcu (%1) następuje coś jeszcze</translation>
     </message>
     <message>
       <source>something follows the end of the hangar</source>
@@ -3112,15 +3152,15 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>the %1 is not valid UTF-8 text of at most 16 MiB</source>
-      <translation type="unfinished" />
+      <translation>%1 nie jest prawidłowym tekstem UTF-8 o rozmiarze najwyżej 16 MiB</translation>
     </message>
     <message>
       <source>the %1 of %2</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2)</translation>
     </message>
     <message>
       <source>the airplane of %1</source>
-      <translation type="unfinished" />
+      <translation>model (%1)</translation>
     </message>
     <message>
       <source>the airplanes were added, but </source>
@@ -3140,15 +3180,15 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>the changed time of %1</source>
-      <translation type="unfinished" />
+      <translation>czas zmiany (%1)</translation>
     </message>
     <message>
       <source>the conditions of %1</source>
-      <translation type="unfinished" />
+      <translation>warunki (%1)</translation>
     </message>
     <message>
       <source>the created time of %1</source>
-      <translation type="unfinished" />
+      <translation>czas utworzenia (%1)</translation>
     </message>
     <message>
       <source>the data file must come before the KEY=VALUE inputs</source>
@@ -3160,7 +3200,7 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>the default %1 is used</source>
-      <translation type="unfinished" />
+      <translation>używana jest wartość domyślna %1</translation>
     </message>
     <message>
       <source>the density altitude</source>
@@ -3172,7 +3212,7 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>the figures of %1</source>
-      <translation type="unfinished" />
+      <translation>wyniki (%1)</translation>
     </message>
     <message>
       <source>the file</source>
@@ -3188,7 +3228,7 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>the flown time of %1</source>
-      <translation type="unfinished" />
+      <translation>czas lotu (%1)</translation>
     </message>
     <message>
       <source>the format</source>
@@ -3196,27 +3236,27 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>the id of %1</source>
-      <translation type="unfinished" />
+      <translation>id (%1)</translation>
     </message>
     <message>
       <source>the inputs of %1</source>
-      <translation type="unfinished" />
+      <translation>dane wejściowe (%1)</translation>
     </message>
     <message>
       <source>the key '%1' of %2 appears twice</source>
-      <translation type="unfinished" />
+      <translation>klucz '%1' (%2) występuje dwukrotnie</translation>
     </message>
     <message>
       <source>the key '%1' of %2 is not one this version knows</source>
-      <translation type="unfinished" />
+      <translation>klucz '%1' (%2) jest nieznany tej wersji</translation>
     </message>
     <message>
       <source>the lap time of %1</source>
-      <translation type="unfinished" />
+      <translation>czas okrążenia (%1)</translation>
     </message>
     <message>
       <source>the module %1 has no %2</source>
-      <translation type="unfinished" />
+      <translation>moduł %1 nie zawiera: %2</translation>
     </message>
     <message>
       <source>the module could not be loaded</source>
@@ -3224,11 +3264,11 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>the notes of %1</source>
-      <translation type="unfinished" />
+      <translation>notatki (%1)</translation>
     </message>
     <message>
       <source>the number %1 for %2 is out of range</source>
-      <translation type="unfinished" />
+      <translation>liczba %1 (%2) jest poza zakresem</translation>
     </message>
     <message>
       <source>the number of lines runs over whole numbers from 1 to 3</source>
@@ -3240,7 +3280,7 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>the program's module %1 is missing</source>
-      <translation type="unfinished" />
+      <translation>brak modułu programu %1</translation>
     </message>
     <message>
       <source>the same unit in both systems</source>
@@ -3276,7 +3316,7 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>the system's language is used</source>
-      <translation type="unfinished" />
+      <translation>używany jest język systemu</translation>
     </message>
     <message>
       <source>the version</source>
@@ -3336,7 +3376,7 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>updated %1</source>
-      <translation type="unfinished" />
+      <translation>zaktualizowano %1</translation>
     </message>
     <message>
       <source>width=device-width, initial-scale=1</source>
@@ -3462,11 +3502,11 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>&amp;Correct...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Popraw...</translation>
     </message>
     <message>
       <source>&amp;Delete...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Usuń...</translation>
     </message>
     <message>
       <source>&amp;Print...</source>
@@ -3530,7 +3570,7 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>Export C&amp;SV...</source>
-      <translation type="unfinished" />
+      <translation>Eksportuj C&amp;SV...</translation>
     </message>
     <message>
       <source>Exported the trim log of %1 to %2.</source>

@@ -5,11 +5,11 @@
     <name>ConditionsDialog</name>
     <message>
       <source>&amp;Cancel</source>
-      <translation type="unfinished" />
+      <translation>&amp;Cancelar</translation>
     </message>
     <message>
       <source>&amp;Defaults</source>
-      <translation type="unfinished" />
+      <translation>&amp;Padrões</translation>
     </message>
     <message>
       <source>&amp;Fill</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
       <source>Another Tethrix window saved %1 since this one read the settings: that is kept, and in force here too.</source>
-      <translation type="unfinished" />
+      <translation>Outra janela do Tethrix salvou %1 depois que esta leu as configurações: isso fica mantido e vale aqui também.</translation>
     </message>
     <message>
       <source>Field Elevation</source>
@@ -60,7 +60,7 @@
     </message>
     <message>
       <source>Engine:</source>
-      <translation type="unfinished" />
+      <translation>Motor:</translation>
     </message>
     <message>
       <source>Flown (local time):</source>
@@ -68,19 +68,19 @@
     </message>
     <message>
       <source>Fuel:</source>
-      <translation type="unfinished" />
+      <translation>Combustível:</translation>
     </message>
     <message>
       <source>Handle Spacing:</source>
-      <translation type="unfinished" />
+      <translation>Espaçamento do manete:</translation>
     </message>
     <message>
       <source>Lap Time Measured (seconds):</source>
-      <translation type="unfinished" />
+      <translation>Tempo de volta medido (segundos):</translation>
     </message>
     <message>
       <source>Needle or Timer Setting:</source>
-      <translation type="unfinished" />
+      <translation>Ajuste da agulha ou timer:</translation>
     </message>
     <message>
       <source>Notes:</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
       <source>Prop:</source>
-      <translation type="unfinished" />
+      <translation>Hélice:</translation>
     </message>
     <message>
       <source>The lap time measured must be a number of seconds, or empty</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
       <source>Tip Weight:</source>
-      <translation type="unfinished" />
+      <translation>Peso na ponta:</translation>
     </message>
     <message>
       <source>none</source>
@@ -131,15 +131,15 @@
     </message>
     <message>
       <source>&amp;Delete...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Excluir...</translation>
     </message>
     <message>
       <source>&amp;Import...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Importar...</translation>
     </message>
     <message>
       <source>&amp;Keep as New</source>
-      <translation type="unfinished" />
+      <translation>Salvar como &amp;novo</translation>
     </message>
     <message>
       <source>&amp;Log a Flight...</source>
@@ -147,11 +147,11 @@
     </message>
     <message>
       <source>&amp;Open</source>
-      <translation type="unfinished" />
+      <translation>&amp;Abrir</translation>
     </message>
     <message>
       <source>&amp;Rename...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Renomear...</translation>
     </message>
     <message>
       <source>&amp;Trim Log...</source>
@@ -159,7 +159,7 @@
     </message>
     <message>
       <source>Add a &amp;Folder...</source>
-      <translation type="unfinished" />
+      <translation>Adicionar &amp;pasta...</translation>
     </message>
     <message>
       <source>Add a Folder</source>
@@ -167,11 +167,11 @@
     </message>
     <message>
       <source>Add and update airplanes and flights from a hangar file</source>
-      <translation type="unfinished" />
+      <translation>Adicionar e atualizar aviões e voos a partir de um arquivo de hangar</translation>
     </message>
     <message>
       <source>Add every .TQD data file of a folder</source>
-      <translation type="unfinished" />
+      <translation>Adicionar todos os arquivos de dados .TQD de uma pasta</translation>
     </message>
     <message>
       <source>Added %1 from %2.</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
       <source>D&amp;uplicate...</source>
-      <translation type="unfinished" />
+      <translation>D&amp;uplicar...</translation>
     </message>
     <message>
       <source>Delete</source>
@@ -239,11 +239,11 @@
     </message>
     <message>
       <source>E&amp;xport Hangar...</source>
-      <translation type="unfinished" />
+      <translation>E&amp;xportar hangar...</translation>
     </message>
     <message>
       <source>Export &amp;Airplane...</source>
-      <translation type="unfinished" />
+      <translation>Exportar a&amp;vião...</translation>
     </message>
     <message>
       <source>Exported %1 and its log to %2.</source>
@@ -263,15 +263,15 @@
     </message>
     <message>
       <source>Keep O&amp;ver</source>
-      <translation type="unfinished" />
+      <translation>&amp;Sobrescrever</translation>
     </message>
     <message>
       <source>Keep the window's case over the airplane open in it</source>
-      <translation type="unfinished" />
+      <translation>Salvar o caso da janela por cima do avião aberto nela</translation>
     </message>
     <message>
       <source>Keep the window's case, with the notes typed, as a new airplane</source>
-      <translation type="unfinished" />
+      <translation>Salvar o caso da janela, com as notas digitadas, como um avião novo</translation>
     </message>
     <message>
       <source>Kept %1 as a new airplane and logged its flight.</source>
@@ -299,7 +299,7 @@
     </message>
     <message>
       <source>Log a flight of the window's case</source>
-      <translation type="unfinished" />
+      <translation>Registrar um voo com o caso da janela</translation>
     </message>
     <message>
       <source>Logged a flight of %1.</source>
@@ -335,7 +335,7 @@
     </message>
     <message>
       <source>Open the selected airplane in the window's fields</source>
-      <translation type="unfinished" />
+      <translation>Abrir o avião selecionado nos campos da janela</translation>
     </message>
     <message>
       <source>Opened %1.</source>
@@ -379,7 +379,7 @@
     </message>
     <message>
       <source>The selected airplane with its log</source>
-      <translation type="unfinished" />
+      <translation>O avião selecionado com seu diário</translation>
     </message>
   </context>
   <context>
@@ -428,7 +428,7 @@
     </message>
     <message>
       <source>%1 = %2</source>
-      <translation type="unfinished" />
+      <translation>%1 = %2</translation>
     </message>
     <message>
       <source>%1 cannot be compared: %2</source>
@@ -552,7 +552,7 @@
     </message>
     <message>
       <source>L&amp;anguage</source>
-      <translation type="unfinished" />
+      <translation>&amp;Idioma</translation>
     </message>
     <message>
       <source>Language</source>
@@ -572,7 +572,7 @@
     </message>
     <message>
       <source>Open A...</source>
-      <translation type="unfinished" />
+      <translation>Abrir A...</translation>
     </message>
     <message>
       <source>Press &lt;Enter&gt; in any field to Recalculate</source>
@@ -584,11 +584,11 @@
     </message>
     <message>
       <source>Tethrix will speak %1 from its next start.</source>
-      <translation type="unfinished" />
+      <translation>O Tethrix vai usar o idioma %1 a partir da próxima vez que for aberto.</translation>
     </message>
     <message>
       <source>The System's</source>
-      <translation type="unfinished" />
+      <translation>O do sistema</translation>
     </message>
     <message>
       <source>The trim charts cannot open: %1</source>
@@ -806,143 +806,143 @@ tethrix-calc: nada foi adicionado
     </message>
     <message>
       <source>%1   (%2)</source>
-      <translation type="unfinished" />
+      <translation>%1   (%2)</translation>
     </message>
     <message>
       <source>%1 (%2 hp)</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2 hp)</translation>
     </message>
     <message>
       <source>%1 (%2 kg)</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2 kg)</translation>
     </message>
     <message>
       <source>%1 (%2)</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2)</translation>
     </message>
     <message>
       <source>%1 (at byte %2)</source>
-      <translation type="unfinished" />
+      <translation>%1 (no byte %2)</translation>
     </message>
     <message>
       <source>%1 = %2</source>
-      <translation type="unfinished" />
+      <translation>%1 = %2</translation>
     </message>
     <message>
       <source>%1 These flying conditions are not saved.</source>
-      <translation type="unfinished" />
+      <translation>%1 Estas condições de voo não foram salvas.</translation>
     </message>
     <message>
       <source>%1 and %2</source>
-      <translation type="unfinished" />
+      <translation>%1 e %2</translation>
     </message>
     <message>
       <source>%1 gives an airspeed outside the %2 to %3 mph the line model takes: it is calculated at %4 mph.</source>
-      <translation type="unfinished" />
+      <translation>%1 dá uma velocidade do ar fora da faixa de %2 a %3 mph que o modelo dos cabos aceita: o cálculo usa %4 mph.</translation>
     </message>
     <message>
       <source>%1 has no '%2'</source>
-      <translation type="unfinished" />
+      <translation>%1 não tem '%2'</translation>
     </message>
     <message>
       <source>%1 is %2, beyond what fliers meet.</source>
-      <translation type="unfinished" />
+      <translation>%1: %2, além do que se encontra no campo de voo.</translation>
     </message>
     <message>
       <source>%1 is %2, outside the %3 the line model takes for lines, handle and leadouts.</source>
-      <translation type="unfinished" />
+      <translation>%1: %2, fora da faixa de %3 que o modelo dos cabos aceita para cabos, manete e guias.</translation>
     </message>
     <message>
       <source>%1 is %2, outside the %3 the line model takes.</source>
-      <translation type="unfinished" />
+      <translation>%1: %2, fora da faixa de %3 que o modelo dos cabos aceita.</translation>
     </message>
     <message>
       <source>%1 is %2, which has no physical meaning.</source>
-      <translation type="unfinished" />
+      <translation>%1: %2, o que não tem sentido físico.</translation>
     </message>
     <message>
       <source>%1 is at or above the airspeed, %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 é igual ou maior que a velocidade do ar, %2.</translation>
     </message>
     <message>
       <source>%1 is beyond -90 to 90 degrees.</source>
-      <translation type="unfinished" />
+      <translation>%1 está fora da faixa de -90 a 90 graus.</translation>
     </message>
     <message>
       <source>%1 is beyond -90 to 90 degrees; it is calculated as 0 degrees.</source>
-      <translation type="unfinished" />
+      <translation>%1 está fora da faixa de -90 a 90 graus; o cálculo usa 0 grau.</translation>
     </message>
     <message>
       <source>%1 is empty: a calculation uses %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 está vazio: o cálculo usa %2.</translation>
     </message>
     <message>
       <source>%1 is empty: the figures use %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 está vazio: os valores usam %2.</translation>
     </message>
     <message>
       <source>%1 is negative, which has no physical meaning.</source>
-      <translation type="unfinished" />
+      <translation>%1 é negativo, o que não tem sentido físico.</translation>
     </message>
     <message>
       <source>%1 is outside 0 to 100 percent; it is calculated as %2 percent.</source>
-      <translation type="unfinished" />
+      <translation>%1 está fora da faixa de 0 a 100 por cento; o cálculo usa %2 por cento.</translation>
     </message>
     <message>
       <source>%1 is too large to show</source>
-      <translation type="unfinished" />
+      <translation>%1 é grande demais para mostrar</translation>
     </message>
     <message>
       <source>%1 more</source>
-      <translation type="unfinished" />
+      <translation>mais %1</translation>
     </message>
     <message>
       <source>%1 must be %2 or more.</source>
-      <translation type="unfinished" />
+      <translation>%1 deve ser %2 ou mais.</translation>
     </message>
     <message>
       <source>%1 must be -90 to 90 degrees.</source>
-      <translation type="unfinished" />
+      <translation>%1 deve estar entre -90 e 90 graus.</translation>
     </message>
     <message>
       <source>%1 must be 0 to 100 percent.</source>
-      <translation type="unfinished" />
+      <translation>%1 deve estar entre 0 e 100 por cento.</translation>
     </message>
     <message>
       <source>%1 must be below the airspeed, %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 deve ser menor que a velocidade do ar, %2.</translation>
     </message>
     <message>
       <source>%1 must be more than %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 deve ser maior que %2.</translation>
     </message>
     <message>
       <source>%1 s</source>
-      <translation type="unfinished" />
+      <translation>%1 s</translation>
     </message>
     <message>
       <source>%1 shows '%2': a calculation uses %3.</source>
-      <translation type="unfinished" />
+      <translation>%1 mostra '%2': o cálculo usa %3.</translation>
     </message>
     <message>
       <source>%1 shows '%2': the figures use %3.</source>
-      <translation type="unfinished" />
+      <translation>%1 mostra '%2': os valores usam %3.</translation>
     </message>
     <message>
       <source>%1 takes a number, such as %2.</source>
-      <translation type="unfinished" />
+      <translation>%1 aceita um número, por exemplo %2.</translation>
     </message>
     <message>
       <source>%1 to %2</source>
-      <translation type="unfinished" />
+      <translation>%1 a %2</translation>
     </message>
     <message>
       <source>%1, %2 x Downwind Tension</source>
-      <translation type="unfinished" />
+      <translation>%1, %2 x tensão a favor do vento</translation>
     </message>
     <message>
       <source>%1, %2 x Line Tension</source>
-      <translation type="unfinished" />
+      <translation>%1, %2 x tensão nos cabos</translation>
     </message>
     <message>
       <source>%1: %2</source>
@@ -950,39 +950,63 @@ tethrix-calc: nada foi adicionado
     </message>
     <message>
       <source>%1: A %2, B %3</source>
-      <translation type="unfinished" />
+      <translation>%1: A %2, B %3</translation>
     </message>
     <message numerus="yes">
       <source>%n airplane</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n avião</numerusform>
+        <numerusform>%n aviões</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n airplanes</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n avião</numerusform>
+        <numerusform>%n aviões</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n file</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n arquivo</numerusform>
+        <numerusform>%n arquivos</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n files</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n arquivo</numerusform>
+        <numerusform>%n arquivos</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n flight</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n voo</numerusform>
+        <numerusform>%n voos</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n flights</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n voo</numerusform>
+        <numerusform>%n voos</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n lap</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n volta</numerusform>
+        <numerusform>%n voltas</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n lap counted.</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n volta contada.</numerusform>
+        <numerusform>%n voltas contadas.</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n lap(s)</source>
@@ -993,11 +1017,17 @@ tethrix-calc: nada foi adicionado
     </message>
     <message numerus="yes">
       <source>%n laps</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n volta</numerusform>
+        <numerusform>%n voltas</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n laps counted.</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n volta contada.</numerusform>
+        <numerusform>%n voltas contadas.</numerusform>
+      </translation>
     </message>
     <message>
       <source>%s %s %s at %s</source>
@@ -1045,35 +1075,35 @@ tethrix-calc: nada foi adicionado
     </message>
     <message>
       <source>'%1' is not a valid floating point value</source>
-      <translation type="unfinished" />
+      <translation>'%1' não é um valor de ponto flutuante válido</translation>
     </message>
     <message>
       <source>'%1' is not a valid floating point value for '%2': %3</source>
-      <translation type="unfinished" />
+      <translation>'%1' não é um valor de ponto flutuante válido para '%2': %3</translation>
     </message>
     <message>
       <source>'%1' is not a valid number for the %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' não é um número válido para %2</translation>
     </message>
     <message>
       <source>'%1' is not a valid whole number</source>
-      <translation type="unfinished" />
+      <translation>'%1' não é um número inteiro válido</translation>
     </message>
     <message>
       <source>'%1' is not a valid whole number for the %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' não é um número inteiro válido para %2</translation>
     </message>
     <message>
       <source>'%1' is not an id: up to 64 letters, digits, - and _</source>
-      <translation type="unfinished" />
+      <translation>'%1' não é um id: até 64 letras, dígitos, - e _</translation>
     </message>
     <message>
       <source>'%1' is out of range for the %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' está fora da faixa para %2</translation>
     </message>
     <message>
       <source>'%1' of %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' de %2</translation>
     </message>
     <message>
       <source>(max-width: 759px)</source>
@@ -1085,7 +1115,7 @@ tethrix-calc: nada foi adicionado
     </message>
     <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
-      <translation type="unfinished" />
+      <translation>*** Tethrix - calculadora de trimagem para VCC - valores de pilotos para pilotos ***</translation>
     </message>
     <message>
       <source>,
@@ -1175,27 +1205,27 @@ tethrix-calc: nada foi adicionado
     </message>
     <message>
       <source>A %1</source>
-      <translation type="unfinished" />
+      <translation>A %1</translation>
     </message>
     <message>
       <source>A %1, %2</source>
-      <translation type="unfinished" />
+      <translation>A %1, %2</translation>
     </message>
     <message>
       <source>A %1, no change</source>
-      <translation type="unfinished" />
+      <translation>A %1, sem mudança</translation>
     </message>
     <message>
       <source>A flight cannot be read: %1</source>
-      <translation type="unfinished" />
+      <translation>Não é possível ler um voo: %1</translation>
     </message>
     <message>
       <source>A hangar holds at most %1 airplanes</source>
-      <translation type="unfinished" />
+      <translation>Um hangar comporta no máximo %1 aviões</translation>
     </message>
     <message>
       <source>A hangar holds at most %1 flights</source>
-      <translation type="unfinished" />
+      <translation>Um hangar comporta no máximo %1 voos</translation>
     </message>
     <message>
       <source>A measured lap time must be more than 0 and at most 3600 seconds</source>
@@ -1280,7 +1310,7 @@ Opções:
     </message>
     <message>
       <source>A sensible %1 is %2.</source>
-      <translation type="unfinished" />
+      <translation>Um valor razoável para %1 é %2.</translation>
     </message>
     <message>
       <source>A too large to show</source>
@@ -1288,7 +1318,7 @@ Opções:
     </message>
     <message>
       <source>A: %1</source>
-      <translation type="unfinished" />
+      <translation>A: %1</translation>
     </message>
     <message>
       <source>Added </source>
@@ -1296,7 +1326,7 @@ Opções:
     </message>
     <message>
       <source>Added %1</source>
-      <translation type="unfinished" />
+      <translation>Adicionados: %1</translation>
     </message>
     <message>
       <source>Airplane</source>
@@ -1340,7 +1370,7 @@ Opções:
     </message>
     <message>
       <source>An airplane cannot be read: %1</source>
-      <translation type="unfinished" />
+      <translation>Não é possível ler um avião: %1</translation>
     </message>
     <message>
       <source>An airplane needs a name</source>
@@ -1348,7 +1378,7 @@ Opções:
     </message>
     <message>
       <source>An altimeter setting of %1 %2 is outside the %3 to %4 %2 of any real altimeter.</source>
-      <translation type="unfinished" />
+      <translation>Um ajuste do altímetro de %1 %2 está fora da faixa de %3 a %4 %2 de qualquer altímetro real.</translation>
     </message>
     <message>
       <source>An interpolation table needs at least two points.</source>
@@ -1388,7 +1418,7 @@ Opções:
     </message>
     <message>
       <source>Cannot Open File %1</source>
-      <translation type="unfinished" />
+      <translation>Não é possível abrir o arquivo %1</translation>
     </message>
     <message>
       <source>Cannot change </source>
@@ -1424,7 +1454,7 @@ Opções:
     </message>
     <message>
       <source>Compared with %1 (A's value, then the change from it)</source>
-      <translation type="unfinished" />
+      <translation>Comparado com %1 (o valor de A e depois a diferença em relação a ele)</translation>
     </message>
     <message>
       <source>Computed Data</source>
@@ -1565,7 +1595,7 @@ Opções:
     </message>
     <message>
       <source>Figures are out of date: press Enter</source>
-      <translation type="unfinished" />
+      <translation>Os valores estão desatualizados: pressione Enter</translation>
     </message>
     <message>
       <source>Files and printing</source>
@@ -1593,11 +1623,11 @@ Opções:
     </message>
     <message>
       <source>Floating point division by zero</source>
-      <translation type="unfinished" />
+      <translation>Divisão de ponto flutuante por zero</translation>
     </message>
     <message>
       <source>Floating point overflow</source>
-      <translation type="unfinished" />
+      <translation>Estouro de ponto flutuante</translation>
     </message>
     <message>
       <source>Flown (UTC)</source>
@@ -1625,11 +1655,11 @@ Opções:
     </message>
     <message>
       <source>From %1: %2.</source>
-      <translation type="unfinished" />
+      <translation>De %1: %2.</translation>
     </message>
     <message>
       <source>From %1: %2; %3.</source>
-      <translation type="unfinished" />
+      <translation>De %1: %2; %3.</translation>
     </message>
     <message>
       <source>Fuel</source>
@@ -1769,7 +1799,7 @@ exportam; sem FILE, o próprio hangar da janela):
     </message>
     <message>
       <source>Invalid floating point operation</source>
-      <translation type="unfinished" />
+      <translation>Operação de ponto flutuante inválida</translation>
     </message>
     <message>
       <source>Invalid value for '%1': '%2' is neither Imperial nor Metric; %3</source>
@@ -1777,15 +1807,15 @@ exportam; sem FILE, o próprio hangar da janela):
     </message>
     <message>
       <source>Invalid value for '%1': '%2' is no language of Tethrix; %3</source>
-      <translation type="unfinished" />
+      <translation>Valor inválido para '%1': '%2' não é um idioma do Tethrix; %3</translation>
     </message>
     <message>
       <source>It is calculated as %1.</source>
-      <translation type="unfinished" />
+      <translation>O cálculo usa %1.</translation>
     </message>
     <message>
       <source>It reads like %1; this field takes %2.</source>
-      <translation type="unfinished" />
+      <translation>Parece estar em %1; este campo aceita %2.</translation>
     </message>
     <message>
       <source>Jan</source>
@@ -1825,19 +1855,19 @@ exportam; sem FILE, o próprio hangar da janela):
     </message>
     <message>
       <source>Lap %1: %2</source>
-      <translation type="unfinished" />
+      <translation>Volta %1: %2</translation>
     </message>
     <message>
       <source>Lap %1: %2 (double tap, left out)</source>
-      <translation type="unfinished" />
+      <translation>Volta %1: %2 (toque duplo, descartada)</translation>
     </message>
     <message>
       <source>Lap %1: %2 (irregular, left out)</source>
-      <translation type="unfinished" />
+      <translation>Volta %1: %2 (irregular, descartada)</translation>
     </message>
     <message>
       <source>Lap %1: %2 (missed tap, left out)</source>
-      <translation type="unfinished" />
+      <translation>Volta %1: %2 (toque perdido, descartada)</translation>
     </message>
     <message>
       <source>Lap Speed</source>
@@ -1849,7 +1879,7 @@ exportam; sem FILE, o próprio hangar da janela):
     </message>
     <message>
       <source>Lap Speed = %1</source>
-      <translation type="unfinished" />
+      <translation>Velocidade de volta = %1</translation>
     </message>
     <message>
       <source>Lap Speed: A = </source>
@@ -1893,7 +1923,7 @@ exportam; sem FILE, o próprio hangar da janela):
     </message>
     <message>
       <source>Last lap %1.</source>
-      <translation type="unfinished" />
+      <translation>Última volta: %1.</translation>
     </message>
     <message>
       <source>Leadout Position</source>
@@ -2009,7 +2039,7 @@ exportam; sem FILE, o próprio hangar da janela):
     </message>
     <message>
       <source>Mean of the last %1: %2, spread %3 s.</source>
-      <translation type="unfinished" />
+      <translation>Média das últimas %1: %2, dispersão de %3 s.</translation>
     </message>
     <message>
       <source>Metric</source>
@@ -2045,11 +2075,11 @@ exportam; sem FILE, o próprio hangar da janela):
     </message>
     <message>
       <source>No chart sweeps '%1'</source>
-      <translation type="unfinished" />
+      <translation>Nenhum gráfico varre '%1'</translation>
     </message>
     <message>
       <source>No figure '%1'</source>
-      <translation type="unfinished" />
+      <translation>Não há valor '%1'</translation>
     </message>
     <message>
       <source>No figures to draw: </source>
@@ -2087,7 +2117,7 @@ exportam; sem FILE, o próprio hangar da janela):
     </message>
     <message>
       <source>Nothing changed: the hangar already holds everything in %1.</source>
-      <translation type="unfinished" />
+      <translation>Nada mudou: o hangar já contém tudo o que há em %1.</translation>
     </message>
     <message>
       <source>Nothing will be kept on this device: </source>
@@ -2151,7 +2181,7 @@ exportam; sem FILE, o próprio hangar da janela):
     </message>
     <message>
       <source>Printed %1 %2 %3 %4:%5:%6 %7</source>
-      <translation type="unfinished" />
+      <translation>Impresso em %1 %2 %3 %4:%5:%6 %7</translation>
     </message>
     <message>
       <source>Prop</source>
@@ -2263,43 +2293,43 @@ exportam; sem FILE, o próprio hangar da janela):
     </message>
     <message>
       <source>Tethrix Print Job</source>
-      <translation type="unfinished" />
+      <translation>Impressão do Tethrix</translation>
     </message>
     <message>
       <source>The %1 cannot hold control characters other than line breaks and tabs</source>
-      <translation type="unfinished" />
+      <translation>%1 não pode conter caracteres de controle além de quebras de linha e tabulações</translation>
     </message>
     <message>
       <source>The %1 cannot hold line breaks, tabs or other control characters</source>
-      <translation type="unfinished" />
+      <translation>%1 não pode conter quebras de linha, tabulações nem outros caracteres de controle</translation>
     </message>
     <message>
       <source>The %1 is infinite</source>
-      <translation type="unfinished" />
+      <translation>%1 é infinito</translation>
     </message>
     <message>
       <source>The %1 is longer than %2 characters</source>
-      <translation type="unfinished" />
+      <translation>%1 tem mais de %2 caracteres</translation>
     </message>
     <message>
       <source>The %1 is missing</source>
-      <translation type="unfinished" />
+      <translation>Falta %1</translation>
     </message>
     <message>
       <source>The %1 is not a number</source>
-      <translation type="unfinished" />
+      <translation>%1 não é um número</translation>
     </message>
     <message>
       <source>The %1 is not valid UTF-8 text</source>
-      <translation type="unfinished" />
+      <translation>%1 não é texto UTF-8 válido</translation>
     </message>
     <message>
       <source>The %1 time '%2' is not a UTC time such as 2026-12-09T04:30:00Z</source>
-      <translation type="unfinished" />
+      <translation>O horário %1 '%2' não é um horário UTC como 2026-12-09T04:30:00Z</translation>
     </message>
     <message>
       <source>The Pull Test, %1, is at or below the %2, %3: it does not prove the lines and handle for this flight.</source>
-      <translation type="unfinished" />
+      <translation>O teste de tração, %1, é igual ou menor que %2, %3: ele não garante os cabos e o manete para este voo.</translation>
     </message>
     <message>
       <source>The air is too hot and humid: the water vapour pressure reaches the air pressure.</source>
@@ -2319,7 +2349,7 @@ exportam; sem FILE, o próprio hangar da janela):
     </message>
     <message>
       <source>The airspeed on these lines is outside the %1 to %2 mph the line model takes: it is calculated at %3 mph.</source>
-      <translation type="unfinished" />
+      <translation>A velocidade do ar com estes cabos está fora da faixa de %1 a %2 mph que o modelo dos cabos aceita: o cálculo usa %3 mph.</translation>
     </message>
     <message>
       <source>The altimeter setting must be more than 0.</source>
@@ -2355,7 +2385,7 @@ exportam; sem FILE, o próprio hangar da janela):
     </message>
     <message>
       <source>The figures belong to the inputs shown.</source>
-      <translation type="unfinished" />
+      <translation>Os valores correspondem aos dados mostrados.</translation>
     </message>
     <message>
       <source>The flight is no longer in the log</source>
@@ -2411,7 +2441,7 @@ exportam; sem FILE, o próprio hangar da janela):
     </message>
     <message>
       <source>The hangar cannot be read: %1</source>
-      <translation type="unfinished" />
+      <translation>Não é possível ler o hangar: %1</translation>
     </message>
     <message>
       <source>The hangar could not be loaded: %s.</source>
@@ -2479,11 +2509,11 @@ exportam; sem FILE, o próprio hangar da janela):
     </message>
     <message>
       <source>The stored '%1' is missing: %2</source>
-      <translation type="unfinished" />
+      <translation>Falta o valor salvo '%1': %2</translation>
     </message>
     <message>
       <source>The stored settings cannot be read (%1): the defaults are used</source>
-      <translation type="unfinished" />
+      <translation>Não é possível ler as configurações salvas (%1): são usados os padrões</translation>
     </message>
     <message>
       <source>The temperature is at or below absolute zero (-459.67 deg. F).</source>
@@ -2499,15 +2529,15 @@ exportam; sem FILE, o próprio hangar da janela):
     </message>
     <message>
       <source>There is already a flight with the id %1</source>
-      <translation type="unfinished" />
+      <translation>Já existe um voo com o id %1</translation>
     </message>
     <message>
       <source>There is already an airplane with the id %1</source>
-      <translation type="unfinished" />
+      <translation>Já existe um avião com o id %1</translation>
     </message>
     <message>
       <source>This is not a hangar file Tethrix can read: %1</source>
-      <translation type="unfinished" />
+      <translation>Este não é um arquivo de hangar que o Tethrix consiga ler: %1</translation>
     </message>
     <message>
       <source>Thu</source>
@@ -2523,7 +2553,7 @@ exportam; sem FILE, o próprio hangar da janela):
     </message>
     <message>
       <source>Timing: %1 turns so far. The first lap is left out.</source>
-      <translation type="unfinished" />
+      <translation>Cronometrando: %1 voltas até agora. A primeira volta é descartada.</translation>
     </message>
     <message>
       <source>Timing: tap at each pass.</source>
@@ -2579,11 +2609,11 @@ exportam; sem FILE, o próprio hangar da janela):
     </message>
     <message>
       <source>Unknown input '%1'</source>
-      <translation type="unfinished" />
+      <translation>Dado desconhecido '%1'</translation>
     </message>
     <message>
       <source>Updated %1</source>
-      <translation type="unfinished" />
+      <translation>Atualizados: %1</translation>
     </message>
     <message>
       <source>Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
@@ -2678,7 +2708,7 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>a key of %1</source>
-      <translation type="unfinished" />
+      <translation>uma chave de %1</translation>
     </message>
     <message>
       <source>a lone surrogate in a text</source>
@@ -2698,7 +2728,7 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>airplane %1</source>
-      <translation type="unfinished" />
+      <translation>avião %1</translation>
     </message>
     <message>
       <source>airplane name</source>
@@ -2714,7 +2744,7 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>at the end of %1</source>
-      <translation type="unfinished" />
+      <translation>no fim de %1</translation>
     </message>
     <message>
       <source>at the end of the </source>
@@ -2766,15 +2796,15 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>expected '%1' %2</source>
-      <translation type="unfinished" />
+      <translation>esperava-se '%1' %2</translation>
     </message>
     <message>
       <source>expected a number for %1</source>
-      <translation type="unfinished" />
+      <translation>esperava-se um número para %1</translation>
     </message>
     <message>
       <source>expected a text for %1</source>
-      <translation type="unfinished" />
+      <translation>esperava-se um texto para %1</translation>
     </message>
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
@@ -2788,11 +2818,11 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>flight %1</source>
-      <translation type="unfinished" />
+      <translation>voo %1</translation>
     </message>
     <message>
       <source>for %1</source>
-      <translation type="unfinished" />
+      <translation>para %1</translation>
     </message>
     <message>
       <source>for the </source>
@@ -2868,11 +2898,11 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>it holds no setting Tethrix keeps, only %1</source>
-      <translation type="unfinished" />
+      <translation>não contém nenhuma configuração que o Tethrix guarde, só %1</translation>
     </message>
     <message>
       <source>it holds no setting Tethrix keeps, only %1 and others</source>
-      <translation type="unfinished" />
+      <translation>não contém nenhuma configuração que o Tethrix guarde, só %1 e outras</translation>
     </message>
     <message>
       <source>it holds no settings, only other text</source>
@@ -2892,7 +2922,7 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>it is a hangar file of version %1, from a newer Tethrix; this one reads version %2</source>
-      <translation type="unfinished" />
+      <translation>é um arquivo de hangar da versão %1, de um Tethrix mais novo; este lê a versão %2</translation>
     </message>
     <message>
       <source>it is a pipe, not a regular file</source>
@@ -2904,11 +2934,11 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>it is larger than %1 bytes</source>
-      <translation type="unfinished" />
+      <translation>tem mais de %1 bytes</translation>
     </message>
     <message>
       <source>it is larger than 1 MiB, far too large for a Tethrix data file</source>
-      <translation type="unfinished" />
+      <translation>tem mais de 1 MiB, grande demais para um arquivo de dados do Tethrix</translation>
     </message>
     <message>
       <source>it is larger than 16 MiB</source>
@@ -3044,7 +3074,7 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>something follows the end of the %1</source>
-      <translation type="unfinished" />
+      <translation>há algo depois do fim de %1</translation>
     </message>
     <message>
       <source>something follows the end of the hangar</source>
@@ -3112,15 +3142,15 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>the %1 is not valid UTF-8 text of at most 16 MiB</source>
-      <translation type="unfinished" />
+      <translation>%1 não é texto UTF-8 válido de no máximo 16 MiB</translation>
     </message>
     <message>
       <source>the %1 of %2</source>
-      <translation type="unfinished" />
+      <translation>%1 de %2</translation>
     </message>
     <message>
       <source>the airplane of %1</source>
-      <translation type="unfinished" />
+      <translation>o avião de %1</translation>
     </message>
     <message>
       <source>the airplanes were added, but </source>
@@ -3140,15 +3170,15 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>the changed time of %1</source>
-      <translation type="unfinished" />
+      <translation>o horário de alteração de %1</translation>
     </message>
     <message>
       <source>the conditions of %1</source>
-      <translation type="unfinished" />
+      <translation>as condições de %1</translation>
     </message>
     <message>
       <source>the created time of %1</source>
-      <translation type="unfinished" />
+      <translation>o horário de criação de %1</translation>
     </message>
     <message>
       <source>the data file must come before the KEY=VALUE inputs</source>
@@ -3160,7 +3190,7 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>the default %1 is used</source>
-      <translation type="unfinished" />
+      <translation>é usado o padrão %1</translation>
     </message>
     <message>
       <source>the density altitude</source>
@@ -3172,7 +3202,7 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>the figures of %1</source>
-      <translation type="unfinished" />
+      <translation>os valores de %1</translation>
     </message>
     <message>
       <source>the file</source>
@@ -3188,7 +3218,7 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>the flown time of %1</source>
-      <translation type="unfinished" />
+      <translation>o horário do voo de %1</translation>
     </message>
     <message>
       <source>the format</source>
@@ -3196,27 +3226,27 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>the id of %1</source>
-      <translation type="unfinished" />
+      <translation>o id de %1</translation>
     </message>
     <message>
       <source>the inputs of %1</source>
-      <translation type="unfinished" />
+      <translation>os dados de %1</translation>
     </message>
     <message>
       <source>the key '%1' of %2 appears twice</source>
-      <translation type="unfinished" />
+      <translation>a chave '%1' de %2 aparece duas vezes</translation>
     </message>
     <message>
       <source>the key '%1' of %2 is not one this version knows</source>
-      <translation type="unfinished" />
+      <translation>a chave '%1' de %2 não é conhecida por esta versão</translation>
     </message>
     <message>
       <source>the lap time of %1</source>
-      <translation type="unfinished" />
+      <translation>o tempo de volta de %1</translation>
     </message>
     <message>
       <source>the module %1 has no %2</source>
-      <translation type="unfinished" />
+      <translation>o módulo %1 não tem %2</translation>
     </message>
     <message>
       <source>the module could not be loaded</source>
@@ -3224,11 +3254,11 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>the notes of %1</source>
-      <translation type="unfinished" />
+      <translation>as notas de %1</translation>
     </message>
     <message>
       <source>the number %1 for %2 is out of range</source>
-      <translation type="unfinished" />
+      <translation>o número %1 para %2 está fora da faixa</translation>
     </message>
     <message>
       <source>the number of lines runs over whole numbers from 1 to 3</source>
@@ -3240,7 +3270,7 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>the program's module %1 is missing</source>
-      <translation type="unfinished" />
+      <translation>falta o módulo %1 do programa</translation>
     </message>
     <message>
       <source>the same unit in both systems</source>
@@ -3276,7 +3306,7 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>the system's language is used</source>
-      <translation type="unfinished" />
+      <translation>é usado o idioma do sistema</translation>
     </message>
     <message>
       <source>the version</source>
@@ -3336,7 +3366,7 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>updated %1</source>
-      <translation type="unfinished" />
+      <translation>atualizados: %1</translation>
     </message>
     <message>
       <source>width=device-width, initial-scale=1</source>
@@ -3462,11 +3492,11 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>&amp;Correct...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Corrigir...</translation>
     </message>
     <message>
       <source>&amp;Delete...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Excluir...</translation>
     </message>
     <message>
       <source>&amp;Print...</source>
@@ -3530,7 +3560,7 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>Export C&amp;SV...</source>
-      <translation type="unfinished" />
+      <translation>Exportar C&amp;SV...</translation>
     </message>
     <message>
       <source>Exported the trim log of %1 to %2.</source>
