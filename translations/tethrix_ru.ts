@@ -5,11 +5,11 @@
     <name>ConditionsDialog</name>
     <message>
       <source>&amp;Cancel</source>
-      <translation type="unfinished" />
+      <translation>О&amp;тмена</translation>
     </message>
     <message>
       <source>&amp;Defaults</source>
-      <translation type="unfinished" />
+      <translation>По &amp;умолчанию</translation>
     </message>
     <message>
       <source>&amp;Fill</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
       <source>Another Tethrix window saved %1 since this one read the settings: that is kept, and in force here too.</source>
-      <translation type="unfinished" />
+      <translation>Другое окно Tethrix сохранило %1 после того, как это окно прочитало настройки: эти значения сохранены и действуют и здесь.</translation>
     </message>
     <message>
       <source>Field Elevation</source>
@@ -60,7 +60,7 @@
     </message>
     <message>
       <source>Engine:</source>
-      <translation type="unfinished" />
+      <translation>Двигатель:</translation>
     </message>
     <message>
       <source>Flown (local time):</source>
@@ -68,19 +68,19 @@
     </message>
     <message>
       <source>Fuel:</source>
-      <translation type="unfinished" />
+      <translation>Топливо:</translation>
     </message>
     <message>
       <source>Handle Spacing:</source>
-      <translation type="unfinished" />
+      <translation>Разнос корд на ручке:</translation>
     </message>
     <message>
       <source>Lap Time Measured (seconds):</source>
-      <translation type="unfinished" />
+      <translation>Измеренное время круга (с):</translation>
     </message>
     <message>
       <source>Needle or Timer Setting:</source>
-      <translation type="unfinished" />
+      <translation>Игла или таймер:</translation>
     </message>
     <message>
       <source>Notes:</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
       <source>Prop:</source>
-      <translation type="unfinished" />
+      <translation>Винт:</translation>
     </message>
     <message>
       <source>The lap time measured must be a number of seconds, or empty</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
       <source>Tip Weight:</source>
-      <translation type="unfinished" />
+      <translation>Груз на законцовке:</translation>
     </message>
     <message>
       <source>none</source>
@@ -131,15 +131,15 @@
     </message>
     <message>
       <source>&amp;Delete...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Удалить...</translation>
     </message>
     <message>
       <source>&amp;Import...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Импорт...</translation>
     </message>
     <message>
       <source>&amp;Keep as New</source>
-      <translation type="unfinished" />
+      <translation>Сохранить как &amp;новую</translation>
     </message>
     <message>
       <source>&amp;Log a Flight...</source>
@@ -147,11 +147,11 @@
     </message>
     <message>
       <source>&amp;Open</source>
-      <translation type="unfinished" />
+      <translation>&amp;Открыть</translation>
     </message>
     <message>
       <source>&amp;Rename...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Переименовать...</translation>
     </message>
     <message>
       <source>&amp;Trim Log...</source>
@@ -159,7 +159,7 @@
     </message>
     <message>
       <source>Add a &amp;Folder...</source>
-      <translation type="unfinished" />
+      <translation>Доба&amp;вить папку...</translation>
     </message>
     <message>
       <source>Add a Folder</source>
@@ -167,11 +167,11 @@
     </message>
     <message>
       <source>Add and update airplanes and flights from a hangar file</source>
-      <translation type="unfinished" />
+      <translation>Добавить и обновить модели и полёты из файла ангара</translation>
     </message>
     <message>
       <source>Add every .TQD data file of a folder</source>
-      <translation type="unfinished" />
+      <translation>Добавить все файлы данных .TQD из папки</translation>
     </message>
     <message>
       <source>Added %1 from %2.</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
       <source>D&amp;uplicate...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Дублировать...</translation>
     </message>
     <message>
       <source>Delete</source>
@@ -239,11 +239,11 @@
     </message>
     <message>
       <source>E&amp;xport Hangar...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Экспорт ангара...</translation>
     </message>
     <message>
       <source>Export &amp;Airplane...</source>
-      <translation type="unfinished" />
+      <translation>Экспорт &amp;модели...</translation>
     </message>
     <message>
       <source>Exported %1 and its log to %2.</source>
@@ -263,15 +263,15 @@
     </message>
     <message>
       <source>Keep O&amp;ver</source>
-      <translation type="unfinished" />
+      <translation>&amp;Сохранить поверх</translation>
     </message>
     <message>
       <source>Keep the window's case over the airplane open in it</source>
-      <translation type="unfinished" />
+      <translation>Сохранить вариант окна поверх открытой в нём модели</translation>
     </message>
     <message>
       <source>Keep the window's case, with the notes typed, as a new airplane</source>
-      <translation type="unfinished" />
+      <translation>Сохранить вариант окна вместе с введёнными заметками как новую модель</translation>
     </message>
     <message>
       <source>Kept %1 as a new airplane and logged its flight.</source>
@@ -299,7 +299,7 @@
     </message>
     <message>
       <source>Log a flight of the window's case</source>
-      <translation type="unfinished" />
+      <translation>Записать полёт по варианту окна</translation>
     </message>
     <message>
       <source>Logged a flight of %1.</source>
@@ -335,7 +335,7 @@
     </message>
     <message>
       <source>Open the selected airplane in the window's fields</source>
-      <translation type="unfinished" />
+      <translation>Открыть выбранную модель в полях окна</translation>
     </message>
     <message>
       <source>Opened %1.</source>
@@ -379,7 +379,7 @@
     </message>
     <message>
       <source>The selected airplane with its log</source>
-      <translation type="unfinished" />
+      <translation>Выбранная модель вместе с её журналом</translation>
     </message>
   </context>
   <context>
@@ -428,7 +428,7 @@
     </message>
     <message>
       <source>%1 = %2</source>
-      <translation type="unfinished" />
+      <translation>%1 = %2</translation>
     </message>
     <message>
       <source>%1 cannot be compared: %2</source>
@@ -552,7 +552,7 @@
     </message>
     <message>
       <source>L&amp;anguage</source>
-      <translation type="unfinished" />
+      <translation>&amp;Язык</translation>
     </message>
     <message>
       <source>Language</source>
@@ -572,7 +572,7 @@
     </message>
     <message>
       <source>Open A...</source>
-      <translation type="unfinished" />
+      <translation>Открыть A...</translation>
     </message>
     <message>
       <source>Press &lt;Enter&gt; in any field to Recalculate</source>
@@ -584,11 +584,11 @@
     </message>
     <message>
       <source>Tethrix will speak %1 from its next start.</source>
-      <translation type="unfinished" />
+      <translation>Со следующего запуска Tethrix будет использовать язык: %1.</translation>
     </message>
     <message>
       <source>The System's</source>
-      <translation type="unfinished" />
+      <translation>Системный</translation>
     </message>
     <message>
       <source>The trim charts cannot open: %1</source>
@@ -806,143 +806,143 @@ tethrix-calc: ничего не добавлено
     </message>
     <message>
       <source>%1   (%2)</source>
-      <translation type="unfinished" />
+      <translation>%1   (%2)</translation>
     </message>
     <message>
       <source>%1 (%2 hp)</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2 hp)</translation>
     </message>
     <message>
       <source>%1 (%2 kg)</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2 kg)</translation>
     </message>
     <message>
       <source>%1 (%2)</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2)</translation>
     </message>
     <message>
       <source>%1 (at byte %2)</source>
-      <translation type="unfinished" />
+      <translation>%1 (на байте %2)</translation>
     </message>
     <message>
       <source>%1 = %2</source>
-      <translation type="unfinished" />
+      <translation>%1 = %2</translation>
     </message>
     <message>
       <source>%1 These flying conditions are not saved.</source>
-      <translation type="unfinished" />
+      <translation>%1 Эти условия полёта не сохранены.</translation>
     </message>
     <message>
       <source>%1 and %2</source>
-      <translation type="unfinished" />
+      <translation>%1 и %2</translation>
     </message>
     <message>
       <source>%1 gives an airspeed outside the %2 to %3 mph the line model takes: it is calculated at %4 mph.</source>
-      <translation type="unfinished" />
+      <translation>%1 даёт воздушную скорость вне диапазона %2–%3 mph, допустимого для расчёта корд: расчёт ведётся при %4 mph.</translation>
     </message>
     <message>
       <source>%1 has no '%2'</source>
-      <translation type="unfinished" />
+      <translation>%1: нет '%2'</translation>
     </message>
     <message>
       <source>%1 is %2, beyond what fliers meet.</source>
-      <translation type="unfinished" />
+      <translation>%1: %2 — за пределами того, что встречается на практике.</translation>
     </message>
     <message>
       <source>%1 is %2, outside the %3 the line model takes for lines, handle and leadouts.</source>
-      <translation type="unfinished" />
+      <translation>%1: %2 — вне диапазона %3, допустимого для расчёта корд, ручки и выводов.</translation>
     </message>
     <message>
       <source>%1 is %2, outside the %3 the line model takes.</source>
-      <translation type="unfinished" />
+      <translation>%1: %2 — вне диапазона %3, допустимого для расчёта корд.</translation>
     </message>
     <message>
       <source>%1 is %2, which has no physical meaning.</source>
-      <translation type="unfinished" />
+      <translation>%1: %2 — такое значение не имеет физического смысла.</translation>
     </message>
     <message>
       <source>%1 is at or above the airspeed, %2.</source>
-      <translation type="unfinished" />
+      <translation>%1: не меньше воздушной скорости (%2).</translation>
     </message>
     <message>
       <source>%1 is beyond -90 to 90 degrees.</source>
-      <translation type="unfinished" />
+      <translation>%1: за пределами от -90 до 90 градусов.</translation>
     </message>
     <message>
       <source>%1 is beyond -90 to 90 degrees; it is calculated as 0 degrees.</source>
-      <translation type="unfinished" />
+      <translation>%1: за пределами от -90 до 90 градусов; в расчёте принято 0 градусов.</translation>
     </message>
     <message>
       <source>%1 is empty: a calculation uses %2.</source>
-      <translation type="unfinished" />
+      <translation>Поле «%1» не заполнено: в расчёте используется %2.</translation>
     </message>
     <message>
       <source>%1 is empty: the figures use %2.</source>
-      <translation type="unfinished" />
+      <translation>Поле «%1» не заполнено: в расчётах используется %2.</translation>
     </message>
     <message>
       <source>%1 is negative, which has no physical meaning.</source>
-      <translation type="unfinished" />
+      <translation>%1: значение отрицательно, что не имеет физического смысла.</translation>
     </message>
     <message>
       <source>%1 is outside 0 to 100 percent; it is calculated as %2 percent.</source>
-      <translation type="unfinished" />
+      <translation>%1: за пределами от 0 до 100 процентов; в расчёте принято %2 процентов.</translation>
     </message>
     <message>
       <source>%1 is too large to show</source>
-      <translation type="unfinished" />
+      <translation>%1: слишком большое значение для показа</translation>
     </message>
     <message>
       <source>%1 more</source>
-      <translation type="unfinished" />
+      <translation>ещё %1</translation>
     </message>
     <message>
       <source>%1 must be %2 or more.</source>
-      <translation type="unfinished" />
+      <translation>%1: значение должно быть не меньше %2.</translation>
     </message>
     <message>
       <source>%1 must be -90 to 90 degrees.</source>
-      <translation type="unfinished" />
+      <translation>%1: значение должно быть от -90 до 90 градусов.</translation>
     </message>
     <message>
       <source>%1 must be 0 to 100 percent.</source>
-      <translation type="unfinished" />
+      <translation>%1: значение должно быть от 0 до 100 процентов.</translation>
     </message>
     <message>
       <source>%1 must be below the airspeed, %2.</source>
-      <translation type="unfinished" />
+      <translation>%1: значение должно быть меньше воздушной скорости (%2).</translation>
     </message>
     <message>
       <source>%1 must be more than %2.</source>
-      <translation type="unfinished" />
+      <translation>%1: значение должно быть больше %2.</translation>
     </message>
     <message>
       <source>%1 s</source>
-      <translation type="unfinished" />
+      <translation>%1 с</translation>
     </message>
     <message>
       <source>%1 shows '%2': a calculation uses %3.</source>
-      <translation type="unfinished" />
+      <translation>В поле «%1» указано '%2': в расчёте используется %3.</translation>
     </message>
     <message>
       <source>%1 shows '%2': the figures use %3.</source>
-      <translation type="unfinished" />
+      <translation>В поле «%1» указано '%2': в расчётах используется %3.</translation>
     </message>
     <message>
       <source>%1 takes a number, such as %2.</source>
-      <translation type="unfinished" />
+      <translation>В поле «%1» вводится число, например %2.</translation>
     </message>
     <message>
       <source>%1 to %2</source>
-      <translation type="unfinished" />
+      <translation>от %1 до %2</translation>
     </message>
     <message>
       <source>%1, %2 x Downwind Tension</source>
-      <translation type="unfinished" />
+      <translation>%1, %2 x натяжение по ветру</translation>
     </message>
     <message>
       <source>%1, %2 x Line Tension</source>
-      <translation type="unfinished" />
+      <translation>%1, %2 x натяжение корд</translation>
     </message>
     <message>
       <source>%1: %2</source>
@@ -950,39 +950,71 @@ tethrix-calc: ничего не добавлено
     </message>
     <message>
       <source>%1: A %2, B %3</source>
-      <translation type="unfinished" />
+      <translation>%1: A %2, B %3</translation>
     </message>
     <message numerus="yes">
       <source>%n airplane</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n модель</numerusform>
+        <numerusform>%n модели</numerusform>
+        <numerusform>%n моделей</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n airplanes</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n модель</numerusform>
+        <numerusform>%n модели</numerusform>
+        <numerusform>%n моделей</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n file</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n файл</numerusform>
+        <numerusform>%n файла</numerusform>
+        <numerusform>%n файлов</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n files</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n файл</numerusform>
+        <numerusform>%n файла</numerusform>
+        <numerusform>%n файлов</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n flight</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n полёт</numerusform>
+        <numerusform>%n полёта</numerusform>
+        <numerusform>%n полётов</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n flights</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n полёт</numerusform>
+        <numerusform>%n полёта</numerusform>
+        <numerusform>%n полётов</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n lap</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n круг</numerusform>
+        <numerusform>%n круга</numerusform>
+        <numerusform>%n кругов</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n lap counted.</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>Засчитан %n круг.</numerusform>
+        <numerusform>Засчитано %n круга.</numerusform>
+        <numerusform>Засчитано %n кругов.</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n lap(s)</source>
@@ -994,11 +1026,19 @@ tethrix-calc: ничего не добавлено
     </message>
     <message numerus="yes">
       <source>%n laps</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>%n круг</numerusform>
+        <numerusform>%n круга</numerusform>
+        <numerusform>%n кругов</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
       <source>%n laps counted.</source>
-      <translation type="unfinished" />
+      <translation>
+        <numerusform>Засчитан %n круг.</numerusform>
+        <numerusform>Засчитано %n круга.</numerusform>
+        <numerusform>Засчитано %n кругов.</numerusform>
+      </translation>
     </message>
     <message>
       <source>%s %s %s at %s</source>
@@ -1046,35 +1086,35 @@ tethrix-calc: ничего не добавлено
     </message>
     <message>
       <source>'%1' is not a valid floating point value</source>
-      <translation type="unfinished" />
+      <translation>'%1' — недопустимое число с плавающей точкой</translation>
     </message>
     <message>
       <source>'%1' is not a valid floating point value for '%2': %3</source>
-      <translation type="unfinished" />
+      <translation>'%1' — недопустимое число с плавающей точкой для '%2': %3</translation>
     </message>
     <message>
       <source>'%1' is not a valid number for the %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' — недопустимое число для поля «%2»</translation>
     </message>
     <message>
       <source>'%1' is not a valid whole number</source>
-      <translation type="unfinished" />
+      <translation>'%1' — недопустимое целое число</translation>
     </message>
     <message>
       <source>'%1' is not a valid whole number for the %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' — недопустимое целое число для поля «%2»</translation>
     </message>
     <message>
       <source>'%1' is not an id: up to 64 letters, digits, - and _</source>
-      <translation type="unfinished" />
+      <translation>'%1' — не id: до 64 букв, цифр, - и _</translation>
     </message>
     <message>
       <source>'%1' is out of range for the %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' вне допустимого диапазона для поля «%2»</translation>
     </message>
     <message>
       <source>'%1' of %2</source>
-      <translation type="unfinished" />
+      <translation>'%1' (%2)</translation>
     </message>
     <message>
       <source>(max-width: 759px)</source>
@@ -1086,7 +1126,7 @@ tethrix-calc: ничего не добавлено
     </message>
     <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
-      <translation type="unfinished" />
+      <translation>*** Tethrix — калькулятор регулировки кордовых моделей — расчёты для пилотов от пилотов ***</translation>
     </message>
     <message>
       <source>,
@@ -1176,27 +1216,27 @@ tethrix-calc: ничего не добавлено
     </message>
     <message>
       <source>A %1</source>
-      <translation type="unfinished" />
+      <translation>A %1</translation>
     </message>
     <message>
       <source>A %1, %2</source>
-      <translation type="unfinished" />
+      <translation>A %1, %2</translation>
     </message>
     <message>
       <source>A %1, no change</source>
-      <translation type="unfinished" />
+      <translation>A %1, без изменений</translation>
     </message>
     <message>
       <source>A flight cannot be read: %1</source>
-      <translation type="unfinished" />
+      <translation>Полёт не удаётся прочитать: %1</translation>
     </message>
     <message>
       <source>A hangar holds at most %1 airplanes</source>
-      <translation type="unfinished" />
+      <translation>Ангар вмещает не более %1 моделей</translation>
     </message>
     <message>
       <source>A hangar holds at most %1 flights</source>
-      <translation type="unfinished" />
+      <translation>Ангар вмещает не более %1 полётов</translation>
     </message>
     <message>
       <source>A measured lap time must be more than 0 and at most 3600 seconds</source>
@@ -1280,7 +1320,7 @@ Options:
     </message>
     <message>
       <source>A sensible %1 is %2.</source>
-      <translation type="unfinished" />
+      <translation>Разумное значение для поля «%1»: %2.</translation>
     </message>
     <message>
       <source>A too large to show</source>
@@ -1288,7 +1328,7 @@ Options:
     </message>
     <message>
       <source>A: %1</source>
-      <translation type="unfinished" />
+      <translation>A: %1</translation>
     </message>
     <message>
       <source>Added </source>
@@ -1296,7 +1336,7 @@ Options:
     </message>
     <message>
       <source>Added %1</source>
-      <translation type="unfinished" />
+      <translation>Добавлено %1</translation>
     </message>
     <message>
       <source>Airplane</source>
@@ -1340,7 +1380,7 @@ Options:
     </message>
     <message>
       <source>An airplane cannot be read: %1</source>
-      <translation type="unfinished" />
+      <translation>Модель не удаётся прочитать: %1</translation>
     </message>
     <message>
       <source>An airplane needs a name</source>
@@ -1348,7 +1388,7 @@ Options:
     </message>
     <message>
       <source>An altimeter setting of %1 %2 is outside the %3 to %4 %2 of any real altimeter.</source>
-      <translation type="unfinished" />
+      <translation>Установка высотомера %1 %2 вне диапазона %3–%4 %2 любого реального высотомера.</translation>
     </message>
     <message>
       <source>An interpolation table needs at least two points.</source>
@@ -1388,7 +1428,7 @@ Options:
     </message>
     <message>
       <source>Cannot Open File %1</source>
-      <translation type="unfinished" />
+      <translation>Не удаётся открыть файл %1</translation>
     </message>
     <message>
       <source>Cannot change </source>
@@ -1424,7 +1464,7 @@ Options:
     </message>
     <message>
       <source>Compared with %1 (A's value, then the change from it)</source>
-      <translation type="unfinished" />
+      <translation>В сравнении с %1 (значение A, затем отклонение от него)</translation>
     </message>
     <message>
       <source>Computed Data</source>
@@ -1566,7 +1606,7 @@ Options:
     </message>
     <message>
       <source>Figures are out of date: press Enter</source>
-      <translation type="unfinished" />
+      <translation>Расчёты устарели: нажмите Enter</translation>
     </message>
     <message>
       <source>Files and printing</source>
@@ -1594,11 +1634,11 @@ Options:
     </message>
     <message>
       <source>Floating point division by zero</source>
-      <translation type="unfinished" />
+      <translation>Деление на ноль в вычислениях с плавающей точкой</translation>
     </message>
     <message>
       <source>Floating point overflow</source>
-      <translation type="unfinished" />
+      <translation>Переполнение в вычислениях с плавающей точкой</translation>
     </message>
     <message>
       <source>Flown (UTC)</source>
@@ -1626,11 +1666,11 @@ Options:
     </message>
     <message>
       <source>From %1: %2.</source>
-      <translation type="unfinished" />
+      <translation>Из %1: %2.</translation>
     </message>
     <message>
       <source>From %1: %2; %3.</source>
-      <translation type="unfinished" />
+      <translation>Из %1: %2; %3.</translation>
     </message>
     <message>
       <source>Fuel</source>
@@ -1770,7 +1810,7 @@ without FILE, the window's own hangar):
     </message>
     <message>
       <source>Invalid floating point operation</source>
-      <translation type="unfinished" />
+      <translation>Недопустимая операция с плавающей точкой</translation>
     </message>
     <message>
       <source>Invalid value for '%1': '%2' is neither Imperial nor Metric; %3</source>
@@ -1778,15 +1818,15 @@ without FILE, the window's own hangar):
     </message>
     <message>
       <source>Invalid value for '%1': '%2' is no language of Tethrix; %3</source>
-      <translation type="unfinished" />
+      <translation>Недопустимое значение для '%1': '%2' — не язык Tethrix; %3</translation>
     </message>
     <message>
       <source>It is calculated as %1.</source>
-      <translation type="unfinished" />
+      <translation>В расчёте принято %1.</translation>
     </message>
     <message>
       <source>It reads like %1; this field takes %2.</source>
-      <translation type="unfinished" />
+      <translation>Похоже на %1; это поле принимает %2.</translation>
     </message>
     <message>
       <source>Jan</source>
@@ -1826,19 +1866,19 @@ without FILE, the window's own hangar):
     </message>
     <message>
       <source>Lap %1: %2</source>
-      <translation type="unfinished" />
+      <translation>Круг %1: %2</translation>
     </message>
     <message>
       <source>Lap %1: %2 (double tap, left out)</source>
-      <translation type="unfinished" />
+      <translation>Круг %1: %2 (двойное касание, не учтён)</translation>
     </message>
     <message>
       <source>Lap %1: %2 (irregular, left out)</source>
-      <translation type="unfinished" />
+      <translation>Круг %1: %2 (нерегулярный, не учтён)</translation>
     </message>
     <message>
       <source>Lap %1: %2 (missed tap, left out)</source>
-      <translation type="unfinished" />
+      <translation>Круг %1: %2 (пропущено касание, не учтён)</translation>
     </message>
     <message>
       <source>Lap Speed</source>
@@ -1850,7 +1890,7 @@ without FILE, the window's own hangar):
     </message>
     <message>
       <source>Lap Speed = %1</source>
-      <translation type="unfinished" />
+      <translation>Скорость на круге = %1</translation>
     </message>
     <message>
       <source>Lap Speed: A = </source>
@@ -1894,7 +1934,7 @@ without FILE, the window's own hangar):
     </message>
     <message>
       <source>Last lap %1.</source>
-      <translation type="unfinished" />
+      <translation>Последний круг: %1.</translation>
     </message>
     <message>
       <source>Leadout Position</source>
@@ -2010,7 +2050,7 @@ without FILE, the window's own hangar):
     </message>
     <message>
       <source>Mean of the last %1: %2, spread %3 s.</source>
-      <translation type="unfinished" />
+      <translation>Среднее за последние %1: %2, разброс %3 с.</translation>
     </message>
     <message>
       <source>Metric</source>
@@ -2046,11 +2086,11 @@ without FILE, the window's own hangar):
     </message>
     <message>
       <source>No chart sweeps '%1'</source>
-      <translation type="unfinished" />
+      <translation>Ни один график не перебирает '%1'</translation>
     </message>
     <message>
       <source>No figure '%1'</source>
-      <translation type="unfinished" />
+      <translation>Нет величины '%1'</translation>
     </message>
     <message>
       <source>No figures to draw: </source>
@@ -2088,7 +2128,7 @@ without FILE, the window's own hangar):
     </message>
     <message>
       <source>Nothing changed: the hangar already holds everything in %1.</source>
-      <translation type="unfinished" />
+      <translation>Ничего не изменилось: всё из %1 уже есть в ангаре.</translation>
     </message>
     <message>
       <source>Nothing will be kept on this device: </source>
@@ -2152,7 +2192,7 @@ without FILE, the window's own hangar):
     </message>
     <message>
       <source>Printed %1 %2 %3 %4:%5:%6 %7</source>
-      <translation type="unfinished" />
+      <translation>Напечатано: %1 %2 %3 %4:%5:%6 %7</translation>
     </message>
     <message>
       <source>Prop</source>
@@ -2264,43 +2304,43 @@ without FILE, the window's own hangar):
     </message>
     <message>
       <source>Tethrix Print Job</source>
-      <translation type="unfinished" />
+      <translation>Задание печати Tethrix</translation>
     </message>
     <message>
       <source>The %1 cannot hold control characters other than line breaks and tabs</source>
-      <translation type="unfinished" />
+      <translation>Поле «%1» не может содержать управляющие символы, кроме переводов строки и табуляций</translation>
     </message>
     <message>
       <source>The %1 cannot hold line breaks, tabs or other control characters</source>
-      <translation type="unfinished" />
+      <translation>Поле «%1» не может содержать переводы строки, табуляции и другие управляющие символы</translation>
     </message>
     <message>
       <source>The %1 is infinite</source>
-      <translation type="unfinished" />
+      <translation>%1: значение бесконечно</translation>
     </message>
     <message>
       <source>The %1 is longer than %2 characters</source>
-      <translation type="unfinished" />
+      <translation>Поле «%1» длиннее %2 символов</translation>
     </message>
     <message>
       <source>The %1 is missing</source>
-      <translation type="unfinished" />
+      <translation>Нет значения: %1</translation>
     </message>
     <message>
       <source>The %1 is not a number</source>
-      <translation type="unfinished" />
+      <translation>%1: значение не является числом</translation>
     </message>
     <message>
       <source>The %1 is not valid UTF-8 text</source>
-      <translation type="unfinished" />
+      <translation>Поле «%1» — недопустимый текст UTF-8</translation>
     </message>
     <message>
       <source>The %1 time '%2' is not a UTC time such as 2026-12-09T04:30:00Z</source>
-      <translation type="unfinished" />
+      <translation>Время (%1) '%2' — не время UTC вида 2026-12-09T04:30:00Z</translation>
     </message>
     <message>
       <source>The Pull Test, %1, is at or below the %2, %3: it does not prove the lines and handle for this flight.</source>
-      <translation type="unfinished" />
+      <translation>Проверка на прочность (%1) не превышает величину «%2» (%3): она не подтверждает прочность корд и ручки для этого полёта.</translation>
     </message>
     <message>
       <source>The air is too hot and humid: the water vapour pressure reaches the air pressure.</source>
@@ -2320,7 +2360,7 @@ without FILE, the window's own hangar):
     </message>
     <message>
       <source>The airspeed on these lines is outside the %1 to %2 mph the line model takes: it is calculated at %3 mph.</source>
-      <translation type="unfinished" />
+      <translation>Воздушная скорость на этих кордах вне диапазона %1–%2 mph, допустимого для расчёта корд: расчёт ведётся при %3 mph.</translation>
     </message>
     <message>
       <source>The altimeter setting must be more than 0.</source>
@@ -2356,7 +2396,7 @@ without FILE, the window's own hangar):
     </message>
     <message>
       <source>The figures belong to the inputs shown.</source>
-      <translation type="unfinished" />
+      <translation>Расчёты соответствуют показанным входным данным.</translation>
     </message>
     <message>
       <source>The flight is no longer in the log</source>
@@ -2412,7 +2452,7 @@ without FILE, the window's own hangar):
     </message>
     <message>
       <source>The hangar cannot be read: %1</source>
-      <translation type="unfinished" />
+      <translation>Не удаётся прочитать ангар: %1</translation>
     </message>
     <message>
       <source>The hangar could not be loaded: %s.</source>
@@ -2480,11 +2520,11 @@ without FILE, the window's own hangar):
     </message>
     <message>
       <source>The stored '%1' is missing: %2</source>
-      <translation type="unfinished" />
+      <translation>Сохранённое значение '%1' отсутствует: %2</translation>
     </message>
     <message>
       <source>The stored settings cannot be read (%1): the defaults are used</source>
-      <translation type="unfinished" />
+      <translation>Не удаётся прочитать сохранённые настройки (%1): используются значения по умолчанию</translation>
     </message>
     <message>
       <source>The temperature is at or below absolute zero (-459.67 deg. F).</source>
@@ -2500,15 +2540,15 @@ without FILE, the window's own hangar):
     </message>
     <message>
       <source>There is already a flight with the id %1</source>
-      <translation type="unfinished" />
+      <translation>Полёт с id %1 уже есть</translation>
     </message>
     <message>
       <source>There is already an airplane with the id %1</source>
-      <translation type="unfinished" />
+      <translation>Модель с id %1 уже есть</translation>
     </message>
     <message>
       <source>This is not a hangar file Tethrix can read: %1</source>
-      <translation type="unfinished" />
+      <translation>Это не файл ангара, который Tethrix может прочитать: %1</translation>
     </message>
     <message>
       <source>Thu</source>
@@ -2524,7 +2564,7 @@ without FILE, the window's own hangar):
     </message>
     <message>
       <source>Timing: %1 turns so far. The first lap is left out.</source>
-      <translation type="unfinished" />
+      <translation>Отсчёт: пройдено оборотов — %1. Первый круг не учитывается.</translation>
     </message>
     <message>
       <source>Timing: tap at each pass.</source>
@@ -2580,11 +2620,11 @@ without FILE, the window's own hangar):
     </message>
     <message>
       <source>Unknown input '%1'</source>
-      <translation type="unfinished" />
+      <translation>Неизвестный параметр '%1'</translation>
     </message>
     <message>
       <source>Updated %1</source>
-      <translation type="unfinished" />
+      <translation>Обновлено %1</translation>
     </message>
     <message>
       <source>Usage: tethrix-calc [FILE.TQD] [KEY=VALUE ...] [--units=imperial|metric] [--json]
@@ -2679,7 +2719,7 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>a key of %1</source>
-      <translation type="unfinished" />
+      <translation>ключ (%1)</translation>
     </message>
     <message>
       <source>a lone surrogate in a text</source>
@@ -2699,7 +2739,7 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>airplane %1</source>
-      <translation type="unfinished" />
+      <translation>модель %1</translation>
     </message>
     <message>
       <source>airplane name</source>
@@ -2715,7 +2755,7 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>at the end of %1</source>
-      <translation type="unfinished" />
+      <translation>в конце (%1)</translation>
     </message>
     <message>
       <source>at the end of the </source>
@@ -2767,15 +2807,15 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>expected '%1' %2</source>
-      <translation type="unfinished" />
+      <translation>ожидалось '%1' %2</translation>
     </message>
     <message>
       <source>expected a number for %1</source>
-      <translation type="unfinished" />
+      <translation>ожидалось число: %1</translation>
     </message>
     <message>
       <source>expected a text for %1</source>
-      <translation type="unfinished" />
+      <translation>ожидался текст: %1</translation>
     </message>
     <message>
       <source>fault cross-check: the checks found %u, the hardware %u
@@ -2789,11 +2829,11 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>flight %1</source>
-      <translation type="unfinished" />
+      <translation>полёт %1</translation>
     </message>
     <message>
       <source>for %1</source>
-      <translation type="unfinished" />
+      <translation>(%1)</translation>
     </message>
     <message>
       <source>for the </source>
@@ -2869,11 +2909,11 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>it holds no setting Tethrix keeps, only %1</source>
-      <translation type="unfinished" />
+      <translation>в нём нет настроек, которые хранит Tethrix, только %1</translation>
     </message>
     <message>
       <source>it holds no setting Tethrix keeps, only %1 and others</source>
-      <translation type="unfinished" />
+      <translation>в нём нет настроек, которые хранит Tethrix, только %1 и другие</translation>
     </message>
     <message>
       <source>it holds no settings, only other text</source>
@@ -2893,7 +2933,7 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>it is a hangar file of version %1, from a newer Tethrix; this one reads version %2</source>
-      <translation type="unfinished" />
+      <translation>это файл ангара версии %1 от более новой версии Tethrix; эта читает версию %2</translation>
     </message>
     <message>
       <source>it is a pipe, not a regular file</source>
@@ -2905,11 +2945,11 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>it is larger than %1 bytes</source>
-      <translation type="unfinished" />
+      <translation>он больше %1 байт</translation>
     </message>
     <message>
       <source>it is larger than 1 MiB, far too large for a Tethrix data file</source>
-      <translation type="unfinished" />
+      <translation>он больше 1 MiB — слишком велик для файла данных Tethrix</translation>
     </message>
     <message>
       <source>it is larger than 16 MiB</source>
@@ -3045,7 +3085,7 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>something follows the end of the %1</source>
-      <translation type="unfinished" />
+      <translation>%1: после конца есть что-то ещё</translation>
     </message>
     <message>
       <source>something follows the end of the hangar</source>
@@ -3113,15 +3153,15 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>the %1 is not valid UTF-8 text of at most 16 MiB</source>
-      <translation type="unfinished" />
+      <translation>%1: не текст UTF-8 размером не более 16 MiB</translation>
     </message>
     <message>
       <source>the %1 of %2</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2)</translation>
     </message>
     <message>
       <source>the airplane of %1</source>
-      <translation type="unfinished" />
+      <translation>модель (%1)</translation>
     </message>
     <message>
       <source>the airplanes were added, but </source>
@@ -3141,15 +3181,15 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>the changed time of %1</source>
-      <translation type="unfinished" />
+      <translation>время изменения (%1)</translation>
     </message>
     <message>
       <source>the conditions of %1</source>
-      <translation type="unfinished" />
+      <translation>условия (%1)</translation>
     </message>
     <message>
       <source>the created time of %1</source>
-      <translation type="unfinished" />
+      <translation>время создания (%1)</translation>
     </message>
     <message>
       <source>the data file must come before the KEY=VALUE inputs</source>
@@ -3161,7 +3201,7 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>the default %1 is used</source>
-      <translation type="unfinished" />
+      <translation>используется значение по умолчанию: %1</translation>
     </message>
     <message>
       <source>the density altitude</source>
@@ -3173,7 +3213,7 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>the figures of %1</source>
-      <translation type="unfinished" />
+      <translation>расчёты (%1)</translation>
     </message>
     <message>
       <source>the file</source>
@@ -3189,7 +3229,7 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>the flown time of %1</source>
-      <translation type="unfinished" />
+      <translation>время полёта (%1)</translation>
     </message>
     <message>
       <source>the format</source>
@@ -3197,27 +3237,27 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>the id of %1</source>
-      <translation type="unfinished" />
+      <translation>id (%1)</translation>
     </message>
     <message>
       <source>the inputs of %1</source>
-      <translation type="unfinished" />
+      <translation>входные данные (%1)</translation>
     </message>
     <message>
       <source>the key '%1' of %2 appears twice</source>
-      <translation type="unfinished" />
+      <translation>ключ '%1' (%2) встречается дважды</translation>
     </message>
     <message>
       <source>the key '%1' of %2 is not one this version knows</source>
-      <translation type="unfinished" />
+      <translation>ключ '%1' (%2) неизвестен этой версии</translation>
     </message>
     <message>
       <source>the lap time of %1</source>
-      <translation type="unfinished" />
+      <translation>время круга (%1)</translation>
     </message>
     <message>
       <source>the module %1 has no %2</source>
-      <translation type="unfinished" />
+      <translation>в модуле %1 нет %2</translation>
     </message>
     <message>
       <source>the module could not be loaded</source>
@@ -3225,11 +3265,11 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>the notes of %1</source>
-      <translation type="unfinished" />
+      <translation>заметки (%1)</translation>
     </message>
     <message>
       <source>the number %1 for %2 is out of range</source>
-      <translation type="unfinished" />
+      <translation>число %1 вне допустимого диапазона (%2)</translation>
     </message>
     <message>
       <source>the number of lines runs over whole numbers from 1 to 3</source>
@@ -3241,7 +3281,7 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>the program's module %1 is missing</source>
-      <translation type="unfinished" />
+      <translation>модуль программы %1 отсутствует</translation>
     </message>
     <message>
       <source>the same unit in both systems</source>
@@ -3277,7 +3317,7 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>the system's language is used</source>
-      <translation type="unfinished" />
+      <translation>используется язык системы</translation>
     </message>
     <message>
       <source>the version</source>
@@ -3337,7 +3377,7 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>updated %1</source>
-      <translation type="unfinished" />
+      <translation>обновлено %1</translation>
     </message>
     <message>
       <source>width=device-width, initial-scale=1</source>
@@ -3463,11 +3503,11 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>&amp;Correct...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Исправить...</translation>
     </message>
     <message>
       <source>&amp;Delete...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Удалить...</translation>
     </message>
     <message>
       <source>&amp;Print...</source>
@@ -3531,7 +3571,7 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>Export C&amp;SV...</source>
-      <translation type="unfinished" />
+      <translation>Экспорт C&amp;SV...</translation>
     </message>
     <message>
       <source>Exported the trim log of %1 to %2.</source>
