@@ -55,7 +55,14 @@ def ts_path(language):
     return os.path.join(ROOT, 'translations', f'tethrix_{language}.ts')
 
 
+# Literals that read like texts but are names a machine reads: fonts asked
+# of fontconfig, the page's CSS selectors.
+NOT_TEXTS = {'DejaVu Sans', 'Liberation Sans', '[aria-label], [title]', 'script, style, [translate="no"]'}
+
+
 def looks_like_text(s):
+    if s in NOT_TEXTS:
+        return False
     if len(re.findall(r'[A-Za-z]', s)) < 2:
         return False
     if ' ' not in s and not re.fullmatch(r'[A-Z][a-z]+[.:]?|&[A-Za-z]+', s):
@@ -154,11 +161,12 @@ def core_texts():
                 found.update(t for t in read(source) if looks_like_text(t))
                 if read is c_literals:
                     found.update(format_templates(source))
-    # The units of the inputs' table as the fields show them: single words
-    # ("seconds"), which the rule above takes for keys.
+    # The units of the inputs' table, for --help and beside the fields: single
+    # words ("seconds"), which the rule above takes for keys.
     with open(os.path.join(ROOT, 'engine', 'case', 'Inputs.cpp'), encoding='utf8') as f:
-        for m in re.finditer(r'\{"[^"]*", "[^"]*", "([^"]+)", Measure::', f.read()):
-            found.add(m.group(1))
+        for m in re.finditer(r'\{"[^"]*", "[^"]*", "([^"]*)", Measure::\w+, [^,]+, \d+, "[^"]*", "[^"]*", "([^"]*)"',
+                             f.read()):
+            found.update(unit for unit in m.groups() if unit)
     return sorted(found)
 
 

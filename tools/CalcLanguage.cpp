@@ -3,6 +3,7 @@
 
 #include "CalcCatalogues.h"
 #include "Catalogue.h"
+#include "Format.h"
 #include "ReportLines.h"
 
 #include <cctype>
@@ -61,15 +62,15 @@ std::string TakeCalcLanguage(std::vector<std::string> &args, const std::string &
     if (asked) {
         const std::string language = CalcLanguageOf(*asked);
         if (language.empty())
-            throw UsageError{"--lang takes one of " + CalcLanguageList() + ", not '" + *asked + "'"};
+            throw UsageError{lang::Format("--lang takes one of %1, not '%2'", {CalcLanguageList(), *asked})};
         return language;
     }
     if (environment.empty())
         return "en";
     const std::string language = CalcLanguageOf(environment);
     if (language.empty())
-        warning = "TETHRIX_LANG=" + environment + " is not a language of tethrix-calc (" + CalcLanguageList() +
-                  "): English is used";
+        warning = lang::Format("TETHRIX_LANG=%1 is not a language of tethrix-calc (%2): English is used",
+                               {environment, CalcLanguageList()});
     return language.empty() ? "en" : language;
 }
 
@@ -101,6 +102,9 @@ std::vector<ReportRow> SaidReportRows(const ReportLines &lines)
     ReportLines marked = lines;
     std::vector<std::string> kept;
     const auto mark = [&](std::string &text) {
+        // A number stays, so that the unit after it is translated with it.
+        if (!text.empty() && text.find_first_not_of("0123456789.,-+eE") == std::string::npos)
+            return;
         kept.push_back(text);
         text = "\x01" + std::to_string(kept.size() - 1) + "\x01";
     };

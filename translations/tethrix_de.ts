@@ -642,7 +642,11 @@ tethrix-calc: es wurde nichts hinzugefügt
               (TETHRIX_LANG=CODE does the same); standard output is the same
               in every language
 </source>
-      <translation type="unfinished" />
+      <translation>  --lang CODE die Sprache von --help und der Meldungen auf der Standardfehlerausgabe,
+              eine von %1
+              (TETHRIX_LANG=CODE wirkt ebenso); die Standardausgabe ist in
+              jeder Sprache dieselbe
+</translation>
     </message>
     <message>
       <source>  Elevation   field elevation, feet [m], with
@@ -739,10 +743,6 @@ tethrix-calc: es wurde nichts hinzugefügt
     <message>
       <source> inches</source>
       <translation> Zoll</translation>
-    </message>
-    <message>
-      <source> is not a language of tethrix-calc (</source>
-      <translation type="unfinished" />
     </message>
     <message>
       <source> is not the file of build </source>
@@ -1110,10 +1110,6 @@ tethrix-calc: es wurde nichts hinzugefügt
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
-      <source>): English is used</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
       <translation>*** Tethrix - Trimmrechner für Fesselflug - Werte für Flieger, von Fliegern ***</translation>
     </message>
@@ -1176,10 +1172,6 @@ tethrix-calc: es wurde nichts hinzugefügt
       <translation>, keine Änderung</translation>
     </message>
     <message>
-      <source>, not '</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>,Lap Speed (</source>
       <translation>,Rundengeschwindigkeit (</translation>
     </message>
@@ -1190,6 +1182,10 @@ tethrix-calc: es wurde nichts hinzugefügt
     <message>
       <source>,lt (seconds) at the same speed</source>
       <translation>,lt (Sekunden) bei gleicher Geschwindigkeit</translation>
+    </message>
+    <message>
+      <source>--lang takes one of %1, not '%2'</source>
+      <translation>--lang nimmt eine von %1, nicht '%2'</translation>
     </message>
     <message>
       <source>. Give its id in place of the name</source>
@@ -1475,10 +1471,6 @@ Optionen:
     <message>
       <source>Defaults</source>
       <translation>Standardwerte</translation>
-    </message>
-    <message>
-      <source>DejaVu Sans</source>
-      <translation type="unfinished" />
     </message>
     <message>
       <source>Delete</source>
@@ -1937,10 +1929,6 @@ exportieren; ohne FILE der Hangar des Fensters):
       <translation>Rücklage der Leinenausgänge</translation>
     </message>
     <message>
-      <source>Liberation Sans</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>Line Diameter</source>
       <translation>Leinendurchmesser</translation>
     </message>
@@ -2096,7 +2084,7 @@ exportieren; ohne FILE der Hangar des Fensters):
     </message>
     <message>
       <source>No font is installed to draw the report with</source>
-      <translation type="unfinished" />
+      <translation>Es ist keine Schrift installiert, mit der sich der Bericht zeichnen ließe</translation>
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2257,6 +2245,10 @@ exportieren; ohne FILE der Hangar des Fensters):
     <message>
       <source>Sun</source>
       <translation>So</translation>
+    </message>
+    <message>
+      <source>TETHRIX_LANG=%1 is not a language of tethrix-calc (%2): English is used</source>
+      <translation>TETHRIX_LANG=%1 ist keine Sprache von tethrix-calc (%2): Englisch wird verwendet</translation>
     </message>
     <message>
       <source>Tap Calculate to recalculate</source>
@@ -2686,10 +2678,6 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>Flügelfläche</translation>
     </message>
     <message>
-      <source>[aria-label], [title]</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>], "units": </source>
       <translation>], "units": </translation>
     </message>
@@ -2778,12 +2766,16 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>default-src 'self'; script-src 'self' 'wasm-unsafe-eval' @SCRIPTS@; style-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'</translation>
     </message>
     <message>
+      <source>deg.</source>
+      <translation>Grad</translation>
+    </message>
+    <message>
       <source>deg. F</source>
       <translation>°F</translation>
     </message>
     <message>
       <source>degrees</source>
-      <translation type="unfinished" />
+      <translation>Grad</translation>
     </message>
     <message>
       <source>degrees F</source>
@@ -2844,12 +2836,16 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>imperiale Einheiten werden angezeigt</translation>
     </message>
     <message>
+      <source>inch</source>
+      <translation>Zoll</translation>
+    </message>
+    <message>
       <source>inch of mercury as altimeter settings use it: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</source>
       <translation>Zoll Quecksilbersäule, wie bei Höhenmessereinstellungen üblich: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</translation>
     </message>
     <message>
       <source>inches</source>
-      <translation type="unfinished" />
+      <translation>Zoll</translation>
     </message>
     <message>
       <source>input, select</source>
@@ -2984,8 +2980,12 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>marker </translation>
     </message>
     <message>
+      <source>mi/ph</source>
+      <translation>mi/ph</translation>
+    </message>
+    <message>
       <source>mph</source>
-      <translation type="unfinished" />
+      <translation>mph</translation>
     </message>
     <message>
       <source>needle or timer setting</source>
@@ -3021,11 +3021,11 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>ounces</source>
-      <translation type="unfinished" />
+      <translation>Unzen</translation>
     </message>
     <message>
       <source>percent</source>
-      <translation type="unfinished" />
+      <translation>Prozent</translation>
     </message>
     <message>
       <source>pound-force: 0.45359237 kg under standard gravity 9.80665 m/s² (3rd CGPM, 1901), 4.4482216152605 N exactly</source>
@@ -3033,7 +3033,7 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     </message>
     <message>
       <source>pounds</source>
-      <translation type="unfinished" />
+      <translation>Pfund</translation>
     </message>
     <message>
       <source>rotate(-90 %s %s)</source>
@@ -3064,12 +3064,8 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
       <translation>Skala rechts</translation>
     </message>
     <message>
-      <source>script, style, [translate="no"]</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>seconds</source>
-      <translation type="unfinished" />
+      <translation>Sekunden</translation>
     </message>
     <message>
       <source>something follows the end of the %1</source>
@@ -3082,6 +3078,10 @@ Dezimalpunkt; metrische Einheiten in Klammern, für --units=metric):
     <message>
       <source>speed or laptime</source>
       <translation>speed oder laptime</translation>
+    </message>
+    <message>
+      <source>sq/inches</source>
+      <translation>sq/inches</translation>
     </message>
     <message>
       <source>square inch: 0.254 dm squared, 0.064516 dm² exactly</source>

@@ -642,7 +642,11 @@ tethrix-calc: no se añadió nada
               (TETHRIX_LANG=CODE does the same); standard output is the same
               in every language
 </source>
-      <translation type="unfinished" />
+      <translation>  --lang CODE el idioma de --help y de los mensajes en la salida de error,
+              uno de %1
+              (TETHRIX_LANG=CODE hace lo mismo); la salida estándar es la misma
+              en todos los idiomas
+</translation>
     </message>
     <message>
       <source>  Elevation   field elevation, feet [m], with
@@ -739,10 +743,6 @@ tethrix-calc: no se añadió nada
     <message>
       <source> inches</source>
       <translation> pulgadas</translation>
-    </message>
-    <message>
-      <source> is not a language of tethrix-calc (</source>
-      <translation type="unfinished" />
     </message>
     <message>
       <source> is not the file of build </source>
@@ -1110,10 +1110,6 @@ tethrix-calc: no se añadió nada
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
-      <source>): English is used</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
       <translation>*** Tethrix - calculadora de trimado para vuelo circular - valores de pilotos para pilotos ***</translation>
     </message>
@@ -1176,10 +1172,6 @@ tethrix-calc: no se añadió nada
       <translation>, sin cambio</translation>
     </message>
     <message>
-      <source>, not '</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>,Lap Speed (</source>
       <translation>,Velocidad de vuelta (</translation>
     </message>
@@ -1190,6 +1182,10 @@ tethrix-calc: no se añadió nada
     <message>
       <source>,lt (seconds) at the same speed</source>
       <translation>,lt (segundos) a la misma velocidad</translation>
+    </message>
+    <message>
+      <source>--lang takes one of %1, not '%2'</source>
+      <translation>--lang admite uno de %1, no '%2'</translation>
     </message>
     <message>
       <source>. Give its id in place of the name</source>
@@ -1475,10 +1471,6 @@ Opciones:
     <message>
       <source>Defaults</source>
       <translation>Predeterminados</translation>
-    </message>
-    <message>
-      <source>DejaVu Sans</source>
-      <translation type="unfinished" />
     </message>
     <message>
       <source>Delete</source>
@@ -1938,10 +1930,6 @@ la página; sin FILE, el hangar propio de la ventana):
       <translation>Inclinación de guías</translation>
     </message>
     <message>
-      <source>Liberation Sans</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>Line Diameter</source>
       <translation>Diámetro de líneas</translation>
     </message>
@@ -2097,7 +2085,7 @@ la página; sin FILE, el hangar propio de la ventana):
     </message>
     <message>
       <source>No font is installed to draw the report with</source>
-      <translation type="unfinished" />
+      <translation>No hay ninguna fuente instalada con la que dibujar el informe</translation>
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2258,6 +2246,10 @@ la página; sin FILE, el hangar propio de la ventana):
     <message>
       <source>Sun</source>
       <translation>dom</translation>
+    </message>
+    <message>
+      <source>TETHRIX_LANG=%1 is not a language of tethrix-calc (%2): English is used</source>
+      <translation>TETHRIX_LANG=%1 no es un idioma de tethrix-calc (%2): se usa el inglés</translation>
     </message>
     <message>
       <source>Tap Calculate to recalculate</source>
@@ -2687,10 +2679,6 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>Superficie alar</translation>
     </message>
     <message>
-      <source>[aria-label], [title]</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>], "units": </source>
       <translation>], "units": </translation>
     </message>
@@ -2779,12 +2767,16 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>default-src 'self'; script-src 'self' 'wasm-unsafe-eval' @SCRIPTS@; style-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'</translation>
     </message>
     <message>
+      <source>deg.</source>
+      <translation>grad.</translation>
+    </message>
+    <message>
       <source>deg. F</source>
       <translation>°F</translation>
     </message>
     <message>
       <source>degrees</source>
-      <translation type="unfinished" />
+      <translation>grados</translation>
     </message>
     <message>
       <source>degrees F</source>
@@ -2845,12 +2837,16 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>se muestran unidades imperiales</translation>
     </message>
     <message>
+      <source>inch</source>
+      <translation>pulgada</translation>
+    </message>
+    <message>
       <source>inch of mercury as altimeter settings use it: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</source>
       <translation>pulgada de mercurio como la usan los reglajes de altímetro: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</translation>
     </message>
     <message>
       <source>inches</source>
-      <translation type="unfinished" />
+      <translation>pulgadas</translation>
     </message>
     <message>
       <source>input, select</source>
@@ -2985,8 +2981,12 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>marker </translation>
     </message>
     <message>
+      <source>mi/ph</source>
+      <translation>mi/ph</translation>
+    </message>
+    <message>
       <source>mph</source>
-      <translation type="unfinished" />
+      <translation>mph</translation>
     </message>
     <message>
       <source>needle or timer setting</source>
@@ -3022,11 +3022,11 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>ounces</source>
-      <translation type="unfinished" />
+      <translation>onzas</translation>
     </message>
     <message>
       <source>percent</source>
-      <translation type="unfinished" />
+      <translation>por ciento</translation>
     </message>
     <message>
       <source>pound-force: 0.45359237 kg under standard gravity 9.80665 m/s² (3rd CGPM, 1901), 4.4482216152605 N exactly</source>
@@ -3034,7 +3034,7 @@ unidades métricas entre corchetes, para --units=metric):
     </message>
     <message>
       <source>pounds</source>
-      <translation type="unfinished" />
+      <translation>libras</translation>
     </message>
     <message>
       <source>rotate(-90 %s %s)</source>
@@ -3065,12 +3065,8 @@ unidades métricas entre corchetes, para --units=metric):
       <translation>escala a la derecha</translation>
     </message>
     <message>
-      <source>script, style, [translate="no"]</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>seconds</source>
-      <translation type="unfinished" />
+      <translation>segundos</translation>
     </message>
     <message>
       <source>something follows the end of the %1</source>
@@ -3083,6 +3079,10 @@ unidades métricas entre corchetes, para --units=metric):
     <message>
       <source>speed or laptime</source>
       <translation>speed o laptime</translation>
+    </message>
+    <message>
+      <source>sq/inches</source>
+      <translation>sq/inches</translation>
     </message>
     <message>
       <source>square inch: 0.254 dm squared, 0.064516 dm² exactly</source>

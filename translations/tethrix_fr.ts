@@ -642,7 +642,11 @@ tethrix-calc : rien n’a été ajouté
               (TETHRIX_LANG=CODE does the same); standard output is the same
               in every language
 </source>
-      <translation type="unfinished" />
+      <translation>  --lang CODE la langue de --help et des messages sur la sortie d’erreur,
+              parmi %1
+              (TETHRIX_LANG=CODE fait de même) ; la sortie standard est la même
+              dans toutes les langues
+</translation>
     </message>
     <message>
       <source>  Elevation   field elevation, feet [m], with
@@ -739,10 +743,6 @@ tethrix-calc : rien n’a été ajouté
     <message>
       <source> inches</source>
       <translation> pouces</translation>
-    </message>
-    <message>
-      <source> is not a language of tethrix-calc (</source>
-      <translation type="unfinished" />
     </message>
     <message>
       <source> is not the file of build </source>
@@ -1110,10 +1110,6 @@ tethrix-calc : rien n’a été ajouté
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
-      <source>): English is used</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
       <translation>*** Tethrix - calculateur de réglage pour le vol circulaire - des valeurs pour les pilotes, par des pilotes ***</translation>
     </message>
@@ -1176,10 +1172,6 @@ tethrix-calc : rien n’a été ajouté
       <translation>, sans changement</translation>
     </message>
     <message>
-      <source>, not '</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>,Lap Speed (</source>
       <translation>,Vitesse au tour (</translation>
     </message>
@@ -1190,6 +1182,10 @@ tethrix-calc : rien n’a été ajouté
     <message>
       <source>,lt (seconds) at the same speed</source>
       <translation>,lt (secondes) à la même vitesse</translation>
+    </message>
+    <message>
+      <source>--lang takes one of %1, not '%2'</source>
+      <translation>--lang prend l’une de %1, pas « %2 »</translation>
     </message>
     <message>
       <source>. Give its id in place of the name</source>
@@ -1475,10 +1471,6 @@ Options :
     <message>
       <source>Defaults</source>
       <translation>Par défaut</translation>
-    </message>
-    <message>
-      <source>DejaVu Sans</source>
-      <translation type="unfinished" />
     </message>
     <message>
       <source>Delete</source>
@@ -1939,10 +1931,6 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
       <translation>Angle des sorties</translation>
     </message>
     <message>
-      <source>Liberation Sans</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>Line Diameter</source>
       <translation>Diamètre des câbles</translation>
     </message>
@@ -2098,7 +2086,7 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     </message>
     <message>
       <source>No font is installed to draw the report with</source>
-      <translation type="unfinished" />
+      <translation>Aucune police n’est installée pour dessiner le rapport</translation>
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2259,6 +2247,10 @@ page l’exportent ; sans FILE, le hangar de la fenêtre) :
     <message>
       <source>Sun</source>
       <translation>dim.</translation>
+    </message>
+    <message>
+      <source>TETHRIX_LANG=%1 is not a language of tethrix-calc (%2): English is used</source>
+      <translation>TETHRIX_LANG=%1 n’est pas une langue de tethrix-calc (%2) : l’anglais est utilisé</translation>
     </message>
     <message>
       <source>Tap Calculate to recalculate</source>
@@ -2688,10 +2680,6 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>Surface alaire</translation>
     </message>
     <message>
-      <source>[aria-label], [title]</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>], "units": </source>
       <translation>], "units": </translation>
     </message>
@@ -2780,12 +2768,16 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>default-src 'self'; script-src 'self' 'wasm-unsafe-eval' @SCRIPTS@; style-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'</translation>
     </message>
     <message>
+      <source>deg.</source>
+      <translation>deg.</translation>
+    </message>
+    <message>
       <source>deg. F</source>
       <translation>°F</translation>
     </message>
     <message>
       <source>degrees</source>
-      <translation type="unfinished" />
+      <translation>degrés</translation>
     </message>
     <message>
       <source>degrees F</source>
@@ -2846,12 +2838,16 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>les unités impériales sont affichées</translation>
     </message>
     <message>
+      <source>inch</source>
+      <translation>pouce</translation>
+    </message>
+    <message>
       <source>inch of mercury as altimeter settings use it: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</source>
       <translation>pouce de mercure tel que l’utilisent les calages altimétriques : 33,8638866667 hPa (1013,25 hPa = 29,9213 inHg)</translation>
     </message>
     <message>
       <source>inches</source>
-      <translation type="unfinished" />
+      <translation>pouces</translation>
     </message>
     <message>
       <source>input, select</source>
@@ -2986,8 +2982,12 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>marker </translation>
     </message>
     <message>
+      <source>mi/ph</source>
+      <translation>mi/ph</translation>
+    </message>
+    <message>
       <source>mph</source>
-      <translation type="unfinished" />
+      <translation>mph</translation>
     </message>
     <message>
       <source>needle or timer setting</source>
@@ -3023,11 +3023,11 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>ounces</source>
-      <translation type="unfinished" />
+      <translation>onces</translation>
     </message>
     <message>
       <source>percent</source>
-      <translation type="unfinished" />
+      <translation>pour cent</translation>
     </message>
     <message>
       <source>pound-force: 0.45359237 kg under standard gravity 9.80665 m/s² (3rd CGPM, 1901), 4.4482216152605 N exactly</source>
@@ -3035,7 +3035,7 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     </message>
     <message>
       <source>pounds</source>
-      <translation type="unfinished" />
+      <translation>livres</translation>
     </message>
     <message>
       <source>rotate(-90 %s %s)</source>
@@ -3066,12 +3066,8 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
       <translation>échelle à droite</translation>
     </message>
     <message>
-      <source>script, style, [translate="no"]</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>seconds</source>
-      <translation type="unfinished" />
+      <translation>secondes</translation>
     </message>
     <message>
       <source>something follows the end of the %1</source>
@@ -3084,6 +3080,10 @@ décimal ; unités métriques entre crochets, pour --units=metric) :
     <message>
       <source>speed or laptime</source>
       <translation>speed ou laptime</translation>
+    </message>
+    <message>
+      <source>sq/inches</source>
+      <translation>sq/inches</translation>
     </message>
     <message>
       <source>square inch: 0.254 dm squared, 0.064516 dm² exactly</source>

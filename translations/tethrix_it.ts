@@ -642,7 +642,11 @@ tethrix-calc: non è stato aggiunto nulla
               (TETHRIX_LANG=CODE does the same); standard output is the same
               in every language
 </source>
-      <translation type="unfinished" />
+      <translation>  --lang CODE la lingua di --help e dei messaggi sullo standard error,
+              una tra %1
+              (TETHRIX_LANG=CODE fa lo stesso); lo standard output è lo stesso
+              in ogni lingua
+</translation>
     </message>
     <message>
       <source>  Elevation   field elevation, feet [m], with
@@ -739,10 +743,6 @@ tethrix-calc: non è stato aggiunto nulla
     <message>
       <source> inches</source>
       <translation> pollici</translation>
-    </message>
-    <message>
-      <source> is not a language of tethrix-calc (</source>
-      <translation type="unfinished" />
     </message>
     <message>
       <source> is not the file of build </source>
@@ -1110,10 +1110,6 @@ tethrix-calc: non è stato aggiunto nulla
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
-      <source>): English is used</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
       <translation>*** Tethrix - calcolatore di messa a punto per il volo vincolato - valori di piloti per piloti ***</translation>
     </message>
@@ -1176,10 +1172,6 @@ tethrix-calc: non è stato aggiunto nulla
       <translation>, nessuna variazione</translation>
     </message>
     <message>
-      <source>, not '</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>,Lap Speed (</source>
       <translation>,Velocità sul giro (</translation>
     </message>
@@ -1190,6 +1182,10 @@ tethrix-calc: non è stato aggiunto nulla
     <message>
       <source>,lt (seconds) at the same speed</source>
       <translation>,lt (secondi) alla stessa velocità</translation>
+    </message>
+    <message>
+      <source>--lang takes one of %1, not '%2'</source>
+      <translation>--lang accetta una tra %1, non '%2'</translation>
     </message>
     <message>
       <source>. Give its id in place of the name</source>
@@ -1475,10 +1471,6 @@ Opzioni:
     <message>
       <source>Defaults</source>
       <translation>Predefiniti</translation>
-    </message>
-    <message>
-      <source>DejaVu Sans</source>
-      <translation type="unfinished" />
     </message>
     <message>
       <source>Delete</source>
@@ -1938,10 +1930,6 @@ pagina; senza FILE, l'hangar della finestra):
       <translation>Inclinazione uscite cavi</translation>
     </message>
     <message>
-      <source>Liberation Sans</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>Line Diameter</source>
       <translation>Diametro cavi</translation>
     </message>
@@ -2097,7 +2085,7 @@ pagina; senza FILE, l'hangar della finestra):
     </message>
     <message>
       <source>No font is installed to draw the report with</source>
-      <translation type="unfinished" />
+      <translation>Non è installato alcun carattere con cui disegnare il rapporto</translation>
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2258,6 +2246,10 @@ pagina; senza FILE, l'hangar della finestra):
     <message>
       <source>Sun</source>
       <translation>Dom</translation>
+    </message>
+    <message>
+      <source>TETHRIX_LANG=%1 is not a language of tethrix-calc (%2): English is used</source>
+      <translation>TETHRIX_LANG=%1 non è una lingua di tethrix-calc (%2): si usa l'inglese</translation>
     </message>
     <message>
       <source>Tap Calculate to recalculate</source>
@@ -2687,10 +2679,6 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>Superficie alare</translation>
     </message>
     <message>
-      <source>[aria-label], [title]</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>], "units": </source>
       <translation>], "units": </translation>
     </message>
@@ -2779,12 +2767,16 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>default-src 'self'; script-src 'self' 'wasm-unsafe-eval' @SCRIPTS@; style-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'</translation>
     </message>
     <message>
+      <source>deg.</source>
+      <translation>gradi</translation>
+    </message>
+    <message>
       <source>deg. F</source>
       <translation>°F</translation>
     </message>
     <message>
       <source>degrees</source>
-      <translation type="unfinished" />
+      <translation>gradi</translation>
     </message>
     <message>
       <source>degrees F</source>
@@ -2845,12 +2837,16 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>vengono mostrate le unità imperiali</translation>
     </message>
     <message>
+      <source>inch</source>
+      <translation>pollice</translation>
+    </message>
+    <message>
       <source>inch of mercury as altimeter settings use it: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</source>
       <translation>pollice di mercurio come lo usano i regolaggi altimetrici: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</translation>
     </message>
     <message>
       <source>inches</source>
-      <translation type="unfinished" />
+      <translation>pollici</translation>
     </message>
     <message>
       <source>input, select</source>
@@ -2985,8 +2981,12 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>marker </translation>
     </message>
     <message>
+      <source>mi/ph</source>
+      <translation>mi/ph</translation>
+    </message>
+    <message>
       <source>mph</source>
-      <translation type="unfinished" />
+      <translation>mph</translation>
     </message>
     <message>
       <source>needle or timer setting</source>
@@ -3022,11 +3022,11 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>ounces</source>
-      <translation type="unfinished" />
+      <translation>once</translation>
     </message>
     <message>
       <source>percent</source>
-      <translation type="unfinished" />
+      <translation>percento</translation>
     </message>
     <message>
       <source>pound-force: 0.45359237 kg under standard gravity 9.80665 m/s² (3rd CGPM, 1901), 4.4482216152605 N exactly</source>
@@ -3034,7 +3034,7 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     </message>
     <message>
       <source>pounds</source>
-      <translation type="unfinished" />
+      <translation>libbre</translation>
     </message>
     <message>
       <source>rotate(-90 %s %s)</source>
@@ -3065,12 +3065,8 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
       <translation>scala a destra</translation>
     </message>
     <message>
-      <source>script, style, [translate="no"]</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>seconds</source>
-      <translation type="unfinished" />
+      <translation>secondi</translation>
     </message>
     <message>
       <source>something follows the end of the %1</source>
@@ -3083,6 +3079,10 @@ decimale; unità metriche tra parentesi quadre, per --units=metric):
     <message>
       <source>speed or laptime</source>
       <translation>speed o laptime</translation>
+    </message>
+    <message>
+      <source>sq/inches</source>
+      <translation>sq/inches</translation>
     </message>
     <message>
       <source>square inch: 0.254 dm squared, 0.064516 dm² exactly</source>

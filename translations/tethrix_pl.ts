@@ -642,7 +642,11 @@ tethrix-calc: niczego nie dodano
               (TETHRIX_LANG=CODE does the same); standard output is the same
               in every language
 </source>
-      <translation type="unfinished" />
+      <translation>  --lang CODE język --help i komunikatów na standardowym wyjściu błędów,
+              jeden z: %1
+              (TETHRIX_LANG=CODE działa tak samo); standardowe wyjście jest
+              takie samo w każdym języku
+</translation>
     </message>
     <message>
       <source>  Elevation   field elevation, feet [m], with
@@ -739,10 +743,6 @@ tethrix-calc: niczego nie dodano
     <message>
       <source> inches</source>
       <translation> in</translation>
-    </message>
-    <message>
-      <source> is not a language of tethrix-calc (</source>
-      <translation type="unfinished" />
     </message>
     <message>
       <source> is not the file of build </source>
@@ -1121,10 +1121,6 @@ tethrix-calc: niczego nie dodano
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
-      <source>): English is used</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
       <translation>*** Tethrix - kalkulator regulacji modeli na uwięzi - wyniki dla modelarzy, od modelarzy ***</translation>
     </message>
@@ -1187,10 +1183,6 @@ tethrix-calc: niczego nie dodano
       <translation>, bez zmian</translation>
     </message>
     <message>
-      <source>, not '</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>,Lap Speed (</source>
       <translation>,Prędkość na okrążeniu (</translation>
     </message>
@@ -1201,6 +1193,10 @@ tethrix-calc: niczego nie dodano
     <message>
       <source>,lt (seconds) at the same speed</source>
       <translation>,lt (s) przy tej samej prędkości</translation>
+    </message>
+    <message>
+      <source>--lang takes one of %1, not '%2'</source>
+      <translation>--lang przyjmuje jeden z: %1, a nie '%2'</translation>
     </message>
     <message>
       <source>. Give its id in place of the name</source>
@@ -1485,10 +1481,6 @@ Opcje:
     <message>
       <source>Defaults</source>
       <translation>Domyślne</translation>
-    </message>
-    <message>
-      <source>DejaVu Sans</source>
-      <translation type="unfinished" />
     </message>
     <message>
       <source>Delete</source>
@@ -1948,10 +1940,6 @@ bez FILE: własny hangar okna):
       <translation>Odchylenie wyprowadzeń</translation>
     </message>
     <message>
-      <source>Liberation Sans</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>Line Diameter</source>
       <translation>Średnica linek</translation>
     </message>
@@ -2107,7 +2095,7 @@ bez FILE: własny hangar okna):
     </message>
     <message>
       <source>No font is installed to draw the report with</source>
-      <translation type="unfinished" />
+      <translation>Nie zainstalowano żadnej czcionki do narysowania raportu</translation>
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2268,6 +2256,10 @@ bez FILE: własny hangar okna):
     <message>
       <source>Sun</source>
       <translation>ndz</translation>
+    </message>
+    <message>
+      <source>TETHRIX_LANG=%1 is not a language of tethrix-calc (%2): English is used</source>
+      <translation>TETHRIX_LANG=%1 nie jest językiem tethrix-calc (%2): używany jest angielski</translation>
     </message>
     <message>
       <source>Tap Calculate to recalculate</source>
@@ -2697,10 +2689,6 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>Powierzchnia skrzydła</translation>
     </message>
     <message>
-      <source>[aria-label], [title]</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>], "units": </source>
       <translation>], "units": </translation>
     </message>
@@ -2789,12 +2777,16 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>default-src 'self'; script-src 'self' 'wasm-unsafe-eval' @SCRIPTS@; style-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'</translation>
     </message>
     <message>
+      <source>deg.</source>
+      <translation>st.</translation>
+    </message>
+    <message>
       <source>deg. F</source>
       <translation>°F</translation>
     </message>
     <message>
       <source>degrees</source>
-      <translation type="unfinished" />
+      <translation>st.</translation>
     </message>
     <message>
       <source>degrees F</source>
@@ -2855,12 +2847,16 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>wyświetlane są jednostki imperialne</translation>
     </message>
     <message>
+      <source>inch</source>
+      <translation>in</translation>
+    </message>
+    <message>
       <source>inch of mercury as altimeter settings use it: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</source>
       <translation>cal słupa rtęci, jak w nastawach wysokościomierza: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</translation>
     </message>
     <message>
       <source>inches</source>
-      <translation type="unfinished" />
+      <translation>in</translation>
     </message>
     <message>
       <source>input, select</source>
@@ -2995,8 +2991,12 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>marker </translation>
     </message>
     <message>
+      <source>mi/ph</source>
+      <translation>mi/ph</translation>
+    </message>
+    <message>
       <source>mph</source>
-      <translation type="unfinished" />
+      <translation>mph</translation>
     </message>
     <message>
       <source>needle or timer setting</source>
@@ -3032,11 +3032,11 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>ounces</source>
-      <translation type="unfinished" />
+      <translation>oz</translation>
     </message>
     <message>
       <source>percent</source>
-      <translation type="unfinished" />
+      <translation>%</translation>
     </message>
     <message>
       <source>pound-force: 0.45359237 kg under standard gravity 9.80665 m/s² (3rd CGPM, 1901), 4.4482216152605 N exactly</source>
@@ -3044,7 +3044,7 @@ jednostki metryczne w nawiasach, dla --units=metric):
     </message>
     <message>
       <source>pounds</source>
-      <translation type="unfinished" />
+      <translation>lb</translation>
     </message>
     <message>
       <source>rotate(-90 %s %s)</source>
@@ -3075,12 +3075,8 @@ jednostki metryczne w nawiasach, dla --units=metric):
       <translation>skala po prawej</translation>
     </message>
     <message>
-      <source>script, style, [translate="no"]</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>seconds</source>
-      <translation type="unfinished" />
+      <translation>s</translation>
     </message>
     <message>
       <source>something follows the end of the %1</source>
@@ -3093,6 +3089,10 @@ jednostki metryczne w nawiasach, dla --units=metric):
     <message>
       <source>speed or laptime</source>
       <translation>wartości speed lub laptime</translation>
+    </message>
+    <message>
+      <source>sq/inches</source>
+      <translation>sq/inches</translation>
     </message>
     <message>
       <source>square inch: 0.254 dm squared, 0.064516 dm² exactly</source>

@@ -642,7 +642,11 @@ tethrix-calc: nada foi adicionado
               (TETHRIX_LANG=CODE does the same); standard output is the same
               in every language
 </source>
-      <translation type="unfinished" />
+      <translation>  --lang CODE o idioma de --help e das mensagens na saída de erro,
+              um de %1
+              (TETHRIX_LANG=CODE faz o mesmo); a saída padrão é a mesma
+              em todos os idiomas
+</translation>
     </message>
     <message>
       <source>  Elevation   field elevation, feet [m], with
@@ -739,10 +743,6 @@ tethrix-calc: nada foi adicionado
     <message>
       <source> inches</source>
       <translation> polegadas</translation>
-    </message>
-    <message>
-      <source> is not a language of tethrix-calc (</source>
-      <translation type="unfinished" />
     </message>
     <message>
       <source> is not the file of build </source>
@@ -1110,10 +1110,6 @@ tethrix-calc: nada foi adicionado
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
-      <source>): English is used</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
       <translation>*** Tethrix - calculadora de trimagem para VCC - valores de pilotos para pilotos ***</translation>
     </message>
@@ -1176,10 +1172,6 @@ tethrix-calc: nada foi adicionado
       <translation>, sem variação</translation>
     </message>
     <message>
-      <source>, not '</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>,Lap Speed (</source>
       <translation>,Velocidade de volta (</translation>
     </message>
@@ -1190,6 +1182,10 @@ tethrix-calc: nada foi adicionado
     <message>
       <source>,lt (seconds) at the same speed</source>
       <translation>,lt (segundos) na mesma velocidade</translation>
+    </message>
+    <message>
+      <source>--lang takes one of %1, not '%2'</source>
+      <translation>--lang aceita um de %1, não '%2'</translation>
     </message>
     <message>
       <source>. Give its id in place of the name</source>
@@ -1475,10 +1471,6 @@ Opções:
     <message>
       <source>Defaults</source>
       <translation>Padrões</translation>
-    </message>
-    <message>
-      <source>DejaVu Sans</source>
-      <translation type="unfinished" />
     </message>
     <message>
       <source>Delete</source>
@@ -1938,10 +1930,6 @@ exportam; sem FILE, o próprio hangar da janela):
       <translation>Inclinação das guias</translation>
     </message>
     <message>
-      <source>Liberation Sans</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>Line Diameter</source>
       <translation>Diâmetro dos cabos</translation>
     </message>
@@ -2097,7 +2085,7 @@ exportam; sem FILE, o próprio hangar da janela):
     </message>
     <message>
       <source>No font is installed to draw the report with</source>
-      <translation type="unfinished" />
+      <translation>Nenhuma fonte instalada para desenhar o relatório</translation>
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2258,6 +2246,10 @@ exportam; sem FILE, o próprio hangar da janela):
     <message>
       <source>Sun</source>
       <translation>dom</translation>
+    </message>
+    <message>
+      <source>TETHRIX_LANG=%1 is not a language of tethrix-calc (%2): English is used</source>
+      <translation>TETHRIX_LANG=%1 não é um idioma do tethrix-calc (%2): usa-se o inglês</translation>
     </message>
     <message>
       <source>Tap Calculate to recalculate</source>
@@ -2687,10 +2679,6 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>Área da asa</translation>
     </message>
     <message>
-      <source>[aria-label], [title]</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>], "units": </source>
       <translation>], "units": </translation>
     </message>
@@ -2779,12 +2767,16 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>default-src 'self'; script-src 'self' 'wasm-unsafe-eval' @SCRIPTS@; style-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'</translation>
     </message>
     <message>
+      <source>deg.</source>
+      <translation>graus</translation>
+    </message>
+    <message>
       <source>deg. F</source>
       <translation>°F</translation>
     </message>
     <message>
       <source>degrees</source>
-      <translation type="unfinished" />
+      <translation>graus</translation>
     </message>
     <message>
       <source>degrees F</source>
@@ -2845,12 +2837,16 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>são exibidas unidades imperiais</translation>
     </message>
     <message>
+      <source>inch</source>
+      <translation>polegada</translation>
+    </message>
+    <message>
       <source>inch of mercury as altimeter settings use it: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</source>
       <translation>polegada de mercúrio como usada nos ajustes de altímetro: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</translation>
     </message>
     <message>
       <source>inches</source>
-      <translation type="unfinished" />
+      <translation>polegadas</translation>
     </message>
     <message>
       <source>input, select</source>
@@ -2985,8 +2981,12 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>marker </translation>
     </message>
     <message>
+      <source>mi/ph</source>
+      <translation>mi/ph</translation>
+    </message>
+    <message>
       <source>mph</source>
-      <translation type="unfinished" />
+      <translation>mph</translation>
     </message>
     <message>
       <source>needle or timer setting</source>
@@ -3022,11 +3022,11 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>ounces</source>
-      <translation type="unfinished" />
+      <translation>onças</translation>
     </message>
     <message>
       <source>percent</source>
-      <translation type="unfinished" />
+      <translation>por cento</translation>
     </message>
     <message>
       <source>pound-force: 0.45359237 kg under standard gravity 9.80665 m/s² (3rd CGPM, 1901), 4.4482216152605 N exactly</source>
@@ -3034,7 +3034,7 @@ unidades métricas entre colchetes, para --units=metric):
     </message>
     <message>
       <source>pounds</source>
-      <translation type="unfinished" />
+      <translation>libras</translation>
     </message>
     <message>
       <source>rotate(-90 %s %s)</source>
@@ -3065,12 +3065,8 @@ unidades métricas entre colchetes, para --units=metric):
       <translation>escala à direita</translation>
     </message>
     <message>
-      <source>script, style, [translate="no"]</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>seconds</source>
-      <translation type="unfinished" />
+      <translation>segundos</translation>
     </message>
     <message>
       <source>something follows the end of the %1</source>
@@ -3083,6 +3079,10 @@ unidades métricas entre colchetes, para --units=metric):
     <message>
       <source>speed or laptime</source>
       <translation>speed ou laptime</translation>
+    </message>
+    <message>
+      <source>sq/inches</source>
+      <translation>sq/inches</translation>
     </message>
     <message>
       <source>square inch: 0.254 dm squared, 0.064516 dm² exactly</source>

@@ -642,7 +642,11 @@ tethrix-calc: ничего не добавлено
               (TETHRIX_LANG=CODE does the same); standard output is the same
               in every language
 </source>
-      <translation type="unfinished" />
+      <translation>  --lang CODE язык --help и сообщений в стандартном потоке ошибок,
+              один из: %1
+              (TETHRIX_LANG=CODE действует так же); стандартный вывод одинаков
+              на всех языках
+</translation>
     </message>
     <message>
       <source>  Elevation   field elevation, feet [m], with
@@ -739,10 +743,6 @@ tethrix-calc: ничего не добавлено
     <message>
       <source> inches</source>
       <translation> дюйм.</translation>
-    </message>
-    <message>
-      <source> is not a language of tethrix-calc (</source>
-      <translation type="unfinished" />
     </message>
     <message>
       <source> is not the file of build </source>
@@ -1121,10 +1121,6 @@ tethrix-calc: ничего не добавлено
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
-      <source>): English is used</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
       <translation>*** Tethrix — калькулятор регулировки кордовых моделей — расчёты для пилотов от пилотов ***</translation>
     </message>
@@ -1187,10 +1183,6 @@ tethrix-calc: ничего не добавлено
       <translation>, без изменений</translation>
     </message>
     <message>
-      <source>, not '</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>,Lap Speed (</source>
       <translation>,Lap Speed (</translation>
     </message>
@@ -1201,6 +1193,10 @@ tethrix-calc: ничего не добавлено
     <message>
       <source>,lt (seconds) at the same speed</source>
       <translation>,lt (seconds) at the same speed</translation>
+    </message>
+    <message>
+      <source>--lang takes one of %1, not '%2'</source>
+      <translation>--lang принимает один из: %1, а не '%2'</translation>
     </message>
     <message>
       <source>. Give its id in place of the name</source>
@@ -1485,10 +1481,6 @@ Options:
     <message>
       <source>Defaults</source>
       <translation>По умолчанию</translation>
-    </message>
-    <message>
-      <source>DejaVu Sans</source>
-      <translation type="unfinished" />
     </message>
     <message>
       <source>Delete</source>
@@ -1949,10 +1941,6 @@ without FILE, the window's own hangar):
       <translation>Наклон выводов</translation>
     </message>
     <message>
-      <source>Liberation Sans</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>Line Diameter</source>
       <translation>Диаметр корд</translation>
     </message>
@@ -2108,7 +2096,7 @@ without FILE, the window's own hangar):
     </message>
     <message>
       <source>No font is installed to draw the report with</source>
-      <translation type="unfinished" />
+      <translation>Не установлен ни один шрифт, которым можно нарисовать отчёт</translation>
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2269,6 +2257,10 @@ without FILE, the window's own hangar):
     <message>
       <source>Sun</source>
       <translation>Вс</translation>
+    </message>
+    <message>
+      <source>TETHRIX_LANG=%1 is not a language of tethrix-calc (%2): English is used</source>
+      <translation>TETHRIX_LANG=%1 — не язык tethrix-calc (%2): используется английский</translation>
     </message>
     <message>
       <source>Tap Calculate to recalculate</source>
@@ -2698,10 +2690,6 @@ in brackets, for --units=metric):
       <translation>Площадь крыла</translation>
     </message>
     <message>
-      <source>[aria-label], [title]</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>], "units": </source>
       <translation>], "units": </translation>
     </message>
@@ -2790,12 +2778,16 @@ in brackets, for --units=metric):
       <translation>default-src 'self'; script-src 'self' 'wasm-unsafe-eval' @SCRIPTS@; style-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'</translation>
     </message>
     <message>
+      <source>deg.</source>
+      <translation>град.</translation>
+    </message>
+    <message>
       <source>deg. F</source>
       <translation>°F</translation>
     </message>
     <message>
       <source>degrees</source>
-      <translation type="unfinished" />
+      <translation>град.</translation>
     </message>
     <message>
       <source>degrees F</source>
@@ -2856,12 +2848,16 @@ in brackets, for --units=metric):
       <translation>показаны имперские единицы</translation>
     </message>
     <message>
+      <source>inch</source>
+      <translation>дюйм.</translation>
+    </message>
+    <message>
       <source>inch of mercury as altimeter settings use it: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</source>
       <translation>дюйм ртутного столба, как в установках высотомера: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</translation>
     </message>
     <message>
       <source>inches</source>
-      <translation type="unfinished" />
+      <translation>дюйм.</translation>
     </message>
     <message>
       <source>input, select</source>
@@ -2996,8 +2992,12 @@ in brackets, for --units=metric):
       <translation>marker </translation>
     </message>
     <message>
+      <source>mi/ph</source>
+      <translation>mi/ph</translation>
+    </message>
+    <message>
       <source>mph</source>
-      <translation type="unfinished" />
+      <translation>mph</translation>
     </message>
     <message>
       <source>needle or timer setting</source>
@@ -3033,11 +3033,11 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>ounces</source>
-      <translation type="unfinished" />
+      <translation>унц.</translation>
     </message>
     <message>
       <source>percent</source>
-      <translation type="unfinished" />
+      <translation>%</translation>
     </message>
     <message>
       <source>pound-force: 0.45359237 kg under standard gravity 9.80665 m/s² (3rd CGPM, 1901), 4.4482216152605 N exactly</source>
@@ -3045,7 +3045,7 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>pounds</source>
-      <translation type="unfinished" />
+      <translation>фунт.</translation>
     </message>
     <message>
       <source>rotate(-90 %s %s)</source>
@@ -3076,12 +3076,8 @@ in brackets, for --units=metric):
       <translation>шкала справа</translation>
     </message>
     <message>
-      <source>script, style, [translate="no"]</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>seconds</source>
-      <translation type="unfinished" />
+      <translation>с</translation>
     </message>
     <message>
       <source>something follows the end of the %1</source>
@@ -3094,6 +3090,10 @@ in brackets, for --units=metric):
     <message>
       <source>speed or laptime</source>
       <translation>speed или laptime</translation>
+    </message>
+    <message>
+      <source>sq/inches</source>
+      <translation>sq/inches</translation>
     </message>
     <message>
       <source>square inch: 0.254 dm squared, 0.064516 dm² exactly</source>

@@ -642,7 +642,11 @@ tethrix-calc: нічого не додано
               (TETHRIX_LANG=CODE does the same); standard output is the same
               in every language
 </source>
-      <translation type="unfinished" />
+      <translation>  --lang CODE мова --help і повідомлень у стандартному потоці помилок,
+              одна з: %1
+              (TETHRIX_LANG=CODE діє так само); стандартний вивід однаковий
+              усіма мовами
+</translation>
     </message>
     <message>
       <source>  Elevation   field elevation, feet [m], with
@@ -739,10 +743,6 @@ tethrix-calc: нічого не додано
     <message>
       <source> inches</source>
       <translation> дюйм.</translation>
-    </message>
-    <message>
-      <source> is not a language of tethrix-calc (</source>
-      <translation type="unfinished" />
     </message>
     <message>
       <source> is not the file of build </source>
@@ -1121,10 +1121,6 @@ tethrix-calc: нічого не додано
       <translation>(max-width: 759px)</translation>
     </message>
     <message>
-      <source>): English is used</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***</source>
       <translation>*** Tethrix — калькулятор регулювання кордових моделей — розрахунки для пілотів від пілотів ***</translation>
     </message>
@@ -1187,10 +1183,6 @@ tethrix-calc: нічого не додано
       <translation>, без змін</translation>
     </message>
     <message>
-      <source>, not '</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>,Lap Speed (</source>
       <translation>,Lap Speed (</translation>
     </message>
@@ -1201,6 +1193,10 @@ tethrix-calc: нічого не додано
     <message>
       <source>,lt (seconds) at the same speed</source>
       <translation>,lt (seconds) at the same speed</translation>
+    </message>
+    <message>
+      <source>--lang takes one of %1, not '%2'</source>
+      <translation>--lang приймає одну з: %1, а не '%2'</translation>
     </message>
     <message>
       <source>. Give its id in place of the name</source>
@@ -1485,10 +1481,6 @@ Options:
     <message>
       <source>Defaults</source>
       <translation>Типові</translation>
-    </message>
-    <message>
-      <source>DejaVu Sans</source>
-      <translation type="unfinished" />
     </message>
     <message>
       <source>Delete</source>
@@ -1950,10 +1942,6 @@ without FILE, the window's own hangar):
       <translation>Нахил виводів</translation>
     </message>
     <message>
-      <source>Liberation Sans</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>Line Diameter</source>
       <translation>Діаметр корд</translation>
     </message>
@@ -2109,7 +2097,7 @@ without FILE, the window's own hangar):
     </message>
     <message>
       <source>No font is installed to draw the report with</source>
-      <translation type="unfinished" />
+      <translation>Не встановлено жодного шрифту, яким можна намалювати звіт</translation>
     </message>
     <message>
       <source>Not flown yet</source>
@@ -2270,6 +2258,10 @@ without FILE, the window's own hangar):
     <message>
       <source>Sun</source>
       <translation>Нд</translation>
+    </message>
+    <message>
+      <source>TETHRIX_LANG=%1 is not a language of tethrix-calc (%2): English is used</source>
+      <translation>TETHRIX_LANG=%1 — не мова tethrix-calc (%2): використовується англійська</translation>
     </message>
     <message>
       <source>Tap Calculate to recalculate</source>
@@ -2699,10 +2691,6 @@ in brackets, for --units=metric):
       <translation>Площа крила</translation>
     </message>
     <message>
-      <source>[aria-label], [title]</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>], "units": </source>
       <translation>], "units": </translation>
     </message>
@@ -2791,12 +2779,16 @@ in brackets, for --units=metric):
       <translation>default-src 'self'; script-src 'self' 'wasm-unsafe-eval' @SCRIPTS@; style-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'</translation>
     </message>
     <message>
+      <source>deg.</source>
+      <translation>град.</translation>
+    </message>
+    <message>
       <source>deg. F</source>
       <translation>°F</translation>
     </message>
     <message>
       <source>degrees</source>
-      <translation type="unfinished" />
+      <translation>град.</translation>
     </message>
     <message>
       <source>degrees F</source>
@@ -2857,12 +2849,16 @@ in brackets, for --units=metric):
       <translation>показано імперські одиниці</translation>
     </message>
     <message>
+      <source>inch</source>
+      <translation>дюйм.</translation>
+    </message>
+    <message>
       <source>inch of mercury as altimeter settings use it: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</source>
       <translation>дюйм ртутного стовпа, як в установках висотоміра: 33.8638866667 hPa (1013.25 hPa = 29.9213 inHg)</translation>
     </message>
     <message>
       <source>inches</source>
-      <translation type="unfinished" />
+      <translation>дюйм.</translation>
     </message>
     <message>
       <source>input, select</source>
@@ -2997,8 +2993,12 @@ in brackets, for --units=metric):
       <translation>marker </translation>
     </message>
     <message>
+      <source>mi/ph</source>
+      <translation>mi/ph</translation>
+    </message>
+    <message>
       <source>mph</source>
-      <translation type="unfinished" />
+      <translation>mph</translation>
     </message>
     <message>
       <source>needle or timer setting</source>
@@ -3034,11 +3034,11 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>ounces</source>
-      <translation type="unfinished" />
+      <translation>унц.</translation>
     </message>
     <message>
       <source>percent</source>
-      <translation type="unfinished" />
+      <translation>%</translation>
     </message>
     <message>
       <source>pound-force: 0.45359237 kg under standard gravity 9.80665 m/s² (3rd CGPM, 1901), 4.4482216152605 N exactly</source>
@@ -3046,7 +3046,7 @@ in brackets, for --units=metric):
     </message>
     <message>
       <source>pounds</source>
-      <translation type="unfinished" />
+      <translation>фунт.</translation>
     </message>
     <message>
       <source>rotate(-90 %s %s)</source>
@@ -3077,12 +3077,8 @@ in brackets, for --units=metric):
       <translation>шкала праворуч</translation>
     </message>
     <message>
-      <source>script, style, [translate="no"]</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>seconds</source>
-      <translation type="unfinished" />
+      <translation>с</translation>
     </message>
     <message>
       <source>something follows the end of the %1</source>
@@ -3095,6 +3091,10 @@ in brackets, for --units=metric):
     <message>
       <source>speed or laptime</source>
       <translation>speed або laptime</translation>
+    </message>
+    <message>
+      <source>sq/inches</source>
+      <translation>sq/inches</translation>
     </message>
     <message>
       <source>square inch: 0.254 dm squared, 0.064516 dm² exactly</source>

@@ -77,7 +77,7 @@ TEST(TethrixCalc, a_language_changes_help_and_standard_error_never_standard_outp
     for (const ReportRow &row : drawn)
         page += row.text + "\n";
     for (const char *row : {"Входные данные\n", "Диаметр корд = 0.018 дюйм.\n", "В сравнении с A: Lap Time (",
-                            "Температура = 75 °F\n", "\n*** Tethrix - control-line trim calculator"})
+                            "Температура = 75 °F\n", "\n*** Tethrix — калькулятор регулировки кордовых моделей"})
         EXPECT_NE(page.find(row), std::string::npos) << row << "\n" << page;
     ASSERT_EQ(Calc({"--compare", a, b, "--report", pdf}, keep).status, 0);
     ASSERT_EQ(drawn.size(), own.size());

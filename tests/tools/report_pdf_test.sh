@@ -39,7 +39,7 @@ printf 'an=Зірка Łódź\r\nlt=5.25\r\n' > "$dir/star.TQD"
 cmp -s "$dir/ru.out" "$dir/en.out" || { echo "--lang ru changed the figures"; exit 1; }
 pdftotext -layout "$dir/ru.pdf" "$dir/ru.txt"
 for line in "Зірка Łódź" "Входные данные" "Диаметр корд = 0.015 дюйм." "Время круга = 5.25 с" \
-            "Расчётные данные" "Радиус полёта = 62.21 фут." "Напечатано " "*** Tethrix"; do
+            "Расчётные данные" "Радиус полёта = 62.21 фут." "Напечатано" "*** Tethrix —"; do
   grep -qF -- "$line" "$dir/ru.txt" || { echo "missing in Russian: $line"; cat "$dir/ru.txt"; exit 1; }
 done
 ! grep -q "Input Data\|Line Diameter" "$dir/ru.txt" || { echo "English left in Russian"; cat "$dir/ru.txt"; exit 1; }
