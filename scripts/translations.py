@@ -161,12 +161,18 @@ def core_texts():
                 found.update(t for t in read(source) if looks_like_text(t))
                 if read is c_literals:
                     found.update(format_templates(source))
-    # The units of the inputs' table, for --help and beside the fields: single
-    # words ("seconds"), which the rule above takes for keys.
+    # The units of the inputs' table, for --help, beside the fields and after
+    # a number: single words ("seconds"), which the rule above takes for keys.
     with open(os.path.join(ROOT, 'engine', 'case', 'Inputs.cpp'), encoding='utf8') as f:
         for m in re.finditer(r'\{"[^"]*", "[^"]*", "([^"]*)", Measure::\w+, [^,]+, \d+, "[^"]*", "[^"]*", "([^"]*)"',
                              f.read()):
             found.update(unit for unit in m.groups() if unit)
+            if m.group(2):
+                found.add(' ' + m.group(2))  # after a number: "Humidity 50 percent"
+    # The metric units' symbols after a number ("Arm Length 457.2 mm"), so that
+    # a text with one translates whole; a language may write them its own way.
+    with open(os.path.join(ROOT, 'engine', 'case', 'Units.cpp'), encoding='utf8') as f:
+        found.update(' ' + m.group(1) for m in re.finditer(r'\{Measure::\w+, "([^"]+)"', f.read()))
     return sorted(found)
 
 

@@ -669,6 +669,10 @@ tethrix-calc : rien n’a été ajouté
       <translation> (par défaut </translation>
     </message>
     <message>
+      <source> N</source>
+      <translation> N</translation>
+    </message>
+    <message>
       <source> Numbers here take a decimal comma (',').</source>
       <translation> Les nombres prennent ici une virgule décimale (',').</translation>
     </message>
@@ -693,6 +697,10 @@ tethrix-calc : rien n’a été ajouté
       <translation> ne peut pas s’exécuter : </translation>
     </message>
     <message>
+      <source> cm²</source>
+      <translation> cm²</translation>
+    </message>
+    <message>
       <source> deg</source>
       <translation> °</translation>
     </message>
@@ -701,8 +709,20 @@ tethrix-calc : rien n’a été ajouté
       <translation> °F</translation>
     </message>
     <message>
+      <source> deg.</source>
+      <translation> °</translation>
+    </message>
+    <message>
+      <source> deg. F</source>
+      <translation> °F</translation>
+    </message>
+    <message>
       <source> degrees</source>
       <translation> degrés</translation>
+    </message>
+    <message>
+      <source> dm²</source>
+      <translation> dm²</translation>
     </message>
     <message>
       <source> does not go with --add (try --help)</source>
@@ -719,6 +739,18 @@ tethrix-calc : rien n’a été ajouté
     <message>
       <source> feet</source>
       <translation> pieds</translation>
+    </message>
+    <message>
+      <source> g</source>
+      <translation> g</translation>
+    </message>
+    <message>
+      <source> g/dm²</source>
+      <translation> g/dm²</translation>
+    </message>
+    <message>
+      <source> hPa</source>
+      <translation> hPa</translation>
     </message>
     <message>
       <source> holds </source>
@@ -753,6 +785,26 @@ tethrix-calc : rien n’a été ajouté
       <translation> est trop grand pour être affiché</translation>
     </message>
     <message>
+      <source> kg</source>
+      <translation> kg</translation>
+    </message>
+    <message>
+      <source> km/h</source>
+      <translation> km/h</translation>
+    </message>
+    <message>
+      <source> m</source>
+      <translation> m</translation>
+    </message>
+    <message>
+      <source> mi/ph</source>
+      <translation> mph</translation>
+    </message>
+    <message>
+      <source> mm</source>
+      <translation> mm</translation>
+    </message>
+    <message>
       <source> mph</source>
       <translation> mph</translation>
     </message>
@@ -777,6 +829,10 @@ tethrix-calc : rien n’a été ajouté
       <translation> oz/sq ft.</translation>
     </message>
     <message>
+      <source> percent</source>
+      <translation> pour cent</translation>
+    </message>
+    <message>
       <source> pounds</source>
       <translation> livres</translation>
     </message>
@@ -793,6 +849,10 @@ tethrix-calc : rien n’a été ajouté
       <translation> sq/in</translation>
     </message>
     <message>
+      <source> sq/inches</source>
+      <translation> sq/in</translation>
+    </message>
+    <message>
       <source> watts</source>
       <translation> watts</translation>
     </message>
@@ -803,6 +863,10 @@ tethrix-calc : rien n’a été ajouté
     <message>
       <source> x weight</source>
       <translation> x poids</translation>
+    </message>
+    <message>
+      <source> °C</source>
+      <translation> °C</translation>
     </message>
     <message>
       <source>%1   (%2)</source>

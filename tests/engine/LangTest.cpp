@@ -93,9 +93,15 @@ TEST(Lang, composed_messages_of_the_core_translate_whole_with_their_numbers)
                                     "Lap %1: %2 (missed tap, left out)\tRunde %1: %2 (Tippen verpasst, ausgelassen)\n"
                                     "From %1: %2.\tAus %1: %2.\n"
                                     "Added %1\tNeu: %1\n"
-                                    "%1 airplanes (%2)\t%1 Flugzeuge (%2)\n"
+                                    "%1 (%2)\t%1 (%2)\n"
+                                    "%n airplanes\t%n Flugzeug\t%n Flugzeuge\n"
                                     "%1 and %2\t%1 und %2\n"
-                                    "%1 flights\t%1 Flüge\n");
+                                    "%n flights\t%n Flug\t%n Flüge\n"
+                                    "Handle Angle\tGriffwinkel\n"
+                                    "Temprature\tTemperatur\n"
+                                    " deg.\t Grad\n"
+                                    " deg\t Grad\n"
+                                    " deg. F\t °F\n");
     EXPECT_EQ(de.Translate(AdviceOnText(KeyOf(Input::LineLength), DisplayUnits::Imperial, ',', "1.5").text),
               "Leinenlänge (Öse zu Öse) nimmt eine Zahl, etwa 58. Zahlen hier mit Dezimalkomma (',').");
     EXPECT_EQ(de.Translate(LapLine(3, {12.345, LapKind::MissedTap}, ',')),
@@ -105,4 +111,7 @@ TEST(Lang, composed_messages_of_the_core_translate_whole_with_their_numbers)
     added.addedFlights = 2;
     EXPECT_EQ(de.Translate(ImportSummaryText(added, "club.json")),
               "Aus club.json: Neu: 2 Flugzeuge (Ringcruiser, Nobler) und 2 Flüge.");
+    // The conditions line: each item a caption, a number and its unit.
+    EXPECT_EQ(de.Translate("Handle Angle 0 deg., Temprature 75 deg. F, Handle Angle 1 deg."),
+              "Griffwinkel 0 Grad, Temperatur 75 °F, Griffwinkel 1 Grad");
 }
