@@ -196,13 +196,7 @@ private slots:
     {
         QFETCH(QString, shown);
         QFETCH(double, fontScale);
-        struct Restore {
-            QFont normal = QApplication::font();
-            ~Restore() { QApplication::setFont(normal); }
-        } restore;
-        QFont font = restore.normal;
-        font.setPointSizeF(font.pointSizeF() * fontScale);
-        QApplication::setFont(font);
+        const ScaledFonts scaled(fontScale);
         const PseudoLanguage language;
         w = fx.start();
         const QStringList userData{"Ringcruiser", "Fox .35"};

@@ -127,13 +127,7 @@ private slots:
         QFETCH(bool, nonsense);
         QFETCH(float, wind);
         QFETCH(bool, metric);
-        struct Restore {
-            QFont normal = QApplication::font();
-            ~Restore() { QApplication::setFont(normal); }
-        } restore;
-        QFont font = restore.normal;
-        font.setPointSizeF(font.pointSizeF() * fontScale);
-        QApplication::setFont(font);
+        const ScaledFonts scaled(fontScale);
         w.reset();
         w = fx.start();
         if (metric)

@@ -6,6 +6,7 @@
 #include "Seams.h"
 #include "WindowLanguage.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -22,6 +23,21 @@
 
 #include <memory>
 #include <optional>
+
+// The application's fonts scaled while it lives, as a flier's larger
+// system fonts would be; then as they were.
+struct ScaledFonts {
+    explicit ScaledFonts(double scale)
+    {
+        QFont font = normal;
+        font.setPointSizeF(font.pointSizeF() * scale);
+        QApplication::setFont(font);
+    }
+    ~ScaledFonts() { QApplication::setFont(normal); }
+    ScaledFonts(const ScaledFonts &) = delete;
+    ScaledFonts &operator=(const ScaledFonts &) = delete;
+    const QFont normal = QApplication::font();
+};
 
 struct RecordedMessage {
     QString title, text;
