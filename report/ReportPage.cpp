@@ -69,8 +69,8 @@ std::string RenderPdf(const ReportLines &lines, const std::vector<ReportRow> *ro
     return std::string();
 }
 
-bool Print(QWidget *parent, const ReportLines &lines, const PrintDialogSeam &dialog, std::string &pdf,
-           std::string &pdfPath)
+bool Print(QWidget *parent, const ReportLines &lines, const std::vector<ReportRow> *rows,
+           const PrintDialogSeam &dialog, std::string &pdf, std::string &pdfPath)
 {
     QPrinter printer(QPrinter::HighResolution);
     // Named before the dialog shows: it proposes "<name> - Tethrix Print Job.pdf".
@@ -79,14 +79,14 @@ bool Print(QWidget *parent, const ReportLines &lines, const PrintDialogSeam &dia
     if (!chosen)
         return false;
     if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) {
-        PrintReport(printer, lines);
+        PrintReport(printer, lines, rows);
         return true;
     }
     // A PDF file is drawn in memory and written safely by the caller: the
     // printer's own PDF output cannot tell a full disk and would leave half
     // a file.
     const QPageLayout layout = printer.pageLayout();
-    DrawPdf(lines, nullptr, pdf, &layout, printer.resolution());
+    DrawPdf(lines, rows, pdf, &layout, printer.resolution());
     pdfPath = QFile::encodeName(printer.outputFileName()).toStdString();
     return true;
 }

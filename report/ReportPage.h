@@ -43,12 +43,13 @@ struct ReportModule {
     // The page as a PDF on A4 at 600 dpi, with rows as DrawReport takes
     // them; the reason it failed, or empty.
     std::string (*renderPdf)(const ReportLines &lines, const std::vector<ReportRow> *rows, std::string &pdf);
-    // Asks for a printer through dialog (false: cancelled, nothing done).
+    // Asks for a printer through dialog (false: cancelled, nothing done),
+    // rows as DrawReport takes them.
     // A printer prints the page; a PDF file is drawn into pdf and named in
     // pdfPath, for the caller to write safely. Throws std::runtime_error
     // when the page cannot be produced.
-    bool (*print)(QWidget *parent, const ReportLines &lines, const PrintDialogSeam &dialog, std::string &pdf,
-                  std::string &pdfPath);
+    bool (*print)(QWidget *parent, const ReportLines &lines, const std::vector<ReportRow> *rows,
+                  const PrintDialogSeam &dialog, std::string &pdf, std::string &pdfPath);
 };
 
 extern "C" const ReportModule *TethrixReportModule();

@@ -95,38 +95,5 @@ std::string Say(const std::string &english) { return current != nullptr ? curren
 
 std::vector<ReportRow> SaidReportRows(const ReportLines &lines)
 {
-    if (current == nullptr)
-        return ReportRows(lines);
-    // What the flier typed and the values stand in the rows as marks that
-    // no text of the catalogue holds, and come back after the translation.
-    ReportLines marked = lines;
-    std::vector<std::string> kept;
-    const auto mark = [&](std::string &text) {
-        // A number stays, so that the unit after it is translated with it.
-        if (!text.empty() && text.find_first_not_of("0123456789.,-+eE") == std::string::npos)
-            return;
-        kept.push_back(text);
-        text = "\x01" + std::to_string(kept.size() - 1) + "\x01";
-    };
-    for (std::string &text : marked.inputTexts)
-        mark(text);
-    for (std::string &text : marked.conditionTexts)
-        mark(text);
-    if (!marked.comparedWith.empty())
-        mark(marked.comparedWith);
-    std::vector<ReportRow> rows = ReportRows(marked);
-    for (ReportRow &row : rows) {
-        const std::string said = Say(row.text);
-        row.text.clear();
-        for (size_t i = 0; i < said.size(); ++i) {
-            const size_t end = said[i] == '\x01' ? said.find('\x01', i + 1) : std::string::npos;
-            if (end == std::string::npos) {
-                row.text += said[i];
-                continue;
-            }
-            row.text += kept[std::stoul(said.substr(i + 1, end - i - 1))];
-            i = end;
-        }
-    }
-    return rows;
+    return current == nullptr ? ReportRows(lines) : ReportRowsIn(lines, *current);
 }

@@ -43,7 +43,5 @@ private:
 // english as it came. Never data: a path, a key or a value goes around it.
 std::string Say(const std::string &english);
 
-// The report's rows in the current language, each translated as the
-// catalogue translates a core text; the inputs' texts, the conditions'
-// values and the name compared with stay as they are.
+// The report's rows in the current language (ReportRowsIn).
 std::vector<ReportRow> SaidReportRows(const ReportLines &lines);

@@ -295,7 +295,8 @@ void MainWindow::Print()
         throw std::runtime_error(tr("Printing is not available: %1").arg(Text(problem)).toStdString());
 
     std::string pdf, pdfPath;
-    if (!report->print(this, lines, UiSeams().printDialog, pdf, pdfPath) || pdfPath.empty())
+    const std::vector<ReportRow> rows = ReportRowsIn(lines, CoreCatalogue());  // in the window's language
+    if (!report->print(this, lines, &rows, UiSeams().printDialog, pdf, pdfPath) || pdfPath.empty())
         return;
     const QString path = QFile::decodeName(pdfPath.c_str());
     if (const QString why = WriteFileSafely(path, QByteArray::fromStdString(pdf)); !why.isEmpty())

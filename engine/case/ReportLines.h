@@ -30,6 +30,10 @@ struct ReportLines {
 // "Printed Sun Dec 06 17:20:04 2026": English names whatever the locale.
 std::string PrintedLine(const std::tm &localTime);
 
+namespace lang {
+class Catalogue;
+}
+
 struct ReportRow {
     int k;             // line heights below the "Input Data" heading
     std::string text;
@@ -39,6 +43,9 @@ struct ReportRow {
 };
 // Every row below the title (the airplane name), top to bottom.
 std::vector<ReportRow> ReportRows(const ReportLines &lines);
+// The same in a catalogue's language; the inputs' texts, the conditions'
+// values and the name compared with stay as they were typed.
+std::vector<ReportRow> ReportRowsIn(const ReportLines &lines, const lang::Catalogue &catalogue);
 
 constexpr const char *ReportBanner = "*** Tethrix - control-line trim calculator - figures for fliers, by fliers ***";
 constexpr const char *ReportJobTitle = "Tethrix Print Job";

@@ -2,6 +2,7 @@
 // of the engine than the table of inputs.
 #include "ReportLines.h"
 
+#include "Catalogue.h"
 #include "Figures.h"
 #include "Format.h"
 
@@ -62,5 +63,44 @@ std::vector<ReportRow> ReportRows(const ReportLines &l)
     }
     rows.push_back({k + 1, l.printed, false, true, false});
     rows.push_back({k + 5, ReportBanner, false, true, false});
+    return rows;
+}
+
+std::vector<ReportRow> ReportRowsIn(const ReportLines &lines, const lang::Catalogue &catalogue)
+{
+    // What the flier typed stands in the rows as marks that no text of the
+    // catalogue holds, and comes back after the translation; a number stays,
+    // so that the unit after it is translated with it.
+    ReportLines marked = lines;
+    std::vector<std::string> kept;
+    const auto mark = [&](std::string &text) {
+        if (!text.empty() && text.find_first_not_of("0123456789.,-+eE") == std::string::npos)
+            return;
+        kept.push_back(text);
+        text = "\x01" + std::to_string(kept.size() - 1) + "\x01";
+    };
+    for (std::string &text : marked.inputTexts)
+        mark(text);
+    for (std::string &text : marked.conditionTexts)
+        mark(text);
+    if (!marked.comparedWith.empty())
+        mark(marked.comparedWith);
+    std::vector<ReportRow> rows = ReportRows(marked);
+    for (ReportRow &row : rows) {
+        const std::string said = catalogue.Translate(row.text);
+        row.text.clear();
+        for (size_t i = 0; i < said.size(); ++i) {
+            const size_t end = said[i] == '\x01' ? said.find('\x01', i + 1) : std::string::npos;
+            size_t index = 0;
+            for (size_t d = i + 1; end != std::string::npos && d < end; ++d)
+                index = index * 10 + static_cast<size_t>(said[d] - '0');
+            if (end == std::string::npos || index >= kept.size()) {
+                row.text += said[i];
+                continue;
+            }
+            row.text += kept[index];
+            i = end;
+        }
+    }
     return rows;
 }
