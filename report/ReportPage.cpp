@@ -69,8 +69,8 @@ std::string RenderPdf(const ReportLines &lines, const std::vector<ReportRow> *ro
     return std::string();
 }
 
-bool Print(QWidget *parent, const ReportLines &lines, const std::vector<ReportRow> *rows,
-           const PrintDialogSeam &dialog, std::string &pdf, std::string &pdfPath)
+bool Print(QWidget *parent, const ReportLines &lines, const std::vector<ReportRow> *rows, const PrintDialogSeam &dialog,
+           std::string &pdf, std::string &pdfPath)
 {
     QPrinter printer(QPrinter::HighResolution);
     // Named before the dialog shows: it proposes "<name> - Tethrix Print Job.pdf".

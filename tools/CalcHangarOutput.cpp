@@ -105,9 +105,9 @@ std::string LogText(const std::vector<const Flight *> &flights, DisplayUnits uni
                            LogFirstConditionColumn + ConditionIndex(Input::WindSpeed),
                            LogFirstFigureColumn + FigureIndex(FigureId::DensityAltitude),
                            LogFirstFigureColumn + FigureIndex(FigureId::LineTension),
-                           LogFirstFlierColumn,      // engine
-                           LogFirstFlierColumn + 1,  // prop
-                           LogFirstFlierColumn + 6}; // notes
+                           LogFirstFlierColumn,       // engine
+                           LogFirstFlierColumn + 1,   // prop
+                           LogFirstFlierColumn + 6};  // notes
     const std::vector<LogColumn> all = LogColumns(units);
     std::vector<std::vector<std::string>> rows(1);
     for (int c : columns)

@@ -116,7 +116,8 @@ ConditionsDialog::ConditionsDialog(MainWindow &owner, QWidget *parent) : QDialog
         caption->setGeometry(at(CaptionLeft, r.top, CaptionRight - CaptionLeft, RowHeight));
         fields[i] = new QLineEdit(this);
         fields[i]->setObjectName(key.fieldName);
-        fields[i]->setGeometry(at(IsInput(key, Input::WindSpeed) ? FieldLeft + 1 : FieldLeft, r.top, FieldWidth, RowHeight));
+        fields[i]->setGeometry(
+            at(IsInput(key, Input::WindSpeed) ? FieldLeft + 1 : FieldLeft, r.top, FieldWidth, RowHeight));
         fields[i]->installEventFilter(this);
         auto *unit = new QLabel(unitText(key), this);
         unit->setObjectName(r.unitName);
@@ -319,7 +320,8 @@ void ConditionsDialog::FillAltitude()
                                                                       altimeter->text().toStdString(), text);
     if (!problem.empty())
         throw std::runtime_error(problem);
-    fields[ConditionRowOf(Input::PressureAltitude)]->setText(QString::fromStdString(text));  // stored when Saved, as if typed
+    fields[ConditionRowOf(Input::PressureAltitude)]->setText(
+        QString::fromStdString(text));  // stored when Saved, as if typed
     const QString note = QString::fromStdString(form.caseEditor().AltimeterNote(altimeter->text().toStdString()));
     altimeterNote->setText(note);
     altimeterNote->setVisible(!note.isEmpty());

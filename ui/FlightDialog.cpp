@@ -59,7 +59,8 @@ FlightDialog::FlightDialog(const Flight &flight, DisplayUnits units, char decima
     const std::vector<LogColumn> columns = LogColumns(units);
     const std::vector<LogCell> cells = LogRow(flight, units, decimalSeparator);
     QStringList shown;
-    for (int c : {1 + int(&KeyOf(Input::LapTime) - InputKeys), LogFirstFigureColumn + FigureIndex(FigureId::LineTension)})
+    for (int c :
+         {1 + int(&KeyOf(Input::LapTime) - InputKeys), LogFirstFigureColumn + FigureIndex(FigureId::LineTension)})
         shown << tr("%1: %2").arg(Said(columns[c].title), cells[c].text.empty() ? tr("none") : Text(cells[c].text));
     calculated->setText(tr("%1 as calculated: %2").arg(Text(flight.inputs.Name()), shown.join(QStringLiteral("; "))));
     layout->addWidget(calculated);

@@ -463,8 +463,9 @@ void HangarDialog::AddFolder()
     ShowStatus(entries.isEmpty() ? tr("%1 holds no .TQD data files.").arg(folder)
                                  : tr("Added %1 from %2.").arg(Count(found.size(), lang::Airplanes), folder));
     if (!refused.isEmpty())
-        UiSeams().message(this, tr("Add a Folder"), tr("%1 could not be added:").arg(Count(refused.size(), lang::Files)),
-                          QMessageBox::Warning, refused.join('\n'));
+        UiSeams().message(this, tr("Add a Folder"),
+                          tr("%1 could not be added:").arg(Count(refused.size(), lang::Files)), QMessageBox::Warning,
+                          refused.join('\n'));
 }
 
 QString HangarDialog::WriteExport(const QString &proposed, const std::string &text)

@@ -161,7 +161,8 @@ void MainWindow::ShowTexts()
             const QSignalBlocker quiet(field);
             field->setText(Text(edited.Text(*key)));
         }
-    for (auto [field, which] : {std::pair{whatIfLapTime, WhatIfField::LapTime}, {whatIfLineLength, WhatIfField::LineLength}})
+    for (auto [field, which] :
+         {std::pair{whatIfLapTime, WhatIfField::LapTime}, {whatIfLineLength, WhatIfField::LineLength}})
         if (field->text() != Text(edited.WhatIfText(which))) {
             const QSignalBlocker quiet(field);
             field->setText(Text(edited.WhatIfText(which)));
@@ -280,8 +281,8 @@ bool MainWindow::WhatIfKeyDown(QKeyEvent *event, QLineEdit *field)
     }
     if (IsEnter(event))
         Guarded(this, [&] {
-            const std::string error =
-                edited.WhatIf(field == whatIfLapTime ? WhatIfField::LapTime : WhatIfField::LineLength);
+            const std::string error = edited.WhatIf(field == whatIfLapTime ? WhatIfField::LapTime
+                                                                           : WhatIfField::LineLength);
             ShowTexts();
             if (!error.empty())
                 throw std::runtime_error(error);

@@ -517,7 +517,8 @@ void MainWindow::CreateResultPanel(QWidget *panel)
     row->addWidget(whatIfUnit);
     row->addStretch();
     box->addLayout(row);
-    for (auto [field, which] : {std::pair{whatIfLapTime, WhatIfField::LapTime}, {whatIfLineLength, WhatIfField::LineLength}}) {
+    for (auto [field, which] :
+         {std::pair{whatIfLapTime, WhatIfField::LapTime}, {whatIfLineLength, WhatIfField::LineLength}}) {
         field->installEventFilter(this);
         connect(field, &QLineEdit::textChanged, this,
                 [this, field = field, which = which] { edited.SetWhatIfText(which, field->text().toStdString()); });

@@ -393,10 +393,7 @@ std::string CaseEditor::HeadingCue() const
     return cue;
 }
 
-double CaseEditor::TensionShown() const
-{
-    return figures[FigureIndex(FigureId::LineTension)].value.value_or(NAN);
-}
+double CaseEditor::TensionShown() const { return figures[FigureIndex(FigureId::LineTension)].value.value_or(NAN); }
 
 const ShownFigure &CaseEditor::Figure(const std::string &jsonKey) const
 {

@@ -53,8 +53,21 @@ HighestTension HighestTensionOf(const double *figures, const FlightCase &fc);
 // The figures by name, in the order of Figures, for the code that means
 // one of them; the JSON keys are for files, the command line and the page.
 enum class FigureId {
-    LeadoutPosition, LineTension, WingLoading, GroundSpeed, FlightRadius, LineProjection, LineWeight,
-    LineReynolds, LineDragArea, DensityAltitude, AirPressure, LeadoutRake, LineDrag, LinePower, PullTest,
+    LeadoutPosition,
+    LineTension,
+    WingLoading,
+    GroundSpeed,
+    FlightRadius,
+    LineProjection,
+    LineWeight,
+    LineReynolds,
+    LineDragArea,
+    DensityAltitude,
+    AirPressure,
+    LeadoutRake,
+    LineDrag,
+    LinePower,
+    PullTest,
     DownwindTension,
 };
 constexpr int FigureIndex(FigureId figure) { return static_cast<int>(figure); }
@@ -126,8 +139,23 @@ extern const InputKey InputKeys[InputKeyCount];
 // The inputs by name, in the order of InputKeys, for the code that means
 // one of them; the keys' texts are for files, settings and the command line.
 enum class Input {
-    AirplaneName, LineCount, LineDiameter, LineLength, WingLength, HandleLength, Weight, LapTime, WingArea,
-    ArmLength, HandleAngle, WindSpeed, Temperature, PressureAltitude, Humidity, PullMultiple, PullLoad,
+    AirplaneName,
+    LineCount,
+    LineDiameter,
+    LineLength,
+    WingLength,
+    HandleLength,
+    Weight,
+    LapTime,
+    WingArea,
+    ArmLength,
+    HandleAngle,
+    WindSpeed,
+    Temperature,
+    PressureAltitude,
+    Humidity,
+    PullMultiple,
+    PullLoad,
 };
 inline const InputKey &KeyOf(Input input) { return InputKeys[static_cast<int>(input)]; }
 inline bool IsInput(const InputKey &key, Input input) { return &key == &KeyOf(input); }

@@ -17,20 +17,11 @@ struct Sensible {
     double low, high;
 };
 constexpr Sensible SensibleRanges[] = {
-    {Input::LineDiameter, 0.008, 0.04},
-    {Input::LineLength, 10, 100},
-    {Input::WingLength, 0, 60},
-    {Input::HandleLength, 0, 12},
-    {Input::Weight, 1, 200},
-    {Input::LapTime, 2, 10},
-    {Input::WingArea, 50, 1500},
-    {Input::ArmLength, 0, 36},
-    {Input::HandleAngle, -90, 90},
-    {Input::WindSpeed, 0, 25},
-    {Input::Temperature, -40, 120},
-    {Input::PressureAltitude, -1000, 15000},
-    {Input::Humidity, 0, 100},
-    {Input::PullMultiple, 1, 40},
+    {Input::LineDiameter, 0.008, 0.04}, {Input::LineLength, 10, 100},   {Input::WingLength, 0, 60},
+    {Input::HandleLength, 0, 12},       {Input::Weight, 1, 200},        {Input::LapTime, 2, 10},
+    {Input::WingArea, 50, 1500},        {Input::ArmLength, 0, 36},      {Input::HandleAngle, -90, 90},
+    {Input::WindSpeed, 0, 25},          {Input::Temperature, -40, 120}, {Input::PressureAltitude, -1000, 15000},
+    {Input::Humidity, 0, 100},          {Input::PullMultiple, 1, 40},
 };
 
 const Sensible *SensibleFor(const InputKey &key)
@@ -89,12 +80,14 @@ Finding Examine(const InputKey &key, const FlightCase &fc, double airspeedMph, c
         return f;
     const double v = fc.*(key.field);
     const std::string caption = key.caption;
-    if (IsInput(key, Input::LapTime) || IsInput(key, Input::LineLength) || IsInput(key, Input::Weight) || IsInput(key, Input::WingArea)) {
+    if (IsInput(key, Input::LapTime) || IsInput(key, Input::LineLength) || IsInput(key, Input::Weight) ||
+        IsInput(key, Input::WingArea)) {
         if (!(v > 0)) {
             f.what = lang::Format("%1 is %2, which has no physical meaning.", {caption, w.Value(key, v)});
             f.must = lang::Format("%1 must be more than %2.", {caption, w.Value(key, 0)});
         }
-    } else if (IsInput(key, Input::WingLength) || IsInput(key, Input::HandleLength) || IsInput(key, Input::ArmLength) || IsInput(key, Input::PullMultiple)) {
+    } else if (IsInput(key, Input::WingLength) || IsInput(key, Input::HandleLength) || IsInput(key, Input::ArmLength) ||
+               IsInput(key, Input::PullMultiple)) {
         if (v < 0) {
             f.what = lang::Format("%1 is negative, which has no physical meaning.", {caption});
             f.must = lang::Format("%1 must be %2 or more.", {caption, w.Value(key, 0)});

@@ -121,7 +121,8 @@ std::string ImportPart(const char *verb, const std::vector<std::string> &airplan
             names += (i ? ", " : "") + airplanes[i];
         if (airplanes.size() > Named)
             names += ", " + lang::Format("%1 more", {std::to_string(airplanes.size() - Named)});
-        what = lang::Format("%1 (%2)", {lang::CountOf(static_cast<long long>(airplanes.size()), lang::Airplanes), names});
+        what = lang::Format("%1 (%2)",
+                            {lang::CountOf(static_cast<long long>(airplanes.size()), lang::Airplanes), names});
     }
     if (flights) {
         const std::string counted = lang::CountOf(static_cast<long long>(flights), lang::Flights);

@@ -126,8 +126,7 @@ std::string LapSummary(const std::vector<TimedLap> &laps, bool started, char sep
     if (ten.count == 10)
         text += " " + MeanText(ten, sep);
     if (five.count < 5)
-        text += " " +
-                lang::Plural(five.count, "%n lap counted.", "%n laps counted.");
+        text += " " + lang::Plural(five.count, "%n lap counted.", "%n laps counted.");
     return text;
 }
 

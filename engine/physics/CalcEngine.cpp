@@ -75,7 +75,7 @@ const char *CalcEngine::Recalculate(float lapTime)
     lacft.SetLineCount(static_cast<unsigned>(fc.NumLines));
     lacft.SetLineDiameter(double(fc.LineDiameter) * 1000.0);  // thousandths of an inch
     lacft.SetGeometry(fc.LineLength + fc.HandleLength * (1 / 12.0), fc.ArmLength * (1 / 12.0),
-                       fc.WingLength * (1 / 12.0), fc.HandleAngle);
+                      fc.WingLength * (1 / 12.0), fc.HandleAngle);
     lacft.SetWeight(fc.Weight);
     lacft.SetWingArea(fc.WingArea);
 
@@ -202,8 +202,8 @@ const Extended WhatIfCircle = TETHRIX_EXTENDED(6.28);
 Checked<float> WhatIfLineLength(float lapSpeed, const FlightCase &fc, float lapTime)
 {
     const Extended radius = (FeetPerSecondPerMph * lapSpeed) * (1 / WhatIfCircle * lapTime);
-    return ToSingle(ToDouble(radius - FeetPerInchL * fc.HandleLength - FeetPerInchL * fc.WingLength -
-                             FeetPerInchL * fc.ArmLength));
+    return ToSingle(
+        ToDouble(radius - FeetPerInchL * fc.HandleLength - FeetPerInchL * fc.WingLength - FeetPerInchL * fc.ArmLength));
 }
 
 Checked<float> WhatIfLapTime(float lapSpeed, const FlightCase &fc, float lineLength)
