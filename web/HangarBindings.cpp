@@ -221,10 +221,17 @@ EXPORT void tx_hangarIndex()
 {
     Start();
     const std::vector<std::string> flown = hangar.LastFlownOfAll();
+    // The log grouped once, not searched per airplane: the index is written after every change.
+    const std::map<std::string, std::vector<const Flight *>> byAirplane = hangar.FlightsByAirplane();
+    static const std::vector<const Flight *> none;
+    const auto flightsOf = [&](const std::string &id) -> const std::vector<const Flight *> & {
+        const auto found = byAirplane.find(id);
+        return found == byAirplane.end() ? none : found->second;
+    };
     std::vector<std::string> deleted;
-    for (const Flight &f : hangar.Flights())
-        if (!hangar.FindAirplane(f.airplaneId) && std::find(deleted.begin(), deleted.end(), f.airplaneId) == deleted.end())
-            deleted.push_back(f.airplaneId);
+    for (const auto &[id, flights] : byAirplane)
+        if (!hangar.FindAirplane(id))
+            deleted.push_back(id);
     Number(static_cast<double>(hangar.Airplanes().size()));
     Number(static_cast<double>(deleted.size()));
     const auto entry = [](const std::string &id, const std::string &text, const std::vector<const Flight *> &flights) {
@@ -235,11 +242,9 @@ EXPORT void tx_hangarIndex()
             Text(f->id);
     };
     for (size_t i = 0; i < hangar.Airplanes().size(); ++i)
-        entry(hangar.Airplanes()[i].id, flown[i], hangar.FlightsOf(hangar.Airplanes()[i].id));
-    for (const std::string &id : deleted) {
-        const std::vector<const Flight *> flights = hangar.FlightsOf(id);
-        entry(id, flights.front()->inputs.Name(), flights);
-    }
+        entry(hangar.Airplanes()[i].id, flown[i], flightsOf(hangar.Airplanes()[i].id));
+    for (const std::string &id : deleted)
+        entry(id, flightsOf(id).front()->inputs.Name(), flightsOf(id));
 }
 
 // An airplane to open into the fields as its data file would open: the

@@ -417,16 +417,35 @@ std::string Hangar::DeleteFlight(const std::string &id)
     return {};
 }
 
+namespace {
+
+void NewestFirst(std::vector<const Flight *> &flights)
+{
+    std::sort(flights.begin(), flights.end(), [](const Flight *a, const Flight *b) {
+        return a->flown != b->flown ? a->flown > b->flown : a->id < b->id;
+    });
+}
+
+}  // namespace
+
 std::vector<const Flight *> Hangar::FlightsOf(const std::string &airplaneId) const
 {
     std::vector<const Flight *> found;
     for (const Flight &f : flights)
         if (f.airplaneId == airplaneId)
             found.push_back(&f);
-    std::sort(found.begin(), found.end(), [](const Flight *a, const Flight *b) {
-        return a->flown != b->flown ? a->flown > b->flown : a->id < b->id;
-    });
+    NewestFirst(found);
     return found;
+}
+
+std::map<std::string, std::vector<const Flight *>> Hangar::FlightsByAirplane() const
+{
+    std::map<std::string, std::vector<const Flight *>> by;
+    for (const Flight &f : flights)
+        by[f.airplaneId].push_back(&f);
+    for (auto &[id, of] : by)
+        NewestFirst(of);
+    return by;
 }
 
 std::string Hangar::LastFlown(const std::string &airplaneId) const

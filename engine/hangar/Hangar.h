@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstddef>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -135,6 +136,9 @@ public:
 
     // The flights of an airplane, newest first (ties in the order of ids).
     std::vector<const Flight *> FlightsOf(const std::string &airplaneId) const;
+    // Every airplane's flights so, by its id (a deleted airplane's too), in
+    // one pass over the log.
+    std::map<std::string, std::vector<const Flight *>> FlightsByAirplane() const;
     // When it last flew, or empty.
     std::string LastFlown(const std::string &airplaneId) const;
     // The same for every airplane, in the order of Airplanes(), in one pass.

@@ -161,6 +161,10 @@ TEST(HangarModel, keeps_renames_duplicates_and_deletes)
 
     EXPECT_EQ(h.DeleteAirplane("a1", false), "");
     EXPECT_EQ(h.FlightsOf("a1").size(), 2u);  // the log stays
+    const auto byAirplane = h.FlightsByAirplane();  // a deleted airplane's flights among them
+    EXPECT_EQ(byAirplane.size(), 2u);
+    for (const auto &[id, flights] : byAirplane)
+        EXPECT_EQ(flights, h.FlightsOf(id)) << id;
     EXPECT_EQ(h.DeleteAirplane("b2", true), "");
     EXPECT_EQ(h.FindFlight("f3"), nullptr);
     EXPECT_EQ(h.DeleteFlight("f1"), "");
