@@ -324,19 +324,6 @@ std::string Catalogue::Translate(const std::string &english) const
     return Render(english, done).text;
 }
 
-std::string Catalogue::Count(const std::string &english, long long n) const
-{
-    const auto found = texts.find(english);
-    std::string text = english;
-    if (found != texts.end()) {
-        const size_t form = static_cast<size_t>(PluralForm(language, n));
-        text = found->second[std::min(form, found->second.size() - 1)];
-    }
-    for (size_t at; (at = text.find("%n")) != std::string::npos;)
-        text.replace(at, 2, std::to_string(n));
-    return text;
-}
-
 const std::vector<std::string> *Catalogue::Forms(const std::string &english) const
 {
     const auto found = texts.find(english);

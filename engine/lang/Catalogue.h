@@ -52,8 +52,6 @@ public:
     // are translated each on its own, and a message given a full stop as
     // the one without it.
     std::string Translate(const std::string &english) const;
-    // A text with %n in it, in the form n takes, with n in place of %n.
-    std::string Count(const std::string &english, long long n) const;
     // A text's plural forms as the catalogue holds them (one for a text
     // without %n), or none: for a face that picks the form itself.
     const std::vector<std::string> *Forms(const std::string &english) const;
