@@ -122,6 +122,13 @@ test('the language chosen in the bar is kept, and its kept start shown in it', a
     assert.equal(await page.getAttribute('html', 'lang'), 'de', hostile);
     assert.equal(await page.textContent('#Error'), '', hostile);
   }
+  // A catalogue that does not arrive: the page calculates in English and says why.
+  await page.evaluate(() => localStorage.removeItem('Tethrix.language'));
+  await page.route('**/tethrix-de.txt*', route => route.fulfill({status: 404, body: ''}));
+  await page.reload();
+  await page.waitForSelector('body[data-ready="true"]');
+  assert.match(await page.textContent('#Error'), /^The page stays in English: tethrix-de\.txt: 404/);
+  assert.equal(await page.textContent('#Label2'), 'Computed Data');
   await context.close();
 });
 
