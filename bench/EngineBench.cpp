@@ -1,9 +1,9 @@
 // The engine's speed: one Recalculate against the arithmetic floor of its
 // own work, a sweep against bare Recalculates, and the data-file reader.
-#include "CalcEngine.h"
-#include "DataFile.h"
-#include "Sweep.h"
-#include "CalcCli.h"
+#include "physics/CalcEngine.h"
+#include "case/DataFile.h"
+#include "case/Sweep.h"
+#include "tools/CalcCli.h"
 
 #include <fstream>
 #include <sstream>

@@ -1,7 +1,7 @@
 // The window's hangar: a store of 200 airplanes and 10,000 flights opened
 // and listed (each airplane with when it last flew), as the hangar dialog
 // does; the database checked and every record read and checked by the core.
-#include "HangarStore.h"
+#include "storage/HangarStore.h"
 
 #include <benchmark/benchmark.h>
 

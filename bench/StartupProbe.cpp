@@ -1,10 +1,10 @@
 // Started by StartupBench: starts the program's main window as the program
 // does, in English ("main") or with the German catalogues installed ("de"),
 // shows it and quits at once.
-#include "ProbeSignal.h"
-#include "MainWindow.h"
-#include "Seams.h"
-#include "WindowLanguage.h"
+#include "bench/ProbeSignal.h"
+#include "ui/MainWindow.h"
+#include "ui/Seams.h"
+#include "ui/WindowLanguage.h"
 
 #include <QApplication>
 #include <QMainWindow>

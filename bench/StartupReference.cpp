@@ -3,7 +3,7 @@
 // headings, 30 labels and line edits with texts of the same lengths),
 // linked with nothing of the program's, so that the start-up of the real
 // window can be compared with what Qt alone costs.
-#include "ProbeSignal.h"
+#include "bench/ProbeSignal.h"
 #include <QApplication>
 #include <QFrame>
 #include <QGridLayout>

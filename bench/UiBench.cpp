@@ -1,8 +1,8 @@
 // Window timings: Enter in a field until every result label is rewritten,
 // and building and showing the main window against an empty Qt window.
-#include "Charts.h"
-#include "MainWindow.h"
-#include "Seams.h"
+#include "ui/Charts.h"
+#include "ui/MainWindow.h"
+#include "ui/Seams.h"
 
 #include <QApplication>
 #include <QLineEdit>

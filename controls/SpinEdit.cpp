@@ -1,6 +1,6 @@
-#include "SpinEdit.h"
+#include "controls/SpinEdit.h"
 
-#include "LineCountField.h"
+#include "case/LineCountField.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 // libFuzzer target: tethrix-calc takes any command line (keys, files, sweep
 // ranges, options) and answers with an exit status, never a crash. The bytes
 // are split into arguments at each NUL.
-#include "CalcCli.h"
-#include "Convert.h"
-#include "Sweep.h"
+#include "tools/CalcCli.h"
+#include "numbers/Convert.h"
+#include "case/Sweep.h"
 
 #include <cstddef>
 #include <cstdint>

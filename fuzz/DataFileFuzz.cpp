@@ -1,5 +1,5 @@
 // libFuzzer target: the data-file reader must take any bytes.
-#include "DataFile.h"
+#include "case/DataFile.h"
 
 #include <cstddef>
 #include <cstdint>

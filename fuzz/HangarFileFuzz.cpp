@@ -1,6 +1,6 @@
 // libFuzzer target: the hangar file reader must take any bytes, and what it
 // reads must write back to a text that reads as the same hangar.
-#include "HangarFile.h"
+#include "hangar/HangarFile.h"
 
 #include <cstddef>
 #include <cstdint>

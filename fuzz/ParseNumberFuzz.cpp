@@ -1,8 +1,8 @@
 // libFuzzer target: ParseNumber accepts or rejects any text, and what it
 // accepts survives a round trip through FormatNumber; the portable number
 // texts (the WebAssembly build's) read and write every text as charconv.
-#include "Convert.h"
-#include "NumberText.h"
+#include "numbers/Convert.h"
+#include "numbers/NumberText.h"
 
 #include <cmath>
 #include <cstddef>

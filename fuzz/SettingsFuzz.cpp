@@ -5,7 +5,7 @@
 // the files live in memory (in /dev/shm, where there is one), a run writes
 // only the file it chose and removes only what an earlier run left, and the
 // writer, which locks, syncs and reads back, runs on one input in 64.
-#include "Settings.h"
+#include "storage/Settings.h"
 
 #include <QDir>
 #include <QFile>

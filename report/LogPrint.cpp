@@ -1,4 +1,4 @@
-#include "LogPrint.h"
+#include "report/LogPrint.h"
 
 #include <QBuffer>
 #include <QFile>

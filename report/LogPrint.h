@@ -4,7 +4,7 @@
 // its column titles and values, the ones with a value only.
 #pragma once
 
-#include "ReportPage.h"  // PrintDialogSeam
+#include "report/ReportPage.h"  // PrintDialogSeam
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "ReportPage.h"
+#include "report/ReportPage.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -4,7 +4,7 @@
 // asks for a page.
 #pragma once
 
-#include "ReportLines.h"
+#include "case/ReportLines.h"
 
 #include <functional>
 #include <string>

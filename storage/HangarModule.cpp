@@ -1,7 +1,7 @@
 // The hangar module (libtethrix_hangar): the window's hangar store for
 // tethrix-calc, which loads Qt SQL only through this.
-#include "HangarModule.h"
-#include "HangarStore.h"
+#include "storage/HangarModule.h"
+#include "storage/HangarStore.h"
 
 #include <QCoreApplication>
 

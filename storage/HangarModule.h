@@ -3,7 +3,7 @@
 // command touches the window's hangar.
 #pragma once
 
-#include "HangarChange.h"
+#include "hangar/HangarChange.h"
 
 #include <functional>
 #include <string>

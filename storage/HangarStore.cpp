@@ -1,7 +1,7 @@
-#include "HangarStore.h"
+#include "storage/HangarStore.h"
 
-#include "HangarFile.h"
-#include "HangarSchema.h"
+#include "hangar/HangarFile.h"
+#include "storage/HangarSchema.h"
 
 #include <QDir>
 #include <QFileInfo>

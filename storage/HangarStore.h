@@ -7,7 +7,7 @@
 // written.
 #pragma once
 
-#include "HangarChange.h"
+#include "hangar/HangarChange.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
-#include "Modules.h"
-#include "Format.h"
+#include "storage/Modules.h"
+#include "lang/Format.h"
 
 #include <dlfcn.h>
 #include <link.h>

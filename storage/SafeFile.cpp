@@ -1,5 +1,5 @@
-#include "SafeFile.h"
-#include "Format.h"
+#include "storage/SafeFile.h"
+#include "lang/Format.h"
 
 #include <algorithm>
 #include <cerrno>

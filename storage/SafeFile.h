@@ -9,7 +9,7 @@
 // Plain C++ and POSIX, no Qt: tethrix-calc, the window and the tests share it.
 #pragma once
 
-#include "DataFile.h"  // MaxDataFileBytes
+#include "case/DataFile.h"  // MaxDataFileBytes
 
 #include <cstddef>
 #include <string>

@@ -1,11 +1,11 @@
-#include "Settings.h"
+#include "storage/Settings.h"
 
-#include "StoredConditions.h"
+#include "storage/StoredConditions.h"
 
-#include "Catalogue.h"
-#include "Convert.h"
-#include "EngineError.h"
-#include "SafeFile.h"
+#include "lang/Catalogue.h"
+#include "numbers/Convert.h"
+#include "numbers/EngineError.h"
+#include "storage/SafeFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -10,8 +10,8 @@
 // writer, so a full disk never costs the stored file.
 #pragma once
 
-#include "StoredConditions.h"
-#include "Units.h"
+#include "storage/StoredConditions.h"
+#include "case/Units.h"
 
 #include <QList>
 #include <QPair>

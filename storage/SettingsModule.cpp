@@ -1,7 +1,7 @@
 // The settings module (libtethrix_settings): the stored conditions read by
 // QSettings, for tethrix-calc when a settings file is more than plain.
-#include "Settings.h"
-#include "StoredConditions.h"
+#include "storage/Settings.h"
+#include "storage/StoredConditions.h"
 
 namespace {
 

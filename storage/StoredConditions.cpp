@@ -1,11 +1,11 @@
-#include "StoredConditions.h"
+#include "storage/StoredConditions.h"
 
-#include "Convert.h"
-#include "EngineError.h"
-#include "Figures.h"
-#include "Modules.h"
-#include "SafeFile.h"
-#include "Format.h"
+#include "numbers/Convert.h"
+#include "numbers/EngineError.h"
+#include "case/Figures.h"
+#include "storage/Modules.h"
+#include "storage/SafeFile.h"
+#include "lang/Format.h"
 
 #include <algorithm>
 #include <cstdlib>

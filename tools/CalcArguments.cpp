@@ -1,12 +1,12 @@
-#include "CalcArguments.h"
-#include "CalcHangar.h"
-#include "CalcLanguage.h"
+#include "tools/CalcArguments.h"
+#include "tools/CalcHangar.h"
+#include "tools/CalcLanguage.h"
 
-#include "CalcEngine.h"
-#include "Convert.h"
-#include "Figures.h"
-#include "Format.h"
-#include "SafeFile.h"
+#include "physics/CalcEngine.h"
+#include "numbers/Convert.h"
+#include "case/Figures.h"
+#include "lang/Format.h"
+#include "storage/SafeFile.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // tethrix-calc's command line: its arguments read and checked, and --help.
 #pragma once
 
-#include "Sweep.h"
-#include "Units.h"
+#include "case/Sweep.h"
+#include "case/Units.h"
 
 #include <optional>
 #include <string>

@@ -1,17 +1,17 @@
 // tethrix-calc's run: the command line (CalcArguments) read into a case as
 // every face reads one, calculated, and its outputs (CalcOutput) written
 // only when the whole answer can be given.
-#include "CalcCli.h"
-#include "CalcArguments.h"
-#include "CalcHangar.h"
-#include "CalcLanguage.h"
-#include "CalcOutput.h"
+#include "tools/CalcCli.h"
+#include "tools/CalcArguments.h"
+#include "tools/CalcHangar.h"
+#include "tools/CalcLanguage.h"
+#include "tools/CalcOutput.h"
 
-#include "CaseEditor.h"
-#include "DataFile.h"
-#include "EngineError.h"
-#include "ReportLines.h"
-#include "SafeFile.h"
+#include "case/CaseEditor.h"
+#include "case/DataFile.h"
+#include "numbers/EngineError.h"
+#include "case/ReportLines.h"
+#include "storage/SafeFile.h"
 
 #include <cerrno>
 #include <ctime>

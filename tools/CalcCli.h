@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "Units.h"
+#include "case/Units.h"
 
 struct FlightCase;
 struct HangarModule;

@@ -1,14 +1,14 @@
-#include "CalcHangar.h"
-#include "CalcHangarOutput.h"
-#include "CalcLanguage.h"
+#include "tools/CalcHangar.h"
+#include "tools/CalcHangarOutput.h"
+#include "tools/CalcLanguage.h"
 
-#include "Convert.h"
-#include "DataFile.h"
-#include "HangarChange.h"
-#include "HangarFile.h"
-#include "HangarLog.h"
-#include "HangarModule.h"
-#include "SafeFile.h"
+#include "numbers/Convert.h"
+#include "case/DataFile.h"
+#include "hangar/HangarChange.h"
+#include "hangar/HangarFile.h"
+#include "hangar/HangarLog.h"
+#include "storage/HangarModule.h"
+#include "storage/SafeFile.h"
 
 #include <algorithm>
 #include <cerrno>

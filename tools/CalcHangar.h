@@ -3,7 +3,7 @@
 // printed.
 #pragma once
 
-#include "CalcCli.h"
+#include "tools/CalcCli.h"
 
 #include <functional>
 #include <iosfwd>

@@ -1,10 +1,10 @@
-#include "CalcHangarOutput.h"
-#include "CalcLanguage.h"
-#include "CalcHangar.h"
+#include "tools/CalcHangarOutput.h"
+#include "tools/CalcLanguage.h"
+#include "tools/CalcHangar.h"
 
-#include "Convert.h"
-#include "HangarFile.h"
-#include "HangarLog.h"
+#include "numbers/Convert.h"
+#include "hangar/HangarFile.h"
+#include "hangar/HangarLog.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,8 +2,8 @@
 // trim log, as text tables, JSON or the log's records.
 #pragma once
 
-#include "Hangar.h"
-#include "Units.h"
+#include "hangar/Hangar.h"
+#include "case/Units.h"
 
 #include <string>
 #include <vector>

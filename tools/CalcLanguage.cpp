@@ -1,10 +1,10 @@
-#include "CalcLanguage.h"
-#include "CalcArguments.h"
+#include "tools/CalcLanguage.h"
+#include "tools/CalcArguments.h"
 
-#include "CalcCatalogues.h"
-#include "Catalogue.h"
-#include "Format.h"
-#include "ReportLines.h"
+#include "translations/CalcCatalogues.h"
+#include "lang/Catalogue.h"
+#include "lang/Format.h"
+#include "case/ReportLines.h"
 
 #include <cctype>
 #include <optional>

@@ -1,14 +1,14 @@
 // tethrix-calc's standard output of a calculation, a sweep and a
 // comparison, as scripts read it: numbers at full precision with a point,
 // keys and headers in English, whatever the locale.
-#include "CalcOutput.h"
-#include "CalcLanguage.h"
-#include "CalcArguments.h"
-#include "CalcCli.h"
+#include "tools/CalcOutput.h"
+#include "tools/CalcLanguage.h"
+#include "tools/CalcArguments.h"
+#include "tools/CalcCli.h"
 
-#include "Convert.h"
-#include "SweepThreads.h"
-#include "Sweep.h"
+#include "numbers/Convert.h"
+#include "tools/SweepThreads.h"
+#include "case/Sweep.h"
 
 #include <cerrno>
 #include <cmath>

@@ -3,8 +3,8 @@
 // checked writes that put them there.
 #pragma once
 
-#include "Comparison.h"
-#include "InputNotes.h"
+#include "case/Comparison.h"
+#include "case/InputNotes.h"
 
 #include <iosfwd>
 #include <string>

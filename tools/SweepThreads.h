@@ -4,7 +4,7 @@
 // thread are in flight: the memory stays bounded however long the sweep.
 #pragma once
 
-#include "Sweep.h"
+#include "case/Sweep.h"
 
 #include <algorithm>
 #include <condition_variable>

@@ -2,13 +2,13 @@
 // as a PDF, drawn by the report module, the same as the window's File > Print.
 // A plain calculation loads no Qt library at all, nor does a hangar file;
 // the window's own hangar is read through the hangar module (Qt SQL).
-#include "CalcCli.h"
-#include "Figures.h"
-#include "HangarModule.h"
-#include "Modules.h"
-#include "ReportPage.h"
-#include "SafeFile.h"
-#include "StoredConditions.h"
+#include "tools/CalcCli.h"
+#include "case/Figures.h"
+#include "storage/HangarModule.h"
+#include "storage/Modules.h"
+#include "report/ReportPage.h"
+#include "storage/SafeFile.h"
+#include "storage/StoredConditions.h"
 
 #include <cstdlib>
 #include <iostream>

@@ -1,6 +1,6 @@
 # Writes OUT: the core's catalogues of LANGUAGES (DIR/tethrix_<language>.txt)
 # as C++ texts, for tethrix-calc.
-set(code "// Made at build time from translations/*.ts: do not edit.\n#include \"CalcCatalogues.h\"\n\n")
+set(code "// Made at build time from translations/*.ts: do not edit.\n#include \"translations/CalcCatalogues.h\"\n\n")
 string(APPEND code "const CalcCatalogue CalcCatalogues[] = {\n")
 set(count 0)
 foreach(language ${LANGUAGES})

@@ -1,9 +1,9 @@
-#include "Charts.h"
+#include "ui/Charts.h"
 
-#include "Convert.h"
-#include "MainWindow.h"
-#include "QtFiles.h"
-#include "Seams.h"
+#include "numbers/Convert.h"
+#include "ui/MainWindow.h"
+#include "ui/QtFiles.h"
+#include "ui/Seams.h"
 
 #include <QBuffer>
 #include <QChart>

@@ -4,8 +4,8 @@
 // the flight case, so that nothing the main window shows changes.
 #pragma once
 
-#include "CaseEditor.h"
-#include "Sweep.h"
+#include "case/CaseEditor.h"
+#include "case/Sweep.h"
 
 #include <QWidget>
 

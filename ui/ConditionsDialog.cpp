@@ -1,13 +1,13 @@
-#include "ConditionsDialog.h"
-#include "WindowLanguage.h"
+#include "ui/ConditionsDialog.h"
+#include "ui/WindowLanguage.h"
 
-#include "Convert.h"
-#include "EngineError.h"
-#include "Figures.h"
-#include "InputNotes.h"
-#include "MainWindow.h"
-#include "Seams.h"
-#include "Settings.h"
+#include "numbers/Convert.h"
+#include "numbers/EngineError.h"
+#include "case/Figures.h"
+#include "case/InputNotes.h"
+#include "ui/MainWindow.h"
+#include "ui/Seams.h"
+#include "storage/Settings.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -3,7 +3,7 @@
 // opens and writes it on Save or Defaults.
 #pragma once
 
-#include "Figures.h"
+#include "case/Figures.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,11 +1,11 @@
-#include "FlightDialog.h"
-#include "WindowLanguage.h"
+#include "ui/FlightDialog.h"
+#include "ui/WindowLanguage.h"
 
-#include "WindowWidgets.h"
+#include "ui/WindowWidgets.h"
 
-#include "Convert.h"
-#include "Figures.h"
-#include "HangarLog.h"
+#include "numbers/Convert.h"
+#include "case/Figures.h"
+#include "hangar/HangarLog.h"
 
 #include <QDateTime>
 #include <QDateTimeEdit>

@@ -3,8 +3,8 @@
 // calculated (the inputs, conditions and figures) is shown, not edited.
 #pragma once
 
-#include "Hangar.h"
-#include "Units.h"
+#include "hangar/Hangar.h"
+#include "case/Units.h"
 
 #include <QDialog>
 

@@ -1,17 +1,17 @@
-#include "HangarDialog.h"
-#include "WindowLanguage.h"
+#include "ui/HangarDialog.h"
+#include "ui/WindowLanguage.h"
 
-#include "FlightDialog.h"
-#include "HangarTexts.h"
-#include "MainWindow.h"
-#include "QtFiles.h"
-#include "Seams.h"
-#include "TrimLogDialog.h"
-#include "WindowWidgets.h"
+#include "ui/FlightDialog.h"
+#include "ui/HangarTexts.h"
+#include "ui/MainWindow.h"
+#include "ui/QtFiles.h"
+#include "ui/Seams.h"
+#include "ui/TrimLogDialog.h"
+#include "ui/WindowWidgets.h"
 
-#include "DataFile.h"
-#include "Figures.h"
-#include "HangarFile.h"
+#include "case/DataFile.h"
+#include "case/Figures.h"
+#include "hangar/HangarFile.h"
 
 #include <QDateTime>
 #include <QDir>

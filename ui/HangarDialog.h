@@ -8,7 +8,7 @@
 // that cannot be written says why and the buttons that would write are off.
 #pragma once
 
-#include "HangarStore.h"
+#include "storage/HangarStore.h"
 
 #include <QDialog>
 

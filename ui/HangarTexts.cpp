@@ -1,8 +1,8 @@
-#include "HangarTexts.h"
-#include "WindowLanguage.h"
+#include "ui/HangarTexts.h"
+#include "ui/WindowLanguage.h"
 
-#include "DataFile.h"
-#include "HangarLog.h"
+#include "case/DataFile.h"
+#include "hangar/HangarLog.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -3,8 +3,8 @@
 // for an export, and a data file read for the hangar.
 #pragma once
 
-#include "Format.h"
-#include "Hangar.h"
+#include "lang/Format.h"
+#include "hangar/Hangar.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "HeadingColours.h"
+#include "ui/HeadingColours.h"
 
 #include <algorithm>
 #include <cmath>

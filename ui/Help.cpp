@@ -1,4 +1,4 @@
-#include "Help.h"
+#include "ui/Help.h"
 
 #include <QFile>
 #include <QHBoxLayout>

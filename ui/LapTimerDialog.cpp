@@ -1,7 +1,7 @@
-#include "LapTimerDialog.h"
+#include "ui/LapTimerDialog.h"
 
-#include "MainWindow.h"
-#include "WindowLanguage.h"
+#include "ui/MainWindow.h"
+#include "ui/WindowLanguage.h"
 
 #include <QDialogButtonBox>
 #include <QElapsedTimer>

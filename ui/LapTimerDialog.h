@@ -4,7 +4,7 @@
 // mean to the window, which recalculates.
 #pragma once
 
-#include "LapTaps.h"
+#include "laps/LapTaps.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "LogChart.h"
+#include "ui/LogChart.h"
 
 #include <QChart>
 #include <QChartView>

@@ -1,13 +1,13 @@
-#include "MainWindow.h"
-#include "WindowLanguage.h"
-#include "WindowWidgets.h"
+#include "ui/MainWindow.h"
+#include "ui/WindowLanguage.h"
+#include "ui/WindowWidgets.h"
 
-#include "Charts.h"
-#include "HangarDialog.h"
-#include "HeadingColours.h"
-#include "SpinEdit.h"
-#include "DataFile.h"
-#include "Seams.h"
+#include "ui/Charts.h"
+#include "ui/HangarDialog.h"
+#include "ui/HeadingColours.h"
+#include "controls/SpinEdit.h"
+#include "case/DataFile.h"
+#include "ui/Seams.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>

@@ -13,7 +13,7 @@
 // tests can replace it.
 #pragma once
 
-#include "CaseEditor.h"
+#include "case/CaseEditor.h"
 
 #include <QMainWindow>
 #include <QStringList>

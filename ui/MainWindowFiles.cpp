@@ -2,20 +2,20 @@
 // files in and out, the conditions dialog, the trim charts, printing and
 // help. The widgets are built in MainWindowLayout.cpp; what they show is
 // refreshed in MainWindow.cpp.
-#include "MainWindow.h"
-#include "WindowWidgets.h"
+#include "ui/MainWindow.h"
+#include "ui/WindowWidgets.h"
 
-#include "ConditionsDialog.h"
-#include "HangarDialog.h"
-#include "Charts.h"
-#include "Convert.h"
-#include "DataFile.h"
-#include "Modules.h"
-#include "QtFiles.h"
-#include "ReportPage.h"
-#include "Seams.h"
-#include "Settings.h"
-#include "WindowLanguage.h"
+#include "ui/ConditionsDialog.h"
+#include "ui/HangarDialog.h"
+#include "ui/Charts.h"
+#include "numbers/Convert.h"
+#include "case/DataFile.h"
+#include "storage/Modules.h"
+#include "ui/QtFiles.h"
+#include "report/ReportPage.h"
+#include "ui/Seams.h"
+#include "storage/Settings.h"
+#include "ui/WindowLanguage.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
 // The window's language: Advanced > Language, kept in the settings as
 // `Language` and taken at the next start (every text of the window is made
 // once, in the language in force).
-#include "MainWindow.h"
-#include "Seams.h"
-#include "Settings.h"
-#include "WindowLanguage.h"
+#include "ui/MainWindow.h"
+#include "ui/Seams.h"
+#include "storage/Settings.h"
+#include "ui/WindowLanguage.h"
 
-#include "Catalogue.h"
+#include "lang/Catalogue.h"
 
 #include <QActionGroup>
 #include <QMenu>

@@ -1,9 +1,9 @@
 // The window's lap timer: Advanced > Lap Timer..., beside the window, and
 // its mean into Lap Time.
-#include "LapTimerDialog.h"
-#include "MainWindow.h"
-#include "Seams.h"
-#include "WindowWidgets.h"
+#include "ui/LapTimerDialog.h"
+#include "ui/MainWindow.h"
+#include "ui/Seams.h"
+#include "ui/WindowWidgets.h"
 
 #include <QLineEdit>
 

@@ -1,15 +1,15 @@
 // The window's widgets and their places: the classic panels where they
 // always stood, the additions in room of their own, and the fitting of both
 // to their texts and the screen.
-#include "MainWindow.h"
-#include "WindowLanguage.h"
-#include "WindowWidgets.h"
+#include "ui/MainWindow.h"
+#include "ui/WindowLanguage.h"
+#include "ui/WindowWidgets.h"
 
-#include "Charts.h"
-#include "HeadingColours.h"
-#include "SpinEdit.h"
-#include "DataFile.h"
-#include "Seams.h"
+#include "ui/Charts.h"
+#include "ui/HeadingColours.h"
+#include "controls/SpinEdit.h"
+#include "case/DataFile.h"
+#include "ui/Seams.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>

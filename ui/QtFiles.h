@@ -2,7 +2,7 @@
 // file system's encoding, reasons as translatable text.
 #pragma once
 
-#include "SafeFile.h"
+#include "storage/SafeFile.h"
 
 #include <QByteArray>
 #include <QFile>

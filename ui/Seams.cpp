@@ -1,7 +1,7 @@
-#include "Seams.h"
-#include "WindowLanguage.h"
+#include "ui/Seams.h"
+#include "ui/WindowLanguage.h"
 
-#include "Help.h"
+#include "ui/Help.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

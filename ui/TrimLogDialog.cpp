@@ -1,18 +1,18 @@
-#include "TrimLogDialog.h"
-#include "WindowLanguage.h"
+#include "ui/TrimLogDialog.h"
+#include "ui/WindowLanguage.h"
 
-#include "HangarDialog.h"
-#include "HangarTexts.h"
-#include "LogChart.h"
-#include "LogPrint.h"
-#include "MainWindow.h"
-#include "Modules.h"
-#include "QtFiles.h"
-#include "Seams.h"
-#include "WindowWidgets.h"
+#include "ui/HangarDialog.h"
+#include "ui/HangarTexts.h"
+#include "ui/LogChart.h"
+#include "report/LogPrint.h"
+#include "ui/MainWindow.h"
+#include "storage/Modules.h"
+#include "ui/QtFiles.h"
+#include "ui/Seams.h"
+#include "ui/WindowWidgets.h"
 
-#include "Figures.h"
-#include "HangarLog.h"
+#include "case/Figures.h"
+#include "hangar/HangarLog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

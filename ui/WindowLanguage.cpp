@@ -1,6 +1,6 @@
-#include "WindowLanguage.h"
+#include "ui/WindowLanguage.h"
 
-#include "Catalogue.h"
+#include "lang/Catalogue.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Small helpers the window's files share for showing the core's texts.
 #pragma once
 
-#include "HeadingColours.h"
+#include "ui/HeadingColours.h"
 
 #include <QColor>
 #include <QString>

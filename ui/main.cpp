@@ -1,9 +1,9 @@
 // The program entry: takes no notice of its command line.
-#include "MainWindow.h"
-#include "SafeFile.h"
-#include "Seams.h"
-#include "Settings.h"
-#include "WindowLanguage.h"
+#include "ui/MainWindow.h"
+#include "storage/SafeFile.h"
+#include "ui/Seams.h"
+#include "storage/Settings.h"
+#include "ui/WindowLanguage.h"
 
 #include <QApplication>
 

@@ -5,9 +5,9 @@
 // web/tests/replies.test.mjs holds every answer to it: an answer changed
 // here changes its layout there. Texts come in as (pointer, length) in an
 // arena bindings.js fills; bytes stay bytes. Nothing is decided here.
-#include "CaseEditor.h"
-#include "DataFile.h"
-#include "Reply.h"
+#include "case/CaseEditor.h"
+#include "case/DataFile.h"
+#include "web/Reply.h"
 
 #include <emscripten/emscripten.h>
 

@@ -3,8 +3,8 @@
 // module (a flight logged) and the hangar's (a flight corrected).
 #pragma once
 
-#include "Convert.h"
-#include "Hangar.h"
+#include "numbers/Convert.h"
+#include "hangar/Hangar.h"
 
 #include <cmath>
 #include <cstdint>

@@ -2,11 +2,11 @@
 // that holds it: the values of the nine inputs, and a flight of the case in
 // force as its record text (FlightRecordText), which the hangar's module
 // reads back bit for bit.
-#include "CaseEditor.h"
-#include "EngineError.h"
-#include "FlierFields.h"
-#include "HangarFile.h"
-#include "Reply.h"
+#include "case/CaseEditor.h"
+#include "numbers/EngineError.h"
+#include "web/FlierFields.h"
+#include "hangar/HangarFile.h"
+#include "web/Reply.h"
 
 #include <emscripten/emscripten.h>
 

@@ -9,12 +9,12 @@
 // the copy (tx_hangarCommit), or drops it when the write failed. So what
 // is shown is always what is stored. The order of each answer is its
 // layout in hangarBindings.js (HANGAR_REPLIES). Nothing is decided here.
-#include "EngineError.h"
-#include "FlierFields.h"
-#include "HangarChange.h"
-#include "HangarFile.h"
-#include "HangarLog.h"
-#include "Reply.h"
+#include "numbers/EngineError.h"
+#include "web/FlierFields.h"
+#include "hangar/HangarChange.h"
+#include "hangar/HangarFile.h"
+#include "hangar/HangarLog.h"
+#include "web/Reply.h"
 
 #include <emscripten/emscripten.h>
 

@@ -2,8 +2,8 @@
 // (translations.py core, one file of the site per language) read into the
 // module, and the core's texts and the page's own translated by it, by the
 // same rule as the window's (lang::Catalogue: exact, else by template).
-#include "Catalogue.h"
-#include "Reply.h"
+#include "lang/Catalogue.h"
+#include "web/Reply.h"
 
 #include <emscripten/emscripten.h>
 

@@ -4,8 +4,8 @@
 // address, each text's address and length), in the order of their layout
 // in bindings.js (REPLIES.tx_lapReply), which judgedLaps reads.
 // Nothing is decided here.
-#include "LapTaps.h"
-#include "TurnLaps.h"
+#include "laps/LapTaps.h"
+#include "laps/TurnLaps.h"
 
 #include <emscripten/emscripten.h>
 

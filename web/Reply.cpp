@@ -1,7 +1,7 @@
 // The answer of the page's C functions, in one place for each module that
 // answers through it: the counts, the numbers' address, then each text's
 // address and length, where wire.js finds them.
-#include "Reply.h"
+#include "web/Reply.h"
 
 #include <emscripten/emscripten.h>
 

@@ -1,9 +1,9 @@
-#include "CaseEditor.h"
+#include "case/CaseEditor.h"
 
-#include "Convert.h"
-#include "DataFile.h"
-#include "EngineError.h"
-#include "Format.h"
+#include "numbers/Convert.h"
+#include "case/DataFile.h"
+#include "numbers/EngineError.h"
+#include "lang/Format.h"
 
 #include <algorithm>
 #include <climits>

@@ -9,13 +9,13 @@
 // calculation, the What-If row and the units shown.
 #pragma once
 
-#include "CalcEngine.h"
-#include "Comparison.h"
-#include "LineCountField.h"
-#include "Figures.h"
-#include "InputNotes.h"
-#include "ReportLines.h"
-#include "Sweep.h"
+#include "physics/CalcEngine.h"
+#include "case/Comparison.h"
+#include "case/LineCountField.h"
+#include "case/Figures.h"
+#include "case/InputNotes.h"
+#include "case/ReportLines.h"
+#include "case/Sweep.h"
 
 #include <array>
 #include <ctime>

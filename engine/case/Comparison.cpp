@@ -1,9 +1,9 @@
-#include "Comparison.h"
+#include "case/Comparison.h"
 
-#include "Convert.h"
-#include "DataFile.h"
-#include "EngineError.h"
-#include "Format.h"
+#include "numbers/Convert.h"
+#include "case/DataFile.h"
+#include "numbers/EngineError.h"
+#include "lang/Format.h"
 
 #include <cfloat>
 #include <cmath>

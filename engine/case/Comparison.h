@@ -3,7 +3,7 @@
 // beside A's value and the change from it.
 #pragma once
 
-#include "Figures.h"
+#include "case/Figures.h"
 
 #include <optional>
 #include <string>

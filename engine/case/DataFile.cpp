@@ -1,11 +1,11 @@
-#include "DataFile.h"
+#include "case/DataFile.h"
 
-#include "LineCountField.h"
+#include "case/LineCountField.h"
 
-#include "Convert.h"
-#include "EngineError.h"
-#include "NumberText.h"
-#include "Format.h"
+#include "numbers/Convert.h"
+#include "numbers/EngineError.h"
+#include "numbers/NumberText.h"
+#include "lang/Format.h"
 
 #include <algorithm>
 #include <charconv>

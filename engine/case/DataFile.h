@@ -1,8 +1,8 @@
 // DataFile: the airplane data file (.TQD), nine "key=value" lines.
 #pragma once
 
-#include "CalcEngine.h"
-#include "Figures.h"
+#include "physics/CalcEngine.h"
+#include "case/Figures.h"
 
 #include <cstddef>
 #include <functional>

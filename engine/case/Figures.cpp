@@ -1,8 +1,8 @@
-#include "Figures.h"
+#include "case/Figures.h"
 
-#include "Convert.h"
-#include "EngineError.h"
-#include "Format.h"
+#include "numbers/Convert.h"
+#include "numbers/EngineError.h"
+#include "lang/Format.h"
 
 #include <cctype>
 #include <cfloat>

@@ -3,8 +3,8 @@
 // settings and the command line.
 #pragma once
 
-#include "CalcEngine.h"
-#include "Units.h"
+#include "physics/CalcEngine.h"
+#include "case/Units.h"
 
 #include <cmath>
 #include <string>

@@ -1,10 +1,10 @@
-#include "InputNotes.h"
+#include "case/InputNotes.h"
 
-#include "Comparison.h"
+#include "case/Comparison.h"
 
-#include "Convert.h"
-#include "Format.h"
-#include "LineModel.h"
+#include "numbers/Convert.h"
+#include "lang/Format.h"
+#include "physics/LineModel.h"
 
 #include <cmath>
 #include <cstring>

@@ -9,7 +9,7 @@
 // the input whose built-in value makes the calculation succeed.
 #pragma once
 
-#include "Figures.h"
+#include "case/Figures.h"
 
 #include <string>
 #include <vector>

@@ -1,12 +1,12 @@
 // The table of inputs and the reading of a KEY=VALUE input: apart from the
 // figures, so that what lists or reads inputs (the report's rows, the stored
 // conditions) needs nothing of the calculation.
-#include "Figures.h"
+#include "case/Figures.h"
 
-#include "Convert.h"
-#include "EngineError.h"
-#include "LineCountField.h"
-#include "Format.h"
+#include "numbers/Convert.h"
+#include "numbers/EngineError.h"
+#include "case/LineCountField.h"
+#include "lang/Format.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "LineCountField.h"
+#include "case/LineCountField.h"
 
 #include <cstdint>
 

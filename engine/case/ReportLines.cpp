@@ -1,8 +1,8 @@
-#include "ReportLines.h"
+#include "case/ReportLines.h"
 
-#include "Convert.h"
-#include "Figures.h"
-#include "Format.h"
+#include "numbers/Convert.h"
+#include "case/Figures.h"
+#include "lang/Format.h"
 
 std::string PrintedLine(const std::tm &t)
 {

@@ -4,8 +4,8 @@
 // k counts line heights from the "Input Data" heading.
 #pragma once
 
-#include "CalcEngine.h"
-#include "Units.h"
+#include "physics/CalcEngine.h"
+#include "case/Units.h"
 
 #include <ctime>
 #include <string>

@@ -1,10 +1,10 @@
 // The report's rows on their own, so that a page drawer needs nothing else
 // of the engine than the table of inputs.
-#include "ReportLines.h"
+#include "case/ReportLines.h"
 
-#include "Catalogue.h"
-#include "Figures.h"
-#include "Format.h"
+#include "lang/Catalogue.h"
+#include "case/Figures.h"
+#include "lang/Format.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "Sweep.h"
+#include "case/Sweep.h"
 
-#include "Convert.h"
-#include "EngineError.h"
+#include "numbers/Convert.h"
+#include "numbers/EngineError.h"
 
 #include <cmath>
 #include <cstdio>

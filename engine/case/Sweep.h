@@ -2,7 +2,7 @@
 // the trim charts and for tethrix-calc --sweep.
 #pragma once
 
-#include "Figures.h"
+#include "case/Figures.h"
 
 #include <functional>
 #include <string>

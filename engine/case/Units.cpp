@@ -1,6 +1,6 @@
-#include "Units.h"
+#include "case/Units.h"
 
-#include "Convert.h"
+#include "numbers/Convert.h"
 
 #include <cctype>
 #include <cfloat>

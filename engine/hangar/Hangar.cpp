@@ -1,10 +1,10 @@
 // Hangar: the records, their checks and the merge of an imported hangar.
-#include "Hangar.h"
+#include "hangar/Hangar.h"
 
-#include "CaseEditor.h"
-#include "DataFile.h"
-#include "NumberText.h"
-#include "Format.h"
+#include "case/CaseEditor.h"
+#include "case/DataFile.h"
+#include "numbers/NumberText.h"
+#include "lang/Format.h"
 
 #include <algorithm>
 #include <cmath>

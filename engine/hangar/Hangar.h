@@ -5,8 +5,8 @@
 // that every result follows from its inputs alone.
 #pragma once
 
-#include "CalcEngine.h"
-#include "Figures.h"
+#include "physics/CalcEngine.h"
+#include "case/Figures.h"
 
 #include <array>
 #include <cstddef>

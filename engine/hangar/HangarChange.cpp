@@ -1,7 +1,7 @@
-#include "HangarChange.h"
+#include "hangar/HangarChange.h"
 
-#include "HangarFile.h"
-#include "Format.h"
+#include "hangar/HangarFile.h"
+#include "lang/Format.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 // overwrite each other's, since neither writes what it did not change.
 #pragma once
 
-#include "Hangar.h"
+#include "hangar/Hangar.h"
 
 #include <string>
 #include <vector>

@@ -1,13 +1,13 @@
 // HangarFile: the canonical writer and a bounded reader that follows the
 // format's shape, so that nesting, sizes and counts never exceed what the
 // format has.
-#include "HangarFile.h"
-#include "HangarReader.h"
+#include "hangar/HangarFile.h"
+#include "hangar/HangarReader.h"
 
-#include "Convert.h"
-#include "DataFile.h"
-#include "NumberText.h"
-#include "Format.h"
+#include "numbers/Convert.h"
+#include "case/DataFile.h"
+#include "numbers/NumberText.h"
+#include "lang/Format.h"
 
 #include <cmath>
 #include <cstdint>

@@ -56,7 +56,7 @@
 // out.
 #pragma once
 
-#include "Hangar.h"
+#include "hangar/Hangar.h"
 
 #include <cstddef>
 #include <string>

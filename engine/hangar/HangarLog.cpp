@@ -1,9 +1,9 @@
-#include "HangarLog.h"
+#include "hangar/HangarLog.h"
 
-#include "Convert.h"
-#include "Figures.h"
-#include "Sweep.h"
-#include "Format.h"
+#include "numbers/Convert.h"
+#include "case/Figures.h"
+#include "case/Sweep.h"
+#include "lang/Format.h"
 
 #include <cmath>
 

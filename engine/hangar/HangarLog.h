@@ -3,8 +3,8 @@
 // and what an import brought, in the same words in the window and the page.
 #pragma once
 
-#include "Hangar.h"
-#include "Units.h"
+#include "hangar/Hangar.h"
+#include "case/Units.h"
 
 #include <string>
 #include <vector>

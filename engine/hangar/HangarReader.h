@@ -2,9 +2,9 @@
 // its messages name values by. Only HangarFile.cpp reads with it.
 #pragma once
 
-#include "DataFile.h"
-#include "Format.h"
-#include "NumberText.h"
+#include "case/DataFile.h"
+#include "lang/Format.h"
+#include "numbers/NumberText.h"
 
 #include <cstddef>
 #include <cstring>

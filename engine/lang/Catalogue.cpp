@@ -1,4 +1,4 @@
-#include "Catalogue.h"
+#include "lang/Catalogue.h"
 
 #include <algorithm>
 #include <cctype>

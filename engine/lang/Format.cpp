@@ -1,4 +1,4 @@
-#include "Format.h"
+#include "lang/Format.h"
 
 #include <vector>
 

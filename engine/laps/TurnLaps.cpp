@@ -1,7 +1,7 @@
-#include "TurnLaps.h"
+#include "laps/TurnLaps.h"
 
-#include "Convert.h"
-#include "Format.h"
+#include "numbers/Convert.h"
+#include "lang/Format.h"
 
 #include <algorithm>
 #include <cmath>

@@ -11,7 +11,7 @@
 // shown but left out of the mean.
 #pragma once
 
-#include "LapTaps.h"
+#include "laps/LapTaps.h"
 
 #include <cstddef>
 #include <string>

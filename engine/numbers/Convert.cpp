@@ -1,6 +1,6 @@
-#include "Convert.h"
+#include "numbers/Convert.h"
 
-#include "NumberText.h"
+#include "numbers/NumberText.h"
 
 #include <algorithm>
 #include <cstdlib>

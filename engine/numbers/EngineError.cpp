@@ -1,4 +1,4 @@
-#include "EngineError.h"
+#include "numbers/EngineError.h"
 
 #include <cmath>
 #include <cstdio>

@@ -4,7 +4,7 @@
 // anything itself.
 #pragma once
 
-#include "Extended.h"
+#include "numbers/Extended.h"
 
 #include <string>
 

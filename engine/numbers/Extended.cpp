@@ -1,4 +1,4 @@
-#include "Extended.h"
+#include "numbers/Extended.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "Faults.h"
+#include "numbers/Faults.h"
 
-#include "EngineError.h"
+#include "numbers/EngineError.h"
 
 #ifdef TETHRIX_CROSSCHECK_FAULTS
 #include <cfenv>

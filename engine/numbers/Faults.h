@@ -19,7 +19,7 @@
 // run the random cases through such a build.
 #pragma once
 
-#include "PortableMath.h"
+#include "numbers/PortableMath.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "NumberText.h"
+#include "numbers/NumberText.h"
 
 #include <algorithm>
 #include <charconv>

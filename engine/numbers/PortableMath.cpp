@@ -1,4 +1,4 @@
-#include "PortableMath.h"
+#include "numbers/PortableMath.h"
 
 #include <array>
 #include <cfloat>
@@ -8,7 +8,7 @@
 
 namespace {
 
-#include "LogInverses.inc"
+#include "numbers/LogInverses.inc"
 
 // The exp table and the log table's log c and c (= 1/(1/c), in two
 // doubles), made at first use.

@@ -5,7 +5,7 @@
 // near 2^-104, so the result rounds wrong only where the function lies
 // within about 2^-100 of a midpoint between two doubles.
 // Here too, the log table's log c from its 1/c.
-#include "PortableMath.h"
+#include "numbers/PortableMath.h"
 
 #include <cmath>
 #include <cstdint>

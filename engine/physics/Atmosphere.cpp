@@ -1,8 +1,8 @@
-#include "Atmosphere.h"
+#include "physics/Atmosphere.h"
 
-#include "EngineError.h"
-#include "Faults.h"
-#include "PortableMath.h"
+#include "numbers/EngineError.h"
+#include "numbers/Faults.h"
+#include "numbers/PortableMath.h"
 
 #include <cmath>
 #include <cstring>

@@ -5,8 +5,8 @@
 // from the flier's units at the boundary.
 #pragma once
 
-#include "EngineError.h"
-#include "InterpolationTable.h"
+#include "numbers/EngineError.h"
+#include "physics/InterpolationTable.h"
 
 #include <memory>
 

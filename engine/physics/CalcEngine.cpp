@@ -1,13 +1,13 @@
-#include "CalcEngine.h"
+#include "physics/CalcEngine.h"
 
 #include <cfloat>
 #include <cmath>
 
-#include "EngineError.h"
-#include "Figures.h"
-#include "Extended.h"
-#include "Faults.h"
-#include "PortableMath.h"
+#include "numbers/EngineError.h"
+#include "case/Figures.h"
+#include "numbers/Extended.h"
+#include "numbers/Faults.h"
+#include "numbers/PortableMath.h"
 
 #include <cmath>
 

@@ -5,9 +5,9 @@
 // leaves the accessors ready to report in display units.
 #pragma once
 
-#include "DragCurve.h"
-#include "EngineError.h"
-#include "LineModel.h"
+#include "physics/DragCurve.h"
+#include "numbers/EngineError.h"
+#include "physics/LineModel.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
-#include "DragCurve.h"
-#include "PortableMath.h"
+#include "physics/DragCurve.h"
+#include "numbers/PortableMath.h"
 
 namespace dragcurve {
 namespace {

@@ -5,7 +5,7 @@
 // its drag integrals, so the evaluation is inline.
 #pragma once
 
-#include "PortableMath.h"
+#include "numbers/PortableMath.h"
 
 #include <cmath>
 

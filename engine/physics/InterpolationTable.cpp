@@ -1,6 +1,6 @@
-#include "InterpolationTable.h"
+#include "physics/InterpolationTable.h"
 
-#include "EngineError.h"
+#include "numbers/EngineError.h"
 
 InterpolationTable::InterpolationTable(unsigned n, const double *srcX, const double *srcY, unsigned m)
     : mode(m == 0 || m > LinearExtrapolate ? LinearExtrapolate : m), count(n)

@@ -1,10 +1,10 @@
-#include "LineModel.h"
+#include "physics/LineModel.h"
 
-#include "DragCurve.h"
-#include "EngineError.h"
-#include "Faults.h"
-#include "LineCountField.h"
-#include "PortableMath.h"
+#include "physics/DragCurve.h"
+#include "numbers/EngineError.h"
+#include "numbers/Faults.h"
+#include "case/LineCountField.h"
+#include "numbers/PortableMath.h"
 
 #include <cmath>
 #include <cstdint>

@@ -12,8 +12,8 @@
 // φ = asin((A/L)·sin θ) the angle at the line end, R = A·cos θ + L·cos φ.
 #pragma once
 
-#include "Atmosphere.h"
-#include "Quadrature.h"
+#include "physics/Atmosphere.h"
+#include "physics/Quadrature.h"
 
 // What the model takes, in its own units: a setter replaces a value outside
 // by the nearer end, without a word (the flier's notes say so).

@@ -1,4 +1,4 @@
-#include "Quadrature.h"
+#include "physics/Quadrature.h"
 
 void Quadrature::SetLimits(double a, double b)
 {

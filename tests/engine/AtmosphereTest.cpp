@@ -1,7 +1,7 @@
 // Standard atmosphere and humid air against published standard-atmosphere
 // values and the flying conditions fliers meet.
-#include "Atmosphere.h"
-#include "EngineError.h"
+#include "physics/Atmosphere.h"
+#include "numbers/EngineError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The flier's case as it is edited: the rules every face (window, page,
 // tethrix-calc) takes from the core, tested without any of them.
-#include "CaseEditor.h"
+#include "case/CaseEditor.h"
 
-#include "Convert.h"
-#include "DataFile.h"
+#include "numbers/Convert.h"
+#include "case/DataFile.h"
 
 #include <gtest/gtest.h>
 

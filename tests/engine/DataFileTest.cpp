@@ -1,6 +1,6 @@
 // The data-file format on its own: writing, the reader's rules, and the
 // rounding a file gets when it goes through the window's fields.
-#include "DataFile.h"
+#include "case/DataFile.h"
 
 #include <gtest/gtest.h>
 

@@ -3,11 +3,11 @@
 // calculation reports its faults (the cross-check build stops on the first
 // difference). The air's density search raises nothing over the whole band
 // of densities the single solve of ordinary air relies on.
-#include "RandomCases.h"
+#include "tests/engine/RandomCases.h"
 
 #include <gtest/gtest.h>
 
-#include "Faults.h"
+#include "numbers/Faults.h"
 
 #include <cfenv>
 

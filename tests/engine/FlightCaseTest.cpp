@@ -1,8 +1,8 @@
 // The calculation driver end to end: the four reference cases, arithmetic
 // faults, repeatability and the no-allocation promise.
-#include "CalcEngine.h"
-#include "EngineError.h"
-#include "Figures.h"
+#include "physics/CalcEngine.h"
+#include "numbers/EngineError.h"
+#include "case/Figures.h"
 
 #include <gtest/gtest.h>
 

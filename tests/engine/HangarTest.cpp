@@ -1,8 +1,8 @@
 // The hangar: its checks, its exchange file and the merge of an import.
-#include "Hangar.h"
-#include "HangarChange.h"
-#include "HangarFile.h"
-#include "HangarLog.h"
+#include "hangar/Hangar.h"
+#include "hangar/HangarChange.h"
+#include "hangar/HangarFile.h"
+#include "hangar/HangarLog.h"
 
 #include <gtest/gtest.h>
 

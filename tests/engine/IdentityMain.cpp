@@ -1,7 +1,7 @@
 // The identity check without a test framework, for builds that have none
 // (the WebAssembly engine under Node): prints the outcome hash of every
 // listed case, then "sum" and "edges" lines, as the reference file has them.
-#include "RandomCases.h"
+#include "tests/engine/RandomCases.h"
 
 #include <cinttypes>
 #include <cstdio>

@@ -3,7 +3,7 @@
 // failing) against hashes made by the engine as it stood before its speed
 // work. Regenerate only for an intended change of results:
 //   TETHRIX_WRITE_REFERENCE=1 engine_tests --gtest_filter='EngineIdentity*'
-#include "RandomCases.h"
+#include "tests/engine/RandomCases.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The core's texts made from templates, and a catalogue finding them again
 // whole in another language.
-#include "Catalogue.h"
-#include "Format.h"
-#include "HangarLog.h"
-#include "InputNotes.h"
-#include "LapTaps.h"
+#include "lang/Catalogue.h"
+#include "lang/Format.h"
+#include "hangar/HangarLog.h"
+#include "case/InputNotes.h"
+#include "laps/LapTaps.h"
 
 #include <gtest/gtest.h>
 

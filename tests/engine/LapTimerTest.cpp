@@ -1,7 +1,7 @@
 // The lap timers: a helper's taps, and the pilot's own turn read off a
 // phone's gyroscope, both from synthetic flights.
-#include "LapTaps.h"
-#include "TurnLaps.h"
+#include "laps/LapTaps.h"
+#include "laps/TurnLaps.h"
 
 #include <gtest/gtest.h>
 

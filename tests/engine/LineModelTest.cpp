@@ -1,7 +1,7 @@
 // The line model: conversion from imperial units and clamping of its setters, the worked
 // cases, and the degenerate geometries it must refuse.
-#include "CalcEngine.h"
-#include "EngineError.h"
+#include "physics/CalcEngine.h"
+#include "numbers/EngineError.h"
 
 #include <gtest/gtest.h>
 

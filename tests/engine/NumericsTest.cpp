@@ -1,9 +1,9 @@
 // Quadrature, interpolation table, drag curve and constants against
 // closed forms and published values.
-#include "CalcEngine.h"
-#include "Atmosphere.h"
-#include "InterpolationTable.h"
-#include "Quadrature.h"
+#include "physics/CalcEngine.h"
+#include "physics/Atmosphere.h"
+#include "physics/InterpolationTable.h"
+#include "physics/Quadrature.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Counts in the flier's language: which form a number takes, and a count
 // the core wrote in English found in the catalogue under that form.
-#include "Catalogue.h"
-#include "Format.h"
+#include "lang/Catalogue.h"
+#include "lang/Format.h"
 
 #include <gtest/gtest.h>
 

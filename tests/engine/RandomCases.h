@@ -5,9 +5,9 @@
 // draws the same cases from the same seed.
 #pragma once
 
-#include "CalcEngine.h"
-#include "EngineError.h"
-#include "numbers/Random.h"
+#include "physics/CalcEngine.h"
+#include "numbers/EngineError.h"
+#include "tests/engine/numbers/Random.h"
 
 #include <cmath>
 #include <cstdint>

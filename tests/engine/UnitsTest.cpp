@@ -1,11 +1,11 @@
 // Metric units at the edges and the leadout rake, against values worked out
 // by hand from the definitions of the units.
-#include "CaseEditor.h"
-#include "Convert.h"
-#include "EngineError.h"
-#include "Figures.h"
-#include "ReportLines.h"
-#include "Units.h"
+#include "case/CaseEditor.h"
+#include "numbers/Convert.h"
+#include "numbers/EngineError.h"
+#include "case/Figures.h"
+#include "case/ReportLines.h"
+#include "case/Units.h"
 
 #include <gtest/gtest.h>
 

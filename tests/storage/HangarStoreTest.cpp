@@ -1,12 +1,12 @@
 // The window's hangar in SQLite: what is committed survives crashes, full
 // disks and a second window; a database it cannot trust is never written.
-#include "HangarFile.h"
-#include "HangarModule.h"
-#include "HangarSchema.h"
-#include "HangarStore.h"
-#include "Modules.h"
+#include "hangar/HangarFile.h"
+#include "storage/HangarModule.h"
+#include "storage/HangarSchema.h"
+#include "storage/HangarStore.h"
+#include "storage/Modules.h"
 
-#include "../FullDisk.h"
+#include "tests/FullDisk.h"
 
 #include <gtest/gtest.h>
 

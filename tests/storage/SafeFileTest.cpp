@@ -1,8 +1,8 @@
 // Whole-file reads and writes under the conditions a user meets: folders,
 // pipes and devices where a file is expected, large files, a full disk.
-#include "SafeFile.h"
+#include "storage/SafeFile.h"
 
-#include "../FullDisk.h"
+#include "tests/FullDisk.h"
 
 #include <gtest/gtest.h>
 

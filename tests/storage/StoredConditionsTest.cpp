@@ -1,8 +1,8 @@
 // tethrix-calc's reading of the stored conditions says what the window's
 // QSettings reading says, for plain files read without Qt and for every
 // file that needs QSettings' own reading.
-#include "Settings.h"
-#include "StoredConditions.h"
+#include "storage/Settings.h"
+#include "storage/StoredConditions.h"
 
 #include <gtest/gtest.h>
 

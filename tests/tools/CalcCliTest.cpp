@@ -1,7 +1,7 @@
 // tethrix-calc as scripts use it: output, keys, exit status.
-#include "CalcCli.h"
-#include "Convert.h"
-#include "Sweep.h"
+#include "tools/CalcCli.h"
+#include "numbers/Convert.h"
+#include "case/Sweep.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // tethrix-calc's hangar commands: a hangar file or the window's hangar
 // listed, calculated, added to and its log printed; every failure leaves
 // the hangar as it was and standard output empty.
-#include "CalcCli.h"
-#include "HangarFile.h"
-#include "HangarLog.h"
-#include "SafeFile.h"
+#include "tools/CalcCli.h"
+#include "hangar/HangarFile.h"
+#include "hangar/HangarLog.h"
+#include "storage/SafeFile.h"
 
-#include "../FullDisk.h"
+#include "tests/FullDisk.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // tethrix-calc in the flier's language: --help, standard error and the
 // report translated; standard output and exit statuses never.
-#include "CalcCli.h"
-#include "ReportLines.h"
+#include "tools/CalcCli.h"
+#include "case/ReportLines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The trim charts: the same numbers as the sweep table, no effect on the
 // main window, export, and points that cannot be calculated.
-#include "Charts.h"
-#include "MainWindow.h"
-#include "UiTestSupport.h"
-#include "../FullDisk.h"
+#include "ui/Charts.h"
+#include "ui/MainWindow.h"
+#include "tests/ui/UiTestSupport.h"
+#include "tests/FullDisk.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,8 +1,8 @@
 // The conditions dialog as a flier uses it: Save stores and takes over,
 // Fill, Defaults and Cancel, and texts it cannot store.
-#include "ConditionsDialog.h"
-#include "MainWindow.h"
-#include "UiTestSupport.h"
+#include "ui/ConditionsDialog.h"
+#include "ui/MainWindow.h"
+#include "tests/ui/UiTestSupport.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 // Data files, recent files, stored conditions and the conditions dialog,
 // through the real window and dialog.
-#include "ConditionsDialog.h"
-#include "MainWindow.h"
-#include "UiTestSupport.h"
-#include "../FullDisk.h"
+#include "ui/ConditionsDialog.h"
+#include "ui/MainWindow.h"
+#include "tests/ui/UiTestSupport.h"
+#include "tests/FullDisk.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,15 +2,15 @@
 // fresh folder per test: what is kept, opened, logged, exported and
 // imported is what the core makes of it, and a store that cannot be
 // written is said, never written.
-#include "FlightDialog.h"
-#include "HangarDialog.h"
-#include "TrimLogDialog.h"
-#include "UiTestSupport.h"
+#include "ui/FlightDialog.h"
+#include "ui/HangarDialog.h"
+#include "ui/TrimLogDialog.h"
+#include "tests/ui/UiTestSupport.h"
 
-#include "DataFile.h"
-#include "HangarFile.h"
-#include "HangarLog.h"
-#include "QtFiles.h"
+#include "case/DataFile.h"
+#include "hangar/HangarFile.h"
+#include "hangar/HangarLog.h"
+#include "ui/QtFiles.h"
 
 #include <QAction>
 #include <QChartView>

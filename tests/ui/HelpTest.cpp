@@ -1,8 +1,8 @@
 // The help that ships inside the program: every topic the program asks for
 // has its page, and the search finds pages by their words.
-#include "Help.h"
-#include "UiTestSupport.h"
-#include "Catalogue.h"
+#include "ui/Help.h"
+#include "tests/ui/UiTestSupport.h"
+#include "lang/Catalogue.h"
 
 #include <QFile>
 #include <QListWidget>

@@ -6,15 +6,15 @@
 // units (mph, hPa, °F), dates and time zones, and what the flier typed or
 // named (the airplane's name, the engine). Fields' values, list and table
 // cells are data and not looked at; everything else a flier reads is.
-#include "FlightDialog.h"
-#include "HangarDialog.h"
-#include "Help.h"
-#include "LapTimerDialog.h"
-#include "PseudoLanguage.h"
-#include "TrimLogDialog.h"
-#include "UiTestSupport.h"
+#include "ui/FlightDialog.h"
+#include "ui/HangarDialog.h"
+#include "ui/Help.h"
+#include "ui/LapTimerDialog.h"
+#include "tests/ui/PseudoLanguage.h"
+#include "ui/TrimLogDialog.h"
+#include "tests/ui/UiTestSupport.h"
 
-#include "ConditionsDialog.h"
+#include "ui/ConditionsDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,9 +1,9 @@
 // The window and its dialog have room for everything they show: the
 // classic panels where they always stood, the additions beside them, and
 // every text whole, measured with its font, in every case a flier meets.
-#include "ConditionsDialog.h"
-#include "MainWindow.h"
-#include "UiTestSupport.h"
+#include "ui/ConditionsDialog.h"
+#include "ui/MainWindow.h"
+#include "tests/ui/UiTestSupport.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,11 +1,11 @@
 // The main window driven as a flier drives it: typing, Enter, F1.
-#include "ConditionsDialog.h"
-#include "HeadingColours.h"
-#include "LapTimerDialog.h"
-#include "Convert.h"
-#include "MainWindow.h"
-#include "UiTestSupport.h"
-#include "WindowLanguage.h"
+#include "ui/ConditionsDialog.h"
+#include "ui/HeadingColours.h"
+#include "ui/LapTimerDialog.h"
+#include "numbers/Convert.h"
+#include "ui/MainWindow.h"
+#include "tests/ui/UiTestSupport.h"
+#include "ui/WindowLanguage.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -1,9 +1,9 @@
 // Counts in Russian, Ukrainian and Polish: the core's catalogue picks the
 // form Qt's own plural rules pick from the same catalogue, for the numbers
 // where the forms part.
-#include "Catalogue.h"
-#include "Format.h"
-#include "UiTestSupport.h"
+#include "lang/Catalogue.h"
+#include "lang/Format.h"
+#include "tests/ui/UiTestSupport.h"
 
 #include <QFile>
 #include <QTranslator>

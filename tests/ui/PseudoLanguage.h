@@ -7,7 +7,7 @@
 // every one handed to Said, whole.
 #pragma once
 
-#include "WindowLanguage.h"
+#include "ui/WindowLanguage.h"
 
 #include <QCoreApplication>
 #include <QFile>

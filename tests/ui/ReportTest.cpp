@@ -1,10 +1,10 @@
 // The printed page: every row on its grid, and a real print from the window.
-#include "MainWindow.h"
-#include "ReportPage.h"
-#include "UiTestSupport.h"
+#include "ui/MainWindow.h"
+#include "report/ReportPage.h"
+#include "tests/ui/UiTestSupport.h"
 #include <QLabel>
 #include <QLineEdit>
-#include "../FullDisk.h"
+#include "tests/FullDisk.h"
 
 #include <QFile>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 // The spin field on its own: limits, arrows, auto-repeat, character filter.
-#include "SpinEdit.h"
-#include "UiTestSupport.h"
+#include "controls/SpinEdit.h"
+#include "tests/ui/UiTestSupport.h"
 
 #include <QClipboard>
 #include <QSignalSpy>

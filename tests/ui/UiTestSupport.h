@@ -2,9 +2,9 @@
 // seams that record instead of waiting for a person.
 #pragma once
 
-#include "MainWindow.h"
-#include "Seams.h"
-#include "WindowLanguage.h"
+#include "ui/MainWindow.h"
+#include "ui/Seams.h"
+#include "ui/WindowLanguage.h"
 
 #include <QApplication>
 #include <QDialog>

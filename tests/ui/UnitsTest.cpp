@@ -1,11 +1,11 @@
 // The window in metric units: what switching shows and keeps, what a metric
 // text stores, and that files and stored conditions stay imperial.
-#include "ConditionsDialog.h"
-#include "Convert.h"
-#include "MainWindow.h"
-#include "Settings.h"
-#include "UiTestSupport.h"
-#include "../FullDisk.h"
+#include "ui/ConditionsDialog.h"
+#include "numbers/Convert.h"
+#include "ui/MainWindow.h"
+#include "storage/Settings.h"
+#include "tests/ui/UiTestSupport.h"
+#include "tests/FullDisk.h"
 
 #include <QAction>
 #include <QDir>

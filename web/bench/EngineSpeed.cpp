@@ -1,6 +1,6 @@
 // One Recalculate in WebAssembly, with the flying conditions held and
 // varying, as the native engine benchmark times it.
-#include "CalcEngine.h"
+#include "physics/CalcEngine.h"
 
 #include <algorithm>
 #include <chrono>

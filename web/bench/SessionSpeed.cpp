@@ -1,7 +1,7 @@
 // The page's core natively: the same recalculation the page's benchmark
 // times in the browser (figures parsed, calculated and formatted), so the
 // two are compared like for like. Prints "held" and "text" in µs.
-#include "CaseEditor.h"
+#include "case/CaseEditor.h"
 
 #include <algorithm>
 #include <chrono>

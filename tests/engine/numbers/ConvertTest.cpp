@@ -1,6 +1,6 @@
 // Number formatting and parsing as every field and label uses them.
-#include "Convert.h"
-#include "EngineError.h"
+#include "numbers/Convert.h"
+#include "numbers/EngineError.h"
 
 #include <gtest/gtest.h>
 

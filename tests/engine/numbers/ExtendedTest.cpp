@@ -1,8 +1,8 @@
 // The software extended precision the WebAssembly build computes the
 // lap-time terms in gives, on this machine, exactly what the x87's long
 // double gives.
-#include "Extended.h"
-#include "Random.h"
+#include "numbers/Extended.h"
+#include "tests/engine/numbers/Random.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // What the WebAssembly build computes number texts with instead of
 // floating-point <charconv> gives, on this machine, exactly what
 // std::to_chars and std::from_chars give.
-#include "NumberText.h"
-#include "Random.h"
+#include "numbers/NumberText.h"
+#include "tests/engine/numbers/Random.h"
 
 #include <gtest/gtest.h>
 

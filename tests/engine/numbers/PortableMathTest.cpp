@@ -2,8 +2,8 @@
 // log against their published tables and quadruple precision; the
 // trigonometric functions' small-angle series against quadruple precision.
 // (Their slow path, in two doubles, is WideMathTest's.)
-#include "PortableMath.h"
-#include "Random.h"
+#include "numbers/PortableMath.h"
+#include "tests/engine/numbers/Random.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 
 namespace {
 
-#include "ArmMathTables.inc"
+#include "tests/engine/numbers/ArmMathTables.inc"
 
 using randomcases::Random;
 

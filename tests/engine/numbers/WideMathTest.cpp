@@ -2,8 +2,8 @@
 // quadruple-precision value rounded once, over the whole range each function
 // is asked for and where it is hardest (near multiples of π/2, arcsine near
 // ±1, arctangent of the very large), every bit the same.
-#include "PortableMath.h"
-#include "Random.h"
+#include "numbers/PortableMath.h"
+#include "tests/engine/numbers/Random.h"
 
 #include <gtest/gtest.h>
 
