@@ -54,18 +54,19 @@ bool ReadCase(CaseEditor &e, const std::vector<std::string> &files, const CalcAr
     for (const auto &[key, value] : o.inputs)
         if (IsFieldKey(key))
             continue;
-        else if (const std::string problem = e.SetInput(key, value); !problem.empty()) {
+        else if (const Result<> set = e.SetInput(key, value); !set.ok()) {
             const InputKey *input = FindInputKey(key);
-            throw UsageError{key + ": " + Say(problem) +
+            throw UsageError{key + ": " + Say(set.error) +
                              (input ? " " + Say(AdviceOnText(*input, units, '.', value).text) : std::string())};
         }
     if (elevation) {
-        std::string text;
-        if (const std::string problem = e.PressureAltitudeText(*elevation, *altimeter, text); !problem.empty())
-            throw UsageError{Say("Elevation, Altimeter: ") + Say(problem)};
+        const Result<std::string> altitude = e.PressureAltitudeText(*elevation, *altimeter);
+        if (!altitude.ok())
+            throw UsageError{Say("Elevation, Altimeter: ") + Say(altitude.error)};
         if (const std::string note = e.AltimeterNote(*altimeter); !note.empty())
             err << Say("tethrix-calc: warning: Altimeter: ") << Say(note) << "\n";
-        e.SetInput("Altitude", text);
+        if (const Result<> set = e.SetInput("Altitude", altitude.value); !set.ok())
+            throw UsageError{Say("Elevation, Altimeter: ") + Say(set.error)};
     }
     return true;
 }
@@ -148,7 +149,7 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
             }
         text = ComparisonOutput(a, b, o.json ? CompareFormat::Json : o.csv ? CompareFormat::Csv : CompareFormat::Text,
                                 units);
-        edited.KeepAsA(other.Case());
+        (void)edited.KeepAsA(other.Case());  // A was calculated above: it is kept
     } else {
         const Checked<CaseFigures> solved = SolveCase(engine, fc, groundSpeed);
         if (!solved.ok()) {
@@ -170,10 +171,10 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         const std::time_t now = std::time(nullptr);
         std::tm local{};
         localtime_r(&now, &local);
-        std::string problem, pdf;
-        const ReportLines lines = edited.Report(local, problem);
+        const Result<ReportLines> report = edited.Report(local);
+        std::string problem = report.error, pdf;
         if (problem.empty())
-            problem = render(lines, SaidReportRows(lines), pdf);
+            problem = render(report.value, SaidReportRows(report.value), pdf);
         if (problem.empty())
             problem = WriteFileSafely(*o.report, pdf);
         if (!problem.empty()) {

@@ -315,13 +315,12 @@ void ConditionsDialog::Save()
 
 void ConditionsDialog::FillAltitude()
 {
-    std::string text;
-    const std::string problem = form.caseEditor().PressureAltitudeText(elevation->text().toStdString(),
-                                                                      altimeter->text().toStdString(), text);
-    if (!problem.empty())
-        throw std::runtime_error(problem);
+    const Result<std::string> altitude = form.caseEditor().PressureAltitudeText(elevation->text().toStdString(),
+                                                                                altimeter->text().toStdString());
+    if (!Succeeded(this, altitude))
+        return;
     fields[ConditionRowOf(Input::PressureAltitude)]->setText(
-        QString::fromStdString(text));  // stored when Saved, as if typed
+        QString::fromStdString(altitude.value));  // stored when Saved, as if typed
     const QString note = QString::fromStdString(form.caseEditor().AltimeterNote(altimeter->text().toStdString()));
     altimeterNote->setText(note);
     altimeterNote->setVisible(!note.isEmpty());

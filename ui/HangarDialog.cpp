@@ -331,7 +331,8 @@ void HangarDialog::OpenSelected()
     if (a == nullptr)
         return;
     const Airplane airplane = *a;
-    form.OpenAirplane(airplane.id, Text(airplane.Name()), DataFileOfInputs(airplane.inputs));
+    if (!form.OpenAirplane(airplane.id, Text(airplane.Name()), DataFileOfInputs(airplane.inputs)))
+        return;
     ShowHangar();
     ShowStatus(tr("Opened %1.").arg(Text(airplane.Name())));
 }
@@ -547,7 +548,8 @@ bool HangarDialog::LogFlight()
     // The figures logged are those of the inputs shown, brought up to date
     // first as for printing; a case that cannot be calculated is said and
     // not logged.
-    form.RecalculateAndShow();
+    if (!form.RecalculateAndShow())
+        return false;
     const FlightCase fc = form.caseEditor().Calculated();
     FlightCase solvedCase = fc;
     float groundSpeed = 0;

@@ -130,12 +130,13 @@ void MainWindow::ResetInputs()
     ShowAllAndReport(edited.Defaults());
 }
 
-void MainWindow::ShowAllAndReport(const std::string &error)
+bool MainWindow::ShowAllAndReport(const Result<> &done)
 {
     ShowAll();
-    if (!error.empty())
-        throw std::runtime_error(error);
+    if (!Succeeded(this, done))
+        return false;
     RefreshCharts();
+    return true;
 }
 
 void MainWindow::ShowAll()
@@ -215,13 +216,14 @@ void MainWindow::ShowUnitNames()
     whatIfUnit->setText(Said(edited.UnitText(KeyOf(Input::LineLength), "feet")));
 }
 
-void MainWindow::RecalculateAndShow()
+bool MainWindow::RecalculateAndShow()
 {
-    const std::string error = edited.Recalculate();
+    const Result<> calculated = edited.Recalculate();
     ShowFigures();  // a fault shows the labels rewritten before it
-    if (!error.empty())
-        throw AdvisedError(error, Said(edited.Advice().text));
+    if (!Succeeded(this, calculated, Said(edited.Advice().text)))
+        return false;
     RefreshCharts();
+    return true;
 }
 
 void MainWindow::RefreshCharts()
@@ -232,11 +234,10 @@ void MainWindow::RefreshCharts()
 
 void MainWindow::InputEdited(const InputKey &key, QLineEdit *field)
 {
-    const std::string error = edited.SetText(key.key, field->text().toStdString());
+    const Result<> taken = edited.SetText(key.key, field->text().toStdString());
     ShowTexts();  // the line count's "1", the What-If copies
     ShowHeading();
-    if (!error.empty())
-        throw AdvisedError(error, Said(edited.Advice().text));
+    Succeeded(this, taken, Said(edited.Advice().text));
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -279,14 +280,12 @@ bool MainWindow::WhatIfKeyDown(QKeyEvent *event, QLineEdit *field)
         UiSeams().help(this, HelpWhatIf, QString());
         return true;
     }
-    if (IsEnter(event))
-        Guarded(this, [&] {
-            const std::string error = edited.WhatIf(field == whatIfLapTime ? WhatIfField::LapTime
-                                                                           : WhatIfField::LineLength);
-            ShowTexts();
-            if (!error.empty())
-                throw std::runtime_error(error);
-        });
+    if (IsEnter(event)) {
+        const Result<> converted = edited.WhatIf(field == whatIfLapTime ? WhatIfField::LapTime
+                                                                        : WhatIfField::LineLength);
+        ShowTexts();
+        Succeeded(this, converted);
+    }
     return false;  // Enter goes on to the field as usual
 }
 

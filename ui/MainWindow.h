@@ -45,7 +45,7 @@ public:
     QSize sizeHint() const override;
 
     void ResetInputs();
-    void RecalculateAndShow();
+    bool RecalculateAndShow();  // whether the figures now belong to the inputs
     void SetAdvancedDefaults();
     // A flying condition the conditions dialog stores.
     void SetCondition(const InputKey &key, float value);
@@ -95,7 +95,7 @@ public:
     const std::string &openAirplane() const { return hangarAirplane; }
     void SetOpenAirplane(const std::string &id) { hangarAirplane = id; }
     // An airplane's data-file bytes opened as File > Open opens a file's.
-    void OpenAirplane(const std::string &id, const QString &name, const std::string &bytes);
+    bool OpenAirplane(const std::string &id, const QString &name, const std::string &bytes);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -129,7 +129,7 @@ private:
     bool WhatIfKeyDown(QKeyEvent *event, QLineEdit *field);
     void ShowHeading();
     // Shows the core after an operation and reports its error, if any.
-    void ShowAllAndReport(const std::string &error);
+    bool ShowAllAndReport(const Result<> &done);
     void ApplyFile(const QString &path, const std::string &content);
     void ReportOpenFailure(const QString &path, const QString &reason);
     // The data file the flier picks, read into content; empty when none is

@@ -192,10 +192,10 @@ void MainWindow::Open()
 
 void MainWindow::KeepAsA()
 {
-    const std::string problem = edited.KeepAsA();
+    const Result<> kept = edited.KeepAsA();
     ShowFigures();
-    if (!problem.empty())
-        ShowError(this, tr("These inputs cannot be kept as A: %1").arg(Text(problem)));
+    if (!kept.ok())
+        ShowError(this, tr("These inputs cannot be kept as A: %1").arg(Text(kept.error)));
 }
 
 void MainWindow::OpenA()
@@ -204,8 +204,8 @@ void MainWindow::OpenA()
     const QString path = ChooseDataFile(content);
     if (path.isEmpty())
         return;
-    if (const std::string problem = edited.OpenA(path.toStdString(), content); !problem.empty())
-        ShowError(this, tr("%1 cannot be compared: %2").arg(path, Text(problem)));
+    if (const Result<> opened = edited.OpenA(path.toStdString(), content); !opened.ok())
+        ShowError(this, tr("%1 cannot be compared: %2").arg(path, Text(opened.error)));
     ShowFigures();
 }
 
@@ -285,9 +285,12 @@ void MainWindow::Print()
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    std::string error;
-    const ReportLines lines = edited.Report(local, error);
-    ShowAllAndReport(error);
+    const Result<ReportLines> page = edited.Report(local);
+    ShowAll();
+    if (!Succeeded(this, page))
+        return;
+    RefreshCharts();
+    const ReportLines &lines = page.value;
     // Printing, and Qt's printing library, load when first asked for.
     std::string problem;
     const ReportModule *report = LoadModule<ReportModule>("report", "TethrixReportModule", problem);
@@ -334,9 +337,9 @@ void MainWindow::LogFlight()
 
 void MainWindow::ShowTrimLog() { hangarDialog()->ShowTrimLog(); }
 
-void MainWindow::OpenAirplane(const std::string &id, const QString &name, const std::string &bytes)
+bool MainWindow::OpenAirplane(const std::string &id, const QString &name, const std::string &bytes)
 {
     hangarAirplane = id;
     setWindowTitle(tr("%1 - Tethrix").arg(name));
-    ShowAllAndReport(edited.Open(name.toStdString(), bytes));
+    return ShowAllAndReport(edited.Open(name.toStdString(), bytes));
 }

@@ -3,6 +3,8 @@
 // of these functions, so that tests can replace them.
 #pragma once
 
+#include "numbers/EngineError.h"
+
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
@@ -63,6 +65,17 @@ Seams &UiSeams();
 // in a full stop (one is added if missing); informative says which field it
 // concerns and what would fix it.
 void ShowError(QWidget *parent, const QString &text, const QString &informative = QString());
+
+// Whether a core operation worked; if not, its message is shown in the
+// error box, with the advice beside it. A face shows the core's failures
+// here, at its edge, and nowhere else.
+template <class T>
+bool Succeeded(QWidget *parent, const Result<T> &result, const QString &advice = QString())
+{
+    if (!result.ok())
+        ShowError(parent, QString::fromStdString(result.error), advice);
+    return result.ok();
+}
 
 // An error with the advice beside it: which field it concerns, what to do.
 class AdvisedError : public std::runtime_error {

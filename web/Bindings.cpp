@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <ctime>
 
-using reply::Start, reply::Text, reply::Number;
+using reply::Start, reply::Text, reply::Number, reply::Failure;
 
 namespace {
 
@@ -82,12 +82,12 @@ EXPORT void tx_setText(CaseEditor *e, const char *key, uint32_t keyLength, const
                        int leaving)
 {
     Start();
-    Text(e->SetText(In(key, keyLength), In(text, length), leaving != 0));
+    Failure(e->SetText(In(key, keyLength), In(text, length), leaving != 0));
 }
 EXPORT void tx_stepLines(CaseEditor *e, int delta)
 {
     Start();
-    Text(e->StepLineCount(delta));
+    Failure(e->StepLineCount(delta));
 }
 EXPORT int tx_current(CaseEditor *e) { return e->Current(); }
 EXPORT int tx_separator(CaseEditor *e) { return e->DecimalSeparator(); }
@@ -99,7 +99,7 @@ EXPORT void tx_headingCue(CaseEditor *e)
 EXPORT void tx_recalculate(CaseEditor *e)
 {
     Start();
-    Text(e->Recalculate());
+    Failure(e->Recalculate());
 }
 
 // The figures' lines, once: name and key texts, the gap before each.
@@ -151,13 +151,13 @@ EXPORT void tx_setWhatIfText(CaseEditor *e, int lapTime, const char *text, uint3
 EXPORT void tx_whatIf(CaseEditor *e, int lapTime)
 {
     Start();
-    Text(e->WhatIf(Field(lapTime)));
+    Failure(e->WhatIf(Field(lapTime)));
 }
 
 EXPORT void tx_open(CaseEditor *e, const char *name, uint32_t nameLength, const char *bytes, uint32_t length)
 {
     Start();
-    Text(e->Open(In(name, nameLength), In(bytes, length)));
+    Failure(e->Open(In(name, nameLength), In(bytes, length)));
 }
 EXPORT void tx_save(CaseEditor *e)
 {
@@ -174,10 +174,10 @@ EXPORT void tx_report(CaseEditor *e)
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    std::string error;
-    const ReportLines lines = e->Report(local, error);
-    const bool rows = error.empty();
-    Text(std::move(error));
+    const Result<ReportLines> page = e->Report(local);
+    const ReportLines &lines = page.value;
+    const bool rows = page.ok();
+    Text(page.error);
     Text(lines.airplaneName);
     Text(ReportDocumentTitle(lines.airplaneName));
     if (rows)
@@ -191,7 +191,7 @@ EXPORT void tx_report(CaseEditor *e)
 EXPORT void tx_defaults(CaseEditor *e)
 {
     Start();
-    Text(e->Defaults());
+    Failure(e->Defaults());
 }
 EXPORT void tx_conditionDefaults(CaseEditor *e) { e->ConditionDefaults(); }
 
@@ -242,7 +242,7 @@ EXPORT void tx_storedText(CaseEditor *e, const char *key, uint32_t length)
 EXPORT void tx_setStoredText(CaseEditor *e, const char *key, uint32_t keyLength, const char *text, uint32_t length)
 {
     Start();
-    Text(e->SetStoredText(Key(key, keyLength), In(text, length)));
+    Failure(e->SetStoredText(Key(key, keyLength), In(text, length)));
 }
 EXPORT void tx_advice(CaseEditor *e)
 {
@@ -260,9 +260,9 @@ EXPORT void tx_pressureAltitude(CaseEditor *e, const char *elevation, uint32_t e
                                 const char *altimeter, uint32_t length)
 {
     Start();
-    std::string text;
-    Text(e->PressureAltitudeText(In(elevation, elevationLength), In(altimeter, length), text));
-    Text(std::move(text));
+    const Result<std::string> altitude = e->PressureAltitudeText(In(elevation, elevationLength), In(altimeter, length));
+    Text(altitude.error);
+    Text(altitude.value);
 }
 EXPORT void tx_altimeterNote(CaseEditor *e, const char *altimeter, uint32_t length)
 {
@@ -281,11 +281,11 @@ EXPORT void tx_conditionsRefusal(CaseEditor *e)
 EXPORT void tx_keepAsA(CaseEditor *e)
 {
     Start();
-    Text(e->KeepAsA());
+    Failure(e->KeepAsA());
 }
 EXPORT void tx_openA(CaseEditor *e, const char *name, uint32_t nameLength, const char *bytes, uint32_t length)
 {
     Start();
-    Text(e->OpenA(In(name, nameLength), In(bytes, length)));
+    Failure(e->OpenA(In(name, nameLength), In(bytes, length)));
 }
 EXPORT void tx_clearA(CaseEditor *e) { e->ClearA(); }

@@ -4,10 +4,15 @@
 // its layout (REPLIES in bindings.js, HANGAR_REPLIES in hangarBindings.js).
 #pragma once
 
+#include "numbers/EngineError.h"
+
 #include <string>
 
 namespace reply {
 void Start();  // a new answer
 void Text(std::string text);
 void Number(double value);
+// A core operation's failure as the page takes it: its message, empty when
+// it worked.
+inline void Failure(const Result<> &done) { Text(done.error); }
 }  // namespace reply

@@ -94,7 +94,7 @@ const std::string &CaseEditor::Text(const InputKey &key) const { return texts[In
 
 std::string &CaseEditor::TextOf(const InputKey &key) { return texts[IndexOf(key)]; }
 
-std::string CaseEditor::SetText(const std::string &keyName, const std::string &text, bool leaving)
+Result<> CaseEditor::SetText(const std::string &keyName, const std::string &text, bool leaving)
 {
     const InputKey &key = InputKeyNamed(keyName);
     std::string &shown = TextOf(key);
@@ -105,7 +105,7 @@ std::string CaseEditor::SetText(const std::string &keyName, const std::string &t
         shown = CutName(text);
         if (!shown.empty())
             fc.AcName = shown;
-        return std::string();
+        return Done{};
     }
     if (IsInput(key, Input::LineCount)) {
         int n = LineCountField::Min;
@@ -119,21 +119,21 @@ std::string CaseEditor::SetText(const std::string &keyName, const std::string &t
             current = false;
         }
         fc.NumLines = n;
-        return std::string();
+        return Done{};
     }
     bool &unreadable = unread[IndexOf(key)];
     unreadable = true;
     if (text.empty())
-        return std::string();
+        return Done{};
     const std::optional<float> value = ParseShown(key.measure, units, text, separator);
     if (!value) {
         advice = AdviceOnText(key, units, separator, text);
-        return WithFullStop(InvalidNumberMessage(text));
+        return Refused(WithFullStop(InvalidNumberMessage(text)));
     }
     unreadable = false;
     fc.*(key.field) = *value;
     CopyToWhatIf(key, text);
-    return std::string();
+    return Done{};
 }
 
 int CaseEditor::ReportedLineCount() const
@@ -142,7 +142,7 @@ int CaseEditor::ReportedLineCount() const
     return LineCountField::ReadWholeNumber(Text("nl"), n) ? n : LineCountField::Min;
 }
 
-std::string CaseEditor::StepLineCount(int delta)
+Result<> CaseEditor::StepLineCount(int delta)
 {
     const int n = ReportedLineCount();
     // Stepped as the field steps (the limits pulled in after the step), in
@@ -185,17 +185,17 @@ std::string CaseEditor::PointText(const InputKey &key) const
     return text;
 }
 
-std::string CaseEditor::SetStoredText(const InputKey &key, const std::string &text)
+Result<> CaseEditor::SetStoredText(const InputKey &key, const std::string &text)
 {
     const std::optional<float> value = ParseNumber(text, '.');
     if (!value)
-        return WithFullStop(InvalidNumberMessage(text));
+        return Refused(WithFullStop(InvalidNumberMessage(text)));
     fc.*(key.field) = *value;
     ShowStored(key);
     if (units == DisplayUnits::Imperial && separator == '.')
         TextOf(key) = text;  // as it was typed
     current = false;
-    return std::string();
+    return Done{};
 }
 
 std::string CaseEditor::UnitText(const InputKey &key, const char *imperialText) const
@@ -203,21 +203,19 @@ std::string CaseEditor::UnitText(const InputKey &key, const char *imperialText) 
     return ShownUnit(key.measure, units, imperialText);
 }
 
-std::string CaseEditor::PressureAltitudeText(const std::string &elevation, const std::string &altimeter,
-                                             std::string &text) const
+Result<std::string> CaseEditor::PressureAltitudeText(const std::string &elevation, const std::string &altimeter) const
 {
     const std::optional<float> elevationFeet = ParseShown(Measure::Length, units, elevation, separator);
     if (!elevationFeet)
-        return WithFullStop(InvalidNumberMessage(elevation));
+        return Refused<std::string>(WithFullStop(InvalidNumberMessage(elevation)));
     const std::optional<float> altimeterInHg = ParseShown(Measure::Pressure, units, altimeter, separator);
     if (!altimeterInHg)
-        return WithFullStop(InvalidNumberMessage(altimeter));
+        return Refused<std::string>(WithFullStop(InvalidNumberMessage(altimeter)));
     const Checked<double> feet = PressureAltitudeFeet(*elevationFeet, *altimeterInHg);
     const char *error = feet.ok() ? ToSingle(feet.value).error : feet.error;  // the field's value must fit
     if (error)
-        return WithFullStop(error);
-    text = FormatShown(Measure::Length, units, feet.value, 6, separator);
-    return std::string();
+        return Refused<std::string>(WithFullStop(error));
+    return FormatShown(Measure::Length, units, feet.value, 6, separator);
 }
 
 std::string CaseEditor::AltimeterNote(const std::string &altimeter) const
@@ -301,7 +299,7 @@ std::string CaseEditor::ShownFigureText(const ShownFigure &f, const FlightCase &
     return FigureText(*f.info, *f.value, separator, units, highest.pounds, highest.downwind);
 }
 
-std::string CaseEditor::Recalculate()
+Result<> CaseEditor::Recalculate()
 {
     if (const char *error = RewriteFigures()) {
         advice = AdviceFor(fc, units, separator);
@@ -309,14 +307,14 @@ std::string CaseEditor::Recalculate()
         // what to put right, not the value left from before it.
         if (advice.key && unread[IndexOf(*advice.key)])
             advice.text = UnreadText(*advice.key) + " " + AdviceOnText(*advice.key, units, separator, Text(*advice.key)).text;
-        return WithFullStop(error);
+        return Refused(WithFullStop(error));
     }
     advice = InputNote();
     current = true;
     calculated = fc;
     calculatedOnce = true;
     calculatedAirspeedMph = engine.Results().airspeed * MphPerMetrePerSecond;
-    return std::string();
+    return Done{};
 }
 
 const char *CaseEditor::RewriteFigures()
@@ -415,31 +413,31 @@ void CaseEditor::ShowWhatIfLength(float feet)
         FormatShown(Measure::Length, units, feet, 4, separator);
 }
 
-std::string CaseEditor::WhatIf(WhatIfField field)
+Result<> CaseEditor::WhatIf(WhatIfField field)
 {
     const std::string &text = whatIfTexts[Index(field)];
     if (text.empty())
-        return std::string();
+        return Done{};
     // The lap time in seconds, whatever the units shown.
     const std::optional<float> value = field == WhatIfField::LapTime ? ParseNumber(text, separator)
                                                                      : ParseShown(Measure::Length, units, text, separator);
     if (!value)
-        return WithFullStop(InvalidNumberMessage(text));
+        return Refused(WithFullStop(InvalidNumberMessage(text)));
     const Checked<float> other =
         field == WhatIfField::LapTime ? WhatIfLineLength(lapSpeed, fc, *value) : WhatIfLapTime(lapSpeed, fc, *value);
     if (!other.ok())
-        return WithFullStop(other.error);
+        return Refused(WithFullStop(other.error));
     if (field == WhatIfField::LapTime)
         ShowWhatIfLength(other.value);
     else
         whatIfTexts[Index(WhatIfField::LapTime)] = FormatNumber(other.value, 4, separator);
-    return std::string();
+    return Done{};
 }
 
-std::string CaseEditor::Open(const std::string &fileName, const std::string &bytes)
+Result<> CaseEditor::Open(const std::string &fileName, const std::string &bytes)
 {
     if (bytes.size() > MaxDataFileBytes)
-        return OpenFailure(fileName, DataFileTooLarge);
+        return Refused(OpenFailure(fileName, DataFileTooLarge));
     ReadFile(bytes);
     return Recalculate();
 }
@@ -462,35 +460,35 @@ void CaseEditor::ReadFile(const std::string &bytes)
     current = false;
 }
 
-std::string CaseEditor::SetInput(const std::string &key, const std::string &value)
+Result<> CaseEditor::SetInput(const std::string &key, const std::string &value)
 {
     if (const std::string error = ::SetInput(fc, key, value, units); !error.empty())
-        return WithFullStop(error);
+        return Refused(WithFullStop(error));
     ShowAllStored();
     current = false;
-    return std::string();
+    return Done{};
 }
 
-std::string CaseEditor::KeepAsA() { return KeepAsA(fc); }
+Result<> CaseEditor::KeepAsA() { return KeepAsA(fc); }
 
-std::string CaseEditor::KeepAsA(const FlightCase &pin)
+Result<> CaseEditor::KeepAsA(const FlightCase &pin)
 {
     PinnedCase a = PinCase(pin);
     if (!a.figures)
-        return a.error;
+        return Refused(a.error);
     pinned = a;
-    return std::string();
+    return Done{};
 }
 
-std::string CaseEditor::OpenA(const std::string &fileName, const std::string &bytes)
+Result<> CaseEditor::OpenA(const std::string &fileName, const std::string &bytes)
 {
     if (bytes.size() > MaxDataFileBytes)
-        return OpenFailure(fileName, DataFileTooLarge);
+        return Refused(OpenFailure(fileName, DataFileTooLarge));
     PinnedCase a = PinCase(CaseFromFile(fc, bytes));
     if (!a.figures)
-        return a.error;
+        return Refused(a.error);
     pinned = a;
-    return std::string();
+    return Done{};
 }
 
 std::string CaseEditor::AText() const { return pinned ? lang::Format("A: %1", {pinned->fc.AcName}) : std::string(); }
@@ -534,13 +532,13 @@ void CaseEditor::SavedAs(const std::string &path)
     texts[IndexOf(KeyOf(Input::AirplaneName))] = name;
 }
 
-ReportLines CaseEditor::Report(const std::tm &localTime, std::string &error)
+Result<ReportLines> CaseEditor::Report(const std::tm &localTime)
 {
     // The page shows inputs and the figures that belong to them.
-    error = current ? std::string() : Recalculate();
+    if (!current)
+        if (Result<> calculated = Recalculate(); !calculated.ok())
+            return Refused<ReportLines>(std::move(calculated.error));
     ReportLines lines;
-    if (!error.empty())
-        return lines;
     lines.units = units;
     lines.airplaneName = fc.AcName;
     lines.numLines = ReportedLineCount();  // the line model limits it for the figures
@@ -566,7 +564,7 @@ ReportLines CaseEditor::Report(const std::tm &localTime, std::string &error)
     return lines;
 }
 
-std::string CaseEditor::Defaults()
+Result<> CaseEditor::Defaults()
 {
     ApplyMainDefaults(fc);
     ShowAllStored();

@@ -63,10 +63,10 @@ struct ShownFigure {
 
 enum class WhatIfField { LapTime, LineLength };
 
-// Errors: what the flier typed or opened that cannot be taken comes back as
-// the message to show (ending in a full stop). A key that the table of
-// inputs or of figures does not have is a fault of the face that asked, not
-// of the flier: the program stops (ProgramFault).
+// Errors: what the flier typed or opened that cannot be taken fails the
+// operation's Result, with the message to show (ending in a full stop). A
+// key that the table of inputs or of figures does not have is a fault of
+// the face that asked, not of the flier: the program stops (ProgramFault).
 class CaseEditor {
 public:
     // The built-in conditions and airplane, shown but not yet calculated.
@@ -78,15 +78,14 @@ public:
     const std::string &Text(const InputKey &key) const;
     // The flier changed a field's text (typed, pasted, deleted, undone): it
     // is stored as the field stores it, and the figures shown no longer
-    // belong to the inputs. An empty text keeps the stored value. Returns the
-    // error (with its full stop) or an empty text. The line count follows its
-    // field's rules: a text that is not a whole number becomes "1" at once,
-    // and leaving the field pulls it into 1 … 3 (leaving = true); read Text
-    // back to show it.
-    std::string SetText(const std::string &key, const std::string &text, bool leaving = false);
+    // belong to the inputs. An empty text keeps the stored value. The line
+    // count follows its field's rules: a text that is not a whole number
+    // becomes "1" at once, and leaving the field pulls it into 1 … 3
+    // (leaving = true); read Text back to show it.
+    Result<> SetText(const std::string &key, const std::string &text, bool leaving = false);
     // The spin field's arrows and Up/Down keys: the count one up or down,
     // within 1 … 3 (a text that is no whole number counts as 1).
-    std::string StepLineCount(int delta);
+    Result<> StepLineCount(int delta);
     // A stored value set by the program (the conditions dialog, the stored
     // settings): shown in its field as the units show it; the figures are
     // left behind.
@@ -95,14 +94,13 @@ public:
     // the text typed in imperial, the shortest exact text otherwise. A kept
     // text is read back with SetStoredText, in imperial.
     std::string StoredText(const InputKey &key) const;
-    std::string SetStoredText(const InputKey &key, const std::string &text);
+    Result<> SetStoredText(const InputKey &key, const std::string &text);
     // The unit shown after key's field, given its imperial text ("inches").
     std::string UnitText(const InputKey &key, const char *imperialText) const;
     // The Pressure Altitude text, in the units shown, of a field at the
     // elevation typed (feet or m) whose altimeter setting is the one typed
-    // (inHg or hPa); the error, or empty.
-    std::string PressureAltitudeText(const std::string &elevation, const std::string &altimeter,
-                                     std::string &text) const;
+    // (inHg or hPa), or why there is none.
+    Result<std::string> PressureAltitudeText(const std::string &elevation, const std::string &altimeter) const;
     // A sentence when the altimeter setting typed (inHg or hPa, as
     // PressureAltitudeText reads it) is outside what any real altimeter
     // shows, which a setting in the other unit is; empty otherwise.
@@ -133,8 +131,8 @@ public:
     std::string HeadingCue() const;
     // Enter: recalculates and rewrites the figures in the window's order;
     // a fault stops the rewrite where it arose and leaves the heading and the
-    // lap speed alone. Returns the error (with its full stop) or empty.
-    std::string Recalculate();
+    // lap speed alone.
+    Result<> Recalculate();
     const std::array<ShownFigure, FigureCount> &Figures() const { return figures; }
     const ShownFigure &Figure(const std::string &jsonKey) const;
     double TensionShown() const;  // pounds; NaN before the first calculation
@@ -155,36 +153,36 @@ public:
     const std::string &WhatIfText(WhatIfField field) const { return whatIfTexts[Index(field)]; }
     void SetWhatIfText(WhatIfField field, const std::string &text);
     // Enter in a What-If field: the other field gets the converted value at
-    // the last lap speed. Returns the error or empty.
-    std::string WhatIf(WhatIfField field);
+    // the last lap speed.
+    Result<> WhatIf(WhatIfField field);
 
     // ---- Files and the report ----
     // A data file's bytes, read as File > Open reads them, then calculated.
     // The error ("Cannot Open File name" and why, or the calculation's), or
     // empty.
-    std::string Open(const std::string &fileName, const std::string &bytes);
+    Result<> Open(const std::string &fileName, const std::string &bytes);
     // tethrix-calc's reading: a data file's entries as Open reads them, not
     // calculated; and a KEY=VALUE input as a script gives it, in the units
     // shown: a line count that is no whole number is an error there, not a
-    // 1. Returns the error or empty.
+    // 1.
     void ReadFile(const std::string &bytes);
-    std::string SetInput(const std::string &key, const std::string &value);
+    Result<> SetInput(const std::string &key, const std::string &value);
     // The data file's bytes; then, once they are written, SavedAs names the
     // airplane after the file: the folder and the last "." with up to three
     // characters after it go. Renaming changes no figure.
     std::string FileBytes() const;
     void SavedAs(const std::string &path);
     // The printed page: figures left behind by an edit are brought up to
-    // date first. error is set, and no lines given, when they cannot be.
-    ReportLines Report(const std::tm &localTime, std::string &error);
+    // date first, or why they cannot be.
+    Result<ReportLines> Report(const std::tm &localTime);
 
     // ---- Two setups side by side ----
     // Pins the inputs as they stand as A, calculated on their own; a data
     // file's bytes read over them (the flying conditions in force) as A.
-    // Returns the error of A's calculation (A is then not kept) or empty.
-    std::string KeepAsA();
-    std::string KeepAsA(const FlightCase &a);
-    std::string OpenA(const std::string &fileName, const std::string &bytes);
+    // Fails with the error of A's calculation (A is then not kept).
+    Result<> KeepAsA();
+    Result<> KeepAsA(const FlightCase &a);
+    Result<> OpenA(const std::string &fileName, const std::string &bytes);
     void ClearA() { pinned.reset(); }
     bool HasA() const { return pinned.has_value(); }
     // "A: Ringcruiser": what the figures are compared with; empty without A.
@@ -200,8 +198,8 @@ public:
     std::string ComparisonText(int figure) const;
 
     // ---- Defaults ----
-    // The built-in airplane, calculated; returns the error or empty.
-    std::string Defaults();
+    // The built-in airplane, calculated.
+    Result<> Defaults();
     // The built-in flying conditions, shown; the figures are left behind.
     void ConditionDefaults();
 

@@ -1,5 +1,5 @@
 // The engine's errors. A function that can fail returns its error, the
-// message the user sees, instead of throwing: nothing in the engine throws,
+// message the user sees, in its result instead of throwing: nothing in the engine throws,
 // so that the page is built without C++ exceptions. The engine never shows
 // anything itself.
 #pragma once
@@ -7,6 +7,7 @@
 #include "numbers/Extended.h"
 
 #include <string>
+#include <utility>
 
 // A value, or the error that took its place: the message, without a full
 // stop, of an arithmetic fault or of inputs that have no physical meaning.
@@ -22,6 +23,37 @@ Checked<T> Failed(const char *error)
 {
     return Checked<T>{T{}, error};
 }
+
+// What the core gives its faces from anything that can fail: the value, or
+// the message the flier sees in its place (empty on success). Each face
+// shows a message once, at its own edge. Checked, above, is the
+// arithmetic's own: its messages are constants, so that the calculation
+// allocates nothing; a Checked becomes a Result where it leaves the core.
+// Done is the value of an operation that gives back only whether it worked.
+struct Done {};
+template <class T = Done>
+struct [[nodiscard]] Result {
+    Result() = default;
+    Result(T value) : value(std::move(value)) {}  // a value is a success
+    Result(T value, std::string error) : value(std::move(value)), error(std::move(error)) {}
+    template <class U>
+    Result(const Checked<U> &checked) : value(checked.value), error(checked.ok() ? "" : checked.error)
+    {
+    }
+    T value{};
+    std::string error;
+    bool ok() const { return error.empty(); }
+};
+
+// A failure: no value, and why.
+template <class T = Done>
+Result<T> Refused(std::string error)
+{
+    return Result<T>{T{}, std::move(error)};
+}
+// Done, or the error when there is one: for operations that report a
+// message or nothing.
+inline Result<> DoneOr(std::string error) { return Result<>{Done{}, std::move(error)}; }
 
 // A message as every face shows it: ending in a full stop, one added if
 // missing. The one place that rule lives.

@@ -127,9 +127,9 @@ TEST(ReportLines, metric_report_shows_metric_units_everywhere)
 {
     CaseEditor edited;
     edited.SetUnits(DisplayUnits::Metric);
-    std::string error;
-    const ReportLines lines = edited.Report(std::tm{}, error);
-    ASSERT_EQ(error, "");
+    const Result<ReportLines> report = edited.Report(std::tm{});
+    ASSERT_TRUE(report.ok());
+    const ReportLines &lines = report.value;
     std::string page;
     for (const ReportRow &r : ReportRows(lines))
         page += r.text + "\n";
