@@ -26,11 +26,12 @@ template <typename Step> static double MedianMicroseconds(Step step)
 int main()
 {
     CaseEditor s;
-    s.Defaults();
-    const double held = MedianMicroseconds([&](int) { s.Recalculate(); });
+    if (!s.Defaults().ok())
+        return 1;
+    const double held = MedianMicroseconds([&](int) { (void)s.Recalculate(); });
     const double text = MedianMicroseconds([&](int i) {
-        s.SetText("lt", std::to_string(4 + (i % 100) / 100.0), false);
-        s.Recalculate();
+        (void)s.SetText("lt", std::to_string(4 + (i % 100) / 100.0), false);
+        (void)s.Recalculate();
     });
     std::printf("held %.2f\ntext %.2f\n", held, text);
     return 0;
