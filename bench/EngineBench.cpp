@@ -142,10 +142,10 @@ static void BM_Recalculate(benchmark::State &state)
     quadrature.SetLimits(0, model.integrationEnd);
     quadrature.SetTolerances(0.0001, 0.0001);
     quadrature.Integrate([&](double x) { return model.LineDrag(x) * 4 * x; });
-    const int moment = quadrature.evalCount;
+    const int moment = quadrature.Evaluations();
     quadrature.Integrate([&](double x) { return model.LineDrag(x) * 12 * (1 - x); });
     state.counters["moment_evals"] = moment;
-    state.counters["bow_evals"] = quadrature.evalCount;
+    state.counters["bow_evals"] = quadrature.Evaluations();
 }
 BENCHMARK(BM_Recalculate);
 

@@ -154,8 +154,8 @@ namespace {
 // overflows; no air model is left to speak of.
 const char *CheckStandardAir(const StandardAtmosphere &air)
 {
-    if (!(air.stdPressure > 0 && air.stdDensity > 0 && std::isfinite(air.stdPressure) &&
-          std::isfinite(air.stdDensity)))
+    if (!(air.StdPressure() > 0 && air.StdDensity() > 0 && std::isfinite(air.StdPressure()) &&
+          std::isfinite(air.StdDensity())))
         return "The pressure altitude lies outside the atmosphere the program can model.";
     return nullptr;
 }

@@ -71,13 +71,18 @@ public:
     // Leaves the probe state one kilometre above the last estimate.
     double AltitudeForDensity(double rho);
 
-    double stdPressure = 0;     // Pa
-    double stdDensity = 0;      // kg/m³
-    double stdTemperature = 0;  // K
-    double altitude = 0;        // km
-    std::unique_ptr<InterpolationTable> table;
+    // The standard air at the altitude last set.
+    double StdPressure() const { return stdPressure; }        // Pa
+    double StdDensity() const { return stdDensity; }          // kg/m³
+    double StdTemperature() const { return stdTemperature; }  // K
+    double AltitudeKm() const { return altitude; }
 
 protected:
+    double stdPressure = 0;
+    double stdDensity = 0;
+    double stdTemperature = 0;
+    double altitude = 0;
+    std::unique_ptr<InterpolationTable> table;
     unsigned lastSegment = 0;       // where the next table search starts
     bool conditionsSolved = false;  // the state is SetConditions' for solvedConditions
 };
@@ -99,19 +104,31 @@ public:
     [[nodiscard]] const char *Update();
     void ToImperial();
 
-    double pressure = 0;            // Pa
-    double density = 0;             // kg/m³, dry air
-    double temperature = 0;         // K
-    double viscosity = 0;           // Pa·s
-    double kinematicViscosity = 0;  // m²/s
-    double relativeHumidity = 0;    // %
-    double vapourPressure = 0;      // Pa
-    double saturationPressure = 0;  // Pa
-    double moistDensity = 0;        // kg/m³
-    double densityAltitudeKm = 0;
-    double densityAltitudeFeet = 0;
+    // The air as last set and updated.
+    double Pressure() const { return pressure; }                        // Pa
+    double Density() const { return density; }                          // kg/m³, dry air
+    double Temperature() const { return temperature; }                  // K
+    double Viscosity() const { return viscosity; }                      // Pa·s
+    double KinematicViscosity() const { return kinematicViscosity; }    // m²/s
+    double RelativeHumidity() const { return relativeHumidity; }        // %
+    double VapourPressure() const { return vapourPressure; }            // Pa
+    double PressureAtSaturation() const { return saturationPressure; }  // Pa
+    double MoistDensity() const { return moistDensity; }                // kg/m³
+    double DensityAltitudeKm() const { return densityAltitudeKm; }
+    double DensityAltitudeFeet() const { return densityAltitudeFeet; }
 
 private:
+    double pressure = 0;
+    double density = 0;
+    double temperature = 0;
+    double viscosity = 0;
+    double kinematicViscosity = 0;
+    double relativeHumidity = 0;
+    double vapourPressure = 0;
+    double saturationPressure = 0;
+    double moistDensity = 0;
+    double densityAltitudeKm = 0;
+    double densityAltitudeFeet = 0;
     [[nodiscard]] const char *SolveConditions(double altitudeKm, double kelvin, double percent);
     double solvedConditions[3] = {};  // km, K, % of the last clean SetConditions
 };

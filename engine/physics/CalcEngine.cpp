@@ -137,14 +137,14 @@ double CalcEngine::LineDragArea() const
     return InchesPerMetre * InchesPerMetre * results.dragArea;
 }
 
-double CalcEngine::AirPressure() const { return air.pressure / PaPerInchHg; }
+double CalcEngine::AirPressure() const { return air.Pressure() / PaPerInchHg; }
 
 double CalcEngine::FlightRadius() const
 {
     return results.radius / MetresPerFoot + fc.WingLength * (1 / 12.0);
 }
 
-double CalcEngine::DensityAltitude() const { return air.densityAltitudeFeet; }
+double CalcEngine::DensityAltitude() const { return air.DensityAltitudeFeet(); }
 
 double CalcEngine::LineWeight() const
 {

@@ -135,9 +135,9 @@ const char *LineModel::Solve(const HumidAtmosphere &air, Quadrature &quadrature,
     if (upwindSpeed == 0)
         return "The wind speed equals the airspeed.";
 
-    const double rhoDry = air.density;
-    const double nu = air.kinematicViscosity;
-    const double rhoMoist = air.moistDensity;
+    const double rhoDry = air.Density();
+    const double nu = air.KinematicViscosity();
+    const double rhoMoist = air.MoistDensity();
     const double n = lineCount;
     const double d = lineDiameter;
     const double L = lineLength;

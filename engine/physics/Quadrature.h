@@ -31,7 +31,7 @@ public:
     void SetLimits(double lower, double upper);
     // A tolerance that is not above 0 becomes 0.1.
     void SetTolerances(double absTol, double relTol);
-    // Never fails: trouble is reported only through flag and errorEstimate.
+    // Never fails: trouble is reported only through Flag and ErrorEstimate.
     double Integrate(Integrand f) { return Integrate<Integrand>(std::move(f)); }
     // The same for any callable, which the compiler can inline.
     template <class F>
@@ -42,13 +42,23 @@ public:
     static constexpr int LevOut = 6;    // level limit once the budget is exceeded
     static constexpr int NoMax = 5000;  // nominal budget of evaluations
 
+    // What the last Integrate found, and how sure it is of it.
+    double Value() const { return result; }
+    double ErrorEstimate() const { return errorEstimate; }
+    // 0: every interval met its tolerance; +1 per interval accepted at the
+    // level limit; + the fraction of the range left at each budget cut.
+    double Flag() const { return flag; }
+    int Evaluations() const { return evalCount; }
+    double AbsTolerance() const { return absTol; }
+    double RelTolerance() const { return relTol; }
+
+private:
+    // The state of the method as published, between and within calls.
     double lower = 0;
     double upper = 1;
     double absTol = 0.01;
     double relTol = 0.01;
     double errorEstimate = 0;
-    // 0: every interval met its tolerance; +1 per interval accepted at the
-    // level limit; + the fraction of the range left at each budget cut.
     double flag = 0;
     double result = 0;
     double area = 0;
@@ -69,8 +79,6 @@ public:
     int nim = 0;
     int levelLimit = 0;
     bool running = true;
-
-private:
     // Work storage, 1-based as in the published method; x0/f0 are point 0.
     double xs[17]{}, fs[17]{};
     double qRight[32]{};

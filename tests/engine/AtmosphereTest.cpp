@@ -13,15 +13,15 @@ TEST(StdAtm, sea_level_tropopause_and_isothermal_layer)
 {
     StandardAtmosphere air;
     air.SetAltitude(0);
-    EXPECT_NEAR(air.stdPressure, 101325, 0.01);
-    EXPECT_NEAR(air.stdTemperature, 288.15, 1e-6);
-    EXPECT_NEAR(air.stdDensity, 1.225, 1e-6);
+    EXPECT_NEAR(air.StdPressure(), 101325, 0.01);
+    EXPECT_NEAR(air.StdTemperature(), 288.15, 1e-6);
+    EXPECT_NEAR(air.StdDensity(), 1.225, 1e-6);
 
     air.SetAltitude(11.019);
-    EXPECT_NEAR(air.stdPressure, 22632, 0.5);
-    EXPECT_NEAR(air.stdTemperature, 216.65, 1e-3);
+    EXPECT_NEAR(air.StdPressure(), 22632, 0.5);
+    EXPECT_NEAR(air.StdTemperature(), 216.65, 1e-3);
     air.SetAltitude(15);
-    EXPECT_NEAR(air.stdTemperature, 216.65, 1e-3);
+    EXPECT_NEAR(air.StdTemperature(), 216.65, 1e-3);
 
     EXPECT_NEAR(air.AltitudeForDensity(1.225), 0, 1e-5);  // within a centimetre
 }
@@ -46,8 +46,8 @@ TEST_P(HumidAir, gives_pressure_and_density_altitude)
     EXPECT_EQ(air.SetTemperature(c.fahrenheit / FahrenheitPerKelvin + KelvinAtZeroFahrenheit), nullptr);
     EXPECT_EQ(air.SetHumidity(c.humidity), nullptr);
     air.ToImperial();
-    EXPECT_NEAR(air.pressure / PaPerInchHg, c.inHg, 0.005);
-    EXPECT_NEAR(air.densityAltitudeFeet, c.densityAltitudeFeet, c.tolFeet);
+    EXPECT_NEAR(air.Pressure() / PaPerInchHg, c.inHg, 0.005);
+    EXPECT_NEAR(air.DensityAltitudeFeet(), c.densityAltitudeFeet, c.tolFeet);
 }
 
 INSTANTIATE_TEST_SUITE_P(Conditions, HumidAir, ::testing::Values(
@@ -62,23 +62,23 @@ TEST(HumidAir, default_conditions_hold_the_expected_air_state)
     EXPECT_EQ(air.SetPressureAltitude(100 * MetresPerFoot * 0.001), nullptr);
     EXPECT_EQ(air.SetTemperature(75 / FahrenheitPerKelvin + KelvinAtZeroFahrenheit), nullptr);
     EXPECT_EQ(air.SetHumidity(50), nullptr);
-    EXPECT_NEAR(air.saturationPressure, 2963, 1);
-    EXPECT_NEAR(air.moistDensity, 1.177489, 1e-6);
-    EXPECT_NEAR(air.density, 1.184056, 1e-6);
-    EXPECT_NEAR(air.kinematicViscosity, 1.547187e-05, 1e-11);
+    EXPECT_NEAR(air.PressureAtSaturation(), 2963, 1);
+    EXPECT_NEAR(air.MoistDensity(), 1.177489, 1e-6);
+    EXPECT_NEAR(air.Density(), 1.184056, 1e-6);
+    EXPECT_NEAR(air.KinematicViscosity(), 1.547187e-05, 1e-11);
 }
 
 TEST(HumidAir, humidity_is_clamped_and_reset_by_a_new_pressure_altitude)
 {
     HumidAtmosphere air;
     EXPECT_EQ(air.SetHumidity(150), nullptr);
-    EXPECT_EQ(air.relativeHumidity, 100);
+    EXPECT_EQ(air.RelativeHumidity(), 100);
     EXPECT_EQ(air.SetHumidity(-5), nullptr);
-    EXPECT_EQ(air.relativeHumidity, 0);
+    EXPECT_EQ(air.RelativeHumidity(), 0);
     EXPECT_EQ(air.SetHumidity(40), nullptr);
     EXPECT_EQ(air.SetPressureAltitude(1), nullptr);
-    EXPECT_EQ(air.relativeHumidity, 0);
-    EXPECT_EQ(air.moistDensity, air.density);
+    EXPECT_EQ(air.RelativeHumidity(), 0);
+    EXPECT_EQ(air.MoistDensity(), air.Density());
 }
 
 TEST(SaturationPressure, reference_point_and_room_temperature)

@@ -191,7 +191,7 @@ TEST(LineDragAndPower, match_the_closed_form_of_a_constant_drag_coefficient_and_
         const LineResults &r = at[i];
         const double A = r.armLength, R = r.radius, omega = r.airspeed / R;
         ASSERT_EQ(LineDragCoefficient(r.reynolds * A / R), 1.2);  // the slowest element
-        const double k = 0.5 * air.moistDensity * 1.2 * 3 * r.lineDiameter;
+        const double k = 0.5 * air.MoistDensity() * 1.2 * 3 * r.lineDiameter;
         EXPECT_NEAR(r.lineDrag, k * omega * omega * (R * R * R - A * A * A) / 3, 1e-9 * r.lineDrag);
         EXPECT_NEAR(r.linePower, k * omega * omega * omega * (R * R * R * R - A * A * A * A) / 4, 1e-9 * r.linePower);
     }
@@ -225,7 +225,7 @@ TEST(LineDragAndPower, agree_with_a_strip_by_strip_calculation)
             const double along = (hx + l * ux) * ux + (hy + l * uy) * uy;  // the strip's distance along u from the foot
             const double across = omega * along + w;                         // its speed across the line
             const double cd = LineDragCoefficient(r.reynolds * std::fabs(across) / V);
-            const double force = 0.5 * air.moistDensity * across * std::fabs(across) * cd * r.lineDiameter * dl * 2;
+            const double force = 0.5 * air.MoistDensity() * across * std::fabs(across) * cd * r.lineDiameter * dl * 2;
             drag += force;
             power += force * omega * along;
         }
