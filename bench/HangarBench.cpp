@@ -21,9 +21,9 @@ void Fill(const QString &path)
             const std::string id = "airplane-" + std::to_string(1000 + a);
             fc.AcName = "Stunter " + std::to_string(a);
             fc.Weight = 38.0f + static_cast<float>(a % 9);
-            if (std::string r = h.AddAirplane(id, fc, "Fox .35, 10x6, " + std::string(a % 40, 'n'),
-                                              "2026-01-01T10:00:00Z");
-                !r.empty())
+            if (Result<> r = h.AddAirplane(id, fc, "Fox .35, 10x6, " + std::string(a % 40, 'n'),
+                                           "2026-01-01T10:00:00Z");
+                !r.ok())
                 return r;
             float ground = 0;
             CalcEngine engine(fc, ground);
@@ -42,11 +42,11 @@ void Fill(const QString &path)
                 flight.fuel = "10% nitro";
                 flight.setting = "2 3/4 turns";
                 flight.notes = "smooth, a little light in the overheads";
-                if (std::string r = h.LogFlight(flight); !r.empty())
+                if (Result<> r = h.LogFlight(flight); !r.ok())
                     return r;
             }
         }
-        return std::string();
+        return Result<>();
     });
     if (!e.isEmpty())
         std::fprintf(stderr, "%s\n", qPrintable(e));

@@ -8,14 +8,14 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const HangarRead read = ReadHangarFile(std::string(reinterpret_cast<const char *>(data), size));
+    const Result<Hangar> read = ReadHangarFile(std::string(reinterpret_cast<const char *>(data), size));
     if (!read.ok())
         return 0;
-    const HangarText text = HangarFileText(read.hangar);
+    const Result<std::string> text = HangarFileText(read.value);
     if (!text.ok())
         return 0;
-    const HangarRead again = ReadHangarFile(text.text);
-    if (!again.ok() || HangarFileText(again.hangar).text != text.text)
+    const Result<Hangar> again = ReadHangarFile(text.value);
+    if (!again.ok() || HangarFileText(again.value).value != text.value)
         __builtin_trap();
     return 0;
 }

@@ -37,7 +37,7 @@ std::string Read(Hangar &hangar, std::string &where)
     return {};
 }
 
-std::string Edit(const std::function<std::string(Hangar &)> &edit, HangarChange &applied, std::string &where)
+std::string Edit(const std::function<Result<>(Hangar &)> &edit, HangarChange &applied, std::string &where)
 {
     HangarStore store(WindowHangarPath());
     where = store.path().toStdString();

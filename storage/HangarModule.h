@@ -15,7 +15,7 @@ struct HangarModule {
     std::string (*read)(Hangar &hangar, std::string &where);
     // Runs edit on the newest content and commits what it changed in one
     // transaction, as the window does; the reason it failed, or empty.
-    std::string (*edit)(const std::function<std::string(Hangar &)> &edit, HangarChange &applied, std::string &where);
+    std::string (*edit)(const std::function<Result<>(Hangar &)> &edit, HangarChange &applied, std::string &where);
 };
 
 // The module's entry, looked up by this name (LoadModule in Modules.h).

@@ -515,7 +515,7 @@ bool HangarStore::refresh()
     return result;
 }
 
-QString HangarStore::edit(const std::function<std::string(Hangar &)> &edit, HangarChange *applied)
+QString HangarStore::edit(const std::function<Result<>(Hangar &)> &edit, HangarChange *applied)
 {
     if (applied != nullptr)
         *applied = HangarChange();
@@ -574,17 +574,17 @@ QString HangarStore::edit(const std::function<std::string(Hangar &)> &edit, Hang
         }
         d->hangar = std::move(newest);
     }
-    HangarEdit result = EditHangar(d->hangar, [&](Hangar &h) { return edit(h); });
+    Result<HangarEdit> result = EditHangar(d->hangar, [&](Hangar &h) { return edit(h); });
     if (!result.ok()) {
         d->Rollback();
         return QString::fromStdString(result.error) + QLatin1Char('.');
     }
-    if (QString e = d->Write(result.change); !e.isEmpty())
+    if (QString e = d->Write(result.value.change); !e.isEmpty())
         return failed(e);
     if (QString e = d->Run(QStringLiteral("COMMIT")); !e.isEmpty())
         return failed(e);
-    d->hangar = std::move(result.hangar);
+    d->hangar = std::move(result.value.hangar);
     if (applied != nullptr)
-        *applied = std::move(result.change);
+        *applied = std::move(result.value.change);
     return {};
 }

@@ -52,7 +52,7 @@ public:
     // on the newest content under the database's write lock, and commits
     // what it changed in one transaction. Returns the reason it failed, a
     // sentence for the flier, or empty; on failure nothing is kept.
-    QString edit(const std::function<std::string(Hangar &)> &edit, HangarChange *applied = nullptr);
+    QString edit(const std::function<Result<>(Hangar &)> &edit, HangarChange *applied = nullptr);
 
 private:
     struct Private;

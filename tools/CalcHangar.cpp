@@ -114,9 +114,9 @@ public:
             problem = std::strerror(ENOENT);
         if (problem.empty()) {
             readBytes = bytes;
-            HangarRead read = ReadHangarFile(bytes);
+            Result<Hangar> read = ReadHangarFile(bytes);
             problem = read.error;
-            hangar = std::move(read.hangar);
+            hangar = std::move(read.value);
         }
         return problem.empty() ? std::string() : Say("Cannot read the hangar ") + *file + ": " + Say(problem);
     }
@@ -124,7 +124,7 @@ public:
     // Runs edit on the newest content and keeps what it changed: the file
     // written whole through the safe-write path, the window's store in one
     // transaction. The reason it failed (nothing kept), or empty.
-    std::string Edit(const std::function<std::string(Hangar &)> &edit)
+    std::string Edit(const std::function<Result<>(Hangar &)> &edit)
     {
         if (!file) {
             if (std::string problem = Load(); !problem.empty())
@@ -138,17 +138,17 @@ public:
         Hangar hangar;
         if (std::string problem = Read(hangar, true); !problem.empty())
             return problem;
-        const HangarEdit edited = EditHangar(hangar, edit);
+        const Result<HangarEdit> edited = EditHangar(hangar, edit);
         if (!edited.ok())
             return Say(edited.error);
-        const HangarText text = HangarFileText(edited.hangar);
+        const Result<std::string> text = HangarFileText(edited.value.hangar);
         std::string problem = text.error;
         // Another program's change since it was read is not written over.
         std::string now;
         if (problem.empty() && (!FileBytes(now).empty() || (exists ? now != readBytes : !readBytes.empty())))
             problem = "it changed while this command ran: nothing was written, try again";
         if (problem.empty())
-            problem = WriteFileSafely(*file, text.text);
+            problem = WriteFileSafely(*file, text.value);
         return problem.empty() ? std::string() : Say("Cannot write the hangar ") + *file + ": " + Say(problem);
     }
 
@@ -355,17 +355,19 @@ int Add(Source &source, const HangarArgs &h, std::ostream &out, std::ostream &er
     std::vector<Added> added;
     for (const std::string &path : files) {
         std::string bytes;
-        FlightCase fc;
+        Result<FlightCase> fc;
         std::string problem = ReadSmallFile(path, MaxDataFileBytes, bytes);
-        if (problem.empty())
-            problem = CaseOfDataFile(bytes, '.', fc);
+        if (problem.empty()) {
+            fc = CaseOfDataFile(bytes, '.');
+            problem = fc.error;
+        }
         if (!problem.empty()) {
             err << Say("tethrix-calc: Cannot Open File ") << path << ": " << Say(problem) << "\n"
                 << Say("tethrix-calc: nothing was added\n");
             return ExitFailure;
         }
         std::string idProblem;
-        added.push_back({NewId(idProblem), fc});
+        added.push_back({NewId(idProblem), fc.value});
         if (!idProblem.empty()) {
             err << "tethrix-calc: " << idProblem << "\n";
             return ExitFailure;
@@ -375,11 +377,11 @@ int Add(Source &source, const HangarArgs &h, std::ostream &out, std::ostream &er
     std::optional<std::size_t> failed;  // the file whose airplane the hangar refused
     const std::string problem = source.Edit([&](Hangar &hangar) {
         for (std::size_t i = 0; i < added.size(); ++i)
-            if (std::string e = hangar.AddAirplane(added[i].id, added[i].fc, "", now); !e.empty()) {
+            if (Result<> kept = hangar.AddAirplane(added[i].id, added[i].fc, "", now); !kept.ok()) {
                 failed = i;
-                return e;
+                return kept;
             }
-        return std::string();
+        return Result<>();
     });
     if (!problem.empty()) {
         err << "tethrix-calc: " << (failed ? files[*failed] + ": " : std::string()) << Say(problem)

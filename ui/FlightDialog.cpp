@@ -106,7 +106,7 @@ QString FlightDialog::Take(Flight &flight) const
     for (int i = 1; i < FieldCount; ++i)
         flight.*Texts[i - 1] = fields[i]->text().toStdString();
     flight.notes = notes->toPlainText().toStdString();
-    if (const std::string why = CheckFlight(flight); !why.empty())
-        return Said(why);
+    if (const Result<> checked = CheckFlight(flight); !checked.ok())
+        return Said(checked.error);
     return QString();
 }

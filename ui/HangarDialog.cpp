@@ -314,7 +314,7 @@ void HangarDialog::SetNotesText(const QString &text) { notes->setPlainText(text)
 QString HangarDialog::statusText() const { return status->text(); }
 void HangarDialog::ShowStatus(const QString &text) { status->setText(text); }
 
-bool HangarDialog::Edit(const QString &what, const std::function<std::string(Hangar &)> &edit)
+bool HangarDialog::Edit(const QString &what, const std::function<Result<>(Hangar &)> &edit)
 {
     QString why = Writable() ? hangarStore->edit(edit) : hangarStore->problem();
     ShowHangar();
@@ -455,9 +455,9 @@ void HangarDialog::AddFolder()
         const std::string now = Now();
         if (!Edit(tr("The airplanes of %1").arg(folder), [&](Hangar &h) {
                 for (const auto &[id, fc] : found)
-                    if (std::string e = h.AddAirplane(id, fc, std::string(), now); !e.empty())
-                        return fc.AcName + ": " + e;
-                return std::string();
+                    if (Result<> kept = h.AddAirplane(id, fc, std::string(), now); !kept.ok())
+                        return Refused(fc.AcName + ": " + kept.error);
+                return Result<>();
             }))
             return;
     }
@@ -484,10 +484,10 @@ QString HangarDialog::WriteExport(const QString &proposed, const std::string &te
 void HangarDialog::ExportHangar()
 {
     Refresh();
-    const HangarText text = HangarFileText(hangarStore->hangar());
+    const Result<std::string> text = HangarFileText(hangarStore->hangar());
     if (!text.ok())
-        throw std::runtime_error(tr("The hangar cannot be exported: %1").arg(Text(text.error)).toStdString());
-    if (const QString path = WriteExport(QStringLiteral("tethrix-hangar.json"), text.text); !path.isEmpty())
+        return ShowError(this, tr("The hangar cannot be exported: %1").arg(Text(text.error)));
+    if (const QString path = WriteExport(QStringLiteral("tethrix-hangar.json"), text.value); !path.isEmpty())
         ShowStatus(tr("Exported the hangar to %1.").arg(path));
 }
 
@@ -498,10 +498,10 @@ void HangarDialog::ExportAirplane()
     if (a == nullptr)
         return;
     const QString name = Text(a->Name());
-    const HangarText text = HangarFileText(hangarStore->hangar().Extract(a->id));
+    const Result<std::string> text = HangarFileText(hangarStore->hangar().Extract(a->id));
     if (!text.ok())
-        throw std::runtime_error(tr("%1 cannot be exported: %2").arg(name, Text(text.error)).toStdString());
-    if (const QString path = WriteExport(ExportFileName(name), text.text); !path.isEmpty())
+        return ShowError(this, tr("%1 cannot be exported: %2").arg(name, Text(text.error)));
+    if (const QString path = WriteExport(ExportFileName(name), text.value); !path.isEmpty())
         ShowStatus(tr("Exported %1 and its log to %2.").arg(name, path));
 }
 
@@ -513,13 +513,14 @@ void HangarDialog::Import()
     std::string bytes;
     if (const QString why = ReadSmallFile(path, MaxHangarFileBytes, bytes); !why.isEmpty())
         throw std::runtime_error(tr("Cannot import %1: %2").arg(path, why).toStdString());
-    const HangarRead read = ReadHangarFile(bytes);
+    const Result<Hangar> read = ReadHangarFile(bytes);
     if (!read.ok())
-        throw std::runtime_error(tr("Cannot import %1: %2").arg(path, Text(read.error)).toStdString());
+        return ShowError(this, tr("Cannot import %1: %2").arg(path, Text(read.error)));
     ImportSummary summary;
     if (Edit(tr("The import of %1").arg(QFileInfo(path).fileName()), [&](Hangar &h) {
-            summary = ImportSummary();
-            return h.Import(read.hangar, summary);
+            Result<ImportSummary> imported = h.Import(read.value);
+            summary = imported.value;
+            return DoneOr(std::move(imported.error));
         }))
         ShowStatus(ImportSummaryText(summary, QFileInfo(path).fileName()));
 }
@@ -567,8 +568,8 @@ bool HangarDialog::LogFlight()
     const bool keepFirst = open == nullptr;
     if (!Edit(tr("The flight"), [&](Hangar &h) {
             if (keepFirst)
-                if (std::string e = h.AddAirplane(airplaneId, fc, std::string(), flight.changed); !e.empty())
-                    return e;
+                if (Result<> kept = h.AddAirplane(airplaneId, fc, std::string(), flight.changed); !kept.ok())
+                    return kept;
             return h.LogFlight(flight);
         }))
         return false;

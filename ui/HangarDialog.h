@@ -65,7 +65,7 @@ public:
 
     // Runs edit in the store and shows the hangar anew; a failure is shown
     // ("<what> was not kept.", the reason beside it) and false returned.
-    bool Edit(const QString &what, const std::function<std::string(Hangar &)> &edit);
+    bool Edit(const QString &what, const std::function<Result<>(Hangar &)> &edit);
     // What the last change did, as the dialog says it.
     QString statusText() const;
     void ShowStatus(const QString &text);

@@ -34,9 +34,12 @@ QString ExportFileName(const QString &airplaneName)
 
 std::string ReadFileForHangar(const std::string &bytes, char decimalSeparator, FlightCase &fc)
 {
-    std::string why = CaseOfDataFile(bytes, decimalSeparator, fc);
-    if (why.empty())
-        why = CheckInputs(InputsOfCase(fc));
+    Result<FlightCase> read = CaseOfDataFile(bytes, decimalSeparator);
+    std::string why = read.error;
+    if (why.empty()) {
+        fc = read.value;
+        why = CheckInputs(InputsOfCase(fc)).error;
+    }
     if (!why.empty())
         why[0] = char(std::tolower(static_cast<unsigned char>(why[0])));
     return why;

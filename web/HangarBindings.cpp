@@ -90,29 +90,29 @@ struct EditCall {
 
 // A flight as the calculator's module recorded it (text): its airplane
 // kept first, from the same case, when the hangar has it not.
-std::string LogFlight(Hangar &h, const EditCall &c)
+Result<> LogFlight(Hangar &h, const EditCall &c)
 {
-    Flight f;
-    if (std::string error = ReadFlightRecord(c.text, f); !error.empty())
-        return error;
-    if (!h.FindAirplane(f.airplaneId))
-        if (std::string error = h.AddAirplane(f.airplaneId, c.fc, "", f.flown); !error.empty())
-            return error;
-    return h.LogFlight(f);
+    const Result<Flight> f = ReadFlightRecord(c.text);
+    if (!f.ok())
+        return Refused(f.error);
+    if (!h.FindAirplane(f.value.airplaneId))
+        if (Result<> kept = h.AddAirplane(f.value.airplaneId, c.fc, "", f.value.flown); !kept.ok())
+            return kept;
+    return h.LogFlight(f.value);
 }
 
-std::string Correct(Hangar &h, const EditCall &c)
+Result<> Correct(Hangar &h, const EditCall &c)
 {
     const Flight *kept = h.FindFlight(c.id);
     if (!kept)
-        return "The flight is no longer in the log";
+        return Refused("The flight is no longer in the log");
     Flight f = *kept;
     if (std::string error = flier::Apply(c.fields, static_cast<char>(c.flag), f); !error.empty())
-        return error;
+        return Refused(error);
     return h.CorrectFlight(f, c.now);
 }
 
-std::string Run(Hangar &h, const EditCall &c)
+Result<> Run(Hangar &h, const EditCall &c)
 {
     switch (c.edit) {
     case Edit::Add: return h.AddAirplane(c.id, c.fc, c.text, c.now);
@@ -123,9 +123,13 @@ std::string Run(Hangar &h, const EditCall &c)
     case Edit::LogFlight: return LogFlight(h, c);
     case Edit::Correct: return Correct(h, c);
     case Edit::DeleteFlight: return h.DeleteFlight(c.id);
-    case Edit::Import: return h.Import(*c.imported, imported);
+    case Edit::Import: {
+        Result<ImportSummary> done = h.Import(*c.imported);
+        imported = done.value;
+        return DoneOr(std::move(done.error));
     }
-    return {};
+    }
+    return Done{};
 }
 
 // The answer of an edit: its error (with its full stop, or empty); the
@@ -135,8 +139,9 @@ std::string Run(Hangar &h, const EditCall &c)
 void Change(const EditCall &call)
 {
     Start();
-    pending = EditHangar(hangar, [&call](Hangar &h) { return Run(h, call); });
-    Text(pending.ok() ? std::string() : WithFullStop(pending.error));
+    const Result<HangarEdit> edited = EditHangar(hangar, [&call](Hangar &h) { return Run(h, call); });
+    pending = edited.value;
+    Text(edited.ok() ? std::string() : WithFullStop(edited.error));
     const HangarChange &c = pending.change;
     for (size_t count : {c.putAirplanes.size(), c.removedAirplanes.size(), c.putFlights.size(), c.removedFlights.size()})
         Number(static_cast<double>(count));
@@ -302,7 +307,7 @@ EXPORT void tx_hangarDeleteFlight(const char *id, uint32_t idn) { Change({Edit::
 EXPORT void tx_hangarImport(const char *bytes, uint32_t length)
 {
     imported = {};
-    const HangarRead read = ReadHangarFile(In(bytes, length));
+    const Result<Hangar> read = ReadHangarFile(In(bytes, length));
     if (!read.ok()) {
         pending = {};
         Start();
@@ -312,7 +317,7 @@ EXPORT void tx_hangarImport(const char *bytes, uint32_t length)
         return;
     }
     EditCall call{Edit::Import};
-    call.imported = &read.hangar;
+    call.imported = &read.value;
     Change(call);
 }
 // What the last import brought, in the window's words (the file's name
@@ -329,10 +334,10 @@ EXPORT void tx_imported(const char *name, uint32_t length)
 EXPORT void tx_hangarFile(const char *id, uint32_t length)
 {
     const std::string airplane = In(id, length);
-    const HangarText file = HangarFileText(airplane.empty() ? hangar : hangar.Extract(airplane));
+    const Result<std::string> file = HangarFileText(airplane.empty() ? hangar : hangar.Extract(airplane));
     Start();
     Text(file.ok() ? std::string() : WithFullStop(file.error));
-    Text(file.text);
+    Text(file.value);
 }
 
 // An airplane's name as an exported file's, before its extension.

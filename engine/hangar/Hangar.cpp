@@ -152,14 +152,13 @@ std::string DataFileOfInputs(const AirplaneInputs &inputs)
     return bytes;
 }
 
-std::string CaseOfDataFile(const std::string &bytes, char decimalSeparator, FlightCase &fc)
+Result<FlightCase> CaseOfDataFile(const std::string &bytes, char decimalSeparator)
 {
     if (ParseDataFile(bytes).empty())
-        return "it holds none of a data file's keys (an, nl, ls, ll, wl, hl, wt, lt, wa)";
+        return Refused<FlightCase>("it holds none of a data file's keys (an, nl, ls, ll, wl, hl, wt, lt, wa)");
     CaseEditor reader(decimalSeparator);
     reader.ReadFile(bytes);
-    fc = reader.Case();
-    return {};
+    return reader.Case();
 }
 
 bool Airplane::operator==(const Airplane &o) const
@@ -192,41 +191,41 @@ Flight FlightOfCase(const FlightCase &fc, const Checked<CaseFigures> &solved)
     return f;
 }
 
-std::string CheckName(const std::string &name)
+Result<> CheckName(const std::string &name)
 {
     if (name.find_first_not_of(' ') == std::string::npos)
-        return "An airplane needs a name";
+        return Refused("An airplane needs a name");
     if (std::string e = CheckText(name, MaxNameLength, "airplane name", false); !e.empty())
-        return e;
-    return {};
+        return Refused(e);
+    return Done{};
 }
 
-std::string CheckInputs(const AirplaneInputs &inputs)
+Result<> CheckInputs(const AirplaneInputs &inputs)
 {
-    if (std::string e = CheckName(inputs.Name()); !e.empty())
-        return e;
+    if (Result<> checked = CheckName(inputs.Name()); !checked.ok())
+        return checked;
     for (int k = 1; k < AirplaneInputCount; ++k) {
         const std::string &text = inputs.text[k];
         const char *const caption = InputKeys[k].caption;
         if (text.empty())
-            return lang::Format("The %1 is missing", {caption});
+            return Refused(lang::Format("The %1 is missing", {caption}));
         const bool whole = InputKeys[k].field == nullptr;
         if (text.size() > MaxNumberTextLength || !IsNumberText(text, whole))
-            return lang::Format(whole ? "'%1' is not a valid whole number for the %2"
-                                      : "'%1' is not a valid number for the %2",
-                                {text.substr(0, MaxNumberTextLength), caption});
+            return Refused(lang::Format(whole ? "'%1' is not a valid whole number for the %2"
+                                              : "'%1' is not a valid number for the %2",
+                                        {text.substr(0, MaxNumberTextLength), caption}));
         float v = 0;
         const char *end = nullptr;
         if (!whole && (ParseText(text.data(), text.data() + text.size(), v, end) != ParseResult::Ok ||
                        !std::isfinite(v)))
-            return lang::Format("'%1' is out of range for the %2", {text, caption});
+            return Refused(lang::Format("'%1' is out of range for the %2", {text, caption}));
         if (whole && text.size() > 10)
-            return lang::Format("'%1' is out of range for the %2", {text, caption});
+            return Refused(lang::Format("'%1' is out of range for the %2", {text, caption}));
     }
-    return {};
+    return Done{};
 }
 
-std::string CheckTime(const std::string &time, const char *what)
+Result<> CheckTime(const std::string &time, const char *what)
 {
     // "2026-12-09T04:30:00Z": digits where the pattern has 'd'.
     static const char Pattern[] = "dddd-dd-ddTdd:dd:ddZ";
@@ -248,47 +247,50 @@ std::string CheckTime(const std::string &time, const char *what)
              at(17, 2) < 60;
     }
     if (ok)
-        return {};
-    return lang::Format("The %1 time '%2' is not a UTC time such as 2026-12-09T04:30:00Z", {what, time.substr(0, 40)});
+        return Done{};
+    return Refused(
+        lang::Format("The %1 time '%2' is not a UTC time such as 2026-12-09T04:30:00Z", {what, time.substr(0, 40)}));
 }
 
-std::string CheckId(const std::string &id)
+Result<> CheckId(const std::string &id)
 {
     bool ok = !id.empty() && id.size() <= MaxIdLength;
     for (char c : id)
         ok = ok && (IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || c == '_');
-    return ok ? std::string()
-              : lang::Format("'%1' is not an id: up to 64 letters, digits, - and _", {id.substr(0, MaxIdLength)});
+    return DoneOr(
+        ok ? std::string()
+           : lang::Format("'%1' is not an id: up to 64 letters, digits, - and _", {id.substr(0, MaxIdLength)}));
 }
 
-std::string CheckAirplane(const Airplane &a)
+Result<> CheckAirplane(const Airplane &a)
 {
-    for (const std::string &e : {CheckId(a.id), CheckInputs(a.inputs), CheckText(a.notes, MaxNotesLength, "notes", true),
-                                 CheckTime(a.created, "created"), CheckTime(a.changed, "changed")})
-        if (!e.empty())
-            return e;
-    return {};
+    for (const Result<> &checked :
+         {CheckId(a.id), CheckInputs(a.inputs), DoneOr(CheckText(a.notes, MaxNotesLength, "notes", true)),
+          CheckTime(a.created, "created"), CheckTime(a.changed, "changed")})
+        if (!checked.ok())
+            return checked;
+    return Done{};
 }
 
-std::string CheckFlight(const Flight &f)
+Result<> CheckFlight(const Flight &f)
 {
-    for (const std::string &e : {CheckId(f.id), CheckId(f.airplaneId), CheckTime(f.flown, "flown"),
-                                 CheckTime(f.changed, "changed"), CheckInputs(f.inputs)})
-        if (!e.empty())
-            return e;
+    for (const Result<> &checked : {CheckId(f.id), CheckId(f.airplaneId), CheckTime(f.flown, "flown"),
+                                    CheckTime(f.changed, "changed"), CheckInputs(f.inputs)})
+        if (!checked.ok())
+            return checked;
     for (int i = 0; i < ConditionKeyCount; ++i)
         if (!std::isfinite(f.conditions[i]))
-            return lang::Format("The %1 is not a number", {InputKeys[FirstConditionKey + i].caption});
+            return Refused(lang::Format("The %1 is not a number", {InputKeys[FirstConditionKey + i].caption}));
     if (!std::isnan(f.lapTime) && !(f.lapTime > 0 && f.lapTime <= 3600))
-        return "A measured lap time must be more than 0 and at most 3600 seconds";
+        return Refused("A measured lap time must be more than 0 and at most 3600 seconds");
     for (int i = 0; i < FigureCount; ++i)
         if (std::isinf(f.figures[i]))
-            return lang::Format("The %1 is infinite", {Figures[i].caption});
+            return Refused(lang::Format("The %1 is infinite", {Figures[i].caption}));
     const std::string *fields[] = {&f.engine, &f.prop, &f.fuel, &f.setting, &f.handleSpacing, &f.tipWeight};
     for (int i = 0; i < 6; ++i)
         if (std::string e = CheckText(*fields[i], MaxFieldLength, FieldNames[i], false); !e.empty())
-            return e;
-    return CheckText(f.notes, MaxNotesLength, "notes", true);
+            return Refused(e);
+    return DoneOr(CheckText(f.notes, MaxNotesLength, "notes", true));
 }
 
 const Airplane *Hangar::FindAirplane(const std::string &id) const { return FindConst(airplanes, id); }
@@ -303,118 +305,118 @@ std::vector<const Airplane *> Hangar::AirplanesNamed(const std::string &name) co
     return found;
 }
 
-std::string Hangar::AddAirplane(const std::string &id, const FlightCase &fc, const std::string &notes,
-                                const std::string &now)
+Result<> Hangar::AddAirplane(const std::string &id, const FlightCase &fc, const std::string &notes,
+                             const std::string &now)
 {
     if (FindAirplane(id))
-        return lang::Format("There is already an airplane with the id %1", {id});
+        return Refused(lang::Format("There is already an airplane with the id %1", {id}));
     if (airplanes.size() >= MaxAirplanes)
-        return TooMany(airplanes.size() + 1, 0);
+        return Refused(TooMany(airplanes.size() + 1, 0));
     Airplane a{id, InputsOfCase(fc), notes, now, now};
-    if (std::string e = CheckAirplane(a); !e.empty())
-        return e;
+    if (Result<> checked = CheckAirplane(a); !checked.ok())
+        return checked;
     InsertSorted(airplanes, std::move(a));
-    return {};
+    return Done{};
 }
 
-std::string Hangar::KeepAirplane(const std::string &id, const FlightCase &fc, const std::string &notes,
-                                 const std::string &now)
+Result<> Hangar::KeepAirplane(const std::string &id, const FlightCase &fc, const std::string &notes,
+                              const std::string &now)
 {
     auto it = FindById(airplanes, id);
     if (it == airplanes.end())
-        return "The airplane is no longer in the hangar";
+        return Refused("The airplane is no longer in the hangar");
     Airplane a = *it;
     a.inputs = InputsOfCase(fc);
     a.notes = notes;
     a.changed = now;
-    if (std::string e = CheckAirplane(a); !e.empty())
-        return e;
+    if (Result<> checked = CheckAirplane(a); !checked.ok())
+        return checked;
     *it = std::move(a);
-    return {};
+    return Done{};
 }
 
-std::string Hangar::Rename(const std::string &id, const std::string &name, const std::string &now)
+Result<> Hangar::Rename(const std::string &id, const std::string &name, const std::string &now)
 {
     auto it = FindById(airplanes, id);
     if (it == airplanes.end())
-        return "The airplane is no longer in the hangar";
+        return Refused("The airplane is no longer in the hangar");
     Airplane a = *it;
     a.inputs.text[0] = name;
     a.changed = now;
-    if (std::string e = CheckAirplane(a); !e.empty())
-        return e;
+    if (Result<> checked = CheckAirplane(a); !checked.ok())
+        return checked;
     *it = std::move(a);
-    return {};
+    return Done{};
 }
 
-std::string Hangar::Duplicate(const std::string &id, const std::string &newId, const std::string &newName,
-                              const std::string &now)
+Result<> Hangar::Duplicate(const std::string &id, const std::string &newId, const std::string &newName,
+                           const std::string &now)
 {
     const Airplane *original = FindAirplane(id);
     if (!original)
-        return "The airplane is no longer in the hangar";
+        return Refused("The airplane is no longer in the hangar");
     if (FindAirplane(newId))
-        return lang::Format("There is already an airplane with the id %1", {newId});
+        return Refused(lang::Format("There is already an airplane with the id %1", {newId}));
     if (airplanes.size() >= MaxAirplanes)
-        return TooMany(airplanes.size() + 1, 0);
+        return Refused(TooMany(airplanes.size() + 1, 0));
     Airplane a = *original;
     a.id = newId;
     a.inputs.text[0] = newName;
     a.created = a.changed = now;
-    if (std::string e = CheckAirplane(a); !e.empty())
-        return e;
+    if (Result<> checked = CheckAirplane(a); !checked.ok())
+        return checked;
     InsertSorted(airplanes, std::move(a));
-    return {};
+    return Done{};
 }
 
-std::string Hangar::DeleteAirplane(const std::string &id, bool withFlights)
+Result<> Hangar::DeleteAirplane(const std::string &id, bool withFlights)
 {
     auto it = FindById(airplanes, id);
     if (it == airplanes.end())
-        return "The airplane is no longer in the hangar";
+        return Refused("The airplane is no longer in the hangar");
     airplanes.erase(it);
     if (withFlights)
         flights.erase(std::remove_if(flights.begin(), flights.end(),
                                      [&](const Flight &f) { return f.airplaneId == id; }),
                       flights.end());
-    return {};
+    return Done{};
 }
 
-std::string Hangar::LogFlight(const Flight &flight)
+Result<> Hangar::LogFlight(const Flight &flight)
 {
     if (!FindAirplane(flight.airplaneId))
-        return "The airplane of this flight is not in the hangar";
+        return Refused("The airplane of this flight is not in the hangar");
     if (FindFlight(flight.id))
-        return lang::Format("There is already a flight with the id %1", {flight.id});
+        return Refused(lang::Format("There is already a flight with the id %1", {flight.id}));
     if (flights.size() >= MaxFlights)
-        return TooMany(0, flights.size() + 1);
-    if (std::string e = CheckFlight(flight); !e.empty())
-        return e;
+        return Refused(TooMany(0, flights.size() + 1));
+    if (Result<> checked = CheckFlight(flight); !checked.ok())
+        return checked;
     InsertSorted(flights, flight);
-    return {};
+    return Done{};
 }
 
-std::string Hangar::CorrectFlight(const Flight &flight, const std::string &now)
+Result<> Hangar::CorrectFlight(const Flight &flight, const std::string &now)
 {
     auto it = FindById(flights, flight.id);
     if (it == flights.end())
-        return "The flight is no longer in the log";
+        return Refused("The flight is no longer in the log");
     Flight f = flight;
     f.airplaneId = it->airplaneId;
     f.changed = now;
-    if (std::string e = CheckFlight(f); !e.empty())
-        return e;
+    if (Result<> checked = CheckFlight(f); !checked.ok())
+        return checked;
     *it = std::move(f);
-    return {};
+    return Done{};
 }
 
-std::string Hangar::DeleteFlight(const std::string &id)
+Result<> Hangar::DeleteFlight(const std::string &id)
 {
     auto it = FindById(flights, id);
     if (it == flights.end())
-        return "The flight is no longer in the log";
+        return Refused("The flight is no longer in the log");
     flights.erase(it);
-    return {};
+    return Done{};
 }
 
 namespace {
@@ -509,9 +511,8 @@ void MergeInto(std::vector<T> &to, const std::vector<T> &from, Added added, Upda
 
 }  // namespace
 
-std::string Hangar::Import(const Hangar &other, ImportSummary &summary)
+Result<ImportSummary> Hangar::Import(const Hangar &other)
 {
-    summary = ImportSummary{};
     std::vector<Airplane> newAirplanes = airplanes;
     std::vector<Flight> newFlights = flights;
     ImportSummary s;
@@ -520,22 +521,21 @@ std::string Hangar::Import(const Hangar &other, ImportSummary &summary)
     MergeInto(newFlights, other.flights, [&](const Flight &) { ++s.addedFlights; },
               [&](const Flight &) { ++s.updatedFlights; });
     if (std::string e = TooMany(newAirplanes.size(), newFlights.size()); !e.empty())
-        return e;
+        return Refused<ImportSummary>(e);
     airplanes = std::move(newAirplanes);
     flights = std::move(newFlights);
-    summary = std::move(s);
-    return {};
+    return s;
 }
 
-std::string Hangar::Assign(std::vector<Airplane> newAirplanes, std::vector<Flight> newFlights)
+Result<> Hangar::Assign(std::vector<Airplane> newAirplanes, std::vector<Flight> newFlights)
 {
     if (std::string e = TooMany(newAirplanes.size(), newFlights.size()); !e.empty())
-        return e;
+        return Refused(e);
     if (!SortAndCheckUnique(newAirplanes))
-        return "Two airplanes have the same id";
+        return Refused("Two airplanes have the same id");
     if (!SortAndCheckUnique(newFlights))
-        return "Two flights have the same id";
+        return Refused("Two flights have the same id");
     airplanes = std::move(newAirplanes);
     flights = std::move(newFlights);
-    return {};
+    return Done{};
 }

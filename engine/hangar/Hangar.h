@@ -35,10 +35,10 @@ FlightCase CaseOfInputs(const AirplaneInputs &inputs, const FlightCase &base);
 // face opens an airplane by opening these bytes as it opens a data file.
 std::string DataFileOfInputs(const AirplaneInputs &inputs);
 // The case a data file's bytes open to, as File > Open reads them, to keep
-// as an airplane; the reason it cannot be, without its full stop, or empty.
-// A file that holds none of a data file's keys is refused: it would keep
-// the built-in airplane under its name.
-std::string CaseOfDataFile(const std::string &bytes, char decimalSeparator, FlightCase &fc);
+// as an airplane, or the reason it cannot be, without its full stop. A file
+// that holds none of a data file's keys is refused: it would keep the
+// built-in airplane under its name.
+Result<FlightCase> CaseOfDataFile(const std::string &bytes, char decimalSeparator);
 
 struct Airplane {
     std::string id;
@@ -78,14 +78,13 @@ constexpr std::size_t MaxNotesLength = 4000;  // characters
 constexpr std::size_t MaxFieldLength = 200;   // a flight's short fields
 constexpr std::size_t MaxNumberTextLength = 50;
 
-// The checks, each giving the flier's message without its full stop, or
-// empty when the value is fine.
-std::string CheckName(const std::string &name);
-std::string CheckInputs(const AirplaneInputs &inputs);
-std::string CheckTime(const std::string &time, const char *what);
-std::string CheckId(const std::string &id);
-std::string CheckAirplane(const Airplane &airplane);
-std::string CheckFlight(const Flight &flight);
+// The checks: each fails with the flier's message, without its full stop.
+Result<> CheckName(const std::string &name);
+Result<> CheckInputs(const AirplaneInputs &inputs);
+Result<> CheckTime(const std::string &time, const char *what);
+Result<> CheckId(const std::string &id);
+Result<> CheckAirplane(const Airplane &airplane);
+Result<> CheckFlight(const Flight &flight);
 // Characters of UTF-8 text (code points).
 std::size_t CharacterCount(const std::string &utf8);
 
@@ -101,8 +100,8 @@ struct ImportSummary {
 };
 
 // The airplanes and flights, each list in the order of their ids. Every
-// operation checks first and changes nothing when it fails; the returned
-// text is then the reason, without its full stop, and empty on success.
+// operation checks first and changes nothing when it fails, with the
+// reason, without its full stop.
 class Hangar {
 public:
     const std::vector<Airplane> &Airplanes() const { return airplanes; }
@@ -114,25 +113,24 @@ public:
     std::vector<const Airplane *> AirplanesNamed(const std::string &name) const;
 
     // Keeps fc's nine inputs as a new airplane.
-    [[nodiscard]] std::string AddAirplane(const std::string &id, const FlightCase &fc,
-                                          const std::string &notes, const std::string &now);
+    Result<> AddAirplane(const std::string &id, const FlightCase &fc, const std::string &notes, const std::string &now);
     // Keeps fc's inputs and these notes over an airplane's.
-    [[nodiscard]] std::string KeepAirplane(const std::string &id, const FlightCase &fc,
-                                           const std::string &notes, const std::string &now);
-    [[nodiscard]] std::string Rename(const std::string &id, const std::string &name, const std::string &now);
+    Result<> KeepAirplane(const std::string &id, const FlightCase &fc, const std::string &notes,
+                          const std::string &now);
+    Result<> Rename(const std::string &id, const std::string &name, const std::string &now);
     // A copy under a new id and name; its flights stay with the original.
-    [[nodiscard]] std::string Duplicate(const std::string &id, const std::string &newId,
-                                        const std::string &newName, const std::string &now);
+    Result<> Duplicate(const std::string &id, const std::string &newId, const std::string &newName,
+                       const std::string &now);
     // Without its flights, they stay in the log under the airplane's id
     // and its name as flown.
-    [[nodiscard]] std::string DeleteAirplane(const std::string &id, bool withFlights);
+    Result<> DeleteAirplane(const std::string &id, bool withFlights);
 
     // A new entry; its airplane must be in the hangar.
-    [[nodiscard]] std::string LogFlight(const Flight &flight);
+    Result<> LogFlight(const Flight &flight);
     // Replaces the entry of flight.id, changed set to now; which airplane
     // it belongs to stays.
-    [[nodiscard]] std::string CorrectFlight(const Flight &flight, const std::string &now);
-    [[nodiscard]] std::string DeleteFlight(const std::string &id);
+    Result<> CorrectFlight(const Flight &flight, const std::string &now);
+    Result<> DeleteFlight(const std::string &id);
 
     // The flights of an airplane, newest first (ties in the order of ids).
     std::vector<const Flight *> FlightsOf(const std::string &airplaneId) const;
@@ -151,12 +149,12 @@ public:
     // copy there has a later changed time is replaced by it, nothing is
     // removed. Importing the same content again changes nothing. Fails,
     // changing nothing, when the result would exceed the limits.
-    [[nodiscard]] std::string Import(const Hangar &other, ImportSummary &summary);
+    Result<ImportSummary> Import(const Hangar &other);
 
     // Replaces the whole content with records already checked one by one
     // (the file reader's): fails, changing nothing, on an id used twice or
     // counts over the limits.
-    [[nodiscard]] std::string Assign(std::vector<Airplane> airplanes, std::vector<Flight> flights);
+    Result<> Assign(std::vector<Airplane> airplanes, std::vector<Flight> flights);
 
 private:
     std::vector<Airplane> airplanes;

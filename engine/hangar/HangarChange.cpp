@@ -43,21 +43,19 @@ Hangar HangarOfRecords(const std::vector<std::string> &airplaneRecords,
     airplanes.reserve(airplaneRecords.size());
     flights.reserve(flightRecords.size());
     for (const std::string &text : airplaneRecords) {
-        Airplane a;
-        if (std::string e = ReadAirplaneRecord(text, a); !e.empty())
-            problems.push_back(lang::Format("An airplane cannot be read: %1", {e}));
+        if (Result<Airplane> a = ReadAirplaneRecord(text); !a.ok())
+            problems.push_back(lang::Format("An airplane cannot be read: %1", {a.error}));
         else
-            airplanes.push_back(std::move(a));
+            airplanes.push_back(std::move(a.value));
     }
     for (const std::string &text : flightRecords) {
-        Flight f;
-        if (std::string e = ReadFlightRecord(text, f); !e.empty())
-            problems.push_back(lang::Format("A flight cannot be read: %1", {e}));
+        if (Result<Flight> f = ReadFlightRecord(text); !f.ok())
+            problems.push_back(lang::Format("A flight cannot be read: %1", {f.error}));
         else
-            flights.push_back(std::move(f));
+            flights.push_back(std::move(f.value));
     }
     Hangar hangar;
-    if (std::string e = hangar.Assign(std::move(airplanes), std::move(flights)); !e.empty())
-        problems.push_back(lang::Format("The hangar cannot be read: %1", {e}));
+    if (const Result<> assigned = hangar.Assign(std::move(airplanes), std::move(flights)); !assigned.ok())
+        problems.push_back(lang::Format("The hangar cannot be read: %1", {assigned.error}));
     return hangar;
 }

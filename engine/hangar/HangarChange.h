@@ -25,24 +25,22 @@ struct HangarChange {
 // the ids before holds that after does not.
 HangarChange Difference(const Hangar &before, const Hangar &after);
 
-// An edit of a hangar: the edited copy and what changed, or the reason it
-// could not be made (and no change).
+// An edit of a hangar: the edited copy and what changed.
 struct HangarEdit {
     Hangar hangar;
     HangarChange change;
-    std::string error;
-    bool ok() const { return error.empty(); }
 };
-// Runs edit (a callable taking Hangar & and returning the reason or empty,
-// as Hangar's operations do) on a copy of hangar.
+// Runs edit (a callable taking Hangar & and giving a Result<>, as Hangar's
+// operations do) on a copy of hangar: the edit, or the reason it could not
+// be made.
 template <class Edit>
-HangarEdit EditHangar(const Hangar &hangar, Edit edit)
+Result<HangarEdit> EditHangar(const Hangar &hangar, Edit edit)
 {
-    HangarEdit result{hangar, {}, {}};
-    result.error = edit(result.hangar);
-    if (result.ok())
-        result.change = Difference(hangar, result.hangar);
-    return result;
+    HangarEdit edited{hangar, {}};
+    if (Result<> done = edit(edited.hangar); !done.ok())
+        return Refused<HangarEdit>(std::move(done.error));
+    edited.change = Difference(hangar, edited.hangar);
+    return edited;
 }
 
 // The whole content of a store, one record text each (AirplaneRecordText,

@@ -204,28 +204,23 @@ bool List(Reader &r, const char *what, std::size_t max, const char *tooMany, Ele
 
 }  // namespace
 
-HangarText HangarFileText(const Hangar &hangar)
+Result<std::string> HangarFileText(const Hangar &hangar)
 {
-    HangarText result;
-    std::string &out = result.text;
-    out = "{\"format\":\"tethrix-hangar\",\"version\":" + std::to_string(HangarFileVersion) + ",\n";
+    std::string out = "{\"format\":\"tethrix-hangar\",\"version\":" + std::to_string(HangarFileVersion) + ",\n";
     PutList(out, "airplanes", hangar.Airplanes(), PutAirplane);
     out += ",\n";
     PutList(out, "flights", hangar.Flights(), PutFlight);
     out += "}\n";
-    if (out.size() > MaxHangarFileBytes) {
-        result.text.clear();
-        result.error = "The hangar is too large for one file of at most 16 MiB: export its airplanes apart";
-    }
-    return result;
+    if (out.size() > MaxHangarFileBytes)
+        return Refused<std::string>(
+            "The hangar is too large for one file of at most 16 MiB: export its airplanes apart");
+    return out;
 }
 
-HangarRead ReadHangarFile(const std::string &content)
+Result<Hangar> ReadHangarFile(const std::string &content)
 {
-    HangarRead result;
-    const auto refuse = [&](const std::string &why) {
-        result.error = lang::Format("This is not a hangar file Tethrix can read: %1", {why});
-        return result;
+    const auto refuse = [](const std::string &why) {
+        return Refused<Hangar>(lang::Format("This is not a hangar file Tethrix can read: %1", {why}));
     };
     if (content.size() > MaxHangarFileBytes)
         return refuse("it is larger than 16 MiB");
@@ -263,8 +258,8 @@ HangarRead ReadHangarFile(const std::string &content)
                 airplanes.emplace_back();
                 if (!ReadAirplane(r, airplanes.back(), what))
                     return false;
-                const std::string e = CheckAirplane(airplanes.back());
-                return e.empty() || r.Fail(lang::Format("%1: %2", {what, e}));
+                const Result<> checked = CheckAirplane(airplanes.back());
+                return checked.ok() || r.Fail(lang::Format("%1: %2", {what, checked.error}));
             });
         default:
             return List(r, "flights", MaxFlights, "it holds more than 1,000,000 flights", [&](std::size_t n) {
@@ -272,8 +267,8 @@ HangarRead ReadHangarFile(const std::string &content)
                 flights.emplace_back();
                 if (!ReadFlight(r, flights.back(), what))
                     return false;
-                const std::string e = CheckFlight(flights.back());
-                return e.empty() || r.Fail(lang::Format("%1: %2", {what, e}));
+                const Result<> checked = CheckFlight(flights.back());
+                return checked.ok() || r.Fail(lang::Format("%1: %2", {what, checked.error}));
             });
         }
     });
@@ -281,9 +276,10 @@ HangarRead ReadHangarFile(const std::string &content)
         return refuse(r.Error());
     if (!r.AtEnd())
         return refuse("something follows the end of the hangar");
-    if (std::string e = result.hangar.Assign(std::move(airplanes), std::move(flights)); !e.empty())
-        return refuse(e);
-    return result;
+    Hangar hangar;
+    if (const Result<> assigned = hangar.Assign(std::move(airplanes), std::move(flights)); !assigned.ok())
+        return refuse(assigned.error);
+    return hangar;
 }
 
 std::string AirplaneRecordText(const Airplane &airplane)
@@ -303,31 +299,29 @@ std::string FlightRecordText(const Flight &flight)
 namespace {
 
 template <class Record, class ReadRecord, class CheckRecord>
-std::string ReadOneRecord(const std::string &text, Record &record, const char *what, ReadRecord read,
-                          CheckRecord check)
+Result<Record> ReadOneRecord(const std::string &text, const char *what, ReadRecord read, CheckRecord check)
 {
     if (text.size() > MaxHangarFileBytes || !IsValidUtf8(text))
-        return lang::Format("the %1 is not valid UTF-8 text of at most 16 MiB", {what});
+        return Refused<Record>(lang::Format("the %1 is not valid UTF-8 text of at most 16 MiB", {what}));
     Reader r(text);
-    Record read_{};
-    if (!read(r, read_, what))
-        return r.Error();
+    Record record{};
+    if (!read(r, record, what))
+        return Refused<Record>(r.Error());
     if (!r.AtEnd())
-        return lang::Format("something follows the end of the %1", {what});
-    if (std::string e = check(read_); !e.empty())
-        return e;
-    record = std::move(read_);
-    return {};
+        return Refused<Record>(lang::Format("something follows the end of the %1", {what}));
+    if (Result<> checked = check(record); !checked.ok())
+        return Refused<Record>(std::move(checked.error));
+    return record;
 }
 
 }  // namespace
 
-std::string ReadAirplaneRecord(const std::string &text, Airplane &airplane)
+Result<Airplane> ReadAirplaneRecord(const std::string &text)
 {
-    return ReadOneRecord(text, airplane, "airplane", ReadAirplane, CheckAirplane);
+    return ReadOneRecord<Airplane>(text, "airplane", ReadAirplane, CheckAirplane);
 }
 
-std::string ReadFlightRecord(const std::string &text, Flight &flight)
+Result<Flight> ReadFlightRecord(const std::string &text)
 {
-    return ReadOneRecord(text, flight, "flight", ReadFlight, CheckFlight);
+    return ReadOneRecord<Flight>(text, "flight", ReadFlight, CheckFlight);
 }

@@ -64,31 +64,18 @@
 constexpr int HangarFileVersion = 1;
 constexpr std::size_t MaxHangarFileBytes = std::size_t(16) << 20;
 
-// A file's text, or why none could be made (the error, without its full
-// stop, is then not empty).
-struct HangarText {
-    std::string text;
-    std::string error;
-    bool ok() const { return error.empty(); }
-};
-// The canonical text of the hangar: a hangar too large for one file gives
-// the error instead.
-HangarText HangarFileText(const Hangar &hangar);
+// The canonical text of the hangar: a hangar too large for one file fails,
+// with why (without its full stop).
+Result<std::string> HangarFileText(const Hangar &hangar);
 
-// The hangar a file holds, or the reason it cannot be read (and an empty
-// hangar).
-struct HangarRead {
-    Hangar hangar;
-    std::string error;
-    bool ok() const { return error.empty(); }
-};
-HangarRead ReadHangarFile(const std::string &content);
+// The hangar a file holds, or the reason it cannot be read.
+Result<Hangar> ReadHangarFile(const std::string &content);
 
 // One record alone, as a line of the file holds it: what a store keeps per
 // airplane or flight, so that the window's database and the page's storage
 // hold exactly what an export writes. Reading checks the record as the file
-// reader does and gives the reason, without its full stop, or empty.
+// reader does, or fails with the reason, without its full stop.
 std::string AirplaneRecordText(const Airplane &airplane);
 std::string FlightRecordText(const Flight &flight);
-std::string ReadAirplaneRecord(const std::string &text, Airplane &airplane);
-std::string ReadFlightRecord(const std::string &text, Flight &flight);
+Result<Airplane> ReadAirplaneRecord(const std::string &text);
+Result<Flight> ReadFlightRecord(const std::string &text);

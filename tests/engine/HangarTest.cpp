@@ -45,27 +45,35 @@ Flight FlightOf(const std::string &id, const std::string &airplane, const std::s
 Hangar Sample()
 {
     Hangar h;
-    EXPECT_EQ(h.AddAirplane("b2", Named("Стрела ✈️ 🛩"), "ST .60\t12x6", T0), "");
-    EXPECT_EQ(h.AddAirplane("a1", Named("שחף עברית 日本語"), "", T0), "");
+    EXPECT_EQ(h.AddAirplane("b2", Named("Стрела ✈️ 🛩"), "ST .60\t12x6", T0).error, "");
+    EXPECT_EQ(h.AddAirplane("a1", Named("שחף עברית 日本語"), "", T0).error, "");
     FlightCase odd = Named("Odd \"quoted\\\" one");
     odd.Weight = 41.123456f;
     odd.LineDiameter = 0.0000012f;
-    EXPECT_EQ(h.AddAirplane("c3", odd, "", T0), "");
-    EXPECT_EQ(h.LogFlight(FlightOf("f2", "a1", T1)), "");
-    EXPECT_EQ(h.LogFlight(FlightOf("f1", "a1", T0)), "");
+    EXPECT_EQ(h.AddAirplane("c3", odd, "", T0).error, "");
+    EXPECT_EQ(h.LogFlight(FlightOf("f2", "a1", T1)).error, "");
+    EXPECT_EQ(h.LogFlight(FlightOf("f1", "a1", T0)).error, "");
     Flight unmeasured = FlightOf("f3", "b2", T1);
     unmeasured.lapTime = NAN;
     unmeasured.figures.fill(NAN);
     unmeasured.conditions[0] = -0.0f;
-    EXPECT_EQ(h.LogFlight(unmeasured), "");
+    EXPECT_EQ(h.LogFlight(unmeasured).error, "");
     return h;
+}
+
+// What an import reports, and its summary.
+std::string ImportInto(Hangar &into, const Hangar &from, ImportSummary &summary)
+{
+    Result<ImportSummary> imported = into.Import(from);
+    summary = imported.value;
+    return imported.error;
 }
 
 std::string TextOf(const Hangar &h)
 {
-    const HangarText t = HangarFileText(h);
+    const Result<std::string> t = HangarFileText(h);
     EXPECT_TRUE(t.ok()) << t.error;
-    return t.text;
+    return t.value;
 }
 
 TEST(HangarModel, refuses_what_a_flier_cannot_keep)
@@ -88,7 +96,7 @@ TEST(HangarModel, refuses_what_a_flier_cannot_keep)
     };
     for (const Row &row : rows) {
         Hangar h;
-        const std::string e = h.AddAirplane("id", Named(row.name), row.notes, row.time);
+        const std::string e = h.AddAirplane("id", Named(row.name), row.notes, row.time).error;
         if (*row.message == '\0')
             EXPECT_EQ(e, "") << row.what;
         else
@@ -122,7 +130,7 @@ TEST(HangarModel, refuses_bad_flights_and_changes_nothing)
         const std::string before = TextOf(h);
         Flight f = FlightOf("new", "a1", T1);
         row.spoil(f);
-        const std::string e = h.LogFlight(f);
+        const std::string e = h.LogFlight(f).error;
         EXPECT_NE(e.find(row.message), std::string::npos) << row.what << ": " << e;
         EXPECT_EQ(TextOf(h), before) << row.what;
     }
@@ -142,33 +150,33 @@ TEST(HangarModel, keeps_renames_duplicates_and_deletes)
     EXPECT_EQ(opened.Weight, 41.12f);
     EXPECT_EQ(opened.AcName, "Odd \"quoted\\\" one");
 
-    EXPECT_EQ(h.Rename("a1", "Gull", T1), "");
+    EXPECT_EQ(h.Rename("a1", "Gull", T1).error, "");
     EXPECT_EQ(h.FindAirplane("a1")->Name(), "Gull");
     EXPECT_EQ(h.FindAirplane("a1")->changed, T1);
-    EXPECT_NE(h.Rename("a1", "", T1), "");
+    EXPECT_NE(h.Rename("a1", "", T1).error, "");
     EXPECT_EQ(h.FindAirplane("a1")->Name(), "Gull");
-    EXPECT_EQ(h.Duplicate("a1", "a9", "Gull 2", T1), "");
+    EXPECT_EQ(h.Duplicate("a1", "a9", "Gull 2", T1).error, "");
     EXPECT_EQ(h.FindAirplane("a9")->inputs.text[2], h.FindAirplane("a1")->inputs.text[2]);
     EXPECT_TRUE(h.FlightsOf("a9").empty());
-    EXPECT_NE(h.Duplicate("a1", "b2", "Taken", T1), "");
+    EXPECT_NE(h.Duplicate("a1", "b2", "Taken", T1).error, "");
 
     Flight corrected = *h.FindFlight("f1");
     corrected.lapTime = 5.3;
     corrected.airplaneId = "b2";  // a correction keeps the flight's airplane
-    EXPECT_EQ(h.CorrectFlight(corrected, T1), "");
+    EXPECT_EQ(h.CorrectFlight(corrected, T1).error, "");
     EXPECT_EQ(h.FindFlight("f1")->airplaneId, "a1");
     EXPECT_EQ(h.FindFlight("f1")->changed, T1);
 
-    EXPECT_EQ(h.DeleteAirplane("a1", false), "");
+    EXPECT_EQ(h.DeleteAirplane("a1", false).error, "");
     EXPECT_EQ(h.FlightsOf("a1").size(), 2u);  // the log stays
     const auto byAirplane = h.FlightsByAirplane();  // a deleted airplane's flights among them
     EXPECT_EQ(byAirplane.size(), 2u);
     for (const auto &[id, flights] : byAirplane)
         EXPECT_EQ(flights, h.FlightsOf(id)) << id;
-    EXPECT_EQ(h.DeleteAirplane("b2", true), "");
+    EXPECT_EQ(h.DeleteAirplane("b2", true).error, "");
     EXPECT_EQ(h.FindFlight("f3"), nullptr);
-    EXPECT_EQ(h.DeleteFlight("f1"), "");
-    EXPECT_NE(h.DeleteFlight("f1"), "");
+    EXPECT_EQ(h.DeleteFlight("f1").error, "");
+    EXPECT_NE(h.DeleteFlight("f1").error, "");
     EXPECT_EQ(h.Flights().size(), 1u);
 }
 
@@ -177,24 +185,24 @@ TEST(HangarFile, reads_back_every_value_and_writes_the_same_bytes)
     const Hangar h = Sample();
     const std::string text = TextOf(h);
     EXPECT_EQ(text.rfind("{\"format\":\"tethrix-hangar\",\"version\":1,\n\"airplanes\":[\n{\"id\":\"a1\"", 0), 0u);
-    const HangarRead back = ReadHangarFile(text);
+    const Result<Hangar> back = ReadHangarFile(text);
     ASSERT_TRUE(back.ok()) << back.error;
-    ASSERT_EQ(back.hangar.Airplanes(), h.Airplanes());
-    ASSERT_EQ(back.hangar.Flights().size(), h.Flights().size());
+    ASSERT_EQ(back.value.Airplanes(), h.Airplanes());
+    ASSERT_EQ(back.value.Flights().size(), h.Flights().size());
     for (std::size_t i = 0; i < h.Flights().size(); ++i) {
-        const Flight &a = h.Flights()[i], &b = back.hangar.Flights()[i];
+        const Flight &a = h.Flights()[i], &b = back.value.Flights()[i];
         EXPECT_TRUE(a == b) << a.id;
         for (int k = 0; k < FigureCount; ++k)  // bit for bit
             EXPECT_TRUE(std::isnan(a.figures[k]) ? std::isnan(b.figures[k])
                                                  : std::memcmp(&a.figures[k], &b.figures[k], 8) == 0);
     }
-    EXPECT_TRUE(std::signbit(back.hangar.FindFlight("f3")->conditions[0]));
-    EXPECT_EQ(TextOf(back.hangar), text);
+    EXPECT_TRUE(std::signbit(back.value.FindFlight("f3")->conditions[0]));
+    EXPECT_EQ(TextOf(back.value), text);
     // Escapes a script may write read as the characters they stand for.
     std::string escaped = text;
     escaped.replace(escaped.find("ST .60"), 2, "\\u0053\\u0054");
     escaped.replace(escaped.find("🛩"), 4, "\\ud83d\\udee9");
-    EXPECT_EQ(TextOf(ReadHangarFile(escaped).hangar), text);
+    EXPECT_EQ(TextOf(ReadHangarFile(escaped).value), text);
 }
 
 TEST(HangarFile, refuses_damaged_and_hostile_files_whole)
@@ -246,11 +254,11 @@ TEST(HangarFile, refuses_damaged_and_hostile_files_whole)
     for (const Row &row : rows) {
         Hangar kept = Sample();
         const std::string before = TextOf(kept);
-        const HangarRead read = ReadHangarFile(row.text);
+        const Result<Hangar> read = ReadHangarFile(row.text);
         EXPECT_NE(read.error.find(row.reason), std::string::npos) << row.what << ": " << read.error;
-        EXPECT_TRUE(read.hangar.Airplanes().empty() && read.hangar.Flights().empty()) << row.what;
+        EXPECT_TRUE(read.value.Airplanes().empty() && read.value.Flights().empty()) << row.what;
         ImportSummary summary;
-        EXPECT_EQ(kept.Import(read.hangar, summary), "");
+        EXPECT_EQ(ImportInto(kept, read.value, summary), "");
         EXPECT_FALSE(summary.Changed()) << row.what;
         EXPECT_EQ(TextOf(kept), before) << row.what;
     }
@@ -260,21 +268,21 @@ TEST(HangarImport, adds_and_updates_by_id_and_never_deletes)
 {
     Hangar phone = Sample();
     Hangar desktop;
-    EXPECT_EQ(desktop.AddAirplane("d1", Named("Desk only"), "", T0), "");
+    EXPECT_EQ(desktop.AddAirplane("d1", Named("Desk only"), "", T0).error, "");
     ImportSummary s;
-    ASSERT_EQ(desktop.Import(ReadHangarFile(TextOf(phone)).hangar, s), "");
+    ASSERT_EQ(ImportInto(desktop, ReadHangarFile(TextOf(phone)).value, s), "");
     EXPECT_EQ(s.addedAirplanes.size(), 3u);
     EXPECT_EQ(s.addedFlights, 3u);
     const std::string once = TextOf(desktop);
-    ASSERT_EQ(desktop.Import(ReadHangarFile(TextOf(phone)).hangar, s), "");
+    ASSERT_EQ(ImportInto(desktop, ReadHangarFile(TextOf(phone)).value, s), "");
     EXPECT_FALSE(s.Changed());
     EXPECT_EQ(TextOf(desktop), once);
 
     // A newer copy updates; an older one does not; what the copy lacks stays.
-    EXPECT_EQ(phone.Rename("a1", "Gull", T1), "");
-    EXPECT_EQ(phone.DeleteAirplane("b2", true), "");
-    EXPECT_EQ(desktop.Rename("c3", "Renamed here", T1), "");
-    ASSERT_EQ(desktop.Import(ReadHangarFile(TextOf(phone)).hangar, s), "");
+    EXPECT_EQ(phone.Rename("a1", "Gull", T1).error, "");
+    EXPECT_EQ(phone.DeleteAirplane("b2", true).error, "");
+    EXPECT_EQ(desktop.Rename("c3", "Renamed here", T1).error, "");
+    ASSERT_EQ(ImportInto(desktop, ReadHangarFile(TextOf(phone)).value, s), "");
     EXPECT_EQ(s.updatedAirplanes, std::vector<std::string>{"Gull"});
     EXPECT_TRUE(s.addedAirplanes.empty());
     EXPECT_EQ(desktop.FindAirplane("c3")->Name(), "Renamed here");
@@ -284,7 +292,7 @@ TEST(HangarImport, adds_and_updates_by_id_and_never_deletes)
 
     // One airplane with its log travels alone.
     Hangar one;
-    ASSERT_EQ(one.Import(ReadHangarFile(TextOf(desktop.Extract("a1"))).hangar, s), "");
+    ASSERT_EQ(ImportInto(one, ReadHangarFile(TextOf(desktop.Extract("a1"))).value, s), "");
     EXPECT_EQ(s.addedAirplanes, std::vector<std::string>{"Gull"});
     EXPECT_EQ(s.addedFlights, 2u);
 }
@@ -317,7 +325,7 @@ TEST(HangarChange, a_store_of_records_follows_every_edit)
     h = Sample();
     struct Row {
         const char *what;
-        std::function<std::string(Hangar &)> edit;
+        std::function<Result<>(Hangar &)> edit;
         std::size_t put, removed;  // records written and removed
     } rows[] = {
         {"rename", [](Hangar &x) { return x.Rename("a1", "Gull", T1); }, 1, 0},
@@ -327,14 +335,14 @@ TEST(HangarChange, a_store_of_records_follows_every_edit)
         {"fails", [](Hangar &x) { return x.Rename("zz", "No such", T1); }, 0, 0},
     };
     for (const Row &row : rows) {
-        const HangarEdit e = EditHangar(h, row.edit);
-        const HangarChange &c = e.change;
+        const Result<HangarEdit> e = EditHangar(h, row.edit);
+        const HangarChange &c = e.value.change;
         EXPECT_EQ(c.putAirplanes.size() + c.putFlights.size(), row.put) << row.what;
         EXPECT_EQ(c.removedAirplanes.size() + c.removedFlights.size(), row.removed) << row.what;
         if (!e.ok())
             continue;
         apply(c);
-        h = e.hangar;
+        h = e.value.hangar;
         std::vector<std::string> problems;
         EXPECT_EQ(TextOf(stored(problems)), TextOf(h)) << row.what;
         EXPECT_TRUE(problems.empty()) << row.what;
@@ -356,7 +364,7 @@ TEST(HangarLog, the_log_as_a_table_and_as_csv)
     Flight hostile = FlightOf("f4", "a1", "2026-12-11T09:00:00Z");
     hostile.notes = "=HYPERLINK(\"x\"),\"quoted\"";
     hostile.conditions[2] = -5;  // a wind speed no one flies in, still a number
-    ASSERT_EQ(h.LogFlight(hostile), "");
+    ASSERT_EQ(h.LogFlight(hostile).error, "");
     const std::string csv = LogCsv(h, "a1", DisplayUnits::Imperial);
     EXPECT_EQ(csv.rfind("Flown (UTC),Airplane Name,Number of Lines,Line Diameter (inches),", 0), 0u) << csv;
     const std::size_t second = csv.find('\n') + 1;

@@ -56,7 +56,7 @@ Flight FlightOf(const std::string &id, const std::string &airplane, const std::s
     return f;
 }
 
-using Edit = std::function<std::string(Hangar &)>;
+using Edit = std::function<Result<>(Hangar &)>;
 Edit Add(const std::string &id, const std::string &notes = "")
 {
     return [=](Hangar &h) { return h.AddAirplane(id, Named("Plane " + id), notes, T0); };
@@ -157,18 +157,18 @@ TEST_F(HangarStoreTest, keeps_every_field_and_creates_the_file_with_the_first_ch
     for (const Edit &e : edits) {
         HangarChange applied;
         ASSERT_EQ(store.edit(e, &applied), "");
-        HangarEdit direct = EditHangar(expected, e);
+        const HangarEdit direct = EditHangar(expected, e).value;
         expected = direct.hangar;
         EXPECT_EQ(applied.putAirplanes.size(), direct.change.putAirplanes.size());
         EXPECT_EQ(applied.removedFlights, direct.change.removedFlights);
-        EXPECT_EQ(HangarFileText(HangarStore(file).hangar()).text, HangarFileText(expected).text);
+        EXPECT_EQ(HangarFileText(HangarStore(file).hangar()).value, HangarFileText(expected).value);
     }
     EXPECT_TRUE(QFileInfo::exists(file));
     // A refused edit keeps nothing and says why, as a sentence.
     EXPECT_EQ(store.edit([](Hangar &h) { return h.Rename("zz", "x", T1); }).right(1), ".");
     HangarStore again(file);
     EXPECT_EQ(again.access(), HangarStore::Access::Writable);
-    EXPECT_EQ(HangarFileText(again.hangar()).text, HangarFileText(expected).text);
+    EXPECT_EQ(HangarFileText(again.hangar()).value, HangarFileText(expected).value);
     EXPECT_EQ(again.hangar().Flights().size(), 1u);
     EXPECT_TRUE(std::isnan(again.hangar().Flights()[0].lapTime));
 }
@@ -229,8 +229,8 @@ TEST_F(HangarStoreTest, a_killed_writer_loses_nothing_committed)
         for (int i = 0;; ++i) {
             const std::string id = "p" + std::to_string(1000 + i);
             const QString e = store.edit([&](Hangar &h) {
-                std::string r = h.AddAirplane(id, Named(id), std::string(4000, 'x'), T0);
-                for (int k = 0; r.empty() && k < 100; ++k)
+                Result<> r = h.AddAirplane(id, Named(id), std::string(4000, 'x'), T0);
+                for (int k = 0; r.ok() && k < 100; ++k)
                     r = h.LogFlight(FlightOf(id + "-" + std::to_string(k), id, T1));
                 return r;
             });
@@ -272,7 +272,7 @@ TEST_F(HangarStoreTest, a_full_disk_keeps_what_was_there)
             Fill(file);
         const QByteArray before = Bytes(file);
         HangarStore store(file);
-        const std::string content = HangarFileText(store.hangar()).text;
+        const std::string content = HangarFileText(store.hangar()).value;
         {
             FullDisk full;
             const QString e = store.edit(Add("new", std::string(4000, 'x')));
@@ -280,8 +280,8 @@ TEST_F(HangarStoreTest, a_full_disk_keeps_what_was_there)
                 << e.toStdString();
             EXPECT_TRUE(e.endsWith(": file too large).")) << e.toStdString();
         }
-        EXPECT_EQ(HangarFileText(store.hangar()).text, content);
-        EXPECT_EQ(HangarFileText(HangarStore(file).hangar()).text, content);
+        EXPECT_EQ(HangarFileText(store.hangar()).value, content);
+        EXPECT_EQ(HangarFileText(HangarStore(file).hangar()).value, content);
         if (existing) {
             EXPECT_EQ(Bytes(file), before);
         }
@@ -349,8 +349,8 @@ TEST_F(HangarStoreTest, a_database_it_cannot_trust_is_kept_byte_for_byte)
 TEST_F(HangarStoreTest, an_older_schema_is_brought_up_to_date_after_a_backup)
 {
     Hangar sample;
-    ASSERT_EQ(sample.AddAirplane("a1", Named("Old one"), "", T0), "");
-    ASSERT_EQ(sample.LogFlight(FlightOf("f1", "a1", T1)), "");
+    ASSERT_EQ(sample.AddAirplane("a1", Named("Old one"), "", T0).error, "");
+    ASSERT_EQ(sample.LogFlight(FlightOf("f1", "a1", T1)).error, "");
     for (const bool backupNameTaken : {false, true}) {
         SCOPED_TRACE(backupNameTaken);
         QDir(folder).removeRecursively();
@@ -370,7 +370,7 @@ TEST_F(HangarStoreTest, an_older_schema_is_brought_up_to_date_after_a_backup)
 
         HangarStore store(file);
         ASSERT_EQ(store.access(), HangarStore::Access::Writable) << store.problem().toStdString();
-        EXPECT_EQ(HangarFileText(store.hangar()).text, HangarFileText(sample).text);
+        EXPECT_EQ(HangarFileText(store.hangar()).value, HangarFileText(sample).value);
         EXPECT_EQ(Bytes(file), old) << "opening wrote";
         EXPECT_FALSE(QFileInfo::exists(backup));
 
@@ -441,7 +441,7 @@ TEST_F(HangarStoreTest, the_module_reads_and_edits_the_windows_hangar)
               "The airplane is no longer in the hangar");
     EXPECT_TRUE(applied.Empty());
     EXPECT_EQ(module->read(read, where), "");
-    EXPECT_EQ(HangarFileText(read).text, HangarFileText(HangarStore(QString::fromStdString(expected)).hangar()).text);
+    EXPECT_EQ(HangarFileText(read).value, HangarFileText(HangarStore(QString::fromStdString(expected)).hangar()).value);
     Put(QString::fromStdString(expected), "not a hangar");
     const std::string why = module->read(read, where);
     EXPECT_NE(why.find(expected + " cannot be read (file is not a database)"), std::string::npos) << why;

@@ -21,12 +21,12 @@
 
 namespace {
 
-struct Result {
+struct Ran {
     int status;
     std::string out, err;
 };
 
-Result Calc(const std::vector<std::string> &args, const CalcServices &services = {})
+Ran Calc(const std::vector<std::string> &args, const CalcServices &services = {})
 {
     std::ostringstream out, err;
     const int status = RunCalc(args, out, err, services);
@@ -94,26 +94,23 @@ Hangar Sample()
 {
     Hangar h;
     const char *t = "2026-12-01T10:00:00Z";
-    EXPECT_EQ(h.AddAirplane("s1", Named("Stunt", 48), "Fox .35", t), "");
-    EXPECT_EQ(h.AddAirplane("t1", Named("Twin", 40), "", t), "");
-    EXPECT_EQ(h.AddAirplane("t2", Named("Twin", 44), "", t), "");
-    EXPECT_EQ(h.LogFlight(Flown("f1", "s1", Named("Stunt", 48), "2026-12-02T09:00:00Z", 5.1)), "");
-    EXPECT_EQ(h.LogFlight(Flown("f2", "s1", Named("Stunt", 47), "2026-12-05T16:30:00Z", NAN)), "");
-    EXPECT_EQ(h.AddAirplane("g1", Named("Gone", 30), "", t), "");
-    EXPECT_EQ(h.LogFlight(Flown("f3", "g1", Named("Gone", 30), "2026-12-03T12:00:00Z", 4.8)), "");
-    EXPECT_EQ(h.DeleteAirplane("g1", false), "");
+    EXPECT_EQ(h.AddAirplane("s1", Named("Stunt", 48), "Fox .35", t).error, "");
+    EXPECT_EQ(h.AddAirplane("t1", Named("Twin", 40), "", t).error, "");
+    EXPECT_EQ(h.AddAirplane("t2", Named("Twin", 44), "", t).error, "");
+    EXPECT_EQ(h.LogFlight(Flown("f1", "s1", Named("Stunt", 48), "2026-12-02T09:00:00Z", 5.1)).error, "");
+    EXPECT_EQ(h.LogFlight(Flown("f2", "s1", Named("Stunt", 47), "2026-12-05T16:30:00Z", NAN)).error, "");
+    EXPECT_EQ(h.AddAirplane("g1", Named("Gone", 30), "", t).error, "");
+    EXPECT_EQ(h.LogFlight(Flown("f3", "g1", Named("Gone", 30), "2026-12-03T12:00:00Z", 4.8)).error, "");
+    EXPECT_EQ(h.DeleteAirplane("g1", false).error, "");
     return h;
 }
 
-std::string SampleFile(const std::string &name = "hangar.json")
-{
-    return Put(name, HangarFileText(Sample()).text);
-}
+std::string SampleFile(const std::string &name = "hangar.json") { return Put(name, HangarFileText(Sample()).value); }
 
 TEST(CalcHangar, lists_the_airplanes_by_name_with_their_flights)
 {
     const std::string file = SampleFile();
-    const Result text = Calc({"--hangar", file});
+    const Ran text = Calc({"--hangar", file});
     ASSERT_EQ(text.status, 0) << text.err;
     EXPECT_EQ(text.out, "Name   Id  Last flown (UTC)      Flights\n"
                         "Stunt  s1  2026-12-05T16:30:00Z  2\n"
@@ -123,7 +120,7 @@ TEST(CalcHangar, lists_the_airplanes_by_name_with_their_flights)
               "[\n{\"name\": \"Stunt\", \"id\": \"s1\", \"lastFlown\": \"2026-12-05T16:30:00Z\", \"flights\": 2},\n"
               "{\"name\": \"Twin\", \"id\": \"t1\", \"lastFlown\": null, \"flights\": 0},\n"
               "{\"name\": \"Twin\", \"id\": \"t2\", \"lastFlown\": null, \"flights\": 0}\n]\n");
-    const std::string empty = Put("empty.json", HangarFileText(Hangar()).text);
+    const std::string empty = Put("empty.json", HangarFileText(Hangar()).value);
     EXPECT_EQ(Calc({"--hangar", empty, "--json"}).out, "[]\n");
 }
 
@@ -159,7 +156,7 @@ TEST(CalcHangar, an_airplane_calculates_as_its_data_file_with_every_option)
         std::vector<std::string> direct = {c.dataFile}, hangar = {"--hangar", file, "--airplane", c.name};
         direct.insert(direct.end(), c.options.begin(), c.options.end());
         hangar.insert(hangar.end(), c.options.begin(), c.options.end());
-        const Result a = Calc(direct, {render, hot, nullptr, {}}), b = Calc(hangar, {render, hot, nullptr, {}});
+        const Ran a = Calc(direct, {render, hot, nullptr, {}}), b = Calc(hangar, {render, hot, nullptr, {}});
         EXPECT_EQ(b.status, a.status) << c.name << " " << b.err;
         EXPECT_EQ(b.out, a.out) << c.name;
         EXPECT_EQ(b.err, a.err) << c.name;
@@ -215,7 +212,7 @@ TEST(CalcHangar, failures_name_the_reason_and_change_nothing)
         {{"--hangar", "--add", data}, 2, "not available in this build"},
     };
     for (const auto &c : cases) {
-        const Result r = Calc(c.args);
+        const Ran r = Calc(c.args);
         EXPECT_EQ(r.status, c.status) << c.args.back() << ": " << r.err;
         EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
         EXPECT_EQ(r.out, "") << c.args.back();
@@ -243,20 +240,20 @@ TEST(CalcHangar, add_keeps_every_file_or_none_and_creates_the_hangar)
     const std::string file = Folder() + "added.json";
     std::remove(file.c_str());
     for (const std::string &bad : {std::string("/no/such.TQD"), notData, Folder()}) {
-        const Result r = Calc({"--hangar", file, "--add", a, bad});
+        const Ran r = Calc({"--hangar", file, "--add", a, bad});
         EXPECT_EQ(r.status, 1) << bad;
         EXPECT_NE(r.err.find("Cannot Open File " + bad + ": "), std::string::npos) << r.err;
         EXPECT_NE(r.err.find("nothing was added"), std::string::npos) << r.err;
         EXPECT_FALSE(IsRegularFile(file)) << bad;
     }
-    const Result r = Calc({"--hangar", file, "--add", a, b});
+    const Ran r = Calc({"--hangar", file, "--add", a, b});
     ASSERT_EQ(r.status, 0) << r.err;
-    const HangarRead read = ReadHangarFile(Get(file));
+    const Result<Hangar> read = ReadHangarFile(Get(file));
     ASSERT_TRUE(read.ok()) << read.error;
-    ASSERT_EQ(read.hangar.Airplanes().size(), 2u);
-    EXPECT_EQ(HangarFileText(read.hangar).text, Get(file));  // canonical
+    ASSERT_EQ(read.value.Airplanes().size(), 2u);
+    EXPECT_EQ(HangarFileText(read.value).value, Get(file));  // canonical
     static const std::regex id("[0-9a-f]{32}"), when("2[0-9]{3}-[01][0-9]-[0-3][0-9]T[0-2][0-9]:[0-5][0-9]:[0-6][0-9]Z");
-    for (const Airplane &p : read.hangar.Airplanes()) {
+    for (const Airplane &p : read.value.Airplanes()) {
         EXPECT_TRUE(std::regex_match(p.id, id)) << p.id;
         EXPECT_TRUE(std::regex_match(p.created, when)) << p.created;
         EXPECT_NE(r.out.find("Added '" + p.Name() + "', id " + p.id + "\n"), std::string::npos) << r.out;
@@ -264,12 +261,12 @@ TEST(CalcHangar, add_keeps_every_file_or_none_and_creates_the_hangar)
         const std::string source = p.Name() == "Ringo" ? a : b;
         EXPECT_EQ(Calc({"--hangar", file, "--airplane", p.id, "--json"}).out, Calc({source, "--json"}).out);
     }
-    EXPECT_EQ(read.hangar.AirplanesNamed("Ringo").front()->inputs.text[7], "5.200000");
+    EXPECT_EQ(read.value.AirplanesNamed("Ringo").front()->inputs.text[7], "5.200000");
     // A second --add keeps what was there.
-    const Result json = Calc({"--hangar", file, "--add", "--json", "--", b});
+    const Ran json = Calc({"--hangar", file, "--add", "--json", "--", b});
     ASSERT_EQ(json.status, 0) << json.err;
     EXPECT_EQ(json.out.rfind("[\n{\"name\": \"Nobler\", \"id\": \"", 0), 0u) << json.out;
-    EXPECT_EQ(ReadHangarFile(Get(file)).hangar.Airplanes().size(), 3u);
+    EXPECT_EQ(ReadHangarFile(Get(file)).value.Airplanes().size(), 3u);
 }
 
 // A hangar file that cannot be written stays as it was: write-protected
@@ -282,7 +279,7 @@ TEST(CalcHangar, add_to_a_file_that_cannot_be_written_changes_nothing)
     chmod(Folder().c_str(), 0755);  // an ordinary user reaches the hangar
     mkdir(dir.c_str(), 0777);
     chmod(dir.c_str(), 0777);
-    const std::string locked = dir + "locked.json", before = HangarFileText(Sample()).text;
+    const std::string locked = dir + "locked.json", before = HangarFileText(Sample()).value;
     std::ofstream(locked, std::ios::binary) << before;
     chmod(locked.c_str(), 0444);
     symlink("missing/hangar.json", (dir + "broken").c_str());
@@ -328,7 +325,7 @@ TEST(CalcHangar, the_log_prints_newest_first_as_text_csv_or_records)
 {
     const Hangar sample = Sample();
     const std::string file = SampleFile();
-    const Result text = Calc({"--hangar", file, "--log"});
+    const Ran text = Calc({"--hangar", file, "--log"});
     ASSERT_EQ(text.status, 0) << text.err;
     std::istringstream lines(text.out);
     std::string header, first, second, third;
@@ -365,7 +362,7 @@ TEST(CalcHangar, a_hangar_module_that_does_not_load_is_a_failure)
     };
     for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{
              {"--hangar"}, {"--hangar", "--log"}, {"--hangar", "--add", Put("own.TQD", "an=Own\r\n")}}) {
-        const Result r = Calc(args, services);
+        const Ran r = Calc(args, services);
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.err.rfind("tethrix-calc: Cannot open the window's hangar: libtethrix_hangar.so: cannot open "
                               "shared object file\n", 0), 0u) << r.err;

@@ -302,18 +302,18 @@ private slots:
         fx.nextSave = path("all.json");
         hd().ExportHangar();
         QCOMPARE(fx.proposedSave, QString("tethrix-hangar.json"));
-        QCOMPARE(FileBytes(fx.nextSave), QByteArray::fromStdString(HangarFileText(kept()).text));
+        QCOMPARE(FileBytes(fx.nextSave), QByteArray::fromStdString(HangarFileText(kept()).value));
         const std::string shark = w->openAirplane();
         hd().Select(shark);
         fx.nextSave = path("one.json");
         hd().ExportAirplane();
         QCOMPARE(fx.proposedSave, QString("Shark 45.tethrix-hangar.json"));
-        QCOMPARE(FileBytes(fx.nextSave), QByteArray::fromStdString(HangarFileText(kept().Extract(shark)).text));
+        QCOMPARE(FileBytes(fx.nextSave), QByteArray::fromStdString(HangarFileText(kept().Extract(shark)).value));
 
         HangarDialog other(*w, path("other/hangar.sqlite"));
         Hangar newer = kept();
-        QCOMPARE(newer.Rename(shark, "Shark 40", "2099-01-01T00:00:00Z"), std::string());
-        WriteBytes(path("newer.json"), QByteArray::fromStdString(HangarFileText(newer).text));
+        QVERIFY(newer.Rename(shark, "Shark 40", "2099-01-01T00:00:00Z").ok());
+        WriteBytes(path("newer.json"), QByteArray::fromStdString(HangarFileText(newer).value));
         WriteBytes(path("broken.json"), "{\"format\":\"tethrix-hangar\",\"version\":1,");
         const struct {
             const char *file, *said;
