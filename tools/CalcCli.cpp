@@ -151,7 +151,7 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
                                 units);
         (void)edited.KeepAsA(other.Case());  // A was calculated above: it is kept
     } else {
-        const Checked<CaseFigures> solved = SolveCase(engine, fc, groundSpeed);
+        const Result<CaseFigures> solved = SolveCase(engine, fc, groundSpeed);
         if (!solved.ok()) {
             err << "tethrix-calc: " << Say(solved.error) << "\n";
             // The input behind it, by its key, and what would fix it.

@@ -13,7 +13,7 @@ PinnedCase PinCase(const FlightCase &fc)
     PinnedCase pinned{fc, std::nullopt, std::string()};
     float groundSpeed = 0;
     CalcEngine engine(pinned.fc, groundSpeed);
-    const Checked<CaseFigures> figures = SolveCase(engine, pinned.fc, groundSpeed);
+    const Result<CaseFigures> figures = SolveCase(engine, pinned.fc, groundSpeed);
     if (figures.ok())
         pinned.figures = figures.value;
     else

@@ -73,22 +73,23 @@ int FigureIndex(const std::string &jsonKey)
     ProgramFault(lang::Format("No figure '%1'", {jsonKey}));
 }
 
-Checked<CaseFigures> SolveCase(CalcEngine &engine, const FlightCase &fc, const float &groundSpeed)
+Result<CaseFigures> SolveCase(CalcEngine &engine, const FlightCase &fc, const float &groundSpeed)
 {
-    Checked<CaseFigures> out;
-    if ((out.error = engine.Recalculate(fc.LapTime)))
-        return out;
+    if (const char *error = engine.Recalculate(fc.LapTime))
+        return Refused<CaseFigures>(error);
     // In the window's order of rewriting, so that a case with two faults
     // reports the one the window reports.
+    CaseFigures out;
     for (int i : RewriteOrder) {
         const Checked<double> value = ShownValue(i, engine, fc, groundSpeed);
-        if ((out.error = value.error))
-            return out;
-        out.value.values[i] = value.value;
+        if (!value.ok())
+            return Refused<CaseFigures>(value.error);
+        out.values[i] = value.value;
     }
     const Checked<float> lapSpeed = LapSpeed(fc);
-    out.value.lapSpeed = lapSpeed.value;
-    out.error = lapSpeed.error;
+    if (!lapSpeed.ok())
+        return Refused<CaseFigures>(lapSpeed.error);
+    out.lapSpeed = lapSpeed.value;
     return out;
 }
 

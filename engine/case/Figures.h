@@ -91,7 +91,7 @@ Checked<double> ShownValue(int index, const CalcEngine &engine, const FlightCase
 // Recalculates fc and reads every figure, with the checks the window
 // applies before it shows one (ShownValue); or the window's error, so that
 // a case has one verdict however it is shown.
-Checked<CaseFigures> SolveCase(CalcEngine &engine, const FlightCase &fc, const float &groundSpeed);
+Result<CaseFigures> SolveCase(CalcEngine &engine, const FlightCase &fc, const float &groundSpeed);
 
 // "Caption = 12.34 unit": the text of a result line, value imperial. The
 // line power adds its horsepower, the pull test its kilograms in metric and

@@ -52,7 +52,7 @@ void SolveRow(FlightCase &fc, CalcEngine &engine, const float &groundSpeed, cons
     row.input = GetNumericInput(fc, key);  // as the field stores it
     if (held.base != nullptr)
         row.lapTime = fc.LapTime = LapTimeAtSameSpeed(*held.base, fc.LineLength);
-    Checked<CaseFigures> figures = SolveCase(engine, fc, groundSpeed);
+    Result<CaseFigures> figures = SolveCase(engine, fc, groundSpeed);
     if (figures.ok() && held.groundSpeed > 0) {
         // The engine's ground speed goes as the inverse of the lap time:
         // one correction brings it to the base case's.
@@ -86,7 +86,7 @@ void Run(const FlightCase &base, const InputKey &key, long count, Next next,
         held.figure = FigureIndex(FigureId::GroundSpeed);
         // When the base case has no ground speed, the flight path's length
         // alone sets the lap time.
-        const Checked<CaseFigures> figures = SolveCase(engine, fc, groundSpeed);
+        const Result<CaseFigures> figures = SolveCase(engine, fc, groundSpeed);
         held.groundSpeed = figures.ok() ? figures.value.values[held.figure] : 0;
     }
     SweepRow row;

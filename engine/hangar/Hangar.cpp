@@ -180,7 +180,7 @@ bool Flight::operator==(const Flight &o) const
            tipWeight == o.tipWeight && notes == o.notes;
 }
 
-Flight FlightOfCase(const FlightCase &fc, const Checked<CaseFigures> &solved)
+Flight FlightOfCase(const FlightCase &fc, const Result<CaseFigures> &solved)
 {
     Flight f;
     f.inputs = InputsOfCase(fc);

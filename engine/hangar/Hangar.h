@@ -68,7 +68,7 @@ struct Flight {
 
 // A flight of fc as calculated: its inputs and conditions, and the figures
 // of a solved case (all NaN when the calculation failed).
-Flight FlightOfCase(const FlightCase &fc, const Checked<CaseFigures> &solved);
+Flight FlightOfCase(const FlightCase &fc, const Result<CaseFigures> &solved);
 
 // Limits of what a hangar holds; a file with more is refused.
 constexpr std::size_t MaxAirplanes = 10000;

@@ -30,7 +30,7 @@ Flight FlightOf(const std::string &id, const std::string &airplane, const std::s
     for (int i = 0; i < FigureCount; ++i)
         figures.values[i] = 1.0 / (i + 3) * std::pow(10.0, i - 6);  // digits to the last bit
     figures.values[FigureCount - 1] = NAN;
-    Flight f = FlightOfCase(Named("Ringcruiser"), Checked<CaseFigures>{figures, nullptr});
+    Flight f = FlightOfCase(Named("Ringcruiser"), Result<CaseFigures>{figures});
     f.id = id;
     f.airplaneId = airplane;
     f.flown = f.changed = flown;

@@ -110,7 +110,7 @@ TEST(LeadoutRake, is_the_angle_of_the_leadout_offset_over_the_inboard_wing)
     fc.WingLength = 25.5f;
     float gs = 0;
     CalcEngine engine(fc, gs);
-    const Checked<CaseFigures> solved = SolveCase(engine, fc, gs);
+    const Result<CaseFigures> solved = SolveCase(engine, fc, gs);
     ASSERT_TRUE(solved.ok()) << solved.error;
     const CaseFigures &f = solved.value;
     const double rake = f.values[FigureIndex(FigureId::LeadoutRake)];
