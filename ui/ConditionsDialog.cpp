@@ -272,8 +272,10 @@ void ConditionsDialog::Save()
     for (int i = 0; i < ConditionKeyCount; ++i)
         withThese.*(ConditionKey(i).field) = values[i];
     const ConditionsRefusal refusal = RefuseConditions(form.flightCase(), withThese, form.units(), sep);
-    if (!refusal.error.empty())
-        throw AdvisedError(refusal.error, QString::fromStdString(refusal.advice.text));
+    if (!refusal.error.empty()) {
+        ShowError(this, QString::fromStdString(refusal.error), QString::fromStdString(refusal.advice.text));
+        return;
+    }
 
     // Stored imperial whatever is shown, so that every version reads them;
     // as typed, unless the text is too long to be read back (a flier may

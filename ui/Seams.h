@@ -67,8 +67,8 @@ Seams &UiSeams();
 void ShowError(QWidget *parent, const QString &text, const QString &informative = QString());
 
 // Whether a core operation worked; if not, its message is shown in the
-// error box, with the advice beside it. A face shows the core's failures
-// here, at its edge, and nowhere else.
+// error box, with the advice beside it. The core's failures reach the
+// window as results, never as exceptions.
 template <class T>
 bool Succeeded(QWidget *parent, const Result<T> &result, const QString &advice = QString())
 {
@@ -77,13 +77,6 @@ bool Succeeded(QWidget *parent, const Result<T> &result, const QString &advice =
     return result.ok();
 }
 
-// An error with the advice beside it: which field it concerns, what to do.
-class AdvisedError : public std::runtime_error {
-public:
-    AdvisedError(const std::string &what, const QString &advice) : std::runtime_error(what), advice(advice) {}
-    QString advice;
-};
-
 // Runs f and shows any error that escapes it in the error box, so that no
 // exception crosses Qt's event loop.
 template <class F>
@@ -91,8 +84,6 @@ void Guarded(QWidget *parent, F &&f)
 {
     try {
         f();
-    } catch (const AdvisedError &e) {
-        ShowError(parent, QString::fromUtf8(e.what()), e.advice);
     } catch (const std::exception &e) {
         ShowError(parent, QString::fromUtf8(e.what()));
     } catch (...) {
