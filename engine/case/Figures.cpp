@@ -79,17 +79,17 @@ Result<CaseFigures> SolveCase(CalcEngine &engine, const FlightCase &fc, const fl
         return Refused<CaseFigures>(error);
     // In the window's order of rewriting, so that a case with two faults
     // reports the one the window reports.
-    CaseFigures out;
+    Result<CaseFigures> out;  // built in place: a sweep solves a case a row
     for (int i : RewriteOrder) {
         const Checked<double> value = ShownValue(i, engine, fc, groundSpeed);
         if (!value.ok())
             return Refused<CaseFigures>(value.error);
-        out.values[i] = value.value;
+        out.value.values[i] = value.value;
     }
     const Checked<float> lapSpeed = LapSpeed(fc);
     if (!lapSpeed.ok())
         return Refused<CaseFigures>(lapSpeed.error);
-    out.lapSpeed = lapSpeed.value;
+    out.value.lapSpeed = lapSpeed.value;
     return out;
 }
 
