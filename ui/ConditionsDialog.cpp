@@ -258,12 +258,10 @@ void ConditionsDialog::Save()
             continue;
         }
         const std::string text = fields[i]->text().toStdString();
-        const std::optional<float> value = ParseShown(ConditionKey(i).measure, form.units(), text, sep);
-        if (!value) {
-            ShowError(this, QString::fromStdString(InvalidNumberMessage(text)));
+        const Result<float> value = ParseShown(ConditionKey(i).measure, form.units(), text, sep);
+        if (!Succeeded(this, value))
             return;
-        }
-        values[i] = *value;
+        values[i] = value.value;
     }
 
     // Conditions that cannot be calculated are not kept: every later start

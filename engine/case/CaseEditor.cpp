@@ -125,13 +125,13 @@ Result<> CaseEditor::SetText(const std::string &keyName, const std::string &text
     unreadable = true;
     if (text.empty())
         return Done{};
-    const std::optional<float> value = ParseShown(key.measure, units, text, separator);
-    if (!value) {
+    const Result<float> value = ParseShown(key.measure, units, text, separator);
+    if (!value.ok()) {
         advice = AdviceOnText(key, units, separator, text);
-        return Refused(WithFullStop(InvalidNumberMessage(text)));
+        return Refused(WithFullStop(value.error));
     }
     unreadable = false;
-    fc.*(key.field) = *value;
+    fc.*(key.field) = value.value;
     CopyToWhatIf(key, text);
     return Done{};
 }
@@ -205,13 +205,13 @@ std::string CaseEditor::UnitText(const InputKey &key, const char *imperialText) 
 
 Result<std::string> CaseEditor::PressureAltitudeText(const std::string &elevation, const std::string &altimeter) const
 {
-    const std::optional<float> elevationFeet = ParseShown(Measure::Length, units, elevation, separator);
-    if (!elevationFeet)
-        return Refused<std::string>(WithFullStop(InvalidNumberMessage(elevation)));
-    const std::optional<float> altimeterInHg = ParseShown(Measure::Pressure, units, altimeter, separator);
-    if (!altimeterInHg)
-        return Refused<std::string>(WithFullStop(InvalidNumberMessage(altimeter)));
-    const Checked<double> feet = PressureAltitudeFeet(*elevationFeet, *altimeterInHg);
+    const Result<float> elevationFeet = ParseShown(Measure::Length, units, elevation, separator);
+    if (!elevationFeet.ok())
+        return Refused<std::string>(WithFullStop(elevationFeet.error));
+    const Result<float> altimeterInHg = ParseShown(Measure::Pressure, units, altimeter, separator);
+    if (!altimeterInHg.ok())
+        return Refused<std::string>(WithFullStop(altimeterInHg.error));
+    const Checked<double> feet = PressureAltitudeFeet(elevationFeet.value, altimeterInHg.value);
     const char *error = feet.ok() ? ToSingle(feet.value).error : feet.error;  // the field's value must fit
     if (error)
         return Refused<std::string>(WithFullStop(error));
@@ -268,8 +268,8 @@ void CaseEditor::SetUnits(DisplayUnits shown)
     const std::string &lengthText = whatIfTexts[Index(WhatIfField::LineLength)];
     if (lengthText == whatIfLengthText)
         length = whatIfLength;
-    else
-        length = ParseShown(Measure::Length, units, lengthText, separator);
+    else if (const Result<float> typed = ParseShown(Measure::Length, units, lengthText, separator); typed.ok())
+        length = typed.value;
     const std::string lapText = whatIfTexts[Index(WhatIfField::LapTime)];
     units = shown;
     ShowAllStored();
@@ -419,12 +419,12 @@ Result<> CaseEditor::WhatIf(WhatIfField field)
     if (text.empty())
         return Done{};
     // The lap time in seconds, whatever the units shown.
-    const std::optional<float> value = field == WhatIfField::LapTime ? ParseNumber(text, separator)
-                                                                     : ParseShown(Measure::Length, units, text, separator);
-    if (!value)
-        return Refused(WithFullStop(InvalidNumberMessage(text)));
-    const Checked<float> other =
-        field == WhatIfField::LapTime ? WhatIfLineLength(lapSpeed, fc, *value) : WhatIfLapTime(lapSpeed, fc, *value);
+    const Result<float> value = ParseShown(field == WhatIfField::LapTime ? Measure::None : Measure::Length, units, text,
+                                           separator);
+    if (!value.ok())
+        return Refused(WithFullStop(value.error));
+    const Checked<float> other = field == WhatIfField::LapTime ? WhatIfLineLength(lapSpeed, fc, value.value)
+                                                               : WhatIfLapTime(lapSpeed, fc, value.value);
     if (!other.ok())
         return Refused(WithFullStop(other.error));
     if (field == WhatIfField::LapTime)
@@ -462,8 +462,8 @@ void CaseEditor::ReadFile(const std::string &bytes)
 
 Result<> CaseEditor::SetInput(const std::string &key, const std::string &value)
 {
-    if (const std::string error = ::SetInput(fc, key, value, units); !error.empty())
-        return Refused(WithFullStop(error));
+    if (const Result<> set = ::SetInput(fc, key, value, units); !set.ok())
+        return Refused(WithFullStop(set.error));
     ShowAllStored();
     current = false;
     return Done{};

@@ -168,11 +168,10 @@ const InputKey &InputKeyNamed(const std::string &key);
 // "Altitude").
 bool NamesKey(const std::string &typed, const char *name);
 // Stores value (text, "." separator) into the field key names, as the
-// flight case stores it, the value given in the units shown. Returns the
-// error, without its full stop ("Unknown input 'key'", or the value's), or
-// empty.
-std::string SetInput(FlightCase &fc, const std::string &key, const std::string &value,
-              DisplayUnits units = DisplayUnits::Imperial);
+// flight case stores it, the value given in the units shown; or fails
+// without its full stop ("Unknown input 'key'", or the value's).
+Result<> SetInput(FlightCase &fc, const std::string &key, const std::string &value,
+                  DisplayUnits units = DisplayUnits::Imperial);
 // "42 ounces": an imperial value of key in the units shown, with its unit
 // (none for the line count and the name).
 std::string InputValueText(const InputKey &key, double imperial, DisplayUnits units, int digits,

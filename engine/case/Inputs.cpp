@@ -56,16 +56,16 @@ const InputKey &InputKeyNamed(const std::string &key)
     ProgramFault(lang::Format("Unknown input '%1'", {key}));
 }
 
-std::string SetInput(FlightCase &fc, const std::string &key, const std::string &value, DisplayUnits units)
+Result<> SetInput(FlightCase &fc, const std::string &key, const std::string &value, DisplayUnits units)
 {
     const InputKey *k = FindInputKey(key);
     if (k == nullptr)
-        return lang::Format("Unknown input '%1'", {key});
+        return Refused(lang::Format("Unknown input '%1'", {key}));
     if (k->field != nullptr) {
-        const std::optional<float> v = ParseShown(k->measure, units, value);
-        if (!v)
-            return InvalidNumberMessage(value);
-        fc.*(k->field) = *v;
+        const Result<float> v = ParseShown(k->measure, units, value);
+        if (!v.ok())
+            return Refused(v.error);
+        fc.*(k->field) = v.value;
     } else if (std::string(k->key) == "an") {
         fc.AcName = value;
     } else {
@@ -73,10 +73,10 @@ std::string SetInput(FlightCase &fc, const std::string &key, const std::string &
         // number is an error here, not a 1: a script must hear of it.
         int n = 0;
         if (!LineCountField::ReadWholeNumber(value, n))
-            return lang::Format("'%1' is not a valid whole number", {value});
+            return Refused(lang::Format("'%1' is not a valid whole number", {value}));
         fc.NumLines = LineCountField::Clamp(n);  // as the field takes it when left
     }
-    return std::string();
+    return Done{};
 }
 
 std::string InputValueText(const InputKey &key, double imperial, DisplayUnits units, int digits, char sep)

@@ -92,16 +92,17 @@ double FromShown(Measure m, DisplayUnits units, double shown)
     return shown * c.divide / c.multiply + c.imperialZero;
 }
 
-std::optional<float> ParseShown(Measure m, DisplayUnits units, const std::string &text, char sep)
+Result<float> ParseShown(Measure m, DisplayUnits units, const std::string &text, char sep)
 {
-    if (!Converts(m, units))
-        return ParseNumber(text, sep);
+    if (!Converts(m, units)) {
+        if (const std::optional<float> value = ParseNumber(text, sep))
+            return *value;
+        return Refused<float>(InvalidNumberMessage(text));
+    }
     const std::optional<double> shown = ParseWideNumber(text, sep);
-    if (!shown)
-        return std::nullopt;
-    const double imperial = FromShown(m, units, *shown);
+    const double imperial = shown ? FromShown(m, units, *shown) : NAN;
     if (!std::isfinite(imperial) || std::fabs(imperial) > FLT_MAX)
-        return std::nullopt;
+        return Refused<float>(InvalidNumberMessage(text));
     return static_cast<float>(imperial);
 }
 

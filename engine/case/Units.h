@@ -5,6 +5,8 @@
 // engine reads.
 #pragma once
 
+#include "numbers/EngineError.h"
+
 #include <optional>
 #include <string>
 
@@ -48,10 +50,10 @@ double FromShown(Measure m, DisplayUnits units, double shown);
 
 // A typed text in the units shown, as the imperial single-precision value
 // the engine reads. In imperial exactly ParseNumber; in metric the text is
-// read in double precision, converted, then rounded once to single. None
-// (the invalid-number message) when the text is no number or the value does
-// not fit single precision.
-std::optional<float> ParseShown(Measure m, DisplayUnits units, const std::string &text, char decimalSeparator = '.');
+// read in double precision, converted, then rounded once to single. Fails
+// with the invalid-number message when the text is no number or the value
+// does not fit single precision.
+Result<float> ParseShown(Measure m, DisplayUnits units, const std::string &text, char decimalSeparator = '.');
 
 // A stored imperial value as text in the units shown, with digits
 // significant digits: in imperial exactly FormatNumber(value, digits).

@@ -76,18 +76,18 @@ TEST(Units, metric_texts_read_as_their_imperial_conversion_in_single_precision)
         for (const char *text : texts) {
             const double shown = ParseWideNumber(text).value();
             const float expected = ParseNumber(FullPrecision(FromShown(k.measure, DisplayUnits::Metric, shown))).value();
-            EXPECT_EQ(ParseShown(k.measure, DisplayUnits::Metric, text), expected) << k.key << " " << text;
-            EXPECT_EQ(ParseShown(k.measure, DisplayUnits::Imperial, text), ParseNumber(text)) << text;
+            EXPECT_EQ(ParseShown(k.measure, DisplayUnits::Metric, text).value, expected) << k.key << " " << text;
+            EXPECT_EQ(ParseShown(k.measure, DisplayUnits::Imperial, text).value, ParseNumber(text)) << text;
         }
     }
     // The round numbers fliers type land exactly on the imperial ones.
-    EXPECT_EQ(ParseShown(Measure::SmallLength, DisplayUnits::Metric, "0.381"), 0.015f);
-    EXPECT_EQ(ParseShown(Measure::Length, DisplayUnits::Metric, "18.288"), 60.0f);
-    EXPECT_EQ(ParseShown(Measure::Temperature, DisplayUnits::Metric, "15"), 59.0f);
-    EXPECT_EQ(ParseShown(Measure::WingArea, DisplayUnits::Metric, "32.258"), 500.0f);
-    EXPECT_EQ(ParseShown(Measure::SmallLength, DisplayUnits::Metric, "0,381", ','), 0.015f);
+    EXPECT_EQ(ParseShown(Measure::SmallLength, DisplayUnits::Metric, "0.381").value, 0.015f);
+    EXPECT_EQ(ParseShown(Measure::Length, DisplayUnits::Metric, "18.288").value, 60.0f);
+    EXPECT_EQ(ParseShown(Measure::Temperature, DisplayUnits::Metric, "15").value, 59.0f);
+    EXPECT_EQ(ParseShown(Measure::WingArea, DisplayUnits::Metric, "32.258").value, 500.0f);
+    EXPECT_EQ(ParseShown(Measure::SmallLength, DisplayUnits::Metric, "0,381", ',').value, 0.015f);
     for (const char *bad : {"x", "1e41", "", "1e400"})
-        EXPECT_FALSE(ParseShown(Measure::Mass, DisplayUnits::Metric, bad)) << bad;
+        EXPECT_EQ(ParseShown(Measure::Mass, DisplayUnits::Metric, bad).error, InvalidNumberMessage(bad)) << bad;
     EXPECT_EQ(FormatShown(Measure::Length, DisplayUnits::Imperial, 58.123456, 4), FormatNumber(58.123456, 4));
     EXPECT_EQ(FormatShown(Measure::Temperature, DisplayUnits::Metric, 75, 4), "23.89");
 
