@@ -196,8 +196,8 @@ SweepRange ParseSweep(const std::string &argument, SweepHold hold, DisplayUnits 
     const size_t c2 = c1 == std::string::npos ? c1 : range.find(':', c1 + 1);
     if (c2 == std::string::npos || range.find(':', c2 + 1) != std::string::npos)
         throw UsageError{Say("the sweep range must read FROM:TO:STEP")};
-    if (const std::string problem = SweepHoldProblem(*key, hold); !problem.empty())
-        throw UsageError{Say("--hold=speed: ") + Say(problem)};
+    if (const Result<> held = CheckSweepHold(*key, hold); !held.ok())
+        throw UsageError{Say("--hold=speed: ") + Say(held.error)};
     SweepRange s{key, 0, 0, 0, hold, units};
     for (auto [value, text] : {std::pair{&s.from, range.substr(0, c1)},
                                {&s.to, range.substr(c1 + 1, c2 - c1 - 1)},
@@ -208,9 +208,8 @@ SweepRange ParseSweep(const std::string &argument, SweepHold hold, DisplayUnits 
         *value = *v;
     }
     const auto imperial = [&](double v) { return FromShown(key->measure, units, v); };
-    if (const std::string problem = SweepLimitsProblem(*key, imperial(s.from), imperial(s.to), s.step);
-        !problem.empty())
-        throw UsageError{Say("the sweep of ") + std::string(key->key) + Say(" cannot run: ") + Say(problem)};
+    if (const Result<> limits = CheckSweepLimits(*key, imperial(s.from), imperial(s.to), s.step); !limits.ok())
+        throw UsageError{Say("the sweep of ") + std::string(key->key) + Say(" cannot run: ") + Say(limits.error)};
     if (SweepCount(s.from, s.to, s.step) == 0)
         throw UsageError{Say("the sweep range is empty or has more than ") + std::to_string(MaxSweepRows) +
                          Say(" rows (STEP must be non-zero and lead from FROM to TO)")};

@@ -81,7 +81,7 @@ void Run(const FlightCase &base, const InputKey &key, long count, Next next,
     float groundSpeed = 0;
     CalcEngine engine(fc, groundSpeed);
     HeldSpeed held;
-    if (hold == SweepHold::Speed && SweepHoldProblem(key, hold).empty()) {
+    if (hold == SweepHold::Speed && CheckSweepHold(key, hold).ok()) {
         held.base = &base;
         held.figure = FigureIndex(FigureId::GroundSpeed);
         // When the base case has no ground speed, the flight path's length
@@ -110,29 +110,29 @@ long SweepCount(double from, double to, double step)
     return n > MaxSweepRows ? 0 : static_cast<long>(n);
 }
 
-std::string SweepLimitsProblem(const InputKey &key, double from, double to, double step)
+Result<> CheckSweepLimits(const InputKey &key, double from, double to, double step)
 {
     if (!(std::isfinite(from) && std::isfinite(to) && std::isfinite(step)))
-        return "FROM, TO and STEP must be finite numbers";
+        return Refused("FROM, TO and STEP must be finite numbers");
     if (IsLineCount(key)) {
         for (double v : {from, to})
             if (!(v >= 1 && v <= 3 && v == std::floor(v)))
-                return "the number of lines runs over whole numbers from 1 to 3";
+                return Refused("the number of lines runs over whole numbers from 1 to 3");
         if (step != std::floor(step))
-            return "the number of lines steps by whole numbers";
-        return std::string();
+            return Refused("the number of lines steps by whole numbers");
+        return Done{};
     }
     const double largest = std::numeric_limits<float>::max();
     if (std::fabs(from) > largest || std::fabs(to) > largest)
-        return std::string("FROM and TO must fit the input (at most 3.4E38 in size)");
-    return std::string();
+        return Refused("FROM and TO must fit the input (at most 3.4E38 in size)");
+    return Done{};
 }
 
-std::string SweepHoldProblem(const InputKey &key, SweepHold hold)
+Result<> CheckSweepHold(const InputKey &key, SweepHold hold)
 {
     if (hold == SweepHold::Speed && std::string(key.key) != "ll")
-        return "only a sweep of the line length (ll) can hold the speed";
-    return std::string();
+        return Refused("only a sweep of the line length (ll) can hold the speed");
+    return Done{};
 }
 
 void SweepEach(const FlightCase &base, const InputKey &key, double from, double to, double step,

@@ -20,9 +20,9 @@ struct SweepRow {
 // What a line-length sweep holds: the lap time (the speed then rises with the
 // length), or the speed (the lap time grows with the flight path).
 enum class SweepHold { LapTime, Speed };
-// Why key cannot be swept holding this (empty when it can): only the line
-// length is swept at the same speed.
-std::string SweepHoldProblem(const InputKey &key, SweepHold hold);
+// Whether key can be swept holding this, or why not: only the line length
+// is swept at the same speed.
+Result<> CheckSweepHold(const InputKey &key, SweepHold hold);
 
 constexpr long MaxSweepRows = 100000;
 
@@ -31,10 +31,10 @@ constexpr long MaxSweepRows = 100000;
 // MaxSweepRows values.
 long SweepCount(double from, double to, double step);
 
-// Why these limits cannot be swept for key (empty when they can): limits
-// that are not finite or do not fit the field, and for the line count
-// anything but whole numbers from 1 to 3.
-std::string SweepLimitsProblem(const InputKey &key, double from, double to, double step);
+// Whether these limits can be swept for key, or why not: limits that are
+// not finite or do not fit the field, and for the line count anything but
+// whole numbers from 1 to 3.
+Result<> CheckSweepLimits(const InputKey &key, double from, double to, double step);
 
 // Calls sink once per value of key (from, to and step in the units shown),
 // in order, every other input as in base,
