@@ -141,13 +141,13 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
     std::vector<InputNote> notes;
     if (o.compare) {
         // B's figures beside A's; B's report prints the comparison.
-        const PinnedCase a = PinCase(other.Case()), b = PinCase(fc);
+        const Result<PinnedCase> a = PinCase(other.Case()), b = PinCase(fc);
         for (const auto &[name, side] : {std::pair{"A", &a}, {"B", &b}})
-            if (!side->figures) {
+            if (!side->ok()) {
                 err << "tethrix-calc: " << name << ": " << Say(side->error) << "\n";
                 return ExitFailure;
             }
-        text = ComparisonOutput(a, b, o.json ? CompareFormat::Json : o.csv ? CompareFormat::Csv : CompareFormat::Text,
+        text = ComparisonOutput(a.value, b.value, o.json ? CompareFormat::Json : o.csv ? CompareFormat::Csv : CompareFormat::Text,
                                 units);
         (void)edited.KeepAsA(other.Case());  // A was calculated above: it is kept
     } else {

@@ -34,7 +34,7 @@ void AppendFiguresJson(std::string &text, const CaseFigures &figures, const Flig
 
 std::string ComparisonOutput(const PinnedCase &a, const PinnedCase &b, CompareFormat format, DisplayUnits units)
 {
-    const CaseFigures &fa = *a.figures, &fb = *b.figures;
+    const CaseFigures &fa = a.figures, &fb = b.figures;
     const auto change = [&](int i) {
         const Measure m = i < FigureCount ? Figures[i].measure : Measure::Speed;
         const double va = i < FigureCount ? fa.values[i] : fa.lapSpeed, vb = i < FigureCount ? fb.values[i] : fb.lapSpeed;

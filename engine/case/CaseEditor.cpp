@@ -473,10 +473,10 @@ Result<> CaseEditor::KeepAsA() { return KeepAsA(fc); }
 
 Result<> CaseEditor::KeepAsA(const FlightCase &pin)
 {
-    PinnedCase a = PinCase(pin);
-    if (!a.figures)
-        return Refused(a.error);
-    pinned = a;
+    Result<PinnedCase> a = PinCase(pin);
+    if (!a.ok())
+        return Refused(std::move(a.error));
+    pinned = std::move(a.value);
     return Done{};
 }
 
@@ -484,10 +484,10 @@ Result<> CaseEditor::OpenA(const std::string &fileName, const std::string &bytes
 {
     if (bytes.size() > MaxDataFileBytes)
         return Refused(OpenFailure(fileName, DataFileTooLarge));
-    PinnedCase a = PinCase(CaseFromFile(fc, bytes));
-    if (!a.figures)
-        return Refused(a.error);
-    pinned = a;
+    Result<PinnedCase> a = PinCase(CaseFromFile(fc, bytes));
+    if (!a.ok())
+        return Refused(std::move(a.error));
+    pinned = std::move(a.value);
     return Done{};
 }
 
@@ -520,7 +520,7 @@ std::string CaseEditor::ComparisonText(int figure) const
     const size_t i = static_cast<size_t>(figure);
     if (!figures[i].shown)
         return std::string();
-    return ::ComparisonText(::Figures[i], pinned->figures->values[i], figures[i].value, separator, units);
+    return ::ComparisonText(::Figures[i], pinned->figures.values[i], figures[i].value, separator, units);
 }
 
 std::string CaseEditor::FileBytes() const { return DataFileText(fc); }

@@ -8,16 +8,15 @@
 #include <cfloat>
 #include <cmath>
 
-PinnedCase PinCase(const FlightCase &fc)
+Result<PinnedCase> PinCase(const FlightCase &fc)
 {
-    PinnedCase pinned{fc, std::nullopt, std::string()};
+    PinnedCase pinned{fc, {}};
     float groundSpeed = 0;
     CalcEngine engine(pinned.fc, groundSpeed);
     const Result<CaseFigures> figures = SolveCase(engine, pinned.fc, groundSpeed);
-    if (figures.ok())
-        pinned.figures = figures.value;
-    else
-        pinned.error = WithFullStop(figures.error);
+    if (!figures.ok())
+        return Refused<PinnedCase>(WithFullStop(figures.error));
+    pinned.figures = figures.value;
     return pinned;
 }
 

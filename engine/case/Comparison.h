@@ -11,12 +11,12 @@
 
 struct PinnedCase {
     FlightCase fc;
-    std::optional<CaseFigures> figures;  // none when A cannot be calculated
-    std::string error;                   // why, with its full stop
+    CaseFigures figures;
 };
 
-// A's figures, from one calculation of its own.
-PinnedCase PinCase(const FlightCase &fc);
+// A with its figures, from one calculation of its own; or why A cannot be
+// calculated, with its full stop.
+Result<PinnedCase> PinCase(const FlightCase &fc);
 
 // The case a data file's bytes give when read over base, as File > Open
 // reads them into the fields: the file's entries over base's values, the

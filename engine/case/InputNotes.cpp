@@ -250,8 +250,8 @@ ConditionsRefusal RefuseConditions(const FlightCase &edited, const FlightCase &w
     for (const auto &[trial, before] : trials) {
         if (trial == &editedWith && same)
             break;
-        const PinnedCase solved = PinCase(*trial);
-        if (!solved.figures && (trial == before || PinCase(*before).figures))
+        const Result<PinnedCase> solved = PinCase(*trial);
+        if (!solved.ok() && (trial == before || PinCase(*before).ok()))
             return {lang::Format("%1 These flying conditions are not saved.", {solved.error}),
                     AdviceFor(*trial, units, separator)};
     }
