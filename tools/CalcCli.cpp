@@ -147,7 +147,10 @@ int Run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
                 err << "tethrix-calc: " << name << ": " << Say(side->error) << "\n";
                 return ExitFailure;
             }
-        text = ComparisonOutput(a.value, b.value, o.json ? CompareFormat::Json : o.csv ? CompareFormat::Csv : CompareFormat::Text,
+        text = ComparisonOutput(a.value, b.value,
+                                o.json  ? CompareFormat::Json
+                                : o.csv ? CompareFormat::Csv
+                                        : CompareFormat::Text,
                                 units);
         (void)edited.KeepAsA(other.Case());  // A was calculated above: it is kept
     } else {
