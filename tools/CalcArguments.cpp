@@ -37,7 +37,7 @@ void AppendCalcHelp(std::string &out)
             line += std::string(" [") + MetricUnit(k.measure) + "]";
         line += Say(" (default ");
         line += k.field ? FormatNumber(defaults.*(k.field), k.digits)
-                        : (std::string(k.key) == "an" ? defaults.AcName : std::to_string(defaults.NumLines));
+                        : (IsInput(k, Input::AirplaneName) ? defaults.AcName : std::to_string(defaults.NumLines));
         out += line + ")\n";
     }
     out += Say("  Elevation   field elevation, feet [m], with\n"
@@ -189,7 +189,7 @@ SweepRange ParseSweep(const std::string &argument, SweepHold hold, DisplayUnits 
 {
     const size_t eq = argument.find('=');
     const InputKey *key = eq == std::string::npos ? nullptr : FindInputKey(argument.substr(0, eq));
-    if (key == nullptr || std::string(key->key) == "an")
+    if (key == nullptr || IsInput(*key, Input::AirplaneName))
         throw UsageError{Say("--sweep needs a numeric key, as in lt=4:6:0.1 (try --help)")};
     const std::string range = argument.substr(eq + 1);
     const size_t c1 = range.find(':');

@@ -103,8 +103,8 @@ TrimCharts::TrimCharts(QWidget *parent) : QWidget(parent, Qt::Window), tabWidget
     setObjectName("TrimCharts");
     setWindowTitle(tr("Trim Charts"));
     tabWidget->setObjectName("ChartTabs");
-    buildTab(tabs[0], ChartRangeFor("lt"), tr("Lap Time"));
-    buildTab(tabs[1], ChartRangeFor("ll"), tr("Line Length"));
+    buildTab(tabs[0], ChartRangeFor(KeyOf(Input::LapTime).key), tr("Lap Time"));
+    buildTab(tabs[1], ChartRangeFor(KeyOf(Input::LineLength).key), tr("Line Length"));
     nameAxes();
     tabWidget->addTab(tabs[0].view->parentWidget(), tr("Lap Time"));
     tabWidget->addTab(tabs[1].view->parentWidget(), tr("Line Length"));
@@ -133,7 +133,7 @@ void TrimCharts::buildTab(Tab &t, const ChartRange &range, const QString &axisNa
     t.range = &range;
     auto *page = new QWidget(this);
     auto *chart = new QChart;
-    if (std::string(key.key) == "ll") {
+    if (IsInput(key, Input::LineLength)) {
         t.holdBox = new QComboBox(this);
         t.holdBox->setObjectName("HoldBox");
         t.holdBox->addItem(tr("Hold the lap time"));

@@ -139,7 +139,7 @@ Result<> CaseEditor::SetText(const std::string &keyName, const std::string &text
 int CaseEditor::ReportedLineCount() const
 {
     int n = LineCountField::Min;
-    return LineCountField::ReadWholeNumber(Text("nl"), n) ? n : LineCountField::Min;
+    return LineCountField::ReadWholeNumber(Text(KeyOf(Input::LineCount)), n) ? n : LineCountField::Min;
 }
 
 Result<> CaseEditor::StepLineCount(int delta)
@@ -148,7 +148,7 @@ Result<> CaseEditor::StepLineCount(int delta)
     // Stepped as the field steps (the limits pulled in after the step), in
     // a width where the step cannot overflow.
     const long long stepped = std::clamp<long long>(static_cast<long long>(n) + delta, INT_MIN, INT_MAX);
-    return SetText("nl", std::to_string(LineCountField::Clamp(static_cast<int>(stepped))));
+    return SetText(KeyOf(Input::LineCount).key, std::to_string(LineCountField::Clamp(static_cast<int>(stepped))));
 }
 
 void CaseEditor::CopyToWhatIf(const InputKey &key, const std::string &text)

@@ -66,7 +66,7 @@ Result<> SetInput(FlightCase &fc, const std::string &key, const std::string &val
         if (!v.ok())
             return Refused(v.error);
         fc.*(k->field) = v.value;
-    } else if (std::string(k->key) == "an") {
+    } else if (IsInput(*k, Input::AirplaneName)) {
         fc.AcName = value;
     } else {
         // Read as the window's field reads it, but a text that is no whole

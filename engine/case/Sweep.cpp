@@ -130,7 +130,7 @@ Result<> CheckSweepLimits(const InputKey &key, double from, double to, double st
 
 Result<> CheckSweepHold(const InputKey &key, SweepHold hold)
 {
-    if (hold == SweepHold::Speed && std::string(key.key) != "ll")
+    if (hold == SweepHold::Speed && !IsInput(key, Input::LineLength))
         return Refused("only a sweep of the line length (ll) can hold the speed");
     return Done{};
 }
