@@ -1,7 +1,7 @@
 // The engine's errors. A function that can fail returns its error, the
-// message the user sees, in its result instead of throwing: nothing in the engine throws,
-// so that the page is built without C++ exceptions. The engine never shows
-// anything itself.
+// message the user sees, in its result instead of throwing: nothing in the
+// engine throws, so that the page is built without C++ exceptions. The
+// engine never shows anything itself.
 #pragma once
 
 #include "numbers/Extended.h"
@@ -28,7 +28,7 @@ Checked<T> Failed(const char *error)
 // the message the flier sees in its place (empty on success). Each face
 // shows a message once, at its own edge. Checked, above, is the
 // arithmetic's own: its messages are constants, so that the calculation
-// allocates nothing; a Checked becomes a Result where it leaves the core.
+// allocates nothing; the core turns a Checked into a Result as it leaves.
 // Done is the value of an operation that gives back only whether it worked.
 struct Done {};
 template <class T = Done>
@@ -36,10 +36,6 @@ struct [[nodiscard]] Result {
     Result() = default;
     Result(T value) : value(std::move(value)) {}  // a value is a success
     Result(T value, std::string error) : value(std::move(value)), error(std::move(error)) {}
-    template <class U>
-    Result(const Checked<U> &checked) : value(checked.value), error(checked.ok() ? "" : checked.error)
-    {
-    }
     T value{};
     std::string error;
     bool ok() const { return error.empty(); }
