@@ -370,8 +370,10 @@ static void SaveExport(QWidget *parent, const QString &proposed, const QString &
     const QString path = UiSeams().saveFile(parent, QString(), proposed, filter);
     if (path.isEmpty())
         return;
-    if (const QString problem = WriteFileSafely(path, bytes); !problem.isEmpty())
-        throw std::runtime_error(QObject::tr("Cannot save the %1 as %2: %3").arg(what, path, problem).toStdString());
+    if (const QString problem = WriteFileSafely(path, bytes); !problem.isEmpty()) {
+        ShowError(parent, QObject::tr("Cannot save the %1 as %2: %3").arg(what, path, problem));
+        return;
+    }
 }
 
 void TrimCharts::ExportPng()
@@ -397,8 +399,10 @@ void TrimCharts::ExportPng()
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
-        throw std::runtime_error(tr("The chart could not be turned into a PNG picture").toStdString());
+    if (!image.save(&buffer, "PNG")) {
+        ShowError(this, tr("The chart could not be turned into a PNG picture"));
+        return;
+    }
     SaveExport(this, QStringLiteral("trim-%1.png").arg(t.key->key), tr("PNG Image (*.png)"), tr("chart"), png);
 }
 

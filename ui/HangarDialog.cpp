@@ -511,8 +511,10 @@ void HangarDialog::Import()
     if (path.isEmpty())
         return;
     std::string bytes;
-    if (const QString why = ReadSmallFile(path, MaxHangarFileBytes, bytes); !why.isEmpty())
-        throw std::runtime_error(tr("Cannot import %1: %2").arg(path, why).toStdString());
+    if (const QString why = ReadSmallFile(path, MaxHangarFileBytes, bytes); !why.isEmpty()) {
+        ShowError(this, tr("Cannot import %1: %2").arg(path, why));
+        return;
+    }
     const Result<Hangar> read = ReadHangarFile(bytes);
     if (!read.ok())
         return ShowError(this, tr("Cannot import %1: %2").arg(path, Text(read.error)));
@@ -544,8 +546,10 @@ bool HangarDialog::AskFlight(Flight &flight, const QString &title)
 bool HangarDialog::LogFlight()
 {
     Refresh();
-    if (!Writable())
-        throw std::runtime_error(tr("No flight can be logged: %1").arg(hangarStore->problem()).toStdString());
+    if (!Writable()) {
+        ShowError(this, tr("No flight can be logged: %1").arg(hangarStore->problem()));
+        return false;
+    }
     // The figures logged are those of the inputs shown, brought up to date
     // first as for printing; a case that cannot be calculated is said and
     // not logged.

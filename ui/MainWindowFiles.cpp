@@ -251,8 +251,10 @@ void MainWindow::ShowCharts()
         // The charts, and Qt's chart library, load when first asked for.
         std::string problem;
         chartsModule = LoadModule<ChartsModule>("charts", "TethrixChartsModule", problem);
-        if (chartsModule == nullptr)
-            throw std::runtime_error(tr("The trim charts cannot open: %1").arg(Text(problem)).toStdString());
+        if (chartsModule == nullptr) {
+            ShowError(this, tr("The trim charts cannot open: %1").arg(Text(problem)));
+            return;
+        }
         charts = chartsModule->create(this);
         PlaceBeside(charts);
     }
@@ -294,16 +296,20 @@ void MainWindow::Print()
     // Printing, and Qt's printing library, load when first asked for.
     std::string problem;
     const ReportModule *report = LoadModule<ReportModule>("report", "TethrixReportModule", problem);
-    if (report == nullptr)
-        throw std::runtime_error(tr("Printing is not available: %1").arg(Text(problem)).toStdString());
+    if (report == nullptr) {
+        ShowError(this, tr("Printing is not available: %1").arg(Text(problem)));
+        return;
+    }
 
     std::string pdf, pdfPath;
     const std::vector<ReportRow> rows = ReportRowsIn(lines, CoreCatalogue());  // in the window's language
     if (!report->print(this, lines, &rows, UiSeams().printDialog, pdf, pdfPath) || pdfPath.empty())
         return;
     const QString path = QFile::decodeName(pdfPath.c_str());
-    if (const QString why = WriteFileSafely(path, QByteArray::fromStdString(pdf)); !why.isEmpty())
-        throw std::runtime_error(tr("Cannot write the report %1: %2").arg(path, why).toStdString());
+    if (const QString why = WriteFileSafely(path, QByteArray::fromStdString(pdf)); !why.isEmpty()) {
+        ShowError(this, tr("Cannot write the report %1: %2").arg(path, why));
+        return;
+    }
 }
 
 void MainWindow::ShowHelpContents() { UiSeams().help(this, HelpContents, QString()); }

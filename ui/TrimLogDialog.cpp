@@ -345,8 +345,10 @@ void TrimLogDialog::ExportCsv()
     if (path.isEmpty())
         return;
     const std::string csv = LogCsv(h, shown, hangar.window().units());
-    if (const QString why = WriteFileSafely(path, QByteArray::fromStdString(csv)); !why.isEmpty())
-        throw std::runtime_error(tr("Cannot save the trim log as %1: %2").arg(path, why).toStdString());
+    if (const QString why = WriteFileSafely(path, QByteArray::fromStdString(csv)); !why.isEmpty()) {
+        ShowError(this, tr("Cannot save the trim log as %1: %2").arg(path, why));
+        return;
+    }
     hangar.ShowStatus(tr("Exported the trim log of %1 to %2.").arg(name, path));
 }
 
@@ -365,12 +367,16 @@ void TrimLogDialog::Print()
     // Printing, and Qt's printing library, load when first asked for.
     std::string problem;
     const LogPrintModule *printing = LoadModule<LogPrintModule>("report", "TethrixLogPrintModule", problem);
-    if (printing == nullptr)
-        throw std::runtime_error(tr("Printing is not available: %1").arg(Text(problem)).toStdString());
+    if (printing == nullptr) {
+        ShowError(this, tr("Printing is not available: %1").arg(Text(problem)));
+        return;
+    }
     std::string pdf, pdfPath;
     if (!printing->print(this, title, table, UiSeams().printDialog, pdf, pdfPath) || pdfPath.empty())
         return;
     const QString path = QFile::decodeName(pdfPath.c_str());
-    if (const QString why = WriteFileSafely(path, QByteArray::fromStdString(pdf)); !why.isEmpty())
-        throw std::runtime_error(tr("Cannot write the trim log %1: %2").arg(path, why).toStdString());
+    if (const QString why = WriteFileSafely(path, QByteArray::fromStdString(pdf)); !why.isEmpty()) {
+        ShowError(this, tr("Cannot write the trim log %1: %2").arg(path, why));
+        return;
+    }
 }
